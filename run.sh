@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds Orbivane (Release) and starts it.
+#   ./run.sh          the program, with the serial ports of this machine
+#   ./run.sh --demo   also an emulated meter as COM1, settings in a temporary folder
+set -euo pipefail
+cd "$(dirname "$0")"
+. scripts/deps.sh
+orbivane_install_deps
+
+demo=0
+case "${1:-}" in
+    --demo) demo=1 ;;
+    "") ;;
+    *) echo "usage: ./run.sh [--demo]" >&2; exit 2 ;;
+esac
+
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-release -j"$(nproc)"
+bin=$PWD/build-release
+
+if [ "$demo" -eq 1 ]; then
+    tmp=$(mktemp -d)
+    sim_pid=
+    cleanup() {
+        [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null
+        rm -rf "$tmp"
+    }
+    trap cleanup EXIT
+    "$bin/tools/metersim/orbivane-metersim" --link "$tmp/com1" >/dev/null &
+    sim_pid=$!
+    for _ in $(seq 100); do [ -e "$tmp/com1" ] && break; sleep 0.05; done
+    # The demo's settings live and die with it; the user's own stay as they were.
+    export XDG_CONFIG_HOME="$tmp/user" XDG_CONFIG_DIRS="$tmp/system"
+    export ORBIVANE_COM1="$tmp/com1"
+    echo "Demo: an emulated meter is COM1 ($(readlink "$tmp/com1"))."
+    (cd "$bin" && ./src/orbivane)
+else
+    cd "$bin" && exec ./src/orbivane
+fi

@@ -1,0 +1,25 @@
+#include "app/CMeterApp.h"
+
+#include "app/CMeterDlg.h"
+#include "app/GuiPrompts.h"
+
+CMeterApp::CMeterApp(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Orbivane"));
+    setOrganizationName(QStringLiteral("Tarnwell"));
+    setWindowIcon(QIcon(QStringLiteral(":/orbivane.png")));
+}
+
+int CMeterApp::InitInstance()
+{
+    GuiPrompts prompts;
+    Prompts::SetDefault(&prompts);
+    int result = 0;
+    {
+        CMeterDlg dlg(prompts);
+        dlg.OnInitDialog();
+        result = dlg.exec();
+    }
+    Prompts::SetDefault(nullptr);
+    return result == QDialog::Accepted || result == QDialog::Rejected ? 0 : result;
+}

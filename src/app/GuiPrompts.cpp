@@ -1,0 +1,61 @@
+#include "app/GuiPrompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QThread>
+
+GuiPrompts::GuiPrompts(QObject *parent) : QObject(parent) {}
+
+template <typename F>
+auto GuiPrompts::OnGuiThread(F &&f) -> decltype(f())
+{
+    if (QThread::currentThread() == thread())
+        return f();
+    decltype(f()) result{};
+    QMetaObject::invokeMethod(this, [&] { result = f(); }, Qt::BlockingQueuedConnection);
+    return result;
+}
+
+QWidget *GuiPrompts::Owner()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+void GuiPrompts::Message(const QString &text, const QString &caption, Icon icon)
+{
+    OnGuiThread([&] {
+        QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
+        switch (icon) {
+        case Icon::None: break;
+        case Icon::Information: boxIcon = QMessageBox::Information; break;
+        case Icon::Warning: boxIcon = QMessageBox::Warning; break;
+        case Icon::Critical: boxIcon = QMessageBox::Critical; break;
+        case Icon::Question: boxIcon = QMessageBox::Question; break;
+        }
+        QMessageBox box(boxIcon, caption, text, QMessageBox::Ok, Owner());
+        box.exec();
+        return true;
+    });
+}
+
+bool GuiPrompts::AskYesNo(const QString &text, const QString &caption)
+{
+    return OnGuiThread([&] {
+        return QMessageBox::question(Owner(), caption, text, QMessageBox::Yes | QMessageBox::No)
+               == QMessageBox::Yes;
+    });
+}
+
+QString GuiPrompts::OpenFileName(const QString &filter)
+{
+    return OnGuiThread([&] { return QFileDialog::getOpenFileName(Owner(), QString(), QString(), filter); });
+}
+
+QString GuiPrompts::SaveFileName(const QString &filter)
+{
+    // Replacing an existing file is confirmed: a read into the wrong file would lose it.
+    return OnGuiThread([&] { return QFileDialog::getSaveFileName(Owner(), QString(), QString(), filter); });
+}

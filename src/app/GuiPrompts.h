@@ -1,0 +1,27 @@
+#pragma once
+
+#include "common/Prompts.h"
+
+#include <QObject>
+
+class QWidget;
+
+// Prompts shown as real dialogs. Callable from any thread: a worker's call is carried onto the
+// GUI thread and blocks the worker until the person has answered. The GUI thread must therefore
+// never wait for a worker while that worker may be asking something.
+class GuiPrompts final : public QObject, public Prompts
+{
+    Q_OBJECT
+public:
+    explicit GuiPrompts(QObject *parent = nullptr);
+
+    void Message(const QString &text, const QString &caption, Icon icon) override;
+    bool AskYesNo(const QString &text, const QString &caption) override;
+    QString OpenFileName(const QString &filter) override;
+    QString SaveFileName(const QString &filter) override;
+
+private:
+    template <typename F>
+    auto OnGuiThread(F &&f) -> decltype(f());
+    static QWidget *Owner();
+};

@@ -1,0 +1,38 @@
+#include "common/Prompts.h"
+
+#include <atomic>
+#include <cstdio>
+
+namespace {
+
+// Without a screen nobody can answer: report on stderr, say No, choose no file.
+class StderrPrompts final : public Prompts
+{
+public:
+    void Message(const QString &text, const QString &caption, Icon) override
+    {
+        std::fprintf(stderr, "[%s] %s\n", qPrintable(caption), qPrintable(text));
+    }
+    bool AskYesNo(const QString &text, const QString &caption) override
+    {
+        std::fprintf(stderr, "[%s] %s (answered No)\n", qPrintable(caption), qPrintable(text));
+        return false;
+    }
+    QString OpenFileName(const QString &) override { return {}; }
+    QString SaveFileName(const QString &) override { return {}; }
+};
+
+StderrPrompts g_stderrPrompts;
+std::atomic<Prompts *> g_default{&g_stderrPrompts};
+
+} // namespace
+
+Prompts &Prompts::Default()
+{
+    return *g_default.load();
+}
+
+void Prompts::SetDefault(Prompts *prompts)
+{
+    g_default.store(prompts ? prompts : &g_stderrPrompts);
+}

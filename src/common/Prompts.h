@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+// How the program speaks to the person at the screen: OK boxes, Yes/No questions and file
+// choosers. The GUI shows real dialogs (from any thread, by a blocking call onto the GUI thread);
+// tests answer from a script. Core code never includes a widget header, only this.
+class Prompts
+{
+public:
+    enum class Icon { None, Information, Warning, Critical, Question };
+
+    virtual ~Prompts() = default;
+
+    // A modal message with an OK button only.
+    virtual void Message(const QString &text, const QString &caption, Icon icon = Icon::None) = 0;
+    // A modal Yes/No question; true for Yes.
+    virtual bool AskYesNo(const QString &text, const QString &caption) = 0;
+    // File choosers with a filter such as kDataFileFilter; an empty string when cancelled.
+    virtual QString OpenFileName(const QString &filter) = 0;
+    virtual QString SaveFileName(const QString &filter) = 0;
+
+    // The process-wide prompts: a plain stderr reporter until the application installs its own.
+    static Prompts &Default();
+    static void SetDefault(Prompts *prompts);
+};
+
+// Caption of the application's own message boxes.
+inline const char *const kAppTitle = "Orbivane";
+// Filter of every database and update file chooser.
+inline const char *const kDataFileFilter = "Data Files (*.bin);;All Files (*)";

@@ -1,0 +1,71 @@
+#include "serial/ComDeviceMap.h"
+
+#include "common/SettingsStore.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QStringList NaturalSorted(QStringList names)
+{
+    QCollator collator;
+    collator.setNumericMode(true);
+    std::sort(names.begin(), names.end(), collator);
+    return names;
+}
+
+void AppendUnique(QStringList &list, const QString &path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (!canonical.isEmpty() && !list.contains(canonical))
+        list.append(canonical);
+}
+
+// ttyS0..ttyS31 exist on most PCs whether or not a UART is behind them; the kernel reports
+// type 0 (unknown) for the missing ones.
+bool IsRealUart(const QString &name)
+{
+    QFile type(QStringLiteral("/sys/class/tty/%1/type").arg(name));
+    if (!type.open(QIODevice::ReadOnly))
+        return false;
+    return type.readAll().trimmed() != "0";
+}
+
+} // namespace
+
+QStringList ComDeviceMap::DefaultDevices()
+{
+    QStringList devices;
+    QDir byId(QStringLiteral("/dev/serial/by-id"));
+    for (const QString &name : NaturalSorted(byId.entryList(QDir::System | QDir::Files)))
+        AppendUnique(devices, byId.filePath(name));
+
+    QDir dev(QStringLiteral("/dev"));
+    const QStringList usb = dev.entryList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")},
+                                          QDir::System);
+    for (const QString &name : NaturalSorted(usb))
+        AppendUnique(devices, dev.filePath(name));
+
+    for (const QString &name : NaturalSorted(dev.entryList({QStringLiteral("ttyS*")}, QDir::System))) {
+        if (IsRealUart(name))
+            AppendUnique(devices, dev.filePath(name));
+    }
+    return devices;
+}
+
+QString ComDeviceMap::Resolve(int n)
+{
+    const QByteArray env = qgetenv(QStringLiteral("ORBIVANE_COM%1").arg(n).toLatin1().constData());
+    if (!env.isEmpty())
+        return QString::fromLocal8Bit(env);
+    const QString mapped = SettingsStore::ReadDeviceMapping(n);
+    if (!mapped.isEmpty())
+        return mapped;
+    if (n < 1)
+        return {};
+    const QStringList devices = DefaultDevices();
+    return n <= devices.size() ? devices.at(n - 1) : QString();
+}

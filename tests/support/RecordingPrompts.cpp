@@ -1,0 +1,81 @@
+#include "RecordingPrompts.h"
+
+void RecordingPrompts::Message(const QString &text, const QString &caption, Icon)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_messages.push_back({text, caption});
+}
+
+bool RecordingPrompts::AskYesNo(const QString &text, const QString &caption)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_questions.push_back({text, caption});
+    if (m_answers.empty())
+        return false;
+    const bool yes = m_answers.front();
+    m_answers.pop_front();
+    return yes;
+}
+
+QString RecordingPrompts::OpenFileName(const QString &)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_files.empty())
+        return {};
+    QString path = m_files.front();
+    m_files.pop_front();
+    return path;
+}
+
+QString RecordingPrompts::SaveFileName(const QString &filter)
+{
+    return OpenFileName(filter);
+}
+
+void RecordingPrompts::QueueAnswer(bool yes)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_answers.push_back(yes);
+}
+
+void RecordingPrompts::QueueFileName(const QString &path)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_files.push_back(path);
+}
+
+std::vector<RecordingPrompts::Shown> RecordingPrompts::Messages() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_messages;
+}
+
+std::vector<RecordingPrompts::Shown> RecordingPrompts::Questions() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_questions;
+}
+
+QStringList RecordingPrompts::MessageTexts() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    QStringList texts;
+    for (const Shown &m : m_messages)
+        texts << m.text;
+    return texts;
+}
+
+int RecordingPrompts::MessageCount() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return int(m_messages.size());
+}
+
+void RecordingPrompts::Clear()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_messages.clear();
+    m_questions.clear();
+    m_answers.clear();
+    m_files.clear();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <functional>
+
+// Points the settings store (XDG_CONFIG_HOME and XDG_CONFIG_DIRS) at fresh temporary folders
+// and clears every ORBIVANE_COM<n> mapping for the life of the object.
+class TempSettings
+{
+public:
+    TempSettings();
+    ~TempSettings();
+    QString UserDir() const { return m_user.path(); }
+    QString SystemDir() const { return m_system.path(); }
+    // Makes the machine-wide store unwritable, as for a user without administrator rights.
+    void LockSystemDir();
+
+private:
+    QTemporaryDir m_user;
+    QTemporaryDir m_system;
+    QByteArray m_oldHome;
+    QByteArray m_oldDirs;
+};
+
+// Spins the event loop until cond() holds or timeoutMs have passed; returns cond().
+bool WaitUntil(const std::function<bool()> &cond, int timeoutMs = 5000);
+
+// Milliseconds since the timer started, for bounds checks.
+inline qint64 ElapsedMs(const QElapsedTimer &t) { return t.elapsed(); }

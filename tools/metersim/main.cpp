@@ -1,0 +1,87 @@
+// orbivane-metersim: a meter on a pseudo-terminal, for trying Orbivane without a meter.
+#include "MeterSim.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+void Usage()
+{
+    std::fprintf(stderr,
+                 "usage: orbivane-metersim [--link PATH] [--ident HEX] [--rate BYTES_PER_S]\n"
+                 "                         [--hello-fault silence|ident5|garbage|hangup]\n"
+                 "Serves a meter on a new pseudo-terminal until SIGINT or SIGTERM.\n"
+                 "--link makes PATH a symbolic link to the terminal (replacing a link there).\n");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    MeterSim::Config config;
+    std::string link;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--link" && hasValue) {
+            link = argv[++i];
+        } else if (arg == "--ident" && hasValue) {
+            config.identWord = uint32_t(std::strtoul(argv[++i], nullptr, 16));
+        } else if (arg == "--rate" && hasValue) {
+            config.bytesPerSecond = uint32_t(std::strtoul(argv[++i], nullptr, 10));
+        } else if (arg == "--hello-fault" && hasValue) {
+            const std::string f = argv[++i];
+            if (f == "silence")
+                config.helloFault = MeterSim::HelloFault::Silence;
+            else if (f == "ident5")
+                config.helloFault = MeterSim::HelloFault::IdentLength5;
+            else if (f == "garbage")
+                config.helloFault = MeterSim::HelloFault::Garbage;
+            else if (f == "hangup")
+                config.helloFault = MeterSim::HelloFault::HangUp;
+            else {
+                Usage();
+                return 2;
+            }
+        } else {
+            Usage();
+            return 2;
+        }
+    }
+
+    // Block the stop signals before any thread starts, then wait for one here.
+    sigset_t stop;
+    sigemptyset(&stop);
+    sigaddset(&stop, SIGINT);
+    sigaddset(&stop, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stop, nullptr);
+
+    MeterSim meter(config);
+    std::string error;
+    if (!meter.Start(&error)) {
+        std::fprintf(stderr, "orbivane-metersim: %s\n", error.c_str());
+        return 1;
+    }
+    if (!link.empty()) {
+        ::unlink(link.c_str());
+        if (::symlink(meter.SlavePath().c_str(), link.c_str()) != 0) {
+            std::fprintf(stderr, "orbivane-metersim: cannot link %s: %s\n", link.c_str(),
+                         std::strerror(errno));
+            return 1;
+        }
+    }
+    std::printf("%s\n", meter.SlavePath().c_str());
+    std::fflush(stdout);
+
+    int signal = 0;
+    sigwait(&stop, &signal);
+    meter.Stop();
+    if (!link.empty())
+        ::unlink(link.c_str());
+    return 0;
+}
