@@ -210,12 +210,14 @@ int CMeterDlg::SelectedPort() const
 void CMeterDlg::ShowDevice(int port)
 {
     const QString path = ComDeviceMap::Resolve(port);
+    const QFileInfo device(path);
+    m_deviceLabel->setToolTip(path);
     if (path.isEmpty())
         m_deviceLabel->setText(QStringLiteral("no device for COM%1").arg(port));
-    else if (!QFileInfo::exists(path))
+    else if (!device.exists())
         m_deviceLabel->setText(QStringLiteral("%1 (not present)").arg(path));
-    else
-        m_deviceLabel->setText(path);
+    else // a link such as /dev/serial/by-id/... shows the device it points to
+        m_deviceLabel->setText(device.canonicalFilePath());
 }
 
 void CMeterDlg::OnPortSelChange()
