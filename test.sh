@@ -1,11 +1,28 @@
 #!/usr/bin/env bash
-# Builds Orbivane and runs every test. Non-zero exit on any failure.
+# Builds Orbivane and runs every test, then the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then the static checks. Non-zero exit on any failure.
+# ORBIVANE_QUICK=1 runs only the first pass (for a quick local check).
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh
-orbivane_install_deps
+orbivane_install_deps clang-tidy
 
 jobs=$(nproc)
+echo "== Build and tests"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
+
+[ "${ORBIVANE_QUICK:-0}" = 1 ] && exit 0
+
+echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DORBIVANE_SANITIZE=ON
+cmake --build build-asan -j"$jobs"
+export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:detect_stack_use_after_return=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
+(cd build-asan && ctest --output-on-failure -j"$jobs")
+unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
+
+echo "== Static checks"
+scripts/tidy.sh build

@@ -61,7 +61,7 @@ QString ComDeviceMap::Resolve(int n)
     const QByteArray env = qgetenv(QStringLiteral("ORBIVANE_COM%1").arg(n).toLatin1().constData());
     if (!env.isEmpty())
         return QString::fromLocal8Bit(env);
-    const QString mapped = SettingsStore::ReadDeviceMapping(n);
+    QString mapped = SettingsStore::ReadDeviceMapping(n);
     if (!mapped.isEmpty())
         return mapped;
     if (n < 1)
