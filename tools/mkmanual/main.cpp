@@ -13,6 +13,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QTextImageFormat>
 
 #include <cstdio>
@@ -72,6 +74,35 @@ bool EmbedImages(QTextDocument &doc, const QString &baseDir)
     return true;
 }
 
+// Room above headings and a light grid for tables: the Markdown import leaves both tight.
+void Style(QTextDocument &doc)
+{
+    QTextCursor cursor(&doc);
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        const int level = format.headingLevel();
+        if (level == 0)
+            continue;
+        format.setTopMargin(level == 1 ? 0 : level == 2 ? 16 : 10);
+        format.setBottomMargin(6);
+        cursor.setPosition(block.position());
+        cursor.setBlockFormat(format);
+    }
+    for (QTextFrame *frame : doc.rootFrame()->childFrames()) {
+        auto *table = qobject_cast<QTextTable *>(frame);
+        if (!table)
+            continue;
+        QTextTableFormat format = table->format();
+        format.setBorderCollapse(true);
+        format.setBorder(1);
+        format.setBorderBrush(QColor(0x90, 0x90, 0x90));
+        format.setCellPadding(3);
+        format.setCellSpacing(0);
+        format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+        table->setFormat(format);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -103,6 +134,7 @@ int main(int argc, char **argv)
     doc.setMarkdown(markdown, QTextDocument::MarkdownDialectGitHub);
     if (!EmbedImages(doc, QFileInfo(inPath).absolutePath()))
         return 1;
+    Style(doc);
 
     QSaveFile out(outPath);
     if (!out.open(QIODevice::WriteOnly)) {
