@@ -149,7 +149,7 @@ QString CEditSatDlg::NameCharsPrompt()
 void CEditSatDlg::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
-        UpdateData(false);
+        DoDataExchange(false);
         m_okButton->setFocus(Qt::OtherFocusReason);
     }
     QDialog::showEvent(event);
@@ -167,14 +167,14 @@ void CEditSatDlg::OnOK()
         m_nameEdit->setFocus(Qt::OtherFocusReason);
         return;
     }
-    if (!UpdateData(true))
+    if (!DoDataExchange(true))
         return;
     m_nameField = FieldFromName(m_name);
     m_position = PositionFromDegrees(m_degree);
     QDialog::accept();
 }
 
-bool CEditSatDlg::UpdateData(bool save)
+bool CEditSatDlg::DoDataExchange(bool save)
 {
     if (!save) {
         m_degreeEdit->setText(FormatDegrees(m_degree));

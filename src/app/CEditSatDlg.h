@@ -67,7 +67,7 @@ protected:
 
 private:
     // false: members into the boxes; true: boxes into the members, validated in order.
-    bool UpdateData(bool save);
+    bool DoDataExchange(bool save);
     void Refuse(QLineEdit *box, const QString &text);
 
     Prompts &m_prompts;
