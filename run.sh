@@ -17,7 +17,8 @@ esac
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-release -j"$(nproc)"
 bin=$PWD/build-release
-
+# Help > Manual opens help.pdf from the working directory; the build puts it next to the program,
+# so the program starts in that folder.
 if [ "$demo" -eq 1 ]; then
     tmp=$(mktemp -d)
     sim_pid=
@@ -33,7 +34,7 @@ if [ "$demo" -eq 1 ]; then
     export XDG_CONFIG_HOME="$tmp/user" XDG_CONFIG_DIRS="$tmp/system"
     export ORBIVANE_COM1="$tmp/com1"
     echo "Demo: an emulated meter is COM1 ($(readlink "$tmp/com1"))."
-    (cd "$bin" && ./src/orbivane)
+    (cd "$bin/src" && ./orbivane)
 else
-    cd "$bin" && exec ./src/orbivane
+    cd "$bin/src" && exec ./orbivane
 fi

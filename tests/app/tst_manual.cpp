@@ -1,0 +1,241 @@
+// Help > Manual, the About box, and the tool that renders the manual into help.pdf.
+#include "RecordingPrompts.h"
+
+#include "app/CAboutDlg.h"
+#include "app/CMeterDlg.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+#include <algorithm>
+
+namespace {
+
+// Stands in for the desktop's PDF viewer: remembers what it was asked to open.
+class Opener : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void Open(const QUrl &url) { opened.append(url); }
+};
+
+// Runs the test with another current directory, as when started from elsewhere.
+class InDirectory
+{
+public:
+    explicit InDirectory(const QString &dir) : m_old(QDir::currentPath()) { QDir::setCurrent(dir); }
+    ~InDirectory() { QDir::setCurrent(m_old); }
+
+private:
+    QString m_old;
+};
+
+bool WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct Run {
+    int exitCode = -1;
+    QByteArray errors;
+};
+
+Run MkManual(const QStringList &args)
+{
+    QProcess process;
+    process.start(QStringLiteral(ORBIVANE_MKMANUAL), args);
+    Run run;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.errors = process.readAllStandardError();
+    return run;
+}
+
+} // namespace
+
+class TestManual : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void missingManualIsReported();
+    void manualInWorkingDirectoryIsOpened();
+    void aboutBox();
+    void toolRendersMarkdownWithImages();
+    void toolRefusesBadInputAndKeepsOldOutput();
+    void buildShipsManual();
+
+private:
+    Opener m_opener;
+};
+
+void TestManual::init()
+{
+    m_opener.opened.clear();
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_opener, "Open");
+}
+
+void TestManual::cleanup()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+}
+
+void TestManual::missingManualIsReported()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    // A folder of that name is no manual either.
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("elsewhere")));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("elsewhere/help.pdf")));
+    for (const QString &cwd : {dir.path(), dir.filePath(QStringLiteral("elsewhere"))}) {
+        InDirectory in(cwd);
+        RecordingPrompts prompts;
+        CMeterDlg dlg(prompts);
+        dlg.OnManual();
+        QCOMPARE(prompts.MessageTexts(), QStringList{"Can not find help.pdf"});
+        QCOMPARE(prompts.Messages().front().caption, QStringLiteral("Attention"));
+        QVERIFY(m_opener.opened.isEmpty());
+    }
+}
+
+void TestManual::manualInWorkingDirectoryIsOpened()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(WriteFile(dir.filePath(QStringLiteral("help.pdf")), "%PDF-1.4\n"));
+    InDirectory in(dir.path());
+    RecordingPrompts prompts;
+    CMeterDlg dlg(prompts);
+    dlg.OnManual();
+    QCOMPARE(prompts.MessageCount(), 0);
+    QCOMPARE(m_opener.opened.size(), 1);
+    QCOMPARE(QFileInfo(m_opener.opened.front().toLocalFile()).canonicalFilePath(),
+             QFileInfo(dir.filePath(QStringLiteral("help.pdf"))).canonicalFilePath());
+}
+
+void TestManual::aboutBox()
+{
+    CAboutDlg about;
+    QCOMPARE(about.windowTitle(), QStringLiteral("About Orbivane"));
+    QStringList texts;
+    bool icon = false;
+    for (QLabel *label : about.findChildren<QLabel *>()) {
+        texts << label->text();
+        icon = icon || !label->pixmap().isNull();
+    }
+    QVERIFY(icon);
+    QVERIFY(texts.contains(QStringLiteral("Orbivane Version 1.0")));
+    QVERIFY(std::any_of(texts.begin(), texts.end(),
+                        [](const QString &t) { return t.endsWith(QStringLiteral("Ver:1.2")); }));
+    const auto buttons = about.findChildren<QPushButton *>();
+    QCOMPARE(buttons.size(), 1);
+    QCOMPARE(buttons.front()->text(), QStringLiteral("OK"));
+
+    about.show();
+    QTest::keyClick(&about, Qt::Key_Escape);
+    QVERIFY(!about.isVisible());
+    about.show();
+    QTest::mouseClick(buttons.front(), Qt::LeftButton);
+    QVERIFY(!about.isVisible());
+    QCOMPARE(about.result(), int(QDialog::Accepted));
+}
+
+void TestManual::toolRendersMarkdownWithImages()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("images")));
+    QImage shot(200, 80, QImage::Format_RGB32);
+    shot.fill(Qt::darkCyan);
+    QVERIFY(shot.save(dir.filePath(QStringLiteral("images/shot.png"))));
+    // A picture wider than the page is scaled down, not refused.
+    QImage wide(3000, 300, QImage::Format_RGB32);
+    wide.fill(Qt::darkRed);
+    QVERIFY(wide.save(dir.filePath(QStringLiteral("images/wide.png"))));
+
+    const QString withImages = dir.filePath(QStringLiteral("manual.md"));
+    QVERIFY(WriteFile(withImages, "# Title\n\nSome *text*.\n\n![Shot](images/shot.png)\n\n"
+                                  "| A | B |\n|---|---|\n| 1 | 2 |\n\n![Wide](images/wide.png)\n"));
+    const QString plain = dir.filePath(QStringLiteral("plain.md"));
+    QVERIFY(WriteFile(plain, "# Title\n\nNo pictures.\n"));
+
+    // Run from another directory: images are found relative to the Markdown file.
+    InDirectory in(QDir::tempPath());
+    const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+    Run run = MkManual({withImages, pdf});
+    QCOMPARE(run.exitCode, 0);
+    const QByteArray bytes = ReadFile(pdf);
+    QVERIFY(bytes.startsWith("%PDF-"));
+    QVERIFY(bytes.trimmed().endsWith("%%EOF"));
+    QCOMPARE(bytes.count("/Subtype /Image"), 2);
+
+    const QString plainPdf = dir.filePath(QStringLiteral("plain.pdf"));
+    run = MkManual({plain, plainPdf});
+    QCOMPARE(run.exitCode, 0);
+    const QByteArray plainBytes = ReadFile(plainPdf);
+    QVERIFY(plainBytes.startsWith("%PDF-"));
+    QCOMPARE(plainBytes.count("/Subtype /Image"), 0);
+}
+
+void TestManual::toolRefusesBadInputAndKeepsOldOutput()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString out = dir.filePath(QStringLiteral("help.pdf"));
+    const QByteArray previous = "%PDF-1.4 the manual shipped before\n";
+    QVERIFY(WriteFile(out, previous));
+
+    const QString broken = dir.filePath(QStringLiteral("broken.md"));
+    QVERIFY(WriteFile(broken, "# Title\n\n![Gone](images/missing.png)\n"));
+    Run run = MkManual({broken, out});
+    QVERIFY(run.exitCode != 0);
+    QVERIFY(run.errors.contains("missing.png"));
+    QCOMPARE(ReadFile(out), previous);
+
+    run = MkManual({dir.filePath(QStringLiteral("absent.md")), out});
+    QVERIFY(run.exitCode != 0);
+    QCOMPARE(ReadFile(out), previous);
+
+    run = MkManual({broken});
+    QCOMPARE(run.exitCode, 2);
+
+    const QString good = dir.filePath(QStringLiteral("good.md"));
+    QVERIFY(WriteFile(good, "# Fine\n"));
+    run = MkManual({good, dir.filePath(QStringLiteral("no/such/folder/help.pdf"))});
+    QVERIFY(run.exitCode != 0);
+}
+
+void TestManual::buildShipsManual()
+{
+    // The build renders the real manual next to the program, screenshots included.
+    const QByteArray bytes = ReadFile(QStringLiteral(ORBIVANE_HELP_PDF));
+    QVERIFY2(bytes.startsWith("%PDF-"), ORBIVANE_HELP_PDF);
+    QVERIFY(bytes.count("/Subtype /Image") >= 3);
+    QCOMPARE(QFileInfo(QStringLiteral(ORBIVANE_HELP_PDF)).absolutePath(),
+             QFileInfo(QStringLiteral(ORBIVANE_PROGRAM)).absolutePath());
+}
+
+QTEST_MAIN(TestManual)
+#include "tst_manual.moc"

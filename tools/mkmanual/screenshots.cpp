@@ -1,0 +1,116 @@
+// orbivane-screenshots DIR: grabs the windows shown in the manual into DIR as PNG files.
+// Runs offscreen with an emulated meter as COM1 and throw-away settings, so the pictures show a
+// working connection and the user's own settings stay untouched.
+#include "MeterSim.h"
+
+#include "app/CAboutDlg.h"
+#include "app/CEditSatDlg.h"
+#include "app/CMeterDlg.h"
+#include "common/Prompts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+// The screenshots need no answers: messages are dropped, questions declined.
+class SilentPrompts final : public Prompts
+{
+public:
+    void Message(const QString &, const QString &, Icon) override {}
+    bool AskYesNo(const QString &, const QString &) override { return false; }
+    QString OpenFileName(const QString &) override { return {}; }
+    QString SaveFileName(const QString &) override { return {}; }
+};
+
+// The offscreen platform draws no window frame: add a plain title bar, so that the reader
+// recognises the window by its caption.
+QImage Framed(QWidget &window)
+{
+    const QPixmap content = window.grab();
+    const int bar = 26;
+    QImage framed(content.width() + 2, content.height() + bar + 1, QImage::Format_RGB32);
+    framed.fill(QColor(0x50, 0x5a, 0x66));
+    QPainter painter(&framed);
+    painter.drawPixmap(1, bar, content);
+    QFont font = window.font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(10, 0, framed.width() - 20, bar), Qt::AlignVCenter | Qt::AlignLeft,
+                     window.windowTitle());
+    return framed;
+}
+
+bool Save(QWidget &window, const QString &dir, const QString &name)
+{
+    QApplication::processEvents();
+    const QString path = dir + QLatin1Char('/') + name;
+    if (!Framed(window).save(path)) {
+        std::fprintf(stderr, "orbivane-screenshots: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORMTHEME", "");
+    QTemporaryDir settings;
+    if (!settings.isValid())
+        return 1;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path() + QStringLiteral("/user")));
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(settings.path() + QStringLiteral("/system")));
+
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: orbivane-screenshots DIR\n");
+        return 2;
+    }
+    const QString dir = args.at(1);
+    if (!QDir().mkpath(dir))
+        return 1;
+
+    MeterSim meter(MeterSim::Config{});
+    std::string error;
+    if (!meter.Start(&error)) {
+        std::fprintf(stderr, "orbivane-screenshots: no emulated meter: %s\n", error.c_str());
+        return 1;
+    }
+    qputenv("ORBIVANE_COM1", QByteArray::fromStdString(meter.SlavePath()));
+
+    SilentPrompts prompts;
+    bool ok = true;
+    {
+        CMeterDlg main(prompts);
+        main.OnInitDialog();
+        ok = Save(main, dir, QStringLiteral("main-compact.png")) && ok;
+
+        CEditSatDlg edit(prompts, &main);
+        edit.LoadRecord(QByteArray("ASTRA 1KR"), 192);
+        edit.show();
+        ok = Save(edit, dir, QStringLiteral("edit-satellite.png")) && ok;
+        edit.hide();
+
+        CAboutDlg about(&main);
+        about.show();
+        ok = Save(about, dir, QStringLiteral("about.png")) && ok;
+        about.hide();
+    }
+    meter.Stop();
+    return ok ? 0 : 1;
+}
