@@ -23,7 +23,7 @@ if [ "$demo" -eq 1 ]; then
     tmp=$(mktemp -d)
     sim_pid=
     cleanup() {
-        [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null
+        if [ -n "$sim_pid" ]; then kill "$sim_pid" 2>/dev/null || true; wait "$sim_pid" 2>/dev/null || true; fi
         rm -rf "$tmp"
     }
     trap cleanup EXIT
