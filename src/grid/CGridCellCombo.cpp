@@ -9,6 +9,9 @@ CGridCellCombo::CGridCellCombo(QWidget *parent, bool editable, int limit) : QCom
     setEditable(editable);
     setInsertPolicy(QComboBox::NoInsert);
     setFocusPolicy(Qt::StrongFocus);
+    // view() builds the popup on first use; the filters go on once it exists.
+    m_list = view();
+    m_listViewport = m_list->viewport();
     installEventFilter(this);
     if (editable) {
         lineEdit()->setMaxLength(limit);
@@ -17,8 +20,8 @@ CGridCellCombo::CGridCellCombo(QWidget *parent, bool editable, int limit) : QCom
         // typed text when the edit ends.
         setCompleter(nullptr);
     }
-    view()->installEventFilter(this);
-    view()->viewport()->installEventFilter(this);
+    m_list->installEventFilter(this);
+    m_listViewport->installEventFilter(this);
     connect(this, qOverload<int>(&QComboBox::activated), this, [this] {
         if (m_mousePick) {
             m_mousePick = false;
@@ -50,7 +53,9 @@ void CGridCellCombo::SetPopupBounds(int minWidth, int maxHeight)
 
 bool CGridCellCombo::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == view()->viewport()) {
+    if (!m_list)
+        return QComboBox::eventFilter(watched, event);
+    if (watched == m_listViewport) {
         if (event->type() == QEvent::MouseButtonPress)
             m_mousePick = true;
         return QComboBox::eventFilter(watched, event);
@@ -58,7 +63,7 @@ bool CGridCellCombo::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::KeyPress)
         return QComboBox::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
-    const bool inList = watched == view();
+    const bool inList = watched == m_list;
     switch (key->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 
+class QAbstractItemView;
+
 // The in-place drop-down editor, list only or with an editable field. Enter or a mouse pick in
 // the open list asks to keep the choice, Escape to cancel; moving through the open list with the
 // keys ends nothing.
@@ -22,6 +24,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QAbstractItemView *m_list = nullptr;
+    QWidget *m_listViewport = nullptr;
     bool m_mousePick = false; // the left button went down in the open list
     int m_maxPopupHeight = 0;
 };

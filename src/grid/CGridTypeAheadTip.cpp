@@ -18,5 +18,4 @@ void CGridTypeAheadTip::ShowAt(const QString &text, const QPoint &globalPos)
     adjustSize();
     move(globalPos);
     show();
-    raise();
 }
