@@ -32,6 +32,7 @@ CGridCtrl::CGridCtrl(QWidget *parent) : QTableWidget(parent)
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setMinimumSectionSize(0); // a list column may be any width
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { OnColumnClick(column); });
     setItemDelegate(new CGridDelegate(this));
