@@ -2,6 +2,7 @@
 #include "DemoGrid.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPixmap>
 #include <cstdio>
@@ -29,10 +30,16 @@ int main(int argc, char **argv)
         grid.SetItemText(r, 2, QString::number(27500 + r));
     }
     grid.show();
+    grid.activateWindow();
+    // The focus frame shows only while the grid has the keyboard focus.
+    QElapsedTimer wait;
+    wait.start();
+    while (!grid.isActiveWindow() && wait.elapsed() < 2000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    grid.setFocus();
     grid.SetFocusCell(3, 1, true);
     grid.SelectFocusRow();
     grid.SetRowSelected(4, true);
-    grid.setFocus();
     QApplication::processEvents();
     const QPixmap shot = grid.grab();
     if (!shot.save(QString::fromLocal8Bit(argv[1]))) {

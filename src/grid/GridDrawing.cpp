@@ -161,14 +161,24 @@ void FrameRect(QPainter *p, const QRect &r, const QColor &colour)
     p->fillRect(QRect(r.right(), r.top(), 1, r.height()), colour);
 }
 
+// Without grid lines a framed cell gives up its right and bottom pixel, which the view would
+// show in its own row colours; they get the window colour, as the gap between two cells.
+QRect FramedArea(const GridPaintState &ps)
+{
+    QRect r = ps.rect;
+    if (ps.gridLines)
+        return r;
+    ps.painter->fillRect(QRect(r.right(), r.top(), 1, r.height()), ps.windowColour);
+    ps.painter->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), ps.windowColour);
+    return r.adjusted(0, 0, -1, -1);
+}
+
 } // namespace
 
 void CGridCtrl::DrawEditCell()
 {
     GridPaintState &ps = m_paint;
-    QRect r = ps.rect;
-    if (!ps.gridLines)
-        r.adjust(0, 0, -1, -1);
+    const QRect r = FramedArea(ps);
     FrameRect(ps.painter, r, ps.shadowColour);
     DrawTextBody(r.adjusted(1, 1, -1, -1));
 }
@@ -179,9 +189,7 @@ void CGridCtrl::DrawButtonGlyph(const QPixmap &glyph)
 {
     GridPaintState &ps = m_paint;
     QPainter *p = ps.painter;
-    QRect r = ps.rect;
-    if (!ps.gridLines)
-        r.adjust(0, 0, -1, -1);
+    QRect r = FramedArea(ps);
     const int gw = GridPaintState::kGlyphWidth;
     const int w = qMin(gw, r.width());
     const int gh = qMin(glyph.height(), r.height());

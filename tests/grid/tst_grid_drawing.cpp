@@ -133,6 +133,10 @@ private slots:
         QCOMPARE(spot(0, 0), ps.windowColour.rgb());
         QCOMPARE(spot(1, 2), ps.windowColour.rgb());
         QVERIFY(ps.highlightColour != ps.windowColour);
+        // The pixel a framed cell gives up at its right stays window-coloured in a selected row.
+        const QRect framed = Cell(*w.grid, 1, 2);
+        QCOMPARE(PixelsNotOf(img, QRect(framed.right(), framed.top(), 1, framed.height()),
+                             ps.windowColour), 0);
     }
 
     void focusFrameOnlyWithKeyboardFocus()
