@@ -52,8 +52,9 @@ void CGridCtrl::SelectFocusRow()
     if (m_focusRow < 0 || m_focusRow >= rowCount() || columnCount() == 0)
         return;
     const QModelIndex focus = model()->index(m_focusRow, qBound(0, m_focusColumn, columnCount() - 1));
-    selectionModel()->setCurrentIndex(focus, QItemSelectionModel::ClearAndSelect
-                                                 | QItemSelectionModel::Rows);
+    // Through the view, so that the row also becomes the anchor a Shift key extends from.
+    setCurrentIndex(focus);
+    selectionModel()->select(focus, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void CGridCtrl::RedrawRow(int row, bool onlyIfOnPage)

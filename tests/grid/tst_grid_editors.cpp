@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 
 namespace {
 
@@ -299,6 +300,33 @@ private slots:
         QCOMPARE(w.grid->GetSelectedRows(), QVector<int>{0});
         QCOMPARE(w.grid->ends.size(), 1);
         QVERIFY(!w.grid->IsEditing());
+    }
+
+    void subclassEditorTakesDigitsOnly()
+    {
+        // As the transponder list does: the grid's editor, made number-only.
+        struct DigitsGrid : TestGrid {
+            bool CreateCellEdit(int row, int column, const QRect &rect) override
+            {
+                if (!CGridCtrl::CreateCellEdit(row, column, rect))
+                    return false;
+                GetEditorLine()->setValidator(
+                    new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")),
+                                                    GetEditorLine()));
+                return true;
+            }
+        };
+        DigitsGrid grid;
+        grid.resize(300, 200);
+        grid.columnKinds = {CELL_TEXT, CELL_EDIT};
+        Fill(grid, 2, {50, 80});
+        QVERIFY(ShowActive(grid));
+        grid.SetRowSelected(1, true);
+        QVERIFY(grid.EditCell(1, 1));
+        QTest::keyClicks(grid.GetEditorLine(), QStringLiteral("12a3b"));
+        QTest::keyClick(grid.GetEditorLine(), Qt::Key_Return);
+        QVERIFY(EditorClosed(grid));
+        QCOMPARE(grid.GetItemText(1, 1), QStringLiteral("123"));
     }
 
     void deletingEditedRowDropsEditor()

@@ -1,6 +1,7 @@
 // The focus cell under keys and clicks, cell geometry, scrolling and the type-ahead search.
 #include "TestGrid.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -149,6 +150,60 @@ private slots:
         QCOMPARE(w.grid->GetFocusRow(), 0);
         QCOMPARE(w.grid->GetSelectedRows(), QVector<int>{0});
         QCOMPARE(w.grid->GetFocusColumn(), 1);
+    }
+
+    void shiftExtendsFromRowFoundByTypeAhead()
+    {
+        Window w(6);
+        QVERIFY(ShowActive(w.top));
+        Click(*w.grid, 0, 1);
+        Type(*w.grid, QStringLiteral("r3"));
+        QCOMPARE(w.grid->GetFocusRow(), 3);
+        Key(*w.grid, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(w.grid->GetSelectedRows(), (QVector<int>{3, 4}));
+        QCOMPARE(w.grid->GetFocusRow(), 4);
+    }
+
+    void searchTextStopsAtItsLimit()
+    {
+        Window w(2);
+        QVERIFY(ShowActive(w.top));
+        w.grid->setFocus();
+        for (int i = 0; i < 260; ++i)
+            w.grid->OnTypeAheadChar(QLatin1Char('z'));
+        QCOMPARE(w.grid->GetSearchText().size(), 255);
+        QVERIFY(w.grid->IsSearchTimerActive());
+    }
+
+    void headerClickReachesHook()
+    {
+        struct HeaderGrid : TestGrid {
+            QVector<int> clicked;
+            void OnColumnClick(int column) override { clicked.append(column); }
+        };
+        HeaderGrid grid;
+        grid.resize(300, 200);
+        Fill(grid, 2, {50, 80});
+        QVERIFY(ShowActive(grid));
+        QHeaderView *header = grid.horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(1) + 10, header->height() / 2));
+        QCOMPARE(grid.clicked, QVector<int>{1});
+        QCOMPARE(grid.GetItemText(0, 1), QStringLiteral("r0c1")); // the grid never sorts itself
+    }
+
+    void editingRowOffPageScrollsAndOpensOverCell()
+    {
+        Window w(40);
+        w.grid->columnKinds = {CELL_TEXT, CELL_EDIT};
+        QVERIFY(ShowActive(w.top));
+        QRect stale;
+        w.grid->GetCellRect(30, 1, stale); // below the page before scrolling
+        QVERIFY(w.grid->EditCell(30, 1, &stale));
+        QRect cell;
+        w.grid->GetCellRect(30, 1, cell);
+        QVERIFY(cell.bottom() < w.grid->viewport()->height());
+        QCOMPARE(w.grid->GetEditor()->geometry(), cell);
     }
 
     void typeAheadWithoutMatchMovesNothing()
