@@ -159,6 +159,12 @@ void CGridCtrl::keyboardSearch(const QString &)
 void CGridCtrl::keyPressEvent(QKeyEvent *event)
 {
     m_modifiers = event->modifiers();
+    if (m_editRow != -1) {
+        // A key the open editor did not want (Up in a line edit, say) stops here: the focus
+        // cell does not move under an editor.
+        event->accept();
+        return;
+    }
     OnKeyDown(event);
     const QString text = event->text();
     if (text.isEmpty() || (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)))

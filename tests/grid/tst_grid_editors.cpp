@@ -121,6 +121,23 @@ private slots:
         QCOMPARE(w.grid->ends.size(), 3); // each edit ended once
     }
 
+    void keysTheEditorIgnoresDoNotMoveFocusCell()
+    {
+        Window w({CELL_TEXT, CELL_EDIT});
+        QVERIFY(ShowActive(w.top));
+        QVERIFY(w.grid->SetFocusCell(1, 1, false));
+        w.grid->SelectFocusRow();
+        QVERIFY(w.grid->EditCell(1, 1));
+        QLineEdit *edit = w.grid->GetEditorLine();
+        QTest::keyClick(edit, Qt::Key_Down);
+        QTest::keyClick(edit, Qt::Key_F2);
+        QTest::keyClick(edit, Qt::Key_PageDown);
+        QCOMPARE(w.grid->GetFocusRow(), 1);
+        QCOMPARE(w.grid->GetFocusedItem(), 1);
+        QCOMPARE(w.grid->GetEditor(), edit);
+        QVERIFY(w.grid->IsEditing());
+    }
+
     void rejectedEditStaysOpen()
     {
         Window w({CELL_TEXT, CELL_EDIT});
