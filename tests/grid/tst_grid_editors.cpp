@@ -197,7 +197,7 @@ private slots:
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Up);
         QTest::keyClick(list, Qt::Key_Down);
-        QTest::qWait(20);
+        QCoreApplication::processEvents(); // a posted end request would run here
         QVERIFY(w.grid->IsEditing());
         QVERIFY(w.grid->ends.isEmpty());
         QTest::keyClick(list, Qt::Key_Return);
@@ -353,7 +353,7 @@ private slots:
         QVERIFY(w.grid->EditCell(2, 1));
         w.grid->DeleteItem(2);
         QVERIFY(EditorClosed(*w.grid));
-        QTest::qWait(10);
+        QCoreApplication::processEvents();
         QVERIFY(w.grid->ends.isEmpty());
         QVERIFY(w.grid->EditCell(1, 1)); // a fresh editor can open
     }
