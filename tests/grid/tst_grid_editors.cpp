@@ -231,6 +231,23 @@ private slots:
         QVERIFY(!w.grid->ends.last().cancelled);
     }
 
+    void dropListOpenedByClickStaysOpen()
+    {
+        Window w({CELL_TEXT, CELL_EDIT, CELL_EDIT, CELL_DROPLIST});
+        QVERIFY(ShowActive(w.top));
+        Click(*w.grid, 1, 3);
+        Click(*w.grid, 1, 3);
+        QVERIFY(w.grid->IsEditing());
+        QAbstractItemView *list = OpenList(*w.grid);
+        QVERIFY(WaitUntil([&] { return list->isVisible(); }));
+        QCoreApplication::processEvents();
+        QVERIFY(w.grid->IsEditing());
+        QVERIFY(w.grid->ends.isEmpty());
+        QTest::keyClick(list, Qt::Key_Escape);
+        QVERIFY(EditorClosed(*w.grid));
+        QCOMPARE(w.grid->GetItemText(1, 3), QStringLiteral("r1c3"));
+    }
+
     void longChoiceListIsAtMost204High()
     {
         Window w({CELL_TEXT, CELL_DROPLIST});
