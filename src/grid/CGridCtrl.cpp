@@ -89,6 +89,12 @@ int CGridCtrl::GetColumnFormat(int column) const
     return head ? head->data(Qt::UserRole).toInt() : LVCFMT_LEFT;
 }
 
+QString CGridCtrl::GetColumnHeading(int column) const
+{
+    const QTableWidgetItem *head = horizontalHeaderItem(column);
+    return head ? head->text() : QString();
+}
+
 int CGridCtrl::InsertItem(int row, const QString &text, int image)
 {
     row = qBound(0, row, rowCount());

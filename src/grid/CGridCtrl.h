@@ -47,7 +47,13 @@ enum ColumnFormat : int {
 //
 // The rows, cell texts, image indexes, the 32-bit item data of each row, the row selection and
 // the focused row (the view's current index) all live in the item view; the grid itself keeps
-// only the focus cell, the editor state and the search text. Subclasses override the hooks.
+// only the focus cell, the editor state and the search text.
+//
+// A subclass overrides the hooks: GetCellKind and GetCellStyle decide the look, GetCellChoices
+// fills a drop-down, OnEndCellEdit stores (or refuses) an edit, CreateCellEdit may call this
+// class's version and then adjust GetEditorLine() (a validator, say). OnKeyDown receives every
+// key first; OnCellRClick gets a point in viewport coordinates (viewport()->mapToGlobal for a
+// menu); OnColumnClick is the header click.
 class CGridCtrl : public QTableWidget
 {
     Q_OBJECT
@@ -69,6 +75,7 @@ public:
     int InsertColumn(int column, const QString &heading, int format = LVCFMT_LEFT, int width = 80);
     int GetColumnCount() const { return columnCount(); }
     int GetColumnFormat(int column) const;
+    QString GetColumnHeading(int column) const;
     int InsertItem(int row, const QString &text, int image = -1);
     bool DeleteItem(int row);
     void DeleteAllItems();

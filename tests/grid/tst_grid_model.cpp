@@ -42,6 +42,10 @@ private slots:
         QCOMPARE(grid.GetItemText(9, 9), QString());
         QCOMPARE(grid.GetItemImage(0, 1), -1);
         QCOMPARE(grid.GetColumnFormat(1), int(LVCFMT_LEFT));
+        grid.InsertColumn(2, QStringLiteral("Polar"), LVCFMT_CENTER, 60);
+        QCOMPARE(grid.GetColumnFormat(2), int(LVCFMT_CENTER));
+        QCOMPARE(grid.GetColumnHeading(2), QStringLiteral("Polar"));
+        QCOMPARE(grid.columnWidth(2), 60);
     }
 
     void focusCellFollowsRowsInsertedAndDeletedAbove()
