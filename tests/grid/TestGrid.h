@@ -1,0 +1,115 @@
+#pragma once
+
+// A grid whose cell kinds the test sets, and which records what its hooks were asked.
+#include "TestEnv.h"
+
+#include "grid/CGridCtrl.h"
+
+#include <QHash>
+#include <QPair>
+#include <QtTest>
+
+struct EndEdit {
+    int row;
+    int column;
+    bool cancelled;
+    QString text;
+    int image;
+};
+
+class TestGrid : public CGridCtrl
+{
+public:
+    using CGridCtrl::CGridCtrl;
+    using CGridCtrl::m_paint;
+
+    QVector<CellKind> columnKinds;           // per column; missing columns are CELL_TEXT
+    QHash<QPair<int, int>, CellKind> cellKinds; // exceptions per cell
+    QVector<QPair<int, int>> checks;
+    QVector<QPair<int, int>> buttons;
+    QVector<EndEdit> ends;
+    int rejects = 0;                         // how many edits to refuse before accepting
+    QHash<int, quint8> rowStyles;
+    bool useHooks = true;
+    QStringList choices;                     // empty: the grid's own choices
+    QVector<int> choiceImages;
+    QVector<QPair<int, int>> rclicks;
+
+    CellKind GetCellKind(int row, int column) override
+    {
+        if (!useHooks)
+            return CGridCtrl::GetCellKind(row, column);
+        auto it = cellKinds.find(qMakePair(row, column));
+        if (it != cellKinds.end())
+            return *it;
+        return column < columnKinds.size() ? columnKinds[column] : CELL_TEXT;
+    }
+    bool GetCellStyle(int row, int column, QColor &text, QColor &bg, quint8 &style) override
+    {
+        if (!rowStyles.contains(row))
+            return CGridCtrl::GetCellStyle(row, column, text, bg, style);
+        style = rowStyles.value(row);
+        return true;
+    }
+    void OnCellCheck(int row, int column) override
+    {
+        checks.append(qMakePair(row, column));
+        CGridCtrl::OnCellCheck(row, column);
+    }
+    void GetCellChoices(int row, int column, bool &useImages, QStringList &list,
+                        QVector<int> &images) override
+    {
+        if (choices.isEmpty())
+            return CGridCtrl::GetCellChoices(row, column, useImages, list, images);
+        list = choices;
+        images = choiceImages;
+        useImages = !choiceImages.isEmpty();
+    }
+    void OnCellRClick(int row, int column, const QRect &, const QPoint &) override
+    {
+        rclicks.append(qMakePair(row, column));
+    }
+    void OnCellButton(int row, int column) override { buttons.append(qMakePair(row, column)); }
+    bool OnEndCellEdit(int row, int column, bool cancelled, const QString &text, int image) override
+    {
+        ends.append({row, column, cancelled, text, image});
+        if (rejects > 0) {
+            --rejects;
+            return false;
+        }
+        return CGridCtrl::OnEndCellEdit(row, column, cancelled, text, image);
+    }
+};
+
+// A grid of `rows` rows and the given columns, each cell reading "r<row>c<column>".
+inline void Fill(CGridCtrl &grid, int rows, const QVector<int> &widths)
+{
+    for (int c = 0; c < widths.size(); ++c)
+        grid.InsertColumn(c, QStringLiteral("Col%1").arg(c), LVCFMT_LEFT, widths[c]);
+    for (int r = 0; r < rows; ++r) {
+        grid.InsertItem(r, QStringLiteral("r%1c0").arg(r));
+        for (int c = 1; c < widths.size(); ++c)
+            grid.SetItemText(r, c, QStringLiteral("r%1c%2").arg(r).arg(c));
+    }
+}
+
+// Shows the grid in an active window so that keyboard focus behaves as for a user.
+inline bool ShowActive(QWidget &w)
+{
+    w.show();
+    w.activateWindow();
+    return QTest::qWaitForWindowActive(&w);
+}
+
+// The centre of a cell in viewport coordinates.
+inline QPoint CellCentre(CGridCtrl &grid, int row, int column)
+{
+    QRect r;
+    grid.GetCellRect(row, column, r);
+    return r.center();
+}
+
+inline void Click(CGridCtrl &grid, int row, int column, Qt::KeyboardModifiers mods = {})
+{
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, mods, CellCentre(grid, row, column));
+}

@@ -1,0 +1,235 @@
+// What the painted grid looks like: glyphs, highlight, focus frame, colours below the rows.
+#include "TestGrid.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace {
+
+struct Window {
+    QWidget top;
+    TestGrid *grid;
+    QLineEdit *other;
+    explicit Window(const QVector<CellKind> &kinds, int rows = 3,
+                    const QVector<int> &widths = {50, 80, 60, 10})
+    {
+        top.resize(400, 300);
+        grid = new TestGrid(&top);
+        grid->setGeometry(0, 0, 400, 250);
+        other = new QLineEdit(&top);
+        other->setGeometry(0, 260, 100, 24);
+        grid->columnKinds = kinds;
+        Fill(*grid, rows, widths);
+    }
+    QImage Shot() { return grid->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+};
+
+QRect Cell(CGridCtrl &grid, int row, int column)
+{
+    QRect r;
+    grid.GetCellRect(row, column, r);
+    return r;
+}
+
+// Where a button glyph lands in a framed cell of a grid without grid lines.
+QRect GlyphRect(const QRect &cell, int glyphHeight)
+{
+    const QRect r = cell.adjusted(0, 0, -1, -1);
+    const int w = qMin(14, r.width());
+    const int h = qMin(glyphHeight, r.height());
+    return QRect(r.right() - w + 1, r.top() + (r.height() - h) / 2, w, h);
+}
+
+QImage Rgb(const QPixmap &p)
+{
+    return p.toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int PixelsNotOf(const QImage &img, const QRect &area, const QColor &colour)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (img.pixel(x, y) != colour.rgb())
+                ++n;
+    return n;
+}
+
+} // namespace
+
+class TstGridDrawing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dropDownCellShowsArrowAtRight()
+    {
+        Window w({CELL_TEXT, CELL_DROPLIST, CELL_BUTTON, CELL_DROPDOWN});
+        QVERIFY(ShowActive(w.top));
+        const QImage img = w.Shot();
+        const GridPaintState &ps = w.grid->PaintState();
+
+        const QRect arrowAt = GlyphRect(Cell(*w.grid, 0, 1), 13);
+        QCOMPARE(img.copy(arrowAt), Rgb(ps.arrowGlyph).copy(0, 0, 14, arrowAt.height()));
+        // The glyph's own drawing: a right edge and a downward triangle in the shadow colour.
+        QCOMPARE(img.pixel(arrowAt.right(), arrowAt.top() + 3), ps.shadowColour.rgb());
+        QCOMPARE(img.pixel(arrowAt.left() + 6, arrowAt.top() + 13 / 2 + 1), ps.shadowColour.rgb());
+        QCOMPARE(img.pixel(arrowAt.left() + 3, arrowAt.top() + 13 / 2), ps.faceColour.rgb());
+        // Left of the glyph: the cell's frame.
+        QCOMPARE(img.pixel(Cell(*w.grid, 0, 1).left(), arrowAt.top() + 3), ps.shadowColour.rgb());
+
+        const QRect dotsAt = GlyphRect(Cell(*w.grid, 1, 2), 13);
+        QCOMPARE(img.copy(dotsAt), Rgb(ps.dotsGlyph).copy(0, 0, 14, dotsAt.height()));
+        QCOMPARE(img.pixel(dotsAt.left() + 5, dotsAt.top() + 13 - 5), ps.shadowColour.rgb());
+
+        // A cell 10 pixels wide shows the right-hand 10 pixels of the arrow, nothing else.
+        const QRect narrow = GlyphRect(Cell(*w.grid, 2, 3), 13);
+        QCOMPARE(narrow.width(), 9); // one column of the 10 is the strip left for the view
+        QCOMPARE(img.copy(narrow), Rgb(ps.arrowGlyph).copy(14 - 9, 0, 9, narrow.height()));
+    }
+
+    void checkBoxesAndLine()
+    {
+        Window w({CELL_TEXT, CELL_CHECKED, CELL_UNCHECKED, CELL_LINE});
+        w.grid->SetItemText(0, 3, QStringLiteral("hidden"));
+        QVERIFY(ShowActive(w.top));
+        const QImage img = w.Shot();
+        const GridPaintState &ps = w.grid->PaintState();
+        for (int column : {1, 2}) {
+            const QPixmap &glyph = column == 1 ? ps.checkedGlyph : ps.uncheckedGlyph;
+            const QRect cell = Cell(*w.grid, 0, column);
+            const int h = qMin(glyph.height(), cell.height());
+            const QRect at(cell.left(), cell.top() + (cell.height() - h) / 2, 14, h);
+            QCOMPARE(img.copy(at), Rgb(glyph).copy(0, 0, 14, h));
+        }
+        QVERIFY(Rgb(ps.checkedGlyph) != Rgb(ps.uncheckedGlyph));
+        const QRect line = Cell(*w.grid, 0, 3).adjusted(0, 0, 0, 0);
+        const int mid = line.top() + line.height() / 2;
+        QCOMPARE(PixelsNotOf(img, QRect(line.left(), mid, line.width(), 1), ps.textColour), 0);
+        // Nothing else in the line cell: no text.
+        QCOMPARE(PixelsNotOf(img, QRect(line.left(), line.top(), line.width(), mid - line.top()),
+                             ps.windowColour), 0);
+    }
+
+    void highlightOnlyInFocusColumnOfSelectedRows()
+    {
+        Window w({CELL_TEXT, CELL_TEXT, CELL_EDIT});
+        QVERIFY(ShowActive(w.top));
+        QVERIFY(w.grid->SetFocusCell(0, 1, true));
+        w.grid->SelectFocusRow();
+        w.grid->SetRowSelected(1, true);
+        w.other->setFocus();
+        QVERIFY(WaitUntil([&] { return w.other->hasFocus(); }));
+        const QImage img = w.Shot();
+        const GridPaintState &ps = w.grid->PaintState();
+        auto spot = [&](int row, int column) {
+            const QRect c = Cell(*w.grid, row, column);
+            return img.pixel(c.right() - 3, c.center().y());
+        };
+        QCOMPARE(spot(0, 1), ps.highlightColour.rgb());
+        QCOMPARE(spot(1, 1), ps.highlightColour.rgb());
+        QCOMPARE(spot(2, 1), ps.windowColour.rgb());
+        QCOMPARE(spot(0, 0), ps.windowColour.rgb());
+        QCOMPARE(spot(1, 2), ps.windowColour.rgb());
+        QVERIFY(ps.highlightColour != ps.windowColour);
+        // The pixel a framed cell gives up at its right stays window-coloured in a selected row.
+        const QRect framed = Cell(*w.grid, 1, 2);
+        QCOMPARE(PixelsNotOf(img, QRect(framed.right(), framed.top(), 1, framed.height()),
+                             ps.windowColour), 0);
+    }
+
+    void focusFrameOnlyWithKeyboardFocus()
+    {
+        Window w({CELL_TEXT, CELL_TEXT});
+        QVERIFY(ShowActive(w.top));
+        w.grid->SetItemText(1, 1, QString());
+        QVERIFY(w.grid->SetFocusCell(1, 1, true));
+        w.grid->SelectFocusRow();
+        const QRect cell = Cell(*w.grid, 1, 1);
+        const QRect topEdge(cell.left(), cell.top(), cell.width(), 1);
+        const QColor bg = w.grid->PaintState().highlightColour;
+
+        w.other->setFocus();
+        QVERIFY(WaitUntil([&] { return w.other->hasFocus(); }));
+        QImage img = w.Shot();
+        QCOMPARE(PixelsNotOf(img, cell, bg), 0); // highlight stays, no frame
+
+        w.grid->setFocus();
+        QVERIFY(WaitUntil([&] { return w.grid->hasFocus(); }));
+        img = w.Shot();
+        QVERIFY(PixelsNotOf(img, topEdge, bg) >= cell.width() / 3);
+        QCOMPARE(PixelsNotOf(img, cell.adjusted(2, 2, -2, -2), bg), 0); // text-less inside
+    }
+
+    void buttonFaceBelowLastRow()
+    {
+        Window w({CELL_TEXT});
+        QVERIFY(ShowActive(w.top));
+        QVERIFY(w.grid->GetCountPerPage() >= 10);
+        const QImage img = w.Shot();
+        const int below = Cell(*w.grid, 2, 0).bottom() + 1;
+        const QRect area(0, below, img.width(), img.height() - below);
+        QCOMPARE(PixelsNotOf(img, area, w.grid->PaintState().faceColour), 0);
+
+        w.grid->DeleteAllItems();
+        QCOMPARE(PixelsNotOf(w.Shot(), QRect(0, 0, 100, 50), w.grid->PaintState().faceColour), 0);
+    }
+
+    void styleAndColoursFromHook()
+    {
+        Window w({CELL_TEXT, CELL_TEXT});
+        w.grid->SetItemText(0, 1, QStringLiteral("11766"));
+        w.grid->SetItemText(1, 1, QStringLiteral("11766"));
+        w.grid->SetItemText(2, 1, QStringLiteral("11766"));
+        w.grid->rowStyles[0] = FONT_BOLD | FONT_STRIKEOUT;
+        w.grid->rowStyles[2] = FONT_BOLD;
+        QVERIFY(ShowActive(w.top));
+        const QImage img = w.Shot();
+        const QImage struck = img.copy(Cell(*w.grid, 0, 1));
+        const QImage plain = img.copy(Cell(*w.grid, 1, 1));
+        const QImage bold = img.copy(Cell(*w.grid, 2, 1));
+        QVERIFY(struck != plain);
+        QVERIFY(struck != bold);
+        QVERIFY(bold != plain);
+    }
+
+    void imageListRebuildsTallerGlyphs()
+    {
+        TestGrid grid;
+        QCOMPARE(grid.PaintState().arrowGlyph.size(), QSize(14, 13));
+        QCOMPARE(grid.PaintState().checkedGlyph.size(), QSize(14, 14));
+        QPixmap icon(16, 16);
+        icon.fill(Qt::red);
+        grid.SetImageList({icon});
+        QCOMPARE(grid.PaintState().arrowGlyph.size(), QSize(14, 16));
+        QCOMPARE(grid.PaintState().dotsGlyph.size(), QSize(14, 16));
+        QCOMPARE(grid.PaintState().uncheckedGlyph.size(), QSize(14, 17));
+        QVERIFY(grid.rowHeight(0) >= 0);
+        QVERIFY(grid.verticalHeader()->defaultSectionSize() >= 17);
+    }
+
+    void cellTooNarrowAfterImageIsLeftToView()
+    {
+        TestGrid grid;
+        grid.columnKinds = {CELL_TEXT, CELL_EDIT};
+        Fill(grid, 1, {50, 80});
+        QPixmap icon(16, 16);
+        icon.fill(Qt::red);
+        grid.SetImageList({icon});
+        grid.SetItemImage(0, 1, 0);
+        QImage target(100, 30, QImage::Format_RGB32);
+        QPainter p(&target);
+        QStyleOptionViewItem opt;
+        const QModelIndex index = grid.model()->index(0, 1);
+        opt.rect = QRect(0, 0, 18, 20);
+        QVERIFY(!grid.PaintCell(&p, opt, index));
+        opt.rect = QRect(0, 0, 19, 20);
+        QVERIFY(grid.PaintCell(&p, opt, index));
+        QCOMPARE(grid.PaintState().image, 0);
+        QCOMPARE(target.pixel(3, 3), QColor(Qt::red).rgb()); // the image at the cell's corner
+    }
+};
+
+QTEST_MAIN(TstGridDrawing)
+#include "tst_grid_drawing.moc"
