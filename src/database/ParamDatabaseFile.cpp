@@ -22,6 +22,19 @@ qint64 ReadFully(QFile &file, char *data, qint64 size)
     return done;
 }
 
+// Writes all of data; a short write is retried, so that the call that fails sets the reason.
+bool WriteFully(QSaveFile &file, const char *data, qint64 size)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 n = file.write(data + done, size - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
 QString FileErrorReport(const QString &path, const QString &reason)
 {
     return QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), reason);
@@ -76,13 +89,14 @@ bool ParamDatabase::SaveAs(const QString &path)
 {
     // Written to a temporary file and renamed over the target only when complete: a failure
     // never leaves a truncated database behind.
+    // Unbuffered, so that a failing write reports the system's reason at once.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         ShowError(FileErrorReport(path, file.errorString()));
         return false;
     }
     for (const auto &block : m_img->Blocks()) {
-        if (file.write(block.data, block.size) != block.size) {
+        if (!WriteFully(file, block.data, block.size)) {
             const QString reason = file.errorString();
             file.cancelWriting();
             ShowError(FileErrorReport(path, reason));
