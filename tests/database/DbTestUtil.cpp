@@ -1,5 +1,7 @@
 #include "DbTestUtil.h"
 
+#include "ChannelMaker.h"
+
 #include "database/LeBits.h"
 
 using namespace DbLayout;
@@ -34,66 +36,7 @@ int AddTp(ParamDatabase &db, int slot, quint32 frequencyKHz)
 
 int AddChannel(ParamDatabase &db, int tp, int sat, int kind, int groups)
 {
-    ChannelHeader &h = db.ChHeader();
-    const int c = h.FreeFirst();
-    if (c >= NO_CHANNEL)
-        return NO_CHANNEL;
-    ChannelRecord &r = *db.ChannelAt(c);
-    h.SetFreeFirst(r.Next());
-    if (r.Next() != NO_CHANNEL)
-        db.ChannelAt(r.Next())->SetPrev(NO_CHANNEL);
-    r.SetInUse(1);
-    r.SetTransponder(tp);
-    r.SetSatellite(sat);
-    r.SetKind(kind);
-    r.SetGroups(groups);
-
-    const bool k1 = kind == 1;
-    const int last = k1 ? h.Kind1Last() : h.OtherLast();
-    r.SetPrev(last);
-    r.SetNext(NO_CHANNEL);
-    if (last == NO_CHANNEL)
-        k1 ? h.SetKind1First(c) : h.SetOtherFirst(c);
-    else
-        db.ChannelAt(last)->SetNext(c);
-    if (k1) {
-        h.SetKind1Last(c);
-        h.SetKind1Count(h.Kind1Count() + 1);
-    } else {
-        h.SetOtherLast(c);
-        h.SetOtherCount(h.OtherCount() + 1);
-    }
-
-    SatelliteRecord &s = *db.SatelliteAt(sat);
-    const int satLast = k1 ? s.Kind1Last() : s.OtherLast();
-    r.SetSatPrev(satLast);
-    r.SetSatNext(NO_CHANNEL);
-    if (satLast == NO_CHANNEL)
-        k1 ? s.SetKind1First(c) : s.SetOtherFirst(c);
-    else
-        db.ChannelAt(satLast)->SetSatNext(c);
-    if (k1) {
-        s.SetKind1Last(c);
-        s.SetKind1Count(s.Kind1Count() + 1);
-    } else {
-        s.SetOtherLast(c);
-        s.SetOtherCount(s.OtherCount() + 1);
-    }
-
-    for (int g = 0; g < GROUP_COUNT; ++g) {
-        if (!(groups >> g & 1))
-            continue;
-        const int gl = h.GroupLast(g);
-        r.SetGroupPrev(g, gl);
-        r.SetGroupNext(g, NO_CHANNEL);
-        if (gl == NO_CHANNEL)
-            h.SetGroupFirst(g, c);
-        else
-            db.ChannelAt(gl)->SetGroupNext(g, c);
-        h.SetGroupLast(g, c);
-        h.SetGroupCount(g, h.GroupCount(g) + 1);
-    }
-    return c;
+    return ChannelMaker::Append(db, tp, sat, kind, groups);
 }
 
 namespace {

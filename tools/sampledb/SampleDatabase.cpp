@@ -1,9 +1,10 @@
 #include "SampleDatabase.h"
 
+#include "ChannelMaker.h"
+
 #include "database/ParamDatabase.h"
 
 #include <algorithm>
-#include <array>
 #include <numeric>
 #include <random>
 #include <vector>
@@ -144,89 +145,33 @@ private:
 
     void BuildChannels()
     {
-        ChannelHeader &h = m_db.ChHeader();
-        const int n = m_liveTps.empty() ? 0 : std::clamp(m_o.channels, 0, NO_CHANNEL);
+        // Free records in random order first, then channels taken from its head one by one.
         std::vector<int> order = Permutation(NO_CHANNEL);
-
-        // Tails of every chain channels are appended to: global kind chains, per-satellite kind
-        // chains and the group chains.
-        int globalFirst[2] = {NO_CHANNEL, NO_CHANNEL}, globalLast[2] = {NO_CHANNEL, NO_CHANNEL};
-        int globalCount[2] = {0, 0};
-        std::array<int, GROUP_COUNT> groupFirst, groupLast, groupCount;
-        groupFirst.fill(NO_CHANNEL);
-        groupLast.fill(NO_CHANNEL);
-        groupCount.fill(0);
-
-        for (int k = 0; k < n; ++k) {
-            const int c = order[size_t(k)];
-            ChannelRecord &r = *m_db.ChannelAt(c);
-            const auto &[tp, sat] = m_liveTps[size_t(Uniform(0, int(m_liveTps.size()) - 1))];
-            const int kind = Uniform(0, 3);
-            const int chain = kind == 1 ? 0 : 1;
-            r.SetInUse(1);
-            r.SetTransponder(tp);
-            r.SetSatellite(sat);
-            r.SetKind(kind);
-            r.SetGroups(Uniform(0, 63));
-
-            r.SetPrev(globalLast[chain]);
-            r.SetNext(NO_CHANNEL);
-            if (globalLast[chain] == NO_CHANNEL)
-                globalFirst[chain] = c;
-            else
-                m_db.ChannelAt(globalLast[chain])->SetNext(c);
-            globalLast[chain] = c;
-            ++globalCount[chain];
-
-            SatelliteRecord &s = *m_db.SatelliteAt(sat);
-            const int satLast = chain == 0 ? s.Kind1Last() : s.OtherLast();
-            r.SetSatPrev(satLast);
-            r.SetSatNext(NO_CHANNEL);
-            if (satLast == NO_CHANNEL) {
-                chain == 0 ? s.SetKind1First(c) : s.SetOtherFirst(c);
-            } else {
-                m_db.ChannelAt(satLast)->SetSatNext(c);
-            }
-            if (chain == 0) {
-                s.SetKind1Last(c);
-                s.SetKind1Count(s.Kind1Count() + 1);
-            } else {
-                s.SetOtherLast(c);
-                s.SetOtherCount(s.OtherCount() + 1);
-            }
-
-            for (int g = 0; g < GROUP_COUNT; ++g) {
-                if (!r.InGroup(g))
-                    continue;
-                r.SetGroupPrev(g, groupLast[size_t(g)]);
-                r.SetGroupNext(g, NO_CHANNEL);
-                if (groupLast[size_t(g)] == NO_CHANNEL)
-                    groupFirst[size_t(g)] = c;
-                else
-                    m_db.ChannelAt(groupLast[size_t(g)])->SetGroupNext(g, c);
-                groupLast[size_t(g)] = c;
-                ++groupCount[size_t(g)];
-            }
-        }
-
         auto setNext = [&](int i, int v) { m_db.ChannelAt(i)->SetNext(v); };
         auto setPrev = [&](int i, int v) { m_db.ChannelAt(i)->SetPrev(v); };
-        const auto free = LinkChain(order, size_t(n), order.size(), NO_CHANNEL, setNext, setPrev);
-        for (size_t j = size_t(n); j < order.size(); ++j)
-            m_db.ChannelAt(order[j])->SetInUse(0);
+        const auto free = LinkChain(order, 0, order.size(), NO_CHANNEL, setNext, setPrev);
+        for (int c : order)
+            m_db.ChannelAt(c)->SetInUse(0);
 
-        h.SetKind1First(globalFirst[0]);
-        h.SetKind1Last(globalLast[0]);
-        h.SetKind1Count(globalCount[0]);
-        h.SetOtherFirst(globalFirst[1]);
-        h.SetOtherLast(globalLast[1]);
-        h.SetOtherCount(globalCount[1]);
-        for (int g = 0; g < GROUP_COUNT; ++g) {
-            h.SetGroupFirst(g, groupFirst[size_t(g)]);
-            h.SetGroupLast(g, groupLast[size_t(g)]);
-            h.SetGroupCount(g, groupCount[size_t(g)]);
-        }
+        ChannelHeader &h = m_db.ChHeader();
         h.SetFreeFirst(free.first);
+        h.SetKind1First(NO_CHANNEL);
+        h.SetKind1Last(NO_CHANNEL);
+        h.SetKind1Count(0);
+        h.SetOtherFirst(NO_CHANNEL);
+        h.SetOtherLast(NO_CHANNEL);
+        h.SetOtherCount(0);
+        for (int g = 0; g < GROUP_COUNT; ++g) {
+            h.SetGroupFirst(g, NO_CHANNEL);
+            h.SetGroupLast(g, NO_CHANNEL);
+            h.SetGroupCount(g, 0);
+        }
+
+        const int n = m_liveTps.empty() ? 0 : std::clamp(m_o.channels, 0, NO_CHANNEL);
+        for (int k = 0; k < n; ++k) {
+            const auto &[tp, sat] = m_liveTps[size_t(Uniform(0, int(m_liveTps.size()) - 1))];
+            ChannelMaker::Append(m_db, tp, sat, Uniform(0, 3), Uniform(0, 63));
+        }
     }
 
     const SampleDatabase::Options m_o;
