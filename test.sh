@@ -9,3 +9,9 @@ jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
+
+# A short run of the database fuzzer when clang is there (clang and libclang-rt-14-dev are
+# optional Debian packages; without them this step is skipped).
+if command -v clang++ >/dev/null; then
+    scripts/fuzz.sh database 20
+fi

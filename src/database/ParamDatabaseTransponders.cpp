@@ -170,17 +170,19 @@ bool ParamDatabase::AppendTransponder(int slot, int tp)
     if (!rec.InUse() || sat.TpCount() >= NO_TRANSPONDER || h.Count() >= NO_TRANSPONDER)
         return false;
 
-    // The chain must be whole and must not hold t already, or the new link would close a loop.
+    // The chain must be whole, and t must be on no satellite's chain yet, or the new link would
+    // close a loop or give the record two owners.
+    int owner = NO_SATELLITE;
+    if (!FindTransponderOwner(t, owner) || owner != NO_SATELLITE)
+        return false;
     int last = NO_TRANSPONDER;
-    bool holds = false;
     const bool walked = ChainLinks::Walk(sat.FirstTp(), NO_TRANSPONDER,
                                          [&](int i) { return tps[size_t(i)].Next(); },
                                          [&](int i) {
-                                             holds = holds || i == t;
                                              last = i;
                                              return true;
                                          });
-    if (!walked || holds || last != sat.LastTp())
+    if (!walked || last != sat.LastTp())
         return false;
 
     if (sat.FirstTp() == NO_TRANSPONDER) {

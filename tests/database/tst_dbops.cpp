@@ -278,8 +278,11 @@ private slots:
         ParamDatabase db;
         const int s = AddSat(db, "ABS 2A", 750);
         const int t = AddTp(db, s, 11000000);
-        const QByteArray before = db.ToBytes();
         QVERIFY(!db.AppendTransponder(s, t));                 // already on the chain
+        const int other = AddSat(db, "AMOS 3", 3560);
+        const int theirs = AddTp(db, other, 12000000);
+        const QByteArray before = db.ToBytes();
+        QVERIFY(!db.AppendTransponder(s, theirs));            // on another satellite's chain
         const int f = db.TpHeader().FreeFirst();
         QVERIFY(!db.AppendTransponder(s, f));                 // a free record
         QVERIFY(!db.AppendTransponder(s, NO_TRANSPONDER));
