@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 using namespace DbLayout;
@@ -48,6 +49,13 @@ bool ParamDatabase::Load(const QString &path)
     // costs the database being edited.
     auto fresh = std::make_unique<DbImage>();
 
+    // Opening a pipe would wait for a writer for ever, and a device has no length to check.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        ShowError(FileErrorReport(path, info.isDir() ? QStringLiteral("Is a directory")
+                                                     : QStringLiteral("Not a regular file")));
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ShowError(FileErrorReport(path, file.errorString()));

@@ -15,6 +15,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -122,13 +123,18 @@ private slots:
         QCOMPARE(prompts.MessageCount(), 1);
     }
 
-    void directoryIsNotADatabase()
+    void onlyRegularFilesAreOpened()
     {
-        RecordingPrompts prompts;
-        ParamDatabase db(prompts);
-        QVERIFY(!db.Load(m_dir.path()));
-        QCOMPARE(prompts.MessageCount(), 1);
-        QVERIFY(!db.IsLoaded());
+        // A pipe would block the open until someone writes to it.
+        const QString fifo = m_dir.filePath(QStringLiteral("pipe.bin"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        for (const QString &path : {m_dir.path(), fifo, QStringLiteral("/dev/zero")}) {
+            RecordingPrompts prompts;
+            ParamDatabase db(prompts);
+            QVERIFY(!db.Load(path));
+            QCOMPARE(prompts.MessageCount(), 1);
+            QVERIFY(!db.IsLoaded());
+        }
     }
 
     void saveIntoMissingFolderFails()
