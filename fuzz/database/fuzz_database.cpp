@@ -141,6 +141,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     bool consistent = false;
     if (mode % 2 == 0 && in.Left() >= size_t(IMAGE_SIZE)) {
         db.FromBytes(QByteArray(reinterpret_cast<const char *>(in.Take(IMAGE_SIZE)), IMAGE_SIZE));
+        consistent = DatabaseChecker::Check(db, 1).isEmpty();
     } else {
         SampleDatabase::Options o;
         o.seed = in.Byte();
