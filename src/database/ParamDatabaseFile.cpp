@@ -38,6 +38,8 @@ bool WriteFully(QSaveFile &file, const char *data, qint64 size)
 
 QString FileErrorReport(const QString &path, const QString &reason)
 {
+    if (path.isEmpty())
+        return reason;
     return QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), reason);
 }
 

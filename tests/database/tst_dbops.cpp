@@ -137,6 +137,9 @@ private slots:
         QCOMPARE(db.ChHeader().Kind1Count() + db.ChHeader().OtherCount(), 16);
         QCOMPARE(db.SatHeader().Count(), 1);
         QCOMPARE(db.SatelliteChain().indices, std::vector<int>{keep});
+        QVERIFY(db.SatelliteChain().complete);
+        QVERIFY(db.TransponderChain(keep).complete);
+        QVERIFY(!db.TransponderChain(gone).complete);   // a free slot has no chain to walk
     }
 
     void channelsOfEveryKindLeaveTheRightChains_data()
