@@ -1,0 +1,183 @@
+#include "database/ParamDatabase.h"
+
+#include "database/ChainLinks.h"
+
+#include <cstring>
+
+using namespace DbLayout;
+
+ParamDatabase::ParamDatabase(Prompts &prompts)
+    : m_prompts(&prompts), m_img(std::make_unique<DbImage>()), m_undo(std::make_unique<DbImage>())
+{
+    InitEmpty();
+}
+
+ParamDatabase::~ParamDatabase() = default;
+
+void ParamDatabase::ClearTables()
+{
+    m_img->satellites.fill(SatelliteRecord{});
+    m_img->transponders.fill(TransponderRecord{});
+    m_img->channels.fill(ChannelRecord{});
+}
+
+void ParamDatabase::InitEmpty()
+{
+    *m_img = DbImage{};
+    SatelliteHeader &sh = m_img->satHeader;
+    sh.SetFirst(NO_SATELLITE);
+    sh.SetLast(NO_SATELLITE);
+    sh.SetFreeFirst(0);
+    sh.SetCount(0);
+    for (int i = 0; i < NO_SATELLITE; ++i) {
+        SatelliteRecord &r = m_img->satellites[size_t(i)];
+        r.SetNext(i + 1);
+        r.SetPrev(i == 0 ? NO_SATELLITE : i - 1);
+        r.SetFirstTp(NO_TRANSPONDER);
+        r.SetLastTp(NO_TRANSPONDER);
+        r.SetKind1First(NO_CHANNEL);
+        r.SetKind1Last(NO_CHANNEL);
+        r.SetOtherFirst(NO_CHANNEL);
+        r.SetOtherLast(NO_CHANNEL);
+    }
+    m_img->tpHeader.SetFreeFirst(0);
+    m_img->tpHeader.SetCount(0);
+    for (int i = 0; i < NO_TRANSPONDER; ++i) {
+        TransponderRecord &r = m_img->transponders[size_t(i)];
+        r.SetNext(i + 1);
+        r.SetPrev(i == 0 ? NO_TRANSPONDER : i - 1);
+    }
+    ChannelHeader &ch = m_img->chHeader;
+    ch.SetKind1First(NO_CHANNEL);
+    ch.SetKind1Last(NO_CHANNEL);
+    ch.SetOtherFirst(NO_CHANNEL);
+    ch.SetOtherLast(NO_CHANNEL);
+    for (int g = 0; g < GROUP_COUNT; ++g) {
+        ch.SetGroupFirst(g, NO_CHANNEL);
+        ch.SetGroupLast(g, NO_CHANNEL);
+        ch.SetGroupCount(g, 0);
+    }
+    ch.SetFreeFirst(0);
+    for (int i = 0; i < NO_CHANNEL; ++i) {
+        ChannelRecord &r = m_img->channels[size_t(i)];
+        r.SetNext(i + 1);
+        r.SetPrev(i == 0 ? NO_CHANNEL : i - 1);
+        for (int g = 0; g < GROUP_COUNT; ++g) {
+            r.SetGroupNext(g, NO_CHANNEL);
+            r.SetGroupPrev(g, NO_CHANNEL);
+        }
+        r.SetSatNext(NO_CHANNEL);
+        r.SetSatPrev(NO_CHANNEL);
+    }
+}
+
+QByteArray ParamDatabase::ToBytes() const
+{
+    QByteArray bytes;
+    bytes.reserve(IMAGE_SIZE);
+    for (const auto &block : m_img->Blocks())
+        bytes.append(block.data, block.size);
+    return bytes;
+}
+
+bool ParamDatabase::FromBytes(const QByteArray &bytes)
+{
+    if (bytes.size() != IMAGE_SIZE)
+        return false;
+    const char *p = bytes.constData();
+    for (const auto &block : m_img->Blocks()) {
+        std::memcpy(block.data, p, size_t(block.size));
+        p += block.size;
+    }
+    return true;
+}
+
+SatelliteRecord *ParamDatabase::SatelliteAt(int index)
+{
+    return index >= 0 && index < NO_SATELLITE ? &m_img->satellites[size_t(index)] : nullptr;
+}
+
+const SatelliteRecord *ParamDatabase::SatelliteAt(int index) const
+{
+    return index >= 0 && index < NO_SATELLITE ? &m_img->satellites[size_t(index)] : nullptr;
+}
+
+TransponderRecord *ParamDatabase::TransponderAt(int index)
+{
+    return index >= 0 && index < NO_TRANSPONDER ? &m_img->transponders[size_t(index)] : nullptr;
+}
+
+const TransponderRecord *ParamDatabase::TransponderAt(int index) const
+{
+    return index >= 0 && index < NO_TRANSPONDER ? &m_img->transponders[size_t(index)] : nullptr;
+}
+
+ChannelRecord *ParamDatabase::ChannelAt(int index)
+{
+    return index >= 0 && index < NO_CHANNEL ? &m_img->channels[size_t(index)] : nullptr;
+}
+
+const ChannelRecord *ParamDatabase::ChannelAt(int index) const
+{
+    return index >= 0 && index < NO_CHANNEL ? &m_img->channels[size_t(index)] : nullptr;
+}
+
+ParamDatabase::Chain ParamDatabase::SatelliteChain() const
+{
+    Chain chain;
+    const auto &sats = m_img->satellites;
+    int prev = NO_SATELLITE;
+    bool ok = true;
+    const bool walked = ChainLinks::Walk(
+        m_img->satHeader.First(), NO_SATELLITE,
+        [&](int i) { return sats[size_t(i)].Next(); },
+        [&](int i) {
+            const SatelliteRecord &r = sats[size_t(i)];
+            if (!r.InUse() || r.Prev() != prev) {
+                ok = false;
+                return false;
+            }
+            chain.indices.push_back(i);
+            prev = i;
+            return true;
+        });
+    chain.complete = walked && ok && prev == m_img->satHeader.Last();
+    return chain;
+}
+
+ParamDatabase::Chain ParamDatabase::TransponderChain(int slot) const
+{
+    Chain chain;
+    const int s = slot & 0xFF;
+    if (!ValidSatellite(s))
+        return chain;
+    const SatelliteRecord &sat = m_img->satellites[size_t(s)];
+    const auto &tps = m_img->transponders;
+    int prev = NO_TRANSPONDER;
+    bool ok = true;
+    const bool walked = ChainLinks::Walk(
+        sat.FirstTp(), NO_TRANSPONDER,
+        [&](int i) { return tps[size_t(i)].Next(); },
+        [&](int i) {
+            const TransponderRecord &r = tps[size_t(i)];
+            if (!r.InUse() || r.Prev() != prev) {
+                ok = false;
+                return false;
+            }
+            chain.indices.push_back(i);
+            prev = i;
+            return true;
+        });
+    chain.complete = walked && ok && prev == sat.LastTp();
+    return chain;
+}
+
+bool ParamDatabase::ValidSatellite(int s) const
+{
+    return s >= 0 && s < NO_SATELLITE && m_img->satellites[size_t(s)].InUse();
+}
+
+void ParamDatabase::ShowError(const QString &text)
+{
+    m_prompts->Message(text, QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
+}

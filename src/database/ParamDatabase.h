@@ -1,0 +1,149 @@
+#pragma once
+
+#include "common/Prompts.h"
+#include "database/DbImage.h"
+#include "database/DbLayout.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+// The meter's parameter database held in memory: the eight blocks of the image, the path of the
+// file it came from, and the operations that add and remove satellites and transponders while
+// keeping every chain, free chain and count consistent.
+//
+// Any 241248 bytes may be loaded. Every chain walk is bounded by its table size and checks each
+// link, so a damaged image never makes an operation read or write outside the tables or loop;
+// an operation that finds the part of the image it works on inconsistent changes nothing and
+// fails.
+class ParamDatabase
+{
+public:
+    static constexpr int NO_SATELLITE = DbLayout::NO_SATELLITE;
+    static constexpr int NO_TRANSPONDER = DbLayout::NO_TRANSPONDER;
+    static constexpr int NO_CHANNEL = DbLayout::NO_CHANNEL;
+    static constexpr int SATELLITE_RECORD_SIZE = DbLayout::SATELLITE_RECORD_SIZE;
+    static constexpr int TRANSPONDER_RECORD_SIZE = DbLayout::TRANSPONDER_RECORD_SIZE;
+    static constexpr int CHANNEL_RECORD_SIZE = DbLayout::CHANNEL_RECORD_SIZE;
+    static constexpr int IMAGE_SIZE = DbLayout::IMAGE_SIZE;
+
+    // A walk along one chain: the indices met in chain order, and whether the chain was whole
+    // (every link in range, no loop, members in use, back links agreeing, ending where its
+    // header says).
+    struct Chain {
+        std::vector<int> indices;
+        bool complete = false;
+    };
+
+    explicit ParamDatabase(Prompts &prompts = Prompts::Default());
+    ~ParamDatabase();
+    ParamDatabase(const ParamDatabase &) = delete;
+    ParamDatabase &operator=(const ParamDatabase &) = delete;
+
+    void SetPrompts(Prompts &prompts) { m_prompts = &prompts; }
+
+    // --- Files ---------------------------------------------------------------------------
+    // Reads a whole image. On any failure the database keeps its previous image and path.
+    bool Load(const QString &path);
+    // Writes the image to the path of the last successful Load.
+    bool Save();
+    // Writes the image atomically: the file is replaced only once every byte is written.
+    bool SaveAs(const QString &path);
+    // Zeroes the satellite, transponder and channel tables (headers and opaque blocks stay).
+    void ClearTables();
+    // An empty, consistent database: no satellites, every record on its free chain.
+    void InitEmpty();
+
+    bool IsLoaded() const { return m_loaded; }
+    QString Path() const { return m_path; }
+
+    // The image as file bytes, and taking one over (exactly IMAGE_SIZE bytes, else false).
+    QByteArray ToBytes() const;
+    bool FromBytes(const QByteArray &bytes);
+
+    // --- Records and headers -------------------------------------------------------------
+    // Null when the index is outside the table.
+    SatelliteRecord *SatelliteAt(int index);
+    const SatelliteRecord *SatelliteAt(int index) const;
+    TransponderRecord *TransponderAt(int index);
+    const TransponderRecord *TransponderAt(int index) const;
+    ChannelRecord *ChannelAt(int index);
+    const ChannelRecord *ChannelAt(int index) const;
+
+    SatelliteHeader &SatHeader() { return m_img->satHeader; }
+    const SatelliteHeader &SatHeader() const { return m_img->satHeader; }
+    TransponderHeader &TpHeader() { return m_img->tpHeader; }
+    const TransponderHeader &TpHeader() const { return m_img->tpHeader; }
+    ChannelHeader &ChHeader() { return m_img->chHeader; }
+    const ChannelHeader &ChHeader() const { return m_img->chHeader; }
+
+    const DbImage &Image() const { return *m_img; }
+    DbImage &Image() { return *m_img; }
+
+    // The satellites in listing order, and the transponders of one satellite in listing order.
+    Chain SatelliteChain() const;
+    Chain TransponderChain(int slot) const;
+
+    // --- Record operations ---------------------------------------------------------------
+    // A satellite index is the low 8 bits of its argument, a transponder or channel index the
+    // low 16 bits. Each operation that fails leaves the image as it was.
+
+    // Appends a satellite with the record's name, position and setupByte; slot 64 when full.
+    bool AddSatellite(const SatelliteRecord &record, int &slot);
+    // Deletes a satellite with its transponders and their channels.
+    bool DeleteSatellite(int slot);
+    bool GetSatellite(int slot, SatelliteRecord &record) const;
+    // Writes the whole record, links and counts included: pass back what GetSatellite gave.
+    bool SetSatellite(int slot, const SatelliteRecord &record);
+    bool DeleteSatelliteTransponders(int slot);
+    // Deletes transponder tp, which must be on satellite slot's chain, with its channels.
+    bool DeleteTransponder(int slot, int tp);
+    // Frees tp with its channels, taking it off whichever satellite chain still holds it.
+    bool ReleaseTransponder(int tp);
+    // Takes the first free transponder record; NO_TRANSPONDER (and no change) when none is
+    // left. The caller fills the record and sets its inUse bit before AppendTransponder.
+    int AllocateTransponder();
+    // Links an in-use transponder that is on no chain at the end of satellite slot's chain.
+    bool AppendTransponder(int slot, int tp);
+    bool DeleteChannelsOfTransponder(int tp);
+    // True also when there was nothing to delete; false only when the image around the
+    // channel is inconsistent (then nothing changes).
+    bool DeleteChannel(int ch);
+
+private:
+    enum class Step { Done, Nothing, Refused };
+
+    template <typename F>
+    bool Transaction(F &&f);
+
+    bool ValidSatellite(int s) const;
+    Step DeleteTransponderImpl(int s, int tp);
+    bool DeleteSatelliteTranspondersImpl(int s);
+    bool DeleteChannelsOfTransponderImpl(int tp);
+    Step DeleteChannelImpl(int ch);
+    bool FindTransponderOwner(int tp, int &owner) const;
+    bool CanUnlinkTransponder(int s, int tp) const;
+    void UnlinkTransponder(int s, int tp);
+    bool CanFreeTransponder(int tp) const;
+    void FreeTransponder(int tp);
+    void ShowError(const QString &text);
+
+    Prompts *m_prompts;
+    std::unique_ptr<DbImage> m_img;
+    std::unique_ptr<DbImage> m_undo;   // the image before the running compound operation
+    QString m_path;
+    bool m_loaded = false;
+};
+
+// Runs f on the live image; if it fails, the image is put back as it was before.
+template <typename F>
+bool ParamDatabase::Transaction(F &&f)
+{
+    *m_undo = *m_img;
+    if (f())
+        return true;
+    *m_img = *m_undo;
+    return false;
+}

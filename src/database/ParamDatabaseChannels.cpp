@@ -1,0 +1,136 @@
+// Channel deletion: the tool never creates channels, it only removes those of a deleted
+// transponder from every chain they are on.
+#include "database/ParamDatabase.h"
+
+#include "database/ChainLinks.h"
+
+using namespace DbLayout;
+
+bool ParamDatabase::DeleteChannelsOfTransponder(int tp)
+{
+    const int t = tp & 0xFFFF;
+    if (t >= NO_TRANSPONDER)
+        return false;
+    return Transaction([&] { return DeleteChannelsOfTransponderImpl(t); });
+}
+
+bool ParamDatabase::DeleteChannelsOfTransponderImpl(int tp)
+{
+    auto &chs = m_img->channels;
+    const ChannelHeader &h = m_img->chHeader;
+    // One pass per kind chain. The successor is read before a channel is deleted, which deletes
+    // exactly what restarting from the head after every deletion would, in the same order,
+    // without walking the head of the chain again each time.
+    for (const bool kind1 : {true, false}) {
+        int cur = kind1 ? h.Kind1First() : h.OtherFirst();
+        for (int steps = 0; cur != NO_CHANNEL; ++steps) {
+            if (cur < 0 || cur > NO_CHANNEL || steps >= NO_CHANNEL)
+                return false;
+            const int next = chs[size_t(cur)].Next();
+            if (chs[size_t(cur)].Transponder() == tp && DeleteChannelImpl(cur) == Step::Refused)
+                return false;
+            cur = next;
+        }
+    }
+    return true;
+}
+
+bool ParamDatabase::DeleteChannel(int ch)
+{
+    return DeleteChannelImpl(ch & 0xFFFF) != Step::Refused;
+}
+
+ParamDatabase::Step ParamDatabase::DeleteChannelImpl(int ch)
+{
+    ChannelHeader &h = m_img->chHeader;
+    auto &chs = m_img->channels;
+    if (ch < 0 || ch >= NO_CHANNEL || h.Kind1Count() + h.OtherCount() == 0
+        || !chs[size_t(ch)].InUse())
+        return Step::Nothing;
+
+    ChannelRecord &rec = chs[size_t(ch)];
+    const bool kind1 = rec.IsKind1();
+    const int sat = rec.Satellite();
+    if (sat >= NO_SATELLITE)
+        return Step::Refused;
+    SatelliteRecord &satRec = m_img->satellites[size_t(sat)];
+
+    auto next = [&](int i) { return chs[size_t(i)].Next(); };
+    auto prev = [&](int i) { return chs[size_t(i)].Prev(); };
+    auto setNext = [&](int i, int v) { chs[size_t(i)].SetNext(v); };
+    auto setPrev = [&](int i, int v) { chs[size_t(i)].SetPrev(v); };
+    auto satNext = [&](int i) { return chs[size_t(i)].SatNext(); };
+    auto satPrev = [&](int i) { return chs[size_t(i)].SatPrev(); };
+    auto setSatNext = [&](int i, int v) { chs[size_t(i)].SetSatNext(v); };
+    auto setSatPrev = [&](int i, int v) { chs[size_t(i)].SetSatPrev(v); };
+
+    const ChainLinks::Ends global = kind1 ? ChainLinks::Ends{h.Kind1First(), h.Kind1Last()}
+                                          : ChainLinks::Ends{h.OtherFirst(), h.OtherLast()};
+    const int globalCount = kind1 ? h.Kind1Count() : h.OtherCount();
+    const ChainLinks::Ends own = kind1
+        ? ChainLinks::Ends{satRec.Kind1First(), satRec.Kind1Last()}
+        : ChainLinks::Ends{satRec.OtherFirst(), satRec.OtherLast()};
+    const int ownCount = kind1 ? satRec.Kind1Count() : satRec.OtherCount();
+    const int freeFirst = h.FreeFirst();
+
+    // Every chain the channel claims to be on must agree before any link is changed.
+    if (globalCount == 0 || ownCount == 0 || freeFirst > NO_CHANNEL || freeFirst == ch
+        || !ChainLinks::CanUnlink(ch, NO_CHANNEL, global, next, prev)
+        || !ChainLinks::CanUnlink(ch, NO_CHANNEL, own, satNext, satPrev))
+        return Step::Refused;
+    for (int g = 0; g < GROUP_COUNT; ++g) {
+        if (!rec.InGroup(g))
+            continue;
+        if (h.GroupCount(g) == 0
+            || !ChainLinks::CanUnlink(ch, NO_CHANNEL, {h.GroupFirst(g), h.GroupLast(g)},
+                                      [&](int i) { return chs[size_t(i)].GroupNext(g); },
+                                      [&](int i) { return chs[size_t(i)].GroupPrev(g); }))
+            return Step::Refused;
+    }
+
+    const ChainLinks::Ends g1 = ChainLinks::Unlink(ch, NO_CHANNEL, global, next, prev, setNext,
+                                                   setPrev);
+    if (kind1) {
+        h.SetKind1First(g1.first);
+        h.SetKind1Last(g1.last);
+        h.SetKind1Count(globalCount - 1);
+    } else {
+        h.SetOtherFirst(g1.first);
+        h.SetOtherLast(g1.last);
+        h.SetOtherCount(globalCount - 1);
+    }
+
+    const ChainLinks::Ends s1 = ChainLinks::Unlink(ch, NO_CHANNEL, own, satNext, satPrev,
+                                                   setSatNext, setSatPrev);
+    if (kind1) {
+        satRec.SetKind1First(s1.first);
+        satRec.SetKind1Last(s1.last);
+        satRec.SetKind1Count(ownCount - 1);
+    } else {
+        satRec.SetOtherFirst(s1.first);
+        satRec.SetOtherLast(s1.last);
+        satRec.SetOtherCount(ownCount - 1);
+    }
+
+    for (int g = 0; g < GROUP_COUNT; ++g) {
+        if (!rec.InGroup(g))
+            continue;
+        const ChainLinks::Ends e = ChainLinks::Unlink(
+            ch, NO_CHANNEL, {h.GroupFirst(g), h.GroupLast(g)},
+            [&](int i) { return chs[size_t(i)].GroupNext(g); },
+            [&](int i) { return chs[size_t(i)].GroupPrev(g); },
+            [&](int i, int v) { chs[size_t(i)].SetGroupNext(g, v); },
+            [&](int i, int v) { chs[size_t(i)].SetGroupPrev(g, v); });
+        h.SetGroupFirst(g, e.first);
+        h.SetGroupLast(g, e.last);
+        h.SetGroupCount(g, h.GroupCount(g) - 1);
+    }
+
+    if (freeFirst != NO_CHANNEL)
+        chs[size_t(freeFirst)].SetPrev(ch);
+    rec.SetNext(freeFirst);
+    rec.SetPrev(NO_CHANNEL);
+    rec.SetInUse(0);
+    h.SetFreeFirst(ch);
+    return Step::Done;
+}

@@ -1,0 +1,121 @@
+// Loading and saving the database image.
+#include "database/ParamDatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+using namespace DbLayout;
+
+namespace {
+
+// Reads exactly size bytes unless the file ends or fails first; returns the count read.
+qint64 ReadFully(QFile &file, char *data, qint64 size)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 n = file.read(data + done, size - done);
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
+// Writes all of data; a short write is retried, so that the call that fails sets the reason.
+bool WriteFully(QSaveFile &file, const char *data, qint64 size)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 n = file.write(data + done, size - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+QString FileErrorReport(const QString &path, const QString &reason)
+{
+    if (path.isEmpty())
+        return reason;
+    return QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+} // namespace
+
+bool ParamDatabase::Load(const QString &path)
+{
+    // The new image is read aside and taken over only when it is whole, so a refused file never
+    // costs the database being edited.
+    auto fresh = std::make_unique<DbImage>();
+
+    // Opening a pipe would wait for a writer for ever, and a device has no length to check.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        ShowError(FileErrorReport(path, info.isDir() ? QStringLiteral("Is a directory")
+                                                     : QStringLiteral("Not a regular file")));
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowError(FileErrorReport(path, file.errorString()));
+        return false;
+    }
+    if (file.size() != IMAGE_SIZE) {
+        ShowError(QStringLiteral("Database does not match!"));
+        return false;
+    }
+    int index = 0;
+    for (const auto &block : fresh->Blocks()) {
+        if (ReadFully(file, block.data, block.size) != block.size) {
+            ShowError(index == 1 ? QStringLiteral("open file error: pLnbList")
+                                 : QStringLiteral("open file error"));
+            return false;
+        }
+        ++index;
+    }
+    // A file that grew while we read it is not the image we measured.
+    char extra;
+    if (file.read(&extra, 1) != 0) {
+        ShowError(QStringLiteral("Database does not match!"));
+        return false;
+    }
+    file.close();
+
+    m_img = std::move(fresh);
+    m_path = path;
+    m_loaded = true;
+    return true;
+}
+
+bool ParamDatabase::Save()
+{
+    return SaveAs(m_path);
+}
+
+bool ParamDatabase::SaveAs(const QString &path)
+{
+    // Written to a temporary file and renamed over the target only when complete: a failure
+    // never leaves a truncated database behind.
+    // Unbuffered, so that a failing write reports the system's reason at once.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        ShowError(FileErrorReport(path, file.errorString()));
+        return false;
+    }
+    for (const auto &block : m_img->Blocks()) {
+        if (!WriteFully(file, block.data, block.size)) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            ShowError(FileErrorReport(path, reason));
+            return false;
+        }
+    }
+    if (!file.commit()) {
+        ShowError(FileErrorReport(path, file.errorString()));
+        return false;
+    }
+    return true;
+}
