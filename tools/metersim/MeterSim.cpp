@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <algorithm>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
@@ -115,6 +116,7 @@ void MeterSim::HangUp()
 bool MeterSim::Receive(void *data, size_t size)
 {
     auto *bytes = static_cast<uint8_t *>(data);
+    const uint32_t rate = GetConfig().bytesPerSecond;
     size_t got = 0;
     while (got < size) {
         if (m_master < 0)
@@ -127,13 +129,39 @@ bool MeterSim::Receive(void *data, size_t size)
         }
         if (fds[1].revents)
             return false;
-        const ssize_t n = ::read(m_master, bytes + got, size - got);
-        if (n > 0)
+        size_t slice = size - got;
+        if (rate)
+            slice = std::min<size_t>(slice, std::max<uint32_t>(1, rate / 1000));
+        const ssize_t n = ::read(m_master, bytes + got, slice);
+        if (n > 0) {
             got += size_t(n);
-        else if (n < 0 && errno != EAGAIN && errno != EINTR)
+            if (rate) {
+                // Take bytes no faster than the line would have brought them.
+                using namespace std::chrono;
+                const int64_t now =
+                    duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+                m_rxLineFreeUs = std::max(m_rxLineFreeUs, now) + int64_t(n) * 1000000 / rate;
+                std::this_thread::sleep_until(steady_clock::time_point(microseconds(m_rxLineFreeUs)));
+            }
+        } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
             return false;
+        }
     }
     return true;
+}
+
+bool MeterSim::Pause(int ms)
+{
+    pollfd stop = {m_stopFd, POLLIN, 0};
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            end - std::chrono::steady_clock::now()).count();
+        if (left <= 0)
+            return true;
+        if (::poll(&stop, 1, int(left)) > 0)
+            return false;
+    }
 }
 
 bool MeterSim::Send(const void *data, size_t size)

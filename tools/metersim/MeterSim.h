@@ -54,6 +54,8 @@ protected:
     bool SendFrame(uint16_t type, const void *payload = nullptr, uint16_t size = 0);
     // Closes the meter's side: the PC sees a hang-up.
     void HangUp();
+    // Waits ms milliseconds; false when the meter is being stopped.
+    bool Pause(int ms);
 
 private:
     void Serve();
@@ -71,4 +73,6 @@ private:
     std::atomic<int> m_hellos{0};
     std::atomic<int> m_frames{0};
     std::atomic<bool> m_hungUp{false};
+    // When the paced line has carried everything received so far (steady clock, microseconds).
+    int64_t m_rxLineFreeUs = 0;
 };
