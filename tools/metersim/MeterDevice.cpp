@@ -116,8 +116,6 @@ void MeterDevice::Answer(uint16_t type, const uint8_t *payload, uint16_t size)
         frame[3] = uint8_t(size);
         std::copy(payload, payload + size, frame.begin() + 4);
         Send(frame.data(), size ? 4 + size / 2 : 2);
-        if (Pause(1000))
-            SendFrame(type, payload, size);
         return;
     }
     case Fault::Garbled: {

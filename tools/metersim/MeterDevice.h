@@ -15,7 +15,7 @@ public:
     enum class Fault {
         None,
         Silence,        // no answer at that step
-        ShortFrame,     // half the answer, then after a second the whole answer
+        ShortFrame,     // half the answer, then nothing: a line that broke off
         Garbled,        // four bytes that are no frame, then after a second the answer
         UnexpectedType, // a frame of faultType instead of the answer (type 5 with 10 bytes)
         SecondIdent,    // FT_IDENT again instead of the answer
