@@ -135,6 +135,7 @@ bool MeterSim::Receive(void *data, size_t size)
         const ssize_t n = ::read(m_master, bytes + got, slice);
         if (n > 0) {
             got += size_t(n);
+            m_bytesIn += uint64_t(n);
             if (rate) {
                 // Take bytes no faster than the line would have brought them.
                 using namespace std::chrono;
@@ -183,6 +184,7 @@ bool MeterSim::Send(const void *data, size_t size)
         const ssize_t n = ::write(m_master, bytes + sent, slice);
         if (n > 0) {
             sent += size_t(n);
+            m_bytesOut += uint64_t(n);
             continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR)
