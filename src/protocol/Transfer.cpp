@@ -290,9 +290,9 @@ int WriteParamsThread(const TransferJob &job)
 
     s.Send(FT_HELLO);
     // A pseudo-terminal or a buffering adapter returns from a write before the bytes are on
-    // the line; the meter's answer may come that much later than our receive limit.
+    // the line. The meter's time to answer starts when they are, at 115200 baud.
     auto lineDue = [](qint64 bytes) { return NowMs() + bytes * 1000 / kLineBytesPerSecond; };
-    int64_t answerDue = lineDue(4);
+    int64_t lineDone = lineDue(4);
     qint64 remaining = length;
     const qint64 chunks = (length + kChunkSize - 1) / kChunkSize;
     qint64 step = 0;
@@ -307,10 +307,12 @@ int WriteParamsThread(const TransferJob &job)
         if (s.Stopped())
             break;
         Frame f;
+        const int64_t receiveStart = NowMs();
         if (!s.Receive(f, rx, sizeof rx)) {
             if (s.Stopped() || s.LineFailed())
                 break;
-            if (NowMs() < answerDue)
+            // Code 8 only for silence after our last frame was really out on the line.
+            if (receiveStart < lineDone)
                 continue;
             s.Say(kCode8);
             break;
@@ -329,7 +331,7 @@ int WriteParamsThread(const TransferJob &job)
                 start.param2 = uint32_t(length);
                 s.Send(start);
             }
-            answerDue = lineDue(12);
+            lineDone = lineDue(12);
             hello = true;
             break;
         case FT_READY: {
@@ -355,7 +357,7 @@ int WriteParamsThread(const TransferJob &job)
             data.param1 = uint32_t(n);
             data.data = chunk.data();
             s.Send(data);
-            answerDue = lineDue(4 + n);
+            lineDone = lineDue(4 + n);
             step += 100;
             break;
         }

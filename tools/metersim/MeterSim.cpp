@@ -121,6 +121,9 @@ bool MeterSim::Receive(void *data, size_t size)
     while (got < size) {
         if (m_master < 0)
             return false;
+        using namespace std::chrono;
+        auto nowUs = [] { return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count(); };
+        const int64_t before = nowUs();
         pollfd fds[2] = {{m_master, POLLIN, 0}, {m_stopFd, POLLIN, 0}};
         if (::poll(fds, 2, -1) < 0) {
             if (errno == EINTR)
@@ -129,6 +132,7 @@ bool MeterSim::Receive(void *data, size_t size)
         }
         if (fds[1].revents)
             return false;
+        const int64_t after = nowUs();
         size_t slice = size - got;
         if (rate)
             slice = std::min<size_t>(slice, std::max<uint32_t>(1, rate / 1000));
@@ -137,11 +141,12 @@ bool MeterSim::Receive(void *data, size_t size)
             got += size_t(n);
             m_bytesIn += uint64_t(n);
             if (rate) {
-                // Take bytes no faster than the line would have brought them.
-                using namespace std::chrono;
-                const int64_t now =
-                    duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
-                m_rxLineFreeUs = std::max(m_rxLineFreeUs, now) + int64_t(n) * 1000000 / rate;
+                // Take bytes no faster than the line would have brought them. Bytes that were
+                // already waiting followed the previous ones back to back: keep the line's own
+                // clock then, so our late wake-ups do not slow the line down.
+                const bool idle = after - before > 500;
+                const int64_t start = idle ? after : std::max(m_rxLineFreeUs, after - 2000);
+                m_rxLineFreeUs = start + int64_t(n) * 1000000 / rate;
                 std::this_thread::sleep_until(steady_clock::time_point(microseconds(m_rxLineFreeUs)));
             }
         } else if (n < 0 && errno != EAGAIN && errno != EINTR) {

@@ -19,6 +19,8 @@ void Usage()
                  "                         [--hello-fault silence|ident5|garbage|hangup]\n"
                  "                         [--image FILE] [--chunk BYTES] [--fault NAME[@STEP]]\n"
                  "                         [--fault-type TYPE]\n"
+                 "       orbivane-metersim --write-update FILE\n"
+                 "--write-update writes a software file this meter takes without a question, and exits.\n"
                  "--image serves FILE as the meter's database (default: a fixed pattern).\n"
                  "--fault breaks the STEP-th answer (from 0) of a transfer's data phase, once:\n"
                  "  silence|short|garbled|unexpected|ident|end|big|hangup.\n"
@@ -36,7 +38,15 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
-        if (arg == "--link" && hasValue) {
+        if (arg == "--write-update" && hasValue) {
+            // Identity word 0x42010004 (little-endian on file): this model, one version newer.
+            std::ofstream out(argv[++i], std::ios::binary | std::ios::trunc);
+            std::string content = {'\x04', '\x00', '\x01', '\x42'};
+            for (int n = 0; n < 200000; ++n)
+                content.push_back(char(n * 7 + (n >> 11)));
+            out.write(content.data(), std::streamsize(content.size()));
+            return out ? 0 : 1;
+        } else if (arg == "--link" && hasValue) {
             link = argv[++i];
         } else if (arg == "--ident" && hasValue) {
             config.identWord = uint32_t(std::strtoul(argv[++i], nullptr, 16));
