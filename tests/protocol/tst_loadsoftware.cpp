@@ -63,6 +63,7 @@ private slots:
     void oddAnswersAreOutlived();
     void stoppedWhileTheMeterIsSilent();
     void earlyEndIsSuccess();
+    void hangUpEndsTheLoad();
 
 private:
     QTemporaryDir m_dir;
@@ -290,6 +291,22 @@ void TestLoadSoftware::earlyEndIsSuccess()
     QCOMPARE(run.host.Progress().back(), 100);
     QCOMPARE(run.host.Texts().back(), QStringLiteral("transfer progress 100%"));
     QVERIFY(device.WaitForEnd(1, 2000));
+}
+
+void TestLoadSoftware::hangUpEndsTheLoad()
+{
+    const QString path = m_dir.filePath("hangup.bin");
+    QVERIFY(WriteAll(path, UpdateFile(0x42010009, 100000)));
+    MeterDevice device(Meter(0x42010001), WithFault(Fault::HangUp, 2));
+    QVERIFY(device.Start());
+    WorkerRun run;
+    QVERIFY(run.Start(TK_LOAD_SOFTWARE, path, device));
+    QVERIFY(run.WaitEnded());
+    QCOMPARE(run.host.DoneCount(), 1);
+    QVERIFY(!run.host.Success());
+    // One device error box, then no endless retries on a dead line.
+    QCOMPARE(run.prompts.MessageCount(), 1);
+    QCOMPARE(run.prompts.Messages()[0].caption, QStringLiteral("Serial Communication Device Error"));
 }
 
 QTEST_GUILESS_MAIN(TestLoadSoftware)

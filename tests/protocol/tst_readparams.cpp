@@ -31,6 +31,7 @@ private slots:
     void fullImageInChunks();
     void smallChunksFillTheImageInOrder();
     void dataBeforeIdentIsKept();
+    void earlyEndWritesZeroPaddedImage_data();
     void earlyEndWritesZeroPaddedImage();
     void faultsEndWithoutTouchingTheFile_data();
     void faultsEndWithoutTouchingTheFile();
@@ -108,9 +109,17 @@ void TestReadParams::dataBeforeIdentIsKept()
     QCOMPARE(image.count('\0'), qsizetype(kImageSize - 5));
 }
 
+void TestReadParams::earlyEndWritesZeroPaddedImage_data()
+{
+    QTest::addColumn<int>("chunks");
+    QTest::newRow("before any data") << 0;
+    QTest::newRow("after 3 chunks") << 3;
+}
+
 void TestReadParams::earlyEndWritesZeroPaddedImage()
 {
-    MeterDevice meter({}, WithFault(Fault::EarlyEnd, 3));
+    QFETCH(int, chunks);
+    MeterDevice meter({}, WithFault(Fault::EarlyEnd, chunks));
     QVERIFY(meter.Start());
     const QString file = m_dir.filePath("partial.bin");
     QVERIFY(WriteAll(file, kOld));
@@ -120,8 +129,8 @@ void TestReadParams::earlyEndWritesZeroPaddedImage()
     QVERIFY(run.host.Success());
     const QByteArray image = ReadAll(file);
     QCOMPARE(image.size(), qsizetype(kImageSize));
-    QVERIFY(image.left(3 * 16384) == Bytes(MeterDevice::DefaultImage()).left(3 * 16384));
-    QVERIFY(image.mid(3 * 16384) == QByteArray(kImageSize - 3 * 16384, '\0'));
+    QVERIFY(image.left(chunks * 16384) == Bytes(MeterDevice::DefaultImage()).left(chunks * 16384));
+    QVERIFY(image.mid(chunks * 16384) == QByteArray(kImageSize - chunks * 16384, '\0'));
     QCOMPARE(run.host.Texts().back(), QStringLiteral("transfer progress 100%"));
 }
 
