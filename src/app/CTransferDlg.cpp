@@ -32,6 +32,7 @@ CTransferDlg::CTransferDlg(Prompts &prompts, QWidget *parent) : QDialog(parent),
     setMinimumWidth(360);
 
     m_port.SetPrompts(&m_prompts);
+    connect(this, &CTransferDlg::workerEnded, this, &CTransferDlg::OnWorkerEnded);
 }
 
 CTransferDlg::~CTransferDlg()
@@ -82,9 +83,31 @@ void CTransferDlg::done(int result)
     if (m_closing)
         return;
     m_closing = true;
-    StopWorker();
+    m_closeResult = result;
+    if (m_thread.joinable() && !m_workerEnded.load()) {
+        // Wake the worker and finish when it has gone; waiting here could hold up a message
+        // box it is showing through us.
+        m_closePending = true;
+        m_stop.Request(m_port);
+        return;
+    }
+    FinishClose();
+}
+
+void CTransferDlg::OnWorkerEnded()
+{
+    if (m_closePending) {
+        m_closePending = false;
+        FinishClose();
+    }
+}
+
+void CTransferDlg::FinishClose()
+{
+    if (m_thread.joinable())
+        m_thread.join(); // it has ended: this returns at once
     m_port.Close();
-    QDialog::done(result);
+    QDialog::done(m_closeResult);
 }
 
 void CTransferDlg::StopWorker()
@@ -92,8 +115,8 @@ void CTransferDlg::StopWorker()
     if (!m_thread.joinable())
         return;
     m_stop.Request(m_port);
-    // The worker may be waiting on this thread (a message box): keep events flowing until it
-    // has ended, never block in join() before that.
+    // Destroyed with the worker still there. It may be waiting on this thread (a message box):
+    // keep events flowing until it has ended, never block in join() before that.
     if (!m_workerEnded.load()) {
         QEventLoop loop;
         connect(this, &CTransferDlg::workerEnded, &loop, &QEventLoop::quit);

@@ -15,8 +15,9 @@ class QPushButton;
 
 // The small modal dialog of one transfer with the meter: opens the port, runs the worker of its
 // kind on a thread of its own, shows the worker's progress and, at the end, the result.
-// Its button, Escape and the close box stop the worker at once; the dialog keeps its event loop
-// running until the worker has ended and only then closes the port, so no thread outlives it.
+// Its button, Escape and the close box stop the worker at once; the dialog finishes closing when
+// the worker has ended (its event loop never blocks meanwhile, so a worker waiting for a message
+// box still gets it), and only then closes the port. No thread outlives the dialog.
 class CTransferDlg : public QDialog, private TransferHost
 {
     Q_OBJECT
@@ -53,6 +54,8 @@ private:
     void SetProgressText(const QString &text) override;
     void TransferDone(bool success, int kind) override;
     void OnTransferDone(bool success, int kind);
+    void OnWorkerEnded();
+    void FinishClose();
     void StopWorker();
 
     Prompts &m_prompts;
@@ -62,6 +65,8 @@ private:
     std::atomic<bool> m_workerEnded{false};
     bool m_initialised = false;
     bool m_closing = false;
+    bool m_closePending = false;
+    int m_closeResult = 0;
     bool m_succeeded = false;
     QProgressBar *m_progress = nullptr;
     QLabel *m_text = nullptr;

@@ -5,6 +5,7 @@
 #include "TestEnv.h"
 
 #include "app/CMeterDlg.h"
+#include "app/GuiPrompts.h"
 #include "app/CTransferDlg.h"
 #include "protocol/Transfer.h"
 
@@ -12,10 +13,14 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <functional>
 
 namespace {
 
@@ -73,6 +78,8 @@ private slots:
     void cancelInMidTransfer();
     void hangUpClosesTheDialog();
     void buttonsOfTheMainWindow();
+    void realMessageBoxesFromTheWorker();
+    void closedWhileTheWorkerShowsABox();
 
 private:
     QTemporaryDir m_dir;
@@ -250,6 +257,7 @@ void TestTransferDlg::cancelInMidTransfer()
         dlg.open();
         QVERIFY(dlg.OnInitDialog());
         QVERIFY(WaitUntil([&] { return dlg.ProgressBar()->value() > 0; }));
+        QSignalSpy finished(&dlg, &QDialog::finished);
         QElapsedTimer clock;
         clock.start();
         if (how == 0)
@@ -258,7 +266,8 @@ void TestTransferDlg::cancelInMidTransfer()
             QTest::keyClick(&dlg, Qt::Key_Escape);
         else
             dlg.close();
-        // Closing returns only once the worker has gone and the port is closed.
+        // The dialog finishes once the worker has gone; then the port is closed.
+        QVERIFY(WaitUntil([&] { return finished.count() == 1; }, 2000));
         QVERIFY(!dlg.isVisible());
         QVERIFY(!dlg.WorkerRunning());
         qInfo("stopped after %lld ms", clock.elapsed());
@@ -338,6 +347,98 @@ void TestTransferDlg::buttonsOfTheMainWindow()
     QCOMPARE(prompts.MessageCount(), 0);
     QCOMPARE(meter.FramesReceived(), frames);
     qunsetenv("ORBIVANE_COM1");
+}
+
+namespace {
+
+// Answers every message box that comes up, as a person would, and remembers its text.
+// onBox runs first, with the box still up.
+struct BoxAnswerer {
+    explicit BoxAnswerer(std::function<void(const QString &)> onBox = {}) : hook(std::move(onBox))
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                auto *box = qobject_cast<QMessageBox *>(w);
+                // Boxes live on the stack: a later one may reuse an earlier one's address,
+                // so the mark goes on the box itself.
+                if (!box || !box->isVisible() || box->property("answered").toBool())
+                    continue;
+                if (!box->property("seen").toBool()) {
+                    box->setProperty("seen", true);
+                    texts << box->text();
+                    if (hook)
+                        hook(box->text());
+                    continue; // answer on a later tick, after the hook's effects
+                }
+                box->setProperty("answered", true);
+                box->done(QMessageBox::Ok);
+            }
+        });
+        timer.start(20);
+    }
+    QTimer timer;
+    QStringList texts;
+    std::function<void(const QString &)> hook;
+};
+
+} // namespace
+
+void TestTransferDlg::realMessageBoxesFromTheWorker()
+{
+    // The worker's boxes travel to the GUI thread and block it until answered; the result box
+    // comes from the dialog itself.
+    MeterDevice::Transfer t;
+    t.fault = Fault::UnexpectedType;
+    t.faultType = 7;
+    t.faultStep = 2;
+    MeterDevice meter({}, t);
+    QVERIFY(meter.Start());
+    GuiPrompts prompts;
+    BoxAnswerer answerer;
+    CTransferDlg dlg(prompts);
+    dlg.m_kind = TK_READ_PARAMS;
+    dlg.m_path = m_dir.filePath("gui-error.bin");
+    dlg.SetDevicePath(QString::fromStdString(meter.SlavePath()));
+    dlg.exec();
+    QCOMPARE(answerer.texts, (QStringList{"Unknown frame 7!",
+                                          "An error ocurred when transfering. code:2\nPlease restart the STB."}));
+    QVERIFY(!QFile::exists(dlg.m_path));
+
+    MeterDevice good;
+    QVERIFY(good.Start());
+    answerer.texts.clear();
+    CTransferDlg ok(prompts);
+    ok.m_kind = TK_READ_PARAMS;
+    ok.m_path = m_dir.filePath("gui-ok.bin");
+    ok.SetDevicePath(QString::fromStdString(good.SlavePath()));
+    ok.exec();
+    QCOMPARE(answerer.texts, QStringList{"finished transfer data!"});
+}
+
+void TestTransferDlg::closedWhileTheWorkerShowsABox()
+{
+    // The dialog is told to close while its worker waits for a box on the GUI thread: the box
+    // is still served, the worker then ends, and only then does the dialog finish. No hang.
+    MeterDevice::Transfer t;
+    t.fault = Fault::UnexpectedType;
+    t.faultType = 9;
+    t.faultStep = 1;
+    MeterDevice meter({}, t);
+    QVERIFY(meter.Start());
+    GuiPrompts prompts;
+    CTransferDlg dlg(prompts);
+    BoxAnswerer answerer([&](const QString &) {
+        QMetaObject::invokeMethod(&dlg, &QDialog::reject, Qt::QueuedConnection);
+    });
+    dlg.m_kind = TK_READ_PARAMS;
+    dlg.m_path = m_dir.filePath("gui-closed.bin");
+    dlg.SetDevicePath(QString::fromStdString(meter.SlavePath()));
+    dlg.exec();
+    QVERIFY(!dlg.WorkerRunning());
+    // Once stopped, the worker shows nothing more: no code 2 after the unknown frame.
+    QCOMPARE(answerer.texts, QStringList{"Unknown frame 9!"});
+    QVERIFY(!dlg.Succeeded());
+    QVERIFY(!QFile::exists(dlg.m_path));
 }
 
 QTEST_MAIN(TestTransferDlg)
