@@ -5,9 +5,11 @@
 #include "serial/CComPort.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <functional>
@@ -146,6 +148,15 @@ private:
     WorkerPrompts m_portPrompts;
 };
 
+// Why a file could not be written, in the system's words.
+QString WriteFailure(const QFileDevice &file, const QString &path)
+{
+    QString reason = file.errorString();
+    if (QFileInfo(path).isDir())
+        reason = QString::fromLocal8Bit(std::strerror(EISDIR)); // Qt says nothing for this one
+    return kCannotWrite.arg(reason);
+}
+
 int Percent(uint64_t part, uint64_t whole)
 {
     return whole ? int(part * 100 / whole) : 0;
@@ -196,7 +207,7 @@ int ReadParamsThread(const TransferJob &job)
     // Nothing reaches the named file unless the whole image is committed.
     QSaveFile out(job.path);
     if (!out.open(QIODevice::WriteOnly)) {
-        s.Say(kCannotWrite.arg(out.errorString()));
+        s.Say(WriteFailure(out, job.path));
         s.Done(false);
         return 1;
     }
@@ -256,7 +267,7 @@ int ReadParamsThread(const TransferJob &job)
             s.Text(ProgressText(100));
             if (out.write(reinterpret_cast<const char *>(image.data()), kImageSize) != qint64(kImageSize)
                 || !out.commit()) {
-                s.Say(kCannotWrite.arg(out.errorString()));
+                s.Say(WriteFailure(out, job.path));
             } else {
                 success = true;
             }

@@ -5,6 +5,9 @@
 #include "protocol/Frame.h"
 
 #include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstring>
 #include <QtTest>
 
 namespace {
@@ -40,6 +43,8 @@ private slots:
     void silenceKeepsTryingUntilStopped();
     void hangUpEndsTheTransfer();
     void unwritableFolderIsToldBeforeAnyFrame();
+    void fileThatCannotBeReplacedIsNoSuccess();
+    void folderGoneBeforeTheEnd();
 
 private:
     QTemporaryDir m_dir;
@@ -249,6 +254,53 @@ void TestReadParams::unwritableFolderIsToldBeforeAnyFrame()
     QVERIFY2(texts[0].startsWith("Can not write the specified file!\n") && texts[0].size() > 35,
              qPrintable(texts[0]));
     QCOMPARE(meter.HelloCount(), 0);
+}
+
+void TestReadParams::fileThatCannotBeReplacedIsNoSuccess()
+{
+    // The target is a folder: no file can take its place. The system's reason is told, the
+    // transfer is no success, and no temporary file is left behind.
+    MeterDevice meter;
+    QVERIFY(meter.Start());
+    QTemporaryDir dir;
+    const QString target = dir.filePath("taken");
+    QVERIFY(QDir(dir.path()).mkdir("taken"));
+    WorkerRun run;
+    QVERIFY(run.Start(TK_READ_PARAMS, target, meter));
+    QVERIFY(run.WaitEnded());
+    QCOMPARE(run.host.DoneCount(), 1);
+    QVERIFY(!run.host.Success());
+    const QStringList texts = run.prompts.MessageTexts();
+    QCOMPARE(texts.size(), 1);
+    QVERIFY2(texts[0].startsWith("Can not write the specified file!\n"), qPrintable(texts[0]));
+    QCOMPARE(texts[0], "Can not write the specified file!\n" + QString::fromLocal8Bit(std::strerror(EISDIR)));
+    QVERIFY(QFileInfo(target).isDir());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void TestReadParams::folderGoneBeforeTheEnd()
+{
+    // The image is all in but cannot be stored any more: told, and no success.
+    PtyPair pty;
+    QVERIFY(pty.IsValid());
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("sub");
+    QVERIFY(QDir(dir.path()).mkdir("sub"));
+    WorkerRun run;
+    QVERIFY(run.Start(TK_READ_PARAMS, folder + "/db.bin", pty.SlavePath()));
+    QCOMPARE(pty.Receive(4, 2000).toHex(), QByteArray("000e0000"));
+    QVERIFY(pty.Send(QByteArray::fromHex("0000000442010203")));
+    QCOMPARE(pty.Receive(16, 2000).size(), 16);
+    QVERIFY(QDir(folder).removeRecursively());
+    QVERIFY(pty.Send(QByteArray::fromHex("00040000")));
+    QVERIFY(run.WaitEnded());
+    QCOMPARE(run.host.DoneCount(), 1);
+    QVERIFY(!run.host.Success());
+    const QStringList texts = run.prompts.MessageTexts();
+    QCOMPARE(texts.size(), 1);
+    QVERIFY2(texts[0].startsWith("Can not write the specified file!\n") && texts[0].size() > 35,
+             qPrintable(texts[0]));
+    QVERIFY(!QFile::exists(folder + "/db.bin"));
 }
 
 QTEST_GUILESS_MAIN(TestReadParams)
