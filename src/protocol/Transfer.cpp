@@ -117,8 +117,21 @@ public:
             m_job.host->TransferDone(success, m_job.kind);
     }
 
-    void Send(uint32_t type) { SendFrame(type, m_port); }
-    void Send(const Frame &f) { SendFrame(f, m_port); }
+    void Send(uint32_t type)
+    {
+        Frame f;
+        f.type = type;
+        Send(f);
+    }
+    // SendFrame, remembering what a stop cut off so that the frame can be finished.
+    void Send(const Frame &f)
+    {
+        m_wire.resize(kMaxFrame);
+        const size_t n = EncodeFrame(f, m_wire.data());
+        uint32_t written = 0;
+        m_port.Write(m_wire.data(), uint32_t(n), written);
+        m_tail.assign(m_wire.begin() + std::min<size_t>(written, n), m_wire.begin() + n);
+    }
 
     // The PC's last word in write and load, also when it gives up or is stopped, so the meter
     // is not left waiting. Not on a dead line: that would only raise another device error.
@@ -132,6 +145,19 @@ public:
             m_job.stop->WaitSettled();
             m_port.ResetCancel();
         }
+        // A frame cut off by the stop would swallow FT_END as its payload: finish it first,
+        // if that is quick; otherwise the meter gets no FT_END it could understand anyway.
+        const int64_t giveUp = NowMs() + 300;
+        size_t done = 0;
+        while (done < m_tail.size() && NowMs() < giveUp) {
+            const uint32_t piece = uint32_t(std::min<size_t>(256, m_tail.size() - done));
+            uint32_t written = 0;
+            if (!m_port.Write(m_tail.data() + done, piece, written) && written == 0)
+                break;
+            done += written;
+        }
+        if (done < m_tail.size())
+            return;
         Send(FT_END);
     }
 
@@ -144,6 +170,8 @@ private:
     const TransferJob &m_job;
     CComPort &m_port;
     bool m_stopped = false;
+    std::vector<uint8_t> m_wire; // the frame being sent
+    std::vector<uint8_t> m_tail; // what of it did not go out
     WorkerPrompts m_prompts;
     WorkerPrompts m_portPrompts;
 };

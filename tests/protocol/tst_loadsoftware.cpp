@@ -63,6 +63,7 @@ private slots:
     void oddAnswersAreOutlived();
     void stoppedWhileTheMeterIsSilent();
     void earlyEndIsSuccess();
+    void stoppedInMidChunkFinishesTheFrame();
     void hangUpEndsTheLoad();
 
 private:
@@ -291,6 +292,26 @@ void TestLoadSoftware::earlyEndIsSuccess()
     QCOMPARE(run.host.Progress().back(), 100);
     QCOMPARE(run.host.Texts().back(), QStringLiteral("transfer progress 100%"));
     QVERIFY(device.WaitForEnd(1, 2000));
+}
+
+void TestLoadSoftware::stoppedInMidChunkFinishesTheFrame()
+{
+    // On a line at 115200 baud a chunk takes 1.4 s to go out; a stop in the middle of it must
+    // not leave half a frame for the meter to take FT_END as its payload.
+    const QString path = m_dir.filePath("paced.bin");
+    QVERIFY(WriteAll(path, UpdateFile(0x42010009, 100000)));
+    MeterSim::Config config = Meter(0x42010001);
+    config.bytesPerSecond = 11520;
+    MeterDevice device(config);
+    QVERIFY(device.Start());
+    WorkerRun run;
+    QVERIFY(run.Start(TK_LOAD_SOFTWARE, path, device));
+    QVERIFY(WaitUntil([&] { return device.BytesReceived() > 4000; }));
+    run.Stop();
+    QVERIFY(run.WaitEnded(2000));
+    QVERIFY(device.WaitForEnd(1, 3000));
+    QCOMPARE(device.ReceivedImage().size() % 16384, size_t(0));
+    QCOMPARE(run.host.DoneCount(), 0);
 }
 
 void TestLoadSoftware::hangUpEndsTheLoad()
