@@ -34,6 +34,8 @@ if [ "$demo" -eq 1 ]; then
     export XDG_CONFIG_HOME="$tmp/user" XDG_CONFIG_DIRS="$tmp/system"
     export ORBIVANE_COM1="$tmp/com1"
     echo "Demo: an emulated meter is COM1 ($(readlink "$tmp/com1"))."
+    "$bin/tools/metersim/orbivane-metersim" --write-update "$tmp/update.bin" \
+        && echo "Demo: a software file to load is $tmp/update.bin"
     (cd "$bin/src" && ./orbivane)
 else
     cd "$bin/src" && exec ./orbivane

@@ -1,8 +1,47 @@
 // The main window's transfer commands: load software, read and write parameters.
 #include "app/CMeterDlg.h"
 
-void CMeterDlg::OnLoadSoftware() {}
+#include "app/CTransferDlg.h"
+#include "common/Prompts.h"
 
-void CMeterDlg::OnReadParameters() {}
+namespace {
 
-void CMeterDlg::OnWriteParameters() {}
+void RunTransferDialog(Prompts &prompts, int kind, const QString &path, int port)
+{
+    CTransferDlg dlg(prompts);
+    dlg.m_kind = kind;
+    dlg.m_path = path;
+    dlg.m_portNumber = port;
+    dlg.exec();
+}
+
+} // namespace
+
+void CMeterDlg::OnLoadSoftware()
+{
+    const QString path = m_prompts.OpenFileName(kDataFileFilter);
+    if (path.isEmpty())
+        return;
+    RunTransferDialog(m_prompts, TK_LOAD_SOFTWARE, path, SelectedPort());
+}
+
+void CMeterDlg::OnReadParameters()
+{
+    const QString path = m_prompts.SaveFileName(kDataFileFilter);
+    if (path.isEmpty())
+        return;
+    RunTransferDialog(m_prompts, TK_READ_PARAMS, path, SelectedPort());
+}
+
+void CMeterDlg::OnWriteParameters()
+{
+    if (m_connected == 0) {
+        m_prompts.Message(QStringLiteral("please choose one correct COM port to connect your meter."),
+                          kAppTitle);
+        return;
+    }
+    const QString path = m_prompts.OpenFileName(kDataFileFilter);
+    if (path.isEmpty())
+        return;
+    RunTransferDialog(m_prompts, TK_WRITE_PARAMS, path, SelectedPort());
+}

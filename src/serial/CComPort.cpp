@@ -76,6 +76,15 @@ void CComPort::Cancel()
     }
 }
 
+void CComPort::ResetCancel()
+{
+    if (m_wakeFd >= 0) {
+        uint64_t count = 0;
+        [[maybe_unused]] ssize_t n = ::read(m_wakeFd, &count, sizeof count);
+    }
+    m_cancelled.store(false);
+}
+
 void CComPort::ReportError(int err)
 {
     Prompts &prompts = m_prompts ? *m_prompts : Prompts::Default();

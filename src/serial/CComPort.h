@@ -38,6 +38,9 @@ public:
     // without touching the line. Safe from any thread, also before Open.
     void Cancel();
     bool IsCancelled() const { return m_cancelled.load(); }
+    // Makes a cancelled port usable again, for a last frame after the woken thread has stopped.
+    // Only when no Cancel() can come in at the same time.
+    void ResetCancel();
 
     bool IsOpen() const { return m_open; }
     int PortNumber() const { return m_port; }

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <algorithm>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
@@ -115,10 +116,14 @@ void MeterSim::HangUp()
 bool MeterSim::Receive(void *data, size_t size)
 {
     auto *bytes = static_cast<uint8_t *>(data);
+    const uint32_t rate = GetConfig().bytesPerSecond;
     size_t got = 0;
     while (got < size) {
         if (m_master < 0)
             return false;
+        using namespace std::chrono;
+        auto nowUs = [] { return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count(); };
+        const int64_t before = nowUs();
         pollfd fds[2] = {{m_master, POLLIN, 0}, {m_stopFd, POLLIN, 0}};
         if (::poll(fds, 2, -1) < 0) {
             if (errno == EINTR)
@@ -127,13 +132,42 @@ bool MeterSim::Receive(void *data, size_t size)
         }
         if (fds[1].revents)
             return false;
-        const ssize_t n = ::read(m_master, bytes + got, size - got);
-        if (n > 0)
+        const int64_t after = nowUs();
+        size_t slice = size - got;
+        if (rate)
+            slice = std::min<size_t>(slice, std::max<uint32_t>(1, rate / 1000));
+        const ssize_t n = ::read(m_master, bytes + got, slice);
+        if (n > 0) {
             got += size_t(n);
-        else if (n < 0 && errno != EAGAIN && errno != EINTR)
+            m_bytesIn += uint64_t(n);
+            if (rate) {
+                // Take bytes no faster than the line would have brought them. Bytes that were
+                // already waiting followed the previous ones back to back: keep the line's own
+                // clock then, so our late wake-ups do not slow the line down.
+                const bool idle = after - before > 500;
+                const int64_t start = idle ? after : std::max(m_rxLineFreeUs, after - 2000);
+                m_rxLineFreeUs = start + int64_t(n) * 1000000 / rate;
+                std::this_thread::sleep_until(steady_clock::time_point(microseconds(m_rxLineFreeUs)));
+            }
+        } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
             return false;
+        }
     }
     return true;
+}
+
+bool MeterSim::Pause(int ms)
+{
+    pollfd stop = {m_stopFd, POLLIN, 0};
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            end - std::chrono::steady_clock::now()).count();
+        if (left <= 0)
+            return true;
+        if (::poll(&stop, 1, int(left)) > 0)
+            return false;
+    }
 }
 
 bool MeterSim::Send(const void *data, size_t size)
@@ -155,6 +189,7 @@ bool MeterSim::Send(const void *data, size_t size)
         const ssize_t n = ::write(m_master, bytes + sent, slice);
         if (n > 0) {
             sent += size_t(n);
+            m_bytesOut += uint64_t(n);
             continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR)

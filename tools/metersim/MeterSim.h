@@ -45,6 +45,9 @@ public:
     int HelloCount() const { return m_hellos.load(); }
     int FramesReceived() const { return m_frames.load(); }
     bool HungUp() const { return m_hungUp.load(); }
+    // Bytes taken from and put on the line so far.
+    uint64_t BytesReceived() const { return m_bytesIn.load(); }
+    uint64_t BytesSent() const { return m_bytesOut.load(); }
 
 protected:
     // One frame from the PC other than FT_HELLO. The base meter ignores it.
@@ -54,6 +57,8 @@ protected:
     bool SendFrame(uint16_t type, const void *payload = nullptr, uint16_t size = 0);
     // Closes the meter's side: the PC sees a hang-up.
     void HangUp();
+    // Waits ms milliseconds; false when the meter is being stopped.
+    bool Pause(int ms);
 
 private:
     void Serve();
@@ -71,4 +76,8 @@ private:
     std::atomic<int> m_hellos{0};
     std::atomic<int> m_frames{0};
     std::atomic<bool> m_hungUp{false};
+    std::atomic<uint64_t> m_bytesIn{0};
+    std::atomic<uint64_t> m_bytesOut{0};
+    // When the paced line has carried everything received so far (steady clock, microseconds).
+    int64_t m_rxLineFreeUs = 0;
 };

@@ -1,0 +1,166 @@
+#include "app/CTransferDlg.h"
+
+#include "common/Prompts.h"
+
+#include <QEventLoop>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CTransferDlg::CTransferDlg(Prompts &prompts, QWidget *parent) : QDialog(parent), m_prompts(prompts)
+{
+    setWindowTitle(QStringLiteral("transfering data"));
+    m_progress = new QProgressBar(this);
+    m_progress->setRange(0, 100);
+    m_progress->setValue(0);
+    m_progress->setTextVisible(false);
+    m_text = new QLabel(this);
+    m_text->setAlignment(Qt::AlignCenter);
+    m_button = new QPushButton(QStringLiteral("Cancel"), this);
+    m_button->setDefault(true);
+    connect(m_button, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_progress);
+    layout->addWidget(m_text);
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(m_button);
+    row->addStretch();
+    layout->addLayout(row);
+    setMinimumWidth(360);
+
+    m_port.SetPrompts(&m_prompts);
+    connect(this, &CTransferDlg::workerEnded, this, &CTransferDlg::OnWorkerEnded);
+}
+
+CTransferDlg::~CTransferDlg()
+{
+    StopWorker();
+    m_port.SetPrompts(&m_prompts);
+    // m_port closes itself, after the worker has gone.
+}
+
+bool CTransferDlg::OnInitDialog()
+{
+    if (m_initialised)
+        return m_port.IsOpen();
+    m_initialised = true;
+    m_port.Init(m_portNumber, 16384, 16384);
+    m_port.SetOpTimeout(400);
+    m_port.SetTimeouts(131072, 20, 20, 20, 20);
+    if (!m_port.Open()) {
+        m_prompts.Message(QStringLiteral("com%1 connect failure").arg(m_portNumber), kAppTitle);
+        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+        return false;
+    }
+    if (!HasWorker(m_kind))
+        return true; // the dialog waits for its button
+    TransferJob job;
+    job.kind = m_kind;
+    job.path = m_path;
+    job.port = &m_port;
+    job.prompts = &m_prompts;
+    job.host = this;
+    job.stop = &m_stop;
+    m_thread = std::thread([this, job] {
+        RunTransfer(job);
+        m_workerEnded.store(true);
+        QMetaObject::invokeMethod(this, &CTransferDlg::workerEnded, Qt::QueuedConnection);
+    });
+    return true;
+}
+
+int CTransferDlg::exec()
+{
+    OnInitDialog();
+    return QDialog::exec();
+}
+
+void CTransferDlg::done(int result)
+{
+    if (m_closing)
+        return;
+    m_closing = true;
+    m_closeResult = result;
+    if (m_thread.joinable() && !m_workerEnded.load()) {
+        // Wake the worker and finish when it has gone; waiting here could hold up a message
+        // box it is showing through us.
+        m_closePending = true;
+        m_stop.Request(m_port);
+        return;
+    }
+    FinishClose();
+}
+
+void CTransferDlg::OnWorkerEnded()
+{
+    if (m_closePending) {
+        m_closePending = false;
+        FinishClose();
+    }
+}
+
+void CTransferDlg::FinishClose()
+{
+    if (m_thread.joinable())
+        m_thread.join(); // it has ended: this returns at once
+    m_port.Close();
+    QDialog::done(m_closeResult);
+}
+
+void CTransferDlg::StopWorker()
+{
+    if (!m_thread.joinable())
+        return;
+    m_stop.Request(m_port);
+    // Destroyed with the worker still there. It may be waiting on this thread (a message box):
+    // keep events flowing until it has ended, never block in join() before that.
+    if (!m_workerEnded.load()) {
+        QEventLoop loop;
+        connect(this, &CTransferDlg::workerEnded, &loop, &QEventLoop::quit);
+        if (!m_workerEnded.load())
+            loop.exec();
+    }
+    m_thread.join();
+}
+
+// The worker's calls arrive on its own thread; they are queued onto ours and never wait, so a
+// worker cannot hang on a dialog that is closing. Queued calls keep their order.
+void CTransferDlg::SetProgress(int percent)
+{
+    QMetaObject::invokeMethod(this, [this, percent] {
+        if (m_stop.Requested())
+            return;
+        m_progress->setValue(percent);
+        emit progressChanged(percent);
+    }, Qt::QueuedConnection);
+}
+
+void CTransferDlg::SetProgressText(const QString &text)
+{
+    QMetaObject::invokeMethod(this, [this, text] {
+        if (m_stop.Requested())
+            return;
+        m_text->setText(text);
+        emit progressTextChanged(text);
+    }, Qt::QueuedConnection);
+}
+
+void CTransferDlg::TransferDone(bool success, int kind)
+{
+    QMetaObject::invokeMethod(this, [this, success, kind] { OnTransferDone(success, kind); },
+                              Qt::QueuedConnection);
+}
+
+void CTransferDlg::OnTransferDone(bool success, int kind)
+{
+    if (m_stop.Requested() || m_closing)
+        return;
+    m_succeeded = success;
+    const QString text = ResultText(kind);
+    if (success && !text.isEmpty())
+        m_prompts.Message(text, QStringLiteral("Warnning"), Prompts::Icon::None);
+    QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "protocol/Transfer.h"
+#include "serial/CComPort.h"
+
+#include <QDialog>
+
+#include <atomic>
+#include <thread>
+
+class Prompts;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+// The small modal dialog of one transfer with the meter: opens the port, runs the worker of its
+// kind on a thread of its own, shows the worker's progress and, at the end, the result.
+// Its button, Escape and the close box stop the worker at once; the dialog finishes closing when
+// the worker has ended (its event loop never blocks meanwhile, so a worker waiting for a message
+// box still gets it), and only then closes the port. No thread outlives the dialog.
+class CTransferDlg : public QDialog, private TransferHost
+{
+    Q_OBJECT
+public:
+    explicit CTransferDlg(Prompts &prompts, QWidget *parent = nullptr);
+    ~CTransferDlg() override;
+
+    QString m_path;
+    int m_portNumber = 0;
+    int m_kind = 0;
+
+    // Opens this device instead of the one COM<m_portNumber> stands for.
+    void SetDevicePath(const QString &path) { m_port.SetDevicePath(path); }
+
+    // Opens the port and starts the worker; exec() does this itself. False when the port could
+    // not be opened (the dialog then closes as soon as its event loop runs).
+    bool OnInitDialog();
+    int exec() override;
+    void done(int result) override;
+
+    bool WorkerRunning() const { return m_thread.joinable() && !m_workerEnded.load(); }
+    bool Succeeded() const { return m_succeeded; }
+    QProgressBar *ProgressBar() const { return m_progress; }
+    QLabel *ProgressLabel() const { return m_text; }
+    QPushButton *Button() const { return m_button; }
+
+signals:
+    void progressChanged(int percent);
+    void progressTextChanged(const QString &text);
+    void workerEnded();
+
+private:
+    void SetProgress(int percent) override;
+    void SetProgressText(const QString &text) override;
+    void TransferDone(bool success, int kind) override;
+    void OnTransferDone(bool success, int kind);
+    void OnWorkerEnded();
+    void FinishClose();
+    void StopWorker();
+
+    Prompts &m_prompts;
+    CComPort m_port;
+    TransferStop m_stop;
+    std::thread m_thread;
+    std::atomic<bool> m_workerEnded{false};
+    bool m_initialised = false;
+    bool m_closing = false;
+    bool m_closePending = false;
+    int m_closeResult = 0;
+    bool m_succeeded = false;
+    QProgressBar *m_progress = nullptr;
+    QLabel *m_text = nullptr;
+    QPushButton *m_button = nullptr;
+};

@@ -1,0 +1,543 @@
+#include "protocol/Transfer.h"
+
+#include "common/Prompts.h"
+#include "protocol/Frame.h"
+#include "serial/CComPort.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <functional>
+#include <thread>
+#include <vector>
+
+namespace {
+
+const QString kCode1 = QStringLiteral("An error ocurred when transfering. code:1\nPlease restart the STB.");
+const QString kCode2 = QStringLiteral("An error ocurred when transfering. code:2\nPlease restart the STB.");
+const QString kCode4 = QStringLiteral("An error ocurred when transfering. code:4\nPlease restart the STB.");
+const QString kCode6 = QStringLiteral("An error ocurred when transfering. code:6\nPlease restart the STB.");
+const QString kCode7 = QStringLiteral("An error ocurred when transfering. code:7\nPlease restart the STB.");
+const QString kCode8 = QStringLiteral("An error ocurred when transfering. code:8\nPlease restart the STB.");
+const QString kCannotRead = QStringLiteral("Can not read the specified file!");
+const QString kCannotWrite = QStringLiteral("Can not write the specified file!\n%1");
+const QString kBadDatabase = QStringLiteral("Please choose a correct database parameter file\n");
+const QString kBadUpdate = QStringLiteral("Please choose a correct update file\n");
+const QString kModelQuestion = QStringLiteral("This software doesn't match your Meter!");
+const QString kVersionQuestion = QStringLiteral(
+    "This software version is not higher than the edition used currently, \nwould you like to continue?");
+
+// Line rate of the meter's link: 115200 baud, 10 bits a byte.
+constexpr int64_t kLineBytesPerSecond = 11520;
+
+int64_t NowMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+QString ProgressText(int percent)
+{
+    return QStringLiteral("transfer progress %1%").arg(percent);
+}
+
+// Prompts as a worker sees them: silent once the transfer is being stopped, so that nothing
+// pops up for a dialog that is going away. The port's copy also notes that the device failed.
+class WorkerPrompts final : public Prompts
+{
+public:
+    WorkerPrompts(Prompts &inner, const std::function<bool()> &stopped)
+        : m_inner(inner), m_stopped(stopped) {}
+    void Message(const QString &text, const QString &caption, Icon icon) override
+    {
+        m_failed = true;
+        if (!m_stopped())
+            m_inner.Message(text, caption, icon);
+    }
+    bool AskYesNo(const QString &text, const QString &caption) override
+    {
+        return !m_stopped() && m_inner.AskYesNo(text, caption);
+    }
+    QString OpenFileName(const QString &) override { return {}; }
+    QString SaveFileName(const QString &) override { return {}; }
+    bool Failed() const { return m_failed; }
+
+private:
+    Prompts &m_inner;
+    std::function<bool()> m_stopped;
+    bool m_failed = false;
+};
+
+// What every worker shares: its job, the guarded prompts and the calls onto its dialog.
+class Session
+{
+public:
+    explicit Session(const TransferJob &job)
+        : m_job(job), m_port(*job.port), m_prompts(Inner(job), [this] { return Stopped(); }),
+          m_portPrompts(Inner(job), [this] { return Stopped(); })
+    {
+        // A device error box from the port means the line is gone (a hang-up, a pulled adapter).
+        m_port.SetPrompts(&m_portPrompts);
+    }
+    ~Session() { m_port.SetPrompts(m_job.prompts); }
+
+    static Prompts &Inner(const TransferJob &job) { return job.prompts ? *job.prompts : Prompts::Default(); }
+
+    bool Stopped()
+    {
+        if (!m_stopped && ((m_job.stop && m_job.stop->Requested()) || m_port.IsCancelled()))
+            m_stopped = true;
+        return m_stopped;
+    }
+    bool LineFailed() const { return m_portPrompts.Failed(); }
+    CComPort &Port() { return m_port; }
+    Prompts &Prompter() { return m_prompts; }
+    int Kind() const { return m_job.kind; }
+
+    void Say(const QString &text) { m_prompts.Message(text, kAppTitle, Prompts::Icon::None); }
+    bool Ask(const QString &text) { return m_prompts.AskYesNo(text, kAppTitle); }
+    void Progress(int percent)
+    {
+        if (m_job.host && !Stopped())
+            m_job.host->SetProgress(percent);
+    }
+    void Text(const QString &text)
+    {
+        if (m_job.host && !Stopped())
+            m_job.host->SetProgressText(text);
+    }
+    void Done(bool success)
+    {
+        if (m_job.host && !Stopped())
+            m_job.host->TransferDone(success, m_job.kind);
+    }
+
+    void Send(uint32_t type)
+    {
+        Frame f;
+        f.type = type;
+        Send(f);
+    }
+    // SendFrame, remembering what a stop cut off so that the frame can be finished.
+    void Send(const Frame &f)
+    {
+        m_wire.resize(kMaxFrame);
+        const size_t n = EncodeFrame(f, m_wire.data());
+        uint32_t written = 0;
+        m_port.Write(m_wire.data(), uint32_t(n), written);
+        m_tail.assign(m_wire.begin() + std::min<size_t>(written, n), m_wire.begin() + n);
+    }
+
+    // The PC's last word in write and load, also when it gives up or is stopped, so the meter
+    // is not left waiting. Not on a dead line: that would only raise another device error.
+    void SendEnd()
+    {
+        if (LineFailed())
+            return;
+        if (Stopped()) {
+            if (!m_job.stop || !m_job.stop->Requested())
+                return; // cancelled by someone we cannot coordinate with
+            m_job.stop->WaitSettled();
+            m_port.ResetCancel();
+        }
+        // A frame cut off by the stop would swallow FT_END as its payload: finish it first,
+        // if that is quick; otherwise the meter gets no FT_END it could understand anyway.
+        const int64_t giveUp = NowMs() + 300;
+        size_t done = 0;
+        while (done < m_tail.size() && NowMs() < giveUp) {
+            const uint32_t piece = uint32_t(std::min<size_t>(256, m_tail.size() - done));
+            uint32_t written = 0;
+            if (!m_port.Write(m_tail.data() + done, piece, written) && written == 0)
+                break;
+            done += written;
+        }
+        if (done < m_tail.size())
+            return;
+        Send(FT_END);
+    }
+
+    bool Receive(Frame &f, uint8_t *buffer, size_t size)
+    {
+        return ReceiveFrame(f, buffer, size, m_port, m_prompts);
+    }
+
+private:
+    const TransferJob &m_job;
+    CComPort &m_port;
+    bool m_stopped = false;
+    std::vector<uint8_t> m_wire; // the frame being sent
+    std::vector<uint8_t> m_tail; // what of it did not go out
+    WorkerPrompts m_prompts;
+    WorkerPrompts m_portPrompts;
+};
+
+// Why a file could not be written, in the system's words.
+QString WriteFailure(const QFileDevice &file, const QString &path)
+{
+    QString reason = file.errorString();
+    if (QFileInfo(path).isDir())
+        reason = QString::fromLocal8Bit(std::strerror(EISDIR)); // Qt says nothing for this one
+    return kCannotWrite.arg(reason);
+}
+
+int Percent(uint64_t part, uint64_t whole)
+{
+    return whole ? int(part * 100 / whole) : 0;
+}
+
+} // namespace
+
+void TransferStop::Request(CComPort &port)
+{
+    m_requested.store(true);
+    port.Cancel();
+    m_settled.store(true);
+}
+
+void TransferStop::WaitSettled() const
+{
+    while (m_requested.load() && !m_settled.load())
+        std::this_thread::yield();
+}
+
+bool HasWorker(int kind)
+{
+    return kind >= 6 && kind <= 11;
+}
+
+QString ResultText(int kind)
+{
+    switch (kind) {
+    case 6:
+    case 8:
+    case 10:
+        return QStringLiteral("Please keep Meter power on,wait about 2 Minutes, Meter restart automically!");
+    case 7:
+    case 9:
+    case 11:
+        return QStringLiteral("finished transfer data!");
+    default:
+        return {};
+    }
+}
+
+int ReadParamsThread(const TransferJob &job)
+{
+    Session s(job);
+    s.Text(ProgressText(0));
+
+    // Opened first, so that a folder we cannot write to is told before the meter is bothered.
+    // Nothing reaches the named file unless the whole image is committed.
+    QSaveFile out(job.path);
+    if (!out.open(QIODevice::WriteOnly)) {
+        s.Say(WriteFailure(out, job.path));
+        s.Done(false);
+        return 1;
+    }
+
+    // Zeroed: what no FT_DATA covers is written as zero, never as leftover memory.
+    std::vector<uint8_t> image(kImageSize, 0);
+    std::vector<uint8_t> rx(kMaxFrame);
+    uint32_t received = 0;
+    bool hello = false;
+    bool success = false;
+    bool running = true;
+
+    s.Send(FT_HELLO);
+    while (running) {
+        if (s.Stopped())
+            break;
+        Frame f;
+        if (!s.Receive(f, rx.data(), rx.size())) {
+            if (s.LineFailed())
+                break; // the device error box has told why
+            continue; // silence and garbled frames: keep listening
+        }
+        switch (f.type) {
+        case FT_IDENT:
+            if (hello) {
+                s.Say(kCode1);
+                running = false;
+                break;
+            }
+            s.Send(FT_IDENT_ACK);
+            if (job.kind == TK_READ_PARAMS) {
+                Frame req;
+                req.type = FT_READ;
+                req.param2 = kImageSize;
+                s.Send(req);
+            } else {
+                s.Send(uint32_t(job.kind)); // 7 and 9 ask without a payload
+            }
+            s.Send(FT_READY);
+            hello = true;
+            break;
+        case FT_DATA:
+            if (f.param1 > kImageSize - received) {
+                // More than the image holds: this is not our database. Keep nothing of it.
+                s.Say(kCode2);
+                running = false;
+                break;
+            }
+            std::memcpy(image.data() + received, f.data, f.param1);
+            s.Send(FT_READY);
+            received += f.param1;
+            s.Progress(Percent(received, kImageSize));
+            s.Text(ProgressText(Percent(received, kImageSize)));
+            break;
+        case FT_END:
+            s.Progress(100);
+            s.Text(ProgressText(100));
+            if (out.write(reinterpret_cast<const char *>(image.data()), kImageSize) != qint64(kImageSize)
+                || !out.commit()) {
+                s.Say(WriteFailure(out, job.path));
+            } else {
+                success = true;
+            }
+            running = false;
+            break;
+        default:
+            s.Say(kCode2);
+            running = false;
+            break;
+        }
+    }
+    // out goes without commit on every other path: the named file stays as it was.
+    s.Done(success);
+    return 0;
+}
+
+int WriteParamsThread(const TransferJob &job)
+{
+    Session s(job);
+    QFile file(job.path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        s.Say(kCannotRead);
+        return 1;
+    }
+    const qint64 length = file.size();
+    if (job.kind == TK_WRITE_PARAMS && length != qint64(kImageSize)) {
+        s.Say(kBadDatabase);
+        s.Done(false);
+        return 0;
+    }
+
+    s.Send(FT_HELLO);
+    // A pseudo-terminal or a buffering adapter returns from a write before the bytes are on
+    // the line. The meter's time to answer starts when they are, at 115200 baud.
+    auto lineDue = [](qint64 bytes) { return NowMs() + bytes * 1000 / kLineBytesPerSecond; };
+    int64_t lineDone = lineDue(4);
+    qint64 remaining = length;
+    const qint64 chunks = (length + kChunkSize - 1) / kChunkSize;
+    qint64 step = 0;
+    s.Text(ProgressText(0));
+
+    uint8_t rx[kSmallRxBuffer];
+    std::vector<uint8_t> chunk(kChunkSize);
+    bool hello = false;
+    bool success = false;
+    bool running = true;
+    while (running) {
+        if (s.Stopped())
+            break;
+        Frame f;
+        const int64_t receiveStart = NowMs();
+        if (!s.Receive(f, rx, sizeof rx)) {
+            if (s.Stopped() || s.LineFailed())
+                break;
+            // Code 8 only for silence after our last frame was really out on the line.
+            if (receiveStart < lineDone)
+                continue;
+            s.Say(kCode8);
+            break;
+        }
+        switch (f.type) {
+        case FT_IDENT:
+            if (hello) {
+                s.Say(kCode6);
+                running = false;
+                break;
+            }
+            s.Send(FT_IDENT_ACK);
+            {
+                Frame start;
+                start.type = FT_WRITE;
+                start.param2 = uint32_t(length);
+                s.Send(start);
+            }
+            lineDone = lineDue(12);
+            hello = true;
+            break;
+        case FT_READY: {
+            if (remaining == 0) {
+                s.Progress(100);
+                s.Text(ProgressText(100));
+                success = true;
+                running = false;
+                break;
+            }
+            const qint64 n = std::min<qint64>(remaining, kChunkSize);
+            remaining -= n;
+            if (file.read(reinterpret_cast<char *>(chunk.data()), n) != n) {
+                s.Say(kCannotRead);
+                running = false;
+                break;
+            }
+            const int percent = chunks ? int(step / chunks) : 0;
+            s.Progress(percent);
+            s.Text(ProgressText(percent));
+            Frame data;
+            data.type = FT_DATA;
+            data.param1 = uint32_t(n);
+            data.data = chunk.data();
+            s.Send(data);
+            lineDone = lineDue(4 + n);
+            step += 100;
+            break;
+        }
+        case FT_END:
+            s.Progress(100); // the text keeps its last value
+            success = true;
+            running = false;
+            break;
+        default:
+            s.Say(kCode7);
+            running = false;
+            break;
+        }
+    }
+    s.SendEnd();
+    s.Done(success);
+    return 0;
+}
+
+int LoadSoftwareThread(const TransferJob &job)
+{
+    Session s(job);
+    QFile file(job.path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        s.Say(kCannotRead);
+        return 1;
+    }
+    const qint64 length = file.size();
+    uint8_t head[4] = {};
+    const bool headRead = length >= 4 && file.read(reinterpret_cast<char *>(head), 4) == 4;
+    // Every kind needs the 4-byte identity word; only kind 6 insists on its 'B'.
+    if (!headRead || (job.kind == TK_LOAD_SOFTWARE && head[3] != 0x42)
+        || length - 4 > qint64(UINT32_MAX)) {
+        s.Say(kBadUpdate);
+        s.Done(false);
+        return 0;
+    }
+    const uint32_t fileWord =
+        uint32_t(head[0]) | uint32_t(head[1]) << 8 | uint32_t(head[2]) << 16 | uint32_t(head[3]) << 24;
+
+    s.Send(FT_HELLO);
+    const qint64 image = length - 4;
+    qint64 remaining = image;
+    const qint64 chunks = (image + kChunkSize - 1) / kChunkSize;
+    qint64 step = 0;
+    s.Text(ProgressText(0));
+
+    Frame start;
+    start.type = job.kind == 8 ? 8u : uint32_t(FT_LOAD);
+    start.param1 = fileWord;
+    start.param2 = uint32_t(image);
+
+    uint8_t rx[kSmallRxBuffer];
+    std::vector<uint8_t> chunk(kChunkSize);
+    bool hello = false;
+    bool success = false;
+    bool running = true;
+    while (running) {
+        if (s.Stopped())
+            break;
+        Frame f;
+        if (!s.Receive(f, rx, sizeof rx)) {
+            if (s.LineFailed())
+                break;
+            continue; // silence and garbled frames: keep listening
+        }
+        switch (f.type) {
+        case FT_IDENT:
+            s.Send(FT_IDENT_ACK);
+            if (!hello) {
+                const uint32_t meterWord = f.param1;
+                bool go = true;
+                if ((meterWord >> 16) != (fileWord >> 16)) {
+                    // Yes to a foreign model goes ahead without comparing versions.
+                    go = s.Ask(kModelQuestion);
+                } else if ((meterWord & 0xFF) >= (fileWord & 0xFF)) {
+                    go = s.Ask(kVersionQuestion);
+                }
+                if (!go) {
+                    running = false;
+                    break;
+                }
+                hello = true;
+            }
+            s.Send(start);
+            break;
+        case FT_READY: {
+            if (remaining == 0) {
+                success = true; // bar and text keep their last values
+                running = false;
+                break;
+            }
+            const qint64 n = std::min<qint64>(remaining, kChunkSize);
+            remaining -= n;
+            if (file.read(reinterpret_cast<char *>(chunk.data()), n) != n) {
+                s.Say(kCannotRead);
+                running = false;
+                break;
+            }
+            const int percent = chunks ? int(step / chunks) : 0;
+            s.Progress(percent);
+            s.Text(ProgressText(percent));
+            Frame data;
+            data.type = FT_DATA;
+            data.param1 = uint32_t(n);
+            data.data = chunk.data();
+            s.Send(data);
+            step += 100;
+            break;
+        }
+        case FT_END:
+            s.Progress(100);
+            s.Text(ProgressText(100));
+            success = true;
+            running = false;
+            break;
+        default:
+            s.Say(kCode4);
+            running = false;
+            break;
+        }
+    }
+    file.close();
+    s.SendEnd();
+    s.Done(success);
+    return 0;
+}
+
+int RunTransfer(const TransferJob &job)
+{
+    switch (job.kind) {
+    case 6:
+    case 8:
+        return LoadSoftwareThread(job);
+    case 10:
+        return WriteParamsThread(job);
+    case 7:
+    case 9:
+    case 11:
+        return ReadParamsThread(job);
+    default:
+        return -1;
+    }
+}

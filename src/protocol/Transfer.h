@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+
+#include <atomic>
+#include <cstdint>
+
+class CComPort;
+class Prompts;
+
+// Which transfer a transfer dialog runs; the value is the frame type it starts with.
+enum TransferKind : int {
+    TK_LOAD_SOFTWARE = 6,
+    TK_WRITE_PARAMS = 10,
+    TK_READ_PARAMS = 11,
+};
+
+// Size of the meter's parameter database image.
+constexpr uint32_t kImageSize = 241248;
+// Largest chunk of an image in one FT_DATA.
+constexpr uint32_t kChunkSize = 16384;
+// Receive buffer of the write and load transfers: their answers carry at most 4 payload bytes.
+constexpr size_t kSmallRxBuffer = 100;
+
+// What a worker tells its dialog. The dialog carries these onto its own thread; tests may
+// record them directly. A worker makes no call here once it has been asked to stop, and
+// TransferDone is its last call.
+class TransferHost
+{
+public:
+    virtual ~TransferHost() = default;
+    virtual void SetProgress(int percent) = 0;
+    virtual void SetProgressText(const QString &text) = 0;
+    virtual void TransferDone(bool success, int kind) = 0;
+};
+
+// How the owner of a transfer stops its worker: mark the stop, then wake any blocked read or
+// write by cancelling the port. The worker may afterwards make the port usable again for a
+// final FT_END, which is why it waits until the cancel has happened.
+class TransferStop
+{
+public:
+    void Request(CComPort &port);
+    bool Requested() const { return m_requested.load(); }
+    // Returns once Request has finished with the port.
+    void WaitSettled() const;
+
+private:
+    std::atomic<bool> m_requested{false};
+    std::atomic<bool> m_settled{false};
+};
+
+struct TransferJob {
+    int kind = 0;
+    QString path;
+    CComPort *port = nullptr;    // open; used by the worker alone while it runs
+    Prompts *prompts = nullptr;  // messages and questions
+    TransferHost *host = nullptr;
+    TransferStop *stop = nullptr; // may be null: then only a cancelled port stops the worker
+};
+
+// True when RunTransfer has a worker for this kind (6 to 11).
+bool HasWorker(int kind);
+// The text shown under "Warnning" after a successful transfer of this kind; empty for others.
+QString ResultText(int kind);
+
+// The workers. Each returns 1 when it could not open its file, otherwise 0.
+int ReadParamsThread(const TransferJob &job);
+int WriteParamsThread(const TransferJob &job);
+int LoadSoftwareThread(const TransferJob &job);
+// Runs the worker of job.kind; -1 when there is none.
+int RunTransfer(const TransferJob &job);

@@ -1,0 +1,134 @@
+#pragma once
+// One transfer worker on its own thread against a device path, with a host and prompts that
+// record what the worker shows. No widgets: the worker's calls are recorded where they happen.
+#include "RecordingPrompts.h"
+#include "TestEnv.h"
+
+#include "MeterDevice.h"
+#include "protocol/Transfer.h"
+#include "serial/CComPort.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+class RecordingHost final : public TransferHost
+{
+public:
+    void SetProgress(int percent) override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_progress.push_back(percent);
+    }
+    void SetProgressText(const QString &text) override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_texts << text;
+    }
+    void TransferDone(bool success, int kind) override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ++m_done;
+        m_success = success;
+        m_kind = kind;
+    }
+    std::vector<int> Progress() const { std::lock_guard<std::mutex> l(m_mutex); return m_progress; }
+    QStringList Texts() const { std::lock_guard<std::mutex> l(m_mutex); return m_texts; }
+    int DoneCount() const { std::lock_guard<std::mutex> l(m_mutex); return m_done; }
+    bool Success() const { std::lock_guard<std::mutex> l(m_mutex); return m_success; }
+    int Kind() const { std::lock_guard<std::mutex> l(m_mutex); return m_kind; }
+
+private:
+    mutable std::mutex m_mutex;
+    std::vector<int> m_progress;
+    QStringList m_texts;
+    int m_done = 0;
+    bool m_success = false;
+    int m_kind = -1;
+};
+
+class WorkerRun
+{
+public:
+    ~WorkerRun()
+    {
+        if (m_thread.joinable()) {
+            m_stop.Request(m_port);
+            m_thread.join();
+        }
+    }
+
+    // Opens the device with the transfer dialog's settings and starts the worker of kind.
+    bool Start(int kind, const QString &file, const QString &device)
+    {
+        m_port.Init(1, 16384, 16384);
+        m_port.SetOpTimeout(400);
+        m_port.SetTimeouts(131072, 20, 20, 20, 20);
+        m_port.SetDevicePath(device);
+        m_port.SetPrompts(&prompts);
+        if (!m_port.Open())
+            return false;
+        m_job.kind = kind;
+        m_job.path = file;
+        m_job.port = &m_port;
+        m_job.prompts = &prompts;
+        m_job.host = &host;
+        m_job.stop = &m_stop;
+        m_thread = std::thread([this] {
+            m_rc = RunTransfer(m_job);
+            m_ended = true;
+        });
+        return true;
+    }
+    bool Start(int kind, const QString &file, const MeterSim &meter)
+    {
+        return Start(kind, file, QString::fromStdString(meter.SlavePath()));
+    }
+
+    bool WaitEnded(int timeoutMs = 10000) { return WaitUntil([this] { return m_ended.load(); }, timeoutMs); }
+    bool Ended() const { return m_ended.load(); }
+    void Stop() { m_stop.Request(m_port); }
+    int ExitCode() const { return m_rc; }
+    CComPort &Port() { return m_port; }
+
+    RecordingPrompts prompts;
+    RecordingHost host;
+
+private:
+    CComPort m_port;
+    TransferStop m_stop;
+    TransferJob m_job;
+    std::thread m_thread;
+    std::atomic<bool> m_ended{false};
+    std::atomic<int> m_rc{-2};
+};
+
+inline QByteArray ReadAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool WriteAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+inline QByteArray Bytes(const std::vector<uint8_t> &v)
+{
+    return QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size()));
+}
+
+inline QString Code(int n)
+{
+    return QStringLiteral("An error ocurred when transfering. code:%1\nPlease restart the STB.").arg(n);
+}
+
+inline int Count(const std::vector<uint16_t> &types, uint16_t type)
+{
+    return int(std::count(types.begin(), types.end(), type));
+}
