@@ -27,7 +27,9 @@ if [ "$demo" -eq 1 ]; then
         rm -rf "$tmp"
     }
     trap cleanup EXIT
-    "$bin/tools/metersim/orbivane-metersim" --link "$tmp/com1" >/dev/null &
+    # The emulated meter holds a realistic database, so "Read parameters" gives a file to edit.
+    "$bin/tools/sampledb/orbivane-sampledb" --seed 1 "$tmp/meter-database.bin" >/dev/null
+    "$bin/tools/metersim/orbivane-metersim" --link "$tmp/com1" --image "$tmp/meter-database.bin" >/dev/null &
     sim_pid=$!
     for _ in $(seq 100); do [ -e "$tmp/com1" ] && break; sleep 0.05; done
     # The demo's settings live and die with it; the user's own stay as they were.

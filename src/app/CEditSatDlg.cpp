@@ -82,7 +82,8 @@ float CEditSatDlg::DegreesFromPosition(int position)
 
 float CEditSatDlg::WholeDegreesFromPosition(int position)
 {
-    return float(position / 10);
+    // A new satellite is offered in whole degrees.
+    return float(position / 10); // NOLINT(bugprone-integer-division)
 }
 
 int CEditSatDlg::PositionFromDegrees(float degrees)

@@ -47,7 +47,7 @@ struct SatelliteRecord
         const int n = int(qMin<qsizetype>(qstrnlen(name.constData(), name.size()), NAME_SIZE));
         std::memcpy(raw.data() + NAME_OFFSET, name.constData(), size_t(n));
         if (n < NAME_SIZE)
-            raw[size_t(NAME_OFFSET + n)] = 0;
+            raw[size_t(NAME_OFFSET) + size_t(n)] = 0;
     }
 };
 

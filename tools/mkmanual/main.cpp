@@ -116,8 +116,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: orbivane-mkmanual IN.md OUT.pdf\n");
         return 2;
     }
-    const QString inPath = args.at(1);
-    const QString outPath = args.at(2);
+    const QString &inPath = args.at(1);
+    const QString &outPath = args.at(2);
 
     QFile in(inPath);
     if (!in.open(QIODevice::ReadOnly)) {

@@ -81,7 +81,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: orbivane-screenshots DIR\n");
         return 2;
     }
-    const QString dir = args.at(1);
+    const QString &dir = args.at(1);
     if (!QDir().mkpath(dir))
         return 1;
 

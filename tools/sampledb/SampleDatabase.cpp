@@ -132,7 +132,7 @@ private:
                 t.SetFrequency(quint32(Uniform(10700, 12750)) * 1000u);
                 t.SetSymbolRate(kSymbolRates[Uniform(0, int(std::size(kSymbolRates)) - 1)] * 1000u);
                 t.SetPolarisation(Uniform(0, 9) < 9 ? Uniform(0, 1) : Uniform(2, 3));
-                m_liveTps.push_back({order[j], s});
+                m_liveTps.emplace_back(order[j], s);
             }
             used += k;
         }
