@@ -1,11 +1,22 @@
 #include "app/GuiPrompts.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QThread>
 
-GuiPrompts::GuiPrompts(QObject *parent) : QObject(parent) {}
+// File choosers open where the person last chose a file, at first in the home folder: the
+// program's working folder is where its manual lies, not where the person keeps databases.
+GuiPrompts::GuiPrompts(QObject *parent) : QObject(parent), m_lastDir(QDir::homePath()) {}
+
+QString GuiPrompts::Remember(const QString &path)
+{
+    if (!path.isEmpty())
+        m_lastDir = QFileInfo(path).absolutePath();
+    return path;
+}
 
 template <typename F>
 auto GuiPrompts::OnGuiThread(F &&f) -> decltype(f())
@@ -51,11 +62,15 @@ bool GuiPrompts::AskYesNo(const QString &text, const QString &caption)
 
 QString GuiPrompts::OpenFileName(const QString &filter)
 {
-    return OnGuiThread([&] { return QFileDialog::getOpenFileName(Owner(), QString(), QString(), filter); });
+    return OnGuiThread([&] {
+        return Remember(QFileDialog::getOpenFileName(Owner(), QString(), m_lastDir, filter));
+    });
 }
 
 QString GuiPrompts::SaveFileName(const QString &filter)
 {
     // Replacing an existing file is confirmed: a read into the wrong file would lose it.
-    return OnGuiThread([&] { return QFileDialog::getSaveFileName(Owner(), QString(), QString(), filter); });
+    return OnGuiThread([&] {
+        return Remember(QFileDialog::getSaveFileName(Owner(), QString(), m_lastDir, filter));
+    });
 }

@@ -24,4 +24,7 @@ private:
     template <typename F>
     auto OnGuiThread(F &&f) -> decltype(f());
     static QWidget *Owner();
+    QString Remember(const QString &path);
+
+    QString m_lastDir;
 };
