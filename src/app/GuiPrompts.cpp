@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QThread>
 
 GuiPrompts::GuiPrompts(QObject *parent) : QObject(parent) {}
@@ -58,4 +59,22 @@ QString GuiPrompts::SaveFileName(const QString &filter)
 {
     // Replacing an existing file is confirmed: a read into the wrong file would lose it.
     return OnGuiThread([&] { return QFileDialog::getSaveFileName(Owner(), QString(), QString(), filter); });
+}
+
+Prompts::SaveChoice GuiPrompts::AskSaveDiscardStay(const QString &text, const QString &caption)
+{
+    return OnGuiThread([&] {
+        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, Owner());
+        QPushButton *save = box.addButton(QStringLiteral("&Apply and save"), QMessageBox::AcceptRole);
+        QPushButton *discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
+        QPushButton *stay = box.addButton(QStringLiteral("&Stay"), QMessageBox::RejectRole);
+        box.setDefaultButton(save);
+        box.setEscapeButton(stay);
+        box.exec();
+        if (box.clickedButton() == save)
+            return SaveChoice::Save;
+        if (box.clickedButton() == discard)
+            return SaveChoice::Discard;
+        return SaveChoice::Stay;
+    });
 }
