@@ -156,6 +156,7 @@ bool CMeterDlg::ApplyAndSave()
         m_unsaved = !m_database.Save();
         return !m_unsaved;
     }
+    m_tpList->CommitOpenEditor();
     if (!m_lists.ApplyTransponderRows(slot, *m_tpList))
         return false;
     m_unsaved = !m_database.Save();
@@ -176,6 +177,8 @@ bool CMeterDlg::HasPendingWork() const
 
 bool CMeterDlg::QueryClose()
 {
+    if (m_database.IsLoaded())
+        m_tpList->CommitOpenEditor();
     if (!HasPendingWork())
         return true;
     const QString text = m_tpList->IsModified()

@@ -70,6 +70,7 @@ private slots:
     void exhaustedTableChangesNothing();
     void closeAsksAboutPendingWork();
     void closeWithNothingPendingAsksNothing();
+    void valueStillBeingTypedIsNotLost();
 };
 
 void TestDbEditor::openShowsSatellitesAndFirstTransponders()
@@ -802,6 +803,26 @@ void TestDbEditor::closeWithNothingPendingAsksNothing()
     f.dlg->TpList()->SetItemText(0, 2, text);
     QVERIFY(f.dlg->close());
     QCOMPARE(f.prompts.Questions().size(), size_t(0));
+}
+
+void TestDbEditor::valueStillBeingTypedIsNotLost()
+{
+    EditorFixture f;
+    const QString path = f.SampleFile("a.bin");
+    f.dlg->show();
+    f.Open(path);
+    const int slot = f.dlg->SatList()->item(0)->data(DatabaseLists::SlotRole).toInt();
+    CTransponderList *list = f.dlg->TpList();
+    QVERIFY(list->EditCell(0, 2));
+    QLineEdit *line = list->GetEditorLine();
+    QVERIFY(line);
+    line->setText(QStringLiteral("31000"));
+    // The close box takes no focus from the editor: the typed value still counts as work.
+    f.prompts.QueueAnswer(true);
+    QVERIFY(f.dlg->close());
+    QCOMPARE(f.prompts.Questions().size(), size_t(1));
+    auto file = f.LoadFile(path);
+    QCOMPARE(file->TransponderAt(file->TransponderChain(slot).indices[0])->SymbolRate(), 31000000u);
 }
 
 QTEST_MAIN(TestDbEditor)
