@@ -15,7 +15,7 @@ class DatabaseLists
 {
 public:
     // Item-data role of a satellite entry: its slot.
-    static constexpr int SlotRole = 0x0100; // Qt::UserRole
+    static constexpr int SlotRole = Qt::UserRole;
 
     static constexpr quint32 MIN_FREQUENCY = 2000;    // MHz
     static constexpr quint32 MAX_FREQUENCY = 15000;
