@@ -1,5 +1,6 @@
 #include "app/CMeterDlg.h"
 
+#include "app/CTransponderList.h"
 #include "common/Prompts.h"
 #include "common/SettingsStore.h"
 #include "serial/CComPort.h"
@@ -15,7 +16,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTableView>
 #include <QVBoxLayout>
 
 #include <cstring>
@@ -30,7 +30,9 @@ CMeterDlg::CMeterDlg(Prompts &prompts, QWidget *parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                           | Qt::WindowStaysOnTopHint),
-      m_prompts(prompts)
+      m_prompts(prompts),
+      m_database(prompts),
+      m_lists(m_database, prompts)
 {
     setWindowTitle(QStringLiteral("Meterdesk"));
     setWindowIcon(QIcon(QStringLiteral(":/orbivane.png")));
@@ -59,6 +61,7 @@ void CMeterDlg::BuildWindow()
     m_readButton = new QPushButton(QStringLiteral("&Read parameters"), portGroup);
     m_writeButton = new QPushButton(QStringLiteral("&Write parameters"), portGroup);
     m_editButton = new QPushButton(QStringLiteral("&Edit parameters"), portGroup);
+    m_editButton->setObjectName(QStringLiteral("editButton"));
     auto *portGrid = new QGridLayout(portGroup);
     portGrid->addWidget(m_portCombo, 0, 0);
     portGrid->addWidget(m_deviceLabel, 1, 0);
@@ -73,8 +76,11 @@ void CMeterDlg::BuildWindow()
     m_satList = new QListWidget(m_satGroup);
     m_satList->setObjectName(QStringLiteral("satList"));
     auto *addSat = new QPushButton(QStringLiteral("&Add SAT"), m_satGroup);
+    addSat->setObjectName(QStringLiteral("addSatButton"));
     auto *deleteSat = new QPushButton(QStringLiteral("&Delete SAT"), m_satGroup);
+    deleteSat->setObjectName(QStringLiteral("deleteSatButton"));
     auto *applySat = new QPushButton(QStringLiteral("&Apply"), m_satGroup);
+    applySat->setObjectName(QStringLiteral("applySatButton"));
     auto *satButtons = new QHBoxLayout;
     satButtons->addWidget(addSat);
     satButtons->addWidget(deleteSat);
@@ -84,11 +90,14 @@ void CMeterDlg::BuildWindow()
     satLayout->addLayout(satButtons);
 
     m_tpGroup = new QGroupBox(QStringLiteral("transponder list"), this);
-    m_tpList = new QTableView(m_tpGroup);
+    m_tpList = new CTransponderList(m_tpGroup);
     m_tpList->setObjectName(QStringLiteral("tpList"));
     auto *addTp = new QPushButton(QStringLiteral("&Add TP"), m_tpGroup);
+    addTp->setObjectName(QStringLiteral("addTpButton"));
     auto *deleteTp = new QPushButton(QStringLiteral("&Delete TP"), m_tpGroup);
+    deleteTp->setObjectName(QStringLiteral("deleteTpButton"));
     auto *applyTp = new QPushButton(QStringLiteral("&Apply"), m_tpGroup);
+    applyTp->setObjectName(QStringLiteral("applyTpButton"));
     auto *tpButtons = new QHBoxLayout;
     tpButtons->addWidget(addTp);
     tpButtons->addWidget(deleteTp);

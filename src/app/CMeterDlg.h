@@ -1,14 +1,17 @@
 #pragma once
 
+#include "app/DatabaseLists.h"
+#include "database/ParamDatabase.h"
+
 #include <QDialog>
 
+class CTransponderList;
 class Prompts;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QTableView;
 
 // The main window: COM port selection with its connection test, the transfer commands, and the
 // satellite and transponder lists of the offline editor.
@@ -32,6 +35,17 @@ public:
     // Port number of the selected combo entry (index + 1); 0 when nothing is selected.
     int SelectedPort() const;
 
+    // The offline editor's state, for the handlers and for tests.
+    ParamDatabase &Database() { return m_database; }
+    QListWidget *SatList() const { return m_satList; }
+    CTransponderList *TpList() const { return m_tpList; }
+    // Satellite changes, or applied rows, that have not reached the file yet.
+    bool HasUnsavedChanges() const { return m_unsaved; }
+    // Whether anything would be lost by closing now: unsaved changes or unapplied rows.
+    bool HasPendingWork() const;
+    // Asks about pending work before the window closes; true when it may close.
+    bool QueryClose();
+
 public slots:
     void OnPortSelChange();
     void OnLoadSoftware();
@@ -47,6 +61,8 @@ public slots:
     void OnDeleteSatellite();
     void OnManual();
     void OnAbout();
+    // Close box, Escape and Enter end here: pending work is never dropped without a word.
+    void reject() override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -54,11 +70,19 @@ protected:
 private:
     void BuildWindow();
     void ShowDevice(int port);
+    // The slot of the selected satellite entry, or -1.
+    int SelectedSlot() const;
+    // OnApply's work; false when the rows were refused or the file was not written.
+    bool ApplyAndSave();
+    void RunSatelliteDialog(bool adding);
 
     int m_connected = 0;
     Prompts &m_prompts;
+    ParamDatabase m_database;
+    DatabaseLists m_lists;
+    bool m_unsaved = false;
     QListWidget *m_satList = nullptr;
-    QTableView *m_tpList = nullptr;
+    CTransponderList *m_tpList = nullptr;
     QComboBox *m_portCombo = nullptr;
     QLabel *m_deviceLabel = nullptr;
     QGroupBox *m_satGroup = nullptr;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QThread>
 
 // File choosers open where the person last chose a file, at first in the home folder: the
@@ -72,5 +73,23 @@ QString GuiPrompts::SaveFileName(const QString &filter)
     // Replacing an existing file is confirmed: a read into the wrong file would lose it.
     return OnGuiThread([&] {
         return Remember(QFileDialog::getSaveFileName(Owner(), QString(), m_lastDir, filter));
+    });
+}
+
+Prompts::SaveChoice GuiPrompts::AskSaveDiscardStay(const QString &text, const QString &caption)
+{
+    return OnGuiThread([&] {
+        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, Owner());
+        QPushButton *save = box.addButton(QStringLiteral("&Apply and save"), QMessageBox::AcceptRole);
+        QPushButton *discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
+        QPushButton *stay = box.addButton(QStringLiteral("&Stay"), QMessageBox::RejectRole);
+        box.setDefaultButton(save);
+        box.setEscapeButton(stay);
+        box.exec();
+        if (box.clickedButton() == save)
+            return SaveChoice::Save;
+        if (box.clickedButton() == discard)
+            return SaveChoice::Discard;
+        return SaveChoice::Stay;
     });
 }

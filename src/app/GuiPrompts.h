@@ -19,6 +19,7 @@ public:
     bool AskYesNo(const QString &text, const QString &caption) override;
     QString OpenFileName(const QString &filter) override;
     QString SaveFileName(const QString &filter) override;
+    SaveChoice AskSaveDiscardStay(const QString &text, const QString &caption) override;
 
 private:
     template <typename F>

@@ -27,6 +27,15 @@ std::atomic<Prompts *> g_default{&g_stderrPrompts};
 
 } // namespace
 
+Prompts::SaveChoice Prompts::AskSaveDiscardStay(const QString &text, const QString &caption)
+{
+    if (AskYesNo(text + QStringLiteral("\n\nApply and save the changes now?"), caption))
+        return SaveChoice::Save;
+    if (AskYesNo(QStringLiteral("Discard the changes?"), caption))
+        return SaveChoice::Discard;
+    return SaveChoice::Stay;
+}
+
 Prompts &Prompts::Default()
 {
     return *g_default.load();

@@ -20,6 +20,12 @@ public:
     virtual QString OpenFileName(const QString &filter) = 0;
     virtual QString SaveFileName(const QString &filter) = 0;
 
+    // Work that is not in its file yet: keep it (apply and save), drop it, or go back to it.
+    // The text states the situation; the answers are the prompt's own. Unless overridden, asked
+    // as two Yes/No questions: "Apply and save?", then "Discard?" (No to both means stay).
+    enum class SaveChoice { Save, Discard, Stay };
+    virtual SaveChoice AskSaveDiscardStay(const QString &text, const QString &caption);
+
     // The process-wide prompts: a plain stderr reporter until the application installs its own.
     static Prompts &Default();
     static void SetDefault(Prompts *prompts);

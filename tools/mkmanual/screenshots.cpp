@@ -2,14 +2,18 @@
 // Runs offscreen with an emulated meter as COM1 and throw-away settings, so the pictures show a
 // working connection and the user's own settings stay untouched.
 #include "MeterSim.h"
+#include "SampleDatabase.h"
 
 #include "app/CAboutDlg.h"
 #include "app/CEditSatDlg.h"
 #include "app/CMeterDlg.h"
+#include "app/CTransponderList.h"
 #include "common/Prompts.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QListWidget>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -20,14 +24,16 @@
 
 namespace {
 
-// The screenshots need no answers: messages are dropped, questions declined.
+// The screenshots need no answers: messages are dropped, questions declined, and the file
+// chooser picks the sample database.
 class SilentPrompts final : public Prompts
 {
 public:
     void Message(const QString &, const QString &, Icon) override {}
     bool AskYesNo(const QString &, const QString &) override { return false; }
-    QString OpenFileName(const QString &) override { return {}; }
+    QString OpenFileName(const QString &) override { return openFile; }
     QString SaveFileName(const QString &) override { return {}; }
+    QString openFile;
 };
 
 // The offscreen platform draws no window frame: add a plain title bar, so that the reader
@@ -99,6 +105,27 @@ int main(int argc, char **argv)
         CMeterDlg main(prompts);
         main.OnInitDialog();
         ok = Save(main, dir, QStringLiteral("main-compact.png")) && ok;
+
+        // The expanded window: a sample database open, the third satellite selected, its
+        // second transponder marked for deletion.
+        SampleDatabase::Options sample;
+        sample.seed = 11;
+        const QString database = settings.path() + QStringLiteral("/sample.bin");
+        QFile file(database);
+        if (!file.open(QIODevice::WriteOnly) || file.write(SampleDatabase::Make(sample)) < 0)
+            return 1;
+        file.close();
+        prompts.openFile = database;
+        main.OnEditParameters();
+        main.SatList()->setCurrentRow(2);
+        CTransponderList *list = main.TpList();
+        if (list->GetItemCount() > 3) {
+            list->SetItemData(1, list->GetItemData(1) | CTransponderList::DELETED_ROW_MASK);
+            list->SetFocusCell(3, 1, true);
+            list->SelectFocusRow();
+            list->setFocus();
+        }
+        ok = Save(main, dir, QStringLiteral("main-expanded.png")) && ok;
 
         CEditSatDlg edit(prompts, &main);
         edit.LoadRecord(QByteArray("ASTRA 1KR"), 192);
