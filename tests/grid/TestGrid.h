@@ -6,6 +6,7 @@
 #include "grid/CGridCtrl.h"
 
 #include <QHash>
+#include <QLineEdit>
 #include <QPair>
 #include <QtTest>
 
@@ -113,3 +114,42 @@ inline void Click(CGridCtrl &grid, int row, int column, Qt::KeyboardModifiers mo
 {
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, mods, CellCentre(grid, row, column));
 }
+
+// A window with the grid and one other focusable widget to move the focus to.
+struct GridWindow {
+    QWidget top;
+    TestGrid *grid;
+    QLineEdit *other;
+    explicit GridWindow(const QVector<CellKind> &kinds = {}, int rows = 4,
+                        const QVector<int> &widths = {50, 80, 60, 40}, QSize size = {400, 250})
+    {
+        top.resize(size.width(), size.height() + 50);
+        grid = new TestGrid(&top);
+        grid->setGeometry(QRect(QPoint(0, 0), size));
+        other = new QLineEdit(&top);
+        other->setGeometry(0, size.height() + 10, 100, 24);
+        grid->columnKinds = kinds;
+        Fill(*grid, rows, widths);
+    }
+    // Shows the window active with the focus cell at (row, column), its row selected.
+    bool ShowWithFocusAt(int row, int column)
+    {
+        if (!ShowActive(top))
+            return false;
+        grid->setFocus();
+        if (row < 0)
+            return true;
+        const bool ok = grid->SetFocusCell(row, column, false);
+        grid->SelectFocusRow();
+        return ok;
+    }
+};
+
+inline QRect CellRect(CGridCtrl &grid, int row, int column)
+{
+    QRect r;
+    grid.GetCellRect(row, column, r);
+    return r;
+}
+
+using Cells = QVector<QPair<int, int>>;

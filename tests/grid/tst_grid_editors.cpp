@@ -3,38 +3,36 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QRegularExpressionValidator>
 
 namespace {
-
-// A window with the grid and one other focusable widget to move the focus to.
-struct Window {
-    QWidget top;
-    TestGrid *grid;
-    QLineEdit *other;
-    Window(const QVector<CellKind> &kinds, int rows = 4)
-    {
-        top.resize(400, 300);
-        grid = new TestGrid(&top);
-        grid->setGeometry(0, 0, 400, 250);
-        other = new QLineEdit(&top);
-        other->setGeometry(0, 260, 100, 24);
-        grid->columnKinds = kinds;
-        Fill(*grid, rows, {50, 80, 60, 40});
-    }
-};
 
 bool EditorClosed(TestGrid &grid)
 {
     return WaitUntil([&] { return !grid.IsEditing() && !grid.GetEditor(); });
 }
 
-QAbstractItemView *OpenList(TestGrid &grid)
+// Opens the drop-down of a cell and waits for its list to show.
+QAbstractItemView *OpenList(TestGrid &grid, int row, int column)
+{
+    if (!grid.EditCell(row, column) || !grid.GetEditorCombo())
+        return nullptr;
+    QAbstractItemView *list = grid.GetEditorCombo()->view();
+    return WaitUntil([&] { return list->isVisible(); }) ? list : nullptr;
+}
+
+// Types into an editable drop-down (replacing its text, list closed) and presses Return.
+void TypeIntoCombo(TestGrid &grid, const QString &text)
 {
     QComboBox *combo = grid.GetEditorCombo();
-    return combo ? combo->view() : nullptr;
+    combo->hidePopup();
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), text);
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
 }
+
+const QVector<CellKind> kEdit{CELL_TEXT, CELL_EDIT};
+const QVector<CellKind> kDropList{CELL_TEXT, CELL_EDIT, CELL_EDIT, CELL_DROPLIST};
 
 } // namespace
 
@@ -45,7 +43,7 @@ class TstGridEditors : public QObject
 private slots:
     void lineEditOpensOverCellWithAllTextSelected()
     {
-        Window w({CELL_TEXT, CELL_EDIT});
+        GridWindow w(kEdit);
         QVERIFY(ShowActive(w.top));
         w.grid->SetItemText(1, 1, QStringLiteral("12188"));
         QVERIFY(w.grid->EditCell(1, 1));
@@ -53,18 +51,25 @@ private slots:
         QVERIFY(edit);
         QCOMPARE(w.grid->GetEditRow(), 1);
         QCOMPARE(w.grid->GetEditColumn(), 1);
-        QRect cell;
-        w.grid->GetCellRect(1, 1, cell);
-        QCOMPARE(edit->geometry(), cell);
-        QCOMPARE(edit->text(), QStringLiteral("12188"));
+        QCOMPARE(edit->geometry(), CellRect(*w.grid, 1, 1));
         QCOMPARE(edit->selectedText(), QStringLiteral("12188"));
         QVERIFY(WaitUntil([&] { return edit->hasFocus(); }));
         QVERIFY(!w.grid->EditCell(2, 1)); // one editor at a time
+
+        // A cell image: the editor starts right of it.
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QVERIFY(EditorClosed(*w.grid));
+        QPixmap icon(16, 16);
+        icon.fill(Qt::blue);
+        w.grid->SetImageList({icon});
+        w.grid->SetItemImage(1, 1, 0);
+        QVERIFY(w.grid->EditCell(1, 1));
+        QCOMPARE(w.grid->GetEditorLine()->geometry(), CellRect(*w.grid, 1, 1).adjusted(16, 0, 0, 0));
     }
 
     void lineEditTakesAtMostHundredCharactersButShowsLongerTextWhole()
     {
-        Window w({CELL_TEXT, CELL_EDIT});
+        GridWindow w(kEdit);
         QVERIFY(ShowActive(w.top));
         QVERIFY(w.grid->EditCell(0, 1));
         QLineEdit *edit = w.grid->GetEditorLine();
@@ -93,17 +98,15 @@ private slots:
 
     void enterStoresEscapeCancelsFocusLossKeeps()
     {
-        Window w({CELL_TEXT, CELL_EDIT});
+        GridWindow w(kEdit);
         QVERIFY(ShowActive(w.top));
         w.grid->SetRowSelected(0, true);
-
         QVERIFY(w.grid->EditCell(0, 1));
         QTest::keyClicks(w.grid->GetEditorLine(), QStringLiteral("11111"));
         QTest::keyClick(w.grid->GetEditorLine(), Qt::Key_Escape);
         QVERIFY(EditorClosed(*w.grid));
         QCOMPARE(w.grid->GetItemText(0, 1), QStringLiteral("r0c1"));
-        QCOMPARE(w.grid->ends.size(), 1);
-        QVERIFY(w.grid->ends[0].cancelled);
+        QVERIFY(w.grid->ends.size() == 1 && w.grid->ends[0].cancelled);
         QVERIFY(WaitUntil([&] { return w.grid->hasFocus(); }));
 
         QVERIFY(w.grid->EditCell(0, 1));
@@ -123,24 +126,20 @@ private slots:
 
     void keysTheEditorIgnoresDoNotMoveFocusCell()
     {
-        Window w({CELL_TEXT, CELL_EDIT});
-        QVERIFY(ShowActive(w.top));
-        QVERIFY(w.grid->SetFocusCell(1, 1, false));
-        w.grid->SelectFocusRow();
+        GridWindow w(kEdit);
+        QVERIFY(w.ShowWithFocusAt(1, 1));
         QVERIFY(w.grid->EditCell(1, 1));
         QLineEdit *edit = w.grid->GetEditorLine();
-        QTest::keyClick(edit, Qt::Key_Down);
-        QTest::keyClick(edit, Qt::Key_F2);
-        QTest::keyClick(edit, Qt::Key_PageDown);
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_F2, Qt::Key_PageDown})
+            QTest::keyClick(edit, key);
         QCOMPARE(w.grid->GetFocusRow(), 1);
         QCOMPARE(w.grid->GetFocusedItem(), 1);
         QCOMPARE(w.grid->GetEditor(), edit);
-        QVERIFY(w.grid->IsEditing());
     }
 
     void rejectedEditStaysOpen()
     {
-        Window w({CELL_TEXT, CELL_EDIT});
+        GridWindow w(kEdit);
         QVERIFY(ShowActive(w.top));
         w.grid->SetRowSelected(2, true);
         w.grid->rejects = 1;
@@ -149,7 +148,6 @@ private slots:
         QTest::keyClicks(edit, QStringLiteral("bad"));
         QTest::keyClick(edit, Qt::Key_Return);
         QVERIFY(WaitUntil([&] { return w.grid->ends.size() == 1; }));
-        QVERIFY(w.grid->IsEditing());
         QCOMPARE(w.grid->GetEditorLine(), edit);
         QCOMPARE(edit->text(), QStringLiteral("bad"));
         QVERIFY(WaitUntil([&] { return edit->hasFocus(); }));
@@ -159,44 +157,21 @@ private slots:
         QCOMPARE(w.grid->GetItemText(2, 1), QStringLiteral("bad"));
     }
 
-    void editorStartsRightOfCellImage()
-    {
-        Window w({CELL_TEXT, CELL_EDIT});
-        QVERIFY(ShowActive(w.top));
-        QPixmap icon(16, 16);
-        icon.fill(Qt::blue);
-        w.grid->SetImageList({icon});
-        w.grid->SetItemImage(1, 1, 0);
-        QRect cell;
-        w.grid->GetCellRect(1, 1, cell);
-        QVERIFY(w.grid->EditCell(1, 1));
-        QCOMPARE(w.grid->GetEditorLine()->geometry().left(), cell.left() + 16);
-        QCOMPARE(w.grid->GetEditorLine()->geometry().right(), cell.right());
-    }
-
     void dropListOpensAtOnceAndArrowsDoNotEndIt()
     {
-        Window w({CELL_TEXT, CELL_EDIT, CELL_EDIT, CELL_DROPLIST});
+        GridWindow w(kDropList);
         QVERIFY(ShowActive(w.top));
         w.grid->SetItemText(1, 3, QStringLiteral("Vert"));
         w.grid->SetRowSelected(1, true);
-        QVERIFY(w.grid->EditCell(1, 3));
+        QAbstractItemView *list = OpenList(*w.grid, 1, 3);
+        QVERIFY(list);
         QComboBox *combo = w.grid->GetEditorCombo();
-        QVERIFY(combo);
         QVERIFY(!combo->isEditable());
         QCOMPARE(combo->count(), 2);
-        QCOMPARE(combo->itemText(0), QStringLiteral("Vert"));
-        QCOMPARE(combo->itemText(1), QStringLiteral("Hori"));
         QCOMPARE(combo->currentIndex(), 0);
-        QAbstractItemView *list = OpenList(*w.grid);
-        QVERIFY(WaitUntil([&] { return list->isVisible(); }));
-        // The column is 40 pixels wide; the list is wider.
-        QVERIFY(list->window()->width() >= 70);
-        QVERIFY(list->window()->height() <= 204);
-
-        QTest::keyClick(list, Qt::Key_Down);
-        QTest::keyClick(list, Qt::Key_Up);
-        QTest::keyClick(list, Qt::Key_Down);
+        QVERIFY(list->window()->width() >= 70); // the column is 40 pixels wide; the list is wider
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Down})
+            QTest::keyClick(list, key);
         QCoreApplication::processEvents(); // a posted end request would run here
         QVERIFY(w.grid->IsEditing());
         QVERIFY(w.grid->ends.isEmpty());
@@ -207,23 +182,21 @@ private slots:
 
     void dropListEscapeAndMousePick()
     {
-        Window w({CELL_TEXT, CELL_EDIT, CELL_EDIT, CELL_DROPLIST});
+        GridWindow w(kDropList);
         QVERIFY(ShowActive(w.top));
         w.grid->SetItemText(0, 3, QStringLiteral("Auto"));
         w.grid->SetRowSelected(0, true);
-        QVERIFY(w.grid->EditCell(0, 3));
+        QAbstractItemView *list = OpenList(*w.grid, 0, 3);
+        QVERIFY(list);
         QCOMPARE(w.grid->GetEditorCombo()->currentIndex(), -1); // "Auto" is no choice
-        QAbstractItemView *list = OpenList(*w.grid);
-        QVERIFY(WaitUntil([&] { return list->isVisible(); }));
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Escape);
         QVERIFY(EditorClosed(*w.grid));
         QCOMPARE(w.grid->GetItemText(0, 3), QStringLiteral("Auto"));
         QVERIFY(w.grid->ends.last().cancelled);
 
-        QVERIFY(w.grid->EditCell(0, 3));
-        list = OpenList(*w.grid);
-        QVERIFY(WaitUntil([&] { return list->isVisible(); }));
+        list = OpenList(*w.grid, 0, 3);
+        QVERIFY(list);
         const QRect second = list->visualRect(list->model()->index(1, 0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
         QVERIFY(EditorClosed(*w.grid));
@@ -233,13 +206,12 @@ private slots:
 
     void dropListOpenedByClickStaysOpen()
     {
-        Window w({CELL_TEXT, CELL_EDIT, CELL_EDIT, CELL_DROPLIST});
+        GridWindow w(kDropList);
         QVERIFY(ShowActive(w.top));
         Click(*w.grid, 1, 3);
         Click(*w.grid, 1, 3);
-        QVERIFY(w.grid->IsEditing());
-        QAbstractItemView *list = OpenList(*w.grid);
-        QVERIFY(WaitUntil([&] { return list->isVisible(); }));
+        QAbstractItemView *list = w.grid->GetEditorCombo() ? w.grid->GetEditorCombo()->view() : nullptr;
+        QVERIFY(list && WaitUntil([&] { return list->isVisible(); }));
         QCoreApplication::processEvents();
         QVERIFY(w.grid->IsEditing());
         QVERIFY(w.grid->ends.isEmpty());
@@ -250,56 +222,44 @@ private slots:
 
     void longChoiceListIsAtMost204High()
     {
-        Window w({CELL_TEXT, CELL_DROPLIST});
+        GridWindow w({CELL_TEXT, CELL_DROPLIST});
         QVERIFY(ShowActive(w.top));
         for (int i = 0; i < 40; ++i)
             w.grid->choices << QStringLiteral("choice %1").arg(i);
-        QVERIFY(w.grid->EditCell(0, 1));
-        QAbstractItemView *list = OpenList(*w.grid);
-        QVERIFY(WaitUntil([&] { return list->isVisible(); }));
+        QAbstractItemView *list = OpenList(*w.grid, 0, 1);
+        QVERIFY(list);
         QVERIFY(list->window()->height() <= 204);
         QVERIFY(list->window()->height() > 100);
     }
 
     void editableDropDownStoresChoiceSpelling()
     {
-        Window w({CELL_TEXT, CELL_DROPDOWN});
+        GridWindow w({CELL_TEXT, CELL_DROPDOWN});
         QVERIFY(ShowActive(w.top));
         w.grid->SetRowSelected(0, true);
         w.grid->SetItemText(0, 1, QStringLiteral("Vert"));
-        QVERIFY(w.grid->EditCell(0, 1));
-        QComboBox *combo = w.grid->GetEditorCombo();
-        QVERIFY(combo->isEditable());
-        QVERIFY(WaitUntil([&] { return combo->view()->isVisible(); }));
-        combo->hidePopup();
-        combo->lineEdit()->selectAll();
-        QTest::keyClicks(combo->lineEdit(), QStringLiteral("hori"));
-        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        QVERIFY(OpenList(*w.grid, 0, 1));
+        QVERIFY(w.grid->GetEditorCombo()->isEditable());
+        TypeIntoCombo(*w.grid, QStringLiteral("hori"));
         QVERIFY(EditorClosed(*w.grid));
         QCOMPARE(w.grid->GetItemText(0, 1), QStringLiteral("Hori"));
         QCOMPARE(w.grid->ends.last().text, QStringLiteral("Hori"));
 
         QVERIFY(w.grid->EditCell(0, 1));
-        combo = w.grid->GetEditorCombo();
-        QCOMPARE(combo->currentIndex(), 1);
-        combo->hidePopup();
-        combo->lineEdit()->selectAll();
-        QTest::keyClicks(combo->lineEdit(), QStringLiteral("Auto"));
-        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        QCOMPARE(w.grid->GetEditorCombo()->currentIndex(), 1);
+        TypeIntoCombo(*w.grid, QStringLiteral("Auto"));
         QVERIFY(EditorClosed(*w.grid));
         QCOMPARE(w.grid->GetItemText(0, 1), QStringLiteral("Auto"));
         QCOMPARE(w.grid->ends.last().image, -1);
 
         // Not a choice: shown in the field, all of it selected.
         QVERIFY(w.grid->EditCell(0, 1));
-        combo = w.grid->GetEditorCombo();
-        QCOMPARE(combo->currentText(), QStringLiteral("Auto"));
-        QCOMPARE(combo->lineEdit()->selectedText(), QStringLiteral("Auto"));
+        QCOMPARE(w.grid->GetEditorCombo()->lineEdit()->selectedText(), QStringLiteral("Auto"));
     }
 
     void dropDownChoiceCarriesItsImage()
     {
-        Window w({CELL_TEXT, CELL_DROPDOWN});
+        GridWindow w({CELL_TEXT, CELL_DROPDOWN});
         QVERIFY(ShowActive(w.top));
         QPixmap a(16, 16), b(16, 16);
         a.fill(Qt::red);
@@ -309,11 +269,7 @@ private slots:
         w.grid->choiceImages = {1, 0};
         w.grid->SetRowSelected(2, true);
         QVERIFY(w.grid->EditCell(2, 1));
-        QComboBox *combo = w.grid->GetEditorCombo();
-        combo->hidePopup();
-        combo->lineEdit()->selectAll();
-        QTest::keyClicks(combo->lineEdit(), QStringLiteral("VERT"));
-        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        TypeIntoCombo(*w.grid, QStringLiteral("VERT"));
         QVERIFY(EditorClosed(*w.grid));
         QCOMPARE(w.grid->GetItemText(2, 1), QStringLiteral("Vert"));
         QCOMPARE(w.grid->GetItemImage(2, 1), 1);
@@ -321,10 +277,8 @@ private slots:
 
     void clickInGridWhileEditingOnlyClosesEditor()
     {
-        Window w({CELL_TEXT, CELL_EDIT});
-        QVERIFY(ShowActive(w.top));
-        QVERIFY(w.grid->SetFocusCell(0, 1, false));
-        w.grid->SelectFocusRow();
+        GridWindow w(kEdit);
+        QVERIFY(w.ShowWithFocusAt(0, 1));
         QVERIFY(w.grid->EditCell(0, 1));
         QTest::keyClicks(w.grid->GetEditorLine(), QStringLiteral("5"));
         Click(*w.grid, 2, 1);
@@ -333,7 +287,6 @@ private slots:
         QCOMPARE(w.grid->GetFocusRow(), 0);
         QCOMPARE(w.grid->GetSelectedRows(), QVector<int>{0});
         QCOMPARE(w.grid->ends.size(), 1);
-        QVERIFY(!w.grid->IsEditing());
     }
 
     void subclassEditorTakesDigitsOnly()
@@ -344,15 +297,14 @@ private slots:
             {
                 if (!CGridCtrl::CreateCellEdit(row, column, rect))
                     return false;
-                GetEditorLine()->setValidator(
-                    new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")),
-                                                    GetEditorLine()));
+                GetEditorLine()->setValidator(new QRegularExpressionValidator(
+                    QRegularExpression(QStringLiteral("[0-9]*")), GetEditorLine()));
                 return true;
             }
         };
         DigitsGrid grid;
         grid.resize(300, 200);
-        grid.columnKinds = {CELL_TEXT, CELL_EDIT};
+        grid.columnKinds = kEdit;
         Fill(grid, 2, {50, 80});
         QVERIFY(ShowActive(grid));
         grid.SetRowSelected(1, true);
@@ -365,7 +317,7 @@ private slots:
 
     void deletingEditedRowDropsEditor()
     {
-        Window w({CELL_TEXT, CELL_EDIT});
+        GridWindow w(kEdit);
         QVERIFY(ShowActive(w.top));
         QVERIFY(w.grid->EditCell(2, 1));
         w.grid->DeleteItem(2);
