@@ -4,11 +4,6 @@
 #include "DbTestUtil.h"
 #include "SampleDatabase.h"
 
-#include "database/DatabaseChecker.h"
-#include "database/ParamDatabase.h"
-
-#include <QTest>
-
 #include <random>
 
 using namespace DbLayout;
@@ -160,26 +155,22 @@ class TestDbProperty : public QObject
 private slots:
     void samplesAreConsistentAndRepeatable()
     {
-        for (unsigned seed = 1; seed <= 5; ++seed) {
+        for (unsigned seed = 1; seed <= 3; ++seed) {
             const SampleDatabase::Options o{seed, int(seed) * 4, 60, int(seed) * 800};
             ParamDatabase db;
             SampleDatabase::Fill(db, o);
-            const QStringList problems = DatabaseChecker::Check(db);
-            QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+            VERIFY_CONSISTENT(db);
             QCOMPARE(SampleDatabase::Make(o), db.ToBytes());
             // Every channel kind, and channels in several group chains at once.
             std::array<int, 4> kinds{};
             int multiGroup = 0;
             for (int c = 0; c < NO_CHANNEL; ++c) {
                 const ChannelRecord &r = *db.ChannelAt(c);
-                if (!r.InUse())
-                    continue;
-                ++kinds[size_t(r.Kind())];
-                multiGroup += (r.Groups() & 0xF) != 0 && (r.Groups() & 0xF & ((r.Groups() & 0xF) - 1)) != 0;
+                const int groups = r.Groups() & 0xF;
+                kinds[size_t(r.Kind())] += r.InUse();
+                multiGroup += r.InUse() && (groups & (groups - 1)) != 0;
             }
-            for (int k : kinds)
-                QVERIFY(k > 0);
-            QVERIFY(multiGroup > 0);
+            QVERIFY(*std::min_element(kinds.begin(), kinds.end()) > 0 && multiGroup > 0);
         }
         QVERIFY(SampleDatabase::Make({1}) != SampleDatabase::Make({2}));
     }
