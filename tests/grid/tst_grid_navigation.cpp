@@ -25,38 +25,40 @@ class TstGridNavigation : public QObject
     Q_OBJECT
 
 private slots:
-    // Keys move the focus cell within the 5 x 4 grid and select its row, never past an edge.
+    // Keys move the focus cell within the 5 x 4 grid and select its row, never past an edge;
+    // Ctrl moves the focus alone.
     void keysMoveFocusCell_data()
     {
         QTest::addColumn<QPoint>("start"); // (column, row); row -1: no focus cell
         QTest::addColumn<QList<int>>("keys");
-        QTest::addColumn<QPoint>("end");
-        QTest::newRow("no focus cell") << QPoint(0, -1) << QList<int>{Qt::Key_Right} << QPoint(0, -1);
-        QTest::newRow("left at first column") << QPoint(0, 2) << QList<int>{Qt::Key_Left} << QPoint(0, 2);
+        QTest::addColumn<QString>("state");
+        QTest::newRow("no focus cell") << QPoint(0, -1) << QList<int>{Qt::Key_Right} << "focus -1,0 sel";
+        QTest::newRow("left at first column") << QPoint(0, 2) << QList<int>{Qt::Key_Left} << "focus 2,0 sel 2";
         QTest::newRow("right, end, right") << QPoint(0, 2) << QList<int>{Qt::Key_Right, Qt::Key_End, Qt::Key_Right}
-                                           << QPoint(3, 2);
-        QTest::newRow("home") << QPoint(3, 2) << QList<int>{Qt::Key_Home} << QPoint(0, 2);
-        QTest::newRow("up at top") << QPoint(2, 0) << QList<int>{Qt::Key_Up} << QPoint(2, 0);
-        QTest::newRow("down twice") << QPoint(2, 0) << QList<int>{Qt::Key_Down, Qt::Key_Down} << QPoint(2, 2);
+                                           << "focus 2,3 sel 2";
+        QTest::newRow("home") << QPoint(3, 2) << QList<int>{Qt::Key_Home} << "focus 2,0 sel 2";
+        QTest::newRow("up at top") << QPoint(2, 0) << QList<int>{Qt::Key_Up} << "focus 0,2 sel 0";
+        QTest::newRow("down twice") << QPoint(2, 0) << QList<int>{Qt::Key_Down, Qt::Key_Down} << "focus 2,2 sel 2";
         QTest::newRow("ctrl+end, down at bottom")
-            << QPoint(2, 0) << QList<int>{int(Qt::Key_End) | int(Qt::ControlModifier), Qt::Key_Down} << QPoint(2, 4);
+            << QPoint(2, 0) << QList<int>{int(Qt::Key_End) | int(Qt::ControlModifier), Qt::Key_Down} << "focus 4,2 sel 0";
+        QTest::newRow("space on a button, F2 on an edit cell")
+            << QPoint(2, 1) << QList<int>{Qt::Key_Space, Qt::Key_Left, Qt::Key_F2} << "focus 1,1 sel 1 edit 1,1";
+        QTest::newRow("space without focus cell") << QPoint(1, -1) << QList<int>{Qt::Key_Space} << "focus -1,0 sel";
     }
 
     void keysMoveFocusCell()
     {
         QFETCH(QPoint, start);
         QFETCH(QList<int>, keys);
-        QFETCH(QPoint, end);
-        GridWindow w({}, 5, kWidths);
+        QFETCH(QString, state);
+        GridWindow w({CELL_TEXT, CELL_EDIT, CELL_BUTTON}, 5, kWidths);
         QVERIFY(w.ShowWithFocusAt(start.y(), start.x()));
         for (int k : keys)
             Key(*w.grid, Qt::Key(k & ~Qt::KeyboardModifierMask), Qt::KeyboardModifiers(k & Qt::KeyboardModifierMask));
-        QCOMPARE(w.grid->GetFocusRow(), end.y());
-        QCOMPARE(w.grid->GetFocusColumn(), end.x());
-        if (end.y() >= 0 && !(keys.front() & Qt::ControlModifier)) { // Ctrl moves the focus alone
-            QCOMPARE(w.grid->GetSelectedRows(), QVector<int>{end.y()});
-            QCOMPARE(w.grid->GetFocusedItem(), end.y());
-        }
+        QCOMPARE(State(*w.grid), state);
+        if (w.grid->GetFocusRow() >= 0)
+            QCOMPARE(w.grid->GetFocusedItem(), w.grid->GetFocusRow());
+        QCOMPARE(w.grid->buttons.size(), start == QPoint(2, 1) ? 1 : 0); // the button at (1, 2)
     }
 
     void pageDownKeepsFocusRowVisible()
@@ -66,26 +68,9 @@ private slots:
         Key(*w.grid, Qt::Key_PageDown);
         Key(*w.grid, Qt::Key_PageDown);
         const int row = w.grid->GetFocusRow();
-        QVERIFY(row > 10);
-        QCOMPARE(row, w.grid->GetFocusedItem());
         const int top = w.grid->GetTopIndex();
+        QVERIFY(row > 10 && row == w.grid->GetFocusedItem());
         QVERIFY(row >= top && row < top + w.grid->GetCountPerPage());
-    }
-
-    void spaceAndF2ActivateFocusCell()
-    {
-        GridWindow w({CELL_TEXT, CELL_EDIT, CELL_BUTTON}, 5, kWidths);
-        QVERIFY(w.ShowWithFocusAt(-1, 0));
-        Key(*w.grid, Qt::Key_Space); // no focus cell: nothing
-        QVERIFY(!w.grid->IsEditing());
-        QVERIFY(w.grid->SetFocusCell(1, 2, false));
-        w.grid->SelectFocusRow();
-        Key(*w.grid, Qt::Key_Space);
-        QCOMPARE(w.grid->buttons, (Cells{{1, 2}}));
-        Key(*w.grid, Qt::Key_Left);
-        Key(*w.grid, Qt::Key_F2);
-        QVERIFY(w.grid->IsEditing());
-        QCOMPARE(w.grid->GetEditColumn(), 1);
     }
 
     void typeAheadSearchesFocusColumnAndWraps()
@@ -99,46 +84,22 @@ private slots:
         QCOMPARE(w.grid->GetFocusRow(), 1);
         QCOMPARE(w.grid->GetTypeAheadTipText(), QStringLiteral("b_"));
         QVERIFY(w.grid->GetTypeAheadTip()->isVisible());
-        Type(*w.grid, QStringLiteral("r"));
-        QCOMPARE(w.grid->GetSearchText(), QStringLiteral("br"));
-        QCOMPARE(w.grid->GetSelectedRows(), QVector<int>{2});
-        QVERIFY(w.grid->IsSearchTimerActive());
-        // No match moves nothing.
-        Type(*w.grid, QStringLiteral("x"));
-        QCOMPARE(w.grid->GetFocusRow(), 2);
+        Type(*w.grid, QStringLiteral("rx")); // no match for "brx" moves nothing
         QCOMPARE(w.grid->GetTypeAheadTipText(), QStringLiteral("brx_"));
-
+        QCOMPARE(State(*w.grid), QStringLiteral("focus 2,1 sel 2"));
+        QVERIFY(w.grid->IsSearchTimerActive());
         // The timer ends the search; the next character starts a new one, from the focus
         // row on and round to the top.
         w.grid->OnTimer(CGridCtrl::TYPEAHEAD_TIMER);
-        QVERIFY(w.grid->GetSearchText().isEmpty());
+        QVERIFY(w.grid->GetSearchText().isEmpty() && !w.grid->IsSearchTimerActive());
         QVERIFY(!w.grid->GetTypeAheadTip()->isVisible());
-        QVERIFY(!w.grid->IsSearchTimerActive());
         Type(*w.grid, QStringLiteral("A"));
-        QCOMPARE(w.grid->GetSelectedRows(), QVector<int>{0});
-        QCOMPARE(w.grid->GetFocusColumn(), 1);
-
+        QCOMPARE(State(*w.grid), QStringLiteral("focus 0,1 sel 0"));
         // Left alone, the search ends by itself.
         QVERIFY(WaitUntil([&] { return w.grid->GetSearchText().isEmpty(); }, 6000));
         QVERIFY(!w.grid->GetTypeAheadTip()->isVisible());
-    }
 
-    void shiftExtendsFromRowFoundByTypeAhead()
-    {
-        GridWindow w({}, 6, kWidths);
-        QVERIFY(ShowActive(w.top));
-        Click(*w.grid, 0, 1);
-        Type(*w.grid, QStringLiteral("r3"));
-        QCOMPARE(w.grid->GetFocusRow(), 3);
-        Key(*w.grid, Qt::Key_Down, Qt::ShiftModifier);
-        QCOMPARE(w.grid->GetSelectedRows(), (QVector<int>{3, 4}));
-        QCOMPARE(w.grid->GetFocusRow(), 4);
-    }
-
-    void searchTextStopsAtItsLimit()
-    {
-        GridWindow w({}, 2, kWidths);
-        QVERIFY(w.ShowWithFocusAt(-1, 0));
+        // The search text stops at its limit.
         for (int i = 0; i < 260; ++i)
             w.grid->OnTypeAheadChar(QLatin1Char('z'));
         QCOMPARE(w.grid->GetSearchText().size(), 255);
@@ -149,16 +110,49 @@ private slots:
         GridWindow w({CELL_TEXT, CELL_EDIT}, 3, kWidths);
         w.grid->SetItemText(2, 1, QStringLiteral("New York"));
         QVERIFY(w.ShowWithFocusAt(0, 1));
-        Type(*w.grid, QStringLiteral("new"));
-        Key(*w.grid, Qt::Key_Space);
-        QCOMPARE(w.grid->GetSearchText(), QStringLiteral("new "));
-        QVERIFY(!w.grid->IsEditing());
-        Type(*w.grid, QStringLiteral("y"));
-        QCOMPARE(w.grid->GetFocusRow(), 2);
+        Type(*w.grid, QStringLiteral("new y"));
+        QCOMPARE(w.grid->GetSearchText(), QStringLiteral("new y"));
+        QCOMPARE(State(*w.grid), QStringLiteral("focus 2,1 sel 2"));
         w.grid->OnTimer(CGridCtrl::TYPEAHEAD_TIMER);
         Key(*w.grid, Qt::Key_Space);
-        QVERIFY(w.grid->IsEditing());
-        QCOMPARE(w.grid->GetEditRow(), 2);
+        QCOMPARE(State(*w.grid), QStringLiteral("focus 2,1 sel 2 edit 2,1"));
+    }
+
+    void mouseClicks()
+    {
+        GridWindow w({CELL_TEXT, CELL_EDIT, CELL_EDIT}, 6, kWidths);
+        QVERIFY(ShowActive(w.top));
+        // The first click moves the focus cell, a second on the focus cell edits.
+        Click(*w.grid, 1, 1);
+        Click(*w.grid, 1, 2);
+        QCOMPARE(State(*w.grid), QStringLiteral("focus 1,2 sel 1"));
+        Click(*w.grid, 1, 2);
+        QCOMPARE(State(*w.grid), QStringLiteral("focus 1,2 sel 1 edit 1,2"));
+        QTest::keyClick(w.grid->GetEditor(), Qt::Key_Escape);
+        QVERIFY(WaitUntil([&] { return !w.grid->IsEditing(); }));
+        // With Shift or Ctrl a click on the focus cell only selects.
+        Click(*w.grid, 3, 1, Qt::ShiftModifier);
+        Click(*w.grid, 3, 1, Qt::ShiftModifier);
+        Click(*w.grid, 3, 1, Qt::ControlModifier);
+        QCOMPARE(State(*w.grid), QStringLiteral("focus 3,1 sel 1 2"));
+        QTest::mouseDClick(w.grid->viewport(), Qt::LeftButton, {}, CellCentre(*w.grid, 4, 1));
+        QVERIFY(State(*w.grid).endsWith(QStringLiteral(" edit 4,1")));
+        QTest::keyClick(w.grid->GetEditor(), Qt::Key_Escape);
+        QVERIFY(WaitUntil([&] { return !w.grid->IsEditing(); }));
+
+        // Shift extends from the row the type-ahead search found.
+        Type(*w.grid, QStringLiteral("r0"));
+        Key(*w.grid, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(State(*w.grid), QStringLiteral("focus 1,1 sel 0 1"));
+
+        // A right click moves the focus and reports its cell; right of the last column and
+        // below the last row there is no cell.
+        QTest::mouseClick(w.grid->viewport(), Qt::RightButton, {}, CellCentre(*w.grid, 3, 2));
+        QTest::mouseClick(w.grid->viewport(), Qt::RightButton, {}, QPoint(380, 20));
+        QTest::mouseClick(w.grid->viewport(), Qt::RightButton, {}, QPoint(20, 200));
+        QCOMPARE(w.grid->rclicks, (Cells{{3, 2}}));
+        QCOMPARE(w.grid->GetFocusRow(), 3);
+        QCOMPARE(w.grid->GetFocusColumn(), 2);
     }
 
     void headerClickReachesHook()
@@ -189,50 +183,6 @@ private slots:
         QCOMPARE(w.grid->GetEditor()->geometry(), cell);
     }
 
-    void mouseClicks()
-    {
-        GridWindow w({CELL_TEXT, CELL_EDIT, CELL_EDIT}, 5, kWidths);
-        QVERIFY(ShowActive(w.top));
-        // The first click moves the focus cell, a second on the focus cell edits.
-        Click(*w.grid, 1, 1);
-        QCOMPARE(w.grid->GetSelectedRows(), QVector<int>{1});
-        Click(*w.grid, 1, 2);
-        QCOMPARE(w.grid->GetFocusColumn(), 2);
-        QVERIFY(!w.grid->IsEditing());
-        Click(*w.grid, 1, 2);
-        QVERIFY(w.grid->IsEditing());
-        QCOMPARE(w.grid->GetEditRow(), 1);
-        QCOMPARE(w.grid->GetEditColumn(), 2);
-        QTest::keyClick(w.grid->GetEditor(), Qt::Key_Escape);
-        QVERIFY(WaitUntil([&] { return !w.grid->IsEditing(); }));
-
-        // With Shift or Ctrl a click on the focus cell only selects.
-        Click(*w.grid, 3, 1, Qt::ShiftModifier);
-        QCOMPARE(w.grid->GetSelectedRows(), (QVector<int>{1, 2, 3}));
-        QCOMPARE(w.grid->GetFocusRow(), 3);
-        Click(*w.grid, 3, 1, Qt::ShiftModifier);
-        Click(*w.grid, 3, 1, Qt::ControlModifier);
-        QVERIFY(!w.grid->IsEditing());
-
-        QTest::mouseDClick(w.grid->viewport(), Qt::LeftButton, {}, CellCentre(*w.grid, 2, 1));
-        QVERIFY(w.grid->IsEditing());
-        QCOMPARE(w.grid->GetEditRow(), 2);
-    }
-
-    void rightClickMovesFocusAndReportsCell()
-    {
-        GridWindow w({}, 5, kWidths);
-        QVERIFY(ShowActive(w.top));
-        QTest::mouseClick(w.grid->viewport(), Qt::RightButton, {}, CellCentre(*w.grid, 3, 2));
-        QCOMPARE(w.grid->GetFocusRow(), 3);
-        QCOMPARE(w.grid->GetFocusColumn(), 2);
-        QCOMPARE(w.grid->rclicks, (Cells{{3, 2}}));
-        // Right of the last column and below the last row: no cell.
-        QTest::mouseClick(w.grid->viewport(), Qt::RightButton, {}, QPoint(380, 20));
-        QTest::mouseClick(w.grid->viewport(), Qt::RightButton, {}, QPoint(20, 200));
-        QCOMPARE(w.grid->rclicks.size(), 1);
-    }
-
     void partlyVisibleBottomRowIsNeverHit()
     {
         GridWindow w({}, 20, kWidths);
@@ -247,38 +197,30 @@ private slots:
         const QPoint inPartRow(60, full * rowH + 2);
         QVERIFY(!w.grid->HitTestCell(inPartRow, row, column, cell));
         QVERIFY(w.grid->HitTestCell(QPoint(60, (full - 1) * rowH + 2), row, column, cell));
-        QCOMPARE(QRect(column, row, 0, 0), QRect(1, full - 1, 0, 0));
+        QCOMPARE(QPoint(column, row), QPoint(1, full - 1));
         QCOMPARE(cell, QRect(50, (full - 1) * rowH, 80, rowH));
         QTest::mouseClick(w.grid->viewport(), Qt::LeftButton, {}, inPartRow);
         QCOMPARE(w.grid->GetFocusRow(), -1);
     }
 
-    void wideColumnScrollsToItsLeftEdge()
+    void focusCellScrollsWideColumnToItsLeftEdge()
     {
         GridWindow w({}, 3, {100, 600, 80, 50}, {300, 200});
         QVERIFY(ShowActive(w.top));
+        for (auto cell : Cells{{-1, 0}, {3, 0}, {0, 4}, {0, -1}})
+            QVERIFY(!w.grid->SetFocusCell(cell.first, cell.second, true));
+        QCOMPARE(w.grid->GetFocusRow(), -1);
         QVERIFY(w.grid->SetFocusCell(0, 2, false)); // narrower than the view: right edge shows
         QCOMPARE(w.grid->columnViewportPosition(2) + 80, w.grid->viewport()->width());
         QVERIFY(w.grid->SetFocusCell(0, 1, false)); // wider: its left edge shows
         QCOMPARE(w.grid->columnViewportPosition(1), 0);
         QCOMPARE(w.grid->EnsureColumnVisible(1), 0);
-        QVERIFY(w.grid->SetFocusCell(0, 0, false));
+        QVERIFY(w.grid->SetFocusCell(0, 0, true));
         QCOMPARE(CellRect(*w.grid, 0, 0).left(), 0);
-        QRect cell;
-        QVERIFY(!w.grid->GetCellRect(0, 4, cell));
-        QVERIFY(!w.grid->GetCellRect(3, 0, cell));
-    }
-
-    void setFocusCellRejectsOutOfRange()
-    {
-        GridWindow w({}, 3, kWidths);
-        for (auto cell : Cells{{-1, 0}, {3, 0}, {0, 4}, {0, -1}})
-            QVERIFY(!w.grid->SetFocusCell(cell.first, cell.second, true));
-        QCOMPARE(w.grid->GetFocusRow(), -1);
-        QVERIFY(w.grid->SetFocusCell(1, 1, true));
-        QVERIFY(w.grid->SetFocusCell(1, 1, true)); // row not selected yet
         w.grid->SelectFocusRow();
-        QVERIFY(!w.grid->SetFocusCell(1, 1, true));
+        QVERIFY(!w.grid->SetFocusCell(0, 0, true)); // already there, row selected
+        QRect cell;
+        QVERIFY(!w.grid->GetCellRect(0, 4, cell) && !w.grid->GetCellRect(3, 0, cell));
     }
 };
 
