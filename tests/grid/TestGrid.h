@@ -22,7 +22,6 @@ class TestGrid : public CGridCtrl
 {
 public:
     using CGridCtrl::CGridCtrl;
-    using CGridCtrl::m_paint;
 
     QVector<CellKind> columnKinds;           // per column; missing columns are CELL_TEXT
     QHash<QPair<int, int>, CellKind> cellKinds; // exceptions per cell
