@@ -27,7 +27,11 @@ public:
     {
         ok = true;
         const std::vector<int> sats = m_db.SatelliteChain().indices;
-        switch (Pick(0, 9)) {
+        const int op = Pick(0, 9);
+        const int s = sats.empty() ? NO_SATELLITE : PickFrom(sats); // a live satellite
+        if (s == NO_SATELLITE && (op == 1 || op == 3 || op == 4 || op == 5 || op == 9))
+            return QStringLiteral("nothing");
+        switch (op) {
         case 0: {
             SatelliteRecord rec;
             rec.SetName(QByteArray("NEW SAT ") + QByteArray::number(Pick(0, 99)));
@@ -38,23 +42,15 @@ public:
             ok = m_db.AddSatellite(rec, slot) == room && (room ? slot < NO_SATELLITE : slot == NO_SATELLITE);
             return QStringLiteral("AddSatellite -> %1").arg(slot);
         }
-        case 1: {
-            if (sats.empty())
-                return QStringLiteral("nothing");
-            const int s = PickFrom(sats);
+        case 1:
             ok = m_db.DeleteSatellite(s);
             return QStringLiteral("DeleteSatellite(%1)").arg(s);
-        }
         case 2: {
-            const int s = Pick(0, NO_SATELLITE + 4);
-            const bool live = std::find(sats.begin(), sats.end(), s) != sats.end();
-            ok = m_db.DeleteSatellite(s) == live;
-            return QStringLiteral("DeleteSatellite(any %1)").arg(s);
+            const int any = Pick(0, NO_SATELLITE + 4);
+            ok = m_db.DeleteSatellite(any) == (std::find(sats.begin(), sats.end(), any) != sats.end());
+            return QStringLiteral("DeleteSatellite(any %1)").arg(any);
         }
         case 3: {
-            if (sats.empty())
-                return QStringLiteral("nothing");
-            const int s = PickFrom(sats);
             SatelliteRecord rec;
             ok = m_db.GetSatellite(s, rec);
             rec.SetName("RENAMED");
@@ -63,9 +59,6 @@ public:
             return QStringLiteral("Get/SetSatellite(%1)").arg(s);
         }
         case 4: {
-            if (sats.empty())
-                return QStringLiteral("nothing");
-            const int s = PickFrom(sats);
             const std::vector<int> tps = m_db.TransponderChain(s).indices;
             if (tps.empty())
                 return QStringLiteral("nothing");
@@ -74,9 +67,7 @@ public:
             return QStringLiteral("DeleteTransponder(%1, %2)").arg(s).arg(t);
         }
         case 5:
-            if (sats.empty())
-                return QStringLiteral("nothing");
-            return Apply(PickFrom(sats), ok);
+            return Apply(s, ok);
         case 6: {
             const int t = Pick(0, NO_TRANSPONDER);
             ok = m_db.ReleaseTransponder(t) == (t < NO_TRANSPONDER);
@@ -93,9 +84,6 @@ public:
             return QStringLiteral("DeleteChannelsOfTransponder(%1)").arg(t);
         }
         default: {
-            if (sats.empty())
-                return QStringLiteral("nothing");
-            const int s = PickFrom(sats);
             const bool any = m_db.SatelliteAt(s)->FirstTp() != NO_TRANSPONDER;
             const bool done = m_db.DeleteSatelliteTransponders(s);
             ok = (done || !any) && m_db.SatelliteAt(s)->FirstTp() == NO_TRANSPONDER;
