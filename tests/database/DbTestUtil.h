@@ -1,10 +1,19 @@
 #pragma once
 
+#include "database/DatabaseChecker.h"
 #include "database/ParamDatabase.h"
 
 #include <QByteArray>
+#include <QTest>
 
 #include <vector>
+
+// Fails the test with the checker's findings unless the image is consistent.
+#define VERIFY_CONSISTENT(db)                                                                      \
+    do {                                                                                           \
+        const QStringList problems_ = DatabaseChecker::Check(db);                                  \
+        QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join(QLatin1Char('\n'))));             \
+    } while (0)
 
 // Builders for small hand-made databases and views of an image used by several database tests.
 namespace DbTestUtil {

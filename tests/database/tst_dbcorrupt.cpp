@@ -4,11 +4,6 @@
 #include "DbTestUtil.h"
 #include "SampleDatabase.h"
 
-#include "database/DatabaseChecker.h"
-#include "database/ParamDatabase.h"
-
-#include <QTest>
-
 #include <functional>
 #include <random>
 

@@ -67,23 +67,15 @@ private slots:
     void workedDecodings()
     {
         const auto tp = FromBytes<TransponderRecord>({0x09, 0x00, 0xE2, 0x84}, 8);
-        QCOMPARE(tp.Polarisation(), 1);
-        QCOMPARE(tp.Next(), 2);
-        QCOMPARE(tp.Prev(), NO_TRANSPONDER);
-        QCOMPARE(tp.SpareBits(), 0);
-        QCOMPARE(tp.InUse(), 1);
-
+        QCOMPARE((QVector<int>{tp.Polarisation(), tp.Next(), tp.Prev(), tp.SpareBits(), tp.InUse()}),
+                 (QVector<int>{1, 2, NO_TRANSPONDER, 0, 1}));
         const auto sat = FromBytes<SatelliteRecord>({0x03, 0x40, 0xC0, 0x10}, 8);
-        QCOMPARE(sat.Next(), 3);
-        QCOMPARE(sat.Prev(), NO_SATELLITE);
-        QCOMPARE(sat.Position(), 192);
-        QCOMPARE(sat.InUse(), 1);
-
+        QCOMPARE((QVector<int>{sat.Next(), sat.Prev(), sat.Position(), sat.InUse()}),
+                 (QVector<int>{3, NO_SATELLITE, 192, 1}));
         const auto ch = FromBytes<ChannelRecord>({0x05, 0xE8, 0x3B, 0x00}, 8);
-        QCOMPARE(ch.Groups(), 0b000101);
-        QVERIFY(ch.InGroup(0) && ch.InGroup(2) && !ch.InGroup(1) && !ch.InGroup(3));
-        QCOMPARE(ch.Next(), NO_CHANNEL);
-        QCOMPARE(ch.Prev(), 7);
+        QCOMPARE((QVector<int>{ch.Groups(), ch.InGroup(0), ch.InGroup(1), ch.InGroup(2), ch.InGroup(3), ch.Next(),
+                               ch.Prev()}),
+                 (QVector<int>{0b000101, 1, 0, 1, 0, NO_CHANNEL, 7}));
     }
 
     void bitFieldsLeaveOtherBits()

@@ -6,6 +6,7 @@
 #include "grid/CGridCtrl.h"
 
 #include <QHash>
+#include <QLineEdit>
 #include <QPair>
 #include <QtTest>
 
@@ -21,7 +22,6 @@ class TestGrid : public CGridCtrl
 {
 public:
     using CGridCtrl::CGridCtrl;
-    using CGridCtrl::m_paint;
 
     QVector<CellKind> columnKinds;           // per column; missing columns are CELL_TEXT
     QHash<QPair<int, int>, CellKind> cellKinds; // exceptions per cell
@@ -112,4 +112,54 @@ inline QPoint CellCentre(CGridCtrl &grid, int row, int column)
 inline void Click(CGridCtrl &grid, int row, int column, Qt::KeyboardModifiers mods = {})
 {
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, mods, CellCentre(grid, row, column));
+}
+
+// A window with the grid and one other focusable widget to move the focus to.
+struct GridWindow {
+    QWidget top;
+    TestGrid *grid;
+    QLineEdit *other;
+    explicit GridWindow(const QVector<CellKind> &kinds = {}, int rows = 4,
+                        const QVector<int> &widths = {50, 80, 60, 40}, QSize size = {400, 250})
+    {
+        top.resize(size.width(), size.height() + 50);
+        grid = new TestGrid(&top);
+        grid->setGeometry(QRect(QPoint(0, 0), size));
+        other = new QLineEdit(&top);
+        other->setGeometry(0, size.height() + 10, 100, 24);
+        grid->columnKinds = kinds;
+        Fill(*grid, rows, widths);
+    }
+    // Shows the window active with the focus cell at (row, column), its row selected.
+    bool ShowWithFocusAt(int row, int column)
+    {
+        if (!ShowActive(top))
+            return false;
+        grid->setFocus();
+        if (row < 0)
+            return true;
+        const bool ok = grid->SetFocusCell(row, column, false);
+        grid->SelectFocusRow();
+        return ok;
+    }
+};
+
+inline QRect CellRect(CGridCtrl &grid, int row, int column)
+{
+    QRect r;
+    grid.GetCellRect(row, column, r);
+    return r;
+}
+
+using Cells = QVector<QPair<int, int>>;
+
+// The grid's focus cell, selected rows and open editor in one line, e.g. "focus 1,2 sel 1 3 edit 1,2".
+inline QString State(CGridCtrl &grid)
+{
+    QString s = QStringLiteral("focus %1,%2 sel").arg(grid.GetFocusRow()).arg(grid.GetFocusColumn());
+    for (int row : grid.GetSelectedRows())
+        s += QStringLiteral(" %1").arg(row);
+    if (grid.IsEditing())
+        s += QStringLiteral(" edit %1,%2").arg(grid.GetEditRow()).arg(grid.GetEditColumn());
+    return s;
 }

@@ -2,34 +2,15 @@
 #include "TestGrid.h"
 
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QPainter>
 
 namespace {
 
-struct Window {
-    QWidget top;
-    TestGrid *grid;
-    QLineEdit *other;
-    explicit Window(const QVector<CellKind> &kinds, int rows = 3,
-                    const QVector<int> &widths = {50, 80, 60, 10})
-    {
-        top.resize(400, 300);
-        grid = new TestGrid(&top);
-        grid->setGeometry(0, 0, 400, 250);
-        other = new QLineEdit(&top);
-        other->setGeometry(0, 260, 100, 24);
-        grid->columnKinds = kinds;
-        Fill(*grid, rows, widths);
-    }
-    QImage Shot() { return grid->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-};
+const QVector<int> kWidths{50, 80, 60, 10};
 
-QRect Cell(CGridCtrl &grid, int row, int column)
+QImage Shot(GridWindow &w)
 {
-    QRect r;
-    grid.GetCellRect(row, column, r);
-    return r;
+    return w.grid->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // Where a button glyph lands in a framed cell of a grid without grid lines.
@@ -65,46 +46,46 @@ class TstGridDrawing : public QObject
 private slots:
     void dropDownCellShowsArrowAtRight()
     {
-        Window w({CELL_TEXT, CELL_DROPLIST, CELL_BUTTON, CELL_DROPDOWN});
+        GridWindow w({CELL_TEXT, CELL_DROPLIST, CELL_BUTTON, CELL_DROPDOWN}, 3, kWidths);
         QVERIFY(ShowActive(w.top));
-        const QImage img = w.Shot();
+        const QImage img = Shot(w);
         const GridPaintState &ps = w.grid->PaintState();
 
-        const QRect arrowAt = GlyphRect(Cell(*w.grid, 0, 1), 13);
+        const QRect arrowAt = GlyphRect(CellRect(*w.grid, 0, 1), 13);
         QCOMPARE(img.copy(arrowAt), Rgb(ps.arrowGlyph).copy(0, 0, 14, arrowAt.height()));
         // The glyph's own drawing: a right edge and a downward triangle in the shadow colour.
         QCOMPARE(img.pixel(arrowAt.right(), arrowAt.top() + 3), ps.shadowColour.rgb());
         QCOMPARE(img.pixel(arrowAt.left() + 6, arrowAt.top() + 13 / 2 + 1), ps.shadowColour.rgb());
         QCOMPARE(img.pixel(arrowAt.left() + 3, arrowAt.top() + 13 / 2), ps.faceColour.rgb());
         // Left of the glyph: the cell's frame.
-        QCOMPARE(img.pixel(Cell(*w.grid, 0, 1).left(), arrowAt.top() + 3), ps.shadowColour.rgb());
+        QCOMPARE(img.pixel(CellRect(*w.grid, 0, 1).left(), arrowAt.top() + 3), ps.shadowColour.rgb());
 
-        const QRect dotsAt = GlyphRect(Cell(*w.grid, 1, 2), 13);
+        const QRect dotsAt = GlyphRect(CellRect(*w.grid, 1, 2), 13);
         QCOMPARE(img.copy(dotsAt), Rgb(ps.dotsGlyph).copy(0, 0, 14, dotsAt.height()));
         QCOMPARE(img.pixel(dotsAt.left() + 5, dotsAt.top() + 13 - 5), ps.shadowColour.rgb());
 
         // A cell 10 pixels wide shows the right-hand 10 pixels of the arrow, nothing else.
-        const QRect narrow = GlyphRect(Cell(*w.grid, 2, 3), 13);
+        const QRect narrow = GlyphRect(CellRect(*w.grid, 2, 3), 13);
         QCOMPARE(narrow.width(), 9); // one column of the 10 is the strip left for the view
         QCOMPARE(img.copy(narrow), Rgb(ps.arrowGlyph).copy(14 - 9, 0, 9, narrow.height()));
     }
 
     void checkBoxesAndLine()
     {
-        Window w({CELL_TEXT, CELL_CHECKED, CELL_UNCHECKED, CELL_LINE});
+        GridWindow w({CELL_TEXT, CELL_CHECKED, CELL_UNCHECKED, CELL_LINE}, 3, kWidths);
         w.grid->SetItemText(0, 3, QStringLiteral("hidden"));
         QVERIFY(ShowActive(w.top));
-        const QImage img = w.Shot();
+        const QImage img = Shot(w);
         const GridPaintState &ps = w.grid->PaintState();
         for (int column : {1, 2}) {
             const QPixmap &glyph = column == 1 ? ps.checkedGlyph : ps.uncheckedGlyph;
-            const QRect cell = Cell(*w.grid, 0, column);
+            const QRect cell = CellRect(*w.grid, 0, column);
             const int h = qMin(glyph.height(), cell.height());
             const QRect at(cell.left(), cell.top() + (cell.height() - h) / 2, 14, h);
             QCOMPARE(img.copy(at), Rgb(glyph).copy(0, 0, 14, h));
         }
         QVERIFY(Rgb(ps.checkedGlyph) != Rgb(ps.uncheckedGlyph));
-        const QRect line = Cell(*w.grid, 0, 3).adjusted(0, 0, 0, 0);
+        const QRect line = CellRect(*w.grid, 0, 3).adjusted(0, 0, 0, 0);
         const int mid = line.top() + line.height() / 2;
         QCOMPARE(PixelsNotOf(img, QRect(line.left(), mid, line.width(), 1), ps.textColour), 0);
         // Nothing else in the line cell: no text.
@@ -112,111 +93,86 @@ private slots:
                              ps.windowColour), 0);
     }
 
-    void highlightOnlyInFocusColumnOfSelectedRows()
+    void highlightInFocusColumnFrameWithKeyboardFocus()
     {
-        Window w({CELL_TEXT, CELL_TEXT, CELL_EDIT});
-        QVERIFY(ShowActive(w.top));
-        QVERIFY(w.grid->SetFocusCell(0, 1, true));
-        w.grid->SelectFocusRow();
-        w.grid->SetRowSelected(1, true);
-        w.other->setFocus();
-        QVERIFY(WaitUntil([&] { return w.other->hasFocus(); }));
-        const QImage img = w.Shot();
-        const GridPaintState &ps = w.grid->PaintState();
-        auto spot = [&](int row, int column) {
-            const QRect c = Cell(*w.grid, row, column);
-            return img.pixel(c.right() - 3, c.center().y());
-        };
-        QCOMPARE(spot(0, 1), ps.highlightColour.rgb());
-        QCOMPARE(spot(1, 1), ps.highlightColour.rgb());
-        QCOMPARE(spot(2, 1), ps.windowColour.rgb());
-        QCOMPARE(spot(0, 0), ps.windowColour.rgb());
-        QCOMPARE(spot(1, 2), ps.windowColour.rgb());
-        QVERIFY(ps.highlightColour != ps.windowColour);
-        // The pixel a framed cell gives up at its right stays window-coloured in a selected row.
-        const QRect framed = Cell(*w.grid, 1, 2);
-        QCOMPARE(PixelsNotOf(img, QRect(framed.right(), framed.top(), 1, framed.height()),
-                             ps.windowColour), 0);
-    }
-
-    void focusFrameOnlyWithKeyboardFocus()
-    {
-        Window w({CELL_TEXT, CELL_TEXT});
+        GridWindow w({CELL_TEXT, CELL_TEXT, CELL_EDIT}, 3, kWidths);
         QVERIFY(ShowActive(w.top));
         w.grid->SetItemText(1, 1, QString());
         QVERIFY(w.grid->SetFocusCell(1, 1, true));
         w.grid->SelectFocusRow();
-        const QRect cell = Cell(*w.grid, 1, 1);
-        const QRect topEdge(cell.left(), cell.top(), cell.width(), 1);
-        const QColor bg = w.grid->PaintState().highlightColour;
-
+        w.grid->SetRowSelected(0, true);
         w.other->setFocus();
         QVERIFY(WaitUntil([&] { return w.other->hasFocus(); }));
-        QImage img = w.Shot();
-        QCOMPARE(PixelsNotOf(img, cell, bg), 0); // highlight stays, no frame
+        QImage img = Shot(w);
+        const GridPaintState &ps = w.grid->PaintState();
+        QVERIFY(ps.highlightColour != ps.windowColour);
+        auto spot = [&](int row, int column) {
+            const QRect c = CellRect(*w.grid, row, column);
+            return img.pixel(c.right() - 3, c.center().y());
+        };
+        QCOMPARE(spot(0, 1), ps.highlightColour.rgb());
+        QCOMPARE(spot(2, 1), ps.windowColour.rgb());
+        QCOMPARE(spot(0, 0), ps.windowColour.rgb());
+        QCOMPARE(spot(1, 2), ps.windowColour.rgb());
+        // The pixel a framed cell gives up at its right stays window-coloured in a selected row.
+        const QRect framed = CellRect(*w.grid, 1, 2);
+        QCOMPARE(PixelsNotOf(img, QRect(framed.right(), framed.top(), 1, framed.height()), ps.windowColour), 0);
+        const QRect cell = CellRect(*w.grid, 1, 1);
+        QCOMPARE(PixelsNotOf(img, cell, ps.highlightColour), 0); // highlight, no focus frame
 
         w.grid->setFocus();
         QVERIFY(WaitUntil([&] { return w.grid->hasFocus(); }));
-        img = w.Shot();
-        QVERIFY(PixelsNotOf(img, topEdge, bg) >= cell.width() / 3);
-        QCOMPARE(PixelsNotOf(img, cell.adjusted(2, 2, -2, -2), bg), 0); // text-less inside
+        img = Shot(w);
+        QVERIFY(PixelsNotOf(img, QRect(cell.left(), cell.top(), cell.width(), 1), ps.highlightColour) >= cell.width() / 3);
+        QCOMPARE(PixelsNotOf(img, cell.adjusted(2, 2, -2, -2), ps.highlightColour), 0); // text-less inside
     }
 
     void buttonFaceBelowLastRow()
     {
-        Window w({CELL_TEXT});
+        GridWindow w({CELL_TEXT}, 3, kWidths);
         QVERIFY(ShowActive(w.top));
         QVERIFY(w.grid->GetCountPerPage() >= 10);
-        const QImage img = w.Shot();
-        const int below = Cell(*w.grid, 2, 0).bottom() + 1;
+        const QImage img = Shot(w);
+        const int below = CellRect(*w.grid, 2, 0).bottom() + 1;
         const QRect area(0, below, img.width(), img.height() - below);
         QCOMPARE(PixelsNotOf(img, area, w.grid->PaintState().faceColour), 0);
 
         w.grid->DeleteAllItems();
-        QCOMPARE(PixelsNotOf(w.Shot(), QRect(0, 0, 100, 50), w.grid->PaintState().faceColour), 0);
+        QCOMPARE(PixelsNotOf(Shot(w), QRect(0, 0, 100, 50), w.grid->PaintState().faceColour), 0);
     }
 
     void styleAndColoursFromHook()
     {
-        Window w({CELL_TEXT, CELL_TEXT});
-        w.grid->SetItemText(0, 1, QStringLiteral("11766"));
-        w.grid->SetItemText(1, 1, QStringLiteral("11766"));
-        w.grid->SetItemText(2, 1, QStringLiteral("11766"));
+        GridWindow w({CELL_TEXT, CELL_TEXT}, 3, kWidths);
+        for (int r = 0; r < 3; ++r)
+            w.grid->SetItemText(r, 1, QStringLiteral("11766"));
         w.grid->rowStyles[0] = FONT_BOLD | FONT_STRIKEOUT;
         w.grid->rowStyles[2] = FONT_BOLD;
         QVERIFY(ShowActive(w.top));
-        const QImage img = w.Shot();
-        const QImage struck = img.copy(Cell(*w.grid, 0, 1));
-        const QImage plain = img.copy(Cell(*w.grid, 1, 1));
-        const QImage bold = img.copy(Cell(*w.grid, 2, 1));
+        const QImage img = Shot(w);
+        const QImage struck = img.copy(CellRect(*w.grid, 0, 1));
+        const QImage plain = img.copy(CellRect(*w.grid, 1, 1));
+        const QImage bold = img.copy(CellRect(*w.grid, 2, 1));
         QVERIFY(struck != plain);
         QVERIFY(struck != bold);
         QVERIFY(bold != plain);
     }
 
-    void imageListRebuildsTallerGlyphs()
+    void imageListRebuildsGlyphsAndNarrowCellIsLeftToView()
     {
         TestGrid grid;
+        grid.columnKinds = {CELL_TEXT, CELL_EDIT};
+        Fill(grid, 1, {50, 80});
         QCOMPARE(grid.PaintState().arrowGlyph.size(), QSize(14, 13));
-        QCOMPARE(grid.PaintState().checkedGlyph.size(), QSize(14, 14));
         QPixmap icon(16, 16);
         icon.fill(Qt::red);
         grid.SetImageList({icon});
         QCOMPARE(grid.PaintState().arrowGlyph.size(), QSize(14, 16));
         QCOMPARE(grid.PaintState().dotsGlyph.size(), QSize(14, 16));
         QCOMPARE(grid.PaintState().uncheckedGlyph.size(), QSize(14, 17));
-        QVERIFY(grid.rowHeight(0) >= 0);
         QVERIFY(grid.verticalHeader()->defaultSectionSize() >= 17);
-    }
 
-    void cellTooNarrowAfterImageIsLeftToView()
-    {
-        TestGrid grid;
-        grid.columnKinds = {CELL_TEXT, CELL_EDIT};
-        Fill(grid, 1, {50, 80});
-        QPixmap icon(16, 16);
-        icon.fill(Qt::red);
-        grid.SetImageList({icon});
+        // A cell too narrow for more than its image is left to the view to paint.
         grid.SetItemImage(0, 1, 0);
         QImage target(100, 30, QImage::Format_RGB32);
         QPainter p(&target);

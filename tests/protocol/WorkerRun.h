@@ -3,12 +3,10 @@
 // record what the worker shows. No widgets: the worker's calls are recorded where they happen.
 #include "RecordingPrompts.h"
 #include "TestEnv.h"
+#include "TestPort.h"
 
 #include "MeterDevice.h"
 #include "protocol/Transfer.h"
-#include "serial/CComPort.h"
-
-#include <QFile>
 #include <QStringList>
 
 #include <atomic>
@@ -64,11 +62,7 @@ public:
     // Opens the device with the transfer dialog's settings and starts the worker of kind.
     bool Start(int kind, const QString &file, const QString &device)
     {
-        m_port.Init(1, 16384, 16384);
-        m_port.SetOpTimeout(400);
-        m_port.SetTimeouts(131072, 20, 20, 20, 20);
-        m_port.SetDevicePath(device);
-        m_port.SetPrompts(&prompts);
+        ConfigureTestPort(m_port, &prompts, device);
         if (!m_port.Open())
             return false;
         m_job.kind = kind;
@@ -106,18 +100,6 @@ private:
     std::atomic<int> m_rc{-2};
 };
 
-inline QByteArray ReadAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline bool WriteAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 inline QByteArray Bytes(const std::vector<uint8_t> &v)
 {
     return QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size()));
@@ -131,4 +113,32 @@ inline QString Code(int n)
 inline int Count(const std::vector<uint16_t> &types, uint16_t type)
 {
     return int(std::count(types.begin(), types.end(), type));
+}
+
+using Fault = MeterDevice::Fault;
+
+inline MeterDevice::Transfer WithFault(Fault fault, int step, uint16_t type = 5)
+{
+    MeterDevice::Transfer t;
+    t.fault = fault;
+    t.faultStep = step;
+    t.faultType = type;
+    return t;
+}
+
+// Starts the meter and a worker of `kind` on it, and waits until the worker has ended.
+inline bool RunToEnd(WorkerRun &run, MeterDevice &meter, int kind, const QString &file,
+                     int timeoutMs = 10000)
+{
+    return meter.Start() && run.Start(kind, file, meter) && run.WaitEnded(timeoutMs);
+}
+
+// The transfer failed, and every box it showed was a device error.
+inline bool EndedOnDeviceError(const WorkerRun &run)
+{
+    const auto shown = run.prompts.Messages();
+    bool all = !shown.empty();
+    for (const auto &m : shown)
+        all = all && m.caption == QStringLiteral("Serial Communication Device Error");
+    return all && !run.host.Success();
 }

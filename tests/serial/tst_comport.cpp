@@ -2,10 +2,8 @@
 #include "PtyPair.h"
 #include "RecordingPrompts.h"
 #include "TestEnv.h"
+#include "TestPort.h"
 
-#include "serial/CComPort.h"
-
-#include <QElapsedTimer>
 #include <QTemporaryFile>
 #include <QtTest>
 
@@ -15,14 +13,23 @@
 
 namespace {
 
-void SetUp(CComPort &port, RecordingPrompts &prompts, const QString &path)
-{
-    port.SetPrompts(&prompts);
-    port.SetDevicePath(path);
-    port.Init(1, 16384, 16384);
-    port.SetOpTimeout(400);
-    port.SetTimeouts(131072, 20, 20, 20, 20);
-}
+struct Line {
+    explicit Line(bool open = true)
+    {
+        ConfigureTestPort(port, &prompts, pty.SlavePath());
+        opened = open && pty.IsValid() && port.Open();
+    }
+    bool Read(int count, uint32_t &got)
+    {
+        buffer.resize(count);
+        return port.Read(buffer.data(), uint32_t(count), got);
+    }
+    PtyPair pty;
+    RecordingPrompts prompts;
+    CComPort port;
+    QByteArray buffer;
+    bool opened = false;
+};
 
 } // namespace
 
@@ -30,251 +37,166 @@ class TestComPort : public QObject
 {
     Q_OBJECT
 private slots:
-    void lineSettingsAfterOpen();
-    void callsOutsideOpenFailQuietly();
-    void readAndWriteOverTheLine();
-    void silentLineGivesUpAfterAttempts();
-    void lateBytesWaitForNextRead();
-    void closeDiscardsQueuedInput();
-    void hangUpIsAnErrorAtOnce();
-    void notASerialDevice_data();
-    void notASerialDevice();
-    void cancelWakesBlockedRead();
-};
-
-void TestComPort::lineSettingsAfterOpen()
-{
-    PtyPair pty;
-    QVERIFY(pty.IsValid());
-    // Leave the line in a state far from ours first.
-    termios before{};
-    QVERIFY(::tcgetattr(pty.SlaveFd(), &before) == 0);
-    before.c_lflag |= ICANON | ECHO;
-    before.c_iflag |= IXON | IXOFF;
-    ::cfsetispeed(&before, B9600);
-    ::cfsetospeed(&before, B9600);
-    QVERIFY(::tcsetattr(pty.SlaveFd(), TCSANOW, &before) == 0);
-
-    RecordingPrompts prompts;
-    CComPort port;
-    SetUp(port, prompts, pty.SlavePath());
-    QVERIFY(port.Open());
-
-    termios after{};
-    QVERIFY(::tcgetattr(pty.SlaveFd(), &after) == 0);
-    QCOMPARE(::cfgetispeed(&after), speed_t(B115200));
-    QCOMPARE(::cfgetospeed(&after), speed_t(B115200));
-    QCOMPARE(after.c_cflag & CSIZE, tcflag_t(CS8));
-    QCOMPARE(after.c_cflag & (PARENB | CSTOPB | CRTSCTS), tcflag_t(0));
-    QVERIFY(after.c_cflag & CREAD);
-    QCOMPARE(after.c_iflag & (IXON | IXOFF), tcflag_t(0));
-    QCOMPARE(after.c_lflag & (ICANON | ECHO | ISIG), tcflag_t(0));
-    QCOMPARE(after.c_oflag & OPOST, tcflag_t(0));
-    QCOMPARE(prompts.MessageCount(), 0); // a pty without modem lines is no fault
-
-    // A second Open fails and leaves the first one working.
-    QVERIFY(!port.Open());
-    uint32_t written = 0;
-    QVERIFY(port.Write("ab", 2, written));
-    QCOMPARE(written, 2u);
-    QCOMPARE(pty.Receive(2, 1000), QByteArray("ab"));
-}
-
-void TestComPort::callsOutsideOpenFailQuietly()
-{
-    PtyPair pty;
-    RecordingPrompts prompts;
-    CComPort port;
-    char buffer[4];
-    uint32_t n = 99;
-
-    // Not initialised: nothing opens.
-    port.SetPrompts(&prompts);
-    port.SetDevicePath(pty.SlavePath());
-    QVERIFY(!port.Open());
-
-    SetUp(port, prompts, pty.SlavePath());
-    QVERIFY(port.Read(buffer, 0, n)); // a count of 0 never touches the device
-    QCOMPARE(n, 0u);
-    QVERIFY(!port.Read(buffer, 4, n));
-    QVERIFY(!port.Write("x", 1, n));
-    QCOMPARE(n, 0u);
-    QVERIFY(!port.Close());
-
-    QVERIFY(port.Open());
-    QVERIFY(port.Close());
-    QVERIFY(!port.Read(buffer, 4, n));
-    QVERIFY(!port.Write("x", 1, n));
-    QVERIFY(!port.Close());
-    QCOMPARE(prompts.MessageCount(), 0);
-
-    // Closed ports open again.
-    QVERIFY(port.Open());
-}
-
-void TestComPort::readAndWriteOverTheLine()
-{
-    PtyPair pty;
-    RecordingPrompts prompts;
-    CComPort port;
-    SetUp(port, prompts, pty.SlavePath());
-    QVERIFY(port.Open());
-
-    QByteArray big(20000, '\0');
-    for (int i = 0; i < big.size(); ++i)
-        big[i] = char(i * 7);
-    std::thread farEnd([&] { pty.Send(big); });
-    QByteArray in(big.size(), '\0');
-    uint32_t got = 0;
-    const bool ok = port.Read(in.data(), uint32_t(in.size()), got);
-    farEnd.join();
-    QVERIFY(ok);
-    QCOMPARE(got, uint32_t(big.size()));
-    QCOMPARE(in, big);
-}
-
-void TestComPort::silentLineGivesUpAfterAttempts()
-{
-    PtyPair pty;
-    RecordingPrompts prompts;
-    CComPort port;
-    SetUp(port, prompts, pty.SlavePath());
-    QVERIFY(port.Open());
-
-    char buffer[4];
-    uint32_t got = 99;
-    QElapsedTimer timer;
-    timer.start();
-    QVERIFY(!port.Read(buffer, 4, got));
-    // 4 attempts of 20 ms x 4 bytes + 20 ms: about 400 ms.
-    QVERIFY2(timer.elapsed() >= 350, qPrintable(QString::number(timer.elapsed())));
-    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
-    QCOMPARE(got, 0u);
-    QCOMPARE(prompts.MessageCount(), 0);
-}
-
-void TestComPort::lateBytesWaitForNextRead()
-{
-    PtyPair pty;
-    RecordingPrompts prompts;
-    CComPort port;
-    SetUp(port, prompts, pty.SlavePath());
-    QVERIFY(port.Open());
-
-    // Two header bytes, then silence: the read fails and the two bytes are gone.
-    QVERIFY(pty.Send(QByteArray("\x01\x02", 2)));
-    char buffer[4];
-    uint32_t got = 0;
-    QVERIFY(!port.Read(buffer, 4, got));
-    QCOMPARE(got, 2u);
-
-    // What arrives after the failed read is there for the next one.
-    QVERIFY(pty.Send(QByteArray("wxyz")));
-    QVERIFY(port.Read(buffer, 4, got));
-    QCOMPARE(QByteArray(buffer, 4), QByteArray("wxyz"));
-}
-
-void TestComPort::closeDiscardsQueuedInput()
-{
-    PtyPair pty;
-    RecordingPrompts prompts;
-    CComPort port;
-    SetUp(port, prompts, pty.SlavePath());
-    QVERIFY(port.Open());
-    QVERIFY(pty.Send(QByteArray("stale")));
-    // Let the bytes reach the input queue before the close.
-    QVERIFY(WaitUntil([&] {
-        int queued = 0;
-        return ::ioctl(pty.SlaveFd(), FIONREAD, &queued) == 0 && queued == 5;
-    }));
-    QVERIFY(port.Close());
-    QVERIFY(port.Open());
-    char buffer[5];
-    uint32_t got = 0;
-    QVERIFY(!port.Read(buffer, 5, got));
-    QCOMPARE(got, 0u);
-}
-
-void TestComPort::hangUpIsAnErrorAtOnce()
-{
-    PtyPair pty;
-    RecordingPrompts prompts;
-    CComPort port;
-    SetUp(port, prompts, pty.SlavePath());
-    QVERIFY(port.Open());
-
-    // A long read is under way when the far end goes away.
-    std::thread farEnd([&] { pty.HangUp(); });
-    char buffer[16384];
-    uint32_t got = 0;
-    QElapsedTimer timer;
-    timer.start();
-    const bool ok = port.Read(buffer, sizeof buffer, got);
-    farEnd.join();
-    QVERIFY(!ok);
-    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
-    QCOMPARE(prompts.MessageCount(), 1);
-    QCOMPARE(prompts.Messages().front().caption, QStringLiteral("Serial Communication Device Error"));
-    QVERIFY(!prompts.Messages().front().text.isEmpty());
-
-    uint32_t written = 0;
-    QVERIFY(!port.Write("abcd", 4, written));
-    QVERIFY(timer.elapsed() < 2000);
-}
-
-void TestComPort::notASerialDevice_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::newRow("missing") << QStringLiteral("/nonexistent/ttyUSB9");
-    QTest::newRow("/dev/null") << QStringLiteral("/dev/null");
-    QTest::newRow("regular file") << QString(); // filled in below
-}
-
-void TestComPort::notASerialDevice()
-{
-    QFETCH(QString, path);
-    QTemporaryFile file;
-    if (path.isEmpty()) {
-        QVERIFY(file.open());
-        path = file.fileName();
+    void lineSettingsAfterOpen()
+    {
+        Line line(false);
+        // Leave the line in a state far from ours first.
+        termios t{};
+        QVERIFY(::tcgetattr(line.pty.SlaveFd(), &t) == 0);
+        t.c_lflag |= ICANON | ECHO;
+        t.c_iflag |= IXON | IXOFF;
+        ::cfsetispeed(&t, B9600);
+        ::cfsetospeed(&t, B9600);
+        QVERIFY(::tcsetattr(line.pty.SlaveFd(), TCSANOW, &t) == 0);
+        QVERIFY(line.port.Open());
+        QVERIFY(::tcgetattr(line.pty.SlaveFd(), &t) == 0);
+        QCOMPARE(::cfgetispeed(&t), speed_t(B115200));
+        QCOMPARE(::cfgetospeed(&t), speed_t(B115200));
+        QCOMPARE(t.c_cflag & (CSIZE | PARENB | CSTOPB | CRTSCTS | CREAD), tcflag_t(CS8 | CREAD));
+        QCOMPARE(t.c_iflag & (IXON | IXOFF), tcflag_t(0));
+        QCOMPARE(t.c_lflag & (ICANON | ECHO | ISIG), tcflag_t(0));
+        QCOMPARE(t.c_oflag & OPOST, tcflag_t(0));
+        QCOMPARE(line.prompts.MessageCount(), 0); // a pty without modem lines is no fault
+        // A second Open fails and leaves the first one working.
+        QVERIFY(!line.port.Open());
+        uint32_t written = 0;
+        QVERIFY(line.port.Write("ab", 2, written));
+        QCOMPARE(written, 2u);
+        QCOMPARE(line.pty.Receive(2, 1000), QByteArray("ab"));
     }
-    RecordingPrompts prompts;
-    CComPort port;
-    SetUp(port, prompts, path);
-    QVERIFY(!port.Open());
-    QVERIFY(!port.IsOpen());
-    QCOMPARE(prompts.MessageCount(), 0);
-    char buffer[4];
-    uint32_t got = 0;
-    QVERIFY(!port.Read(buffer, 4, got));
-}
 
-void TestComPort::cancelWakesBlockedRead()
-{
-    PtyPair pty;
-    RecordingPrompts prompts;
-    CComPort port;
-    SetUp(port, prompts, pty.SlavePath());
-    QVERIFY(port.Open());
+    void callsOutsideOpenFailQuietly()
+    {
+        PtyPair pty;
+        RecordingPrompts prompts;
+        CComPort port;
+        uint32_t n = 99;
+        port.SetDevicePath(pty.SlavePath());
+        QVERIFY(!port.Open()); // not initialised
+        ConfigureTestPort(port, &prompts, pty.SlavePath());
+        char buffer[4];
+        QVERIFY(port.Read(buffer, 0, n)); // a count of 0 never touches the device
+        QCOMPARE(n, 0u);
+        for (int round = 0; round < 2; ++round) { // never opened, then closed
+            QVERIFY(!port.Read(buffer, 4, n));
+            QVERIFY(!port.Write("x", 1, n));
+            QCOMPARE(n, 0u);
+            QVERIFY(!port.Close());
+            QVERIFY(port.Open());
+            QVERIFY(port.Close());
+        }
+        QCOMPARE(prompts.MessageCount(), 0);
+    }
 
-    std::atomic<bool> done{false};
-    QElapsedTimer timer;
-    timer.start();
-    std::thread reader([&] {
-        char buffer[16384]; // a first attempt may wait for minutes
+    void readsWhatArrivesAndGivesUpOnSilence()
+    {
+        Line line;
+        QVERIFY(line.opened);
+        QByteArray big(20000, '\0');
+        for (int i = 0; i < big.size(); ++i)
+            big[i] = char(i * 7);
+        std::thread farEnd([&] { line.pty.Send(big); });
         uint32_t got = 0;
-        port.Read(buffer, sizeof buffer, got);
-        done = true;
-    });
-    port.Cancel();
-    reader.join();
-    QVERIFY(done);
-    QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
-    QCOMPARE(prompts.MessageCount(), 0);
-    uint32_t written = 0;
-    QVERIFY(!port.Write("x", 1, written));
-    QVERIFY(port.Close());
-}
+        const bool ok = line.Read(big.size(), got);
+        farEnd.join();
+        QVERIFY(ok);
+        QCOMPARE(got, uint32_t(big.size()));
+        QCOMPARE(line.buffer, big);
+
+        // Silence: 4 attempts of 20 ms x 4 bytes + 20 ms, then failure.
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!line.Read(4, got));
+        QVERIFY2(timer.elapsed() >= 350 && timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(got, 0u);
+        // Two header bytes, then silence: the read fails with the two bytes counted.
+        QVERIFY(line.pty.Send(QByteArray("\x01\x02", 2)));
+        QVERIFY(!line.Read(4, got));
+        QCOMPARE(got, 2u);
+        // What arrives after the failed read is there for the next one.
+        QVERIFY(line.pty.Send(QByteArray("wxyz")));
+        QVERIFY(line.Read(4, got));
+        QCOMPARE(line.buffer, QByteArray("wxyz"));
+        QCOMPARE(line.prompts.MessageCount(), 0);
+    }
+
+    void closeDiscardsQueuedInput()
+    {
+        Line line;
+        QVERIFY(line.opened);
+        QVERIFY(line.pty.Send(QByteArray("stale")));
+        QVERIFY(WaitUntil([&] {
+            int queued = 0;
+            return ::ioctl(line.pty.SlaveFd(), FIONREAD, &queued) == 0 && queued == 5;
+        }));
+        QVERIFY(line.port.Close());
+        QVERIFY(line.port.Open());
+        uint32_t got = 0;
+        QVERIFY(!line.Read(5, got));
+        QCOMPARE(got, 0u);
+    }
+
+    void hangUpAndCancelEndABlockedReadAtOnce_data()
+    {
+        QTest::addColumn<bool>("hangUp");
+        QTest::newRow("far end hangs up") << true;
+        QTest::newRow("Cancel from another thread") << false;
+    }
+
+    void hangUpAndCancelEndABlockedReadAtOnce()
+    {
+        QFETCH(bool, hangUp);
+        Line line;
+        QVERIFY(line.opened);
+        QElapsedTimer timer;
+        timer.start();
+        // A 16 KiB read whose first attempt may wait for minutes.
+        std::thread other([&] { hangUp ? line.pty.HangUp() : line.port.Cancel(); });
+        uint32_t got = 0;
+        const bool ok = line.Read(16384, got);
+        other.join();
+        QVERIFY(!ok);
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+        // A hang-up is one device error box; a cancel is silent.
+        QCOMPARE(line.prompts.MessageCount(), hangUp ? 1 : 0);
+        if (hangUp) {
+            QCOMPARE(line.prompts.Messages().front().caption, QStringLiteral("Serial Communication Device Error"));
+            QVERIFY(!line.prompts.Messages().front().text.isEmpty());
+        }
+        uint32_t written = 0;
+        QVERIFY(!line.port.Write("abcd", 4, written));
+        QVERIFY(timer.elapsed() < 2000);
+        if (!hangUp)
+            QVERIFY(line.port.Close());
+    }
+
+    void notASerialDevice_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("missing") << QStringLiteral("/nonexistent/ttyUSB9");
+        QTest::newRow("/dev/null") << QStringLiteral("/dev/null");
+        QTest::newRow("regular file") << QString();
+    }
+
+    void notASerialDevice()
+    {
+        QFETCH(QString, path);
+        QTemporaryFile file;
+        if (path.isEmpty()) {
+            QVERIFY(file.open());
+            path = file.fileName();
+        }
+        RecordingPrompts prompts;
+        CComPort port;
+        ConfigureTestPort(port, &prompts, path);
+        QVERIFY(!port.Open());
+        QVERIFY(!port.IsOpen());
+        QCOMPARE(prompts.MessageCount(), 0);
+        char buffer[4];
+        uint32_t got = 0;
+        QVERIFY(!port.Read(buffer, 4, got));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestComPort)
 #include "tst_comport.moc"

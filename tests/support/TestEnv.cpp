@@ -42,3 +42,15 @@ bool WaitUntil(const std::function<bool()> &cond, int timeoutMs)
     }
     return true;
 }
+
+QByteArray TestFile::Read(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool TestFile::Write(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}

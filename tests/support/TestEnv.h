@@ -31,3 +31,9 @@ bool WaitUntil(const std::function<bool()> &cond, int timeoutMs = 5000);
 
 // Milliseconds since the timer started, for bounds checks.
 inline qint64 ElapsedMs(const QElapsedTimer &t) { return t.elapsed(); }
+
+// Whole files planted or inspected by tests (an empty array when the file cannot be read).
+struct TestFile {
+    static QByteArray Read(const QString &path);
+    static bool Write(const QString &path, const QByteArray &bytes);
+};
