@@ -114,8 +114,9 @@ bool CComPort::ConfigureLine()
     int lines = TIOCM_DTR | TIOCM_RTS;
     if (::ioctl(m_fd, TIOCMBIC, &lines) != 0 && errno != ENOTTY && errno != EINVAL)
         return false;
-    // Nothing from before this open belongs to the new session.
-    ::tcflush(m_fd, TCIOFLUSH);
+    // Input from before this open belongs to no one. Output is left alone: on a pseudo-terminal
+    // the last session's final frame may still be on its way to the far end.
+    ::tcflush(m_fd, TCIFLUSH);
     return true;
 }
 
