@@ -42,6 +42,19 @@ void EditorFixture::Open(const QString &path)
     Click("editButton");
 }
 
+QString EditorFixture::OpenSample(const QString &name, quint32 seed)
+{
+    const QString path = SampleFile(name, seed);
+    dlg->show();
+    Open(path);
+    return path;
+}
+
+int EditorFixture::Slot(int row) const
+{
+    return dlg->SatList()->item(row)->data(DatabaseLists::SlotRole).toInt();
+}
+
 void EditorFixture::Click(const char *buttonName)
 {
     auto *button = dlg->findChild<QPushButton *>(QString::fromLatin1(buttonName));

@@ -30,6 +30,10 @@ struct EditorFixture {
                        int channels = 800);
     // Chooses path in the file chooser and presses "Edit parameters".
     void Open(const QString &path);
+    // Shows the window and opens a new sample file with it; returns the file's path.
+    QString OpenSample(const QString &name = QStringLiteral("a.bin"), quint32 seed = 7);
+    // Slot of the satellite in the given row of the satellite list.
+    int Slot(int row) const;
     void Click(const char *buttonName);
     // Clicks the cell as a person would: the row becomes the focused, selected row.
     void ClickCell(int row, int column);
