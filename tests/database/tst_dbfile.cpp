@@ -145,21 +145,6 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("target.bin")});
     }
 
-    void clearTablesKeepsHeadersAndOpaqueBlocks()
-    {
-        using namespace DbLayout;
-        ParamDatabase db;
-        const QByteArray bytes = RandomBytes(ParamDatabase::IMAGE_SIZE, 3);
-        QVERIFY(db.FromBytes(bytes));
-        db.ClearTables();
-        QByteArray expected = bytes;
-        expected.replace(SATELLITE_TABLE_OFFSET, 2560, QByteArray(2560, '\0'));
-        expected.replace(TRANSPONDER_TABLE_OFFSET, 30000, QByteArray(30000, '\0'));
-        expected.replace(CHANNEL_TABLE_OFFSET, 208000, QByteArray(208000, '\0'));
-        QVERIFY(db.ToBytes() == expected);
-        QVERIFY(!db.FromBytes(bytes.left(100)));
-    }
-
 private:
     QTemporaryDir m_dir;
 };
