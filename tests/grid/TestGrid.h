@@ -30,15 +30,12 @@ public:
     QVector<EndEdit> ends;
     int rejects = 0;                         // how many edits to refuse before accepting
     QHash<int, quint8> rowStyles;
-    bool useHooks = true;
     QStringList choices;                     // empty: the grid's own choices
     QVector<int> choiceImages;
     QVector<QPair<int, int>> rclicks;
 
     CellKind GetCellKind(int row, int column) override
     {
-        if (!useHooks)
-            return CGridCtrl::GetCellKind(row, column);
         auto it = cellKinds.find(qMakePair(row, column));
         if (it != cellKinds.end())
             return *it;
@@ -101,12 +98,17 @@ inline bool ShowActive(QWidget &w)
     return QTest::qWaitForWindowActive(&w);
 }
 
-// The centre of a cell in viewport coordinates.
-inline QPoint CellCentre(CGridCtrl &grid, int row, int column)
+inline QRect CellRect(CGridCtrl &grid, int row, int column)
 {
     QRect r;
     grid.GetCellRect(row, column, r);
-    return r.center();
+    return r;
+}
+
+// The centre of a cell in viewport coordinates.
+inline QPoint CellCentre(CGridCtrl &grid, int row, int column)
+{
+    return CellRect(grid, row, column).center();
 }
 
 inline void Click(CGridCtrl &grid, int row, int column, Qt::KeyboardModifiers mods = {})
@@ -143,13 +145,6 @@ struct GridWindow {
         return ok;
     }
 };
-
-inline QRect CellRect(CGridCtrl &grid, int row, int column)
-{
-    QRect r;
-    grid.GetCellRect(row, column, r);
-    return r;
-}
 
 using Cells = QVector<QPair<int, int>>;
 

@@ -3,7 +3,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QRegularExpressionValidator>
 
 namespace {
 
@@ -240,31 +239,6 @@ private slots:
         QVERIFY(EditorClosed(*w.grid));
         QCOMPARE(w.grid->GetItemText(0, 1), QStringLiteral("Vert"));
         QCOMPARE(w.grid->GetItemImage(0, 1), 1);
-    }
-
-    void subclassEditorTakesDigitsOnly()
-    {
-        // As the transponder list does: the grid's editor, made number-only.
-        struct DigitsGrid : TestGrid {
-            bool CreateCellEdit(int row, int column, const QRect &rect) override
-            {
-                if (!CGridCtrl::CreateCellEdit(row, column, rect))
-                    return false;
-                GetEditorLine()->setValidator(new QRegularExpressionValidator(
-                    QRegularExpression(QStringLiteral("[0-9]*")), GetEditorLine()));
-                return true;
-            }
-        };
-        DigitsGrid grid;
-        grid.resize(300, 200);
-        grid.columnKinds = kEdit;
-        Fill(grid, 2, {50, 80});
-        QVERIFY(ShowActive(grid));
-        grid.SetRowSelected(1, true);
-        QVERIFY(grid.EditCell(1, 1));
-        TypeInto(grid, QStringLiteral("12a3b"));
-        QVERIFY(EditorClosed(grid));
-        QCOMPARE(grid.GetItemText(1, 1), QStringLiteral("123"));
     }
 };
 

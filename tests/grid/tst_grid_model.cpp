@@ -1,4 +1,4 @@
-// The grid's rows and item data, its hook defaults, and how an ended edit or a check-box
+// The grid's rows and item data, and how an ended edit or a check-box
 // activation reaches the selected rows.
 #include "TestGrid.h"
 
@@ -31,25 +31,6 @@ private slots:
         QCOMPARE(grid.GetItemText(9, 9), QString());
     }
 
-    void plainGridIsReadOnlyText()
-    {
-        TestGrid grid;
-        grid.useHooks = false;
-        grid.columnKinds = {CELL_EDIT, CELL_DROPLIST};
-        Fill(grid, 2, {50, 80});
-        for (int r = 0; r < 2; ++r)
-            for (int c = 0; c < 2; ++c) {
-                QCOMPARE(grid.GetCellKind(r, c), CELL_TEXT);
-                QVERIFY(!grid.EditCell(r, c));
-            }
-        bool useImages = true;
-        QStringList choices;
-        QVector<int> images;
-        grid.CGridCtrl::GetCellChoices(0, 1, useImages, choices, images);
-        QCOMPARE(choices, QStringList({QStringLiteral("Vert"), QStringLiteral("Hori")}));
-        QVERIFY(images.isEmpty());
-    }
-
     void endedEditReachesSelectedRowsOfSameKind()
     {
         TestGrid grid;
@@ -77,23 +58,6 @@ private slots:
         grid.CGridCtrl::OnEndCellEdit(6, 1, false, QStringLiteral("9"), -1);
         QCOMPARE(grid.GetItemText(6, 1), QStringLiteral("r6c1"));
         QCOMPARE(grid.GetItemText(1, 1), QStringLiteral("9"));
-    }
-
-    void imageIsStoredOnlyWithImageList()
-    {
-        TestGrid grid;
-        grid.columnKinds = {CELL_TEXT, CELL_DROPDOWN};
-        Fill(grid, 2, {50, 80});
-        grid.SetRowSelected(0, true);
-        grid.CGridCtrl::OnEndCellEdit(0, 1, false, QStringLiteral("Hori"), 1);
-        QCOMPARE(grid.GetItemImage(0, 1), -1);
-        QPixmap icon(16, 16);
-        icon.fill(Qt::red);
-        grid.SetImageList({icon, icon});
-        grid.CGridCtrl::OnEndCellEdit(0, 1, false, QStringLiteral("Hori"), 1);
-        QCOMPARE(grid.GetItemImage(0, 1), 1);
-        grid.CGridCtrl::OnEndCellEdit(0, 1, false, QStringLiteral("Auto"), -1);
-        QCOMPARE(grid.GetItemImage(0, 1), 1); // -1 leaves the image alone
     }
 
     void checkCellsToggleInSelectedRowsOfSameKind()
