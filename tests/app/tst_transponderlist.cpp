@@ -1,10 +1,8 @@
-// The transponder grid on its own: cell kinds, deletion marks, the context menu and the sort.
+// The transponder grid on its own: deletion marks, the context menu, the sort and cell numbers.
 #include "TestEnv.h"
 
 #include "app/CTransponderList.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QMenu>
 #include <QtTest>
 
@@ -48,46 +46,11 @@ class TestTransponderList : public QObject
 {
     Q_OBJECT
 private slots:
-    void cellKindsAndEditors();
     void sortTogglesPerColumnWithTieBreaks();
     void deleteKeyAndMenuToggleMarks();
-    void addRowOnEmptyList();
-    void modifiedComparesWithLastClean();
     void cellNumberReadsLikeAtoi_data();
     void cellNumberReadsLikeAtoi();
 };
-
-void TestTransponderList::cellKindsAndEditors()
-{
-    CTransponderList list;
-    list.resize(400, 300);
-    list.show();
-    list.InsertTransponderColumns(); // a second file does not add columns
-    Fill(list, {{"12000", "27500", "Vert", 5}, {"11000", "22000", "Hori", 6 | M}});
-    QCOMPARE(list.GetColumnCount(), 4);
-    const CellKind kinds[] = {CELL_TEXT, CELL_EDIT, CELL_EDIT, CELL_DROPLIST};
-    QColor text, background;
-    quint8 style = 0;
-    QVERIFY(!list.GetCellStyle(0, 1, text, background, style));
-    for (int c = 0; c < 4; ++c) {
-        QCOMPARE(list.GetCellKind(0, c), kinds[c]);
-        QVERIFY(list.GetCellStyle(1, c, text, background, style));
-        QCOMPARE(int(style), FONT_BOLD | FONT_STRIKEOUT);
-    }
-
-    QVERIFY(list.EditCell(0, 2));
-    list.GetEditorLine()->setText(QStringLiteral("2975"));
-    QTest::keyClick(list.GetEditorLine(), Qt::Key_Escape);
-    QVERIFY(WaitUntil([&] { return !list.IsEditing(); }));
-    QCOMPARE(list.GetItemText(0, 2), QStringLiteral("27500"));
-
-    QVERIFY(list.EditCell(0, 3));
-    QComboBox *combo = list.GetEditorCombo();
-    QVERIFY(combo && !combo->isEditable());
-    QCOMPARE(combo->count(), 2);
-    QCOMPARE(combo->itemText(0), QStringLiteral("Vert"));
-    QCOMPARE(combo->itemText(1), QStringLiteral("Hori"));
-}
 
 void TestTransponderList::sortTogglesPerColumnWithTieBreaks()
 {
@@ -142,6 +105,14 @@ void TestTransponderList::deleteKeyAndMenuToggleMarks()
     Fill(list, {{"11000", "27500", "Vert", 1 | M}, {"11000", "27500", "Vert", 2},
                 {"11000", "27500", "Vert", CTransponderList::NEW_ROW | M},
                 {"11000", "27500", "Vert", 4}});
+    // A marked row is drawn bold and struck out in every cell.
+    QColor text, background;
+    quint8 style = 0;
+    QVERIFY(!list.GetCellStyle(1, 1, text, background, style));
+    for (int c = 0; c < 4; ++c) {
+        QVERIFY(list.GetCellStyle(0, c, text, background, style));
+        QCOMPARE(int(style), FONT_BOLD | FONT_STRIKEOUT);
+    }
     for (int r = 0; r < 3; ++r)
         list.SetRowSelected(r, true);
     list.setFocus();
@@ -162,34 +133,6 @@ void TestTransponderList::deleteKeyAndMenuToggleMarks()
     list.ContextMenu()->actions().at(0)->trigger(); // "Delete TP"
     QCOMPARE(list.GetItemData(3), 4u | M);
     QCOMPARE(list.GetItemData(1), 2u | M);
-}
-
-void TestTransponderList::addRowOnEmptyList()
-{
-    CTransponderList list;
-    list.AppendNewRow(); // no columns yet: nothing to add to
-    QCOMPARE(list.GetItemCount(), 0);
-    list.InsertTransponderColumns();
-    list.OnCommand(CTransponderList::CMD_ADD_TP);
-    QCOMPARE(list.GetItemText(0, 0), QStringLiteral("    1"));
-    QCOMPARE(Rows(list), QStringList{"2000/27500/Hori/9c4"});
-}
-
-void TestTransponderList::modifiedComparesWithLastClean()
-{
-    CTransponderList list;
-    Fill(list, {{"11000", "27500", "Vert", 1}, {"12000", "27500", "Vert", 2}});
-    QVERIFY(!list.IsModified());
-    list.SetItemText(0, 3, QStringLiteral("Hori"));
-    QVERIFY(list.IsModified());
-    list.SetItemText(0, 3, QStringLiteral("Vert"));
-    QVERIFY(!list.IsModified());
-    list.SetItemData(1, 2 | M);
-    QVERIFY(list.IsModified());
-    list.MarkClean();
-    QVERIFY(!list.IsModified());
-    list.AppendNewRow();
-    QVERIFY(list.IsModified());
 }
 
 void TestTransponderList::cellNumberReadsLikeAtoi_data()
