@@ -1,7 +1,6 @@
 // The focus cell under keys and clicks, cell geometry, scrolling and the type-ahead search.
 #include "TestGrid.h"
 
-#include <QHeaderView>
 #include <QScrollBar>
 
 namespace {
@@ -151,23 +150,6 @@ private slots:
         QCOMPARE(w.grid->rclicks, (Cells{{3, 2}}));
         QCOMPARE(w.grid->GetFocusRow(), 3);
         QCOMPARE(w.grid->GetFocusColumn(), 2);
-    }
-
-    void headerClickReachesHook()
-    {
-        struct HeaderGrid : TestGrid {
-            QVector<int> clicked;
-            void OnColumnClick(int column) override { clicked.append(column); }
-        };
-        HeaderGrid grid;
-        grid.resize(300, 200);
-        Fill(grid, 2, {50, 80});
-        QVERIFY(ShowActive(grid));
-        QHeaderView *header = grid.horizontalHeader();
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                          QPoint(header->sectionViewportPosition(1) + 10, header->height() / 2));
-        QCOMPARE(grid.clicked, QVector<int>{1});
-        QCOMPARE(grid.GetItemText(0, 1), QStringLiteral("r0c1")); // the grid never sorts itself
     }
 
     void editingRowOffPageScrollsAndOpensOverCell()
