@@ -1,12 +1,12 @@
 #include "EditorFixture.h"
 
 #include "SampleDatabase.h"
+#include "TestEnv.h"
 
 #include "app/CEditSatDlg.h"
 #include "app/CTransponderList.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
@@ -21,8 +21,7 @@ EditorFixture::~EditorFixture() = default;
 QString EditorFixture::WriteFile(const QString &name, const QByteArray &bytes)
 {
     const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+    if (!TestFile::Write(path, bytes))
         qFatal("cannot write %s", qPrintable(path));
     return path;
 }
@@ -94,14 +93,6 @@ std::unique_ptr<ParamDatabase> EditorFixture::LoadFile(const QString &path)
     if (!db->Load(path))
         return nullptr;
     return db;
-}
-
-QByteArray EditorFixture::ReadBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
 }
 
 DialogDriver::DialogDriver(std::function<void(CEditSatDlg &)> act) : m_timer(std::make_unique<QTimer>())

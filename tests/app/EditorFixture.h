@@ -42,7 +42,6 @@ struct EditorFixture {
     QStringList Row(int row) const;
     // The file as a database, loaded afresh.
     std::unique_ptr<ParamDatabase> LoadFile(const QString &path);
-    static QByteArray ReadBytes(const QString &path);
 
     RecordingPrompts prompts;
     QTemporaryDir dir;

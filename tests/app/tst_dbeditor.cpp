@@ -124,13 +124,13 @@ void TestDbEditor::emptyListsAndNoFile()
     ParamDatabase empty(f.prompts);
     empty.InitEmpty();
     const QString path = f.WriteFile("empty.bin", empty.ToBytes());
-    const QByteArray before = EditorFixture::ReadBytes(path);
+    const QByteArray before = TestFile::Read(path);
     f.Open(path);
     QCOMPARE(f.dlg->SatList()->currentRow(), -1);
     for (const char *b : {"addTpButton", "deleteTpButton", "applyTpButton"})
         f.Click(b);
     QCOMPARE(f.dlg->TpList()->GetItemCount(), 0);
-    QCOMPARE(EditorFixture::ReadBytes(path), before);
+    QCOMPARE(TestFile::Read(path), before);
     QCOMPARE(f.prompts.MessageCount(), 0);
 
     // A satellite without transponders gets its first one.
@@ -212,7 +212,7 @@ void TestDbEditor::deleteTpAndApplyFreesTheRecord()
 {
     EditorFixture f;
     const QString path = f.SampleFile("a.bin");
-    const QByteArray before = EditorFixture::ReadBytes(path);
+    const QByteArray before = TestFile::Read(path);
     auto original = f.LoadFile(path);
     int satRow = -1;
     const int slot = SatelliteWith(*original, 3, &satRow);
@@ -226,7 +226,7 @@ void TestDbEditor::deleteTpAndApplyFreesTheRecord()
     f.Click("deleteTpButton");
     f.Click("deleteTpButton"); // marking again changes nothing
     QCOMPARE(list->GetItemData(1), quint32(tps[1]) | CTransponderList::DELETED_ROW_MASK);
-    QCOMPARE(EditorFixture::ReadBytes(path), before); // nothing reaches the file before Apply
+    QCOMPARE(TestFile::Read(path), before); // nothing reaches the file before Apply
 
     f.Click("applyTpButton");
     QCOMPARE(list->GetItemCount(), int(tps.size()) - 1);
@@ -242,14 +242,14 @@ void TestDbEditor::deleteTpAndApplyFreesTheRecord()
                                    TransponderBytes(original->TpHeader().FreeFirst())};
     for (int tp : tps)
         allowed.push_back(TransponderBytes(tp));
-    QCOMPARE(ChangesOutside(before, EditorFixture::ReadBytes(path), allowed), std::vector<int>());
+    QCOMPARE(ChangesOutside(before, TestFile::Read(path), allowed), std::vector<int>());
 }
 
 void TestDbEditor::addTpApplyApplyStoresOne()
 {
     EditorFixture f;
     const QString path = f.OpenSample();
-    const QByteArray before = EditorFixture::ReadBytes(path);
+    const QByteArray before = TestFile::Read(path);
     auto original = f.LoadFile(path);
     const int slot = f.Slot(0);
     const std::vector<int> tps = original->TransponderChain(slot).indices;
@@ -271,7 +271,7 @@ void TestDbEditor::addTpApplyApplyStoresOne()
         allowed.push_back(TransponderBytes(tp));
     for (int tp : freeBefore)
         allowed.push_back(TransponderBytes(tp));
-    QCOMPARE(ChangesOutside(before, EditorFixture::ReadBytes(path), allowed), std::vector<int>());
+    QCOMPARE(ChangesOutside(before, TestFile::Read(path), allowed), std::vector<int>());
 }
 
 void TestDbEditor::contextMenuAddKeepsUnappliedEdits()
@@ -348,7 +348,7 @@ void TestDbEditor::editSecondSatelliteKeepsFirstSelected()
 {
     EditorFixture f;
     const QString path = f.OpenSample();
-    const QByteArray before = EditorFixture::ReadBytes(path);
+    const QByteArray before = TestFile::Read(path);
     auto original = f.LoadFile(path);
     QListWidget *sats = f.dlg->SatList();
     const int first = f.Slot(0), second = f.Slot(1);
@@ -373,7 +373,7 @@ void TestDbEditor::editSecondSatelliteKeepsFirstSelected()
     QCOMPARE(sats->currentRow(), 0);
     const std::vector<int> firstTps = original->TransponderChain(first).indices;
     QCOMPARE(f.dlg->TpList()->GetItemCount(), int(firstTps.size()));
-    QCOMPARE(EditorFixture::ReadBytes(path), before);
+    QCOMPARE(TestFile::Read(path), before);
 
     f.Click("applySatButton");
     QVERIFY(!f.dlg->HasUnsavedChanges());
@@ -387,7 +387,7 @@ void TestDbEditor::editSecondSatelliteKeepsFirstSelected()
                                    SatelliteBytes(first), TransponderHeaderBytes()};
     for (int tp : firstTps)
         allowed.push_back(TransponderBytes(tp));
-    QCOMPARE(ChangesOutside(before, EditorFixture::ReadBytes(path), allowed), std::vector<int>());
+    QCOMPARE(ChangesOutside(before, TestFile::Read(path), allowed), std::vector<int>());
 
     DialogDriver cancel([](CEditSatDlg &d) {
         d.NameEdit()->setText(QStringLiteral("NOT STORED"));
@@ -483,7 +483,7 @@ void TestDbEditor::failedLoadKeepsPreviousDatabase()
 {
     EditorFixture f;
     const QString good = f.OpenSample("good.bin");
-    const QByteArray shortImage = EditorFixture::ReadBytes(good).left(1000);
+    const QByteArray shortImage = TestFile::Read(good).left(1000);
     const QString bad = f.WriteFile("bad.bin", shortImage);
     const int sats = f.dlg->SatList()->count();
     f.SelectSatellite(1);
@@ -498,7 +498,7 @@ void TestDbEditor::failedLoadKeepsPreviousDatabase()
 
     // Apply stores into the database still open and its own file; the refused file stays.
     f.Click("applyTpButton");
-    QCOMPARE(EditorFixture::ReadBytes(bad), shortImage);
+    QCOMPARE(TestFile::Read(bad), shortImage);
     LOAD_CHECKED(file, good);
     QCOMPARE(FirstFrequency(*file, f.Slot(1)), 4444000u);
 }
@@ -520,7 +520,7 @@ void TestDbEditor::exhaustedTableChangesNothing()
         QVERIFY(db.AppendTransponder(chain[1], tp));
     }
     const QString path = f.WriteFile("full.bin", db.ToBytes());
-    const QByteArray before = EditorFixture::ReadBytes(path);
+    const QByteArray before = TestFile::Read(path);
     f.dlg->show();
     f.Open(path);
     CTransponderList *list = f.dlg->TpList();
@@ -535,7 +535,7 @@ void TestDbEditor::exhaustedTableChangesNothing()
     QVERIFY2(f.prompts.MessageTexts()[0].contains(QStringLiteral("2 of the 3 new rows could not be stored")),
              qPrintable(f.prompts.MessageTexts()[0]));
     QCOMPARE(f.dlg->Database().ToBytes(), image);
-    QCOMPARE(EditorFixture::ReadBytes(path), before);
+    QCOMPARE(TestFile::Read(path), before);
     for (int r = n; r < n + 3; ++r)
         QCOMPARE(list->GetItemData(r), CTransponderList::NEW_ROW);
     QVERIFY(f.dlg->HasPendingWork());
@@ -557,7 +557,7 @@ void TestDbEditor::closeAsksAboutPendingWork()
     {
         EditorFixture f;
         const QString path = f.OpenSample();
-        const QByteArray before = EditorFixture::ReadBytes(path);
+        const QByteArray before = TestFile::Read(path);
         f.dlg->TpList()->SetItemText(0, 1, QStringLiteral("5555"));
         for (bool answer : {false, false, false, true})
             f.prompts.QueueAnswer(answer);
@@ -567,7 +567,7 @@ void TestDbEditor::closeAsksAboutPendingWork()
         QTest::keyClick(f.dlg.get(), Qt::Key_Escape);
         QVERIFY(!f.dlg->isVisible());
         QCOMPARE(f.prompts.Questions().size(), size_t(4));
-        QCOMPARE(EditorFixture::ReadBytes(path), before);
+        QCOMPARE(TestFile::Read(path), before);
     }
     // Apply and save, even the value still being typed: the close box takes no focus from it.
     {

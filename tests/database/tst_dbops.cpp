@@ -6,89 +6,43 @@
 using namespace DbLayout;
 using namespace DbTestUtil;
 
-namespace {
-
-QVector<int> Header(const SatelliteHeader &h) { return {h.First(), h.Last(), h.Count(), h.FreeFirst()}; }
-
-} // namespace
-
 class TestDbOps : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void satelliteTableFromEmptyToFullAndBack()
+    // Adding, deleting and their chains are judged by the random-operation test; here the
+    // records the caller must not leak into the table, the free slots, and the full table.
+    void satelliteTableFromEmptyToFull()
     {
         ParamDatabase db;
-        VERIFY_CONSISTENT(db);
         SatelliteRecord rec;
         rec.raw.fill(0x5A); // links and counts of the caller's record must not be taken over
         rec.SetName("ASTRA 1KR");
         rec.SetPosition(192);
-        rec.SetSetupByte(0x41);
         SatelliteRecord &target = *db.SatelliteAt(0);
         target.raw[8 + 3] |= 0xE0; // bits 29..31 of the link word keep their content
         int slot = -1;
         QVERIFY(db.AddSatellite(rec, slot));
         QCOMPARE(slot, 0);
-        QCOMPARE(Header(db.SatHeader()), (QVector<int>{0, 0, 1, 1}));
         QCOMPARE((QVector<int>{target.Next(), target.Position(), target.Slot(), target.FirstTp(),
                                target.TpCount(), target.Kind1First(), target.raw[11] & 0xE0}),
                  (QVector<int>{NO_SATELLITE, 192, 0, NO_TRANSPONDER, 0, NO_CHANNEL, 0xE0}));
-        const int second = AddSat(db, "HOTBIRD 13C", 130);
-        QCOMPARE(db.SatelliteChain().indices, (std::vector<int>{0, second}));
-
-        // Deleting: the slot goes to the front of the free chain, its content kept.
-        QVERIFY(db.DeleteSatellite(0));
-        QVERIFY(db.DeleteSatellite(second));
-        QCOMPARE(Header(db.SatHeader()), (QVector<int>{NO_SATELLITE, NO_SATELLITE, 0, second}));
-        QCOMPARE(db.SatelliteAt(second)->Name(), QByteArray("HOTBIRD 13C"));
         VERIFY_CONSISTENT(db);
+        QVERIFY(db.DeleteSatellite(0));
         // A free slot is refused by every satellite operation.
-        QVERIFY(!db.GetSatellite(second, rec) && !db.SetSatellite(second, rec));
-        QVERIFY(!db.AppendTransponder(second, 0));
+        QVERIFY(!db.GetSatellite(0, rec) && !db.SetSatellite(0, rec));
+        QVERIFY(!db.AppendTransponder(0, 0));
 
         // A full table refuses and changes nothing.
         for (int i = 0; i < NO_SATELLITE; ++i)
             QVERIFY(AddSat(db, "SAT", i) != NO_SATELLITE);
-        QCOMPARE(db.SatHeader().FreeFirst(), NO_SATELLITE);
         VERIFY_CONSISTENT(db);
         const QByteArray before = db.ToBytes();
         slot = 5;
         QVERIFY(!db.AddSatellite(rec, slot));
         QCOMPARE(slot, NO_SATELLITE);
         QCOMPARE(db.ToBytes(), before);
-    }
-
-    void deletingASatelliteWithTranspondersAndChannels()
-    {
-        ParamDatabase db;
-        const int keep = AddSat(db, "HOTBIRD 13C", 130);
-        const int gone = AddSat(db, "ASTRA 1KR", 192);
-        const int keepTp = AddTp(db, keep, 11034000);
-        std::vector<int> tps;
-        for (int i = 0; i < 4; ++i)
-            tps.push_back(AddTp(db, gone, 10700000 + 1000 * quint32(i)));
-        // Channels of every kind, interleaved with the other satellite's, in several groups.
-        std::vector<int> goneChannels;
-        for (int i = 0; i < 16; ++i) {
-            AddChannel(db, keepTp, keep, i % 4, (i * 5) & 0xF);
-            goneChannels.push_back(AddChannel(db, tps[size_t(i % 4)], gone, (i + 1) % 4, i & 0xF));
-        }
-        VERIFY_CONSISTENT(db);
-        const int tpCountBefore = db.TpHeader().Count();
-        std::vector<int> expectFree(tps.rbegin(), tps.rend()); // the last one deleted leads
-        const std::vector<int> freeBefore = FreeTransponders(db);
-        expectFree.insert(expectFree.end(), freeBefore.begin(), freeBefore.end());
-
-        QVERIFY(db.DeleteSatellite(gone));
-        VERIFY_CONSISTENT(db);
-        QCOMPARE(db.TpHeader().Count(), tpCountBefore - 4);
-        QCOMPARE(FreeTransponders(db), expectFree);
-        for (int c : goneChannels)
-            QCOMPARE(db.ChannelAt(c)->InUse(), 0);
-        QCOMPARE(db.ChHeader().Kind1Count() + db.ChHeader().OtherCount(), 16);
-        QVERIFY(!db.TransponderChain(gone).complete); // a free slot has no chain to walk
     }
 
     void allocateFromOneAndFromNone()
