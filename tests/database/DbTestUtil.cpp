@@ -1,7 +1,5 @@
 #include "DbTestUtil.h"
 
-#include "ChannelMaker.h"
-
 #include "database/LeBits.h"
 
 using namespace DbLayout;
@@ -32,11 +30,6 @@ int AddTp(ParamDatabase &db, int slot, quint32 frequencyKHz)
     if (!db.AppendTransponder(slot, tp))
         return NO_TRANSPONDER;
     return tp;
-}
-
-int AddChannel(ParamDatabase &db, int tp, int sat, int kind, int groups)
-{
-    return ChannelMaker::Append(db, tp, sat, kind, groups);
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChannelMaker.h"
+
 #include "database/DatabaseChecker.h"
 #include "database/ParamDatabase.h"
 
@@ -23,7 +25,10 @@ int AddSat(ParamDatabase &db, const char *name, int position);
 // Stores a new transponder at the end of a satellite's chain, as Apply does; returns its index.
 int AddTp(ParamDatabase &db, int slot, quint32 frequencyKHz);
 // Takes the first free channel and appends it to every chain it belongs on; returns its index.
-int AddChannel(ParamDatabase &db, int tp, int sat, int kind, int groups);
+inline int AddChannel(ParamDatabase &db, int tp, int sat, int kind, int groups)
+{
+    return ChannelMaker::Append(db, tp, sat, kind, groups);
+}
 
 // The image with every interpreted bit cleared: what the record operations must never change.
 QByteArray UninterpretedBits(const QByteArray &image);
