@@ -62,7 +62,8 @@ private slots:
     void oddAnswersAreOutlived_data();
     void oddAnswersAreOutlived();
     void stoppedWhileTheMeterIsSilent();
-    void earlyEndIsSuccess();
+    void earlyEnd_data();
+    void earlyEnd();
     void stoppedInMidChunkFinishesTheFrame();
     void hangUpEndsTheLoad();
 
@@ -279,18 +280,35 @@ void TestLoadSoftware::stoppedWhileTheMeterIsSilent()
     QVERIFY(device.WaitForEnd(1, 2000));
 }
 
-void TestLoadSoftware::earlyEndIsSuccess()
+void TestLoadSoftware::earlyEnd_data()
 {
+    QTest::addColumn<int>("step");
+    QTest::addColumn<bool>("success");
+    // 100000 image bytes go out in 7 chunks.
+    QTest::newRow("after 2 chunks") << 2 << false;
+    QTest::newRow("instead of asking for more") << 7 << true;
+}
+
+void TestLoadSoftware::earlyEnd()
+{
+    // FT_END from the meter ends the load; it is a success only once the whole image is out.
+    QFETCH(int, step);
+    QFETCH(bool, success);
     const QString path = m_dir.filePath("early.bin");
     QVERIFY(WriteAll(path, UpdateFile(0x42010009, 100000)));
-    MeterDevice device(Meter(0x42010001), WithFault(Fault::EarlyEnd, 2));
+    MeterDevice device(Meter(0x42010001), WithFault(Fault::EarlyEnd, step));
     QVERIFY(device.Start());
     WorkerRun run;
     QVERIFY(run.Start(TK_LOAD_SOFTWARE, path, device));
     QVERIFY(run.WaitEnded());
-    QVERIFY(run.host.Success());
-    QCOMPARE(run.host.Progress().back(), 100);
-    QCOMPARE(run.host.Texts().back(), QStringLiteral("transfer progress 100%"));
+    QCOMPARE(run.host.DoneCount(), 1);
+    QCOMPARE(run.host.Success(), success);
+    QCOMPARE(run.prompts.MessageTexts(), success ? QStringList() : QStringList{Code(4)});
+    if (success) {
+        QCOMPARE(run.host.Progress().back(), 100);
+        QCOMPARE(run.host.Texts().back(), QStringLiteral("transfer progress 100%"));
+        QVERIFY(Bytes(device.ReceivedImage()) == ReadAll(path).mid(4));
+    }
     QVERIFY(device.WaitForEnd(1, 2000));
 }
 

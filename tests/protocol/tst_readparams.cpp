@@ -25,6 +25,20 @@ MeterDevice::Transfer WithFault(Fault fault, int step, uint16_t type = 5)
 
 const QByteArray kOld("the file that was there before");
 
+// Plays the meter's data phase on a bare pty: bytes in FT_DATA frames of up to 16384, each
+// answered with FT_READY before the next goes.
+bool SendData(PtyPair &pty, const QByteArray &bytes)
+{
+    for (qsizetype at = 0; at < bytes.size(); at += 16384) {
+        const QByteArray part = bytes.mid(at, 16384);
+        QByteArray frame = QByteArray::fromHex("0003");
+        frame.append(char(part.size() >> 8)).append(char(part.size() & 0xFF)).append(part);
+        if (!pty.Send(frame) || pty.Receive(4, 2000).toHex() != "00020000")
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 class TestReadParams : public QObject
@@ -34,8 +48,8 @@ private slots:
     void fullImageInChunks();
     void smallChunksFillTheImageInOrder();
     void dataBeforeIdentIsKept();
-    void earlyEndWritesZeroPaddedImage_data();
-    void earlyEndWritesZeroPaddedImage();
+    void earlyEndKeepsTheOldFile_data();
+    void earlyEndKeepsTheOldFile();
     void faultsEndWithoutTouchingTheFile_data();
     void faultsEndWithoutTouchingTheFile();
     void garbledHeaderIsOutlived();
@@ -105,38 +119,41 @@ void TestReadParams::dataBeforeIdentIsKept()
     QCOMPARE(pty.Receive(4, 2000).toHex(), QByteArray("00020000"));
     QVERIFY(pty.Send(QByteArray::fromHex("0000000442010203")));
     QCOMPARE(pty.Receive(16, 2000).toHex(), QByteArray("00010000000b00040003ae6000020000"));
-    QVERIFY(pty.Send(QByteArray::fromHex("00030002DDEE00040000")));
+    const QByteArray rest = Bytes(MeterDevice::DefaultImage()).mid(3);
+    QVERIFY(SendData(pty, rest));
+    QVERIFY(pty.Send(QByteArray::fromHex("00040000")));
     QVERIFY(run.WaitEnded());
     QVERIFY(run.host.Success());
-    const QByteArray image = ReadAll(file);
-    QCOMPARE(image.size(), qsizetype(kImageSize));
-    QCOMPARE(image.left(6).toHex(), QByteArray("aabbccddee00"));
-    QCOMPARE(image.count('\0'), qsizetype(kImageSize - 5));
+    QCOMPARE(ReadAll(file), QByteArray::fromHex("AABBCC") + rest);
 }
 
-void TestReadParams::earlyEndWritesZeroPaddedImage_data()
+void TestReadParams::earlyEndKeepsTheOldFile_data()
 {
     QTest::addColumn<int>("chunks");
     QTest::newRow("before any data") << 0;
     QTest::newRow("after 3 chunks") << 3;
+    QTest::newRow("one chunk short") << 14;
 }
 
-void TestReadParams::earlyEndWritesZeroPaddedImage()
+void TestReadParams::earlyEndKeepsTheOldFile()
 {
+    // A meter that ends before the whole image is in has not given its database: a zero-padded
+    // image would replace a good file with a bad one and be reported as read.
     QFETCH(int, chunks);
     MeterDevice meter({}, WithFault(Fault::EarlyEnd, chunks));
     QVERIFY(meter.Start());
-    const QString file = m_dir.filePath("partial.bin");
+    QTemporaryDir dir;
+    const QString file = dir.filePath("partial.bin");
     QVERIFY(WriteAll(file, kOld));
     WorkerRun run;
     QVERIFY(run.Start(TK_READ_PARAMS, file, meter));
     QVERIFY(run.WaitEnded());
-    QVERIFY(run.host.Success());
-    const QByteArray image = ReadAll(file);
-    QCOMPARE(image.size(), qsizetype(kImageSize));
-    QVERIFY(image.left(chunks * 16384) == Bytes(MeterDevice::DefaultImage()).left(chunks * 16384));
-    QVERIFY(image.mid(chunks * 16384) == QByteArray(kImageSize - chunks * 16384, '\0'));
-    QCOMPARE(run.host.Texts().back(), QStringLiteral("transfer progress 100%"));
+    QCOMPARE(run.host.DoneCount(), 1);
+    QVERIFY(!run.host.Success());
+    QCOMPARE(run.prompts.MessageTexts(), QStringList{Code(2)});
+    QCOMPARE(ReadAll(file), kOld);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"partial.bin"});
+    QVERIFY(run.host.Texts().back() != QStringLiteral("transfer progress 100%"));
 }
 
 void TestReadParams::faultsEndWithoutTouchingTheFile_data()
@@ -291,6 +308,7 @@ void TestReadParams::folderGoneBeforeTheEnd()
     QCOMPARE(pty.Receive(4, 2000).toHex(), QByteArray("000e0000"));
     QVERIFY(pty.Send(QByteArray::fromHex("0000000442010203")));
     QCOMPARE(pty.Receive(16, 2000).size(), 16);
+    QVERIFY(SendData(pty, Bytes(MeterDevice::DefaultImage())));
     QVERIFY(QDir(folder).removeRecursively());
     QVERIFY(pty.Send(QByteArray::fromHex("00040000")));
     QVERIFY(run.WaitEnded());

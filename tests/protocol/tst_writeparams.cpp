@@ -39,7 +39,8 @@ private slots:
     void wrongLengthIsRefusedBeforeAnyFrame();
     void missingFileLeavesTheDialogOpen();
     void silenceIsCodeEightAndStillEnds();
-    void earlyEndIsSuccess();
+    void earlyEnd_data();
+    void earlyEnd();
     void errorsAndTheirCodes_data();
     void errorsAndTheirCodes();
     void stoppedMidTransferStillEnds();
@@ -135,18 +136,34 @@ void TestWriteParams::silenceIsCodeEightAndStillEnds()
     QVERIFY(meter.WaitForEnd(1, 2000));
 }
 
-void TestWriteParams::earlyEndIsSuccess()
+void TestWriteParams::earlyEnd_data()
 {
-    MeterDevice meter({}, WithFault(Fault::EarlyEnd, 3));
+    QTest::addColumn<int>("step");
+    QTest::addColumn<bool>("success");
+    QTest::newRow("after 3 chunks") << 3 << false;
+    QTest::newRow("before the last chunk") << 14 << false;
+    QTest::newRow("instead of asking for more") << 15 << true;
+}
+
+void TestWriteParams::earlyEnd()
+{
+    // FT_END from the meter ends the transfer; it is a success only once the whole file is out.
+    QFETCH(int, step);
+    QFETCH(bool, success);
+    MeterDevice meter({}, WithFault(Fault::EarlyEnd, step));
     QVERIFY(meter.Start());
     WorkerRun run;
     QVERIFY(run.Start(TK_WRITE_PARAMS, m_db, meter));
     QVERIFY(run.WaitEnded());
-    QVERIFY(run.host.Success());
-    QCOMPARE(run.prompts.MessageCount(), 0);
-    // The bar jumps to 100; the text stays where the last chunk left it.
-    QCOMPARE(run.host.Progress().back(), 100);
-    QCOMPARE(run.host.Texts().back(), QStringLiteral("transfer progress 13%"));
+    QCOMPARE(run.host.DoneCount(), 1);
+    QCOMPARE(run.host.Success(), success);
+    QCOMPARE(run.prompts.MessageTexts(), success ? QStringList() : QStringList{Code(7)});
+    if (success) {
+        // The bar jumps to 100; the text stays where the last chunk left it.
+        QCOMPARE(run.host.Progress().back(), 100);
+        QCOMPARE(run.host.Texts().back(), QStringLiteral("transfer progress 93%"));
+        QVERIFY(Bytes(meter.ReceivedImage()) == ReadAll(m_db));
+    }
     QVERIFY(meter.WaitForEnd(1, 2000)); // the PC answers the meter's FT_END with its own
 }
 
