@@ -28,8 +28,8 @@ echo "== Static checks"
 scripts/tidy.sh build
 
 echo "== Fuzzing"
-# A short run of the database fuzzer when clang is there (clang and libclang-rt-14-dev are
+# A short run of every fuzz target when clang is there (clang and libclang-rt-14-dev are
 # optional Debian packages; without them this step is skipped).
 if command -v clang++ >/dev/null; then
-    scripts/fuzz.sh database 20
+    scripts/fuzz.sh 20
 fi
