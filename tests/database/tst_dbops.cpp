@@ -107,6 +107,7 @@ private slots:
         const int gone = AddSat(db, "ASTRA 1KR", 192);
         const int keepTp = AddTp(db, keep, 11034000);
         std::vector<int> tps;
+        tps.reserve(4);
         for (int i = 0; i < 4; ++i)
             tps.push_back(AddTp(db, gone, 10700000 + 1000 * quint32(i)));
         // Channels of every kind, interleaved with the other satellite's, in several groups.

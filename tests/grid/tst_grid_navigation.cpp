@@ -10,7 +10,7 @@ namespace {
 struct Window {
     QWidget top;
     TestGrid *grid;
-    explicit Window(int rows = 5, QVector<int> widths = {50, 80, 60, 60}, QSize size = {400, 250})
+    explicit Window(int rows = 5, const QVector<int> &widths = {50, 80, 60, 60}, QSize size = {400, 250})
     {
         top.resize(size);
         grid = new TestGrid(&top);
