@@ -215,8 +215,11 @@ public:
             p.transfer.fault = Fault::HangUp;
             break;
         case 10:
+            // On a line fast enough to stay out of the way a transfer takes milliseconds; at
+            // 200000 bytes/s it takes about a second, and the button comes at any moment of it.
             p.fault = "cancel";
-            p.cancelAtMs = Uniform(0, 60);
+            p.config.bytesPerSecond = 200000;
+            p.cancelAtMs = Uniform(0, 1300);
             break;
         case 11: {
             static const HelloFault hello[] = {HelloFault::Silence, HelloFault::Garbage, HelloFault::HangUp,
