@@ -24,12 +24,12 @@ export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 (cd build-asan && ctest --output-on-failure -j"$jobs")
 unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
-echo "== Static checks"
-scripts/tidy.sh build
-
 echo "== Fuzzing"
-# A short run of the database fuzzer when clang is there (clang and libclang-rt-14-dev are
+# A short run of every fuzz target when clang is there (clang and libclang-rt-14-dev are
 # optional Debian packages; without them this step is skipped).
 if command -v clang++ >/dev/null; then
-    scripts/fuzz.sh database 20
+    scripts/fuzz.sh 20
 fi
+
+echo "== Static checks"
+scripts/tidy.sh build

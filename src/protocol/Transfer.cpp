@@ -291,6 +291,13 @@ int ReadParamsThread(const TransferJob &job)
             s.Text(ProgressText(Percent(received, kImageSize)));
             break;
         case FT_END:
+            if (received < kImageSize) {
+                // The meter stopped short: a zero-padded image is no database and must not
+                // replace the file that is there, nor be reported as read.
+                s.Say(kCode2);
+                running = false;
+                break;
+            }
             s.Progress(100);
             s.Text(ProgressText(100));
             if (out.write(reinterpret_cast<const char *>(image.data()), kImageSize) != qint64(kImageSize)
@@ -401,6 +408,12 @@ int WriteParamsThread(const TransferJob &job)
             break;
         }
         case FT_END:
+            if (remaining > 0) {
+                // The meter gave up before it had the whole file: no success to report.
+                s.Say(kCode7);
+                running = false;
+                break;
+            }
             s.Progress(100); // the text keeps its last value
             success = true;
             running = false;
@@ -508,6 +521,12 @@ int LoadSoftwareThread(const TransferJob &job)
             break;
         }
         case FT_END:
+            if (remaining > 0) {
+                // The meter gave up before it had the whole image: no success to report.
+                s.Say(kCode4);
+                running = false;
+                break;
+            }
             s.Progress(100);
             s.Text(ProgressText(100));
             success = true;

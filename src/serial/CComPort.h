@@ -25,8 +25,9 @@ public:
     void SetTimeouts(uint32_t readInterval, uint32_t readMultiplier, uint32_t readConstant,
                      uint32_t writeMultiplier, uint32_t writeConstant);
     bool Open();
-    bool Read(void *buffer, uint32_t count, uint32_t &got);
-    bool Write(const void *buffer, uint32_t count, uint32_t &written);
+    // Virtual so that a harness can put a scripted line in the device's place.
+    virtual bool Read(void *buffer, uint32_t count, uint32_t &got);
+    virtual bool Write(const void *buffer, uint32_t count, uint32_t &written);
     bool Close();
 
     // Opens this device path instead of the one COM<n> resolves to (tests, emulator).
@@ -47,10 +48,13 @@ public:
     // The device path the last Open used or would use.
     QString DevicePath() const;
 
+protected:
+    // The device error box for errno err, through the prompts set with SetPrompts.
+    void ReportError(int err);
+
 private:
     enum class Wait { Ready, TimedOut, Cancelled, Error };
     Wait WaitFor(short events, int64_t deadlineMs);
-    void ReportError(int err);
     bool ConfigureLine();
 
     int m_port = 0;

@@ -45,6 +45,174 @@ private slots:
         QCOMPARE(db.ToBytes(), before);
     }
 
+    void deletingTheOnlySatellite()
+    {
+        ParamDatabase db;
+        const int s = AddSat(db, "ASTRA 2E", 282);
+        QVERIFY(db.DeleteSatellite(s));
+        const SatelliteHeader &h = db.SatHeader();
+        QCOMPARE(h.First(), NO_SATELLITE);
+        QCOMPARE(h.Last(), NO_SATELLITE);
+        QCOMPARE(h.Count(), 0);
+        QCOMPARE(h.FreeFirst(), s);
+        QCOMPARE(db.SatelliteAt(s)->InUse(), 0);
+        QCOMPARE(db.SatelliteAt(s)->Name(), QByteArray("ASTRA 2E"));   // kept as it was
+        QCOMPARE(db.SatelliteAt(s + 1)->Prev(), s);
+        VERIFY_CONSISTENT(db);
+        // A free slot is refused by every satellite operation.
+        SatelliteRecord rec;
+        QVERIFY(!db.DeleteSatellite(s));
+        QVERIFY(!db.GetSatellite(s, rec));
+        QVERIFY(!db.SetSatellite(s, rec));
+        QVERIFY(!db.AppendTransponder(s, 0));
+    }
+
+    void deletingASatelliteWithTranspondersAndChannels()
+    {
+        ParamDatabase db;
+        const int keep = AddSat(db, "HOTBIRD 13C", 130);
+        const int gone = AddSat(db, "ASTRA 1KR", 192);
+        const int keepTp = AddTp(db, keep, 11034000);
+        std::vector<int> tps;
+        tps.reserve(4);
+        for (int i = 0; i < 4; ++i)
+            tps.push_back(AddTp(db, gone, 10700000 + 1000 * quint32(i)));
+        // Channels of every kind, interleaved with the other satellite's, in several groups.
+        std::vector<int> goneChannels;
+        for (int i = 0; i < 16; ++i) {
+            AddChannel(db, keepTp, keep, i % 4, (i * 5) & 0xF);
+            goneChannels.push_back(AddChannel(db, tps[size_t(i % 4)], gone, (i + 1) % 4, i & 0xF));
+        }
+        VERIFY_CONSISTENT(db);
+        const int tpCountBefore = db.TpHeader().Count();
+        const std::vector<int> freeBefore = FreeTransponders(db);
+
+        QVERIFY(db.DeleteSatellite(gone));
+        VERIFY_CONSISTENT(db);
+        QCOMPARE(db.TpHeader().Count(), tpCountBefore - 4);
+        // Deleted first to last, each put at the front: the last one deleted leads the chain.
+        std::vector<int> expectFree(tps.rbegin(), tps.rend());
+        expectFree.insert(expectFree.end(), freeBefore.begin(), freeBefore.end());
+        QCOMPARE(FreeTransponders(db), expectFree);
+        for (int c : goneChannels)
+            QCOMPARE(db.ChannelAt(c)->InUse(), 0);
+        for (bool kind1 : {true, false})
+            for (int c : ChannelChain(db, kind1))
+                QCOMPARE(db.ChannelAt(c)->Satellite(), keep);
+        for (int g = 0; g < GROUP_COUNT; ++g)
+            for (int c : GroupChain(db, g))
+                QCOMPARE(db.ChannelAt(c)->Satellite(), keep);
+        QCOMPARE(db.ChHeader().Kind1Count() + db.ChHeader().OtherCount(), 16);
+        QCOMPARE(db.SatHeader().Count(), 1);
+        QCOMPARE(db.SatelliteChain().indices, std::vector<int>{keep});
+        QVERIFY(db.SatelliteChain().complete);
+        QVERIFY(db.TransponderChain(keep).complete);
+        QVERIFY(!db.TransponderChain(gone).complete);   // a free slot has no chain to walk
+    }
+
+    void channelsOfEveryKindLeaveTheRightChains_data()
+    {
+        QTest::addColumn<int>("kind");
+        for (int k = 0; k < 4; ++k)
+            QTest::addRow("kind %d", k) << k;
+    }
+
+    void channelsOfEveryKindLeaveTheRightChains()
+    {
+        QFETCH(int, kind);
+        ParamDatabase db;
+        const int s = AddSat(db, "EUTELSAT 7B", 70);
+        const int tp = AddTp(db, s, 11000000);
+        const int other = AddTp(db, s, 12000000);
+        for (int k = 0; k < 4; ++k)
+            AddChannel(db, other, s, k, 0);
+        const int victim = AddChannel(db, tp, s, kind, 0);
+        for (int k = 0; k < 4; ++k)
+            AddChannel(db, other, s, k, 0);
+        const bool kind1 = kind == 1;
+        const int kind1Before = db.ChHeader().Kind1Count();
+        const int otherBefore = db.ChHeader().OtherCount();
+
+        QVERIFY(db.DeleteChannelsOfTransponder(tp));
+        VERIFY_CONSISTENT(db);
+        QCOMPARE(db.ChannelAt(victim)->InUse(), 0);
+        QCOMPARE(db.ChHeader().FreeFirst(), victim);
+        QCOMPARE(db.ChHeader().Kind1Count(), kind1Before - (kind1 ? 1 : 0));
+        QCOMPARE(db.ChHeader().OtherCount(), otherBefore - (kind1 ? 0 : 1));
+        const SatelliteRecord &sat = *db.SatelliteAt(s);
+        QCOMPARE(sat.Kind1Count(), 2);
+        QCOMPARE(sat.OtherCount(), 6);
+    }
+
+    void channelInGroupsZeroAndTwo()
+    {
+        ParamDatabase db;
+        const int s = AddSat(db, "TURKSAT 4A", 420);
+        const int tp = AddTp(db, s, 11000000);
+        const int other = AddTp(db, s, 11500000);
+        const int a = AddChannel(db, other, s, 0, 0b0101);
+        const int both = AddChannel(db, tp, s, 2, 0b110101);   // bits 4 and 5 have no chain
+        const int b = AddChannel(db, other, s, 3, 0b0111);
+        const int g0 = db.ChHeader().GroupCount(0), g1 = db.ChHeader().GroupCount(1),
+                  g2 = db.ChHeader().GroupCount(2);
+
+        QVERIFY(db.DeleteChannel(both));
+        VERIFY_CONSISTENT(db);
+        QCOMPARE(db.ChHeader().GroupCount(0), g0 - 1);
+        QCOMPARE(db.ChHeader().GroupCount(1), g1);
+        QCOMPARE(db.ChHeader().GroupCount(2), g2 - 1);
+        QCOMPARE(GroupChain(db, 0), (std::vector<int>{a, b}));
+        QCOMPARE(GroupChain(db, 2), (std::vector<int>{a, b}));
+        QCOMPARE(db.ChannelAt(b)->GroupPrev(2), a);
+        QCOMPARE(db.ChannelAt(both)->Groups(), 0b110101);   // the mask itself is kept
+
+        // A free channel: nothing to do, and that is success.
+        const QByteArray before = db.ToBytes();
+        QVERIFY(db.DeleteChannel(both));
+        QVERIFY(db.DeleteChannel(NO_CHANNEL));
+        QCOMPARE(db.ToBytes(), before);
+    }
+
+    void releaseTransponderOnUnlinkedAndFreeRecords()
+    {
+        ParamDatabase db;
+        const int s = AddSat(db, "ASTRA 3B", 235);
+        const int t0 = AddTp(db, s, 11000000);
+        const int t1 = AddTp(db, s, 11100000);
+        const int c = AddChannel(db, t1, s, 1, 0b1000);
+        VERIFY_CONSISTENT(db);
+
+        // What Apply does: forget the chain, then release the rows marked for deletion.
+        SatelliteRecord rec;
+        QVERIFY(db.GetSatellite(s, rec));
+        db.TpHeader().SetCount(db.TpHeader().Count() - rec.TpCount());
+        rec.SetFirstTp(NO_TRANSPONDER);
+        rec.SetLastTp(NO_TRANSPONDER);
+        rec.SetTpCount(0);
+        QVERIFY(db.SetSatellite(s, rec));
+        const int countBefore = db.TpHeader().Count();
+
+        QVERIFY(db.ReleaseTransponder(t1));
+        QCOMPARE(db.TpHeader().Count(), countBefore);
+        QCOMPARE(db.TpHeader().FreeFirst(), t1);
+        QCOMPARE(db.TransponderAt(t1)->InUse(), 0);
+        QCOMPARE(db.ChannelAt(c)->InUse(), 0);
+        QVERIFY(db.AppendTransponder(s, t0));
+        VERIFY_CONSISTENT(db);
+
+        // Already free: nothing changes.
+        const QByteArray before = db.ToBytes();
+        QVERIFY(db.ReleaseTransponder(t1));
+        QCOMPARE(db.ToBytes(), before);
+        QVERIFY(!db.ReleaseTransponder(NO_TRANSPONDER));
+
+        // Still on a chain: taken off it, counts lowered.
+        QVERIFY(db.ReleaseTransponder(t0));
+        QCOMPARE(db.SatelliteAt(s)->TpCount(), 0);
+        QCOMPARE(db.TpHeader().Count(), 0);
+        VERIFY_CONSISTENT(db);
+    }
+
     void allocateFromOneAndFromNone()
     {
         ParamDatabase db;

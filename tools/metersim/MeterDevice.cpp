@@ -143,8 +143,9 @@ void MeterDevice::Answer(uint16_t type, const uint8_t *payload, uint16_t size)
         SendFrame(kEnd);
         return;
     case Fault::BigFrame: {
+        // The answer's first bytes padded (or cut) to 200: a frame too big for the PC's buffer.
         std::vector<uint8_t> big(200, 0);
-        std::copy(payload, payload + size, big.begin());
+        std::copy(payload, payload + std::min<size_t>(size, big.size()), big.begin());
         SendFrame(type, big.data(), uint16_t(big.size()));
         if (Pause(1000))
             SendFrame(type, payload, size);

@@ -1,0 +1,310 @@
+// Fuzz target for the three transfer workers: the input picks a worker and its file and
+// scripts what the meter says; the worker runs against a scripted port that plays the meter's
+// replies and keeps what the PC sent. Questions are answered from the input.
+//
+// Input: byte 0 the kind (11, 10, 6, 8, 7, 9), byte 1 flags (bits 0-1 answers to the
+// questions, bit 2 the line is cancelled rather than hung up when the script ends, bit 3 a
+// database file one byte short, bit 4 an update file without its 'B'), bytes 2-3 the update
+// image length, byte 4 the update's version. The rest is the meter's script, one operation a
+// byte (low 4 bits) with its arguments after it: 0 FT_IDENT (4 bytes word), 1 FT_READY,
+// 2 FT_END, 3 FT_DATA (2 bytes length, up to 16384), 4 FT_DATA of 16384, 5 FT_READY x n,
+// 6 FT_DATA of 16384 x n (1 byte n), 7 any type (2 bytes type, 1 byte length), 8 raw bytes
+// (1 byte count, the bytes), 9 an FT_DATA header announcing more than 16384, 10 a frame cut
+// short, 11 an FT_IDENT without its word, 12-15 FT_READY.
+//
+// Checked for every run: the sanitizers (no frame stored past a buffer), the worker returns
+// (libFuzzer's time-out), a run ends with exactly one TransferDone unless it was cancelled,
+// a read's target holds either the old file or the whole new image and no temporary file is
+// left, a successful write or load put every byte of its file on the line in order, a
+// successful read stored exactly the data the meter sent, and a refused file sends nothing.
+#include "ScriptedPort.h"
+
+#include "protocol/Frame.h"
+#include "protocol/Transfer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+void Check(bool ok, const char *what)
+{
+    if (!ok) {
+        std::fprintf(stderr, "transfer worker: %s\n", what);
+        std::abort();
+    }
+}
+
+uint8_t Pattern(size_t i)
+{
+    return uint8_t((i * 131u) ^ (i >> 9) ^ 0x5A);
+}
+
+QByteArray PatternBytes(size_t n, size_t from = 0)
+{
+    QByteArray b(qsizetype(n), '\0');
+    for (size_t i = 0; i < n; ++i)
+        b[qsizetype(i)] = char(Pattern(from + i));
+    return b;
+}
+
+bool WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class Input
+{
+public:
+    Input(const uint8_t *data, size_t size) : m_data(data), m_size(size) {}
+    bool Done() const { return m_pos >= m_size; }
+    uint8_t Byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
+    uint16_t Word() { return uint16_t(Byte() << 8 | Byte()); }
+
+private:
+    const uint8_t *m_data;
+    size_t m_size;
+    size_t m_pos = 0;
+};
+
+// The meter's side of the line, built from the script. While only whole, well-formed frames
+// are on it, the data a read must store is known.
+struct MeterScript {
+    std::vector<uint8_t> line;
+    bool exact = true;
+    bool ended = false;     // an FT_END has been put on the line
+    QByteArray dataBeforeEnd; // FT_DATA payloads before the first FT_END
+    size_t patternAt = 0;
+
+    void Header(uint16_t type, uint16_t length)
+    {
+        line.push_back(uint8_t(type >> 8));
+        line.push_back(uint8_t(type));
+        line.push_back(uint8_t(length >> 8));
+        line.push_back(uint8_t(length));
+    }
+    void Empty(uint16_t type)
+    {
+        Header(type, 0);
+        if (type == FT_END)
+            ended = true;
+    }
+    void Data(uint16_t length)
+    {
+        Header(FT_DATA, length);
+        const QByteArray payload = PatternBytes(length, patternAt);
+        patternAt += length + 7; // successive chunks differ, so a repeated or shifted one shows
+        line.insert(line.end(), payload.begin(), payload.end());
+        if (!ended)
+            dataBeforeEnd += payload;
+    }
+};
+
+MeterScript BuildScript(Input &in)
+{
+    MeterScript s;
+    while (!in.Done() && s.line.size() < (4u << 20)) {
+        const uint8_t op = in.Byte() & 0x0F;
+        switch (op) {
+        case 0: {
+            s.Header(FT_IDENT, 4);
+            for (int i = 0; i < 4; ++i)
+                s.line.push_back(in.Byte());
+            break;
+        }
+        case 2:
+            s.Empty(FT_END);
+            break;
+        case 3:
+            s.Data(uint16_t(in.Word() % (kMaxPayload + 1)));
+            break;
+        case 4:
+            s.Data(kMaxPayload);
+            break;
+        case 5:
+            for (int n = in.Byte() % 16 + 1; n > 0; --n)
+                s.Empty(FT_READY);
+            break;
+        case 6:
+            for (int n = in.Byte() % 16 + 1; n > 0; --n)
+                s.Data(kMaxPayload);
+            break;
+        case 7: {
+            const uint16_t type = in.Word();
+            const uint8_t length = in.Byte();
+            s.Header(type, length);
+            const QByteArray payload = PatternBytes(length);
+            s.line.insert(s.line.end(), payload.begin(), payload.end());
+            s.exact = false;
+            break;
+        }
+        case 8:
+            for (int n = in.Byte() % 32 + 1; n > 0; --n)
+                s.line.push_back(in.Byte());
+            s.exact = false;
+            break;
+        case 9:
+            s.Header(FT_DATA, uint16_t(kMaxPayload + 1 + in.Word() % (0xFFFF - kMaxPayload)));
+            s.exact = false;
+            break;
+        case 10: {
+            const uint8_t length = in.Byte();
+            s.Header(uint16_t(in.Byte() % 6), length);
+            const QByteArray part = PatternBytes(length / 2);
+            s.line.insert(s.line.end(), part.begin(), part.end());
+            s.exact = false;
+            break;
+        }
+        case 11:
+            s.Header(FT_IDENT, 2);
+            s.line.push_back(0x42);
+            s.line.push_back(0x01);
+            break;
+        default:
+            s.Empty(FT_READY);
+            break;
+        }
+    }
+    return s;
+}
+
+// The FT_DATA payloads in what the PC sent, in order; the PC's own frames are always whole.
+QByteArray SentData(const std::vector<uint8_t> &sent)
+{
+    QByteArray data;
+    size_t at = 0;
+    while (at + kFrameHeader <= sent.size()) {
+        const uint16_t type = GetU16BE(&sent[at]);
+        const uint16_t length = GetU16BE(&sent[at + 2]);
+        Check(at + kFrameHeader + length <= sent.size(), "the PC sent a frame cut short");
+        if (type == FT_DATA)
+            data.append(reinterpret_cast<const char *>(&sent[at + kFrameHeader]), length);
+        at += kFrameHeader + length;
+    }
+    Check(at == sent.size(), "the PC sent a partial header");
+    return data;
+}
+
+class CountingHost final : public TransferHost
+{
+public:
+    void SetProgress(int percent) override { Check(percent >= 0 && percent <= 100, "progress out of range"); }
+    void SetProgressText(const QString &) override {}
+    void TransferDone(bool ok, int) override
+    {
+        ++done;
+        success = ok;
+    }
+    int done = 0;
+    bool success = false;
+};
+
+struct Files {
+    QTemporaryDir dir;
+    QString database;      // 241248 bytes
+    QString shortDatabase; // one byte less
+    QByteArray databaseBytes;
+    Files()
+    {
+        Check(dir.isValid(), "no temporary folder");
+        databaseBytes = PatternBytes(kImageSize, 1000);
+        database = dir.filePath("db.bin");
+        shortDatabase = dir.filePath("short.bin");
+        Check(WriteFile(database, databaseBytes) && WriteFile(shortDatabase, databaseBytes.left(kImageSize - 1)),
+              "cannot write the database files");
+    }
+};
+
+const QByteArray kOld("the file that was there before");
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static Files files;
+    static const int kinds[] = {TK_READ_PARAMS, TK_WRITE_PARAMS, TK_LOAD_SOFTWARE, 8, 7, 9};
+
+    Input in(data, size);
+    const int kind = kinds[in.Byte() % 6];
+    const uint8_t flags = in.Byte();
+    const uint16_t updateLength = in.Word();
+    const uint8_t version = in.Byte();
+    const MeterScript script = BuildScript(in);
+
+    QDir folder(files.dir.path());
+    QString path;
+    QByteArray image; // what a write or load must put on the line
+    bool refused = false;
+    switch (kind) {
+    case TK_WRITE_PARAMS:
+        path = flags & 8 ? files.shortDatabase : files.database;
+        image = files.databaseBytes;
+        refused = flags & 8;
+        break;
+    case TK_LOAD_SOFTWARE:
+    case 8: {
+        image = PatternBytes(updateLength, 77);
+        const char word[4] = {char(version), 0, 0x01, char(flags & 16 ? 0x41 : 0x42)};
+        path = files.dir.filePath("update.bin");
+        Check(WriteFile(path, QByteArray(word, 4) + image), "cannot write the update file");
+        refused = kind == TK_LOAD_SOFTWARE && (flags & 16);
+        break;
+    }
+    default:
+        path = files.dir.filePath("read.bin");
+        Check(WriteFile(path, kOld), "cannot write the old file");
+        break;
+    }
+    const QStringList before = folder.entryList(QDir::Files | QDir::Hidden);
+
+    const bool cancelAtEnd = flags & 4;
+    ScriptedPort port(script.line.data(), script.line.size(),
+                      cancelAtEnd ? ScriptedPort::AtEnd::Cancel : ScriptedPort::AtEnd::HangUp);
+    ScriptedPrompts prompts(flags & 3);
+    port.SetPrompts(&prompts);
+    CountingHost host;
+    TransferStop stop;
+    TransferJob job;
+    job.kind = kind;
+    job.path = path;
+    job.port = &port;
+    job.prompts = &prompts;
+    job.host = &host;
+    job.stop = &stop;
+    const int rc = RunTransfer(job);
+
+    Check(rc == 0, "a worker could not open its file");
+    Check(host.done <= 1, "more than one TransferDone");
+    Check(host.done == 1 || port.IsCancelled(), "a run that was not cancelled ended without TransferDone");
+    if (refused)
+        Check(port.Sent().empty() && !host.success, "a refused file went on the line");
+    if (kind == TK_WRITE_PARAMS || kind == TK_LOAD_SOFTWARE || kind == 8) {
+        if (host.success)
+            Check(SentData(port.Sent()) == image, "success without every byte of the file sent in order");
+        else
+            SentData(port.Sent());
+    } else {
+        const QByteArray now = ReadFile(path);
+        if (host.success) {
+            Check(now.size() == qsizetype(kImageSize), "a read succeeded without a whole image");
+            if (script.exact)
+                Check(now == script.dataBeforeEnd, "a read stored other data than the meter sent");
+        } else {
+            Check(now == kOld, "a failed read touched the old file");
+        }
+    }
+    Check(folder.entryList(QDir::Files | QDir::Hidden) == before, "a file was left behind");
+    return 0;
+}
