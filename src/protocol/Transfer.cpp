@@ -176,6 +176,46 @@ private:
     WorkerPrompts m_portPrompts;
 };
 
+// The file going out in FT_DATA chunks, one per FT_READY of the meter, with the bar at
+// (chunks sent x 100 / chunk count) as each goes.
+class ChunkSender
+{
+public:
+    ChunkSender(QFile &file, qint64 length)
+        : m_file(file), m_remaining(length), m_chunks((length + kChunkSize - 1) / kChunkSize),
+          m_chunk(kChunkSize) {}
+
+    bool AllSent() const { return m_remaining == 0; }
+
+    // Sends the next chunk; the frame's size on the wire, or 0 when the file could not be read.
+    qint64 SendNext(Session &s)
+    {
+        const qint64 n = std::min<qint64>(m_remaining, kChunkSize);
+        m_remaining -= n;
+        if (m_file.read(reinterpret_cast<char *>(m_chunk.data()), n) != n) {
+            s.Say(kCannotRead);
+            return 0;
+        }
+        const int percent = m_chunks ? int(m_step / m_chunks) : 0;
+        s.Progress(percent);
+        s.Text(ProgressText(percent));
+        Frame data;
+        data.type = FT_DATA;
+        data.param1 = uint32_t(n);
+        data.data = m_chunk.data();
+        s.Send(data);
+        m_step += 100;
+        return 4 + n;
+    }
+
+private:
+    QFile &m_file;
+    qint64 m_remaining;
+    const qint64 m_chunks;
+    qint64 m_step = 0;
+    std::vector<uint8_t> m_chunk;
+};
+
 // Why a file could not be written, in the system's words.
 QString WriteFailure(const QFileDevice &file, const QString &path)
 {
@@ -339,13 +379,10 @@ int WriteParamsThread(const TransferJob &job)
     // the line. The meter's time to answer starts when they are, at 115200 baud.
     auto lineDue = [](qint64 bytes) { return NowMs() + bytes * 1000 / kLineBytesPerSecond; };
     int64_t lineDone = lineDue(4);
-    qint64 remaining = length;
-    const qint64 chunks = (length + kChunkSize - 1) / kChunkSize;
-    qint64 step = 0;
+    ChunkSender sender(file, length);
     s.Text(ProgressText(0));
 
     uint8_t rx[kSmallRxBuffer];
-    std::vector<uint8_t> chunk(kChunkSize);
     bool hello = false;
     bool success = false;
     bool running = true;
@@ -381,34 +418,23 @@ int WriteParamsThread(const TransferJob &job)
             hello = true;
             break;
         case FT_READY: {
-            if (remaining == 0) {
+            if (sender.AllSent()) {
                 s.Progress(100);
                 s.Text(ProgressText(100));
                 success = true;
                 running = false;
                 break;
             }
-            const qint64 n = std::min<qint64>(remaining, kChunkSize);
-            remaining -= n;
-            if (file.read(reinterpret_cast<char *>(chunk.data()), n) != n) {
-                s.Say(kCannotRead);
+            const qint64 sent = sender.SendNext(s);
+            if (!sent) {
                 running = false;
                 break;
             }
-            const int percent = chunks ? int(step / chunks) : 0;
-            s.Progress(percent);
-            s.Text(ProgressText(percent));
-            Frame data;
-            data.type = FT_DATA;
-            data.param1 = uint32_t(n);
-            data.data = chunk.data();
-            s.Send(data);
-            lineDone = lineDue(4 + n);
-            step += 100;
+            lineDone = lineDue(sent);
             break;
         }
         case FT_END:
-            if (remaining > 0) {
+            if (!sender.AllSent()) {
                 // The meter gave up before it had the whole file: no success to report.
                 s.Say(kCode7);
                 running = false;
@@ -452,9 +478,7 @@ int LoadSoftwareThread(const TransferJob &job)
 
     s.Send(FT_HELLO);
     const qint64 image = length - 4;
-    qint64 remaining = image;
-    const qint64 chunks = (image + kChunkSize - 1) / kChunkSize;
-    qint64 step = 0;
+    ChunkSender sender(file, image);
     s.Text(ProgressText(0));
 
     Frame start;
@@ -463,7 +487,6 @@ int LoadSoftwareThread(const TransferJob &job)
     start.param2 = uint32_t(image);
 
     uint8_t rx[kSmallRxBuffer];
-    std::vector<uint8_t> chunk(kChunkSize);
     bool hello = false;
     bool success = false;
     bool running = true;
@@ -497,31 +520,17 @@ int LoadSoftwareThread(const TransferJob &job)
             s.Send(start);
             break;
         case FT_READY: {
-            if (remaining == 0) {
+            if (sender.AllSent()) {
                 success = true; // bar and text keep their last values
                 running = false;
                 break;
             }
-            const qint64 n = std::min<qint64>(remaining, kChunkSize);
-            remaining -= n;
-            if (file.read(reinterpret_cast<char *>(chunk.data()), n) != n) {
-                s.Say(kCannotRead);
+            if (!sender.SendNext(s))
                 running = false;
-                break;
-            }
-            const int percent = chunks ? int(step / chunks) : 0;
-            s.Progress(percent);
-            s.Text(ProgressText(percent));
-            Frame data;
-            data.type = FT_DATA;
-            data.param1 = uint32_t(n);
-            data.data = chunk.data();
-            s.Send(data);
-            step += 100;
             break;
         }
         case FT_END:
-            if (remaining > 0) {
+            if (!sender.AllSent()) {
                 // The meter gave up before it had the whole image: no success to report.
                 s.Say(kCode4);
                 running = false;
