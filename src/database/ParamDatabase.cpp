@@ -122,17 +122,21 @@ const ChannelRecord *ParamDatabase::ChannelAt(int index) const
     return index >= 0 && index < NO_CHANNEL ? &m_img->channels[size_t(index)] : nullptr;
 }
 
-ParamDatabase::Chain ParamDatabase::SatelliteChain() const
+namespace {
+
+// A doubly linked chain of records in use, walked from first while every record links back to
+// the one before; complete when the walk ends at last.
+template <typename Records>
+ParamDatabase::Chain WalkChain(const Records &records, int first, int last, int none)
 {
-    Chain chain;
-    const auto &sats = m_img->satellites;
-    int prev = NO_SATELLITE;
+    ParamDatabase::Chain chain;
+    int prev = none;
     bool ok = true;
     const bool walked = ChainLinks::Walk(
-        m_img->satHeader.First(), NO_SATELLITE,
-        [&](int i) { return sats[size_t(i)].Next(); },
+        first, none,
+        [&](int i) { return records[size_t(i)].Next(); },
         [&](int i) {
-            const SatelliteRecord &r = sats[size_t(i)];
+            const auto &r = records[size_t(i)];
             if (!r.InUse() || r.Prev() != prev) {
                 ok = false;
                 return false;
@@ -141,35 +145,24 @@ ParamDatabase::Chain ParamDatabase::SatelliteChain() const
             prev = i;
             return true;
         });
-    chain.complete = walked && ok && prev == m_img->satHeader.Last();
+    chain.complete = walked && ok && prev == last;
     return chain;
+}
+
+} // namespace
+
+ParamDatabase::Chain ParamDatabase::SatelliteChain() const
+{
+    return WalkChain(m_img->satellites, m_img->satHeader.First(), m_img->satHeader.Last(), NO_SATELLITE);
 }
 
 ParamDatabase::Chain ParamDatabase::TransponderChain(int slot) const
 {
-    Chain chain;
     const int s = slot & 0xFF;
     if (!ValidSatellite(s))
-        return chain;
+        return {};
     const SatelliteRecord &sat = m_img->satellites[size_t(s)];
-    const auto &tps = m_img->transponders;
-    int prev = NO_TRANSPONDER;
-    bool ok = true;
-    const bool walked = ChainLinks::Walk(
-        sat.FirstTp(), NO_TRANSPONDER,
-        [&](int i) { return tps[size_t(i)].Next(); },
-        [&](int i) {
-            const TransponderRecord &r = tps[size_t(i)];
-            if (!r.InUse() || r.Prev() != prev) {
-                ok = false;
-                return false;
-            }
-            chain.indices.push_back(i);
-            prev = i;
-            return true;
-        });
-    chain.complete = walked && ok && prev == sat.LastTp();
-    return chain;
+    return WalkChain(m_img->transponders, sat.FirstTp(), sat.LastTp(), NO_TRANSPONDER);
 }
 
 bool ParamDatabase::ValidSatellite(int s) const
