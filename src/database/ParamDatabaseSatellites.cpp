@@ -5,23 +5,6 @@
 
 using namespace DbLayout;
 
-namespace {
-
-void ResetSatelliteChains(SatelliteRecord &r)
-{
-    r.SetFirstTp(NO_TRANSPONDER);
-    r.SetLastTp(NO_TRANSPONDER);
-    r.SetTpCount(0);
-    r.SetKind1First(NO_CHANNEL);
-    r.SetKind1Last(NO_CHANNEL);
-    r.SetOtherFirst(NO_CHANNEL);
-    r.SetOtherLast(NO_CHANNEL);
-    r.SetKind1Count(0);
-    r.SetOtherCount(0);
-}
-
-} // namespace
-
 bool ParamDatabase::AddSatellite(const SatelliteRecord &record, int &slot)
 {
     slot = NO_SATELLITE;
@@ -65,7 +48,7 @@ bool ParamDatabase::AddSatellite(const SatelliteRecord &record, int &slot)
     rec.SetSlot(f);
     rec.SetSetupByte(record.SetupByte());
     rec.SetInUse(1);
-    ResetSatelliteChains(rec);
+    rec.ClearChains();
 
     slot = f;
     h.SetCount(count + 1);
@@ -111,7 +94,7 @@ bool ParamDatabase::DeleteSatellite(int slot)
         rec.SetInUse(0);
         h.SetFreeFirst(s);
 
-        ResetSatelliteChains(rec);
+        rec.ClearChains();
         h.SetCount(h.Count() - 1);
         return true;
     });

@@ -40,6 +40,20 @@ struct SatelliteRecord
         return QByteArray(p, int(qstrnlen(p, NAME_SIZE)));
     }
 
+    // No transponders and no channels hang on the satellite.
+    void ClearChains()
+    {
+        SetFirstTp(DbLayout::NO_TRANSPONDER);
+        SetLastTp(DbLayout::NO_TRANSPONDER);
+        SetTpCount(0);
+        SetKind1First(DbLayout::NO_CHANNEL);
+        SetKind1Last(DbLayout::NO_CHANNEL);
+        SetOtherFirst(DbLayout::NO_CHANNEL);
+        SetOtherLast(DbLayout::NO_CHANNEL);
+        SetKind1Count(0);
+        SetOtherCount(0);
+    }
+
     // Stores the name up to and including its terminating zero, never more than 16 bytes (a
     // 16-character name has no terminator); the bytes after the terminator keep their content.
     void SetName(const QByteArray &name)

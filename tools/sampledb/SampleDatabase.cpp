@@ -94,15 +94,7 @@ private:
             r.SetName(QByteArray(e.name));
             r.SetPosition(e.position);
             r.SetSlot(slotOrder[size_t(k)]);
-            r.SetFirstTp(NO_TRANSPONDER);
-            r.SetLastTp(NO_TRANSPONDER);
-            r.SetTpCount(0);
-            r.SetKind1First(NO_CHANNEL);
-            r.SetKind1Last(NO_CHANNEL);
-            r.SetOtherFirst(NO_CHANNEL);
-            r.SetOtherLast(NO_CHANNEL);
-            r.SetKind1Count(0);
-            r.SetOtherCount(0);
+            r.ClearChains();
             m_liveSats.push_back(slotOrder[size_t(k)]);
         }
         SatelliteHeader &h = m_db.SatHeader();
