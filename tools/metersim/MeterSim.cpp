@@ -1,5 +1,7 @@
 #include "MeterSim.h"
 
+#include "protocol/Frame.h"
+
 #include <cerrno>
 #include <chrono>
 #include <algorithm>
@@ -13,22 +15,8 @@
 
 namespace {
 
-constexpr uint16_t kIdent = 0;
-constexpr uint16_t kHello = 14;
-
-void PutU16(uint8_t *p, uint16_t v)
-{
-    p[0] = uint8_t(v >> 8);
-    p[1] = uint8_t(v);
-}
-
-void PutU32(uint8_t *p, uint32_t v)
-{
-    p[0] = uint8_t(v >> 24);
-    p[1] = uint8_t(v >> 16);
-    p[2] = uint8_t(v >> 8);
-    p[3] = uint8_t(v);
-}
+constexpr uint16_t kIdent = FT_IDENT;
+constexpr uint16_t kHello = FT_HELLO;
 
 } // namespace
 
@@ -205,8 +193,8 @@ bool MeterSim::Send(const void *data, size_t size)
 bool MeterSim::SendFrame(uint16_t type, const void *payload, uint16_t size)
 {
     std::vector<uint8_t> frame(4 + size_t(size));
-    PutU16(frame.data(), type);
-    PutU16(frame.data() + 2, size);
+    PutU16BE(frame.data(), type);
+    PutU16BE(frame.data() + 2, size);
     if (size)
         std::memcpy(frame.data() + 4, payload, size);
     return Send(frame.data(), frame.size());
@@ -218,7 +206,7 @@ void MeterSim::AnswerHello()
     switch (config.helloFault) {
     case HelloFault::None: {
         uint8_t word[4];
-        PutU32(word, config.identWord);
+        PutU32BE(word, config.identWord);
         SendFrame(kIdent, word, 4);
         break;
     }
@@ -226,7 +214,7 @@ void MeterSim::AnswerHello()
         break;
     case HelloFault::IdentLength5: {
         uint8_t payload[5] = {0, 0, 0, 0, 0};
-        PutU32(payload, config.identWord);
+        PutU32BE(payload, config.identWord);
         SendFrame(kIdent, payload, 5);
         break;
     }
@@ -249,8 +237,8 @@ void MeterSim::Serve()
         uint8_t header[4];
         if (!Receive(header, 4))
             return;
-        const uint16_t type = uint16_t(header[0] << 8 | header[1]);
-        const uint16_t length = uint16_t(header[2] << 8 | header[3]);
+        const uint16_t type = GetU16BE(header);
+        const uint16_t length = GetU16BE(header + 2);
         std::vector<uint8_t> payload(length);
         if (length && !Receive(payload.data(), length))
             return;
