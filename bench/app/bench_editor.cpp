@@ -1,5 +1,6 @@
 // bench_editor: the editor's commands on a satellite holding most of the transponder table
 // (2400 of 2500 records are in use), timed through the main window on the offscreen platform. Run: build/bench/app/bench_editor
+#include "BenchTiming.h"
 #include "SampleDatabase.h"
 
 #include "app/CMeterDlg.h"
@@ -34,20 +35,6 @@ public:
     QString SaveFileName(const QString &) override { return {}; }
     QString file;
 };
-
-double MedianMs(int runs, const std::function<void()> &setup, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        setup();
-        QElapsedTimer t;
-        t.start();
-        work();
-        times.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // transponders carry all 4000 channels, with the channel chains in the order that costs most.
 // For comparison it also times the channel deletion done by restarting every walk at the head
 // of the chain after each deletion.
+#include "BenchTiming.h"
 #include "ChannelMaker.h"
 #include "SampleDatabase.h"
 
@@ -20,20 +21,6 @@
 using namespace DbLayout;
 
 namespace {
-
-double MedianMs(int runs, const std::function<void()> &setup, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        setup();
-        QElapsedTimer t;
-        t.start();
-        work();
-        times.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // One satellite with tps transponders carrying all 4000 channels. Channels are created for the
 // last transponder first, so the channels of the transponder deleted first sit at the end of
