@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -85,6 +86,10 @@ public:
     // The satellites in listing order, and the transponders of one satellite in listing order.
     Chain SatelliteChain() const;
     Chain TransponderChain(int slot) const;
+
+    // Runs steps, a series of the operations below that must all succeed: when it returns false
+    // the image is put back as it was before the first of them.
+    bool AllOrNothing(const std::function<bool()> &steps);
 
     // --- Record operations ---------------------------------------------------------------
     // A satellite index is the low 8 bits of its argument, a transponder or channel index the
