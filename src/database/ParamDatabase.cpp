@@ -122,6 +122,16 @@ const ChannelRecord *ParamDatabase::ChannelAt(int index) const
     return index >= 0 && index < NO_CHANNEL ? &m_img->channels[size_t(index)] : nullptr;
 }
 
+bool ParamDatabase::AllOrNothing(const std::function<bool()> &steps)
+{
+    // A snapshot of its own: the operations inside take their own for their guards.
+    const auto before = std::make_unique<DbImage>(*m_img);
+    if (steps())
+        return true;
+    *m_img = *before;
+    return false;
+}
+
 namespace {
 
 // A doubly linked chain of records in use, walked from first while every record links back to

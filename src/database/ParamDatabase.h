@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -86,13 +87,18 @@ public:
     Chain SatelliteChain() const;
     Chain TransponderChain(int slot) const;
 
+    // Runs steps, a series of the operations below that must all succeed: when it returns false
+    // the image is put back as it was before the first of them.
+    bool AllOrNothing(const std::function<bool()> &steps);
+
     // --- Record operations ---------------------------------------------------------------
     // A satellite index is the low 8 bits of its argument, a transponder or channel index the
     // low 16 bits. Each operation that fails leaves the image as it was.
 
     // Appends a satellite with the record's name, position and setupByte; slot 64 when full.
     bool AddSatellite(const SatelliteRecord &record, int &slot);
-    // Deletes a satellite with its transponders and their channels.
+    // Deletes a satellite with its transponders and their channels. A damaged transponder chain
+    // does not keep the satellite: what only it reaches is freed.
     bool DeleteSatellite(int slot);
     bool GetSatellite(int slot, SatelliteRecord &record) const;
     // Writes the whole record, links and counts included: pass back what GetSatellite gave.
@@ -105,7 +111,8 @@ public:
     // Takes the first free transponder record; NO_TRANSPONDER (and no change) when none is
     // left. The caller fills the record and sets its inUse bit before AppendTransponder.
     int AllocateTransponder();
-    // Links an in-use transponder that is on no chain at the end of satellite slot's chain.
+    // Links an in-use transponder that is on no chain at the end of satellite slot's chain,
+    // which must be whole; damage on other satellites' chains does not stop it.
     bool AppendTransponder(int slot, int tp);
     bool DeleteChannelsOfTransponder(int tp);
     // True also when there was nothing to delete; false only when the image around the
@@ -123,7 +130,16 @@ private:
     bool DeleteSatelliteTranspondersImpl(int s);
     bool DeleteChannelsOfTransponderImpl(int tp);
     Step DeleteChannelImpl(int ch);
-    bool FindTransponderOwner(int tp, int &owner) const;
+    // Whether satellite s's chain, walked forwards from its first or backwards from its last
+    // (as far as its links hold), meets tp.
+    bool ReachesTransponder(int s, int tp) const;
+    // The records satellite s's chain reaches that way, each once.
+    std::vector<int> ReachedTransponders(int s) const;
+    // The slots that may hold transponders, and those among them whose chains reach tp.
+    std::vector<int> SatelliteCandidates() const;
+    std::vector<int> TransponderClaimants(int tp) const;
+    // Takes a damaged chain off satellite s, freeing the records only it reaches.
+    bool DropDamagedTransponders(int s);
     bool CanUnlinkTransponder(int s, int tp) const;
     void UnlinkTransponder(int s, int tp);
     bool CanFreeTransponder(int tp) const;

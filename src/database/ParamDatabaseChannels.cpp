@@ -75,6 +75,7 @@ ParamDatabase::Step ParamDatabase::DeleteChannelImpl(int ch)
 
     // Every chain the channel claims to be on must agree before any link is changed.
     if (globalCount == 0 || ownCount == 0 || freeFirst > NO_CHANNEL || freeFirst == ch
+        || (freeFirst != NO_CHANNEL && chs[size_t(freeFirst)].InUse())
         || !ChainLinks::CanUnlink(ch, NO_CHANNEL, global, next, prev)
         || !ChainLinks::CanUnlink(ch, NO_CHANNEL, own, satNext, satPrev))
         return Step::Refused;

@@ -17,7 +17,8 @@ bool ParamDatabase::AddSatellite(const SatelliteRecord &record, int &slot)
     // Refuse what would tie the new slot into a damaged chain.
     SatelliteRecord &rec = sats[size_t(f)];
     const int freeNext = rec.Next();
-    if (rec.InUse() || freeNext > NO_SATELLITE || freeNext == f)
+    if (rec.InUse() || freeNext > NO_SATELLITE || freeNext == f
+        || (freeNext != NO_SATELLITE && sats[size_t(freeNext)].InUse()))
         return false;
     if (count == 0) {
         if (h.First() != NO_SATELLITE || h.Last() != NO_SATELLITE)
@@ -68,13 +69,17 @@ bool ParamDatabase::DeleteSatellite(int slot)
     const ChainLinks::Ends ends{h.First(), h.Last()};
     const int freeFirst = h.FreeFirst();
     if (!ChainLinks::CanUnlink(s, NO_SATELLITE, ends, nextOf, prevOf) || freeFirst > NO_SATELLITE
-        || freeFirst == s)
+        || freeFirst == s || (freeFirst != NO_SATELLITE && sats[size_t(freeFirst)].InUse()))
         return false;
 
     return Transaction([&] {
         SatelliteRecord &rec = sats[size_t(s)];
-        if (rec.FirstTp() != NO_TRANSPONDER)
+        if (!TransponderChain(s).complete) {
+            if (!DropDamagedTransponders(s))
+                return false;
+        } else if (rec.FirstTp() != NO_TRANSPONDER) {
             DeleteSatelliteTranspondersImpl(s);
+        }
         // Whatever still hangs on the satellite would be left pointing at a free slot.
         if (rec.FirstTp() != NO_TRANSPONDER || rec.Kind1Count() != 0 || rec.OtherCount() != 0
             || rec.Kind1First() != NO_CHANNEL || rec.OtherFirst() != NO_CHANNEL)

@@ -3,6 +3,9 @@
 
 #include "database/ChainLinks.h"
 
+#include <array>
+#include <utility>
+
 using namespace DbLayout;
 
 bool ParamDatabase::CanUnlinkTransponder(int s, int tp) const
@@ -34,8 +37,11 @@ void ParamDatabase::UnlinkTransponder(int s, int tp)
 
 bool ParamDatabase::CanFreeTransponder(int tp) const
 {
+    // The head gets a back link to tp: a head in use would be a live record of some chain.
     const int freeFirst = m_img->tpHeader.FreeFirst();
-    return freeFirst <= NO_TRANSPONDER && freeFirst != tp;
+    return freeFirst == NO_TRANSPONDER
+        || (freeFirst < NO_TRANSPONDER && freeFirst != tp
+            && !m_img->transponders[size_t(freeFirst)].InUse());
 }
 
 void ParamDatabase::FreeTransponder(int tp)
@@ -92,27 +98,98 @@ ParamDatabase::Step ParamDatabase::DeleteTransponderImpl(int s, int tp)
     return Step::Done;
 }
 
-bool ParamDatabase::FindTransponderOwner(int tp, int &owner) const
+bool ParamDatabase::ReachesTransponder(int s, int tp) const
 {
-    owner = NO_SATELLITE;
-    const auto &sats = m_img->satellites;
+    const SatelliteRecord &sat = m_img->satellites[size_t(s)];
     const auto &tps = m_img->transponders;
-    bool intact = true;
-    const bool satsWalked = ChainLinks::Walk(
-        m_img->satHeader.First(), NO_SATELLITE, [&](int i) { return sats[size_t(i)].Next(); },
-        [&](int s) {
-            const bool walked = ChainLinks::Walk(
-                sats[size_t(s)].FirstTp(), NO_TRANSPONDER,
-                [&](int i) { return tps[size_t(i)].Next(); },
-                [&](int i) {
-                    if (i == tp)
-                        owner = s;
-                    return i != tp;
-                });
-            intact = intact && walked;
-            return walked && owner == NO_SATELLITE;
-        });
-    return satsWalked && intact;
+    bool met = false;
+    auto look = [&](int i) {
+        met = met || i == tp;
+        return !met;
+    };
+    ChainLinks::Walk(sat.FirstTp(), NO_TRANSPONDER, [&](int i) { return tps[size_t(i)].Next(); }, look);
+    ChainLinks::Walk(sat.LastTp(), NO_TRANSPONDER, [&](int i) { return tps[size_t(i)].Prev(); }, look);
+    return met;
+}
+
+std::vector<int> ParamDatabase::ReachedTransponders(int s) const
+{
+    const SatelliteRecord &sat = m_img->satellites[size_t(s)];
+    const auto &tps = m_img->transponders;
+    std::vector<char> seen(size_t(NO_TRANSPONDER), 0);
+    std::vector<int> reached;
+    auto visit = [&](int i) {
+        if (std::exchange(seen[size_t(i)], 1))
+            return false;
+        reached.push_back(i);
+        return true;
+    };
+    ChainLinks::Walk(sat.FirstTp(), NO_TRANSPONDER, [&](int i) { return tps[size_t(i)].Next(); }, visit);
+    ChainLinks::Walk(sat.LastTp(), NO_TRANSPONDER, [&](int i) { return tps[size_t(i)].Prev(); }, visit);
+    return reached;
+}
+
+std::vector<int> ParamDatabase::SatelliteCandidates() const
+{
+    // Slots on the satellite chain and found marked in use: a damaged satellite chain must not
+    // hide a satellite that still holds records.
+    const auto &sats = m_img->satellites;
+    std::array<bool, NO_SATELLITE> candidate{};
+    for (int s = 0; s < NO_SATELLITE; ++s)
+        candidate[size_t(s)] = sats[size_t(s)].InUse() != 0;
+    ChainLinks::Walk(m_img->satHeader.First(), NO_SATELLITE,
+                     [&](int i) { return sats[size_t(i)].Next(); },
+                     [&](int s) { return candidate[size_t(s)] = true; });
+    std::vector<int> found;
+    for (int s = 0; s < NO_SATELLITE; ++s) {
+        if (candidate[size_t(s)])
+            found.push_back(s);
+    }
+    return found;
+}
+
+std::vector<int> ParamDatabase::TransponderClaimants(int tp) const
+{
+    std::vector<int> claimants;
+    for (int s : SatelliteCandidates()) {
+        if (ReachesTransponder(s, tp))
+            claimants.push_back(s);
+    }
+    return claimants;
+}
+
+bool ParamDatabase::DropDamagedTransponders(int s)
+{
+    // Records already on the free chain, and those another satellite reaches, are not ours.
+    const auto &tps = m_img->transponders;
+    std::vector<char> keep(size_t(NO_TRANSPONDER), 0);
+    ChainLinks::Walk(m_img->tpHeader.FreeFirst(), NO_TRANSPONDER,
+                     [&](int i) { return tps[size_t(i)].Next(); },
+                     [&](int i) { return !std::exchange(keep[size_t(i)], 1); });
+    for (int other : SatelliteCandidates()) {
+        if (other != s) {
+            for (int i : ReachedTransponders(other))
+                keep[size_t(i)] = 1;
+        }
+    }
+    std::vector<int> drop;
+    for (int i : ReachedTransponders(s)) {
+        if (!keep[size_t(i)])
+            drop.push_back(i);
+    }
+
+    SatelliteRecord &sat = m_img->satellites[size_t(s)];
+    TransponderHeader &h = m_img->tpHeader;
+    h.SetCount(h.Count() - qMin(h.Count(), sat.TpCount()));
+    sat.SetFirstTp(NO_TRANSPONDER);
+    sat.SetLastTp(NO_TRANSPONDER);
+    sat.SetTpCount(0);
+    for (int t : drop) {
+        if (!DeleteChannelsOfTransponderImpl(t) || !CanFreeTransponder(t))
+            return false;
+        FreeTransponder(t);
+    }
+    return true;
 }
 
 bool ParamDatabase::ReleaseTransponder(int tp)
@@ -121,11 +198,14 @@ bool ParamDatabase::ReleaseTransponder(int tp)
     if (t >= NO_TRANSPONDER)
         return false;
     return Transaction([&] {
-        // Without whole chains we could not tell whether a satellite still holds the record.
-        int owner = NO_SATELLITE;
-        if (!FindTransponderOwner(t, owner))
+        // Only a whole chain can give the record up; one that a damaged chain (or two chains)
+        // still reaches stays where it is.
+        const std::vector<int> claimants = TransponderClaimants(t);
+        if (claimants.size() > 1)
             return false;
-        if (owner != NO_SATELLITE && !CanUnlinkTransponder(owner, t))
+        const int owner = claimants.empty() ? NO_SATELLITE : claimants.front();
+        if (owner != NO_SATELLITE
+            && (!TransponderChain(owner).complete || !CanUnlinkTransponder(owner, t)))
             return false;
         const bool inUse = m_img->transponders[size_t(t)].InUse();
         if (inUse && !CanFreeTransponder(t))
@@ -149,7 +229,9 @@ int ParamDatabase::AllocateTransponder()
     if (f >= NO_TRANSPONDER)
         return NO_TRANSPONDER;
     const int next = tps[size_t(f)].Next();
-    if (tps[size_t(f)].InUse() || next > NO_TRANSPONDER || next == f)
+    // The next record gets the head's back link, so it must be free as well.
+    if (tps[size_t(f)].InUse() || next > NO_TRANSPONDER || next == f
+        || (next != NO_TRANSPONDER && tps[size_t(next)].InUse()))
         return NO_TRANSPONDER;
     h.SetFreeFirst(next);
     if (next != NO_TRANSPONDER)
@@ -170,20 +252,13 @@ bool ParamDatabase::AppendTransponder(int slot, int tp)
     if (!rec.InUse() || sat.TpCount() >= NO_TRANSPONDER || h.Count() >= NO_TRANSPONDER)
         return false;
 
-    // The chain must be whole, and t must be on no satellite's chain yet, or the new link would
-    // close a loop or give the record two owners.
-    int owner = NO_SATELLITE;
-    if (!FindTransponderOwner(t, owner) || owner != NO_SATELLITE)
+    // This satellite's chain must be whole, and t must be on no chain (however damaged), or the
+    // new link would close a loop or give the record two owners. Other satellites' damage
+    // does not matter here.
+    const Chain chain = TransponderChain(s);
+    if (!chain.complete || !TransponderClaimants(t).empty())
         return false;
-    int last = NO_TRANSPONDER;
-    const bool walked = ChainLinks::Walk(sat.FirstTp(), NO_TRANSPONDER,
-                                         [&](int i) { return tps[size_t(i)].Next(); },
-                                         [&](int i) {
-                                             last = i;
-                                             return true;
-                                         });
-    if (!walked || last != sat.LastTp())
-        return false;
+    const int last = chain.indices.empty() ? NO_TRANSPONDER : chain.indices.back();
 
     if (sat.FirstTp() == NO_TRANSPONDER) {
         sat.SetFirstTp(t);

@@ -127,47 +127,61 @@ private slots:
         }
     }
 
-    void damagedChainsBlockDeletion()
+    void damageStaysWhereItIs_data()
     {
-        // A loop, and a first transponder that claims to be free (deleting it makes no
-        // progress): the satellite's transponders cannot be deleted, and the satellite is kept.
-        for (bool loop : {true, false}) {
-            ParamDatabase db;
-            const int s = AddSat(db, "ASTRA 1KR", 192);
-            const int a = AddTp(db, s, 11000000);
-            const int b = AddTp(db, s, 11100000);
-            AddChannel(db, b, s, 1, 1);
-            if (loop)
-                db.TransponderAt(b)->SetNext(a); // b -> a -> b -> ...
-            else
-                db.TransponderAt(a)->SetInUse(0);
-            const QByteArray before = db.ToBytes();
-            QVERIFY(!db.DeleteSatelliteTransponders(s));
-            QVERIFY(!db.DeleteSatellite(s));
-            QCOMPARE(db.ToBytes(), before);
-            QVERIFY(!db.TransponderChain(s).complete);
-        }
+        QTest::addColumn<int>("damage");
+        const char *names[] = {"B loops", "B member marked free", "B link out of range",
+                               "next free transponder live", "next free slot live",
+                               "free transponder head live", "free slot head live",
+                               "free channel head live", "free transponder head outside",
+                               "free slot head outside"};
+        for (int i = 0; i < int(std::size(names)); ++i)
+            QTest::newRow(names[i]) << i;
     }
 
-    void freeChainPointingOutOfTheTable()
+    void damageStaysWhereItIs()
     {
+        QFETCH(int, damage);
         ParamDatabase db;
-        const int s = AddSat(db, "X", 1);
-        db.TpHeader().SetFreeFirst(3000);
-        QCOMPARE(db.AllocateTransponder(), NO_TRANSPONDER);
-        QCOMPARE(db.TpHeader().FreeFirst(), 3000);
-        db.SatHeader().SetFreeFirst(200);
+        const int a = AddSat(db, "A", 1);
+        const int b = AddSat(db, "B", 2);
+        const int a1 = AddTp(db, a, 11000000);
+        const int chA = AddChannel(db, AddTp(db, a, 11100000), a, 1, 1);
+        const int b1 = AddTp(db, b, 12000000);
+        const int b2 = AddTp(db, b, 12100000);
+        const int chB = AddChannel(db, b2, b, 1, 1);
+        if (damage < 3) {
+            // One satellite's damaged chain: the others stay editable, and it can be deleted.
+            TransponderRecord &r = *db.TransponderAt(damage == 0 ? b2 : b1);
+            damage == 0 ? r.SetNext(b1) : damage == 1 ? r.SetInUse(0) : r.SetNext(4000);
+            QVERIFY(db.ReleaseTransponder(a1));
+            QVERIFY(AddTp(db, a, 11200000) != NO_TRANSPONDER);
+            QVERIFY(db.DeleteSatellite(b));
+            VERIFY_CONSISTENT(db);
+            return;
+        }
+        // A free chain leading into live records or out of the table: the step that would
+        // link into it refuses and changes nothing.
+        switch (damage) {
+        case 3: db.TransponderAt(db.TpHeader().FreeFirst())->SetNext(b2); break;
+        case 4: db.SatelliteAt(db.SatHeader().FreeFirst())->SetNext(b); break;
+        case 5: db.TpHeader().SetFreeFirst(b2); break;
+        case 6: db.SatHeader().SetFreeFirst(b); break;
+        case 7: db.ChHeader().SetFreeFirst(chB); break;
+        case 8: db.TpHeader().SetFreeFirst(3000); break;
+        default: db.SatHeader().SetFreeFirst(200); break;
+        }
+        const QByteArray before = db.ToBytes();
         SatelliteRecord rec;
         int slot = 0;
-        QVERIFY(!db.AddSatellite(rec, slot));
-        QCOMPARE(slot, NO_SATELLITE);
-        // Giving a slot back onto a damaged free chain is refused too.
-        const QByteArray before = db.ToBytes();
-        QVERIFY(!db.DeleteSatellite(s));
+        const bool done = damage == 3 || damage == 8 ? db.AllocateTransponder() != NO_TRANSPONDER
+            : damage == 4                            ? db.AddSatellite(rec, slot)
+            : damage == 9                            ? db.AddSatellite(rec, slot) || db.DeleteSatellite(a)
+            : damage == 5                            ? db.ReleaseTransponder(a1)
+            : damage == 6                            ? db.DeleteSatellite(a)
+                                                     : db.DeleteChannel(chA);
+        QVERIFY(!done);
         QCOMPARE(db.ToBytes(), before);
-        db.SatHeader().SetFreeFirst(NO_SATELLITE);
-        QVERIFY(db.DeleteSatellite(s));
-        QCOMPARE(db.SatHeader().FreeFirst(), s);
     }
 };
 

@@ -1,0 +1,162 @@
+#include "document/DatabaseDocument.h"
+
+#include "document/SatelliteConversions.h"
+#include "document/TransponderConversions.h"
+
+using namespace DbLayout;
+
+DatabaseDocument::DatabaseDocument(QObject *parent) : QObject(parent), m_db(m_catcher) {}
+
+DatabaseDocument::~DatabaseDocument() = default;
+
+DocumentResult DatabaseDocument::Open(const QString &path)
+{
+    m_catcher.Take();
+    if (!m_db.Load(path))
+        return DocumentResult::Fail(DocumentResult::Code::OpenFailed, m_catcher.Take());
+    m_history.Clear();
+    m_fileImage = m_db.ToBytes();
+    Changed();
+    return {};
+}
+
+DocumentResult DatabaseDocument::Save()
+{
+    if (!IsOpen())
+        return DocumentResult::Fail(DocumentResult::Code::NotOpen);
+    m_catcher.Take();
+    if (!m_db.Save())
+        return DocumentResult::Fail(DocumentResult::Code::SaveFailed, m_catcher.Take());
+    m_fileImage = m_db.ToBytes();
+    Changed();
+    return {};
+}
+
+std::vector<SatelliteValue> DatabaseDocument::Satellites() const
+{
+    std::vector<SatelliteValue> satellites;
+    for (int slot : m_db.SatelliteChain().indices) {
+        const SatelliteRecord &sat = *m_db.SatelliteAt(slot);
+        satellites.push_back({slot, QString::fromLatin1(sat.Name()), sat.Position()});
+    }
+    return satellites;
+}
+
+std::optional<SatelliteValue> DatabaseDocument::Satellite(int slot) const
+{
+    SatelliteRecord sat;
+    if (slot < 0 || !m_db.GetSatellite(slot, sat))
+        return std::nullopt;
+    return SatelliteValue{slot, QString::fromLatin1(sat.Name()), sat.Position()};
+}
+
+std::vector<TransponderRow> DatabaseDocument::TransponderRows(int slot) const
+{
+    std::vector<TransponderRow> rows;
+    for (int tp : m_db.TransponderChain(slot).indices)
+        rows.push_back(TransponderConversions::RowFromRecord(tp, *m_db.TransponderAt(tp)));
+    return rows;
+}
+
+DocumentResult DatabaseDocument::AddSatellite(const SatelliteValue &value, int *slot)
+{
+    if (!IsOpen())
+        return DocumentResult::Fail(DocumentResult::Code::NotOpen);
+    const auto check = SatelliteConversions::CheckName(value.name);
+    if (check != SatelliteConversions::Check::Ok)
+        return DocumentResult::Fail(DocumentResult::Code::BadName,
+                                    SatelliteConversions::CheckText(check));
+    return Change(QStringLiteral("Add SAT"), [&] {
+        SatelliteRecord record;
+        record.SetName(SatelliteConversions::FieldFromName(value.name));
+        record.SetPosition(value.position & SatelliteConversions::POSITION_MASK);
+        record.SetSetupByte(NEW_SATELLITE_SETUP_BYTE);
+        int added = NO_SATELLITE;
+        // A full table adds nothing, silently.
+        if (!m_db.AddSatellite(record, added))
+            return DocumentResult::Fail(m_db.SatHeader().Count() >= NO_SATELLITE
+                                            ? DocumentResult::Code::SatelliteTableFull
+                                            : DocumentResult::Code::Refused);
+        if (slot)
+            *slot = added;
+        return DocumentResult{};
+    });
+}
+
+DocumentResult DatabaseDocument::EditSatellite(const SatelliteValue &value)
+{
+    if (!IsOpen())
+        return DocumentResult::Fail(DocumentResult::Code::NotOpen);
+    SatelliteRecord record;
+    if (value.slot < 0 || !m_db.GetSatellite(value.slot, record))
+        return DocumentResult::Fail(DocumentResult::Code::NoSatellite);
+    const auto check = SatelliteConversions::CheckName(value.name);
+    if (check != SatelliteConversions::Check::Ok)
+        return DocumentResult::Fail(DocumentResult::Code::BadName,
+                                    SatelliteConversions::CheckText(check));
+    return Change(QStringLiteral("Edit SAT"), [&] {
+        record.SetName(SatelliteConversions::FieldFromName(value.name));
+        record.SetPosition(value.position & SatelliteConversions::POSITION_MASK);
+        m_db.SetSatellite(value.slot, record);
+        return DocumentResult{};
+    });
+}
+
+DocumentResult DatabaseDocument::DeleteSatellite(int slot)
+{
+    if (!IsOpen())
+        return DocumentResult::Fail(DocumentResult::Code::NotOpen);
+    return Change(QStringLiteral("Delete SAT"), [&] {
+        return m_db.DeleteSatellite(slot & 0xFF) ? DocumentResult{}
+                                                 : DocumentResult::Fail(DocumentResult::Code::Refused);
+    });
+}
+
+DocumentResult DatabaseDocument::ReplaceTransponders(int slot, std::vector<TransponderRow> &rows)
+{
+    if (!IsOpen())
+        return DocumentResult::Fail(DocumentResult::Code::NotOpen);
+    return Change(QStringLiteral("Apply"), [&] { return Store(slot, rows); });
+}
+
+bool DatabaseDocument::Undo()
+{
+    QByteArray image = m_db.ToBytes();
+    if (!m_history.Undo(image))
+        return false;
+    m_db.FromBytes(image);
+    Changed();
+    return true;
+}
+
+bool DatabaseDocument::Redo()
+{
+    QByteArray image = m_db.ToBytes();
+    if (!m_history.Redo(image))
+        return false;
+    m_db.FromBytes(image);
+    Changed();
+    return true;
+}
+
+DocumentResult DatabaseDocument::Change(const QString &name,
+                                        const std::function<DocumentResult()> &command)
+{
+    const QByteArray before = m_db.ToBytes();
+    DocumentResult result = command();
+    if (result) {
+        m_history.Record(name, before, m_db.ToBytes());
+        Changed();
+    }
+    return result;
+}
+
+void DatabaseDocument::Changed()
+{
+    const bool modified = m_db.ToBytes() != m_fileImage;
+    const bool flipped = modified != m_modified;
+    m_modified = modified;
+    emit changed();
+    if (flipped)
+        emit modifiedChanged(modified);
+}

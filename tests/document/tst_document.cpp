@@ -1,0 +1,280 @@
+// The database document without any window: Apply's rules, the satellite commands, undo and redo,
+// the modified state and the conversions the window's cells and dialog rely on.
+#include "SampleDatabase.h"
+#include "TestEnv.h"
+
+#include "document/DatabaseDocument.h"
+#include "document/SatelliteConversions.h"
+#include "document/TransponderConversions.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace DbLayout;
+using Code = DocumentResult::Code;
+using TC = TransponderConversions;
+
+namespace {
+
+// The free transponder chain's first count records.
+std::vector<int> FreeRecords(const ParamDatabase &db, int count)
+{
+    std::vector<int> out;
+    for (int i = db.TpHeader().FreeFirst(); i < NO_TRANSPONDER && int(out.size()) < count;
+         i = db.TransponderAt(i)->Next())
+        out.push_back(i);
+    return out;
+}
+
+} // namespace
+
+class TestDocument : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_path;
+    std::unique_ptr<DatabaseDocument> m_doc;
+    int m_slot = 0;   // the first satellite with at least three transponders
+
+    const ParamDatabase &Db() const { return m_doc->Database(); }
+    std::vector<int> Chain() const { return Db().TransponderChain(m_slot).indices; }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_path = m_dir->filePath(QStringLiteral("a.bin"));
+        QVERIFY(TestFile::Write(m_path, SampleDatabase::Make({7, 12, 30, 800})));
+        m_doc = std::make_unique<DatabaseDocument>();
+        QCOMPARE(m_doc->AddSatellite({}).code, Code::NotOpen);
+        QVERIFY(m_doc->Open(m_path));
+        for (const SatelliteValue &s : m_doc->Satellites()) {
+            m_slot = s.slot;
+            if (m_doc->TransponderRows(s.slot).size() >= 3)
+                break;
+        }
+    }
+
+    void rowValuesAreClampedAndMapped_data()
+    {
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QString>("symbolRate");
+        QTest::addColumn<QString>("polar");
+        QTest::addColumn<quint32>("storedFrequency");
+        QTest::addColumn<quint32>("storedSymbolRate");
+        QTest::addColumn<int>("storedPolar");
+        // Only the first six characters count: 1234567 is 123456.
+        QTest::newRow("seven digits, Horizontal") << "1234567" << "2000" << "Horizontal" << 15000000u << 2000000u << 1;
+        QTest::newRow("negative, hori") << "-5" << "50000" << "hori" << 15000000u << 45000000u << 2;
+        QTest::newRow("letters, empty") << "abc" << "" << "" << 2000000u << 2000000u << 2;
+        QTest::newRow("blanks and signs") << "  12a" << "+3000" << "Vert" << 2000000u << 3000000u << 0;
+    }
+
+    void rowValuesAreClampedAndMapped()
+    {
+        QFETCH(QString, frequency);
+        QFETCH(QString, symbolRate);
+        QFETCH(QString, polar);
+        std::vector<TransponderRow> rows = m_doc->TransponderRows(m_slot);
+        rows.push_back({TransponderRow::NEW, TC::CellNumber(frequency), TC::CellNumber(symbolRate),
+                        TC::PolarFromText(polar), false});
+        QVERIFY(m_doc->ReplaceTransponders(m_slot, rows));
+        const TransponderRecord &r = *Db().TransponderAt(rows.back().record);
+        QTEST(r.Frequency(), "storedFrequency");
+        QTEST(r.SymbolRate(), "storedSymbolRate");
+        QTEST(r.Polarisation(), "storedPolar");
+        QCOMPARE(r.SpareBits(), 0);
+        // The row reads back as the list shows it.
+        QCOMPARE(TC::PolarText(m_doc->TransponderRows(m_slot).back().polar),
+                 QStringLiteral("Vert Hori Auto").mid(r.Polarisation() * 5, 4));
+    }
+
+    void applyTakesRecordsInOrder()
+    {
+        // Rows reversed, the second marked, two new rows: the marked record is released first,
+        // so the first new row takes it, the second the old head of the free chain.
+        const std::vector<int> tps = Chain();
+        const std::vector<int> free = FreeRecords(Db(), 2);
+        const int count = Db().TpHeader().Count();
+        std::vector<TransponderRow> rows = m_doc->TransponderRows(m_slot);
+        std::reverse(rows.begin(), rows.end());
+        rows[1].marked = true;
+        rows.push_back({});
+        rows.push_back({});
+        QVERIFY(m_doc->ReplaceTransponders(m_slot, rows));
+        QCOMPARE(rows[rows.size() - 2].record, rows[1].record);
+        QCOMPARE(rows.back().record, free[0]);
+        std::vector<int> expected;
+        for (const TransponderRow &row : rows) {
+            if (!row.marked)
+                expected.push_back(row.record);
+        }
+        QCOMPARE(Chain(), expected);
+        QCOMPARE(Db().TpHeader().Count(), count + 1);
+        QCOMPARE(Db().TpHeader().FreeFirst(), free[1]);
+        // Applied again with the records it gave out, nothing more is taken.
+        rows.erase(rows.begin() + 1);
+        QVERIFY(m_doc->ReplaceTransponders(m_slot, rows));
+        QCOMPARE(Chain(), expected);
+        QCOMPARE(m_doc->UndoName(), QStringLiteral("Apply"));
+    }
+
+    void refusedApplyChangesNothing_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("code");
+        QTest::newRow("a record left out") << 0 << int(Code::RowsMismatch);
+        QTest::newRow("a record named twice") << 1 << int(Code::RowsMismatch);
+        QTest::newRow("damaged chain") << 2 << int(Code::DamagedChain);
+        QTest::newRow("free record in use midway") << 3 << int(Code::Inconsistent);
+        QTest::newRow("table exhausted") << 4 << int(Code::TransponderTableFull);
+    }
+
+    void refusedApplyChangesNothing()
+    {
+        QFETCH(int, fault);
+        ParamDatabase db;
+        QVERIFY(db.FromBytes(TestFile::Read(m_path)));
+        std::vector<TransponderRow> rows = m_doc->TransponderRows(m_slot);
+        rows.push_back({});
+        if (fault == 0)
+            rows.erase(rows.begin());
+        if (fault == 1)
+            rows.back() = rows.front();
+        if (fault == 2)
+            db.TransponderAt(Chain().back())->SetNext(Chain().front());
+        if (fault == 3)
+            db.TransponderAt(FreeRecords(db, 1)[0])->SetNext(Chain().front());
+        while (fault == 4 && FreeRecords(db, 3).size() > 2) { // two free records for three rows
+            const int tp = db.AllocateTransponder();
+            db.TransponderAt(tp)->SetInUse(1);
+            QVERIFY(db.AppendTransponder(m_doc->Satellites().back().slot, tp));
+        }
+        rows.insert(rows.end(), size_t(fault == 4 ? 2 : 0), TransponderRow{});
+        QVERIFY(TestFile::Write(m_path, db.ToBytes()));
+        QVERIFY(m_doc->Open(m_path));
+
+        const std::vector<TransponderRow> before = rows;
+        const DocumentResult r = m_doc->ReplaceTransponders(m_slot, rows);
+        QTEST(int(r.code), "code");
+        QVERIFY(r.text.endsWith(QStringLiteral("Nothing was stored: the database and its file are as they were.")));
+        QCOMPARE(m_doc->Database().ToBytes(), db.ToBytes());
+        QVERIFY(rows == before);
+        QVERIFY(!m_doc->IsModified() && !m_doc->CanUndo());
+        if (fault == 4) {
+            QVERIFY2(r.text.contains(QStringLiteral("1 of the 3 new rows could not be stored")), qPrintable(r.text));
+            QCOMPARE(r.missing, 1);
+            // A marked row frees its record for a new row: then all three fit.
+            rows.front().marked = true;
+            QVERIFY(m_doc->ReplaceTransponders(m_slot, rows));
+            QCOMPARE(m_doc->Database().TpHeader().FreeFirst(), NO_TRANSPONDER);
+        }
+    }
+
+    void undoRedoAndModified()
+    {
+        QSignalSpy modified(m_doc.get(), &DatabaseDocument::modifiedChanged);
+        std::vector<QByteArray> images{Db().ToBytes()};
+        int slot = -1;
+        QVERIFY(m_doc->AddSatellite({-1, QStringLiteral("T\u00fcrksat 42E"), 3605}, &slot));
+        QCOMPARE(Db().SatelliteAt(slot)->Name(), QByteArray("T\xfcrksat 42E"));
+        QCOMPARE(Db().SatelliteAt(slot)->SetupByte(), 0x41);
+        images.push_back(Db().ToBytes());
+        QVERIFY(m_doc->EditSatellite({m_slot, QStringLiteral("RENAMED"), 127}));
+        images.push_back(Db().ToBytes());
+        std::vector<TransponderRow> rows = m_doc->TransponderRows(m_slot);
+        rows[0].marked = true;
+        QVERIFY(m_doc->ReplaceTransponders(m_slot, rows));
+        images.push_back(Db().ToBytes());
+        QVERIFY(m_doc->DeleteSatellite(m_slot));
+        images.push_back(Db().ToBytes());
+        QCOMPARE(modified.size(), 1);
+        QVERIFY(m_doc->Save());
+        QVERIFY(!m_doc->IsModified());
+        QCOMPARE(TestFile::Read(m_path), images.back());
+
+        const QStringList names{"Delete SAT", "Apply", "Edit SAT", "Add SAT"};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(m_doc->UndoName(), names[i]);
+            QVERIFY(m_doc->Undo());
+            QCOMPARE(Db().ToBytes(), images[size_t(3 - i)]);
+            QVERIFY(m_doc->IsModified());
+        }
+        QVERIFY(!m_doc->Undo());
+        QCOMPARE(m_doc->RedoName(), QStringLiteral("Add SAT"));
+        QVERIFY(m_doc->Redo());
+        QCOMPARE(Db().ToBytes(), images[1]);
+        QVERIFY(m_doc->Redo() && m_doc->Redo() && m_doc->Redo());
+        QVERIFY(!m_doc->IsModified()); // back to what the file holds
+        QCOMPARE(modified.size(), 4);
+        QVERIFY(m_doc->Undo());
+        QVERIFY(m_doc->EditSatellite({slot, QStringLiteral("X"), 1})); // a new step ends redo
+        QVERIFY(!m_doc->CanRedo());
+
+        // At least 100 steps, the oldest dropped beyond them.
+        for (int i = 0; i < 105; ++i)
+            QVERIFY(m_doc->EditSatellite({slot, QStringLiteral("X"), 2 + i}));
+        int undone = 0;
+        while (m_doc->Undo())
+            ++undone;
+        QCOMPARE(undone, UndoHistory::MAX_STEPS);
+        QCOMPARE(Db().SatelliteAt(slot)->Position(), 6); // 106 steps: back to after the sixth
+    }
+
+    void refusedCommandsKeepTheDocument()
+    {
+        QVERIFY(m_doc->DeleteSatellite(m_slot));
+        const QByteArray image = Db().ToBytes();
+        QCOMPARE(m_doc->EditSatellite({m_slot, QStringLiteral("X"), 0}).code, Code::NoSatellite);
+        const QString names[] = {QString(), QStringLiteral("SEVENTEEN LETTERS"), QStringLiteral("\u0100")};
+        for (const QString &name : names) {
+            const DocumentResult r = m_doc->AddSatellite({-1, name, 0});
+            QCOMPARE(r.code, Code::BadName);
+            QCOMPARE(r.text, SatelliteConversions::CheckText(SatelliteConversions::CheckName(name)));
+        }
+        const QString bad = m_dir->filePath(QStringLiteral("bad.bin"));
+        QVERIFY(TestFile::Write(bad, image.left(1000)));
+        const DocumentResult open = m_doc->Open(bad);
+        QCOMPARE(open.code, Code::OpenFailed);
+        QCOMPARE(open.text, QStringLiteral("Database does not match!"));
+        QCOMPARE(m_doc->Path(), m_path);
+        QVERIFY(m_doc->IsModified() && m_doc->CanUndo());
+        QVERIFY(QFile::remove(m_path) && QDir().mkdir(m_path)); // a folder cannot be replaced
+        QCOMPARE(m_doc->Save().code, Code::SaveFailed);
+        QVERIFY(m_doc->IsModified());
+        QCOMPARE(Db().ToBytes(), image);
+        QVERIFY(QDir().rmdir(m_path));
+    }
+
+    void degreesAndPositions_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("check");
+        QTest::addColumn<int>("position");
+        QTest::newRow("360.5") << " 360.5 " << int(SatelliteConversions::Check::Ok) << 3605;
+        QTest::newRow("12.7") << "12.7" << int(SatelliteConversions::Check::Ok) << 127;
+        QTest::newRow("361") << "361" << int(SatelliteConversions::Check::OutOfRange) << 0;
+        QTest::newRow("-0.5") << "-0.5" << int(SatelliteConversions::Check::OutOfRange) << 0;
+        QTest::newRow("1,5") << "1,5" << int(SatelliteConversions::Check::NotANumber) << 0;
+    }
+
+    void degreesAndPositions()
+    {
+        QFETCH(QString, typed);
+        float degrees = 0.0f;
+        QTEST(int(SatelliteConversions::CheckDegrees(typed, degrees)), "check");
+        QTEST(SatelliteConversions::PositionFromDegrees(degrees), "position");
+        // Every position comes back from the degrees shown for it.
+        for (int p = 0; p <= SatelliteConversions::POSITION_MASK; ++p) {
+            const QString shown = SatelliteConversions::FormatDegrees(SatelliteConversions::DegreesFromPosition(p));
+            if (SatelliteConversions::CheckDegrees(shown, degrees) == SatelliteConversions::Check::Ok)
+                QCOMPARE(SatelliteConversions::PositionFromDegrees(degrees), p);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDocument)
+#include "tst_document.moc"
