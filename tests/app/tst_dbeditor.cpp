@@ -1,6 +1,7 @@
 // The offline database editor end to end through the main window: files opened with "Edit
 // parameters", lists, satellite and transponder commands, Apply, and closing with work pending.
 #include "EditorFixture.h"
+#include "GridState.h"
 #include "SampleDatabase.h"
 #include "TestEnv.h"
 
@@ -65,7 +66,8 @@ private slots:
     void deleteTpAndApplyFreesTheRecord();
     void addTpApplyApplyStoresOne();
     void contextMenuAddKeepsUnappliedEdits();
-    void sortedOrderIsStoredWithMarks();
+    void editsLandOnTheirRows_data();
+    void editsLandOnTheirRows();
     void editSecondSatelliteKeepsFirstSelected();
     void addSatelliteAppendsWithoutChangingSelection();
     void deletingSatellitesUpToTheLast();
@@ -146,6 +148,18 @@ void TestDbEditor::emptyListsAndNoFile()
     LOAD_CHECKED(file, notp);
     QCOMPARE(file->TransponderChain(first).indices.size(), size_t(1));
     QCOMPARE(f.dlg->TpList()->GetItemData(0), quint32(file->TransponderChain(first).indices[0]));
+
+    // Ctrl+click leaves the current satellite unselected: nothing is selected to act on.
+    const QByteArray saved = TestFile::Read(notp);
+    QListWidget *sats = f.dlg->SatList();
+    const int count = sats->count();
+    QTest::mouseClick(sats->viewport(), Qt::LeftButton, Qt::ControlModifier, sats->visualItemRect(sats->item(0)).center());
+    QVERIFY(sats->selectedItems().isEmpty());
+    for (const char *b : {"deleteSatButton", "addTpButton", "applyTpButton"})
+        QTest::mouseClick(f.dlg->findChild<QPushButton *>(QString::fromLatin1(b)), Qt::LeftButton);
+    QCOMPARE(sats->count(), count);
+    QCOMPARE(f.dlg->TpList()->GetItemCount(), 1);
+    QCOMPARE(TestFile::Read(notp), saved);
 }
 
 void TestDbEditor::cellTextsAreClampedAndMapped_data()
@@ -291,39 +305,88 @@ void TestDbEditor::contextMenuAddKeepsUnappliedEdits()
     QCOMPARE(list->GetItemCount(), n + 2);
 }
 
-void TestDbEditor::sortedOrderIsStoredWithMarks()
+// A hand at the window, step by step: clicks on cells (with Shift), header sections and
+// buttons, keys and typing into the grid or its open editor, and the close box (answering
+// Save). Whatever the order, an edit lands on the transponder it was opened on, the focus cell
+// stays on the selected row, and the file holds what the grid shows.
+void TestDbEditor::editsLandOnTheirRows_data()
 {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QList<int>>("typed");    // loaded rows whose transponder gets 3456 MHz
+    QTest::addColumn<QList<int>>("released"); // loaded rows whose transponder is freed
+    QTest::addColumn<int>("first");           // loaded row shown first at the end, -1 any
+    QTest::addColumn<QString>("state");
+    const QStringList edit2{"cell 1 1", "shift 2 1", "key F2", "type 3456"};
+    QTest::newRow("header click sorts with the editor open")
+        << QStringList{"cell 1 1", "cell 1 1", "type 3456", "header 1", "button applyTpButton"}
+        << QList<int>{1} << QList<int>{} << 1 << "focus 1,1 sel 1";
+    QTest::newRow("Apply ends the edit in every selected row")
+        << edit2 + QStringList{"button applyTpButton"} << QList<int>{1, 2} << QList<int>{} << 0
+        << "focus 2,1 sel 1 2";
+    QTest::newRow("closing ends the edit in every selected row")
+        << edit2 + QStringList{"close"} << QList<int>{1, 2} << QList<int>{} << 0 << "focus 2,1 sel 1 2";
+    QTest::newRow("Delete TP, Apply, Down, F2")
+        << QStringList{"cell 3 1", "button deleteTpButton", "button applyTpButton", "key Down", "key F2",
+                       "type 3456", "key Return", "button applyTpButton"}
+        << QList<int>{4} << QList<int>{3} << 0 << "focus 3,1 sel 3";
+    QTest::newRow("a mark moves with its row in a sort")
+        << QStringList{"cell 0 0", "button deleteTpButton", "header 1", "button applyTpButton"}
+        << QList<int>{} << QList<int>{0} << -1 << "focus 0,0 sel 0";
+}
+
+void TestDbEditor::editsLandOnTheirRows()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QList<int>, typed);
+    QFETCH(QList<int>, released);
+    QFETCH(int, first);
     EditorFixture f;
     const QString path = f.OpenSample();
+    auto original = f.LoadFile(path);
     int satRow = -1;
-    const int slot = SatelliteWith(*f.LoadFile(path), 4, &satRow);
+    const int slot = SatelliteWith(*original, 5, &satRow);
     QVERIFY(slot >= 0);
     f.SelectSatellite(satRow);
+    const std::vector<int> tps = original->TransponderChain(slot).indices;
     CTransponderList *list = f.dlg->TpList();
-    const int n = list->GetItemCount();
-    f.ClickCell(0, 0);
-    const quint32 marked = list->GetItemData(0);
-    f.Click("deleteTpButton");
-
-    QHeaderView *header = list->horizontalHeader(); // ascending by frequency
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                      QPoint(header->sectionViewportPosition(1) + 10, header->height() / 2));
-    std::vector<int> expected;
-    int marks = 0;
-    for (int r = 0; r < n; ++r) {
-        const quint32 data = list->GetItemData(r);
-        if (CTransponderList::IsMarked(data))
-            marks += data == (marked | CTransponderList::DELETED_ROW_MASK);
-        else
-            expected.push_back(int(data));
+    for (const QString &step : steps) {
+        const QStringList w = step.split(QLatin1Char(' '));
+        QWidget *keys = list->GetEditor() ? list->GetEditor() : list;
+        if (w[0] == QLatin1String("cell") || w[0] == QLatin1String("shift")) {
+            f.ClickCell(w[1].toInt(), w[2].toInt(), w[0] == QLatin1String("shift") ? Qt::ShiftModifier : Qt::NoModifier);
+        } else if (w[0] == QLatin1String("type")) {
+            QTest::keyClicks(keys, w[1]);
+        } else if (w[0] == QLatin1String("key")) {
+            QTest::keyClick(keys, QKeySequence::fromString(w[1])[0].key());
+        } else if (w[0] == QLatin1String("header")) {
+            QHeaderView *header = list->horizontalHeader();
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(w[1].toInt()) + 10, header->height() / 2));
+        } else if (w[0] == QLatin1String("button")) {
+            QTest::mouseClick(f.dlg->findChild<QPushButton *>(w[1]), Qt::LeftButton);
+        } else {
+            f.prompts.QueueAnswer(true);
+            QVERIFY(f.dlg->close());
+        }
+        QCoreApplication::processEvents();
     }
-    QCOMPARE(marks, 1); // the mark moved with its row
-    f.Click("applyTpButton");
+    QCOMPARE(f.prompts.MessageCount(), 0);
+    QTEST(State(*list), "state");
+    QCOMPARE(list->GetFocusedItem(), list->GetFocusRow());
+
     LOAD_CHECKED(file, path);
-    QCOMPARE(file->TransponderChain(slot).indices, expected);
-    QVERIFY(!file->TransponderAt(int(marked))->InUse());
-    for (size_t i = 1; i < expected.size(); ++i)
-        QVERIFY(file->TransponderAt(expected[i])->Frequency() >= file->TransponderAt(expected[i - 1])->Frequency());
+    std::vector<int> shown;
+    for (int r = 0; r < list->GetItemCount(); ++r)
+        shown.push_back(int(list->GetItemData(r)));
+    QCOMPARE(file->TransponderChain(slot).indices, shown);
+    if (first >= 0)
+        QCOMPARE(shown[0], tps[size_t(first)]);
+    for (int i = 0; i < int(tps.size()); ++i) {
+        const TransponderRecord &r = *file->TransponderAt(tps[size_t(i)]);
+        QCOMPARE(bool(r.InUse()), !released.contains(i));
+        if (r.InUse())
+            QCOMPARE(r.Frequency(), typed.contains(i) ? 3456000u : original->TransponderAt(tps[size_t(i)])->Frequency());
+    }
 }
 
 void TestDbEditor::editSecondSatelliteKeepsFirstSelected()
@@ -550,21 +613,6 @@ void TestDbEditor::closeAsksAboutPendingWork()
         QVERIFY(!f.dlg->isVisible());
         QCOMPARE(f.prompts.Questions().size(), size_t(4));
         QCOMPARE(TestFile::Read(path), before);
-    }
-    // Apply and save, even the value still being typed: the close box takes no focus from it.
-    {
-        EditorFixture f;
-        const QString path = f.OpenSample();
-        f.dlg->TpList()->SetItemText(0, 1, QStringLiteral("5555"));
-        QVERIFY(f.dlg->TpList()->EditCell(0, 2));
-        f.dlg->TpList()->GetEditorLine()->setText(QStringLiteral("31000"));
-        f.prompts.QueueAnswer(true);
-        QVERIFY(f.dlg->close());
-        QCOMPARE(f.prompts.Questions().size(), size_t(1));
-        LOAD_CHECKED(file, path);
-        const TransponderRecord &r = *file->TransponderAt(file->TransponderChain(f.Slot(0)).indices[0]);
-        QCOMPARE(r.Frequency(), 5555000u);
-        QCOMPARE(r.SymbolRate(), 31000000u);
     }
     // Satellite changes alone are asked about too.
     {
