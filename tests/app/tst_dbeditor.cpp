@@ -63,9 +63,6 @@ private slots:
     void emptyListsAndNoFile();
     void cellTextsAreClampedAndMapped_data();
     void cellTextsAreClampedAndMapped();
-    void deleteTpAndApplyFreesTheRecord();
-    void addTpApplyApplyStoresOne();
-    void contextMenuAddKeepsUnappliedEdits();
     void editsLandOnTheirRows_data();
     void editsLandOnTheirRows();
     void editSecondSatelliteKeepsFirstSelected();
@@ -201,114 +198,11 @@ void TestDbEditor::cellTextsAreClampedAndMapped()
     QCOMPARE(r.SpareBits(), 0);
 }
 
-void TestDbEditor::deleteTpAndApplyFreesTheRecord()
-{
-    EditorFixture f;
-    const QString path = f.OpenSample();
-    const QByteArray before = TestFile::Read(path);
-    auto original = f.LoadFile(path);
-    int satRow = -1;
-    const int slot = SatelliteWith(*original, 3, &satRow);
-    QVERIFY(slot >= 0);
-    const std::vector<int> tps = original->TransponderChain(slot).indices;
-    f.SelectSatellite(satRow);
-    CTransponderList *list = f.dlg->TpList();
-    f.ClickCell(1, 0);
-    f.Click("deleteTpButton");
-    f.Click("deleteTpButton"); // marking again changes nothing
-    QCOMPARE(list->GetItemData(1), quint32(tps[1]) | CTransponderList::DELETED_ROW_MASK);
-    QCOMPARE(TestFile::Read(path), before); // nothing reaches the file before Apply
-
-    f.Click("applyTpButton");
-    QCOMPARE(list->GetItemCount(), int(tps.size()) - 1);
-    LOAD_CHECKED(file, path);
-    QCOMPARE(file->TpHeader().Count(), original->TpHeader().Count() - 1);
-    QCOMPARE(file->TpHeader().FreeFirst(), tps[1]);
-    std::vector<int> expected = tps;
-    expected.erase(expected.begin() + 1);
-    QCOMPARE(file->TransponderChain(slot).indices, expected);
-    // Only the satellite, its transponders, the header, the old first free record and the
-    // channels that hung on the deleted transponder may differ.
-    std::vector<ByteRange> allowed{SatelliteBytes(slot), TransponderHeaderBytes(), ChannelBytes(),
-                                   TransponderBytes(original->TpHeader().FreeFirst())};
-    for (int tp : tps)
-        allowed.push_back(TransponderBytes(tp));
-    QCOMPARE(ChangesOutside(before, TestFile::Read(path), allowed), std::vector<int>());
-}
-
-void TestDbEditor::addTpApplyApplyStoresOne()
-{
-    EditorFixture f;
-    const QString path = f.OpenSample();
-    const QByteArray before = TestFile::Read(path);
-    auto original = f.LoadFile(path);
-    const int slot = f.Slot(0);
-    const std::vector<int> tps = original->TransponderChain(slot).indices;
-    const std::vector<int> freeBefore = FreeTransponders(*original, 2);
-
-    f.Click("addTpButton");
-    f.Click("applyTpButton");
-    QCOMPARE(f.dlg->TpList()->GetItemData(int(tps.size())), quint32(freeBefore[0]));
-    f.Click("applySatButton"); // the other Apply button does the same
-    QCOMPARE(f.prompts.MessageCount(), 0);
-
-    LOAD_CHECKED(file, path);
-    QCOMPARE(file->TpHeader().Count(), original->TpHeader().Count() + 1);
-    QCOMPARE(file->TransponderChain(slot).indices.size(), tps.size() + 1);
-    QCOMPARE(file->TransponderChain(slot).indices.back(), freeBefore[0]);
-    QCOMPARE(file->TpHeader().FreeFirst(), freeBefore[1]);
-    std::vector<ByteRange> allowed{SatelliteBytes(slot), TransponderHeaderBytes()};
-    for (int tp : tps)
-        allowed.push_back(TransponderBytes(tp));
-    for (int tp : freeBefore)
-        allowed.push_back(TransponderBytes(tp));
-    QCOMPARE(ChangesOutside(before, TestFile::Read(path), allowed), std::vector<int>());
-}
-
-void TestDbEditor::contextMenuAddKeepsUnappliedEdits()
-{
-    EditorFixture f;
-    const QString path = f.OpenSample();
-    CTransponderList *list = f.dlg->TpList();
-    const int n = list->GetItemCount();
-    f.ClickCell(0, 1);
-    f.ClickCell(0, 1); // a click on the focus cell opens its editor, which takes digits only
-    QVERIFY(WaitUntil([&] { return list->GetEditorLine() != nullptr; }));
-    list->GetEditorLine()->selectAll();
-    QTest::keyClicks(list->GetEditorLine(), "9x9y9z9");
-    QTest::keyClick(list->GetEditorLine(), Qt::Key_Return);
-    QVERIFY(WaitUntil([&] { return !list->IsEditing(); }));
-    QCOMPARE(list->GetItemText(0, 1), QStringLiteral("9999"));
-
-    // "ADD TP" of the context menu keeps the edit; the button refills first.
-    QRect cell;
-    QVERIFY(list->GetCellRect(0, 2, cell));
-    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, cell.center());
-    QVERIFY(WaitUntil([&] { return list->ContextMenu()->isVisible(); }));
-    const QList<QAction *> actions = list->ContextMenu()->actions();
-    QCOMPARE(actions.size(), 2);
-    QCOMPARE(actions[0]->text(), QStringLiteral("Delete TP"));
-    QCOMPARE(actions[1]->text(), QStringLiteral("ADD TP"));
-    list->ContextMenu()->hide();
-    actions[1]->trigger();
-    QCOMPARE(list->GetItemText(0, 1), QStringLiteral("9999"));
-    QCOMPARE(f.Row(n), (QStringList{CTransponderList::IndexText(n + 1), "2000", "27500", "Hori"}));
-
-    f.Click("applyTpButton");
-    LOAD_CHECKED(file, path);
-    QCOMPARE(int(file->TransponderChain(f.Slot(0)).indices.size()), n + 1);
-    QCOMPARE(FirstFrequency(*file, f.Slot(0)), 9999000u);
-
-    list->SetItemText(0, 1, QStringLiteral("8888"));
-    f.Click("addTpButton"); // the button drops what was not applied
-    QCOMPARE(list->GetItemText(0, 1), QStringLiteral("9999"));
-    QCOMPARE(list->GetItemCount(), n + 2);
-}
-
-// A hand at the window, step by step: clicks on cells (with Shift), header sections and
-// buttons, keys and typing into the grid or its open editor, and the close box (answering
-// Save). Whatever the order, an edit lands on the transponder it was opened on, the focus cell
-// stays on the selected row, and the file holds what the grid shows.
+// A hand at the window, step by step: clicks on cells (with Shift), right clicks, header
+// sections and buttons, the context menu, keys and typing into the grid or its open editor, the
+// close box (answering Save). Whatever the order, an edit lands on the transponder it was opened
+// on, the focus cell stays on the selected row, and the file holds what the grid shows, with
+// nothing else changed.
 void TestDbEditor::editsLandOnTheirRows_data()
 {
     QTest::addColumn<QStringList>("steps");
@@ -316,22 +210,31 @@ void TestDbEditor::editsLandOnTheirRows_data()
     QTest::addColumn<QList<int>>("released"); // loaded rows whose transponder is freed
     QTest::addColumn<int>("first");           // loaded row shown first at the end, -1 any
     QTest::addColumn<QString>("state");
-    const QStringList edit2{"cell 1 1", "shift 2 1", "key F2", "type 3456"};
+    const QStringList edit1{"cell 1 1", "cell 1 1", "type 3x4y5z6"}; // the editor takes digits only
+    const QStringList edit12{"cell 1 1", "shift 2 1", "key F2", "type 3456"};
+    const QStringList apply{"button applyTpButton"};
     QTest::newRow("header click sorts with the editor open")
-        << QStringList{"cell 1 1", "cell 1 1", "type 3456", "header 1", "button applyTpButton"}
-        << QList<int>{1} << QList<int>{} << 1 << "focus 1,1 sel 1";
+        << edit1 + QStringList{"header 1"} + apply << QList<int>{1} << QList<int>{} << 1 << "focus 1,1 sel 1";
+    QTest::newRow("right click with the editor open")
+        << edit1 + QStringList{"rclick 3 2"} + apply << QList<int>{1} << QList<int>{} << 0 << "focus 1,1 sel 1";
     QTest::newRow("Apply ends the edit in every selected row")
-        << edit2 + QStringList{"button applyTpButton"} << QList<int>{1, 2} << QList<int>{} << 0
-        << "focus 2,1 sel 1 2";
+        << edit12 + apply << QList<int>{1, 2} << QList<int>{} << 0 << "focus 2,1 sel 1 2";
     QTest::newRow("closing ends the edit in every selected row")
-        << edit2 + QStringList{"close"} << QList<int>{1, 2} << QList<int>{} << 0 << "focus 2,1 sel 1 2";
-    QTest::newRow("Delete TP, Apply, Down, F2")
-        << QStringList{"cell 3 1", "button deleteTpButton", "button applyTpButton", "key Down", "key F2",
-                       "type 3456", "key Return", "button applyTpButton"}
+        << edit12 + QStringList{"close"} << QList<int>{1, 2} << QList<int>{} << 0 << "focus 2,1 sel 1 2";
+    QTest::newRow("Delete TP twice, Apply, Down, F2")
+        << QStringList{"cell 3 1", "button deleteTpButton", "button deleteTpButton", "button applyTpButton",
+                       "key Down", "key F2", "type 3456", "key Return"} + apply
         << QList<int>{4} << QList<int>{3} << 0 << "focus 3,1 sel 3";
     QTest::newRow("a mark moves with its row in a sort")
-        << QStringList{"cell 0 0", "button deleteTpButton", "header 1", "button applyTpButton"}
-        << QList<int>{} << QList<int>{0} << -1 << "focus 0,0 sel 0";
+        << QStringList{"cell 0 0", "button deleteTpButton", "header 1"} + apply << QList<int>{} << QList<int>{0}
+        << -1 << "focus 0,0 sel 0";
+    // The menu's "ADD TP" keeps unapplied edits; the button refills first.
+    QTest::newRow("menu ADD TP, Apply, the other Apply")
+        << edit1 + QStringList{"key Return", "rclick 0 2", "menu ADD TP", "button applyTpButton", "button applySatButton"}
+        << QList<int>{1} << QList<int>{} << 0 << "focus 0,2 sel 0";
+    QTest::newRow("Add TP drops an unapplied edit")
+        << edit1 + QStringList{"key Return", "button addTpButton"} + apply << QList<int>{} << QList<int>{} << 0
+        << "focus -1,1 sel";
 }
 
 void TestDbEditor::editsLandOnTheirRows()
@@ -342,6 +245,7 @@ void TestDbEditor::editsLandOnTheirRows()
     QFETCH(int, first);
     EditorFixture f;
     const QString path = f.OpenSample();
+    const QByteArray before = TestFile::Read(path);
     auto original = f.LoadFile(path);
     int satRow = -1;
     const int slot = SatelliteWith(*original, 5, &satRow);
@@ -350,35 +254,52 @@ void TestDbEditor::editsLandOnTheirRows()
     const std::vector<int> tps = original->TransponderChain(slot).indices;
     CTransponderList *list = f.dlg->TpList();
     for (const QString &step : steps) {
-        const QStringList w = step.split(QLatin1Char(' '));
+        const QString arg = step.section(QLatin1Char(' '), 1);
+        const int row = arg.section(QLatin1Char(' '), 0, 0).toInt(), column = arg.section(QLatin1Char(' '), 1).toInt();
         QWidget *keys = list->GetEditor() ? list->GetEditor() : list;
-        if (w[0] == QLatin1String("cell") || w[0] == QLatin1String("shift")) {
-            f.ClickCell(w[1].toInt(), w[2].toInt(), w[0] == QLatin1String("shift") ? Qt::ShiftModifier : Qt::NoModifier);
-        } else if (w[0] == QLatin1String("type")) {
-            QTest::keyClicks(keys, w[1]);
-        } else if (w[0] == QLatin1String("key")) {
-            QTest::keyClick(keys, QKeySequence::fromString(w[1])[0].key());
-        } else if (w[0] == QLatin1String("header")) {
-            QHeaderView *header = list->horizontalHeader();
+        QHeaderView *header = list->horizontalHeader();
+        QRect cell;
+        if (step.startsWith(QLatin1String("cell")) || step.startsWith(QLatin1String("shift"))) {
+            f.ClickCell(row, column, step.startsWith(QLatin1String("shift")) ? Qt::ShiftModifier : Qt::NoModifier);
+        } else if (step.startsWith(QLatin1String("rclick")) && list->GetCellRect(row, column, cell)) {
+            QTest::mouseClick(list->viewport(), Qt::RightButton, {}, cell.center());
+        } else if (step.startsWith(QLatin1String("menu"))) {
+            QVERIFY(WaitUntil([&] { return list->ContextMenu()->isVisible(); }));
+            list->ContextMenu()->hide();
+            const QList<QAction *> actions = list->ContextMenu()->actions();
+            QCOMPARE(actions.size(), 2);
+            QCOMPARE(actions[0]->text(), QStringLiteral("Delete TP"));
+            QCOMPARE(actions[1]->text(), arg);
+            actions[1]->trigger();
+        } else if (step.startsWith(QLatin1String("type"))) {
+            QTest::keyClicks(keys, arg);
+        } else if (step.startsWith(QLatin1String("key"))) {
+            QTest::keyClick(keys, QKeySequence::fromString(arg)[0].key());
+        } else if (step.startsWith(QLatin1String("header"))) {
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                              QPoint(header->sectionViewportPosition(w[1].toInt()) + 10, header->height() / 2));
-        } else if (w[0] == QLatin1String("button")) {
-            QTest::mouseClick(f.dlg->findChild<QPushButton *>(w[1]), Qt::LeftButton);
+                              QPoint(header->sectionViewportPosition(row) + 10, header->height() / 2));
+        } else if (step.startsWith(QLatin1String("button"))) {
+            QTest::mouseClick(f.dlg->findChild<QPushButton *>(arg), Qt::LeftButton);
         } else {
             f.prompts.QueueAnswer(true);
             QVERIFY(f.dlg->close());
         }
         QCoreApplication::processEvents();
+        QVERIFY(!list->ContextMenu()->isVisible() || step.startsWith(QLatin1String("rclick 0")));
+        if (step.startsWith(QLatin1String("button deleteTp"))) // nothing reaches the file before Apply
+            QCOMPARE(TestFile::Read(path), before);
     }
     QCOMPARE(f.prompts.MessageCount(), 0);
     QTEST(State(*list), "state");
-    QCOMPARE(list->GetFocusedItem(), list->GetFocusRow());
+    if (list->GetFocusRow() >= 0)
+        QCOMPARE(list->GetFocusedItem(), list->GetFocusRow());
 
     LOAD_CHECKED(file, path);
     std::vector<int> shown;
     for (int r = 0; r < list->GetItemCount(); ++r)
         shown.push_back(int(list->GetItemData(r)));
-    QCOMPARE(file->TransponderChain(slot).indices, shown);
+    QCOMPARE(file->TransponderChain(slot).indices, shown); // a second Apply stores nothing new
+    QCOMPARE(file->TpHeader().Count(), original->TpHeader().Count() + int(shown.size()) - int(tps.size()));
     if (first >= 0)
         QCOMPARE(shown[0], tps[size_t(first)]);
     for (int i = 0; i < int(tps.size()); ++i) {
@@ -387,6 +308,20 @@ void TestDbEditor::editsLandOnTheirRows()
         if (r.InUse())
             QCOMPARE(r.Frequency(), typed.contains(i) ? 3456000u : original->TransponderAt(tps[size_t(i)])->Frequency());
     }
+    // New rows take the free chain's first records; a freed record heads it.
+    const std::vector<int> freeBefore = FreeTransponders(*original, 2);
+    if (shown.size() > tps.size() - size_t(released.size()))
+        QCOMPARE(shown.back(), freeBefore[0]);
+    if (!released.isEmpty())
+        QCOMPARE(file->TpHeader().FreeFirst(), tps[size_t(released[0])]);
+    // Only the satellite, its transponders, the headers, the free chain's first records and the
+    // channels that hung on a freed transponder may differ.
+    std::vector<ByteRange> allowed{SatelliteBytes(slot), TransponderHeaderBytes(), ChannelBytes()};
+    for (int tp : tps)
+        allowed.push_back(TransponderBytes(tp));
+    for (int tp : freeBefore)
+        allowed.push_back(TransponderBytes(tp));
+    QCOMPARE(ChangesOutside(before, TestFile::Read(path), allowed), std::vector<int>());
 }
 
 void TestDbEditor::editSecondSatelliteKeepsFirstSelected()
