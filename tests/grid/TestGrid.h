@@ -78,13 +78,6 @@ public:
                 SetItemText(n - 1 - r, c, top);
             }
     }
-    // Delete removes the focused row, as an owner's command would.
-    void OnKeyDown(QKeyEvent *event) override
-    {
-        if (event->key() == Qt::Key_Delete)
-            DeleteItem(GetFocusedItem());
-        CGridCtrl::OnKeyDown(event);
-    }
     bool OnEndCellEdit(int row, int column, bool cancelled, const QString &text, int image) override
     {
         ends.append({row, column, cancelled, text, image});
