@@ -124,7 +124,8 @@ void CMeterDlg::BuildWindow()
     connect(m_readButton, &QPushButton::clicked, this, &CMeterDlg::OnReadParameters);
     connect(m_writeButton, &QPushButton::clicked, this, &CMeterDlg::OnWriteParameters);
     connect(m_editButton, &QPushButton::clicked, this, &CMeterDlg::OnEditParameters);
-    connect(m_satList, &QListWidget::currentRowChanged, this, &CMeterDlg::OnSatSelChange);
+    // The selection, not the current entry: the rows shown belong to the selected satellite.
+    connect(m_satList, &QListWidget::itemSelectionChanged, this, &CMeterDlg::OnSatSelChange);
     connect(m_satList, &QListWidget::itemDoubleClicked, this, &CMeterDlg::OnEditSatellite);
     connect(applyTp, &QPushButton::clicked, this, &CMeterDlg::OnApply);
     connect(applySat, &QPushButton::clicked, this, &CMeterDlg::OnApply);

@@ -1,6 +1,5 @@
 #include "app/CTransponderList.h"
 
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -147,21 +146,6 @@ void CTransponderList::SortByColumn(int column)
         SetItemData(row, r.data);
     }
     viewport()->update();
-}
-
-void CTransponderList::CommitOpenEditor()
-{
-    if (!IsEditing())
-        return;
-    if (QLineEdit *line = GetEditorLine()) {
-        SetItemText(GetEditRow(), GetEditColumn(), line->text());
-    } else if (QComboBox *combo = GetEditorCombo()) {
-        // Only a choice is stored, in its own spelling, as the drop-down's end of edit does.
-        const int index = combo->isEditable() ? combo->findText(combo->currentText(), Qt::MatchFixedString)
-                                              : combo->currentIndex();
-        if (index >= 0)
-            SetItemText(GetEditRow(), GetEditColumn(), combo->itemText(index));
-    }
 }
 
 QStringList CTransponderList::RowsState() const

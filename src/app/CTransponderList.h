@@ -47,10 +47,6 @@ public:
     void SortByColumn(int column);
     bool SortAscending(int column) const;
 
-    // Stores what an open in-place editor holds into its cell, as ending the edit would, and
-    // leaves the editor open: Apply and closing must not miss a value still being typed.
-    void CommitOpenEditor();
-
     // Whether the rows differ from what they were at the last MarkClean (a fill or an Apply):
     // edited cells, new rows, marks, or another order.
     bool IsModified() const;

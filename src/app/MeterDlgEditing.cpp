@@ -14,10 +14,9 @@ constexpr int kNewSatelliteSetupByte = 0x41;
 
 int CMeterDlg::SelectedSlot() const
 {
-    const QListWidgetItem *item = m_satList->currentItem();
-    if (!item || m_satList->currentRow() < 0)
-        return -1;
-    return item->data(DatabaseLists::SlotRole).toInt();
+    // The selected entry, not the current one: Ctrl+click leaves an entry current unselected.
+    const QList<QListWidgetItem *> selected = m_satList->selectedItems();
+    return selected.isEmpty() ? -1 : selected.first()->data(DatabaseLists::SlotRole).toInt();
 }
 
 void CMeterDlg::OnEditParameters()
@@ -146,7 +145,7 @@ void CMeterDlg::OnApply()
 
 bool CMeterDlg::ApplyAndSave()
 {
-    if (!m_database.IsLoaded())
+    if (!m_database.IsLoaded() || !m_tpList->EndEdit())
         return false;
     const int slot = SelectedSlot();
     if (slot < 0) {
@@ -156,7 +155,6 @@ bool CMeterDlg::ApplyAndSave()
         m_unsaved = !m_database.Save();
         return !m_unsaved;
     }
-    m_tpList->CommitOpenEditor();
     if (!m_lists.ApplyTransponderRows(slot, *m_tpList))
         return false;
     m_unsaved = !m_database.Save();
@@ -177,8 +175,9 @@ bool CMeterDlg::HasPendingWork() const
 
 bool CMeterDlg::QueryClose()
 {
-    if (m_database.IsLoaded())
-        m_tpList->CommitOpenEditor();
+    // A value still in the editor counts, stored as Enter would store it.
+    if (!m_tpList->EndEdit())
+        return false;
     if (!HasPendingWork())
         return true;
     const QString text = m_tpList->IsModified()

@@ -1,5 +1,7 @@
 #include "CGridCellCombo.h"
 
+#include "CGridCellEdit.h"
+
 #include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -14,7 +16,9 @@ CGridCellCombo::CGridCellCombo(QWidget *parent, bool editable, int limit) : QCom
     m_listViewport = m_list->viewport();
     installEventFilter(this);
     if (editable) {
-        lineEdit()->setMaxLength(limit);
+        // The grid's own line editor: a cell text longer than the limit is shown whole, not cut
+        // just by opening the drop-down.
+        setLineEdit(new CGridCellEdit(this, limit));
         lineEdit()->installEventFilter(this);
         // The field's own completion would pick a choice while typing; the grid matches the
         // typed text when the edit ends.
@@ -28,6 +32,11 @@ CGridCellCombo::CGridCellCombo(QWidget *parent, bool editable, int limit) : QCom
             emit endRequested(false);
         }
     });
+}
+
+void CGridCellCombo::SetCellText(const QString &text)
+{
+    static_cast<CGridCellEdit *>(lineEdit())->SetCellText(text);
 }
 
 bool CGridCellCombo::Owns(const QWidget *w) const

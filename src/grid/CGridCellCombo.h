@@ -15,6 +15,8 @@ public:
     CGridCellCombo(QWidget *parent, bool editable, int limit);
     // The widgets that belong to this editor although they are not its children (the popup).
     bool Owns(const QWidget *w) const;
+    // Editable only: puts a cell text into the field, whole, and selects it.
+    void SetCellText(const QString &text);
     void SetPopupBounds(int minWidth, int maxHeight);
 
 signals:

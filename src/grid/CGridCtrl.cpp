@@ -33,8 +33,12 @@ CGridCtrl::CGridCtrl(QWidget *parent) : QTableWidget(parent)
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setMinimumSectionSize(0); // a list column may be any width
-    connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int column) { OnColumnClick(column); });
+    // A header click may reorder the rows (a sort): the edit ends first, on its own row. An
+    // edit that may not end keeps its editor, and the click does nothing.
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
+        if (EndEdit())
+            OnColumnClick(column);
+    });
     setItemDelegate(new CGridDelegate(this));
 
     m_paint.TakeColours(palette());
@@ -98,17 +102,16 @@ QString CGridCtrl::GetColumnHeading(int column) const
 int CGridCtrl::InsertItem(int row, const QString &text, int image)
 {
     row = qBound(0, row, rowCount());
+    EndEditBeforeRowChange();
     insertRow(row);
     auto *it = new QTableWidgetItem(text);
     it->setData(ItemDataRole, 0u);
     if (image >= 0)
         it->setData(ImageRole, image);
     setItem(row, 0, it);
-    // Rows below an edited or focused row shift down with it.
+    // The focus row shifts down with the rows below the new one, as the view's own does.
     if (m_focusRow >= row)
         ++m_focusRow;
-    if (m_editRow >= row)
-        ++m_editRow;
     return row;
 }
 
@@ -116,30 +119,26 @@ bool CGridCtrl::DeleteItem(int row)
 {
     if (row < 0 || row >= rowCount())
         return false;
-    if (row == m_editRow) {
-        // The editor's row goes: drop the editor without storing anything.
-        if (m_editor)
-            m_editor->deleteLater();
-        m_editor = nullptr;
-        m_lineEditor = nullptr;
-        m_comboEditor = nullptr;
-        m_editRow = m_editColumn = -1;
-        ++m_editSerial;
-    } else if (m_editRow > row) {
-        --m_editRow;
-    }
+    EndEditBeforeRowChange();
+    const bool selected = IsRowSelected(row);
     removeRow(row);
-    if (m_focusRow == row)
-        m_focusRow = -1;
-    else if (m_focusRow > row)
+    if (m_focusRow > row) {
         --m_focusRow;
+    } else if (m_focusRow == row) {
+        // The view has moved its focused row to a neighbour: the focus cell goes with it, and
+        // so does the selection when the deleted row was the only selected one.
+        m_focusRow = GetFocusedItem();
+        if (selected && GetSelectedCount() == 0)
+            SelectFocusRow();
+    }
     return true;
 }
 
 void CGridCtrl::DeleteAllItems()
 {
-    while (rowCount() > 0)
-        DeleteItem(rowCount() - 1);
+    EndEditBeforeRowChange();
+    setRowCount(0);
+    m_focusRow = -1;
 }
 
 bool CGridCtrl::SetItemText(int row, int column, const QString &text)
@@ -387,10 +386,8 @@ bool CGridCtrl::CreateCellCombo(int row, int column, const QRect &rect, bool edi
     const QString text = GetItemText(row, column);
     const int found = combo->findText(text, Qt::MatchFixedString);
     combo->setCurrentIndex(found);
-    if (found < 0 && editable) {
-        combo->setEditText(text);
-        combo->lineEdit()->selectAll();
-    }
+    if (found < 0 && editable)
+        combo->SetCellText(text);
     m_comboEditor = combo;
     m_lineEditor = nullptr;
     OpenedEditor(combo, row, column);
@@ -417,10 +414,7 @@ QComboBox *CGridCtrl::GetEditorCombo() const
 
 void CGridCtrl::OnAppFocusChanged(QWidget *, QWidget *now)
 {
-    if (!m_editor || m_ending)
-        return;
-    if (now == m_editor || m_editor->isAncestorOf(now)
-        || (m_comboEditor && m_comboEditor->Owns(now)))
+    if (!m_editor || m_ending || InEditor(now))
         return;
     // The focus went elsewhere: the edit ends and keeps its result.
     const quint32 serial = m_editSerial;
@@ -457,21 +451,52 @@ void CGridCtrl::EndCellEdit(quint32 serial, bool cancelled)
     }
 
     const bool accept = OnEndCellEdit(m_editRow, m_editColumn, cancelled, text, image);
-    if (accept) {
-        QWidget *editor = m_editor;
-        m_editor = nullptr;
-        m_lineEditor = nullptr;
-        m_comboEditor = nullptr;
-        m_editRow = m_editColumn = -1;
-        ++m_editSerial;
-        if (auto *combo = qobject_cast<QComboBox *>(editor))
-            combo->hidePopup();
+    if (accept)
+        CloseEditor();
+    else
+        m_editor->setFocus(Qt::OtherFocusReason);
+    m_ending = false;
+}
+
+bool CGridCtrl::InEditor(const QWidget *w) const
+{
+    return w && m_editor
+        && (w == m_editor || m_editor->isAncestorOf(w) || (m_comboEditor && m_comboEditor->Owns(w)));
+}
+
+void CGridCtrl::CloseEditor()
+{
+    // The grid takes the focus from its editor, but not from a widget the user has moved it to.
+    QWidget *focus = window()->focusWidget();
+    const bool takeFocus = !focus || focus == this || InEditor(focus);
+    QWidget *editor = m_editor;
+    m_editor = nullptr;
+    m_lineEditor = nullptr;
+    m_comboEditor = nullptr;
+    m_editRow = m_editColumn = -1;
+    ++m_editSerial; // end requests still queued for it come to nothing
+    if (auto *combo = qobject_cast<QComboBox *>(editor))
+        combo->hidePopup();
+    if (editor) {
         editor->hide();
         editor->deleteLater();
-        setFocus(Qt::OtherFocusReason);
-        viewport()->update();
-    } else {
-        m_editor->setFocus(Qt::OtherFocusReason);
     }
-    m_ending = false;
+    if (takeFocus)
+        setFocus(Qt::OtherFocusReason);
+    viewport()->update();
+}
+
+bool CGridCtrl::EndEdit()
+{
+    if (m_editor && !m_ending)
+        EndCellEdit(m_editSerial, false);
+    return !IsEditing();
+}
+
+void CGridCtrl::EndEditBeforeRowChange()
+{
+    // While OnEndCellEdit runs, it is the one changing the rows; its edit is ending already.
+    if (m_ending || EndEdit())
+        return;
+    CloseEditor();
 }

@@ -53,7 +53,7 @@ enum ColumnFormat : int {
 // fills a drop-down, OnEndCellEdit stores (or refuses) an edit, CreateCellEdit may call this
 // class's version and then adjust GetEditorLine() (a validator, say). OnKeyDown receives every
 // key first; OnCellRClick gets a point in viewport coordinates (viewport()->mapToGlobal for a
-// menu); OnColumnClick is the header click.
+// menu); OnColumnClick is the header click, made once an open edit has ended.
 class CGridCtrl : public QTableWidget
 {
     Q_OBJECT
@@ -113,6 +113,10 @@ public:
     bool EnsureRowVisible(int row);
     bool EditCell(int row, int column, const QRect *rect = nullptr);
     const QFont &CreateCellFont(quint8 style);
+
+    // Ends an open edit now, keeping what the editor holds, as Enter does (through
+    // OnEndCellEdit). False when OnEndCellEdit refused it: the editor then stays open.
+    bool EndEdit();
 
     // The open editor, if any: its cell and its widget.
     bool IsEditing() const { return m_editRow != -1; }
@@ -195,6 +199,11 @@ protected:
 
 private:
     void EndCellEdit(quint32 serial, bool cancelled);
+    // Before rows are inserted, removed or rewritten: the edit ends on the row it was opened
+    // on, and one OnEndCellEdit refuses is dropped, since its row is about to change.
+    void EndEditBeforeRowChange();
+    void CloseEditor();
+    bool InEditor(const QWidget *w) const; // the editor or one of its parts (the open list)
     void OnAppFocusChanged(QWidget *old, QWidget *now);
     void OpenedEditor(QWidget *editor, int row, int column);
     int GlyphHeight() const { return HasImageList() ? 16 : 13; }
@@ -220,5 +229,6 @@ private:
     CGridCellCombo *m_comboEditor = nullptr;
     quint32 m_editSerial = 0;  // tells the end requests of one editor from those of the next
     bool m_ending = false;     // an edit is being ended; focus moves it causes are ignored
+    bool m_pressEndedEdit = false; // the mouse press only ended an edit; its release does nothing
     Qt::KeyboardModifiers m_modifiers;
 };

@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include <utility>
+
 int CGridCtrl::GetTopIndex() const
 {
     if (rowCount() == 0)
@@ -286,6 +288,8 @@ QString CGridCtrl::GetTypeAheadTipText() const
 void CGridCtrl::mousePressEvent(QMouseEvent *event)
 {
     m_modifiers = event->modifiers();
+    m_pressEndedEdit = m_editRow != -1
+        && (event->button() == Qt::LeftButton || event->button() == Qt::RightButton);
     if (event->button() == Qt::LeftButton)
         OnLButtonDown(event);
     else if (event->button() == Qt::RightButton)
@@ -297,6 +301,11 @@ void CGridCtrl::mousePressEvent(QMouseEvent *event)
 void CGridCtrl::mouseReleaseEvent(QMouseEvent *event)
 {
     m_modifiers = event->modifiers();
+    if (std::exchange(m_pressEndedEdit, false)) {
+        // The press only ended an edit: no click, and above all no context menu.
+        event->accept();
+        return;
+    }
     QTableWidget::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton)
         OnClick(event->position().toPoint());
@@ -397,7 +406,13 @@ void CGridCtrl::OnRClick(const QPoint &point)
 
 void CGridCtrl::focusInEvent(QFocusEvent *event)
 {
+    const bool hadFocusedRow = currentIndex().isValid();
     QTableWidget::focusInEvent(event);
+    // The view makes its first row the focused one when it gets the focus without one; with
+    // no focus cell yet that row would part from it, and Down would then select row 1 while
+    // the focus cell went to row 0.
+    if (!hadFocusedRow && m_focusRow == -1 && currentIndex().isValid())
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     RedrawRow(m_focusRow, true);
 }
 

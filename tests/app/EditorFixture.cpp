@@ -62,14 +62,14 @@ void EditorFixture::Click(const char *buttonName)
     button->click();
 }
 
-void EditorFixture::ClickCell(int row, int column)
+void EditorFixture::ClickCell(int row, int column, Qt::KeyboardModifiers modifiers)
 {
     CTransponderList *list = dlg->TpList();
     QRect cell;
     list->EnsureRowVisible(row);
     if (!list->GetCellRect(row, column, cell))
         qFatal("no cell %d,%d", row, column);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, cell.center());
 }
 
 void EditorFixture::SelectSatellite(int row)

@@ -36,7 +36,7 @@ struct EditorFixture {
     int Slot(int row) const;
     void Click(const char *buttonName);
     // Clicks the cell as a person would: the row becomes the focused, selected row.
-    void ClickCell(int row, int column);
+    void ClickCell(int row, int column, Qt::KeyboardModifiers modifiers = {});
     void SelectSatellite(int row);
     // Texts of columns 0..3 of a transponder row.
     QStringList Row(int row) const;

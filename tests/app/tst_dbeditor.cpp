@@ -1,6 +1,7 @@
 // The offline database editor end to end through the main window: files opened with "Edit
 // parameters", lists, satellite and transponder commands, Apply, and closing with work pending.
 #include "EditorFixture.h"
+#include "GridState.h"
 #include "SampleDatabase.h"
 #include "TestEnv.h"
 
@@ -62,14 +63,11 @@ private slots:
     void emptyListsAndNoFile();
     void cellTextsAreClampedAndMapped_data();
     void cellTextsAreClampedAndMapped();
-    void deleteTpAndApplyFreesTheRecord();
-    void addTpApplyApplyStoresOne();
-    void contextMenuAddKeepsUnappliedEdits();
-    void sortedOrderIsStoredWithMarks();
+    void editsLandOnTheirRows_data();
+    void editsLandOnTheirRows();
     void editSecondSatelliteKeepsFirstSelected();
     void addSatelliteAppendsWithoutChangingSelection();
     void deletingSatellitesUpToTheLast();
-    void secondFileReplacesTheFirst();
     void failedLoadKeepsPreviousDatabase();
     void exhaustedTableChangesNothing();
     void closeAsksAboutPendingWork();
@@ -77,8 +75,18 @@ private slots:
 
 void TestDbEditor::openShowsSatellitesAndTransponders()
 {
+    // A second file replaces the first, with its unapplied rows; a 16-character name shows whole.
     EditorFixture f;
-    const QString path = f.OpenSample();
+    ParamDatabase db(f.prompts);
+    SampleDatabase::Fill(db, SampleDatabase::Options{});
+    db.SatelliteAt(db.SatelliteChain().indices[0])->SetName(QByteArray("ABCDEFGHIJKLMNOP"));
+    const QString path = f.WriteFile("b.bin", db.ToBytes());
+    f.OpenSample();
+    f.dlg->TpList()->SetItemText(0, 1, QStringLiteral("3333"));
+    f.Open(path);
+    QVERIFY(!f.dlg->HasPendingWork());
+    QCOMPARE(f.dlg->Database().Path(), path);
+    QCOMPARE(f.dlg->SatList()->item(0)->text(), QStringLiteral("ABCDEFGHIJKLMNOP"));
     QCOMPARE(f.prompts.MessageCount(), 0);
     auto file = f.LoadFile(path);
     const std::vector<int> chain = file->SatelliteChain().indices;
@@ -146,6 +154,18 @@ void TestDbEditor::emptyListsAndNoFile()
     LOAD_CHECKED(file, notp);
     QCOMPARE(file->TransponderChain(first).indices.size(), size_t(1));
     QCOMPARE(f.dlg->TpList()->GetItemData(0), quint32(file->TransponderChain(first).indices[0]));
+
+    // Ctrl+click leaves the current satellite unselected: nothing is selected to act on.
+    const QByteArray saved = TestFile::Read(notp);
+    QListWidget *sats = f.dlg->SatList();
+    const int count = sats->count();
+    QTest::mouseClick(sats->viewport(), Qt::LeftButton, Qt::ControlModifier, sats->visualItemRect(sats->item(0)).center());
+    QVERIFY(sats->selectedItems().isEmpty());
+    for (const char *b : {"deleteSatButton", "addTpButton", "applyTpButton"})
+        QTest::mouseClick(f.dlg->findChild<QPushButton *>(QString::fromLatin1(b)), Qt::LeftButton);
+    QCOMPARE(sats->count(), count);
+    QCOMPARE(f.dlg->TpList()->GetItemCount(), 1);
+    QCOMPARE(TestFile::Read(notp), saved);
 }
 
 void TestDbEditor::cellTextsAreClampedAndMapped_data()
@@ -187,143 +207,130 @@ void TestDbEditor::cellTextsAreClampedAndMapped()
     QCOMPARE(r.SpareBits(), 0);
 }
 
-void TestDbEditor::deleteTpAndApplyFreesTheRecord()
+// A hand at the window, step by step: clicks on cells (with Shift), right clicks, header
+// sections and buttons, the context menu, keys and typing into the grid or its open editor, the
+// close box (answering Save). Whatever the order, an edit lands on the transponder it was opened
+// on, the focus cell stays on the selected row, and the file holds what the grid shows, with
+// nothing else changed.
+void TestDbEditor::editsLandOnTheirRows_data()
 {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QList<int>>("typed");    // loaded rows whose transponder gets 3456 MHz
+    QTest::addColumn<QList<int>>("released"); // loaded rows whose transponder is freed
+    QTest::addColumn<int>("first");           // loaded row shown first at the end, -1 any
+    QTest::addColumn<QString>("state");
+    const QStringList edit1{"cell 1 1", "cell 1 1", "type 3x4y5z6"}; // the editor takes digits only
+    const QStringList edit12{"cell 1 1", "shift 2 1", "key F2", "type 3456"};
+    const QStringList apply{"button applyTpButton"};
+    QTest::newRow("header click sorts with the editor open")
+        << edit1 + QStringList{"header 1"} + apply << QList<int>{1} << QList<int>{} << 1 << "focus 1,1 sel 1";
+    QTest::newRow("right click with the editor open")
+        << edit1 + QStringList{"rclick 3 2"} + apply << QList<int>{1} << QList<int>{} << 0 << "focus 1,1 sel 1";
+    QTest::newRow("Apply ends the edit in every selected row")
+        << edit12 + apply << QList<int>{1, 2} << QList<int>{} << 0 << "focus 2,1 sel 1 2";
+    QTest::newRow("closing ends the edit in every selected row")
+        << edit12 + QStringList{"close"} << QList<int>{1, 2} << QList<int>{} << 0 << "focus 2,1 sel 1 2";
+    QTest::newRow("Delete TP twice, Apply, Down, F2")
+        << QStringList{"cell 3 1", "button deleteTpButton", "button deleteTpButton", "button applyTpButton",
+                       "key Down", "key F2", "type 3456", "key Return"} + apply
+        << QList<int>{4} << QList<int>{3} << 0 << "focus 3,1 sel 3";
+    QTest::newRow("a mark moves with its row in a sort")
+        << QStringList{"cell 0 0", "button deleteTpButton", "header 1"} + apply << QList<int>{} << QList<int>{0}
+        << -1 << "focus 0,0 sel 0";
+    // The menu's "ADD TP" keeps unapplied edits; the button refills first.
+    QTest::newRow("menu ADD TP, Apply, the other Apply")
+        << edit1 + QStringList{"key Return", "rclick 0 2", "menu ADD TP", "button applyTpButton", "button applySatButton"}
+        << QList<int>{1} << QList<int>{} << 0 << "focus 0,2 sel 0";
+    QTest::newRow("Add TP drops an unapplied edit")
+        << edit1 + QStringList{"key Return", "button addTpButton"} + apply << QList<int>{} << QList<int>{} << 0
+        << "focus -1,1 sel";
+}
+
+void TestDbEditor::editsLandOnTheirRows()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QList<int>, typed);
+    QFETCH(QList<int>, released);
+    QFETCH(int, first);
     EditorFixture f;
     const QString path = f.OpenSample();
     const QByteArray before = TestFile::Read(path);
     auto original = f.LoadFile(path);
     int satRow = -1;
-    const int slot = SatelliteWith(*original, 3, &satRow);
+    const int slot = SatelliteWith(*original, 5, &satRow);
     QVERIFY(slot >= 0);
-    const std::vector<int> tps = original->TransponderChain(slot).indices;
     f.SelectSatellite(satRow);
-    CTransponderList *list = f.dlg->TpList();
-    f.ClickCell(1, 0);
-    f.Click("deleteTpButton");
-    f.Click("deleteTpButton"); // marking again changes nothing
-    QCOMPARE(list->GetItemData(1), quint32(tps[1]) | CTransponderList::DELETED_ROW_MASK);
-    QCOMPARE(TestFile::Read(path), before); // nothing reaches the file before Apply
-
-    f.Click("applyTpButton");
-    QCOMPARE(list->GetItemCount(), int(tps.size()) - 1);
-    LOAD_CHECKED(file, path);
-    QCOMPARE(file->TpHeader().Count(), original->TpHeader().Count() - 1);
-    QCOMPARE(file->TpHeader().FreeFirst(), tps[1]);
-    std::vector<int> expected = tps;
-    expected.erase(expected.begin() + 1);
-    QCOMPARE(file->TransponderChain(slot).indices, expected);
-    // Only the satellite, its transponders, the header, the old first free record and the
-    // channels that hung on the deleted transponder may differ.
-    std::vector<ByteRange> allowed{SatelliteBytes(slot), TransponderHeaderBytes(), ChannelBytes(),
-                                   TransponderBytes(original->TpHeader().FreeFirst())};
-    for (int tp : tps)
-        allowed.push_back(TransponderBytes(tp));
-    QCOMPARE(ChangesOutside(before, TestFile::Read(path), allowed), std::vector<int>());
-}
-
-void TestDbEditor::addTpApplyApplyStoresOne()
-{
-    EditorFixture f;
-    const QString path = f.OpenSample();
-    const QByteArray before = TestFile::Read(path);
-    auto original = f.LoadFile(path);
-    const int slot = f.Slot(0);
     const std::vector<int> tps = original->TransponderChain(slot).indices;
-    const std::vector<int> freeBefore = FreeTransponders(*original, 2);
-
-    f.Click("addTpButton");
-    f.Click("applyTpButton");
-    QCOMPARE(f.dlg->TpList()->GetItemData(int(tps.size())), quint32(freeBefore[0]));
-    f.Click("applySatButton"); // the other Apply button does the same
+    CTransponderList *list = f.dlg->TpList();
+    for (const QString &step : steps) {
+        const QString arg = step.section(QLatin1Char(' '), 1);
+        const int row = arg.section(QLatin1Char(' '), 0, 0).toInt(), column = arg.section(QLatin1Char(' '), 1).toInt();
+        QWidget *keys = list->GetEditor() ? list->GetEditor() : list;
+        QHeaderView *header = list->horizontalHeader();
+        QRect cell;
+        if (step.startsWith(QLatin1String("cell")) || step.startsWith(QLatin1String("shift"))) {
+            f.ClickCell(row, column, step.startsWith(QLatin1String("shift")) ? Qt::ShiftModifier : Qt::NoModifier);
+        } else if (step.startsWith(QLatin1String("rclick")) && list->GetCellRect(row, column, cell)) {
+            QTest::mouseClick(list->viewport(), Qt::RightButton, {}, cell.center());
+        } else if (step.startsWith(QLatin1String("menu"))) {
+            QVERIFY(WaitUntil([&] { return list->ContextMenu()->isVisible(); }));
+            list->ContextMenu()->hide();
+            const QList<QAction *> actions = list->ContextMenu()->actions();
+            QCOMPARE(actions.size(), 2);
+            QCOMPARE(actions[0]->text(), QStringLiteral("Delete TP"));
+            QCOMPARE(actions[1]->text(), arg);
+            actions[1]->trigger();
+        } else if (step.startsWith(QLatin1String("type"))) {
+            QTest::keyClicks(keys, arg);
+        } else if (step.startsWith(QLatin1String("key"))) {
+            QTest::keyClick(keys, QKeySequence::fromString(arg)[0].key());
+        } else if (step.startsWith(QLatin1String("header"))) {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(row) + 10, header->height() / 2));
+        } else if (step.startsWith(QLatin1String("button"))) {
+            QTest::mouseClick(f.dlg->findChild<QPushButton *>(arg), Qt::LeftButton);
+        } else {
+            f.prompts.QueueAnswer(true);
+            QVERIFY(f.dlg->close());
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(!list->ContextMenu()->isVisible() || step.startsWith(QLatin1String("rclick 0")));
+        if (step.startsWith(QLatin1String("button deleteTp"))) // nothing reaches the file before Apply
+            QCOMPARE(TestFile::Read(path), before);
+    }
     QCOMPARE(f.prompts.MessageCount(), 0);
+    QTEST(State(*list), "state");
+    if (list->GetFocusRow() >= 0)
+        QCOMPARE(list->GetFocusedItem(), list->GetFocusRow());
 
     LOAD_CHECKED(file, path);
-    QCOMPARE(file->TpHeader().Count(), original->TpHeader().Count() + 1);
-    QCOMPARE(file->TransponderChain(slot).indices.size(), tps.size() + 1);
-    QCOMPARE(file->TransponderChain(slot).indices.back(), freeBefore[0]);
-    QCOMPARE(file->TpHeader().FreeFirst(), freeBefore[1]);
-    std::vector<ByteRange> allowed{SatelliteBytes(slot), TransponderHeaderBytes()};
+    std::vector<int> shown;
+    for (int r = 0; r < list->GetItemCount(); ++r)
+        shown.push_back(int(list->GetItemData(r)));
+    QCOMPARE(file->TransponderChain(slot).indices, shown); // a second Apply stores nothing new
+    QCOMPARE(file->TpHeader().Count(), original->TpHeader().Count() + int(shown.size()) - int(tps.size()));
+    if (first >= 0)
+        QCOMPARE(shown[0], tps[size_t(first)]);
+    for (int i = 0; i < int(tps.size()); ++i) {
+        const TransponderRecord &r = *file->TransponderAt(tps[size_t(i)]);
+        QCOMPARE(bool(r.InUse()), !released.contains(i));
+        if (r.InUse())
+            QCOMPARE(r.Frequency(), typed.contains(i) ? 3456000u : original->TransponderAt(tps[size_t(i)])->Frequency());
+    }
+    // New rows take the free chain's first records; a freed record heads it.
+    const std::vector<int> freeBefore = FreeTransponders(*original, 2);
+    if (shown.size() > tps.size() - size_t(released.size()))
+        QCOMPARE(shown.back(), freeBefore[0]);
+    if (!released.isEmpty())
+        QCOMPARE(file->TpHeader().FreeFirst(), tps[size_t(released[0])]);
+    // Only the satellite, its transponders, the headers, the free chain's first records and the
+    // channels that hung on a freed transponder may differ.
+    std::vector<ByteRange> allowed{SatelliteBytes(slot), TransponderHeaderBytes(), ChannelBytes()};
     for (int tp : tps)
         allowed.push_back(TransponderBytes(tp));
     for (int tp : freeBefore)
         allowed.push_back(TransponderBytes(tp));
     QCOMPARE(ChangesOutside(before, TestFile::Read(path), allowed), std::vector<int>());
-}
-
-void TestDbEditor::contextMenuAddKeepsUnappliedEdits()
-{
-    EditorFixture f;
-    const QString path = f.OpenSample();
-    CTransponderList *list = f.dlg->TpList();
-    const int n = list->GetItemCount();
-    f.ClickCell(0, 1);
-    f.ClickCell(0, 1); // a click on the focus cell opens its editor, which takes digits only
-    QVERIFY(WaitUntil([&] { return list->GetEditorLine() != nullptr; }));
-    list->GetEditorLine()->selectAll();
-    QTest::keyClicks(list->GetEditorLine(), "9x9y9z9");
-    QTest::keyClick(list->GetEditorLine(), Qt::Key_Return);
-    QVERIFY(WaitUntil([&] { return !list->IsEditing(); }));
-    QCOMPARE(list->GetItemText(0, 1), QStringLiteral("9999"));
-
-    // "ADD TP" of the context menu keeps the edit; the button refills first.
-    QRect cell;
-    QVERIFY(list->GetCellRect(0, 2, cell));
-    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, cell.center());
-    QVERIFY(WaitUntil([&] { return list->ContextMenu()->isVisible(); }));
-    const QList<QAction *> actions = list->ContextMenu()->actions();
-    QCOMPARE(actions.size(), 2);
-    QCOMPARE(actions[0]->text(), QStringLiteral("Delete TP"));
-    QCOMPARE(actions[1]->text(), QStringLiteral("ADD TP"));
-    list->ContextMenu()->hide();
-    actions[1]->trigger();
-    QCOMPARE(list->GetItemText(0, 1), QStringLiteral("9999"));
-    QCOMPARE(f.Row(n), (QStringList{CTransponderList::IndexText(n + 1), "2000", "27500", "Hori"}));
-
-    f.Click("applyTpButton");
-    LOAD_CHECKED(file, path);
-    QCOMPARE(int(file->TransponderChain(f.Slot(0)).indices.size()), n + 1);
-    QCOMPARE(FirstFrequency(*file, f.Slot(0)), 9999000u);
-
-    list->SetItemText(0, 1, QStringLiteral("8888"));
-    f.Click("addTpButton"); // the button drops what was not applied
-    QCOMPARE(list->GetItemText(0, 1), QStringLiteral("9999"));
-    QCOMPARE(list->GetItemCount(), n + 2);
-}
-
-void TestDbEditor::sortedOrderIsStoredWithMarks()
-{
-    EditorFixture f;
-    const QString path = f.OpenSample();
-    int satRow = -1;
-    const int slot = SatelliteWith(*f.LoadFile(path), 4, &satRow);
-    QVERIFY(slot >= 0);
-    f.SelectSatellite(satRow);
-    CTransponderList *list = f.dlg->TpList();
-    const int n = list->GetItemCount();
-    f.ClickCell(0, 0);
-    const quint32 marked = list->GetItemData(0);
-    f.Click("deleteTpButton");
-
-    QHeaderView *header = list->horizontalHeader(); // ascending by frequency
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                      QPoint(header->sectionViewportPosition(1) + 10, header->height() / 2));
-    std::vector<int> expected;
-    int marks = 0;
-    for (int r = 0; r < n; ++r) {
-        const quint32 data = list->GetItemData(r);
-        if (CTransponderList::IsMarked(data))
-            marks += data == (marked | CTransponderList::DELETED_ROW_MASK);
-        else
-            expected.push_back(int(data));
-    }
-    QCOMPARE(marks, 1); // the mark moved with its row
-    f.Click("applyTpButton");
-    LOAD_CHECKED(file, path);
-    QCOMPARE(file->TransponderChain(slot).indices, expected);
-    QVERIFY(!file->TransponderAt(int(marked))->InUse());
-    for (size_t i = 1; i < expected.size(); ++i)
-        QVERIFY(file->TransponderAt(expected[i])->Frequency() >= file->TransponderAt(expected[i - 1])->Frequency());
 }
 
 void TestDbEditor::editSecondSatelliteKeepsFirstSelected()
@@ -444,23 +451,6 @@ void TestDbEditor::deletingSatellitesUpToTheLast()
     QCOMPARE(file->TpHeader().Count(), 0);
 }
 
-void TestDbEditor::secondFileReplacesTheFirst()
-{
-    EditorFixture f;
-    ParamDatabase db(f.prompts);
-    SampleDatabase::Fill(db, SampleDatabase::Options{});
-    db.SatelliteAt(db.SatelliteChain().indices[0])->SetName(QByteArray("ABCDEFGHIJKLMNOP"));
-    const QString b = f.WriteFile("b.bin", db.ToBytes());
-    f.OpenSample();
-    f.dlg->TpList()->SetItemText(0, 1, QStringLiteral("3333"));
-    f.Open(b);
-    QCOMPARE(f.dlg->TpList()->GetColumnCount(), 4);
-    QCOMPARE(f.dlg->Database().Path(), b);
-    QCOMPARE(f.dlg->SatList()->count(), int(db.SatelliteChain().indices.size()));
-    QCOMPARE(f.dlg->SatList()->item(0)->text(), QStringLiteral("ABCDEFGHIJKLMNOP")); // no terminator
-    QVERIFY(!f.dlg->HasPendingWork()); // opening a file drops unapplied rows
-}
-
 void TestDbEditor::failedLoadKeepsPreviousDatabase()
 {
     EditorFixture f;
@@ -550,21 +540,6 @@ void TestDbEditor::closeAsksAboutPendingWork()
         QVERIFY(!f.dlg->isVisible());
         QCOMPARE(f.prompts.Questions().size(), size_t(4));
         QCOMPARE(TestFile::Read(path), before);
-    }
-    // Apply and save, even the value still being typed: the close box takes no focus from it.
-    {
-        EditorFixture f;
-        const QString path = f.OpenSample();
-        f.dlg->TpList()->SetItemText(0, 1, QStringLiteral("5555"));
-        QVERIFY(f.dlg->TpList()->EditCell(0, 2));
-        f.dlg->TpList()->GetEditorLine()->setText(QStringLiteral("31000"));
-        f.prompts.QueueAnswer(true);
-        QVERIFY(f.dlg->close());
-        QCOMPARE(f.prompts.Questions().size(), size_t(1));
-        LOAD_CHECKED(file, path);
-        const TransponderRecord &r = *file->TransponderAt(file->TransponderChain(f.Slot(0)).indices[0]);
-        QCOMPARE(r.Frequency(), 5555000u);
-        QCOMPARE(r.SymbolRate(), 31000000u);
     }
     // Satellite changes alone are asked about too.
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 // A grid whose cell kinds the test sets, and which records what its hooks were asked.
+#include "GridState.h"
 #include "TestEnv.h"
 
 #include "grid/CGridCtrl.h"
@@ -10,7 +11,7 @@
 #include <QPair>
 #include <QtTest>
 
-struct EndEdit {
+struct EndedEdit {
     int row;
     int column;
     bool cancelled;
@@ -27,7 +28,7 @@ public:
     QHash<QPair<int, int>, CellKind> cellKinds; // exceptions per cell
     QVector<QPair<int, int>> checks;
     QVector<QPair<int, int>> buttons;
-    QVector<EndEdit> ends;
+    QVector<EndedEdit> ends;
     int rejects = 0;                         // how many edits to refuse before accepting
     QHash<int, quint8> rowStyles;
     QStringList choices;                     // empty: the grid's own choices
@@ -67,6 +68,16 @@ public:
         rclicks.append(qMakePair(row, column));
     }
     void OnCellButton(int row, int column) override { buttons.append(qMakePair(row, column)); }
+    // A header click rewrites the rows in place, reversed, as a sort does.
+    void OnColumnClick(int) override
+    {
+        for (int r = 0, n = GetItemCount(); r < n / 2; ++r)
+            for (int c = 0; c < GetColumnCount(); ++c) {
+                const QString top = GetItemText(r, c);
+                SetItemText(r, c, GetItemText(n - 1 - r, c));
+                SetItemText(n - 1 - r, c, top);
+            }
+    }
     bool OnEndCellEdit(int row, int column, bool cancelled, const QString &text, int image) override
     {
         ends.append({row, column, cancelled, text, image});
@@ -147,14 +158,3 @@ struct GridWindow {
 };
 
 using Cells = QVector<QPair<int, int>>;
-
-// The grid's focus cell, selected rows and open editor in one line, e.g. "focus 1,2 sel 1 3 edit 1,2".
-inline QString State(CGridCtrl &grid)
-{
-    QString s = QStringLiteral("focus %1,%2 sel").arg(grid.GetFocusRow()).arg(grid.GetFocusColumn());
-    for (int row : grid.GetSelectedRows())
-        s += QStringLiteral(" %1").arg(row);
-    if (grid.IsEditing())
-        s += QStringLiteral(" edit %1,%2").arg(grid.GetEditRow()).arg(grid.GetEditColumn());
-    return s;
-}

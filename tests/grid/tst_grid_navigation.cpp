@@ -32,6 +32,7 @@ private slots:
         QTest::addColumn<QList<int>>("keys");
         QTest::addColumn<QString>("state");
         QTest::newRow("no focus cell") << QPoint(0, -1) << QList<int>{Qt::Key_Right} << "focus -1,0 sel";
+        QTest::newRow("no focus cell, down") << QPoint(0, -1) << QList<int>{Qt::Key_Down} << "focus 0,0 sel 0";
         QTest::newRow("left at first column") << QPoint(0, 2) << QList<int>{Qt::Key_Left} << "focus 2,0 sel 2";
         QTest::newRow("right, end, right") << QPoint(0, 2) << QList<int>{Qt::Key_Right, Qt::Key_End, Qt::Key_Right}
                                            << "focus 2,3 sel 2";
