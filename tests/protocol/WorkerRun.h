@@ -10,6 +10,8 @@
 #include <QStringList>
 
 #include <atomic>
+#include <chrono>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -46,6 +48,41 @@ private:
     int m_done = 0;
     bool m_success = false;
     int m_kind = -1;
+};
+
+// The worker's port, able to play a stop that comes while the n-th FT_DATA is going out on a
+// real 115200-baud line: `cutBytes` of it are out when the stop lands, and from then on the line
+// takes no more than 11520 bytes a second.
+class CuttingPort final : public CComPort
+{
+public:
+    bool Write(const void *buffer, uint32_t count, uint32_t &written) override
+    {
+        using namespace std::chrono;
+        const auto *bytes = static_cast<const uint8_t *>(buffer);
+        if (m_cut != steady_clock::time_point()) {
+            const bool ok = CComPort::Write(buffer, count, written);
+            m_paced += written;
+            std::this_thread::sleep_until(m_cut + milliseconds(m_paced * 1000 / 11520));
+            return ok;
+        }
+        if (cutData > 0 && count > 4 && bytes[1] == 3 && ++m_data == cutData) {
+            CComPort::Write(buffer, cutBytes, written);
+            m_cut = steady_clock::now();
+            onCut();
+            return false;
+        }
+        return CComPort::Write(buffer, count, written);
+    }
+
+    int cutData = 0; // 1-based; 0: never
+    uint32_t cutBytes = 0;
+    std::function<void()> onCut;
+
+private:
+    int m_data = 0;
+    int64_t m_paced = 0;
+    std::chrono::steady_clock::time_point m_cut;
 };
 
 class WorkerRun
@@ -86,13 +123,19 @@ public:
     bool Ended() const { return m_ended.load(); }
     void Stop() { m_stop.Request(m_port); }
     int ExitCode() const { return m_rc; }
-    CComPort &Port() { return m_port; }
+    // Stops the transfer while its n-th chunk is going out, with `bytes` of it sent.
+    void StopInChunk(int n, uint32_t bytes)
+    {
+        m_port.cutData = n;
+        m_port.cutBytes = bytes;
+        m_port.onCut = [this] { Stop(); };
+    }
 
     RecordingPrompts prompts;
     RecordingHost host;
 
 private:
-    CComPort m_port;
+    CuttingPort m_port;
     TransferStop m_stop;
     TransferJob m_job;
     std::thread m_thread;

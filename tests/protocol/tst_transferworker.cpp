@@ -10,6 +10,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -238,8 +240,8 @@ private slots:
         QVERIFY(RunToEnd(run, device, TK_LOAD_SOFTWARE, path));
         QStringList asked;
         for (const auto &q : run.prompts.Questions())
-            asked << q.text;
-        QCOMPARE(asked, question.isEmpty() ? QStringList() : QStringList{question});
+            asked << q.text + (q.icon == Prompts::Icon::Information ? " (i)" : " (other icon)");
+        QCOMPARE(asked, question.isEmpty() ? QStringList() : QStringList{question + " (i)"});
         QCOMPARE(run.host.DoneCount(), 1);
         QCOMPARE(run.host.Success(), loads);
         QCOMPARE(run.prompts.MessageCount(), 0);
@@ -318,7 +320,7 @@ private slots:
     void failuresAndEarlyEnds_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("file"); // "db", "update", or content as hex, "-" for none
+        QTest::addColumn<QString>("file"); // "db", "update", "pipe", a path, content as hex, "-" for none
         QTest::addColumn<int>("fault");    // -1: the meter does not answer FT_HELLO
         QTest::addColumn<int>("step");
         QTest::addColumn<int>("type");
@@ -328,6 +330,7 @@ private slots:
         const int R = TK_READ_PARAMS, W = TK_WRITE_PARAMS, L = TK_LOAD_SOFTWARE;
         const int none = int(Fault::None), type = int(Fault::UnexpectedType);
         const QStringList unreadable{"Can not read the specified file!"};
+        const QStringList notRegular{"Can not read the specified file!\nNot a regular file"};
         const QStringList wrongDb{"Please choose a correct database parameter file\n"};
         const QStringList wrongUpdate{"Please choose a correct update file\n"};
         auto row = [](const char *name) { return &QTest::newRow(name); };
@@ -345,6 +348,8 @@ private slots:
         *row("write, 241249 bytes") << W << QString(QByteArray(kImageSize + 1, 'a').toHex()) << none << 0 << 0 << wrongDb << "failed" << "nothing";
         *row("write, empty file") << W << "" << none << 0 << 0 << wrongDb << "failed" << "nothing";
         *row("write, missing file") << W << "-" << none << 0 << 0 << unreadable << "none" << "nothing";
+        // Opening a pipe would wait for a writer for ever; a device has no length to check.
+        *row("write, a pipe") << W << "pipe" << none << 0 << 0 << notRegular << "none" << "nothing";
         *row("write, no answer to FT_HELLO") << W << "db" << -1 << 0 << 0 << QStringList{Code(8)} << "failed" << "end";
         *row("write, second FT_IDENT") << W << "db" << int(Fault::SecondIdent) << 2 << 0 << QStringList{Code(6)} << "failed" << "end";
         *row("write, type 5") << W << "db" << type << 1 << 5 << QStringList{Code(7)} << "failed" << "end";
@@ -361,6 +366,7 @@ private slots:
         *row("load, 3 bytes") << L << "090001" << none << 0 << 0 << wrongUpdate << "failed" << "nothing";
         *row("load, empty file") << L << "" << none << 0 << 0 << wrongUpdate << "failed" << "nothing";
         *row("load, missing file") << L << "-" << none << 0 << 0 << unreadable << "none" << "nothing";
+        *row("load, a device") << L << "/dev/zero" << none << 0 << 0 << notRegular << "none" << "nothing";
         *row("load, type 5") << L << "update" << type << 1 << 5 << QStringList{Code(4)} << "failed" << "end";
         *row("load, type 7") << L << "update" << type << 1 << 7 << QStringList{"Unknown frame 7!", Code(4)} << "failed" << "end";
         *row("load, FT_DATA") << L << "update" << type << 1 << 3 << QStringList{Code(4)} << "failed" << "end";
@@ -380,8 +386,10 @@ private slots:
         QFETCH(QString, report);
         QFETCH(QString, sent);
         QTemporaryDir dir;
-        QString path = file == "db" ? m_db : file == "update" ? m_update : dir.filePath("file.bin");
-        if (file != "-" && file != "db" && file != "update")
+        QString path = file == "db" ? m_db : file == "update" ? m_update : file.startsWith('/') ? file : dir.filePath("file.bin");
+        if (file == "pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (file != "-" && path == dir.filePath("file.bin"))
             QVERIFY(TestFile::Write(path, kind == TK_READ_PARAMS ? kOld : QByteArray::fromHex(file.toLatin1())));
         MeterDevice::Transfer t = WithFault(fault < 0 ? Fault::None : Fault(fault), step, uint16_t(type));
         if (kind == TK_READ_PARAMS && fault == int(Fault::None)) {
@@ -421,59 +429,54 @@ private slots:
         }
     }
 
-    // A meter gone silent is waited for; only a stop ends the worker, which then reports
-    // nothing and writes nothing, but tells a meter being written to that it is done.
-    void silenceKeepsTryingUntilStopped_data()
+    // A stop ends the worker at once, reporting and writing nothing. A read blocked in the middle
+    // of a chunk is woken. A write or load stopped between chunks starts no other; one stopped
+    // while a chunk is half out on a 115200-baud line finishes that frame, however long its rest
+    // takes on the line, so that the meter can read the FT_END that follows.
+    void stopsEndTheWorkerCleanly_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("fault");
-        QTest::addColumn<int>("step");
-        QTest::newRow("read, no first chunk") << int(TK_READ_PARAMS) << int(Fault::Silence) << 0;
-        QTest::newRow("read, half a chunk") << int(TK_READ_PARAMS) << int(Fault::ShortFrame) << 1;
-        QTest::newRow("write, after 3 chunks") << int(TK_WRITE_PARAMS) << int(Fault::Silence) << 3;
-        QTest::newRow("load, after 2 chunks") << int(TK_LOAD_SOFTWARE) << int(Fault::Silence) << 2;
+        QTest::addColumn<int>("chunk"); // the chunk going out when the stop comes
+        QTest::addColumn<int>("sent");  // bytes of its frame out by then
+        QTest::newRow("read, blocked in half a chunk") << int(TK_READ_PARAMS) << 0 << 0;
+        QTest::newRow("write, before chunk 3") << int(TK_WRITE_PARAMS) << 3 << 0;
+        QTest::newRow("load, before chunk 2") << int(TK_LOAD_SOFTWARE) << 2 << 0;
+        QTest::newRow("load, chunk 2 a quarter out") << int(TK_LOAD_SOFTWARE) << 2 << 4100;
     }
 
-    void silenceKeepsTryingUntilStopped()
+    void stopsEndTheWorkerCleanly()
     {
         QFETCH(int, kind);
-        QFETCH(int, fault);
-        QFETCH(int, step);
-        const bool read = kind == TK_READ_PARAMS;
-        MeterDevice meter(Meter(kMeterWord), WithFault(Fault(fault), step));
-        QVERIFY(meter.Start());
-        const QString target = m_dir.filePath("silent.bin");
+        QFETCH(int, chunk);
+        QFETCH(int, sent);
         WorkerRun run;
-        QVERIFY(run.Start(kind, read ? target : kind == TK_WRITE_PARAMS ? m_db : m_update, meter));
-        const uint16_t awaited = read ? uint16_t(FT_READY) : uint16_t(FT_DATA);
-        QVERIFY(WaitUntil([&] { return Count(meter.ReceivedTypes(), awaited) == step + (read ? 1 : 0); }));
-        QVERIFY(!run.WaitEnded(1200)); // several receive rounds go by; the worker is still there
-        run.Stop();
-        QVERIFY(run.WaitEnded(2000));
+        if (kind == TK_READ_PARAMS) {
+            PtyPair pty;
+            const QString target = m_dir.filePath("stopped.bin");
+            QVERIFY(run.Start(kind, target, pty.SlavePath()));
+            QCOMPARE(pty.Receive(4, 2000).size(), 4);
+            QVERIFY(pty.Send(QByteArray::fromHex("0000000442010203")));
+            QCOMPARE(pty.Receive(16, 2000).size(), 16);
+            // Half of a 16384-byte chunk: the worker takes it and waits for the rest.
+            QVERIFY(pty.Send(QByteArray::fromHex("00034000") + QByteArray(8192, 'h')));
+            QVERIFY(!run.WaitEnded(400)); // silence is no error
+            QVERIFY(WaitUntil([&] {
+                int queued = -1;
+                return ::ioctl(pty.SlaveFd(), FIONREAD, &queued) == 0 && queued == 0;
+            }));
+            run.Stop();
+            QVERIFY(run.WaitEnded(2000));
+            QVERIFY(!QFile::exists(target));
+        } else {
+            MeterDevice meter(Meter(kMeterWord));
+            run.StopInChunk(chunk, uint32_t(sent));
+            QVERIFY(RunToEnd(run, meter, kind, kind == TK_WRITE_PARAMS ? m_db : m_update));
+            QVERIFY(meter.WaitForEnd(1, 3000));
+            QCOMPARE(Count(meter.ReceivedTypes(), FT_DATA), sent ? chunk : chunk - 1);
+            QCOMPARE(meter.ReceivedImage().size() % 16384, size_t(0));
+        }
         QCOMPARE(run.host.DoneCount(), 0);
         QCOMPARE(run.prompts.MessageCount(), 0);
-        if (read) {
-            QCOMPARE(run.host.Texts().size(), step + 1);
-            QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).filter("silent"), QStringList());
-        } else {
-            QVERIFY(meter.WaitForEnd(1, 2000));
-        }
-    }
-
-    void loadStoppedInMidChunkFinishesTheFrame()
-    {
-        // On a line at 115200 baud a chunk takes 1.4 s to go out; a stop in the middle of it must
-        // not leave half a frame for the meter to take FT_END as its payload.
-        MeterDevice device(Meter(kMeterWord, 11520));
-        QVERIFY(device.Start());
-        WorkerRun run;
-        QVERIFY(run.Start(TK_LOAD_SOFTWARE, m_update, device));
-        QVERIFY(WaitUntil([&] { return device.BytesReceived() > 4000; }));
-        run.Stop();
-        QVERIFY(run.WaitEnded(2000));
-        QVERIFY(device.WaitForEnd(1, 3000));
-        QCOMPARE(device.ReceivedImage().size() % 16384, size_t(0));
-        QCOMPARE(run.host.DoneCount(), 0);
     }
 
 private:
