@@ -18,28 +18,21 @@
 class RecordingHost final : public TransferHost
 {
 public:
-    void SetProgress(int percent) override
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_progress.push_back(percent);
-    }
-    void SetProgressText(const QString &text) override
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_texts << text;
-    }
+    using Lock = std::lock_guard<std::mutex>;
+    void SetProgress(int percent) override { Lock l(m_mutex); m_progress.push_back(percent); }
+    void SetProgressText(const QString &text) override { Lock l(m_mutex); m_texts << text; }
     void TransferDone(bool success, int kind) override
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
+        Lock l(m_mutex);
         ++m_done;
         m_success = success;
         m_kind = kind;
     }
-    std::vector<int> Progress() const { std::lock_guard<std::mutex> l(m_mutex); return m_progress; }
-    QStringList Texts() const { std::lock_guard<std::mutex> l(m_mutex); return m_texts; }
-    int DoneCount() const { std::lock_guard<std::mutex> l(m_mutex); return m_done; }
-    bool Success() const { std::lock_guard<std::mutex> l(m_mutex); return m_success; }
-    int Kind() const { std::lock_guard<std::mutex> l(m_mutex); return m_kind; }
+    std::vector<int> Progress() const { Lock l(m_mutex); return m_progress; }
+    QStringList Texts() const { Lock l(m_mutex); return m_texts; }
+    int DoneCount() const { Lock l(m_mutex); return m_done; }
+    bool Success() const { Lock l(m_mutex); return m_success; }
+    int Kind() const { Lock l(m_mutex); return m_kind; }
 
 private:
     mutable std::mutex m_mutex;
@@ -50,38 +43,36 @@ private:
     int m_kind = -1;
 };
 
-// The worker's port, able to play a stop that comes while the n-th FT_DATA is going out on a
-// real 115200-baud line: `cutBytes` of it are out when the stop lands, and from then on the line
-// takes no more than 11520 bytes a second.
+// The worker's port, playing a stop that lands when `cutBytes` of the n-th FT_DATA are out on a
+// 115200-baud line; from then on the line takes no more than 11520 bytes a second.
 class CuttingPort final : public CComPort
 {
 public:
     bool Write(const void *buffer, uint32_t count, uint32_t &written) override
     {
         using namespace std::chrono;
-        const auto *bytes = static_cast<const uint8_t *>(buffer);
-        if (m_cut != steady_clock::time_point()) {
+        if (m_paced >= 0) {
             const bool ok = CComPort::Write(buffer, count, written);
             m_paced += written;
             std::this_thread::sleep_until(m_cut + milliseconds(m_paced * 1000 / 11520));
             return ok;
         }
-        if (cutData > 0 && count > 4 && bytes[1] == 3 && ++m_data == cutData) {
-            CComPort::Write(buffer, cutBytes, written);
-            m_cut = steady_clock::now();
-            onCut();
-            return false;
-        }
-        return CComPort::Write(buffer, count, written);
+        if (count <= 4 || static_cast<const uint8_t *>(buffer)[1] != 3 || ++m_data != cutData)
+            return CComPort::Write(buffer, count, written);
+        CComPort::Write(buffer, cutBytes, written);
+        m_cut = steady_clock::now();
+        m_paced = 0;
+        onCut();
+        return false;
     }
 
-    int cutData = 0; // 1-based; 0: never
+    int cutData = 0; // which FT_DATA, from 1; 0: none
     uint32_t cutBytes = 0;
     std::function<void()> onCut;
 
 private:
     int m_data = 0;
-    int64_t m_paced = 0;
+    int64_t m_paced = -1; // bytes since the cut, -1 before it
     std::chrono::steady_clock::time_point m_cut;
 };
 
@@ -159,6 +150,17 @@ inline int Count(const std::vector<uint16_t> &types, uint16_t type)
 }
 
 using Fault = MeterDevice::Fault;
+
+// An update file: the identity word little-endian, then `image` bytes of a pattern.
+inline QByteArray UpdateFile(uint32_t word, int image)
+{
+    QByteArray f(4 + image, '\0');
+    for (int i = 0; i < 4; ++i)
+        f[i] = char(word >> (8 * i));
+    for (int i = 0; i < image; ++i)
+        f[4 + i] = char(i * 13 + (i >> 10));
+    return f;
+}
 
 inline MeterDevice::Transfer WithFault(Fault fault, int step, uint16_t type = 5)
 {
