@@ -30,7 +30,7 @@ public:
     {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
-    bool AskYesNo(const QString &, const QString &) override { return false; }
+    bool AskYesNo(const QString &, const QString &, Icon) override { return false; }
     QString OpenFileName(const QString &) override { return file; }
     QString SaveFileName(const QString &) override { return {}; }
     QString file;

@@ -34,7 +34,7 @@ public:
     {
         std::fprintf(stderr, "  message: %s\n", qPrintable(text));
     }
-    bool AskYesNo(const QString &, const QString &) override { return true; }
+    bool AskYesNo(const QString &, const QString &, Icon) override { return true; }
     QString OpenFileName(const QString &) override { return {}; }
     QString SaveFileName(const QString &) override { return {}; }
 };

@@ -68,7 +68,7 @@ class ScriptedPrompts final : public Prompts
 public:
     explicit ScriptedPrompts(unsigned answers = 0) : m_answers(answers) {}
     void Message(const QString &, const QString &, Icon) override { ++messages; }
-    bool AskYesNo(const QString &, const QString &) override
+    bool AskYesNo(const QString &, const QString &, Icon) override
     {
         const bool yes = (m_answers >> (questions++ % 8)) & 1;
         return yes;

@@ -36,28 +36,36 @@ QWidget *GuiPrompts::Owner()
     return QApplication::activeWindow();
 }
 
+namespace {
+
+QMessageBox::Icon BoxIcon(Prompts::Icon icon)
+{
+    switch (icon) {
+    case Prompts::Icon::None: break;
+    case Prompts::Icon::Information: return QMessageBox::Information;
+    case Prompts::Icon::Warning: return QMessageBox::Warning;
+    case Prompts::Icon::Critical: return QMessageBox::Critical;
+    case Prompts::Icon::Question: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
 void GuiPrompts::Message(const QString &text, const QString &caption, Icon icon)
 {
     OnGuiThread([&] {
-        QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
-        switch (icon) {
-        case Icon::None: break;
-        case Icon::Information: boxIcon = QMessageBox::Information; break;
-        case Icon::Warning: boxIcon = QMessageBox::Warning; break;
-        case Icon::Critical: boxIcon = QMessageBox::Critical; break;
-        case Icon::Question: boxIcon = QMessageBox::Question; break;
-        }
-        QMessageBox box(boxIcon, caption, text, QMessageBox::Ok, Owner());
+        QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::Ok, Owner());
         box.exec();
         return true;
     });
 }
 
-bool GuiPrompts::AskYesNo(const QString &text, const QString &caption)
+bool GuiPrompts::AskYesNo(const QString &text, const QString &caption, Icon icon)
 {
     return OnGuiThread([&] {
-        return QMessageBox::question(Owner(), caption, text, QMessageBox::Yes | QMessageBox::No)
-               == QMessageBox::Yes;
+        QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::Yes | QMessageBox::No, Owner());
+        return box.exec() == QMessageBox::Yes;
     });
 }
 

@@ -16,7 +16,7 @@ public:
     explicit GuiPrompts(QObject *parent = nullptr);
 
     void Message(const QString &text, const QString &caption, Icon icon) override;
-    bool AskYesNo(const QString &text, const QString &caption) override;
+    bool AskYesNo(const QString &text, const QString &caption, Icon icon) override;
     QString OpenFileName(const QString &filter) override;
     QString SaveFileName(const QString &filter) override;
     SaveChoice AskSaveDiscardStay(const QString &text, const QString &caption) override;

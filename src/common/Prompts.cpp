@@ -13,7 +13,7 @@ public:
     {
         std::fprintf(stderr, "[%s] %s\n", qPrintable(caption), qPrintable(text));
     }
-    bool AskYesNo(const QString &text, const QString &caption) override
+    bool AskYesNo(const QString &text, const QString &caption, Icon) override
     {
         std::fprintf(stderr, "[%s] %s (answered No)\n", qPrintable(caption), qPrintable(text));
         return false;

@@ -15,7 +15,7 @@ public:
     // A modal message with an OK button only.
     virtual void Message(const QString &text, const QString &caption, Icon icon = Icon::None) = 0;
     // A modal Yes/No question; true for Yes.
-    virtual bool AskYesNo(const QString &text, const QString &caption) = 0;
+    virtual bool AskYesNo(const QString &text, const QString &caption, Icon icon = Icon::Question) = 0;
     // File choosers with a filter such as kDataFileFilter; an empty string when cancelled.
     virtual QString OpenFileName(const QString &filter) = 0;
     virtual QString SaveFileName(const QString &filter) = 0;

@@ -34,6 +34,8 @@ const QString kVersionQuestion = QStringLiteral(
 
 // Line rate of the meter's link: 115200 baud, 10 bits a byte.
 constexpr int64_t kLineBytesPerSecond = 11520;
+// Slack on top of a frame's wire time for a slow adapter or a loaded machine.
+constexpr int64_t kTailMarginMs = 300;
 
 int64_t NowMs()
 {
@@ -59,9 +61,9 @@ public:
         if (!m_stopped())
             m_inner.Message(text, caption, icon);
     }
-    bool AskYesNo(const QString &text, const QString &caption) override
+    bool AskYesNo(const QString &text, const QString &caption, Icon icon) override
     {
-        return !m_stopped() && m_inner.AskYesNo(text, caption);
+        return !m_stopped() && m_inner.AskYesNo(text, caption, icon);
     }
     QString OpenFileName(const QString &) override { return {}; }
     QString SaveFileName(const QString &) override { return {}; }
@@ -100,7 +102,8 @@ public:
     int Kind() const { return m_job.kind; }
 
     void Say(const QString &text) { m_prompts.Message(text, kAppTitle, Prompts::Icon::None); }
-    bool Ask(const QString &text) { return m_prompts.AskYesNo(text, kAppTitle); }
+    // The meter's questions come with the information icon, as its other notices do.
+    bool Ask(const QString &text) { return m_prompts.AskYesNo(text, kAppTitle, Prompts::Icon::Information); }
     void Progress(int percent)
     {
         if (m_job.host && !Stopped())
@@ -123,14 +126,16 @@ public:
         f.type = type;
         Send(f);
     }
-    // SendFrame, remembering what a stop cut off so that the frame can be finished.
+    // SendFrame, remembering what a stop cut off so that the frame can be finished. A frame
+    // of which nothing went out has not started: the one to finish, if any, is an earlier one.
     void Send(const Frame &f)
     {
         m_wire.resize(kMaxFrame);
         const size_t n = EncodeFrame(f, m_wire.data());
         uint32_t written = 0;
         m_port.Write(m_wire.data(), uint32_t(n), written);
-        m_tail.assign(m_wire.begin() + std::min<size_t>(written, n), m_wire.begin() + n);
+        if (written > 0)
+            m_tail.assign(m_wire.begin() + std::min<size_t>(written, n), m_wire.begin() + n);
     }
 
     // The PC's last word in write and load, also when it gives up or is stopped, so the meter
@@ -145,9 +150,11 @@ public:
             m_job.stop->WaitSettled();
             m_port.ResetCancel();
         }
-        // A frame cut off by the stop would swallow FT_END as its payload: finish it first,
-        // if that is quick; otherwise the meter gets no FT_END it could understand anyway.
-        const int64_t giveUp = NowMs() + 300;
+        // A frame cut off by the stop would swallow FT_END as its payload: finish it first, in
+        // the time its rest takes on the line; if even that fails, the meter gets no FT_END it
+        // could understand anyway.
+        const int64_t giveUp =
+            NowMs() + int64_t(m_tail.size()) * 1000 / kLineBytesPerSecond + kTailMarginMs;
         size_t done = 0;
         while (done < m_tail.size() && NowMs() < giveUp) {
             const uint32_t piece = uint32_t(std::min<size_t>(256, m_tail.size() - done));
@@ -223,6 +230,23 @@ QString WriteFailure(const QFileDevice &file, const QString &path)
     if (QFileInfo(path).isDir())
         reason = QString::fromLocal8Bit(std::strerror(EISDIR)); // Qt says nothing for this one
     return kCannotWrite.arg(reason);
+}
+
+// Opens the file the user picked to send. A pipe would block open() until a writer came, and
+// nothing could wake it; a device has no length to check: only a regular file is taken.
+bool OpenToSend(QFile &file, Session &s)
+{
+    const QFileInfo info(file.fileName());
+    if (info.exists() && !info.isFile()) {
+        s.Say(kCannotRead + QLatin1Char('\n')
+              + (info.isDir() ? QStringLiteral("Is a directory") : QStringLiteral("Not a regular file")));
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        s.Say(kCannotRead);
+        return false;
+    }
+    return true;
 }
 
 int Percent(uint64_t part, uint64_t whole)
@@ -363,10 +387,8 @@ int WriteParamsThread(const TransferJob &job)
 {
     Session s(job);
     QFile file(job.path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        s.Say(kCannotRead);
+    if (!OpenToSend(file, s))
         return 1;
-    }
     const qint64 length = file.size();
     if (job.kind == TK_WRITE_PARAMS && length != qint64(kImageSize)) {
         s.Say(kBadDatabase);
@@ -459,10 +481,8 @@ int LoadSoftwareThread(const TransferJob &job)
 {
     Session s(job);
     QFile file(job.path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        s.Say(kCannotRead);
+    if (!OpenToSend(file, s))
         return 1;
-    }
     const qint64 length = file.size();
     uint8_t head[4] = {};
     const bool headRead = length >= 4 && file.read(reinterpret_cast<char *>(head), 4) == 4;

@@ -3,6 +3,7 @@
 #include "common/Prompts.h"
 #include "serial/ComDeviceMap.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -120,6 +121,17 @@ bool CComPort::ConfigureLine()
     return true;
 }
 
+int CComPort::CloseDevice()
+{
+    // The exclusive flag belongs to the device, not to our descriptor: on a pseudo-terminal it
+    // outlives close() while the far end stays open, and every later open by an ordinary
+    // account would fail with EBUSY.
+    ::ioctl(m_fd, TIOCNXCL);
+    const int rc = ::close(m_fd);
+    m_fd = -1;
+    return rc;
+}
+
 bool CComPort::Open()
 {
     if (m_open || !m_initialised)
@@ -144,8 +156,7 @@ bool CComPort::Open()
     }
     if (!ConfigureLine()) {
         const int err = errno;
-        ::close(m_fd);
-        m_fd = -1;
+        CloseDevice();
         ReportError(err);
         return false;
     }
@@ -247,11 +258,19 @@ bool CComPort::Write(const void *buffer, uint32_t count, uint32_t &written)
             return false;
         }
         const Wait w = WaitFor(POLLOUT, deadline);
-        if (w == Wait::Cancelled)
+        if (w == Wait::Cancelled) {
+            m_outputPending = written > 0; // Close throws it away unless a later write drains it
             return false;
+        }
         if (w == Wait::TimedOut) {
-            m_outputPending = true;
-            break; // a write that times out still succeeds; written tells how much went out
+            // A write that times out still succeeds; written tells how much went out. What is
+            // still queued is thrown away: draining has no time limit and Cancel cannot end it.
+            int queued = 0;
+            if (::ioctl(m_fd, TIOCOUTQ, &queued) == 0 && queued > 0)
+                written -= std::min(written, uint32_t(queued));
+            ::tcflush(m_fd, TCOFLUSH);
+            m_outputPending = false;
+            return true;
         }
         if (w == Wait::Error) {
             ReportError(errno);
@@ -259,6 +278,7 @@ bool CComPort::Write(const void *buffer, uint32_t count, uint32_t &written)
         }
     }
     ::tcdrain(m_fd);
+    m_outputPending = false;
     return true;
 }
 
@@ -266,14 +286,14 @@ bool CComPort::Close()
 {
     if (!m_open || !m_initialised)
         return false;
-    // Every Write drains, so output is pending only after a write that timed out: discard
-    // that. Flushing drained output too would throw away bytes a pseudo-terminal still holds.
+    // A finished Write has drained, so output is pending only after a write cut off by
+    // Cancel: discard that. Flushing drained output too would throw away bytes a
+    // pseudo-terminal still holds.
     ::tcflush(m_fd, m_outputPending ? TCIOFLUSH : TCIFLUSH);
     m_outputPending = false;
     m_open = false;
-    const int rc = ::close(m_fd);
+    const int rc = CloseDevice();
     const int err = errno;
-    m_fd = -1;
     if (rc != 0 && err != EINTR) {
         ReportError(err);
         return false;

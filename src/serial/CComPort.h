@@ -56,6 +56,7 @@ private:
     enum class Wait { Ready, TimedOut, Cancelled, Error };
     Wait WaitFor(short events, int64_t deadlineMs);
     bool ConfigureLine();
+    int CloseDevice(); // clears the exclusive flag, then close()
 
     int m_port = 0;
     uint32_t m_outQueue = 0;
@@ -70,7 +71,7 @@ private:
     int m_wakeFd = -1; // eventfd that Cancel() signals
     bool m_initialised = false;
     bool m_open = false;
-    bool m_outputPending = false; // a write timed out with bytes still queued
+    bool m_outputPending = false; // a write cut off by Cancel left bytes queued
     std::atomic<bool> m_cancelled{false};
     QString m_devicePath;
     Prompts *m_prompts = nullptr;

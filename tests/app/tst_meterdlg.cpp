@@ -2,6 +2,7 @@
 #include "MeterSim.h"
 #include "RecordingPrompts.h"
 #include "TestEnv.h"
+#include "TestPort.h"
 
 #include "app/CMeterDlg.h"
 #include "common/SettingsStore.h"
@@ -14,12 +15,9 @@
 #include <QSettings>
 #include <QtTest>
 
-namespace {
+#include <unistd.h>
 
-int OpenDescriptors()
-{
-    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::System | QDir::Files).size());
-}
+namespace {
 
 // An emulated meter standing as COM<n> for the life of the object.
 struct MeterOnCom {
@@ -67,6 +65,8 @@ void TestMeterDlg::connectionTest_data()
     QTest::newRow("ident of 5 bytes") << int(MeterSim::HelloFault::IdentLength5) << false << 0;
     QTest::newRow("garbage") << int(MeterSim::HelloFault::Garbage) << false << 0;
     QTest::newRow("silence") << int(MeterSim::HelloFault::Silence) << false << 350;
+    // Another program holds the port: no box, only the failed test.
+    QTest::newRow("port in use") << int(MeterSim::HelloFault::None) << false << -1;
 }
 
 void TestMeterDlg::connectionTest()
@@ -82,6 +82,11 @@ void TestMeterDlg::connectionTest()
 
     RecordingPrompts prompts;
     CMeterDlg dlg(prompts);
+    CComPort holder;
+    if (minMs < 0 && ::geteuid() == 0)
+        QSKIP("root ignores another program's exclusive hold");
+    ConfigureTestPort(holder, &prompts, QString::fromStdString(com.meter.SlavePath()));
+    QVERIFY(minMs >= 0 || holder.Open());
     const int fds = OpenDescriptors();
     QElapsedTimer timer;
     timer.start();
@@ -91,11 +96,12 @@ void TestMeterDlg::connectionTest()
     QCOMPARE(dlg.Connected(), connected ? 1 : 0);
     QCOMPARE(OpenDescriptors(), fds); // the port is closed on every path
     QCOMPARE(prompts.MessageCount(), 0);
-    QVERIFY(WaitUntil([&] { return com.meter.HelloCount() == 1; }));
+    QVERIFY(WaitUntil([&] { return com.meter.HelloCount() == (minMs < 0 ? 0 : 1); }));
     if (connected) // FT_HELLO, then FT_END
         QVERIFY(WaitUntil([&] { return com.meter.FramesReceived() == 2; }));
 
     // A failed test leaves the line usable for the next one.
+    holder.Close();
     MeterSim::Config good;
     com.meter.SetConfig(good);
     QVERIFY(dlg.TestConnection(4));

@@ -1,8 +1,6 @@
 // Transfers end to end through the transfer dialog and the main window's buttons, against the
 // emulated meter, with recorded prompts in place of message boxes.
-#include "MeterDevice.h"
-#include "RecordingPrompts.h"
-#include "TestEnv.h"
+#include "../protocol/WorkerRun.h"
 
 #include "app/CMeterDlg.h"
 #include "app/CTransferDlg.h"
@@ -22,40 +20,15 @@
 
 namespace {
 
-using Fault = MeterDevice::Fault;
 const QString kLoadResult =
     QStringLiteral("Please keep Meter power on,wait about 2 Minutes, Meter restart automically!");
 const QString kReadResult = QStringLiteral("finished transfer data!");
-
-QByteArray Bytes(const std::vector<uint8_t> &v)
-{
-    return QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size()));
-}
-
-QByteArray UpdateFile(int image)
-{
-    return QByteArray("\x09\x00\x01\x42", 4) + QByteArray(image, 'u');
-}
-
-MeterDevice::Transfer WithFault(Fault fault, int step, uint16_t type = 5)
-{
-    MeterDevice::Transfer t;
-    t.fault = fault;
-    t.faultStep = step;
-    t.faultType = type;
-    return t;
-}
 
 void Prepare(CTransferDlg &dlg, int kind, const QString &path, const MeterDevice &meter)
 {
     dlg.m_kind = kind;
     dlg.m_path = path;
     dlg.SetDevicePath(QString::fromStdString(meter.SlavePath()));
-}
-
-int OpenDescriptors()
-{
-    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::System | QDir::Files).size());
 }
 
 // Answers every message box that comes up, as a person would, and remembers its text.
@@ -99,7 +72,7 @@ private slots:
         m_db = m_dir.filePath("db.bin");
         m_update = m_dir.filePath("update.bin");
         QVERIFY(TestFile::Write(m_db, Bytes(MeterDevice::DefaultImage())));
-        QVERIFY(TestFile::Write(m_update, UpdateFile(100000)));
+        QVERIFY(TestFile::Write(m_update, UpdateFile(0x42010009, 100000)));
     }
 
     void eachKindShowsItsResult_data()
@@ -205,15 +178,14 @@ private slots:
         QCOMPARE(meter.FramesReceived(), 0);
     }
 
+    // Each way of closing and each kind once: the dialog waits for its worker, then lets the port go.
     void cancelInMidTransfer_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("how"); // 0 button, 1 Escape, 2 close box
-        for (int kind : {int(TK_READ_PARAMS), int(TK_WRITE_PARAMS), int(TK_LOAD_SOFTWARE)}) {
-            QTest::addRow("kind %d, button", kind) << kind << 0;
-            QTest::addRow("kind %d, Escape", kind) << kind << 1;
-            QTest::addRow("kind %d, close box", kind) << kind << 2;
-        }
+        QTest::newRow("read, button") << int(TK_READ_PARAMS) << 0;
+        QTest::newRow("write, Escape") << int(TK_WRITE_PARAMS) << 1;
+        QTest::newRow("load, close box") << int(TK_LOAD_SOFTWARE) << 2;
     }
 
     void cancelInMidTransfer()
@@ -266,6 +238,7 @@ private slots:
         prompts.QueueFileName(m_db);
         main.OnWriteParameters();
         QCOMPARE(prompts.MessageTexts(), QStringList{"please choose one correct COM port to connect your meter."});
+        QCOMPARE(prompts.OpenFileName(QString()), m_db); // still queued: nobody asked for it
         QCOMPARE(meter.FramesReceived(), 0);
         QVERIFY(main.OnInitDialog()); // tests COM1: the meter answers
         QCOMPARE(main.Connected(), 1);
@@ -299,43 +272,39 @@ private slots:
         qunsetenv("ORBIVANE_COM1");
     }
 
-    void realMessageBoxesFromTheWorker()
+    // The worker's boxes travel to the GUI thread and block it until answered; the result box
+    // comes from the dialog itself. A dialog told to close while its worker waits for a box still
+    // serves the box, then finishes once the worker has ended, which shows nothing more.
+    void realMessageBoxes_data()
     {
-        // The worker's boxes travel to the GUI thread and block it until answered; the result
-        // box comes from the dialog itself.
-        GuiPrompts prompts;
-        BoxAnswerer answerer;
-        for (bool fails : {true, false}) {
-            MeterDevice meter({}, WithFault(fails ? Fault::UnexpectedType : Fault::None, 2, 7));
-            QVERIFY(meter.Start());
-            answerer.texts.clear();
-            CTransferDlg dlg(prompts);
-            Prepare(dlg, TK_READ_PARAMS, m_dir.filePath("gui.bin"), meter);
-            dlg.exec();
-            const QStringList expected = fails ? QStringList{"Unknown frame 7!", "An error ocurred when transfering. "
-                                                                                  "code:2\nPlease restart the STB."}
-                                               : QStringList{kReadResult};
-            QCOMPARE(answerer.texts, expected);
-            QCOMPARE(QFile::exists(dlg.m_path), !fails);
-        }
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<bool>("closeAtBox");
+        QTest::addColumn<QStringList>("texts");
+        const int type = int(Fault::UnexpectedType), none = int(Fault::None);
+        QTest::newRow("error") << type << false
+                               << QStringList{"Unknown frame 7!", "An error ocurred when transfering. code:2\nPlease restart the STB."};
+        QTest::newRow("success") << none << false << QStringList{kReadResult};
+        QTest::newRow("closed at the first box") << type << true << QStringList{"Unknown frame 7!"};
     }
 
-    void closedWhileTheWorkerShowsABox()
+    void realMessageBoxes()
     {
-        // The dialog is told to close while its worker waits for a box on the GUI thread: the box
-        // is still served, the worker then ends, and only then does the dialog finish. No hang.
-        MeterDevice meter({}, WithFault(Fault::UnexpectedType, 1, 9));
+        QFETCH(int, fault);
+        QFETCH(bool, closeAtBox);
+        QFETCH(QStringList, texts);
+        MeterDevice meter({}, WithFault(Fault(fault), 2, 7));
         QVERIFY(meter.Start());
         GuiPrompts prompts;
         CTransferDlg dlg(prompts);
-        BoxAnswerer answerer([&] { QMetaObject::invokeMethod(&dlg, &QDialog::reject, Qt::QueuedConnection); });
-        Prepare(dlg, TK_READ_PARAMS, m_dir.filePath("gui-closed.bin"), meter);
+        BoxAnswerer answerer([&] {
+            if (closeAtBox)
+                QMetaObject::invokeMethod(&dlg, &QDialog::reject, Qt::QueuedConnection);
+        });
+        Prepare(dlg, TK_READ_PARAMS, m_dir.filePath(QTest::currentDataTag()), meter);
         dlg.exec();
         QVERIFY(!dlg.WorkerRunning());
-        // Once stopped, the worker shows nothing more: no code 2 after the unknown frame.
-        QCOMPARE(answerer.texts, QStringList{"Unknown frame 9!"});
-        QVERIFY(!dlg.Succeeded());
-        QVERIFY(!QFile::exists(dlg.m_path));
+        QCOMPARE(answerer.texts, texts);
+        QCOMPARE(QFile::exists(dlg.m_path), fault == int(Fault::None));
     }
 
 private:

@@ -10,34 +10,29 @@
 #include <QStringList>
 
 #include <atomic>
+#include <chrono>
+#include <functional>
 #include <mutex>
 #include <thread>
 
 class RecordingHost final : public TransferHost
 {
 public:
-    void SetProgress(int percent) override
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_progress.push_back(percent);
-    }
-    void SetProgressText(const QString &text) override
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_texts << text;
-    }
+    using Lock = std::lock_guard<std::mutex>;
+    void SetProgress(int percent) override { Lock l(m_mutex); m_progress.push_back(percent); }
+    void SetProgressText(const QString &text) override { Lock l(m_mutex); m_texts << text; }
     void TransferDone(bool success, int kind) override
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
+        Lock l(m_mutex);
         ++m_done;
         m_success = success;
         m_kind = kind;
     }
-    std::vector<int> Progress() const { std::lock_guard<std::mutex> l(m_mutex); return m_progress; }
-    QStringList Texts() const { std::lock_guard<std::mutex> l(m_mutex); return m_texts; }
-    int DoneCount() const { std::lock_guard<std::mutex> l(m_mutex); return m_done; }
-    bool Success() const { std::lock_guard<std::mutex> l(m_mutex); return m_success; }
-    int Kind() const { std::lock_guard<std::mutex> l(m_mutex); return m_kind; }
+    std::vector<int> Progress() const { Lock l(m_mutex); return m_progress; }
+    QStringList Texts() const { Lock l(m_mutex); return m_texts; }
+    int DoneCount() const { Lock l(m_mutex); return m_done; }
+    bool Success() const { Lock l(m_mutex); return m_success; }
+    int Kind() const { Lock l(m_mutex); return m_kind; }
 
 private:
     mutable std::mutex m_mutex;
@@ -46,6 +41,39 @@ private:
     int m_done = 0;
     bool m_success = false;
     int m_kind = -1;
+};
+
+// The worker's port, playing a stop that lands when `cutBytes` of the n-th FT_DATA are out on a
+// 115200-baud line; from then on the line takes no more than 11520 bytes a second.
+class CuttingPort final : public CComPort
+{
+public:
+    bool Write(const void *buffer, uint32_t count, uint32_t &written) override
+    {
+        using namespace std::chrono;
+        if (m_paced >= 0) {
+            const bool ok = CComPort::Write(buffer, count, written);
+            m_paced += written;
+            std::this_thread::sleep_until(m_cut + milliseconds(m_paced * 1000 / 11520));
+            return ok;
+        }
+        if (count <= 4 || static_cast<const uint8_t *>(buffer)[1] != 3 || ++m_data != cutData)
+            return CComPort::Write(buffer, count, written);
+        CComPort::Write(buffer, cutBytes, written);
+        m_cut = steady_clock::now();
+        m_paced = 0;
+        onCut();
+        return false;
+    }
+
+    int cutData = 0; // which FT_DATA, from 1; 0: none
+    uint32_t cutBytes = 0;
+    std::function<void()> onCut;
+
+private:
+    int m_data = 0;
+    int64_t m_paced = -1; // bytes since the cut, -1 before it
+    std::chrono::steady_clock::time_point m_cut;
 };
 
 class WorkerRun
@@ -86,13 +114,19 @@ public:
     bool Ended() const { return m_ended.load(); }
     void Stop() { m_stop.Request(m_port); }
     int ExitCode() const { return m_rc; }
-    CComPort &Port() { return m_port; }
+    // Stops the transfer while its n-th chunk is going out, with `bytes` of it sent.
+    void StopInChunk(int n, uint32_t bytes)
+    {
+        m_port.cutData = n;
+        m_port.cutBytes = bytes;
+        m_port.onCut = [this] { Stop(); };
+    }
 
     RecordingPrompts prompts;
     RecordingHost host;
 
 private:
-    CComPort m_port;
+    CuttingPort m_port;
     TransferStop m_stop;
     TransferJob m_job;
     std::thread m_thread;
@@ -116,6 +150,17 @@ inline int Count(const std::vector<uint16_t> &types, uint16_t type)
 }
 
 using Fault = MeterDevice::Fault;
+
+// An update file: the identity word little-endian, then `image` bytes of a pattern.
+inline QByteArray UpdateFile(uint32_t word, int image)
+{
+    QByteArray f(4 + image, '\0');
+    for (int i = 0; i < 4; ++i)
+        f[i] = char(word >> (8 * i));
+    for (int i = 0; i < image; ++i)
+        f[4 + i] = char(i * 13 + (i >> 10));
+    return f;
+}
 
 inline MeterDevice::Transfer WithFault(Fault fault, int step, uint16_t type = 5)
 {

@@ -85,7 +85,7 @@ public:
         std::lock_guard<std::mutex> lock(m_mutex);
         m_messages << caption + QStringLiteral(": ") + text;
     }
-    bool AskYesNo(const QString &, const QString &) override
+    bool AskYesNo(const QString &, const QString &, Icon) override
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         ++m_questions;

@@ -1,15 +1,15 @@
 #include "RecordingPrompts.h"
 
-void RecordingPrompts::Message(const QString &text, const QString &caption, Icon)
+void RecordingPrompts::Message(const QString &text, const QString &caption, Icon icon)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_messages.push_back({text, caption});
+    m_messages.push_back({text, caption, icon});
 }
 
-bool RecordingPrompts::AskYesNo(const QString &text, const QString &caption)
+bool RecordingPrompts::AskYesNo(const QString &text, const QString &caption, Icon icon)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_questions.push_back({text, caption});
+    m_questions.push_back({text, caption, icon});
     if (m_answers.empty())
         return false;
     const bool yes = m_answers.front();

@@ -15,10 +15,11 @@ public:
     struct Shown {
         QString text;
         QString caption;
+        Icon icon;
     };
 
     void Message(const QString &text, const QString &caption, Icon icon) override;
-    bool AskYesNo(const QString &text, const QString &caption) override;
+    bool AskYesNo(const QString &text, const QString &caption, Icon icon) override;
     QString OpenFileName(const QString &filter) override;
     QString SaveFileName(const QString &filter) override;
 

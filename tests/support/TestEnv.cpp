@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QThread>
@@ -41,6 +42,11 @@ bool WaitUntil(const std::function<bool()> &cond, int timeoutMs)
         QThread::msleep(2);
     }
     return true;
+}
+
+int OpenDescriptors()
+{
+    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::System | QDir::Files).size());
 }
 
 QByteArray TestFile::Read(const QString &path)

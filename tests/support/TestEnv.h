@@ -29,6 +29,9 @@ private:
 // Spins the event loop until cond() holds or timeoutMs have passed; returns cond().
 bool WaitUntil(const std::function<bool()> &cond, int timeoutMs = 5000);
 
+// Descriptors this process holds, to show that a port was closed.
+int OpenDescriptors();
+
 // Milliseconds since the timer started, for bounds checks.
 inline qint64 ElapsedMs(const QElapsedTimer &t) { return t.elapsed(); }
 

@@ -30,7 +30,7 @@ class SilentPrompts final : public Prompts
 {
 public:
     void Message(const QString &, const QString &, Icon) override {}
-    bool AskYesNo(const QString &, const QString &) override { return false; }
+    bool AskYesNo(const QString &, const QString &, Icon) override { return false; }
     QString OpenFileName(const QString &) override { return openFile; }
     QString SaveFileName(const QString &) override { return {}; }
     QString openFile;
