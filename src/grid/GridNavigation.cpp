@@ -16,7 +16,11 @@ int CGridCtrl::GetTopIndex() const
     if (rowCount() == 0)
         return 0;
     const int top = rowAt(0);
-    return top < 0 ? 0 : top;
+    if (top < 0)
+        return 0;
+    // Scrolled to the end, the view puts the last row on the bottom edge and cuts the row at the
+    // top; the first whole row counts as the top, or the last row could never be hit or shown.
+    return rowViewportPosition(top) < 0 && top + 1 < rowCount() ? top + 1 : top;
 }
 
 int CGridCtrl::GetCountPerPage() const

@@ -182,6 +182,10 @@ private slots:
         QCOMPARE(cell, QRect(50, (full - 1) * rowH, 80, rowH));
         QTest::mouseClick(w.grid->viewport(), Qt::LeftButton, {}, inPartRow);
         QCOMPARE(w.grid->GetFocusRow(), -1);
+        // Scrolled to the end, the top row is the one cut; the last row is whole and is hit.
+        QVERIFY(w.grid->EnsureRowVisible(19));
+        QVERIFY(w.grid->HitTestCell(CellRect(*w.grid, 19, 1).center(), row, column, cell));
+        QCOMPARE(row, 19);
     }
 
     void focusCellScrollsWideColumnToItsLeftEdge()
