@@ -10,7 +10,7 @@ class MessageCatcher : public Prompts
 {
 public:
     void Message(const QString &text, const QString &, Icon) override { m_last = text; }
-    bool AskYesNo(const QString &, const QString &) override { return false; }
+    bool AskYesNo(const QString &, const QString &, Icon) override { return false; }
     QString OpenFileName(const QString &) override { return {}; }
     QString SaveFileName(const QString &) override { return {}; }
 
