@@ -4,6 +4,7 @@
 //   bench_transfers [--unpaced-only] [--runs N]
 #include "MeterDevice.h"
 #include "common/Prompts.h"
+#include "protocol/MeterLink.h"
 #include "protocol/Transfer.h"
 #include "serial/CComPort.h"
 
@@ -23,7 +24,7 @@ class QuietHost final : public TransferHost
 public:
     void SetProgress(int) override {}
     void SetProgressText(const QString &) override {}
-    void TransferDone(bool success, int) override { ok = success; }
+    void TransferDone(bool success, TransferKind) override { ok = success; }
     bool ok = false;
 };
 
@@ -45,7 +46,7 @@ struct Result {
     uint64_t wireBytes = 0;
 };
 
-Result Run(int kind, const QString &path, uint32_t rate)
+Result Run(TransferKind kind, const QString &path, uint32_t rate)
 {
     MeterSim::Config config;
     config.identWord = 0x42010001;
@@ -57,12 +58,7 @@ Result Run(int kind, const QString &path, uint32_t rate)
     CComPort port;
     CountingPrompts prompts;
     QuietHost host;
-    port.Init(1, 16384, 16384);
-    port.SetOpTimeout(400);
-    port.SetTimeouts(131072, 20, 20, 20, 20);
-    port.SetDevicePath(QString::fromStdString(meter.SlavePath()));
-    port.SetPrompts(&prompts);
-    if (!port.Open())
+    if (!OpenMeterPort(port, QString::fromStdString(meter.SlavePath()), prompts))
         return r;
     TransferJob job;
     job.kind = kind;
@@ -116,7 +112,7 @@ int main(int argc, char **argv)
 
     struct Kind {
         const char *name;
-        int kind;
+        TransferKind kind;
         QString path;
     } kinds[] = {{"read 241248 B", TK_READ_PARAMS, readTarget},
                  {"write 241248 B", TK_WRITE_PARAMS, database},

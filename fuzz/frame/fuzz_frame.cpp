@@ -27,12 +27,12 @@ void CheckReceived(const Frame &f, const uint8_t *buffer, size_t size)
     Check(f.type <= 0xFFFF, "type wider than 16 bits");
     if (f.type == FT_DATA) {
         Check(f.data == buffer + kFrameHeader, "FT_DATA payload outside the receive buffer");
-        Check(f.param1 <= kMaxPayload && kFrameHeader + f.param1 <= size, "FT_DATA longer than the buffer");
+        Check(f.dataLength <= kMaxPayload && kFrameHeader + f.dataLength <= size, "FT_DATA longer than the buffer");
         // What arrived is what the encoder would put on the line for it.
         std::vector<uint8_t> wire(kMaxFrame);
         const size_t n = EncodeFrame(f, wire.data());
-        Check(n == kFrameHeader + f.param1, "FT_DATA re-encodes to another length");
-        Check(f.param1 == 0 || std::equal(wire.begin(), wire.begin() + long(n), buffer),
+        Check(n == kFrameHeader + f.dataLength, "FT_DATA re-encodes to another length");
+        Check(f.dataLength == 0 || std::equal(wire.begin(), wire.begin() + long(n), buffer),
               "FT_DATA re-encodes to other bytes");
     }
 }
@@ -50,14 +50,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (f.type == FT_IDENT)
             Check(valid == (size >= kFrameHeader + 4), "FT_IDENT validity");
         if (f.type == FT_DATA)
-            Check(f.param1 <= size - kFrameHeader, "decoded FT_DATA longer than its frame");
+            Check(f.dataLength <= size - kFrameHeader, "decoded FT_DATA longer than its frame");
     }
     if (size == 0)
         return 0;
 
     const uint8_t choice = data[0];
     ScriptedPort port(data + 1, size - 1, ScriptedPort::AtEnd::Cancel);
-    port.SetPrompts(&prompts);
     std::vector<uint8_t> small(100);
     std::vector<uint8_t> big(kMaxFrame);
     for (int i = 0; !port.Exhausted() && i < 100000; ++i) {

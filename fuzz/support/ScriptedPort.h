@@ -1,7 +1,7 @@
 #pragma once
 // A serial port whose far end is a fixed script: reads are served from the script's bytes,
 // writes are kept for the harness to look at. When the script runs out, the line is gone: the
-// port reports a device error (a hang-up) or, if asked, cancels itself, so every run ends.
+// port reports a device fault (a hang-up) or, if asked, cancels itself, so every run ends.
 #include "common/Prompts.h"
 #include "serial/CComPort.h"
 
@@ -21,13 +21,14 @@ public:
     bool Read(void *buffer, uint32_t count, uint32_t &got) override
     {
         got = 0;
+        SetLastError(0);
         if (IsCancelled())
             return false;
         if (m_pos >= m_size && count > 0) {
             if (m_atEnd == AtEnd::Cancel) {
                 Cancel();
             } else {
-                ReportError(EIO);
+                SetLastError(EIO);
             }
             return false;
         }
@@ -42,6 +43,7 @@ public:
     bool Write(const void *buffer, uint32_t count, uint32_t &written) override
     {
         written = 0;
+        SetLastError(0);
         if (IsCancelled())
             return false;
         const auto *p = static_cast<const uint8_t *>(buffer);

@@ -202,7 +202,7 @@ class CountingHost final : public TransferHost
 public:
     void SetProgress(int percent) override { Check(percent >= 0 && percent <= 100, "progress out of range"); }
     void SetProgressText(const QString &) override {}
-    void TransferDone(bool ok, int) override
+    void TransferDone(bool ok, TransferKind) override
     {
         ++done;
         success = ok;
@@ -234,10 +234,10 @@ const QByteArray kOld("the file that was there before");
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static Files files;
-    static const int kinds[] = {TK_READ_PARAMS, TK_WRITE_PARAMS, TK_LOAD_SOFTWARE, 8, 7, 9};
+    static const TransferKind kinds[] = {TK_READ_PARAMS, TK_WRITE_PARAMS, TK_LOAD_SOFTWARE, TK_LOAD_8, TK_READ_7, TK_READ_9};
 
     Input in(data, size);
-    const int kind = kinds[in.Byte() % 6];
+    const TransferKind kind = kinds[in.Byte() % 6];
     const uint8_t flags = in.Byte();
     const uint16_t updateLength = in.Word();
     const uint8_t version = in.Byte();
@@ -254,7 +254,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         refused = flags & 8;
         break;
     case TK_LOAD_SOFTWARE:
-    case 8: {
+    case TK_LOAD_8: {
         image = PatternBytes(updateLength, 77);
         const char word[4] = {char(version), 0, 0x01, char(flags & 16 ? 0x41 : 0x42)};
         path = files.dir.filePath("update.bin");
@@ -273,7 +273,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     ScriptedPort port(script.line.data(), script.line.size(),
                       cancelAtEnd ? ScriptedPort::AtEnd::Cancel : ScriptedPort::AtEnd::HangUp);
     ScriptedPrompts prompts(flags & 3);
-    port.SetPrompts(&prompts);
     CountingHost host;
     TransferStop stop;
     TransferJob job;
@@ -290,7 +289,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Check(host.done == 1 || port.IsCancelled(), "a run that was not cancelled ended without TransferDone");
     if (refused)
         Check(port.Sent().empty() && !host.success, "a refused file went on the line");
-    if (kind == TK_WRITE_PARAMS || kind == TK_LOAD_SOFTWARE || kind == 8) {
+    if (kind == TK_WRITE_PARAMS || kind == TK_LOAD_SOFTWARE || kind == TK_LOAD_8) {
         if (host.success)
             Check(SentData(port.Sent()) == image, "success without every byte of the file sent in order");
         else

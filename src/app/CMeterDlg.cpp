@@ -3,7 +3,7 @@
 #include "app/CTransponderList.h"
 #include "common/Prompts.h"
 #include "common/SettingsStore.h"
-#include "serial/CComPort.h"
+#include "protocol/MeterLink.h"
 #include "serial/ComDeviceMap.h"
 
 #include <QComboBox>
@@ -17,8 +17,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <cstring>
 
 namespace {
 constexpr int kPortCount = 10;
@@ -183,31 +181,9 @@ void CMeterDlg::LoadPortSetting(int &port)
 bool CMeterDlg::TestConnection(int port)
 {
     m_connected = 0;
-    CComPort com;
-    com.SetPrompts(&m_prompts);
-    com.Init(port, 16384, 16384);
-    com.SetOpTimeout(400);
-    com.SetTimeouts(131072, 20, 20, 20, 20);
-    if (!com.Open())
-        return false;
-
-    static const unsigned char hello[4] = {0x00, 0x0E, 0x00, 0x00};
-    static const unsigned char identHeader[4] = {0x00, 0x00, 0x00, 0x04};
-    static const unsigned char end[4] = {0x00, 0x04, 0x00, 0x00};
-    uint32_t done = 0;
-    if (!com.Write(hello, 4, done) || done != 4)
-        return false;
-    unsigned char answer[4];
-    if (!com.Read(answer, 4, done) || done != 4)
-        return false;
-    if (std::memcmp(answer, identHeader, 4) != 0) {
-        com.Close();
-        return false;
-    }
-    if (!com.Write(end, 4, done) || done != 4)
+    if (!ProbeMeter(ComDeviceMap::Resolve(port), m_prompts))
         return false;
     m_connected = 1;
-    com.Close();
     return true;
 }
 

@@ -1,6 +1,8 @@
 #include "app/CTransferDlg.h"
 
 #include "common/Prompts.h"
+#include "protocol/MeterLink.h"
+#include "serial/ComDeviceMap.h"
 
 #include <QEventLoop>
 #include <QLabel>
@@ -31,15 +33,13 @@ CTransferDlg::CTransferDlg(Prompts &prompts, QWidget *parent) : QDialog(parent),
     layout->addLayout(row);
     setMinimumWidth(360);
 
-    m_port.SetPrompts(&m_prompts);
     connect(this, &CTransferDlg::workerEnded, this, &CTransferDlg::OnWorkerEnded);
 }
 
 CTransferDlg::~CTransferDlg()
 {
     StopWorker();
-    m_port.SetPrompts(&m_prompts);
-    // m_port closes itself, after the worker has gone.
+    ClosePort(); // after the worker has gone
 }
 
 bool CTransferDlg::OnInitDialog()
@@ -47,10 +47,8 @@ bool CTransferDlg::OnInitDialog()
     if (m_initialised)
         return m_port.IsOpen();
     m_initialised = true;
-    m_port.Init(m_portNumber, 16384, 16384);
-    m_port.SetOpTimeout(400);
-    m_port.SetTimeouts(131072, 20, 20, 20, 20);
-    if (!m_port.Open()) {
+    const QString device = m_devicePath.isEmpty() ? ComDeviceMap::Resolve(m_portNumber) : m_devicePath;
+    if (!OpenMeterPort(m_port, device, m_prompts)) {
         m_prompts.Message(QStringLiteral("com%1 connect failure").arg(m_portNumber), kAppTitle);
         QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
         return false;
@@ -106,8 +104,16 @@ void CTransferDlg::FinishClose()
 {
     if (m_thread.joinable())
         m_thread.join(); // it has ended: this returns at once
-    m_port.Close();
+    ClosePort();
     QDialog::done(m_closeResult);
+}
+
+void CTransferDlg::ClosePort()
+{
+    if (m_port.IsOpen()) {
+        m_port.Close();
+        ShowLineError(m_port, m_prompts);
+    }
 }
 
 void CTransferDlg::StopWorker()
@@ -148,13 +154,13 @@ void CTransferDlg::SetProgressText(const QString &text)
     }, Qt::QueuedConnection);
 }
 
-void CTransferDlg::TransferDone(bool success, int kind)
+void CTransferDlg::TransferDone(bool success, TransferKind kind)
 {
     QMetaObject::invokeMethod(this, [this, success, kind] { OnTransferDone(success, kind); },
                               Qt::QueuedConnection);
 }
 
-void CTransferDlg::OnTransferDone(bool success, int kind)
+void CTransferDlg::OnTransferDone(bool success, TransferKind kind)
 {
     if (m_stop.Requested() || m_closing)
         return;

@@ -27,10 +27,10 @@ public:
 
     QString m_path;
     int m_portNumber = 0;
-    int m_kind = 0;
+    TransferKind m_kind = TK_READ_PARAMS;
 
     // Opens this device instead of the one COM<m_portNumber> stands for.
-    void SetDevicePath(const QString &path) { m_port.SetDevicePath(path); }
+    void SetDevicePath(const QString &path) { m_devicePath = path; }
 
     // Opens the port and starts the worker; exec() does this itself. False when the port could
     // not be opened (the dialog then closes as soon as its event loop runs).
@@ -52,13 +52,15 @@ signals:
 private:
     void SetProgress(int percent) override;
     void SetProgressText(const QString &text) override;
-    void TransferDone(bool success, int kind) override;
-    void OnTransferDone(bool success, int kind);
+    void TransferDone(bool success, TransferKind kind) override;
+    void OnTransferDone(bool success, TransferKind kind);
     void OnWorkerEnded();
     void FinishClose();
     void StopWorker();
+    void ClosePort();
 
     Prompts &m_prompts;
+    QString m_devicePath;
     CComPort m_port;
     TransferStop m_stop;
     std::thread m_thread;

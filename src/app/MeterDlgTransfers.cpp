@@ -6,7 +6,7 @@
 
 namespace {
 
-void RunTransferDialog(Prompts &prompts, int kind, const QString &path, int port)
+void RunTransferDialog(Prompts &prompts, TransferKind kind, const QString &path, int port)
 {
     CTransferDlg dlg(prompts);
     dlg.m_kind = kind;

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <vector>
 
 void PutU16BE(uint8_t *dst, uint16_t value)
 {
@@ -36,45 +35,30 @@ size_t EncodeFrame(const Frame &frame, uint8_t *out)
     PutU16BE(out, uint16_t(frame.type));
     uint16_t length = 0;
     switch (frame.type) {
-    case 3:
-        length = uint16_t(std::min<uint32_t>(frame.param1 & 0xFFFF, kMaxPayload));
+    case FT_DATA:
+        length = uint16_t(std::min<uint32_t>(frame.dataLength & 0xFFFF, kMaxPayload));
         if (length && frame.data)
             std::memcpy(out + 4, frame.data, length);
         else
             length = 0;
         break;
-    case 6:
-    case 8:
+    case FT_LOAD:
+    case FT_LOAD_8:
         length = 8;
-        PutU32BE(out + 4, frame.param1);
-        PutU32BE(out + 8, frame.param2);
+        PutU32BE(out + 4, frame.identityWord);
+        PutU32BE(out + 8, frame.byteCount);
         break;
-    case 10:
-    case 11:
-    case 12:
+    case FT_WRITE:
+    case FT_READ:
+    case FT_SIZE_12:
         length = 4;
-        PutU32BE(out + 4, frame.param2);
+        PutU32BE(out + 4, frame.byteCount);
         break;
-    default: // 1, 2, 4, 7, 9, 13, 14 carry nothing
+    default: // the others carry nothing
         break;
     }
     PutU16BE(out + 2, length);
     return kFrameHeader + length;
-}
-
-bool SendFrame(const Frame &frame, CComPort &port)
-{
-    uint8_t small[16];
-    std::vector<uint8_t> big;
-    uint8_t *wire = small;
-    if (frame.type == FT_DATA) {
-        big.resize(kMaxFrame);
-        wire = big.data();
-    }
-    const size_t n = EncodeFrame(frame, wire);
-    uint32_t written = 0;
-    port.Write(wire, uint32_t(n), written);
-    return true;
 }
 
 Frame DecodeFrame(const uint8_t *buffer, size_t size, Prompts &prompts, bool *valid)
@@ -85,23 +69,20 @@ Frame DecodeFrame(const uint8_t *buffer, size_t size, Prompts &prompts, bool *va
     f.type = GetU16BE(buffer);
     const size_t payload = size > kFrameHeader ? size - kFrameHeader : 0;
     switch (f.type) {
-    case 0:
+    case FT_IDENT:
         if (payload >= 4)
-            f.param1 = GetU32BE(buffer + 4);
+            f.identityWord = GetU32BE(buffer + 4);
         else if (valid)
             *valid = false;
         break;
-    case 3:
-        f.param1 = uint32_t(std::min(size_t(GetU16BE(buffer + 2)), payload));
+    case FT_DATA:
+        f.dataLength = uint32_t(std::min(size_t(GetU16BE(buffer + 2)), payload));
         f.data = buffer + 4;
         break;
-    case 5:
-        // Only what arrived: a short frame leaves the rest of raw at zero.
-        std::memcpy(f.raw, buffer + 2, std::min(size - 2, sizeof f.raw));
-        break;
-    case 1:
-    case 2:
-    case 4:
+    case FT_IDENT_ACK:
+    case FT_READY:
+    case FT_END:
+    case FT_METER_5: // its payload is of no use to any transfer
         break;
     default:
         prompts.Message(QStringLiteral("Unknown frame %1!").arg(f.type), kAppTitle);

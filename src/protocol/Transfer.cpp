@@ -2,6 +2,7 @@
 
 #include "common/Prompts.h"
 #include "protocol/Frame.h"
+#include "protocol/MeterLink.h"
 #include "serial/CComPort.h"
 
 #include <QFile>
@@ -49,7 +50,7 @@ QString ProgressText(int percent)
 }
 
 // Prompts as a worker sees them: silent once the transfer is being stopped, so that nothing
-// pops up for a dialog that is going away. The port's copy also notes that the device failed.
+// pops up for a dialog that is going away.
 class WorkerPrompts final : public Prompts
 {
 public:
@@ -57,7 +58,6 @@ public:
         : m_inner(inner), m_stopped(stopped) {}
     void Message(const QString &text, const QString &caption, Icon icon) override
     {
-        m_failed = true;
         if (!m_stopped())
             m_inner.Message(text, caption, icon);
     }
@@ -67,12 +67,10 @@ public:
     }
     QString OpenFileName(const QString &) override { return {}; }
     QString SaveFileName(const QString &) override { return {}; }
-    bool Failed() const { return m_failed; }
 
 private:
     Prompts &m_inner;
     std::function<bool()> m_stopped;
-    bool m_failed = false;
 };
 
 // What every worker shares: its job, the guarded prompts and the calls onto its dialog.
@@ -80,13 +78,7 @@ class Session
 {
 public:
     explicit Session(const TransferJob &job)
-        : m_job(job), m_port(*job.port), m_prompts(Inner(job), [this] { return Stopped(); }),
-          m_portPrompts(Inner(job), [this] { return Stopped(); })
-    {
-        // A device error box from the port means the line is gone (a hang-up, a pulled adapter).
-        m_port.SetPrompts(&m_portPrompts);
-    }
-    ~Session() { m_port.SetPrompts(m_job.prompts); }
+        : m_job(job), m_port(*job.port), m_prompts(Inner(job), [this] { return Stopped(); }) {}
 
     static Prompts &Inner(const TransferJob &job) { return job.prompts ? *job.prompts : Prompts::Default(); }
 
@@ -96,10 +88,8 @@ public:
             m_stopped = true;
         return m_stopped;
     }
-    bool LineFailed() const { return m_portPrompts.Failed(); }
-    CComPort &Port() { return m_port; }
-    Prompts &Prompter() { return m_prompts; }
-    int Kind() const { return m_job.kind; }
+    // A device fault means the line is gone (a hang-up, a pulled adapter).
+    bool LineFailed() const { return m_lineFailed; }
 
     void Say(const QString &text) { m_prompts.Message(text, kAppTitle, Prompts::Icon::None); }
     // The meter's questions come with the information icon, as its other notices do.
@@ -120,7 +110,7 @@ public:
             m_job.host->TransferDone(success, m_job.kind);
     }
 
-    void Send(uint32_t type)
+    void Send(FrameType type)
     {
         Frame f;
         f.type = type;
@@ -134,6 +124,7 @@ public:
         const size_t n = EncodeFrame(f, m_wire.data());
         uint32_t written = 0;
         m_port.Write(m_wire.data(), uint32_t(n), written);
+        CheckLine();
         if (written > 0)
             m_tail.assign(m_wire.begin() + std::min<size_t>(written, n), m_wire.begin() + n);
     }
@@ -159,7 +150,9 @@ public:
         while (done < m_tail.size() && NowMs() < giveUp) {
             const uint32_t piece = uint32_t(std::min<size_t>(256, m_tail.size() - done));
             uint32_t written = 0;
-            if (!m_port.Write(m_tail.data() + done, piece, written) && written == 0)
+            const bool ok = m_port.Write(m_tail.data() + done, piece, written);
+            CheckLine();
+            if (!ok && written == 0)
                 break;
             done += written;
         }
@@ -170,17 +163,26 @@ public:
 
     bool Receive(Frame &f, uint8_t *buffer, size_t size)
     {
-        return ReceiveFrame(f, buffer, size, m_port, m_prompts);
+        const bool ok = ReceiveFrame(f, buffer, size, m_port, m_prompts);
+        CheckLine();
+        return ok;
     }
 
 private:
+    // The device error box for a fault of the port's last call, as the call returns.
+    void CheckLine()
+    {
+        if (ShowLineError(m_port, m_prompts))
+            m_lineFailed = true;
+    }
+
     const TransferJob &m_job;
     CComPort &m_port;
     bool m_stopped = false;
+    bool m_lineFailed = false;
     std::vector<uint8_t> m_wire; // the frame being sent
     std::vector<uint8_t> m_tail; // what of it did not go out
     WorkerPrompts m_prompts;
-    WorkerPrompts m_portPrompts;
 };
 
 // The file going out in FT_DATA chunks, one per FT_READY of the meter, with the bar at
@@ -208,7 +210,7 @@ public:
         s.Text(ProgressText(percent));
         Frame data;
         data.type = FT_DATA;
-        data.param1 = uint32_t(n);
+        data.dataLength = uint32_t(n);
         data.data = m_chunk.data();
         s.Send(data);
         m_step += 100;
@@ -269,21 +271,21 @@ void TransferStop::WaitSettled() const
         std::this_thread::yield();
 }
 
-bool HasWorker(int kind)
+bool HasWorker(TransferKind kind)
 {
-    return kind >= 6 && kind <= 11;
+    return kind >= TK_LOAD_SOFTWARE && kind <= TK_READ_PARAMS;
 }
 
-QString ResultText(int kind)
+QString ResultText(TransferKind kind)
 {
     switch (kind) {
-    case 6:
-    case 8:
-    case 10:
+    case TK_LOAD_SOFTWARE:
+    case TK_LOAD_8:
+    case TK_WRITE_PARAMS:
         return QStringLiteral("Please keep Meter power on,wait about 2 Minutes, Meter restart automically!");
-    case 7:
-    case 9:
-    case 11:
+    case TK_READ_7:
+    case TK_READ_9:
+    case TK_READ_PARAMS:
         return QStringLiteral("finished transfer data!");
     default:
         return {};
@@ -333,24 +335,24 @@ int ReadParamsThread(const TransferJob &job)
             if (job.kind == TK_READ_PARAMS) {
                 Frame req;
                 req.type = FT_READ;
-                req.param2 = kImageSize;
+                req.byteCount = kImageSize;
                 s.Send(req);
             } else {
-                s.Send(uint32_t(job.kind)); // 7 and 9 ask without a payload
+                s.Send(FrameType(job.kind)); // FT_READ_7 and FT_READ_9 ask without a payload
             }
             s.Send(FT_READY);
             hello = true;
             break;
         case FT_DATA:
-            if (f.param1 > kImageSize - received) {
+            if (f.dataLength > kImageSize - received) {
                 // More than the image holds: this is not our database. Keep nothing of it.
                 s.Say(kCode2);
                 running = false;
                 break;
             }
-            std::memcpy(image.data() + received, f.data, f.param1);
+            std::memcpy(image.data() + received, f.data, f.dataLength);
             s.Send(FT_READY);
-            received += f.param1;
+            received += f.dataLength;
             s.Progress(Percent(received, kImageSize));
             s.Text(ProgressText(Percent(received, kImageSize)));
             break;
@@ -433,7 +435,7 @@ int WriteParamsThread(const TransferJob &job)
             {
                 Frame start;
                 start.type = FT_WRITE;
-                start.param2 = uint32_t(length);
+                start.byteCount = uint32_t(length);
                 s.Send(start);
             }
             lineDone = lineDue(12);
@@ -502,9 +504,9 @@ int LoadSoftwareThread(const TransferJob &job)
     s.Text(ProgressText(0));
 
     Frame start;
-    start.type = job.kind == 8 ? 8u : uint32_t(FT_LOAD);
-    start.param1 = fileWord;
-    start.param2 = uint32_t(image);
+    start.type = job.kind == TK_LOAD_8 ? FT_LOAD_8 : FT_LOAD;
+    start.identityWord = fileWord;
+    start.byteCount = uint32_t(image);
 
     uint8_t rx[kSmallRxBuffer];
     bool hello = false;
@@ -523,7 +525,7 @@ int LoadSoftwareThread(const TransferJob &job)
         case FT_IDENT:
             s.Send(FT_IDENT_ACK);
             if (!hello) {
-                const uint32_t meterWord = f.param1;
+                const uint32_t meterWord = f.identityWord;
                 bool go = true;
                 if ((meterWord >> 16) != (fileWord >> 16)) {
                     // Yes to a foreign model goes ahead without comparing versions.
@@ -576,14 +578,14 @@ int LoadSoftwareThread(const TransferJob &job)
 int RunTransfer(const TransferJob &job)
 {
     switch (job.kind) {
-    case 6:
-    case 8:
+    case TK_LOAD_SOFTWARE:
+    case TK_LOAD_8:
         return LoadSoftwareThread(job);
-    case 10:
+    case TK_WRITE_PARAMS:
         return WriteParamsThread(job);
-    case 7:
-    case 9:
-    case 11:
+    case TK_READ_7:
+    case TK_READ_9:
+    case TK_READ_PARAMS:
         return ReadParamsThread(job);
     default:
         return -1;

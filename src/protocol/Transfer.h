@@ -8,9 +8,13 @@
 class CComPort;
 class Prompts;
 
-// Which transfer a transfer dialog runs; the value is the frame type it starts with.
+// Which transfer a transfer dialog runs; the value is the frame type it starts with. Only the
+// three named for their job have a caller; another value is a kind without a worker.
 enum TransferKind : int {
     TK_LOAD_SOFTWARE = 6,
+    TK_READ_7 = 7,   // a read that asks with FT_READ_7
+    TK_LOAD_8 = 8,   // a load that starts with FT_LOAD_8 and skips the 'B' test
+    TK_READ_9 = 9,   // a read that asks with FT_READ_9
     TK_WRITE_PARAMS = 10,
     TK_READ_PARAMS = 11,
 };
@@ -31,7 +35,7 @@ public:
     virtual ~TransferHost() = default;
     virtual void SetProgress(int percent) = 0;
     virtual void SetProgressText(const QString &text) = 0;
-    virtual void TransferDone(bool success, int kind) = 0;
+    virtual void TransferDone(bool success, TransferKind kind) = 0;
 };
 
 // How the owner of a transfer stops its worker: mark the stop, then wake any blocked read or
@@ -51,7 +55,7 @@ private:
 };
 
 struct TransferJob {
-    int kind = 0;
+    TransferKind kind = TK_READ_PARAMS;
     QString path;
     CComPort *port = nullptr;    // open; used by the worker alone while it runs
     Prompts *prompts = nullptr;  // messages and questions
@@ -60,9 +64,9 @@ struct TransferJob {
 };
 
 // True when RunTransfer has a worker for this kind (6 to 11).
-bool HasWorker(int kind);
+bool HasWorker(TransferKind kind);
 // The text shown under "Warnning" after a successful transfer of this kind; empty for others.
-QString ResultText(int kind);
+QString ResultText(TransferKind kind);
 
 // The workers. Each returns 1 when it could not open its file, otherwise 0.
 int ReadParamsThread(const TransferJob &job);

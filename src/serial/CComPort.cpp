@@ -1,8 +1,5 @@
 #include "serial/CComPort.h"
 
-#include "common/Prompts.h"
-#include "serial/ComDeviceMap.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -22,8 +19,6 @@ int64_t NowMs()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-const char kDeviceErrorCaption[] = "Serial Communication Device Error";
-
 } // namespace
 
 CComPort::CComPort()
@@ -35,17 +30,8 @@ CComPort::~CComPort()
 {
     if (m_open)
         Close();
-    m_initialised = false;
     if (m_wakeFd >= 0)
         ::close(m_wakeFd);
-}
-
-void CComPort::Init(int port, uint32_t outQueue, uint32_t inQueue)
-{
-    m_port = port;
-    m_outQueue = outQueue;
-    m_inQueue = inQueue;
-    m_initialised = true;
 }
 
 void CComPort::SetOpTimeout(int ms)
@@ -61,11 +47,6 @@ void CComPort::SetTimeouts(uint32_t readInterval, uint32_t readMultiplier, uint3
     m_readConstant = readConstant;
     m_writeMultiplier = writeMultiplier;
     m_writeConstant = writeConstant;
-}
-
-QString CComPort::DevicePath() const
-{
-    return m_devicePath.isEmpty() ? ComDeviceMap::Resolve(m_port) : m_devicePath;
 }
 
 void CComPort::Cancel()
@@ -86,11 +67,10 @@ void CComPort::ResetCancel()
     m_cancelled.store(false);
 }
 
-void CComPort::ReportError(int err)
+void CComPort::SetLastError(int err)
 {
-    Prompts &prompts = m_prompts ? *m_prompts : Prompts::Default();
-    prompts.Message(QString::fromLocal8Bit(std::strerror(err)), kDeviceErrorCaption,
-                    Prompts::Icon::Information);
+    m_lastError.code = err;
+    m_lastError.text = err ? QString::fromLocal8Bit(std::strerror(err)) : QString();
 }
 
 bool CComPort::ConfigureLine()
@@ -132,14 +112,12 @@ int CComPort::CloseDevice()
     return rc;
 }
 
-bool CComPort::Open()
+bool CComPort::Open(const QString &devicePath)
 {
-    if (m_open || !m_initialised)
+    SetLastError(0);
+    if (m_open || devicePath.isEmpty())
         return false;
-    const QString path = DevicePath();
-    if (path.isEmpty())
-        return false;
-    m_fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    m_fd = ::open(devicePath.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (m_fd < 0)
         return false;
     if (!::isatty(m_fd)) {
@@ -157,7 +135,7 @@ bool CComPort::Open()
     if (!ConfigureLine()) {
         const int err = errno;
         CloseDevice();
-        ReportError(err);
+        SetLastError(err);
         return false;
     }
     m_open = true;
@@ -196,9 +174,10 @@ CComPort::Wait CComPort::WaitFor(short events, int64_t deadlineMs)
 bool CComPort::Read(void *buffer, uint32_t count, uint32_t &got)
 {
     got = 0;
+    SetLastError(0);
     if (count == 0)
         return true;
-    if (!m_open || !m_initialised || m_cancelled.load())
+    if (!m_open || m_cancelled.load())
         return false;
     auto *bytes = static_cast<unsigned char *>(buffer);
     const int attempts = m_opTimeout / 100;
@@ -216,7 +195,7 @@ bool CComPort::Read(void *buffer, uint32_t count, uint32_t &got)
             if (w == Wait::TimedOut)
                 break;
             if (w == Wait::Error) {
-                ReportError(errno);
+                SetLastError(errno);
                 return false;
             }
             const ssize_t n = ::read(m_fd, bytes + got, count - got);
@@ -229,7 +208,7 @@ bool CComPort::Read(void *buffer, uint32_t count, uint32_t &got)
             if (n < 0 && (errno == EAGAIN || errno == EINTR))
                 continue;
             // read() == 0 after poll said readable is a hang-up, never "try again".
-            ReportError(n == 0 ? EIO : errno);
+            SetLastError(n == 0 ? EIO : errno);
             return false;
         }
         if (got == count)
@@ -241,7 +220,8 @@ bool CComPort::Read(void *buffer, uint32_t count, uint32_t &got)
 bool CComPort::Write(const void *buffer, uint32_t count, uint32_t &written)
 {
     written = 0;
-    if (!m_open || !m_initialised || m_cancelled.load())
+    SetLastError(0);
+    if (!m_open || m_cancelled.load())
         return false;
     const auto *bytes = static_cast<const unsigned char *>(buffer);
     const bool bounded = m_writeMultiplier || m_writeConstant;
@@ -254,7 +234,7 @@ bool CComPort::Write(const void *buffer, uint32_t count, uint32_t &written)
             continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR) {
-            ReportError(errno);
+            SetLastError(errno);
             return false;
         }
         const Wait w = WaitFor(POLLOUT, deadline);
@@ -273,7 +253,7 @@ bool CComPort::Write(const void *buffer, uint32_t count, uint32_t &written)
             return true;
         }
         if (w == Wait::Error) {
-            ReportError(errno);
+            SetLastError(errno);
             return false;
         }
     }
@@ -284,7 +264,8 @@ bool CComPort::Write(const void *buffer, uint32_t count, uint32_t &written)
 
 bool CComPort::Close()
 {
-    if (!m_open || !m_initialised)
+    SetLastError(0);
+    if (!m_open)
         return false;
     // A finished Write has drained, so output is pending only after a write cut off by
     // Cancel: discard that. Flushing drained output too would throw away bytes a
@@ -295,7 +276,7 @@ bool CComPort::Close()
     const int rc = CloseDevice();
     const int err = errno;
     if (rc != 0 && err != EINTR) {
-        ReportError(err);
+        SetLastError(err);
         return false;
     }
     return true;

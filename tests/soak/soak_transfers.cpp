@@ -134,7 +134,7 @@ QByteArray Pattern(qsizetype n, uint32_t seed)
     return b;
 }
 
-const char *KindName(int kind)
+const char *KindName(TransferKind kind)
 {
     switch (kind) {
     case TK_READ_PARAMS: return "read";
@@ -145,7 +145,7 @@ const char *KindName(int kind)
 
 // One run's plan, drawn at random.
 struct Plan {
-    int kind = TK_READ_PARAMS;
+    TransferKind kind = TK_READ_PARAMS;
     std::string fault = "none";
     MeterSim::Config config;
     MeterDevice::Transfer transfer;
@@ -176,7 +176,7 @@ public:
     Plan Draw()
     {
         Plan p;
-        static const int kinds[] = {TK_READ_PARAMS, TK_WRITE_PARAMS, TK_LOAD_SOFTWARE};
+        static const TransferKind kinds[] = {TK_READ_PARAMS, TK_WRITE_PARAMS, TK_LOAD_SOFTWARE};
         p.kind = kinds[Uniform(0, 2)];
         p.config.identWord = 0x42010003;
         p.updateImage = Uniform(0, 6) == 0 ? 0 : Uniform(1, 70000);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class CComPort;
+class Prompts;
+
+// The meter's end of the line: how a port is set up for it, the device error box, and the
+// connection probe.
+
+// Caption of the box that tells a device fault in the system's words.
+inline const char *const kDeviceErrorCaption = "Serial Communication Device Error";
+
+// Sets the port up as every exchange with the meter wants it and opens devicePath: 4 read
+// attempts, each giving up after 20 ms a byte plus 20 ms (about 400 ms for a silent header),
+// no practical limit on the gap between bytes, writes bounded by 20 ms a byte plus 20 ms.
+// A device fault on the way is shown through prompts; a missing or busy device is not.
+bool OpenMeterPort(CComPort &port, const QString &devicePath, Prompts &prompts);
+
+// Shows the device fault of the port's last call, if it had one; true when it had.
+bool ShowLineError(const CComPort &port, Prompts &prompts);
+
+// Whether a meter answers at devicePath: FT_HELLO out, an FT_IDENT header announcing 4 bytes
+// back (its payload is left to the close), FT_END out. Device faults are shown through prompts
+// as they happen; the port is closed again on every path.
+bool ProbeMeter(const QString &devicePath, Prompts &prompts);
