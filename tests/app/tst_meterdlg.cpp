@@ -2,10 +2,11 @@
 #include "MeterSim.h"
 #include "RecordingPrompts.h"
 #include "TestEnv.h"
-#include "TestPort.h"
 
 #include "app/CMeterDlg.h"
 #include "common/SettingsStore.h"
+#include "protocol/MeterLink.h"
+#include "serial/CComPort.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -85,8 +86,7 @@ void TestMeterDlg::connectionTest()
     CComPort holder;
     if (minMs < 0 && ::geteuid() == 0)
         QSKIP("root ignores another program's exclusive hold");
-    ConfigureTestPort(holder, &prompts, QString::fromStdString(com.meter.SlavePath()));
-    QVERIFY(minMs >= 0 || holder.Open());
+    QVERIFY(minMs >= 0 || OpenMeterPort(holder, QString::fromStdString(com.meter.SlavePath()), prompts));
     const int fds = OpenDescriptors();
     QElapsedTimer timer;
     timer.start();

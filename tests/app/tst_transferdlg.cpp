@@ -26,7 +26,7 @@ const QString kReadResult = QStringLiteral("finished transfer data!");
 
 void Prepare(CTransferDlg &dlg, int kind, const QString &path, const MeterDevice &meter)
 {
-    dlg.m_kind = kind;
+    dlg.m_kind = TransferKind(kind);
     dlg.m_path = path;
     dlg.SetDevicePath(QString::fromStdString(meter.SlavePath()));
 }

@@ -3,10 +3,12 @@
 // record what the worker shows. No widgets: the worker's calls are recorded where they happen.
 #include "RecordingPrompts.h"
 #include "TestEnv.h"
-#include "TestPort.h"
 
 #include "MeterDevice.h"
+#include "protocol/Frame.h"
+#include "protocol/MeterLink.h"
 #include "protocol/Transfer.h"
+#include "serial/CComPort.h"
 #include <QStringList>
 
 #include <atomic>
@@ -21,26 +23,22 @@ public:
     using Lock = std::lock_guard<std::mutex>;
     void SetProgress(int percent) override { Lock l(m_mutex); m_progress.push_back(percent); }
     void SetProgressText(const QString &text) override { Lock l(m_mutex); m_texts << text; }
-    void TransferDone(bool success, int kind) override
+    void TransferDone(bool success, TransferKind kind) override
     {
         Lock l(m_mutex);
-        ++m_done;
-        m_success = success;
-        m_kind = kind;
+        m_done.push_back(success ? kind : -kind);
     }
     std::vector<int> Progress() const { Lock l(m_mutex); return m_progress; }
     QStringList Texts() const { Lock l(m_mutex); return m_texts; }
-    int DoneCount() const { Lock l(m_mutex); return m_done; }
-    bool Success() const { Lock l(m_mutex); return m_success; }
-    int Kind() const { Lock l(m_mutex); return m_kind; }
+    // One entry per TransferDone: the kind, negative for a failure.
+    std::vector<int> Done() const { Lock l(m_mutex); return m_done; }
+    bool Success() const { Lock l(m_mutex); return m_done.size() == 1 && m_done[0] > 0; }
 
 private:
     mutable std::mutex m_mutex;
     std::vector<int> m_progress;
     QStringList m_texts;
-    int m_done = 0;
-    bool m_success = false;
-    int m_kind = -1;
+    std::vector<int> m_done;
 };
 
 // The worker's port, playing a stop that lands when `cutBytes` of the n-th FT_DATA are out on a
@@ -57,7 +55,7 @@ public:
             std::this_thread::sleep_until(m_cut + milliseconds(m_paced * 1000 / 11520));
             return ok;
         }
-        if (count <= 4 || static_cast<const uint8_t *>(buffer)[1] != 3 || ++m_data != cutData)
+        if (count <= 4 || static_cast<const uint8_t *>(buffer)[1] != FT_DATA || ++m_data != cutData)
             return CComPort::Write(buffer, count, written);
         CComPort::Write(buffer, cutBytes, written);
         m_cut = steady_clock::now();
@@ -87,31 +85,20 @@ public:
         }
     }
 
-    // Opens the device with the transfer dialog's settings and starts the worker of kind.
-    bool Start(int kind, const QString &file, const QString &device)
+    // Opens the device as the transfer dialog does and starts the worker of kind.
+    bool Start(TransferKind kind, const QString &file, const QString &device)
     {
-        ConfigureTestPort(m_port, &prompts, device);
-        if (!m_port.Open())
+        if (!OpenMeterPort(m_port, device, prompts))
             return false;
-        m_job.kind = kind;
-        m_job.path = file;
-        m_job.port = &m_port;
-        m_job.prompts = &prompts;
-        m_job.host = &host;
-        m_job.stop = &m_stop;
+        m_job = {kind, file, &m_port, &prompts, &host, &m_stop};
         m_thread = std::thread([this] {
             m_rc = RunTransfer(m_job);
             m_ended = true;
         });
         return true;
     }
-    bool Start(int kind, const QString &file, const MeterSim &meter)
-    {
-        return Start(kind, file, QString::fromStdString(meter.SlavePath()));
-    }
 
     bool WaitEnded(int timeoutMs = 10000) { return WaitUntil([this] { return m_ended.load(); }, timeoutMs); }
-    bool Ended() const { return m_ended.load(); }
     void Stop() { m_stop.Request(m_port); }
     int ExitCode() const { return m_rc; }
     // Stops the transfer while its n-th chunk is going out, with `bytes` of it sent.
@@ -139,16 +126,6 @@ inline QByteArray Bytes(const std::vector<uint8_t> &v)
     return QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size()));
 }
 
-inline QString Code(int n)
-{
-    return QStringLiteral("An error ocurred when transfering. code:%1\nPlease restart the STB.").arg(n);
-}
-
-inline int Count(const std::vector<uint16_t> &types, uint16_t type)
-{
-    return int(std::count(types.begin(), types.end(), type));
-}
-
 using Fault = MeterDevice::Fault;
 
 // An update file: the identity word little-endian, then `image` bytes of a pattern.
@@ -169,21 +146,4 @@ inline MeterDevice::Transfer WithFault(Fault fault, int step, uint16_t type = 5)
     t.faultStep = step;
     t.faultType = type;
     return t;
-}
-
-// Starts the meter and a worker of `kind` on it, and waits until the worker has ended.
-inline bool RunToEnd(WorkerRun &run, MeterDevice &meter, int kind, const QString &file,
-                     int timeoutMs = 10000)
-{
-    return meter.Start() && run.Start(kind, file, meter) && run.WaitEnded(timeoutMs);
-}
-
-// The transfer failed, and every box it showed was a device error.
-inline bool EndedOnDeviceError(const WorkerRun &run)
-{
-    const auto shown = run.prompts.Messages();
-    bool all = !shown.empty();
-    for (const auto &m : shown)
-        all = all && m.caption == QStringLiteral("Serial Communication Device Error");
-    return all && !run.host.Success();
 }

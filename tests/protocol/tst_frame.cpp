@@ -1,27 +1,16 @@
-// The frame codec on a real port: wire bytes, the payload limit, and what an odd frame does.
+// The frame codec: wire bytes, the payload limit, and what an odd frame does on a real port.
 #include "PtyPair.h"
 #include "RecordingPrompts.h"
-#include "TestPort.h"
 
 #include "protocol/Frame.h"
+#include "protocol/MeterLink.h"
+#include "serial/CComPort.h"
 
 #include <QtTest>
 
 #include <thread>
 
 namespace {
-
-struct Line {
-    Line()
-    {
-        ConfigureTestPort(port, &prompts, pty.SlavePath());
-        open = pty.IsValid() && port.Open();
-    }
-    PtyPair pty;
-    CComPort port;
-    RecordingPrompts prompts;
-    bool open = false;
-};
 
 QByteArray Hex(const char *hex) { return QByteArray::fromHex(hex); }
 
@@ -34,8 +23,8 @@ private slots:
     void framesOnTheWire_data()
     {
         QTest::addColumn<uint>("type");
-        QTest::addColumn<uint>("p1");
-        QTest::addColumn<uint>("p2");
+        QTest::addColumn<uint>("word");   // identityWord, or dataLength for FT_DATA
+        QTest::addColumn<uint>("count");  // byteCount
         QTest::addColumn<QByteArray>("payload");
         QTest::addColumn<QByteArray>("wire");
         QByteArray chunk(16384, '\0');
@@ -45,6 +34,8 @@ private slots:
         QTest::newRow("FT_WRITE") << uint(FT_WRITE) << 0u << 241248u << QByteArray() << Hex("000A00040003AE60");
         QTest::newRow("FT_LOAD") << uint(FT_LOAD) << 0x42010203u << 65536u << QByteArray()
                                  << Hex("0006000842010203 00010000");
+        QTest::newRow("FT_LOAD_8") << uint(FT_LOAD_8) << 0x42010203u << 7u << QByteArray()
+                                   << Hex("0008000842010203 00000007");
         QTest::newRow("FT_HELLO") << uint(FT_HELLO) << 7u << 7u << QByteArray() << Hex("000E0000");
         QTest::newRow("FT_END") << uint(FT_END) << 0u << 0u << QByteArray() << Hex("00040000");
         QTest::newRow("FT_DATA, whole chunk") << uint(FT_DATA) << 16384u << 0u << chunk << Hex("00034000") + chunk;
@@ -53,22 +44,18 @@ private slots:
     void framesOnTheWire()
     {
         QFETCH(uint, type);
-        QFETCH(uint, p1);
-        QFETCH(uint, p2);
+        QFETCH(uint, word);
+        QFETCH(uint, count);
         QFETCH(QByteArray, payload);
         QFETCH(QByteArray, wire);
-        Line line;
-        QVERIFY(line.open);
         Frame f;
         f.type = type;
-        f.param1 = p1;
-        f.param2 = p2;
+        (type == FT_DATA ? f.dataLength : f.identityWord) = word;
+        f.byteCount = count;
         f.data = reinterpret_cast<const uint8_t *>(payload.constData());
-        // A line may hold less than a whole chunk: the far end reads while we write.
-        std::thread writer([&] { SendFrame(f, line.port); });
-        const QByteArray got = line.pty.Receive(int(wire.size()) + 1, 300);
-        writer.join();
-        QVERIFY(got == wire);
+        std::vector<uint8_t> out(kMaxFrame, 0xEE);
+        const size_t n = EncodeFrame(f, out.data());
+        QVERIFY(QByteArray(reinterpret_cast<const char *>(out.data()), qsizetype(n)) == wire);
     }
 
     // What arrives (`first`, then `later` after the first receive) for a buffer of `size`: the
@@ -89,6 +76,8 @@ private slots:
                                               << max << false << uint(FT_READY) << QStringList();
         QTest::newRow("empty payload") << Hex("00040000") << QByteArray() << 100 << true << uint(FT_END)
                                        << QStringList();
+        QTest::newRow("type 5") << Hex("0005000A0102030405060708090A") << QByteArray() << 100 << true
+                                << uint(FT_METER_5) << QStringList();
         QTest::newRow("unknown type") << Hex("00070000") << QByteArray() << 100 << true << 7u
                                       << QStringList{"Unknown frame 7!"};
         // Two payload bytes hold no identity word: refused like a garbled frame.
@@ -109,38 +98,28 @@ private slots:
         QFETCH(bool, whole);
         QFETCH(uint, type);
         QFETCH(QStringList, messages);
-        Line line;
-        QVERIFY(line.open);
+        PtyPair pty;
+        CComPort port;
+        RecordingPrompts prompts;
+        QVERIFY(pty.IsValid() && OpenMeterPort(port, pty.SlavePath(), prompts));
         std::vector<uint8_t> buffer(size_t(size) + 32, 0xEE);
-        std::thread meter([&] { line.pty.Send(first); });
+        std::thread meter([&] { pty.Send(first); });
         Frame f;
-        const bool got = ReceiveFrame(f, buffer.data(), uint32_t(size), line.port, line.prompts);
+        const bool got = ReceiveFrame(f, buffer.data(), uint32_t(size), port, prompts);
         meter.join();
         QCOMPARE(got, whole);
         for (size_t i = size_t(size); i < buffer.size(); ++i)
             QCOMPARE(buffer[i], uint8_t(0xEE));
         if (!whole) {
-            QVERIFY(line.pty.Send(later));
-            QVERIFY(ReceiveFrame(f, buffer.data(), uint32_t(size), line.port, line.prompts));
+            QVERIFY(pty.Send(later));
+            QVERIFY(ReceiveFrame(f, buffer.data(), uint32_t(size), port, prompts));
         }
         QCOMPARE(f.type, uint32_t(type));
         if (type == FT_DATA)
-            QVERIFY(f.data == buffer.data() + 4 && f.param1 == 16384u);
-        QCOMPARE(line.prompts.MessageTexts(), messages);
-    }
-
-    void shortTypeFiveReadsOnlyWhatArrived()
-    {
-        Line line;
-        QVERIFY(line.open);
-        // Leftovers of an earlier, longer frame must not show through.
-        std::vector<uint8_t> buffer(kMaxFrame, 0x77);
-        QVERIFY(line.pty.Send(Hex("0005000A0102030405060708090A")));
-        Frame f;
-        QVERIFY(ReceiveFrame(f, buffer.data(), buffer.size(), line.port, line.prompts));
-        QCOMPARE(f.type, 5u);
-        QByteArray raw(reinterpret_cast<const char *>(f.raw), sizeof f.raw);
-        QCOMPARE(raw.toHex(), (Hex("000A0102030405060708090A") + QByteArray(int(sizeof f.raw) - 12, '\0')).toHex());
+            QVERIFY(f.data == buffer.data() + 4 && f.dataLength == 16384u);
+        if (type == FT_IDENT)
+            QCOMPARE(f.identityWord, 0x42010203u);
+        QCOMPARE(prompts.MessageTexts(), messages);
     }
 };
 

@@ -29,21 +29,28 @@ bool SendData(PtyPair &pty, const QByteArray &bytes)
     return true;
 }
 
-// Plays the meter's greeting on a bare pty: FT_HELLO in, FT_IDENT out, the read's three frames in.
-bool Greet(PtyPair &pty)
+// Plays the meter's greeting on a bare pty: FT_HELLO in, FT_IDENT out, the read's three frames
+// in. `early` goes out before FT_IDENT.
+bool Greet(PtyPair &pty, const QByteArray &early = {})
 {
-    return pty.Receive(4, 2000).toHex() == "000e0000" && pty.Send(QByteArray::fromHex("0000000442010203"))
+    return pty.Receive(4, 2000).toHex() == "000e0000" && (early.isEmpty() || SendData(pty, early))
+           && pty.Send(QByteArray::fromHex("0000000442010203"))
            && pty.Receive(16, 2000).toHex() == "00010000000b00040003ae6000020000";
 }
 
 const QByteArray kOld("the file that was there before");
-const QString kCannotWrite = QStringLiteral("Can not write the specified file!\n");
-const QString kDeviceError = QStringLiteral("<device error box>");
+const QString kDeviceError = QStringLiteral("Serial Communication Device Error");
 const QString kModelQ = QStringLiteral("This software doesn't match your Meter!");
 const QString kVersionQ = QStringLiteral(
     "This software version is not higher than the edition used currently, \nwould you like to continue?");
 const uint32_t kMeterWord = 0x42010001;
 const uint32_t kFileWord = 0x42010009;
+const int R = TK_READ_PARAMS, W = TK_WRITE_PARAMS, L = TK_LOAD_SOFTWARE;
+
+QString Code(int n)
+{
+    return QStringLiteral("An error ocurred when transfering. code:%1\nPlease restart the STB.").arg(n);
+}
 
 MeterSim::Config Meter(uint32_t word)
 {
@@ -52,12 +59,18 @@ MeterSim::Config Meter(uint32_t word)
     return c;
 }
 
-QStringList Progress(const std::vector<int> &percents)
+int Count(const std::vector<uint16_t> &types, uint16_t type)
 {
-    QStringList texts{"transfer progress 0%"};
-    for (int p : percents)
-        texts << QStringLiteral("transfer progress %1%").arg(p);
-    return texts;
+    return int(std::count(types.begin(), types.end(), type));
+}
+
+// The frame types the meter should receive: pairs of (type, how many).
+QList<int> Seq(std::initializer_list<std::pair<int, int>> runs)
+{
+    QList<int> types;
+    for (const auto &run : runs)
+        types.append(QList<int>(run.second, run.first));
+    return types;
 }
 
 } // namespace
@@ -77,134 +90,146 @@ private slots:
         QVERIFY(TestFile::Write(m_update, UpdateFile(kFileWord, 100000)));
     }
 
-    void readImageArrivesWhole_data()
+    // Each kind moves its image whole, also past odd answers (a header announcing more than a
+    // frame may carry; a second FT_IDENT, which repeats the start frame; an answer too big for
+    // the 100-byte buffer). `size`: a read's chunk size, a load's image length.
+    void successfulTransfers_data()
     {
-        QTest::addColumn<int>("chunkSize");
-        QTest::addColumn<int>("garbledStep");
-        QTest::newRow("16 KiB chunks") << 16384 << -1;
-        QTest::newRow("7000-byte chunks") << 7000 << -1;
-        // A header announcing more than a frame may carry is refused; the repeat arrives whole.
-        QTest::newRow("garbled header outlived") << 16384 << 2;
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QList<int>>("progress"); // empty: not checked
+        QTest::addColumn<QList<int>>("types");    // empty: only the start frames are counted
+        QTest::addColumn<int>("starts");
+        const int none = int(Fault::None);
+        QTest::newRow("read, 16 KiB chunks") << R << 16384 << none << 0
+            << QList<int>{6, 13, 20, 27, 33, 40, 47, 54, 61, 67, 74, 81, 88, 95, 100, 100}
+            << Seq({{FT_IDENT_ACK, 1}, {FT_READ, 1}, {FT_READY, 16}}) << 1; // the PC ends no read
+        QTest::newRow("read, 7000-byte chunks") << R << 7000 << none << 0 << QList<int>() << QList<int>() << 1;
+        QTest::newRow("read, garbled header outlived") << R << 16384 << int(Fault::Garbled) << 2 << QList<int>()
+                                                       << QList<int>() << 1;
+        QTest::newRow("write") << W << 0 << none << 0
+            << QList<int>{0, 6, 13, 20, 26, 33, 40, 46, 53, 60, 66, 73, 80, 86, 93, 100}
+            << Seq({{FT_IDENT_ACK, 1}, {FT_WRITE, 1}, {FT_DATA, 15}, {FT_END, 1}}) << 1;
+        QTest::newRow("load, four chunks") << L << 65536 << none << 0 << QList<int>{0, 25, 50, 75}
+            << Seq({{FT_IDENT_ACK, 1}, {FT_LOAD, 1}, {FT_DATA, 4}, {FT_END, 1}}) << 1;
+        QTest::newRow("load, identity word only") << L << 0 << none << 0 << QList<int>()
+            << Seq({{FT_IDENT_ACK, 1}, {FT_LOAD, 1}, {FT_END, 1}}) << 1;
+        QTest::newRow("load, second FT_IDENT") << L << 100000 << int(Fault::SecondIdent) << 3 << QList<int>()
+                                               << QList<int>() << 2;
+        QTest::newRow("load, answer too big") << L << 100000 << int(Fault::BigFrame) << 2 << QList<int>()
+                                              << QList<int>() << 1;
     }
 
-    void readImageArrivesWhole()
+    void successfulTransfers()
     {
-        QFETCH(int, chunkSize);
-        QFETCH(int, garbledStep);
-        MeterDevice::Transfer t = WithFault(garbledStep < 0 ? Fault::None : Fault::Garbled, garbledStep);
-        t.chunkSize = chunkSize;
-        MeterDevice meter({}, t);
-        const QString file = m_dir.filePath("read.bin");
+        QFETCH(int, kind);
+        QFETCH(int, size);
+        QFETCH(int, fault);
+        QFETCH(int, step);
+        QFETCH(QList<int>, progress);
+        QFETCH(QList<int>, types);
+        QFETCH(int, starts);
+        MeterDevice::Transfer t = WithFault(Fault(fault), step);
+        if (kind == R)
+            t.chunkSize = uint32_t(size);
+        MeterDevice meter(Meter(kMeterWord), t);
+        const QString path = m_dir.filePath(kind == R ? "read.bin" : kind == W ? "db.bin" : "load.bin");
+        const QByteArray update = UpdateFile(kFileWord, size);
+        if (kind == L)
+            QVERIFY(TestFile::Write(path, update));
         WorkerRun run;
-        QVERIFY(RunToEnd(run, meter, TK_READ_PARAMS, file, 20000));
-        QVERIFY(run.host.DoneCount() == 1 && run.host.Success() && run.prompts.MessageCount() == 0);
-        QVERIFY(TestFile::Read(file) == Bytes(MeterDevice::DefaultImage()));
-        if (chunkSize != 16384 || garbledStep >= 0)
-            return;
-        QCOMPARE(run.host.Texts(), Progress({6, 13, 20, 27, 33, 40, 47, 54, 61, 67, 74, 81, 88, 95, 100, 100}));
-        QCOMPARE(run.host.Progress().back(), 100);
-        // FT_IDENT_ACK, FT_READ (241248) and FT_READY, then one FT_READY per chunk, no FT_END.
-        std::vector<uint16_t> types{FT_IDENT_ACK, FT_READ};
-        types.resize(3 + 15, FT_READY);
-        QCOMPARE(meter.ReceivedTypes(), types);
-        QCOMPARE(meter.StartLength(), kImageSize);
+        QVERIFY(meter.Start() && run.Start(TransferKind(kind), path, QString::fromStdString(meter.SlavePath())));
+        QVERIFY(run.WaitEnded(20000));
+        QCOMPARE(run.host.Done(), std::vector<int>{kind});
+        QCOMPARE(run.prompts.MessageCount(), 0);
+        QCOMPARE(run.prompts.Questions().size(), size_t(0));
+        if (kind != R)
+            QVERIFY(meter.WaitForEnd(1, 2000));
+        QCOMPARE(meter.StartLength(), kind == L ? uint32_t(size) : kImageSize);
+        if (kind == R)
+            QVERIFY(TestFile::Read(path) == Bytes(MeterDevice::DefaultImage()));
+        else
+            QVERIFY(Bytes(meter.ReceivedImage()) == (kind == W ? m_image : update.mid(4)));
+        if (!progress.isEmpty()) {
+            const std::vector<int> shown = run.host.Progress();
+            QCOMPARE(QList<int>(shown.begin(), shown.end()), progress);
+            QStringList texts{"transfer progress 0%"};
+            for (int p : progress)
+                texts << QStringLiteral("transfer progress %1%").arg(p);
+            QCOMPARE(run.host.Texts(), texts);
+        }
+        const std::vector<uint16_t> received = meter.ReceivedTypes();
+        if (!types.isEmpty())
+            QCOMPARE(QList<int>(received.begin(), received.end()), types);
+        QCOMPARE(Count(received, FT_IDENT_ACK), starts);
+        QCOMPARE(Count(received, uint16_t(kind)), starts);
     }
 
-    void readKeepsDataBeforeIdent()
-    {
-        PtyPair pty;
-        const QString file = m_dir.filePath("early.bin");
-        WorkerRun run;
-        QVERIFY(run.Start(TK_READ_PARAMS, file, pty.SlavePath()));
-        QCOMPARE(pty.Receive(4, 2000).toHex(), QByteArray("000e0000"));
-        QVERIFY(pty.Send(QByteArray::fromHex("00030003AABBCC")));
-        QCOMPARE(pty.Receive(4, 2000).toHex(), QByteArray("00020000"));
-        QVERIFY(pty.Send(QByteArray::fromHex("0000000442010203")));
-        QCOMPARE(pty.Receive(16, 2000).toHex(), QByteArray("00010000000b00040003ae6000020000"));
-        const QByteArray rest = Bytes(MeterDevice::DefaultImage()).mid(3);
-        QVERIFY(SendData(pty, rest));
-        QVERIFY(pty.Send(QByteArray::fromHex("00040000")));
-        QVERIFY(run.WaitEnded());
-        QVERIFY(run.host.Success());
-        QVERIFY(TestFile::Read(file) == QByteArray::fromHex("AABBCC") + rest);
-    }
-
-    // A target that cannot be written is told with the system's reason, is no success, and
-    // leaves no file (nor temporary file) behind.
-    void readIntoUnwritableTargets_data()
+    // FT_DATA is taken before FT_IDENT too; a target that cannot be written is told with the
+    // system's reason, is no success, and leaves no file (nor temporary file) behind.
+    void readOnABareLine_data()
     {
         QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("reason"); // empty: any non-empty reason
-        QTest::newRow("missing folder, told before any frame") << "no/such/folder/db.bin" << QString();
-        QTest::newRow("a folder is in the way") << "taken" << QString::fromLocal8Bit(std::strerror(EISDIR));
-        QTest::newRow("folder gone before the end") << "sub/db.bin" << QString();
+        QTest::addColumn<QString>("message"); // empty: none; else how it starts
+        QTest::addColumn<QString>("reason");  // empty: any non-empty reason
+        const QString cannotWrite = QStringLiteral("Can not write the specified file!\n");
+        QTest::newRow("data before FT_IDENT") << "early.bin" << QString() << QString();
+        QTest::newRow("missing folder") << "no/such/folder/db.bin" << cannotWrite << QString();
+        QTest::newRow("a folder is in the way") << "taken" << cannotWrite << QString::fromLocal8Bit(std::strerror(EISDIR));
+        QTest::newRow("folder gone before the end") << "sub/db.bin" << cannotWrite << QString();
     }
 
-    void readIntoUnwritableTargets()
+    void readOnABareLine()
     {
         QFETCH(QString, target);
+        QFETCH(QString, message);
         QFETCH(QString, reason);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("taken") && QDir(dir.path()).mkdir("sub"));
         PtyPair pty;
-        MeterDevice meter;
         WorkerRun run;
-        if (target.startsWith("sub")) {
-            // The image is all in but cannot be stored any more.
-            QVERIFY(run.Start(TK_READ_PARAMS, dir.filePath(target), pty.SlavePath()));
-            QVERIFY(Greet(pty));
-            QVERIFY(SendData(pty, Bytes(MeterDevice::DefaultImage())));
-            QVERIFY(QDir(dir.filePath("sub")).removeRecursively());
+        QVERIFY(run.Start(TK_READ_PARAMS, dir.filePath(target), pty.SlavePath()));
+        const QByteArray image = Bytes(MeterDevice::DefaultImage());
+        if (!target.endsWith(".bin") || target.startsWith("no/")) { // told before any frame
+            QVERIFY(run.WaitEnded());
+            QVERIFY(pty.Receive(4, 300).isEmpty()); // not even FT_HELLO
+        } else {
+            const qsizetype early = target == "early.bin" ? 3 : 0;
+            QVERIFY(Greet(pty, image.left(early)) && SendData(pty, image.mid(early)));
+            if (target.startsWith("sub"))
+                QVERIFY(QDir(dir.filePath("sub")).removeRecursively());
             QVERIFY(pty.Send(QByteArray::fromHex("00040000")));
             QVERIFY(run.WaitEnded());
-        } else {
-            QVERIFY(RunToEnd(run, meter, TK_READ_PARAMS, dir.filePath(target)));
         }
-        QCOMPARE(run.host.DoneCount(), 1);
-        QVERIFY(!run.host.Success());
+        QCOMPARE(run.host.Success(), message.isEmpty());
         const QStringList texts = run.prompts.MessageTexts();
+        if (message.isEmpty()) {
+            QVERIFY(texts.isEmpty() && TestFile::Read(dir.filePath(target)) == image);
+            return;
+        }
         QCOMPARE(texts.size(), 1);
-        QVERIFY2(texts[0].startsWith(kCannotWrite) && texts[0].size() > kCannotWrite.size(), qPrintable(texts[0]));
+        QVERIFY2(texts[0].startsWith(message) && texts[0].size() > message.size(), qPrintable(texts[0]));
         if (!reason.isEmpty())
-            QCOMPARE(texts[0], kCannotWrite + reason);
-        if (target.startsWith("no/"))
-            QCOMPARE(meter.HelloCount(), 0);
+            QCOMPARE(texts[0], message + reason);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
-    void writeSendsWholeFile()
-    {
-        MeterDevice meter;
-        WorkerRun run;
-        QVERIFY(RunToEnd(run, meter, TK_WRITE_PARAMS, m_db));
-        QVERIFY(meter.WaitForEnd(1, 2000));
-        QVERIFY(run.host.DoneCount() == 1 && run.host.Success() && run.prompts.MessageCount() == 0);
-        QCOMPARE(run.host.Kind(), int(TK_WRITE_PARAMS));
-        QVERIFY(Bytes(meter.ReceivedImage()) == m_image);
-        QCOMPARE(meter.StartLength(), kImageSize);
-        const std::vector<int> percents{0, 6, 13, 20, 26, 33, 40, 46, 53, 60, 66, 73, 80, 86, 93, 100};
-        QCOMPARE(run.host.Progress(), percents);
-        QCOMPARE(run.host.Texts(), Progress(percents));
-        std::vector<uint16_t> types{FT_IDENT_ACK, FT_WRITE};
-        types.resize(2 + 15, FT_DATA);
-        types.push_back(FT_END);
-        QCOMPARE(meter.ReceivedTypes(), types);
-    }
-
+    // The questions come with the information icon; Yes to a foreign model skips the version.
     void loadIdentityTest_data()
     {
         QTest::addColumn<uint>("meter");
         QTest::addColumn<uint>("file");
         QTest::addColumn<bool>("answer");
         QTest::addColumn<QString>("question");
-        QTest::addColumn<bool>("loads");
-        QTest::newRow("newer version") << 0x42010005u << 0x42010006u << false << QString() << true;
-        QTest::newRow("same version, Yes") << 0x42010006u << 0x42010006u << true << kVersionQ << true;
-        QTest::newRow("same version, No") << 0x42010006u << 0x42010006u << false << kVersionQ << false;
-        QTest::newRow("bits 15-8 ignored") << 0x42010007u << 0x4201FF06u << false << kVersionQ << false;
-        QTest::newRow("other model, Yes") << 0x42020001u << 0x42010009u << true << kModelQ << true;
-        QTest::newRow("other model, No") << 0x42020001u << 0x42010009u << false << kModelQ << false;
-        QTest::newRow("other model, older, Yes") << 0x42020009u << 0x42010001u << true << kModelQ << true;
+        QTest::newRow("newer version") << 0x42010005u << 0x42010006u << false << QString();
+        QTest::newRow("same version, Yes") << 0x42010006u << 0x42010006u << true << kVersionQ;
+        QTest::newRow("same version, No") << 0x42010006u << 0x42010006u << false << kVersionQ;
+        QTest::newRow("bits 15-8 ignored") << 0x42010007u << 0x4201FF06u << false << kVersionQ;
+        QTest::newRow("other model, Yes") << 0x42020001u << 0x42010009u << true << kModelQ;
+        QTest::newRow("other model, No") << 0x42020001u << 0x42010009u << false << kModelQ;
+        QTest::newRow("other model, older, Yes") << 0x42020009u << 0x42010001u << true << kModelQ;
     }
 
     void loadIdentityTest()
@@ -213,87 +238,27 @@ private slots:
         QFETCH(uint, file);
         QFETCH(bool, answer);
         QFETCH(QString, question);
-        QFETCH(bool, loads);
+        const bool loads = answer || question.isEmpty();
         const QString path = m_dir.filePath("identity.bin");
-        const QByteArray update = UpdateFile(file, 40000);
-        QVERIFY(TestFile::Write(path, update));
+        QVERIFY(TestFile::Write(path, UpdateFile(file, 40000)));
         MeterDevice device(Meter(meter));
         WorkerRun run;
         run.prompts.QueueAnswer(answer);
-        QVERIFY(RunToEnd(run, device, TK_LOAD_SOFTWARE, path));
+        QVERIFY(device.Start() && run.Start(TK_LOAD_SOFTWARE, path, QString::fromStdString(device.SlavePath())));
+        QVERIFY(run.WaitEnded());
         QStringList asked;
         for (const auto &q : run.prompts.Questions())
             asked << q.text + (q.icon == Prompts::Icon::Information ? " (i)" : " (other icon)");
         QCOMPARE(asked, question.isEmpty() ? QStringList() : QStringList{question + " (i)"});
-        QCOMPARE(run.host.DoneCount(), 1);
-        QCOMPARE(run.host.Success(), loads);
+        QCOMPARE(run.host.Done(), std::vector<int>{loads ? L : -L});
         QCOMPARE(run.prompts.MessageCount(), 0);
         QVERIFY(device.WaitForEnd(1, 2000)); // after a load and after a refusal alike
         const auto types = device.ReceivedTypes();
         QCOMPARE(types.front(), uint16_t(FT_IDENT_ACK));
         QCOMPARE(Count(types, FT_LOAD), loads ? 1 : 0);
-        if (loads) {
-            QCOMPARE(types[1], uint16_t(FT_LOAD));
+        QCOMPARE(Count(types, FT_DATA) > 0, loads);
+        if (loads)
             QCOMPARE(device.StartWord(), file);
-            QCOMPARE(device.StartLength(), 40000u);
-            QVERIFY(Bytes(device.ReceivedImage()) == update.mid(4));
-        } else {
-            QCOMPARE(Count(types, FT_DATA), 0);
-        }
-    }
-
-    void loadChunksAndTheirPercentages_data()
-    {
-        QTest::addColumn<int>("image");
-        QTest::newRow("four chunks") << 65536;
-        QTest::newRow("identity word only") << 0;
-    }
-
-    void loadChunksAndTheirPercentages()
-    {
-        QFETCH(int, image);
-        const QString path = m_dir.filePath("chunks.bin");
-        QVERIFY(TestFile::Write(path, UpdateFile(kFileWord, image)));
-        MeterDevice device(Meter(kMeterWord));
-        WorkerRun run;
-        QVERIFY(RunToEnd(run, device, TK_LOAD_SOFTWARE, path));
-        QVERIFY(run.host.Success());
-        QCOMPARE(run.host.Kind(), int(TK_LOAD_SOFTWARE));
-        QVERIFY(device.WaitForEnd(1, 2000));
-        QCOMPARE(device.StartLength(), uint32_t(image));
-        QCOMPARE(Count(device.ReceivedTypes(), FT_DATA), image / 16384);
-        if (image > 0) {
-            QCOMPARE(run.host.Progress(), (std::vector<int>{0, 25, 50, 75}));
-            QCOMPARE(run.host.Texts(), Progress({0, 25, 50, 75}));
-        }
-    }
-
-    // Odd answers are outlived: a second FT_IDENT repeats the start frame and the chunks go on
-    // where they were; an answer too big for the 100-byte buffer is neither stored past the
-    // buffer nor taken for an error. The image arrives once, whole.
-    void loadOutlivesOddAnswers_data()
-    {
-        QTest::addColumn<int>("fault");
-        QTest::addColumn<int>("step");
-        QTest::addColumn<int>("starts");
-        QTest::newRow("second FT_IDENT") << int(Fault::SecondIdent) << 3 << 2;
-        QTest::newRow("answer too big for the buffer") << int(Fault::BigFrame) << 2 << 1;
-    }
-
-    void loadOutlivesOddAnswers()
-    {
-        QFETCH(int, fault);
-        QFETCH(int, step);
-        QFETCH(int, starts);
-        MeterDevice device(Meter(kMeterWord), WithFault(Fault(fault), step));
-        WorkerRun run;
-        QVERIFY(RunToEnd(run, device, TK_LOAD_SOFTWARE, m_update));
-        QCOMPARE(run.prompts.MessageCount(), 0);
-        QCOMPARE(run.prompts.Questions().size(), size_t(0));
-        QVERIFY(run.host.Success());
-        QCOMPARE(Count(device.ReceivedTypes(), FT_IDENT_ACK), starts);
-        QCOMPARE(Count(device.ReceivedTypes(), FT_LOAD), starts);
-        QVERIFY(Bytes(device.ReceivedImage()) == TestFile::Read(m_update).mid(4));
     }
 
     // How each kind ends on a bad file or a fault: the boxes shown, the report to the dialog
@@ -309,7 +274,6 @@ private slots:
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QString>("report");
         QTest::addColumn<QString>("sent");
-        const int R = TK_READ_PARAMS, W = TK_WRITE_PARAMS, L = TK_LOAD_SOFTWARE;
         const int none = int(Fault::None), type = int(Fault::UnexpectedType);
         const QStringList unreadable{"Can not read the specified file!"};
         const QStringList notRegular{"Can not read the specified file!\nNot a regular file"};
@@ -326,7 +290,6 @@ private slots:
         *row("read, hang-up") << R << "" << int(Fault::HangUp) << 3 << 0 << QStringList{kDeviceError} << "failed" << "kept";
         *row("write, 241247 bytes") << W << QString(QByteArray(kImageSize - 1, 'a').toHex()) << none << 0 << 0 << wrongDb << "failed" << "nothing";
         *row("write, 241249 bytes") << W << QString(QByteArray(kImageSize + 1, 'a').toHex()) << none << 0 << 0 << wrongDb << "failed" << "nothing";
-        *row("write, empty file") << W << "" << none << 0 << 0 << wrongDb << "failed" << "nothing";
         *row("write, missing file") << W << "-" << none << 0 << 0 << unreadable << "none" << "nothing";
         // Opening a pipe would wait for a writer for ever; a device has no length to check.
         *row("write, a pipe") << W << "pipe" << none << 0 << 0 << notRegular << "none" << "nothing";
@@ -341,7 +304,6 @@ private slots:
         *row("write, hang-up") << W << "db" << int(Fault::HangUp) << 2 << 0 << QStringList{kDeviceError} << "failed" << "";
         *row("load, not B") << L << QString(UpdateFile(0x41010009, 100).toHex()) << none << 0 << 0 << wrongUpdate << "failed" << "nothing";
         *row("load, 3 bytes") << L << "090001" << none << 0 << 0 << wrongUpdate << "failed" << "nothing";
-        *row("load, empty file") << L << "" << none << 0 << 0 << wrongUpdate << "failed" << "nothing";
         *row("load, missing file") << L << "-" << none << 0 << 0 << unreadable << "none" << "nothing";
         *row("load, a device") << L << "/dev/zero" << none << 0 << 0 << notRegular << "none" << "nothing";
         *row("load, FT_DATA") << L << "update" << type << 1 << 3 << QStringList{Code(4)} << "failed" << "end";
@@ -365,9 +327,9 @@ private slots:
         if (file == "pipe")
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         else if (file != "-" && path == dir.filePath("file.bin"))
-            QVERIFY(TestFile::Write(path, kind == TK_READ_PARAMS ? kOld : QByteArray::fromHex(file.toLatin1())));
+            QVERIFY(TestFile::Write(path, kind == R ? kOld : QByteArray::fromHex(file.toLatin1())));
         MeterDevice::Transfer t = WithFault(fault < 0 ? Fault::None : Fault(fault), step, uint16_t(type));
-        if (kind == TK_READ_PARAMS && fault == int(Fault::None)) {
+        if (kind == R && fault == int(Fault::None)) {
             t.image = MeterDevice::DefaultImage();
             t.image.resize(kImageSize + 1, 0x5A);
         }
@@ -376,21 +338,28 @@ private slots:
             config.helloFault = MeterSim::HelloFault::Silence;
         MeterDevice meter(config, t);
         WorkerRun run;
-        QVERIFY(RunToEnd(run, meter, kind, path));
+        QVERIFY(meter.Start() && run.Start(TransferKind(kind), path, QString::fromStdString(meter.SlavePath())));
+        QVERIFY(run.WaitEnded());
 
-        if (messages == QStringList{kDeviceError})
-            QVERIFY(EndedOnDeviceError(run) && (kind == TK_WRITE_PARAMS || run.prompts.MessageCount() == 1));
-        else
+        // A hang-up is told once, in the system's words, by the device error box; a write may
+        // meet the dead line more than once (its FT_END is not tried on it).
+        if (messages == QStringList{kDeviceError}) {
+            const auto shown = run.prompts.Messages();
+            QVERIFY(shown.size() == 1 || (kind == W && !shown.empty()));
+            for (const auto &m : shown)
+                QVERIFY(m.caption == kDeviceError && m.icon == Prompts::Icon::Information && !m.text.isEmpty());
+        } else {
             QCOMPARE(run.prompts.MessageTexts(), messages);
+        }
         if (report == "none")
-            QVERIFY(run.host.DoneCount() == 0 && run.ExitCode() == 1);
+            QVERIFY(run.host.Done().empty() && run.ExitCode() == 1);
         else
-            QVERIFY(run.host.DoneCount() == 1 && run.host.Success() == (report == "ok"));
+            QCOMPARE(run.host.Done(), std::vector<int>{report == "ok" ? kind : -kind});
         if (report == "ok") {
             // The bar jumps to 100; a write's text stays where the last chunk left it.
             QCOMPARE(run.host.Progress().back(), 100);
-            QCOMPARE(run.host.Texts().back(), kind == TK_WRITE_PARAMS ? QStringLiteral("transfer progress 93%")
-                                                                      : QStringLiteral("transfer progress 100%"));
+            QCOMPARE(run.host.Texts().back(), kind == W ? QStringLiteral("transfer progress 93%")
+                                                        : QStringLiteral("transfer progress 100%"));
         }
         if (sent == "nothing") {
             QVERIFY(!meter.WaitForEnd(1, 300));
@@ -412,9 +381,9 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("chunk"); // the chunk going out when the stop comes
         QTest::addColumn<int>("sent");  // bytes of its frame out by then
-        QTest::newRow("read, blocked in half a chunk") << int(TK_READ_PARAMS) << 0 << 0;
-        QTest::newRow("write, before chunk 3") << int(TK_WRITE_PARAMS) << 3 << 0;
-        QTest::newRow("load, chunk 2 a quarter out") << int(TK_LOAD_SOFTWARE) << 2 << 4100;
+        QTest::newRow("read, blocked in half a chunk") << R << 0 << 0;
+        QTest::newRow("write, before chunk 3") << W << 3 << 0;
+        QTest::newRow("load, chunk 2 a quarter out") << L << 2 << 4100;
     }
 
     void stopsEndTheWorkerCleanly()
@@ -423,10 +392,10 @@ private slots:
         QFETCH(int, chunk);
         QFETCH(int, sent);
         WorkerRun run;
-        if (kind == TK_READ_PARAMS) {
+        if (kind == R) {
             PtyPair pty;
             const QString target = m_dir.filePath("stopped.bin");
-            QVERIFY(run.Start(kind, target, pty.SlavePath()) && Greet(pty));
+            QVERIFY(run.Start(TK_READ_PARAMS, target, pty.SlavePath()) && Greet(pty));
             // Half of a 16384-byte chunk: the worker takes it and waits for the rest.
             QVERIFY(pty.Send(QByteArray::fromHex("00034000") + QByteArray(8192, 'h')));
             QVERIFY(!run.WaitEnded(400)); // silence is no error
@@ -438,12 +407,14 @@ private slots:
         } else {
             MeterDevice meter(Meter(kMeterWord));
             run.StopInChunk(chunk, uint32_t(sent));
-            QVERIFY(RunToEnd(run, meter, kind, kind == TK_WRITE_PARAMS ? m_db : m_update));
+            QVERIFY(meter.Start() && run.Start(TransferKind(kind), kind == W ? m_db : m_update,
+                                               QString::fromStdString(meter.SlavePath())));
+            QVERIFY(run.WaitEnded());
             QVERIFY(meter.WaitForEnd(1, 3000));
             QCOMPARE(Count(meter.ReceivedTypes(), FT_DATA), sent ? chunk : chunk - 1);
             QCOMPARE(meter.ReceivedImage().size() % 16384, size_t(0));
         }
-        QCOMPARE(run.host.DoneCount(), 0);
+        QVERIFY(run.host.Done().empty());
         QCOMPARE(run.prompts.MessageCount(), 0);
     }
 
