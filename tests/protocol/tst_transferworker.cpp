@@ -10,7 +10,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
 
 namespace {
@@ -90,9 +89,8 @@ private slots:
         QVERIFY(TestFile::Write(m_update, UpdateFile(kFileWord, 100000)));
     }
 
-    // Each kind moves its image whole, also past odd answers (a header announcing more than a
-    // frame may carry; a second FT_IDENT, which repeats the start frame; an answer too big for
-    // the 100-byte buffer). `size`: a read's chunk size, a load's image length.
+    // Each kind moves its image whole, also past odd answers (a second FT_IDENT, which repeats
+    // the start frame; an answer too big for the 100-byte buffer). `size`: a load's image length.
     void successfulTransfers_data()
     {
         QTest::addColumn<int>("kind");
@@ -103,12 +101,9 @@ private slots:
         QTest::addColumn<QList<int>>("types");    // empty: only the start frames are counted
         QTest::addColumn<int>("starts");
         const int none = int(Fault::None);
-        QTest::newRow("read, 16 KiB chunks") << R << 16384 << none << 0
+        QTest::newRow("read") << R << 0 << none << 0
             << QList<int>{6, 13, 20, 27, 33, 40, 47, 54, 61, 67, 74, 81, 88, 95, 100, 100}
             << Seq({{FT_IDENT_ACK, 1}, {FT_READ, 1}, {FT_READY, 16}}) << 1; // the PC ends no read
-        QTest::newRow("read, 7000-byte chunks") << R << 7000 << none << 0 << QList<int>() << QList<int>() << 1;
-        QTest::newRow("read, garbled header outlived") << R << 16384 << int(Fault::Garbled) << 2 << QList<int>()
-                                                       << QList<int>() << 1;
         QTest::newRow("write") << W << 0 << none << 0
             << QList<int>{0, 6, 13, 20, 26, 33, 40, 46, 53, 60, 66, 73, 80, 86, 93, 100}
             << Seq({{FT_IDENT_ACK, 1}, {FT_WRITE, 1}, {FT_DATA, 15}, {FT_END, 1}}) << 1;
@@ -131,10 +126,7 @@ private slots:
         QFETCH(QList<int>, progress);
         QFETCH(QList<int>, types);
         QFETCH(int, starts);
-        MeterDevice::Transfer t = WithFault(Fault(fault), step);
-        if (kind == R)
-            t.chunkSize = uint32_t(size);
-        MeterDevice meter(Meter(kMeterWord), t);
+        MeterDevice meter(Meter(kMeterWord), WithFault(Fault(fault), step));
         const QString path = m_dir.filePath(kind == R ? "read.bin" : kind == W ? "db.bin" : "load.bin");
         const QByteArray update = UpdateFile(kFileWord, size);
         if (kind == L)
@@ -373,15 +365,14 @@ private slots:
         }
     }
 
-    // A stop ends the worker at once, silently; it wakes a read blocked in mid-chunk. Stopped
-    // between chunks, no other starts; stopped with a chunk partly out on a 115200-baud line,
-    // the frame is finished, however long that takes, so the meter can read the FT_END after it.
+    // A stop ends the worker at once, silently. Stopped between chunks, no other starts; stopped
+    // with a chunk partly out on a 115200-baud line, the frame is finished, however long that
+    // takes, so the meter can read the FT_END after it.
     void stopsEndTheWorkerCleanly_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("chunk"); // the chunk going out when the stop comes
         QTest::addColumn<int>("sent");  // bytes of its frame out by then
-        QTest::newRow("read, blocked in half a chunk") << R << 0 << 0;
         QTest::newRow("write, before chunk 3") << W << 3 << 0;
         QTest::newRow("load, chunk 2 a quarter out") << L << 2 << 4100;
     }
@@ -392,28 +383,14 @@ private slots:
         QFETCH(int, chunk);
         QFETCH(int, sent);
         WorkerRun run;
-        if (kind == R) {
-            PtyPair pty;
-            const QString target = m_dir.filePath("stopped.bin");
-            QVERIFY(run.Start(TK_READ_PARAMS, target, pty.SlavePath()) && Greet(pty));
-            // Half of a 16384-byte chunk: the worker takes it and waits for the rest.
-            QVERIFY(pty.Send(QByteArray::fromHex("00034000") + QByteArray(8192, 'h')));
-            QVERIFY(!run.WaitEnded(400)); // silence is no error
-            int queued = -1;
-            QVERIFY(WaitUntil([&] { return ::ioctl(pty.SlaveFd(), FIONREAD, &queued) == 0 && queued == 0; }));
-            run.Stop();
-            QVERIFY(run.WaitEnded(2000));
-            QVERIFY(!QFile::exists(target));
-        } else {
-            MeterDevice meter(Meter(kMeterWord));
-            run.StopInChunk(chunk, uint32_t(sent));
-            QVERIFY(meter.Start() && run.Start(TransferKind(kind), kind == W ? m_db : m_update,
-                                               QString::fromStdString(meter.SlavePath())));
-            QVERIFY(run.WaitEnded());
-            QVERIFY(meter.WaitForEnd(1, 3000));
-            QCOMPARE(Count(meter.ReceivedTypes(), FT_DATA), sent ? chunk : chunk - 1);
-            QCOMPARE(meter.ReceivedImage().size() % 16384, size_t(0));
-        }
+        MeterDevice meter(Meter(kMeterWord));
+        run.StopInChunk(chunk, uint32_t(sent));
+        QVERIFY(meter.Start() && run.Start(TransferKind(kind), kind == W ? m_db : m_update,
+                                           QString::fromStdString(meter.SlavePath())));
+        QVERIFY(run.WaitEnded());
+        QVERIFY(meter.WaitForEnd(1, 3000));
+        QCOMPARE(Count(meter.ReceivedTypes(), FT_DATA), sent ? chunk : chunk - 1);
+        QCOMPARE(meter.ReceivedImage().size() % 16384, size_t(0));
         QVERIFY(run.host.Done().empty());
         QCOMPARE(run.prompts.MessageCount(), 0);
     }
