@@ -134,6 +134,10 @@ private slots:
         Click(*w.grid, 3, 1, Qt::ShiftModifier);
         Click(*w.grid, 3, 1, Qt::ControlModifier);
         QCOMPARE(State(*w.grid), QStringLiteral("focus 3,1 sel 1 2"));
+        // A double click opens the editor and leaves it open; on a button it presses once.
+        w.grid->cellKinds[qMakePair(5, 2)] = CELL_BUTTON;
+        DoubleClick(*w.grid, 5, 2);
+        QCOMPARE(w.grid->buttons, (Cells{{5, 2}}));
         DoubleClick(*w.grid, 4, 1);
         QCoreApplication::processEvents();
         QVERIFY(State(*w.grid).endsWith(QStringLiteral(" edit 4,1")));
