@@ -416,10 +416,16 @@ void CGridCtrl::OnAppFocusChanged(QWidget *, QWidget *now)
 {
     if (!m_editor || m_ending || InEditor(now))
         return;
-    // The focus went elsewhere: the edit ends and keeps its result.
+    // The focus went elsewhere: the edit ends and keeps its result, unless the focus is back
+    // by then (the double click that opened the editor gives it back).
     const quint32 serial = m_editSerial;
     QMetaObject::invokeMethod(
-        this, [this, serial] { EndCellEdit(serial, false); }, Qt::QueuedConnection);
+        this,
+        [this, serial] {
+            if (!InEditor(QApplication::focusWidget()))
+                EndCellEdit(serial, false);
+        },
+        Qt::QueuedConnection);
 }
 
 void CGridCtrl::EndCellEdit(quint32 serial, bool cancelled)

@@ -230,5 +230,6 @@ private:
     quint32 m_editSerial = 0;  // tells the end requests of one editor from those of the next
     bool m_ending = false;     // an edit is being ended; focus moves it causes are ignored
     bool m_pressEndedEdit = false; // the mouse press only ended an edit; its release does nothing
+    bool m_pressActivated = false; // the last left press activated its cell (a second click)
     Qt::KeyboardModifiers m_modifiers;
 };

@@ -219,9 +219,7 @@ void CGridCtrl::OnKeyDown(QKeyEvent *event)
     case Qt::Key_Up:
     case Qt::Key_Down:
         SetFocusCell(m_focusRow + (event->key() == Qt::Key_Up ? -1 : 1), m_focusColumn, false);
-        QTableWidget::keyPressEvent(event);
-        EnsureRowVisible(GetFocusedItem());
-        return;
+        break;
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
         break;
@@ -229,7 +227,8 @@ void CGridCtrl::OnKeyDown(QKeyEvent *event)
         QTableWidget::keyPressEvent(event);
         return;
     }
-    // Page keys and Ctrl+Home/End: the view moves its focused row; the focus cell follows.
+    // The view moves its focused row; the focus cell follows it, also where it could not move
+    // on its own (Up with no focus cell yet puts the view on row 0).
     QTableWidget::keyPressEvent(event);
     const int oldRow = m_focusRow;
     m_focusRow = GetFocusedItem();
@@ -292,6 +291,7 @@ QString CGridCtrl::GetTypeAheadTipText() const
 void CGridCtrl::mousePressEvent(QMouseEvent *event)
 {
     m_modifiers = event->modifiers();
+    m_pressActivated = false;
     m_pressEndedEdit = m_editRow != -1
         && (event->button() == Qt::LeftButton || event->button() == Qt::RightButton);
     if (event->button() == Qt::LeftButton)
@@ -338,6 +338,7 @@ void CGridCtrl::OnLButtonDown(QMouseEvent *event)
     QRect cell;
     const QPoint pos = event->position().toPoint();
     if (HitTestCell(pos, row, column, cell) && OnCellLButtonDown(row, column, cell, pos)) {
+        m_pressActivated = true;
         event->accept();
         return;
     }
@@ -367,6 +368,14 @@ void CGridCtrl::OnLButtonDblClk(QMouseEvent *event)
 {
     // The view's own double-click would open its editor or press again; neither applies here.
     event->accept();
+    if (std::exchange(m_pressActivated, false)) {
+        // The second press of this double click has activated the cell already. Activating it
+        // again would press a button twice; and the focus Qt has just given the grid belongs
+        // to the editor that press opened.
+        if (m_editor)
+            m_editor->setFocus(Qt::MouseFocusReason);
+        return;
+    }
     int row, column;
     QRect cell;
     if (m_editRow == -1 && HitTestCell(event->position().toPoint(), row, column, cell))

@@ -127,6 +127,16 @@ inline void Click(CGridCtrl &grid, int row, int column, Qt::KeyboardModifiers mo
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, mods, CellCentre(grid, row, column));
 }
 
+// As a hand does it: press, release, press, double click, release.
+inline void DoubleClick(CGridCtrl &grid, int row, int column)
+{
+    const QPoint at = CellCentre(grid, row, column);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, at);
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, at);
+}
+
 // A window with the grid and one other focusable widget to move the focus to.
 struct GridWindow {
     QWidget top;

@@ -7,25 +7,6 @@ class TstGridModel : public QObject
     Q_OBJECT
 
 private slots:
-    void rowDataFollowsInsertAndDelete()
-    {
-        TestGrid grid;
-        Fill(grid, 5, {50, 80});
-        grid.SetItemData(0, 0xFFFF0007u);
-        grid.SetItemData(2, 2500u);
-        grid.InsertItem(1, QStringLiteral("new"));
-        QCOMPARE(grid.GetItemData(0), 0xFFFF0007u);
-        QCOMPARE(grid.GetItemData(1), 0u);
-        QCOMPARE(grid.GetItemData(3), 2500u);
-        QCOMPARE(grid.GetItemText(3, 1), QStringLiteral("r2c1"));
-        QVERIFY(grid.DeleteItem(0));
-        QCOMPARE(grid.GetItemText(0, 0), QStringLiteral("new"));
-        QVERIFY(!grid.DeleteItem(7));
-        QVERIFY(!grid.SetItemText(9, 0, QStringLiteral("x")));
-        QVERIFY(!grid.SetItemText(0, 2, QStringLiteral("x")));
-        QCOMPARE(grid.GetItemText(9, 9), QString());
-    }
-
     void endedEditReachesSelectedRowsOfSameKind()
     {
         TestGrid grid;

@@ -33,6 +33,7 @@ private slots:
         QTest::addColumn<QString>("state");
         QTest::newRow("no focus cell") << QPoint(0, -1) << QList<int>{Qt::Key_Right} << "focus -1,0 sel";
         QTest::newRow("no focus cell, down") << QPoint(0, -1) << QList<int>{Qt::Key_Down} << "focus 0,0 sel 0";
+        QTest::newRow("no focus cell, up") << QPoint(0, -1) << QList<int>{Qt::Key_Up} << "focus 0,0 sel 0";
         QTest::newRow("left at first column") << QPoint(0, 2) << QList<int>{Qt::Key_Left} << "focus 2,0 sel 2";
         QTest::newRow("right, end, right") << QPoint(0, 2) << QList<int>{Qt::Key_Right, Qt::Key_End, Qt::Key_Right}
                                            << "focus 2,3 sel 2";
@@ -133,7 +134,12 @@ private slots:
         Click(*w.grid, 3, 1, Qt::ShiftModifier);
         Click(*w.grid, 3, 1, Qt::ControlModifier);
         QCOMPARE(State(*w.grid), QStringLiteral("focus 3,1 sel 1 2"));
-        QTest::mouseDClick(w.grid->viewport(), Qt::LeftButton, {}, CellCentre(*w.grid, 4, 1));
+        // A double click opens the editor and leaves it open; on a button it presses once.
+        w.grid->cellKinds[qMakePair(5, 2)] = CELL_BUTTON;
+        DoubleClick(*w.grid, 5, 2);
+        QCOMPARE(w.grid->buttons, (Cells{{5, 2}}));
+        DoubleClick(*w.grid, 4, 1);
+        QCoreApplication::processEvents();
         QVERIFY(State(*w.grid).endsWith(QStringLiteral(" edit 4,1")));
         QTest::keyClick(w.grid->GetEditor(), Qt::Key_Escape);
         QVERIFY(WaitUntil([&] { return !w.grid->IsEditing(); }));

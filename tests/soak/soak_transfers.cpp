@@ -1,81 +1,40 @@
-// soak_transfers: a few hundred transfers through the real transfer dialog against the meter
-// emulator, each with a fault drawn at random, and the checks that must hold for every one:
-//  - the transfer ends within its bound (on its own, or at most kCancelBoundMs after the
-//    button was pressed);
-//  - success is reported only when the meter got every byte of the file (write, load) or the
-//    file holds every byte the meter gave (read);
-//  - a read's target is either the complete old file or the complete new image, and no
-//    temporary file is left beside it;
-//  - afterwards no thread and no file descriptor is left over (/proc/self/task, /proc/self/fd).
-// Prints a table of faults by kind, outcomes and violations; exits 1 on any violation.
-//   soak_transfers [--runs N] [--seed S] [--patience MS] [--verbose]
+// soak_transfers: transfers through the real transfer dialog against the meter emulator, each
+// with a fault drawn at random, and what must hold for every one: it ends within its bound (by
+// itself, or at most kCancelBoundMs after the button); success only when the meter got every
+// byte of the file (write, load) or the file holds every byte the meter gave (read); a read's
+// target is the complete old file or the complete new image, with nothing left beside it; no
+// thread or file descriptor is left over. Prints a table by fault and kind; exits 1 on a fault.
+#include "Soak.h"
+
 #include "MeterDevice.h"
 #include "app/CTransferDlg.h"
 #include "common/Prompts.h"
 #include "protocol/Transfer.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <atomic>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <map>
 #include <mutex>
-#include <random>
 #include <string>
-#include <thread>
 
 namespace {
 
 using Fault = MeterDevice::Fault;
 using HelloFault = MeterSim::HelloFault;
+const char kUsage[] = "soak_transfers [--runs N] [--seed S] [--patience MS] [--verbose 1]";
 
-// A transfer that ends by itself must do so in this time; the slowest fault the meter plays
-// costs a second, a full transfer on an unpaced line a few milliseconds.
+// The slowest fault the meter plays costs a second, a full unpaced transfer a few milliseconds.
 constexpr int64_t kSelfBoundMs = 8000;
-// After the button, the dialog may finish a frame the stop cut off (300 ms at most) first.
+// After the button, the dialog may first finish a frame the stop cut off (300 ms at most).
 constexpr int64_t kCancelBoundMs = 1500;
 
-int64_t NowMs()
-{
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
-int CountEntries(const char *dir)
-{
-    return int(QDir(QString::fromLatin1(dir)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size());
-}
-
-int OpenFds() { return CountEntries("/proc/self/fd"); }
-int Threads() { return CountEntries("/proc/self/task"); }
-
-// Waits (at most 5 s) until descriptors and threads have not changed for one second.
-void WaitForSteadyCounts()
-{
-    const int64_t giveUp = NowMs() + 5000;
-    int64_t steadySince = NowMs();
-    std::pair<int, int> last{OpenFds(), Threads()};
-    while (NowMs() < giveUp && NowMs() - steadySince < 1000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        const std::pair<int, int> now{OpenFds(), Threads()};
-        if (now != last) {
-            last = now;
-            steadySince = NowMs();
-        }
-    }
-}
-
-// The person at the screen: answers questions at random, remembers what was shown. Called from
-// the dialog's thread and from the worker.
+// The person at the screen: answers the load's questions as planned, keeps what was shown.
+// Called from the dialog's thread and from the worker.
 class SoakPrompts final : public Prompts
 {
 public:
@@ -85,25 +44,19 @@ public:
         std::lock_guard<std::mutex> lock(m_mutex);
         m_messages << caption + QStringLiteral(": ") + text;
     }
-    bool AskYesNo(const QString &, const QString &, Icon) override
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        ++m_questions;
-        return m_yes;
-    }
+    bool AskYesNo(const QString &, const QString &, Icon) override { return m_yes; }
     QString OpenFileName(const QString &) override { return {}; }
     QString SaveFileName(const QString &) override { return {}; }
-    QStringList Messages() const
+    QString Messages() const
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        return m_messages;
+        return m_messages.join(QLatin1String(" | ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
 
 private:
     mutable std::mutex m_mutex;
     QStringList m_messages;
-    int m_questions = 0;
-    bool m_yes;
+    const bool m_yes;
 };
 
 QByteArray ReadFile(const QString &path)
@@ -118,11 +71,6 @@ bool WriteFile(const QString &path, const QByteArray &bytes)
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-QByteArray Bytes(const std::vector<uint8_t> &v)
-{
-    return QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size()));
-}
-
 QByteArray Pattern(qsizetype n, uint32_t seed)
 {
     QByteArray b(n, '\0');
@@ -134,381 +82,239 @@ QByteArray Pattern(qsizetype n, uint32_t seed)
     return b;
 }
 
-const char *KindName(TransferKind kind)
+QByteArray Bytes(const std::vector<uint8_t> &v)
 {
-    switch (kind) {
-    case TK_READ_PARAMS: return "read";
-    case TK_WRITE_PARAMS: return "write";
-    default: return "load";
-    }
+    return QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size()));
 }
 
-// One run's plan, drawn at random.
+const char *KindName(TransferKind kind)
+{
+    return kind == TK_READ_PARAMS ? "read" : kind == TK_WRITE_PARAMS ? "write" : "load";
+}
+
 struct Plan {
     TransferKind kind = TK_READ_PARAMS;
     std::string fault = "none";
     MeterSim::Config config;
     MeterDevice::Transfer transfer;
-    int64_t cancelAtMs = -1;  // the user presses the button then (-1: never on purpose)
-    bool answerYes = true;    // to the load's questions
-    int updateImage = 0;      // load: image bytes of the update file
+    int64_t cancelAtMs = -1;   // the user presses the button then (-1: never on purpose)
+    bool answerYes = true;     // to the load's questions
+    int updateImage = 0;       // load: image bytes of the update file
     bool waitsForUser = false; // by design the worker keeps listening until stopped
 };
 
+Plan Draw(soak::Dice &dice)
+{
+    Plan p;
+    static const TransferKind kinds[] = {TK_READ_PARAMS, TK_WRITE_PARAMS, TK_LOAD_SOFTWARE};
+    p.kind = kinds[dice(0, 2)];
+    p.config.identWord = 0x42010003;
+    p.updateImage = dice(0, 6) == 0 ? 0 : dice(1, 70000);
+    p.answerYes = dice(0, 3) != 0;
+    // Steps of the data phase: a read's chunks; a write's or load's FT_READY after the start and
+    // after each chunk.
+    p.transfer.faultStep = dice(0, p.kind == TK_LOAD_SOFTWARE ? (p.updateImage + 16383) / 16384 : 15);
+    if (p.kind == TK_READ_PARAMS && dice(0, 3) == 0)
+        p.transfer.chunkSize = uint32_t(dice(1000, 16384));
+    const bool listensForever = p.kind != TK_WRITE_PARAMS; // read and load retry silence
+    static const std::pair<const char *, Fault> faults[] = {
+        {"silence", Fault::Silence},        {"short frame", Fault::ShortFrame}, {"garbage", Fault::Garbled},
+        {"unexpected type", Fault::UnexpectedType}, {"second FT_IDENT", Fault::SecondIdent},
+        {"early FT_END", Fault::EarlyEnd},  {"oversized frame", Fault::BigFrame}, {"hang-up", Fault::HangUp}};
+    static const std::pair<const char *, HelloFault> hello[] = {
+        {"hello: silence", HelloFault::Silence}, {"hello: garbage", HelloFault::Garbage},
+        {"hello: hang-up", HelloFault::HangUp},  {"hello: long FT_IDENT", HelloFault::IdentLength5}};
+    const int pick = dice(0, 13);
+    if (pick >= 2 && pick <= 9) {
+        std::tie(p.fault, p.transfer.fault) = faults[pick - 2];
+        // Half an FT_READY is its header cut after two bytes: the same as silence.
+        p.waitsForUser = listensForever && pick <= 3;
+        static const uint16_t types[] = {1, 5, 7, 9, 300};
+        p.transfer.faultType = types[dice(0, 4)];
+    } else if (pick == 10) {
+        // On a line fast enough to stay out of the way a transfer takes milliseconds; at 200000
+        // bytes/s it takes about a second, and the button comes at any moment of it.
+        p.fault = "cancel";
+        p.config.bytesPerSecond = 200000;
+        p.cancelAtMs = dice(0, 1300);
+    } else if (pick == 11) {
+        const int h = dice(0, 3);
+        std::tie(p.fault, p.config.helloFault) = hello[h];
+        p.waitsForUser = listensForever && h < 2;
+    } else if (pick == 12) {
+        p.fault = "newer meter"; // the load asks before it goes on
+        p.config.identWord = 0x420100F0;
+    } else if (pick == 13) {
+        p.fault = "cancel + fault";
+        p.transfer.fault = dice(0, 1) ? Fault::Silence : Fault::Garbled;
+        p.cancelAtMs = dice(0, 1200);
+    }
+    return p;
+}
+
 struct Tally {
-    int runs = 0, success = 0, failed = 0, cancelled = 0, waited = 0, violations = 0;
+    int runs = 0, success = 0, failed = 0, cancelled = 0, waited = 0, faults = 0;
 };
 
 class Soak
 {
 public:
-    Soak(uint32_t seed, int patienceMs, bool verbose)
-        : m_rng(seed), m_patienceMs(patienceMs), m_verbose(verbose) {}
-
-    bool Setup()
+    Soak(int patienceMs, bool verbose) : m_patienceMs(patienceMs), m_verbose(verbose)
     {
-        if (!m_dir.isValid())
-            return false;
         m_database = Pattern(kImageSize, 7);
-        return WriteFile(m_dir.filePath("db.bin"), m_database);
+        if (!m_dir.isValid() || !WriteFile(m_dir.filePath("db.bin"), m_database))
+            qFatal("soak: no temporary folder");
     }
 
-    Plan Draw()
+    // Runs one transfer through the dialog; `deadline` is for the watchdog.
+    void Run(int index, const Plan &plan, std::atomic<int64_t> &deadline)
     {
-        Plan p;
-        static const TransferKind kinds[] = {TK_READ_PARAMS, TK_WRITE_PARAMS, TK_LOAD_SOFTWARE};
-        p.kind = kinds[Uniform(0, 2)];
-        p.config.identWord = 0x42010003;
-        p.updateImage = Uniform(0, 6) == 0 ? 0 : Uniform(1, 70000);
-        p.answerYes = Uniform(0, 3) != 0;
-        // Steps of the data phase: chunks of a read; the FT_READY after the start and each chunk
-        // of a write or load.
-        const int chunks = p.kind == TK_LOAD_SOFTWARE ? (p.updateImage + 16383) / 16384 : 15;
-        const int lastStep = chunks;
-        p.transfer.faultStep = Uniform(0, lastStep);
-        if (p.kind == TK_READ_PARAMS && Uniform(0, 3) == 0)
-            p.transfer.chunkSize = uint32_t(Uniform(1000, 16384));
-        const bool listensForever = p.kind != TK_WRITE_PARAMS; // read and load retry silence
-        switch (Uniform(0, 13)) {
-        case 0:
-        case 1:
-            break;
-        case 2:
-            p.fault = "silence";
-            p.transfer.fault = Fault::Silence;
-            p.waitsForUser = listensForever;
-            break;
-        case 3:
-            p.fault = "short frame";
-            p.transfer.fault = Fault::ShortFrame;
-            // Half an FT_READY is its header cut after two bytes: the same as silence.
-            p.waitsForUser = listensForever;
-            break;
-        case 4:
-            p.fault = "garbage";
-            p.transfer.fault = Fault::Garbled;
-            break;
-        case 5: {
-            static const uint16_t types[] = {1, 5, 7, 9, 300};
-            p.fault = "unexpected type";
-            p.transfer.fault = Fault::UnexpectedType;
-            p.transfer.faultType = types[Uniform(0, 4)];
-            break;
-        }
-        case 6:
-            p.fault = "second FT_IDENT";
-            p.transfer.fault = Fault::SecondIdent;
-            break;
-        case 7:
-            p.fault = "early FT_END";
-            p.transfer.fault = Fault::EarlyEnd;
-            break;
-        case 8:
-            p.fault = "oversized frame";
-            p.transfer.fault = Fault::BigFrame;
-            break;
-        case 9:
-            p.fault = "hang-up";
-            p.transfer.fault = Fault::HangUp;
-            break;
-        case 10:
-            // On a line fast enough to stay out of the way a transfer takes milliseconds; at
-            // 200000 bytes/s it takes about a second, and the button comes at any moment of it.
-            p.fault = "cancel";
-            p.config.bytesPerSecond = 200000;
-            p.cancelAtMs = Uniform(0, 1300);
-            break;
-        case 11: {
-            static const HelloFault hello[] = {HelloFault::Silence, HelloFault::Garbage, HelloFault::HangUp,
-                                               HelloFault::IdentLength5};
-            static const char *const names[] = {"hello: silence", "hello: garbage", "hello: hang-up",
-                                                "hello: long FT_IDENT"};
-            const int h = Uniform(0, 3);
-            p.fault = names[h];
-            p.config.helloFault = hello[h];
-            p.waitsForUser = listensForever && h < 2;
-            break;
-        }
-        case 12:
-            // A meter that claims a newer version: the load asks before it goes on.
-            p.fault = "newer meter";
-            p.config.identWord = 0x420100F0;
-            break;
-        default:
-            p.fault = "cancel + fault";
-            p.transfer.fault = Uniform(0, 1) ? Fault::Silence : Fault::Garbled;
-            p.cancelAtMs = Uniform(0, 1200);
-            break;
-        }
-        return p;
-    }
-
-    // Runs one transfer through the dialog; returns the violations found.
-    int Run(int index, const Plan &plan, std::atomic<int64_t> &deadline)
-    {
-        QStringList violations;
+        QStringList faults;
         const QString read = m_dir.filePath("read.bin");
         const QByteArray old = Pattern(1000 + index % 50, uint32_t(index));
-        QString path;
-        QByteArray source; // the bytes a write or load must deliver
+        QString path = m_dir.filePath("db.bin");
+        QByteArray source = m_database; // the bytes a write or load must deliver
+        bool ready = true;
         if (plan.kind == TK_READ_PARAMS) {
             path = read;
-            if (!WriteFile(path, old))
-                return Report(index, plan, "cannot write the old file");
-        } else if (plan.kind == TK_WRITE_PARAMS) {
-            path = m_dir.filePath("db.bin");
-            source = m_database;
-        } else {
+            ready = WriteFile(path, old);
+        } else if (plan.kind == TK_LOAD_SOFTWARE) {
             path = m_dir.filePath("update.bin");
             source = Pattern(plan.updateImage, uint32_t(index) + 99);
-            const char word[4] = {0x05, 0x00, 0x01, 0x42};
-            if (!WriteFile(path, QByteArray(word, 4) + source))
-                return Report(index, plan, "cannot write the update file");
+            ready = WriteFile(path, QByteArrayLiteral("\x05\x00\x01\x42") + source);
         }
         const QStringList filesBefore = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
-
-        if (m_verbose) {
-            std::printf("run %d: %s, %s (step %d, type %d, chunk %u, image %d, cancel at %lld ms) ...\n", index,
-                        KindName(plan.kind), plan.fault.c_str(), plan.transfer.faultStep, plan.transfer.faultType,
-                        plan.transfer.chunkSize, plan.updateImage, static_cast<long long>(plan.cancelAtMs));
-            std::fflush(stdout);
-        }
         SoakPrompts prompts(plan.answerYes);
         MeterDevice::Transfer transfer = plan.transfer;
         MeterDevice meter(plan.config, transfer);
         std::string error;
-        if (!meter.Start(&error))
-            return Report(index, plan, "no pseudo-terminal: " + error);
-        const QByteArray image = Bytes(MeterDevice::DefaultImage());
-
+        if (!ready || !meter.Start(&error)) {
+            std::printf("run %d: cannot set up: %s\n", index, error.c_str());
+            ++m_total.faults;
+            return;
+        }
         bool success = false;
-        int64_t pressedAt = -1;
         bool waited = false;
-        const int64_t start = NowMs();
+        int64_t pressedAt = -1;
+        const int64_t start = soak::NowMs();
         {
             CTransferDlg dlg(prompts);
             dlg.m_kind = plan.kind;
             dlg.m_path = path;
             dlg.m_portNumber = 1;
             dlg.SetDevicePath(QString::fromStdString(meter.SlavePath()));
-            QTimer user;
-            user.setSingleShot(true);
-            QObject::connect(&user, &QTimer::timeout, &dlg, [&] {
-                pressedAt = NowMs();
-                dlg.Button()->click();
-            });
-            if (plan.cancelAtMs >= 0)
-                user.start(int(plan.cancelAtMs));
-            // A user who has waited long enough for a meter that says nothing.
-            QTimer patience;
-            patience.setSingleShot(true);
-            QObject::connect(&patience, &QTimer::timeout, &dlg, [&] {
-                if (pressedAt < 0) {
-                    waited = true;
-                    pressedAt = NowMs();
+            auto press = [&](bool patience) {
+                if (pressedAt < 0 || !patience) {
+                    waited = patience;
+                    pressedAt = soak::NowMs();
                     dlg.Button()->click();
                 }
-            });
-            patience.start(m_patienceMs);
+            };
+            if (plan.cancelAtMs >= 0)
+                QTimer::singleShot(int(plan.cancelAtMs), &dlg, [&] { press(false); });
+            // A user who has waited long enough for a meter that says nothing.
+            QTimer::singleShot(m_patienceMs, &dlg, [&] { press(true); });
             deadline.store(start + m_patienceMs + kSelfBoundMs + 5000);
             dlg.exec();
             deadline.store(0);
             success = dlg.Succeeded();
         }
-        const int64_t end = NowMs();
+        const int64_t end = soak::NowMs();
         meter.Stop();
-        const QStringList messages = prompts.Messages();
 
-        // Bounds.
         if (pressedAt >= 0 && end - pressedAt > kCancelBoundMs)
-            violations << QStringLiteral("ended %1 ms after the button").arg(end - pressedAt);
+            faults << QStringLiteral("ended %1 ms after the button").arg(end - pressedAt);
         if (pressedAt < 0 && end - start > kSelfBoundMs)
-            violations << QStringLiteral("took %1 ms").arg(end - start);
+            faults << QStringLiteral("took %1 ms").arg(end - start);
         if (waited && !plan.waitsForUser)
-            violations << QStringLiteral("did not end by itself");
-        m_maxCancelMs = std::max<int64_t>(m_maxCancelMs, pressedAt >= 0 ? end - pressedAt : 0);
-        if (pressedAt < 0)
-            m_maxSelfMs = std::max<int64_t>(m_maxSelfMs, end - start);
+            faults << QStringLiteral("did not end by itself");
+        (pressedAt >= 0 ? m_maxCancelMs : m_maxSelfMs) =
+            std::max(pressedAt >= 0 ? m_maxCancelMs : m_maxSelfMs, end - std::max(start, pressedAt));
 
-        // Success only with every byte moved; files whole.
-        const QByteArray gotByMeter = Bytes(meter.ReceivedImage());
+        const QByteArray image = Bytes(MeterDevice::DefaultImage());
+        const QByteArray got = Bytes(meter.ReceivedImage());
         if (plan.kind == TK_READ_PARAMS) {
             const QByteArray now = ReadFile(read);
             if (success && now != image)
-                violations << QStringLiteral("success, but the file is not the meter's image");
+                faults << QStringLiteral("success, but the file is not the meter's image");
             if (now != old && now != image)
-                violations << QStringLiteral("the target is neither the old file nor the whole image (%1 bytes)")
-                                  .arg(now.size());
-        } else if (success && gotByMeter != source) {
-            violations << QStringLiteral("success, but the meter got %1 of %2 bytes%3")
-                              .arg(gotByMeter.size()).arg(source.size())
-                              .arg(gotByMeter.size() == source.size() ? " (different)" : "");
+                faults << QStringLiteral("the target is neither the old file nor the whole image (%1 bytes)").arg(now.size());
+        } else if (success && got != source) {
+            faults << QStringLiteral("success, but the meter got %1 of %2 bytes").arg(got.size()).arg(source.size());
         }
         const QStringList filesAfter = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
         if (filesAfter != filesBefore)
-            violations << QStringLiteral("files beside the target: %1").arg(filesAfter.join(' '));
-
-        // Nothing left over.
-        // A joined thread may linger in /proc for a moment after it has gone; give it that.
-        const int64_t settle = NowMs() + 1000;
-        while ((OpenFds() != m_baseFds || Threads() != m_baseThreads) && NowMs() < settle)
-            std::this_thread::yield();
-        const int fds = OpenFds();
-        const int threads = Threads();
-        if (m_counting && fds != m_baseFds)
-            violations << QStringLiteral("%1 file descriptors open, %2 before").arg(fds).arg(m_baseFds);
-        if (m_counting && threads != m_baseThreads)
-            violations << QStringLiteral("%1 threads, %2 before").arg(threads).arg(m_baseThreads);
-
-        Tally &t = m_byFault[plan.fault];
-        Tally &k = m_byKind[KindName(plan.kind)];
-        for (Tally *x : {&t, &k, &m_total}) {
-            ++x->runs;
-            if (success)
-                ++x->success;
-            else if (waited)
-                ++x->waited;
-            else if (pressedAt >= 0)
-                ++x->cancelled;
-            else
-                ++x->failed;
-            x->violations += int(violations.size());
+            faults << QStringLiteral("files beside the target: %1").arg(filesAfter.join(' '));
+        if (m_baseline.fds) {
+            const QString left = m_baseline.Leftovers();
+            if (!left.isEmpty())
+                faults << left;
         }
-        if (m_verbose || !violations.isEmpty()) {
-            std::printf("run %d: %s, %s, %s in %lld ms%s%s\n", index, KindName(plan.kind), plan.fault.c_str(),
-                        success ? "success" : waited ? "waited" : pressedAt >= 0 ? "cancelled" : "failed",
-                        static_cast<long long>(end - start),
-                        messages.isEmpty() ? "" : ": ", qPrintable(messages.join(" | ").replace('\n', ' ')));
-            for (const QString &v : violations)
-                std::printf("  VIOLATION: %s\n", qPrintable(v));
+
+        const char *outcome = success ? "success" : waited ? "waited" : pressedAt >= 0 ? "cancelled" : "failed";
+        for (Tally *x : {&m_byFault[plan.fault], &m_byFault[std::string("transfer: ") + KindName(plan.kind)], &m_total}) {
+            ++x->runs;
+            ++(success ? x->success : waited ? x->waited : pressedAt >= 0 ? x->cancelled : x->failed);
+            x->faults += int(faults.size());
+        }
+        if (m_verbose || !faults.isEmpty()) {
+            std::printf("run %d: %s, %s (step %d, chunk %u, image %d, cancel at %lld ms), %s in %lld ms: %s\n", index,
+                        KindName(plan.kind), plan.fault.c_str(), plan.transfer.faultStep, plan.transfer.chunkSize,
+                        plan.updateImage, static_cast<long long>(plan.cancelAtMs), outcome,
+                        static_cast<long long>(end - start), qPrintable(prompts.Messages()));
+            for (const QString &v : faults)
+                std::printf("  FAULT: %s\n", qPrintable(v));
             std::fflush(stdout);
         }
-        return int(violations.size());
     }
 
     // From here on leftovers count, and so does every run.
     void Baseline()
     {
-        m_baseFds = OpenFds();
-        m_baseThreads = Threads();
-        m_counting = true;
+        m_baseline.Take();
         m_byFault.clear();
-        m_byKind.clear();
         m_total = Tally();
         m_maxSelfMs = m_maxCancelMs = 0;
     }
 
-    void Print(int runs, uint32_t seed, double seconds) const
+    int Print() const
     {
-        std::printf("\n%d transfers, seed %u, %.1f s; %d file descriptors and %d threads before every run\n",
-                    runs, seed, seconds, m_baseFds, m_baseThreads);
-        std::printf("longest transfer that ended by itself %lld ms; longest end after the button %lld ms\n\n",
-                    static_cast<long long>(m_maxSelfMs), static_cast<long long>(m_maxCancelMs));
-        std::printf("%-22s %5s %8s %7s %10s %7s %11s\n", "fault injected", "runs", "success", "failed",
-                    "cancelled", "waited", "violations");
-        auto row = [](const std::string &name, const Tally &t) {
-            std::printf("%-22s %5d %8d %7d %10d %7d %11d\n", name.c_str(), t.runs, t.success, t.failed,
-                        t.cancelled, t.waited, t.violations);
-        };
-        for (const auto &[name, t] : m_byFault)
-            row(name, t);
-        std::printf("%s\n", std::string(76, '-').c_str());
-        for (const auto &[name, t] : m_byKind)
-            row("transfer: " + name, t);
-        row("all", m_total);
-        std::printf("\nwaited: the meter said nothing usable and the worker kept listening, as it must,\n"
-                    "until the user pressed the button after %d ms.\n", m_patienceMs);
+        std::printf("%d file descriptors and %d threads before every run; longest transfer that ended by\n"
+                    "itself %lld ms, longest end after the button %lld ms\n\n%-22s %5s %8s %7s %10s %7s %7s\n",
+                    m_baseline.fds, m_baseline.threads, static_cast<long long>(m_maxSelfMs),
+                    static_cast<long long>(m_maxCancelMs), "fault injected", "runs", "success", "failed",
+                    "cancelled", "waited", "faults");
+        auto total = m_byFault;
+        total["all"] = m_total;
+        for (const auto &[name, t] : total)
+            std::printf("%-22s %5d %8d %7d %10d %7d %7d\n", name.c_str(), t.runs, t.success, t.failed,
+                        t.cancelled, t.waited, t.faults);
+        std::printf("(waited: the meter said nothing usable and the worker kept listening, as it must,\n"
+                    "until the user pressed the button after %d ms)\n", m_patienceMs);
+        return m_total.faults;
     }
-
-    int Violations() const { return m_total.violations; }
 
 private:
-    int Uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_rng); }
-
-    int Report(int index, const Plan &plan, const std::string &what)
-    {
-        std::printf("run %d (%s, %s): %s\n", index, KindName(plan.kind), plan.fault.c_str(), what.c_str());
-        ++m_total.violations;
-        return 1;
-    }
-
-    std::mt19937 m_rng;
     int m_patienceMs;
     bool m_verbose;
     QTemporaryDir m_dir;
     QByteArray m_database;
-    int m_baseFds = 0;
-    int m_baseThreads = 0;
-    bool m_counting = false;
+    soak::Baseline m_baseline;
     int64_t m_maxSelfMs = 0;
     int64_t m_maxCancelMs = 0;
     std::map<std::string, Tally> m_byFault;
-    std::map<std::string, Tally> m_byKind;
     Tally m_total;
 };
-
-// The offscreen platform remarks on every dialog it shows; the soak's own output is the table.
-void QuietMessages(QtMsgType type, const QMessageLogContext &, const QString &text)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg && !text.contains(QLatin1String("propagateSizeHints")))
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-}
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    qInstallMessageHandler(QuietMessages);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_QPA_PLATFORMTHEME", "");
+    soak::Prepare();
     QApplication app(argc, argv);
-
-    int runs = 300;
-    uint32_t seed = 1;
-    int patience = 3000;
-    bool verbose = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (a == "--runs" && i + 1 < argc)
-            runs = std::atoi(argv[++i]);
-        else if (a == "--seed" && i + 1 < argc)
-            seed = uint32_t(std::strtoul(argv[++i], nullptr, 10));
-        else if (a == "--patience" && i + 1 < argc)
-            patience = std::atoi(argv[++i]);
-        else if (a == "--verbose")
-            verbose = true;
-        else {
-            std::fprintf(stderr, "usage: soak_transfers [--runs N] [--seed S] [--patience MS] [--verbose]\n");
-            return 2;
-        }
-    }
-
-    Soak soak(seed, patience, verbose);
-    if (!soak.Setup()) {
-        std::fprintf(stderr, "soak: no temporary folder\n");
-        return 2;
-    }
+    const int runs = int(soak::Option(argc, argv, "runs", 300, kUsage));
+    const auto seed = uint32_t(soak::Option(argc, argv, "seed", 1, kUsage));
+    Soak soak(int(soak::Option(argc, argv, "patience", 3000, kUsage)), soak::Option(argc, argv, "verbose", 0, kUsage));
 
     // A hung transfer must not hang the soak: past its deadline the process ends with a report.
     std::atomic<int64_t> deadline{0};
@@ -517,8 +323,8 @@ int main(int argc, char **argv)
     std::thread watchdog([&] {
         while (!finished.load()) {
             const int64_t d = deadline.load();
-            if (d && NowMs() > d) {
-                std::fprintf(stderr, "soak: run %d did not end; VIOLATION\n", current.load());
+            if (d && soak::NowMs() > d) {
+                std::fprintf(stderr, "soak: run %d did not end; FAULT\n", current.load());
                 std::_Exit(1);
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -526,23 +332,23 @@ int main(int argc, char **argv)
     });
 
     // A plain and a cancelled transfer first, so that whatever Qt sets up once is there before
-    // counting; then let the process settle, since some of that (a bus connection with its
-    // thread and socket) comes up in the background.
+    // counting.
     soak.Run(-1, Plan(), deadline);
     Plan cancelled;
     cancelled.cancelAtMs = 50;
     cancelled.config.bytesPerSecond = 200000;
     soak.Run(-1, cancelled, deadline);
-    WaitForSteadyCounts();
     soak.Baseline();
 
-    const int64_t start = NowMs();
+    soak::Dice dice(seed);
+    const int64_t start = soak::NowMs();
     for (int i = 0; i < runs; ++i) {
         current.store(i);
-        soak.Run(i, soak.Draw(), deadline);
+        soak.Run(i, Draw(dice), deadline);
     }
     finished.store(true);
     watchdog.join();
-    soak.Print(runs, seed, double(NowMs() - start) / 1000.0);
-    return soak.Violations() ? 1 : 0;
+    const int faults = soak.Print();
+    soak::Summary("transfers", runs, seed, double(soak::NowMs() - start) / 1000.0, faults);
+    return faults ? 1 : 0;
 }

@@ -1,13 +1,14 @@
-// soak_editor: the offline editor of the main window driven by random mouse clicks and keys, as a
-// hand would: cells, second clicks, double clicks, headers, F2, typing, Escape, Enter, Delete,
-// Add TP, Delete TP, other satellites and Apply, with editors left open at any moment. After
-// every step the rows must be what that step makes of them (an edit lands on the row it was
-// opened on, and only there), and with no editor open the focus cell must sit on the selected
-// row. After every Apply the file must pass the structure check and hold exactly the rows the
-// grid showed.
-// Episodes of --episode steps run on fresh windows, seeded --seed, --seed + 1, ...; the first
-// fault of each kind is cut down to the fewest steps that still show it and printed with them.
-//   soak_editor [--steps N] [--seed S] [--episode N]
+// soak_editor: the offline editor of the main window driven by random clicks and keys, as a hand
+// would: cells, second clicks, double clicks, headers, F2, typing, Escape, Enter, Delete, Add TP,
+// Delete TP, other satellites and Apply, with editors left open at any moment. After every step
+// the rows must be what that step makes of them (an edit lands on the row it was opened on, and
+// only there); with no editor open the focus cell sits on the selected row; a double click on an
+// editable cell leaves its editor open. After every Apply the file must pass the structure check
+// and hold exactly the rows the grid showed. Episodes of --episode steps run on fresh windows,
+// seeded --seed, --seed + 1, ...; the first fault of each kind is cut down to the fewest steps
+// that still show it and printed with them. At the end no descriptor or thread may be left over.
+#include "Soak.h"
+
 #include "EditorFixture.h"
 
 #include "app/CTransponderList.h"
@@ -15,22 +16,20 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QPointer>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QtTest>
 
-#include <algorithm>
-#include <cstdio>
 #include <functional>
 #include <map>
 #include <optional>
-#include <random>
 
 namespace {
+
+const char kUsage[] = "soak_editor [--steps N] [--seed S] [--episode N]";
 
 enum class Act { Click, SecondClick, DoubleClick, Key, Type, Header, Apply, AddTp, DeleteTp, Satellite };
 
@@ -42,81 +41,74 @@ struct Step {
     int b;
 };
 
-const Qt::Key kKeys[] = {Qt::Key_Up,   Qt::Key_Down,     Qt::Key_Left,   Qt::Key_Right,
-                         Qt::Key_Home, Qt::Key_End,      Qt::Key_PageUp, Qt::Key_PageDown,
-                         Qt::Key_F2,   Qt::Key_Space,    Qt::Key_Delete, Qt::Key_Backspace,
-                         Qt::Key_Escape, Qt::Key_Return, Qt::Key_Return, Qt::Key_Escape,
-                         Qt::Key_Tab};
+const Qt::Key kKeys[] = {Qt::Key_Up,   Qt::Key_Down,   Qt::Key_Left,     Qt::Key_Right,  Qt::Key_Home,
+                         Qt::Key_End,  Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_F2,     Qt::Key_Space,
+                         Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Escape, Qt::Key_Return, Qt::Key_Return,
+                         Qt::Key_Escape, Qt::Key_Tab};
 
-std::vector<Step> Plan(quint32 seed, int steps)
+std::vector<Step> Plan(uint32_t seed, int steps)
 {
-    // Weights of the acts, in the order of Act.
-    static const int weights[] = {20, 8, 4, 30, 8, 5, 5, 2, 4, 3};
-    std::mt19937 rng(seed);
-    std::discrete_distribution<int> pick(std::begin(weights), std::end(weights));
+    static const int weights[] = {20, 8, 4, 30, 8, 5, 5, 2, 4, 3}; // in the order of Act
+    soak::Dice dice(seed);
     std::vector<Step> plan;
-    for (int i = 0; i < steps; ++i)
-        plan.push_back({Act(pick(rng)), int(rng() % 1000), int(rng() % 1000)});
+    for (int i = 0; i < steps; ++i) {
+        int act = 0;
+        for (int w = dice(0, 88); w >= weights[act]; ++act)
+            w -= weights[act];
+        plan.push_back({Act(act), dice(0, 999), dice(0, 999)});
+    }
     return plan;
 }
 
 struct Row {
     quint32 data;
     QString f, s, p;
-    bool operator==(const Row &o) const { return data == o.data && f == o.f && s == o.s && p == o.p; }
-    bool operator<(const Row &o) const
-    {
-        return std::tie(data, f, s, p) < std::tie(o.data, o.f, o.s, o.p);
-    }
+    auto Tie() const { return std::tie(data, f, s, p); }
+    bool operator==(const Row &o) const { return Tie() == o.Tie(); }
+    bool operator<(const Row &o) const { return Tie() < o.Tie(); }
     QString Text() const { return QStringLiteral("[%1 %2 %3 %4]").arg(data, 0, 16).arg(f, s, p); }
 };
 using Rows = std::vector<Row>;
 
-QString Text(const Rows &rows)
+quint32 Clamp(const QString &cell, quint32 lo, quint32 hi)
 {
-    QStringList out;
-    for (const Row &r : rows)
-        out << r.Text();
-    return out.join(QLatin1Char(' '));
-}
-
-quint32 Clamp(int value, quint32 lo, quint32 hi)
-{
-    const quint32 v = quint32(value);
-    return v > hi ? hi : v < lo ? lo : v;
+    return qBound(lo, quint32(CTransponderList::CellNumber(cell, 6)), hi);
 }
 
 // One window with a sample database, driven step by step. Run() stops at the first fault.
 class Soak
 {
 public:
-    explicit Soak(quint32 seed) : m_list(nullptr)
+    explicit Soak(uint32_t seed)
     {
         m_path = m_f.OpenSample(QStringLiteral("soak.bin"), seed);
         m_list = m_f.dlg->TpList();
-        m_f.dlg->activateWindow();
-        if (!QTest::qWaitForWindowActive(m_f.dlg.get()))
-            qFatal("the window never became active");
+        Activate();
     }
 
     // The fault found ("" for none); log gets one line per step done.
     QString Run(const std::vector<Step> &plan, QStringList &log)
     {
-        for (const Step &step : plan) {
-            const QString fault = Do(step, log);
-            if (!fault.isEmpty())
+        for (const Step &step : plan)
+            if (const QString fault = Do(step, log); !fault.isEmpty())
                 return fault;
-        }
         return {};
     }
 
 private:
+    void Activate()
+    {
+        m_f.dlg->activateWindow();
+        if (!QTest::qWaitForWindowActive(m_f.dlg.get()))
+            qFatal("the window never became active");
+    }
+
     Rows GridRows() const
     {
         Rows rows;
         for (int r = 0; r < m_list->GetItemCount(); ++r)
-            rows.push_back({m_list->GetItemData(r), m_list->GetItemText(r, 1),
-                            m_list->GetItemText(r, 2), m_list->GetItemText(r, 3)});
+            rows.push_back({m_list->GetItemData(r), m_list->GetItemText(r, 1), m_list->GetItemText(r, 2),
+                            m_list->GetItemText(r, 3)});
         return rows;
     }
 
@@ -128,16 +120,9 @@ private:
         for (int tp : db.TransponderChain(slot).indices) {
             const TransponderRecord &r = *db.TransponderAt(tp);
             rows.push_back({quint32(tp), QString::number(r.Frequency() / 1000),
-                            QString::number(r.SymbolRate() / 1000),
-                            QString::fromLatin1(polar[r.Polarisation()])});
+                            QString::number(r.SymbolRate() / 1000), QString::fromLatin1(polar[r.Polarisation()])});
         }
         return rows;
-    }
-
-    int SelectedSlot() const
-    {
-        const int row = m_f.dlg->SatList()->currentRow();
-        return row < 0 ? -1 : m_f.Slot(row);
     }
 
     // What the open editor would store if it ended now and kept its result.
@@ -164,11 +149,8 @@ private:
         }
         // A closed drop-down list gives the activation back to the window on a desktop; the
         // offscreen platform leaves no window active, so do what the window manager would.
-        if (!QApplication::activePopupWidget() && QApplication::activeWindow() != m_f.dlg.get()) {
-            m_f.dlg->activateWindow();
-            if (!QTest::qWaitForWindowActive(m_f.dlg.get()))
-                qFatal("the window never became active again");
-        }
+        if (!QApplication::activePopupWidget() && QApplication::activeWindow() != m_f.dlg.get())
+            Activate();
     }
 
     bool FocusInGrid() const
@@ -177,9 +159,9 @@ private:
         return QApplication::activePopupWidget() || (w && (w == m_list || m_list->isAncestorOf(w)));
     }
 
-    QPushButton *Button(const char *name) const
+    void Press(const char *button) const
     {
-        return m_f.dlg->findChild<QPushButton *>(QString::fromLatin1(name));
+        QTest::mouseClick(m_f.dlg->findChild<QPushButton *>(QString::fromLatin1(button)), Qt::LeftButton);
     }
 
     void ClickAt(int row, int column, bool twice)
@@ -197,12 +179,12 @@ private:
     }
 
     QString Do(const Step &step, QStringList &log);
-    QString Check(const QString &what, bool ended, int messages, bool sorted, Rows expected);
+    QString Check(const QString &what, bool ended, bool sorted, Rows expected);
     QString CheckApply(int slot, Rows &shown);
 
     EditorFixture m_f;
     QString m_path;
-    CTransponderList *m_list;
+    CTransponderList *m_list = nullptr;
     // The open editor as last seen, the row it was opened on and that row's contents then.
     QPointer<QWidget> m_editor;
     int m_editPos = -1;
@@ -216,11 +198,14 @@ QString Soak::Do(const Step &step, QStringList &log)
     const Rows before = GridRows();
     const int n = int(before.size());
     const bool editing = m_list->IsEditing();
-    const int slot = SelectedSlot();
+    const int satRow = m_f.dlg->SatList()->currentRow();
+    const int slot = satRow < 0 ? -1 : m_f.Slot(satRow);
+    const int satellites = m_f.dlg->SatList()->count();
     Rows expected = before;
     bool ends = true;     // the step ends an open edit, keeping what it holds
     bool enter = false;   // the step is Enter: a list-only editor takes the entry under the cursor
     bool sorted = false;  // the rows may come back in another order
+    QPoint opens(-1, -1); // (column, row) of the editor the step must leave open
     std::function<void()> act;
     QString what;
 
@@ -237,6 +222,12 @@ QString Soak::Do(const Step &step, QStringList &log)
         const int row = second ? focus : step.a % n;
         const int column = second ? m_list->GetFocusColumn() : step.b % 4;
         const bool twice = step.act == Act::DoubleClick;
+        // A double click on an editable cell that is not yet the focus cell opens its editor.
+        // (On the focus cell the first click opens it; the clicks go to the viewport, not to
+        // the editor over the cell as a real pointer's would, so that case is left out.)
+        if (twice && column > 0 && !editing
+            && !(row == focus && column == m_list->GetFocusColumn() && m_list->IsRowSelected(row)))
+            opens = QPoint(column, row);
         what = QStringLiteral("%1 cell %2,%3").arg(twice ? "double-click" : "click").arg(row).arg(column);
         act = [=] { ClickAt(row, column, twice); };
         break;
@@ -266,12 +257,11 @@ QString Soak::Do(const Step &step, QStringList &log)
         enter = key == Qt::Key_Return;
         // Tab takes the focus out of the grid, unless an open drop-down list keeps it.
         ends = enter || (key == Qt::Key_Tab && !QApplication::activePopupWidget());
-        if (!editing && key == Qt::Key_Delete) {
+        if (!editing && key == Qt::Key_Delete)
             for (int r : m_list->GetSelectedRows())
                 expected[size_t(r)].data = CTransponderList::IsMarked(before[size_t(r)].data)
                     ? before[size_t(r)].data & 0xFFFFu
                     : before[size_t(r)].data | CTransponderList::DELETED_ROW_MASK;
-        }
         act = [key] { QTest::keyClick(static_cast<QWidget *>(nullptr), key); };
         break;
     }
@@ -280,35 +270,29 @@ QString Soak::Do(const Step &step, QStringList &log)
         QHeaderView *header = m_list->horizontalHeader();
         what = QStringLiteral("header %1").arg(column);
         sorted = column == 1 || column == 2;
-        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
-                        header->height() / 2);
+        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
         act = [header, at] { QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at); };
         break;
     }
     case Act::Apply:
         what = QStringLiteral("Apply");
-        act = [this, step] {
-            QTest::mouseClick(Button(step.a % 2 ? "applyTpButton" : "applySatButton"), Qt::LeftButton);
-        };
+        act = [this, step] { Press(step.a % 2 ? "applyTpButton" : "applySatButton"); };
         break;
     case Act::AddTp:
-    case Act::DeleteTp:
-        what = step.act == Act::AddTp ? QStringLiteral("Add TP") : QStringLiteral("Delete TP");
-        act = [this, step] {
-            QTest::mouseClick(Button(step.act == Act::AddTp ? "addTpButton" : "deleteTpButton"),
-                              Qt::LeftButton);
-        };
+    case Act::DeleteTp: {
+        const bool add = step.act == Act::AddTp;
+        what = add ? QStringLiteral("Add TP") : QStringLiteral("Delete TP");
+        act = [this, add] { Press(add ? "addTpButton" : "deleteTpButton"); };
         break;
-    case Act::Satellite: {
-        const int count = m_f.dlg->SatList()->count();
-        if (count == 0) {
+    }
+    case Act::Satellite:
+        if (satellites == 0) {
             log << QStringLiteral("(no satellite)");
             return {};
         }
-        what = QStringLiteral("satellite %1").arg(step.a % count);
-        act = [this, row = step.a % count] { m_f.SelectSatellite(row); };
+        what = QStringLiteral("satellite %1").arg(step.a % satellites);
+        act = [this, row = step.a % satellites] { m_f.SelectSatellite(row); };
         break;
-    }
     }
     if (QApplication::activePopupWidget() && step.act != Act::Key && step.act != Act::Type)
         what += QStringLiteral(" (drop-down list open)");
@@ -327,29 +311,31 @@ QString Soak::Do(const Step &step, QStringList &log)
         expected[size_t(focused)].data |= CTransponderList::DELETED_ROW_MASK;
     if (step.act == Act::AddTp && slot >= 0) {
         expected = DatabaseRows(slot);
-        expected.push_back({CTransponderList::NEW_ROW, QStringLiteral("2000"), QStringLiteral("27500"),
-                            QStringLiteral("Hori")});
+        expected.push_back({CTransponderList::NEW_ROW, QStringLiteral("2000"), QStringLiteral("27500"), QStringLiteral("Hori")});
     }
-    if (step.act == Act::Satellite && step.a % m_f.dlg->SatList()->count() != m_f.dlg->SatList()->currentRow())
-        expected = DatabaseRows(m_f.Slot(step.a % m_f.dlg->SatList()->count()));
-    if (sorted) {
-        for (Row &r : expected) {
+    if (step.act == Act::Satellite && step.a % satellites != satRow)
+        expected = DatabaseRows(m_f.Slot(step.a % satellites));
+    for (Row &r : expected)
+        if (sorted) {
             r.f = QString::number(CTransponderList::CellNumber(r.f, 6));
             r.s = QString::number(CTransponderList::CellNumber(r.s, 6));
         }
-    }
     const int messages = m_f.prompts.MessageCount();
-    const bool applied = step.act == Act::Apply && slot >= 0;
-    const Rows shown = expected;
 
     act();
     Settle();
-    if (applied) {
-        const QString fault = CheckApply(slot, expected);
-        if (!fault.isEmpty())
+    if (!m_f.dlg->isVisible())
+        return QStringLiteral("window: closed by %1").arg(what);
+    if (m_f.prompts.MessageCount() != messages)
+        return QStringLiteral("message: ") + m_f.prompts.MessageTexts().last();
+    if (step.act == Act::Apply && slot >= 0)
+        if (const QString fault = CheckApply(slot, expected); !fault.isEmpty())
             return fault;
-    }
-    return Check(what, editing && ends, messages, sorted, expected);
+    if (const QString fault = Check(what, editing && ends, sorted, expected); !fault.isEmpty())
+        return fault;
+    if (opens.x() > 0 && (!m_list->IsEditing() || QPoint(m_list->GetEditColumn(), m_list->GetEditRow()) != opens))
+        return QStringLiteral("double-click: no editor open on cell %1,%2 after it").arg(opens.y()).arg(opens.x());
+    return {};
 }
 
 QString Soak::CheckApply(int slot, Rows &shown)
@@ -366,17 +352,14 @@ QString Soak::CheckApply(int slot, Rows &shown)
         if (!CTransponderList::IsMarked(r.data))
             kept.push_back(r);
     if (chain.size() != kept.size())
-        return QStringLiteral("apply: %1 transponders stored for %2 rows shown: %3")
-            .arg(chain.size()).arg(kept.size()).arg(Text(shown));
+        return QStringLiteral("apply: %1 transponders stored for %2 rows shown").arg(chain.size()).arg(kept.size());
     for (size_t i = 0; i < kept.size(); ++i) {
         const TransponderRecord &rec = *file->TransponderAt(chain[i]);
         Row &r = kept[i];
         const QString polar = r.p.left(4);
-        const bool same = rec.Frequency() == Clamp(CTransponderList::CellNumber(r.f, 6), 2000, 15000) * 1000
-            && rec.SymbolRate() == Clamp(CTransponderList::CellNumber(r.s, 6), 2000, 45000) * 1000
-            && rec.Polarisation() == (polar == QLatin1String("Hori") ? 1 : polar == QLatin1String("Vert") ? 0 : 2)
-            && (r.data == CTransponderList::NEW_ROW || int(r.data) == chain[i]);
-        if (!same)
+        if (rec.Frequency() != Clamp(r.f, 2000, 15000) * 1000 || rec.SymbolRate() != Clamp(r.s, 2000, 45000) * 1000
+            || rec.Polarisation() != (polar == QLatin1String("Hori") ? 1 : polar == QLatin1String("Vert") ? 0 : 2)
+            || (r.data != CTransponderList::NEW_ROW && int(r.data) != chain[i]))
             return QStringLiteral("apply: transponder %1 stored as %2 MHz %3 kS/s polar %4 for row %5 %6")
                 .arg(chain[i]).arg(rec.Frequency() / 1000).arg(rec.SymbolRate() / 1000)
                 .arg(rec.Polarisation()).arg(i).arg(r.Text());
@@ -386,62 +369,49 @@ QString Soak::CheckApply(int slot, Rows &shown)
     return {};
 }
 
-QString Soak::Check(const QString &what, bool ended, int messages, bool sorted, Rows expected)
+QString Soak::Check(const QString &what, bool ended, bool sorted, Rows expected)
 {
-    if (!m_f.dlg->isVisible())
-        return QStringLiteral("window: closed by %1").arg(what);
-    if (m_f.prompts.MessageCount() != messages)
-        return QStringLiteral("message: ") + m_f.prompts.MessageTexts().last();
-    Rows seen = GridRows();
+    const Rows shown = GridRows();
+    Rows seen = shown;
     if (sorted) {
         std::sort(seen.begin(), seen.end());
         std::sort(expected.begin(), expected.end());
     }
-    if (seen != expected) {
-        Rows missing, extra;
-        std::set_difference(expected.begin(), expected.end(), seen.begin(), seen.end(), std::back_inserter(missing));
-        std::set_difference(seen.begin(), seen.end(), expected.begin(), expected.end(), std::back_inserter(extra));
-        if (!sorted) { // in display order: name the rows that differ
-            missing.clear();
-            extra.clear();
-            for (size_t i = 0; i < std::max(seen.size(), expected.size()); ++i) {
-                if (i < expected.size() && (i >= seen.size() || !(seen[i] == expected[i])))
-                    missing.push_back(expected[i]);
-                if (i < seen.size() && (i >= expected.size() || !(seen[i] == expected[i])))
-                    extra.push_back(seen[i]);
-            }
+    if (seen != expected) { // name the rows that differ
+        QString missing, extra;
+        for (size_t i = 0; i < std::max(seen.size(), expected.size()); ++i) {
+            if (i < expected.size() && (i >= seen.size() || !(seen[i] == expected[i])))
+                missing += expected[i].Text();
+            if (i < seen.size() && (i >= expected.size() || !(seen[i] == expected[i])))
+                extra += seen[i].Text();
         }
-        return QStringLiteral("rows after %1: expected %2, seen %3").arg(what, Text(missing), Text(extra));
+        return QStringLiteral("rows after %1: expected %2, seen %3").arg(what, missing, extra);
     }
-    seen = GridRows();
     QWidget *editor = m_list->GetEditor();
     if (ended && editor && editor == m_editor)
         return QStringLiteral("edit: still open on row %1 after %2").arg(m_list->GetEditRow()).arg(what);
     const QVector<int> selected = m_list->GetSelectedRows();
-    auto rowsText = [](const QVector<int> &rows) {
-        QStringList t;
-        for (int r : rows)
-            t << QString::number(r);
-        return t.join(QLatin1Char(','));
-    };
+    QStringList sel;
+    for (int r : selected)
+        sel << QString::number(r);
     if (editor && editor != m_editor) {
         m_editor = editor;
         m_editPos = m_list->GetEditRow();
-        m_editTarget = seen[size_t(m_editPos)];
+        m_editTarget = shown[size_t(m_editPos)];
         if (selected != QVector<int>{m_editPos})
             return QStringLiteral("focus: editor opened on row %1 while the selected rows are {%2}")
-                .arg(m_editPos).arg(rowsText(selected));
+                .arg(m_editPos).arg(sel.join(','));
     } else if (editor) {
-        if (m_list->GetEditRow() != m_editPos || !(seen[size_t(m_editPos)] == m_editTarget))
+        if (m_list->GetEditRow() != m_editPos || !(shown[size_t(m_editPos)] == m_editTarget))
             return QStringLiteral("edit: the editor opened on %1 at row %2 now edits row %3 holding %4")
                 .arg(m_editTarget.Text()).arg(m_editPos).arg(m_list->GetEditRow())
-                .arg(seen[size_t(m_list->GetEditRow())].Text());
+                .arg(shown[size_t(m_list->GetEditRow())].Text());
     } else {
         m_editor = nullptr;
         const int focus = m_list->GetFocusRow();
         if (!selected.isEmpty() && (selected != QVector<int>{focus} || m_list->GetFocusedItem() != focus))
             return QStringLiteral("focus: focus cell on row %1, current row %2, selected rows {%3}")
-                .arg(focus).arg(m_list->GetFocusedItem()).arg(rowsText(selected));
+                .arg(focus).arg(m_list->GetFocusedItem()).arg(sel.join(','));
     }
     return {};
 }
@@ -449,11 +419,10 @@ QString Soak::Check(const QString &what, bool ended, int messages, bool sorted, 
 // Faults of one kind read alike up to their first number.
 QString Kind(const QString &fault)
 {
-    const qsizetype digit = fault.indexOf(QRegularExpression(QStringLiteral("[0-9]")));
-    return fault.left(digit < 0 ? fault.size() : digit).trimmed();
+    return fault.left(fault.indexOf(QRegularExpression(QStringLiteral("[0-9]")))).trimmed();
 }
 
-QString Replay(quint32 seed, const std::vector<Step> &plan, QStringList &log)
+QString Replay(uint32_t seed, const std::vector<Step> &plan, QStringList &log)
 {
     Soak soak(seed);
     return soak.Run(plan, log);
@@ -461,7 +430,7 @@ QString Replay(quint32 seed, const std::vector<Step> &plan, QStringList &log)
 
 // The plan cut down to the fewest steps that still end in a fault of the same kind: chunks of
 // halving size are left out while the fault stays.
-std::vector<Step> Shrink(quint32 seed, std::vector<Step> plan, const QString &kind)
+std::vector<Step> Shrink(uint32_t seed, std::vector<Step> plan, const QString &kind)
 {
     for (size_t chunk = std::max<size_t>(1, plan.size() / 2);; chunk /= 2) {
         for (size_t i = 0; i < plan.size() && plan.size() > 1;) {
@@ -484,53 +453,42 @@ std::vector<Step> Shrink(quint32 seed, std::vector<Step> plan, const QString &ki
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_QPA_PLATFORMTHEME", "");
+    soak::Prepare();
     QApplication app(argc, argv);
-    int steps = 5000;
-    int episode = 250;
-    quint32 seed = 1;
-    const QStringList args = QCoreApplication::arguments();
-    for (int i = 1; i + 1 < args.size(); i += 2) {
-        if (args[i] == QLatin1String("--steps"))
-            steps = args[i + 1].toInt();
-        else if (args[i] == QLatin1String("--seed"))
-            seed = args[i + 1].toUInt();
-        else if (args[i] == QLatin1String("--episode"))
-            episode = args[i + 1].toInt();
-    }
+    const int steps = int(soak::Option(argc, argv, "steps", 5000, kUsage));
+    const int episode = int(soak::Option(argc, argv, "episode", 250, kUsage));
+    const auto first = uint32_t(soak::Option(argc, argv, "seed", 1, kUsage));
 
-    QElapsedTimer clock;
-    clock.start();
+    const int64_t start = soak::NowMs();
     std::map<QString, int> faults;
+    soak::Baseline baseline;
     int done = 0;
-    int episodes = 0;
-    for (; done < steps; ++seed, ++episodes) {
-        const int length = std::min(episode, steps - done);
-        std::vector<Step> plan = Plan(seed, length);
+    uint32_t seed = first;
+    for (; done < steps; ++seed) {
+        std::vector<Step> plan = Plan(seed, std::min(episode, steps - done));
         QStringList log;
         const QString fault = Replay(seed, plan, log);
         done += int(log.size());
-        if (fault.isEmpty())
+        if (seed == first)
+            baseline.Take(); // once a window has come and gone
+        if (fault.isEmpty() || faults[Kind(fault)]++ > 0)
             continue;
-        const QString kind = Kind(fault);
         std::printf("seed %u: %s\n  after %d steps (replay: --seed %u --steps %d --episode %d)\n", seed,
                     qPrintable(fault), int(log.size()), seed, int(log.size()), int(log.size()));
-        if (faults[kind]++ > 0)
-            continue;
         plan.resize(size_t(log.size()));
-        plan = Shrink(seed, plan, kind);
+        plan = Shrink(seed, plan, Kind(fault));
         QStringList shortLog;
-        std::printf("  the same in %d steps:\n", int(plan.size()));
         const QString again = Replay(seed, plan, shortLog);
-        for (const QString &line : shortLog)
-            std::printf("    %s\n", qPrintable(line));
-        std::printf("  -> %s\n", qPrintable(again));
+        std::printf("  the same in %d steps:\n    %s\n  -> %s\n", int(plan.size()),
+                    qPrintable(shortLog.join(QLatin1String("\n    "))), qPrintable(again));
     }
-    std::printf("%d steps in %d episodes, %.1f s; faults:", done, episodes, double(clock.elapsed()) / 1000);
-    for (const auto &[kind, count] : faults)
-        std::printf(" %s %d", qPrintable(kind), count);
-    std::printf("%s\n", faults.empty() ? " none" : "");
-    return faults.empty() ? 0 : 1;
+    if (const QString left = baseline.Leftovers(); !left.isEmpty())
+        faults[QStringLiteral("leftovers: ") + left]++;
+    int count = 0;
+    for (const auto &[kind, times] : faults) {
+        std::printf("fault: %s (%d times)\n", qPrintable(kind), times);
+        count += times;
+    }
+    soak::Summary("steps", done, first, double(soak::NowMs() - start) / 1000, count);
+    return count ? 1 : 0;
 }
