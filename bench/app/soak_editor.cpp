@@ -12,6 +12,7 @@
 
 #include "app/CTransponderList.h"
 #include "database/DatabaseChecker.h"
+#include "document/TransponderConversions.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -60,15 +61,25 @@ std::vector<Step> Plan(quint32 seed, int steps)
     return plan;
 }
 
+using TC = TransponderConversions;
+
+// A row as the grid shows it: the record it stands for, its mark and its cells.
 struct Row {
-    quint32 data;
+    int record;
+    bool marked;
     QString f, s, p;
-    bool operator==(const Row &o) const { return data == o.data && f == o.f && s == o.s && p == o.p; }
+    bool operator==(const Row &o) const
+    {
+        return record == o.record && marked == o.marked && f == o.f && s == o.s && p == o.p;
+    }
     bool operator<(const Row &o) const
     {
-        return std::tie(data, f, s, p) < std::tie(o.data, o.f, o.s, o.p);
+        return std::tie(record, marked, f, s, p) < std::tie(o.record, o.marked, o.f, o.s, o.p);
     }
-    QString Text() const { return QStringLiteral("[%1 %2 %3 %4]").arg(data, 0, 16).arg(f, s, p); }
+    QString Text() const
+    {
+        return QStringLiteral("[%1%2 %3 %4 %5]").arg(record).arg(marked ? "x" : "").arg(f, s, p);
+    }
 };
 using Rows = std::vector<Row>;
 
@@ -78,12 +89,6 @@ QString Text(const Rows &rows)
     for (const Row &r : rows)
         out << r.Text();
     return out.join(QLatin1Char(' '));
-}
-
-quint32 Clamp(int value, quint32 lo, quint32 hi)
-{
-    const quint32 v = quint32(value);
-    return v > hi ? hi : v < lo ? lo : v;
 }
 
 // One window with a sample database, driven step by step. Run() stops at the first fault.
@@ -114,23 +119,20 @@ private:
     Rows GridRows() const
     {
         Rows rows;
-        for (int r = 0; r < m_list->GetItemCount(); ++r)
-            rows.push_back({m_list->GetItemData(r), m_list->GetItemText(r, 1),
+        for (int r = 0; r < m_list->GetItemCount(); ++r) {
+            const TransponderRow row = m_list->Row(r);
+            rows.push_back({row.record, row.marked, m_list->GetItemText(r, 1),
                             m_list->GetItemText(r, 2), m_list->GetItemText(r, 3)});
+        }
         return rows;
     }
 
     Rows DatabaseRows(int slot) const
     {
-        static const char *const polar[] = {"Vert", "Hori", "Auto", "Auto"};
-        const ParamDatabase &db = m_f.dlg->Database();
         Rows rows;
-        for (int tp : db.TransponderChain(slot).indices) {
-            const TransponderRecord &r = *db.TransponderAt(tp);
-            rows.push_back({quint32(tp), QString::number(r.Frequency() / 1000),
-                            QString::number(r.SymbolRate() / 1000),
-                            QString::fromLatin1(polar[r.Polarisation()])});
-        }
+        for (const TransponderRow &r : m_f.dlg->Document().TransponderRows(slot))
+            rows.push_back({r.record, false, QString::number(r.frequency),
+                            QString::number(r.symbolRate), TC::PolarText(r.polar)});
         return rows;
     }
 
@@ -268,9 +270,7 @@ QString Soak::Do(const Step &step, QStringList &log)
         ends = enter || (key == Qt::Key_Tab && !QApplication::activePopupWidget());
         if (!editing && key == Qt::Key_Delete) {
             for (int r : m_list->GetSelectedRows())
-                expected[size_t(r)].data = CTransponderList::IsMarked(before[size_t(r)].data)
-                    ? before[size_t(r)].data & 0xFFFFu
-                    : before[size_t(r)].data | CTransponderList::DELETED_ROW_MASK;
+                expected[size_t(r)].marked = !before[size_t(r)].marked;
         }
         act = [key] { QTest::keyClick(static_cast<QWidget *>(nullptr), key); };
         break;
@@ -324,18 +324,18 @@ QString Soak::Do(const Step &step, QStringList &log)
     // ... then the step's own work.
     const int focused = m_list->GetFocusedItem();
     if (step.act == Act::DeleteTp && slot >= 0 && focused >= 0)
-        expected[size_t(focused)].data |= CTransponderList::DELETED_ROW_MASK;
+        expected[size_t(focused)].marked = true;
     if (step.act == Act::AddTp && slot >= 0) {
         expected = DatabaseRows(slot);
-        expected.push_back({CTransponderList::NEW_ROW, QStringLiteral("2000"), QStringLiteral("27500"),
+        expected.push_back({TransponderRow::NEW, false, QStringLiteral("2000"), QStringLiteral("27500"),
                             QStringLiteral("Hori")});
     }
     if (step.act == Act::Satellite && step.a % m_f.dlg->SatList()->count() != m_f.dlg->SatList()->currentRow())
         expected = DatabaseRows(m_f.Slot(step.a % m_f.dlg->SatList()->count()));
     if (sorted) {
         for (Row &r : expected) {
-            r.f = QString::number(CTransponderList::CellNumber(r.f, 6));
-            r.s = QString::number(CTransponderList::CellNumber(r.s, 6));
+            r.f = QString::number(TC::CellNumber(r.f));
+            r.s = QString::number(TC::CellNumber(r.s));
         }
     }
     const int messages = m_f.prompts.MessageCount();
@@ -363,7 +363,7 @@ QString Soak::CheckApply(int slot, Rows &shown)
     const std::vector<int> chain = file->TransponderChain(slot).indices;
     Rows kept;
     for (const Row &r : shown)
-        if (!CTransponderList::IsMarked(r.data))
+        if (!r.marked)
             kept.push_back(r);
     if (chain.size() != kept.size())
         return QStringLiteral("apply: %1 transponders stored for %2 rows shown: %3")
@@ -371,16 +371,15 @@ QString Soak::CheckApply(int slot, Rows &shown)
     for (size_t i = 0; i < kept.size(); ++i) {
         const TransponderRecord &rec = *file->TransponderAt(chain[i]);
         Row &r = kept[i];
-        const QString polar = r.p.left(4);
-        const bool same = rec.Frequency() == Clamp(CTransponderList::CellNumber(r.f, 6), 2000, 15000) * 1000
-            && rec.SymbolRate() == Clamp(CTransponderList::CellNumber(r.s, 6), 2000, 45000) * 1000
-            && rec.Polarisation() == (polar == QLatin1String("Hori") ? 1 : polar == QLatin1String("Vert") ? 0 : 2)
-            && (r.data == CTransponderList::NEW_ROW || int(r.data) == chain[i]);
+        const bool same = rec.Frequency() == TC::StoredFrequency(TC::CellNumber(r.f))
+            && rec.SymbolRate() == TC::StoredSymbolRate(TC::CellNumber(r.s))
+            && rec.Polarisation() == int(TC::PolarFromText(r.p))
+            && (r.record == TransponderRow::NEW || r.record == chain[i]);
         if (!same)
             return QStringLiteral("apply: transponder %1 stored as %2 MHz %3 kS/s polar %4 for row %5 %6")
                 .arg(chain[i]).arg(rec.Frequency() / 1000).arg(rec.SymbolRate() / 1000)
                 .arg(rec.Polarisation()).arg(i).arg(r.Text());
-        r.data = quint32(chain[i]);
+        r.record = chain[i];
     }
     shown = kept; // the list keeps the rows it stored, new rows standing for their records
     return {};

@@ -51,7 +51,7 @@ QString EditorFixture::OpenSample(const QString &name, quint32 seed)
 
 int EditorFixture::Slot(int row) const
 {
-    return dlg->SatList()->item(row)->data(DatabaseLists::SlotRole).toInt();
+    return dlg->SatList()->item(row)->data(CMeterDlg::SlotRole).toInt();
 }
 
 void EditorFixture::Click(const char *buttonName)
