@@ -562,6 +562,11 @@ void TestDbEditor::undoAndRedoThroughTheEditMenu()
     QCOMPARE(f.Row(0)[1], old);
     QCOMPARE(items(), (QStringList{"-", "&Redo Apply"}));
     QVERIFY(f.dlg->HasPendingWork());
+    // Rows not applied keep the document's steps waiting: redoing one would show rows afresh.
+    f.dlg->TpList()->OnCommand(CTransponderList::CMD_ADD_TP);
+    QCOMPARE(items(), (QStringList{"&Undo Add TP", "-"}));
+    f.SelectSatellite(1);
+    f.SelectSatellite(0);
     keys(Qt::CTRL | Qt::Key_Y);
     QVERIFY(f.dlg->close()); // back to what the file holds: nothing to ask
     QCOMPARE(f.prompts.Questions().size(), size_t(0));
