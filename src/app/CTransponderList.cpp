@@ -89,6 +89,7 @@ TransponderRow CTransponderList::Row(int row) const
 std::vector<TransponderRow> CTransponderList::Rows() const
 {
     std::vector<TransponderRow> rows;
+    rows.reserve(size_t(GetItemCount()));
     for (int row = 0; row < GetItemCount(); ++row)
         rows.push_back(Row(row));
     return rows;
