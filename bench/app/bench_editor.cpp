@@ -78,12 +78,12 @@ int main(int argc, char **argv)
     auto prepare = [&] {
         dlg.OnEditParameters();
         for (int r = 0; r < list->GetItemCount(); r += 4)
-            list->SetItemData(r, list->GetItemData(r) | CTransponderList::DELETED_ROW_MASK);
+            list->MarkRow(r);
         for (int i = 0; i < 20; ++i)
             list->AppendNewRow();
     };
     const double apply = MedianMs(runs, prepare, [&] { dlg.OnApply(); });
-    const bool consistent = DatabaseChecker::Check(dlg.Database()).isEmpty();
+    const bool consistent = DatabaseChecker::Check(dlg.Document().Database()).isEmpty();
 
     std::printf("Editor on one satellite with %d of the %d transponders (median of %d runs)\n",
                 rows, NO_TRANSPONDER, runs);

@@ -28,9 +28,7 @@ CMeterDlg::CMeterDlg(Prompts &prompts, QWidget *parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                           | Qt::WindowStaysOnTopHint),
-      m_prompts(prompts),
-      m_database(prompts),
-      m_lists(m_database, prompts)
+      m_prompts(prompts)
 {
     setWindowTitle(QStringLiteral("Meterdesk"));
     setWindowIcon(QIcon(QStringLiteral(":/orbivane.png")));
@@ -131,6 +129,7 @@ void CMeterDlg::BuildWindow()
     connect(deleteTp, &QPushButton::clicked, this, &CMeterDlg::OnDeleteTransponder);
     connect(addSat, &QPushButton::clicked, this, &CMeterDlg::OnAddSatellite);
     connect(deleteSat, &QPushButton::clicked, this, &CMeterDlg::OnDeleteSatellite);
+    BuildEditMenu(menuBar);
 }
 
 bool CMeterDlg::OnInitDialog()

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/DatabaseLists.h"
-#include "database/ParamDatabase.h"
+#include "document/DatabaseDocument.h"
 
 #include <QDialog>
 
@@ -10,7 +9,9 @@ class Prompts;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QAction;
 class QListWidget;
+class QMenuBar;
 class QPushButton;
 
 // The main window: COM port selection with its connection test, the transfer commands, and the
@@ -35,12 +36,15 @@ public:
     // Port number of the selected combo entry (index + 1); 0 when nothing is selected.
     int SelectedPort() const;
 
+    // Item-data role of a satellite entry: its slot.
+    static constexpr int SlotRole = Qt::UserRole;
+
     // The offline editor's state, for the handlers and for tests.
-    ParamDatabase &Database() { return m_database; }
+    const DatabaseDocument &Document() const { return m_doc; }
     QListWidget *SatList() const { return m_satList; }
     CTransponderList *TpList() const { return m_tpList; }
-    // Satellite changes, or applied rows, that have not reached the file yet.
-    bool HasUnsavedChanges() const { return m_unsaved; }
+    QAction *UndoAction() const { return m_undoAction; }
+    QAction *RedoAction() const { return m_redoAction; }
     // Whether anything would be lost by closing now: unsaved changes or unapplied rows.
     bool HasPendingWork() const;
     // Asks about pending work before the window closes; true when it may close.
@@ -59,6 +63,9 @@ public slots:
     void OnDeleteTransponder();
     void OnAddSatellite();
     void OnDeleteSatellite();
+    // Edit > Undo and Redo: the transponder list's pending steps first, then the document's.
+    void OnUndo();
+    void OnRedo();
     void OnManual();
     void OnAbout();
     // Close box, Escape and Enter end here: pending work is never dropped without a word.
@@ -69,18 +76,29 @@ protected:
 
 private:
     void BuildWindow();
+    void BuildEditMenu(QMenuBar *menuBar);
+    void UpdateEditMenu();
     void ShowDevice(int port);
     // The slot of the selected satellite entry, or -1.
     int SelectedSlot() const;
     // OnApply's work; false when the rows were refused or the file was not written.
     bool ApplyAndSave();
     void RunSatelliteDialog(bool adding);
+    // Refills the satellite list in chain order and selects the first entry without notifying.
+    void FillSatelliteList();
+    void ShowTransponders(int slot);
+    // Both lists as the document now is, the satellite selected before staying selected.
+    void ShowDocument();
+    // Saves the document; a failure is shown. False when the file was not written.
+    bool SaveDocument();
+    // Shows why a command failed, unless it fails silently.
+    void Warn(const DocumentResult &result);
 
     int m_connected = 0;
     Prompts &m_prompts;
-    ParamDatabase m_database;
-    DatabaseLists m_lists;
-    bool m_unsaved = false;
+    DatabaseDocument m_doc;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
     QListWidget *m_satList = nullptr;
     CTransponderList *m_tpList = nullptr;
     QComboBox *m_portCombo = nullptr;

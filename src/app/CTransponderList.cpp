@@ -1,5 +1,7 @@
 #include "app/CTransponderList.h"
 
+#include "document/TransponderConversions.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -10,12 +12,8 @@
 
 namespace {
 
-struct SortRecord {
-    int frequency;
-    int symbolRate;
-    QByteArray polar;   // at most 4 bytes, compared byte by byte
-    quint32 data;       // the whole item data: a deletion mark travels with its row
-};
+// Pending steps kept; the oldest go first.
+constexpr size_t kMaxPendingSteps = 100;
 
 int ComparePolar(const QByteArray &a, const QByteArray &b)
 {
@@ -37,31 +35,6 @@ CTransponderList::CTransponderList(QWidget *parent) : CGridCtrl(parent)
 
 CTransponderList::~CTransponderList() = default;
 
-int CTransponderList::CellNumber(const QString &text, int maxChars)
-{
-    const QString head = text.left(maxChars);
-    int i = 0;
-    const int n = int(head.size());
-    auto isBlank = [](QChar c) {
-        return c == QLatin1Char(' ') || (c.unicode() >= 9 && c.unicode() <= 13);
-    };
-    while (i < n && isBlank(head[i]))
-        ++i;
-    bool negative = false;
-    if (i < n && (head[i] == QLatin1Char('+') || head[i] == QLatin1Char('-'))) {
-        negative = head[i] == QLatin1Char('-');
-        ++i;
-    }
-    long long value = 0; // maxChars is small; the bound only guards a careless caller
-    while (i < n && head[i] >= QLatin1Char('0') && head[i] <= QLatin1Char('9')) {
-        if (value < 1000000000LL)
-            value = value * 10 + (head[i].unicode() - '0');
-        ++i;
-    }
-    value = std::min(value, 2147483647LL);
-    return int(negative ? -value : value);
-}
-
 void CTransponderList::InsertTransponderColumns()
 {
     if (GetColumnCount() != 0)
@@ -72,6 +45,74 @@ void CTransponderList::InsertTransponderColumns()
     InsertColumn(COL_POLAR, QStringLiteral("Polar"), LVCFMT_CENTER, 60);
 }
 
+int CTransponderList::AddRow(const QString &frequency, const QString &symbolRate,
+                             const QString &polar, Key key)
+{
+    const int row = InsertItem(GetItemCount(), IndexText(GetItemCount() + 1));
+    m_keys.insert(m_keys.begin() + row, key);
+    SetItemText(row, COL_FREQUENCY, frequency);
+    SetItemText(row, COL_SYMBOL_RATE, symbolRate);
+    SetItemText(row, COL_POLAR, polar);
+    return row;
+}
+
+void CTransponderList::RemoveRow(int row)
+{
+    if (DeleteItem(row))
+        m_keys.erase(m_keys.begin() + row);
+}
+
+void CTransponderList::ShowRows(const std::vector<TransponderRow> &rows)
+{
+    DeleteAllItems();
+    m_keys.clear();
+    for (const TransponderRow &r : rows) {
+        AddRow(QString::number(r.frequency), QString::number(r.symbolRate),
+               TransponderConversions::PolarText(r.polar), {r.record, r.marked});
+    }
+    MarkClean();
+}
+
+TransponderRow CTransponderList::Row(int row) const
+{
+    TransponderRow r;
+    if (row >= 0 && size_t(row) < m_keys.size()) {
+        r.record = m_keys[size_t(row)].record;
+        r.marked = m_keys[size_t(row)].marked;
+    }
+    r.frequency = TransponderConversions::CellNumber(GetItemText(row, COL_FREQUENCY));
+    r.symbolRate = TransponderConversions::CellNumber(GetItemText(row, COL_SYMBOL_RATE));
+    r.polar = TransponderConversions::PolarFromText(GetItemText(row, COL_POLAR));
+    return r;
+}
+
+std::vector<TransponderRow> CTransponderList::Rows() const
+{
+    std::vector<TransponderRow> rows;
+    rows.reserve(size_t(GetItemCount()));
+    for (int row = 0; row < GetItemCount(); ++row)
+        rows.push_back(Row(row));
+    return rows;
+}
+
+bool CTransponderList::IsMarked(int row) const
+{
+    return row >= 0 && size_t(row) < m_keys.size() && m_keys[size_t(row)].marked;
+}
+
+void CTransponderList::Applied(const std::vector<TransponderRow> &rows)
+{
+    for (size_t i = 0; i < rows.size() && i < m_keys.size(); ++i) {
+        if (!rows[i].marked)
+            m_keys[i].record = rows[i].record;
+    }
+    for (int row = GetItemCount() - 1; row >= 0; --row) {
+        if (IsMarked(row))
+            RemoveRow(row);
+    }
+    MarkClean();
+}
+
 void CTransponderList::OnCommand(int id)
 {
     if (id == CMD_DELETE_TP)
@@ -80,24 +121,35 @@ void CTransponderList::OnCommand(int id)
         AppendNewRow();
 }
 
+void CTransponderList::MarkRow(int row)
+{
+    if (row < 0 || size_t(row) >= m_keys.size())
+        return;
+    Change(QStringLiteral("Delete TP"), [&] {
+        m_keys[size_t(row)].marked = true;
+        RedrawRow(row, true);
+    });
+}
+
 void CTransponderList::ToggleSelectedMarks()
 {
-    for (int row : GetSelectedRows()) {
-        const quint32 data = GetItemData(row);
-        SetItemData(row, IsMarked(data) ? (data & 0xFFFFu) : (data | DELETED_ROW_MASK));
-        RedrawRow(row, true);
-    }
+    Change(QStringLiteral("Delete TP"), [&] {
+        for (int row : GetSelectedRows()) {
+            if (size_t(row) >= m_keys.size())
+                continue;
+            m_keys[size_t(row)].marked = !m_keys[size_t(row)].marked;
+            RedrawRow(row, true);
+        }
+    });
 }
 
 void CTransponderList::AppendNewRow()
 {
     if (GetColumnCount() < 4)
         return;
-    const int row = InsertItem(GetItemCount(), IndexText(GetItemCount() + 1));
-    SetItemText(row, COL_FREQUENCY, QString::number(2000));
-    SetItemText(row, COL_SYMBOL_RATE, QString::number(27500));
-    SetItemText(row, COL_POLAR, QStringLiteral("Hori"));
-    SetItemData(row, NEW_ROW);
+    Change(QStringLiteral("Add TP"), [&] {
+        AddRow(QString::number(2000), QString::number(27500), QStringLiteral("Hori"), Key{});
+    });
 }
 
 bool CTransponderList::SortAscending(int column) const
@@ -109,13 +161,20 @@ void CTransponderList::SortByColumn(int column)
 {
     if (column != COL_FREQUENCY && column != COL_SYMBOL_RATE)
         return;
+    struct SortRecord {
+        int frequency;
+        int symbolRate;
+        QByteArray polar; // at most 4 bytes, compared byte by byte
+        Key key;          // a deletion mark travels with its row
+    };
     const int n = GetItemCount();
     std::vector<SortRecord> records;
     records.reserve(size_t(n));
     for (int row = 0; row < n; ++row) {
-        records.push_back({CellNumber(GetItemText(row, COL_FREQUENCY), 6),
-                           CellNumber(GetItemText(row, COL_SYMBOL_RATE), 6),
-                           GetItemText(row, COL_POLAR).left(4).toLatin1(), GetItemData(row)});
+        const TransponderRow r = Row(row);
+        records.push_back({r.frequency, r.symbolRate,
+                           GetItemText(row, COL_POLAR).left(TransponderConversions::POLAR_CHARS).toLatin1(),
+                           {r.record, r.marked}});
     }
 
     bool &flag = column == COL_FREQUENCY ? m_sortFrequency : m_sortSymbolRate;
@@ -138,37 +197,98 @@ void CTransponderList::SortByColumn(int column)
 
     // Rewritten in place: the selection and focus stay on their positions, and the Index
     // column keeps numbering the rows from the top.
-    for (int row = 0; row < n; ++row) {
-        const SortRecord &r = records[size_t(row)];
-        SetItemText(row, COL_POLAR, QString::fromLatin1(r.polar));
-        SetItemText(row, COL_SYMBOL_RATE, QString::number(r.symbolRate));
-        SetItemText(row, COL_FREQUENCY, QString::number(r.frequency));
-        SetItemData(row, r.data);
-    }
+    Change(QStringLiteral("Sort"), [&] {
+        for (int row = 0; row < n; ++row) {
+            const SortRecord &r = records[size_t(row)];
+            SetItemText(row, COL_POLAR, QString::fromLatin1(r.polar));
+            SetItemText(row, COL_SYMBOL_RATE, QString::number(r.symbolRate));
+            SetItemText(row, COL_FREQUENCY, QString::number(r.frequency));
+            m_keys[size_t(row)] = r.key;
+        }
+    });
     viewport()->update();
 }
 
-QStringList CTransponderList::RowsState() const
+CTransponderList::Snapshot CTransponderList::Take(const QString &name) const
 {
-    QStringList state;
+    Snapshot s{name, {}, m_keys};
     const int n = GetItemCount();
     for (int row = 0; row < n; ++row) {
-        state << QStringLiteral("%1\t%2\t%3\t%4")
-                     .arg(GetItemText(row, COL_FREQUENCY), GetItemText(row, COL_SYMBOL_RATE),
-                          GetItemText(row, COL_POLAR))
-                     .arg(GetItemData(row));
+        for (int c = COL_INDEX; c <= COL_POLAR; ++c)
+            s.cells << GetItemText(row, c);
     }
-    return state;
+    return s;
+}
+
+void CTransponderList::Restore(const Snapshot &snapshot)
+{
+    const int n = int(snapshot.keys.size());
+    while (GetItemCount() > n)
+        RemoveRow(GetItemCount() - 1);
+    while (GetItemCount() < n)
+        AddRow({}, {}, {}, Key{});
+    for (int row = 0; row < n; ++row) {
+        for (int c = COL_INDEX; c <= COL_POLAR; ++c)
+            SetItemText(row, c, snapshot.cells.value(row * 4 + c));
+    }
+    m_keys = snapshot.keys;
+    viewport()->update();
+}
+
+template <typename F> void CTransponderList::Change(const QString &name, F change)
+{
+    if (m_changing > 0) { // an edit ending inside another step is part of it
+        change();
+        return;
+    }
+    ++m_changing;
+    Snapshot before = Take(name);
+    change();
+    --m_changing;
+    if (Take().SameRows(before))
+        return;
+    m_undo.push_back(std::move(before));
+    if (m_undo.size() > kMaxPendingSteps)
+        m_undo.erase(m_undo.begin());
+    m_redo.clear();
+    emit pendingChanged();
+}
+
+bool CTransponderList::Undo()
+{
+    if (!EndEdit() || m_undo.empty())
+        return false;
+    Snapshot now = Take(m_undo.back().name);
+    Restore(m_undo.back());
+    m_undo.pop_back();
+    m_redo.push_back(std::move(now));
+    emit pendingChanged();
+    return true;
+}
+
+bool CTransponderList::Redo()
+{
+    if (!EndEdit() || m_redo.empty())
+        return false;
+    Snapshot now = Take(m_redo.back().name);
+    Restore(m_redo.back());
+    m_redo.pop_back();
+    m_undo.push_back(std::move(now));
+    emit pendingChanged();
+    return true;
 }
 
 bool CTransponderList::IsModified() const
 {
-    return RowsState() != m_cleanRows;
+    return !Take().SameRows(m_clean);
 }
 
 void CTransponderList::MarkClean()
 {
-    m_cleanRows = RowsState();
+    m_clean = Take();
+    m_undo.clear();
+    m_redo.clear();
+    emit pendingChanged();
 }
 
 CellKind CTransponderList::GetCellKind(int, int column)
@@ -186,7 +306,7 @@ CellKind CTransponderList::GetCellKind(int, int column)
 
 bool CTransponderList::GetCellStyle(int row, int, QColor &, QColor &, quint8 &style)
 {
-    if (!IsMarked(GetItemData(row)))
+    if (!IsMarked(row))
         return false;
     style = FONT_BOLD | FONT_STRIKEOUT;
     return true;
@@ -202,6 +322,15 @@ bool CTransponderList::CreateCellEdit(int row, int column, const QRect &rect)
         line->setValidator(new QRegularExpressionValidator(digits, line));
     }
     return true;
+}
+
+bool CTransponderList::OnEndCellEdit(int row, int column, bool cancelled, const QString &text,
+                                     int image)
+{
+    bool accepted = true;
+    Change(QStringLiteral("Edit TP"),
+           [&] { accepted = CGridCtrl::OnEndCellEdit(row, column, cancelled, text, image); });
+    return accepted;
 }
 
 void CTransponderList::OnCellRClick(int, int, const QRect &, const QPoint &point)

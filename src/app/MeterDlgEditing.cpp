@@ -8,15 +8,45 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
-namespace {
-constexpr int kNewSatelliteSetupByte = 0x41;
-} // namespace
-
 int CMeterDlg::SelectedSlot() const
 {
     // The selected entry, not the current one: Ctrl+click leaves an entry current unselected.
     const QList<QListWidgetItem *> selected = m_satList->selectedItems();
-    return selected.isEmpty() ? -1 : selected.first()->data(DatabaseLists::SlotRole).toInt();
+    return selected.isEmpty() ? -1 : selected.first()->data(SlotRole).toInt();
+}
+
+void CMeterDlg::Warn(const DocumentResult &result)
+{
+    if (!result.Ok() && !result.text.isEmpty())
+        m_prompts.Message(result.text, QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
+}
+
+bool CMeterDlg::SaveDocument()
+{
+    const DocumentResult result = m_doc.Save();
+    Warn(result);
+    return result.Ok();
+}
+
+void CMeterDlg::FillSatelliteList()
+{
+    // Filled and selected without telling the window: the caller fills the transponders.
+    const QSignalBlocker blocker(m_satList);
+    m_satList->clear();
+    for (const SatelliteValue &sat : m_doc.Satellites()) {
+        auto *item = new QListWidgetItem(sat.name, m_satList);
+        item->setData(SlotRole, sat.slot);
+    }
+    if (m_satList->count() > 0)
+        m_satList->setCurrentRow(0);
+}
+
+void CMeterDlg::ShowTransponders(int slot)
+{
+    if (slot >= 0)
+        m_tpList->ShowRows(m_doc.TransponderRows(slot));
+    else // no satellite selected: no rows
+        m_tpList->ShowRows({});
 }
 
 void CMeterDlg::OnEditParameters()
@@ -25,117 +55,103 @@ void CMeterDlg::OnEditParameters()
     if (path.isEmpty())
         return;
     // A refused file leaves the database being edited, and the lists showing it, as they were.
-    if (!m_database.Load(path))
+    const DocumentResult opened = m_doc.Open(path);
+    if (!opened) {
+        Warn(opened);
         return;
-    m_unsaved = false;
-    ShowDatabasePanels(true);
-    m_lists.AttachLists(m_satList, m_tpList);
-    m_lists.FillSatelliteList();
-    m_tpList->InsertTransponderColumns();
-    const int slot = SelectedSlot();
-    if (slot >= 0) {
-        m_lists.FillTransponderList(slot, *m_tpList);
-    } else {
-        m_tpList->DeleteAllItems();
-        m_tpList->MarkClean();
     }
+    ShowDatabasePanels(true);
+    FillSatelliteList();
+    m_tpList->InsertTransponderColumns();
+    ShowTransponders(SelectedSlot());
 }
 
 void CMeterDlg::OnSatSelChange()
 {
-    if (!m_database.IsLoaded())
+    if (!m_doc.IsOpen())
         return;
     const int slot = SelectedSlot();
     if (slot >= 0)
-        m_lists.FillTransponderList(slot, *m_tpList);
+        ShowTransponders(slot);
 }
 
 void CMeterDlg::RunSatelliteDialog(bool adding)
 {
-    SatelliteRecord record;
-    int slot = -1;
-    CEditSatDlg dlg(m_prompts, this);
-    if (adding) {
-        record.SetName(QByteArrayLiteral("New satillite"));
-        record.SetPosition(0);
-        dlg.LoadNewRecord(record.Name(), record.Position());
-    } else {
-        slot = SelectedSlot();
-        if (slot < 0 || !m_database.GetSatellite(slot, record))
+    SatelliteValue value{-1, QStringLiteral("New satillite"), 0};
+    if (!adding) {
+        const std::optional<SatelliteValue> stored = m_doc.Satellite(SelectedSlot());
+        if (!stored)
             return;
-        dlg.LoadRecord(record.Name(), record.Position());
+        value = *stored;
     }
+    CEditSatDlg dlg(m_prompts, value,
+                    adding ? CEditSatDlg::Offer::WholeDegrees : CEditSatDlg::Offer::Tenths, this);
     if (dlg.DoModal() != QDialog::Accepted)
         return;
-    record.SetName(dlg.m_nameField);
-    record.SetPosition(dlg.m_position);
 
     if (adding) {
-        record.SetSetupByte(kNewSatelliteSetupByte);
-        int newSlot = ParamDatabase::NO_SATELLITE;
-        if (!m_database.AddSatellite(record, newSlot))
-            return; // a full table adds nothing
-        m_unsaved = true;
-        auto *item = new QListWidgetItem(DatabaseLists::SatelliteName(m_database, newSlot));
-        item->setData(DatabaseLists::SlotRole, newSlot);
+        int slot = -1;
+        const DocumentResult added = m_doc.AddSatellite(dlg.Satellite(), &slot);
+        if (!added) { // a full table adds nothing, silently
+            Warn(added);
+            return;
+        }
+        auto *item = new QListWidgetItem(m_doc.Satellite(slot)->name);
+        item->setData(SlotRole, slot);
         const QSignalBlocker blocker(m_satList); // the selection stays
         m_satList->addItem(item);
         return;
     }
-    if (!m_database.SetSatellite(slot, record))
+    const DocumentResult edited = m_doc.EditSatellite(dlg.Satellite());
+    if (!edited) {
+        Warn(edited);
         return;
-    m_unsaved = true;
-    m_lists.FillSatelliteList();
+    }
+    FillSatelliteList();
     OnSatSelChange();
 }
 
 void CMeterDlg::OnEditSatellite()
 {
-    if (m_database.IsLoaded())
+    if (m_doc.IsOpen())
         RunSatelliteDialog(false);
 }
 
 void CMeterDlg::OnAddSatellite()
 {
-    if (m_database.IsLoaded())
+    if (m_doc.IsOpen())
         RunSatelliteDialog(true);
 }
 
 void CMeterDlg::OnDeleteSatellite()
 {
     const int slot = SelectedSlot();
-    if (!m_database.IsLoaded() || slot < 0)
+    if (!m_doc.IsOpen() || slot < 0)
         return;
-    if (!m_database.DeleteSatellite(slot & 0xFF))
+    const DocumentResult deleted = m_doc.DeleteSatellite(slot);
+    if (!deleted) {
+        Warn(deleted);
         return;
-    m_unsaved = true;
-    m_lists.FillSatelliteList();
-    if (SelectedSlot() >= 0) {
-        OnSatSelChange();
-    } else { // the last satellite went: its rows go with it
-        m_tpList->DeleteAllItems();
-        m_tpList->MarkClean();
     }
+    FillSatelliteList();
+    // When the last satellite went, its rows go with it.
+    ShowTransponders(SelectedSlot());
 }
 
 void CMeterDlg::OnAddTransponder()
 {
     const int slot = SelectedSlot();
-    if (!m_database.IsLoaded() || slot < 0)
+    if (!m_doc.IsOpen() || slot < 0)
         return;
-    m_lists.FillTransponderList(slot, *m_tpList);
+    ShowTransponders(slot);
     m_tpList->AppendNewRow();
 }
 
 void CMeterDlg::OnDeleteTransponder()
 {
-    if (!m_database.IsLoaded() || SelectedSlot() < 0)
+    if (!m_doc.IsOpen() || SelectedSlot() < 0)
         return;
-    const int row = m_tpList->GetFocusedItem();
-    if (row < 0)
-        return;
-    m_tpList->SetItemData(row, m_tpList->GetItemData(row) | CTransponderList::DELETED_ROW_MASK);
-    m_tpList->RedrawRow(row, true);
+    m_tpList->MarkRow(m_tpList->GetFocusedItem());
 }
 
 void CMeterDlg::OnApply()
@@ -145,32 +161,29 @@ void CMeterDlg::OnApply()
 
 bool CMeterDlg::ApplyAndSave()
 {
-    if (!m_database.IsLoaded() || !m_tpList->EndEdit())
+    if (!m_doc.IsOpen() || !m_tpList->EndEdit())
         return false;
     const int slot = SelectedSlot();
     if (slot < 0) {
         // No satellite left to take rows; deletions of satellites still have to reach the file.
-        if (!m_unsaved)
-            return true;
-        m_unsaved = !m_database.Save();
-        return !m_unsaved;
+        return !m_doc.IsModified() || SaveDocument();
     }
-    if (!m_lists.ApplyTransponderRows(slot, *m_tpList))
+    std::vector<TransponderRow> rows = m_tpList->Rows();
+    const DocumentResult applied = m_doc.ReplaceTransponders(slot, rows);
+    if (!applied) {
+        Warn(applied);
         return false;
-    m_unsaved = !m_database.Save();
-
-    // Even when the file was not written the image holds the rows now: the list shows them.
-    for (int row = m_tpList->GetItemCount() - 1; row >= 0; --row) {
-        if (CTransponderList::IsMarked(m_tpList->GetItemData(row)))
-            m_tpList->DeleteItem(row);
     }
-    m_tpList->MarkClean();
-    return !m_unsaved;
+    const bool saved = SaveDocument();
+    // Even when the file was not written the document holds the rows now: the list shows them,
+    // as typed (not as stored), without the marked rows.
+    m_tpList->Applied(rows);
+    return saved;
 }
 
 bool CMeterDlg::HasPendingWork() const
 {
-    return m_database.IsLoaded() && (m_unsaved || m_tpList->IsModified());
+    return m_doc.IsOpen() && (m_doc.IsModified() || m_tpList->IsModified());
 }
 
 bool CMeterDlg::QueryClose()
@@ -189,8 +202,7 @@ bool CMeterDlg::QueryClose()
         // A refused Apply or a failed save has said why; the window stays with the work.
         if (m_tpList->IsModified())
             return ApplyAndSave();
-        m_unsaved = !m_database.Save();
-        return !m_unsaved;
+        return SaveDocument();
     case Prompts::SaveChoice::Discard:
         return true;
     case Prompts::SaveChoice::Stay:

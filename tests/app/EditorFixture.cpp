@@ -12,8 +12,6 @@
 #include <QTimer>
 #include <QtTest>
 
-using namespace DbLayout;
-
 EditorFixture::EditorFixture() : dlg(std::make_unique<CMeterDlg>(prompts)) {}
 
 EditorFixture::~EditorFixture() = default;
@@ -51,7 +49,7 @@ QString EditorFixture::OpenSample(const QString &name, quint32 seed)
 
 int EditorFixture::Slot(int row) const
 {
-    return dlg->SatList()->item(row)->data(DatabaseLists::SlotRole).toInt();
+    return dlg->SatList()->item(row)->data(CMeterDlg::SlotRole).toInt();
 }
 
 void EditorFixture::Click(const char *buttonName)
@@ -113,51 +111,3 @@ DialogDriver::DialogDriver(std::function<void(CEditSatDlg &)> act) : m_timer(std
 }
 
 DialogDriver::~DialogDriver() = default;
-
-std::vector<int> ChangesOutside(const QByteArray &before, const QByteArray &after,
-                                const std::vector<ByteRange> &allowed)
-{
-    std::vector<int> out;
-    const int n = int(std::min(before.size(), after.size()));
-    for (int i = 0; i < n; ++i) {
-        if (before[i] == after[i])
-            continue;
-        bool ok = false;
-        for (const ByteRange &r : allowed)
-            ok = ok || (i >= r.offset && i < r.offset + r.size);
-        if (!ok)
-            out.push_back(i);
-    }
-    if (before.size() != after.size())
-        out.push_back(n);
-    return out;
-}
-
-ByteRange SatelliteBytes(int slot)
-{
-    return {SATELLITE_TABLE_OFFSET + slot * SATELLITE_RECORD_SIZE, SATELLITE_RECORD_SIZE};
-}
-
-ByteRange TransponderBytes(int tp)
-{
-    return {TRANSPONDER_TABLE_OFFSET + tp * TRANSPONDER_RECORD_SIZE, TRANSPONDER_RECORD_SIZE};
-}
-
-ByteRange TransponderHeaderBytes()
-{
-    return {TRANSPONDER_HEADER_OFFSET, TRANSPONDER_HEADER_SIZE};
-}
-
-ByteRange ChannelBytes()
-{
-    return {CHANNEL_HEADER_OFFSET, IMAGE_SIZE - CHANNEL_HEADER_OFFSET};
-}
-
-std::vector<int> FreeTransponders(const ParamDatabase &db, int n)
-{
-    std::vector<int> out;
-    for (int i = db.TpHeader().FreeFirst(); i >= 0 && i < NO_TRANSPONDER && int(out.size()) < n;
-         i = db.TransponderAt(i)->Next())
-        out.push_back(i);
-    return out;
-}

@@ -12,7 +12,6 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 class CEditSatDlg;
 class QTimer;
@@ -61,17 +60,3 @@ private:
     std::unique_ptr<QTimer> m_timer;
     bool m_acted = false;
 };
-
-// Byte offsets in which two images differ, outside the given [offset, offset + size) ranges.
-struct ByteRange {
-    int offset;
-    int size;
-};
-std::vector<int> ChangesOutside(const QByteArray &before, const QByteArray &after,
-                                const std::vector<ByteRange> &allowed);
-ByteRange SatelliteBytes(int slot);
-ByteRange TransponderBytes(int tp);
-ByteRange TransponderHeaderBytes();
-ByteRange ChannelBytes(); // the channel header and table
-// The first n records of the free transponder chain.
-std::vector<int> FreeTransponders(const ParamDatabase &db, int n = 2500);

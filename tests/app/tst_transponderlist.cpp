@@ -1,4 +1,5 @@
-// The transponder grid on its own: deletion marks, the context menu, the sort and cell numbers.
+// The transponder grid on its own: deletion marks, the context menu, the sort, and the pending
+// steps that Undo and Redo walk.
 #include "TestEnv.h"
 
 #include "app/CTransponderList.h"
@@ -8,37 +9,29 @@
 
 namespace {
 
-struct Row {
-    QString frequency, symbolRate, polar;
-    quint32 data;
-};
-
-void Fill(CTransponderList &list, const QVector<Row> &rows)
+// Rows of whole MHz and kS/s standing for records 1, 2, ...; a record below 0 is marked.
+void Fill(CTransponderList &list, const std::vector<std::tuple<int, int, Polar, int>> &rows)
 {
+    std::vector<TransponderRow> values;
+    for (const auto &[frequency, symbolRate, polar, record] : rows)
+        values.push_back({std::abs(record), frequency, symbolRate, polar, record < 0});
     list.InsertTransponderColumns();
-    list.DeleteAllItems();
-    for (int i = 0; i < rows.size(); ++i) {
-        list.InsertItem(i, CTransponderList::IndexText(i + 1));
-        list.SetItemText(i, 1, rows[i].frequency);
-        list.SetItemText(i, 2, rows[i].symbolRate);
-        list.SetItemText(i, 3, rows[i].polar);
-        list.SetItemData(i, rows[i].data);
-    }
-    list.MarkClean();
+    list.ShowRows(values);
 }
 
-// Column texts 1..3 and the item data of every row, "freq/sr/polar/data".
+// Column texts 1..3 and the record of every row, "freq/sr/polar/record", x for a mark.
 QStringList Rows(const CTransponderList &list)
 {
     QStringList out;
     for (int r = 0; r < list.GetItemCount(); ++r)
-        out << QStringLiteral("%1/%2/%3/%4")
+        out << QStringLiteral("%1/%2/%3/%4%5")
                    .arg(list.GetItemText(r, 1), list.GetItemText(r, 2), list.GetItemText(r, 3))
-                   .arg(list.GetItemData(r), 0, 16);
+                   .arg(list.Row(r).record)
+                   .arg(list.Row(r).marked ? "x" : "");
     return out;
 }
 
-constexpr quint32 M = CTransponderList::DELETED_ROW_MASK;
+constexpr Polar V = Polar::Vert, H = Polar::Hori, A = Polar::Auto;
 
 } // namespace
 
@@ -48,8 +41,7 @@ class TestTransponderList : public QObject
 private slots:
     void sortTogglesPerColumnWithTieBreaks();
     void deleteKeyAndMenuToggleMarks();
-    void cellNumberReadsLikeAtoi_data();
-    void cellNumberReadsLikeAtoi();
+    void pendingStepsUndoAndRedo();
 };
 
 void TestTransponderList::sortTogglesPerColumnWithTieBreaks()
@@ -57,18 +49,14 @@ void TestTransponderList::sortTogglesPerColumnWithTieBreaks()
     CTransponderList list;
     list.resize(400, 300);
     list.show();
-    Fill(list, {{"12000", "27500", "Vert", 10},
-                {"11000", "22000", "Hori", 11 | M},
-                {"12000", "27500", "Auto", 12},
-                {"02000", "30000", "Hori", 13},
-                {"12000", "22000", "Hori", 14},
-                {"12000", "27500", "Hori", 15}});
+    Fill(list, {{12000, 27500, V, 10}, {11000, 22000, H, -11}, {12000, 27500, A, 12},
+                {2000, 30000, H, 13}, {12000, 22000, H, 14}, {12000, 27500, H, 15}});
+    list.SetItemText(3, 1, QStringLiteral("02000")); // read as a number, written back as one
     list.SetRowSelected(0, true);
     list.SetFocusedItem(0);
     list.OnColumnClick(1);
-    const QStringList ascending{"2000/30000/Hori/d",       "11000/22000/Hori/ffff000b",
-                                "12000/22000/Hori/e",      "12000/27500/Auto/c",
-                                "12000/27500/Hori/f",      "12000/27500/Vert/a"};
+    const QStringList ascending{"2000/30000/Hori/13",  "11000/22000/Hori/11x", "12000/22000/Hori/14",
+                                "12000/27500/Auto/12", "12000/27500/Hori/15",  "12000/27500/Vert/10"};
     QCOMPARE(Rows(list), ascending);
     QCOMPARE(list.GetItemText(5, 0), CTransponderList::IndexText(6));
     // Selection and focus stay on their positions; the order is work to apply.
@@ -83,12 +71,11 @@ void TestTransponderList::sortTogglesPerColumnWithTieBreaks()
     QCOMPARE(list.GetItemText(0, 0), CTransponderList::IndexText(1));
 
     // Each column keeps its own flag, across refills; other columns do not sort.
-    Fill(list, {{"12000", "27500", "Vert", 1}, {"11000", "22000", "Hori", 2},
-                {"10000", "27500", "Vert", 3}, {"11000", "30000", "Vert", 4}});
+    Fill(list, {{12000, 27500, V, 1}, {11000, 22000, H, 2}, {10000, 27500, V, 3}, {11000, 30000, V, 4}});
     list.OnColumnClick(1); // frequency ascending again
     list.OnColumnClick(2); // symbol rate ascending, then frequency
-    const QStringList bySymbolRate{"11000/22000/Hori/2", "10000/27500/Vert/3",
-                                   "12000/27500/Vert/1", "11000/30000/Vert/4"};
+    const QStringList bySymbolRate{"11000/22000/Hori/2", "10000/27500/Vert/3", "12000/27500/Vert/1",
+                                   "11000/30000/Vert/4"};
     QCOMPARE(Rows(list), bySymbolRate);
     list.OnColumnClick(0);
     list.OnColumnClick(3);
@@ -102,9 +89,8 @@ void TestTransponderList::deleteKeyAndMenuToggleMarks()
     CTransponderList list;
     list.resize(400, 300);
     list.show();
-    Fill(list, {{"11000", "27500", "Vert", 1 | M}, {"11000", "27500", "Vert", 2},
-                {"11000", "27500", "Vert", CTransponderList::NEW_ROW | M},
-                {"11000", "27500", "Vert", 4}});
+    Fill(list, {{11000, 27500, V, -1}, {11000, 27500, V, 2}, {11000, 27500, V, -TransponderRow::NEW},
+                {11000, 27500, V, 4}});
     // A marked row is drawn bold and struck out in every cell.
     QColor text, background;
     quint8 style = 0;
@@ -117,8 +103,8 @@ void TestTransponderList::deleteKeyAndMenuToggleMarks()
         list.SetRowSelected(r, true);
     list.setFocus();
     QTest::keyClick(&list, Qt::Key_Delete);
-    QCOMPARE(Rows(list), (QStringList{"11000/27500/Vert/1", "11000/27500/Vert/ffff0002",
-                                      "11000/27500/Vert/9c4", "11000/27500/Vert/4"}));
+    QCOMPARE(Rows(list), (QStringList{"11000/27500/Vert/1", "11000/27500/Vert/2x", "11000/27500/Vert/2500",
+                                      "11000/27500/Vert/4"}));
 
     // Below the last row: no cell, no menu.
     QTest::mouseClick(list.viewport(), Qt::RightButton, {}, QPoint(20, 250));
@@ -131,32 +117,41 @@ void TestTransponderList::deleteKeyAndMenuToggleMarks()
     QCOMPARE(list.GetSelectedRows(), QVector<int>{3});
     list.ContextMenu()->hide();
     list.ContextMenu()->actions().at(0)->trigger(); // "Delete TP"
-    QCOMPARE(list.GetItemData(3), 4u | M);
-    QCOMPARE(list.GetItemData(1), 2u | M);
+    QVERIFY(list.Row(3).marked && list.Row(1).marked);
 }
 
-void TestTransponderList::cellNumberReadsLikeAtoi_data()
+void TestTransponderList::pendingStepsUndoAndRedo()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("maxChars");
-    QTest::addColumn<int>("value");
-    QTest::newRow("cut at six") << "1234567" << 6 << 123456;
-    QTest::newRow("leading zeros") << "02000" << 6 << 2000;
-    QTest::newRow("negative") << "-5" << 6 << -5;
-    QTest::newRow("plus and blanks") << " \t+42" << 6 << 42;
-    QTest::newRow("stops at a letter") << "12a3" << 6 << 12;
-    QTest::newRow("letters") << "abc" << 6 << 0;
-    QTest::newRow("sign only") << "-" << 6 << 0;
-    QTest::newRow("blanks eat the room") << "     7" << 5 << 0;
-    QTest::newRow("long, bounded") << "99999999999999999999" << 20 << 2147483647;
-}
-
-void TestTransponderList::cellNumberReadsLikeAtoi()
-{
-    QFETCH(QString, text);
-    QFETCH(int, maxChars);
-    QFETCH(int, value);
-    QCOMPARE(CTransponderList::CellNumber(text, maxChars), value);
+    CTransponderList list;
+    Fill(list, {{12000, 27500, V, 7}, {11000, 22000, H, 8}});
+    const QStringList clean = Rows(list);
+    list.SetRowSelected(0, true);
+    list.ToggleSelectedMarks();
+    list.OnCommand(CTransponderList::CMD_ADD_TP);
+    list.OnColumnClick(1);
+    const QStringList sorted = Rows(list);
+    QCOMPARE(sorted, (QStringList{"2000/27500/Hori/2500", "11000/22000/Hori/8", "12000/27500/Vert/7x"}));
+    QCOMPARE(list.UndoName(), QStringLiteral("Sort"));
+    QVERIFY(list.Undo());
+    QCOMPARE(list.UndoName(), QStringLiteral("Add TP"));
+    QVERIFY(list.Undo());
+    QCOMPARE(list.GetItemCount(), 2);
+    QCOMPARE(list.UndoName(), QStringLiteral("Delete TP"));
+    QVERIFY(list.Undo() && !list.Undo());
+    QCOMPARE(Rows(list), clean);
+    QVERIFY(!list.IsModified());
+    QCOMPARE(list.RedoName(), QStringLiteral("Delete TP"));
+    QVERIFY(list.Redo() && list.Redo() && list.Redo() && !list.Redo());
+    QCOMPARE(Rows(list), sorted);
+    QCOMPARE(list.GetItemText(2, 0), CTransponderList::IndexText(3));
+    // A new step ends what could be redone; showing rows afresh forgets every step.
+    QVERIFY(list.Undo());
+    list.MarkRow(0); // marked already: no step
+    QVERIFY(list.CanRedo());
+    list.MarkRow(1);
+    QVERIFY(!list.CanRedo());
+    Fill(list, {{12000, 27500, V, 7}});
+    QVERIFY(!list.CanUndo() && !list.IsModified());
 }
 
 QTEST_MAIN(TestTransponderList)

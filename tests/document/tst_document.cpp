@@ -229,7 +229,8 @@ private slots:
         QVERIFY(m_doc->DeleteSatellite(m_slot));
         const QByteArray image = Db().ToBytes();
         QCOMPARE(m_doc->EditSatellite({m_slot, QStringLiteral("X"), 0}).code, Code::NoSatellite);
-        const QString names[] = {QString(), QStringLiteral("SEVENTEEN LETTERS"), QStringLiteral("\u0100")};
+        const QString names[] = {QString(), QStringLiteral("SEVENTEEN LETTERS"), QStringLiteral("\u0100"),
+                                 QStringLiteral("Sat \U0001F6F0")};
         for (const QString &name : names) {
             const DocumentResult r = m_doc->AddSatellite({-1, name, 0});
             QCOMPARE(r.code, Code::BadName);
@@ -249,6 +250,43 @@ private slots:
         QVERIFY(QDir().rmdir(m_path));
     }
 
+    void cellNumberReadsLikeAtoi_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("maxChars");
+        QTest::addColumn<int>("value");
+        QTest::newRow("cut at six") << "1234567" << 6 << 123456;
+        QTest::newRow("leading zeros") << "02000" << 6 << 2000;
+        QTest::newRow("plus and blanks") << " \t+42" << 6 << 42;
+        QTest::newRow("sign only") << "-" << 6 << 0;
+        QTest::newRow("blanks eat the room") << "     7" << 5 << 0;
+        QTest::newRow("long, bounded") << "99999999999999999999" << 20 << 2147483647;
+    }
+
+    void cellNumberReadsLikeAtoi()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, maxChars);
+        QTEST(TC::CellNumber(text, maxChars), "value");
+    }
+
+    void nameFieldAndEditedBytes()
+    {
+        using SC = SatelliteConversions;
+        QCOMPARE(SC::NameFromField(QByteArray("ABCDEFGHIJKLMNOPxyz")), QStringLiteral("ABCDEFGHIJKLMNOP"));
+        QCOMPARE(SC::FieldFromName(QString(40, QChar('x'))), QByteArray(16, 'x'));
+        QCOMPARE(SC::FieldFromName(QString(20, QChar(0x2605))).size(), 16);
+        QCOMPARE(SC::FieldFromName(QString()), QByteArray(16, '\0'));
+        // Editing a satellite changes its name and position, no other bit of the image; a full
+        // name has no terminator.
+        ParamDatabase expected;
+        QVERIFY(expected.FromBytes(Db().ToBytes()));
+        expected.SatelliteAt(m_slot)->SetName(QByteArray("ABCDEFGHIJKLMNOP"));
+        expected.SatelliteAt(m_slot)->SetPosition(127);
+        QVERIFY(m_doc->EditSatellite({m_slot, QStringLiteral("ABCDEFGHIJKLMNOP"), 127}));
+        QCOMPARE(Db().ToBytes(), expected.ToBytes());
+    }
+
     void degreesAndPositions_data()
     {
         QTest::addColumn<QString>("typed");
@@ -259,6 +297,12 @@ private slots:
         QTest::newRow("361") << "361" << int(SatelliteConversions::Check::OutOfRange) << 0;
         QTest::newRow("-0.5") << "-0.5" << int(SatelliteConversions::Check::OutOfRange) << 0;
         QTest::newRow("1,5") << "1,5" << int(SatelliteConversions::Check::NotANumber) << 0;
+        QTest::newRow("exponent") << "1.3e2" << int(SatelliteConversions::Check::Ok) << 1300;
+        QTest::newRow("hundredths are cut") << "12.79" << int(SatelliteConversions::Check::Ok) << 127;
+        QTest::newRow("-1") << "-1" << int(SatelliteConversions::Check::OutOfRange) << 0;
+        QTest::newRow("beyond float") << "1e40" << int(SatelliteConversions::Check::OutOfRange) << 0;
+        QTest::newRow("trailing letters") << "19.2E" << int(SatelliteConversions::Check::NotANumber) << 0;
+        QTest::newRow("nan") << "nan" << int(SatelliteConversions::Check::NotANumber) << 0;
     }
 
     void degreesAndPositions()

@@ -13,6 +13,7 @@
 
 #include "app/CTransponderList.h"
 #include "database/DatabaseChecker.h"
+#include "document/TransponderConversions.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -60,19 +61,23 @@ std::vector<Step> Plan(uint32_t seed, int steps)
     return plan;
 }
 
+using TC = TransponderConversions;
+
+// A row as the grid shows it: the record it stands for, its mark and its cells.
 struct Row {
-    quint32 data;
+    int record;
+    bool marked;
     QString f, s, p;
-    auto Tie() const { return std::tie(data, f, s, p); }
+    auto Tie() const { return std::tie(record, marked, f, s, p); }
     bool operator==(const Row &o) const { return Tie() == o.Tie(); }
     bool operator<(const Row &o) const { return Tie() < o.Tie(); }
-    QString Text() const { return QStringLiteral("[%1 %2 %3 %4]").arg(data, 0, 16).arg(f, s, p); }
+    QString Text() const { return QStringLiteral("[%1%2 %3 %4 %5]").arg(record).arg(marked ? "x" : "").arg(f, s, p); }
 };
 using Rows = std::vector<Row>;
 
 quint32 Clamp(const QString &cell, quint32 lo, quint32 hi)
 {
-    return qBound(lo, quint32(CTransponderList::CellNumber(cell, 6)), hi);
+    return qBound(lo, quint32(TC::CellNumber(cell)), hi);
 }
 
 // One window with a sample database, driven step by step. Run() stops at the first fault.
@@ -106,22 +111,20 @@ private:
     Rows GridRows() const
     {
         Rows rows;
-        for (int r = 0; r < m_list->GetItemCount(); ++r)
-            rows.push_back({m_list->GetItemData(r), m_list->GetItemText(r, 1), m_list->GetItemText(r, 2),
-                            m_list->GetItemText(r, 3)});
+        for (int r = 0; r < m_list->GetItemCount(); ++r) {
+            const TransponderRow row = m_list->Row(r);
+            rows.push_back({row.record, row.marked, m_list->GetItemText(r, 1),
+                            m_list->GetItemText(r, 2), m_list->GetItemText(r, 3)});
+        }
         return rows;
     }
 
     Rows DatabaseRows(int slot) const
     {
-        static const char *const polar[] = {"Vert", "Hori", "Auto", "Auto"};
-        const ParamDatabase &db = m_f.dlg->Database();
         Rows rows;
-        for (int tp : db.TransponderChain(slot).indices) {
-            const TransponderRecord &r = *db.TransponderAt(tp);
-            rows.push_back({quint32(tp), QString::number(r.Frequency() / 1000),
-                            QString::number(r.SymbolRate() / 1000), QString::fromLatin1(polar[r.Polarisation()])});
-        }
+        for (const TransponderRow &r : m_f.dlg->Document().TransponderRows(slot))
+            rows.push_back({r.record, false, QString::number(r.frequency),
+                            QString::number(r.symbolRate), TC::PolarText(r.polar)});
         return rows;
     }
 
@@ -259,9 +262,7 @@ QString Soak::Do(const Step &step, QStringList &log)
         ends = enter || (key == Qt::Key_Tab && !QApplication::activePopupWidget());
         if (!editing && key == Qt::Key_Delete)
             for (int r : m_list->GetSelectedRows())
-                expected[size_t(r)].data = CTransponderList::IsMarked(before[size_t(r)].data)
-                    ? before[size_t(r)].data & 0xFFFFu
-                    : before[size_t(r)].data | CTransponderList::DELETED_ROW_MASK;
+                expected[size_t(r)].marked = !before[size_t(r)].marked;
         act = [key] { QTest::keyClick(static_cast<QWidget *>(nullptr), key); };
         break;
     }
@@ -308,17 +309,18 @@ QString Soak::Do(const Step &step, QStringList &log)
     // ... then the step's own work.
     const int focused = m_list->GetFocusedItem();
     if (step.act == Act::DeleteTp && slot >= 0 && focused >= 0)
-        expected[size_t(focused)].data |= CTransponderList::DELETED_ROW_MASK;
+        expected[size_t(focused)].marked = true;
     if (step.act == Act::AddTp && slot >= 0) {
         expected = DatabaseRows(slot);
-        expected.push_back({CTransponderList::NEW_ROW, QStringLiteral("2000"), QStringLiteral("27500"), QStringLiteral("Hori")});
+        expected.push_back({TransponderRow::NEW, false, QStringLiteral("2000"), QStringLiteral("27500"),
+                            QStringLiteral("Hori")});
     }
     if (step.act == Act::Satellite && step.a % satellites != satRow)
         expected = DatabaseRows(m_f.Slot(step.a % satellites));
     for (Row &r : expected)
         if (sorted) {
-            r.f = QString::number(CTransponderList::CellNumber(r.f, 6));
-            r.s = QString::number(CTransponderList::CellNumber(r.s, 6));
+            r.f = QString::number(TC::CellNumber(r.f));
+            r.s = QString::number(TC::CellNumber(r.s));
         }
     const int messages = m_f.prompts.MessageCount();
 
@@ -349,7 +351,7 @@ QString Soak::CheckApply(int slot, Rows &shown)
     const std::vector<int> chain = file->TransponderChain(slot).indices;
     Rows kept;
     for (const Row &r : shown)
-        if (!CTransponderList::IsMarked(r.data))
+        if (!r.marked)
             kept.push_back(r);
     if (chain.size() != kept.size())
         return QStringLiteral("apply: %1 transponders stored for %2 rows shown").arg(chain.size()).arg(kept.size());
@@ -359,11 +361,11 @@ QString Soak::CheckApply(int slot, Rows &shown)
         const QString polar = r.p.left(4);
         if (rec.Frequency() != Clamp(r.f, 2000, 15000) * 1000 || rec.SymbolRate() != Clamp(r.s, 2000, 45000) * 1000
             || rec.Polarisation() != (polar == QLatin1String("Hori") ? 1 : polar == QLatin1String("Vert") ? 0 : 2)
-            || (r.data != CTransponderList::NEW_ROW && int(r.data) != chain[i]))
+            || (r.record != TransponderRow::NEW && r.record != chain[i]))
             return QStringLiteral("apply: transponder %1 stored as %2 MHz %3 kS/s polar %4 for row %5 %6")
                 .arg(chain[i]).arg(rec.Frequency() / 1000).arg(rec.SymbolRate() / 1000)
                 .arg(rec.Polarisation()).arg(i).arg(r.Text());
-        r.data = quint32(chain[i]);
+        r.record = chain[i];
     }
     shown = kept; // the list keeps the rows it stored, new rows standing for their records
     return {};

@@ -120,15 +120,15 @@ int main(int argc, char **argv)
         main.SatList()->setCurrentRow(2);
         CTransponderList *list = main.TpList();
         if (list->GetItemCount() > 3) {
-            list->SetItemData(1, list->GetItemData(1) | CTransponderList::DELETED_ROW_MASK);
+            list->MarkRow(1);
             list->SetFocusCell(3, 1, true);
             list->SelectFocusRow();
             list->setFocus();
         }
         ok = Save(main, dir, QStringLiteral("main-expanded.png")) && ok;
 
-        CEditSatDlg edit(prompts, &main);
-        edit.LoadRecord(QByteArray("ASTRA 1KR"), 192);
+        CEditSatDlg edit(prompts, {0, QStringLiteral("ASTRA 1KR"), 192}, CEditSatDlg::Offer::Tenths,
+                         &main);
         edit.show();
         ok = Save(edit, dir, QStringLiteral("edit-satellite.png")) && ok;
         edit.hide();
