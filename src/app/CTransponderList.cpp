@@ -256,24 +256,22 @@ template <typename F> void CTransponderList::Change(const QString &name, F chang
 
 bool CTransponderList::Undo()
 {
-    if (!EndEdit() || m_undo.empty())
-        return false;
-    Snapshot now = Take(m_undo.back().name);
-    Restore(m_undo.back());
-    m_undo.pop_back();
-    m_redo.push_back(std::move(now));
-    emit pendingChanged();
-    return true;
+    return Step(m_undo, m_redo);
 }
 
 bool CTransponderList::Redo()
 {
-    if (!EndEdit() || m_redo.empty())
+    return Step(m_redo, m_undo);
+}
+
+bool CTransponderList::Step(std::vector<Snapshot> &from, std::vector<Snapshot> &to)
+{
+    if (!EndEdit() || from.empty())
         return false;
-    Snapshot now = Take(m_redo.back().name);
-    Restore(m_redo.back());
-    m_redo.pop_back();
-    m_undo.push_back(std::move(now));
+    Snapshot now = Take(from.back().name);
+    Restore(from.back());
+    from.pop_back();
+    to.push_back(std::move(now));
     emit pendingChanged();
     return true;
 }

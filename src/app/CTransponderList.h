@@ -118,6 +118,8 @@ private:
     void RemoveRow(int row);
     Snapshot Take(const QString &name = QString()) const;
     void Restore(const Snapshot &snapshot);
+    // Undo and Redo: back to from's newest step, keeping the rows as they are now in to.
+    bool Step(std::vector<Snapshot> &from, std::vector<Snapshot> &to);
     // Runs a change of the rows as one pending step named name, when it changed anything.
     template <typename F> void Change(const QString &name, F change);
 
