@@ -25,7 +25,7 @@ QByteArray UninterpretedBits(const ParamDatabase &db)
 {
     const QByteArray image = db.ToBytes();
     QByteArray out(image.size(), '\0');
-    auto bytes = [&](int offset, int size) { out.replace(offset, size, image.mid(offset, size)); };
+    auto bytes = [&](int offset, int size) { std::memcpy(out.data() + offset, image.constData() + offset, size_t(size)); };
     auto bits = [&](int offset, quint32 mask) {
         LeBits::Set32(reinterpret_cast<quint8 *>(out.data() + offset),
                       LeBits::Get32(reinterpret_cast<const quint8 *>(image.constData() + offset)) & mask);
@@ -233,7 +233,7 @@ private slots:
                     b = char(rng());
                 QVERIFY(db.FromBytes(bytes));
                 break;
-            case 1: db.ClearTables(); break; // what a refused load used to leave: every link 0
+            case 1: db.ClearTables(); break; // what a refused load used to leave behind
             case 2: db.SatelliteAt(db.SatHeader().Last())->SetNext(db.SatHeader().First()); break;
             case 3: db.TransponderAt(tps.back())->SetNext(tps.front()); break;
             case 4: db.TransponderAt(t)->SetNext(4000 + int(rng() % 4000)); break;
@@ -257,8 +257,9 @@ private slots:
             }
             Runner runner(db, seed);
             for (int step = 0; step < 600; ++step) {
-                int ts = s, tt = t, tc = c;
-                if (damage < 2 || runner.Pick(0, 1))
+                // Cleared tables link everything to record 0.
+                int ts = damage == 1 ? 0 : s, tt = damage == 1 ? 0 : t, tc = damage == 1 ? 0 : c;
+                if (damage == 0 || runner.Pick(0, 1))
                     runner.Targets(ts, tt, tc);
                 QString fault;
                 runner.Step(ts, tt, tc, false, fault);
