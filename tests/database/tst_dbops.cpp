@@ -3,6 +3,7 @@
 #include "DbTestUtil.h"
 #include "SampleDatabase.h"
 
+#include <algorithm>
 #include <functional>
 
 using namespace DbLayout;
@@ -54,10 +55,12 @@ private slots:
         const int gone = AddSat(db, "ASTRA 1KR", 192);
         const int keepTp = AddTp(db, keep, 11034000);
         std::vector<int> tps;
+        tps.reserve(4);
         for (int i = 0; i < 4; ++i)
             tps.push_back(AddTp(db, gone, 10700000 + 1000 * quint32(i)));
         // Channels of every kind, interleaved with the other satellite's, in several groups.
         std::vector<int> goneChannels;
+        goneChannels.reserve(16);
         for (int i = 0; i < 16; ++i) {
             ChannelMaker::Append(db, keepTp, keep, i % 4, (i * 5) & 0xF);
             goneChannels.push_back(ChannelMaker::Append(db, tps[size_t(i % 4)], gone, (i + 1) % 4, i & 0xF));
