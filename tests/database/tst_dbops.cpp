@@ -115,7 +115,7 @@ private slots:
                                "next free transponder live", "next free slot live",
                                "free transponder head live", "free slot head live",
                                "free channel head live", "free transponder head outside",
-                               "free slot head outside"};
+                               "free slot head outside", "B back link wrong"};
         for (int i = 0; i < int(std::size(names)); ++i)
             QTest::newRow(names[i]) << i;
     }
@@ -141,8 +141,8 @@ private slots:
             VERIFY_CONSISTENT(db);
             return;
         }
-        // A free chain leading into live records or out of the table: the step that would
-        // link into it refuses and changes nothing.
+        // A free chain leading into live records or out of the table, or a chain whose back link
+        // disagrees: the step that would link into it refuses and changes nothing.
         switch (damage) {
         case 3: db.TransponderAt(db.TpHeader().FreeFirst())->SetNext(b2); break;
         case 4: db.SatelliteAt(db.SatHeader().FreeFirst())->SetNext(b); break;
@@ -150,7 +150,8 @@ private slots:
         case 6: db.SatHeader().SetFreeFirst(b); break;
         case 7: db.ChHeader().SetFreeFirst(chB); break;
         case 8: db.TpHeader().SetFreeFirst(3000); break;
-        default: db.SatHeader().SetFreeFirst(200); break;
+        case 9: db.SatHeader().SetFreeFirst(200); break;
+        default: db.TransponderAt(b2)->SetPrev(a1); break;
         }
         const QByteArray before = db.ToBytes();
         SatelliteRecord rec;
@@ -160,6 +161,7 @@ private slots:
             : damage == 9                            ? db.AddSatellite(rec, slot) || db.DeleteSatellite(a)
             : damage == 5                            ? db.ReleaseTransponder(a1)
             : damage == 6                            ? db.DeleteSatellite(a)
+            : damage == 10                           ? db.DeleteTransponder(b, b2)
                                                      : db.DeleteChannel(chA);
         QVERIFY(!done);
         QCOMPARE(db.ToBytes(), before);
