@@ -115,7 +115,8 @@ private slots:
                                "next free transponder live", "next free slot live",
                                "free transponder head live", "free slot head live",
                                "free channel head live", "free transponder head outside",
-                               "free slot head outside", "B back link wrong"};
+                               "free slot head outside", "B back link wrong", "B loops, free head live",
+                               "kind-1 channel chain loops", "B channel on missing satellite"};
         for (int i = 0; i < int(std::size(names)); ++i)
             QTest::newRow(names[i]) << i;
     }
@@ -141,8 +142,8 @@ private slots:
             VERIFY_CONSISTENT(db);
             return;
         }
-        // A free chain leading into live records or out of the table, or a chain whose back link
-        // disagrees: the step that would link into it refuses and changes nothing.
+        // A free chain leading into live records or out of the table, a back link that disagrees,
+        // a chain that loops: the step that would link into it or walk it refuses, changing nothing.
         switch (damage) {
         case 3: db.TransponderAt(db.TpHeader().FreeFirst())->SetNext(b2); break;
         case 4: db.SatelliteAt(db.SatHeader().FreeFirst())->SetNext(b); break;
@@ -151,7 +152,10 @@ private slots:
         case 7: db.ChHeader().SetFreeFirst(chB); break;
         case 8: db.TpHeader().SetFreeFirst(3000); break;
         case 9: db.SatHeader().SetFreeFirst(200); break;
-        default: db.TransponderAt(b2)->SetPrev(a1); break;
+        case 10: db.TransponderAt(b2)->SetPrev(a1); break;
+        case 11: db.TransponderAt(b2)->SetNext(b1); db.TpHeader().SetFreeFirst(a1); break;
+        case 12: db.ChannelAt(chB)->SetNext(chA); break;
+        default: db.ChannelAt(chB)->SetSatellite(200); break;
         }
         const QByteArray before = db.ToBytes();
         SatelliteRecord rec;
@@ -162,6 +166,9 @@ private slots:
             : damage == 5                            ? db.ReleaseTransponder(a1)
             : damage == 6                            ? db.DeleteSatellite(a)
             : damage == 10                           ? db.DeleteTransponder(b, b2)
+            : damage == 11                           ? db.DeleteSatellite(b)
+            : damage == 12                           ? db.DeleteChannelsOfTransponder(b1)
+            : damage == 13                           ? db.DeleteChannelsOfTransponder(b2)
                                                      : db.DeleteChannel(chA);
         QVERIFY(!done);
         QCOMPARE(db.ToBytes(), before);
