@@ -5,7 +5,6 @@
 #include "database/DatabaseChecker.h"
 #include "database/ParamDatabase.h"
 
-#include <QByteArray>
 #include <QTest>
 
 #include <vector>
@@ -17,25 +16,45 @@
         QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join(QLatin1Char('\n'))));             \
     } while (0)
 
-// Builders for small hand-made databases and views of an image used by several database tests.
+// Builders for small hand-made databases used by several database tests.
 namespace DbTestUtil {
 
 // Adds a satellite through AddSatellite; returns its slot (64 when the table is full).
-int AddSat(ParamDatabase &db, const char *name, int position);
-// Stores a new transponder at the end of a satellite's chain, as Apply does; returns its index.
-int AddTp(ParamDatabase &db, int slot, quint32 frequencyKHz);
-// Takes the first free channel and appends it to every chain it belongs on; returns its index.
-inline int AddChannel(ParamDatabase &db, int tp, int sat, int kind, int groups)
+inline int AddSat(ParamDatabase &db, const char *name, int position)
 {
-    return ChannelMaker::Append(db, tp, sat, kind, groups);
+    SatelliteRecord rec;
+    rec.SetName(QByteArray(name));
+    rec.SetPosition(position);
+    int slot = DbLayout::NO_SATELLITE;
+    db.AddSatellite(rec, slot);
+    return slot;
 }
 
-// The image with every interpreted bit cleared: what the record operations must never change.
-QByteArray UninterpretedBits(const QByteArray &image);
+// Stores a new transponder at the end of a satellite's chain, as Apply does; returns its index.
+inline int AddTp(ParamDatabase &db, int slot, quint32 frequencyKHz)
+{
+    const int tp = db.AllocateTransponder();
+    if (tp == DbLayout::NO_TRANSPONDER)
+        return tp;
+    db.TransponderAt(tp)->SetFrequency(frequencyKHz);
+    db.TransponderAt(tp)->SetInUse(1);
+    return db.AppendTransponder(slot, tp) ? tp : DbLayout::NO_TRANSPONDER;
+}
 
-// Indices met walking the free transponder chain (bounded).
-std::vector<int> FreeTransponders(const ParamDatabase &db);
-std::vector<int> ChannelChain(const ParamDatabase &db, bool kind1);
-std::vector<int> GroupChain(const ParamDatabase &db, int g);
+// Indices met walking a chain from first, bounded by the table size.
+template <typename Next>
+std::vector<int> Walk(int first, int size, Next next)
+{
+    std::vector<int> out;
+    for (int cur = first; cur >= 0 && cur < size && int(out.size()) < size; cur = next(cur))
+        out.push_back(cur);
+    return out;
+}
+
+inline std::vector<int> FreeTransponders(const ParamDatabase &db)
+{
+    return Walk(db.TpHeader().FreeFirst(), DbLayout::NO_TRANSPONDER,
+                [&](int i) { return db.TransponderAt(i)->Next(); });
+}
 
 } // namespace DbTestUtil
