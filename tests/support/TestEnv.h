@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -31,9 +30,6 @@ bool WaitUntil(const std::function<bool()> &cond, int timeoutMs = 5000);
 
 // Descriptors this process holds, to show that a port was closed.
 int OpenDescriptors();
-
-// Milliseconds since the timer started, for bounds checks.
-inline qint64 ElapsedMs(const QElapsedTimer &t) { return t.elapsed(); }
 
 // Whole files planted or inspected by tests (an empty array when the file cannot be read).
 struct TestFile {
