@@ -21,13 +21,7 @@ class RecordingHost final : public TransferHost
 {
 public:
     using Lock = std::lock_guard<std::mutex>;
-    void SetProgress(int percent) override
-    {
-        if (onProgress)
-            onProgress();
-        Lock l(m_mutex);
-        m_progress.push_back(percent);
-    }
+    void SetProgress(int percent) override { onProgress(); Lock l(m_mutex); m_progress.push_back(percent); }
     void SetProgressText(const QString &text) override { Lock l(m_mutex); m_texts << text; }
     void TransferDone(bool success, TransferKind kind) override
     {
@@ -39,7 +33,7 @@ public:
     // One entry per TransferDone: the kind, negative for a failure.
     std::vector<int> Done() const { Lock l(m_mutex); return m_done; }
     bool Success() const { Lock l(m_mutex); return m_done.size() == 1 && m_done[0] > 0; }
-    std::function<void()> onProgress; // called on the worker's thread
+    std::function<void()> onProgress = [] {}; // called on the worker's thread
 
 private:
     mutable std::mutex m_mutex;
