@@ -21,7 +21,7 @@ class RecordingHost final : public TransferHost
 {
 public:
     using Lock = std::lock_guard<std::mutex>;
-    void SetProgress(int percent) override { Lock l(m_mutex); m_progress.push_back(percent); }
+    void SetProgress(int percent) override { onProgress(); Lock l(m_mutex); m_progress.push_back(percent); }
     void SetProgressText(const QString &text) override { Lock l(m_mutex); m_texts << text; }
     void TransferDone(bool success, TransferKind kind) override
     {
@@ -33,6 +33,7 @@ public:
     // One entry per TransferDone: the kind, negative for a failure.
     std::vector<int> Done() const { Lock l(m_mutex); return m_done; }
     bool Success() const { Lock l(m_mutex); return m_done.size() == 1 && m_done[0] > 0; }
+    std::function<void()> onProgress = [] {}; // called on the worker's thread
 
 private:
     mutable std::mutex m_mutex;
@@ -98,6 +99,11 @@ public:
         return true;
     }
 
+    // Starts the meter, then the worker against it, and waits for the worker to end.
+    bool Run(TransferKind kind, const QString &file, MeterDevice &meter)
+    {
+        return meter.Start() && Start(kind, file, QString::fromStdString(meter.SlavePath())) && WaitEnded(20000);
+    }
     bool WaitEnded(int timeoutMs = 10000) { return WaitUntil([this] { return m_ended.load(); }, timeoutMs); }
     void Stop() { m_stop.Request(m_port); }
     int ExitCode() const { return m_rc; }

@@ -27,11 +27,6 @@ QString RecordingPrompts::OpenFileName(const QString &)
     return path;
 }
 
-QString RecordingPrompts::SaveFileName(const QString &filter)
-{
-    return OpenFileName(filter);
-}
-
 void RecordingPrompts::QueueAnswer(bool yes)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -58,17 +53,10 @@ std::vector<RecordingPrompts::Shown> RecordingPrompts::Questions() const
 
 QStringList RecordingPrompts::MessageTexts() const
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
     QStringList texts;
-    for (const Shown &m : m_messages)
+    for (const Shown &m : Messages())
         texts << m.text;
     return texts;
-}
-
-int RecordingPrompts::MessageCount() const
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return int(m_messages.size());
 }
 
 void RecordingPrompts::Clear()

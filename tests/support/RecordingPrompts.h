@@ -21,7 +21,7 @@ public:
     void Message(const QString &text, const QString &caption, Icon icon) override;
     bool AskYesNo(const QString &text, const QString &caption, Icon icon) override;
     QString OpenFileName(const QString &filter) override;
-    QString SaveFileName(const QString &filter) override;
+    QString SaveFileName(const QString &filter) override { return OpenFileName(filter); }
 
     void QueueAnswer(bool yes);
     void QueueFileName(const QString &path);
@@ -29,7 +29,7 @@ public:
     std::vector<Shown> Messages() const;
     std::vector<Shown> Questions() const;
     QStringList MessageTexts() const;
-    int MessageCount() const;
+    int MessageCount() const { return int(Messages().size()); }
     void Clear();
 
 private:
