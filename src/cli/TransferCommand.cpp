@@ -40,7 +40,6 @@ QString Syntax(Kind kind)
     case Kind::Read:
         return QStringLiteral("[--port P]... TARGET");
     case Kind::Write:
-        return QStringLiteral("[--port P]... [--force] FILE");
     case Kind::Load:
         return QStringLiteral("[--port P]... [--force] FILE");
     }
@@ -202,10 +201,12 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
     ProgressBoard board(plan.quiet, Console::ErrIsTerminal());
     SignalWatch watch;
     std::vector<std::unique_ptr<MeterJob>> jobs;
+    jobs.reserve(size_t(plan.ports.size()));
     for (qsizetype i = 0; i < plan.ports.size(); ++i)
         jobs.push_back(std::make_unique<MeterJob>(kind, plan.ports.at(i), kind == Kind::Read ? targets.at(i) : plan.file,
                                                   plan.force, board, plan.bytes));
     std::vector<std::thread> threads;
+    threads.reserve(jobs.size());
     for (auto &job : jobs)
         threads.emplace_back([&job] { job->Run(); });
 
