@@ -22,7 +22,7 @@ void JobProgress::SetProgress(int percent)
     m_board.Set(m_index, percent);
 }
 
-void JobProgress::TransferDone(bool success, int)
+void JobProgress::TransferDone(bool success, TransferKind)
 {
     m_success.store(success);
 }

@@ -16,7 +16,7 @@ public:
 
     void SetProgress(int percent) override;
     void SetProgressText(const QString &) override { Touch(); }
-    void TransferDone(bool success, int kind) override;
+    void TransferDone(bool success, TransferKind kind) override;
 
     void Touch();
     int64_t LastActivityMs() const { return m_lastMs.load(); }

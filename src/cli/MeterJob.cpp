@@ -1,13 +1,13 @@
 #include "cli/MeterJob.h"
 
 #include "cli/ExitCode.h"
-#include "cli/MeterProbe.h"
 #include "cli/ProgressBoard.h"
+#include "protocol/MeterLink.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
-#include <cerrno>
-#include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -43,6 +43,17 @@ QString CodeMeaning(int code)
     }
 }
 
+// Why a device did not open when the system named no device fault: the window keeps quiet about
+// these, a terminal user needs to know which it was.
+QString NotOpenedReason(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return QStringLiteral("no such device");
+    if (::access(path.toLocal8Bit().constData(), R_OK | W_OK) != 0)
+        return QStringLiteral("permission denied");
+    return QStringLiteral("in use, or not a serial device");
+}
+
 } // namespace
 
 MeterJob::MeterJob(Kind kind, const PortSpec &port, const QString &path, bool force,
@@ -50,28 +61,20 @@ MeterJob::MeterJob(Kind kind, const PortSpec &port, const QString &path, bool fo
     : m_kind(kind), m_spec(port), m_path(path), m_board(board), m_prompts(board, port.label, force),
       m_progress(board, kind == Kind::Probe ? -1 : board.Add(port.label, totalBytes))
 {
-    m_port.SetPrompts(&m_prompts);
 }
 
 bool MeterJob::OpenPort()
 {
-    // The window's settings for every use of the line.
-    m_port.Init(0, 16384, 16384);
-    m_port.SetOpTimeout(400);
-    m_port.SetTimeouts(131072, 20, 20, 20, 20);
-    m_port.SetDevicePath(m_spec.path);
     if (m_spec.path.isEmpty()) {
         Fail(EXIT_PORT, QStringLiteral("no device stands for %1").arg(m_spec.label));
         return false;
     }
-    errno = 0;
-    if (m_port.Open())
+    // A device fault also goes to standard error through the prompts, as the window boxes it.
+    if (OpenMeterPort(m_port, m_spec.path, m_prompts))
         return true;
-    const int err = errno;
-    QString why = QStringLiteral("%1 connect failure (%2").arg(m_spec.label.toLower(), m_spec.path);
-    if (err != 0)
-        why += QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(err));
-    Fail(EXIT_PORT, why + QLatin1Char(')'));
+    const PortError error = m_port.LastError();
+    Fail(EXIT_PORT, QStringLiteral("%1 connect failure (%2: %3)")
+                        .arg(m_spec.label.toLower(), m_spec.path, error ? error.text : NotOpenedReason(m_spec.path)));
     return false;
 }
 
@@ -87,18 +90,12 @@ void MeterJob::Run()
     // The connection test first, on a port of its own, as the window does before a transfer:
     // a meter that does not answer is told apart from a transfer that fails.
     if (!m_interrupted.load() && OpenPort()) {
-        switch (MeterProbe::Run(m_port, &m_ident)) {
-        case MeterProbe::Result::Answered:
+        if (ProbeMeter(m_port, m_prompts, &m_ident))
             m_summary = m_spec.label + QStringLiteral(": meter %1").arg(QString::number(m_ident, 16).toUpper(), 8, QLatin1Char('0'));
-            break;
-        case MeterProbe::Result::NoAnswer:
+        else
             Fail(EXIT_NO_ANSWER, QStringLiteral("fail to connect %1: the meter does not answer").arg(m_spec.label.toLower()));
-            break;
-        case MeterProbe::Result::WrongAnswer:
-            Fail(EXIT_NO_ANSWER, QStringLiteral("fail to connect %1: the answer is not a meter's").arg(m_spec.label.toLower()));
-            break;
-        }
         m_port.Close();
+        ShowLineError(m_port, m_prompts);
     }
     if (m_exit == EXIT_OK && m_kind != Kind::Probe && !m_interrupted.load() && OpenPort()) {
         TransferJob job;
@@ -113,6 +110,7 @@ void MeterJob::Run()
         RunTransfer(job);
         m_working.store(false);
         m_port.Close();
+        ShowLineError(m_port, m_prompts);
         Conclude();
     }
     if (m_interrupted.load() && !m_gaveUp.load()) {
