@@ -18,20 +18,32 @@ bool WriteEmptyFrame(CComPort &port, FrameType type, Prompts &prompts)
     return ok && written == kFrameHeader;
 }
 
-bool Exchange(CComPort &port, Prompts &prompts)
+// Exactly count bytes from the line.
+bool ReadAll(CComPort &port, uint8_t *buffer, uint32_t count, Prompts &prompts)
+{
+    uint32_t got = 0;
+    const bool ok = port.Read(buffer, count, got);
+    ShowLineError(port, prompts);
+    return ok && got == count;
+}
+
+} // namespace
+
+bool ProbeMeter(CComPort &port, Prompts &prompts, uint32_t *identityWord)
 {
     if (!WriteEmptyFrame(port, FT_HELLO, prompts))
         return false;
     uint8_t answer[kFrameHeader];
-    uint32_t got = 0;
-    const bool ok = port.Read(answer, kFrameHeader, got);
-    ShowLineError(port, prompts);
-    if (!ok || got != kFrameHeader || GetU16BE(answer) != FT_IDENT || GetU16BE(answer + 2) != 4)
+    if (!ReadAll(port, answer, kFrameHeader, prompts) || GetU16BE(answer) != FT_IDENT || GetU16BE(answer + 2) != 4)
         return false;
+    if (identityWord) {
+        uint8_t word[4];
+        if (!ReadAll(port, word, 4, prompts))
+            return false;
+        *identityWord = GetU32BE(word);
+    }
     return WriteEmptyFrame(port, FT_END, prompts);
 }
-
-} // namespace
 
 bool OpenMeterPort(CComPort &port, const QString &devicePath, Prompts &prompts)
 {
@@ -55,7 +67,7 @@ bool ProbeMeter(const QString &devicePath, Prompts &prompts)
     CComPort port;
     if (!OpenMeterPort(port, devicePath, prompts))
         return false;
-    const bool answered = Exchange(port, prompts);
+    const bool answered = ProbeMeter(port, prompts);
     port.Close();
     ShowLineError(port, prompts);
     return answered;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <cstdint>
+
 class CComPort;
 class Prompts;
 
@@ -24,3 +26,6 @@ bool ShowLineError(const CComPort &port, Prompts &prompts);
 // back (its payload is left to the close), FT_END out. Device faults are shown through prompts
 // as they happen; the port is closed again on every path.
 bool ProbeMeter(const QString &devicePath, Prompts &prompts);
+// The same exchange on a port opened with OpenMeterPort, which stays open. With identityWord,
+// the 4 payload bytes are read into it before FT_END goes out.
+bool ProbeMeter(CComPort &port, Prompts &prompts, uint32_t *identityWord = nullptr);

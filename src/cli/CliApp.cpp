@@ -1,0 +1,67 @@
+#include "cli/CliApp.h"
+
+#include "cli/CheckCommand.h"
+#include "cli/Console.h"
+#include "cli/DiffCommand.h"
+#include "cli/ExitCode.h"
+#include "cli/InfoCommand.h"
+#include "cli/PortsCommand.h"
+#include "cli/TransferCommand.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString Usage()
+{
+    return QStringLiteral(
+        "Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]\n"
+        "Every meter job of Orbivane from a terminal.\n\n"
+        "Commands:\n"
+        "  ports                        the COM ports and the serial devices present\n"
+        "  probe [--port P]...          the connection test; prints the meter's identity word\n"
+        "  read  [--port P]... TARGET   the meter's database into a file (a folder for several)\n"
+        "  write [--port P]... FILE     a database file into the meter(s)\n"
+        "  load  [--port P]... FILE     software into the meter(s)\n"
+        "  info  FILE                   satellites, totals and free records of a database file\n"
+        "  check FILE                   the structure check of a database file\n"
+        "  diff  A B                    what differs between two database files\n\n"
+        "P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window\n"
+        "saved. 'orbivane-cli COMMAND --help' tells more.\n\n")
+        + ExitCodeHelp();
+}
+
+} // namespace
+
+int CliApp::Main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("orbivane-cli"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Tarnwell"));
+    QStringList args = QCoreApplication::arguments().mid(1);
+    const QString command = args.isEmpty() ? QString() : args.takeFirst();
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
+        Console::Out(Usage().trimmed());
+        return EXIT_OK;
+    }
+    if (command == QLatin1String("ports"))
+        return PortsCommand::Run(args);
+    if (command == QLatin1String("probe"))
+        return TransferCommand::Run(MeterJob::Kind::Probe, args);
+    if (command == QLatin1String("read"))
+        return TransferCommand::Run(MeterJob::Kind::Read, args);
+    if (command == QLatin1String("write"))
+        return TransferCommand::Run(MeterJob::Kind::Write, args);
+    if (command == QLatin1String("load"))
+        return TransferCommand::Run(MeterJob::Kind::Load, args);
+    if (command == QLatin1String("info"))
+        return InfoCommand::Run(args);
+    if (command == QLatin1String("check"))
+        return CheckCommand::Run(args);
+    if (command == QLatin1String("diff"))
+        return DiffCommand::Run(args);
+    Console::Err((command.isEmpty() ? QStringLiteral("orbivane-cli: no command given\n")
+                                    : QStringLiteral("orbivane-cli: unknown command '%1'\n").arg(command))
+                 + Usage().trimmed());
+    return EXIT_USAGE;
+}

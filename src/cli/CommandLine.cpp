@@ -1,0 +1,46 @@
+#include "cli/CommandLine.h"
+
+#include "cli/Console.h"
+#include "cli/ExitCode.h"
+
+CommandLine::CommandLine(const QString &command, const QString &syntax, const QString &description)
+    : m_command(command), m_syntax(syntax)
+{
+    m_parser.setApplicationDescription(description);
+    m_parser.addHelpOption();
+}
+
+QString CommandLine::HelpText() const
+{
+    QString help = m_parser.helpText();
+    // Qt's first line names only the program; ours names the command and its arguments.
+    const qsizetype firstLineEnd = help.indexOf(QLatin1Char('\n'));
+    help.replace(0, firstLineEnd,
+                 QStringLiteral("Usage: orbivane-cli %1 %2").arg(m_command, m_syntax).trimmed());
+    const qsizetype arguments = help.indexOf(QLatin1String("\nArguments:"));
+    if (arguments >= 0)
+        help.truncate(arguments + 1);
+    return help + QLatin1Char('\n') + ExitCodeHelp();
+}
+
+int CommandLine::UsageError(const QString &text) const
+{
+    Console::Err(QStringLiteral("orbivane-cli %1: %2\nTry 'orbivane-cli %1 --help'.").arg(m_command, text));
+    return EXIT_USAGE;
+}
+
+int CommandLine::Parse(const QStringList &arguments, int minPositional, int maxPositional)
+{
+    if (!m_parser.parse(QStringList{QStringLiteral("orbivane-cli")} + arguments))
+        return UsageError(m_parser.errorText());
+    if (m_parser.isSet(QStringLiteral("help"))) {
+        Console::Out(HelpText().trimmed());
+        return EXIT_OK;
+    }
+    const qsizetype n = m_parser.positionalArguments().size();
+    if (n < minPositional)
+        return UsageError(QStringLiteral("missing argument"));
+    if (n > maxPositional)
+        return UsageError(QStringLiteral("unexpected argument: %1").arg(m_parser.positionalArguments().at(maxPositional)));
+    return -1;
+}

@@ -1,0 +1,179 @@
+#include "cli/MeterJob.h"
+
+#include "cli/ExitCode.h"
+#include "cli/ProgressBoard.h"
+#include "protocol/MeterLink.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <unistd.h>
+
+namespace {
+
+TransferKind KindOf(MeterJob::Kind kind)
+{
+    switch (kind) {
+    case MeterJob::Kind::Write:
+        return TK_WRITE_PARAMS;
+    case MeterJob::Kind::Load:
+        return TK_LOAD_SOFTWARE;
+    default:
+        return TK_READ_PARAMS;
+    }
+}
+
+// What the worker's "code:N" says about the meter.
+QString CodeMeaning(int code)
+{
+    switch (code) {
+    case 1:
+    case 6:
+        return QStringLiteral("the meter greeted a second time (FT_IDENT) in mid-transfer");
+    case 2:
+        return QStringLiteral("the meter sent something other than its database: an unexpected frame, "
+                              "more bytes than the image holds, or FT_END before the whole image");
+    case 4:
+    case 7:
+        return QStringLiteral("the meter sent an unexpected frame, or FT_END before it had the whole file");
+    case 8:
+        return QStringLiteral("the meter did not answer within 400 ms");
+    default:
+        return QStringLiteral("unknown code");
+    }
+}
+
+// Why a device did not open when the system named no device fault: the window keeps quiet about
+// these, a terminal user needs to know which it was.
+QString NotOpenedReason(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return QStringLiteral("no such device");
+    if (::access(path.toLocal8Bit().constData(), R_OK | W_OK) != 0)
+        return QStringLiteral("permission denied");
+    return QStringLiteral("in use, or not a serial device");
+}
+
+} // namespace
+
+MeterJob::MeterJob(Kind kind, const PortSpec &port, const QString &path, bool force,
+                   ProgressBoard &board, int64_t totalBytes)
+    : m_kind(kind), m_spec(port), m_path(path), m_board(board), m_prompts(board, port.label, force),
+      m_progress(board, kind == Kind::Probe ? -1 : board.Add(port.label, totalBytes))
+{
+}
+
+bool MeterJob::OpenPort()
+{
+    if (m_spec.path.isEmpty()) {
+        Fail(EXIT_PORT, QStringLiteral("no device stands for %1").arg(m_spec.label));
+        return false;
+    }
+    // A device fault also goes to standard error through the prompts, as the window boxes it.
+    if (OpenMeterPort(m_port, m_spec.path, m_prompts))
+        return true;
+    const PortError error = m_port.LastError();
+    Fail(EXIT_PORT, QStringLiteral("%1 connect failure (%2: %3)")
+                        .arg(m_spec.label.toLower(), m_spec.path, error ? error.text : NotOpenedReason(m_spec.path)));
+    return false;
+}
+
+void MeterJob::Fail(int exit, const QString &why)
+{
+    if (m_exit == EXIT_OK)
+        m_exit = exit;
+    m_summary = m_spec.label + QStringLiteral(": failed: ") + why;
+}
+
+void MeterJob::Run()
+{
+    // The connection test first, on a port of its own, as the window does before a transfer:
+    // a meter that does not answer is told apart from a transfer that fails.
+    if (!m_interrupted.load() && OpenPort()) {
+        if (ProbeMeter(m_port, m_prompts, &m_ident))
+            m_summary = m_spec.label + QStringLiteral(": meter %1").arg(QString::number(m_ident, 16).toUpper(), 8, QLatin1Char('0'));
+        else
+            Fail(EXIT_NO_ANSWER, QStringLiteral("fail to connect %1: the meter does not answer").arg(m_spec.label.toLower()));
+        m_port.Close();
+        ShowLineError(m_port, m_prompts);
+    }
+    if (m_exit == EXIT_OK && m_kind != Kind::Probe && !m_interrupted.load() && OpenPort()) {
+        TransferJob job;
+        job.kind = KindOf(m_kind);
+        job.path = m_path;
+        job.port = &m_port;
+        job.prompts = &m_prompts;
+        job.host = &m_progress;
+        job.stop = &m_stop;
+        m_progress.Touch();
+        m_working.store(true);
+        RunTransfer(job);
+        m_working.store(false);
+        m_port.Close();
+        ShowLineError(m_port, m_prompts);
+        Conclude();
+    }
+    if (m_interrupted.load() && !m_gaveUp.load()) {
+        m_exit = EXIT_INTERRUPTED;
+        m_summary = m_spec.label + QStringLiteral(": interrupted");
+    }
+    m_finished.store(true);
+}
+
+// Why the worker ended, from what it told its prompts and host.
+void MeterJob::Conclude()
+{
+    if (m_gaveUp.load()) {
+        Fail(EXIT_NO_ANSWER, QStringLiteral("the meter stopped answering at %1%").arg(m_progress.Percent()));
+        return;
+    }
+    if (m_interrupted.load())
+        return;
+    if (m_progress.Succeeded()) {
+        m_progress.SetProgress(100); // a load's bar stops short of it, as in the window
+        m_summary += m_kind == Kind::Read ? QStringLiteral(", read into %1").arg(m_path)
+                                          : QStringLiteral(", %1 sent").arg(m_path);
+        return;
+    }
+    if (m_prompts.Refused()) {
+        Fail(EXIT_REFUSED, QStringLiteral("refused: %1").arg(m_prompts.Messages().constLast().simplified()));
+        return;
+    }
+    static const QRegularExpression code(QStringLiteral("code:(\\d+)"));
+    const QStringList messages = m_prompts.Messages();
+    const QStringList captions = m_prompts.Captions();
+    for (int i = messages.size() - 1; i >= 0; --i) {
+        const QString &text = messages.at(i);
+        const QRegularExpressionMatch m = code.match(text);
+        if (m.hasMatch()) {
+            Fail(EXIT_TRANSFER, QStringLiteral("meter error code %1: %2").arg(m.captured(1), CodeMeaning(m.captured(1).toInt())));
+            return;
+        }
+        if (text.startsWith(QLatin1String("Can not")) || text.startsWith(QLatin1String("Please choose"))) {
+            Fail(EXIT_FILE, text.simplified());
+            return;
+        }
+        if (captions.at(i) != QLatin1String(kAppTitle)) {
+            Fail(EXIT_TRANSFER, QStringLiteral("the line failed: %1").arg(text.simplified()));
+            return;
+        }
+    }
+    Fail(EXIT_TRANSFER, QStringLiteral("the transfer did not complete"));
+}
+
+void MeterJob::Interrupt()
+{
+    m_interrupted.store(true);
+    m_stop.Request(m_port);
+}
+
+void MeterJob::GiveUp()
+{
+    m_gaveUp.store(true);
+    Interrupt();
+}
+
+int64_t MeterJob::RunningSinceActivityMs() const
+{
+    return m_working.load() ? m_progress.LastActivityMs() : 0;
+}

@@ -1,0 +1,250 @@
+#include "cli/TransferCommand.h"
+
+#include "cli/CommandLine.h"
+#include "cli/Console.h"
+#include "cli/ExitCode.h"
+#include "cli/ProgressBoard.h"
+#include "cli/SignalWatch.h"
+#include "database/DatabaseChecker.h"
+#include "document/DatabaseDocument.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+namespace {
+
+using Kind = MeterJob::Kind;
+
+struct Plan {
+    QList<PortSpec> ports;
+    QString file;     // write, load: the file to send; read: the target
+    int64_t bytes = 0;
+    bool force = false;
+    bool quiet = false;
+    int silenceMs = 10000;
+};
+
+const char *const kNames[] = {"probe", "read", "write", "load"};
+
+QString Syntax(Kind kind)
+{
+    switch (kind) {
+    case Kind::Probe:
+        return QStringLiteral("[--port P]...");
+    case Kind::Read:
+        return QStringLiteral("[--port P]... TARGET");
+    case Kind::Write:
+    case Kind::Load:
+        return QStringLiteral("[--port P]... [--force] FILE");
+    }
+    return {};
+}
+
+QString Description(Kind kind)
+{
+    switch (kind) {
+    case Kind::Probe:
+        return QStringLiteral("The window's connection test; prints each meter's identity word.");
+    case Kind::Read:
+        return QStringLiteral("Reads the meter's database into the file TARGET. With several --port, every "
+                              "meter is read at once into the folder TARGET as <port>-<YYYYmmdd-HHMMSS>.bin.");
+    case Kind::Write:
+        return QStringLiteral("Writes the database FILE into the meter(s). A file of the wrong size is refused "
+                              "before anything is sent; one that fails the structure check too, unless --force.");
+    case Kind::Load:
+        return QStringLiteral("Loads the software in FILE into the meter(s). Where the window would ask (model "
+                              "differs, version not higher) the load is refused, unless --force answers Yes.");
+    }
+    return {};
+}
+
+// The checks the window makes on a file before the first frame, so that a wrong file costs the
+// meter nothing. Returns an exit code, or -1 when the file may go.
+int CheckFileToSend(Kind kind, Plan &plan)
+{
+    const QFileInfo info(plan.file);
+    if (!info.isFile()) {
+        Console::Err(QStringLiteral("%1: Can not read the specified file!").arg(plan.file));
+        return EXIT_FILE;
+    }
+    QFile file(plan.file);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Console::Err(QStringLiteral("%1: Can not read the specified file!\n%2").arg(plan.file, file.errorString()));
+        return EXIT_FILE;
+    }
+    if (kind == Kind::Load) {
+        const QByteArray head = file.read(4);
+        if (head.size() < 4 || quint8(head.at(3)) != 0x42) {
+            Console::Err(QStringLiteral("%1: Please choose a correct update file").arg(plan.file));
+            return EXIT_FILE;
+        }
+        plan.bytes = info.size() - 4;
+        return -1;
+    }
+    if (info.size() != qint64(kImageSize)) {
+        Console::Err(QStringLiteral("%1: Please choose a correct database parameter file (%2 bytes, not %3)")
+                         .arg(plan.file).arg(info.size()).arg(kImageSize));
+        return EXIT_FILE;
+    }
+    plan.bytes = kImageSize;
+    DatabaseDocument doc;
+    const DocumentResult opened = doc.Open(plan.file);
+    const QStringList problems = opened ? DatabaseChecker::Check(doc.Database()) : QStringList{opened.text};
+    if (problems.isEmpty())
+        return -1;
+    for (const QString &p : problems)
+        Console::Err(QStringLiteral("%1: %2").arg(plan.file, p));
+    if (plan.force) {
+        Console::Err(QStringLiteral("%1: fails the structure check; sent anyway (--force)").arg(plan.file));
+        return -1;
+    }
+    Console::Err(QStringLiteral("%1: fails the structure check; not sent (--force sends it anyway)").arg(plan.file));
+    return EXIT_FILE;
+}
+
+// Where each meter's read goes: the target itself for one meter (or inside it when it is a
+// folder), <port>-<time>.bin in the folder for several.
+int ReadTargets(const Plan &plan, QStringList &targets)
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const bool folder = plan.ports.size() > 1 || QFileInfo(plan.file).isDir();
+    if (!folder) {
+        targets << plan.file;
+        return -1;
+    }
+    if (!QDir().mkpath(plan.file)) {
+        Console::Err(QStringLiteral("%1: Can not create the folder").arg(plan.file));
+        return EXIT_FILE;
+    }
+    for (const PortSpec &port : plan.ports)
+        targets << QDir(plan.file).filePath(QStringLiteral("%1-%2.bin").arg(port.label, stamp));
+    return -1;
+}
+
+int64_t NowMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+} // namespace
+
+int TransferCommand::Run(Kind kind, const QStringList &arguments)
+{
+    const QString name = QString::fromLatin1(kNames[int(kind)]);
+    CommandLine cl(name, Syntax(kind), Description(kind));
+    QCommandLineParser &p = cl.Parser();
+    const QCommandLineOption portOption(
+        {QStringLiteral("p"), QStringLiteral("port")},
+        QStringLiteral("The meter's port: COMn, a device path or a /dev/serial/by-id name; repeat for several "
+                       "meters at once. Default: the port saved by the window."),
+        QStringLiteral("P"));
+    const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
+                                         QStringLiteral("No progress on standard error."));
+    const QCommandLineOption forceOption(
+        {QStringLiteral("f"), QStringLiteral("force")},
+        kind == Kind::Load ? QStringLiteral("Answer Yes where the window asks (model differs, version not higher).")
+                           : QStringLiteral("Send a file that fails the structure check."));
+    const QCommandLineOption silenceOption(
+        QStringLiteral("timeout"), QStringLiteral("Give up when the meter is silent this long mid-transfer (default 10)."),
+        QStringLiteral("seconds"), QStringLiteral("10"));
+    p.addOption(portOption);
+    if (kind != Kind::Probe)
+        p.addOptions({quietOption, silenceOption});
+    if (kind == Kind::Write || kind == Kind::Load)
+        p.addOption(forceOption);
+    const int positional = kind == Kind::Probe ? 0 : 1;
+    if (positional)
+        p.addPositionalArgument(kind == Kind::Read ? QStringLiteral("TARGET") : QStringLiteral("FILE"), QString());
+    if (const int code = cl.Parse(arguments, positional, positional); code >= 0)
+        return code;
+
+    Plan plan;
+    plan.force = kind != Kind::Probe && kind != Kind::Read && p.isSet(forceOption);
+    plan.quiet = kind == Kind::Probe || p.isSet(quietOption);
+    if (kind != Kind::Probe) {
+        bool ok = false;
+        plan.silenceMs = p.value(silenceOption).toInt(&ok) * 1000;
+        if (!ok || plan.silenceMs <= 0)
+            return cl.UsageError(QStringLiteral("--timeout takes a number of seconds above 0"));
+        plan.file = p.positionalArguments().value(0);
+    }
+    for (const QString &value : p.values(portOption)) {
+        PortSpec spec;
+        QString error;
+        if (!PortSpec::Parse(value, spec, &error))
+            return cl.UsageError(error);
+        for (const PortSpec &other : plan.ports)
+            if (other.path == spec.path && !spec.path.isEmpty())
+                return cl.UsageError(QStringLiteral("%1 is given twice").arg(value));
+        plan.ports << spec;
+    }
+    if (plan.ports.isEmpty())
+        plan.ports << PortSpec::Saved();
+
+    QStringList targets;
+    if (kind == Kind::Read) {
+        plan.bytes = kImageSize;
+        if (const int code = ReadTargets(plan, targets); code >= 0)
+            return code;
+    } else if (kind != Kind::Probe) {
+        if (const int code = CheckFileToSend(kind, plan); code >= 0)
+            return code;
+    }
+
+    ProgressBoard board(plan.quiet, Console::ErrIsTerminal());
+    SignalWatch watch;
+    std::vector<std::unique_ptr<MeterJob>> jobs;
+    jobs.reserve(size_t(plan.ports.size()));
+    for (qsizetype i = 0; i < plan.ports.size(); ++i)
+        jobs.push_back(std::make_unique<MeterJob>(kind, plan.ports.at(i), kind == Kind::Read ? targets.at(i) : plan.file,
+                                                  plan.force, board, plan.bytes));
+    std::vector<std::thread> threads;
+    threads.reserve(jobs.size());
+    for (auto &job : jobs)
+        threads.emplace_back([&job] { job->Run(); });
+
+    // This thread watches: Ctrl-C, meters gone silent, and the clock of the progress bars.
+    bool interrupted = false;
+    for (;;) {
+        bool allDone = true;
+        for (const auto &job : jobs)
+            allDone = allDone && job->Finished();
+        if (allDone)
+            break;
+        if (watch.Wait(200) && !interrupted) {
+            interrupted = true;
+            board.Note(QString(), QStringLiteral("interrupted: stopping"));
+            for (auto &job : jobs)
+                job->Interrupt();
+        }
+        const int64_t now = NowMs();
+        for (auto &job : jobs) {
+            const int64_t last = job->RunningSinceActivityMs();
+            if (last && now - last > plan.silenceMs)
+                job->GiveUp();
+        }
+        board.Tick();
+    }
+    for (std::thread &t : threads)
+        t.join();
+    board.Finish();
+
+    int exit = EXIT_OK;
+    for (const auto &job : jobs) {
+        if (job->Exit() == EXIT_OK) {
+            Console::Out(job->Summary());
+        } else {
+            Console::Err(job->Summary());
+            if (exit == EXIT_OK)
+                exit = job->Exit();
+        }
+    }
+    return interrupted ? int(EXIT_INTERRUPTED) : exit;
+}
