@@ -55,7 +55,7 @@ public:
     }
     void OnCellCheck(int row, int column) override
     {
-        checks.append(qMakePair(row, column));
+        checks.append({row, column});
         CGridCtrl::OnCellCheck(row, column);
     }
     void GetCellChoices(int row, int column, bool &useImages, QStringList &list,
@@ -67,10 +67,7 @@ public:
         images = choiceImages;
         useImages = !choiceImages.isEmpty();
     }
-    void OnCellRClick(int row, int column, const QRect &, const QPoint &) override
-    {
-        rclicks.append(qMakePair(row, column));
-    }
+    void OnCellRClick(int row, int column, const QRect &, const QPoint &) override { rclicks.append({row, column}); }
     void OnCellButton(int row, int column) override { buttons.append(qMakePair(row, column)); }
     // A header click rewrites the rows in place, reversed, as a sort does.
     void OnColumnClick(int) override
@@ -118,17 +115,6 @@ inline QRect CellRect(CGridCtrl &grid, int row, int column)
     QRect r;
     grid.GetCellRect(row, column, r);
     return r;
-}
-
-// The centre of a cell in viewport coordinates.
-inline QPoint CellCentre(CGridCtrl &grid, int row, int column)
-{
-    return CellRect(grid, row, column).center();
-}
-
-inline void Click(CGridCtrl &grid, int row, int column)
-{
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, CellCentre(grid, row, column));
 }
 
 // A window with the grid and one other focusable widget to move the focus to.
@@ -181,7 +167,7 @@ struct GridWindow {
                 QTest::keySequence(focus, QKeySequence::fromString(token));
             else {
                 const QPoint at = token[sep] == QLatin1Char('@') ? QPoint(n[0].toInt(), n[1].toInt())
-                                                                 : CellCentre(*grid, n[0].toInt(), n[1].toInt());
+                                                                 : CellRect(*grid, n[0].toInt(), n[1].toInt()).center();
                 const auto mods = verb == QLatin1String("shift") ? Qt::ShiftModifier
                                   : verb == QLatin1String("ctrl") ? Qt::ControlModifier : Qt::NoModifier;
                 QTest::mouseClick(grid->viewport(), verb == QLatin1String("right") ? Qt::RightButton : Qt::LeftButton, mods, at);

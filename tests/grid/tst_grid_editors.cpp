@@ -202,8 +202,7 @@ private slots:
         QVERIFY(!w.grid->ends.last().cancelled);
 
         // Opened by a click, the list stays open.
-        Click(*w.grid, 2, 3);
-        Click(*w.grid, 2, 3);
+        w.Drive(QStringLiteral("click:2,3 click:2,3"));
         QVERIFY((list = ShownList(*w.grid)));
         QCoreApplication::processEvents();
         QCOMPARE(w.grid->ends.size(), 3);
