@@ -6,9 +6,13 @@
 
 #include "grid/CGridCtrl.h"
 
+#include <QApplication>
 #include <QHash>
+#include <QHeaderView>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPair>
+#include <QRegularExpression>
 #include <QtTest>
 
 struct EndedEdit {
@@ -51,7 +55,7 @@ public:
     }
     void OnCellCheck(int row, int column) override
     {
-        checks.append(qMakePair(row, column));
+        checks.append({row, column});
         CGridCtrl::OnCellCheck(row, column);
     }
     void GetCellChoices(int row, int column, bool &useImages, QStringList &list,
@@ -63,10 +67,7 @@ public:
         images = choiceImages;
         useImages = !choiceImages.isEmpty();
     }
-    void OnCellRClick(int row, int column, const QRect &, const QPoint &) override
-    {
-        rclicks.append(qMakePair(row, column));
-    }
+    void OnCellRClick(int row, int column, const QRect &, const QPoint &) override { rclicks.append({row, column}); }
     void OnCellButton(int row, int column) override { buttons.append(qMakePair(row, column)); }
     // A header click rewrites the rows in place, reversed, as a sort does.
     void OnColumnClick(int) override
@@ -116,27 +117,6 @@ inline QRect CellRect(CGridCtrl &grid, int row, int column)
     return r;
 }
 
-// The centre of a cell in viewport coordinates.
-inline QPoint CellCentre(CGridCtrl &grid, int row, int column)
-{
-    return CellRect(grid, row, column).center();
-}
-
-inline void Click(CGridCtrl &grid, int row, int column, Qt::KeyboardModifiers mods = {})
-{
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, mods, CellCentre(grid, row, column));
-}
-
-// As a hand does it: press, release, press, double click, release.
-inline void DoubleClick(CGridCtrl &grid, int row, int column)
-{
-    const QPoint at = CellCentre(grid, row, column);
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, at);
-    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, at);
-}
-
 // A window with the grid and one other focusable widget to move the focus to.
 struct GridWindow {
     QWidget top;
@@ -164,6 +144,51 @@ struct GridWindow {
         const bool ok = grid->SetFocusCell(row, column, false);
         grid->SelectFocusRow();
         return ok;
+    }
+    // Plays space-separated inputs as a hand gives them, each to whatever has the focus:
+    // "click:row,col" (also shift:, ctrl:, right:, and dbl: pressed as a hand does, press,
+    // release, press, double click, release), "right@x,y" at a point of the viewport,
+    // "type:text", "header" (the second column's header), "other" (the other widget), or a key
+    // sequence ("Ctrl+End").
+    void Drive(const QString &script)
+    {
+        for (const QString &token : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : grid;
+            const int sep = int(token.indexOf(QRegularExpression(QStringLiteral("[:@]"))));
+            const QString verb = token.left(sep);
+            const QStringList n = token.mid(sep + 1).split(QLatin1Char(','));
+            if (verb == QLatin1String("type"))
+                QTest::keyClicks(focus, token.mid(sep + 1));
+            else if (token == QLatin1String("other"))
+                QTest::mouseClick(other, Qt::LeftButton);
+            else if (token == QLatin1String("header"))
+                QTest::mouseClick(grid->horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(60, 5));
+            else if (sep < 0)
+                QTest::keySequence(focus, QKeySequence::fromString(token));
+            else {
+                const QPoint at = token[sep] == QLatin1Char('@') ? QPoint(n[0].toInt(), n[1].toInt())
+                                                                 : CellRect(*grid, n[0].toInt(), n[1].toInt()).center();
+                const auto mods = verb == QLatin1String("shift") ? Qt::ShiftModifier
+                                  : verb == QLatin1String("ctrl") ? Qt::ControlModifier : Qt::NoModifier;
+                QTest::mouseClick(grid->viewport(), verb == QLatin1String("right") ? Qt::RightButton : Qt::LeftButton, mods, at);
+                if (verb == QLatin1String("dbl")) {
+                    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, at);
+                    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+                    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, at);
+                }
+            }
+        }
+        QCoreApplication::processEvents(); // what the inputs queued
+    }
+    // State() plus the buttons pressed and cells right-clicked, e.g. "focus 1,1 sel 1 pressed 1,2".
+    QString Seen() const
+    {
+        QString s = State(*grid);
+        for (auto cell : grid->buttons)
+            s += QStringLiteral(" pressed %1,%2").arg(cell.first).arg(cell.second);
+        for (auto cell : grid->rclicks)
+            s += QStringLiteral(" rclick %1,%2").arg(cell.first).arg(cell.second);
+        return s;
     }
 };
 

@@ -13,15 +13,6 @@ QImage Shot(GridWindow &w)
     return w.grid->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// Where a button glyph lands in a framed cell of a grid without grid lines.
-QRect GlyphRect(const QRect &cell, int glyphHeight)
-{
-    const QRect r = cell.adjusted(0, 0, -1, -1);
-    const int w = qMin(14, r.width());
-    const int h = qMin(glyphHeight, r.height());
-    return QRect(r.right() - w + 1, r.top() + (r.height() - h) / 2, w, h);
-}
-
 QImage Rgb(const QPixmap &p)
 {
     return p.toImage().convertToFormat(QImage::Format_RGB32);
@@ -44,53 +35,47 @@ class TstGridDrawing : public QObject
     Q_OBJECT
 
 private slots:
-    void dropDownCellShowsArrowAtRight()
+    // Buttons and drop-downs show their glyph in the cell's right-hand 14 pixels (a narrower
+    // cell its right-hand part) beside the cell's frame; check boxes theirs at the left. Pixels
+    // are in glyph coordinates: one of the shadow colour, one of the face (window for boxes).
+    void glyphs_data()
     {
-        GridWindow w({CELL_TEXT, CELL_DROPLIST, CELL_BUTTON, CELL_DROPDOWN}, 3, kWidths);
-        QVERIFY(ShowActive(w.top));
-        const QImage img = Shot(w);
-        const GridPaintState &ps = w.grid->PaintState();
-
-        const QRect arrowAt = GlyphRect(CellRect(*w.grid, 0, 1), 13);
-        QCOMPARE(img.copy(arrowAt), Rgb(ps.arrowGlyph).copy(0, 0, 14, arrowAt.height()));
-        // The glyph's own drawing: a right edge and a downward triangle in the shadow colour.
-        QCOMPARE(img.pixel(arrowAt.right(), arrowAt.top() + 3), ps.shadowColour.rgb());
-        QCOMPARE(img.pixel(arrowAt.left() + 6, arrowAt.top() + 13 / 2 + 1), ps.shadowColour.rgb());
-        QCOMPARE(img.pixel(arrowAt.left() + 3, arrowAt.top() + 13 / 2), ps.faceColour.rgb());
-        // Left of the glyph: the cell's frame.
-        QCOMPARE(img.pixel(CellRect(*w.grid, 0, 1).left(), arrowAt.top() + 3), ps.shadowColour.rgb());
-
-        const QRect dotsAt = GlyphRect(CellRect(*w.grid, 1, 2), 13);
-        QCOMPARE(img.copy(dotsAt), Rgb(ps.dotsGlyph).copy(0, 0, 14, dotsAt.height()));
-        QCOMPARE(img.pixel(dotsAt.left() + 5, dotsAt.top() + 13 - 5), ps.shadowColour.rgb());
-
-        // A cell 10 pixels wide shows the right-hand 10 pixels of the arrow, nothing else.
-        const QRect narrow = GlyphRect(CellRect(*w.grid, 2, 3), 13);
-        QCOMPARE(narrow.width(), 9); // one column of the 10 is the strip left for the view
-        QCOMPARE(img.copy(narrow), Rgb(ps.arrowGlyph).copy(14 - 9, 0, 9, narrow.height()));
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QPoint>("shadow");
+        QTest::addColumn<QPoint>("face");
+        QTest::newRow("drop-down list arrow") << int(CELL_DROPLIST) << 1 << QPoint(6, 7) << QPoint(3, 6);
+        QTest::newRow("button dots") << int(CELL_BUTTON) << 1 << QPoint(5, 8) << QPoint(4, 8);
+        QTest::newRow("arrow in a cell 10 wide") << int(CELL_DROPDOWN) << 3 << QPoint(13, 3) << QPoint(10, 6);
+        QTest::newRow("checked") << int(CELL_CHECKED) << 1 << QPoint(5, 7) << QPoint(8, 9);
+        QTest::newRow("unchecked") << int(CELL_UNCHECKED) << 2 << QPoint(1, 6) << QPoint(5, 7);
     }
 
-    void checkBoxesAndLine()
+    void glyphs()
     {
-        GridWindow w({CELL_TEXT, CELL_CHECKED, CELL_UNCHECKED, CELL_LINE}, 3, kWidths);
-        w.grid->SetItemText(0, 3, QStringLiteral("hidden"));
+        QFETCH(int, kind);
+        QFETCH(int, column);
+        QFETCH(QPoint, shadow);
+        QFETCH(QPoint, face);
+        QVector<CellKind> kinds(4, CELL_TEXT);
+        kinds[column] = CellKind(kind);
+        GridWindow w(kinds, 1, kWidths);
         QVERIFY(ShowActive(w.top));
         const QImage img = Shot(w);
         const GridPaintState &ps = w.grid->PaintState();
-        for (int column : {1, 2}) {
-            const QPixmap &glyph = column == 1 ? ps.checkedGlyph : ps.uncheckedGlyph;
-            const QRect cell = CellRect(*w.grid, 0, column);
-            const int h = qMin(glyph.height(), cell.height());
-            const QRect at(cell.left(), cell.top() + (cell.height() - h) / 2, 14, h);
-            QCOMPARE(img.copy(at), Rgb(glyph).copy(0, 0, 14, h));
-        }
-        QVERIFY(Rgb(ps.checkedGlyph) != Rgb(ps.uncheckedGlyph));
-        const QRect line = CellRect(*w.grid, 0, 3).adjusted(0, 0, 0, 0);
-        const int mid = line.top() + line.height() / 2;
-        QCOMPARE(PixelsNotOf(img, QRect(line.left(), mid, line.width(), 1), ps.textColour), 0);
-        // Nothing else in the line cell: no text.
-        QCOMPARE(PixelsNotOf(img, QRect(line.left(), line.top(), line.width(), mid - line.top()),
-                             ps.windowColour), 0);
+        const bool box = kind == CELL_CHECKED || kind == CELL_UNCHECKED;
+        const QPixmap &glyph = kind == CELL_CHECKED ? ps.checkedGlyph : box ? ps.uncheckedGlyph
+                               : kind == CELL_BUTTON ? ps.dotsGlyph : ps.arrowGlyph;
+        const QRect cell = CellRect(*w.grid, 0, column);
+        const QRect r = box ? cell : cell.adjusted(0, 0, -1, -1); // a framed cell leaves a strip
+        const int width = qMin(14, r.width()), h = qMin(glyph.height(), r.height());
+        const QRect at(box ? r.left() : r.right() - width + 1, r.top() + (r.height() - h) / 2, width, h);
+        QCOMPARE(img.copy(at), Rgb(glyph).copy(14 - width, 0, width, h));
+        const QPoint origin = at.topLeft() - QPoint(14 - width, 0);
+        QCOMPARE(img.pixel(origin + shadow), ps.shadowColour.rgb());
+        QCOMPARE(img.pixel(origin + face), (box ? ps.windowColour : ps.faceColour).rgb());
+        if (!box && width == 14)
+            QCOMPARE(img.pixel(cell.left(), at.top() + 3), ps.shadowColour.rgb()); // the frame
     }
 
     void highlightInFocusColumnFrameWithKeyboardFocus()
@@ -127,35 +112,33 @@ private slots:
         QCOMPARE(PixelsNotOf(img, cell.adjusted(2, 2, -2, -2), ps.highlightColour), 0); // text-less inside
     }
 
-    void buttonFaceBelowLastRow()
+    // Row styles from the hook, a line cell (a line, no text), and the button face below the
+    // last row (and everywhere once there are no rows).
+    void stylesLineAndFaceBelowRows()
     {
-        GridWindow w({CELL_TEXT}, 3, kWidths);
-        QVERIFY(ShowActive(w.top));
-        QVERIFY(w.grid->GetCountPerPage() >= 10);
-        const QImage img = Shot(w);
-        const int below = CellRect(*w.grid, 2, 0).bottom() + 1;
-        const QRect area(0, below, img.width(), img.height() - below);
-        QCOMPARE(PixelsNotOf(img, area, w.grid->PaintState().faceColour), 0);
-
-        w.grid->DeleteAllItems();
-        QCOMPARE(PixelsNotOf(Shot(w), QRect(0, 0, 100, 50), w.grid->PaintState().faceColour), 0);
-    }
-
-    void styleAndColoursFromHook()
-    {
-        GridWindow w({CELL_TEXT, CELL_TEXT}, 3, kWidths);
+        GridWindow w({CELL_TEXT, CELL_TEXT, CELL_TEXT, CELL_LINE}, 3, kWidths);
         for (int r = 0; r < 3; ++r)
             w.grid->SetItemText(r, 1, QStringLiteral("11766"));
         w.grid->rowStyles[0] = FONT_BOLD | FONT_STRIKEOUT;
         w.grid->rowStyles[2] = FONT_BOLD;
         QVERIFY(ShowActive(w.top));
+        QVERIFY(w.grid->GetCountPerPage() >= 10);
         const QImage img = Shot(w);
+        const GridPaintState &ps = w.grid->PaintState();
         const QImage struck = img.copy(CellRect(*w.grid, 0, 1));
         const QImage plain = img.copy(CellRect(*w.grid, 1, 1));
         const QImage bold = img.copy(CellRect(*w.grid, 2, 1));
-        QVERIFY(struck != plain);
-        QVERIFY(struck != bold);
-        QVERIFY(bold != plain);
+        QVERIFY(struck != plain && struck != bold && bold != plain);
+
+        const QRect line = CellRect(*w.grid, 0, 3);
+        const int mid = line.top() + line.height() / 2;
+        QCOMPARE(PixelsNotOf(img, QRect(line.left(), mid, line.width(), 1), ps.textColour), 0);
+        QCOMPARE(PixelsNotOf(img, QRect(line.left(), line.top(), line.width(), mid - line.top()), ps.windowColour), 0);
+
+        const int below = CellRect(*w.grid, 2, 0).bottom() + 1;
+        QCOMPARE(PixelsNotOf(img, QRect(0, below, img.width(), img.height() - below), ps.faceColour), 0);
+        w.grid->DeleteAllItems();
+        QCOMPARE(PixelsNotOf(Shot(w), QRect(0, 0, 100, 50), ps.faceColour), 0);
     }
 
     void imageListRebuildsGlyphsAndNarrowCellIsLeftToView()

@@ -5,16 +5,6 @@
 
 namespace {
 
-void Key(CGridCtrl &grid, Qt::Key key, Qt::KeyboardModifiers mods = {})
-{
-    QTest::keyClick(&grid, key, mods);
-}
-
-void Type(CGridCtrl &grid, const QString &text)
-{
-    QTest::keyClicks(&grid, text);
-}
-
 const QVector<int> kWidths{50, 80, 60, 60};
 
 } // namespace
@@ -24,50 +14,55 @@ class TstGridNavigation : public QObject
     Q_OBJECT
 
 private slots:
-    // Keys move the focus cell within the 5 x 4 grid and select its row, never past an edge;
-    // Ctrl moves the focus alone.
-    void keysMoveFocusCell_data()
+    // Keys and clicks move the focus cell within the 5 x 4 grid and select its row, never past
+    // an edge; Ctrl moves the focus alone. Column 1 edits, column 2 is a button.
+    void inputsMoveFocusCell_data()
     {
         QTest::addColumn<QPoint>("start"); // (column, row); row -1: no focus cell
-        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QString>("inputs");
         QTest::addColumn<QString>("state");
-        QTest::newRow("no focus cell") << QPoint(0, -1) << QList<int>{Qt::Key_Right} << "focus -1,0 sel";
-        QTest::newRow("no focus cell, down") << QPoint(0, -1) << QList<int>{Qt::Key_Down} << "focus 0,0 sel 0";
-        QTest::newRow("no focus cell, up") << QPoint(0, -1) << QList<int>{Qt::Key_Up} << "focus 0,0 sel 0";
-        QTest::newRow("left at first column") << QPoint(0, 2) << QList<int>{Qt::Key_Left} << "focus 2,0 sel 2";
-        QTest::newRow("right, end, right") << QPoint(0, 2) << QList<int>{Qt::Key_Right, Qt::Key_End, Qt::Key_Right}
-                                           << "focus 2,3 sel 2";
-        QTest::newRow("home") << QPoint(3, 2) << QList<int>{Qt::Key_Home} << "focus 2,0 sel 2";
-        QTest::newRow("up at top") << QPoint(2, 0) << QList<int>{Qt::Key_Up} << "focus 0,2 sel 0";
-        QTest::newRow("down twice") << QPoint(2, 0) << QList<int>{Qt::Key_Down, Qt::Key_Down} << "focus 2,2 sel 2";
-        QTest::newRow("ctrl+end, down at bottom")
-            << QPoint(2, 0) << QList<int>{int(Qt::Key_End) | int(Qt::ControlModifier), Qt::Key_Down} << "focus 4,2 sel 0";
+        QTest::newRow("no focus cell") << QPoint(0, -1) << "Right" << "focus -1,0 sel";
+        QTest::newRow("no focus cell, down") << QPoint(0, -1) << "Down" << "focus 0,0 sel 0";
+        QTest::newRow("no focus cell, up") << QPoint(0, -1) << "Up" << "focus 0,0 sel 0";
+        QTest::newRow("left at first column") << QPoint(0, 2) << "Left" << "focus 2,0 sel 2";
+        QTest::newRow("right, end, right") << QPoint(0, 2) << "Right End Right" << "focus 2,3 sel 2";
+        QTest::newRow("home") << QPoint(3, 2) << "Home" << "focus 2,0 sel 2";
+        QTest::newRow("up at top") << QPoint(2, 0) << "Up" << "focus 0,2 sel 0";
+        QTest::newRow("down twice") << QPoint(2, 0) << "Down Down" << "focus 2,2 sel 2";
+        QTest::newRow("ctrl+end, down at bottom") << QPoint(2, 0) << "Ctrl+End Down" << "focus 4,2 sel 0";
         QTest::newRow("space on a button, F2 on an edit cell")
-            << QPoint(2, 1) << QList<int>{Qt::Key_Space, Qt::Key_Left, Qt::Key_F2} << "focus 1,1 sel 1 edit 1,1";
-        QTest::newRow("space without focus cell") << QPoint(1, -1) << QList<int>{Qt::Key_Space} << "focus -1,0 sel";
+            << QPoint(2, 1) << "Space Left F2" << "focus 1,1 sel 1 edit 1,1 pressed 1,2";
+        QTest::newRow("space without focus cell") << QPoint(1, -1) << "Space" << "focus -1,0 sel";
+        QTest::newRow("keys the editor ignores") << QPoint(1, 1) << "F2 Down F2 PgDown" << "focus 1,1 sel 1 edit 1,1";
+        QTest::newRow("first click moves") << QPoint(0, -1) << "click:1,0 click:1,1" << "focus 1,1 sel 1";
+        QTest::newRow("second click edits") << QPoint(0, -1) << "click:1,1 click:1,1" << "focus 1,1 sel 1 edit 1,1";
+        QTest::newRow("shift or ctrl on the focus cell only selects")
+            << QPoint(1, 1) << "shift:3,1 shift:3,1 ctrl:3,1" << "focus 3,1 sel 1 2";
+        QTest::newRow("double click keeps its editor") << QPoint(0, -1) << "dbl:3,1" << "focus 3,1 sel 3 edit 3,1";
+        QTest::newRow("double click presses a button once") << QPoint(0, -1) << "dbl:4,2" << "focus 4,2 sel 4 pressed 4,2";
+        QTest::newRow("shift extends from the row type-ahead found")
+            << QPoint(1, 3) << "type:r0 Shift+Down" << "focus 1,1 sel 0 1";
+        QTest::newRow("right click, none right of or below the cells")
+            << QPoint(0, -1) << "right@380,20 right@20,200 right:3,2" << "focus 3,2 sel 3 rclick 3,2";
     }
 
-    void keysMoveFocusCell()
+    void inputsMoveFocusCell()
     {
         QFETCH(QPoint, start);
-        QFETCH(QList<int>, keys);
-        QFETCH(QString, state);
+        QFETCH(QString, inputs);
         GridWindow w({CELL_TEXT, CELL_EDIT, CELL_BUTTON}, 5, kWidths);
         QVERIFY(w.ShowWithFocusAt(start.y(), start.x()));
-        for (int k : keys)
-            Key(*w.grid, Qt::Key(k & ~Qt::KeyboardModifierMask), Qt::KeyboardModifiers(k & Qt::KeyboardModifierMask));
-        QCOMPARE(State(*w.grid), state);
+        w.Drive(inputs);
+        QTEST(w.Seen(), "state");
         if (w.grid->GetFocusRow() >= 0)
             QCOMPARE(w.grid->GetFocusedItem(), w.grid->GetFocusRow());
-        QCOMPARE(w.grid->buttons.size(), start == QPoint(2, 1) ? 1 : 0); // the button at (1, 2)
     }
 
     void pageDownKeepsFocusRowVisible()
     {
         GridWindow w({}, 60, kWidths);
         QVERIFY(w.ShowWithFocusAt(0, 1));
-        Key(*w.grid, Qt::Key_PageDown);
-        Key(*w.grid, Qt::Key_PageDown);
+        w.Drive(QStringLiteral("PgDown PgDown"));
         const int row = w.grid->GetFocusRow();
         const int top = w.grid->GetTopIndex();
         QVERIFY(row > 10 && row == w.grid->GetFocusedItem());
@@ -81,11 +76,11 @@ private slots:
         for (int r = 0; r < 3; ++r)
             w.grid->SetItemText(r, 1, QString::fromLatin1(names[r]));
         QVERIFY(w.ShowWithFocusAt(0, 1));
-        Type(*w.grid, QStringLiteral("b"));
+        w.Drive(QStringLiteral("type:b"));
         QCOMPARE(w.grid->GetFocusRow(), 1);
         QCOMPARE(w.grid->GetTypeAheadTipText(), QStringLiteral("b_"));
         QVERIFY(w.grid->GetTypeAheadTip()->isVisible());
-        Type(*w.grid, QStringLiteral("rx")); // no match for "brx" moves nothing
+        w.Drive(QStringLiteral("type:rx")); // no match for "brx" moves nothing
         QCOMPARE(w.grid->GetTypeAheadTipText(), QStringLiteral("brx_"));
         QCOMPARE(State(*w.grid), QStringLiteral("focus 2,1 sel 2"));
         QVERIFY(w.grid->IsSearchTimerActive());
@@ -94,7 +89,7 @@ private slots:
         w.grid->OnTimer(CGridCtrl::TYPEAHEAD_TIMER);
         QVERIFY(w.grid->GetSearchText().isEmpty() && !w.grid->IsSearchTimerActive());
         QVERIFY(!w.grid->GetTypeAheadTip()->isVisible());
-        Type(*w.grid, QStringLiteral("A"));
+        w.Drive(QStringLiteral("type:A"));
         QCOMPARE(State(*w.grid), QStringLiteral("focus 0,1 sel 0"));
         // Left alone, the search ends by itself.
         QVERIFY(WaitUntil([&] { return w.grid->GetSearchText().isEmpty(); }, 6000));
@@ -109,54 +104,12 @@ private slots:
         w.grid->OnTimer(CGridCtrl::TYPEAHEAD_TIMER);
         w.grid->columnKinds = {CELL_TEXT, CELL_EDIT};
         w.grid->SetItemText(1, 1, QStringLiteral("New York"));
-        Type(*w.grid, QStringLiteral("new y"));
+        QTest::keyClicks(w.grid, QStringLiteral("new y"));
         QCOMPARE(w.grid->GetSearchText(), QStringLiteral("new y"));
         QCOMPARE(State(*w.grid), QStringLiteral("focus 1,1 sel 1"));
         w.grid->OnTimer(CGridCtrl::TYPEAHEAD_TIMER);
-        Key(*w.grid, Qt::Key_Space);
+        w.Drive(QStringLiteral("Space"));
         QCOMPARE(State(*w.grid), QStringLiteral("focus 1,1 sel 1 edit 1,1"));
-    }
-
-    void mouseClicks()
-    {
-        GridWindow w({CELL_TEXT, CELL_EDIT, CELL_EDIT}, 6, kWidths);
-        QVERIFY(ShowActive(w.top));
-        // The first click moves the focus cell, a second on the focus cell edits.
-        Click(*w.grid, 1, 1);
-        Click(*w.grid, 1, 2);
-        QCOMPARE(State(*w.grid), QStringLiteral("focus 1,2 sel 1"));
-        Click(*w.grid, 1, 2);
-        QCOMPARE(State(*w.grid), QStringLiteral("focus 1,2 sel 1 edit 1,2"));
-        QTest::keyClick(w.grid->GetEditor(), Qt::Key_Escape);
-        QVERIFY(WaitUntil([&] { return !w.grid->IsEditing(); }));
-        // With Shift or Ctrl a click on the focus cell only selects.
-        Click(*w.grid, 3, 1, Qt::ShiftModifier);
-        Click(*w.grid, 3, 1, Qt::ShiftModifier);
-        Click(*w.grid, 3, 1, Qt::ControlModifier);
-        QCOMPARE(State(*w.grid), QStringLiteral("focus 3,1 sel 1 2"));
-        // A double click opens the editor and leaves it open; on a button it presses once.
-        w.grid->cellKinds[qMakePair(5, 2)] = CELL_BUTTON;
-        DoubleClick(*w.grid, 5, 2);
-        QCOMPARE(w.grid->buttons, (Cells{{5, 2}}));
-        DoubleClick(*w.grid, 4, 1);
-        QCoreApplication::processEvents();
-        QVERIFY(State(*w.grid).endsWith(QStringLiteral(" edit 4,1")));
-        QTest::keyClick(w.grid->GetEditor(), Qt::Key_Escape);
-        QVERIFY(WaitUntil([&] { return !w.grid->IsEditing(); }));
-
-        // Shift extends from the row the type-ahead search found.
-        Type(*w.grid, QStringLiteral("r0"));
-        Key(*w.grid, Qt::Key_Down, Qt::ShiftModifier);
-        QCOMPARE(State(*w.grid), QStringLiteral("focus 1,1 sel 0 1"));
-
-        // A right click moves the focus and reports its cell; right of the last column and
-        // below the last row there is no cell.
-        QTest::mouseClick(w.grid->viewport(), Qt::RightButton, {}, CellCentre(*w.grid, 3, 2));
-        QTest::mouseClick(w.grid->viewport(), Qt::RightButton, {}, QPoint(380, 20));
-        QTest::mouseClick(w.grid->viewport(), Qt::RightButton, {}, QPoint(20, 200));
-        QCOMPARE(w.grid->rclicks, (Cells{{3, 2}}));
-        QCOMPARE(w.grid->GetFocusRow(), 3);
-        QCOMPARE(w.grid->GetFocusColumn(), 2);
     }
 
     void editingRowOffPageScrollsAndOpensOverCell()

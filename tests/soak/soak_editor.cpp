@@ -5,8 +5,8 @@
 // only there); with no editor open the focus cell sits on the selected row; a double click on an
 // editable cell leaves its editor open. After every Apply the file must pass the structure check
 // and hold exactly the rows the grid showed. Episodes of --episode steps run on fresh windows,
-// seeded --seed, --seed + 1, ...; the first fault of each kind is cut down to the fewest steps
-// that still show it and printed with them. At the end no descriptor or thread may be left over.
+// seeded --seed, --seed + 1, ...; the first fault of each kind is printed with the steps that
+// led to it and the options that replay them. At the end no descriptor or thread may be left over.
 #include "Soak.h"
 
 #include "EditorFixture.h"
@@ -379,15 +379,11 @@ QString Soak::Check(const QString &what, bool ended, bool sorted, Rows expected)
         std::sort(seen.begin(), seen.end());
         std::sort(expected.begin(), expected.end());
     }
-    if (seen != expected) { // name the rows that differ
-        QString missing, extra;
-        for (size_t i = 0; i < std::max(seen.size(), expected.size()); ++i) {
-            if (i < expected.size() && (i >= seen.size() || !(seen[i] == expected[i])))
-                missing += expected[i].Text();
-            if (i < seen.size() && (i >= expected.size() || !(seen[i] == expected[i])))
-                extra += seen[i].Text();
-        }
-        return QStringLiteral("rows after %1: expected %2, seen %3").arg(what, missing, extra);
+    if (seen != expected) { // name the first row that differs
+        const size_t i = size_t(std::mismatch(seen.begin(), seen.end(), expected.begin(), expected.end()).first - seen.begin());
+        auto at = [i](const Rows &rows) { return i < rows.size() ? rows[i].Text() : QStringLiteral("none"); };
+        return QStringLiteral("rows after %1: row %2 expected %3, seen %4 (%5 rows, %6 expected)")
+            .arg(what).arg(i).arg(at(expected), at(seen)).arg(seen.size()).arg(expected.size());
     }
     QWidget *editor = m_list->GetEditor();
     if (ended && editor && editor == m_editor)
@@ -424,33 +420,6 @@ QString Kind(const QString &fault)
     return fault.left(fault.indexOf(QRegularExpression(QStringLiteral("[0-9]")))).trimmed();
 }
 
-QString Replay(uint32_t seed, const std::vector<Step> &plan, QStringList &log)
-{
-    Soak soak(seed);
-    return soak.Run(plan, log);
-}
-
-// The plan cut down to the fewest steps that still end in a fault of the same kind: chunks of
-// halving size are left out while the fault stays.
-std::vector<Step> Shrink(uint32_t seed, std::vector<Step> plan, const QString &kind)
-{
-    for (size_t chunk = std::max<size_t>(1, plan.size() / 2);; chunk /= 2) {
-        for (size_t i = 0; i < plan.size() && plan.size() > 1;) {
-            std::vector<Step> trial = plan;
-            trial.erase(trial.begin() + long(i), trial.begin() + long(std::min(i + chunk, plan.size())));
-            QStringList log;
-            if (Kind(Replay(seed, trial, log)) == kind) {
-                trial.resize(size_t(log.size()));
-                plan = trial;
-            } else {
-                i += chunk;
-            }
-        }
-        if (chunk == 1)
-            return plan;
-    }
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -469,20 +438,15 @@ int main(int argc, char **argv)
     for (; done < steps; ++seed) {
         std::vector<Step> plan = Plan(seed, std::min(episode, steps - done));
         QStringList log;
-        const QString fault = Replay(seed, plan, log);
+        const QString fault = Soak(seed).Run(plan, log);
         done += int(log.size());
         if (seed == first)
             baseline.Take(); // once a window has come and gone
         if (fault.isEmpty() || faults[Kind(fault)]++ > 0)
             continue;
-        std::printf("seed %u: %s\n  after %d steps (replay: --seed %u --steps %d --episode %d)\n", seed,
-                    qPrintable(fault), int(log.size()), seed, int(log.size()), int(log.size()));
-        plan.resize(size_t(log.size()));
-        plan = Shrink(seed, plan, Kind(fault));
-        QStringList shortLog;
-        const QString again = Replay(seed, plan, shortLog);
-        std::printf("  the same in %d steps:\n    %s\n  -> %s\n", int(plan.size()),
-                    qPrintable(shortLog.join(QLatin1String("\n    "))), qPrintable(again));
+        std::printf("seed %u: %s\n  after %d steps (replay: --seed %u --steps %d --episode %d):\n    %s\n", seed,
+                    qPrintable(fault), int(log.size()), seed, int(log.size()), int(log.size()),
+                    qPrintable(log.join(QLatin1String("\n    "))));
     }
     if (const QString left = baseline.Leftovers(); !left.isEmpty())
         faults[QStringLiteral("leftovers: ") + left]++;

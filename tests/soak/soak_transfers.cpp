@@ -7,6 +7,7 @@
 #include "Soak.h"
 
 #include "MeterDevice.h"
+#include "TestEnv.h"
 #include "app/CTransferDlg.h"
 #include "common/Prompts.h"
 #include "protocol/Transfer.h"
@@ -26,7 +27,8 @@ namespace {
 
 using Fault = MeterDevice::Fault;
 using HelloFault = MeterSim::HelloFault;
-const char kUsage[] = "soak_transfers [--runs N] [--seed S] [--patience MS] [--verbose 1]";
+const char *const kOutcomes[] = {"success", "failed", "cancelled", "waited"};
+const char kUsage[] = "soak_transfers [--runs N] [--seed S] [--patience MS]";
 
 // The slowest fault the meter plays costs a second, a full unpaced transfer a few milliseconds.
 constexpr int64_t kSelfBoundMs = 8000;
@@ -58,18 +60,6 @@ private:
     QStringList m_messages;
     const bool m_yes;
 };
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 QByteArray Pattern(qsizetype n, uint32_t seed)
 {
@@ -152,17 +142,18 @@ Plan Draw(soak::Dice &dice)
     return p;
 }
 
+// Runs by outcome (success, failed, cancelled, waited), and the faults found in them.
 struct Tally {
-    int runs = 0, success = 0, failed = 0, cancelled = 0, waited = 0, faults = 0;
+    int runs = 0, outcomes[4] = {}, faults = 0;
 };
 
 class Soak
 {
 public:
-    Soak(int patienceMs, bool verbose) : m_patienceMs(patienceMs), m_verbose(verbose)
+    explicit Soak(int patienceMs) : m_patienceMs(patienceMs)
     {
         m_database = Pattern(kImageSize, 7);
-        if (!m_dir.isValid() || !WriteFile(m_dir.filePath("db.bin"), m_database))
+        if (!m_dir.isValid() || !TestFile::Write(m_dir.filePath("db.bin"), m_database))
             qFatal("soak: no temporary folder");
     }
 
@@ -177,11 +168,11 @@ public:
         bool ready = true;
         if (plan.kind == TK_READ_PARAMS) {
             path = read;
-            ready = WriteFile(path, old);
+            ready = TestFile::Write(path, old);
         } else if (plan.kind == TK_LOAD_SOFTWARE) {
             path = m_dir.filePath("update.bin");
             source = Pattern(plan.updateImage, uint32_t(index) + 99);
-            ready = WriteFile(path, QByteArrayLiteral("\x05\x00\x01\x42") + source);
+            ready = TestFile::Write(path, QByteArrayLiteral("\x05\x00\x01\x42") + source);
         }
         const QStringList filesBefore = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
         SoakPrompts prompts(plan.answerYes);
@@ -234,7 +225,7 @@ public:
         const QByteArray image = Bytes(MeterDevice::DefaultImage());
         const QByteArray got = Bytes(meter.ReceivedImage());
         if (plan.kind == TK_READ_PARAMS) {
-            const QByteArray now = ReadFile(read);
+            const QByteArray now = TestFile::Read(read);
             if (success && now != image)
                 faults << QStringLiteral("success, but the file is not the meter's image");
             if (now != old && now != image)
@@ -251,21 +242,20 @@ public:
                 faults << left;
         }
 
-        const char *outcome = success ? "success" : waited ? "waited" : pressedAt >= 0 ? "cancelled" : "failed";
+        const int outcome = success ? 0 : pressedAt < 0 ? 1 : waited ? 3 : 2;
         for (Tally *x : {&m_byFault[plan.fault], &m_byFault[std::string("transfer: ") + KindName(plan.kind)], &m_total}) {
             ++x->runs;
-            ++(success ? x->success : waited ? x->waited : pressedAt >= 0 ? x->cancelled : x->failed);
+            ++x->outcomes[outcome];
             x->faults += int(faults.size());
         }
-        if (m_verbose || !faults.isEmpty()) {
-            std::printf("run %d: %s, %s (step %d, chunk %u, image %d, cancel at %lld ms), %s in %lld ms: %s\n", index,
-                        KindName(plan.kind), plan.fault.c_str(), plan.transfer.faultStep, plan.transfer.chunkSize,
-                        plan.updateImage, static_cast<long long>(plan.cancelAtMs), outcome,
-                        static_cast<long long>(end - start), qPrintable(prompts.Messages()));
-            for (const QString &v : faults)
-                std::printf("  FAULT: %s\n", qPrintable(v));
-            std::fflush(stdout);
-        }
+        if (faults.isEmpty())
+            return;
+        std::printf("run %d: %s, %s (step %d, chunk %u, image %d, cancel at %lld ms), %s in %lld ms: %s\n  FAULT: %s\n",
+                    index, KindName(plan.kind), plan.fault.c_str(), plan.transfer.faultStep, plan.transfer.chunkSize,
+                    plan.updateImage, static_cast<long long>(plan.cancelAtMs), kOutcomes[outcome],
+                    static_cast<long long>(end - start), qPrintable(prompts.Messages()),
+                    qPrintable(faults.join(QLatin1String("\n  FAULT: "))));
+        std::fflush(stdout);
     }
 
     // From here on leftovers count, and so does every run.
@@ -287,8 +277,8 @@ public:
         auto total = m_byFault;
         total["all"] = m_total;
         for (const auto &[name, t] : total)
-            std::printf("%-22s %5d %8d %7d %10d %7d %7d\n", name.c_str(), t.runs, t.success, t.failed,
-                        t.cancelled, t.waited, t.faults);
+            std::printf("%-22s %5d %8d %7d %10d %7d %7d\n", name.c_str(), t.runs, t.outcomes[0], t.outcomes[1],
+                        t.outcomes[2], t.outcomes[3], t.faults);
         std::printf("(waited: the meter said nothing usable and the worker kept listening, as it must,\n"
                     "until the user pressed the button after %d ms)\n", m_patienceMs);
         return m_total.faults;
@@ -296,7 +286,6 @@ public:
 
 private:
     int m_patienceMs;
-    bool m_verbose;
     QTemporaryDir m_dir;
     QByteArray m_database;
     soak::Baseline m_baseline;
@@ -314,7 +303,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const int runs = int(soak::Option(argc, argv, "runs", 300, kUsage));
     const auto seed = uint32_t(soak::Option(argc, argv, "seed", 1, kUsage));
-    Soak soak(int(soak::Option(argc, argv, "patience", 3000, kUsage)), soak::Option(argc, argv, "verbose", 0, kUsage));
+    Soak soak(int(soak::Option(argc, argv, "patience", 3000, kUsage)));
 
     // A hung transfer must not hang the soak: past its deadline the process ends with a report.
     std::atomic<int64_t> deadline{0};
