@@ -3,18 +3,11 @@
 #include "SampleDatabase.h"
 #include "TestEnv.h"
 
-#include "app/CEditSatDlg.h"
 #include "app/CTransponderList.h"
 
-#include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
-
-EditorFixture::EditorFixture() : dlg(std::make_unique<CMeterDlg>(prompts)) {}
-
-EditorFixture::~EditorFixture() = default;
 
 QString EditorFixture::WriteFile(const QString &name, const QByteArray &bytes)
 {
@@ -55,9 +48,9 @@ int EditorFixture::Slot(int row) const
 void EditorFixture::Click(const char *buttonName)
 {
     auto *button = dlg->findChild<QPushButton *>(QString::fromLatin1(buttonName));
-    if (!button)
-        qFatal("no button %s", buttonName);
-    button->click();
+    if (!button || !button->isVisible())
+        qFatal("no button %s to click", buttonName);
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 void EditorFixture::ClickCell(int row, int column, Qt::KeyboardModifiers modifiers)
@@ -70,11 +63,10 @@ void EditorFixture::ClickCell(int row, int column, Qt::KeyboardModifiers modifie
     QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, cell.center());
 }
 
-void EditorFixture::SelectSatellite(int row)
+void EditorFixture::SelectSatellite(int row, Qt::KeyboardModifiers modifiers)
 {
     QListWidget *sats = dlg->SatList();
-    const QRect rect = sats->visualItemRect(sats->item(row));
-    QTest::mouseClick(sats->viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::mouseClick(sats->viewport(), Qt::LeftButton, modifiers, sats->visualItemRect(sats->item(row)).center());
 }
 
 QStringList EditorFixture::Row(int row) const
@@ -88,26 +80,5 @@ QStringList EditorFixture::Row(int row) const
 std::unique_ptr<ParamDatabase> EditorFixture::LoadFile(const QString &path)
 {
     auto db = std::make_unique<ParamDatabase>(prompts);
-    if (!db->Load(path))
-        return nullptr;
-    return db;
+    return db->Load(path) ? std::move(db) : nullptr;
 }
-
-DialogDriver::DialogDriver(std::function<void(CEditSatDlg &)> act) : m_timer(std::make_unique<QTimer>())
-{
-    m_timer->setInterval(5);
-    QObject::connect(m_timer.get(), &QTimer::timeout, [this, act] {
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            auto *d = qobject_cast<CEditSatDlg *>(w);
-            if (d && d->isVisible()) {
-                m_timer->stop();
-                m_acted = true;
-                act(*d);
-                return;
-            }
-        }
-    });
-    m_timer->start();
-}
-
-DialogDriver::~DialogDriver() = default;

@@ -22,31 +22,6 @@ QWidget *NextTabStop(QWidget *from)
     return w;
 }
 
-// A dialog opened as the editing command opens it, on satellite slot 3.
-struct OpenDialog {
-    OpenDialog(const QString &name, int position, CEditSatDlg::Offer offer = CEditSatDlg::Offer::Tenths)
-        : dlg(prompts, {3, name, position}, offer)
-    {
-        dlg.show();
-    }
-    // Types into the boxes (replacing their text) and presses OK.
-    void Enter(const QString &name, const QString &degrees)
-    {
-        dlg.NameEdit()->setText(name);
-        dlg.DegreeEdit()->setText(degrees);
-        QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
-    }
-    bool Accepted() const { return !dlg.isVisible() && dlg.result() == QDialog::Accepted; }
-    // Still open, with the value it was opened with.
-    bool Kept(const QString &name, int position) const
-    {
-        return dlg.isVisible() && dlg.Satellite() == SatelliteValue{3, name, position};
-    }
-
-    RecordingPrompts prompts;
-    CEditSatDlg dlg;
-};
-
 } // namespace
 
 class TestEditSatDlg : public QObject
@@ -55,107 +30,93 @@ class TestEditSatDlg : public QObject
 private slots:
     void opensWithValueAndFocusOnOk()
     {
-        OpenDialog open(QStringLiteral("ASTRA 1KR"), 3605);
-        QCOMPARE(open.dlg.windowTitle(), QStringLiteral("Edit Saillite"));
-        QCOMPARE(open.dlg.findChild<QGroupBox *>()->title(), QStringLiteral("Please Edit satillite"));
-        QCOMPARE(open.dlg.NameEdit()->text(), QStringLiteral("ASTRA 1KR"));
-        QCOMPARE(open.dlg.DegreeEdit()->text(), QStringLiteral("360.5"));
-        QCOMPARE(open.dlg.focusWidget(), open.dlg.OkButton());
-        QVERIFY(open.dlg.OkButton()->isDefault());
+        RecordingPrompts prompts;
+        CEditSatDlg dlg(prompts, {3, QStringLiteral("Eutelsat \u00e9\u00ff"), 3605}, CEditSatDlg::Offer::Tenths);
+        dlg.show();
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("Edit Saillite"));
+        QCOMPARE(dlg.findChild<QGroupBox *>()->title(), QStringLiteral("Please Edit satillite"));
+        QCOMPARE(dlg.NameEdit()->text(), QStringLiteral("Eutelsat \u00e9\u00ff"));
+        QCOMPARE(dlg.DegreeEdit()->text(), QStringLiteral("360.5"));
+        QCOMPARE(dlg.focusWidget(), dlg.OkButton());
+        QVERIFY(dlg.OkButton()->isDefault());
         // Tab order: OK, Cancel, name, degrees.
-        QWidget *cancel = NextTabStop(open.dlg.OkButton());
+        QWidget *cancel = NextTabStop(dlg.OkButton());
         QCOMPARE(qobject_cast<QPushButton *>(cancel)->text(), QStringLiteral("Cancel"));
-        QCOMPARE(NextTabStop(cancel), open.dlg.NameEdit());
-        QCOMPARE(NextTabStop(open.dlg.NameEdit()), open.dlg.DegreeEdit());
-        QCOMPARE(NextTabStop(open.dlg.DegreeEdit()), open.dlg.OkButton());
-        // Unchanged, the value comes back as it was.
-        QTest::mouseClick(open.dlg.OkButton(), Qt::LeftButton);
-        QVERIFY(open.Accepted());
-        QCOMPARE(open.dlg.Satellite(), (SatelliteValue{3, QStringLiteral("ASTRA 1KR"), 3605}));
-        QCOMPARE(open.prompts.MessageCount(), 0);
+        QCOMPARE(NextTabStop(cancel), dlg.NameEdit());
+        QCOMPARE(NextTabStop(dlg.NameEdit()), dlg.DegreeEdit());
+        QCOMPARE(NextTabStop(dlg.DegreeEdit()), dlg.OkButton());
+        // Escape cancels what was typed.
+        dlg.NameEdit()->setText(QStringLiteral("Other"));
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        QCOMPARE(dlg.Satellite(), (SatelliteValue{3, QStringLiteral("Eutelsat \u00e9\u00ff"), 3605}));
+        // Enter in the name box is OK; a name with bytes above 127 comes back unchanged.
+        dlg.show();
+        dlg.NameEdit()->setText(QStringLiteral("Eutelsat \u00e9\u00ff"));
+        dlg.NameEdit()->setFocus();
+        QTest::keyClick(dlg.NameEdit(), Qt::Key_Return);
+        QVERIFY(!dlg.isVisible() && dlg.result() == QDialog::Accepted);
+        QCOMPARE(dlg.Satellite(), (SatelliteValue{3, QStringLiteral("Eutelsat \u00e9\u00ff"), 3605}));
+        QCOMPARE(prompts.MessageCount(), 0);
 
         // A new satellite shows whole degrees.
-        OpenDialog fresh(QStringLiteral("New satillite"), 1305, CEditSatDlg::Offer::WholeDegrees);
-        QCOMPARE(fresh.dlg.DegreeEdit()->text(), QStringLiteral("130"));
-        QCOMPARE(fresh.dlg.NameEdit()->text(), QStringLiteral("New satillite"));
+        CEditSatDlg fresh(prompts, {3, QStringLiteral("New satillite"), 1305}, CEditSatDlg::Offer::WholeDegrees);
+        fresh.show();
+        QCOMPARE(fresh.DegreeEdit()->text(), QStringLiteral("130"));
     }
 
-    void typedDegrees_data()
+    // What was typed, then OK: the one refusal (degrees before the name's characters, an empty
+    // name first of all) with focus on the box at fault, or the value returned.
+    void typedValues_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("tenths"); // -1: refused with `prompt`
-        QTest::addColumn<QString>("prompt");
-        QTest::newRow("130.5") << "130.5" << 1305 << QString();
-        QTest::newRow("-0.5 would wrap round the 12-bit field") << "-0.5" << -1 << SC::CheckText(SC::Check::OutOfRange);
-        QTest::newRow("letters") << "east" << -1 << SC::CheckText(SC::Check::NotANumber);
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("degrees");
+        QTest::addColumn<QString>("prompt"); // empty: accepted
+        QTest::addColumn<bool>("nameAtFault");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("tenths");
+        const QString star = QStringLiteral("Sat \u2605");
+        QTest::newRow("130.5") << "Renamed" << "130.5" << QString() << false << "Renamed" << 1305;
+        QTest::newRow("blanks are a name; no 17th character")
+            << " BCDEFGHIJKLMNOPQ" << "7.5" << QString() << false << " BCDEFGHIJKLMNOP" << 75;
+        QTest::newRow("-0.5 would wrap round the 12-bit field")
+            << "Renamed" << "-0.5" << SC::CheckText(SC::Check::OutOfRange) << false << "" << 0;
+        QTest::newRow("letters") << "Renamed" << "east" << SC::CheckText(SC::Check::NotANumber) << false << "" << 0;
+        QTest::newRow("empty name before bad degrees") << "" << "999" << "Please input a satillite name." << true << "" << 0;
+        QTest::newRow("bad degrees before a name not Latin-1") << star << "abc" << SC::CheckText(SC::Check::NotANumber) << false << "" << 0;
+        QTest::newRow("name not Latin-1") << star << "7.5" << SC::CheckText(SC::Check::NotLatin1) << true << "" << 0;
     }
 
-    void typedDegrees()
+    void typedValues()
     {
-        QFETCH(QString, typed);
-        QFETCH(int, tenths);
+        QFETCH(QString, name);
+        QFETCH(QString, degrees);
         QFETCH(QString, prompt);
-        OpenDialog open(QStringLiteral("SAT"), 192);
-        open.Enter(QStringLiteral("Renamed"), typed);
-        if (tenths >= 0) {
-            QCOMPARE(open.prompts.MessageTexts(), QStringList{});
-            QVERIFY(open.Accepted());
-            QCOMPARE(open.dlg.Satellite().position, tenths);
+        QFETCH(QString, stored);
+        QFETCH(int, tenths);
+        RecordingPrompts prompts;
+        const SatelliteValue old{3, QStringLiteral("HOTBIRD"), 130};
+        CEditSatDlg dlg(prompts, old, CEditSatDlg::Offer::Tenths);
+        dlg.show();
+        dlg.NameEdit()->setText(name);
+        dlg.DegreeEdit()->setText(degrees);
+        QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
+        if (prompt.isEmpty()) {
+            QCOMPARE(prompts.MessageCount(), 0);
+            QVERIFY(!dlg.isVisible() && dlg.result() == QDialog::Accepted);
+            QCOMPARE(dlg.Satellite(), (SatelliteValue{3, stored, tenths}));
             return;
         }
-        QCOMPARE(open.prompts.MessageTexts(), QStringList{prompt});
-        QCOMPARE(open.prompts.Messages().front().caption, QStringLiteral("Orbivane"));
-        QCOMPARE(open.prompts.Messages().front().icon, Prompts::Icon::Warning);
-        QCOMPARE(open.dlg.focusWidget(), open.dlg.DegreeEdit());
-        QVERIFY(open.Kept(QStringLiteral("SAT"), 192));
+        QCOMPARE(prompts.MessageTexts(), QStringList{prompt});
+        QCOMPARE(prompts.Messages().front().caption, QStringLiteral("Orbivane"));
+        QCOMPARE(prompts.Messages().front().icon, name.isEmpty() ? Prompts::Icon::None : Prompts::Icon::Warning);
+        QTEST(dlg.focusWidget() == dlg.NameEdit(), "nameAtFault");
+        QVERIFY(dlg.isVisible() && dlg.Satellite() == old);
         // Corrected, the same dialog closes with the new values.
-        open.Enter(QStringLiteral("Renamed"), QStringLiteral("28.2"));
-        QVERIFY(open.Accepted());
-        QCOMPARE(open.dlg.Satellite(), (SatelliteValue{3, QStringLiteral("Renamed"), 282}));
-    }
-
-    void checksComeInOrder()
-    {
-        // An empty name is the one prompt, even with degrees that would be refused.
-        OpenDialog open(QStringLiteral("HOTBIRD"), 130);
-        open.Enter(QString(), QStringLiteral("999"));
-        QCOMPARE(open.prompts.MessageTexts(), QStringList{"Please input a satillite name."});
-        QCOMPARE(open.prompts.Messages().front().icon, Prompts::Icon::None);
-        QCOMPARE(open.dlg.focusWidget(), open.dlg.NameEdit());
-        QVERIFY(open.Kept(QStringLiteral("HOTBIRD"), 130));
-        // Then the degrees, then the name's characters, which must be Latin-1.
-        open.prompts.Clear();
-        open.Enter(QStringLiteral("Sat \u2605"), QStringLiteral("abc"));
-        open.Enter(QStringLiteral("Sat \u2605"), QStringLiteral("7.5"));
-        QCOMPARE(open.prompts.MessageTexts(), (QStringList{SC::CheckText(SC::Check::NotANumber),
-                                                           SC::CheckText(SC::Check::NotLatin1)}));
-        QCOMPARE(open.dlg.focusWidget(), open.dlg.NameEdit());
-        QVERIFY(open.Kept(QStringLiteral("HOTBIRD"), 130));
-        // Blanks are a name; the box takes no 17th character.
-        open.dlg.NameEdit()->clear();
-        QTest::keyClicks(open.dlg.NameEdit(), QStringLiteral(" BCDEFGHIJKLMNOPQ"));
-        QTest::mouseClick(open.dlg.OkButton(), Qt::LeftButton);
-        QVERIFY(open.Accepted());
-        QCOMPARE(open.dlg.Satellite().name, QStringLiteral(" BCDEFGHIJKLMNOP"));
-    }
-
-    void escapeCancelsEnterInNameBoxAccepts()
-    {
-        OpenDialog open(QStringLiteral("SAT"), 192);
-        open.dlg.NameEdit()->setText(QStringLiteral("Other"));
-        open.dlg.DegreeEdit()->setText(QStringLiteral("361"));
-        QTest::keyClick(&open.dlg, Qt::Key_Escape);
-        QCOMPARE(open.dlg.result(), int(QDialog::Rejected));
-        QCOMPARE(open.prompts.MessageCount(), 0);
-        QCOMPARE(open.dlg.Satellite(), (SatelliteValue{3, QStringLiteral("SAT"), 192}));
-
-        // A name read from a file with bytes above 127 comes back unchanged.
-        OpenDialog other(QStringLiteral("Eutelsat \u00e9\u00ff"), 192);
-        other.dlg.NameEdit()->setFocus();
-        other.dlg.DegreeEdit()->setText(QStringLiteral("7.5"));
-        QTest::keyClick(other.dlg.NameEdit(), Qt::Key_Return);
-        QVERIFY(other.Accepted());
-        QCOMPARE(other.dlg.Satellite(), (SatelliteValue{3, QStringLiteral("Eutelsat \u00e9\u00ff"), 75}));
+        dlg.NameEdit()->setText(QStringLiteral("Renamed"));
+        dlg.DegreeEdit()->setText(QStringLiteral("28.2"));
+        QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
+        QCOMPARE(dlg.Satellite(), (SatelliteValue{3, QStringLiteral("Renamed"), 282}));
     }
 };
 

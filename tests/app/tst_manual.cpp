@@ -40,24 +40,19 @@ private:
     QString m_old;
 };
 
-struct Run {
-    int exitCode = -1;
-    QByteArray errors;
-};
-
-Run MkManual(const QStringList &args)
+// Runs the tool; its exit code, -1 when it crashed or hung.
+int MkManual(const QStringList &args, QByteArray *errors = nullptr)
 {
     QProcess process;
     process.start(QStringLiteral(ORBIVANE_MKMANUAL), args);
-    Run run;
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished();
-        return run;
+        return -1;
     }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.errors = process.readAllStandardError();
-    return run;
+    if (errors)
+        *errors = process.readAllStandardError();
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
 } // namespace
@@ -66,30 +61,16 @@ class TestManual : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void manualIsLookedUpInTheWorkingDirectory();
     void aboutBox();
     void toolRendersMarkdownAndKeepsOldOutputOnBadInput();
     void buildShipsManual();
-
-private:
-    Opener m_opener;
 };
-
-void TestManual::init()
-{
-    m_opener.opened.clear();
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_opener, "Open");
-}
-
-void TestManual::cleanup()
-{
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-}
 
 void TestManual::manualIsLookedUpInTheWorkingDirectory()
 {
+    Opener opener;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "Open");
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     // A folder of that name is no manual either.
@@ -100,7 +81,7 @@ void TestManual::manualIsLookedUpInTheWorkingDirectory()
         CMeterDlg(prompts).OnManual();
         QCOMPARE(prompts.MessageTexts(), QStringList{"Can not find help.pdf"});
         QCOMPARE(prompts.Messages().front().caption, QStringLiteral("Attention"));
-        QVERIFY(m_opener.opened.isEmpty());
+        QVERIFY(opener.opened.isEmpty());
     }
     const QString pdf = dir.filePath(QStringLiteral("help.pdf"));
     QVERIFY(TestFile::Write(pdf, "%PDF-1.4\n"));
@@ -108,8 +89,9 @@ void TestManual::manualIsLookedUpInTheWorkingDirectory()
     RecordingPrompts prompts;
     CMeterDlg(prompts).OnManual();
     QCOMPARE(prompts.MessageCount(), 0);
-    QCOMPARE(m_opener.opened.size(), 1);
-    QCOMPARE(QFileInfo(m_opener.opened.front().toLocalFile()).canonicalFilePath(), QFileInfo(pdf).canonicalFilePath());
+    QCOMPARE(opener.opened.size(), 1);
+    QCOMPARE(QFileInfo(opener.opened.front().toLocalFile()).canonicalFilePath(), QFileInfo(pdf).canonicalFilePath());
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 }
 
 void TestManual::aboutBox()
@@ -147,20 +129,20 @@ void TestManual::toolRendersMarkdownAndKeepsOldOutputOnBadInput()
     // Run from another directory: images are found relative to the Markdown file.
     InDirectory in(QDir::tempPath());
     const QString pdf = dir.filePath(QStringLiteral("help.pdf"));
-    QCOMPARE(MkManual({md, pdf}).exitCode, 0);
+    QCOMPARE(MkManual({md, pdf}), 0);
     const QByteArray previous = TestFile::Read(pdf);
     QVERIFY(previous.startsWith("%PDF-") && previous.trimmed().endsWith("%%EOF"));
     QCOMPARE(previous.count("/Subtype /Image"), 2);
 
     const QString broken = dir.filePath(QStringLiteral("broken.md"));
     QVERIFY(TestFile::Write(broken, "# Title\n\n![Gone](images/missing.png)\n"));
-    Run run = MkManual({broken, pdf});
-    QVERIFY(run.exitCode != 0);
-    QVERIFY(run.errors.contains("missing.png"));
-    QVERIFY(MkManual({dir.filePath(QStringLiteral("absent.md")), pdf}).exitCode != 0);
+    QByteArray errors;
+    QVERIFY(MkManual({broken, pdf}, &errors) != 0);
+    QVERIFY(errors.contains("missing.png"));
+    QVERIFY(MkManual({dir.filePath(QStringLiteral("absent.md")), pdf}) != 0);
     QCOMPARE(TestFile::Read(pdf), previous);
-    QCOMPARE(MkManual({broken}).exitCode, 2);
-    QVERIFY(MkManual({md, dir.filePath(QStringLiteral("no/such/folder/help.pdf"))}).exitCode != 0);
+    QCOMPARE(MkManual({broken}), 2); // usage
+    QVERIFY(MkManual({md, dir.filePath(QStringLiteral("no/such/folder/help.pdf"))}) != 0);
 }
 
 void TestManual::buildShipsManual()

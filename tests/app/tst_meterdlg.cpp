@@ -13,7 +13,6 @@
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
-#include <QSettings>
 #include <QtTest>
 
 #include <unistd.h>
@@ -35,12 +34,6 @@ struct MeterOnCom {
     bool started = false;
 };
 
-int SavedSystemPort(const TempSettings &)
-{
-    QSettings system(QSettings::SystemScope, "Tarnwell", "vanetool");
-    return system.value("Port", -1).toInt();
-}
-
 } // namespace
 
 class TestMeterDlg : public QObject
@@ -49,12 +42,9 @@ class TestMeterDlg : public QObject
 private slots:
     void connectionTest_data();
     void connectionTest();
-    void freshStoreSavesPortOneAndTestsComOne();
-    void startUpShowsCompactWindowWithTenPorts();
+    void startUp_data();
+    void startUp();
     void onlyAnsweringPortIsSaved();
-    void savedPortOutOfRange_data();
-    void savedPortOutOfRange();
-    void refusedMachineStoreFallsBackToUserStore();
 };
 
 void TestMeterDlg::connectionTest_data()
@@ -102,44 +92,61 @@ void TestMeterDlg::connectionTest()
 
     // A failed test leaves the line usable for the next one.
     holder.Close();
-    MeterSim::Config good;
-    com.meter.SetConfig(good);
+    com.meter.SetConfig(MeterSim::Config{});
     QVERIFY(dlg.TestConnection(4));
 }
 
-void TestMeterDlg::freshStoreSavesPortOneAndTestsComOne()
+// The window at start-up: compact, ten ports, the saved port (1 when none is saved, and saved
+// then, in the user's store when the machine's refuses) tested and reported.
+void TestMeterDlg::startUp_data()
 {
+    QTest::addColumn<int>("saved"); // -1 none
+    QTest::addColumn<bool>("meter"); // on COM1, else COM1 is a device that is not there
+    QTest::addColumn<bool>("locked"); // the machine-wide store refuses writing
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("savedAfter");
+    QTest::newRow("fresh store, the meter answers") << -1 << true << false << "succeed connecting com1" << 1;
+    QTest::newRow("fresh store, machine store refused") << -1 << true << true << "succeed connecting com1" << 1;
+    QTest::newRow("fresh store, no device") << -1 << false << false << "fail to connect com1" << 1;
+    // Out of range: used unchanged, not corrected, and nothing is selected.
+    QTest::newRow("saved 0") << 0 << true << false << "fail to connect com0" << 0;
+    QTest::newRow("saved 11") << 11 << true << false << "fail to connect com11" << 11;
+}
+
+void TestMeterDlg::startUp()
+{
+    QFETCH(int, saved);
+    QFETCH(bool, meter);
+    QFETCH(bool, locked);
+    QFETCH(QString, message);
     TempSettings settings;
+    if (locked)
+        settings.LockSystemDir();
+    if (saved >= 0)
+        QVERIFY(SettingsStore::WritePort(saved));
     MeterOnCom com(1);
+    if (!meter)
+        qputenv("ORBIVANE_COM1", "/nonexistent/ttyUSB0");
     RecordingPrompts prompts;
     CMeterDlg dlg(prompts);
     QVERIFY(dlg.OnInitDialog());
-    QCOMPARE(SavedSystemPort(settings), 1);
-    QCOMPARE(prompts.MessageTexts(), QStringList{"succeed connecting com1"});
+    QCOMPARE(prompts.MessageTexts(), QStringList{message});
     QCOMPARE(prompts.Messages().front().caption, QStringLiteral("Orbivane"));
-    QCOMPARE(dlg.Connected(), 1);
-    QCOMPARE(dlg.DeviceLabel()->text(), QFileInfo(QString::fromStdString(com.meter.SlavePath())).canonicalFilePath());
-}
-
-void TestMeterDlg::startUpShowsCompactWindowWithTenPorts()
-{
-    TempSettings settings;
-    qputenv("ORBIVANE_COM1", "/nonexistent/ttyUSB0");
-    RecordingPrompts prompts;
-    CMeterDlg dlg(prompts);
-    dlg.OnInitDialog();
-    qunsetenv("ORBIVANE_COM1");
-    QCOMPARE(prompts.MessageTexts(), QStringList{"fail to connect com1"});
+    QCOMPARE(dlg.Connected(), message.startsWith(QLatin1String("succeed")) ? 1 : 0);
+    QTEST(SettingsStore::ReadPort().value_or(-1), "savedAfter");
+    QCOMPARE(QFileInfo::exists(settings.UserDir() + "/Tarnwell/vanetool.conf"), locked);
+    QCOMPARE(dlg.PortCombo()->currentIndex(), saved < 0 ? 0 : saved - 1 < 10 ? saved - 1 : -1);
     QCOMPARE(dlg.PortCombo()->count(), 10);
     for (int i = 0; i < 10; ++i)
         QCOMPARE(dlg.PortCombo()->itemText(i), QStringLiteral("COM%1").arg(i + 1));
-    QCOMPARE(dlg.PortCombo()->currentIndex(), 0);
     QVERIFY(dlg.isVisible());
     QCOMPARE(dlg.windowTitle(), QStringLiteral("Meterdesk"));
-    // Compact: only the port group shows.
-    for (QGroupBox *group : dlg.findChildren<QGroupBox *>())
+    for (QGroupBox *group : dlg.findChildren<QGroupBox *>()) // compact: only the port group shows
         QCOMPARE(group->isVisible(), group->title() == QStringLiteral("Select COM Port"));
-    QVERIFY(dlg.DeviceLabel()->text().contains(QStringLiteral("not present")));
+    if (saved < 0)
+        QCOMPARE(dlg.DeviceLabel()->text().contains(QStringLiteral("not present")), !meter);
+    if (saved < 0 && meter)
+        QCOMPARE(dlg.DeviceLabel()->text(), QFileInfo(QString::fromStdString(com.meter.SlavePath())).canonicalFilePath());
 }
 
 void TestMeterDlg::onlyAnsweringPortIsSaved()
@@ -160,7 +167,7 @@ void TestMeterDlg::onlyAnsweringPortIsSaved()
     dlg.PortCombo()->setCurrentIndex(5);
     dlg.OnPortSelChange();
     QCOMPARE(prompts.MessageTexts(), (QStringList{"succeed connecting com5", "fail to connect com6"}));
-    QCOMPARE(SavedSystemPort(settings), 5);
+    QCOMPARE(SettingsStore::ReadPort().value_or(-1), 5);
     QCOMPARE(dlg.SelectedPort(), 6); // transfers will use the new choice
     QCOMPARE(dlg.Connected(), 0);
 
@@ -168,35 +175,6 @@ void TestMeterDlg::onlyAnsweringPortIsSaved()
     dlg.PortCombo()->setCurrentIndex(-1);
     dlg.OnPortSelChange();
     QCOMPARE(prompts.MessageTexts(), QStringList{"No com port is selected"});
-}
-
-void TestMeterDlg::savedPortOutOfRange_data()
-{
-    QTest::addColumn<int>("saved");
-    QTest::newRow("0") << 0;
-    QTest::newRow("11") << 11;
-}
-
-void TestMeterDlg::savedPortOutOfRange()
-{
-    QFETCH(int, saved);
-    TempSettings settings;
-    SettingsStore::WritePort(saved);
-    RecordingPrompts prompts;
-    CMeterDlg dlg(prompts);
-    dlg.OnInitDialog();
-    QCOMPARE(dlg.PortCombo()->currentIndex(), -1);
-    QCOMPARE(prompts.MessageTexts(), QStringList{QStringLiteral("fail to connect com%1").arg(saved)});
-    QCOMPARE(SavedSystemPort(settings), saved); // used unchanged, not corrected
-}
-
-void TestMeterDlg::refusedMachineStoreFallsBackToUserStore()
-{
-    TempSettings settings;
-    settings.LockSystemDir();
-    QVERIFY(SettingsStore::WritePort(7));
-    QCOMPARE(SettingsStore::ReadPort().value_or(-1), 7);
-    QVERIFY(QFileInfo::exists(settings.UserDir() + "/Tarnwell/vanetool.conf"));
 }
 
 QTEST_MAIN(TestMeterDlg)

@@ -75,56 +75,25 @@ private slots:
         QVERIFY(TestFile::Write(m_update, UpdateFile(0x42010009, 100000)));
     }
 
-    void eachKindShowsItsResult_data()
+    // Each kind once to its result, and the ways a read fails: the dialog shows the worker's
+    // boxes only, then closes; no file is written.
+    void transferEnds_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("read") << int(TK_READ_PARAMS) << kReadResult;
-        QTest::newRow("write") << int(TK_WRITE_PARAMS) << kLoadResult;
-        QTest::newRow("load") << int(TK_LOAD_SOFTWARE) << kLoadResult;
-    }
-
-    void eachKindShowsItsResult()
-    {
-        QFETCH(int, kind);
-        QFETCH(QString, result);
-        MeterDevice meter;
-        QVERIFY(meter.Start());
-        RecordingPrompts prompts;
-        CTransferDlg dlg(prompts);
-        QCOMPARE(dlg.windowTitle(), QStringLiteral("transfering data"));
-        QCOMPARE(dlg.Button()->text(), QStringLiteral("Cancel"));
-        const QString read = m_dir.filePath("read.bin");
-        Prepare(dlg, kind, kind == TK_READ_PARAMS ? read : kind == TK_WRITE_PARAMS ? m_db : m_update, meter);
-        dlg.m_portNumber = 2;
-        QStringList texts;
-        connect(&dlg, &CTransferDlg::progressTextChanged, this, [&](const QString &t) { texts << t; });
-        dlg.exec();
-        QVERIFY(!dlg.WorkerRunning());
-        QVERIFY(dlg.Succeeded());
-        QCOMPARE(prompts.MessageTexts(), QStringList{result});
-        QCOMPARE(prompts.Messages()[0].caption, QStringLiteral("Warnning"));
-        // The worker's texts reach the dialog; what went over the line is the workers' tests' concern.
-        QCOMPARE(texts.front(), QStringLiteral("transfer progress 0%"));
-        if (kind == TK_READ_PARAMS)
-            QVERIFY(texts.size() == 17 && dlg.ProgressBar()->value() == 100);
-        else
-            QVERIFY(meter.WaitForEnd(1, 2000));
-    }
-
-    // A failed transfer closes the dialog with the worker's boxes only; no file is written.
-    void failuresCloseWithoutResult_data()
-    {
         QTest::addColumn<int>("fault"); // -1: the device does not open
         QTest::addColumn<QStringList>("messages");
-        QTest::newRow("no device") << -1 << QStringList{"com3 connect failure"};
-        QTest::newRow("error") << int(Fault::SecondIdent)
+        QTest::newRow("read") << int(TK_READ_PARAMS) << int(Fault::None) << QStringList{kReadResult};
+        QTest::newRow("write") << int(TK_WRITE_PARAMS) << int(Fault::None) << QStringList{kLoadResult};
+        QTest::newRow("load") << int(TK_LOAD_SOFTWARE) << int(Fault::None) << QStringList{kLoadResult};
+        QTest::newRow("no device") << int(TK_READ_PARAMS) << -1 << QStringList{"com3 connect failure"};
+        QTest::newRow("error") << int(TK_READ_PARAMS) << int(Fault::SecondIdent)
                                << QStringList{"An error ocurred when transfering. code:1\nPlease restart the STB."};
-        QTest::newRow("hang-up") << int(Fault::HangUp) << QStringList();
+        QTest::newRow("hang-up") << int(TK_READ_PARAMS) << int(Fault::HangUp) << QStringList{"(the system's text)"};
     }
 
-    void failuresCloseWithoutResult()
+    void transferEnds()
     {
+        QFETCH(int, kind);
         QFETCH(int, fault);
         QFETCH(QStringList, messages);
         TempSettings settings; // no ORBIVANE_COM<n>: COM3 is nothing here
@@ -132,20 +101,31 @@ private slots:
         QVERIFY(meter.Start());
         RecordingPrompts prompts;
         CTransferDlg dlg(prompts);
-        Prepare(dlg, TK_READ_PARAMS, m_dir.filePath("failed.bin"), meter);
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("transfering data"));
+        QCOMPARE(dlg.Button()->text(), QStringLiteral("Cancel"));
+        const QString read = m_dir.filePath(QTest::currentDataTag());
+        Prepare(dlg, kind, kind == TK_READ_PARAMS ? read : kind == TK_WRITE_PARAMS ? m_db : m_update, meter);
         dlg.m_portNumber = 3;
         if (fault < 0)
             dlg.SetDevicePath(m_dir.filePath("no-such-device"));
+        QStringList texts;
+        connect(&dlg, &CTransferDlg::progressTextChanged, this, [&](const QString &t) { texts << t; });
         dlg.exec();
         QVERIFY(!dlg.WorkerRunning());
-        QVERIFY(!dlg.Succeeded());
-        if (fault == int(Fault::HangUp)) {
-            QCOMPARE(prompts.MessageCount(), 1);
+        const bool success = fault == int(Fault::None);
+        QCOMPARE(dlg.Succeeded(), success);
+        QCOMPARE(prompts.MessageCount(), 1);
+        if (fault == int(Fault::HangUp))
             QCOMPARE(prompts.Messages()[0].caption, QStringLiteral("Serial Communication Device Error"));
-        } else {
+        else
             QCOMPARE(prompts.MessageTexts(), messages);
-        }
-        QVERIFY(!QFile::exists(dlg.m_path));
+        if (success) // the worker's texts reach the dialog; the bytes are the workers' tests' concern
+            QCOMPARE(prompts.Messages()[0].caption, QStringLiteral("Warnning"));
+        if (success && kind == TK_READ_PARAMS)
+            QVERIFY(texts.front() == "transfer progress 0%" && texts.size() == 17 && dlg.ProgressBar()->value() == 100);
+        else if (success)
+            QVERIFY(meter.WaitForEnd(1, 2000));
+        QCOMPARE(QFile::exists(read), success && kind == TK_READ_PARAMS);
     }
 
     // No worker runs (no such kind, or the file cannot be read): the dialog waits for its button.
@@ -197,33 +177,29 @@ private slots:
         // A meter that stops answering in the middle: read and load would wait for ever.
         MeterDevice meter({}, WithFault(Fault::Silence, 3));
         QVERIFY(meter.Start());
-        const int fdsBefore = OpenDescriptors();
-        {
-            RecordingPrompts prompts;
-            CTransferDlg dlg(prompts);
-            Prepare(dlg, kind, kind == TK_READ_PARAMS ? target : kind == TK_WRITE_PARAMS ? m_db : m_update, meter);
-            dlg.open();
-            QVERIFY(dlg.OnInitDialog());
-            QVERIFY(WaitUntil([&] { return dlg.ProgressBar()->value() > 0; }));
-            QSignalSpy finished(&dlg, &QDialog::finished);
-            if (how == 0)
-                dlg.Button()->click();
-            else if (how == 1)
-                QTest::keyClick(&dlg, Qt::Key_Escape);
-            else
-                dlg.close();
-            // The dialog finishes once the worker has gone; then the port is closed.
-            QVERIFY(WaitUntil([&] { return finished.count() == 1; }, 2000));
-            QVERIFY(!dlg.isVisible());
-            QVERIFY(!dlg.WorkerRunning());
-            QCOMPARE(prompts.MessageCount(), 0);
-            QVERIFY(!dlg.Succeeded());
-            if (kind != TK_READ_PARAMS)
-                QVERIFY(meter.WaitForEnd(1, 2000)); // the meter is told the PC gave up
-            else
-                QVERIFY(!QFile::exists(target));
-        }
-        QCOMPARE(OpenDescriptors(), fdsBefore);
+        RecordingPrompts prompts;
+        CTransferDlg dlg(prompts);
+        Prepare(dlg, kind, kind == TK_READ_PARAMS ? target : kind == TK_WRITE_PARAMS ? m_db : m_update, meter);
+        dlg.open();
+        QVERIFY(dlg.OnInitDialog());
+        QVERIFY(WaitUntil([&] { return dlg.ProgressBar()->value() > 0; }));
+        QSignalSpy finished(&dlg, &QDialog::finished);
+        if (how == 0)
+            dlg.Button()->click();
+        else if (how == 1)
+            QTest::keyClick(&dlg, Qt::Key_Escape);
+        else
+            dlg.close();
+        // The dialog finishes once the worker has gone (the soak checks the port is closed).
+        QVERIFY(WaitUntil([&] { return finished.count() == 1; }, 2000));
+        QVERIFY(!dlg.isVisible());
+        QVERIFY(!dlg.WorkerRunning());
+        QCOMPARE(prompts.MessageCount(), 0);
+        QVERIFY(!dlg.Succeeded());
+        if (kind != TK_READ_PARAMS)
+            QVERIFY(meter.WaitForEnd(1, 2000)); // the meter is told the PC gave up
+        else
+            QVERIFY(!QFile::exists(target));
     }
 
     void buttonsOfTheMainWindow()
