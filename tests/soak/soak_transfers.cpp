@@ -7,88 +7,48 @@
 #include "Soak.h"
 
 #include "MeterDevice.h"
-#include "TestEnv.h"
+#include "RecordingPrompts.h"
 #include "app/CTransferDlg.h"
-#include "common/Prompts.h"
 #include "protocol/Transfer.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <atomic>
 #include <map>
-#include <mutex>
 #include <string>
+#include <thread>
 
 namespace {
 
 using Fault = MeterDevice::Fault;
-using HelloFault = MeterSim::HelloFault;
-const char *const kOutcomes[] = {"success", "failed", "cancelled", "waited"};
-const char kUsage[] = "soak_transfers [--runs N] [--seed S] [--patience MS]";
 
 // The slowest fault the meter plays costs a second, a full unpaced transfer a few milliseconds.
 constexpr int64_t kSelfBoundMs = 8000;
 // After the button, the dialog may first finish a frame the stop cut off (300 ms at most).
 constexpr int64_t kCancelBoundMs = 1500;
-
-// The person at the screen: answers the load's questions as planned, keeps what was shown.
-// Called from the dialog's thread and from the worker.
-class SoakPrompts final : public Prompts
-{
-public:
-    explicit SoakPrompts(bool yes) : m_yes(yes) {}
-    void Message(const QString &text, const QString &caption, Icon) override
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_messages << caption + QStringLiteral(": ") + text;
-    }
-    bool AskYesNo(const QString &, const QString &, Icon) override { return m_yes; }
-    QString OpenFileName(const QString &) override { return {}; }
-    QString SaveFileName(const QString &) override { return {}; }
-    QString Messages() const
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_messages.join(QLatin1String(" | ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    }
-
-private:
-    mutable std::mutex m_mutex;
-    QStringList m_messages;
-    const bool m_yes;
-};
+// For the watchdog: when the current run must have ended (0: no run under way).
+std::atomic<int64_t> g_deadline{0};
+std::atomic<int> g_current{-1};
 
 QByteArray Pattern(qsizetype n, uint32_t seed)
 {
     QByteArray b(n, '\0');
-    uint32_t x = seed | 1;
-    for (qsizetype i = 0; i < n; ++i) {
-        x = x * 1664525u + 1013904223u;
-        b[i] = char(x >> 24);
-    }
+    for (uint32_t i = 0, x = seed | 1; i < uint32_t(n); ++i)
+        b[i] = char((x = x * 1664525u + 1013904223u) >> 24);
     return b;
-}
-
-QByteArray Bytes(const std::vector<uint8_t> &v)
-{
-    return QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size()));
-}
-
-const char *KindName(TransferKind kind)
-{
-    return kind == TK_READ_PARAMS ? "read" : kind == TK_WRITE_PARAMS ? "write" : "load";
 }
 
 struct Plan {
     TransferKind kind = TK_READ_PARAMS;
+    const char *kindName = "read";
     std::string fault = "none";
     MeterSim::Config config;
     MeterDevice::Transfer transfer;
     int64_t cancelAtMs = -1;   // the user presses the button then (-1: never on purpose)
-    bool answerYes = true;     // to the load's questions
+    bool answerYes = true;     // to the load's question
     int updateImage = 0;       // load: image bytes of the update file
     bool waitsForUser = false; // by design the worker keeps listening until stopped
 };
@@ -96,8 +56,9 @@ struct Plan {
 Plan Draw(soak::Dice &dice)
 {
     Plan p;
-    static const TransferKind kinds[] = {TK_READ_PARAMS, TK_WRITE_PARAMS, TK_LOAD_SOFTWARE};
-    p.kind = kinds[dice(0, 2)];
+    const auto k = size_t(dice(0, 2));
+    std::tie(p.kind, p.kindName) = std::make_pair(std::array{TK_READ_PARAMS, TK_WRITE_PARAMS, TK_LOAD_SOFTWARE}[k],
+                                                  std::array{"read", "write", "load"}[k]);
     p.config.identWord = 0x42010003;
     p.updateImage = dice(0, 6) == 0 ? 0 : dice(1, 70000);
     p.answerYes = dice(0, 3) != 0;
@@ -108,19 +69,18 @@ Plan Draw(soak::Dice &dice)
         p.transfer.chunkSize = uint32_t(dice(1000, 16384));
     const bool listensForever = p.kind != TK_WRITE_PARAMS; // read and load retry silence
     static const std::pair<const char *, Fault> faults[] = {
-        {"silence", Fault::Silence},        {"short frame", Fault::ShortFrame}, {"garbage", Fault::Garbled},
+        {"silence", Fault::Silence}, {"short frame", Fault::ShortFrame}, {"garbage", Fault::Garbled},
         {"unexpected type", Fault::UnexpectedType}, {"second FT_IDENT", Fault::SecondIdent},
-        {"early FT_END", Fault::EarlyEnd},  {"oversized frame", Fault::BigFrame}, {"hang-up", Fault::HangUp}};
-    static const std::pair<const char *, HelloFault> hello[] = {
-        {"hello: silence", HelloFault::Silence}, {"hello: garbage", HelloFault::Garbage},
-        {"hello: hang-up", HelloFault::HangUp},  {"hello: long FT_IDENT", HelloFault::IdentLength5}};
+        {"early FT_END", Fault::EarlyEnd}, {"oversized frame", Fault::BigFrame}, {"hang-up", Fault::HangUp}};
+    static const std::pair<const char *, MeterSim::HelloFault> hello[] = {
+        {"hello: silence", MeterSim::HelloFault::Silence}, {"hello: garbage", MeterSim::HelloFault::Garbage},
+        {"hello: hang-up", MeterSim::HelloFault::HangUp}, {"hello: long FT_IDENT", MeterSim::HelloFault::IdentLength5}};
     const int pick = dice(0, 13);
     if (pick >= 2 && pick <= 9) {
         std::tie(p.fault, p.transfer.fault) = faults[pick - 2];
         // Half an FT_READY is its header cut after two bytes: the same as silence.
         p.waitsForUser = listensForever && pick <= 3;
-        static const uint16_t types[] = {1, 5, 7, 9, 300};
-        p.transfer.faultType = types[dice(0, 4)];
+        p.transfer.faultType = std::array<uint16_t, 5>{1, 5, 7, 9, 300}[size_t(dice(0, 4))];
     } else if (pick == 10) {
         // On a line fast enough to stay out of the way a transfer takes milliseconds; at 200000
         // bytes/s it takes about a second, and the button comes at any moment of it.
@@ -143,22 +103,18 @@ Plan Draw(soak::Dice &dice)
 }
 
 // Runs by outcome (success, failed, cancelled, waited), and the faults found in them.
-struct Tally {
-    int runs = 0, outcomes[4] = {}, faults = 0;
-};
+struct Tally { int runs = 0, outcomes[4] = {}, faults = 0; };
 
-class Soak
-{
-public:
+// Runs transfers in a temporary folder; the first runs, numbered -1, warm up and count for nothing.
+struct Soak {
     explicit Soak(int patienceMs) : m_patienceMs(patienceMs)
     {
-        m_database = Pattern(kImageSize, 7);
         if (!m_dir.isValid() || !TestFile::Write(m_dir.filePath("db.bin"), m_database))
             qFatal("soak: no temporary folder");
     }
 
-    // Runs one transfer through the dialog; `deadline` is for the watchdog.
-    void Run(int index, const Plan &plan, std::atomic<int64_t> &deadline)
+    // Runs one transfer through the dialog.
+    void Run(int index, const Plan &plan)
     {
         QStringList faults;
         const QString read = m_dir.filePath("read.bin");
@@ -166,28 +122,26 @@ public:
         QString path = m_dir.filePath("db.bin");
         QByteArray source = m_database; // the bytes a write or load must deliver
         bool ready = true;
-        if (plan.kind == TK_READ_PARAMS) {
-            path = read;
-            ready = TestFile::Write(path, old);
-        } else if (plan.kind == TK_LOAD_SOFTWARE) {
+        if (plan.kind == TK_READ_PARAMS)
+            ready = TestFile::Write(path = read, old);
+        else if (plan.kind == TK_LOAD_SOFTWARE) {
             path = m_dir.filePath("update.bin");
             source = Pattern(plan.updateImage, uint32_t(index) + 99);
             ready = TestFile::Write(path, QByteArrayLiteral("\x05\x00\x01\x42") + source);
         }
-        const QStringList filesBefore = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
-        SoakPrompts prompts(plan.answerYes);
-        MeterDevice::Transfer transfer = plan.transfer;
-        MeterDevice meter(plan.config, transfer);
+        auto files = [this] { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).join(' '); };
+        const QString filesBefore = files();
+        RecordingPrompts prompts; // the person at the screen answers the load as planned
+        prompts.QueueAnswer(plan.answerYes);
+        MeterDevice meter(plan.config, plan.transfer);
         std::string error;
         if (!ready || !meter.Start(&error)) {
             std::printf("run %d: cannot set up: %s\n", index, error.c_str());
-            ++m_total.faults;
+            ++m_byFault["all"].faults;
             return;
         }
-        bool success = false;
-        bool waited = false;
-        int64_t pressedAt = -1;
-        const int64_t start = soak::NowMs();
+        bool success = false, waited = false;
+        int64_t pressedAt = -1, start = soak::NowMs();
         {
             CTransferDlg dlg(prompts);
             dlg.m_kind = plan.kind;
@@ -195,37 +149,33 @@ public:
             dlg.m_portNumber = 1;
             dlg.SetDevicePath(QString::fromStdString(meter.SlavePath()));
             auto press = [&](bool patience) {
-                if (pressedAt < 0 || !patience) {
-                    waited = patience;
-                    pressedAt = soak::NowMs();
-                    dlg.Button()->click();
-                }
+                if (pressedAt < 0 || !patience)
+                    waited = patience, pressedAt = soak::NowMs(), dlg.Button()->click();
             };
             if (plan.cancelAtMs >= 0)
                 QTimer::singleShot(int(plan.cancelAtMs), &dlg, [&] { press(false); });
             // A user who has waited long enough for a meter that says nothing.
             QTimer::singleShot(m_patienceMs, &dlg, [&] { press(true); });
-            deadline.store(start + m_patienceMs + kSelfBoundMs + 5000);
+            g_deadline.store(start + m_patienceMs + kSelfBoundMs + 5000);
             dlg.exec();
-            deadline.store(0);
+            g_deadline.store(0);
             success = dlg.Succeeded();
         }
         const int64_t end = soak::NowMs();
         meter.Stop();
-
+        if (index < 0)
+            return;
         if (pressedAt >= 0 && end - pressedAt > kCancelBoundMs)
             faults << QStringLiteral("ended %1 ms after the button").arg(end - pressedAt);
         if (pressedAt < 0 && end - start > kSelfBoundMs)
             faults << QStringLiteral("took %1 ms").arg(end - start);
         if (waited && !plan.waitsForUser)
             faults << QStringLiteral("did not end by itself");
-        (pressedAt >= 0 ? m_maxCancelMs : m_maxSelfMs) =
-            std::max(pressedAt >= 0 ? m_maxCancelMs : m_maxSelfMs, end - std::max(start, pressedAt));
-
-        const QByteArray image = Bytes(MeterDevice::DefaultImage());
-        const QByteArray got = Bytes(meter.ReceivedImage());
-        if (plan.kind == TK_READ_PARAMS) {
-            const QByteArray now = TestFile::Read(read);
+        int64_t &longest = pressedAt >= 0 ? m_maxCancelMs : m_maxSelfMs;
+        longest = std::max(longest, end - std::max(start, pressedAt));
+        auto bytes = [](const std::vector<uint8_t> &v) { return QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size())); };
+        const QByteArray image = bytes(MeterDevice::DefaultImage()), got = bytes(meter.ReceivedImage());
+        if (const QByteArray now = TestFile::Read(read); plan.kind == TK_READ_PARAMS) {
             if (success && now != image)
                 faults << QStringLiteral("success, but the file is not the meter's image");
             if (now != old && now != image)
@@ -233,66 +183,46 @@ public:
         } else if (success && got != source) {
             faults << QStringLiteral("success, but the meter got %1 of %2 bytes").arg(got.size()).arg(source.size());
         }
-        const QStringList filesAfter = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
-        if (filesAfter != filesBefore)
-            faults << QStringLiteral("files beside the target: %1").arg(filesAfter.join(' '));
-        if (m_baseline.fds) {
-            const QString left = m_baseline.Leftovers();
-            if (!left.isEmpty())
-                faults << left;
-        }
-
+        if (files() != filesBefore)
+            faults << QStringLiteral("files beside the target: %1").arg(files());
+        if (const QString left = m_baseline.Leftovers(); !left.isEmpty())
+            faults << left;
         const int outcome = success ? 0 : pressedAt < 0 ? 1 : waited ? 3 : 2;
-        for (Tally *x : {&m_byFault[plan.fault], &m_byFault[std::string("transfer: ") + KindName(plan.kind)], &m_total}) {
+        for (Tally *x : {&m_byFault[plan.fault], &m_byFault[std::string("transfer: ") + plan.kindName], &m_byFault["all"]}) {
             ++x->runs;
             ++x->outcomes[outcome];
             x->faults += int(faults.size());
         }
-        if (faults.isEmpty())
-            return;
-        std::printf("run %d: %s, %s (step %d, chunk %u, image %d, cancel at %lld ms), %s in %lld ms: %s\n  FAULT: %s\n",
-                    index, KindName(plan.kind), plan.fault.c_str(), plan.transfer.faultStep, plan.transfer.chunkSize,
-                    plan.updateImage, static_cast<long long>(plan.cancelAtMs), kOutcomes[outcome],
-                    static_cast<long long>(end - start), qPrintable(prompts.Messages()),
-                    qPrintable(faults.join(QLatin1String("\n  FAULT: "))));
+        if (!faults.isEmpty())
+            std::printf("run %d: %s, %s (step %d, chunk %u, image %d, cancel at %lld ms), %s in %lld ms: %s\n  FAULT: %s\n",
+                        index, plan.kindName, plan.fault.c_str(), plan.transfer.faultStep, plan.transfer.chunkSize,
+                        plan.updateImage, static_cast<long long>(plan.cancelAtMs),
+                        std::array{"success", "failed", "cancelled", "waited"}[size_t(outcome)],
+                        static_cast<long long>(end - start),
+                        qPrintable(prompts.MessageTexts().join(QLatin1String(" | ")).replace(QLatin1Char('\n'), QLatin1Char(' '))),
+                        qPrintable(faults.join(QLatin1String("\n  FAULT: "))));
         std::fflush(stdout);
     }
 
-    // From here on leftovers count, and so does every run.
-    void Baseline()
-    {
-        m_baseline.Take();
-        m_byFault.clear();
-        m_total = Tally();
-        m_maxSelfMs = m_maxCancelMs = 0;
-    }
-
-    int Print() const
+    int Print()
     {
         std::printf("%d file descriptors and %d threads before every run; longest transfer that ended by\n"
-                    "itself %lld ms, longest end after the button %lld ms\n\n%-22s %5s %8s %7s %10s %7s %7s\n",
-                    m_baseline.fds, m_baseline.threads, static_cast<long long>(m_maxSelfMs),
-                    static_cast<long long>(m_maxCancelMs), "fault injected", "runs", "success", "failed",
-                    "cancelled", "waited", "faults");
-        auto total = m_byFault;
-        total["all"] = m_total;
-        for (const auto &[name, t] : total)
+                    "itself %lld ms, longest end after the button %lld ms\n\nfault injected          runs  success  failed  cancelled  waited  faults\n", m_baseline.counts.first,
+                    m_baseline.counts.second, static_cast<long long>(m_maxSelfMs), static_cast<long long>(m_maxCancelMs));
+        for (const auto &[name, t] : m_byFault)
             std::printf("%-22s %5d %8d %7d %10d %7d %7d\n", name.c_str(), t.runs, t.outcomes[0], t.outcomes[1],
                         t.outcomes[2], t.outcomes[3], t.faults);
         std::printf("(waited: the meter said nothing usable and the worker kept listening, as it must,\n"
                     "until the user pressed the button after %d ms)\n", m_patienceMs);
-        return m_total.faults;
+        return m_byFault["all"].faults;
     }
 
-private:
     int m_patienceMs;
     QTemporaryDir m_dir;
-    QByteArray m_database;
+    QByteArray m_database = Pattern(kImageSize, 7);
     soak::Baseline m_baseline;
-    int64_t m_maxSelfMs = 0;
-    int64_t m_maxCancelMs = 0;
-    std::map<std::string, Tally> m_byFault;
-    Tally m_total;
+    int64_t m_maxSelfMs = 0, m_maxCancelMs = 0;
+    std::map<std::string, Tally> m_byFault; // and "all"
 };
 
 } // namespace
@@ -301,43 +231,29 @@ int main(int argc, char **argv)
 {
     soak::Prepare();
     QApplication app(argc, argv);
-    const int runs = int(soak::Option(argc, argv, "runs", 300, kUsage));
-    const auto seed = uint32_t(soak::Option(argc, argv, "seed", 1, kUsage));
-    Soak soak(int(soak::Option(argc, argv, "patience", 3000, kUsage)));
-
+    const int runs = int(soak::Option(argc, argv, "runs", 300));
+    const auto seed = uint32_t(soak::Option(argc, argv, "seed", 1));
+    Soak soak(int(soak::Option(argc, argv, "patience", 3000)));
     // A hung transfer must not hang the soak: past its deadline the process ends with a report.
-    std::atomic<int64_t> deadline{0};
-    std::atomic<bool> finished{false};
-    std::atomic<int> current{-1};
-    std::thread watchdog([&] {
-        while (!finished.load()) {
-            const int64_t d = deadline.load();
-            if (d && soak::NowMs() > d) {
-                std::fprintf(stderr, "soak: run %d did not end; FAULT\n", current.load());
+    std::thread([&] {
+        for (;; std::this_thread::sleep_for(std::chrono::milliseconds(50)))
+            if (const int64_t d = g_deadline.load(); d && soak::NowMs() > d) {
+                std::fprintf(stderr, "soak: run %d did not end; FAULT\n", g_current.load());
                 std::_Exit(1);
             }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-    });
-
+    }).detach();
     // A plain and a cancelled transfer first, so that whatever Qt sets up once is there before
     // counting.
-    soak.Run(-1, Plan(), deadline);
+    soak.Run(-1, Plan());
     Plan cancelled;
-    cancelled.cancelAtMs = 50;
-    cancelled.config.bytesPerSecond = 200000;
-    soak.Run(-1, cancelled, deadline);
-    soak.Baseline();
-
-    soak::Dice dice(seed);
+    std::tie(cancelled.cancelAtMs, cancelled.config.bytesPerSecond) = std::make_pair(50, 200000);
+    soak.Run(-1, cancelled);
+    soak.m_baseline.Take(); // from here on leftovers count
+    soak::Dice dice{std::mt19937(seed)};
     const int64_t start = soak::NowMs();
     for (int i = 0; i < runs; ++i) {
-        current.store(i);
-        soak.Run(i, Draw(dice), deadline);
+        g_current.store(i);
+        soak.Run(i, Draw(dice));
     }
-    finished.store(true);
-    watchdog.join();
-    const int faults = soak.Print();
-    soak::Summary("transfers", runs, seed, double(soak::NowMs() - start) / 1000.0, faults);
-    return faults ? 1 : 0;
+    return soak::Summary("transfers", runs, seed, start, soak.Print());
 }
