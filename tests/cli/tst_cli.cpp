@@ -16,10 +16,7 @@
 
 namespace {
 
-struct Result {
-    int exit = -1;
-    QString out, err;
-};
+struct Result { int exit = -1; QString out, err; };
 
 QProcess *Start(const QStringList &args)
 {
@@ -43,11 +40,8 @@ QByteArray Sample(uint32_t seed) { return SampleDatabase::Make({seed}); }
 // An update file for model 0x4201 at version `version`, with a 40000-byte image.
 QByteArray Update(char version) { return QByteArray(1, version) + QByteArray("\0\x01\x42", 3) + QByteArray(40000, 'Z'); }
 
-QByteArray Damaged(QByteArray image)
-{
-    image[635] = char(99); // the satellite count no longer matches the chain
-    return image;
-}
+// The satellite count no longer matches the chain.
+QByteArray Damaged(QByteArray image) { return image.replace(635, 1, "c"); }
 
 // FILE, PORT and the sample names A, B, D in args become the paths of this test's files.
 QStringList Substituted(QStringList args, const QMap<QString, QString> &paths)
