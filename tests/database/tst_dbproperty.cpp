@@ -75,7 +75,7 @@ public:
     {
         static const QStringList names = QStringLiteral("AddSatellite DeleteSatellite Get/SetSatellite DeleteTransponder "
                                                         "ReleaseTransponder AddTp AppendTransponder DeleteChannel "
-                                                        "DeleteChannelsOfTransponder DeleteSatelliteTransponders Apply")
+                                                        "DeleteChannelsOfTransponder DeleteSatelliteTransponders")
                                              .split(QLatin1Char(' '));
         *m_before = m_db.Image();
         const bool live = m_db.SatelliteAt(s) && m_db.SatelliteAt(s)->InUse();
@@ -85,7 +85,7 @@ public:
         SatelliteRecord rec;
         bool done = false;
         bool ok = true; // the result a consistent image requires
-        const int op = Pick(0, 10);
+        const int op = Pick(0, 9);
         switch (op) {
         case 0: {
             for (quint8 &b : rec.raw) // the caller's links and counts must not be taken over
@@ -115,11 +115,9 @@ public:
         case 6: ok = !(done = m_db.AppendTransponder(s, t)); break;
         case 7: ok = (done = m_db.DeleteChannel(c)) && (c >= NO_CHANNEL || !m_db.ChannelAt(c)->InUse()); break;
         case 8: ok = (done = m_db.DeleteChannelsOfTransponder(t)) == tpInRange; break;
-        case 9:
+        default:
             done = m_db.DeleteSatelliteTransponders(s);
             ok = !live || ((done || chain.empty()) && m_db.SatelliteAt(s)->FirstTp() == NO_TRANSPONDER);
-            break;
-        default: ok = (done = live && m_db.AllOrNothing([&] { return Apply(s, chain); })) == live;
         }
         QString name = QStringLiteral("%1(%2, %3, %4)").arg(names[op]).arg(s).arg(t).arg(c);
         if (!done && std::memcmp(m_before.get(), &m_db.Image(), sizeof(DbImage)) != 0)
@@ -130,24 +128,6 @@ public:
     }
 
 private:
-    // What the editor's Apply does with a satellite's rows: forget the chain, release the rows
-    // marked for deletion, append every kept row, then new rows in allocated records.
-    bool Apply(int s, const std::vector<int> &rows)
-    {
-        SatelliteRecord rec;
-        m_db.GetSatellite(s, rec);
-        m_db.TpHeader().SetCount(m_db.TpHeader().Count() - rec.TpCount());
-        rec.SetFirstTp(NO_TRANSPONDER);
-        rec.SetLastTp(NO_TRANSPONDER);
-        rec.SetTpCount(0);
-        bool ok = m_db.SetSatellite(s, rec);
-        for (int t : rows)
-            ok = ok && (Pick(0, 3) == 0 ? m_db.ReleaseTransponder(t) : m_db.AppendTransponder(s, t));
-        for (int n = Pick(0, 3); n > 0 && m_db.TpHeader().FreeFirst() != NO_TRANSPONDER; --n)
-            ok = ok && AddTp(m_db, s, quint32(Pick(10700, 12750)) * 1000) != NO_TRANSPONDER;
-        return ok;
-    }
-
     ParamDatabase &m_db;
     std::mt19937 m_rng;
     std::unique_ptr<DbImage> m_before = std::make_unique<DbImage>();
