@@ -16,11 +16,7 @@
 
 namespace {
 
-struct Result {
-    int exit = -1;
-    QString out;
-    QString err;
-};
+struct Result { int exit = -1; QString out, err; };
 
 QProcess *Start(const QStringList &args)
 {
@@ -39,292 +35,234 @@ Result Finish(QProcess *p, int timeoutMs = 60000)
             QString::fromLocal8Bit(p->readAllStandardOutput()), QString::fromLocal8Bit(p->readAllStandardError())};
 }
 
-Result Cli(const QStringList &args)
-{
-    return Finish(Start(args));
-}
-
-QByteArray Sample(uint32_t seed)
-{
-    SampleDatabase::Options o;
-    o.seed = seed;
-    return SampleDatabase::Make(o);
-}
+QByteArray Sample(uint32_t seed) { return SampleDatabase::Make({seed}); }
 
 // An update file for model 0x4201 at version `version`, with a 40000-byte image.
-QByteArray Update(uint8_t version)
-{
-    QByteArray bytes(40004, '\x5a');
-    bytes[0] = char(version);
-    bytes[1] = 0;
-    bytes[2] = 0x01;
-    bytes[3] = 0x42;
-    return bytes;
-}
+QByteArray Update(char version) { return QByteArray(1, version) + QByteArray("\0\x01\x42", 3) + QByteArray(40000, 'Z'); }
 
-QByteArray Damaged(QByteArray image)
+// The satellite count no longer matches the chain.
+QByteArray Damaged(QByteArray image) { return image.replace(635, 1, "c"); }
+
+// FILE, PORT and the sample names A, B, D in args become the paths of this test's files.
+QStringList Substituted(QStringList args, const QMap<QString, QString> &paths)
 {
-    image[635] = char(99); // the satellite count no longer matches the chain
-    return image;
+    for (auto it = paths.begin(); it != paths.end(); ++it)
+        args.replaceInStrings(QRegularExpression(QLatin1Char('^') + it.key() + QLatin1Char('$')), it.value());
+    return args;
 }
 
 } // namespace
+
+// What a transfer row expects the meter, or the file, to hold afterwards.
+enum class Outcome { FileIsMeterImage, MeterGotFile, MeterGotImage, NothingSent, None };
 
 class TestCli : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void transfers_data();
-    void transfers();
-    void threeMetersInParallel();
-    void interrupt_data();
-    void interrupt();
-    void files_data();
-    void files();
-
-private:
     QString Path(const QString &name) const { return m_dir.filePath(name); }
     QTemporaryDir m_dir;
     TempSettings m_settings;
-};
 
-void TestCli::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    // A: a sample. B: A edited through the document as a user would. D: A damaged.
-    const QString a = Path("a.bin");
-    const QString b = Path("b.bin");
-    QVERIFY(TestFile::Write(a, Sample(1)) && TestFile::Write(Path("d.bin"), Damaged(Sample(1))));
-    QVERIFY(TestFile::Write(b, Sample(1)));
-    DatabaseDocument doc;
-    QVERIFY(doc.Open(b));
-    for (const SatelliteValue &sat : doc.Satellites()) {
-        if (sat.name == "ASTRA 3B") {
-            QVERIFY(doc.DeleteSatellite(sat.slot));
-        } else if (sat.name == "ASTRA 1KR") {
-            QVERIFY(doc.EditSatellite({sat.slot, "ASTRA 1N", sat.position}));
-        } else if (sat.name == "BADR 6") {
-            QVERIFY(doc.EditSatellite({sat.slot, sat.name, sat.position + 1}));
-            std::vector<TransponderRow> rows = doc.TransponderRows(sat.slot);
-            rows.front().symbolRate = 22000;
-            rows.push_back({TransponderRow::NEW, 10700, 2000, Polar::Auto, false});
-            QVERIFY(doc.ReplaceTransponders(sat.slot, rows));
+private slots:
+    void initTestCase()
+    {
+        // A: a sample. B: A edited through the document as a user would. D: A damaged.
+        const QString b = Path("b.bin");
+        QVERIFY(TestFile::Write(Path("a.bin"), Sample(1)) && TestFile::Write(b, Sample(1)));
+        QVERIFY(TestFile::Write(Path("d.bin"), Damaged(Sample(1))));
+        DatabaseDocument doc;
+        QVERIFY(doc.Open(b));
+        for (const SatelliteValue &sat : doc.Satellites()) {
+            if (sat.name == "ASTRA 3B") {
+                QVERIFY(doc.DeleteSatellite(sat.slot));
+            } else if (sat.name == "ASTRA 1KR") {
+                QVERIFY(doc.EditSatellite({sat.slot, "ASTRA 1N", sat.position}));
+            } else if (sat.name == "BADR 6") {
+                QVERIFY(doc.EditSatellite({sat.slot, sat.name, sat.position + 1}));
+                std::vector<TransponderRow> rows = doc.TransponderRows(sat.slot);
+                rows.front().symbolRate = 22000;
+                rows.push_back({TransponderRow::NEW, 10700, 2000, Polar::Auto, false});
+                QVERIFY(doc.ReplaceTransponders(sat.slot, rows));
+            }
+        }
+        QVERIFY(doc.AddSatellite({-1, "NEW SAT", 50}));
+        QVERIFY(doc.Save());
+    }
+
+    void transfers_data()
+    {
+        QTest::addColumn<QStringList>("args"); // FILE stands for the file of the row, PORT for the meter
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<uint32_t>("meterWord");
+        QTest::addColumn<int>("fault"); // MeterDevice::Fault at step 2
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("message"); // on stdout or stderr
+        QTest::addColumn<Outcome>("outcome");
+        using F = MeterDevice::Fault;
+        auto row = [](const char *tag, const QStringList &args, const QByteArray &file, int exit, const QString &message,
+                      Outcome outcome, F fault = F::None, uint32_t word = 0x42010203u) {
+            QTest::newRow(tag) << args << file << word << int(fault) << exit << message << outcome;
+        };
+        const QByteArray sound = Sample(3);
+        const QString versionQ = "This software version is not higher than the edition used currently, \n"
+                                 "would you like to continue?";
+        const QStringList read{"read", "-p", "PORT", "FILE"}, write{"write", "-p", "PORT", "FILE"},
+            load{"load", "-p", "PORT", "FILE"}, force{"--force"};
+        row("probe", {"probe", "-p", "PORT"}, {}, 0, "PORT: meter 42010203", Outcome::None);
+        row("read", read, {}, 0, "read into", Outcome::FileIsMeterImage);
+        row("read, meter ends early", read, "old", 6, "meter error code 2", Outcome::None, F::EarlyEnd);
+        row("read, meter falls silent", {"read", "--timeout", "1", "-p", "PORT", "FILE"}, "old", 5, "stopped answering",
+            Outcome::None, F::Silence);
+        row("write", write, sound, 0, "sent", Outcome::MeterGotImage);
+        row("write, meter ends early", write, sound, 6, "meter error code 7", Outcome::None, F::EarlyEnd);
+        row("write, one byte short", write, sound.left(241247), 3, "Please choose a correct database parameter file",
+            Outcome::NothingSent);
+        row("write, damaged", write, Damaged(sound), 3, "fails the structure check", Outcome::NothingSent);
+        row("write, damaged, --force", write + force, Damaged(sound), 0, "sent", Outcome::MeterGotImage);
+        row("load, newer", load, Update(4), 0, "sent", Outcome::MeterGotFile);
+        row("load, same version", load, Update(3), 7, versionQ, Outcome::None);
+        row("load, same version, --force", load + force, Update(3), 0, "sent", Outcome::MeterGotFile);
+        row("load, other model", load, Update(9), 7, "This software doesn't match your Meter!", Outcome::None, F::None,
+            0x42020001u);
+        row("load, not an update", load, QByteArray(100, 'x'), 3, "Please choose a correct update file",
+            Outcome::NothingSent);
+        row("port cannot be opened", {"probe", "-p", "COM9"}, {}, 4, "com9 connect failure", Outcome::None);
+        row("usage", {"read", "-p", "PORT"}, {}, 2, "missing argument", Outcome::NothingSent);
+    }
+
+    void transfers()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, file);
+        QFETCH(uint32_t, meterWord);
+        QFETCH(int, fault);
+        QFETCH(int, exit);
+        QFETCH(QString, message);
+        QFETCH(Outcome, outcome);
+        MeterSim::Config config;
+        config.identWord = meterWord;
+        MeterDevice::Transfer transfer;
+        transfer.image = std::vector<uint8_t>(241248);
+        for (size_t i = 0; i < transfer.image.size(); ++i)
+            transfer.image[i] = uint8_t(i * 13 + (i >> 9));
+        transfer.fault = MeterDevice::Fault(fault);
+        transfer.faultStep = 2;
+        MeterDevice meter(config, transfer);
+        QVERIFY(meter.Start());
+        qputenv("ORBIVANE_COM9", QFile::encodeName(Path("nothing-here")));
+
+        const QString path = Path(QStringLiteral("file-%1.bin").arg(QTest::currentDataTag()).replace(' ', '_'));
+        QFile::remove(path);
+        if (!file.isNull())
+            QVERIFY(TestFile::Write(path, file));
+        const QString port = QString::fromStdString(meter.SlavePath());
+        const Result r = Finish(Start(Substituted(args, {{"PORT", port}, {"FILE", path}})));
+        QCOMPARE(r.exit, exit);
+        QVERIFY2((r.out + r.err).contains(message.replace("PORT", "pts-" + QFileInfo(port).fileName())),
+                 qPrintable(r.out + r.err));
+
+        const auto received = meter.ReceivedImage();
+        const QByteArray got(reinterpret_cast<const char *>(received.data()), qsizetype(received.size()));
+        if (outcome == Outcome::FileIsMeterImage)
+            QCOMPARE(TestFile::Read(path), QByteArray(reinterpret_cast<const char *>(transfer.image.data()), 241248));
+        if (outcome == Outcome::MeterGotImage || outcome == Outcome::MeterGotFile)
+            QCOMPARE(got, outcome == Outcome::MeterGotFile ? file.mid(4) : file);
+        if (outcome == Outcome::NothingSent)
+            QCOMPARE(meter.BytesReceived(), 0u);
+        if (exit != 0 && !file.isNull()) // a failed read leaves the target as it was
+            QCOMPARE(TestFile::Read(path), file);
+    }
+
+    void threeMetersInParallel()
+    {
+        std::vector<std::unique_ptr<MeterDevice>> meters;
+        QStringList args{"read", "-q"};
+        for (uint32_t seed = 1; seed <= 3; ++seed) {
+            MeterDevice::Transfer t;
+            const QByteArray image = Sample(seed);
+            t.image.assign(image.begin(), image.end());
+            meters.push_back(std::make_unique<MeterDevice>(MeterSim::Config{}, t));
+            QVERIFY(meters.back()->Start());
+            args << "-p" << QString::fromStdString(meters.back()->SlavePath());
+        }
+        const QDir folder(Path("parallel"));
+        const Result r = Finish(Start(args << folder.path()));
+        QCOMPARE(r.exit, 0);
+        QCOMPARE(r.out.count("read into"), 3);
+        for (uint32_t seed = 1; seed <= 3; ++seed) {
+            const QString label = QFileInfo(QString::fromStdString(meters[seed - 1]->SlavePath())).fileName();
+            const QStringList files = folder.entryList({QStringLiteral("pts-%1-*.bin").arg(label)});
+            QCOMPARE(files.size(), 1);
+            QCOMPARE(TestFile::Read(folder.filePath(files.first())), Sample(seed));
         }
     }
-    QVERIFY(doc.AddSatellite({-1, "NEW SAT", 50}));
-    QVERIFY(doc.Save());
-}
 
-// What a transfer row expects the meter, or the file, to hold afterwards.
-enum class Outcome { FileIsMeterImage, MeterGotFile, MeterGotImage, NothingSent, None };
-
-void TestCli::transfers_data()
-{
-    QTest::addColumn<QStringList>("args");  // FILE stands for the file of the row, PORT for the meter
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<uint32_t>("meterWord");
-    QTest::addColumn<int>("fault");         // MeterDevice::Fault at step 2
-    QTest::addColumn<int>("exit");
-    QTest::addColumn<QString>("message");   // on stdout or stderr
-    QTest::addColumn<Outcome>("outcome");
-
-    const QByteArray sound = Sample(3);
-    const QString versionQ = QStringLiteral("This software version is not higher than the edition used currently, \n"
-                                            "would you like to continue?");
-    using F = MeterDevice::Fault;
-    const QStringList read{"read", "-p", "PORT", "FILE"};
-    const QStringList write{"write", "-p", "PORT", "FILE"};
-    const QStringList load{"load", "-p", "PORT", "FILE"};
-    QTest::newRow("probe") << QStringList{"probe", "-p", "PORT"} << QByteArray() << 0x42010203u << int(F::None)
-                           << 0 << "PORT: meter 42010203" << Outcome::None;
-    QTest::newRow("read") << read << QByteArray() << 0x42010203u << int(F::None) << 0 << "read into"
-                          << Outcome::FileIsMeterImage;
-    QTest::newRow("read, meter ends early") << read << QByteArray("old") << 0x42010203u << int(F::EarlyEnd) << 6
-                                            << "meter error code 2" << Outcome::None;
-    QTest::newRow("read, meter falls silent") << QStringList{"read", "--timeout", "1", "-p", "PORT", "FILE"}
-                                              << QByteArray("old") << 0x42010203u << int(F::Silence) << 5
-                                              << "stopped answering" << Outcome::None;
-    QTest::newRow("write") << write << sound << 0x42010203u << int(F::None) << 0 << "sent" << Outcome::MeterGotImage;
-    QTest::newRow("write, meter ends early") << write << sound << 0x42010203u << int(F::EarlyEnd) << 6
-                                             << "meter error code 7" << Outcome::None;
-    QTest::newRow("write, one byte short") << write << sound.left(241247) << 0x42010203u << int(F::None) << 3
-                                           << "Please choose a correct database parameter file" << Outcome::NothingSent;
-    QTest::newRow("write, damaged") << write << Damaged(sound) << 0x42010203u << int(F::None) << 3
-                                    << "fails the structure check" << Outcome::NothingSent;
-    QTest::newRow("write, damaged, --force") << write + QStringList{"--force"} << Damaged(sound) << 0x42010203u
-                                             << int(F::None) << 0 << "sent" << Outcome::MeterGotImage;
-    QTest::newRow("load, newer") << load << Update(4) << 0x42010203u << int(F::None) << 0 << "sent"
-                                 << Outcome::MeterGotFile;
-    QTest::newRow("load, same version") << load << Update(3) << 0x42010203u << int(F::None) << 7 << versionQ
-                                        << Outcome::None;
-    QTest::newRow("load, same version, --force") << load + QStringList{"--force"} << Update(3) << 0x42010203u
-                                                 << int(F::None) << 0 << "sent" << Outcome::MeterGotFile;
-    QTest::newRow("load, other model") << load << Update(9) << 0x42020001u << int(F::None) << 7
-                                       << "This software doesn't match your Meter!" << Outcome::None;
-    QTest::newRow("load, not an update") << load << QByteArray(100, 'x') << 0x42010203u << int(F::None) << 3
-                                         << "Please choose a correct update file" << Outcome::NothingSent;
-    QTest::newRow("port cannot be opened") << QStringList{"probe", "-p", "COM9"} << QByteArray() << 0x42010203u
-                                           << int(F::None) << 4 << "com9 connect failure" << Outcome::None;
-    QTest::newRow("usage") << QStringList{"read", "-p", "PORT"} << QByteArray() << 0x42010203u << int(F::None) << 2
-                           << "missing argument" << Outcome::NothingSent;
-}
-
-void TestCli::transfers()
-{
-    QFETCH(QStringList, args);
-    QFETCH(QByteArray, file);
-    QFETCH(uint32_t, meterWord);
-    QFETCH(int, fault);
-    QFETCH(int, exit);
-    QFETCH(QString, message);
-    QFETCH(Outcome, outcome);
-
-    MeterSim::Config config;
-    config.identWord = meterWord;
-    MeterDevice::Transfer transfer;
-    transfer.image = std::vector<uint8_t>(241248);
-    for (size_t i = 0; i < transfer.image.size(); ++i)
-        transfer.image[i] = uint8_t(i * 13 + (i >> 9));
-    transfer.fault = MeterDevice::Fault(fault);
-    transfer.faultStep = 2;
-    MeterDevice meter(config, transfer);
-    QVERIFY(meter.Start());
-    qputenv("ORBIVANE_COM9", QFile::encodeName(Path("nothing-here")));
-
-    const QString path = Path(QStringLiteral("file-%1.bin").arg(QTest::currentDataTag()).replace(' ', '_'));
-    QFile::remove(path);
-    if (!file.isNull())
-        QVERIFY(TestFile::Write(path, file));
-    const QString port = QString::fromStdString(meter.SlavePath());
-    args.replaceInStrings(QRegularExpression("^PORT$"), port).replaceInStrings(QRegularExpression("^FILE$"), path);
-    const Result r = Cli(args);
-    QCOMPARE(r.exit, exit);
-    QVERIFY2((r.out + r.err).contains(QString(message).replace("PORT", "pts-" + QFileInfo(port).fileName())), qPrintable(r.out + r.err));
-
-    const QByteArray image(reinterpret_cast<const char *>(transfer.image.data()), qsizetype(transfer.image.size()));
-    const auto received = meter.ReceivedImage();
-    const QByteArray got(reinterpret_cast<const char *>(received.data()), qsizetype(received.size()));
-    switch (outcome) {
-    case Outcome::FileIsMeterImage:
-        QCOMPARE(TestFile::Read(path), image);
-        break;
-    case Outcome::MeterGotImage:
-        QCOMPARE(got, file);
-        break;
-    case Outcome::MeterGotFile:
-        QCOMPARE(got, file.mid(4));
-        break;
-    case Outcome::NothingSent:
-        QCOMPARE(meter.BytesReceived(), 0u);
-        break;
-    case Outcome::None:
-        break;
+    void interrupt_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("write: the meter gets FT_END") << "write";
+        QTest::newRow("read: the target stays as it was") << "read";
     }
-    if (exit != 0 && !file.isNull()) // a failed read leaves the target as it was
-        QCOMPARE(TestFile::Read(path), file);
-}
 
-void TestCli::threeMetersInParallel()
-{
-    std::vector<std::unique_ptr<MeterDevice>> meters;
-    QStringList args{"read", "-q"};
-    for (uint32_t seed = 1; seed <= 3; ++seed) {
-        MeterDevice::Transfer t;
-        const QByteArray image = Sample(seed);
-        t.image.assign(image.begin(), image.end());
-        meters.push_back(std::make_unique<MeterDevice>(MeterSim::Config{}, t));
-        QVERIFY(meters.back()->Start());
-        args << "-p" << QString::fromStdString(meters.back()->SlavePath());
+    void interrupt()
+    {
+        QFETCH(QString, command);
+        MeterSim::Config paced;
+        paced.bytesPerSecond = 11520; // about 21 s for the image: time to interrupt it midway
+        MeterDevice meter(paced);
+        QVERIFY(meter.Start());
+        const QString path = Path("interrupted.bin");
+        QVERIFY(TestFile::Write(path, Sample(5)));
+        QProcess *p = Start({command, "-p", QString::fromStdString(meter.SlavePath()), path});
+        const bool moving = QTest::qWaitFor([&] { return meter.BytesReceived() + meter.BytesSent() > 40000; }, 20000);
+        ::kill(pid_t(p->processId()), SIGINT);
+        const Result r = Finish(p);
+        QVERIFY(moving);
+        QCOMPARE(r.exit, 130);
+        QCOMPARE(TestFile::Read(path), Sample(5));
+        if (command == "write") // one from the connection test, one from the stopped transfer
+            QVERIFY(meter.WaitForEnd(2, 5000));
     }
-    const QString folder = Path("parallel");
-    const Result r = Cli(args << folder);
-    QCOMPARE(r.exit, 0);
-    QCOMPARE(r.out.count("read into"), 3);
-    for (uint32_t seed = 1; seed <= 3; ++seed) {
-        const QString label = QFileInfo(QString::fromStdString(meters[seed - 1]->SlavePath())).fileName();
-        const QStringList files = QDir(folder).entryList({QStringLiteral("pts-%1-*.bin").arg(label)});
-        QCOMPARE(files.size(), 1);
-        QCOMPARE(TestFile::Read(QDir(folder).filePath(files.first())), Sample(seed));
+
+    void files_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QStringList>("lines"); // each appears on stdout
+        QTest::newRow("check, sound") << QStringList{"check", "A"} << 0 << QStringList{};
+        QTest::newRow("check, damaged") << QStringList{"check", "D"} << 1 << QStringList{"D: "};
+        QTest::newRow("check, no file") << QStringList{"check", "nothing"} << 3 << QStringList{};
+        QTest::newRow("info") << QStringList{"info", "A"} << 0
+                              << QStringList{"total: 12 satellites, 127 transponders, 800 channels",
+                                             "free: 52 satellite slots, 2373 transponder records, 3200 channel records"};
+        QTest::newRow("info, json") << QStringList{"info", "--json", "A"} << 0 << QStringList{"\"transponders\": 127"};
+        QTest::newRow("diff, same") << QStringList{"diff", "A", "A"} << 0 << QStringList{};
+        QTest::newRow("diff") << QStringList{"diff", "A", "B"} << 1
+                              << QStringList{"satellite removed: \"ASTRA 3B\" (23.5), 12 transponders",
+                                             "satellite added: \"NEW SAT\" (5), 0 transponders",
+                                             "satellite renamed: \"ASTRA 1KR\" -> \"ASTRA 1N\"",
+                                             "satellite moved: \"BADR 6\" 26 -> 26.1",
+                                             "\"BADR 6\": transponder changed: 12727 MHz 30000 kS/s Vert -> "
+                                             "12727 MHz 22000 kS/s Vert",
+                                             "\"BADR 6\": transponder added: 10700 MHz 2000 kS/s Auto"};
+        QTest::newRow("diff, json") << QStringList{"diff", "--json", "A", "B"} << 1
+                                    << QStringList{"\"renamed\": true", "\"symbolRate\": 22000"};
     }
-}
 
-void TestCli::interrupt_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::newRow("write: the meter gets FT_END") << "write";
-    QTest::newRow("read: the target stays as it was") << "read";
-}
-
-void TestCli::interrupt()
-{
-    QFETCH(QString, command);
-    MeterSim::Config paced;
-    paced.bytesPerSecond = 11520; // about 21 s for the image: time to interrupt it midway
-    MeterDevice meter(paced);
-    QVERIFY(meter.Start());
-    const QString path = Path("interrupted.bin");
-    const QByteArray before = Sample(5);
-    QVERIFY(TestFile::Write(path, before));
-
-    QProcess *p = Start({command, "-p", QString::fromStdString(meter.SlavePath()), path});
-    const bool moving = QTest::qWaitFor([&] { return meter.BytesReceived() + meter.BytesSent() > 40000; }, 20000);
-    ::kill(pid_t(p->processId()), SIGINT);
-    const Result r = Finish(p);
-    QVERIFY(moving);
-    QCOMPARE(r.exit, 130);
-    QCOMPARE(TestFile::Read(path), before);
-    if (command == "write") // one from the connection test, one from the stopped transfer
-        QVERIFY(meter.WaitForEnd(2, 5000));
-}
-
-void TestCli::files_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("exit");
-    QTest::addColumn<QStringList>("lines"); // each appears on stdout
-
-    QTest::newRow("check, sound") << QStringList{"check", "A"} << 0 << QStringList{};
-    QTest::newRow("check, damaged") << QStringList{"check", "D"} << 1 << QStringList{"D: "};
-    QTest::newRow("check, no file") << QStringList{"check", "nothing"} << 3 << QStringList{};
-    QTest::newRow("info") << QStringList{"info", "A"} << 0
-                          << QStringList{"total: 12 satellites, 127 transponders, 800 channels",
-                                         "free: 52 satellite slots, 2373 transponder records, 3200 channel records"};
-    QTest::newRow("info, json") << QStringList{"info", "--json", "A"} << 0 << QStringList{"\"transponders\": 127"};
-    QTest::newRow("diff, same") << QStringList{"diff", "A", "A"} << 0 << QStringList{};
-    QTest::newRow("diff") << QStringList{"diff", "A", "B"} << 1
-                          << QStringList{"satellite removed: \"ASTRA 3B\" (23.5), 12 transponders",
-                                         "satellite added: \"NEW SAT\" (5), 0 transponders",
-                                         "satellite renamed: \"ASTRA 1KR\" -> \"ASTRA 1N\"",
-                                         "satellite moved: \"BADR 6\" 26 -> 26.1",
-                                         "\"BADR 6\": transponder changed: 12727 MHz 30000 kS/s Vert -> "
-                                         "12727 MHz 22000 kS/s Vert",
-                                         "\"BADR 6\": transponder added: 10700 MHz 2000 kS/s Auto"};
-    QTest::newRow("diff, json") << QStringList{"diff", "--json", "A", "B"} << 1
-                                << QStringList{"\"renamed\": true", "\"symbolRate\": 22000"};
-}
-
-void TestCli::files()
-{
-    QFETCH(QStringList, args);
-    QFETCH(int, exit);
-    QFETCH(QStringList, lines);
-
-    const QString a = Path("a.bin");
-    const QString b = Path("b.bin");
-
-    args.replaceInStrings(QRegularExpression("^A$"), a).replaceInStrings(QRegularExpression("^B$"), b);
-    args.replaceInStrings(QRegularExpression("^D$"), Path("d.bin"));
-    for (QString &line : lines)
-        line.replace("D: ", Path("d.bin") + ": ");
-    const Result r = Cli(args);
-    QCOMPARE(r.exit, exit);
-    for (const QString &line : lines)
-        QVERIFY2(r.out.contains(line), qPrintable(r.out));
-    if (exit == 0 && args.first() != "info")
-        QVERIFY2(r.out.isEmpty(), qPrintable(r.out));
-}
+    void files()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exit);
+        QFETCH(QStringList, lines);
+        const Result r = Finish(Start(Substituted(args, {{"A", Path("a.bin")}, {"B", Path("b.bin")}, {"D", Path("d.bin")}})));
+        QCOMPARE(r.exit, exit);
+        for (const QString &line : lines)
+            QVERIFY2(r.out.contains(QString(line).replace("D: ", Path("d.bin") + ": ")), qPrintable(r.out));
+        if (exit == 0 && args.first() != "info")
+            QVERIFY2(r.out.isEmpty(), qPrintable(r.out));
+    }
+};
 
 int main(int argc, char **argv)
 {

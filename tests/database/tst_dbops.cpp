@@ -144,34 +144,31 @@ private slots:
         }
         // A free chain leading into live records or out of the table, a back link that disagrees,
         // a chain that loops: the step that would link into it or walk it refuses, changing nothing.
-        switch (damage) {
-        case 3: db.TransponderAt(db.TpHeader().FreeFirst())->SetNext(b2); break;
-        case 4: db.SatelliteAt(db.SatHeader().FreeFirst())->SetNext(b); break;
-        case 5: db.TpHeader().SetFreeFirst(b2); break;
-        case 6: db.SatHeader().SetFreeFirst(b); break;
-        case 7: db.ChHeader().SetFreeFirst(chB); break;
-        case 8: db.TpHeader().SetFreeFirst(3000); break;
-        case 9: db.SatHeader().SetFreeFirst(200); break;
-        case 10: db.TransponderAt(b2)->SetPrev(a1); break;
-        case 11: db.TransponderAt(b2)->SetNext(b1); db.TpHeader().SetFreeFirst(a1); break;
-        case 12: db.ChannelAt(chB)->SetNext(chA); break;
-        default: db.ChannelAt(chB)->SetSatellite(200); break;
-        }
-        const QByteArray before = db.ToBytes();
+        auto refuses = [&](const std::function<bool()> &step) {
+            const QByteArray before = db.ToBytes();
+            QVERIFY(!step());
+            QCOMPARE(db.ToBytes(), before);
+        };
         SatelliteRecord rec;
         int slot = 0;
-        const bool done = damage == 3 || damage == 8 ? db.AllocateTransponder() != NO_TRANSPONDER
-            : damage == 4                            ? db.AddSatellite(rec, slot)
-            : damage == 9                            ? db.AddSatellite(rec, slot) || db.DeleteSatellite(a)
-            : damage == 5                            ? db.ReleaseTransponder(a1)
-            : damage == 6                            ? db.DeleteSatellite(a)
-            : damage == 10                           ? db.DeleteTransponder(b, b2)
-            : damage == 11                           ? db.DeleteSatellite(b)
-            : damage == 12                           ? db.DeleteChannelsOfTransponder(b1)
-            : damage == 13                           ? db.DeleteChannelsOfTransponder(b2)
-                                                     : db.DeleteChannel(chA);
-        QVERIFY(!done);
-        QCOMPARE(db.ToBytes(), before);
+        auto allocates = [&] { return db.AllocateTransponder() != NO_TRANSPONDER; };
+        auto addsSat = [&] { return db.AddSatellite(rec, slot); };
+        switch (damage) {
+        case 3: db.TransponderAt(db.TpHeader().FreeFirst())->SetNext(b2); return refuses(allocates);
+        case 4: db.SatelliteAt(db.SatHeader().FreeFirst())->SetNext(b); return refuses(addsSat);
+        case 5: db.TpHeader().SetFreeFirst(b2); return refuses([&] { return db.ReleaseTransponder(a1); });
+        case 6: db.SatHeader().SetFreeFirst(b); return refuses([&] { return db.DeleteSatellite(a); });
+        case 7: db.ChHeader().SetFreeFirst(chB); return refuses([&] { return db.DeleteChannel(chA); });
+        case 8: db.TpHeader().SetFreeFirst(3000); return refuses(allocates);
+        case 9: db.SatHeader().SetFreeFirst(200); return refuses([&] { return addsSat() || db.DeleteSatellite(a); });
+        case 10: db.TransponderAt(b2)->SetPrev(a1); return refuses([&] { return db.DeleteTransponder(b, b2); });
+        case 11:
+            db.TransponderAt(b2)->SetNext(b1);
+            db.TpHeader().SetFreeFirst(a1);
+            return refuses([&] { return db.DeleteSatellite(b); });
+        case 12: db.ChannelAt(chB)->SetNext(chA); return refuses([&] { return db.DeleteChannelsOfTransponder(b1); });
+        default: db.ChannelAt(chB)->SetSatellite(200); return refuses([&] { return db.DeleteChannelsOfTransponder(b2); });
+        }
     }
 
     void checkerReportsEachKindOfDamage()

@@ -1,5 +1,6 @@
 // The database document without any window: Apply's rules, the satellite commands, undo and redo,
 // the modified state and the conversions the window's cells and dialog rely on.
+#include "../database/DbTestUtil.h"
 #include "SampleDatabase.h"
 #include "TestEnv.h"
 
@@ -13,22 +14,10 @@
 #include <QTest>
 
 using namespace DbLayout;
+using DbTestUtil::FreeTransponders;
 using Code = DocumentResult::Code;
 using TC = TransponderConversions;
-
-namespace {
-
-// The free transponder chain's first count records.
-std::vector<int> FreeRecords(const ParamDatabase &db, int count)
-{
-    std::vector<int> out;
-    for (int i = db.TpHeader().FreeFirst(); i < NO_TRANSPONDER && int(out.size()) < count;
-         i = db.TransponderAt(i)->Next())
-        out.push_back(i);
-    return out;
-}
-
-} // namespace
+using SC = SatelliteConversions;
 
 class TestDocument : public QObject
 {
@@ -97,7 +86,7 @@ private slots:
         // Rows reversed, the second marked, two new rows: the marked record is released first,
         // so the first new row takes it, the second the old head of the free chain.
         const std::vector<int> tps = Chain();
-        const std::vector<int> free = FreeRecords(Db(), 2);
+        const std::vector<int> free = FreeTransponders(Db());
         const int count = Db().TpHeader().Count();
         std::vector<TransponderRow> rows = m_doc->TransponderRows(m_slot);
         std::reverse(rows.begin(), rows.end());
@@ -147,12 +136,9 @@ private slots:
         if (fault == 2)
             db.TransponderAt(Chain().back())->SetNext(Chain().front());
         if (fault == 3)
-            db.TransponderAt(FreeRecords(db, 1)[0])->SetNext(Chain().front());
-        while (fault == 4 && FreeRecords(db, 3).size() > 2) { // two free records for three rows
-            const int tp = db.AllocateTransponder();
-            db.TransponderAt(tp)->SetInUse(1);
-            QVERIFY(db.AppendTransponder(m_doc->Satellites().back().slot, tp));
-        }
+            db.TransponderAt(db.TpHeader().FreeFirst())->SetNext(Chain().front());
+        for (size_t n = fault == 4 ? FreeTransponders(db).size() - 2 : 0; n > 0; --n) // two left for three rows
+            QVERIFY(DbTestUtil::AddTp(db, m_doc->Satellites().back().slot, 11000000) != NO_TRANSPONDER);
         rows.insert(rows.end(), size_t(fault == 4 ? 2 : 0), TransponderRow{});
         QVERIFY(TestFile::Write(m_path, db.ToBytes()));
         QVERIFY(m_doc->Open(m_path));
@@ -234,7 +220,7 @@ private slots:
         for (const QString &name : names) {
             const DocumentResult r = m_doc->AddSatellite({-1, name, 0});
             QCOMPARE(r.code, Code::BadName);
-            QCOMPARE(r.text, SatelliteConversions::CheckText(SatelliteConversions::CheckName(name)));
+            QCOMPARE(r.text, SC::CheckText(SC::CheckName(name)));
         }
         const QString bad = m_dir->filePath(QStringLiteral("bad.bin"));
         QVERIFY(TestFile::Write(bad, image.left(1000)));
@@ -255,12 +241,12 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("maxChars");
         QTest::addColumn<int>("value");
-        QTest::newRow("cut at six") << "1234567" << 6 << 123456;
-        QTest::newRow("leading zeros") << "02000" << 6 << 2000;
-        QTest::newRow("plus and blanks") << " \t+42" << 6 << 42;
-        QTest::newRow("sign only") << "-" << 6 << 0;
-        QTest::newRow("blanks eat the room") << "     7" << 5 << 0;
-        QTest::newRow("long, bounded") << "99999999999999999999" << 20 << 2147483647;
+        // Cut at six, leading zeros, plus and blanks, sign only, blanks eat the room, long but bounded.
+        const struct { const char *text; int maxChars, value; } rows[] = {
+            {"1234567", 6, 123456}, {"02000", 6, 2000}, {" \t+42", 6, 42}, {"-", 6, 0}, {"     7", 5, 0},
+            {"99999999999999999999", 20, 2147483647}};
+        for (const auto &r : rows)
+            QTest::newRow(r.text) << QString(r.text) << r.maxChars << r.value;
     }
 
     void cellNumberReadsLikeAtoi()
@@ -272,7 +258,6 @@ private slots:
 
     void nameFieldAndEditedBytes()
     {
-        using SC = SatelliteConversions;
         QCOMPARE(SC::NameFromField(QByteArray("ABCDEFGHIJKLMNOPxyz")), QStringLiteral("ABCDEFGHIJKLMNOP"));
         QCOMPARE(SC::FieldFromName(QString(40, QChar('x'))), QByteArray(16, 'x'));
         QCOMPARE(SC::FieldFromName(QString(20, QChar(0x2605))).size(), 16);
@@ -292,30 +277,25 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("check");
         QTest::addColumn<int>("position");
-        QTest::newRow("360.5") << " 360.5 " << int(SatelliteConversions::Check::Ok) << 3605;
-        QTest::newRow("12.7") << "12.7" << int(SatelliteConversions::Check::Ok) << 127;
-        QTest::newRow("361") << "361" << int(SatelliteConversions::Check::OutOfRange) << 0;
-        QTest::newRow("-0.5") << "-0.5" << int(SatelliteConversions::Check::OutOfRange) << 0;
-        QTest::newRow("1,5") << "1,5" << int(SatelliteConversions::Check::NotANumber) << 0;
-        QTest::newRow("exponent") << "1.3e2" << int(SatelliteConversions::Check::Ok) << 1300;
-        QTest::newRow("hundredths are cut") << "12.79" << int(SatelliteConversions::Check::Ok) << 127;
-        QTest::newRow("-1") << "-1" << int(SatelliteConversions::Check::OutOfRange) << 0;
-        QTest::newRow("beyond float") << "1e40" << int(SatelliteConversions::Check::OutOfRange) << 0;
-        QTest::newRow("trailing letters") << "19.2E" << int(SatelliteConversions::Check::NotANumber) << 0;
-        QTest::newRow("nan") << "nan" << int(SatelliteConversions::Check::NotANumber) << 0;
+        using C = SC::Check;
+        const struct { const char *typed; C check; int position; } rows[] = {
+            {" 360.5 ", C::Ok, 3605}, {"12.7", C::Ok, 127}, {"1.3e2", C::Ok, 1300}, {"12.79", C::Ok, 127},
+            {"361", C::OutOfRange, 0}, {"-0.5", C::OutOfRange, 0}, {"-1", C::OutOfRange, 0}, {"1e40", C::OutOfRange, 0},
+            {"1,5", C::NotANumber, 0}, {"19.2E", C::NotANumber, 0}, {"nan", C::NotANumber, 0}};
+        for (const auto &r : rows)
+            QTest::newRow(r.typed) << QString(r.typed) << int(r.check) << r.position;
     }
 
     void degreesAndPositions()
     {
         QFETCH(QString, typed);
         float degrees = 0.0f;
-        QTEST(int(SatelliteConversions::CheckDegrees(typed, degrees)), "check");
-        QTEST(SatelliteConversions::PositionFromDegrees(degrees), "position");
+        QTEST(int(SC::CheckDegrees(typed, degrees)), "check");
+        QTEST(SC::PositionFromDegrees(degrees), "position");
         // Every position comes back from the degrees shown for it.
-        for (int p = 0; p <= SatelliteConversions::POSITION_MASK; ++p) {
-            const QString shown = SatelliteConversions::FormatDegrees(SatelliteConversions::DegreesFromPosition(p));
-            if (SatelliteConversions::CheckDegrees(shown, degrees) == SatelliteConversions::Check::Ok)
-                QCOMPARE(SatelliteConversions::PositionFromDegrees(degrees), p);
+        for (int p = 0; p <= SC::POSITION_MASK; ++p) {
+            if (SC::CheckDegrees(SC::FormatDegrees(SC::DegreesFromPosition(p)), degrees) == SC::Check::Ok)
+                QCOMPARE(SC::PositionFromDegrees(degrees), p);
         }
     }
 };
