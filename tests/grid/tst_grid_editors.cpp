@@ -1,9 +1,9 @@
-// The in-place line edit and drop-down: how they open, what ends them and what they store.
+// The in-place editors (how they open, what ends them, what they store) and how an ended edit
+// or a check box reaches the selected rows.
 #include "TestGrid.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QHeaderView>
 
 namespace {
 
@@ -26,20 +26,6 @@ QLineEdit *Field(TestGrid &grid)
     return combo ? combo->lineEdit() : grid.GetEditorLine();
 }
 
-// Types into the open line edit or editable drop-down (replacing its text) and presses `key`.
-void TypeInto(TestGrid &grid, const QString &text, Qt::Key key = Qt::Key_Return)
-{
-    QLineEdit *edit = Field(grid);
-    if (QComboBox *combo = grid.GetEditorCombo()) {
-        combo->hidePopup();
-        edit->selectAll();
-    }
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, key);
-}
-
-const QVector<CellKind> kEdit{CELL_TEXT, CELL_EDIT};
-
 } // namespace
 
 class TstGridEditors : public QObject
@@ -47,24 +33,58 @@ class TstGridEditors : public QObject
     Q_OBJECT
 
 private slots:
+    // Only the selected rows take an ended edit, and only in cells of the edited cell's kind.
+    void endedEditReachesSelectedRowsOfSameKind()
+    {
+        TestGrid grid;
+        grid.columnKinds = {CELL_TEXT, CELL_EDIT};
+        grid.cellKinds[qMakePair(4, 1)] = CELL_DROPLIST;
+        Fill(grid, 7, {50, 80});
+        for (int r : {2, 4, 5})
+            grid.SetRowSelected(r, true);
+        QVERIFY(grid.CGridCtrl::OnEndCellEdit(5, 1, true, QStringLiteral("x"), -1)); // cancelled
+        QVERIFY(grid.CGridCtrl::OnEndCellEdit(6, 1, false, QStringLiteral("9"), -1)); // row 6 unselected
+        QStringList texts;
+        for (int r = 0; r < 7; ++r)
+            texts << grid.GetItemText(r, 1);
+        QCOMPARE(texts.join(' '), QStringLiteral("r0c1 r1c1 9 r3c1 r4c1 9 r6c1"));
+        QCOMPARE(grid.GetItemText(5, 0), QStringLiteral("r5c0"));
+    }
+
+    // A check box or button activates outside an editor; boxes toggle in the selected rows of
+    // their kind (one selected row: the activated cell alone).
+    void cellsActivateWithoutEditor()
+    {
+        TestGrid grid;
+        grid.columnKinds = {CELL_TEXT, CELL_UNCHECKED, CELL_BUTTON, CELL_LINE, CellKind(42)};
+        grid.cellKinds[qMakePair(2, 1)] = CELL_CHECKED;
+        Fill(grid, 5, {50, 80, 40, 40, 40});
+        for (int r : {1, 2, 3})
+            grid.SetRowSelected(r, true);
+        QVERIFY(grid.EditCell(1, 1) && grid.EditCell(1, 2));
+        grid.clearSelection();
+        grid.SetRowSelected(4, true);
+        QVERIFY(grid.EditCell(2, 1));
+        QCOMPARE(grid.checks, (Cells{{1, 1}, {3, 1}, {2, 1}}));
+        QCOMPARE(grid.buttons, (Cells{{1, 2}}));
+        for (auto cell : Cells{{1, 0}, {1, 3}, {1, 4}, {-1, 2}, {5, 2}, {0, 5}})
+            QVERIFY(!grid.EditCell(cell.first, cell.second));
+        QVERIFY(!grid.IsEditing());
+    }
+
     // Over the cell, right of its image, all its text selected; one editor at a time.
     void lineEditOpensOverCell()
     {
-        GridWindow w(kEdit);
+        GridWindow w({CELL_TEXT, CELL_EDIT});
         QPixmap icon(16, 16);
-        icon.fill(Qt::blue);
         w.grid->SetImageList({icon});
         w.grid->SetItemImage(2, 1, 0);
-        QVERIFY(w.ShowWithFocusAt(1, 1));
-        for (int row : {1, 2}) {
-            QVERIFY(w.grid->EditCell(row, 1));
-            QLineEdit *edit = w.grid->GetEditorLine();
-            QCOMPARE(edit->geometry(), CellRect(*w.grid, row, 1).adjusted(row == 2 ? 16 : 0, 0, 0, 0));
-            QCOMPARE(edit->selectedText(), QStringLiteral("r%1c1").arg(row));
-            QVERIFY(!w.grid->EditCell(0, 1));
-            QTest::keyClick(edit, Qt::Key_Escape);
-            QVERIFY(EditorClosed(*w.grid));
-        }
+        QVERIFY(w.ShowWithFocusAt(2, 1));
+        w.Drive(QStringLiteral("F2"));
+        QLineEdit *edit = w.grid->GetEditorLine();
+        QCOMPARE(edit->geometry(), CellRect(*w.grid, 2, 1).adjusted(16, 0, 0, 0));
+        QCOMPARE(edit->selectedText(), QStringLiteral("r2c1"));
+        QVERIFY(!w.grid->EditCell(0, 1));
     }
 
     // Whatever ends an edit, it ends once, on the row it was opened on, before any row moves;
@@ -78,7 +98,6 @@ private slots:
         QTest::newRow("Escape") << "Esc" << 0 << "focus 2,1 sel 2";
         QTest::newRow("Enter of the keypad") << "Enter" << 0 << "focus 2,1 sel 2";
         QTest::newRow("another widget clicked") << "other" << 0 << "focus 2,1 sel 2";
-        QTest::newRow("left click") << "click:0,1" << 0 << "focus 2,1 sel 2";
         QTest::newRow("refused, then a left click") << "click:0,1" << 1 << "focus 2,1 sel 2";
         QTest::newRow("right click, no menu") << "right:0,1" << 0 << "focus 2,1 sel 2";
         QTest::newRow("header click sorting") << "header" << 0 << "focus 2,1 sel 2";
@@ -91,17 +110,16 @@ private slots:
     {
         QFETCH(QString, action);
         QFETCH(int, refusals);
-        GridWindow w(kEdit);
+        GridWindow w({CELL_TEXT, CELL_EDIT});
         QVERIFY(w.ShowWithFocusAt(2, 1));
         w.grid->rejects = refusals;
         w.Drive(QStringLiteral("click:2,1 type:typed"));
         QLineEdit *edit = w.grid->GetEditorLine();
         QVERIFY(edit);
-        for (int i = 1; i <= refusals; ++i) {
+        if (refusals) {
             QTest::keyClick(edit, Qt::Key_Return);
-            QVERIFY(WaitUntil([&] { return w.grid->ends.size() == i && edit->hasFocus(); }));
+            QVERIFY(WaitUntil([&] { return w.grid->ends.size() == 1 && edit->hasFocus(); }));
             QCOMPARE(w.grid->GetEditorLine(), edit);
-            QCOMPARE(w.grid->GetItemText(2, 1), QStringLiteral("r2c1"));
         }
         if (action == QLatin1String("insert"))
             w.grid->InsertItem(0, QStringLiteral("new"));
@@ -112,10 +130,9 @@ private slots:
         QVERIFY(EditorClosed(*w.grid));
         QCoreApplication::processEvents(); // an end request still queued comes to nothing
         QCOMPARE(w.grid->ends.size(), refusals + 1);
-        QCOMPARE(w.grid->ends.last().row, 2);
-        QCOMPARE(w.grid->ends.last().image, -1);
+        const EndedEdit end = w.grid->ends.last();
         const bool kept = action != QLatin1String("Esc");
-        QCOMPARE(w.grid->ends.last().cancelled, !kept);
+        QVERIFY(end.row == 2 && end.image == -1 && end.cancelled != kept);
         for (int r = 0; r < w.grid->GetItemCount(); ++r)
             QCOMPARE(w.grid->GetItemText(r, 1) == QLatin1String("typed"),
                      kept && w.grid->GetItemText(r, 0) == QLatin1String("r2c0"));
@@ -124,28 +141,32 @@ private slots:
     }
 
     // At most 100 characters can be typed; a longer text (not a choice) is shown whole and
-    // selected, survives an edit that leaves it alone, and once shortened grows only to the limit.
-    void editorsTakeHundredCharactersAndKeepLongerTexts_data()
+    // selected, survives an edit that leaves it alone, and once shortened grows only to 100.
+    void editorsKeepLongerTexts_data()
     {
         QTest::addColumn<int>("kind");
         QTest::newRow("line edit") << int(CELL_EDIT);
         QTest::newRow("editable drop-down") << int(CELL_DROPDOWN);
     }
 
-    void editorsTakeHundredCharactersAndKeepLongerTexts()
+    void editorsKeepLongerTexts()
     {
         QFETCH(int, kind);
         GridWindow w({CELL_TEXT, CellKind(kind)});
         QVERIFY(w.ShowWithFocusAt(0, 1));
         QVERIFY(w.grid->EditCell(0, 1));
-        TypeInto(*w.grid, QString(120, QLatin1Char('7')));
+        QLineEdit *edit = Field(*w.grid);
+        if (QComboBox *combo = w.grid->GetEditorCombo())
+            combo->hidePopup(); // the list holds the keys while it shows
+        edit->selectAll();
+        QTest::keyClicks(edit, QString(120, QLatin1Char('7')));
+        QTest::keyClick(edit, Qt::Key_Return);
         QVERIFY(EditorClosed(*w.grid));
         QCOMPARE(w.grid->GetItemText(0, 1), QString(100, QLatin1Char('7')));
-
         const QString longText(150, QLatin1Char('a'));
         w.grid->SetItemText(0, 1, longText);
         QVERIFY(w.grid->EditCell(0, 1));
-        QLineEdit *edit = Field(*w.grid);
+        edit = Field(*w.grid);
         QCOMPARE(edit->selectedText(), longText); // all of it, selected
         edit->setCursorPosition(150);
         QTest::keyClick(edit, Qt::Key_B);
@@ -160,97 +181,68 @@ private slots:
         QCOMPARE(edit->text().size(), 100);
     }
 
-    void dropListOpensAtOnceAndEndsOnlyOnPick()
+    // A drop-down list opens at once, wider than its column and at most 204 pixels high; only
+    // a pick ends it: Enter or a click stores the entry, Escape keeps even a text that is no choice.
+    void dropListEndsOnlyOnPick_data()
     {
-        GridWindow w({CELL_TEXT, CELL_EDIT, CELL_EDIT, CELL_DROPLIST});
-        QVERIFY(ShowActive(w.top));
-        w.grid->SetItemText(1, 3, QStringLiteral("Vert"));
-        w.grid->SetItemText(0, 3, QStringLiteral("Auto"));
-        w.grid->SetRowSelected(1, true);
-        QVERIFY(w.grid->EditCell(1, 3));
-        QAbstractItemView *list = ShownList(*w.grid);
-        QVERIFY(list);
-        QComboBox *combo = w.grid->GetEditorCombo();
-        QVERIFY(!combo->isEditable());
-        QCOMPARE(combo->count(), 2);
-        QCOMPARE(combo->currentIndex(), 0);
-        QVERIFY(list->window()->width() >= 70); // the column is 40 pixels wide; the list is wider
-        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Down})
-            QTest::keyClick(list, key);
-        QCoreApplication::processEvents(); // a posted end request would run here
-        QVERIFY(w.grid->IsEditing() && w.grid->ends.isEmpty());
-        QTest::keyClick(list, Qt::Key_Return);
-        QVERIFY(EditorClosed(*w.grid));
-        QCOMPARE(w.grid->GetItemText(1, 3), QStringLiteral("Hori"));
-
-        // "Auto" is no choice; Escape keeps it, a mouse pick replaces it.
-        w.grid->clearSelection();
-        w.grid->SetRowSelected(0, true);
-        QVERIFY(w.grid->EditCell(0, 3));
-        QVERIFY((list = ShownList(*w.grid)));
-        QCOMPARE(w.grid->GetEditorCombo()->currentIndex(), -1);
-        QTest::keyClick(list, Qt::Key_Down);
-        QTest::keyClick(list, Qt::Key_Escape);
-        QVERIFY(EditorClosed(*w.grid));
-        QCOMPARE(w.grid->GetItemText(0, 3), QStringLiteral("Auto"));
-        QVERIFY(w.grid->ends.last().cancelled);
-        QVERIFY(w.grid->EditCell(0, 3));
-        QVERIFY((list = ShownList(*w.grid)));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
-        QVERIFY(EditorClosed(*w.grid));
-        QCOMPARE(w.grid->GetItemText(0, 3), QStringLiteral("Hori"));
-        QVERIFY(!w.grid->ends.last().cancelled);
-
-        // Opened by a click, the list stays open.
-        w.Drive(QStringLiteral("click:2,3 click:2,3"));
-        QVERIFY((list = ShownList(*w.grid)));
-        QCoreApplication::processEvents();
-        QCOMPARE(w.grid->ends.size(), 3);
-        QTest::keyClick(list, Qt::Key_Escape);
-        QVERIFY(EditorClosed(*w.grid));
-        QCOMPARE(w.grid->GetItemText(2, 3), QStringLiteral("r2c3"));
-
-        // A long list is at most 204 pixels high.
-        for (int i = 0; i < 40; ++i)
-            w.grid->choices << QStringLiteral("choice %1").arg(i);
-        QVERIFY(w.grid->EditCell(0, 3));
-        QVERIFY((list = ShownList(*w.grid)));
-        QVERIFY(list->window()->height() <= 204 && list->window()->height() > 100);
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("moved and back") << "Vert" << "Down Up Return" << "Vert";
+        QTest::newRow("moved") << "Vert" << "Down Return" << "Hori";
+        QTest::newRow("no choice, Escape") << "Auto" << "Down Escape" << "Auto";
+        QTest::newRow("no choice, a click") << "Auto" << "pick" << "Hori";
     }
 
+    void dropListEndsOnlyOnPick()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, keys);
+        GridWindow w({CELL_TEXT, CELL_EDIT, CELL_EDIT, CELL_DROPLIST});
+        w.grid->choices = {QStringLiteral("Vert"), QStringLiteral("Hori")};
+        for (int i = 2; i < 40; ++i)
+            w.grid->choices << QStringLiteral("choice %1").arg(i);
+        w.grid->SetItemText(1, 3, text);
+        QVERIFY(w.ShowWithFocusAt(1, 3));
+        w.Drive(QStringLiteral("click:1,3"));
+        QAbstractItemView *list = ShownList(*w.grid);
+        QVERIFY(list && !w.grid->GetEditorCombo()->isEditable());
+        QCOMPARE(w.grid->GetEditorCombo()->currentIndex(), text == QLatin1String("Vert") ? 0 : -1);
+        QVERIFY(list->window()->width() >= 70); // the column is 40 pixels wide
+        QVERIFY(list->window()->height() <= 204 && list->window()->height() > 100);
+        if (keys == QLatin1String("pick"))
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
+        else
+            for (const QString &key : keys.split(' '))
+                QTest::keySequence(list, QKeySequence::fromString(key));
+        QVERIFY(EditorClosed(*w.grid));
+        QCOMPARE(w.grid->ends.size(), 1);
+        QCOMPARE(w.grid->ends.last().cancelled, keys.endsWith(QLatin1String("Escape")));
+        QTEST(w.grid->GetItemText(1, 3), "stored");
+    }
+
+    // Typed text takes a choice's spelling and image; other text is stored as typed.
     void editableDropDownStoresChoiceSpellingAndImage()
     {
         GridWindow w({CELL_TEXT, CELL_DROPDOWN});
-        QVERIFY(ShowActive(w.top));
-        w.grid->SetRowSelected(0, true);
-        w.grid->SetItemText(0, 1, QStringLiteral("Vert"));
-        QVERIFY(w.grid->EditCell(0, 1));
-        QVERIFY(ShownList(*w.grid));
-        QVERIFY(w.grid->GetEditorCombo()->isEditable());
-        TypeInto(*w.grid, QStringLiteral("hori"));
-        QVERIFY(EditorClosed(*w.grid));
-        QCOMPARE(w.grid->GetItemText(0, 1), QStringLiteral("Hori"));
-        QCOMPARE(w.grid->ends.last().text, QStringLiteral("Hori"));
-
-        QVERIFY(w.grid->EditCell(0, 1));
-        QCOMPARE(w.grid->GetEditorCombo()->currentIndex(), 1);
-        TypeInto(*w.grid, QStringLiteral("Auto"));
-        QVERIFY(EditorClosed(*w.grid));
-        QCOMPARE(w.grid->GetItemText(0, 1), QStringLiteral("Auto"));
-        QCOMPARE(w.grid->ends.last().image, -1);
-
-        // A choice carries its image.
-        QPixmap a(16, 16), b(16, 16);
-        a.fill(Qt::red);
-        b.fill(Qt::green);
-        w.grid->SetImageList({a, b});
+        QPixmap a(16, 16);
+        w.grid->SetImageList({a, a});
         w.grid->choices = {QStringLiteral("Vert"), QStringLiteral("Hori")};
         w.grid->choiceImages = {1, 0};
-        QVERIFY(w.grid->EditCell(0, 1));
-        TypeInto(*w.grid, QStringLiteral("VERT"));
-        QVERIFY(EditorClosed(*w.grid));
-        QCOMPARE(w.grid->GetItemText(0, 1), QStringLiteral("Vert"));
+        QVERIFY(w.ShowWithFocusAt(0, 1));
+        for (auto [typed, stored] : {std::pair("hori", "Hori"), {"Auto", "Auto"}, {"VERT", "Vert"}}) {
+            QVERIFY(w.grid->EditCell(0, 1));
+            QVERIFY(ShownList(*w.grid) && w.grid->GetEditorCombo()->isEditable());
+            w.grid->GetEditorCombo()->hidePopup();
+            Field(*w.grid)->selectAll();
+            QTest::keyClicks(Field(*w.grid), QString::fromLatin1(typed));
+            QTest::keyClick(Field(*w.grid), Qt::Key_Return);
+            QVERIFY(EditorClosed(*w.grid));
+            QCOMPARE(w.grid->GetItemText(0, 1), QString::fromLatin1(stored));
+            QCOMPARE(w.grid->ends.last().text, QString::fromLatin1(stored));
+        }
         QCOMPARE(w.grid->GetItemImage(0, 1), 1);
+        QCOMPARE(QVector<int>({w.grid->ends[0].image, w.grid->ends[1].image}), QVector<int>({0, -1}));
     }
 };
 
