@@ -180,7 +180,8 @@ struct GridWindow {
         }
         QCoreApplication::processEvents(); // what the inputs queued
     }
-    // State() plus the buttons pressed and cells right-clicked, e.g. "focus 1,1 sel 1 pressed 1,2".
+    // State() plus the buttons pressed, cells right-clicked and the type-ahead tip, e.g.
+    // "focus 1,1 sel 1 pressed 1,2 tip r1_".
     QString Seen() const
     {
         QString s = State(*grid);
@@ -188,6 +189,8 @@ struct GridWindow {
             s += QStringLiteral(" pressed %1,%2").arg(cell.first).arg(cell.second);
         for (auto cell : grid->rclicks)
             s += QStringLiteral(" rclick %1,%2").arg(cell.first).arg(cell.second);
+        if (grid->GetTypeAheadTip()->isVisible())
+            s += QStringLiteral(" tip ") + grid->GetTypeAheadTipText();
         return s;
     }
 };
