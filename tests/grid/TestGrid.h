@@ -7,21 +7,11 @@
 #include "grid/CGridCtrl.h"
 
 #include <QApplication>
-#include <QHash>
 #include <QHeaderView>
-#include <QKeySequence>
 #include <QLineEdit>
-#include <QPair>
-#include <QRegularExpression>
 #include <QtTest>
 
-struct EndedEdit {
-    int row;
-    int column;
-    bool cancelled;
-    QString text;
-    int image;
-};
+struct EndedEdit { int row, column; bool cancelled; QString text; int image; };
 
 class TestGrid : public CGridCtrl
 {
@@ -53,11 +43,7 @@ public:
         style = rowStyles.value(row);
         return true;
     }
-    void OnCellCheck(int row, int column) override
-    {
-        checks.append({row, column});
-        CGridCtrl::OnCellCheck(row, column);
-    }
+    void OnCellCheck(int row, int column) override { checks.append({row, column}); }
     void GetCellChoices(int row, int column, bool &useImages, QStringList &list,
                         QVector<int> &images) override
     {
@@ -68,7 +54,7 @@ public:
         useImages = !choiceImages.isEmpty();
     }
     void OnCellRClick(int row, int column, const QRect &, const QPoint &) override { rclicks.append({row, column}); }
-    void OnCellButton(int row, int column) override { buttons.append(qMakePair(row, column)); }
+    void OnCellButton(int row, int column) override { buttons.append({row, column}); }
     // A header click rewrites the rows in place, reversed, as a sort does.
     void OnColumnClick(int) override
     {

@@ -13,11 +13,6 @@ QImage Shot(GridWindow &w)
     return w.grid->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-QImage Rgb(const QPixmap &p)
-{
-    return p.toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 int PixelsNotOf(const QImage &img, const QRect &area, const QColor &colour)
 {
     int n = 0;
@@ -70,7 +65,7 @@ private slots:
         const QRect r = box ? cell : cell.adjusted(0, 0, -1, -1); // a framed cell leaves a strip
         const int width = qMin(14, r.width()), h = qMin(glyph.height(), r.height());
         const QRect at(box ? r.left() : r.right() - width + 1, r.top() + (r.height() - h) / 2, width, h);
-        QCOMPARE(img.copy(at), Rgb(glyph).copy(14 - width, 0, width, h));
+        QCOMPARE(img.copy(at), glyph.toImage().convertToFormat(QImage::Format_RGB32).copy(14 - width, 0, width, h));
         const QPoint origin = at.topLeft() - QPoint(14 - width, 0);
         QCOMPARE(img.pixel(origin + shadow), ps.shadowColour.rgb());
         QCOMPARE(img.pixel(origin + face), (box ? ps.windowColour : ps.faceColour).rgb());
@@ -96,9 +91,8 @@ private slots:
             return img.pixel(c.right() - 3, c.center().y());
         };
         QCOMPARE(spot(0, 1), ps.highlightColour.rgb());
-        QCOMPARE(spot(2, 1), ps.windowColour.rgb());
-        QCOMPARE(spot(0, 0), ps.windowColour.rgb());
-        QCOMPARE(spot(1, 2), ps.windowColour.rgb());
+        for (auto cell : Cells{{2, 1}, {0, 0}, {1, 2}})
+            QCOMPARE(spot(cell.first, cell.second), ps.windowColour.rgb());
         // The pixel a framed cell gives up at its right stays window-coloured in a selected row.
         const QRect framed = CellRect(*w.grid, 1, 2);
         QCOMPARE(PixelsNotOf(img, QRect(framed.right(), framed.top(), 1, framed.height()), ps.windowColour), 0);
@@ -141,31 +135,28 @@ private slots:
         QCOMPARE(PixelsNotOf(Shot(w), QRect(0, 0, 100, 50), ps.faceColour), 0);
     }
 
+    // An image list makes the glyphs and rows as high as its images; a cell too narrow for
+    // more than its image is left to the view to paint.
     void imageListRebuildsGlyphsAndNarrowCellIsLeftToView()
     {
         TestGrid grid;
-        grid.columnKinds = {CELL_TEXT, CELL_EDIT};
         Fill(grid, 1, {50, 80});
-        QCOMPARE(grid.PaintState().arrowGlyph.size(), QSize(14, 13));
+        const GridPaintState &ps = grid.PaintState();
+        QCOMPARE(ps.arrowGlyph.size(), QSize(14, 13));
         QPixmap icon(16, 16);
         icon.fill(Qt::red);
         grid.SetImageList({icon});
-        QCOMPARE(grid.PaintState().arrowGlyph.size(), QSize(14, 16));
-        QCOMPARE(grid.PaintState().dotsGlyph.size(), QSize(14, 16));
-        QCOMPARE(grid.PaintState().uncheckedGlyph.size(), QSize(14, 17));
+        QCOMPARE(QVector<QSize>({ps.arrowGlyph.size(), ps.dotsGlyph.size(), ps.uncheckedGlyph.size()}),
+                 QVector<QSize>({QSize(14, 16), QSize(14, 16), QSize(14, 17)}));
         QVERIFY(grid.verticalHeader()->defaultSectionSize() >= 17);
-
-        // A cell too narrow for more than its image is left to the view to paint.
         grid.SetItemImage(0, 1, 0);
         QImage target(100, 30, QImage::Format_RGB32);
         QPainter p(&target);
         QStyleOptionViewItem opt;
-        const QModelIndex index = grid.model()->index(0, 1);
         opt.rect = QRect(0, 0, 18, 20);
-        QVERIFY(!grid.PaintCell(&p, opt, index));
+        QVERIFY(!grid.PaintCell(&p, opt, grid.model()->index(0, 1)));
         opt.rect = QRect(0, 0, 19, 20);
-        QVERIFY(grid.PaintCell(&p, opt, index));
-        QCOMPARE(grid.PaintState().image, 0);
+        QVERIFY(grid.PaintCell(&p, opt, grid.model()->index(0, 1)));
         QCOMPARE(target.pixel(3, 3), QColor(Qt::red).rgb()); // the image at the cell's corner
     }
 };
