@@ -112,10 +112,8 @@ struct GridWindow {
                         const QVector<int> &widths = {50, 80, 60, 40}, QSize size = {400, 250})
     {
         top.resize(size.width(), size.height() + 50);
-        grid = new TestGrid(&top);
-        grid->setGeometry(QRect(QPoint(0, 0), size));
-        other = new QLineEdit(&top);
-        other->setGeometry(0, size.height() + 10, 100, 24);
+        (grid = new TestGrid(&top))->setGeometry(QRect(QPoint(0, 0), size));
+        (other = new QLineEdit(&top))->setGeometry(0, size.height() + 10, 100, 24);
         grid->columnKinds = kinds;
         Fill(*grid, rows, widths);
     }
@@ -125,9 +123,7 @@ struct GridWindow {
         if (!ShowActive(top))
             return false;
         grid->setFocus();
-        if (row < 0)
-            return true;
-        const bool ok = grid->SetFocusCell(row, column, false);
+        const bool ok = row < 0 || grid->SetFocusCell(row, column, false);
         grid->SelectFocusRow();
         return ok;
     }

@@ -73,18 +73,37 @@ private slots:
             QCOMPARE(img.pixel(cell.left(), at.top() + 3), ps.shadowColour.rgb()); // the frame
     }
 
-    void highlightInFocusColumnFrameWithKeyboardFocus()
+    // Row styles from the hook, a line cell (a line, no text), the button face below the last
+    // row (everywhere once there are no rows); the highlight in the focus column of selected
+    // rows, the focus frame only while the grid has the keyboard focus.
+    void stylesHighlightAndFocusFrame()
     {
-        GridWindow w({CELL_TEXT, CELL_TEXT, CELL_EDIT}, 3, kWidths);
-        QVERIFY(ShowActive(w.top));
+        GridWindow w({CELL_TEXT, CELL_TEXT, CELL_EDIT, CELL_LINE}, 3, kWidths);
+        for (int r = 0; r < 3; ++r)
+            w.grid->SetItemText(r, 2, QStringLiteral("11766"));
         w.grid->SetItemText(1, 1, QString());
+        w.grid->rowStyles[0] = FONT_BOLD | FONT_STRIKEOUT;
+        w.grid->rowStyles[2] = FONT_BOLD;
+        QVERIFY(ShowActive(w.top));
+        QVERIFY(w.grid->GetCountPerPage() >= 10);
+        QImage img = Shot(w);
+        const GridPaintState &ps = w.grid->PaintState();
+        const QImage struck = img.copy(CellRect(*w.grid, 0, 2)), plain = img.copy(CellRect(*w.grid, 1, 2)),
+                     bold = img.copy(CellRect(*w.grid, 2, 2));
+        QVERIFY(struck != plain && struck != bold && bold != plain);
+        const QRect line = CellRect(*w.grid, 0, 3);
+        const int mid = line.top() + line.height() / 2;
+        QCOMPARE(PixelsNotOf(img, QRect(line.left(), mid, line.width(), 1), ps.textColour), 0);
+        QCOMPARE(PixelsNotOf(img, QRect(line.left(), line.top(), line.width(), mid - line.top()), ps.windowColour), 0);
+        const int below = CellRect(*w.grid, 2, 0).bottom() + 1;
+        QCOMPARE(PixelsNotOf(img, QRect(0, below, img.width(), img.height() - below), ps.faceColour), 0);
+
         QVERIFY(w.grid->SetFocusCell(1, 1, true));
         w.grid->SelectFocusRow();
         w.grid->SetRowSelected(0, true);
         w.other->setFocus();
         QVERIFY(WaitUntil([&] { return w.other->hasFocus(); }));
-        QImage img = Shot(w);
-        const GridPaintState &ps = w.grid->PaintState();
+        img = Shot(w);
         QVERIFY(ps.highlightColour != ps.windowColour);
         auto spot = [&](int row, int column) {
             const QRect c = CellRect(*w.grid, row, column);
@@ -98,39 +117,11 @@ private slots:
         QCOMPARE(PixelsNotOf(img, QRect(framed.right(), framed.top(), 1, framed.height()), ps.windowColour), 0);
         const QRect cell = CellRect(*w.grid, 1, 1);
         QCOMPARE(PixelsNotOf(img, cell, ps.highlightColour), 0); // highlight, no focus frame
-
         w.grid->setFocus();
         QVERIFY(WaitUntil([&] { return w.grid->hasFocus(); }));
         img = Shot(w);
         QVERIFY(PixelsNotOf(img, QRect(cell.left(), cell.top(), cell.width(), 1), ps.highlightColour) >= cell.width() / 3);
         QCOMPARE(PixelsNotOf(img, cell.adjusted(2, 2, -2, -2), ps.highlightColour), 0); // text-less inside
-    }
-
-    // Row styles from the hook, a line cell (a line, no text), and the button face below the
-    // last row (and everywhere once there are no rows).
-    void stylesLineAndFaceBelowRows()
-    {
-        GridWindow w({CELL_TEXT, CELL_TEXT, CELL_TEXT, CELL_LINE}, 3, kWidths);
-        for (int r = 0; r < 3; ++r)
-            w.grid->SetItemText(r, 1, QStringLiteral("11766"));
-        w.grid->rowStyles[0] = FONT_BOLD | FONT_STRIKEOUT;
-        w.grid->rowStyles[2] = FONT_BOLD;
-        QVERIFY(ShowActive(w.top));
-        QVERIFY(w.grid->GetCountPerPage() >= 10);
-        const QImage img = Shot(w);
-        const GridPaintState &ps = w.grid->PaintState();
-        const QImage struck = img.copy(CellRect(*w.grid, 0, 1));
-        const QImage plain = img.copy(CellRect(*w.grid, 1, 1));
-        const QImage bold = img.copy(CellRect(*w.grid, 2, 1));
-        QVERIFY(struck != plain && struck != bold && bold != plain);
-
-        const QRect line = CellRect(*w.grid, 0, 3);
-        const int mid = line.top() + line.height() / 2;
-        QCOMPARE(PixelsNotOf(img, QRect(line.left(), mid, line.width(), 1), ps.textColour), 0);
-        QCOMPARE(PixelsNotOf(img, QRect(line.left(), line.top(), line.width(), mid - line.top()), ps.windowColour), 0);
-
-        const int below = CellRect(*w.grid, 2, 0).bottom() + 1;
-        QCOMPARE(PixelsNotOf(img, QRect(0, below, img.width(), img.height() - below), ps.faceColour), 0);
         w.grid->DeleteAllItems();
         QCOMPARE(PixelsNotOf(Shot(w), QRect(0, 0, 100, 50), ps.faceColour), 0);
     }
