@@ -20,21 +20,16 @@ public:
 
     QVector<CellKind> columnKinds;           // per column; missing columns are CELL_TEXT
     QHash<QPair<int, int>, CellKind> cellKinds; // exceptions per cell
-    QVector<QPair<int, int>> checks;
-    QVector<QPair<int, int>> buttons;
+    QVector<QPair<int, int>> checks, buttons, rclicks; // (row, column) of each call
     QVector<EndedEdit> ends;
     int rejects = 0;                         // how many edits to refuse before accepting
     QHash<int, quint8> rowStyles;
     QStringList choices;                     // empty: the grid's own choices
     QVector<int> choiceImages;
-    QVector<QPair<int, int>> rclicks;
 
     CellKind GetCellKind(int row, int column) override
     {
-        auto it = cellKinds.find(qMakePair(row, column));
-        if (it != cellKinds.end())
-            return *it;
-        return column < columnKinds.size() ? columnKinds[column] : CELL_TEXT;
+        return cellKinds.value({row, column}, column < columnKinds.size() ? columnKinds[column] : CELL_TEXT);
     }
     bool GetCellStyle(int row, int column, QColor &text, QColor &bg, quint8 &style) override
     {

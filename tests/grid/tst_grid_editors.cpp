@@ -33,41 +33,32 @@ class TstGridEditors : public QObject
     Q_OBJECT
 
 private slots:
-    // Only the selected rows take an ended edit, and only in cells of the edited cell's kind.
-    void endedEditReachesSelectedRowsOfSameKind()
+    // An ended edit reaches the selected rows (not the edited row unless selected), only in
+    // cells of the edited cell's kind. Check boxes and buttons activate without an editor;
+    // boxes toggle in the selected rows of their kind (one selected row: the cell alone).
+    void selectedRowsOfSameKindTakeEditsAndChecks()
     {
         TestGrid grid;
-        grid.columnKinds = {CELL_TEXT, CELL_EDIT};
+        grid.columnKinds = {CELL_TEXT, CELL_EDIT, CELL_UNCHECKED, CELL_BUTTON, CELL_LINE, CellKind(42)};
         grid.cellKinds[qMakePair(4, 1)] = CELL_DROPLIST;
-        Fill(grid, 7, {50, 80});
+        grid.cellKinds[qMakePair(4, 2)] = CELL_CHECKED;
+        Fill(grid, 7, {50, 80, 40, 40, 40, 40});
         for (int r : {2, 4, 5})
             grid.SetRowSelected(r, true);
         QVERIFY(grid.CGridCtrl::OnEndCellEdit(5, 1, true, QStringLiteral("x"), -1)); // cancelled
-        QVERIFY(grid.CGridCtrl::OnEndCellEdit(6, 1, false, QStringLiteral("9"), -1)); // row 6 unselected
+        QVERIFY(grid.CGridCtrl::OnEndCellEdit(6, 1, false, QStringLiteral("9"), -1));
         QStringList texts;
         for (int r = 0; r < 7; ++r)
             texts << grid.GetItemText(r, 1);
         QCOMPARE(texts.join(' '), QStringLiteral("r0c1 r1c1 9 r3c1 r4c1 9 r6c1"));
         QCOMPARE(grid.GetItemText(5, 0), QStringLiteral("r5c0"));
-    }
-
-    // A check box or button activates outside an editor; boxes toggle in the selected rows of
-    // their kind (one selected row: the activated cell alone).
-    void cellsActivateWithoutEditor()
-    {
-        TestGrid grid;
-        grid.columnKinds = {CELL_TEXT, CELL_UNCHECKED, CELL_BUTTON, CELL_LINE, CellKind(42)};
-        grid.cellKinds[qMakePair(2, 1)] = CELL_CHECKED;
-        Fill(grid, 5, {50, 80, 40, 40, 40});
-        for (int r : {1, 2, 3})
-            grid.SetRowSelected(r, true);
-        QVERIFY(grid.EditCell(1, 1) && grid.EditCell(1, 2));
+        QVERIFY(grid.EditCell(2, 2) && grid.EditCell(1, 3));
         grid.clearSelection();
-        grid.SetRowSelected(4, true);
-        QVERIFY(grid.EditCell(2, 1));
-        QCOMPARE(grid.checks, (Cells{{1, 1}, {3, 1}, {2, 1}}));
-        QCOMPARE(grid.buttons, (Cells{{1, 2}}));
-        for (auto cell : Cells{{1, 0}, {1, 3}, {1, 4}, {-1, 2}, {5, 2}, {0, 5}})
+        grid.SetRowSelected(6, true);
+        QVERIFY(grid.EditCell(4, 2));
+        QCOMPARE(grid.checks, (Cells{{2, 2}, {5, 2}, {4, 2}}));
+        QCOMPARE(grid.buttons, (Cells{{1, 3}}));
+        for (auto cell : Cells{{1, 0}, {1, 4}, {1, 5}, {-1, 3}, {7, 3}, {0, 6}})
             QVERIFY(!grid.EditCell(cell.first, cell.second));
         QVERIFY(!grid.IsEditing());
     }
