@@ -19,13 +19,6 @@ QAbstractItemView *ShownList(TestGrid &grid)
     return list && WaitUntil([&] { return list->isVisible(); }) ? list : nullptr;
 }
 
-// The text field of the open line edit or editable drop-down.
-QLineEdit *Field(TestGrid &grid)
-{
-    QComboBox *combo = grid.GetEditorCombo();
-    return combo ? combo->lineEdit() : grid.GetEditorLine();
-}
-
 } // namespace
 
 class TstGridEditors : public QObject
@@ -135,9 +128,11 @@ private slots:
         QFETCH(int, kind);
         GridWindow w({CELL_TEXT, CellKind(kind)});
         QVERIFY(w.ShowWithFocusAt(0, 1));
+        QComboBox *combo = nullptr;
+        auto field = [&] { return (combo = w.grid->GetEditorCombo()) ? combo->lineEdit() : w.grid->GetEditorLine(); };
         QVERIFY(w.grid->EditCell(0, 1));
-        QLineEdit *edit = Field(*w.grid);
-        if (QComboBox *combo = w.grid->GetEditorCombo())
+        QLineEdit *edit = field();
+        if (combo)
             combo->hidePopup(); // the list holds the keys while it shows
         edit->selectAll();
         QTest::keyClicks(edit, QString(120, QLatin1Char('7')));
@@ -147,7 +142,7 @@ private slots:
         const QString longText(150, QLatin1Char('a'));
         w.grid->SetItemText(0, 1, longText);
         QVERIFY(w.grid->EditCell(0, 1));
-        edit = Field(*w.grid);
+        edit = field();
         QCOMPARE(edit->selectedText(), longText); // all of it, selected
         edit->setCursorPosition(150);
         QTest::keyClick(edit, Qt::Key_B);
@@ -155,7 +150,7 @@ private slots:
         QVERIFY(EditorClosed(*w.grid));
         QCOMPARE(w.grid->GetItemText(0, 1), longText);
         QVERIFY(w.grid->EditCell(0, 1));
-        edit = Field(*w.grid);
+        edit = field();
         edit->setSelection(0, 60);
         QTest::keyClick(edit, Qt::Key_Delete);
         QTest::keyClicks(edit, QString(20, QLatin1Char('b')));

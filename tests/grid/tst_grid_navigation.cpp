@@ -3,12 +3,6 @@
 
 #include <QScrollBar>
 
-namespace {
-
-const QVector<int> kWidths{50, 80, 60, 60};
-
-} // namespace
-
 class TstGridNavigation : public QObject
 {
     Q_OBJECT
@@ -55,7 +49,7 @@ private slots:
     {
         QFETCH(QPoint, start);
         QFETCH(QString, inputs);
-        GridWindow w({CELL_TEXT, CELL_EDIT, CELL_BUTTON}, 5, kWidths);
+        GridWindow w({CELL_TEXT, CELL_EDIT, CELL_BUTTON}, 5);
         QVERIFY(w.ShowWithFocusAt(start.y(), start.x()));
         w.Drive(inputs);
         QTEST(w.Seen(), "state");
@@ -66,7 +60,7 @@ private slots:
     // Page Down and an edit of a row off the page scroll it into view.
     void rowsOffPageScrollIntoView()
     {
-        GridWindow w({CELL_TEXT, CELL_EDIT}, 60, kWidths);
+        GridWindow w({CELL_TEXT, CELL_EDIT}, 60);
         QVERIFY(w.ShowWithFocusAt(0, 1));
         w.Drive(QStringLiteral("PgDown PgDown"));
         const int row = w.grid->GetFocusRow(), top = w.grid->GetTopIndex();
@@ -80,7 +74,7 @@ private slots:
     // A row cut by the bottom edge is never hit; scrolled to the end, the last row is.
     void partlyVisibleBottomRowIsNeverHit()
     {
-        GridWindow w({}, 20, kWidths);
+        GridWindow w({}, 20);
         QVERIFY(ShowActive(w.top));
         const int rowH = w.grid->rowHeight(0), full = w.grid->GetCountPerPage();
         w.grid->resize(w.grid->width(), w.grid->height() - w.grid->viewport()->height() + full * rowH + rowH / 2);
