@@ -7,21 +7,11 @@
 #include "grid/CGridCtrl.h"
 
 #include <QApplication>
-#include <QHash>
 #include <QHeaderView>
-#include <QKeySequence>
 #include <QLineEdit>
-#include <QPair>
-#include <QRegularExpression>
 #include <QtTest>
 
-struct EndedEdit {
-    int row;
-    int column;
-    bool cancelled;
-    QString text;
-    int image;
-};
+struct EndedEdit { int row, column; bool cancelled; QString text; int image; };
 
 class TestGrid : public CGridCtrl
 {
@@ -30,21 +20,16 @@ public:
 
     QVector<CellKind> columnKinds;           // per column; missing columns are CELL_TEXT
     QHash<QPair<int, int>, CellKind> cellKinds; // exceptions per cell
-    QVector<QPair<int, int>> checks;
-    QVector<QPair<int, int>> buttons;
+    QVector<QPair<int, int>> checks, buttons, rclicks; // (row, column) of each call
     QVector<EndedEdit> ends;
     int rejects = 0;                         // how many edits to refuse before accepting
     QHash<int, quint8> rowStyles;
     QStringList choices;                     // empty: the grid's own choices
     QVector<int> choiceImages;
-    QVector<QPair<int, int>> rclicks;
 
     CellKind GetCellKind(int row, int column) override
     {
-        auto it = cellKinds.find(qMakePair(row, column));
-        if (it != cellKinds.end())
-            return *it;
-        return column < columnKinds.size() ? columnKinds[column] : CELL_TEXT;
+        return cellKinds.value({row, column}, column < columnKinds.size() ? columnKinds[column] : CELL_TEXT);
     }
     bool GetCellStyle(int row, int column, QColor &text, QColor &bg, quint8 &style) override
     {
@@ -53,11 +38,7 @@ public:
         style = rowStyles.value(row);
         return true;
     }
-    void OnCellCheck(int row, int column) override
-    {
-        checks.append({row, column});
-        CGridCtrl::OnCellCheck(row, column);
-    }
+    void OnCellCheck(int row, int column) override { checks.append({row, column}); }
     void GetCellChoices(int row, int column, bool &useImages, QStringList &list,
                         QVector<int> &images) override
     {
@@ -68,7 +49,7 @@ public:
         useImages = !choiceImages.isEmpty();
     }
     void OnCellRClick(int row, int column, const QRect &, const QPoint &) override { rclicks.append({row, column}); }
-    void OnCellButton(int row, int column) override { buttons.append(qMakePair(row, column)); }
+    void OnCellButton(int row, int column) override { buttons.append({row, column}); }
     // A header click rewrites the rows in place, reversed, as a sort does.
     void OnColumnClick(int) override
     {
@@ -126,10 +107,8 @@ struct GridWindow {
                         const QVector<int> &widths = {50, 80, 60, 40}, QSize size = {400, 250})
     {
         top.resize(size.width(), size.height() + 50);
-        grid = new TestGrid(&top);
-        grid->setGeometry(QRect(QPoint(0, 0), size));
-        other = new QLineEdit(&top);
-        other->setGeometry(0, size.height() + 10, 100, 24);
+        (grid = new TestGrid(&top))->setGeometry(QRect(QPoint(0, 0), size));
+        (other = new QLineEdit(&top))->setGeometry(0, size.height() + 10, 100, 24);
         grid->columnKinds = kinds;
         Fill(*grid, rows, widths);
     }
@@ -139,9 +118,7 @@ struct GridWindow {
         if (!ShowActive(top))
             return false;
         grid->setFocus();
-        if (row < 0)
-            return true;
-        const bool ok = grid->SetFocusCell(row, column, false);
+        const bool ok = row < 0 || grid->SetFocusCell(row, column, false);
         grid->SelectFocusRow();
         return ok;
     }
@@ -180,7 +157,8 @@ struct GridWindow {
         }
         QCoreApplication::processEvents(); // what the inputs queued
     }
-    // State() plus the buttons pressed and cells right-clicked, e.g. "focus 1,1 sel 1 pressed 1,2".
+    // State() plus the buttons pressed, cells right-clicked and the type-ahead tip, e.g.
+    // "focus 1,1 sel 1 pressed 1,2 tip r1_".
     QString Seen() const
     {
         QString s = State(*grid);
@@ -188,6 +166,8 @@ struct GridWindow {
             s += QStringLiteral(" pressed %1,%2").arg(cell.first).arg(cell.second);
         for (auto cell : grid->rclicks)
             s += QStringLiteral(" rclick %1,%2").arg(cell.first).arg(cell.second);
+        if (grid->GetTypeAheadTip()->isVisible())
+            s += QStringLiteral(" tip ") + grid->GetTypeAheadTipText();
         return s;
     }
 };

@@ -13,11 +13,6 @@ QImage Shot(GridWindow &w)
     return w.grid->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-QImage Rgb(const QPixmap &p)
-{
-    return p.toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 int PixelsNotOf(const QImage &img, const QRect &area, const QColor &colour)
 {
     int n = 0;
@@ -70,7 +65,7 @@ private slots:
         const QRect r = box ? cell : cell.adjusted(0, 0, -1, -1); // a framed cell leaves a strip
         const int width = qMin(14, r.width()), h = qMin(glyph.height(), r.height());
         const QRect at(box ? r.left() : r.right() - width + 1, r.top() + (r.height() - h) / 2, width, h);
-        QCOMPARE(img.copy(at), Rgb(glyph).copy(14 - width, 0, width, h));
+        QCOMPARE(img.copy(at), glyph.toImage().convertToFormat(QImage::Format_RGB32).copy(14 - width, 0, width, h));
         const QPoint origin = at.topLeft() - QPoint(14 - width, 0);
         QCOMPARE(img.pixel(origin + shadow), ps.shadowColour.rgb());
         QCOMPARE(img.pixel(origin + face), (box ? ps.windowColour : ps.faceColour).rgb());
@@ -78,94 +73,81 @@ private slots:
             QCOMPARE(img.pixel(cell.left(), at.top() + 3), ps.shadowColour.rgb()); // the frame
     }
 
-    void highlightInFocusColumnFrameWithKeyboardFocus()
+    // Row styles from the hook, a line cell (a line, no text), the button face below the last
+    // row (everywhere once there are no rows); the highlight in the focus column of selected
+    // rows, the focus frame only while the grid has the keyboard focus.
+    void stylesHighlightAndFocusFrame()
     {
-        GridWindow w({CELL_TEXT, CELL_TEXT, CELL_EDIT}, 3, kWidths);
-        QVERIFY(ShowActive(w.top));
+        GridWindow w({CELL_TEXT, CELL_TEXT, CELL_EDIT, CELL_LINE}, 3, kWidths);
+        for (int r = 0; r < 3; ++r)
+            w.grid->SetItemText(r, 2, QStringLiteral("11766"));
         w.grid->SetItemText(1, 1, QString());
+        w.grid->rowStyles[0] = FONT_BOLD | FONT_STRIKEOUT;
+        w.grid->rowStyles[2] = FONT_BOLD;
+        QVERIFY(ShowActive(w.top));
+        QVERIFY(w.grid->GetCountPerPage() >= 10);
+        QImage img = Shot(w);
+        const GridPaintState &ps = w.grid->PaintState();
+        const QImage struck = img.copy(CellRect(*w.grid, 0, 2)), plain = img.copy(CellRect(*w.grid, 1, 2)),
+                     bold = img.copy(CellRect(*w.grid, 2, 2));
+        QVERIFY(struck != plain && struck != bold && bold != plain);
+        const QRect line = CellRect(*w.grid, 0, 3);
+        const int mid = line.top() + line.height() / 2;
+        QCOMPARE(PixelsNotOf(img, QRect(line.left(), mid, line.width(), 1), ps.textColour), 0);
+        QCOMPARE(PixelsNotOf(img, QRect(line.left(), line.top(), line.width(), mid - line.top()), ps.windowColour), 0);
+        const int below = CellRect(*w.grid, 2, 0).bottom() + 1;
+        QCOMPARE(PixelsNotOf(img, QRect(0, below, img.width(), img.height() - below), ps.faceColour), 0);
+
         QVERIFY(w.grid->SetFocusCell(1, 1, true));
         w.grid->SelectFocusRow();
         w.grid->SetRowSelected(0, true);
         w.other->setFocus();
         QVERIFY(WaitUntil([&] { return w.other->hasFocus(); }));
-        QImage img = Shot(w);
-        const GridPaintState &ps = w.grid->PaintState();
+        img = Shot(w);
         QVERIFY(ps.highlightColour != ps.windowColour);
         auto spot = [&](int row, int column) {
             const QRect c = CellRect(*w.grid, row, column);
             return img.pixel(c.right() - 3, c.center().y());
         };
         QCOMPARE(spot(0, 1), ps.highlightColour.rgb());
-        QCOMPARE(spot(2, 1), ps.windowColour.rgb());
-        QCOMPARE(spot(0, 0), ps.windowColour.rgb());
-        QCOMPARE(spot(1, 2), ps.windowColour.rgb());
+        for (auto cell : Cells{{2, 1}, {0, 0}, {1, 2}})
+            QCOMPARE(spot(cell.first, cell.second), ps.windowColour.rgb());
         // The pixel a framed cell gives up at its right stays window-coloured in a selected row.
         const QRect framed = CellRect(*w.grid, 1, 2);
         QCOMPARE(PixelsNotOf(img, QRect(framed.right(), framed.top(), 1, framed.height()), ps.windowColour), 0);
         const QRect cell = CellRect(*w.grid, 1, 1);
         QCOMPARE(PixelsNotOf(img, cell, ps.highlightColour), 0); // highlight, no focus frame
-
         w.grid->setFocus();
         QVERIFY(WaitUntil([&] { return w.grid->hasFocus(); }));
         img = Shot(w);
         QVERIFY(PixelsNotOf(img, QRect(cell.left(), cell.top(), cell.width(), 1), ps.highlightColour) >= cell.width() / 3);
         QCOMPARE(PixelsNotOf(img, cell.adjusted(2, 2, -2, -2), ps.highlightColour), 0); // text-less inside
-    }
-
-    // Row styles from the hook, a line cell (a line, no text), and the button face below the
-    // last row (and everywhere once there are no rows).
-    void stylesLineAndFaceBelowRows()
-    {
-        GridWindow w({CELL_TEXT, CELL_TEXT, CELL_TEXT, CELL_LINE}, 3, kWidths);
-        for (int r = 0; r < 3; ++r)
-            w.grid->SetItemText(r, 1, QStringLiteral("11766"));
-        w.grid->rowStyles[0] = FONT_BOLD | FONT_STRIKEOUT;
-        w.grid->rowStyles[2] = FONT_BOLD;
-        QVERIFY(ShowActive(w.top));
-        QVERIFY(w.grid->GetCountPerPage() >= 10);
-        const QImage img = Shot(w);
-        const GridPaintState &ps = w.grid->PaintState();
-        const QImage struck = img.copy(CellRect(*w.grid, 0, 1));
-        const QImage plain = img.copy(CellRect(*w.grid, 1, 1));
-        const QImage bold = img.copy(CellRect(*w.grid, 2, 1));
-        QVERIFY(struck != plain && struck != bold && bold != plain);
-
-        const QRect line = CellRect(*w.grid, 0, 3);
-        const int mid = line.top() + line.height() / 2;
-        QCOMPARE(PixelsNotOf(img, QRect(line.left(), mid, line.width(), 1), ps.textColour), 0);
-        QCOMPARE(PixelsNotOf(img, QRect(line.left(), line.top(), line.width(), mid - line.top()), ps.windowColour), 0);
-
-        const int below = CellRect(*w.grid, 2, 0).bottom() + 1;
-        QCOMPARE(PixelsNotOf(img, QRect(0, below, img.width(), img.height() - below), ps.faceColour), 0);
         w.grid->DeleteAllItems();
         QCOMPARE(PixelsNotOf(Shot(w), QRect(0, 0, 100, 50), ps.faceColour), 0);
     }
 
+    // An image list makes the glyphs and rows as high as its images; a cell too narrow for
+    // more than its image is left to the view to paint.
     void imageListRebuildsGlyphsAndNarrowCellIsLeftToView()
     {
         TestGrid grid;
-        grid.columnKinds = {CELL_TEXT, CELL_EDIT};
         Fill(grid, 1, {50, 80});
-        QCOMPARE(grid.PaintState().arrowGlyph.size(), QSize(14, 13));
+        const GridPaintState &ps = grid.PaintState();
+        QCOMPARE(ps.arrowGlyph.size(), QSize(14, 13));
         QPixmap icon(16, 16);
         icon.fill(Qt::red);
         grid.SetImageList({icon});
-        QCOMPARE(grid.PaintState().arrowGlyph.size(), QSize(14, 16));
-        QCOMPARE(grid.PaintState().dotsGlyph.size(), QSize(14, 16));
-        QCOMPARE(grid.PaintState().uncheckedGlyph.size(), QSize(14, 17));
+        QCOMPARE(QVector<QSize>({ps.arrowGlyph.size(), ps.dotsGlyph.size(), ps.uncheckedGlyph.size()}),
+                 QVector<QSize>({QSize(14, 16), QSize(14, 16), QSize(14, 17)}));
         QVERIFY(grid.verticalHeader()->defaultSectionSize() >= 17);
-
-        // A cell too narrow for more than its image is left to the view to paint.
         grid.SetItemImage(0, 1, 0);
         QImage target(100, 30, QImage::Format_RGB32);
         QPainter p(&target);
         QStyleOptionViewItem opt;
-        const QModelIndex index = grid.model()->index(0, 1);
         opt.rect = QRect(0, 0, 18, 20);
-        QVERIFY(!grid.PaintCell(&p, opt, index));
+        QVERIFY(!grid.PaintCell(&p, opt, grid.model()->index(0, 1)));
         opt.rect = QRect(0, 0, 19, 20);
-        QVERIFY(grid.PaintCell(&p, opt, index));
-        QCOMPARE(grid.PaintState().image, 0);
+        QVERIFY(grid.PaintCell(&p, opt, grid.model()->index(0, 1)));
         QCOMPARE(target.pixel(3, 3), QColor(Qt::red).rgb()); // the image at the cell's corner
     }
 };

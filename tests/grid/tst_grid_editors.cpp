@@ -1,9 +1,9 @@
-// The in-place line edit and drop-down: how they open, what ends them and what they store.
+// The in-place editors (how they open, what ends them, what they store) and how an ended edit
+// or a check box reaches the selected rows.
 #include "TestGrid.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QHeaderView>
 
 namespace {
 
@@ -19,27 +19,6 @@ QAbstractItemView *ShownList(TestGrid &grid)
     return list && WaitUntil([&] { return list->isVisible(); }) ? list : nullptr;
 }
 
-// The text field of the open line edit or editable drop-down.
-QLineEdit *Field(TestGrid &grid)
-{
-    QComboBox *combo = grid.GetEditorCombo();
-    return combo ? combo->lineEdit() : grid.GetEditorLine();
-}
-
-// Types into the open line edit or editable drop-down (replacing its text) and presses `key`.
-void TypeInto(TestGrid &grid, const QString &text, Qt::Key key = Qt::Key_Return)
-{
-    QLineEdit *edit = Field(grid);
-    if (QComboBox *combo = grid.GetEditorCombo()) {
-        combo->hidePopup();
-        edit->selectAll();
-    }
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, key);
-}
-
-const QVector<CellKind> kEdit{CELL_TEXT, CELL_EDIT};
-
 } // namespace
 
 class TstGridEditors : public QObject
@@ -47,29 +26,40 @@ class TstGridEditors : public QObject
     Q_OBJECT
 
 private slots:
-    // Over the cell, right of its image, all its text selected; one editor at a time.
-    void lineEditOpensOverCell()
+    // An ended edit reaches the selected rows (not the edited row unless selected), only in
+    // cells of the edited cell's kind. Check boxes and buttons activate without an editor;
+    // boxes toggle in the selected rows of their kind (one selected row: the cell alone).
+    void selectedRowsOfSameKindTakeEditsAndChecks()
     {
-        GridWindow w(kEdit);
-        QPixmap icon(16, 16);
-        icon.fill(Qt::blue);
-        w.grid->SetImageList({icon});
-        w.grid->SetItemImage(2, 1, 0);
-        QVERIFY(w.ShowWithFocusAt(1, 1));
-        for (int row : {1, 2}) {
-            QVERIFY(w.grid->EditCell(row, 1));
-            QLineEdit *edit = w.grid->GetEditorLine();
-            QCOMPARE(edit->geometry(), CellRect(*w.grid, row, 1).adjusted(row == 2 ? 16 : 0, 0, 0, 0));
-            QCOMPARE(edit->selectedText(), QStringLiteral("r%1c1").arg(row));
-            QVERIFY(!w.grid->EditCell(0, 1));
-            QTest::keyClick(edit, Qt::Key_Escape);
-            QVERIFY(EditorClosed(*w.grid));
-        }
+        TestGrid grid;
+        grid.columnKinds = {CELL_TEXT, CELL_EDIT, CELL_UNCHECKED, CELL_BUTTON, CELL_LINE, CellKind(42)};
+        grid.cellKinds[qMakePair(4, 1)] = CELL_DROPLIST;
+        grid.cellKinds[qMakePair(4, 2)] = CELL_CHECKED;
+        Fill(grid, 7, {50, 80, 40, 40, 40, 40});
+        for (int r : {2, 4, 5})
+            grid.SetRowSelected(r, true);
+        QVERIFY(grid.CGridCtrl::OnEndCellEdit(5, 1, true, QStringLiteral("x"), -1)); // cancelled
+        QVERIFY(grid.CGridCtrl::OnEndCellEdit(6, 1, false, QStringLiteral("9"), -1));
+        QStringList texts;
+        for (int r = 0; r < 7; ++r)
+            texts << grid.GetItemText(r, 1);
+        QCOMPARE(texts.join(' '), QStringLiteral("r0c1 r1c1 9 r3c1 r4c1 9 r6c1"));
+        QCOMPARE(grid.GetItemText(5, 0), QStringLiteral("r5c0"));
+        QVERIFY(grid.EditCell(2, 2) && grid.EditCell(1, 3));
+        grid.clearSelection();
+        grid.SetRowSelected(6, true);
+        QVERIFY(grid.EditCell(4, 2));
+        QCOMPARE(grid.checks, (Cells{{2, 2}, {5, 2}, {4, 2}}));
+        QCOMPARE(grid.buttons, (Cells{{1, 3}}));
+        for (auto cell : Cells{{1, 0}, {1, 4}, {1, 5}, {-1, 3}, {7, 3}, {0, 6}})
+            QVERIFY(!grid.EditCell(cell.first, cell.second));
+        QVERIFY(!grid.IsEditing());
     }
 
     // Whatever ends an edit, it ends once, on the row it was opened on, before any row moves;
     // a click that ends it does nothing else. Only Escape drops the text. An edit OnEndCellEdit
-    // refuses stays open. The grid takes the focus back, unless the user put it elsewhere.
+    // refuses stays open. The grid takes the focus back, unless the user put it elsewhere. The
+    // line edit opens over the cell right of its image, its text selected, one at a time.
     void editEndsOnItsOwnRow_data()
     {
         QTest::addColumn<QString>("action");
@@ -78,7 +68,6 @@ private slots:
         QTest::newRow("Escape") << "Esc" << 0 << "focus 2,1 sel 2";
         QTest::newRow("Enter of the keypad") << "Enter" << 0 << "focus 2,1 sel 2";
         QTest::newRow("another widget clicked") << "other" << 0 << "focus 2,1 sel 2";
-        QTest::newRow("left click") << "click:0,1" << 0 << "focus 2,1 sel 2";
         QTest::newRow("refused, then a left click") << "click:0,1" << 1 << "focus 2,1 sel 2";
         QTest::newRow("right click, no menu") << "right:0,1" << 0 << "focus 2,1 sel 2";
         QTest::newRow("header click sorting") << "header" << 0 << "focus 2,1 sel 2";
@@ -91,17 +80,20 @@ private slots:
     {
         QFETCH(QString, action);
         QFETCH(int, refusals);
-        GridWindow w(kEdit);
+        GridWindow w({CELL_TEXT, CELL_EDIT});
         QVERIFY(w.ShowWithFocusAt(2, 1));
         w.grid->rejects = refusals;
-        w.Drive(QStringLiteral("click:2,1 type:typed"));
+        w.grid->SetImageList({QPixmap(16, 16)});
+        w.grid->SetItemImage(2, 1, 0);
+        w.Drive(QStringLiteral("click:2,1"));
         QLineEdit *edit = w.grid->GetEditorLine();
-        QVERIFY(edit);
-        for (int i = 1; i <= refusals; ++i) {
+        QVERIFY(edit && !w.grid->EditCell(0, 1));
+        QCOMPARE(edit->geometry(), CellRect(*w.grid, 2, 1).adjusted(16, 0, 0, 0));
+        QCOMPARE(edit->selectedText(), QStringLiteral("r2c1"));
+        w.Drive(QStringLiteral("type:typed"));
+        if (refusals) {
             QTest::keyClick(edit, Qt::Key_Return);
-            QVERIFY(WaitUntil([&] { return w.grid->ends.size() == i && edit->hasFocus(); }));
-            QCOMPARE(w.grid->GetEditorLine(), edit);
-            QCOMPARE(w.grid->GetItemText(2, 1), QStringLiteral("r2c1"));
+            QVERIFY(WaitUntil([&] { return w.grid->ends.size() == 1 && edit->hasFocus() && w.grid->GetEditorLine() == edit; }));
         }
         if (action == QLatin1String("insert"))
             w.grid->InsertItem(0, QStringLiteral("new"));
@@ -112,10 +104,9 @@ private slots:
         QVERIFY(EditorClosed(*w.grid));
         QCoreApplication::processEvents(); // an end request still queued comes to nothing
         QCOMPARE(w.grid->ends.size(), refusals + 1);
-        QCOMPARE(w.grid->ends.last().row, 2);
-        QCOMPARE(w.grid->ends.last().image, -1);
+        const EndedEdit end = w.grid->ends.last();
         const bool kept = action != QLatin1String("Esc");
-        QCOMPARE(w.grid->ends.last().cancelled, !kept);
+        QVERIFY(end.row == 2 && end.image == -1 && end.cancelled != kept);
         for (int r = 0; r < w.grid->GetItemCount(); ++r)
             QCOMPARE(w.grid->GetItemText(r, 1) == QLatin1String("typed"),
                      kept && w.grid->GetItemText(r, 0) == QLatin1String("r2c0"));
@@ -124,28 +115,34 @@ private slots:
     }
 
     // At most 100 characters can be typed; a longer text (not a choice) is shown whole and
-    // selected, survives an edit that leaves it alone, and once shortened grows only to the limit.
-    void editorsTakeHundredCharactersAndKeepLongerTexts_data()
+    // selected, survives an edit that leaves it alone, and once shortened grows only to 100.
+    void editorsKeepLongerTexts_data()
     {
         QTest::addColumn<int>("kind");
         QTest::newRow("line edit") << int(CELL_EDIT);
         QTest::newRow("editable drop-down") << int(CELL_DROPDOWN);
     }
 
-    void editorsTakeHundredCharactersAndKeepLongerTexts()
+    void editorsKeepLongerTexts()
     {
         QFETCH(int, kind);
         GridWindow w({CELL_TEXT, CellKind(kind)});
         QVERIFY(w.ShowWithFocusAt(0, 1));
+        QComboBox *combo = nullptr;
+        auto field = [&] { return (combo = w.grid->GetEditorCombo()) ? combo->lineEdit() : w.grid->GetEditorLine(); };
         QVERIFY(w.grid->EditCell(0, 1));
-        TypeInto(*w.grid, QString(120, QLatin1Char('7')));
+        QLineEdit *edit = field();
+        if (combo)
+            combo->hidePopup(); // the list holds the keys while it shows
+        edit->selectAll();
+        QTest::keyClicks(edit, QString(120, QLatin1Char('7')));
+        QTest::keyClick(edit, Qt::Key_Return);
         QVERIFY(EditorClosed(*w.grid));
         QCOMPARE(w.grid->GetItemText(0, 1), QString(100, QLatin1Char('7')));
-
         const QString longText(150, QLatin1Char('a'));
         w.grid->SetItemText(0, 1, longText);
         QVERIFY(w.grid->EditCell(0, 1));
-        QLineEdit *edit = Field(*w.grid);
+        edit = field();
         QCOMPARE(edit->selectedText(), longText); // all of it, selected
         edit->setCursorPosition(150);
         QTest::keyClick(edit, Qt::Key_B);
@@ -153,104 +150,70 @@ private slots:
         QVERIFY(EditorClosed(*w.grid));
         QCOMPARE(w.grid->GetItemText(0, 1), longText);
         QVERIFY(w.grid->EditCell(0, 1));
-        edit = Field(*w.grid);
+        edit = field();
         edit->setSelection(0, 60);
         QTest::keyClick(edit, Qt::Key_Delete);
         QTest::keyClicks(edit, QString(20, QLatin1Char('b')));
         QCOMPARE(edit->text().size(), 100);
     }
 
-    void dropListOpensAtOnceAndEndsOnlyOnPick()
+    // A drop-down opens its list at once, wider than its column and at most 204 pixels high.
+    // A list alone ends only on a pick: Enter or a click stores the entry, Escape keeps even a
+    // text that is no choice. Text typed into an editable one takes a choice's spelling and image.
+    void dropDownsEndOnlyOnPick_data()
     {
-        GridWindow w({CELL_TEXT, CELL_EDIT, CELL_EDIT, CELL_DROPLIST});
-        QVERIFY(ShowActive(w.top));
-        w.grid->SetItemText(1, 3, QStringLiteral("Vert"));
-        w.grid->SetItemText(0, 3, QStringLiteral("Auto"));
-        w.grid->SetRowSelected(1, true);
-        QVERIFY(w.grid->EditCell(1, 3));
-        QAbstractItemView *list = ShownList(*w.grid);
-        QVERIFY(list);
-        QComboBox *combo = w.grid->GetEditorCombo();
-        QVERIFY(!combo->isEditable());
-        QCOMPARE(combo->count(), 2);
-        QCOMPARE(combo->currentIndex(), 0);
-        QVERIFY(list->window()->width() >= 70); // the column is 40 pixels wide; the list is wider
-        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Down})
-            QTest::keyClick(list, key);
-        QCoreApplication::processEvents(); // a posted end request would run here
-        QVERIFY(w.grid->IsEditing() && w.grid->ends.isEmpty());
-        QTest::keyClick(list, Qt::Key_Return);
-        QVERIFY(EditorClosed(*w.grid));
-        QCOMPARE(w.grid->GetItemText(1, 3), QStringLiteral("Hori"));
-
-        // "Auto" is no choice; Escape keeps it, a mouse pick replaces it.
-        w.grid->clearSelection();
-        w.grid->SetRowSelected(0, true);
-        QVERIFY(w.grid->EditCell(0, 3));
-        QVERIFY((list = ShownList(*w.grid)));
-        QCOMPARE(w.grid->GetEditorCombo()->currentIndex(), -1);
-        QTest::keyClick(list, Qt::Key_Down);
-        QTest::keyClick(list, Qt::Key_Escape);
-        QVERIFY(EditorClosed(*w.grid));
-        QCOMPARE(w.grid->GetItemText(0, 3), QStringLiteral("Auto"));
-        QVERIFY(w.grid->ends.last().cancelled);
-        QVERIFY(w.grid->EditCell(0, 3));
-        QVERIFY((list = ShownList(*w.grid)));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
-        QVERIFY(EditorClosed(*w.grid));
-        QCOMPARE(w.grid->GetItemText(0, 3), QStringLiteral("Hori"));
-        QVERIFY(!w.grid->ends.last().cancelled);
-
-        // Opened by a click, the list stays open.
-        w.Drive(QStringLiteral("click:2,3 click:2,3"));
-        QVERIFY((list = ShownList(*w.grid)));
-        QCoreApplication::processEvents();
-        QCOMPARE(w.grid->ends.size(), 3);
-        QTest::keyClick(list, Qt::Key_Escape);
-        QVERIFY(EditorClosed(*w.grid));
-        QCOMPARE(w.grid->GetItemText(2, 3), QStringLiteral("r2c3"));
-
-        // A long list is at most 204 pixels high.
-        for (int i = 0; i < 40; ++i)
-            w.grid->choices << QStringLiteral("choice %1").arg(i);
-        QVERIFY(w.grid->EditCell(0, 3));
-        QVERIFY((list = ShownList(*w.grid)));
-        QVERIFY(list->window()->height() <= 204 && list->window()->height() > 100);
+        QTest::addColumn<bool>("editable");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("keys"); // typed text, for an editable one
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("image");
+        QTest::newRow("moved and back") << false << "Vert" << "Down Up Return" << "Vert" << 1;
+        QTest::newRow("moved") << false << "Vert" << "Down Return" << "Hori" << 0;
+        QTest::newRow("no choice, Escape") << false << "Auto" << "Down Escape" << "Auto" << -1;
+        QTest::newRow("no choice, a click") << false << "Auto" << "pick" << "Hori" << 0;
+        QTest::newRow("typed choice") << true << "Vert" << "hori" << "Hori" << 0;
+        QTest::newRow("typed choice, upper case") << true << "Hori" << "VERT" << "Vert" << 1;
+        QTest::newRow("typed other text") << true << "Vert" << "Auto" << "Auto" << -1;
     }
 
-    void editableDropDownStoresChoiceSpellingAndImage()
+    void dropDownsEndOnlyOnPick()
     {
-        GridWindow w({CELL_TEXT, CELL_DROPDOWN});
-        QVERIFY(ShowActive(w.top));
-        w.grid->SetRowSelected(0, true);
-        w.grid->SetItemText(0, 1, QStringLiteral("Vert"));
-        QVERIFY(w.grid->EditCell(0, 1));
-        QVERIFY(ShownList(*w.grid));
-        QVERIFY(w.grid->GetEditorCombo()->isEditable());
-        TypeInto(*w.grid, QStringLiteral("hori"));
-        QVERIFY(EditorClosed(*w.grid));
-        QCOMPARE(w.grid->GetItemText(0, 1), QStringLiteral("Hori"));
-        QCOMPARE(w.grid->ends.last().text, QStringLiteral("Hori"));
-
-        QVERIFY(w.grid->EditCell(0, 1));
-        QCOMPARE(w.grid->GetEditorCombo()->currentIndex(), 1);
-        TypeInto(*w.grid, QStringLiteral("Auto"));
-        QVERIFY(EditorClosed(*w.grid));
-        QCOMPARE(w.grid->GetItemText(0, 1), QStringLiteral("Auto"));
-        QCOMPARE(w.grid->ends.last().image, -1);
-
-        // A choice carries its image.
-        QPixmap a(16, 16), b(16, 16);
-        a.fill(Qt::red);
-        b.fill(Qt::green);
-        w.grid->SetImageList({a, b});
+        QFETCH(bool, editable);
+        QFETCH(QString, text);
+        QFETCH(QString, keys);
+        GridWindow w({CELL_TEXT, CELL_EDIT, CELL_EDIT, editable ? CELL_DROPDOWN : CELL_DROPLIST});
+        w.grid->SetImageList({QPixmap(16, 16), QPixmap(16, 16)});
         w.grid->choices = {QStringLiteral("Vert"), QStringLiteral("Hori")};
-        w.grid->choiceImages = {1, 0};
-        QVERIFY(w.grid->EditCell(0, 1));
-        TypeInto(*w.grid, QStringLiteral("VERT"));
+        w.grid->choiceImages = QVector<int>(40, 0);
+        w.grid->choiceImages[0] = 1;
+        for (int i = 2; i < 40; ++i)
+            w.grid->choices << QStringLiteral("choice %1").arg(i);
+        w.grid->SetItemText(1, 3, text);
+        QVERIFY(w.ShowWithFocusAt(1, 3));
+        w.Drive(QStringLiteral("click:1,3"));
+        QAbstractItemView *list = ShownList(*w.grid);
+        QComboBox *combo = w.grid->GetEditorCombo();
+        QVERIFY(list && combo->isEditable() == editable);
+        QCOMPARE(combo->currentIndex(), int(w.grid->choices.indexOf(text)));
+        QVERIFY(list->window()->width() >= 70); // the column is 40 pixels wide
+        QVERIFY(list->window()->height() <= 204 && list->window()->height() > 100);
+        if (editable) {
+            combo->hidePopup();
+            combo->lineEdit()->selectAll();
+            QTest::keyClicks(combo->lineEdit(), keys);
+            QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        } else if (keys == QLatin1String("pick")) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
+        } else {
+            for (const QString &key : keys.split(' '))
+                QTest::keySequence(list, QKeySequence::fromString(key));
+        }
         QVERIFY(EditorClosed(*w.grid));
-        QCOMPARE(w.grid->GetItemText(0, 1), QStringLiteral("Vert"));
-        QCOMPARE(w.grid->GetItemImage(0, 1), 1);
+        QCOMPARE(w.grid->ends.size(), 1);
+        QCOMPARE(w.grid->ends.last().cancelled, keys.endsWith(QLatin1String("Escape")));
+        QTEST(w.grid->GetItemText(1, 3), "stored");
+        if (!w.grid->ends.last().cancelled)
+            QTEST(w.grid->ends.last().image, "image");
     }
 };
 

@@ -1,13 +1,7 @@
-// The focus cell under keys and clicks, cell geometry, scrolling and the type-ahead search.
+// The focus cell under keys, clicks and the type-ahead search; cell geometry and scrolling.
 #include "TestGrid.h"
 
 #include <QScrollBar>
-
-namespace {
-
-const QVector<int> kWidths{50, 80, 60, 60};
-
-} // namespace
 
 class TstGridNavigation : public QObject
 {
@@ -41,7 +35,12 @@ private slots:
         QTest::newRow("double click keeps its editor") << QPoint(0, -1) << "dbl:3,1" << "focus 3,1 sel 3 edit 3,1";
         QTest::newRow("double click presses a button once") << QPoint(0, -1) << "dbl:4,2" << "focus 4,2 sel 4 pressed 4,2";
         QTest::newRow("shift extends from the row type-ahead found")
-            << QPoint(1, 3) << "type:r0 Shift+Down" << "focus 1,1 sel 0 1";
+            << QPoint(1, 3) << "type:r0 Shift+Down" << "focus 1,1 sel 0 1 tip r0_";
+        // The search runs in the focus column from the focus row on, round to the top, in any
+        // case; a text no row starts with moves nothing; a space in a search is part of it.
+        QTest::newRow("type-ahead") << QPoint(1, 2) << "type:R1" << "focus 1,1 sel 1 tip R1_";
+        QTest::newRow("type-ahead, no match") << QPoint(1, 0) << "type:r2x" << "focus 2,1 sel 2 tip r2x_";
+        QTest::newRow("type-ahead, space") << QPoint(1, 0) << "type:r3 Space" << "focus 3,1 sel 3 tip r3 _";
         QTest::newRow("right click, none right of or below the cells")
             << QPoint(0, -1) << "right@380,20 right@20,200 right:3,2" << "focus 3,2 sel 3 rclick 3,2";
     }
@@ -50,7 +49,7 @@ private slots:
     {
         QFETCH(QPoint, start);
         QFETCH(QString, inputs);
-        GridWindow w({CELL_TEXT, CELL_EDIT, CELL_BUTTON}, 5, kWidths);
+        GridWindow w({CELL_TEXT, CELL_EDIT, CELL_BUTTON}, 5);
         QVERIFY(w.ShowWithFocusAt(start.y(), start.x()));
         w.Drive(inputs);
         QTEST(w.Seen(), "state");
@@ -58,113 +57,48 @@ private slots:
             QCOMPARE(w.grid->GetFocusedItem(), w.grid->GetFocusRow());
     }
 
-    void pageDownKeepsFocusRowVisible()
+    // A row cut by the bottom edge is never hit; scrolled to the end, the last row is. Page
+    // Down and an edit of a row off the page scroll it into view.
+    void rowsAtThePageEdge()
     {
-        GridWindow w({}, 60, kWidths);
+        GridWindow w({CELL_TEXT, CELL_EDIT}, 60);
         QVERIFY(w.ShowWithFocusAt(0, 1));
-        w.Drive(QStringLiteral("PgDown PgDown"));
-        const int row = w.grid->GetFocusRow();
-        const int top = w.grid->GetTopIndex();
-        QVERIFY(row > 10 && row == w.grid->GetFocusedItem());
-        QVERIFY(row >= top && row < top + w.grid->GetCountPerPage());
-    }
-
-    void typeAheadSearchesFocusColumnAndWraps()
-    {
-        GridWindow w({}, 3, kWidths);
-        const char *names[] = {"Alpha", "beta", "Bravo"};
-        for (int r = 0; r < 3; ++r)
-            w.grid->SetItemText(r, 1, QString::fromLatin1(names[r]));
-        QVERIFY(w.ShowWithFocusAt(0, 1));
-        w.Drive(QStringLiteral("type:b"));
-        QCOMPARE(w.grid->GetFocusRow(), 1);
-        QCOMPARE(w.grid->GetTypeAheadTipText(), QStringLiteral("b_"));
-        QVERIFY(w.grid->GetTypeAheadTip()->isVisible());
-        w.Drive(QStringLiteral("type:rx")); // no match for "brx" moves nothing
-        QCOMPARE(w.grid->GetTypeAheadTipText(), QStringLiteral("brx_"));
-        QCOMPARE(State(*w.grid), QStringLiteral("focus 2,1 sel 2"));
-        QVERIFY(w.grid->IsSearchTimerActive());
-        // The timer ends the search; the next character starts a new one, from the focus
-        // row on and round to the top.
-        w.grid->OnTimer(CGridCtrl::TYPEAHEAD_TIMER);
-        QVERIFY(w.grid->GetSearchText().isEmpty() && !w.grid->IsSearchTimerActive());
-        QVERIFY(!w.grid->GetTypeAheadTip()->isVisible());
-        w.Drive(QStringLiteral("type:A"));
-        QCOMPARE(State(*w.grid), QStringLiteral("focus 0,1 sel 0"));
-        // Left alone, the search ends by itself.
-        QVERIFY(WaitUntil([&] { return w.grid->GetSearchText().isEmpty(); }, 6000));
-        QVERIFY(!w.grid->GetTypeAheadTip()->isVisible());
-
-        // The search text stops at its limit.
-        for (int i = 0; i < 260; ++i)
-            w.grid->OnTypeAheadChar(QLatin1Char('z'));
-        QCOMPARE(w.grid->GetSearchText().size(), 255);
-
-        // A space during a search is part of it; after, it edits the focus cell.
-        w.grid->OnTimer(CGridCtrl::TYPEAHEAD_TIMER);
-        w.grid->columnKinds = {CELL_TEXT, CELL_EDIT};
-        w.grid->SetItemText(1, 1, QStringLiteral("New York"));
-        QTest::keyClicks(w.grid, QStringLiteral("new y"));
-        QCOMPARE(w.grid->GetSearchText(), QStringLiteral("new y"));
-        QCOMPARE(State(*w.grid), QStringLiteral("focus 1,1 sel 1"));
-        w.grid->OnTimer(CGridCtrl::TYPEAHEAD_TIMER);
-        w.Drive(QStringLiteral("Space"));
-        QCOMPARE(State(*w.grid), QStringLiteral("focus 1,1 sel 1 edit 1,1"));
-    }
-
-    void editingRowOffPageScrollsAndOpensOverCell()
-    {
-        GridWindow w({CELL_TEXT, CELL_EDIT}, 40, kWidths);
-        QVERIFY(ShowActive(w.top));
-        QRect stale = CellRect(*w.grid, 30, 1); // below the page before scrolling
-        QVERIFY(w.grid->EditCell(30, 1, &stale));
-        const QRect cell = CellRect(*w.grid, 30, 1);
-        QVERIFY(cell.bottom() < w.grid->viewport()->height());
-        QCOMPARE(w.grid->GetEditor()->geometry(), cell);
-    }
-
-    void partlyVisibleBottomRowIsNeverHit()
-    {
-        GridWindow w({}, 20, kWidths);
-        QVERIFY(ShowActive(w.top));
-        const int rowH = w.grid->rowHeight(0);
-        const int full = w.grid->GetCountPerPage();
-        // Make the view show full rows plus half of the next one.
+        const int rowH = w.grid->rowHeight(0), full = w.grid->GetCountPerPage();
         w.grid->resize(w.grid->width(), w.grid->height() - w.grid->viewport()->height() + full * rowH + rowH / 2);
         QCOMPARE(w.grid->GetCountPerPage(), full);
         int row, column;
         QRect cell;
-        const QPoint inPartRow(60, full * rowH + 2);
-        QVERIFY(!w.grid->HitTestCell(inPartRow, row, column, cell));
+        QVERIFY(!w.grid->HitTestCell(QPoint(60, full * rowH + 2), row, column, cell));
         QVERIFY(w.grid->HitTestCell(QPoint(60, (full - 1) * rowH + 2), row, column, cell));
-        QCOMPARE(QPoint(column, row), QPoint(1, full - 1));
         QCOMPARE(cell, QRect(50, (full - 1) * rowH, 80, rowH));
-        QTest::mouseClick(w.grid->viewport(), Qt::LeftButton, {}, inPartRow);
-        QCOMPARE(w.grid->GetFocusRow(), -1);
-        // Scrolled to the end, the top row is the one cut; the last row is whole and is hit.
-        QVERIFY(w.grid->EnsureRowVisible(19));
-        QVERIFY(w.grid->HitTestCell(CellRect(*w.grid, 19, 1).center(), row, column, cell));
-        QCOMPARE(row, 19);
+        w.Drive(QStringLiteral("click@60,%1").arg(full * rowH + 2));
+        QCOMPARE(w.grid->GetFocusRow(), 0);
+        w.Drive(QStringLiteral("PgDown PgDown"));
+        const int focus = w.grid->GetFocusRow(), top = w.grid->GetTopIndex();
+        QVERIFY(focus > full && focus >= top && focus < top + full);
+        QRect stale = CellRect(*w.grid, 50, 1); // below the page before scrolling
+        QVERIFY(w.grid->EditCell(50, 1, &stale));
+        QCOMPARE(w.grid->GetEditor()->geometry(), CellRect(*w.grid, 50, 1));
+        QVERIFY(CellRect(*w.grid, 50, 1).bottom() < w.grid->viewport()->height());
+        QVERIFY(w.grid->EnsureRowVisible(59));
+        QVERIFY(w.grid->HitTestCell(CellRect(*w.grid, 59, 1).center(), row, column, cell) && row == 59);
     }
 
+    // The focus cell's column scrolls into view: a narrow one to its right edge, a wide one
+    // to its left.
     void focusCellScrollsWideColumnToItsLeftEdge()
     {
         GridWindow w({}, 3, {100, 600, 80, 50}, {300, 200});
         QVERIFY(ShowActive(w.top));
-        for (auto cell : Cells{{-1, 0}, {3, 0}, {0, 4}, {0, -1}})
-            QVERIFY(!w.grid->SetFocusCell(cell.first, cell.second, true));
-        QCOMPARE(w.grid->GetFocusRow(), -1);
-        QVERIFY(w.grid->SetFocusCell(0, 2, false)); // narrower than the view: right edge shows
+        QVERIFY(!w.grid->SetFocusCell(3, 0, true) && !w.grid->SetFocusCell(0, 4, true));
+        QVERIFY(w.grid->SetFocusCell(0, 2, false));
         QCOMPARE(w.grid->columnViewportPosition(2) + 80, w.grid->viewport()->width());
-        QVERIFY(w.grid->SetFocusCell(0, 1, false)); // wider: its left edge shows
+        QVERIFY(w.grid->SetFocusCell(0, 1, false));
         QCOMPARE(w.grid->columnViewportPosition(1), 0);
-        QCOMPARE(w.grid->EnsureColumnVisible(1), 0);
         QVERIFY(w.grid->SetFocusCell(0, 0, true));
         QCOMPARE(CellRect(*w.grid, 0, 0).left(), 0);
         w.grid->SelectFocusRow();
         QVERIFY(!w.grid->SetFocusCell(0, 0, true)); // already there, row selected
-        QRect cell;
-        QVERIFY(!w.grid->GetCellRect(0, 4, cell) && !w.grid->GetCellRect(3, 0, cell));
     }
 };
 
