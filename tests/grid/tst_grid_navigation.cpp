@@ -57,6 +57,19 @@ private slots:
             QCOMPARE(w.grid->GetFocusedItem(), w.grid->GetFocusRow());
     }
 
+    // The search text stops at its limit, and the search ends by itself when left alone.
+    void typeAheadStopsAtItsLimitAndTimesOut()
+    {
+        GridWindow w({CELL_TEXT, CELL_EDIT}, 3);
+        QVERIFY(w.ShowWithFocusAt(0, 1));
+        for (int i = 0; i < 260; ++i)
+            w.grid->OnTypeAheadChar(QLatin1Char('z'));
+        QCOMPARE(w.grid->GetSearchText().size(), 255);
+        QVERIFY(w.grid->IsSearchTimerActive() && w.grid->GetTypeAheadTip()->isVisible());
+        QVERIFY(WaitUntil([&] { return w.grid->GetSearchText().isEmpty(); }, 6000));
+        QVERIFY(!w.grid->IsSearchTimerActive() && !w.grid->GetTypeAheadTip()->isVisible());
+    }
+
     // A row cut by the bottom edge is never hit; scrolled to the end, the last row is. Page
     // Down and an edit of a row off the page scroll it into view.
     void rowsAtThePageEdge()
