@@ -60,9 +60,7 @@ void TestTransponderList::sortTogglesPerColumnWithTieBreaks()
     QCOMPARE(Rows(list), ascending);
     QCOMPARE(list.GetItemText(5, 0), CTransponderList::IndexText(6));
     // Selection and focus stay on their positions; the order is work to apply.
-    QCOMPARE(list.GetSelectedRows(), QVector<int>{0});
-    QCOMPARE(list.GetFocusedItem(), 0);
-    QVERIFY(list.IsModified());
+    QVERIFY(list.GetSelectedRows() == QVector<int>{0} && list.GetFocusedItem() == 0 && list.IsModified());
 
     list.OnColumnClick(1);
     QStringList descending = ascending;
@@ -111,8 +109,7 @@ void TestTransponderList::deleteKeyAndMenuToggleMarks()
     QRect cell;
     QVERIFY(list.GetCellRect(3, 1, cell));
     QTest::mouseClick(list.viewport(), Qt::RightButton, {}, cell.center());
-    QVERIFY(WaitUntil([&] { return list.ContextMenu()->isVisible(); }));
-    QCOMPARE(list.GetSelectedRows(), QVector<int>{3});
+    QVERIFY(WaitUntil([&] { return list.ContextMenu()->isVisible(); }) && list.GetSelectedRows() == QVector<int>{3});
     list.ContextMenu()->hide();
     list.ContextMenu()->actions().at(0)->trigger(); // "Delete TP"
     QVERIFY(list.Row(3).marked && list.Row(1).marked);
@@ -129,14 +126,10 @@ void TestTransponderList::pendingStepsUndoAndRedo()
     list.OnColumnClick(1);
     const QStringList sorted = Rows(list);
     QCOMPARE(sorted, (QStringList{"2000/27500/Hori/2500", "11000/22000/Hori/8", "12000/27500/Vert/7x"}));
-    QCOMPARE(list.UndoName(), QStringLiteral("Sort"));
-    QVERIFY(list.Undo());
-    QCOMPARE(list.UndoName(), QStringLiteral("Add TP"));
-    QVERIFY(list.Undo());
-    QCOMPARE(list.UndoName(), QStringLiteral("Delete TP"));
-    QVERIFY(list.Undo() && !list.Undo());
+    for (const QString name : {"Sort", "Add TP", "Delete TP"})
+        QVERIFY(list.UndoName() == name && list.Undo());
+    QVERIFY(!list.Undo() && !list.IsModified());
     QCOMPARE(Rows(list), clean);
-    QVERIFY(!list.IsModified());
     QVERIFY(list.Redo() && list.Redo() && list.Redo() && !list.Redo());
     QCOMPARE(Rows(list), sorted);
     QCOMPARE(list.GetItemText(2, 0), CTransponderList::IndexText(3));
