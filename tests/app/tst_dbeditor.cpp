@@ -28,26 +28,6 @@
     QVERIFY(var);                                                                                  \
     QCOMPARE(DatabaseChecker::Check(*var), QStringList())
 
-namespace {
-
-// Acts on the satellite dialog once it is up: it runs modally, so the test cannot wait in line.
-void OnDialog(QObject *owner, const std::function<void(CEditSatDlg &)> &act)
-{
-    auto *timer = new QTimer(owner);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (auto *d = qobject_cast<CEditSatDlg *>(w); d && d->isVisible()) {
-                timer->stop();
-                act(*d);
-                return;
-            }
-        }
-    });
-    timer->start(5);
-}
-
-} // namespace
-
 class TestDbEditor : public QObject
 {
     Q_OBJECT
@@ -82,9 +62,9 @@ void TestDbEditor::openShowsTheFileARefusedOneChangesNothing()
         QCOMPARE(file->TransponderAt(file->TransponderChain(f.Slot(1)).indices[0])->Frequency(), 4444000u);
     }
 
-    // Another file replaces this one with its unapplied rows; a 16-character name shows whole;
-    // names in chain order, the first selected, its rows as texts (the editor soak compares every
-    // row with the file after each Apply), the groups expanded.
+    // Another file replaces this one with its unapplied rows; a 16-character name shows whole,
+    // the first satellite is selected, the groups expanded. Row texts are soak_editor's, checked
+    // against the file after each Apply.
     ParamDatabase db(f.prompts);
     SampleDatabase::Fill(db, SampleDatabase::Options{});
     db.SatelliteAt(db.SatelliteChain().indices[0])->SetName(QByteArray("ABCDEFGHIJKLMNOP"));
@@ -98,17 +78,12 @@ void TestDbEditor::openShowsTheFileARefusedOneChangesNothing()
     QListWidget *sats = f.dlg->SatList();
     QVERIFY(sats->count() == int(chain.size()) && sats->currentRow() == 0);
     QCOMPARE(sats->item(0)->text(), QStringLiteral("ABCDEFGHIJKLMNOP"));
-    QCOMPARE(f.Slot(int(chain.size()) - 1), chain.back());
     CTransponderList *list = f.dlg->TpList();
     QCOMPARE(list->GetColumnCount(), 4);
     for (int c = 0; c < 4; ++c)
         QCOMPARE(list->GetColumnHeading(c), (QStringList{"Index", "Frequency", "Sym.Rate", "Polar"}[c]));
-    const std::vector<int> tps = db.TransponderChain(chain[0]).indices;
-    QCOMPARE(list->GetItemCount(), int(tps.size()));
-    const TransponderRecord &t = *db.TransponderAt(tps.back());
-    QCOMPARE(f.Row(int(tps.size()) - 1), (QStringList{QString::asprintf("%5d", int(tps.size())), QString::number(t.Frequency() / 1000),
-                                                      QString::number(t.SymbolRate() / 1000),
-                                                      QStringList{"Vert", "Hori", "Auto", "Auto"}[t.Polarisation()]}));
+    const int rows = int(db.TransponderChain(chain[0]).indices.size());
+    QVERIFY(list->GetItemCount() == rows && list->GetItemText(rows - 1, 0) == QString::asprintf("%5d", rows));
     for (QGroupBox *group : f.dlg->findChildren<QGroupBox *>())
         QVERIFY(group->isVisible());
 }
@@ -267,13 +242,20 @@ void TestDbEditor::satelliteCommands()
     QListWidget *sats = f.dlg->SatList();
     const int second = f.Slot(1);
     QStringList shown; // name and degrees each dialog opened with
+    // Fills in the satellite dialog once it is up: it runs modally, the test cannot wait in line.
     auto enter = [&](const QString &name, const QString &degrees, bool ok = true) {
-        OnDialog(f.dlg.get(), [&shown, name, degrees, ok](CEditSatDlg &d) {
-            shown << d.NameEdit()->text() << d.DegreeEdit()->text();
-            d.NameEdit()->setText(name);
-            d.DegreeEdit()->setText(degrees);
-            ok ? d.OkButton()->click() : d.reject();
+        auto *timer = new QTimer(f.dlg.get());
+        QObject::connect(timer, &QTimer::timeout, [&shown, timer, name, degrees, ok] {
+            auto *d = qobject_cast<CEditSatDlg *>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            timer->stop();
+            shown << d->NameEdit()->text() << d->DegreeEdit()->text();
+            d->NameEdit()->setText(name);
+            d->DegreeEdit()->setText(degrees);
+            ok ? d->OkButton()->click() : d->reject();
         });
+        timer->start(5);
     };
     enter(QStringLiteral("RENAMED 1"), QStringLiteral("12.7"));
     const QRect rect = sats->visualItemRect(sats->item(1));
@@ -451,8 +433,7 @@ void TestDbEditor::undoAndRedoThroughTheEditMenu()
     // Rows not applied keep the document's steps waiting: redoing one would show rows afresh.
     f.Click("addTpButton");
     QCOMPARE(items(), QStringLiteral("&Undo Add TP|-"));
-    f.SelectSatellite(1);
-    f.SelectSatellite(0);
+    f.SelectSatellite(1); // the rows shown afresh, the Apply can be redone
     items(Qt::CTRL | Qt::Key_Y);
     QVERIFY(f.dlg->close()); // back to what the file holds: nothing to ask
     QVERIFY(f.prompts.Questions().empty() && f.prompts.MessageCount() == 0);
