@@ -77,7 +77,7 @@ private slots:
             QVERIFY(group->isVisible());
     }
 
-    void commandsWithNothingToActOn()
+    void commandsWithNothingOrNoRoomToActOn()
     {
         EditorFixture f;
         f.dlg->show();
@@ -109,6 +109,25 @@ private slots:
         f.Click("applyTpButton");
         LOAD_CHECKED(file, notp);
         QCOMPARE(file->TransponderChain(first).indices, std::vector<int>{f.dlg->TpList()->Row(0).record});
+
+        // A table with one free record: the refused Apply says why and keeps the rows waiting;
+        // the file stays as it was.
+        while (db.TpHeader().Count() < DbLayout::NO_TRANSPONDER - 1) {
+            const int tp = db.AllocateTransponder();
+            db.TransponderAt(tp)->SetInUse(1);
+            QVERIFY(db.AppendTransponder(db.SatelliteChain().indices[1], tp));
+        }
+        const QString full = f.WriteFile("full.bin", db.ToBytes());
+        f.Open(full);
+        const int n = f.dlg->TpList()->GetItemCount();
+        for (int i = 0; i < 3; ++i) // the button would refill the list first
+            f.dlg->TpList()->OnCommand(CTransponderList::CMD_ADD_TP);
+        f.Click("applyTpButton");
+        QCOMPARE(f.prompts.MessageCount(), 1);
+        QVERIFY(f.prompts.MessageTexts()[0].contains(QStringLiteral("2 of the 3 new rows could not be stored")));
+        QCOMPARE(f.prompts.Messages()[0].icon, Prompts::Icon::Warning);
+        QVERIFY(TestFile::Read(full) == db.ToBytes() && f.dlg->TpList()->GetItemCount() == n + 3);
+        QVERIFY(f.dlg->TpList()->Row(n).IsNew() && f.dlg->HasPendingWork());
     }
 
     // A hand at the window, step by step: clicks on cells (with Shift), right clicks, header
@@ -286,34 +305,6 @@ private slots:
         QVERIFY(!f.dlg->HasPendingWork());
         LOAD_CHECKED(file, path);
         QVERIFY(file->SatelliteChain().indices.empty() && file->TpHeader().Count() == 0);
-    }
-
-    // A refused Apply says why and keeps the rows waiting; the file stays as it was.
-    void exhaustedTableKeepsTheRows()
-    {
-        EditorFixture f;
-        ParamDatabase db(f.prompts);
-        SampleDatabase::Options o;
-        o.channels = 100;
-        SampleDatabase::Fill(db, o);
-        while (db.TpHeader().Count() < DbLayout::NO_TRANSPONDER - 1) { // one free record left
-            const int tp = db.AllocateTransponder();
-            db.TransponderAt(tp)->SetInUse(1);
-            QVERIFY(db.AppendTransponder(db.SatelliteChain().indices[1], tp));
-        }
-        const QString path = f.WriteFile("full.bin", db.ToBytes());
-        f.dlg->show();
-        f.Open(path);
-        const int n = f.dlg->TpList()->GetItemCount();
-        for (int i = 0; i < 3; ++i) // the button would refill the list first
-            f.dlg->TpList()->OnCommand(CTransponderList::CMD_ADD_TP);
-        f.Click("applyTpButton");
-        QCOMPARE(f.prompts.MessageCount(), 1);
-        QVERIFY(f.prompts.MessageTexts()[0].contains(QStringLiteral("2 of the 3 new rows could not be stored")));
-        QCOMPARE(f.prompts.Messages()[0].icon, Prompts::Icon::Warning);
-        QCOMPARE(TestFile::Read(path), db.ToBytes());
-        QCOMPARE(f.dlg->TpList()->GetItemCount(), n + 3);
-        QVERIFY(f.dlg->TpList()->Row(n).IsNew() && f.dlg->HasPendingWork());
     }
 
     void closeAsksAboutPendingWork_data()
