@@ -18,16 +18,6 @@
 
 namespace {
 
-// Stands in for the desktop's PDF viewer: remembers what it was asked to open.
-class Opener : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void Open(const QUrl &url) { opened.append(url); }
-};
-
 // Runs the tool from another folder (images are found beside the Markdown file); its exit code,
 // -1 when it crashed or hung.
 int MkManual(const QStringList &args, QByteArray *errors = nullptr)
@@ -50,12 +40,14 @@ int MkManual(const QStringList &args, QByteArray *errors = nullptr)
 class TestManual : public QObject
 {
     Q_OBJECT
+public slots: // stands in for the desktop's PDF viewer
+    void Open(const QUrl &url) { m_opened.append(url); }
+
 private slots:
     // Looked up in the working directory only; a folder of that name is no manual either.
     void manualIsLookedUpInTheWorkingDirectory()
     {
-        Opener opener;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "Open");
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open");
         QTemporaryDir dir;
         const QString old = QDir::currentPath(), pdf = dir.filePath(QStringLiteral("help.pdf"));
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("elsewhere/help.pdf")));
@@ -67,12 +59,12 @@ private slots:
             QCOMPARE(prompts.MessageTexts(), found ? QStringList() : QStringList{"Can not find help.pdf"});
             if (!found)
                 QCOMPARE(prompts.Messages().front().caption, QStringLiteral("Attention"));
-            QCOMPARE(opener.opened.size(), found ? 1 : 0);
+            QCOMPARE(m_opened.size(), found ? 1 : 0);
             if (cwd.endsWith(QLatin1String("elsewhere")))
                 QVERIFY(TestFile::Write(pdf, "%PDF-1.4\n")); // the third round finds it
         }
         QDir::setCurrent(old);
-        QCOMPARE(QFileInfo(opener.opened.front().toLocalFile()).canonicalFilePath(), QFileInfo(pdf).canonicalFilePath());
+        QCOMPARE(QFileInfo(m_opened.front().toLocalFile()).canonicalFilePath(), QFileInfo(pdf).canonicalFilePath());
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     }
 
@@ -127,6 +119,9 @@ private slots:
         QVERIFY(bytes.count("/Subtype /Image") >= 3);
         QCOMPARE(QFileInfo(QStringLiteral(ORBIVANE_HELP_PDF)).absolutePath(), QFileInfo(QStringLiteral(ORBIVANE_PROGRAM)).absolutePath());
     }
+
+private:
+    QList<QUrl> m_opened;
 };
 
 QTEST_MAIN(TestManual)
