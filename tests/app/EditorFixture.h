@@ -9,14 +9,12 @@
 
 #include <memory>
 
-// The main window with a database file opened through "Edit parameters", as a person would
-// have it, and the files it works on.
+// The main window with a database file opened through "Edit parameters", and its files.
 struct EditorFixture {
-    // Writes bytes (or a seeded sample database) to a new file in the temporary folder.
+    // Bytes (or a seeded sample database) into a new file in the temporary folder.
     QString WriteFile(const QString &name, const QByteArray &bytes);
     QString SampleFile(const QString &name, quint32 seed = 7, int satellites = 12, int channels = 800);
-    // Chooses path in the file chooser and presses "Edit parameters".
-    void Open(const QString &path);
+    void Open(const QString &path); // chosen in the file chooser, then "Edit parameters"
     // Shows the window and opens a new sample file with it; returns the file's path.
     QString OpenSample(const QString &name = QStringLiteral("a.bin"), quint32 seed = 7);
     int Slot(int row) const; // of the satellite in that row of the list

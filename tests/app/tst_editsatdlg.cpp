@@ -37,19 +37,15 @@ private slots:
         QCOMPARE(dlg.findChild<QGroupBox *>()->title(), QStringLiteral("Please Edit satillite"));
         QCOMPARE(dlg.NameEdit()->text(), QStringLiteral("Eutelsat \u00e9\u00ff"));
         QCOMPARE(dlg.DegreeEdit()->text(), QStringLiteral("360.5"));
-        QCOMPARE(dlg.focusWidget(), dlg.OkButton());
-        QVERIFY(dlg.OkButton()->isDefault());
-        // Tab order: OK, Cancel, name, degrees.
-        QWidget *cancel = NextTabStop(dlg.OkButton());
+        QVERIFY(dlg.focusWidget() == dlg.OkButton() && dlg.OkButton()->isDefault());
+        QWidget *cancel = NextTabStop(dlg.OkButton()); // tab order: OK, Cancel, name, degrees
         QCOMPARE(qobject_cast<QPushButton *>(cancel)->text(), QStringLiteral("Cancel"));
-        QCOMPARE(NextTabStop(cancel), dlg.NameEdit());
-        QCOMPARE(NextTabStop(dlg.NameEdit()), dlg.DegreeEdit());
+        QVERIFY(NextTabStop(cancel) == dlg.NameEdit() && NextTabStop(dlg.NameEdit()) == dlg.DegreeEdit());
         QCOMPARE(NextTabStop(dlg.DegreeEdit()), dlg.OkButton());
         // Escape cancels what was typed.
         dlg.NameEdit()->setText(QStringLiteral("Other"));
         QTest::keyClick(&dlg, Qt::Key_Escape);
-        QCOMPARE(dlg.result(), int(QDialog::Rejected));
-        QCOMPARE(dlg.Satellite(), (SatelliteValue{3, QStringLiteral("Eutelsat \u00e9\u00ff"), 3605}));
+        QVERIFY(dlg.result() == QDialog::Rejected && dlg.Satellite() == (SatelliteValue{3, QStringLiteral("Eutelsat \u00e9\u00ff"), 3605}));
         // Enter in the name box is OK; a name with bytes above 127 comes back unchanged.
         dlg.show();
         dlg.NameEdit()->setText(QStringLiteral("Eutelsat \u00e9\u00ff"));
@@ -102,8 +98,7 @@ private slots:
         dlg.DegreeEdit()->setText(degrees);
         QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
         if (prompt.isEmpty()) {
-            QCOMPARE(prompts.MessageCount(), 0);
-            QVERIFY(!dlg.isVisible() && dlg.result() == QDialog::Accepted);
+            QVERIFY(prompts.MessageCount() == 0 && !dlg.isVisible() && dlg.result() == QDialog::Accepted);
             QCOMPARE(dlg.Satellite(), (SatelliteValue{3, stored, tenths}));
             return;
         }

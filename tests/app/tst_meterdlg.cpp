@@ -40,142 +40,125 @@ class TestMeterDlg : public QObject
 {
     Q_OBJECT
 private slots:
-    void connectionTest_data();
-    void connectionTest();
-    void startUp_data();
-    void startUp();
-    void onlyAnsweringPortIsSaved();
+    void connectionTest_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<bool>("connected");
+        QTest::addColumn<int>("minMs");
+        QTest::newRow("answers") << int(MeterSim::HelloFault::None) << true << 0;
+        QTest::newRow("ident of 5 bytes") << int(MeterSim::HelloFault::IdentLength5) << false << 0;
+        QTest::newRow("garbage") << int(MeterSim::HelloFault::Garbage) << false << 0;
+        QTest::newRow("silence") << int(MeterSim::HelloFault::Silence) << false << 350;
+        // Another program holds the port: no box, only the failed test.
+        QTest::newRow("port in use") << int(MeterSim::HelloFault::None) << false << -1;
+    }
+
+    void connectionTest()
+    {
+        QFETCH(int, fault);
+        QFETCH(bool, connected);
+        QFETCH(int, minMs);
+        TempSettings settings;
+        MeterSim::Config config;
+        config.helloFault = MeterSim::HelloFault(fault);
+        MeterOnCom com(4, config);
+        QVERIFY(com.started);
+
+        RecordingPrompts prompts;
+        CMeterDlg dlg(prompts);
+        CComPort holder;
+        if (minMs < 0 && ::geteuid() == 0)
+            QSKIP("root ignores another program's exclusive hold");
+        QVERIFY(minMs >= 0 || OpenMeterPort(holder, QString::fromStdString(com.meter.SlavePath()), prompts));
+        const int fds = OpenDescriptors();
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(dlg.TestConnection(4), connected);
+        QVERIFY(timer.elapsed() >= minMs && timer.elapsed() < 3000);
+        QCOMPARE(dlg.Connected(), connected ? 1 : 0);
+        QCOMPARE(OpenDescriptors(), fds); // the port is closed on every path
+        QCOMPARE(prompts.MessageCount(), 0);
+        QVERIFY(WaitUntil([&] { return com.meter.HelloCount() == (minMs < 0 ? 0 : 1); }));
+        if (connected) // FT_HELLO, then FT_END
+            QVERIFY(WaitUntil([&] { return com.meter.FramesReceived() == 2; }));
+
+        // A failed test leaves the line usable for the next one.
+        holder.Close();
+        com.meter.SetConfig(MeterSim::Config{});
+        QVERIFY(dlg.TestConnection(4));
+    }
+
+    // The window at start-up: compact, ten ports, the saved port (1 when none is saved, and saved
+    // then, in the user's store when the machine's refuses) tested and reported.
+    void startUp_data()
+    {
+        QTest::addColumn<int>("saved"); // -1 none
+        QTest::addColumn<bool>("meter"); // on COM1, else COM1 is a device that is not there
+        QTest::addColumn<bool>("locked"); // the machine-wide store refuses writing
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("savedAfter");
+        QTest::newRow("fresh store, the meter answers") << -1 << true << false << "succeed connecting com1" << 1;
+        QTest::newRow("fresh store, machine store refused") << -1 << true << true << "succeed connecting com1" << 1;
+        QTest::newRow("fresh store, no device") << -1 << false << false << "fail to connect com1" << 1;
+        // Out of range: used unchanged, not corrected, and nothing is selected.
+        QTest::newRow("saved 0") << 0 << true << false << "fail to connect com0" << 0;
+        QTest::newRow("saved 11") << 11 << true << false << "fail to connect com11" << 11;
+    }
+
+    void startUp()
+    {
+        QFETCH(int, saved);
+        QFETCH(bool, meter);
+        QFETCH(bool, locked);
+        QFETCH(QString, message);
+        TempSettings settings;
+        if (locked)
+            settings.LockSystemDir();
+        if (saved >= 0)
+            QVERIFY(SettingsStore::WritePort(saved));
+        MeterOnCom com(1);
+        if (!meter)
+            qputenv("ORBIVANE_COM1", "/nonexistent/ttyUSB0");
+        RecordingPrompts prompts;
+        CMeterDlg dlg(prompts);
+        QVERIFY(dlg.OnInitDialog());
+        QCOMPARE(prompts.MessageTexts(), QStringList{message});
+        QCOMPARE(prompts.Messages().front().caption, QStringLiteral("Orbivane"));
+        QCOMPARE(dlg.Connected(), message.startsWith(QLatin1String("succeed")) ? 1 : 0);
+        QTEST(SettingsStore::ReadPort().value_or(-1), "savedAfter");
+        QCOMPARE(QFileInfo::exists(settings.UserDir() + "/Tarnwell/vanetool.conf"), locked);
+        QCOMPARE(dlg.PortCombo()->currentIndex(), saved < 0 ? 0 : saved - 1 < 10 ? saved - 1 : -1);
+        QVERIFY(dlg.PortCombo()->count() == 10 && dlg.PortCombo()->itemText(9) == "COM10");
+        QVERIFY(dlg.isVisible() && dlg.windowTitle() == "Meterdesk");
+        for (QGroupBox *group : dlg.findChildren<QGroupBox *>()) // compact: only the port group shows
+            QCOMPARE(group->isVisible(), group->title() == QStringLiteral("Select COM Port"));
+        if (saved < 0)
+            QCOMPARE(dlg.DeviceLabel()->text().contains(QStringLiteral("not present")), !meter);
+        if (saved < 0 && meter)
+            QCOMPARE(dlg.DeviceLabel()->text(), QFileInfo(QString::fromStdString(com.meter.SlavePath())).canonicalFilePath());
+    }
+
+    void onlyAnsweringPortIsSaved()
+    {
+        TempSettings settings;
+        MeterSim::Config silent;
+        silent.helloFault = MeterSim::HelloFault::Silence;
+        MeterOnCom good(2), other(5), quiet(6, silent);
+        SettingsStore::WritePort(2);
+        RecordingPrompts prompts;
+        CMeterDlg dlg(prompts);
+        dlg.OnInitDialog();
+        QCOMPARE(dlg.Connected(), 1);
+        prompts.Clear();
+        for (int index : {4, 5, -1}) {
+            dlg.PortCombo()->setCurrentIndex(index);
+            dlg.OnPortSelChange();
+            if (index == 5) // transfers will use the new choice; only the answering one is kept
+                QVERIFY(dlg.SelectedPort() == 6 && dlg.Connected() == 0 && SettingsStore::ReadPort() == 5);
+        }
+        QCOMPARE(prompts.MessageTexts(), (QStringList{"succeed connecting com5", "fail to connect com6", "No com port is selected"}));
+    }
 };
-
-void TestMeterDlg::connectionTest_data()
-{
-    QTest::addColumn<int>("fault");
-    QTest::addColumn<bool>("connected");
-    QTest::addColumn<int>("minMs");
-    QTest::newRow("answers") << int(MeterSim::HelloFault::None) << true << 0;
-    QTest::newRow("ident of 5 bytes") << int(MeterSim::HelloFault::IdentLength5) << false << 0;
-    QTest::newRow("garbage") << int(MeterSim::HelloFault::Garbage) << false << 0;
-    QTest::newRow("silence") << int(MeterSim::HelloFault::Silence) << false << 350;
-    // Another program holds the port: no box, only the failed test.
-    QTest::newRow("port in use") << int(MeterSim::HelloFault::None) << false << -1;
-}
-
-void TestMeterDlg::connectionTest()
-{
-    QFETCH(int, fault);
-    QFETCH(bool, connected);
-    QFETCH(int, minMs);
-    TempSettings settings;
-    MeterSim::Config config;
-    config.helloFault = MeterSim::HelloFault(fault);
-    MeterOnCom com(4, config);
-    QVERIFY(com.started);
-
-    RecordingPrompts prompts;
-    CMeterDlg dlg(prompts);
-    CComPort holder;
-    if (minMs < 0 && ::geteuid() == 0)
-        QSKIP("root ignores another program's exclusive hold");
-    QVERIFY(minMs >= 0 || OpenMeterPort(holder, QString::fromStdString(com.meter.SlavePath()), prompts));
-    const int fds = OpenDescriptors();
-    QElapsedTimer timer;
-    timer.start();
-    QCOMPARE(dlg.TestConnection(4), connected);
-    QVERIFY(timer.elapsed() >= minMs);
-    QVERIFY(timer.elapsed() < 3000);
-    QCOMPARE(dlg.Connected(), connected ? 1 : 0);
-    QCOMPARE(OpenDescriptors(), fds); // the port is closed on every path
-    QCOMPARE(prompts.MessageCount(), 0);
-    QVERIFY(WaitUntil([&] { return com.meter.HelloCount() == (minMs < 0 ? 0 : 1); }));
-    if (connected) // FT_HELLO, then FT_END
-        QVERIFY(WaitUntil([&] { return com.meter.FramesReceived() == 2; }));
-
-    // A failed test leaves the line usable for the next one.
-    holder.Close();
-    com.meter.SetConfig(MeterSim::Config{});
-    QVERIFY(dlg.TestConnection(4));
-}
-
-// The window at start-up: compact, ten ports, the saved port (1 when none is saved, and saved
-// then, in the user's store when the machine's refuses) tested and reported.
-void TestMeterDlg::startUp_data()
-{
-    QTest::addColumn<int>("saved"); // -1 none
-    QTest::addColumn<bool>("meter"); // on COM1, else COM1 is a device that is not there
-    QTest::addColumn<bool>("locked"); // the machine-wide store refuses writing
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("savedAfter");
-    QTest::newRow("fresh store, the meter answers") << -1 << true << false << "succeed connecting com1" << 1;
-    QTest::newRow("fresh store, machine store refused") << -1 << true << true << "succeed connecting com1" << 1;
-    QTest::newRow("fresh store, no device") << -1 << false << false << "fail to connect com1" << 1;
-    // Out of range: used unchanged, not corrected, and nothing is selected.
-    QTest::newRow("saved 0") << 0 << true << false << "fail to connect com0" << 0;
-    QTest::newRow("saved 11") << 11 << true << false << "fail to connect com11" << 11;
-}
-
-void TestMeterDlg::startUp()
-{
-    QFETCH(int, saved);
-    QFETCH(bool, meter);
-    QFETCH(bool, locked);
-    QFETCH(QString, message);
-    TempSettings settings;
-    if (locked)
-        settings.LockSystemDir();
-    if (saved >= 0)
-        QVERIFY(SettingsStore::WritePort(saved));
-    MeterOnCom com(1);
-    if (!meter)
-        qputenv("ORBIVANE_COM1", "/nonexistent/ttyUSB0");
-    RecordingPrompts prompts;
-    CMeterDlg dlg(prompts);
-    QVERIFY(dlg.OnInitDialog());
-    QCOMPARE(prompts.MessageTexts(), QStringList{message});
-    QCOMPARE(prompts.Messages().front().caption, QStringLiteral("Orbivane"));
-    QCOMPARE(dlg.Connected(), message.startsWith(QLatin1String("succeed")) ? 1 : 0);
-    QTEST(SettingsStore::ReadPort().value_or(-1), "savedAfter");
-    QCOMPARE(QFileInfo::exists(settings.UserDir() + "/Tarnwell/vanetool.conf"), locked);
-    QCOMPARE(dlg.PortCombo()->currentIndex(), saved < 0 ? 0 : saved - 1 < 10 ? saved - 1 : -1);
-    QCOMPARE(dlg.PortCombo()->count(), 10);
-    for (int i = 0; i < 10; ++i)
-        QCOMPARE(dlg.PortCombo()->itemText(i), QStringLiteral("COM%1").arg(i + 1));
-    QVERIFY(dlg.isVisible());
-    QCOMPARE(dlg.windowTitle(), QStringLiteral("Meterdesk"));
-    for (QGroupBox *group : dlg.findChildren<QGroupBox *>()) // compact: only the port group shows
-        QCOMPARE(group->isVisible(), group->title() == QStringLiteral("Select COM Port"));
-    if (saved < 0)
-        QCOMPARE(dlg.DeviceLabel()->text().contains(QStringLiteral("not present")), !meter);
-    if (saved < 0 && meter)
-        QCOMPARE(dlg.DeviceLabel()->text(), QFileInfo(QString::fromStdString(com.meter.SlavePath())).canonicalFilePath());
-}
-
-void TestMeterDlg::onlyAnsweringPortIsSaved()
-{
-    TempSettings settings;
-    MeterOnCom good(2), other(5);
-    MeterSim::Config silent;
-    silent.helloFault = MeterSim::HelloFault::Silence;
-    MeterOnCom quiet(6, silent);
-    SettingsStore::WritePort(2);
-    RecordingPrompts prompts;
-    CMeterDlg dlg(prompts);
-    dlg.OnInitDialog();
-    QCOMPARE(dlg.Connected(), 1);
-    prompts.Clear();
-    dlg.PortCombo()->setCurrentIndex(4);
-    dlg.OnPortSelChange();
-    dlg.PortCombo()->setCurrentIndex(5);
-    dlg.OnPortSelChange();
-    QCOMPARE(prompts.MessageTexts(), (QStringList{"succeed connecting com5", "fail to connect com6"}));
-    QCOMPARE(SettingsStore::ReadPort().value_or(-1), 5);
-    QCOMPARE(dlg.SelectedPort(), 6); // transfers will use the new choice
-    QCOMPARE(dlg.Connected(), 0);
-
-    prompts.Clear();
-    dlg.PortCombo()->setCurrentIndex(-1);
-    dlg.OnPortSelChange();
-    QCOMPARE(prompts.MessageTexts(), QStringList{"No com port is selected"});
-}
 
 QTEST_MAIN(TestMeterDlg)
 #include "tst_meterdlg.moc"

@@ -16,8 +16,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <functional>
-
 namespace {
 
 const QString kLoadResult =
@@ -30,36 +28,6 @@ void Prepare(CTransferDlg &dlg, int kind, const QString &path, const MeterDevice
     dlg.m_path = path;
     dlg.SetDevicePath(QString::fromStdString(meter.SlavePath()));
 }
-
-// Answers every message box that comes up, as a person would, and remembers its text.
-// onBox runs first, with the box still up.
-struct BoxAnswerer {
-    explicit BoxAnswerer(std::function<void()> onBox = {}) : hook(std::move(onBox))
-    {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            for (QWidget *w : QApplication::topLevelWidgets()) {
-                auto *box = qobject_cast<QMessageBox *>(w);
-                // Boxes live on the stack: a later one may reuse an earlier one's address,
-                // so the mark goes on the box itself.
-                if (!box || !box->isVisible() || box->property("answered").toBool())
-                    continue;
-                if (!box->property("seen").toBool()) {
-                    box->setProperty("seen", true);
-                    texts << box->text();
-                    if (hook)
-                        hook();
-                    continue; // answer on a later tick, after the hook's effects
-                }
-                box->setProperty("answered", true);
-                box->done(QMessageBox::Ok);
-            }
-        });
-        timer.start(20);
-    }
-    QTimer timer;
-    QStringList texts;
-    std::function<void()> hook;
-};
 
 } // namespace
 
@@ -75,20 +43,30 @@ private slots:
         QVERIFY(TestFile::Write(m_update, UpdateFile(0x42010009, 100000)));
     }
 
-    // Each kind once to its result, and the ways a read fails: the dialog shows the worker's
-    // boxes only, then closes; no file is written.
+    // Each kind once to its result, the ways a read fails: the dialog shows the worker's boxes
+    // only, then closes; no file is written. Without a worker (no such kind, a file that cannot
+    // be read) it stays open, untouched, until its button is pressed. Cancelled in mid-transfer
+    // (each way of closing and each kind once, against a meter gone silent) it waits for its
+    // worker, shows nothing, and the meter is told the PC gave up.
     void transferEnds_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("fault"); // -1: the device does not open
         QTest::addColumn<QStringList>("messages");
-        QTest::newRow("read") << int(TK_READ_PARAMS) << int(Fault::None) << QStringList{kReadResult};
-        QTest::newRow("write") << int(TK_WRITE_PARAMS) << int(Fault::None) << QStringList{kLoadResult};
-        QTest::newRow("load") << int(TK_LOAD_SOFTWARE) << int(Fault::None) << QStringList{kLoadResult};
-        QTest::newRow("no device") << int(TK_READ_PARAMS) << -1 << QStringList{"com3 connect failure"};
-        QTest::newRow("error") << int(TK_READ_PARAMS) << int(Fault::SecondIdent)
-                               << QStringList{"An error ocurred when transfering. code:1\nPlease restart the STB."};
-        QTest::newRow("hang-up") << int(TK_READ_PARAMS) << int(Fault::HangUp) << QStringList{"(the system's text)"};
+        QTest::addColumn<int>("how"); // 0 ends by itself; 1 button with no worker; in mid-transfer 2 button, 3 Escape, 4 close box
+        const int none = int(Fault::None), read = int(TK_READ_PARAMS), write = int(TK_WRITE_PARAMS), load = int(TK_LOAD_SOFTWARE);
+        QTest::newRow("read") << read << none << QStringList{kReadResult} << 0;
+        QTest::newRow("write") << write << none << QStringList{kLoadResult} << 0;
+        QTest::newRow("load") << load << none << QStringList{kLoadResult} << 0;
+        QTest::newRow("no device") << read << -1 << QStringList{"com3 connect failure"} << 0;
+        QTest::newRow("error") << read << int(Fault::SecondIdent)
+                               << QStringList{"An error ocurred when transfering. code:1\nPlease restart the STB."} << 0;
+        QTest::newRow("hang-up") << read << int(Fault::HangUp) << QStringList{"(the system's text)"} << 0;
+        QTest::newRow("kind 5") << 5 << none << QStringList() << 1;
+        QTest::newRow("unreadable file") << load << none << QStringList{"Can not read the specified file!"} << 1;
+        QTest::newRow("read, button") << read << int(Fault::Silence) << QStringList() << 2;
+        QTest::newRow("write, Escape") << write << int(Fault::Silence) << QStringList() << 3;
+        QTest::newRow("load, close box") << load << int(Fault::Silence) << QStringList() << 4;
     }
 
     void transferEnds()
@@ -96,112 +74,56 @@ private slots:
         QFETCH(int, kind);
         QFETCH(int, fault);
         QFETCH(QStringList, messages);
+        QFETCH(int, how);
         TempSettings settings; // no ORBIVANE_COM<n>: COM3 is nothing here
-        MeterDevice meter({}, WithFault(fault < 0 ? Fault::None : Fault(fault), 1));
+        MeterDevice meter({}, WithFault(fault < 0 ? Fault::None : Fault(fault), fault == int(Fault::Silence) ? 3 : 1));
         QVERIFY(meter.Start());
         RecordingPrompts prompts;
         CTransferDlg dlg(prompts);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("transfering data"));
         QCOMPARE(dlg.Button()->text(), QStringLiteral("Cancel"));
         const QString read = m_dir.filePath(QTest::currentDataTag());
-        Prepare(dlg, kind, kind == TK_READ_PARAMS ? read : kind == TK_WRITE_PARAMS ? m_db : m_update, meter);
+        Prepare(dlg, kind, how == 1 ? m_dir.filePath("absent.bin") : kind == TK_READ_PARAMS ? read : kind == TK_WRITE_PARAMS ? m_db : m_update, meter);
         dlg.m_portNumber = 3;
         if (fault < 0)
             dlg.SetDevicePath(m_dir.filePath("no-such-device"));
         QStringList texts;
         connect(&dlg, &CTransferDlg::progressTextChanged, this, [&](const QString &t) { texts << t; });
+        // Closes the dialog once it has stood open with no worker for six ticks, or once the
+        // transfer is under way.
+        int idle = 0;
+        QString pressedOn;
+        QTimer press;
+        connect(&press, &QTimer::timeout, this, [&] {
+            if (!dlg.isVisible() || !pressedOn.isEmpty() || (how == 1 ? dlg.WorkerRunning() || ++idle < 6 : dlg.ProgressBar()->value() == 0))
+                return;
+            pressedOn = QStringLiteral("%1|%2").arg(dlg.ProgressLabel()->text()).arg(dlg.ProgressBar()->value());
+            how == 3 ? QTest::keyClick(&dlg, Qt::Key_Escape) : how == 4 ? (void)dlg.close() : dlg.Button()->click();
+        });
+        if (how > 0)
+            press.start(20);
         dlg.exec();
         QVERIFY(!dlg.WorkerRunning());
-        const bool success = fault == int(Fault::None);
+        const bool success = fault == int(Fault::None) && how == 0;
         QCOMPARE(dlg.Succeeded(), success);
-        QCOMPARE(prompts.MessageCount(), 1);
+        QCOMPARE(pressedOn.isEmpty(), how == 0);
+        if (how == 1)
+            QVERIFY(pressedOn == "|0" && meter.FramesReceived() == 0);
         if (fault == int(Fault::HangUp))
-            QCOMPARE(prompts.Messages()[0].caption, QStringLiteral("Serial Communication Device Error"));
+            QVERIFY(prompts.MessageCount() == 1 && prompts.Messages()[0].caption == "Serial Communication Device Error");
         else
             QCOMPARE(prompts.MessageTexts(), messages);
         if (success) // the worker's texts reach the dialog; the bytes are the workers' tests' concern
             QCOMPARE(prompts.Messages()[0].caption, QStringLiteral("Warnning"));
         if (success && kind == TK_READ_PARAMS)
             QVERIFY(texts.front() == "transfer progress 0%" && texts.size() == 17 && dlg.ProgressBar()->value() == 100);
-        else if (success)
+        else if ((success || how > 1) && kind != TK_READ_PARAMS)
             QVERIFY(meter.WaitForEnd(1, 2000));
         QCOMPARE(QFile::exists(read), success && kind == TK_READ_PARAMS);
     }
 
-    // No worker runs (no such kind, or the file cannot be read): the dialog waits for its button.
-    void withoutWorkerTheDialogWaitsForItsButton_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("kind 5") << 5 << QStringList();
-        QTest::newRow("unreadable file") << int(TK_LOAD_SOFTWARE) << QStringList{"Can not read the specified file!"};
-    }
-
-    void withoutWorkerTheDialogWaitsForItsButton()
-    {
-        QFETCH(int, kind);
-        QFETCH(QStringList, messages);
-        MeterDevice meter;
-        QVERIFY(meter.Start());
-        RecordingPrompts prompts;
-        CTransferDlg dlg(prompts);
-        Prepare(dlg, kind, m_dir.filePath("absent.bin"), meter);
-        dlg.open();
-        QVERIFY(dlg.OnInitDialog());
-        QVERIFY(WaitUntil([&] { return !dlg.WorkerRunning(); }));
-        QCOMPARE(prompts.MessageTexts(), messages);
-        QVERIFY(!WaitUntil([&] { return !dlg.isVisible(); }, 300));
-        QCOMPARE(dlg.ProgressLabel()->text(), QString());
-        QCOMPARE(dlg.ProgressBar()->value(), 0);
-        dlg.Button()->click();
-        QVERIFY(!dlg.isVisible());
-        QCOMPARE(meter.FramesReceived(), 0);
-    }
-
-    // Each way of closing and each kind once: the dialog waits for its worker, then lets the port go.
-    void cancelInMidTransfer_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("how"); // 0 button, 1 Escape, 2 close box
-        QTest::newRow("read, button") << int(TK_READ_PARAMS) << 0;
-        QTest::newRow("write, Escape") << int(TK_WRITE_PARAMS) << 1;
-        QTest::newRow("load, close box") << int(TK_LOAD_SOFTWARE) << 2;
-    }
-
-    void cancelInMidTransfer()
-    {
-        QFETCH(int, kind);
-        QFETCH(int, how);
-        const QString target = m_dir.filePath("cancel-read.bin");
-        QFile::remove(target);
-        // A meter that stops answering in the middle: read and load would wait for ever.
-        MeterDevice meter({}, WithFault(Fault::Silence, 3));
-        QVERIFY(meter.Start());
-        RecordingPrompts prompts;
-        CTransferDlg dlg(prompts);
-        Prepare(dlg, kind, kind == TK_READ_PARAMS ? target : kind == TK_WRITE_PARAMS ? m_db : m_update, meter);
-        dlg.open();
-        QVERIFY(dlg.OnInitDialog());
-        QVERIFY(WaitUntil([&] { return dlg.ProgressBar()->value() > 0; }));
-        QSignalSpy finished(&dlg, &QDialog::finished);
-        if (how == 0)
-            dlg.Button()->click();
-        else if (how == 1)
-            QTest::keyClick(&dlg, Qt::Key_Escape);
-        else
-            dlg.close();
-        // The dialog finishes once the worker has gone (the soak checks the port is closed).
-        QVERIFY(WaitUntil([&] { return finished.count() == 1; }, 2000));
-        QVERIFY(!dlg.isVisible());
-        QVERIFY(!dlg.WorkerRunning());
-        QCOMPARE(prompts.MessageCount(), 0);
-        QVERIFY(!dlg.Succeeded());
-        if (kind != TK_READ_PARAMS)
-            QVERIFY(meter.WaitForEnd(1, 2000)); // the meter is told the PC gave up
-        else
-            QVERIFY(!QFile::exists(target));
-    }
-
+    // Write needs a passed connection test and asks for no file without one; then each button
+    // runs its transfer to the end; a cancelled file dialog starts nothing.
     void buttonsOfTheMainWindow()
     {
         TempSettings settings;
@@ -210,77 +132,81 @@ private slots:
         qputenv("ORBIVANE_COM1", QByteArray::fromStdString(meter.SlavePath()));
         RecordingPrompts prompts;
         CMeterDlg main(prompts);
-        // Write needs a passed connection test first, and asks for no file without one.
         prompts.QueueFileName(m_db);
         main.OnWriteParameters();
         QCOMPARE(prompts.MessageTexts(), QStringList{"please choose one correct COM port to connect your meter."});
         QCOMPARE(prompts.OpenFileName(QString()), m_db); // still queued: nobody asked for it
-        QCOMPARE(meter.FramesReceived(), 0);
-        QVERIFY(main.OnInitDialog()); // tests COM1: the meter answers
-        QCOMPARE(main.Connected(), 1);
+        QVERIFY(main.OnInitDialog() && main.Connected() == 1); // tests COM1: the meter answers
         // Each step waits until the meter has read the PC's FT_END: opening the port again
         // flushes what a pseudo-terminal still holds for the meter.
         QVERIFY(meter.WaitForEnd(1, 2000));
-
         const QString file = m_dir.filePath("main-read.bin");
         const std::vector<std::pair<void (CMeterDlg::*)(), QString>> steps{
-            {&CMeterDlg::OnReadParameters, file}, {&CMeterDlg::OnWriteParameters, file},
-            {&CMeterDlg::OnLoadSoftware, m_update}};
+            {&CMeterDlg::OnReadParameters, file}, {&CMeterDlg::OnWriteParameters, file}, {&CMeterDlg::OnLoadSoftware, m_update}};
         int ends = 1;
-        for (const auto &step : steps) {
-            const bool read = step.first == &CMeterDlg::OnReadParameters;
+        for (const auto &[step, path] : steps) {
+            const bool read = step == &CMeterDlg::OnReadParameters;
             prompts.Clear();
-            prompts.QueueFileName(step.second);
-            (main.*step.first)();
+            prompts.QueueFileName(path);
+            (main.*step)();
             QCOMPARE(prompts.MessageTexts(), QStringList{read ? kReadResult : kLoadResult});
             QVERIFY(meter.WaitForEnd(ends += read ? 0 : 1, 2000)); // the PC ends no read
         }
         QVERIFY(TestFile::Read(file) == Bytes(MeterDevice::DefaultImage()));
         QVERIFY(Bytes(meter.ReceivedImage()) == TestFile::Read(m_update).mid(4));
-
-        // A cancelled file dialog starts nothing.
         prompts.Clear();
         const int frames = meter.FramesReceived();
         for (const auto &step : steps)
             (main.*step.first)();
-        QCOMPARE(prompts.MessageCount(), 0);
-        QCOMPARE(meter.FramesReceived(), frames);
+        QVERIFY(prompts.MessageCount() == 0 && meter.FramesReceived() == frames);
         qunsetenv("ORBIVANE_COM1");
     }
 
-    // The worker's boxes travel to the GUI thread and block it until answered; the result box
+    // The worker's box crosses to the GUI thread and blocks it until answered; the result box
     // comes from the dialog itself. A dialog told to close while its worker waits for a box still
     // serves the box, then finishes once the worker has ended, which shows nothing more.
     void realMessageBoxes_data()
     {
-        QTest::addColumn<int>("fault");
         QTest::addColumn<bool>("closeAtBox");
         QTest::addColumn<QStringList>("texts");
-        const int type = int(Fault::UnexpectedType), none = int(Fault::None);
-        QTest::newRow("error") << type << false
-                               << QStringList{"Unknown frame 7!", "An error ocurred when transfering. code:2\nPlease restart the STB."};
-        QTest::newRow("success") << none << false << QStringList{kReadResult};
-        QTest::newRow("closed at the first box") << type << true << QStringList{"Unknown frame 7!"};
+        QTest::newRow("error") << false << QStringList{"Unknown frame 7!", "An error ocurred when transfering. code:2\nPlease restart the STB."};
+        QTest::newRow("closed at the first box") << true << QStringList{"Unknown frame 7!"};
     }
 
     void realMessageBoxes()
     {
-        QFETCH(int, fault);
         QFETCH(bool, closeAtBox);
         QFETCH(QStringList, texts);
-        MeterDevice meter({}, WithFault(Fault(fault), 2, 7));
+        MeterDevice meter({}, WithFault(Fault::UnexpectedType, 2, 7));
         QVERIFY(meter.Start());
         GuiPrompts prompts;
         CTransferDlg dlg(prompts);
-        BoxAnswerer answerer([&] {
-            if (closeAtBox)
-                QMetaObject::invokeMethod(&dlg, &QDialog::reject, Qt::QueuedConnection);
+        // Answers each box as a person would, on the tick after it came up; the mark goes on the
+        // box, as a later box may reuse an earlier one's address.
+        QStringList seen;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                auto *box = qobject_cast<QMessageBox *>(w);
+                if (!box || !box->isVisible() || box->property("answered").toBool())
+                    continue;
+                if (box->property("seen").toBool()) {
+                    box->setProperty("answered", true);
+                    box->done(QMessageBox::Ok);
+                    continue;
+                }
+                box->setProperty("seen", true);
+                seen << box->text();
+                if (closeAtBox)
+                    QMetaObject::invokeMethod(&dlg, &QDialog::reject, Qt::QueuedConnection);
+            }
         });
+        answer.start(20);
         Prepare(dlg, TK_READ_PARAMS, m_dir.filePath(QTest::currentDataTag()), meter);
         dlg.exec();
         QVERIFY(!dlg.WorkerRunning());
-        QCOMPARE(answerer.texts, texts);
-        QCOMPARE(QFile::exists(dlg.m_path), fault == int(Fault::None));
+        QCOMPARE(seen, texts);
+        QVERIFY(!QFile::exists(dlg.m_path));
     }
 
 private:
