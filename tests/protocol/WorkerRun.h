@@ -23,16 +23,11 @@ public:
     using Lock = std::lock_guard<std::mutex>;
     void SetProgress(int percent) override { onProgress(); Lock l(m_mutex); m_progress.push_back(percent); }
     void SetProgressText(const QString &text) override { Lock l(m_mutex); m_texts << text; }
-    void TransferDone(bool success, TransferKind kind) override
-    {
-        Lock l(m_mutex);
-        m_done.push_back(success ? kind : -kind);
-    }
+    void TransferDone(bool success, TransferKind kind) override { Lock l(m_mutex); m_done.push_back(success ? kind : -kind); }
     std::vector<int> Progress() const { Lock l(m_mutex); return m_progress; }
     QStringList Texts() const { Lock l(m_mutex); return m_texts; }
     // One entry per TransferDone: the kind, negative for a failure.
     std::vector<int> Done() const { Lock l(m_mutex); return m_done; }
-    bool Success() const { Lock l(m_mutex); return m_done.size() == 1 && m_done[0] > 0; }
     std::function<void()> onProgress = [] {}; // called on the worker's thread
 
 private:
@@ -105,14 +100,13 @@ public:
         return meter.Start() && Start(kind, file, QString::fromStdString(meter.SlavePath())) && WaitEnded(20000);
     }
     bool WaitEnded(int timeoutMs = 10000) { return WaitUntil([this] { return m_ended.load(); }, timeoutMs); }
-    void Stop() { m_stop.Request(m_port); }
     int ExitCode() const { return m_rc; }
     // Stops the transfer while its n-th chunk is going out, with `bytes` of it sent.
     void StopInChunk(int n, uint32_t bytes)
     {
         m_port.cutData = n;
         m_port.cutBytes = bytes;
-        m_port.onCut = [this] { Stop(); };
+        m_port.onCut = [this] { m_stop.Request(m_port); };
     }
 
     RecordingPrompts prompts;
@@ -147,9 +141,5 @@ inline QByteArray UpdateFile(uint32_t word, int image)
 
 inline MeterDevice::Transfer WithFault(Fault fault, int step, uint16_t type = 5)
 {
-    MeterDevice::Transfer t;
-    t.fault = fault;
-    t.faultStep = step;
-    t.faultType = type;
-    return t;
+    return {{}, 16384, fault, step, type};
 }

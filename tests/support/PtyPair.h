@@ -10,7 +10,7 @@ class PtyPair
 {
 public:
     PtyPair();
-    ~PtyPair();
+    ~PtyPair() { HangUp(); }
     bool IsValid() const { return m_master >= 0 && m_slave >= 0; }
     QString SlavePath() const { return m_path; }
     int SlaveFd() const { return m_slave; }
