@@ -56,13 +56,13 @@ public:
         CComPort::Write(buffer, cutBytes, written);
         m_cut = steady_clock::now();
         m_paced = 0;
-        onCut();
+        stop->Request(*this);
         return false;
     }
 
     int cutData = 0; // which FT_DATA, from 1; 0: none
     uint32_t cutBytes = 0;
-    std::function<void()> onCut;
+    TransferStop *stop = nullptr;
 
 private:
     int m_data = 0;
@@ -106,7 +106,7 @@ public:
     {
         m_port.cutData = n;
         m_port.cutBytes = bytes;
-        m_port.onCut = [this] { m_stop.Request(m_port); };
+        m_port.stop = &m_stop;
     }
 
     RecordingPrompts prompts;

@@ -10,11 +10,7 @@
 
 #include <thread>
 
-namespace {
-
-QByteArray Hex(const char *hex) { return QByteArray::fromHex(hex); }
-
-} // namespace
+static QByteArray Hex(const char *hex) { return QByteArray::fromHex(hex); }
 
 class TestFrame : public QObject
 {

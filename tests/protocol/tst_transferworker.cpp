@@ -39,10 +39,7 @@ QString Percent(int n) { return QStringLiteral("transfer progress %1%").arg(n); 
 // An update file as hex, for a row's file content.
 QString Hex(uint32_t word, int image) { return QString(UpdateFile(word, image).toHex()); }
 
-QString Code(int n)
-{
-    return QStringLiteral("An error ocurred when transfering. code:%1\nPlease restart the STB.").arg(n);
-}
+QString Code(int n) { return QStringLiteral("An error ocurred when transfering. code:%1\nPlease restart the STB.").arg(n); }
 
 // The frame types the meter should receive: pairs of (type, how many).
 QList<int> Seq(std::initializer_list<std::pair<int, int>> runs)
@@ -56,8 +53,7 @@ QList<int> Seq(std::initializer_list<std::pair<int, int>> runs)
 // One transfer; the fields after `messages` are left out where they keep their defaults.
 struct Case {
     int kind = 0;
-    QString file{}; // write, load: "db", "pipe", a path, content as hex, "-" for none; read: the
-                  // target ("": an old file)
+    QString file{}; // write, load: "db", "pipe", a path, hex content, "-": none; read: the target, "": an old file
     QStringList messages{};
     QString report{};
     QString sent{};
@@ -83,10 +79,7 @@ class TestTransferWorker : public QObject
 private slots:
     void initTestCase()
     {
-        QByteArray image(kImageSize, '\0');
-        for (int i = 0; i < image.size(); ++i)
-            image[i] = char((i * 31) ^ (i >> 9));
-        QVERIFY(TestFile::Write(m_db = m_dir.filePath("db.bin"), image));
+        QVERIFY(TestFile::Write(m_db = m_dir.filePath("db.bin"), UpdateFile(kFileWord, int(kImageSize) - 4)));
     }
 
     // The meter may send its data before it answers FT_HELLO: the read takes it all the same.
@@ -119,10 +112,7 @@ private slots:
         QTest::addColumn<Case>("c");
         const Fault none = Fault::None, type = Fault::UnexpectedType, end = Fault::EarlyEnd;
         const Fault ident = Fault::SecondIdent, big = Fault::BigFrame, hangUp = Fault::HangUp;
-        const QStringList unreadable{"Can not read the specified file!"};
-        const QStringList notRegular{"Can not read the specified file!\nNot a regular file"};
-        const QStringList wrongDb{"Please choose a correct database parameter file\n"};
-        const QStringList wrongUpdate{"Please choose a correct update file\n"};
+        const QString unreadable = QStringLiteral("Can not read the specified file!");
         const QString cannotWrite = QStringLiteral("Can not write the specified file!\n");
         const QStringList deviceError{kDeviceError};
         const QString update = Hex(kFileWord, 100000);
@@ -158,11 +148,11 @@ private slots:
         row("read, too much data", {R, "", {Code(2)}, "failed", "kept"});
         row("read, FT_END one chunk short", {R, "", {Code(2)}, "failed", "kept", end, 14});
         row("read, hang-up", {R, "", deviceError, "failed", "kept", hangUp, 3});
-        row("write, 241247 bytes", {W, QString(QByteArray(kImageSize - 1, 'a').toHex()), wrongDb, "failed", "nothing"});
-        row("write, 241249 bytes", {W, QString(QByteArray(kImageSize + 1, 'a').toHex()), wrongDb, "failed", "nothing"});
-        row("write, missing file", {W, "-", unreadable, "none", "nothing"});
+        row("write, 241247 bytes", {W, QString(QByteArray(kImageSize - 1, 'a').toHex()), {"Please choose a correct database parameter file\n"}, "failed", "nothing"});
+        row("write, 241249 bytes", {W, QString(QByteArray(kImageSize + 1, 'a').toHex()), {"Please choose a correct database parameter file\n"}, "failed", "nothing"});
+        row("write, missing file", {W, "-", {unreadable}, "none", "nothing"});
         // Opening a pipe would wait for a writer for ever; a device has no length to check.
-        row("write, a pipe", {W, "pipe", notRegular, "none", "nothing"});
+        row("write, a pipe", {W, "pipe", {unreadable + "\nNot a regular file"}, "none", "nothing"});
         row("write, no answer to FT_HELLO", {W, "db", {Code(8)}, "failed", "end", none, -1});
         row("write, second FT_IDENT", {W, "db", {Code(6)}, "failed", "end", ident, 2});
         row("write, FT_DATA", {W, "db", {Code(7)}, "failed", "end", type, 1, 3});
@@ -174,10 +164,10 @@ private slots:
         row("write, hang-up", {W, "db", deviceError, "failed", "", hangUp, 2});
         row("write, stop before chunk 3", {W, "db", {}, "stopped", "end", none, 0, 5, {}, kMeterWord,
             Seq({{FT_IDENT_ACK, 1}, {FT_WRITE, 1}, {FT_DATA, 2}, {FT_END, 1}}), {}, 3, 0});
-        row("load, not B", {L, Hex(0x41010009, 100), wrongUpdate, "failed", "nothing"});
-        row("load, 3 bytes", {L, "090001", wrongUpdate, "failed", "nothing"});
-        row("load, missing file", {L, "-", unreadable, "none", "nothing"});
-        row("load, a device", {L, "/dev/zero", notRegular, "none", "nothing"});
+        row("load, not B", {L, Hex(0x41010009, 100), {"Please choose a correct update file\n"}, "failed", "nothing"});
+        row("load, 3 bytes", {L, "090001", {"Please choose a correct update file\n"}, "failed", "nothing"});
+        row("load, missing file", {L, "-", {unreadable}, "none", "nothing"});
+        row("load, a device", {L, "/dev/zero", {unreadable + "\nNot a regular file"}, "none", "nothing"});
         row("load, FT_DATA", {L, update, {Code(4)}, "failed", "end", type, 1, 3});
         row("load, FT_END for the last chunk", {L, update, {}, "ok", "end", end, 7, 5, {}, kMeterWord, {}, {}, 0, 0, 100});
         row("load, hang-up", {L, update, deviceError, "failed", "", hangUp, 2});
