@@ -53,7 +53,7 @@ QList<int> Seq(std::initializer_list<std::pair<int, int>> runs)
 // One transfer; the fields after `messages` are left out where they keep their defaults.
 struct Case {
     int kind = 0;
-    QString file{}; // write, load: "db", "pipe", a path, hex content, "-": none; read: the target, "": an old file
+    QString file{}; // write, load: "pipe", a path, hex content, "-": none; read: the target, "": an old file
     QStringList messages{};
     QString report{};
     QString sent{};
@@ -77,17 +77,13 @@ class TestTransferWorker : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(TestFile::Write(m_db = m_dir.filePath("db.bin"), UpdateFile(kFileWord, int(kImageSize) - 4)));
-    }
-
     // The meter may send its data before it answers FT_HELLO: the read takes it all the same.
     void readTakesDataBeforeTheIdentity()
     {
         PtyPair pty;
         WorkerRun run;
-        const QString path = m_dir.filePath("early.bin");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("early.bin");
         QVERIFY(run.Start(TK_READ_PARAMS, path, pty.SlavePath()));
         const QByteArray image = Bytes(MeterDevice::DefaultImage());
         QByteArray line;
@@ -115,13 +111,13 @@ private slots:
         const QString unreadable = QStringLiteral("Can not read the specified file!");
         const QString cannotWrite = QStringLiteral("Can not write the specified file!\n");
         const QStringList deviceError{kDeviceError};
-        const QString update = Hex(kFileWord, 100000);
+        const QString update = Hex(kFileWord, 100000), db = Hex(kFileWord, int(kImageSize) - 4);
         const QList<int> loaded = Seq({{FT_IDENT_ACK, 1}, {FT_LOAD, 1}, {FT_DATA, 1}, {FT_END, 1}});
         const QList<int> refused = Seq({{FT_IDENT_ACK, 1}, {FT_END, 1}});
         auto row = [](const char *name, const Case &c) { QTest::newRow(name) << c; };
         row("read", {R, "read.bin", {}, "ok", "", none, 0, 5, {}, kMeterWord, // the PC ends no read
             Seq({{FT_IDENT_ACK, 1}, {FT_READ, 1}, {FT_READY, 16}}), {6, 13, 20, 27, 33, 40, 47, 54, 61, 67, 74, 81, 88, 95, 100, 100}});
-        row("write", {W, "db", {}, "ok", "end", none, 0, 5, {}, kMeterWord,
+        row("write", {W, db, {}, "ok", "end", none, 0, 5, {}, kMeterWord,
             Seq({{FT_IDENT_ACK, 1}, {FT_WRITE, 1}, {FT_DATA, 15}, {FT_END, 1}}), {0, 6, 13, 20, 26, 33, 40, 46, 53, 60, 66, 73, 80, 86, 93, 100}});
         row("load, four chunks", {L, Hex(kFileWord, 65536), {}, "ok", "end", none, 0, 5, {}, kMeterWord,
             Seq({{FT_IDENT_ACK, 1}, {FT_LOAD, 1}, {FT_DATA, 4}, {FT_END, 1}}), {0, 25, 50, 75}});
@@ -153,16 +149,16 @@ private slots:
         row("write, missing file", {W, "-", {unreadable}, "none", "nothing"});
         // Opening a pipe would wait for a writer for ever; a device has no length to check.
         row("write, a pipe", {W, "pipe", {unreadable + "\nNot a regular file"}, "none", "nothing"});
-        row("write, no answer to FT_HELLO", {W, "db", {Code(8)}, "failed", "end", none, -1});
-        row("write, second FT_IDENT", {W, "db", {Code(6)}, "failed", "end", ident, 2});
-        row("write, FT_DATA", {W, "db", {Code(7)}, "failed", "end", type, 1, 3});
-        row("write, answer too big", {W, "db", {Code(8)}, "failed", "end", big});
+        row("write, no answer to FT_HELLO", {W, db, {Code(8)}, "failed", "end", none, -1});
+        row("write, second FT_IDENT", {W, db, {Code(6)}, "failed", "end", ident, 2});
+        row("write, FT_DATA", {W, db, {Code(7)}, "failed", "end", type, 1, 3});
+        row("write, answer too big", {W, db, {Code(8)}, "failed", "end", big});
         // FT_END is success only once every byte has moved: otherwise the meter lacks data. The
         // bar jumps to 100; a write's text stays where the last chunk left it.
-        row("write, FT_END before the last chunk", {W, "db", {Code(7)}, "failed", "end", end, 14});
-        row("write, FT_END for the last chunk", {W, "db", {}, "ok", "end", end, 15, 5, {}, kMeterWord, {}, {}, 0, 0, 93});
-        row("write, hang-up", {W, "db", deviceError, "failed", "", hangUp, 2});
-        row("write, stop before chunk 3", {W, "db", {}, "stopped", "end", none, 0, 5, {}, kMeterWord,
+        row("write, FT_END before the last chunk", {W, db, {Code(7)}, "failed", "end", end, 14});
+        row("write, FT_END for the last chunk", {W, db, {}, "ok", "end", end, 15, 5, {}, kMeterWord, {}, {}, 0, 0, 93});
+        row("write, hang-up", {W, db, deviceError, "failed", "", hangUp, 2});
+        row("write, stop before chunk 3", {W, db, {}, "stopped", "end", none, 0, 5, {}, kMeterWord,
             Seq({{FT_IDENT_ACK, 1}, {FT_WRITE, 1}, {FT_DATA, 2}, {FT_END, 1}}), {}, 3, 0});
         row("load, not B", {L, Hex(0x41010009, 100), {"Please choose a correct update file\n"}, "failed", "nothing"});
         row("load, 3 bytes", {L, "090001", {"Please choose a correct update file\n"}, "failed", "nothing"});
@@ -181,8 +177,8 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("taken") && QDir(dir.path()).mkdir("sub"));
         QString path = dir.filePath(c.kind == R && !c.file.isEmpty() ? c.file : "file.bin");
-        if (c.file == "db" || c.file.startsWith('/'))
-            path = c.file == "db" ? m_db : c.file;
+        if (c.file.startsWith('/'))
+            path = c.file;
         else if (c.file == "pipe")
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         else if (c.kind == R ? c.file.isEmpty() : c.file != "-")
@@ -260,10 +256,6 @@ private slots:
         if (c.kind == R && c.report != "ok")
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), c.sent == "kept" ? QStringList{"file.bin"} : QStringList());
     }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_db;
 };
 
 QTEST_GUILESS_MAIN(TestTransferWorker)

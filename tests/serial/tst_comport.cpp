@@ -21,23 +21,11 @@ namespace {
 
 // A port with the meter's time-outs: 4 read attempts of 20 ms a byte + 20 ms, writes alike.
 struct Line {
-    Line()
-    {
-        port.SetOpTimeout(400);
-        port.SetTimeouts(131072, 20, 20, 20, 20);
-    }
+    Line() { port.SetOpTimeout(400); port.SetTimeouts(131072, 20, 20, 20, 20); }
     bool Open() { return pty.IsValid() && port.Open(pty.SlavePath()); }
-    bool Read(int count, uint32_t &got)
-    {
-        buffer.resize(count);
-        return port.Read(buffer.data(), uint32_t(count), got);
-    }
+    bool Read(int count, uint32_t &got) { buffer.resize(count); return port.Read(buffer.data(), uint32_t(count), got); }
     // What the line tells the test's own descriptor: FIONREAD (bytes queued), TIOCGEXCL.
-    int Query(unsigned long request) const
-    {
-        int value = -1;
-        return ::ioctl(pty.SlaveFd(), request, &value) == 0 ? value : -1;
-    }
+    int Query(unsigned long request) const { int v = -1; return ::ioctl(pty.SlaveFd(), request, &v) == 0 ? v : -1; }
     PtyPair pty;
     CComPort port;
     QByteArray buffer;
