@@ -24,7 +24,7 @@ public:
     void SetProgress(int percent) override { onProgress(); Lock l(m_mutex); m_progress.push_back(percent); }
     void SetProgressText(const QString &text) override { Lock l(m_mutex); m_texts << text; }
     void TransferDone(bool success, TransferKind kind) override { Lock l(m_mutex); m_done.push_back(success ? kind : -kind); }
-    std::vector<int> Progress() const { Lock l(m_mutex); return m_progress; }
+    QList<int> Progress() const { Lock l(m_mutex); return m_progress; }
     QStringList Texts() const { Lock l(m_mutex); return m_texts; }
     // One entry per TransferDone: the kind, negative for a failure.
     std::vector<int> Done() const { Lock l(m_mutex); return m_done; }
@@ -32,7 +32,7 @@ public:
 
 private:
     mutable std::mutex m_mutex;
-    std::vector<int> m_progress;
+    QList<int> m_progress;
     QStringList m_texts;
     std::vector<int> m_done;
 };
@@ -87,10 +87,7 @@ public:
         if (!OpenMeterPort(m_port, device, prompts))
             return false;
         m_job = {kind, file, &m_port, &prompts, &host, &m_stop};
-        m_thread = std::thread([this] {
-            m_rc = RunTransfer(m_job);
-            m_ended = true;
-        });
+        m_thread = std::thread([this] { m_rc = RunTransfer(m_job); m_ended = true; });
         return true;
     }
 
@@ -102,12 +99,7 @@ public:
     bool WaitEnded(int timeoutMs = 10000) { return WaitUntil([this] { return m_ended.load(); }, timeoutMs); }
     int ExitCode() const { return m_rc; }
     // Stops the transfer while its n-th chunk is going out, with `bytes` of it sent.
-    void StopInChunk(int n, uint32_t bytes)
-    {
-        m_port.cutData = n;
-        m_port.cutBytes = bytes;
-        m_port.stop = &m_stop;
-    }
+    void StopInChunk(int n, uint32_t bytes) { m_port.cutData = n; m_port.cutBytes = bytes; m_port.stop = &m_stop; }
 
     RecordingPrompts prompts;
     RecordingHost host;

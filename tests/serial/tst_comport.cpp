@@ -31,13 +31,6 @@ struct Line {
     QByteArray buffer;
 };
 
-// The thread is asleep in the kernel (its state in /proc is S).
-bool Sleeping(pid_t tid)
-{
-    const QByteArray stat = TestFile::Read(QStringLiteral("/proc/self/task/%1/stat").arg(tid));
-    return stat.mid(stat.lastIndexOf(')') + 2, 1) == "S";
-}
-
 } // namespace
 
 class TestComPort : public QObject
@@ -138,7 +131,12 @@ private slots:
             reader = ::gettid();
             ok = line.Read(16384, got);
         });
-        QVERIFY(WaitUntil([&] { return reader && Sleeping(reader); }));
+        // Asleep in the kernel: the thread's state in /proc is S.
+        const auto asleep = [&] {
+            const QByteArray stat = TestFile::Read(QStringLiteral("/proc/self/task/%1/stat").arg(reader));
+            return stat.mid(stat.lastIndexOf(')') + 2, 1) == "S";
+        };
+        QVERIFY(WaitUntil([&] { return reader && asleep(); }));
         QElapsedTimer timer;
         timer.start();
         hangUp ? line.pty.HangUp() : line.port.Cancel();

@@ -15,7 +15,6 @@ public:
     QString SlavePath() const { return m_path; }
     int SlaveFd() const { return m_slave; }
 
-    // Far end writes these bytes onto the line.
     bool Send(const QByteArray &bytes);
     // Far end reads what has arrived within timeoutMs (returns early once `want` bytes are in).
     QByteArray Receive(int want, int timeoutMs);

@@ -18,11 +18,7 @@ public:
         Icon icon;
     };
 
-    void Message(const QString &text, const QString &caption, Icon icon) override
-    {
-        Lock l(m_mutex);
-        m_messages.push_back({text, caption, icon});
-    }
+    void Message(const QString &text, const QString &caption, Icon icon) override { Lock l(m_mutex); m_messages.push_back({text, caption, icon}); }
     bool AskYesNo(const QString &text, const QString &caption, Icon icon) override;
     QString OpenFileName(const QString &filter) override;
     QString SaveFileName(const QString &filter) override { return OpenFileName(filter); }
