@@ -13,7 +13,7 @@ bool RecordingPrompts::AskYesNo(const QString &text, const QString &caption, Ico
 QString RecordingPrompts::OpenFileName(const QString &)
 {
     Lock l(m_mutex);
-    const QString path = m_files.empty() ? QString() : m_files.front();
+    QString path = m_files.empty() ? QString() : m_files.front();
     if (!m_files.empty())
         m_files.pop_front();
     return path;
