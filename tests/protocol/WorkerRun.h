@@ -23,21 +23,16 @@ public:
     using Lock = std::lock_guard<std::mutex>;
     void SetProgress(int percent) override { onProgress(); Lock l(m_mutex); m_progress.push_back(percent); }
     void SetProgressText(const QString &text) override { Lock l(m_mutex); m_texts << text; }
-    void TransferDone(bool success, TransferKind kind) override
-    {
-        Lock l(m_mutex);
-        m_done.push_back(success ? kind : -kind);
-    }
-    std::vector<int> Progress() const { Lock l(m_mutex); return m_progress; }
+    void TransferDone(bool success, TransferKind kind) override { Lock l(m_mutex); m_done.push_back(success ? kind : -kind); }
+    QList<int> Progress() const { Lock l(m_mutex); return m_progress; }
     QStringList Texts() const { Lock l(m_mutex); return m_texts; }
     // One entry per TransferDone: the kind, negative for a failure.
     std::vector<int> Done() const { Lock l(m_mutex); return m_done; }
-    bool Success() const { Lock l(m_mutex); return m_done.size() == 1 && m_done[0] > 0; }
     std::function<void()> onProgress = [] {}; // called on the worker's thread
 
 private:
     mutable std::mutex m_mutex;
-    std::vector<int> m_progress;
+    QList<int> m_progress;
     QStringList m_texts;
     std::vector<int> m_done;
 };
@@ -61,13 +56,13 @@ public:
         CComPort::Write(buffer, cutBytes, written);
         m_cut = steady_clock::now();
         m_paced = 0;
-        onCut();
+        stop->Request(*this);
         return false;
     }
 
     int cutData = 0; // which FT_DATA, from 1; 0: none
     uint32_t cutBytes = 0;
-    std::function<void()> onCut;
+    TransferStop *stop = nullptr;
 
 private:
     int m_data = 0;
@@ -92,10 +87,7 @@ public:
         if (!OpenMeterPort(m_port, device, prompts))
             return false;
         m_job = {kind, file, &m_port, &prompts, &host, &m_stop};
-        m_thread = std::thread([this] {
-            m_rc = RunTransfer(m_job);
-            m_ended = true;
-        });
+        m_thread = std::thread([this] { m_rc = RunTransfer(m_job); m_ended = true; });
         return true;
     }
 
@@ -105,15 +97,9 @@ public:
         return meter.Start() && Start(kind, file, QString::fromStdString(meter.SlavePath())) && WaitEnded(20000);
     }
     bool WaitEnded(int timeoutMs = 10000) { return WaitUntil([this] { return m_ended.load(); }, timeoutMs); }
-    void Stop() { m_stop.Request(m_port); }
     int ExitCode() const { return m_rc; }
     // Stops the transfer while its n-th chunk is going out, with `bytes` of it sent.
-    void StopInChunk(int n, uint32_t bytes)
-    {
-        m_port.cutData = n;
-        m_port.cutBytes = bytes;
-        m_port.onCut = [this] { Stop(); };
-    }
+    void StopInChunk(int n, uint32_t bytes) { m_port.cutData = n; m_port.cutBytes = bytes; m_port.stop = &m_stop; }
 
     RecordingPrompts prompts;
     RecordingHost host;
@@ -147,9 +133,5 @@ inline QByteArray UpdateFile(uint32_t word, int image)
 
 inline MeterDevice::Transfer WithFault(Fault fault, int step, uint16_t type = 5)
 {
-    MeterDevice::Transfer t;
-    t.fault = fault;
-    t.faultStep = step;
-    t.faultType = type;
-    return t;
+    return {{}, 16384, fault, step, type};
 }

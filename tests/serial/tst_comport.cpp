@@ -21,34 +21,15 @@ namespace {
 
 // A port with the meter's time-outs: 4 read attempts of 20 ms a byte + 20 ms, writes alike.
 struct Line {
-    Line()
-    {
-        port.SetOpTimeout(400);
-        port.SetTimeouts(131072, 20, 20, 20, 20);
-    }
+    Line() { port.SetOpTimeout(400); port.SetTimeouts(131072, 20, 20, 20, 20); }
     bool Open() { return pty.IsValid() && port.Open(pty.SlavePath()); }
-    bool Read(int count, uint32_t &got)
-    {
-        buffer.resize(count);
-        return port.Read(buffer.data(), uint32_t(count), got);
-    }
+    bool Read(int count, uint32_t &got) { buffer.resize(count); return port.Read(buffer.data(), uint32_t(count), got); }
     // What the line tells the test's own descriptor: FIONREAD (bytes queued), TIOCGEXCL.
-    int Query(unsigned long request) const
-    {
-        int value = -1;
-        return ::ioctl(pty.SlaveFd(), request, &value) == 0 ? value : -1;
-    }
+    int Query(unsigned long request) const { int v = -1; return ::ioctl(pty.SlaveFd(), request, &v) == 0 ? v : -1; }
     PtyPair pty;
     CComPort port;
     QByteArray buffer;
 };
-
-// The thread is asleep in the kernel (its state in /proc is S).
-bool Sleeping(pid_t tid)
-{
-    const QByteArray stat = TestFile::Read(QStringLiteral("/proc/self/task/%1/stat").arg(tid));
-    return stat.mid(stat.lastIndexOf(')') + 2, 1) == "S";
-}
 
 } // namespace
 
@@ -56,9 +37,8 @@ class TestComPort : public QObject
 {
     Q_OBJECT
 private slots:
-    // Open takes the line from a state far from ours; Close discards unread input and gives
-    // the device up (TIOCNXCL): an ordinary account's next open would fail on a device left exclusive
-    // (root ignores the flag, so it is checked too).
+    // Open takes the line from a state far from ours; Close discards unread input and gives the
+    // device up (TIOCNXCL): an ordinary account could not open it again (root ignores the flag).
     void openConfiguresAndCloseReleases()
     {
         Line line;
@@ -66,8 +46,7 @@ private slots:
         QVERIFY(::tcgetattr(line.pty.SlaveFd(), &t) == 0);
         t.c_lflag |= ICANON | ECHO;
         t.c_iflag |= IXON | IXOFF;
-        ::cfsetispeed(&t, B9600);
-        ::cfsetospeed(&t, B9600);
+        ::cfsetspeed(&t, B9600);
         QVERIFY(::tcsetattr(line.pty.SlaveFd(), TCSANOW, &t) == 0);
         uint32_t n = 99;
         char buffer[4];
@@ -82,12 +61,9 @@ private slots:
             QVERIFY(!line.port.Open(line.pty.SlavePath())); // the first open stays in use
             QCOMPARE(line.Query(TIOCGEXCL), 1);
             QVERIFY(::tcgetattr(line.pty.SlaveFd(), &t) == 0);
-            QCOMPARE(::cfgetispeed(&t), speed_t(B115200));
-            QCOMPARE(::cfgetospeed(&t), speed_t(B115200));
+            QVERIFY(::cfgetispeed(&t) == B115200 && ::cfgetospeed(&t) == B115200);
             QCOMPARE(t.c_cflag & (CSIZE | PARENB | CSTOPB | CRTSCTS | CREAD), tcflag_t(CS8 | CREAD));
-            QCOMPARE(t.c_iflag & (IXON | IXOFF), tcflag_t(0));
-            QCOMPARE(t.c_lflag & (ICANON | ECHO | ISIG), tcflag_t(0));
-            QCOMPARE(t.c_oflag & OPOST, tcflag_t(0));
+            QCOMPARE((t.c_iflag & (IXON | IXOFF)) | (t.c_lflag & (ICANON | ECHO | ISIG)) | (t.c_oflag & OPOST), tcflag_t(0));
             QVERIFY(!line.port.LastError()); // a pty without modem lines is no fault
             QVERIFY(line.pty.Send(QByteArray("stale")));
             QVERIFY(WaitUntil([&] { return line.Query(FIONREAD) == 5; }));
@@ -105,7 +81,6 @@ private slots:
 
     void readsWhatArrivesAndGivesUpOnSilence()
     {
-        // A read of many chunks is every transfer's daily work (the worker tests and the soak).
         Line line;
         QVERIFY(line.Open());
         uint32_t got = 0;
@@ -156,7 +131,12 @@ private slots:
             reader = ::gettid();
             ok = line.Read(16384, got);
         });
-        QVERIFY(WaitUntil([&] { return reader && Sleeping(reader); }));
+        // Asleep in the kernel: the thread's state in /proc is S.
+        const auto asleep = [&] {
+            const QByteArray stat = TestFile::Read(QStringLiteral("/proc/self/task/%1/stat").arg(reader));
+            return stat.mid(stat.lastIndexOf(')') + 2, 1) == "S";
+        };
+        QVERIFY(WaitUntil([&] { return reader && asleep(); }));
         QElapsedTimer timer;
         timer.start();
         hangUp ? line.pty.HangUp() : line.port.Cancel();

@@ -25,11 +25,6 @@ PtyPair::PtyPair()
     }
 }
 
-PtyPair::~PtyPair()
-{
-    HangUp();
-}
-
 bool PtyPair::Send(const QByteArray &bytes)
 {
     qsizetype sent = 0;

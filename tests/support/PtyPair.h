@@ -10,12 +10,11 @@ class PtyPair
 {
 public:
     PtyPair();
-    ~PtyPair();
+    ~PtyPair() { HangUp(); }
     bool IsValid() const { return m_master >= 0 && m_slave >= 0; }
     QString SlavePath() const { return m_path; }
     int SlaveFd() const { return m_slave; }
 
-    // Far end writes these bytes onto the line.
     bool Send(const QByteArray &bytes);
     // Far end reads what has arrived within timeoutMs (returns early once `want` bytes are in).
     QByteArray Receive(int want, int timeoutMs);

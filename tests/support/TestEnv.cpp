@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QThread>
@@ -25,13 +24,6 @@ TempSettings::~TempSettings()
     qputenv("XDG_CONFIG_DIRS", m_oldDirs);
 }
 
-void TempSettings::LockSystemDir()
-{
-    // A file where the organisation folder belongs: even root cannot write there.
-    QFile blocker(m_system.path() + QStringLiteral("/Tarnwell"));
-    blocker.open(QIODevice::WriteOnly);
-}
-
 bool WaitUntil(const std::function<bool()> &cond, int timeoutMs)
 {
     QDeadlineTimer deadline(timeoutMs);
@@ -42,11 +34,6 @@ bool WaitUntil(const std::function<bool()> &cond, int timeoutMs)
         QThread::msleep(2);
     }
     return true;
-}
-
-int OpenDescriptors()
-{
-    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::System | QDir::Files).size());
 }
 
 QByteArray TestFile::Read(const QString &path)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -15,8 +17,9 @@ public:
     ~TempSettings();
     QString UserDir() const { return m_user.path(); }
     QString SystemDir() const { return m_system.path(); }
-    // Makes the machine-wide store unwritable, as for a user without administrator rights.
-    void LockSystemDir();
+    // Makes the machine-wide store unwritable, as for a user without administrator rights: a file
+    // where the organisation folder belongs, which even root cannot write into.
+    void LockSystemDir() { QFile(m_system.path() + QStringLiteral("/Tarnwell")).open(QIODevice::WriteOnly); }
 
 private:
     QTemporaryDir m_user;
@@ -29,7 +32,7 @@ private:
 bool WaitUntil(const std::function<bool()> &cond, int timeoutMs = 5000);
 
 // Descriptors this process holds, to show that a port was closed.
-int OpenDescriptors();
+inline int OpenDescriptors() { return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::System | QDir::Files).size()); }
 
 // Whole files planted or inspected by tests (an empty array when the file cannot be read).
 struct TestFile {
