@@ -244,9 +244,9 @@ QString Soak::Do(const Step &step, QStringList &log)
         return QStringLiteral("window: closed by %1").arg(what);
     if (m_f.prompts.MessageCount() != messages)
         return QStringLiteral("message: ") + m_f.prompts.MessageTexts().last();
-    if (const QString fault = step.act == Act::Apply && slot >= 0 ? CheckApply(slot, expected) : QString(); !fault.isEmpty())
+    if (QString fault = step.act == Act::Apply && slot >= 0 ? CheckApply(slot, expected) : QString(); !fault.isEmpty())
         return fault;
-    if (const QString fault = Check(what, editing && ends, sorted, expected); !fault.isEmpty())
+    if (QString fault = Check(what, editing && ends, sorted, expected); !fault.isEmpty())
         return fault;
     if (opens.x() > 0 && (!m_list->IsEditing() || QPoint(m_list->GetEditColumn(), m_list->GetEditRow()) != opens))
         return QStringLiteral("double-click: no editor open on cell %1,%2 after it").arg(opens.y()).arg(opens.x());
