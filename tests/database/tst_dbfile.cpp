@@ -111,8 +111,7 @@ private slots:
         rlimit saved{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = 100000;
+        const rlimit small{100000, saved.rlim_max};
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         const bool written = db.SaveAs(dir.filePath(path));
         setrlimit(RLIMIT_FSIZE, &saved);

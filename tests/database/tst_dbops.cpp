@@ -54,10 +54,8 @@ private slots:
         const int keep = AddSat(db, "HOTBIRD 13C", 130);
         const int gone = AddSat(db, "ASTRA 1KR", 192);
         const int keepTp = AddTp(db, keep, 11034000);
-        std::vector<int> tps;
-        tps.reserve(4);
-        for (int i = 0; i < 4; ++i)
-            tps.push_back(AddTp(db, gone, 10700000 + 1000 * quint32(i)));
+        const std::vector<int> tps{AddTp(db, gone, 10700000), AddTp(db, gone, 10701000), AddTp(db, gone, 10702000),
+                                   AddTp(db, gone, 10703000)};
         // Channels of every kind, interleaved with the other satellite's, in several groups.
         std::vector<int> goneChannels;
         goneChannels.reserve(16);
@@ -78,7 +76,7 @@ private slots:
         for (int c : goneChannels)
             QCOMPARE(db.ChannelAt(c)->InUse(), 0);
         // Freed channels go to the front of their free chain as well.
-        QVERIFY(std::count(goneChannels.begin(), goneChannels.end(), db.ChHeader().FreeFirst()) == 1);
+        QCOMPARE(int(std::count(goneChannels.begin(), goneChannels.end(), db.ChHeader().FreeFirst())), 1);
         QCOMPARE(db.ChHeader().Kind1Count() + db.ChHeader().OtherCount(), 16);
         QCOMPARE(db.SatelliteChain().indices, std::vector<int>{keep});
     }
@@ -93,8 +91,7 @@ private slots:
         const int last = db.TpHeader().FreeFirst();
         QByteArray expected = db.ToBytes();
         QCOMPARE(db.AllocateTransponder(), last);
-        expected[TRANSPONDER_HEADER_OFFSET] = char(NO_TRANSPONDER & 0xFF);
-        expected[TRANSPONDER_HEADER_OFFSET + 1] = char(NO_TRANSPONDER >> 8);
+        LeBits::Set16(reinterpret_cast<quint8 *>(expected.data() + TRANSPONDER_HEADER_OFFSET), NO_TRANSPONDER);
         QCOMPARE(db.ToBytes(), expected);
         db.TransponderAt(last)->SetInUse(1);
         QVERIFY(db.AppendTransponder(s, last));
@@ -111,12 +108,11 @@ private slots:
     void damageStaysWhereItIs_data()
     {
         QTest::addColumn<int>("damage");
-        const char *names[] = {"B loops", "B member marked free", "B link out of range",
-                               "next free transponder live", "next free slot live",
-                               "free transponder head live", "free slot head live",
-                               "free channel head live", "free transponder head outside",
-                               "free slot head outside", "B back link wrong", "B loops, free head live",
-                               "kind-1 channel chain loops", "B channel on missing satellite"};
+        const char *names[] = {"B loops", "B member marked free", "B link out of range", "next free transponder live",
+                               "next free slot live", "free transponder head live", "free slot head live",
+                               "free channel head live", "free transponder head outside", "free slot head outside",
+                               "B back link wrong", "B loops, free head live", "kind-1 channel chain loops",
+                               "B channel on missing satellite"};
         for (int i = 0; i < int(std::size(names)); ++i)
             QTest::newRow(names[i]) << i;
     }

@@ -49,32 +49,25 @@ private slots:
 
     void rowValuesAreClampedAndMapped_data()
     {
-        QTest::addColumn<QString>("frequency");
-        QTest::addColumn<QString>("symbolRate");
-        QTest::addColumn<QString>("polar");
-        QTest::addColumn<quint32>("storedFrequency");
-        QTest::addColumn<quint32>("storedSymbolRate");
-        QTest::addColumn<int>("storedPolar");
+        QTest::addColumn<QString>("typed"); // frequency|symbol rate|polarisation
+        QTest::addColumn<QList<uint>>("stored");
         // Only the first six characters count: 1234567 is 123456.
-        QTest::newRow("seven digits, Horizontal") << "1234567" << "2000" << "Horizontal" << 15000000u << 2000000u << 1;
-        QTest::newRow("negative, hori") << "-5" << "50000" << "hori" << 15000000u << 45000000u << 2;
-        QTest::newRow("letters, empty") << "abc" << "" << "" << 2000000u << 2000000u << 2;
-        QTest::newRow("blanks and signs") << "  12a" << "+3000" << "Vert" << 2000000u << 3000000u << 0;
+        QTest::newRow("seven digits, Horizontal") << "1234567|2000|Horizontal" << QList<uint>{15000000, 2000000, 1};
+        QTest::newRow("negative, hori") << "-5|50000|hori" << QList<uint>{15000000, 45000000, 2};
+        QTest::newRow("letters, empty") << "abc||" << QList<uint>{2000000, 2000000, 2};
+        QTest::newRow("blanks and signs") << "  12a|+3000|Vert" << QList<uint>{2000000, 3000000, 0};
     }
 
     void rowValuesAreClampedAndMapped()
     {
-        QFETCH(QString, frequency);
-        QFETCH(QString, symbolRate);
-        QFETCH(QString, polar);
+        QFETCH(QString, typed);
+        const QStringList cells = typed.split(QLatin1Char('|'));
         std::vector<TransponderRow> rows = m_doc->TransponderRows(m_slot);
-        rows.push_back({TransponderRow::NEW, TC::CellNumber(frequency), TC::CellNumber(symbolRate),
-                        TC::PolarFromText(polar), false});
+        rows.push_back({TransponderRow::NEW, TC::CellNumber(cells[0]), TC::CellNumber(cells[1]),
+                        TC::PolarFromText(cells[2]), false});
         QVERIFY(m_doc->ReplaceTransponders(m_slot, rows));
         const TransponderRecord &r = *Db().TransponderAt(rows.back().record);
-        QTEST(r.Frequency(), "storedFrequency");
-        QTEST(r.SymbolRate(), "storedSymbolRate");
-        QTEST(r.Polarisation(), "storedPolar");
+        QTEST((QList<uint>{r.Frequency(), r.SymbolRate(), uint(r.Polarisation())}), "stored");
         QCOMPARE(r.SpareBits(), 0);
         // The row reads back as the list shows it.
         QCOMPARE(TC::PolarText(m_doc->TransponderRows(m_slot).back().polar),
@@ -97,10 +90,8 @@ private slots:
         QCOMPARE(rows[rows.size() - 2].record, rows[1].record);
         QCOMPARE(rows.back().record, free[0]);
         std::vector<int> expected;
-        for (const TransponderRow &row : rows) {
-            if (!row.marked)
-                expected.push_back(row.record);
-        }
+        for (const TransponderRow &row : rows)
+            expected.insert(expected.end(), size_t(!row.marked), row.record);
         QCOMPARE(Chain(), expected);
         QCOMPARE(Db().TpHeader().Count(), count + 1);
         QCOMPARE(Db().TpHeader().FreeFirst(), free[1]);
@@ -115,11 +106,12 @@ private slots:
     {
         QTest::addColumn<int>("fault");
         QTest::addColumn<int>("code");
-        QTest::newRow("a record left out") << 0 << int(Code::RowsMismatch);
-        QTest::newRow("a record named twice") << 1 << int(Code::RowsMismatch);
-        QTest::newRow("damaged chain") << 2 << int(Code::DamagedChain);
-        QTest::newRow("free record in use midway") << 3 << int(Code::Inconsistent);
-        QTest::newRow("table exhausted") << 4 << int(Code::TransponderTableFull);
+        const std::pair<const char *, Code> rows[] = {
+            {"a record left out", Code::RowsMismatch}, {"a record named twice", Code::RowsMismatch},
+            {"damaged chain", Code::DamagedChain}, {"free record in use midway", Code::Inconsistent},
+            {"table exhausted", Code::TransponderTableFull}};
+        for (int i = 0; i < int(std::size(rows)); ++i)
+            QTest::newRow(rows[i].first) << i << int(rows[i].second);
     }
 
     void refusedApplyChangesNothing()
@@ -169,8 +161,14 @@ private slots:
         QCOMPARE(Db().SatelliteAt(slot)->Name(), QByteArray("T\xfcrksat 42E"));
         QCOMPARE(Db().SatelliteAt(slot)->SetupByte(), 0x41);
         images.push_back(Db().ToBytes());
-        QVERIFY(m_doc->EditSatellite({m_slot, QStringLiteral("RENAMED"), 127}));
+        // Editing changes the name and position, no other bit; a full name has no terminator.
+        ParamDatabase edited;
+        QVERIFY(edited.FromBytes(Db().ToBytes()));
+        edited.SatelliteAt(m_slot)->SetName(QByteArray("ABCDEFGHIJKLMNOP"));
+        edited.SatelliteAt(m_slot)->SetPosition(127);
+        QVERIFY(m_doc->EditSatellite({m_slot, QStringLiteral("ABCDEFGHIJKLMNOP"), 127}));
         images.push_back(Db().ToBytes());
+        QCOMPARE(images.back(), edited.ToBytes());
         std::vector<TransponderRow> rows = m_doc->TransponderRows(m_slot);
         rows[0].marked = true;
         QVERIFY(m_doc->ReplaceTransponders(m_slot, rows));
@@ -256,20 +254,12 @@ private slots:
         QTEST(TC::CellNumber(text, maxChars), "value");
     }
 
-    void nameFieldAndEditedBytes()
+    void nameField()
     {
         QCOMPARE(SC::NameFromField(QByteArray("ABCDEFGHIJKLMNOPxyz")), QStringLiteral("ABCDEFGHIJKLMNOP"));
         QCOMPARE(SC::FieldFromName(QString(40, QChar('x'))), QByteArray(16, 'x'));
         QCOMPARE(SC::FieldFromName(QString(20, QChar(0x2605))).size(), 16);
         QCOMPARE(SC::FieldFromName(QString()), QByteArray(16, '\0'));
-        // Editing a satellite changes its name and position, no other bit of the image; a full
-        // name has no terminator.
-        ParamDatabase expected;
-        QVERIFY(expected.FromBytes(Db().ToBytes()));
-        expected.SatelliteAt(m_slot)->SetName(QByteArray("ABCDEFGHIJKLMNOP"));
-        expected.SatelliteAt(m_slot)->SetPosition(127);
-        QVERIFY(m_doc->EditSatellite({m_slot, QStringLiteral("ABCDEFGHIJKLMNOP"), 127}));
-        QCOMPARE(Db().ToBytes(), expected.ToBytes());
     }
 
     void degreesAndPositions_data()
