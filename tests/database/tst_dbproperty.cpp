@@ -19,6 +19,7 @@ using namespace DbTestUtil;
 
 // The image is its blocks back to back, so a byte comparison of two images is memcmp.
 static_assert(sizeof(DbImage) == IMAGE_SIZE);
+Q_DECLARE_METATYPE(SampleDatabase::Options)
 
 namespace {
 
@@ -142,22 +143,18 @@ class TestDbProperty : public QObject
 private slots:
     void randomOperationsKeepTheImageConsistent_data()
     {
-        QTest::addColumn<unsigned>("seed");
-        QTest::addColumn<int>("satellites");
-        QTest::addColumn<int>("channels");
-        QTest::newRow("small") << 11u << 3 << 60;
-        QTest::newRow("busy") << 12u << 20 << 3000;
-        QTest::newRow("full channel table") << 13u << 12 << 4000;
-        QTest::newRow("empty") << 14u << 0 << 0;
+        QTest::addColumn<SampleDatabase::Options>("sample"); // seed, satellites, transponders, channels
+        QTest::newRow("small") << SampleDatabase::Options{11, 3, 80, 60};
+        QTest::newRow("busy") << SampleDatabase::Options{12, 20, 80, 3000};
+        QTest::newRow("full channel table") << SampleDatabase::Options{13, 12, 80, 4000};
+        QTest::newRow("empty") << SampleDatabase::Options{14, 0, 80, 0};
     }
 
     void randomOperationsKeepTheImageConsistent()
     {
-        QFETCH(unsigned, seed);
-        QFETCH(int, satellites);
-        QFETCH(int, channels);
+        QFETCH(SampleDatabase::Options, sample);
         ParamDatabase db;
-        SampleDatabase::Fill(db, {seed, satellites, 80, channels});
+        SampleDatabase::Fill(db, sample);
         VERIFY_CONSISTENT(db);
         // The channel cases rest on samples holding every kind (0..3), some channels in several groups (4).
         std::array<int, 5> seen{};
@@ -166,9 +163,9 @@ private slots:
             seen[size_t(r.Kind())] += r.InUse();
             seen[4] += r.InUse() && (r.Groups() & (r.Groups() - 1)) != 0;
         }
-        QVERIFY(channels == 0 || *std::min_element(seen.begin(), seen.end()) > 0);
+        QVERIFY(sample.channels == 0 || *std::min_element(seen.begin(), seen.end()) > 0);
         const QByteArray uninterpreted = UninterpretedBits(db);
-        Runner runner(db, seed);
+        Runner runner(db, sample.seed);
         QStringList log;
         for (int step = 0; step < 400; ++step) {
             int s = 0, t = 0, c = 0;
