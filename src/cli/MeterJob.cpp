@@ -56,7 +56,7 @@ QString NotOpenedReason(const QString &path)
 
 } // namespace
 
-MeterJob::MeterJob(Kind kind, const PortSpec &port, const QString &path, bool force,
+MeterJob::MeterJob(Kind kind, const PortChoice &port, const QString &path, bool force,
                    ProgressBoard &board, int64_t totalBytes)
     : m_kind(kind), m_spec(port), m_path(path), m_board(board), m_prompts(board, port.label, force),
       m_progress(board, kind == Kind::Probe ? -1 : board.Add(port.label, totalBytes))

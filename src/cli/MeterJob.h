@@ -2,7 +2,7 @@
 
 #include "cli/JobProgress.h"
 #include "cli/JobPrompts.h"
-#include "cli/PortSpec.h"
+#include "cli/PortChoice.h"
 #include "protocol/Transfer.h"
 #include "serial/CComPort.h"
 
@@ -20,7 +20,7 @@ class MeterJob
 public:
     enum class Kind { Probe, Read, Write, Load };
 
-    MeterJob(Kind kind, const PortSpec &port, const QString &path, bool force, ProgressBoard &board,
+    MeterJob(Kind kind, const PortChoice &port, const QString &path, bool force, ProgressBoard &board,
              int64_t totalBytes);
 
     void Run();
@@ -37,7 +37,7 @@ public:
     // One line for the summary: the port, what came of it.
     QString Summary() const { return m_summary; }
     uint32_t IdentWord() const { return m_ident; }
-    const PortSpec &Port() const { return m_spec; }
+    const PortChoice &Port() const { return m_spec; }
 
 private:
     bool OpenPort();
@@ -45,7 +45,7 @@ private:
     void Conclude();
 
     const Kind m_kind;
-    const PortSpec m_spec;
+    const PortChoice m_spec;
     const QString m_path;
     ProgressBoard &m_board;
     JobPrompts m_prompts;

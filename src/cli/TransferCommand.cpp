@@ -22,7 +22,7 @@ namespace {
 using Kind = MeterJob::Kind;
 
 struct Plan {
-    QList<PortSpec> ports;
+    QList<PortChoice> ports;
     QString file;     // write, load: the file to send; read: the target
     int64_t bytes = 0;
     bool force = false;
@@ -122,7 +122,7 @@ int ReadTargets(const Plan &plan, QStringList &targets)
         Console::Err(QStringLiteral("%1: Can not create the folder").arg(plan.file));
         return EXIT_FILE;
     }
-    for (const PortSpec &port : plan.ports)
+    for (const PortChoice &port : plan.ports)
         targets << QDir(plan.file).filePath(QStringLiteral("%1-%2.bin").arg(port.label, stamp));
     return -1;
 }
@@ -176,17 +176,17 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
         plan.file = p.positionalArguments().value(0);
     }
     for (const QString &value : p.values(portOption)) {
-        PortSpec spec;
+        PortChoice choice;
         QString error;
-        if (!PortSpec::Parse(value, spec, &error))
+        if (!PortChoice::Parse(value, choice, &error))
             return cl.UsageError(error);
-        for (const PortSpec &other : plan.ports)
-            if (other.path == spec.path && !spec.path.isEmpty())
+        for (const PortChoice &other : plan.ports)
+            if (other.path == choice.path && !choice.path.isEmpty())
                 return cl.UsageError(QStringLiteral("%1 is given twice").arg(value));
-        plan.ports << spec;
+        plan.ports << choice;
     }
     if (plan.ports.isEmpty())
-        plan.ports << PortSpec::Saved();
+        plan.ports << PortChoice::Saved();
 
     QStringList targets;
     if (kind == Kind::Read) {

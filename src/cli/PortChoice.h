@@ -4,13 +4,13 @@
 
 // A port as the user names it on the command line: "COMn" (any case), a device path, or a
 // name under /dev/serial/by-id. With no name, the port the window saved.
-struct PortSpec
+struct PortChoice
 {
     QString label; // what messages and file names call it: "COM3", "ttyUSB0"
     QString path;  // the device to open; empty when COMn stands for nothing
 
     // False (with the reason in *error) for a name that is none of the three.
-    static bool Parse(const QString &name, PortSpec &spec, QString *error);
+    static bool Parse(const QString &name, PortChoice &choice, QString *error);
     // The window's saved port (COM1 when none is saved, as the window starts).
-    static PortSpec Saved();
+    static PortChoice Saved();
 };

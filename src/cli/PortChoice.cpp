@@ -1,4 +1,4 @@
-#include "cli/PortSpec.h"
+#include "cli/PortChoice.h"
 
 #include "common/SettingsStore.h"
 #include "serial/ComDeviceMap.h"
@@ -7,19 +7,19 @@
 #include <QRegularExpression>
 
 namespace {
-PortSpec FromNumber(int n)
+PortChoice FromNumber(int n)
 {
     return {QStringLiteral("COM%1").arg(n), ComDeviceMap::Resolve(n)};
 }
 } // namespace
 
-bool PortSpec::Parse(const QString &name, PortSpec &spec, QString *error)
+bool PortChoice::Parse(const QString &name, PortChoice &choice, QString *error)
 {
     static const QRegularExpression com(QStringLiteral("^COM([0-9]{1,3})$"),
                                         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = com.match(name);
     if (m.hasMatch() && m.captured(1).toInt() >= 1) {
-        spec = FromNumber(m.captured(1).toInt());
+        choice = FromNumber(m.captured(1).toInt());
         return true;
     }
     QString path = name;
@@ -38,11 +38,11 @@ bool PortSpec::Parse(const QString &name, PortSpec &spec, QString *error)
     QString label = QFileInfo(path).fileName();
     if (path.startsWith(QLatin1String("/dev/")) && !path.startsWith(QLatin1String("/dev/serial/")))
         label = path.mid(5).replace(QLatin1Char('/'), QLatin1Char('-'));
-    spec = {label, path};
+    choice = {label, path};
     return true;
 }
 
-PortSpec PortSpec::Saved()
+PortChoice PortChoice::Saved()
 {
     return FromNumber(SettingsStore::ReadPort().value_or(1));
 }
