@@ -17,15 +17,6 @@ QString EditorFixture::WriteFile(const QString &name, const QByteArray &bytes)
     return path;
 }
 
-QString EditorFixture::SampleFile(const QString &name, quint32 seed, int satellites, int channels)
-{
-    SampleDatabase::Options options;
-    options.seed = seed;
-    options.satellites = satellites;
-    options.channels = channels;
-    return WriteFile(name, SampleDatabase::Make(options));
-}
-
 void EditorFixture::Open(const QString &path)
 {
     prompts.QueueFileName(path);
@@ -34,7 +25,7 @@ void EditorFixture::Open(const QString &path)
 
 QString EditorFixture::OpenSample(const QString &name, quint32 seed)
 {
-    const QString path = SampleFile(name, seed);
+    const QString path = WriteFile(name, SampleDatabase::Make({seed}));
     dlg->show();
     Open(path);
     return path;

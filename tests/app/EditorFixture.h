@@ -11,9 +11,8 @@
 
 // The main window with a database file opened through "Edit parameters", and its files.
 struct EditorFixture {
-    // Bytes (or a seeded sample database) into a new file in the temporary folder.
+    // Bytes into a new file in the temporary folder.
     QString WriteFile(const QString &name, const QByteArray &bytes);
-    QString SampleFile(const QString &name, quint32 seed = 7, int satellites = 12, int channels = 800);
     void Open(const QString &path); // chosen in the file chooser, then "Edit parameters"
     // Shows the window and opens a new sample file with it; returns the file's path.
     QString OpenSample(const QString &name = QStringLiteral("a.bin"), quint32 seed = 7);

@@ -242,7 +242,7 @@ private slots:
     void satelliteCommands()
     {
         EditorFixture f;
-        const QString path = f.SampleFile("three.bin", 5, 3, 40);
+        const QString path = f.WriteFile("three.bin", SampleDatabase::Make({5, 3, 30, 40})); // seed, satellites, transponders, channels
         f.dlg->show();
         f.Open(path);
         const QByteArray before = TestFile::Read(path);
