@@ -4,12 +4,10 @@
 // byte of the file (write, load) or the file holds every byte the meter gave (read); a read's
 // target is the complete old file or the complete new image, with nothing left beside it; no
 // thread or file descriptor is left over. Prints a table by fault and kind; exits 1 on a fault.
+#include "../protocol/WorkerRun.h"
 #include "Soak.h"
 
-#include "MeterDevice.h"
-#include "RecordingPrompts.h"
 #include "app/CTransferDlg.h"
-#include "protocol/Transfer.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -22,8 +20,6 @@
 #include <thread>
 
 namespace {
-
-using Fault = MeterDevice::Fault;
 
 // The slowest fault the meter plays costs a second, a full unpaced transfer a few milliseconds.
 constexpr int64_t kSelfBoundMs = 8000;
@@ -173,8 +169,7 @@ struct Soak {
             faults << QStringLiteral("did not end by itself");
         int64_t &longest = pressedAt >= 0 ? m_maxCancelMs : m_maxSelfMs;
         longest = std::max(longest, end - std::max(start, pressedAt));
-        auto bytes = [](const std::vector<uint8_t> &v) { return QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size())); };
-        const QByteArray image = bytes(MeterDevice::DefaultImage()), got = bytes(meter.ReceivedImage());
+        const QByteArray image = Bytes(MeterDevice::DefaultImage()), got = Bytes(meter.ReceivedImage());
         if (const QByteArray now = TestFile::Read(read); plan.kind == TK_READ_PARAMS) {
             if (success && now != image)
                 faults << QStringLiteral("success, but the file is not the meter's image");
