@@ -162,6 +162,7 @@ private slots:
             {"tp not in use", [&] { db.TransponderAt(tp)->SetInUse(0); }},
             {"tp header count", [&] { db.TpHeader().SetCount(db.TpHeader().Count() - 1); }},
             {"tp back link", [&] { db.TransponderAt(tp)->SetPrev(7); }},
+            {"satellite back link midway", [&] { db.SatelliteAt(s)->SetPrev(NO_SATELLITE); }},
             {"channel kind", [&] { db.ChannelAt(ch)->SetKind(1); }},
             {"channel group", [&] { db.ChannelAt(ch)->SetGroups(db.ChannelAt(ch)->Groups() ^ 1); }},
             {"channel satellite", [&] { db.ChannelAt(ch)->SetSatellite(NO_SATELLITE); }},
