@@ -90,7 +90,7 @@ private slots:
                                "next free slot live", "free transponder head live", "free slot head live",
                                "free channel head live", "free transponder head outside", "free slot head outside",
                                "B back link wrong", "B loops, free head live", "kind-1 channel chain loops",
-                               "B channel on missing satellite"};
+                               "B links on past the chain's end", "B channel on missing satellite"};
         for (int i = 0; i < int(std::size(names)); ++i)
             QTest::newRow(names[i]) << i;
     }
@@ -141,6 +141,7 @@ private slots:
             db.TpHeader().SetFreeFirst(a1);
             return refuses([&] { return db.DeleteSatellite(b); });
         case 12: db.ChannelAt(chB)->SetNext(chA); return refuses([&] { return db.DeleteChannelsOfTransponder(b1); });
+        case 13: db.SatelliteAt(b)->SetNext(a); return refuses(addsSat);
         default: db.ChannelAt(chB)->SetSatellite(200); return refuses([&] { return db.DeleteChannelsOfTransponder(b2); });
         }
     }
