@@ -204,24 +204,25 @@ ImportPlan::Work ImportPlan::Compute() const
                                             .arg(row.frequency)
                                             .arg(tp.polar == ExchangePolar::CircularLeft ? QStringLiteral("left (L)")
                                                                                         : QStringLiteral("right (R)"))});
+            // The meter holds a repeat as well as the list does: told, kept (so that a list comes
+            // back as it left), for Remove duplicates to clear.
             size_t dup = 0;
             while (dup < taken.size() && !TransponderDuplicates::Same(taken[dup], row, m_tolerance))
                 ++dup;
-            if (dup < taken.size()) {
+            if (dup < taken.size())
                 s.notes.push_back({Note::Kind::Duplicate, tp.line,
-                                   at + QStringLiteral("%1 MHz %2 repeats line %3 (within %4 MHz); left out")
+                                   at + QStringLiteral("%1 MHz %2 repeats line %3 (within %4 MHz); stored as well")
                                             .arg(row.frequency).arg(TC::PolarText(row.polar))
                                             .arg(takenLines[dup]).arg(m_tolerance)});
-                continue;
-            }
             taken.push_back(row);
             takenLines.push_back(tp.line);
         }
 
         if (e.mode == Mode::Merge) {
+            const std::vector<TransponderRow> before = rows;
             for (const TransponderRow &row : taken) {
                 bool there = false;
-                for (const TransponderRow &old : rows)
+                for (const TransponderRow &old : before)
                     there = there || (!old.marked && TransponderDuplicates::Same(old, row, m_tolerance));
                 if (!there) {
                     rows.push_back(row);

@@ -26,9 +26,11 @@ class DatabaseDocument;
 // differ); the rest are removed. Merge: the file's transponders that match none of the stored
 // ones are added at the end; the stored ones stay as they are.
 // Either way the file's transponders that the meter cannot hold are left out and told in the
-// preview: a frequency outside 2000..15000 MHz, a symbol rate outside 2000..45000 kS/s, and
-// a transponder matching an earlier one of the same satellite in the file. Circular ones are
-// stored as Auto. Several file satellites going to one database satellite are taken in turn.
+// preview: a frequency outside 2000..15000 MHz, a symbol rate outside 2000..45000 kS/s. Circular
+// ones are stored as Auto. A transponder matching an earlier one of the same satellite in the
+// file is told and stored as well (so that an exported database comes back whole; the
+// duplicates command clears them). Several file satellites going to one database satellite are
+// taken in turn.
 class ImportPlan
 {
 public:

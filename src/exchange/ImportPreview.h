@@ -20,7 +20,7 @@ struct ImportPreview
             FrequencyOutOfRange,  // left out
             SymbolRateOutOfRange, // left out
             Circular,             // stored as Auto
-            Duplicate,            // left out: the file has it already (same polarisation, near)
+            Duplicate,            // stored as well: the file has it already (same polarisation, near)
             NameShortened,        // an added satellite's name, cut to 16 characters
             NameNotLatin1,        // an added satellite's name, '?' for what Latin-1 lacks
         };

@@ -12,13 +12,15 @@ bool TransponderDuplicates::Same(const TransponderRow &a, const TransponderRow &
 std::vector<int> TransponderDuplicates::Find(const std::vector<TransponderRow> &rows, int toleranceMHz)
 {
     std::vector<int> repeats;
+    std::vector<const TransponderRow *> kept;
     for (size_t i = 0; i < rows.size(); ++i) {
-        for (size_t j = 0; j < i; ++j) {
-            if (Same(rows[j], rows[i], toleranceMHz)) {
-                repeats.push_back(int(i));
-                break;
-            }
-        }
+        bool repeat = false;
+        for (const TransponderRow *k : kept)
+            repeat = repeat || Same(*k, rows[i], toleranceMHz);
+        if (repeat)
+            repeats.push_back(int(i));
+        else
+            kept.push_back(&rows[i]);
     }
     return repeats;
 }

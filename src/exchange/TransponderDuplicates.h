@@ -8,13 +8,14 @@
 class DatabaseDocument;
 
 // Transponders of one satellite that stand for the same one: the same polarisation and
-// frequencies at most a tolerance apart. The first of them in listing order is the one kept.
+// frequencies at most a tolerance apart. The first of them in listing order is the one kept, and
+// a row repeats only rows that are kept (so a chain 2 MHz apart each is not all one).
 class TransponderDuplicates
 {
 public:
     // Whether two rows stand for the same transponder.
     static bool Same(const TransponderRow &a, const TransponderRow &b, int toleranceMHz);
-    // The indices of the rows that repeat an earlier row, ascending.
+    // The indices of the rows that repeat an earlier row kept, ascending.
     static std::vector<int> Find(const std::vector<TransponderRow> &rows, int toleranceMHz);
     // Removes the satellite's duplicates as one undo step, "Remove duplicates"; Ok without a
     // step when there are none. *removed gets how many went.
