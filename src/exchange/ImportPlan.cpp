@@ -182,7 +182,7 @@ ImportPlan::Work ImportPlan::Compute() const
         std::vector<TransponderRow> &rows = it->second;
         step.rows = &rows;
 
-        // The file's transponders the meter can hold, each once.
+        // The file's transponders the meter can hold.
         std::vector<TransponderRow> taken;
         std::vector<int> takenLines;
         for (const ExchangeTransponder &tp : e.file.transponders) {
