@@ -23,21 +23,8 @@ std::optional<int> SettingsStore::ReadPort()
 
 bool SettingsStore::WritePort(int port)
 {
-    {
-        QSettings system(QSettings::SystemScope, kOrg, kApp);
-        system.setValue(kPortKey, port);
-        system.sync();
-        if (system.status() == QSettings::NoError) {
-            // A stale value in the user's file would shadow the machine-wide one.
-            QSettings user(QSettings::UserScope, kOrg, kApp);
-            user.setFallbacksEnabled(false);
-            if (user.contains(kPortKey)) {
-                user.remove(kPortKey);
-                user.sync();
-            }
-            return true;
-        }
-    }
+    // Only ever the user's own file: the machine-wide one is the administrator's default, read
+    // through the fallback of ReadPort, and an ordinary start must not change it for everyone.
     QSettings user(QSettings::UserScope, kOrg, kApp);
     user.setValue(kPortKey, port);
     user.sync();

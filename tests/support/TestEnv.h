@@ -17,9 +17,6 @@ public:
     ~TempSettings();
     QString UserDir() const { return m_user.path(); }
     QString SystemDir() const { return m_system.path(); }
-    // Makes the machine-wide store unwritable, as for a user without administrator rights: a file
-    // where the organisation folder belongs, which even root cannot write into.
-    void LockSystemDir() { QFile(m_system.path() + QStringLiteral("/Tarnwell")).open(QIODevice::WriteOnly); }
 
 private:
     QTemporaryDir m_user;
