@@ -15,7 +15,8 @@ void CMeterDlg::BuildPortDoctor(QGridLayout *portGrid)
     portGrid->addWidget(m_portStatus, portGrid->rowCount(), 0, 1, portGrid->columnCount());
     connect(m_portStatus, &PortStatusLabel::detailsRequested, this, [this] {
         const PortDiagnosis &d = m_portStatus->Diagnosis();
-        m_prompts.Message(d.status + QStringLiteral("\n\n") + d.remedy, kAppTitle, Prompts::Icon::Information);
+        if (d)
+            m_prompts.Message(d.status + QStringLiteral("\n\n") + d.remedy, kAppTitle, Prompts::Icon::Information);
     });
 }
 
