@@ -5,6 +5,7 @@
 #include "common/SettingsStore.h"
 #include "protocol/MeterLink.h"
 #include "serial/ComDeviceMap.h"
+#include "serial/UsbSerialInfo.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -67,6 +68,7 @@ void CMeterDlg::BuildWindow()
     portGrid->addWidget(m_editButton, 1, 2);
     portGrid->setColumnStretch(1, 1);
     portGrid->setColumnStretch(2, 1);
+    BuildPortDoctor(portGrid);
 
     m_satGroup = new QGroupBox(QStringLiteral("satillite list"), this);
     m_satList = new QListWidget(m_satGroup);
@@ -180,7 +182,11 @@ void CMeterDlg::LoadPortSetting(int &port)
 bool CMeterDlg::TestConnection(int port)
 {
     m_connected = 0;
-    if (!ProbeMeter(ComDeviceMap::Resolve(port), m_prompts))
+    const QString path = ComDeviceMap::Resolve(port);
+    int openFailure = 0;
+    const bool answered = ProbeMeter(path, m_prompts, &openFailure);
+    ShowPortDiagnosis(port, path, answered, openFailure);
+    if (!answered)
         return false;
     m_connected = 1;
     return true;
@@ -202,7 +208,7 @@ void CMeterDlg::ShowDevice(int port)
     else if (!device.exists())
         m_deviceLabel->setText(QStringLiteral("%1 (not present)").arg(path));
     else // a link such as /dev/serial/by-id/... shows the device it points to
-        m_deviceLabel->setText(device.canonicalFilePath());
+        m_deviceLabel->setText(UsbSerialInfo::Of(path).Label(device.canonicalFilePath()));
 }
 
 void CMeterDlg::OnPortSelChange()

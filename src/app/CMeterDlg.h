@@ -5,6 +5,8 @@
 #include <QDialog>
 
 class CTransponderList;
+class PortStatusLabel;
+class QGridLayout;
 class Prompts;
 class QComboBox;
 class QGroupBox;
@@ -33,6 +35,10 @@ public:
     int Connected() const { return m_connected; }
     QComboBox *PortCombo() const { return m_portCombo; }
     QLabel *DeviceLabel() const { return m_deviceLabel; }
+    PortStatusLabel *PortStatus() const { return m_portStatus; }
+    // The port doctor's line: why the meter was not reached on the port (openFailure: the open's
+    // errno, 0 when it opened); cleared, and the adapter remembered for the port, when it answered.
+    void ShowPortDiagnosis(int port, const QString &devicePath, bool answered, int openFailure);
     // Port number of the selected combo entry (index + 1); 0 when nothing is selected.
     int SelectedPort() const;
 
@@ -77,6 +83,7 @@ protected:
 private:
     void BuildWindow();
     void BuildEditMenu(QMenuBar *menuBar);
+    void BuildPortDoctor(QGridLayout *portGrid);
     void UpdateEditMenu();
     void ShowDevice(int port);
     // The slot of the selected satellite entry, or -1.
@@ -103,6 +110,7 @@ private:
     CTransponderList *m_tpList = nullptr;
     QComboBox *m_portCombo = nullptr;
     QLabel *m_deviceLabel = nullptr;
+    PortStatusLabel *m_portStatus = nullptr;
     QGroupBox *m_satGroup = nullptr;
     QGroupBox *m_tpGroup = nullptr;
     QPushButton *m_loadButton = nullptr;

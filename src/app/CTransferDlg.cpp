@@ -50,6 +50,7 @@ bool CTransferDlg::OnInitDialog()
     const QString device = m_devicePath.isEmpty() ? ComDeviceMap::Resolve(m_portNumber) : m_devicePath;
     if (!OpenMeterPort(m_port, device, m_prompts)) {
         m_prompts.Message(QStringLiteral("com%1 connect failure").arg(m_portNumber), kAppTitle);
+        emit portFailed(device, m_port.OpenFailure());
         QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
         return false;
     }

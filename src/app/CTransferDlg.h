@@ -48,6 +48,8 @@ signals:
     void progressChanged(int percent);
     void progressTextChanged(const QString &text);
     void workerEnded();
+    // The port did not open (after "com%d connect failure"): which device, and the open's errno.
+    void portFailed(const QString &device, int openFailure);
 
 private:
     void SetProgress(int percent) override;

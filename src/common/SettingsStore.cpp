@@ -36,3 +36,19 @@ QString SettingsStore::ReadDeviceMapping(int n)
     QSettings user(QSettings::UserScope, kOrg, kApp);
     return user.value(QStringLiteral("Devices/COM%1").arg(n)).toString();
 }
+
+QString SettingsStore::ReadPortIdentity(int n)
+{
+    QSettings user(QSettings::UserScope, kOrg, kApp);
+    return user.value(QStringLiteral("Identity/COM%1").arg(n)).toString();
+}
+
+void SettingsStore::WritePortIdentity(int n, const QString &identity)
+{
+    QSettings user(QSettings::UserScope, kOrg, kApp);
+    const QString key = QStringLiteral("Identity/COM%1").arg(n);
+    if (identity.isEmpty())
+        user.remove(key);
+    else if (user.value(key).toString() != identity)
+        user.setValue(key, identity);
+}

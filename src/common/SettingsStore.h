@@ -16,4 +16,8 @@ public:
     static bool WritePort(int port);
     // The device path configured for COM<n> under "Devices/COM<n>", or empty.
     static QString ReadDeviceMapping(int n);
+    // The stable identity of the adapter last tested good as COM<n> ("Identity/COM<n>"), or
+    // empty; writing an empty one removes it.
+    static QString ReadPortIdentity(int n);
+    static void WritePortIdentity(int n, const QString &identity);
 };

@@ -4,6 +4,7 @@
 #include "TestEnv.h"
 
 #include "app/CMeterDlg.h"
+#include "app/PortStatusLabel.h"
 #include "common/SettingsStore.h"
 #include "protocol/MeterLink.h"
 #include "serial/CComPort.h"
@@ -78,6 +79,15 @@ private slots:
         QCOMPARE(dlg.Connected(), connected ? 1 : 0);
         QCOMPARE(OpenDescriptors(), fds); // the port is closed on every path
         QCOMPARE(prompts.MessageCount(), 0);
+        // The port doctor's line says why, and Details... gives its remedy in a box.
+        PortStatusLabel *status = dlg.PortStatus();
+        QCOMPARE(status->isHidden(), connected);
+        QCOMPARE(status->text().contains("COM4: ") && status->text().contains("Details..."), !connected);
+        emit status->detailsRequested();
+        QCOMPARE(prompts.MessageCount(), connected ? 0 : 1);
+        const QString details = prompts.MessageTexts().join("");
+        QVERIFY2(connected || details.contains(minMs < 0 ? "in use by" : "no meter answered"), qPrintable(details));
+        prompts.Clear();
         QVERIFY(WaitUntil([&] { return com.meter.HelloCount() == (minMs < 0 ? 0 : 1); }));
         if (connected) // FT_HELLO, then FT_END
             QVERIFY(WaitUntil([&] { return com.meter.FramesReceived() == 2; }));

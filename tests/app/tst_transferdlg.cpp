@@ -89,6 +89,8 @@ private slots:
             dlg.SetDevicePath(m_dir.filePath("no-such-device"));
         QStringList texts;
         connect(&dlg, &CTransferDlg::progressTextChanged, this, [&](const QString &t) { texts << t; });
+        int openFailure = 0; // what the port doctor is told
+        connect(&dlg, &CTransferDlg::portFailed, this, [&](const QString &, int failure) { openFailure = failure; });
         // Closes the dialog once it has stood open with no worker for six ticks, or once the
         // transfer is under way.
         int idle = 0;
@@ -103,6 +105,7 @@ private slots:
         if (how > 0)
             press.start(20);
         dlg.exec();
+        QCOMPARE(openFailure, fault < 0 ? ENOENT : 0);
         QVERIFY(!dlg.WorkerRunning());
         const bool success = fault == int(Fault::None) && how == 0;
         QCOMPARE(dlg.Succeeded(), success);

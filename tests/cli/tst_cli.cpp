@@ -127,7 +127,7 @@ private slots:
             0x42020001u);
         row("load, not an update", load, QByteArray(100, 'x'), 3, "Please choose a correct update file",
             Outcome::NothingSent);
-        row("port cannot be opened", {"probe", "-p", "COM9"}, {}, 4, "com9 connect failure", Outcome::None);
+        row("port cannot be opened", {"probe", "-p", "COM9"}, {}, 4, "nothing-here: no such device)\n  There is no device", Outcome::None);
         row("usage", {"read", "-p", "PORT"}, {}, 2, "missing argument", Outcome::NothingSent);
     }
 

@@ -20,6 +20,7 @@
 #include <QStyleFactory>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -105,6 +106,11 @@ int main(int argc, char **argv)
         CMeterDlg main(prompts);
         main.OnInitDialog();
         ok = Save(main, dir, QStringLiteral("main-compact.png")) && ok;
+        // The port doctor's line, as for an account that may not open the device.
+        const QString device = QString::fromStdString(meter.SlavePath());
+        main.ShowPortDiagnosis(1, device, false, EACCES);
+        ok = Save(main, dir, QStringLiteral("port-doctor.png")) && ok;
+        main.ShowPortDiagnosis(1, device, true, 0);
 
         // The expanded window: a sample database open, the third satellite selected, its
         // second transponder marked for deletion.
