@@ -119,6 +119,26 @@ DocumentResult DatabaseDocument::ReplaceTransponders(int slot, std::vector<Trans
     return Change(QStringLiteral("Apply"), [&] { return Store(slot, rows); });
 }
 
+DocumentResult DatabaseDocument::Batch(const QString &name,
+                                       const std::function<DocumentResult()> &steps)
+{
+    if (!IsOpen())
+        return DocumentResult::Fail(DocumentResult::Code::NotOpen);
+    if (m_inBatch)
+        return steps();
+    const QByteArray before = m_db.ToBytes();
+    m_inBatch = true;
+    DocumentResult result = steps();
+    m_inBatch = false;
+    if (!result) {
+        m_db.FromBytes(before);
+        return result;
+    }
+    m_history.Record(name, before, m_db.ToBytes());
+    Changed();
+    return result;
+}
+
 bool DatabaseDocument::Undo()
 {
     QByteArray image = m_db.ToBytes();
@@ -142,6 +162,8 @@ bool DatabaseDocument::Redo()
 DocumentResult DatabaseDocument::Change(const QString &name,
                                         const std::function<DocumentResult()> &command)
 {
+    if (m_inBatch)
+        return command();
     const QByteArray before = m_db.ToBytes();
     DocumentResult result = command();
     if (result) {

@@ -61,6 +61,9 @@ public:
     // records from the front of the free chain, in row order, and get them in rows[i].record.
     // The rows must name each of the satellite's stored transponders exactly once.
     DocumentResult ReplaceTransponders(int slot, std::vector<TransponderRow> &rows);
+    // Runs steps (the commands above, any number) as one undo step called name; when steps fail
+    // the image is put back as it was before the first of them and nothing is recorded.
+    DocumentResult Batch(const QString &name, const std::function<DocumentResult()> &steps);
 
     // --- Undo ----------------------------------------------------------------------------
     bool CanUndo() const { return m_history.CanUndo(); }
@@ -87,4 +90,5 @@ private:
     UndoHistory m_history;
     QByteArray m_fileImage; // the file's bytes as last opened or saved
     bool m_modified = false;
+    bool m_inBatch = false; // commands inside a Batch record no step of their own
 };

@@ -248,6 +248,17 @@ private slots:
                                              "\"BADR 6\": transponder added: 10700 MHz 2000 kS/s Auto"};
         QTest::newRow("diff, json") << QStringList{"diff", "--json", "A", "B"} << 1
                                     << QStringList{"\"renamed\": true", "\"symbolRate\": 22000"};
+        // B as satellites.xml (X) into A: previewed, imported (A is saved), then nothing is left to do.
+        QTest::newRow("export") << QStringList{"export", "B", "X", "--xml"} << 0 << QStringList{};
+        QTest::newRow("export, no format") << QStringList{"export", "B", "X"} << 2 << QStringList{};
+        QTest::newRow("import, dry run") << QStringList{"import", "A", "X", "--replace", "--dry-run"} << 0
+                                         << QStringList{"\"NEW SAT\" (5): satellite added, replace, 0 added",
+                                                        "\"BADR 6\" (26): replace, 1 added, 0 removed, 1 changed"};
+        QTest::newRow("import") << QStringList{"import", "A", "X", "--replace", "--satellite", "26.1"} << 0
+                                << QStringList{"\"BADR 6\" (26): replace, 1 added, 0 removed, 1 changed"};
+        QTest::newRow("import, again") << QStringList{"import", "A", "X", "--satellite", "26.1E", "--dry-run"} << 0
+                                       << QStringList{"\"BADR 6\" (26): merge, 0 added, 0 removed, 0 changed"};
+        QTest::newRow("import, not a list") << QStringList{"import", "A", "D"} << 3 << QStringList{};
     }
 
     void files()
@@ -255,11 +266,11 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, exit);
         QFETCH(QStringList, lines);
-        const Result r = Finish(Start(Substituted(args, {{"A", Path("a.bin")}, {"B", Path("b.bin")}, {"D", Path("d.bin")}})));
+        const Result r = Finish(Start(Substituted(args, {{"A", Path("a.bin")}, {"B", Path("b.bin")}, {"D", Path("d.bin")}, {"X", Path("b.xml")}})));
         QCOMPARE(r.exit, exit);
         for (const QString &line : lines)
             QVERIFY2(r.out.contains(QString(line).replace("D: ", Path("d.bin") + ": ")), qPrintable(r.out));
-        if (exit == 0 && args.first() != "info")
+        if (exit == 0 && args.first() != "info" && args.first() != "import")
             QVERIFY2(r.out.isEmpty(), qPrintable(r.out));
     }
 };
