@@ -5,10 +5,12 @@
 #include <QDialog>
 
 class CTransponderList;
+class ImportPlan;
 class Prompts;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QAction;
 class QListWidget;
 class QMenuBar;
@@ -68,6 +70,11 @@ public slots:
     void OnRedo();
     void OnManual();
     void OnAbout();
+    // File > Import, Export, Compare with file; Edit > Remove duplicate transponders.
+    void OnImport();
+    void OnExport();
+    void OnCompareWithFile();
+    void OnRemoveDuplicates();
     // Close box, Escape and Enter end here: pending work is never dropped without a word.
     void reject() override;
 
@@ -77,6 +84,10 @@ protected:
 private:
     void BuildWindow();
     void BuildEditMenu(QMenuBar *menuBar);
+    // The exchange commands and the satellite filter box (MeterDlgExchange.cpp).
+    void BuildExchangeMenu(QMenuBar *menuBar);
+    void FilterSatellites();
+    void ApplyImport(const ImportPlan &plan);
     void UpdateEditMenu();
     void ShowDevice(int port);
     // The slot of the selected satellite entry, or -1.
@@ -109,4 +120,5 @@ private:
     QPushButton *m_readButton = nullptr;
     QPushButton *m_writeButton = nullptr;
     QPushButton *m_editButton = nullptr;
+    QLineEdit *m_satFilter = nullptr;
 };
