@@ -74,6 +74,9 @@ private slots:
         const QString path = f.OpenSample();
         const QByteArray before = TestFile::Read(path);
         const auto sats = f.dlg->Document().Satellites();
+        f.prompts.QueueFileName(f.dir.filePath("out")); // no known ending: satellites.xml
+        Trigger(f, "E&xport...");
+        QVERIFY(TestFile::Read(f.dir.filePath("out.xml")).contains(sats.front().name.toUtf8()));
         f.prompts.QueueFileName(f.WriteFile("l.xml", "<satellites><sat name=\"New One\" position=\"-50\">"
             "<transponder frequency=\"11000000\" symbol_rate=\"27500000\" polarization=\"0\"/></sat></satellites>"));
         Trigger(f, "&Import...");
