@@ -86,8 +86,9 @@ void CMeterDlg::BuildExchangeMenu(QMenuBar *menuBar)
         satLayout->insertWidget(0, m_satFilter);
     connect(m_satFilter, &QLineEdit::textChanged, this, &CMeterDlg::FilterSatellites);
     // The list is refilled and reselected with its own signals blocked; its model and selection
-    // model still tell.
+    // model still tell. An entry may get its slot only after it was inserted.
     connect(m_satList->model(), &QAbstractItemModel::rowsInserted, this, &CMeterDlg::FilterSatellites);
+    connect(m_satList->model(), &QAbstractItemModel::dataChanged, this, &CMeterDlg::FilterSatellites);
     connect(m_satList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CMeterDlg::FilterSatellites);
     // The shown rows' duplicates, as they are now, pending changes included.
