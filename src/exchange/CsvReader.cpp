@@ -153,7 +153,7 @@ ExchangeData CsvReader::Read(const QByteArray &csv)
         if (!SatelliteConversions::IsStorableName(name))
             return fail(QStringLiteral("the satellite name \"%1\" holds characters beyond Latin-1, which the "
                                        "meter cannot store").arg(name));
-        QString where = cell(POSITION).trimmed();
+        QString where = cell(POSITION).remove(QChar(0xB0)).trimmed(); // 19.2°E
         const bool west = where.endsWith(QLatin1Char('W'), Qt::CaseInsensitive);
         if (west || where.endsWith(QLatin1Char('E'), Qt::CaseInsensitive))
             where.chop(1);

@@ -72,6 +72,9 @@ struct ImportPlan::Work {
     std::vector<Step> steps;
     // Final rows per target: slots, and -(entry + 2) for added satellites.
     std::map<int, std::vector<TransponderRow>> rows;
+    // Targets whose transponders change: the others are not stored again (storing a row
+    // rounds its values to whole MHz and kS/s and clears the record's spare bits).
+    std::map<int, bool> touched;
 };
 
 ImportPlan::ImportPlan(const DatabaseDocument &doc, std::vector<ExchangeSatellite> satellites) : m_doc(&doc)
@@ -179,7 +182,7 @@ ImportPlan::Work ImportPlan::Compute() const
         std::vector<TransponderRow> &rows = it->second;
         step.rows = &rows;
 
-        // The file's transponders the meter can hold, each once.
+        // The file's transponders the meter can hold.
         std::vector<TransponderRow> taken;
         std::vector<int> takenLines;
         for (const ExchangeTransponder &tp : e.file.transponders) {
@@ -259,6 +262,7 @@ ImportPlan::Work ImportPlan::Compute() const
             }
             rows = std::move(next);
         }
+        work.touched[key] = work.touched[key] || !s.transponders.empty();
         p.satellites.push_back(std::move(s));
         work.steps.push_back(step);
     }
@@ -297,7 +301,7 @@ DocumentResult ImportPlan::Apply(DatabaseDocument &doc) const
         // First every stored satellite gives back what it loses, so that the records are free
         // whatever order the satellites come in; then every list is stored whole.
         for (auto &[key, rows] : work.rows) {
-            if (key < 0)
+            if (key < 0 || !work.touched[key])
                 continue;
             std::vector<TransponderRow> stored;
             for (const TransponderRow &row : rows) {
@@ -313,7 +317,7 @@ DocumentResult ImportPlan::Apply(DatabaseDocument &doc) const
             if (slot == ADD) {
                 if (DocumentResult r = doc.AddSatellite(step.added, &slot); !r)
                     return r;
-            } else if (done[slot]) {
+            } else if (done[slot] || !work.touched[slot]) {
                 continue; // several file satellites into one: its list holds them all
             }
             done[slot] = true;

@@ -3,6 +3,7 @@
 #include "SampleDatabase.h"
 #include "TestEnv.h"
 
+#include "database/ParamDatabase.h"
 #include "document/DatabaseDiff.h"
 #include "document/DatabaseDocument.h"
 #include "exchange/CsvReader.h"
@@ -214,36 +215,49 @@ private slots:
         QCOMPARE(doc->Database().ToBytes(), before);
     }
 
-    void fullTableRefusesTheWholeImport_data()
+    void refusedImportChangesNothing_data()
     {
         QTest::addColumn<int>("satellites");
         QTest::addColumn<int>("transponders");
         QTest::addColumn<int>("code");
-        QTest::newRow("satellites") << 60 << 1 << int(DocumentResult::Code::SatelliteTableFull);
-        QTest::newRow("transponders") << 2 << 1300 << int(DocumentResult::Code::TransponderTableFull);
+        QTest::newRow("satellite table full") << 60 << 1 << int(DocumentResult::Code::SatelliteTableFull);
+        QTest::newRow("transponder table full") << 2 << 1300 << int(DocumentResult::Code::TransponderTableFull);
+        // The first satellite is replaced, then the last one's damaged chain refuses the rest.
+        QTest::newRow("damaged chain halfway") << 0 << 1 << int(DocumentResult::Code::DamagedChain);
     }
 
-    void fullTableRefusesTheWholeImport()
+    void refusedImportChangesNothing()
     {
         QFETCH(int, satellites);
         QFETCH(int, transponders);
-        auto doc = Open(false, {1, 12, 30, 0}); // 12 satellites, some transponders
-        std::vector<ExchangeSatellite> file{size_t(satellites)};
-        for (int i = 0; i < satellites; ++i) {
-            file[size_t(i)] = {QStringLiteral("S%1").arg(i), 1000 + i, {}, 0, {}};
+        ParamDatabase db;
+        db.FromBytes(SampleDatabase::Make({1, 12, 30, 0}));
+        const std::vector<int> chain = db.SatelliteChain().indices;
+        const int first = *std::min_element(chain.begin(), chain.end());
+        const int last = *std::max_element(chain.begin(), chain.end());
+        if (!satellites)
+            db.SatelliteAt(last)->SetTpCount(db.SatelliteAt(last)->TpCount() + 1);
+        const QString path = m_dir.filePath(QStringLiteral("%1.bin").arg(++m_files));
+        QVERIFY(TestFile::Write(path, db.ToBytes()));
+        DatabaseDocument doc;
+        QVERIFY(doc.Open(path));
+
+        std::vector<ExchangeSatellite> file{size_t(std::max(satellites, 2))};
+        for (int i = 0; i < int(file.size()); ++i) {
+            const int at = satellites ? 1000 + i : db.SatelliteAt(i ? last : first)->Position();
+            file[size_t(i)] = {QStringLiteral("S%1").arg(i), at, {}, 0, {}};
             for (int t = 0; t < transponders; ++t)
                 file[size_t(i)].transponders.push_back({3000000 + 5000 * t, 27500000, ExchangePolar::Vertical, t});
         }
-        ImportPlan plan(*doc, file);
-        for (int i = 0; i < satellites; ++i)
+        ImportPlan plan(doc, file);
+        for (int i = 0; i < plan.Count(); ++i)
             plan.SetTaken(i, true);
-        const QByteArray before = doc->Database().ToBytes();
-        QVERIFY(plan.Preview().Full());
-        QVERIFY(plan.Preview().Lines().join('\n').contains(" are free."));
+        QCOMPARE(plan.Preview().Full(), satellites > 0);
+        QCOMPARE(plan.Preview().Lines().join('\n').contains(" are free."), satellites > 0);
         QFETCH(int, code);
-        QCOMPARE(int(plan.Apply(*doc).code), code);
-        QCOMPARE(doc->Database().ToBytes(), before);
-        QVERIFY(!doc->CanUndo());
+        QCOMPARE(int(plan.Apply(doc).code), code);
+        QCOMPARE(doc.Database().ToBytes(), db.ToBytes());
+        QVERIFY(!doc.CanUndo() && !doc.IsModified());
     }
 
     void matchesByPositionAndName()
