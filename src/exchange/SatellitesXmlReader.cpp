@@ -46,9 +46,9 @@ private:
     }
 
     // A whole number attribute; fails the file when it is missing or no number.
-    qint64 Number(const char *attribute)
+    qint64 Number(const QXmlStreamAttributes &attributes, const char *attribute)
     {
-        const QStringView text = m_xml.attributes().value(QLatin1String(attribute));
+        const QStringView text = attributes.value(QLatin1String(attribute));
         bool ok = false;
         const qint64 value = text.trimmed().toLongLong(&ok);
         if (!ok)
@@ -61,9 +61,10 @@ private:
     {
         ExchangeSatellite sat;
         sat.line = int(m_xml.lineNumber());
-        sat.name = m_xml.attributes().value(QLatin1String("name")).toString();
-        sat.positionText = m_xml.attributes().value(QLatin1String("position")).toString().trimmed();
-        sat.position = ExchangeConversions::EastTenths(Number("position"));
+        const QXmlStreamAttributes attributes = m_xml.attributes();
+        sat.name = attributes.value(QLatin1String("name")).toString();
+        sat.positionText = attributes.value(QLatin1String("position")).toString().trimmed();
+        sat.position = ExchangeConversions::EastTenths(Number(attributes, "position"));
         while (m_error.isEmpty() && m_xml.readNextStartElement()) {
             if (m_xml.name() == QLatin1String("transponder"))
                 ReadTransponder(sat);
@@ -77,9 +78,10 @@ private:
     {
         ExchangeTransponder tp;
         tp.line = int(m_xml.lineNumber());
-        tp.frequency = Number("frequency");
-        tp.symbolRate = Number("symbol_rate");
-        const qint64 polar = Number("polarization");
+        const QXmlStreamAttributes attributes = m_xml.attributes();
+        tp.frequency = Number(attributes, "frequency");
+        tp.symbolRate = Number(attributes, "symbol_rate");
+        const qint64 polar = Number(attributes, "polarization");
         if (m_error.isEmpty() && (polar < 0 || polar > 3))
             Fail(QStringLiteral("polarization=\"%1\" is none of 0 (H), 1 (V), 2 (L), 3 (R)").arg(polar));
         tp.polar = ExchangePolar(polar);
