@@ -132,6 +132,7 @@ void CMeterDlg::BuildWindow()
     connect(addSat, &QPushButton::clicked, this, &CMeterDlg::OnAddSatellite);
     connect(deleteSat, &QPushButton::clicked, this, &CMeterDlg::OnDeleteSatellite);
     BuildEditMenu(menuBar);
+    BuildExchangeMenu(menuBar);
 }
 
 bool CMeterDlg::OnInitDialog()

@@ -5,12 +5,14 @@
 #include <QDialog>
 
 class CTransponderList;
+class ImportPlan;
 class PortStatusLabel;
 class QGridLayout;
 class Prompts;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QAction;
 class QListWidget;
 class QMenuBar;
@@ -74,6 +76,11 @@ public slots:
     void OnRedo();
     void OnManual();
     void OnAbout();
+    // File > Import, Export, Compare with file; Edit > Remove duplicate transponders.
+    void OnImport();
+    void OnExport();
+    void OnCompareWithFile();
+    void OnRemoveDuplicates();
     // Close box, Escape and Enter end here: pending work is never dropped without a word.
     void reject() override;
 
@@ -84,6 +91,10 @@ private:
     void BuildWindow();
     void BuildEditMenu(QMenuBar *menuBar);
     void BuildPortDoctor(QGridLayout *portGrid);
+    // The exchange commands and the satellite filter box (MeterDlgExchange.cpp).
+    void BuildExchangeMenu(QMenuBar *menuBar);
+    void FilterSatellites();
+    void ApplyImport(const ImportPlan &plan);
     void UpdateEditMenu();
     void ShowDevice(int port);
     // The slot of the selected satellite entry, or -1.
@@ -117,4 +128,5 @@ private:
     QPushButton *m_readButton = nullptr;
     QPushButton *m_writeButton = nullptr;
     QPushButton *m_editButton = nullptr;
+    QLineEdit *m_satFilter = nullptr;
 };

@@ -6,9 +6,11 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CEditSatDlg.h"
+#include "app/CImportDlg.h"
 #include "app/CMeterDlg.h"
 #include "app/CTransponderList.h"
 #include "common/Prompts.h"
+#include "exchange/SatellitesXmlReader.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +20,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleFactory>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -66,6 +69,27 @@ bool Save(QWidget &window, const QString &dir, const QString &name)
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+// A short receiver list for the import picture: the first satellite of the database with one
+// transponder more, one out of the meter's range and one circular, and a satellite it lacks.
+std::vector<ExchangeSatellite> ImportSample(const DatabaseDocument &doc)
+{
+    const SatelliteValue first = doc.Satellites().front();
+    QString xml = QStringLiteral("<satellites><sat name=\"%1\" flags=\"0\" position=\"%2\">\n")
+                      .arg(first.name).arg(first.position > 1800 ? first.position - 3600 : first.position);
+    for (const TransponderRow &row : doc.TransponderRows(first.slot))
+        xml += QStringLiteral("<transponder frequency=\"%1\" symbol_rate=\"%2\" polarization=\"%3\"/>\n")
+                   .arg(row.frequency * 1000).arg(row.symbolRate * 1000)
+                   .arg(row.polar == Polar::Vert ? 1 : row.polar == Polar::Hori ? 0 : 2);
+    xml += QStringLiteral("<transponder frequency=\"12603000\" symbol_rate=\"22000000\" polarization=\"0\"/>\n"
+                          "<transponder frequency=\"19700000\" symbol_rate=\"27500000\" polarization=\"1\"/>\n"
+                          "<transponder frequency=\"11296000\" symbol_rate=\"27500000\" polarization=\"2\"/></sat>\n"
+                          "<sat name=\"Intelsat 901 (18.0W)\" flags=\"0\" position=\"-180\">"
+                          "<transponder frequency=\"11093000\" symbol_rate=\"7500000\" polarization=\"1\"/>"
+                          "<transponder frequency=\"11555000\" symbol_rate=\"30000000\" polarization=\"0\"/>"
+                          "</sat></satellites>");
+    return SatellitesXmlReader::Read(xml.toUtf8()).satellites;
 }
 
 } // namespace
@@ -138,6 +162,14 @@ int main(int argc, char **argv)
         edit.show();
         ok = Save(edit, dir, QStringLiteral("edit-satellite.png")) && ok;
         edit.hide();
+
+        CImportDlg import(ImportPlan(main.Document(), ImportSample(main.Document())),
+                          QStringLiteral("satellites.xml"), &main);
+        for (int i = 0; i < import.Plan().Count(); ++i)
+            import.Table()->item(i, CImportDlg::COL_TAKE)->setCheckState(Qt::Checked);
+        import.show();
+        ok = Save(import, dir, QStringLiteral("import-preview.png")) && ok;
+        import.hide();
 
         CAboutDlg about(&main);
         about.show();
