@@ -11,6 +11,7 @@ class QGroupBox;
 class QLabel;
 class QAction;
 class QListWidget;
+class QMenu;
 class QMenuBar;
 class QPushButton;
 
@@ -77,6 +78,7 @@ protected:
 private:
     void BuildWindow();
     void BuildEditMenu(QMenuBar *menuBar);
+    void AddTransferLogsItem(QMenu *help);
     void UpdateEditMenu();
     void ShowDevice(int port);
     // The slot of the selected satellite entry, or -1.
