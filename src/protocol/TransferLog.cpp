@@ -3,9 +3,10 @@
 #include "protocol/Frame.h"
 
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QFile>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -91,56 +92,96 @@ void TransferLog::Finish(bool success, bool stopped)
     Note(QStringLiteral("outcome: ") + m_outcome);
 }
 
-QString TransferLog::TypeName(uint32_t type)
+namespace {
+
+const char *KnownTypeName(uint32_t type)
 {
     static const char *const names[] = {
         "FT_IDENT", "FT_IDENT_ACK", "FT_READY", "FT_DATA", "FT_END", "FT_METER_5", "FT_LOAD", "FT_READ_7",
         "FT_LOAD_8", "FT_READ_9", "FT_WRITE", "FT_READ", "FT_SIZE_12", "FT_EMPTY_13", "FT_HELLO"};
-    if (type < std::size(names))
-        return QString::fromLatin1(names[type]);
-    return QStringLiteral("type %1").arg(type);
+    return type < std::size(names) ? names[type] : nullptr;
 }
 
+// Lowercase hex of size bytes into out, which has room for 2 * size + 1.
+void Hex(const uint8_t *bytes, size_t size, char *out)
+{
+    static const char digits[] = "0123456789abcdef";
+    for (size_t i = 0; i < size; ++i) {
+        *out++ = digits[bytes[i] >> 4];
+        *out++ = digits[bytes[i] & 15];
+    }
+    *out = 0;
+}
+
+} // namespace
+
+QString TransferLog::TypeName(uint32_t type)
+{
+    const char *name = KnownTypeName(type);
+    return name ? QString::fromLatin1(name) : QStringLiteral("type %1").arg(type);
+}
+
+// Plain snprintf: the whole log of a transfer takes a few microseconds to format.
 QByteArray TransferLog::Text() const
 {
     QByteArray out;
-    out.reserve(qsizetype(m_entries.size()) * 64 + 256);
+    out.reserve(qsizetype(m_entries.size()) * 72 + 256);
     out += "      ms dir type            length  first bytes\n";
+    char line[160];
     for (const Entry &e : m_entries) {
-        QString line = QStringLiteral("%1 ").arg(e.ms, 8);
+        const auto ms = static_cast<long long>(e.ms);
         switch (e.kind) {
         case Kind::Text:
-            line += m_texts[e.count];
-            break;
+            std::snprintf(line, sizeof line, "%8lld ", ms);
+            out += line;
+            out += m_texts[e.count].toUtf8();
+            out += '\n';
+            continue;
         case Kind::NoFrame:
-            line += QStringLiteral("in  (no complete frame) x%1").arg(e.count);
+            std::snprintf(line, sizeof line, "%8lld in  (no complete frame) x%u\n", ms, unsigned(e.count));
             break;
         case Kind::Out:
         case Kind::In: {
-            const bool header = e.kept >= kFrameHeader;
-            const QByteArray head = QByteArray(reinterpret_cast<const char *>(e.bytes), e.kept);
-            line += QStringLiteral("%1 %2 %3  %4 %5")
-                        .arg(e.kind == Kind::Out ? QLatin1String("out") : QLatin1String("in "))
-                        .arg(header ? TypeName(GetU16BE(e.bytes)) : QStringLiteral("(short)"), -14)
-                        .arg(header ? int(GetU16BE(e.bytes + 2)) : 0, 6)
-                        .arg(QString::fromLatin1(head.left(kFrameHeader).toHex()),
-                             QString::fromLatin1(head.mid(kFrameHeader).toHex()));
-            break;
+            const char *dir = e.kind == Kind::Out ? "out" : "in ";
+            if (e.kept < kFrameHeader) {
+                std::snprintf(line, sizeof line, "%8lld %s (short frame)\n", ms, dir);
+                break;
+            }
+            char head[2 * kFrameHeader + 1];
+            char rest[2 * kKeptBytes + 1];
+            Hex(e.bytes, kFrameHeader, head);
+            Hex(e.bytes + kFrameHeader, e.kept - kFrameHeader, rest);
+            const uint32_t type = GetU16BE(e.bytes);
+            char unknown[16];
+            const char *name = KnownTypeName(type);
+            if (!name) {
+                std::snprintf(unknown, sizeof unknown, "type %u", unsigned(type));
+                name = unknown;
+            }
+            const int n = std::snprintf(line, sizeof line, "%8lld %s %-14s %6u  %s %s", ms, dir, name,
+                                        unsigned(GetU16BE(e.bytes + 2)), head, rest);
+            int end = std::min(n, int(sizeof line) - 1);
+            while (end > 0 && line[end - 1] == ' ')
+                --end;
+            line[end] = 0;
+            out += line;
+            out += '\n';
+            continue;
         }
         }
-        while (line.endsWith(QLatin1Char(' ')))
-            line.chop(1);
-        out += line.toUtf8() + '\n';
+        out += line;
     }
     if (m_dropped)
         out += QByteArray("(") + QByteArray::number(qulonglong(m_dropped)) + " more entries not kept)\n";
     return out;
 }
 
+// A plain file, not QSaveFile: a log needs no atomic replace, and its fsync would cost more than
+// the whole of a fast transfer.
 bool TransferLog::Save(const QString &path, QString *error) const
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(Text()) >= 0 && file.commit())
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(Text()) >= 0 && file.flush())
         return true;
     if (error)
         *error = file.errorString();
