@@ -17,7 +17,6 @@ public:
 
     bool Known() const { return m_reports > 0; }
     int64_t Done() const { return m_done; }
-    int64_t Total() const { return m_total; }
     // Bytes a second; 0 while there is nothing to go by.
     double Rate() const;
     // Milliseconds still to go; -1 while there is nothing to go by.

@@ -115,12 +115,6 @@ void Hex(const uint8_t *bytes, size_t size, char *out)
 
 } // namespace
 
-QString TransferLog::TypeName(uint32_t type)
-{
-    const char *name = KnownTypeName(type);
-    return name ? QString::fromLatin1(name) : QStringLiteral("type %1").arg(type);
-}
-
 // Plain snprintf: the whole log of a transfer takes a few microseconds to format.
 QByteArray TransferLog::Text() const
 {

@@ -37,9 +37,6 @@ public:
     // Writes the text to path at once; false (with the reason in *error) when it could not.
     bool Save(const QString &path, QString *error = nullptr) const;
 
-    // "FT_DATA", or "type 99" for a type without a name.
-    static QString TypeName(uint32_t type);
-
 private:
     enum class Kind : uint8_t { Out, In, NoFrame, Text };
     struct Entry {
