@@ -49,7 +49,7 @@ public:
         const int64_t now = NowMs();
         estimate.Update(done, total, now);
         if (done >= total / 5 && done < total)
-            said.push_back({now, estimate.RemainingMs(now)});
+            said.emplace_back(now, estimate.RemainingMs(now));
     }
     // The worst error, in percent of the time that was really left.
     double WorstErrorPercent() const

@@ -31,7 +31,7 @@ QString TransferLogFolder::Keep(const TransferLog &log, const QString &what, QSt
         stamp = when.toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
         when = when.addMSecs(1);
     } while (!dir.entryList({stamp + QStringLiteral("-*.log")}, QDir::Files).isEmpty());
-    const QString path = dir.filePath(QStringLiteral("%1-%2.log").arg(stamp, what));
+    QString path = dir.filePath(QStringLiteral("%1-%2.log").arg(stamp, what));
     if (!log.Save(path, error))
         return {};
     QStringList logs = dir.entryList({QStringLiteral("*.log")}, QDir::Files, QDir::Name);
