@@ -18,6 +18,7 @@ constexpr size_t kMaxEntries = 100000;
 TransferLog::TransferLog()
 {
     m_clock.start();
+    m_started = QDateTime::currentDateTimeUtc();
     m_entries.reserve(64);
 }
 
@@ -120,6 +121,7 @@ QByteArray TransferLog::Text() const
 {
     QByteArray out;
     out.reserve(qsizetype(m_entries.size()) * 72 + 256);
+    out += "Orbivane transfer log, started " + m_started.toString(Qt::ISODateWithMs).toUtf8() + '\n';
     out += "      ms dir type            length  first bytes\n";
     char line[160];
     for (const Entry &e : m_entries) {

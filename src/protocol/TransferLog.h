@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QString>
 
@@ -49,6 +50,7 @@ private:
     void Add(Kind kind, const uint8_t *wire, size_t size);
 
     QElapsedTimer m_clock;
+    QDateTime m_started;
     std::vector<Entry> m_entries;
     std::vector<QString> m_texts;
     QString m_outcome;
