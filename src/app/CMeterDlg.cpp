@@ -43,6 +43,7 @@ void CMeterDlg::BuildWindow()
     auto *menuBar = new QMenuBar(this);
     QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Manual"), this, &CMeterDlg::OnManual);
+    AddTransferLogsItem(help);
     // No portable system menu: the About entry goes into the Help menu.
     help->addSeparator();
     help->addAction(QStringLiteral("&About Orbivane..."), this, &CMeterDlg::OnAbout);

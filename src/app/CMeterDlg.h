@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QAction;
 class QListWidget;
+class QMenu;
 class QMenuBar;
 class QPushButton;
 
@@ -95,6 +96,7 @@ private:
     void BuildExchangeMenu(QMenuBar *menuBar);
     void FilterSatellites();
     void ApplyImport(const ImportPlan &plan);
+    void AddTransferLogsItem(QMenu *help);
     void UpdateEditMenu();
     void ShowDevice(int port);
     // The slot of the selected satellite entry, or -1.

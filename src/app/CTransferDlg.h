@@ -1,9 +1,12 @@
 #pragma once
 
 #include "protocol/Transfer.h"
+#include "protocol/TransferEstimate.h"
+#include "protocol/TransferLog.h"
 #include "serial/CComPort.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 #include <atomic>
 #include <thread>
@@ -12,12 +15,15 @@ class Prompts;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 // The small modal dialog of one transfer with the meter: opens the port, runs the worker of its
 // kind on a thread of its own, shows the worker's progress and, at the end, the result.
 // Its button, Escape and the close box stop the worker at once; the dialog finishes closing when
 // the worker has ended (its event loop never blocks meanwhile, so a worker waiting for a message
 // box still gets it), and only then closes the port. No thread outlives the dialog.
+// Under the progress text a line tells the bytes moved, the rate and the time left, and every
+// transfer leaves its log in the logs folder (TransferLogFolder).
 class CTransferDlg : public QDialog, private TransferHost
 {
     Q_OBJECT
@@ -42,6 +48,7 @@ public:
     bool Succeeded() const { return m_succeeded; }
     QProgressBar *ProgressBar() const { return m_progress; }
     QLabel *ProgressLabel() const { return m_text; }
+    QLabel *RateLabel() const { return m_rate; }
     QPushButton *Button() const { return m_button; }
 
 signals:
@@ -55,8 +62,10 @@ private:
     void SetProgress(int percent) override;
     void SetProgressText(const QString &text) override;
     void TransferDone(bool success, TransferKind kind) override;
+    void SetBytesMoved(int64_t done, int64_t total) override;
     void OnTransferDone(bool success, TransferKind kind);
     void OnWorkerEnded();
+    void ShowRate();
     void FinishClose();
     void StopWorker();
     void ClosePort();
@@ -74,5 +83,10 @@ private:
     bool m_succeeded = false;
     QProgressBar *m_progress = nullptr;
     QLabel *m_text = nullptr;
+    QLabel *m_rate = nullptr;
     QPushButton *m_button = nullptr;
+    QTimer *m_rateTimer = nullptr;
+    QElapsedTimer m_clock;
+    TransferEstimate m_estimate;
+    TransferLog m_log;
 };

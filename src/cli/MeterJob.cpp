@@ -4,6 +4,7 @@
 #include "cli/ProgressBoard.h"
 #include "protocol/MeterLink.h"
 #include "serial/PortDiagnosis.h"
+#include "protocol/TransferLog.h"
 
 #include <QRegularExpression>
 
@@ -104,10 +105,18 @@ void MeterJob::Run()
         job.prompts = &m_prompts;
         job.host = &m_progress;
         job.stop = &m_stop;
+        TransferLog log;
+        if (!m_logPath.isEmpty()) {
+            log.Note(QStringLiteral("port %1 (%2)").arg(m_spec.label, m_spec.path));
+            job.log = &log;
+        }
         m_progress.Touch();
         m_working.store(true);
         RunTransfer(job);
         m_working.store(false);
+        QString why;
+        if (job.log && !log.Save(m_logPath, &why))
+            m_board.Note(m_spec.label, QStringLiteral("Can not write the log %1: %2").arg(m_logPath, why));
         m_port.Close();
         ShowLineError(m_port, m_prompts);
         Conclude();

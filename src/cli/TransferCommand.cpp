@@ -127,6 +127,18 @@ int ReadTargets(const Plan &plan, QStringList &targets)
     return -1;
 }
 
+// The log file of one meter: FILE itself, or with several meters FILE-<port> before its extension
+// (run.log: run-COM1.log, run-ttyUSB0.log).
+QString LogPath(const QString &file, const QString &port, bool several)
+{
+    if (!several)
+        return file;
+    const QFileInfo info(file);
+    const QString suffix = info.completeSuffix();
+    const QString base = suffix.isEmpty() ? info.fileName() : info.fileName().chopped(suffix.size() + 1);
+    return info.dir().filePath(base + QLatin1Char('-') + port + (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix));
+}
+
 int64_t NowMs()
 {
     using namespace std::chrono;
@@ -151,12 +163,17 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
         {QStringLiteral("f"), QStringLiteral("force")},
         kind == Kind::Load ? QStringLiteral("Answer Yes where the window asks (model differs, version not higher).")
                            : QStringLiteral("Send a file that fails the structure check."));
+    const QCommandLineOption logOption(
+        QStringLiteral("log"),
+        QStringLiteral("Write a log of the line (every frame's time, type, length and first bytes, and how it ended) "
+                       "to FILE; with several --port, one per meter as FILE-<port>."),
+        QStringLiteral("FILE"));
     const QCommandLineOption silenceOption(
         QStringLiteral("timeout"), QStringLiteral("Give up when the meter is silent this long mid-transfer (default 10)."),
         QStringLiteral("seconds"), QStringLiteral("10"));
     p.addOption(portOption);
     if (kind != Kind::Probe)
-        p.addOptions({quietOption, silenceOption});
+        p.addOptions({quietOption, silenceOption, logOption});
     if (kind == Kind::Write || kind == Kind::Load)
         p.addOption(forceOption);
     const int positional = kind == Kind::Probe ? 0 : 1;
@@ -205,6 +222,9 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
     for (qsizetype i = 0; i < plan.ports.size(); ++i)
         jobs.push_back(std::make_unique<MeterJob>(kind, plan.ports.at(i), kind == Kind::Read ? targets.at(i) : plan.file,
                                                   plan.force, board, plan.bytes));
+    if (kind != Kind::Probe && p.isSet(logOption))
+        for (qsizetype i = 0; i < plan.ports.size(); ++i)
+            jobs.at(size_t(i))->SetLogPath(LogPath(p.value(logOption), plan.ports.at(i).label, plan.ports.size() > 1));
     std::vector<std::thread> threads;
     threads.reserve(jobs.size());
     for (auto &job : jobs)

@@ -6,6 +6,7 @@
 #include "app/CMeterDlg.h"
 #include "app/ManualLocation.h"
 
+#include <QAction>
 #include <QDesktopServices>
 #include <QDir>
 #include <QImage>
@@ -95,6 +96,23 @@ private slots:
         QFile::remove(pdf);
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(pdf)});
+    }
+
+    // Help > Show transfer logs opens the logs folder, made first when there is none yet.
+    void transferLogsFolderIsOpened()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open");
+        QTemporaryDir state;
+        qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+        m_opened.clear();
+        RecordingPrompts prompts;
+        CMeterDlg dlg(prompts);
+        QAction *show = dlg.findChild<QAction *>(QStringLiteral("showTransferLogs"));
+        QVERIFY(show && show->text() == "Show transfer &logs");
+        show->trigger();
+        QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(state.path() + "/orbivane/logs")});
+        QVERIFY(QFileInfo(m_opened.front().toLocalFile()).isDir());
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     }
 
     void aboutBox()

@@ -6,6 +6,7 @@
 #include "app/CTransferDlg.h"
 #include "app/GuiPrompts.h"
 #include "protocol/Transfer.h"
+#include "protocol/TransferLogFolder.h"
 
 #include <QDir>
 #include <QLabel>
@@ -37,6 +38,7 @@ class TestTransferDlg : public QObject
 private slots:
     void initTestCase()
     {
+        qputenv("XDG_STATE_HOME", m_dir.filePath("state").toLocal8Bit());
         m_db = m_dir.filePath("db.bin");
         m_update = m_dir.filePath("update.bin");
         QVERIFY(TestFile::Write(m_db, Bytes(MeterDevice::DefaultImage())));
@@ -47,7 +49,8 @@ private slots:
     // only, then closes; no file is written. Without a worker (no such kind, a file that cannot
     // be read) it stays open, untouched, until its button is pressed. Cancelled in mid-transfer
     // (each way of closing and each kind once, against a meter gone silent) it waits for its
-    // worker, shows nothing, and the meter is told the PC gave up.
+    // worker, shows nothing, and the meter is told the PC gave up. By then the line under the
+    // progress text tells the bytes, the rate and the time left. Every worker leaves a log.
     void transferEnds_data()
     {
         QTest::addColumn<int>("kind");
@@ -94,12 +97,15 @@ private slots:
         // Closes the dialog once it has stood open with no worker for six ticks, or once the
         // transfer is under way.
         int idle = 0;
-        QString pressedOn;
+        QString pressedOn, rate;
+        const QDir logs(TransferLogFolder::Path());
+        const qsizetype logsBefore = logs.entryList(QDir::Files).size();
         QTimer press;
         connect(&press, &QTimer::timeout, this, [&] {
             if (!dlg.isVisible() || !pressedOn.isEmpty() || (how == 1 ? dlg.WorkerRunning() || ++idle < 6 : dlg.ProgressBar()->value() == 0))
                 return;
             pressedOn = QStringLiteral("%1|%2").arg(dlg.ProgressLabel()->text()).arg(dlg.ProgressBar()->value());
+            rate = dlg.RateLabel()->text();
             how == 3 ? QTest::keyClick(&dlg, Qt::Key_Escape) : how == 4 ? (void)dlg.close() : dlg.Button()->click();
         });
         if (how > 0)
@@ -123,6 +129,11 @@ private slots:
         else if ((success || how > 1) && kind != TK_READ_PARAMS)
             QVERIFY(meter.WaitForEnd(1, 2000));
         QCOMPARE(QFile::exists(read), success && kind == TK_READ_PARAMS);
+        // A read has a rate from its first chunk; a write or load first reports 0 bytes.
+        if (how > 1)
+            QVERIFY2(QRegularExpression(kind == TK_READ_PARAMS ? R"(^\d+\.\d of 235\.6 KiB, \d+\.\d KiB/s, \d+:\d\d left$)"
+                                                               : R"(^\d+\.\d of (235\.6|97\.7) KiB(, \d+\.\d KiB/s, \d+:\d\d left)?$)").match(rate).hasMatch(), qPrintable(rate));
+        QCOMPARE(logs.entryList(QDir::Files).size(), logsBefore + (fault >= 0 && kind != 5 ? 1 : 0));
     }
 
     // Write needs a passed connection test and asks for no file without one; then each button

@@ -115,7 +115,8 @@ private slots:
         row("read, meter falls silent", {"read", "--timeout", "1", "-p", "PORT", "FILE"}, "old", 5, "stopped answering",
             Outcome::None, F::Silence);
         row("write", write, sound, 0, "sent", Outcome::MeterGotImage);
-        row("write, meter ends early", write, sound, 6, "meter error code 7", Outcome::None, F::EarlyEnd);
+        // --log: the log names the code as the summary does.
+        row("write, meter ends early", write + QStringList{"--log", "LOG"}, sound, 6, "meter error code 7", Outcome::None, F::EarlyEnd);
         row("write, one byte short", write, sound.left(241247), 3, "Please choose a correct database parameter file",
             Outcome::NothingSent);
         row("write, damaged", write, Damaged(sound), 3, "fails the structure check", Outcome::NothingSent);
@@ -157,7 +158,8 @@ private slots:
         if (!file.isNull())
             QVERIFY(TestFile::Write(path, file));
         const QString port = QString::fromStdString(meter.SlavePath());
-        const Result r = Finish(Start(Substituted(args, {{"PORT", port}, {"FILE", path}})));
+        const QString log = QString(path).replace(".bin", ".log");
+        const Result r = Finish(Start(Substituted(args, {{"PORT", port}, {"FILE", path}, {"LOG", log}})));
         QCOMPARE(r.exit, exit);
         QVERIFY2((r.out + r.err).contains(message.replace("PORT", "pts-" + QFileInfo(port).fileName())),
                  qPrintable(r.out + r.err));
@@ -172,12 +174,14 @@ private slots:
             QCOMPARE(meter.BytesReceived(), 0u);
         if (exit != 0 && !file.isNull()) // a failed read leaves the target as it was
             QCOMPARE(TestFile::Read(path), file);
+        if (args.contains("LOG"))
+            QVERIFY(TestFile::Read(log).endsWith("outcome: failed, " + message.toUtf8() + '\n'));
     }
 
     void threeMetersInParallel()
     {
         std::vector<std::unique_ptr<MeterDevice>> meters;
-        QStringList args{"read", "-q"};
+        QStringList args{"read", "-q", "--log", Path("parallel.log")};
         for (uint32_t seed = 1; seed <= 3; ++seed) {
             MeterDevice::Transfer t;
             const QByteArray image = Sample(seed);
@@ -195,6 +199,7 @@ private slots:
             const QStringList files = folder.entryList({QStringLiteral("pts-%1-*.bin").arg(label)});
             QCOMPARE(files.size(), 1);
             QCOMPARE(TestFile::Read(folder.filePath(files.first())), Sample(seed));
+            QVERIFY(TestFile::Read(Path(QStringLiteral("parallel-pts-%1.log").arg(label))).endsWith("outcome: success\n"));
         }
     }
 

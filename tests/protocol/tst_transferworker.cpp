@@ -190,7 +190,9 @@ private slots:
         if (c.step < 0)
             config.helloFault = MeterSim::HelloFault::Silence;
         MeterDevice meter(config, t);
+        TransferLog log;
         WorkerRun run;
+        run.log = &log;
         run.prompts.QueueAnswer(c.report == "ok");
         if (c.file.startsWith("sub/"))
             run.host.onProgress = [&] { QDir(dir.filePath("sub")).removeRecursively(); };
@@ -212,6 +214,10 @@ private slots:
         } else {
             QVERIFY2(Matches(run.prompts.MessageTexts(), c.messages), qPrintable(run.prompts.MessageTexts().join('|')));
         }
+        // The log ends with the outcome and the code the user was shown.
+        const QRegularExpressionMatch code = QRegularExpression("code:(\\d)").match(run.prompts.MessageTexts().join(' '));
+        QCOMPARE(log.ErrorCode(), code.hasMatch() ? code.captured(1).toInt() : 0);
+        QVERIFY(log.Text().contains(c.report == "ok" ? "outcome: success" : c.report == "stopped" ? "outcome: stopped" : "outcome: failed"));
         if (c.report == "none" || c.report == "stopped")
             QVERIFY(run.host.Done().empty() && (c.report == "stopped" || run.ExitCode() == 1));
         else
