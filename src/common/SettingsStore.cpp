@@ -49,3 +49,11 @@ QString SettingsStore::ReadDeviceMapping(int n)
     QSettings user(QSettings::UserScope, kOrg, kApp);
     return user.value(QStringLiteral("Devices/COM%1").arg(n)).toString();
 }
+
+int SettingsStore::ReadNumber(const QString &key, int fallback, int minimum)
+{
+    QSettings user(QSettings::UserScope, kOrg, kApp);
+    bool ok = false;
+    const int value = user.value(key).toInt(&ok);
+    return ok && value >= minimum ? value : fallback;
+}

@@ -15,4 +15,7 @@ public:
     static bool WritePort(int port);
     // The device path configured for COM<n> under "Devices/COM<n>", or empty.
     static QString ReadDeviceMapping(int n);
+    // A whole number under key in the user's file (e.g. "Backups/KeepVersions"); fallback when
+    // it is missing, not a number, or below minimum.
+    static int ReadNumber(const QString &key, int fallback, int minimum = 0);
 };
