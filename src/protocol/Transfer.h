@@ -61,6 +61,7 @@ struct TransferJob {
     Prompts *prompts = nullptr;  // messages and questions
     TransferHost *host = nullptr;
     TransferStop *stop = nullptr; // may be null: then only a cancelled port stops the worker
+    uint32_t *identityWord = nullptr; // read: may be null; gets the meter's word from its FT_IDENT
 };
 
 // True when RunTransfer has a worker for this kind (6 to 11).

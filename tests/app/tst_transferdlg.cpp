@@ -1,6 +1,7 @@
 // Transfers end to end through the transfer dialog and the main window's buttons, against the
 // emulated meter, with recorded prompts in place of message boxes.
 #include "../protocol/WorkerRun.h"
+#include "SampleDatabase.h"
 
 #include "app/CMeterDlg.h"
 #include "app/CTransferDlg.h"
@@ -39,7 +40,7 @@ private slots:
     {
         m_db = m_dir.filePath("db.bin");
         m_update = m_dir.filePath("update.bin");
-        QVERIFY(TestFile::Write(m_db, Bytes(MeterDevice::DefaultImage())));
+        QVERIFY(TestFile::Write(m_db, SampleDatabase::Make({7, 12, 30, 800}))); // sound: a write asks nothing
         QVERIFY(TestFile::Write(m_update, UpdateFile(0x42010009, 100000)));
     }
 
@@ -127,7 +128,8 @@ private slots:
     void buttonsOfTheMainWindow()
     {
         TempSettings settings;
-        MeterDevice meter;
+        const QByteArray sound = TestFile::Read(m_db); // read, then written back without a question
+        MeterDevice meter({}, {std::vector<uint8_t>(sound.begin(), sound.end())});
         QVERIFY(meter.Start());
         qputenv("ORBIVANE_COM1", QByteArray::fromStdString(meter.SlavePath()));
         RecordingPrompts prompts;
@@ -152,7 +154,7 @@ private slots:
             QCOMPARE(prompts.MessageTexts(), QStringList{read ? kReadResult : kLoadResult});
             QVERIFY(meter.WaitForEnd(ends += read ? 0 : 1, 2000)); // the PC ends no read
         }
-        QVERIFY(TestFile::Read(file) == Bytes(MeterDevice::DefaultImage()));
+        QVERIFY(TestFile::Read(file) == sound);
         QVERIFY(Bytes(meter.ReceivedImage()) == TestFile::Read(m_update).mid(4));
         prompts.Clear();
         const int frames = meter.FramesReceived();
