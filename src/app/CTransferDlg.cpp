@@ -62,6 +62,7 @@ bool CTransferDlg::OnInitDialog()
     job.prompts = &m_prompts;
     job.host = this;
     job.stop = &m_stop;
+    job.identityWord = &m_identityWord;
     m_thread = std::thread([this, job] {
         RunTransfer(job);
         m_workerEnded.store(true);

@@ -4,15 +4,19 @@
 #include "app/CTransferDlg.h"
 #include "common/Prompts.h"
 
+#include <optional>
+
 namespace {
 
-void RunTransferDialog(Prompts &prompts, TransferKind kind, const QString &path, int port)
+// Returns the meter's identity word after a successful transfer, nothing otherwise.
+std::optional<uint32_t> RunTransferDialog(Prompts &prompts, TransferKind kind, const QString &path, int port)
 {
     CTransferDlg dlg(prompts);
     dlg.m_kind = kind;
     dlg.m_path = path;
     dlg.m_portNumber = port;
     dlg.exec();
+    return dlg.Succeeded() ? std::optional<uint32_t>(dlg.IdentityWord()) : std::nullopt;
 }
 
 } // namespace
@@ -30,7 +34,8 @@ void CMeterDlg::OnReadParameters()
     const QString path = m_prompts.SaveFileName(kDataFileFilter);
     if (path.isEmpty())
         return;
-    RunTransferDialog(m_prompts, TK_READ_PARAMS, path, SelectedPort());
+    if (const auto identity = RunTransferDialog(m_prompts, TK_READ_PARAMS, path, SelectedPort()))
+        KeepReadImage(path, *identity);
 }
 
 void CMeterDlg::OnWriteParameters()

@@ -6,6 +6,7 @@
 #include "cli/ProgressBoard.h"
 #include "cli/SignalWatch.h"
 #include "database/DatabaseChecker.h"
+#include "document/BackupArchive.h"
 #include "document/DatabaseDocument.h"
 
 #include <QDateTime>
@@ -127,6 +128,21 @@ int ReadTargets(const Plan &plan, QStringList &targets)
     return -1;
 }
 
+// Every image read is also kept in the backup archive, under its meter's identity word. A
+// folder that refuses costs one warning line, never the read.
+void KeepReads(const std::vector<std::unique_ptr<MeterJob>> &jobs, const QStringList &targets)
+{
+    BackupArchive archive;
+    archive.SetReporter([](const QString &why) {
+        Console::Err(QStringLiteral("orbivane-cli: warning: no backup kept: %1").arg(why));
+    });
+    for (size_t i = 0; i < jobs.size(); ++i) {
+        QFile file(targets.at(qsizetype(i)));
+        if (jobs[i]->Exit() == EXIT_OK && file.open(QIODevice::ReadOnly))
+            archive.KeepRead(file.readAll(), jobs[i]->IdentWord());
+    }
+}
+
 int64_t NowMs()
 {
     using namespace std::chrono;
@@ -235,6 +251,8 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
     for (std::thread &t : threads)
         t.join();
     board.Finish();
+    if (kind == Kind::Read)
+        KeepReads(jobs, targets);
 
     int exit = EXIT_OK;
     for (const auto &job : jobs) {

@@ -1,6 +1,7 @@
 #include "document/BackupArchive.h"
 
 #include "common/SettingsStore.h"
+#include "database/ParamDatabase.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -66,6 +67,24 @@ void BackupArchive::SetLimits(int keepVersions, int keepDays)
 {
     m_keepVersions = keepVersions;
     m_keepDays = keepDays;
+}
+
+QString BackupArchive::Describe(const QByteArray &image)
+{
+    ParamDatabase db; // taking bytes over and walking chains tell nobody anything
+    if (!db.FromBytes(image))
+        return QStringLiteral("not a database (%1 bytes)").arg(image.size());
+    const std::vector<int> satellites = db.SatelliteChain().indices;
+    size_t transponders = 0;
+    for (int slot : satellites)
+        transponders += db.TransponderChain(slot).indices.size();
+    return QStringLiteral("%1 satellites, %2 transponders").arg(satellites.size()).arg(transponders);
+}
+
+QString BackupArchive::DisplayName(const Entry &entry)
+{
+    return entry.source == Source::ReadFromMeter ? QStringLiteral("meter ") + entry.series.section(QLatin1Char('-'), 1)
+                                                 : entry.series;
 }
 
 QString BackupArchive::SeriesOf(const QString &filePath)

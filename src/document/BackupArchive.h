@@ -53,6 +53,10 @@ public:
 
     // Every version, newest first; with filePath, only that file's.
     QList<Entry> Entries(const QString &filePath = QString()) const;
+    // One line on a kept version's bytes: "12 satellites, 240 transponders" for a database.
+    static QString Describe(const QByteArray &image);
+    // The name a list shows for an entry: the file's name, or "meter <identity word>".
+    static QString DisplayName(const Entry &entry);
     static QString SeriesOf(const QString &filePath);
     static QString TagOf(const QString &filePath);
 

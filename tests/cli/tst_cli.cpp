@@ -174,8 +174,12 @@ private slots:
             QCOMPARE(TestFile::Read(path), file);
     }
 
+    // Three reads at once; each image is also kept in the archive under its meter's word. A data
+    // folder that refuses costs one warning line, never a read.
     void threeMetersInParallel()
     {
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(Path("data")));
         std::vector<std::unique_ptr<MeterDevice>> meters;
         QStringList args{"read", "-q"};
         for (uint32_t seed = 1; seed <= 3; ++seed) {
@@ -196,6 +200,18 @@ private slots:
             QCOMPARE(files.size(), 1);
             QCOMPARE(TestFile::Read(folder.filePath(files.first())), Sample(seed));
         }
+        const QStringList kept = Finish(Start({"backups"})).out.split('\n', Qt::SkipEmptyParts);
+        QSet<QByteArray> images;
+        for (const QString &line : kept) {
+            QVERIFY2(line.contains("read from meter  meter 42010203  12 satellites"), qPrintable(line));
+            images << TestFile::Read(line.section("  ", -1));
+        }
+        QCOMPARE(images, (QSet<QByteArray>{Sample(1), Sample(2), Sample(3)}));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(Path("a.bin")));
+        const Result refused = Finish(Start(args));
+        qputenv("XDG_DATA_HOME", dataHome);
+        QCOMPARE(refused.exit, 0);
+        QCOMPARE(refused.err.count("warning: no backup kept"), 1);
     }
 
     void interrupt_data()

@@ -1,0 +1,67 @@
+// File > Restore a backup: the dialog's list, and a kept version put back into the window.
+#include "EditorFixture.h"
+#include "SampleDatabase.h"
+#include "TestEnv.h"
+
+#include "app/CRestoreDlg.h"
+#include "document/BackupArchive.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+class TestRestore : public QObject
+{
+    Q_OBJECT
+private slots:
+    // A meter's image goes byte for byte into the open database as one undoable step, saved by
+    // Apply (which keeps the file it replaces); with nothing open, into a file the user names.
+    void restoreABackup_data()
+    {
+        QTest::addColumn<bool>("open");
+        QTest::newRow("into the open database") << true;
+        QTest::newRow("nothing open: a new file") << false;
+    }
+
+    void restoreABackup()
+    {
+        QFETCH(bool, open);
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        EditorFixture f;
+        const QByteArray kept = SampleDatabase::Make({9});
+        QVERIFY(f.dlg->Archive().KeepRead(kept, 0x42010203));
+        CRestoreDlg list(f.dlg->Archive());
+        QTreeWidgetItem *row = list.List()->topLevelItem(0);
+        QVERIFY(row && !list.OpenButton()->isEnabled());
+        QCOMPARE(QStringList({row->text(0), row->text(2), row->text(3)}),
+                 QStringList({"meter 42010203", "read from meter", BackupArchive::Describe(kept)}));
+        QVERIFY(BackupArchive::Describe(kept).startsWith("12 satellites, "));
+        row->setSelected(true);
+        QVERIFY(list.OpenButton()->isEnabled());
+
+        const QString path = open ? f.OpenSample() : f.dir.filePath("restored.bin");
+        const QByteArray before = TestFile::Read(path);
+        f.prompts.QueueFileName(path);
+        QVERIFY(f.dlg->RestoreBackup(list.ChosenFile()));
+        QCOMPARE(f.dlg->Document().Database().ToBytes(), kept);
+        QCOMPARE(f.dlg->Document().Path(), path);
+        if (!open) {
+            QVERIFY(TestFile::Read(path) == kept && !f.dlg->Document().IsModified());
+            return;
+        }
+        QCOMPARE(TestFile::Read(path), before);
+        QCOMPARE(f.dlg->UndoAction()->text(), QStringLiteral("&Undo Restore backup"));
+        f.dlg->OnUndo();
+        QCOMPARE(f.dlg->Document().Database().ToBytes(), before);
+        f.dlg->OnRedo();
+        f.Click("applySatButton"); // Apply stores the shown rows again, then saves
+        QCOMPARE(TestFile::Read(path), f.dlg->Document().Database().ToBytes());
+        const auto versions = f.dlg->Archive().Entries(path);
+        QVERIFY(versions.size() == 1 && TestFile::Read(versions.front().filePath) == before);
+    }
+};
+
+QTEST_MAIN(TestRestore)
+#include "tst_restore.moc"
