@@ -5,10 +5,12 @@
 
 #include "app/CMeterDlg.h"
 #include "app/CTransferDlg.h"
+#include "document/BackupArchive.h"
 #include "app/GuiPrompts.h"
 #include "protocol/Transfer.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -128,6 +130,9 @@ private slots:
     void buttonsOfTheMainWindow()
     {
         TempSettings settings;
+        QTemporaryDir data; // the read is kept in the archive there
+        const auto restore = qScopeGuard([old = qgetenv("XDG_DATA_HOME")] { qputenv("XDG_DATA_HOME", old); });
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
         const QByteArray sound = TestFile::Read(m_db); // read, then written back without a question
         MeterDevice meter({}, {std::vector<uint8_t>(sound.begin(), sound.end())});
         QVERIFY(meter.Start());
@@ -155,6 +160,8 @@ private slots:
             QVERIFY(meter.WaitForEnd(ends += read ? 0 : 1, 2000)); // the PC ends no read
         }
         QVERIFY(TestFile::Read(file) == sound);
+        const auto kept = main.Archive().Entries();
+        QVERIFY(kept.size() == 1 && kept.front().series == "meter-42010203" && TestFile::Read(kept.front().filePath) == sound);
         QVERIFY(Bytes(meter.ReceivedImage()) == TestFile::Read(m_update).mid(4));
         prompts.Clear();
         const int frames = meter.FramesReceived();
