@@ -23,8 +23,9 @@ CRestoreDlg::CRestoreDlg(const BackupArchive &archive, QWidget *parent) : QDialo
         entries.isEmpty()
             ? QStringLiteral("No backups yet. A file's previous content is kept each time it is saved, "
                              "and every database read from a meter.")
-            : QStringLiteral("Choose a version to open. It replaces the database being edited (Undo takes "
-                             "it back) and reaches the file only when you apply."),
+            : QStringLiteral("Choose a version to open. It takes the place of the database being edited "
+                             "(Undo takes it back) and reaches its file when you apply; with none open, "
+                             "you name a file to keep it in."),
         this);
     intro->setWordWrap(true);
 
