@@ -27,8 +27,6 @@ private slots:
     void restoreABackup()
     {
         QFETCH(bool, open);
-        QTemporaryDir data;
-        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
         EditorFixture f;
         const QByteArray kept = SampleDatabase::Make({9});
         QVERIFY(f.dlg->Archive().KeepRead(kept, 0x42010203));

@@ -10,7 +10,6 @@
 #include "protocol/Transfer.h"
 
 #include <QDir>
-#include <QScopeGuard>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -130,9 +129,7 @@ private slots:
     void buttonsOfTheMainWindow()
     {
         TempSettings settings;
-        QTemporaryDir data; // the read is kept in the archive there
-        const auto restore = qScopeGuard([old = qgetenv("XDG_DATA_HOME")] { qputenv("XDG_DATA_HOME", old); });
-        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        TempDataHome data; // the read is kept in the archive there
         const QByteArray sound = TestFile::Read(m_db); // read, then written back without a question
         MeterDevice meter({}, {std::vector<uint8_t>(sound.begin(), sound.end())});
         QVERIFY(meter.Start());

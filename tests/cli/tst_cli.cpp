@@ -63,6 +63,7 @@ class TestCli : public QObject
     QString Path(const QString &name) const { return m_dir.filePath(name); }
     QTemporaryDir m_dir;
     TempSettings m_settings;
+    TempDataHome m_data; // every read is kept in the archive there
 
 private slots:
     void initTestCase()
@@ -178,8 +179,7 @@ private slots:
     // folder that refuses costs one warning line, never a read.
     void threeMetersInParallel()
     {
-        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", QFile::encodeName(Path("data")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(Path("data"))); // an archive of its own
         std::vector<std::unique_ptr<MeterDevice>> meters;
         QStringList args{"read", "-q"};
         for (uint32_t seed = 1; seed <= 3; ++seed) {
@@ -209,7 +209,7 @@ private slots:
         QCOMPARE(images, (QSet<QByteArray>{Sample(1), Sample(2), Sample(3)}));
         qputenv("XDG_DATA_HOME", QFile::encodeName(Path("a.bin")));
         const Result refused = Finish(Start(args));
-        qputenv("XDG_DATA_HOME", dataHome);
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_data.Path()));
         QCOMPARE(refused.exit, 0);
         QCOMPARE(refused.err.count("warning: no backup kept"), 1);
     }
