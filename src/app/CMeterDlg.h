@@ -88,7 +88,8 @@ private:
     void BuildWindow();
     void BuildEditMenu(QMenuBar *menuBar);
     void BuildFileMenu(QMenuBar *menuBar);
-    // A successful read's image, kept in the archive under the meter's identity word.
+    // What a read is about to replace, and then the image read, under the meter's identity word.
+    void KeepBeforeRead(const QString &path);
     void KeepReadImage(const QString &path, uint32_t identityWord);
     void UpdateEditMenu();
     void ShowDevice(int port);

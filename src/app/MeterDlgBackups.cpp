@@ -32,6 +32,11 @@ void CMeterDlg::BuildFileMenu(QMenuBar *menuBar)
     menuBar->insertMenu(menuBar->actions().value(0), file);
 }
 
+void CMeterDlg::KeepBeforeRead(const QString &path)
+{
+    m_archive->KeepBeforeSave(path, {});
+}
+
 void CMeterDlg::KeepReadImage(const QString &path, uint32_t identityWord)
 {
     QFile file(path);

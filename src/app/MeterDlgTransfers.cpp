@@ -34,6 +34,7 @@ void CMeterDlg::OnReadParameters()
     const QString path = m_prompts.SaveFileName(kDataFileFilter);
     if (path.isEmpty())
         return;
+    KeepBeforeRead(path);
     if (const auto identity = RunTransferDialog(m_prompts, TK_READ_PARAMS, path, SelectedPort()))
         KeepReadImage(path, *identity);
 }

@@ -128,14 +128,9 @@ int ReadTargets(const Plan &plan, QStringList &targets)
     return -1;
 }
 
-// Every image read is also kept in the backup archive, under its meter's identity word. A
-// folder that refuses costs one warning line, never the read.
-void KeepReads(const std::vector<std::unique_ptr<MeterJob>> &jobs, const QStringList &targets)
+// Every image read is also kept in the backup archive, under its meter's identity word.
+void KeepReads(BackupArchive &archive, const std::vector<std::unique_ptr<MeterJob>> &jobs, const QStringList &targets)
 {
-    BackupArchive archive;
-    archive.SetReporter([](const QString &why) {
-        Console::Err(QStringLiteral("orbivane-cli: warning: no backup kept: %1").arg(why));
-    });
     for (size_t i = 0; i < jobs.size(); ++i) {
         QFile file(targets.at(qsizetype(i)));
         if (jobs[i]->Exit() == EXIT_OK && file.open(QIODevice::ReadOnly))
@@ -205,10 +200,17 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
         plan.ports << PortChoice::Saved();
 
     QStringList targets;
+    // A folder that refuses costs one warning line, never the read.
+    BackupArchive archive;
+    archive.SetReporter([](const QString &why) {
+        Console::Err(QStringLiteral("orbivane-cli: warning: no backup kept: %1").arg(why));
+    });
     if (kind == Kind::Read) {
         plan.bytes = kImageSize;
         if (const int code = ReadTargets(plan, targets); code >= 0)
             return code;
+        for (const QString &target : targets) // what a read is about to replace
+            archive.KeepBeforeSave(target, {});
     } else if (kind != Kind::Probe) {
         if (const int code = CheckFileToSend(kind, plan); code >= 0)
             return code;
@@ -252,7 +254,7 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
         t.join();
     board.Finish();
     if (kind == Kind::Read)
-        KeepReads(jobs, targets);
+        KeepReads(archive, jobs, targets);
 
     int exit = EXIT_OK;
     for (const auto &job : jobs) {

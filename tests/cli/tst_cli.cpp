@@ -5,6 +5,7 @@
 #include "MeterDevice.h"
 #include "SampleDatabase.h"
 #include "cli/CliApp.h"
+#include "document/BackupArchive.h"
 #include "document/DatabaseDocument.h"
 
 #include <QProcess>
@@ -111,7 +112,7 @@ private slots:
         const QStringList read{"read", "-p", "PORT", "FILE"}, write{"write", "-p", "PORT", "FILE"},
             load{"load", "-p", "PORT", "FILE"}, force{"--force"};
         row("probe", {"probe", "-p", "PORT"}, {}, 0, "PORT: meter 42010203", Outcome::None);
-        row("read", read, {}, 0, "read into", Outcome::FileIsMeterImage);
+        row("read", read, "old", 0, "read into", Outcome::FileIsMeterImage); // "old" is kept in the archive
         row("read, meter ends early", read, "old", 6, "meter error code 2", Outcome::None, F::EarlyEnd);
         row("read, meter falls silent", {"read", "--timeout", "1", "-p", "PORT", "FILE"}, "old", 5, "stopped answering",
             Outcome::None, F::Silence);
@@ -165,8 +166,10 @@ private slots:
 
         const auto received = meter.ReceivedImage();
         const QByteArray got(reinterpret_cast<const char *>(received.data()), qsizetype(received.size()));
-        if (outcome == Outcome::FileIsMeterImage)
+        if (outcome == Outcome::FileIsMeterImage) {
             QCOMPARE(TestFile::Read(path), QByteArray(reinterpret_cast<const char *>(transfer.image.data()), 241248));
+            QCOMPARE(TestFile::Read(BackupArchive().Entries(path).value(0).filePath), file);
+        }
         if (outcome == Outcome::MeterGotImage || outcome == Outcome::MeterGotFile)
             QCOMPARE(got, outcome == Outcome::MeterGotFile ? file.mid(4) : file);
         if (outcome == Outcome::NothingSent)
