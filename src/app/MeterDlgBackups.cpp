@@ -19,7 +19,7 @@ void CMeterDlg::BuildFileMenu(QMenuBar *menuBar)
     // The user asked for a save or a read, and gets it: a backup that cannot be kept is told
     // once, not at every Apply.
     m_archive->SetReporter([this](const QString &why) {
-        m_prompts.Message(QStringLiteral("A backup copy could not be kept:\n%1\n\nWhat you asked for was done all "
+        m_prompts.Message(QStringLiteral("A backup copy could not be kept:\n%1\n\nWhat you asked for goes ahead all "
                                          "the same. This is told once per session.")
                               .arg(why),
                           QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
