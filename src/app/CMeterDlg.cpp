@@ -3,6 +3,7 @@
 #include "app/CTransponderList.h"
 #include "common/Prompts.h"
 #include "common/SettingsStore.h"
+#include "document/BackupArchive.h"
 #include "protocol/MeterLink.h"
 #include "serial/ComDeviceMap.h"
 #include "serial/UsbSerialInfo.h"
@@ -133,6 +134,7 @@ void CMeterDlg::BuildWindow()
     connect(addSat, &QPushButton::clicked, this, &CMeterDlg::OnAddSatellite);
     connect(deleteSat, &QPushButton::clicked, this, &CMeterDlg::OnDeleteSatellite);
     BuildEditMenu(menuBar);
+    BuildFileMenu(menuBar);
     BuildExchangeMenu(menuBar);
 }
 

@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+#include <memory>
+
+class BackupArchive;
 class CTransponderList;
 class ImportPlan;
 class PortStatusLabel;
@@ -54,6 +57,11 @@ public:
     CTransponderList *TpList() const { return m_tpList; }
     QAction *UndoAction() const { return m_undoAction; }
     QAction *RedoAction() const { return m_redoAction; }
+    // Where saves and reads are kept; the restore dialog lists it.
+    BackupArchive &Archive() const { return *m_archive; }
+    // Puts a kept version into the open database as one undoable step, or, with none open,
+    // into a file the user names, opened afresh. False when nothing changed.
+    bool RestoreBackup(const QString &archivedFile);
     // Whether anything would be lost by closing now: unsaved changes or unapplied rows.
     bool HasPendingWork() const;
     // Asks about pending work before the window closes; true when it may close.
@@ -82,6 +90,8 @@ public slots:
     void OnExport();
     void OnCompareWithFile();
     void OnRemoveDuplicates();
+    // File > Restore a backup...: the archive's versions; the chosen one goes into the document.
+    void OnRestoreBackup();
     // Close box, Escape and Enter end here: pending work is never dropped without a word.
     void reject() override;
 
@@ -97,6 +107,10 @@ private:
     void FilterSatellites();
     void ApplyImport(const ImportPlan &plan);
     void AddTransferLogsItem(QMenu *help);
+    void BuildFileMenu(QMenuBar *menuBar);
+    // What a read is about to replace, and then the image read, under the meter's identity word.
+    void KeepBeforeRead(const QString &path);
+    void KeepReadImage(const QString &path, uint32_t identityWord);
     void UpdateEditMenu();
     void ShowDevice(int port);
     // The slot of the selected satellite entry, or -1.
@@ -116,6 +130,7 @@ private:
 
     int m_connected = 0;
     Prompts &m_prompts;
+    std::unique_ptr<BackupArchive> m_archive; // before m_doc: the document points at it
     DatabaseDocument m_doc;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;

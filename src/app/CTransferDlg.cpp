@@ -96,6 +96,7 @@ bool CTransferDlg::OnInitDialog()
     m_log.Note(QStringLiteral("port com%1 (%2)").arg(m_portNumber).arg(device));
     m_clock.start();
     m_estimate.Start(0);
+    job.identityWord = &m_identityWord;
     m_thread = std::thread([this, job] {
         RunTransfer(job);
         // Kept whatever happened, and never in the way: a folder we cannot write costs no message.

@@ -46,6 +46,8 @@ public:
 
     bool WorkerRunning() const { return m_thread.joinable() && !m_workerEnded.load(); }
     bool Succeeded() const { return m_succeeded; }
+    // A read's meter, from its FT_IDENT; 0 before it greeted. Read it once the worker has ended.
+    uint32_t IdentityWord() const { return m_identityWord; }
     QProgressBar *ProgressBar() const { return m_progress; }
     QLabel *ProgressLabel() const { return m_text; }
     QLabel *RateLabel() const { return m_rate; }
@@ -81,6 +83,7 @@ private:
     bool m_closePending = false;
     int m_closeResult = 0;
     bool m_succeeded = false;
+    uint32_t m_identityWord = 0;
     QProgressBar *m_progress = nullptr;
     QLabel *m_text = nullptr;
     QLabel *m_rate = nullptr;

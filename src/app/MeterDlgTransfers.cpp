@@ -4,9 +4,12 @@
 #include "app/CTransferDlg.h"
 #include "common/Prompts.h"
 
+#include <optional>
+
 namespace {
 
-void RunTransferDialog(CMeterDlg &main, Prompts &prompts, TransferKind kind, const QString &path, int port)
+// Returns the meter's identity word after a successful transfer, nothing otherwise.
+std::optional<uint32_t> RunTransferDialog(CMeterDlg &main, Prompts &prompts, TransferKind kind, const QString &path, int port)
 {
     CTransferDlg dlg(prompts);
     // The port doctor's line says why the port did not open.
@@ -17,6 +20,7 @@ void RunTransferDialog(CMeterDlg &main, Prompts &prompts, TransferKind kind, con
     dlg.m_path = path;
     dlg.m_portNumber = port;
     dlg.exec();
+    return dlg.Succeeded() ? std::optional<uint32_t>(dlg.IdentityWord()) : std::nullopt;
 }
 
 } // namespace
@@ -34,7 +38,9 @@ void CMeterDlg::OnReadParameters()
     const QString path = m_prompts.SaveFileName(kDataFileFilter);
     if (path.isEmpty())
         return;
-    RunTransferDialog(*this, m_prompts, TK_READ_PARAMS, path, SelectedPort());
+    KeepBeforeRead(path);
+    if (const auto identity = RunTransferDialog(*this, m_prompts, TK_READ_PARAMS, path, SelectedPort()))
+        KeepReadImage(path, *identity);
 }
 
 void CMeterDlg::OnWriteParameters()

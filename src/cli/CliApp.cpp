@@ -1,5 +1,6 @@
 #include "cli/CliApp.h"
 
+#include "cli/BackupsCommand.h"
 #include "cli/CheckCommand.h"
 #include "cli/Console.h"
 #include "cli/DiffCommand.h"
@@ -29,7 +30,8 @@ QString Usage()
         "  check FILE                   the structure check of a database file\n"
         "  import DB SOURCE             a satellites.xml or CSV list into a database file\n"
         "  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV\n"
-        "  diff  A B                    what differs between two database files\n\n"
+        "  diff  A B                    what differs between two database files\n"
+        "  backups [FILE]               the kept versions of saved files and meter reads\n\n"
         "P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window\n"
         "saved. 'orbivane-cli COMMAND --help' tells more.\n\n")
         + ExitCodeHelp();
@@ -68,6 +70,8 @@ int CliApp::Main(int argc, char **argv)
         return ImportCommand::Run(args);
     if (command == QLatin1String("export"))
         return ExportCommand::Run(args);
+    if (command == QLatin1String("backups"))
+        return BackupsCommand::Run(args);
     Console::Err((command.isEmpty() ? QStringLiteral("orbivane-cli: no command given\n")
                                     : QStringLiteral("orbivane-cli: unknown command '%1'\n").arg(command))
                  + Usage().trimmed());

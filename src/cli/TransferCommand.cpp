@@ -6,6 +6,7 @@
 #include "cli/ProgressBoard.h"
 #include "cli/SignalWatch.h"
 #include "database/DatabaseChecker.h"
+#include "document/BackupArchive.h"
 #include "document/DatabaseDocument.h"
 
 #include <QDateTime>
@@ -139,6 +140,16 @@ QString LogPath(const QString &file, const QString &port, bool several)
     return info.dir().filePath(base + QLatin1Char('-') + port + (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix));
 }
 
+// Every image read is also kept in the backup archive, under its meter's identity word.
+void KeepReads(BackupArchive &archive, const std::vector<std::unique_ptr<MeterJob>> &jobs, const QStringList &targets)
+{
+    for (size_t i = 0; i < jobs.size(); ++i) {
+        QFile file(targets.at(qsizetype(i)));
+        if (jobs[i]->Exit() == EXIT_OK && file.open(QIODevice::ReadOnly))
+            archive.KeepRead(file.readAll(), jobs[i]->IdentWord());
+    }
+}
+
 int64_t NowMs()
 {
     using namespace std::chrono;
@@ -206,10 +217,17 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
         plan.ports << PortChoice::Saved();
 
     QStringList targets;
+    // A folder that refuses costs one warning line, never the read.
+    BackupArchive archive;
+    archive.SetReporter([](const QString &why) {
+        Console::Err(QStringLiteral("orbivane-cli: warning: no backup kept: %1").arg(why));
+    });
     if (kind == Kind::Read) {
         plan.bytes = kImageSize;
         if (const int code = ReadTargets(plan, targets); code >= 0)
             return code;
+        for (const QString &target : targets) // what a read is about to replace
+            archive.KeepBeforeSave(target, {});
     } else if (kind != Kind::Probe) {
         if (const int code = CheckFileToSend(kind, plan); code >= 0)
             return code;
@@ -255,6 +273,8 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
     for (std::thread &t : threads)
         t.join();
     board.Finish();
+    if (kind == Kind::Read)
+        KeepReads(archive, jobs, targets);
 
     int exit = EXIT_OK;
     for (const auto &job : jobs) {

@@ -52,3 +52,11 @@ void SettingsStore::WritePortIdentity(int n, const QString &identity)
     else if (user.value(key).toString() != identity)
         user.setValue(key, identity);
 }
+
+int SettingsStore::ReadNumber(const QString &key, int fallback, int minimum)
+{
+    QSettings user(QSettings::UserScope, kOrg, kApp);
+    bool ok = false;
+    const int value = user.value(key).toInt(&ok);
+    return ok && value >= minimum ? value : fallback;
+}

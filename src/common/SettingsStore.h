@@ -20,4 +20,7 @@ public:
     // empty; writing an empty one removes it.
     static QString ReadPortIdentity(int n);
     static void WritePortIdentity(int n, const QString &identity);
+    // A whole number under key in the user's file (e.g. "Backups/KeepVersions"); fallback when
+    // it is missing, not a number, or below minimum.
+    static int ReadNumber(const QString &key, int fallback, int minimum = 0);
 };

@@ -1,5 +1,6 @@
 #include "document/DatabaseDocument.h"
 
+#include "document/BackupArchive.h"
 #include "document/SatelliteConversions.h"
 #include "document/TransponderConversions.h"
 
@@ -25,6 +26,8 @@ DocumentResult DatabaseDocument::Save()
     if (!IsOpen())
         return DocumentResult::Fail(DocumentResult::Code::NotOpen);
     m_catcher.Take();
+    if (m_archive)
+        m_archive->KeepBeforeSave(m_db.Path(), m_db.ToBytes());
     if (!m_db.Save())
         return DocumentResult::Fail(DocumentResult::Code::SaveFailed, m_catcher.Take());
     m_fileImage = m_db.ToBytes();
@@ -137,6 +140,18 @@ DocumentResult DatabaseDocument::Batch(const QString &name,
     m_history.Record(name, before, m_db.ToBytes());
     Changed();
     return result;
+}
+
+DocumentResult DatabaseDocument::ReplaceImage(const QString &name, const QByteArray &image)
+{
+    if (!IsOpen())
+        return DocumentResult::Fail(DocumentResult::Code::NotOpen);
+    if (image.size() != IMAGE_SIZE)
+        return DocumentResult::Fail(DocumentResult::Code::Refused, QStringLiteral("Database does not match!"));
+    return Change(name, [&] {
+        m_db.FromBytes(image);
+        return DocumentResult{};
+    });
 }
 
 bool DatabaseDocument::Undo()

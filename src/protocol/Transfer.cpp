@@ -2,6 +2,7 @@
 
 #include "common/Prompts.h"
 #include "protocol/Frame.h"
+#include "protocol/ImageCheck.h"
 #include "protocol/MeterLink.h"
 #include "protocol/TransferLog.h"
 #include "serial/CComPort.h"
@@ -72,6 +73,10 @@ public:
             m_log->Message(text + (yes ? QStringLiteral(" (Yes)") : QStringLiteral(" (No)")));
         return yes;
     }
+    bool AskYesNoDefaultNo(const QString &text, const QString &caption, Icon icon) override
+    {
+        return !m_stopped() && m_inner.AskYesNoDefaultNo(text, caption, icon);
+    }
     QString OpenFileName(const QString &) override { return {}; }
     QString SaveFileName(const QString &) override { return {}; }
 
@@ -114,6 +119,8 @@ public:
     void Say(const QString &text) { m_prompts.Message(text, kAppTitle, Prompts::Icon::None); }
     // The meter's questions come with the information icon, as its other notices do.
     bool Ask(const QString &text) { return m_prompts.AskYesNo(text, kAppTitle, Prompts::Icon::Information); }
+    // Our own question where Yes risks the meter: No is the default.
+    bool AskRisky(const QString &text) { return m_prompts.AskYesNoDefaultNo(text, kAppTitle, Prompts::Icon::Warning); }
     void Progress(int percent)
     {
         if (m_job.host && !Stopped())
@@ -368,6 +375,8 @@ int ReadParamsThread(const TransferJob &job)
                 running = false;
                 break;
             }
+            if (job.identityWord)
+                *job.identityWord = f.identityWord;
             s.Send(FT_IDENT_ACK);
             if (job.kind == TK_READ_PARAMS) {
                 Frame req;
@@ -434,6 +443,14 @@ int WriteParamsThread(const TransferJob &job)
         s.Say(kBadDatabase);
         s.Done(false);
         return 0;
+    }
+    // A damaged database could leave the meter unusable: asked before the first frame.
+    if (job.kind == TK_WRITE_PARAMS) {
+        const QString question = DamagedDatabaseQuestion(file);
+        if (!question.isEmpty() && !s.AskRisky(question)) {
+            s.Done(false);
+            return 0;
+        }
     }
 
     s.Send(FT_HELLO);

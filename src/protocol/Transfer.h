@@ -65,6 +65,7 @@ struct TransferJob {
     TransferHost *host = nullptr;
     TransferStop *stop = nullptr; // may be null: then only a cancelled port stops the worker
     TransferLog *log = nullptr;   // may be null: nothing is logged
+    uint32_t *identityWord = nullptr; // read: may be null; gets the meter's word from its FT_IDENT
 };
 
 // True when RunTransfer has a worker for this kind (6 to 11).

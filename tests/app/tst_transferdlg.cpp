@@ -1,9 +1,11 @@
 // Transfers end to end through the transfer dialog and the main window's buttons, against the
 // emulated meter, with recorded prompts in place of message boxes.
 #include "../protocol/WorkerRun.h"
+#include "SampleDatabase.h"
 
 #include "app/CMeterDlg.h"
 #include "app/CTransferDlg.h"
+#include "document/BackupArchive.h"
 #include "app/GuiPrompts.h"
 #include "protocol/Transfer.h"
 #include "protocol/TransferLogFolder.h"
@@ -41,7 +43,7 @@ private slots:
         qputenv("XDG_STATE_HOME", m_dir.filePath("state").toLocal8Bit());
         m_db = m_dir.filePath("db.bin");
         m_update = m_dir.filePath("update.bin");
-        QVERIFY(TestFile::Write(m_db, Bytes(MeterDevice::DefaultImage())));
+        QVERIFY(TestFile::Write(m_db, SampleDatabase::Make({7, 12, 30, 800}))); // sound: a write asks nothing
         QVERIFY(TestFile::Write(m_update, UpdateFile(0x42010009, 100000)));
     }
 
@@ -141,7 +143,9 @@ private slots:
     void buttonsOfTheMainWindow()
     {
         TempSettings settings;
-        MeterDevice meter;
+        TempDataHome data; // the read is kept in the archive there
+        const QByteArray sound = TestFile::Read(m_db); // read, then written back without a question
+        MeterDevice meter({}, {std::vector<uint8_t>(sound.begin(), sound.end())});
         QVERIFY(meter.Start());
         qputenv("ORBIVANE_COM1", QByteArray::fromStdString(meter.SlavePath()));
         RecordingPrompts prompts;
@@ -166,7 +170,9 @@ private slots:
             QCOMPARE(prompts.MessageTexts(), QStringList{read ? kReadResult : kLoadResult});
             QVERIFY(meter.WaitForEnd(ends += read ? 0 : 1, 2000)); // the PC ends no read
         }
-        QVERIFY(TestFile::Read(file) == Bytes(MeterDevice::DefaultImage()));
+        QVERIFY(TestFile::Read(file) == sound);
+        const auto kept = main.Archive().Entries();
+        QVERIFY(kept.size() == 1 && kept.front().series == "meter-42010203" && TestFile::Read(kept.front().filePath) == sound);
         QVERIFY(Bytes(meter.ReceivedImage()) == TestFile::Read(m_update).mid(4));
         prompts.Clear();
         const int frames = meter.FramesReceived();

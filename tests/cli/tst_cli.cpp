@@ -5,6 +5,7 @@
 #include "MeterDevice.h"
 #include "SampleDatabase.h"
 #include "cli/CliApp.h"
+#include "document/BackupArchive.h"
 #include "document/DatabaseDocument.h"
 
 #include <QProcess>
@@ -63,6 +64,7 @@ class TestCli : public QObject
     QString Path(const QString &name) const { return m_dir.filePath(name); }
     QTemporaryDir m_dir;
     TempSettings m_settings;
+    TempDataHome m_data; // every read is kept in the archive there
 
 private slots:
     void initTestCase()
@@ -110,7 +112,7 @@ private slots:
         const QStringList read{"read", "-p", "PORT", "FILE"}, write{"write", "-p", "PORT", "FILE"},
             load{"load", "-p", "PORT", "FILE"}, force{"--force"};
         row("probe", {"probe", "-p", "PORT"}, {}, 0, "PORT: meter 42010203", Outcome::None);
-        row("read", read, {}, 0, "read into", Outcome::FileIsMeterImage);
+        row("read", read, "old", 0, "read into", Outcome::FileIsMeterImage); // "old" is kept in the archive
         row("read, meter ends early", read, "old", 6, "meter error code 2", Outcome::None, F::EarlyEnd);
         row("read, meter falls silent", {"read", "--timeout", "1", "-p", "PORT", "FILE"}, "old", 5, "stopped answering",
             Outcome::None, F::Silence);
@@ -166,8 +168,10 @@ private slots:
 
         const auto received = meter.ReceivedImage();
         const QByteArray got(reinterpret_cast<const char *>(received.data()), qsizetype(received.size()));
-        if (outcome == Outcome::FileIsMeterImage)
+        if (outcome == Outcome::FileIsMeterImage) {
             QCOMPARE(TestFile::Read(path), QByteArray(reinterpret_cast<const char *>(transfer.image.data()), 241248));
+            QCOMPARE(TestFile::Read(BackupArchive().Entries(path).value(0).filePath), file);
+        }
         if (outcome == Outcome::MeterGotImage || outcome == Outcome::MeterGotFile)
             QCOMPARE(got, outcome == Outcome::MeterGotFile ? file.mid(4) : file);
         if (outcome == Outcome::NothingSent)
@@ -178,8 +182,11 @@ private slots:
             QVERIFY(TestFile::Read(log).endsWith("outcome: failed, " + message.toUtf8() + '\n'));
     }
 
+    // Three reads at once; each image is also kept in the archive under its meter's word. A data
+    // folder that refuses costs one warning line, never a read.
     void threeMetersInParallel()
     {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(Path("data"))); // an archive of its own
         std::vector<std::unique_ptr<MeterDevice>> meters;
         QStringList args{"read", "-q", "--log", Path("parallel.log")};
         for (uint32_t seed = 1; seed <= 3; ++seed) {
@@ -201,6 +208,18 @@ private slots:
             QCOMPARE(TestFile::Read(folder.filePath(files.first())), Sample(seed));
             QVERIFY(TestFile::Read(Path(QStringLiteral("parallel-pts-%1.log").arg(label))).endsWith("outcome: success\n"));
         }
+        const QStringList kept = Finish(Start({"backups"})).out.split('\n', Qt::SkipEmptyParts);
+        QSet<QByteArray> images;
+        for (const QString &line : kept) {
+            QVERIFY2(line.contains("read from meter  meter 42010203  12 satellites"), qPrintable(line));
+            images << TestFile::Read(line.section("  ", -1));
+        }
+        QCOMPARE(images, (QSet<QByteArray>{Sample(1), Sample(2), Sample(3)}));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(Path("a.bin")));
+        const Result refused = Finish(Start(args));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_data.Path()));
+        QCOMPARE(refused.exit, 0);
+        QCOMPARE(refused.err.count("warning: no backup kept"), 1);
     }
 
     void interrupt_data()

@@ -8,6 +8,7 @@
 
 #include "MeterDevice.h"
 #include "RecordingPrompts.h"
+#include "SampleDatabase.h"
 #include "app/CTransferDlg.h"
 #include "protocol/Transfer.h"
 
@@ -219,7 +220,7 @@ struct Soak {
 
     int m_patienceMs;
     QTemporaryDir m_dir;
-    QByteArray m_database = Pattern(kImageSize, 7);
+    QByteArray m_database = SampleDatabase::Make({7, 12, 30, 800}); // sound: a write asks nothing
     soak::Baseline m_baseline;
     int64_t m_maxSelfMs = 0, m_maxCancelMs = 0;
     std::map<std::string, Tally> m_byFault; // and "all"

@@ -25,6 +25,20 @@ private:
     QByteArray m_oldDirs;
 };
 
+// Points XDG_DATA_HOME (where saves and reads are backed up) at a fresh temporary folder for the
+// life of the object, so that no test writes into the real home.
+class TempDataHome
+{
+public:
+    TempDataHome() : m_old(qgetenv("XDG_DATA_HOME")) { qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path())); }
+    ~TempDataHome() { qputenv("XDG_DATA_HOME", m_old); }
+    QString Path() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_old;
+};
+
 // Spins the event loop until cond() holds or timeoutMs have passed; returns cond().
 bool WaitUntil(const std::function<bool()> &cond, int timeoutMs = 5000);
 

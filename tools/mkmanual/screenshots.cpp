@@ -8,8 +8,10 @@
 #include "app/CEditSatDlg.h"
 #include "app/CImportDlg.h"
 #include "app/CMeterDlg.h"
+#include "app/CRestoreDlg.h"
 #include "app/CTransponderList.h"
 #include "common/Prompts.h"
+#include "document/BackupArchive.h"
 #include "exchange/SatellitesXmlReader.h"
 
 #include <QApplication>
@@ -22,6 +24,7 @@
 #include <QStyleFactory>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include <cerrno>
 #include <cstdio>
@@ -104,6 +107,7 @@ int main(int argc, char **argv)
         return 1;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path() + QStringLiteral("/user")));
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(settings.path() + QStringLiteral("/system")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(settings.path() + QStringLiteral("/data"))); // backups
 
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -175,6 +179,24 @@ int main(int argc, char **argv)
         about.show();
         ok = Save(about, dir, QStringLiteral("about.png")) && ok;
         about.hide();
+
+        // The restore dialog: two saves of the sample and a read, kept a few days apart.
+        BackupArchive &archive = main.Archive();
+        QDateTime when(QDate(2026, 11, 20), QTime(9, 14, 5));
+        archive.SetClock([&when] { return when; });
+        archive.KeepRead(SampleDatabase::Make({5, 14, 30, 800}), 0x42010203);
+        for (const uint32_t seed : {12u, 13u}) {
+            when = when.addDays(3).addSecs(3600 * 5 + 421);
+            archive.KeepBeforeSave(database, SampleDatabase::Make({seed}));
+            if (!file.open(QIODevice::WriteOnly) || file.write(SampleDatabase::Make({seed})) < 0)
+                return 1;
+            file.close();
+        }
+        CRestoreDlg restore(archive, &main);
+        restore.List()->topLevelItem(0)->setSelected(true);
+        restore.show();
+        ok = Save(restore, dir, QStringLiteral("restore-backup.png")) && ok;
+        restore.hide();
     }
     meter.Stop();
     return ok ? 0 : 1;
