@@ -1,5 +1,6 @@
 // The transfer log (what it keeps of a failed transfer, the folder's limit) and the estimate of
 // the time left, on a clock of the test's own.
+#include "SampleDatabase.h"
 #include "WorkerRun.h"
 
 #include "protocol/TransferEstimate.h"
@@ -56,7 +57,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("file.bin");
         QVERIFY(TestFile::Write(path, kind == TK_LOAD_SOFTWARE ? UpdateFile(0x42010009, 100000)
-                                                                : Bytes(MeterDevice::DefaultImage())));
+                                                                : SampleDatabase::Make({3, 12, 30, 800})));
         MeterSim::Config config;
         config.identWord = 0x42010001;
         MeterDevice meter(config, WithFault(Fault(fault), 1, FT_DATA));
