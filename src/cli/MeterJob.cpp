@@ -10,6 +10,12 @@
 
 namespace {
 
+// The window's messages say "com3"; a device's own name (ttyUSB0) is kept as it is.
+QString MessageName(const QString &label)
+{
+    return label.startsWith(QLatin1String("COM")) ? label.toLower() : label;
+}
+
 TransferKind KindOf(MeterJob::Kind kind)
 {
     switch (kind) {
@@ -69,7 +75,7 @@ bool MeterJob::OpenPort()
     const PortError error = m_port.LastError();
     const PortDiagnosis d = PortDiagnosis::Of(m_spec.path, m_port.OpenFailure());
     Fail(EXIT_PORT, QStringLiteral("%1 connect failure (%2: %3)")
-                            .arg(m_spec.label.toLower(), m_spec.path, error ? error.text : d.status)
+                            .arg(MessageName(m_spec.label), m_spec.path, error ? error.text : d.status)
                         + Remedy(d));
     return false;
 }
@@ -92,7 +98,7 @@ void MeterJob::Run()
         ShowLineError(m_port, m_prompts);
         if (m_summary.isEmpty()) {
             const PortDiagnosis d = PortDiagnosis::Of(m_spec.path, 0); // looked at with the port closed
-            Fail(EXIT_NO_ANSWER, QStringLiteral("fail to connect %1: the meter does not answer").arg(m_spec.label.toLower())
+            Fail(EXIT_NO_ANSWER, QStringLiteral("fail to connect %1: the meter does not answer").arg(MessageName(m_spec.label))
                                      + (d.cause == PortDiagnosis::Cause::NoAnswer ? QString() : QStringLiteral(" (%1)").arg(d.status))
                                      + Remedy(d));
         }
