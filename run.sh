@@ -2,23 +2,29 @@
 # Builds Orbivane (Release) and starts it.
 #   ./run.sh          the program, with the serial ports of this machine
 #   ./run.sh --demo   also an emulated meter as COM1, settings in a temporary folder
+#   ./run.sh --package  builds the Debian package build-release/orbivane_<version>_<arch>.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh
 orbivane_install_deps
 
 demo=0
+package=0
 case "${1:-}" in
     --demo) demo=1 ;;
+    --package) package=1 ;;
     "") ;;
-    *) echo "usage: ./run.sh [--demo]" >&2; exit 2 ;;
+    *) echo "usage: ./run.sh [--demo | --package]" >&2; exit 2 ;;
 esac
 
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-release -j"$(nproc)"
 bin=$PWD/build-release
-# Help > Manual opens help.pdf from the working directory; the build puts it next to the program,
-# so the program starts in that folder.
+if [ "$package" -eq 1 ]; then
+    orbivane_install_deps dpkg-dev # dpkg-shlibdeps works out the package's dependencies
+    (cd "$bin" && cpack -G DEB)
+    exit 0
+fi
 if [ "$demo" -eq 1 ]; then
     tmp=$(mktemp -d)
     sim_pid=
@@ -38,7 +44,7 @@ if [ "$demo" -eq 1 ]; then
     echo "Demo: an emulated meter is COM1 ($(readlink "$tmp/com1"))."
     "$bin/tools/metersim/orbivane-metersim" --write-update "$tmp/update.bin" \
         && echo "Demo: a software file to load is $tmp/update.bin"
-    (cd "$bin/src" && ./orbivane)
+    "$bin/src/orbivane"
 else
-    cd "$bin/src" && exec ./orbivane
+    exec "$bin/src/orbivane"
 fi

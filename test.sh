@@ -13,7 +13,7 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 # The tests that open serial lines run as an ordinary account when we are root: root would hide
 # permission and exclusive-open faults. The sanitizer pass below runs them as root.
-line_tests=(tst_comport tst_frame tst_transferworker tst_transferdlg tst_meterdlg tst_cli)
+line_tests=(tst_comport tst_portdiagnosis tst_frame tst_transferworker tst_transferdlg tst_meterdlg tst_cli)
 if [ "$(id -u)" = 0 ]; then
     (cd build && ctest --output-on-failure -j"$jobs" -E "^($(IFS='|'; echo "${line_tests[*]}"))\$")
     scripts/as-user-tests.sh build "${line_tests[@]}"

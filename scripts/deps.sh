@@ -1,5 +1,6 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs, when missing.
-orbivane_packages=(cmake g++ make qt6-base-dev libxkbcommon-dev)
+# desktop-file-utils and appstream: the installed-tree test validates the desktop entry and metainfo.
+orbivane_packages=(cmake g++ make qt6-base-dev libxkbcommon-dev desktop-file-utils appstream)
 
 orbivane_install_deps() {
     local missing=() pkg

@@ -8,6 +8,8 @@ CMeterApp::CMeterApp(int &argc, char **argv) : QApplication(argc, argv)
     setApplicationName(QStringLiteral("Orbivane"));
     setOrganizationName(QStringLiteral("Tarnwell"));
     setWindowIcon(QIcon(QStringLiteral(":/orbivane.png")));
+    // Ties the window to the installed desktop entry (its icon and name in the dock, on Wayland).
+    setDesktopFileName(QStringLiteral("com.tarnwell.Orbivane"));
 }
 
 int CMeterApp::InitInstance()

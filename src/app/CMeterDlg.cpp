@@ -3,8 +3,10 @@
 #include "app/CTransponderList.h"
 #include "common/Prompts.h"
 #include "common/SettingsStore.h"
+#include "document/BackupArchive.h"
 #include "protocol/MeterLink.h"
 #include "serial/ComDeviceMap.h"
+#include "serial/UsbSerialInfo.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -42,6 +44,7 @@ void CMeterDlg::BuildWindow()
     auto *menuBar = new QMenuBar(this);
     QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Manual"), this, &CMeterDlg::OnManual);
+    AddTransferLogsItem(help);
     // No portable system menu: the About entry goes into the Help menu.
     help->addSeparator();
     help->addAction(QStringLiteral("&About Orbivane..."), this, &CMeterDlg::OnAbout);
@@ -67,6 +70,7 @@ void CMeterDlg::BuildWindow()
     portGrid->addWidget(m_editButton, 1, 2);
     portGrid->setColumnStretch(1, 1);
     portGrid->setColumnStretch(2, 1);
+    BuildPortDoctor(portGrid);
 
     m_satGroup = new QGroupBox(QStringLiteral("satillite list"), this);
     m_satList = new QListWidget(m_satGroup);
@@ -130,6 +134,8 @@ void CMeterDlg::BuildWindow()
     connect(addSat, &QPushButton::clicked, this, &CMeterDlg::OnAddSatellite);
     connect(deleteSat, &QPushButton::clicked, this, &CMeterDlg::OnDeleteSatellite);
     BuildEditMenu(menuBar);
+    BuildFileMenu(menuBar);
+    BuildExchangeMenu(menuBar);
 }
 
 bool CMeterDlg::OnInitDialog()
@@ -180,7 +186,11 @@ void CMeterDlg::LoadPortSetting(int &port)
 bool CMeterDlg::TestConnection(int port)
 {
     m_connected = 0;
-    if (!ProbeMeter(ComDeviceMap::Resolve(port), m_prompts))
+    const QString path = ComDeviceMap::Resolve(port);
+    int openFailure = 0;
+    const bool answered = ProbeMeter(path, m_prompts, &openFailure);
+    ShowPortDiagnosis(port, path, answered, openFailure);
+    if (!answered)
         return false;
     m_connected = 1;
     return true;
@@ -202,7 +212,7 @@ void CMeterDlg::ShowDevice(int port)
     else if (!device.exists())
         m_deviceLabel->setText(QStringLiteral("%1 (not present)").arg(path));
     else // a link such as /dev/serial/by-id/... shows the device it points to
-        m_deviceLabel->setText(device.canonicalFilePath());
+        m_deviceLabel->setText(UsbSerialInfo::Of(path).Label(device.canonicalFilePath()));
 }
 
 void CMeterDlg::OnPortSelChange()

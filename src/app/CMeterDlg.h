@@ -4,13 +4,21 @@
 
 #include <QDialog>
 
+#include <memory>
+
+class BackupArchive;
 class CTransponderList;
+class ImportPlan;
+class PortStatusLabel;
+class QGridLayout;
 class Prompts;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QAction;
 class QListWidget;
+class QMenu;
 class QMenuBar;
 class QPushButton;
 
@@ -33,6 +41,10 @@ public:
     int Connected() const { return m_connected; }
     QComboBox *PortCombo() const { return m_portCombo; }
     QLabel *DeviceLabel() const { return m_deviceLabel; }
+    PortStatusLabel *PortStatus() const { return m_portStatus; }
+    // The port doctor's line: why the meter was not reached on the port (openFailure: the open's
+    // errno, 0 when it opened); cleared, and the adapter remembered for the port, when it answered.
+    void ShowPortDiagnosis(int port, const QString &devicePath, bool answered, int openFailure);
     // Port number of the selected combo entry (index + 1); 0 when nothing is selected.
     int SelectedPort() const;
 
@@ -45,6 +57,11 @@ public:
     CTransponderList *TpList() const { return m_tpList; }
     QAction *UndoAction() const { return m_undoAction; }
     QAction *RedoAction() const { return m_redoAction; }
+    // Where saves and reads are kept; the restore dialog lists it.
+    BackupArchive &Archive() const { return *m_archive; }
+    // Puts a kept version into the open database as one undoable step, or, with none open,
+    // into a file the user names, opened afresh. False when nothing changed.
+    bool RestoreBackup(const QString &archivedFile);
     // Whether anything would be lost by closing now: unsaved changes or unapplied rows.
     bool HasPendingWork() const;
     // Asks about pending work before the window closes; true when it may close.
@@ -68,6 +85,13 @@ public slots:
     void OnRedo();
     void OnManual();
     void OnAbout();
+    // File > Import, Export, Compare with file; Edit > Remove duplicate transponders.
+    void OnImport();
+    void OnExport();
+    void OnCompareWithFile();
+    void OnRemoveDuplicates();
+    // File > Restore a backup...: the archive's versions; the chosen one goes into the document.
+    void OnRestoreBackup();
     // Close box, Escape and Enter end here: pending work is never dropped without a word.
     void reject() override;
 
@@ -77,6 +101,16 @@ protected:
 private:
     void BuildWindow();
     void BuildEditMenu(QMenuBar *menuBar);
+    void BuildPortDoctor(QGridLayout *portGrid);
+    // The exchange commands and the satellite filter box (MeterDlgExchange.cpp).
+    void BuildExchangeMenu(QMenuBar *menuBar);
+    void FilterSatellites();
+    void ApplyImport(const ImportPlan &plan);
+    void AddTransferLogsItem(QMenu *help);
+    void BuildFileMenu(QMenuBar *menuBar);
+    // What a read is about to replace, and then the image read, under the meter's identity word.
+    void KeepBeforeRead(const QString &path);
+    void KeepReadImage(const QString &path, uint32_t identityWord);
     void UpdateEditMenu();
     void ShowDevice(int port);
     // The slot of the selected satellite entry, or -1.
@@ -96,6 +130,7 @@ private:
 
     int m_connected = 0;
     Prompts &m_prompts;
+    std::unique_ptr<BackupArchive> m_archive; // before m_doc: the document points at it
     DatabaseDocument m_doc;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
@@ -103,10 +138,12 @@ private:
     CTransponderList *m_tpList = nullptr;
     QComboBox *m_portCombo = nullptr;
     QLabel *m_deviceLabel = nullptr;
+    PortStatusLabel *m_portStatus = nullptr;
     QGroupBox *m_satGroup = nullptr;
     QGroupBox *m_tpGroup = nullptr;
     QPushButton *m_loadButton = nullptr;
     QPushButton *m_readButton = nullptr;
     QPushButton *m_writeButton = nullptr;
     QPushButton *m_editButton = nullptr;
+    QLineEdit *m_satFilter = nullptr;
 };

@@ -2,13 +2,35 @@
 
 #include "common/Prompts.h"
 #include "protocol/MeterLink.h"
+#include "protocol/TransferLogFolder.h"
 #include "serial/ComDeviceMap.h"
 
 #include <QEventLoop>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+
+namespace {
+
+// The rate line changes at most this often, however fast the chunks come.
+constexpr int kRateRefreshMs = 250;
+
+QString LogName(TransferKind kind)
+{
+    switch (kind) {
+    case TK_LOAD_SOFTWARE:
+    case TK_LOAD_8:
+        return QStringLiteral("load");
+    case TK_WRITE_PARAMS:
+        return QStringLiteral("write");
+    default:
+        return QStringLiteral("read");
+    }
+}
+
+} // namespace
 
 CTransferDlg::CTransferDlg(Prompts &prompts, QWidget *parent) : QDialog(parent), m_prompts(prompts)
 {
@@ -19,6 +41,12 @@ CTransferDlg::CTransferDlg(Prompts &prompts, QWidget *parent) : QDialog(parent),
     m_progress->setTextVisible(false);
     m_text = new QLabel(this);
     m_text->setAlignment(Qt::AlignCenter);
+    m_rate = new QLabel(this);
+    m_rate->setObjectName(QStringLiteral("rateLabel"));
+    m_rate->setAlignment(Qt::AlignCenter);
+    m_rateTimer = new QTimer(this);
+    m_rateTimer->setInterval(kRateRefreshMs);
+    connect(m_rateTimer, &QTimer::timeout, this, &CTransferDlg::ShowRate);
     m_button = new QPushButton(QStringLiteral("Cancel"), this);
     m_button->setDefault(true);
     connect(m_button, &QPushButton::clicked, this, &QDialog::accept);
@@ -26,6 +54,7 @@ CTransferDlg::CTransferDlg(Prompts &prompts, QWidget *parent) : QDialog(parent),
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_progress);
     layout->addWidget(m_text);
+    layout->addWidget(m_rate);
     auto *row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(m_button);
@@ -50,6 +79,7 @@ bool CTransferDlg::OnInitDialog()
     const QString device = m_devicePath.isEmpty() ? ComDeviceMap::Resolve(m_portNumber) : m_devicePath;
     if (!OpenMeterPort(m_port, device, m_prompts)) {
         m_prompts.Message(QStringLiteral("com%1 connect failure").arg(m_portNumber), kAppTitle);
+        emit portFailed(device, m_port.OpenFailure());
         QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
         return false;
     }
@@ -62,8 +92,15 @@ bool CTransferDlg::OnInitDialog()
     job.prompts = &m_prompts;
     job.host = this;
     job.stop = &m_stop;
+    job.log = &m_log;
+    m_log.Note(QStringLiteral("port com%1 (%2)").arg(m_portNumber).arg(device));
+    m_clock.start();
+    m_estimate.Start(0);
+    job.identityWord = &m_identityWord;
     m_thread = std::thread([this, job] {
         RunTransfer(job);
+        // Kept whatever happened, and never in the way: a folder we cannot write costs no message.
+        TransferLogFolder::Keep(m_log, LogName(job.kind));
         m_workerEnded.store(true);
         QMetaObject::invokeMethod(this, &CTransferDlg::workerEnded, Qt::QueuedConnection);
     });
@@ -94,6 +131,7 @@ void CTransferDlg::done(int result)
 
 void CTransferDlg::OnWorkerEnded()
 {
+    m_rateTimer->stop();
     if (m_closePending) {
         m_closePending = false;
         FinishClose();
@@ -152,6 +190,25 @@ void CTransferDlg::SetProgressText(const QString &text)
         m_text->setText(text);
         emit progressTextChanged(text);
     }, Qt::QueuedConnection);
+}
+
+void CTransferDlg::SetBytesMoved(int64_t done, int64_t total)
+{
+    QMetaObject::invokeMethod(this, [this, done, total] {
+        if (m_stop.Requested())
+            return;
+        m_estimate.Update(done, total, m_clock.elapsed());
+        // The first figures at once, then the timer's pace.
+        if (!m_rateTimer->isActive()) {
+            ShowRate();
+            m_rateTimer->start();
+        }
+    }, Qt::QueuedConnection);
+}
+
+void CTransferDlg::ShowRate()
+{
+    m_rate->setText(m_estimate.Describe(m_clock.elapsed()));
 }
 
 void CTransferDlg::TransferDone(bool success, TransferKind kind)

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "protocol/Transfer.h"
+#include "protocol/TransferEstimate.h"
+#include "protocol/TransferLog.h"
 #include "serial/CComPort.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 #include <atomic>
 #include <thread>
@@ -12,12 +15,15 @@ class Prompts;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 // The small modal dialog of one transfer with the meter: opens the port, runs the worker of its
 // kind on a thread of its own, shows the worker's progress and, at the end, the result.
 // Its button, Escape and the close box stop the worker at once; the dialog finishes closing when
 // the worker has ended (its event loop never blocks meanwhile, so a worker waiting for a message
 // box still gets it), and only then closes the port. No thread outlives the dialog.
+// Under the progress text a line tells the bytes moved, the rate and the time left, and every
+// transfer leaves its log in the logs folder (TransferLogFolder).
 class CTransferDlg : public QDialog, private TransferHost
 {
     Q_OBJECT
@@ -40,21 +46,28 @@ public:
 
     bool WorkerRunning() const { return m_thread.joinable() && !m_workerEnded.load(); }
     bool Succeeded() const { return m_succeeded; }
+    // A read's meter, from its FT_IDENT; 0 before it greeted. Read it once the worker has ended.
+    uint32_t IdentityWord() const { return m_identityWord; }
     QProgressBar *ProgressBar() const { return m_progress; }
     QLabel *ProgressLabel() const { return m_text; }
+    QLabel *RateLabel() const { return m_rate; }
     QPushButton *Button() const { return m_button; }
 
 signals:
     void progressChanged(int percent);
     void progressTextChanged(const QString &text);
     void workerEnded();
+    // The port did not open (after "com%d connect failure"): which device, and the open's errno.
+    void portFailed(const QString &device, int openFailure);
 
 private:
     void SetProgress(int percent) override;
     void SetProgressText(const QString &text) override;
     void TransferDone(bool success, TransferKind kind) override;
+    void SetBytesMoved(int64_t done, int64_t total) override;
     void OnTransferDone(bool success, TransferKind kind);
     void OnWorkerEnded();
+    void ShowRate();
     void FinishClose();
     void StopWorker();
     void ClosePort();
@@ -70,7 +83,13 @@ private:
     bool m_closePending = false;
     int m_closeResult = 0;
     bool m_succeeded = false;
+    uint32_t m_identityWord = 0;
     QProgressBar *m_progress = nullptr;
     QLabel *m_text = nullptr;
+    QLabel *m_rate = nullptr;
     QPushButton *m_button = nullptr;
+    QTimer *m_rateTimer = nullptr;
+    QElapsedTimer m_clock;
+    TransferEstimate m_estimate;
+    TransferLog m_log;
 };

@@ -131,6 +131,33 @@ void CTransponderList::MarkRow(int row)
     });
 }
 
+void CTransponderList::MarkRows(const std::vector<int> &rows, const QString &name)
+{
+    Change(name, [&] {
+        for (int row : rows) {
+            if (row >= 0 && size_t(row) < m_keys.size()) {
+                m_keys[size_t(row)].marked = true;
+                RedrawRow(row, true);
+            }
+        }
+    });
+}
+
+void CTransponderList::SetTintedRows(const std::vector<int> &rows)
+{
+    m_tinted.assign(m_keys.size(), false);
+    for (int row : rows) {
+        if (row >= 0 && size_t(row) < m_tinted.size())
+            m_tinted[size_t(row)] = true;
+    }
+    viewport()->update();
+}
+
+bool CTransponderList::IsTinted(int row) const
+{
+    return row >= 0 && size_t(row) < m_tinted.size() && m_tinted[size_t(row)];
+}
+
 void CTransponderList::ToggleSelectedMarks()
 {
     Change(QStringLiteral("Delete TP"), [&] {
@@ -302,10 +329,13 @@ CellKind CTransponderList::GetCellKind(int, int column)
     }
 }
 
-bool CTransponderList::GetCellStyle(int row, int, QColor &, QColor &, quint8 &style)
+bool CTransponderList::GetCellStyle(int row, int, QColor &, QColor &background, quint8 &style)
 {
+    if (IsTinted(row)) // amber, mixed into the background so that a selected row still shows
+        background = QColor((background.red() + 255) / 2, (background.green() + 200) / 2,
+                            (background.blue() + 80) / 2);
     if (!IsMarked(row))
-        return false;
+        return IsTinted(row);
     style = FONT_BOLD | FONT_STRIKEOUT;
     return true;
 }

@@ -51,6 +51,11 @@ public:
 
     // Delete TP: marks the row for deletion.
     void MarkRow(int row);
+    // Marks the rows for deletion as one pending step named name.
+    void MarkRows(const std::vector<int> &rows, const QString &name);
+    // Rows drawn on a tint (duplicates of an earlier row), until the next call.
+    void SetTintedRows(const std::vector<int> &rows);
+    bool IsTinted(int row) const;
     // Command 4 and the Delete key: toggles the deletion mark of every selected row.
     void ToggleSelectedMarks();
     // Command 5: a new row after the last, 2000 MHz, 27500 kS/s, "Hori".
@@ -129,6 +134,7 @@ private:
     bool m_sortFrequency = false;
     bool m_sortSymbolRate = false;
     std::vector<Key> m_keys; // one per row
+    std::vector<bool> m_tinted;
     Snapshot m_clean;
     std::vector<Snapshot> m_undo;
     std::vector<Snapshot> m_redo;

@@ -69,6 +69,15 @@ bool GuiPrompts::AskYesNo(const QString &text, const QString &caption, Icon icon
     });
 }
 
+bool GuiPrompts::AskYesNoDefaultNo(const QString &text, const QString &caption, Icon icon)
+{
+    return OnGuiThread([&] {
+        QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::Yes | QMessageBox::No, Owner());
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    });
+}
+
 QString GuiPrompts::OpenFileName(const QString &filter)
 {
     return OnGuiThread([&] {

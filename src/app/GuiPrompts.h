@@ -17,6 +17,7 @@ public:
 
     void Message(const QString &text, const QString &caption, Icon icon) override;
     bool AskYesNo(const QString &text, const QString &caption, Icon icon) override;
+    bool AskYesNoDefaultNo(const QString &text, const QString &caption, Icon icon) override;
     QString OpenFileName(const QString &filter) override;
     QString SaveFileName(const QString &filter) override;
     SaveChoice AskSaveDiscardStay(const QString &text, const QString &caption) override;

@@ -1,24 +1,22 @@
 // The main window's Help menu: the manual and the About box.
 #include "app/CAboutDlg.h"
 #include "app/CMeterDlg.h"
+#include "app/ManualLocation.h"
 
 #include "common/Prompts.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QUrl>
 
 void CMeterDlg::OnManual()
 {
-    // Looked up in the current directory only, wherever the program itself lies.
-    const QString name = QStringLiteral("help.pdf");
-    const QFileInfo manual(QDir::current(), name);
-    if (!manual.isFile()) {
-        m_prompts.Message(QStringLiteral("Can not find ") + name, QStringLiteral("Attention"));
+    const QString manual = ManualLocation::Find(QCoreApplication::applicationDirPath());
+    if (manual.isEmpty()) {
+        m_prompts.Message(QStringLiteral("Can not find ") + ManualLocation::FileName(), QStringLiteral("Attention"));
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(manual.absoluteFilePath()));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
 }
 
 void CMeterDlg::OnAbout()

@@ -4,15 +4,23 @@
 #include "app/CTransferDlg.h"
 #include "common/Prompts.h"
 
+#include <optional>
+
 namespace {
 
-void RunTransferDialog(Prompts &prompts, TransferKind kind, const QString &path, int port)
+// Returns the meter's identity word after a successful transfer, nothing otherwise.
+std::optional<uint32_t> RunTransferDialog(CMeterDlg &main, Prompts &prompts, TransferKind kind, const QString &path, int port)
 {
     CTransferDlg dlg(prompts);
+    // The port doctor's line says why the port did not open.
+    QObject::connect(&dlg, &CTransferDlg::portFailed, &main, [&main, port](const QString &device, int failure) {
+        main.ShowPortDiagnosis(port, device, false, failure);
+    });
     dlg.m_kind = kind;
     dlg.m_path = path;
     dlg.m_portNumber = port;
     dlg.exec();
+    return dlg.Succeeded() ? std::optional<uint32_t>(dlg.IdentityWord()) : std::nullopt;
 }
 
 } // namespace
@@ -22,7 +30,7 @@ void CMeterDlg::OnLoadSoftware()
     const QString path = m_prompts.OpenFileName(kDataFileFilter);
     if (path.isEmpty())
         return;
-    RunTransferDialog(m_prompts, TK_LOAD_SOFTWARE, path, SelectedPort());
+    RunTransferDialog(*this, m_prompts, TK_LOAD_SOFTWARE, path, SelectedPort());
 }
 
 void CMeterDlg::OnReadParameters()
@@ -30,7 +38,9 @@ void CMeterDlg::OnReadParameters()
     const QString path = m_prompts.SaveFileName(kDataFileFilter);
     if (path.isEmpty())
         return;
-    RunTransferDialog(m_prompts, TK_READ_PARAMS, path, SelectedPort());
+    KeepBeforeRead(path);
+    if (const auto identity = RunTransferDialog(*this, m_prompts, TK_READ_PARAMS, path, SelectedPort()))
+        KeepReadImage(path, *identity);
 }
 
 void CMeterDlg::OnWriteParameters()
@@ -43,5 +53,5 @@ void CMeterDlg::OnWriteParameters()
     const QString path = m_prompts.OpenFileName(kDataFileFilter);
     if (path.isEmpty())
         return;
-    RunTransferDialog(m_prompts, TK_WRITE_PARAMS, path, SelectedPort());
+    RunTransferDialog(*this, m_prompts, TK_WRITE_PARAMS, path, SelectedPort());
 }

@@ -1,9 +1,12 @@
 #include "cli/CliApp.h"
 
+#include "cli/BackupsCommand.h"
 #include "cli/CheckCommand.h"
 #include "cli/Console.h"
 #include "cli/DiffCommand.h"
 #include "cli/ExitCode.h"
+#include "cli/ExportCommand.h"
+#include "cli/ImportCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/PortsCommand.h"
 #include "cli/TransferCommand.h"
@@ -25,7 +28,10 @@ QString Usage()
         "  load  [--port P]... FILE     software into the meter(s)\n"
         "  info  FILE                   satellites, totals and free records of a database file\n"
         "  check FILE                   the structure check of a database file\n"
-        "  diff  A B                    what differs between two database files\n\n"
+        "  import DB SOURCE             a satellites.xml or CSV list into a database file\n"
+        "  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV\n"
+        "  diff  A B                    what differs between two database files\n"
+        "  backups [FILE]               the kept versions of saved files and meter reads\n\n"
         "P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window\n"
         "saved. 'orbivane-cli COMMAND --help' tells more.\n\n")
         + ExitCodeHelp();
@@ -60,6 +66,12 @@ int CliApp::Main(int argc, char **argv)
         return CheckCommand::Run(args);
     if (command == QLatin1String("diff"))
         return DiffCommand::Run(args);
+    if (command == QLatin1String("import"))
+        return ImportCommand::Run(args);
+    if (command == QLatin1String("export"))
+        return ExportCommand::Run(args);
+    if (command == QLatin1String("backups"))
+        return BackupsCommand::Run(args);
     Console::Err((command.isEmpty() ? QStringLiteral("orbivane-cli: no command given\n")
                                     : QStringLiteral("orbivane-cli: unknown command '%1'\n").arg(command))
                  + Usage().trimmed());

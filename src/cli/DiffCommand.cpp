@@ -5,6 +5,7 @@
 #include "cli/DatabaseFile.h"
 #include "cli/ExitCode.h"
 #include "document/DatabaseDiff.h"
+#include "document/DatabaseDiffText.h"
 #include "document/TransponderConversions.h"
 
 #include <QJsonArray>
@@ -15,12 +16,6 @@ namespace {
 
 using SatChange = DatabaseDiff::SatelliteChange;
 using TpChange = DatabaseDiff::TransponderChange;
-
-QString RowText(const TransponderRow &row)
-{
-    return QStringLiteral("%1 MHz %2 kS/s %3")
-        .arg(row.frequency).arg(row.symbolRate).arg(TransponderConversions::PolarText(row.polar));
-}
 
 QJsonObject RowJson(const TransponderRow &row)
 {
@@ -33,39 +28,6 @@ QJsonObject SatJson(const SatelliteValue &sat)
 {
     return {{QStringLiteral("name"), sat.name},
             {QStringLiteral("position"), DatabaseFile::Degrees(sat.position).toDouble()}};
-}
-
-QString SatText(const SatelliteValue &sat)
-{
-    return QStringLiteral("\"%1\" (%2)").arg(sat.name, DatabaseFile::Degrees(sat.position));
-}
-
-void AppendText(const SatChange &c, QStringList &lines)
-{
-    switch (c.kind) {
-    case SatChange::Kind::Added:
-        lines << QStringLiteral("satellite added: %1, %2 transponders").arg(SatText(c.after)).arg(c.transponders.size());
-        return;
-    case SatChange::Kind::Removed:
-        lines << QStringLiteral("satellite removed: %1, %2 transponders").arg(SatText(c.before)).arg(c.transponders.size());
-        return;
-    case SatChange::Kind::Paired:
-        break;
-    }
-    if (c.Renamed())
-        lines << QStringLiteral("satellite renamed: \"%1\" -> \"%2\"").arg(c.before.name, c.after.name);
-    if (c.Moved())
-        lines << QStringLiteral("satellite moved: \"%1\" %2 -> %3")
-                     .arg(c.after.name, DatabaseFile::Degrees(c.before.position), DatabaseFile::Degrees(c.after.position));
-    for (const TpChange &t : c.transponders) {
-        const QString head = QStringLiteral("  \"%1\": transponder ").arg(c.after.name);
-        if (t.kind == TpChange::Kind::Added)
-            lines << head + QStringLiteral("added: ") + RowText(t.after);
-        else if (t.kind == TpChange::Kind::Removed)
-            lines << head + QStringLiteral("removed: ") + RowText(t.before);
-        else
-            lines << head + QStringLiteral("changed: %1 -> %2").arg(RowText(t.before), RowText(t.after));
-    }
 }
 
 QJsonObject ChangeJson(const SatChange &c)
@@ -121,9 +83,7 @@ int DiffCommand::Run(const QStringList &arguments)
                                                                  {QStringLiteral("satellites"), list}})
                                            .toJson(QJsonDocument::Indented)).trimmed());
     } else {
-        QStringList lines;
-        for (const SatChange &c : changes)
-            AppendText(c, lines);
+        const QStringList lines = DatabaseDiffText::Lines(changes);
         if (!lines.isEmpty())
             Console::Out(lines.join(QLatin1Char('\n')));
     }

@@ -26,3 +26,9 @@ void JobProgress::TransferDone(bool success, TransferKind)
 {
     m_success.store(success);
 }
+
+void JobProgress::SetBytesMoved(int64_t done, int64_t total)
+{
+    Touch();
+    m_board.SetBytes(m_index, done, total);
+}

@@ -17,6 +17,7 @@ public:
     void SetProgress(int percent) override;
     void SetProgressText(const QString &) override { Touch(); }
     void TransferDone(bool success, TransferKind kind) override;
+    void SetBytesMoved(int64_t done, int64_t total) override;
 
     void Touch();
     int64_t LastActivityMs() const { return m_lastMs.load(); }

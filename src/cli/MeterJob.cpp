@@ -3,13 +3,18 @@
 #include "cli/ExitCode.h"
 #include "cli/ProgressBoard.h"
 #include "protocol/MeterLink.h"
+#include "serial/PortDiagnosis.h"
+#include "protocol/TransferLog.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
 
-#include <unistd.h>
-
 namespace {
+
+// The window's messages say "com3"; a device's own name (ttyUSB0) is kept as it is.
+QString MessageName(const QString &label)
+{
+    return label.startsWith(QLatin1String("COM")) ? label.toLower() : label;
+}
 
 TransferKind KindOf(MeterJob::Kind kind)
 {
@@ -43,15 +48,10 @@ QString CodeMeaning(int code)
     }
 }
 
-// Why a device did not open when the system named no device fault: the window keeps quiet about
-// these, a terminal user needs to know which it was.
-QString NotOpenedReason(const QString &path)
+// The port doctor's remedy under a failure's line, indented.
+QString Remedy(const PortDiagnosis &d)
 {
-    if (!QFileInfo::exists(path))
-        return QStringLiteral("no such device");
-    if (::access(path.toLocal8Bit().constData(), R_OK | W_OK) != 0)
-        return QStringLiteral("permission denied");
-    return QStringLiteral("in use, or not a serial device");
+    return QStringLiteral("\n  ") + QString(d.remedy).replace(QLatin1Char('\n'), QStringLiteral("\n  "));
 }
 
 } // namespace
@@ -66,15 +66,17 @@ MeterJob::MeterJob(Kind kind, const PortChoice &port, const QString &path, bool 
 bool MeterJob::OpenPort()
 {
     if (m_spec.path.isEmpty()) {
-        Fail(EXIT_PORT, QStringLiteral("no device stands for %1").arg(m_spec.label));
+        Fail(EXIT_PORT, QStringLiteral("no device stands for %1").arg(m_spec.label) + Remedy(PortDiagnosis::Of({}, 0)));
         return false;
     }
     // A device fault also goes to standard error through the prompts, as the window boxes it.
     if (OpenMeterPort(m_port, m_spec.path, m_prompts))
         return true;
     const PortError error = m_port.LastError();
+    const PortDiagnosis d = PortDiagnosis::Of(m_spec.path, m_port.OpenFailure());
     Fail(EXIT_PORT, QStringLiteral("%1 connect failure (%2: %3)")
-                        .arg(m_spec.label.toLower(), m_spec.path, error ? error.text : NotOpenedReason(m_spec.path)));
+                            .arg(MessageName(m_spec.label), m_spec.path, error ? error.text : d.status)
+                        + Remedy(d));
     return false;
 }
 
@@ -92,10 +94,14 @@ void MeterJob::Run()
     if (!m_interrupted.load() && OpenPort()) {
         if (ProbeMeter(m_port, m_prompts, &m_ident))
             m_summary = m_spec.label + QStringLiteral(": meter %1").arg(QString::number(m_ident, 16).toUpper(), 8, QLatin1Char('0'));
-        else
-            Fail(EXIT_NO_ANSWER, QStringLiteral("fail to connect %1: the meter does not answer").arg(m_spec.label.toLower()));
         m_port.Close();
         ShowLineError(m_port, m_prompts);
+        if (m_summary.isEmpty()) {
+            const PortDiagnosis d = PortDiagnosis::Of(m_spec.path, 0); // looked at with the port closed
+            Fail(EXIT_NO_ANSWER, QStringLiteral("fail to connect %1: the meter does not answer").arg(MessageName(m_spec.label))
+                                     + (d.cause == PortDiagnosis::Cause::NoAnswer ? QString() : QStringLiteral(" (%1)").arg(d.status))
+                                     + Remedy(d));
+        }
     }
     if (m_exit == EXIT_OK && m_kind != Kind::Probe && !m_interrupted.load() && OpenPort()) {
         TransferJob job;
@@ -105,10 +111,18 @@ void MeterJob::Run()
         job.prompts = &m_prompts;
         job.host = &m_progress;
         job.stop = &m_stop;
+        TransferLog log;
+        if (!m_logPath.isEmpty()) {
+            log.Note(QStringLiteral("port %1 (%2)").arg(m_spec.label, m_spec.path));
+            job.log = &log;
+        }
         m_progress.Touch();
         m_working.store(true);
         RunTransfer(job);
         m_working.store(false);
+        QString why;
+        if (job.log && !log.Save(m_logPath, &why))
+            m_board.Note(m_spec.label, QStringLiteral("Can not write the log %1: %2").arg(m_logPath, why));
         m_port.Close();
         ShowLineError(m_port, m_prompts);
         Conclude();

@@ -23,6 +23,9 @@ public:
     MeterJob(Kind kind, const PortChoice &port, const QString &path, bool force, ProgressBoard &board,
              int64_t totalBytes);
 
+    // Logs the transfer into this file (nothing is logged without one).
+    void SetLogPath(const QString &path) { m_logPath = path; }
+
     void Run();
     // The dialog's Cancel: the worker stops, a write or load still sends FT_END.
     void Interrupt();
@@ -47,6 +50,7 @@ private:
     const Kind m_kind;
     const PortChoice m_spec;
     const QString m_path;
+    QString m_logPath;
     ProgressBoard &m_board;
     JobPrompts m_prompts;
     JobProgress m_progress;

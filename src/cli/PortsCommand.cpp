@@ -4,52 +4,33 @@
 #include "cli/Console.h"
 #include "cli/ExitCode.h"
 #include "serial/ComDeviceMap.h"
+#include "serial/PortDiagnosis.h"
+#include "serial/UsbSerialInfo.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-
-#include <unistd.h>
 
 namespace {
 
-QString ReadSys(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll().trimmed()) : QString();
-}
-
-// What sysfs knows of a tty device: its driver, and the USB device it hangs on, if any.
+// What the system knows of a device: its USB ids and names, serial number, driver.
 QStringList Facts(const QString &device)
 {
+    const UsbSerialInfo info = UsbSerialInfo::Of(device);
     QStringList facts;
-    const QString name = QFileInfo(device).fileName();
-    const QString sysDevice = QFileInfo(QStringLiteral("/sys/class/tty/%1/device").arg(name)).canonicalFilePath();
-    if (sysDevice.isEmpty())
-        return facts;
-    const QString driver = QFileInfo(sysDevice + QStringLiteral("/driver")).canonicalFilePath();
-    if (!driver.isEmpty())
-        facts << QStringLiteral("driver %1").arg(QFileInfo(driver).fileName());
-    // The USB device is the nearest folder above with idVendor in it.
-    for (QDir dir(sysDevice); dir.path() != QLatin1String("/sys") && dir.cdUp();) {
-        const QString vendor = ReadSys(dir.filePath(QStringLiteral("idVendor")));
-        if (vendor.isEmpty())
-            continue;
-        facts << QStringLiteral("usb %1:%2").arg(vendor, ReadSys(dir.filePath(QStringLiteral("idProduct"))));
-        const QString serial = ReadSys(dir.filePath(QStringLiteral("serial")));
-        if (!serial.isEmpty())
-            facts << QStringLiteral("serial %1").arg(serial);
-        break;
-    }
+    if (!info.driver.isEmpty())
+        facts << QStringLiteral("driver %1").arg(info.driver);
+    if (info.IsUsb())
+        facts << QStringLiteral("usb %1:%2").arg(info.vendorId, info.productId);
+    if (!info.product.isEmpty())
+        facts << QStringLiteral("\"%1\"").arg(info.product);
+    if (!info.serial.isEmpty())
+        facts << QStringLiteral("serial %1").arg(info.serial);
     return facts;
 }
 
-QString Access(const QString &device)
+QString Indented(const QString &text)
 {
-    if (::access(device.toLocal8Bit().constData(), R_OK | W_OK) == 0)
-        return QStringLiteral("can open");
-    const QFileInfo info(device);
-    return QStringLiteral("cannot open (owner %1, group %2)").arg(info.owner(), info.group());
+    return QStringLiteral("    ") + QString(text).replace(QLatin1Char('\n'), QStringLiteral("\n    "));
 }
 
 } // namespace
@@ -80,9 +61,16 @@ int PortsCommand::Run(const QStringList &arguments)
         QStringList facts;
         if (byId.contains(device))
             facts << byId.value(device);
-        facts << Facts(device) << Access(device);
+        // Whether this account could open it now, seen without opening it.
+        const int failure = PortDiagnosis::Foresee(device);
+        const PortDiagnosis d = failure ? PortDiagnosis::Of(device, failure) : PortDiagnosis{};
+        facts << Facts(device) << (d ? QStringLiteral("cannot open: ") + d.status : QStringLiteral("can open"));
         lines << QStringLiteral("%1  %2").arg(device, facts.join(QStringLiteral(", ")));
+        if (d)
+            lines << Indented(d.remedy);
     }
+    if (const PortDiagnosis general = PortDiagnosis::General())
+        lines << QString() << general.status << Indented(general.remedy);
     Console::Out(lines.join(QLatin1Char('\n')));
     return EXIT_OK;
 }

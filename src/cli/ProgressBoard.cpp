@@ -26,8 +26,15 @@ ProgressBoard::ProgressBoard(bool quiet, bool terminal) : m_quiet(quiet), m_term
 int ProgressBoard::Add(const QString &label, int64_t totalBytes)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_lines.push_back({label, totalBytes, -1, NowMs()});
+    m_lines.push_back({label, totalBytes, -1, {}});
+    m_lines.back().estimate.Start(NowMs());
     return int(m_lines.size()) - 1;
+}
+
+void ProgressBoard::SetBytes(int index, int64_t done, int64_t total)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_lines.at(size_t(index)).estimate.Update(done, total, NowMs());
 }
 
 void ProgressBoard::Set(int index, int percent)
@@ -82,16 +89,15 @@ void ProgressBoard::Finish()
 QString ProgressBoard::Render(const Line &line, int64_t nowMs) const
 {
     const int percent = qBound(0, line.percent, 100);
-    const int64_t done = line.total * percent / 100;
+    const TransferEstimate &e = line.estimate;
+    const int64_t done = e.Known() ? e.Done() : line.total * percent / 100;
     const int filled = percent * kBarWidth / 100;
-    const double seconds = double(nowMs - line.startMs) / 1000.0;
-    const double rate = seconds > 0.2 ? double(done) / seconds : 0.0;
+    const double rate = e.Rate();
+    const int64_t leftMs = percent == 100 ? 0 : e.RemainingMs(nowMs);
     QString left = QStringLiteral("--:--");
-    if (rate > 0 && percent < 100) {
-        const int s = int(double(line.total - done) / rate);
+    if (leftMs >= 0) {
+        const int64_t s = (leftMs + 999) / 1000;
         left = QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
-    } else if (percent == 100) {
-        left = QStringLiteral("0:00");
     }
     return QStringLiteral("%1 [%2%3] %4% %5/%6 KiB %7 KiB/s %8 left")
         .arg(line.label, QString(filled, QLatin1Char('#')), QString(kBarWidth - filled, QLatin1Char('-')))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/TransferEstimate.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -17,6 +19,8 @@ public:
     // A meter's line; returns its index.
     int Add(const QString &label, int64_t totalBytes);
     void Set(int index, int percent);
+    // The bytes a meter's worker has moved: the figures and the time left come from these.
+    void SetBytes(int index, int64_t done, int64_t total);
     // A message line from a meter (or from anyone, with an empty label).
     void Note(const QString &label, const QString &text);
     // Redraws the bars (for the rate and time left while nothing moves).
@@ -29,7 +33,7 @@ private:
         QString label;
         int64_t total = 0;
         int percent = -1;
-        int64_t startMs = 0;
+        TransferEstimate estimate; // the same estimate as the window's transfer dialog
     };
     QString Render(const Line &line, int64_t nowMs) const;
     void DrawLocked(); // cursor ends below the last bar

@@ -6,6 +6,7 @@
 #include "cli/ProgressBoard.h"
 #include "cli/SignalWatch.h"
 #include "database/DatabaseChecker.h"
+#include "document/BackupArchive.h"
 #include "document/DatabaseDocument.h"
 
 #include <QDateTime>
@@ -127,6 +128,28 @@ int ReadTargets(const Plan &plan, QStringList &targets)
     return -1;
 }
 
+// The log file of one meter: FILE itself, or with several meters FILE-<port> before its extension
+// (run.log: run-COM1.log, run-ttyUSB0.log).
+QString LogPath(const QString &file, const QString &port, bool several)
+{
+    if (!several)
+        return file;
+    const QFileInfo info(file);
+    const QString suffix = info.completeSuffix();
+    const QString base = suffix.isEmpty() ? info.fileName() : info.fileName().chopped(suffix.size() + 1);
+    return info.dir().filePath(base + QLatin1Char('-') + port + (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix));
+}
+
+// Every image read is also kept in the backup archive, under its meter's identity word.
+void KeepReads(BackupArchive &archive, const std::vector<std::unique_ptr<MeterJob>> &jobs, const QStringList &targets)
+{
+    for (size_t i = 0; i < jobs.size(); ++i) {
+        QFile file(targets.at(qsizetype(i)));
+        if (jobs[i]->Exit() == EXIT_OK && file.open(QIODevice::ReadOnly))
+            archive.KeepRead(file.readAll(), jobs[i]->IdentWord());
+    }
+}
+
 int64_t NowMs()
 {
     using namespace std::chrono;
@@ -151,12 +174,17 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
         {QStringLiteral("f"), QStringLiteral("force")},
         kind == Kind::Load ? QStringLiteral("Answer Yes where the window asks (model differs, version not higher).")
                            : QStringLiteral("Send a file that fails the structure check."));
+    const QCommandLineOption logOption(
+        QStringLiteral("log"),
+        QStringLiteral("Write a log of the line (every frame's time, type, length and first bytes, and how it ended) "
+                       "to FILE; with several --port, one per meter as FILE-<port>."),
+        QStringLiteral("FILE"));
     const QCommandLineOption silenceOption(
         QStringLiteral("timeout"), QStringLiteral("Give up when the meter is silent this long mid-transfer (default 10)."),
         QStringLiteral("seconds"), QStringLiteral("10"));
     p.addOption(portOption);
     if (kind != Kind::Probe)
-        p.addOptions({quietOption, silenceOption});
+        p.addOptions({quietOption, silenceOption, logOption});
     if (kind == Kind::Write || kind == Kind::Load)
         p.addOption(forceOption);
     const int positional = kind == Kind::Probe ? 0 : 1;
@@ -189,10 +217,17 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
         plan.ports << PortChoice::Saved();
 
     QStringList targets;
+    // A folder that refuses costs one warning line, never the read.
+    BackupArchive archive;
+    archive.SetReporter([](const QString &why) {
+        Console::Err(QStringLiteral("orbivane-cli: warning: no backup kept: %1").arg(why));
+    });
     if (kind == Kind::Read) {
         plan.bytes = kImageSize;
         if (const int code = ReadTargets(plan, targets); code >= 0)
             return code;
+        for (const QString &target : targets) // what a read is about to replace
+            archive.KeepBeforeSave(target, {});
     } else if (kind != Kind::Probe) {
         if (const int code = CheckFileToSend(kind, plan); code >= 0)
             return code;
@@ -205,6 +240,9 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
     for (qsizetype i = 0; i < plan.ports.size(); ++i)
         jobs.push_back(std::make_unique<MeterJob>(kind, plan.ports.at(i), kind == Kind::Read ? targets.at(i) : plan.file,
                                                   plan.force, board, plan.bytes));
+    if (kind != Kind::Probe && p.isSet(logOption))
+        for (qsizetype i = 0; i < plan.ports.size(); ++i)
+            jobs.at(size_t(i))->SetLogPath(LogPath(p.value(logOption), plan.ports.at(i).label, plan.ports.size() > 1));
     std::vector<std::thread> threads;
     threads.reserve(jobs.size());
     for (auto &job : jobs)
@@ -235,6 +273,8 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
     for (std::thread &t : threads)
         t.join();
     board.Finish();
+    if (kind == Kind::Read)
+        KeepReads(archive, jobs, targets);
 
     int exit = EXIT_OK;
     for (const auto &job : jobs) {

@@ -16,6 +16,12 @@ public:
     virtual void Message(const QString &text, const QString &caption, Icon icon = Icon::None) = 0;
     // A modal Yes/No question; true for Yes.
     virtual bool AskYesNo(const QString &text, const QString &caption, Icon icon = Icon::Question) = 0;
+    // The same question where Yes risks something: No is the default answer (Enter takes it).
+    // Unless overridden, asked as AskYesNo.
+    virtual bool AskYesNoDefaultNo(const QString &text, const QString &caption, Icon icon = Icon::Warning)
+    {
+        return AskYesNo(text, caption, icon);
+    }
     // File choosers with a filter such as kDataFileFilter; an empty string when cancelled.
     virtual QString OpenFileName(const QString &filter) = 0;
     virtual QString SaveFileName(const QString &filter) = 0;

@@ -23,21 +23,8 @@ std::optional<int> SettingsStore::ReadPort()
 
 bool SettingsStore::WritePort(int port)
 {
-    {
-        QSettings system(QSettings::SystemScope, kOrg, kApp);
-        system.setValue(kPortKey, port);
-        system.sync();
-        if (system.status() == QSettings::NoError) {
-            // A stale value in the user's file would shadow the machine-wide one.
-            QSettings user(QSettings::UserScope, kOrg, kApp);
-            user.setFallbacksEnabled(false);
-            if (user.contains(kPortKey)) {
-                user.remove(kPortKey);
-                user.sync();
-            }
-            return true;
-        }
-    }
+    // Only ever the user's own file: the machine-wide one is the administrator's default, read
+    // through the fallback of ReadPort, and an ordinary start must not change it for everyone.
     QSettings user(QSettings::UserScope, kOrg, kApp);
     user.setValue(kPortKey, port);
     user.sync();
@@ -48,4 +35,28 @@ QString SettingsStore::ReadDeviceMapping(int n)
 {
     QSettings user(QSettings::UserScope, kOrg, kApp);
     return user.value(QStringLiteral("Devices/COM%1").arg(n)).toString();
+}
+
+QString SettingsStore::ReadPortIdentity(int n)
+{
+    QSettings user(QSettings::UserScope, kOrg, kApp);
+    return user.value(QStringLiteral("Identity/COM%1").arg(n)).toString();
+}
+
+void SettingsStore::WritePortIdentity(int n, const QString &identity)
+{
+    QSettings user(QSettings::UserScope, kOrg, kApp);
+    const QString key = QStringLiteral("Identity/COM%1").arg(n);
+    if (identity.isEmpty())
+        user.remove(key);
+    else if (user.value(key).toString() != identity)
+        user.setValue(key, identity);
+}
+
+int SettingsStore::ReadNumber(const QString &key, int fallback, int minimum)
+{
+    QSettings user(QSettings::UserScope, kOrg, kApp);
+    bool ok = false;
+    const int value = user.value(key).toInt(&ok);
+    return ok && value >= minimum ? value : fallback;
 }

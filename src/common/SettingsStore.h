@@ -4,15 +4,23 @@
 #include <optional>
 
 // The program's one persistent store (organisation "Tarnwell", application "vanetool").
-// The saved port is machine-wide where that can be written; otherwise the user's own file
-// holds it, and reading looks at the user's file first, then the machine-wide one.
+// Reading looks at the user's file (~/.config/Tarnwell/vanetool.conf) first, then the machine-wide
+// one (/etc/xdg/Tarnwell/vanetool.conf), which an administrator may set as the default; writing
+// goes to the user's file only, so a saved port wins over the default from then on.
 class SettingsStore
 {
 public:
     // The saved "Port" value, or nothing when it is missing or not a number.
     static std::optional<int> ReadPort();
-    // Writes "Port"; false when neither the machine-wide nor the user's store took it.
+    // Writes "Port" into the user's file; false when it refused the write.
     static bool WritePort(int port);
     // The device path configured for COM<n> under "Devices/COM<n>", or empty.
     static QString ReadDeviceMapping(int n);
+    // The stable identity of the adapter last tested good as COM<n> ("Identity/COM<n>"), or
+    // empty; writing an empty one removes it.
+    static QString ReadPortIdentity(int n);
+    static void WritePortIdentity(int n, const QString &identity);
+    // A whole number under key in the user's file (e.g. "Backups/KeepVersions"); fallback when
+    // it is missing, not a number, or below minimum.
+    static int ReadNumber(const QString &key, int fallback, int minimum = 0);
 };

@@ -1,5 +1,6 @@
 #include "document/DatabaseDocument.h"
 
+#include "document/BackupArchive.h"
 #include "document/SatelliteConversions.h"
 #include "document/TransponderConversions.h"
 
@@ -25,6 +26,8 @@ DocumentResult DatabaseDocument::Save()
     if (!IsOpen())
         return DocumentResult::Fail(DocumentResult::Code::NotOpen);
     m_catcher.Take();
+    if (m_archive)
+        m_archive->KeepBeforeSave(m_db.Path(), m_db.ToBytes());
     if (!m_db.Save())
         return DocumentResult::Fail(DocumentResult::Code::SaveFailed, m_catcher.Take());
     m_fileImage = m_db.ToBytes();
@@ -119,6 +122,38 @@ DocumentResult DatabaseDocument::ReplaceTransponders(int slot, std::vector<Trans
     return Change(QStringLiteral("Apply"), [&] { return Store(slot, rows); });
 }
 
+DocumentResult DatabaseDocument::Batch(const QString &name,
+                                       const std::function<DocumentResult()> &steps)
+{
+    if (!IsOpen())
+        return DocumentResult::Fail(DocumentResult::Code::NotOpen);
+    if (m_inBatch)
+        return steps();
+    const QByteArray before = m_db.ToBytes();
+    m_inBatch = true;
+    DocumentResult result = steps();
+    m_inBatch = false;
+    if (!result) {
+        m_db.FromBytes(before);
+        return result;
+    }
+    m_history.Record(name, before, m_db.ToBytes());
+    Changed();
+    return result;
+}
+
+DocumentResult DatabaseDocument::ReplaceImage(const QString &name, const QByteArray &image)
+{
+    if (!IsOpen())
+        return DocumentResult::Fail(DocumentResult::Code::NotOpen);
+    if (image.size() != IMAGE_SIZE)
+        return DocumentResult::Fail(DocumentResult::Code::Refused, QStringLiteral("Database does not match!"));
+    return Change(name, [&] {
+        m_db.FromBytes(image);
+        return DocumentResult{};
+    });
+}
+
 bool DatabaseDocument::Undo()
 {
     QByteArray image = m_db.ToBytes();
@@ -142,6 +177,8 @@ bool DatabaseDocument::Redo()
 DocumentResult DatabaseDocument::Change(const QString &name,
                                         const std::function<DocumentResult()> &command)
 {
+    if (m_inBatch)
+        return command();
     const QByteArray before = m_db.ToBytes();
     DocumentResult result = command();
     if (result) {

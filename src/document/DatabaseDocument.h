@@ -13,12 +13,15 @@
 #include <optional>
 #include <vector>
 
+class BackupArchive;
+
 // The database being edited: the image, the file it came from, the editing commands, their undo
 // history and whether memory differs from the file. Commands report what went wrong as values
 // and never ask anything: the window (or any other front end) decides what to show.
 //
 // Every command that changes the image is one undo step, named as the window's button:
-// "Apply" (ReplaceTransponders), "Add SAT", "Edit SAT", "Delete SAT". Opening a file starts a
+// "Apply" (ReplaceTransponders), "Add SAT", "Edit SAT", "Delete SAT", "Restore backup"
+// (ReplaceImage). Opening a file starts a
 // fresh history; saving keeps it (an undo after a save makes the document modified again).
 class DatabaseDocument : public QObject
 {
@@ -35,6 +38,9 @@ public:
     DocumentResult Open(const QString &path);
     // Writes the whole image atomically to the file it was opened from.
     DocumentResult Save();
+    // With an archive, Save first keeps what the file holds (the archive's failure never stops
+    // the save). The archive outlives the document or is reset to null first.
+    void SetArchive(BackupArchive *archive) { m_archive = archive; }
     bool IsOpen() const { return m_db.IsLoaded(); }
     QString Path() const { return m_db.Path(); }
     // Memory differs from the file (as last opened or saved).
@@ -61,6 +67,12 @@ public:
     // records from the front of the free chain, in row order, and get them in rows[i].record.
     // The rows must name each of the satellite's stored transponders exactly once.
     DocumentResult ReplaceTransponders(int slot, std::vector<TransponderRow> &rows);
+    // Runs steps (the commands above, any number) as one undo step called name; when steps fail
+    // the image is put back as it was before the first of them and nothing is recorded.
+    DocumentResult Batch(const QString &name, const std::function<DocumentResult()> &steps);
+    // Takes over a whole image (a backup being restored) as one step named name; the file is
+    // written only by the next Save. Anything but a whole image is refused.
+    DocumentResult ReplaceImage(const QString &name, const QByteArray &image);
 
     // --- Undo ----------------------------------------------------------------------------
     bool CanUndo() const { return m_history.CanUndo(); }
@@ -82,9 +94,11 @@ private:
     DocumentResult Store(int slot, std::vector<TransponderRow> &rows);
     void Changed();
 
+    BackupArchive *m_archive = nullptr;
     MessageCatcher m_catcher;
     ParamDatabase m_db;
     UndoHistory m_history;
     QByteArray m_fileImage; // the file's bytes as last opened or saved
     bool m_modified = false;
+    bool m_inBatch = false; // commands inside a Batch record no step of their own
 };

@@ -62,10 +62,13 @@ bool ShowLineError(const CComPort &port, Prompts &prompts)
     return bool(error);
 }
 
-bool ProbeMeter(const QString &devicePath, Prompts &prompts)
+bool ProbeMeter(const QString &devicePath, Prompts &prompts, int *openFailure)
 {
     CComPort port;
-    if (!OpenMeterPort(port, devicePath, prompts))
+    const bool opened = OpenMeterPort(port, devicePath, prompts);
+    if (openFailure)
+        *openFailure = port.OpenFailure();
+    if (!opened)
         return false;
     const bool answered = ProbeMeter(port, prompts);
     port.Close();

@@ -24,8 +24,9 @@ bool ShowLineError(const CComPort &port, Prompts &prompts);
 
 // Whether a meter answers at devicePath: FT_HELLO out, an FT_IDENT header announcing 4 bytes
 // back (its payload is left to the close), FT_END out. Device faults are shown through prompts
-// as they happen; the port is closed again on every path.
-bool ProbeMeter(const QString &devicePath, Prompts &prompts);
+// as they happen; the port is closed again on every path. With openFailure, the open's errno
+// goes there (0 when the port opened).
+bool ProbeMeter(const QString &devicePath, Prompts &prompts, int *openFailure = nullptr);
 // The same exchange on a port opened with OpenMeterPort, which stays open. With identityWord,
 // the 4 payload bytes are read into it before FT_END goes out.
 bool ProbeMeter(CComPort &port, Prompts &prompts, uint32_t *identityWord = nullptr);

@@ -2,7 +2,9 @@
 
 #include "common/Prompts.h"
 #include "protocol/Frame.h"
+#include "protocol/ImageCheck.h"
 #include "protocol/MeterLink.h"
+#include "protocol/TransferLog.h"
 #include "serial/CComPort.h"
 
 #include <QFile>
@@ -50,20 +52,30 @@ QString ProgressText(int percent)
 }
 
 // Prompts as a worker sees them: silent once the transfer is being stopped, so that nothing
-// pops up for a dialog that is going away.
+// pops up for a dialog that is going away. What is shown goes into the log too.
 class WorkerPrompts final : public Prompts
 {
 public:
-    WorkerPrompts(Prompts &inner, const std::function<bool()> &stopped)
-        : m_inner(inner), m_stopped(stopped) {}
+    WorkerPrompts(Prompts &inner, const std::function<bool()> &stopped, TransferLog *log)
+        : m_inner(inner), m_stopped(stopped), m_log(log) {}
     void Message(const QString &text, const QString &caption, Icon icon) override
     {
-        if (!m_stopped())
-            m_inner.Message(text, caption, icon);
+        if (m_stopped())
+            return;
+        if (m_log)
+            m_log->Message(text);
+        m_inner.Message(text, caption, icon);
     }
     bool AskYesNo(const QString &text, const QString &caption, Icon icon) override
     {
-        return !m_stopped() && m_inner.AskYesNo(text, caption, icon);
+        const bool yes = !m_stopped() && m_inner.AskYesNo(text, caption, icon);
+        if (m_log)
+            m_log->Message(text + (yes ? QStringLiteral(" (Yes)") : QStringLiteral(" (No)")));
+        return yes;
+    }
+    bool AskYesNoDefaultNo(const QString &text, const QString &caption, Icon icon) override
+    {
+        return !m_stopped() && m_inner.AskYesNoDefaultNo(text, caption, icon);
     }
     QString OpenFileName(const QString &) override { return {}; }
     QString SaveFileName(const QString &) override { return {}; }
@@ -71,6 +83,7 @@ public:
 private:
     Prompts &m_inner;
     std::function<bool()> m_stopped;
+    TransferLog *m_log;
 };
 
 // What every worker shares: its job, the guarded prompts and the calls onto its dialog.
@@ -78,7 +91,19 @@ class Session
 {
 public:
     explicit Session(const TransferJob &job)
-        : m_job(job), m_port(*job.port), m_prompts(Inner(job), [this] { return Stopped(); }) {}
+        : m_job(job), m_port(*job.port), m_prompts(Inner(job), [this] { return Stopped(); }, job.log)
+    {
+        if (job.log)
+            job.log->Note(QStringLiteral("transfer kind %1, file %2").arg(int(job.kind)).arg(job.path));
+    }
+    // The log's last word: how the transfer ended, whichever way the worker left.
+    ~Session()
+    {
+        if (m_job.log)
+            m_job.log->Finish(m_succeeded, Stopped());
+    }
+    Session(const Session &) = delete;
+    Session &operator=(const Session &) = delete;
 
     static Prompts &Inner(const TransferJob &job) { return job.prompts ? *job.prompts : Prompts::Default(); }
 
@@ -94,6 +119,8 @@ public:
     void Say(const QString &text) { m_prompts.Message(text, kAppTitle, Prompts::Icon::None); }
     // The meter's questions come with the information icon, as its other notices do.
     bool Ask(const QString &text) { return m_prompts.AskYesNo(text, kAppTitle, Prompts::Icon::Information); }
+    // Our own question where Yes risks the meter: No is the default.
+    bool AskRisky(const QString &text) { return m_prompts.AskYesNoDefaultNo(text, kAppTitle, Prompts::Icon::Warning); }
     void Progress(int percent)
     {
         if (m_job.host && !Stopped())
@@ -104,8 +131,14 @@ public:
         if (m_job.host && !Stopped())
             m_job.host->SetProgressText(text);
     }
+    void Moved(int64_t done, int64_t total)
+    {
+        if (m_job.host && !Stopped())
+            m_job.host->SetBytesMoved(done, total);
+    }
     void Done(bool success)
     {
+        m_succeeded = success;
         if (m_job.host && !Stopped())
             m_job.host->TransferDone(success, m_job.kind);
     }
@@ -122,6 +155,8 @@ public:
     {
         m_wire.resize(kMaxFrame);
         const size_t n = EncodeFrame(f, m_wire.data());
+        if (m_job.log)
+            m_job.log->Sent(m_wire.data(), n);
         uint32_t written = 0;
         m_port.Write(m_wire.data(), uint32_t(n), written);
         CheckLine();
@@ -164,6 +199,12 @@ public:
     bool Receive(Frame &f, uint8_t *buffer, size_t size)
     {
         const bool ok = ReceiveFrame(f, buffer, size, m_port, m_prompts);
+        if (m_job.log) {
+            if (ok)
+                m_job.log->Received(buffer, kFrameHeader + GetU16BE(buffer + 2));
+            else
+                m_job.log->NoFrame();
+        }
         CheckLine();
         return ok;
     }
@@ -180,6 +221,7 @@ private:
     CComPort &m_port;
     bool m_stopped = false;
     bool m_lineFailed = false;
+    bool m_succeeded = false;
     std::vector<uint8_t> m_wire; // the frame being sent
     std::vector<uint8_t> m_tail; // what of it did not go out
     WorkerPrompts m_prompts;
@@ -191,7 +233,7 @@ class ChunkSender
 {
 public:
     ChunkSender(QFile &file, qint64 length)
-        : m_file(file), m_remaining(length), m_chunks((length + kChunkSize - 1) / kChunkSize),
+        : m_file(file), m_length(length), m_remaining(length), m_chunks((length + kChunkSize - 1) / kChunkSize),
           m_chunk(kChunkSize) {}
 
     bool AllSent() const { return m_remaining == 0; }
@@ -206,6 +248,7 @@ public:
             return 0;
         }
         const int percent = m_chunks ? int(m_step / m_chunks) : 0;
+        s.Moved(m_length - m_remaining - n, m_length); // what the meter has asked for more after
         s.Progress(percent);
         s.Text(ProgressText(percent));
         Frame data;
@@ -219,6 +262,7 @@ public:
 
 private:
     QFile &m_file;
+    const qint64 m_length;
     qint64 m_remaining;
     const qint64 m_chunks;
     qint64 m_step = 0;
@@ -331,6 +375,8 @@ int ReadParamsThread(const TransferJob &job)
                 running = false;
                 break;
             }
+            if (job.identityWord)
+                *job.identityWord = f.identityWord;
             s.Send(FT_IDENT_ACK);
             if (job.kind == TK_READ_PARAMS) {
                 Frame req;
@@ -353,6 +399,7 @@ int ReadParamsThread(const TransferJob &job)
             std::memcpy(image.data() + received, f.data, f.dataLength);
             s.Send(FT_READY);
             received += f.dataLength;
+            s.Moved(received, kImageSize);
             s.Progress(Percent(received, kImageSize));
             s.Text(ProgressText(Percent(received, kImageSize)));
             break;
@@ -396,6 +443,14 @@ int WriteParamsThread(const TransferJob &job)
         s.Say(kBadDatabase);
         s.Done(false);
         return 0;
+    }
+    // A damaged database could leave the meter unusable: asked before the first frame.
+    if (job.kind == TK_WRITE_PARAMS) {
+        const QString question = DamagedDatabaseQuestion(file);
+        if (!question.isEmpty() && !s.AskRisky(question)) {
+            s.Done(false);
+            return 0;
+        }
     }
 
     s.Send(FT_HELLO);
@@ -443,6 +498,7 @@ int WriteParamsThread(const TransferJob &job)
             break;
         case FT_READY: {
             if (sender.AllSent()) {
+                s.Moved(length, length);
                 s.Progress(100);
                 s.Text(ProgressText(100));
                 success = true;
@@ -543,6 +599,7 @@ int LoadSoftwareThread(const TransferJob &job)
             break;
         case FT_READY: {
             if (sender.AllSent()) {
+                s.Moved(image, image);
                 success = true; // bar and text keep their last values
                 running = false;
                 break;

@@ -7,6 +7,7 @@
 
 class CComPort;
 class Prompts;
+class TransferLog;
 
 // Which transfer a transfer dialog runs; the value is the frame type it starts with. Only the
 // three named for their job have a caller; another value is a kind without a worker.
@@ -36,6 +37,8 @@ public:
     virtual void SetProgress(int percent) = 0;
     virtual void SetProgressText(const QString &text) = 0;
     virtual void TransferDone(bool success, TransferKind kind) = 0;
+    // Bytes of the file or image moved so far, for the rate and the time left.
+    virtual void SetBytesMoved(int64_t /*done*/, int64_t /*total*/) {}
 };
 
 // How the owner of a transfer stops its worker: mark the stop, then wake any blocked read or
@@ -61,6 +64,8 @@ struct TransferJob {
     Prompts *prompts = nullptr;  // messages and questions
     TransferHost *host = nullptr;
     TransferStop *stop = nullptr; // may be null: then only a cancelled port stops the worker
+    TransferLog *log = nullptr;   // may be null: nothing is logged
+    uint32_t *identityWord = nullptr; // read: may be null; gets the meter's word from its FT_IDENT
 };
 
 // True when RunTransfer has a worker for this kind (6 to 11).

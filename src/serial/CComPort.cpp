@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/serial.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/ioctl.h>
@@ -112,32 +113,52 @@ int CComPort::CloseDevice()
     return rc;
 }
 
+bool CComPort::FailOpen(int err)
+{
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    m_openFailure = err;
+    return false;
+}
+
+void CComPort::AskLowLatency()
+{
+    // A USB bridge then hands over each byte at once (an FTDI chip's latency timer goes from
+    // 16 ms to 1 ms). A pty or an on-board UART does not take the request: nothing to report.
+    serial_struct info{};
+    if (::ioctl(m_fd, TIOCGSERIAL, &info) != 0 || (info.flags & ASYNC_LOW_LATENCY))
+        return;
+    info.flags |= ASYNC_LOW_LATENCY;
+    ::ioctl(m_fd, TIOCSSERIAL, &info);
+}
+
 bool CComPort::Open(const QString &devicePath)
 {
     SetLastError(0);
-    if (m_open || devicePath.isEmpty())
+    if (m_open)
         return false;
+    m_openFailure = 0;
+    if (devicePath.isEmpty())
+        return FailOpen(ENOENT);
     m_fd = ::open(devicePath.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (m_fd < 0)
-        return false;
-    if (!::isatty(m_fd)) {
-        // A plain file or /dev/null is no serial device: like a port that is not there.
-        ::close(m_fd);
-        m_fd = -1;
-        return false;
-    }
+        return FailOpen(errno);
+    // A plain file or /dev/null is no serial device: like a port that is not there.
+    if (!::isatty(m_fd))
+        return FailOpen(ENOTTY);
     // Exclusive use, as a COM port opened without sharing.
-    if (::ioctl(m_fd, TIOCEXCL) != 0 && errno != ENOTTY && errno != EINVAL) {
-        ::close(m_fd);
-        m_fd = -1;
-        return false;
-    }
+    if (::ioctl(m_fd, TIOCEXCL) != 0 && errno != ENOTTY && errno != EINVAL)
+        return FailOpen(errno);
     if (!ConfigureLine()) {
         const int err = errno;
         CloseDevice();
         SetLastError(err);
+        m_openFailure = err;
         return false;
     }
+    AskLowLatency();
     m_open = true;
     return true;
 }

@@ -40,6 +40,10 @@ public:
 
     // The device fault of the last Open, Read, Write or Close; each of them clears it first.
     PortError LastError() const { return m_lastError; }
+    // Why the last Open failed, as errno (EACCES, EBUSY, ENOENT, ENOTTY for no serial device,
+    // ...); 0 after an Open that succeeded. Unlike LastError() it is set for every failure, so
+    // that the caller can say why a missing, forbidden or busy device did not open.
+    int OpenFailure() const { return m_openFailure; }
 
     // Wakes a Read or Write blocked on another thread at once and makes every later call fail
     // without touching the line. Safe from any thread, also before Open.
@@ -60,6 +64,8 @@ private:
     Wait WaitFor(short events, int64_t deadlineMs);
     bool ConfigureLine();
     int CloseDevice(); // clears the exclusive flag, then close()
+    bool FailOpen(int err); // records err as the open failure, releases the descriptor
+    void AskLowLatency();
 
     int m_opTimeout = 0;
     uint32_t m_readInterval = 0;
@@ -70,6 +76,7 @@ private:
     int m_fd = -1;
     int m_wakeFd = -1; // eventfd that Cancel() signals
     bool m_open = false;
+    int m_openFailure = 0;
     bool m_outputPending = false; // a write cut off by Cancel left bytes queued
     std::atomic<bool> m_cancelled{false};
     PortError m_lastError;

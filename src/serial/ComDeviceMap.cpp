@@ -1,6 +1,7 @@
 #include "serial/ComDeviceMap.h"
 
 #include "common/SettingsStore.h"
+#include "serial/PortIdentity.h"
 
 #include <QCollator>
 #include <QDir>
@@ -26,9 +27,9 @@ void AppendUnique(QStringList &list, const QString &path)
 
 // ttyS0..ttyS31 exist on most PCs whether or not a UART is behind them; the kernel reports
 // type 0 (unknown) for the missing ones.
-bool IsRealUart(const QString &name)
+bool IsRealUart(const QString &name, const SystemRoots &roots)
 {
-    QFile type(QStringLiteral("/sys/class/tty/%1/type").arg(name));
+    QFile type(roots.Sys(QStringLiteral("class/tty/%1/type").arg(name)));
     if (!type.open(QIODevice::ReadOnly))
         return false;
     return type.readAll().trimmed() != "0";
@@ -36,27 +37,27 @@ bool IsRealUart(const QString &name)
 
 } // namespace
 
-QStringList ComDeviceMap::DefaultDevices()
+QStringList ComDeviceMap::DefaultDevices(const SystemRoots &roots)
 {
     QStringList devices;
-    QDir byId(QStringLiteral("/dev/serial/by-id"));
+    QDir byId(roots.Dev(QStringLiteral("serial/by-id")));
     for (const QString &name : NaturalSorted(byId.entryList(QDir::System | QDir::Files)))
         AppendUnique(devices, byId.filePath(name));
 
-    QDir dev(QStringLiteral("/dev"));
+    QDir dev(roots.dev);
     const QStringList usb = dev.entryList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")},
                                           QDir::System);
     for (const QString &name : NaturalSorted(usb))
         AppendUnique(devices, dev.filePath(name));
 
     for (const QString &name : NaturalSorted(dev.entryList({QStringLiteral("ttyS*")}, QDir::System))) {
-        if (IsRealUart(name))
+        if (IsRealUart(name, roots))
             AppendUnique(devices, dev.filePath(name));
     }
     return devices;
 }
 
-QString ComDeviceMap::Resolve(int n)
+QString ComDeviceMap::Resolve(int n, const SystemRoots &roots)
 {
     const QByteArray env = qgetenv(QStringLiteral("ORBIVANE_COM%1").arg(n).toLatin1().constData());
     if (!env.isEmpty())
@@ -66,6 +67,9 @@ QString ComDeviceMap::Resolve(int n)
         return mapped;
     if (n < 1)
         return {};
-    const QStringList devices = DefaultDevices();
+    mapped = PortIdentity::Find(SettingsStore::ReadPortIdentity(n), roots);
+    if (!mapped.isEmpty())
+        return mapped;
+    const QStringList devices = DefaultDevices(roots);
     return n <= devices.size() ? devices.at(n - 1) : QString();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecordingPrompts.h"
+#include "TestEnv.h"
 
 #include "app/CMeterDlg.h"
 #include "database/ParamDatabase.h"
@@ -25,6 +26,7 @@ struct EditorFixture {
     std::unique_ptr<ParamDatabase> LoadFile(const QString &path); // afresh; null if refused
 
     RecordingPrompts prompts;
+    TempDataHome data; // the window's backups
     QTemporaryDir dir;
     std::unique_ptr<CMeterDlg> dlg = std::make_unique<CMeterDlg>(prompts);
 };

@@ -4,7 +4,9 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CMeterDlg.h"
+#include "app/ManualLocation.h"
 
+#include <QAction>
 #include <QDesktopServices>
 #include <QDir>
 #include <QImage>
@@ -44,27 +46,72 @@ public slots: // stands in for the desktop's PDF viewer
     void Open(const QUrl &url) { m_opened.append(url); }
 
 private slots:
-    // Looked up in the working directory only; a folder of that name is no manual either.
-    void manualIsLookedUpInTheWorkingDirectory()
+    // Beside the program (a build tree) first, then where the install puts it; never the working
+    // directory, and a folder of that name is no manual.
+    void manualLookup_data()
+    {
+        QTest::addColumn<QStringList>("plant"); // under a temporary root; a trailing / is a folder
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("found"); // empty: none
+        QTest::newRow("build tree") << QStringList{"build/src/help.pdf"} << "build/src" << "build/src/help.pdf";
+        QTest::newRow("installed") << QStringList{"usr/share/doc/orbivane/help.pdf"} << "usr/bin"
+                                   << "usr/share/doc/orbivane/help.pdf";
+        QTest::newRow("both") << QStringList{"usr/bin/help.pdf", "usr/share/doc/orbivane/help.pdf"} << "usr/bin"
+                              << "usr/bin/help.pdf";
+        QTest::newRow("a folder") << QStringList{"usr/bin/help.pdf/", "usr/share/doc/orbivane/help.pdf/"} << "usr/bin" << "";
+        QTest::newRow("working directory") << QStringList{"cwd/help.pdf"} << "usr/bin" << "";
+    }
+
+    void manualLookup()
+    {
+        QFETCH(QStringList, plant);
+        QFETCH(QString, program);
+        QFETCH(QString, found);
+        QTemporaryDir dir;
+        QDir root(dir.path());
+        QVERIFY(root.mkpath(program) && root.mkpath("cwd"));
+        for (const QString &file : plant)
+            QVERIFY(file.endsWith('/') ? root.mkpath(file) : root.mkpath(QFileInfo(file).path()) && TestFile::Write(root.filePath(file), "%PDF-1.4\n"));
+        const QString old = QDir::currentPath();
+        QDir::setCurrent(root.filePath("cwd"));
+        const QString result = ManualLocation::Find(root.filePath(program));
+        QDir::setCurrent(old);
+        QCOMPARE(QFileInfo(result).canonicalFilePath(), found.isEmpty() ? QString() : QFileInfo(root.filePath(found)).canonicalFilePath());
+    }
+
+    // Help > Manual opens what the lookup finds beside this program, and says so when there is none.
+    void manualCommand()
     {
         QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open");
-        QTemporaryDir dir;
-        const QString old = QDir::currentPath(), pdf = dir.filePath(QStringLiteral("help.pdf"));
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("elsewhere/help.pdf")));
-        for (const QString &cwd : {dir.path(), dir.filePath(QStringLiteral("elsewhere")), dir.path()}) {
-            QDir::setCurrent(cwd);
+        const QString pdf = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.pdf"));
+        QFile::remove(pdf);
+        for (const bool present : {false, true}) {
             RecordingPrompts prompts;
             CMeterDlg(prompts).OnManual();
-            const bool found = QFileInfo::exists(pdf);
-            QCOMPARE(prompts.MessageTexts(), found ? QStringList() : QStringList{"Can not find help.pdf"});
-            if (!found)
+            QCOMPARE(prompts.MessageTexts(), present ? QStringList() : QStringList{"Can not find help.pdf"});
+            if (!present)
                 QCOMPARE(prompts.Messages().front().caption, QStringLiteral("Attention"));
-            QCOMPARE(m_opened.size(), found ? 1 : 0);
-            if (cwd.endsWith(QLatin1String("elsewhere")))
-                QVERIFY(TestFile::Write(pdf, "%PDF-1.4\n")); // the third round finds it
+            QVERIFY(TestFile::Write(pdf, "%PDF-1.4\n"));
         }
-        QDir::setCurrent(old);
-        QCOMPARE(QFileInfo(m_opened.front().toLocalFile()).canonicalFilePath(), QFileInfo(pdf).canonicalFilePath());
+        QFile::remove(pdf);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(pdf)});
+    }
+
+    // Help > Show transfer logs opens the logs folder, made first when there is none yet.
+    void transferLogsFolderIsOpened()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open");
+        QTemporaryDir state;
+        qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+        m_opened.clear();
+        RecordingPrompts prompts;
+        CMeterDlg dlg(prompts);
+        QAction *show = dlg.findChild<QAction *>(QStringLiteral("showTransferLogs"));
+        QVERIFY(show && show->text() == "Show transfer &logs");
+        show->trigger();
+        QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(state.path() + "/orbivane/logs")});
+        QVERIFY(QFileInfo(m_opened.front().toLocalFile()).isDir());
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     }
 

@@ -4,6 +4,7 @@
 #include "TestEnv.h"
 
 #include "app/CMeterDlg.h"
+#include "app/PortStatusLabel.h"
 #include "common/SettingsStore.h"
 #include "protocol/MeterLink.h"
 #include "serial/CComPort.h"
@@ -78,6 +79,15 @@ private slots:
         QCOMPARE(dlg.Connected(), connected ? 1 : 0);
         QCOMPARE(OpenDescriptors(), fds); // the port is closed on every path
         QCOMPARE(prompts.MessageCount(), 0);
+        // The port doctor's line says why, and Details... gives its remedy in a box.
+        PortStatusLabel *status = dlg.PortStatus();
+        QCOMPARE(status->isHidden(), connected);
+        QCOMPARE(status->text().contains("COM4: ") && status->text().contains("Details..."), !connected);
+        emit status->detailsRequested();
+        QCOMPARE(prompts.MessageCount(), connected ? 0 : 1);
+        const QString details = prompts.MessageTexts().join("");
+        QVERIFY2(connected || details.contains(minMs < 0 ? "in use by" : "no meter answered"), qPrintable(details));
+        prompts.Clear();
         QVERIFY(WaitUntil([&] { return com.meter.HelloCount() == (minMs < 0 ? 0 : 1); }));
         if (connected) // FT_HELLO, then FT_END
             QVERIFY(WaitUntil([&] { return com.meter.FramesReceived() == 2; }));
@@ -88,32 +98,36 @@ private slots:
         QVERIFY(dlg.TestConnection(4));
     }
 
-    // The window at start-up: compact, ten ports, the saved port (1 when none is saved, and saved
-    // then, in the user's store when the machine's refuses) tested and reported.
+    // The window at start-up: compact, ten ports, the saved port tested and reported. The user's
+    // value wins; the machine-wide one is the default while the user has none; with neither, 1 is
+    // saved, in the user's file only: the machine-wide file is never written.
     void startUp_data()
     {
         QTest::addColumn<int>("saved"); // -1 none
         QTest::addColumn<bool>("meter"); // on COM1, else COM1 is a device that is not there
-        QTest::addColumn<bool>("locked"); // the machine-wide store refuses writing
+        QTest::addColumn<int>("machine"); // the administrator's default, -1 none
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("savedAfter");
-        QTest::newRow("fresh store, the meter answers") << -1 << true << false << "succeed connecting com1" << 1;
-        QTest::newRow("fresh store, machine store refused") << -1 << true << true << "succeed connecting com1" << 1;
-        QTest::newRow("fresh store, no device") << -1 << false << false << "fail to connect com1" << 1;
+        QTest::newRow("fresh store, the meter answers") << -1 << true << -1 << "succeed connecting com1" << 1;
+        QTest::newRow("machine-wide default") << -1 << true << 1 << "succeed connecting com1" << 1;
+        QTest::newRow("user's value over the default") << 1 << true << 3 << "succeed connecting com1" << 1;
+        QTest::newRow("fresh store, no device") << -1 << false << -1 << "fail to connect com1" << 1;
         // Out of range: used unchanged, not corrected, and nothing is selected.
-        QTest::newRow("saved 0") << 0 << true << false << "fail to connect com0" << 0;
-        QTest::newRow("saved 11") << 11 << true << false << "fail to connect com11" << 11;
+        QTest::newRow("saved 0") << 0 << true << -1 << "fail to connect com0" << 0;
+        QTest::newRow("saved 11") << 11 << true << -1 << "fail to connect com11" << 11;
     }
 
     void startUp()
     {
         QFETCH(int, saved);
         QFETCH(bool, meter);
-        QFETCH(bool, locked);
+        QFETCH(int, machine);
         QFETCH(QString, message);
         TempSettings settings;
-        if (locked)
-            settings.LockSystemDir();
+        const QString machineFile = settings.SystemDir() + "/Tarnwell/vanetool.conf";
+        if (machine >= 0)
+            QSettings(machineFile, QSettings::IniFormat).setValue("Port", machine);
+        const QByteArray machineBefore = TestFile::Read(machineFile);
         if (saved >= 0)
             QVERIFY(SettingsStore::WritePort(saved));
         MeterOnCom com(1);
@@ -126,7 +140,8 @@ private slots:
         QCOMPARE(prompts.Messages().front().caption, QStringLiteral("Orbivane"));
         QCOMPARE(dlg.Connected(), message.startsWith(QLatin1String("succeed")) ? 1 : 0);
         QTEST(SettingsStore::ReadPort().value_or(-1), "savedAfter");
-        QCOMPARE(QFileInfo::exists(settings.UserDir() + "/Tarnwell/vanetool.conf"), locked);
+        QCOMPARE(QFileInfo::exists(settings.UserDir() + "/Tarnwell/vanetool.conf"), saved >= 0 || machine < 0);
+        QVERIFY(TestFile::Read(machineFile) == machineBefore && QFileInfo::exists(machineFile) == (machine >= 0));
         QCOMPARE(dlg.PortCombo()->currentIndex(), saved < 0 ? 0 : saved - 1 < 10 ? saved - 1 : -1);
         QVERIFY(dlg.PortCombo()->count() == 10 && dlg.PortCombo()->itemText(9) == "COM10");
         QVERIFY(dlg.isVisible() && dlg.windowTitle() == "Meterdesk");

@@ -1,11 +1,14 @@
 // Transfers end to end through the transfer dialog and the main window's buttons, against the
 // emulated meter, with recorded prompts in place of message boxes.
 #include "../protocol/WorkerRun.h"
+#include "SampleDatabase.h"
 
 #include "app/CMeterDlg.h"
 #include "app/CTransferDlg.h"
+#include "document/BackupArchive.h"
 #include "app/GuiPrompts.h"
 #include "protocol/Transfer.h"
+#include "protocol/TransferLogFolder.h"
 
 #include <QDir>
 #include <QLabel>
@@ -37,9 +40,10 @@ class TestTransferDlg : public QObject
 private slots:
     void initTestCase()
     {
+        qputenv("XDG_STATE_HOME", m_dir.filePath("state").toLocal8Bit());
         m_db = m_dir.filePath("db.bin");
         m_update = m_dir.filePath("update.bin");
-        QVERIFY(TestFile::Write(m_db, Bytes(MeterDevice::DefaultImage())));
+        QVERIFY(TestFile::Write(m_db, SampleDatabase::Make({7, 12, 30, 800}))); // sound: a write asks nothing
         QVERIFY(TestFile::Write(m_update, UpdateFile(0x42010009, 100000)));
     }
 
@@ -47,7 +51,9 @@ private slots:
     // dialog shows the worker's boxes only, then closes; no file is written. Without a worker (no
     // such kind, a file that cannot be read) it stays open, untouched, until its button is pressed.
     // Cancelled in mid-transfer (each way of closing and each kind once, against a meter gone
-    // silent) it waits for its worker, shows nothing, and the meter is told the PC gave up.
+    // silent) it waits for its worker, shows nothing, and the meter is told the PC gave up. By then
+    // the line under the progress text tells the bytes, the rate and the time left. Every worker
+    // leaves a log.
     void transferEnds_data()
     {
         QTest::addColumn<int>("kind");
@@ -87,20 +93,26 @@ private slots:
             dlg.SetDevicePath(m_dir.filePath("no-such-device"));
         QStringList texts;
         connect(&dlg, &CTransferDlg::progressTextChanged, this, [&](const QString &t) { texts << t; });
+        int openFailure = 0; // what the port doctor is told
+        connect(&dlg, &CTransferDlg::portFailed, this, [&](const QString &, int failure) { openFailure = failure; });
         // Closes the dialog once it has stood open with no worker for six ticks, or once the
         // transfer is under way.
         int idle = 0;
-        QString pressedOn;
+        QString pressedOn, rate;
+        const QDir logs(TransferLogFolder::Path());
+        const qsizetype logsBefore = logs.entryList(QDir::Files).size();
         QTimer press;
         connect(&press, &QTimer::timeout, this, [&] {
             if (!dlg.isVisible() || !pressedOn.isEmpty() || (how == 1 ? dlg.WorkerRunning() || ++idle < 6 : dlg.ProgressBar()->value() == 0))
                 return;
             pressedOn = QStringLiteral("%1|%2").arg(dlg.ProgressLabel()->text()).arg(dlg.ProgressBar()->value());
+            rate = dlg.RateLabel()->text();
             how == 3 ? QTest::keyClick(&dlg, Qt::Key_Escape) : how == 4 ? (void)dlg.close() : dlg.Button()->click();
         });
         if (how > 0)
             press.start(20);
         dlg.exec();
+        QCOMPARE(openFailure, fault < 0 ? ENOENT : 0);
         QVERIFY(!dlg.WorkerRunning());
         const bool success = fault == int(Fault::None) && how == 0;
         QCOMPARE(dlg.Succeeded(), success);
@@ -118,6 +130,11 @@ private slots:
         else if ((success || how > 1) && kind != TK_READ_PARAMS)
             QVERIFY(meter.WaitForEnd(1, 2000));
         QCOMPARE(QFile::exists(read), success && kind == TK_READ_PARAMS);
+        // A read has a rate from its first chunk; a write or load first reports 0 bytes.
+        if (how > 1)
+            QVERIFY2(QRegularExpression(kind == TK_READ_PARAMS ? R"(^\d+\.\d of 235\.6 KiB, \d+\.\d KiB/s, \d+:\d\d left$)"
+                                                               : R"(^\d+\.\d of (235\.6|97\.7) KiB(, \d+\.\d KiB/s, \d+:\d\d left)?$)").match(rate).hasMatch(), qPrintable(rate));
+        QCOMPARE(logs.entryList(QDir::Files).size(), logsBefore + (fault >= 0 && kind != 5 ? 1 : 0));
     }
 
     // Write needs a passed connection test and asks for no file without one; then each button
@@ -125,7 +142,9 @@ private slots:
     void buttonsOfTheMainWindow()
     {
         TempSettings settings;
-        MeterDevice meter;
+        TempDataHome data; // the read is kept in the archive there
+        const QByteArray sound = TestFile::Read(m_db); // read, then written back without a question
+        MeterDevice meter({}, {std::vector<uint8_t>(sound.begin(), sound.end())});
         QVERIFY(meter.Start());
         qputenv("ORBIVANE_COM1", QByteArray::fromStdString(meter.SlavePath()));
         RecordingPrompts prompts;
@@ -150,7 +169,9 @@ private slots:
             QCOMPARE(prompts.MessageTexts(), QStringList{read ? kReadResult : kLoadResult});
             QVERIFY(meter.WaitForEnd(ends += read ? 0 : 1, 2000)); // the PC ends no read
         }
-        QVERIFY(TestFile::Read(file) == Bytes(MeterDevice::DefaultImage()));
+        QVERIFY(TestFile::Read(file) == sound);
+        const auto kept = main.Archive().Entries();
+        QVERIFY(kept.size() == 1 && kept.front().series == "meter-42010203" && TestFile::Read(kept.front().filePath) == sound);
         QVERIFY(Bytes(meter.ReceivedImage()) == TestFile::Read(m_update).mid(4));
         prompts.Clear();
         const int frames = meter.FramesReceived();

@@ -5,6 +5,7 @@
 #include "MeterDevice.h"
 #include "SampleDatabase.h"
 #include "cli/CliApp.h"
+#include "document/BackupArchive.h"
 #include "document/DatabaseDocument.h"
 
 #include <QProcess>
@@ -63,6 +64,7 @@ class TestCli : public QObject
     QString Path(const QString &name) const { return m_dir.filePath(name); }
     QTemporaryDir m_dir;
     TempSettings m_settings;
+    TempDataHome m_data; // every read is kept in the archive there
 
 private slots:
     void initTestCase()
@@ -110,12 +112,13 @@ private slots:
         const QStringList read{"read", "-p", "PORT", "FILE"}, write{"write", "-p", "PORT", "FILE"},
             load{"load", "-p", "PORT", "FILE"}, force{"--force"};
         row("probe", {"probe", "-p", "PORT"}, {}, 0, "PORT: meter 42010203", Outcome::None);
-        row("read", read, {}, 0, "read into", Outcome::FileIsMeterImage);
+        row("read", read, "old", 0, "read into", Outcome::FileIsMeterImage); // "old" is kept in the archive
         row("read, meter ends early", read, "old", 6, "meter error code 2", Outcome::None, F::EarlyEnd);
         row("read, meter falls silent", {"read", "--timeout", "1", "-p", "PORT", "FILE"}, "old", 5, "stopped answering",
             Outcome::None, F::Silence);
         row("write", write, sound, 0, "sent", Outcome::MeterGotImage);
-        row("write, meter ends early", write, sound, 6, "meter error code 7", Outcome::None, F::EarlyEnd);
+        // --log: the log names the code as the summary does.
+        row("write, meter ends early", write + QStringList{"--log", "LOG"}, sound, 6, "meter error code 7", Outcome::None, F::EarlyEnd);
         row("write, one byte short", write, sound.left(241247), 3, "Please choose a correct database parameter file",
             Outcome::NothingSent);
         row("write, damaged", write, Damaged(sound), 3, "fails the structure check", Outcome::NothingSent);
@@ -127,7 +130,7 @@ private slots:
             0x42020001u);
         row("load, not an update", load, QByteArray(100, 'x'), 3, "Please choose a correct update file",
             Outcome::NothingSent);
-        row("port cannot be opened", {"probe", "-p", "COM9"}, {}, 4, "com9 connect failure", Outcome::None);
+        row("port cannot be opened", {"probe", "-p", "COM9"}, {}, 4, "nothing-here: no such device)\n  There is no device", Outcome::None);
         row("usage", {"read", "-p", "PORT"}, {}, 2, "missing argument", Outcome::NothingSent);
     }
 
@@ -154,27 +157,35 @@ private slots:
         if (!file.isNull())
             QVERIFY(TestFile::Write(path, file));
         const QString port = QString::fromStdString(meter.SlavePath());
-        const Result r = Finish(Start(Substituted(args, {{"PORT", port}, {"FILE", path}})));
+        const QString log = QString(path).replace(".bin", ".log");
+        const Result r = Finish(Start(Substituted(args, {{"PORT", port}, {"FILE", path}, {"LOG", log}})));
         QCOMPARE(r.exit, exit);
         QVERIFY2((r.out + r.err).contains(message.replace("PORT", "pts-" + QFileInfo(port).fileName())),
                  qPrintable(r.out + r.err));
 
         auto bytes = [](const std::vector<uint8_t> &v) { return QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size())); };
         const QByteArray got = bytes(meter.ReceivedImage());
-        if (outcome == Outcome::FileIsMeterImage)
+        if (outcome == Outcome::FileIsMeterImage) {
             QCOMPARE(TestFile::Read(path), bytes(MeterDevice::DefaultImage()));
+            QCOMPARE(TestFile::Read(BackupArchive().Entries(path).value(0).filePath), file);
+        }
         if (outcome == Outcome::MeterGotImage || outcome == Outcome::MeterGotFile)
             QCOMPARE(got, outcome == Outcome::MeterGotFile ? file.mid(4) : file);
         if (outcome == Outcome::NothingSent)
             QCOMPARE(meter.BytesReceived(), 0u);
         if (exit != 0 && !file.isNull()) // a failed read leaves the target as it was
             QCOMPARE(TestFile::Read(path), file);
+        if (args.contains("LOG"))
+            QVERIFY(TestFile::Read(log).endsWith("outcome: failed, " + message.toUtf8() + '\n'));
     }
 
+    // Three reads at once; each image is also kept in the archive under its meter's word. A data
+    // folder that refuses costs one warning line, never a read.
     void threeMetersInParallel()
     {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(Path("data"))); // an archive of its own
         std::vector<std::unique_ptr<MeterDevice>> meters;
-        QStringList args{"read", "-q"};
+        QStringList args{"read", "-q", "--log", Path("parallel.log")};
         for (uint32_t seed = 1; seed <= 3; ++seed) {
             MeterDevice::Transfer t;
             const QByteArray image = Sample(seed);
@@ -192,7 +203,20 @@ private slots:
             const QStringList files = folder.entryList({QStringLiteral("pts-%1-*.bin").arg(label)});
             QCOMPARE(files.size(), 1);
             QCOMPARE(TestFile::Read(folder.filePath(files.first())), Sample(seed));
+            QVERIFY(TestFile::Read(Path(QStringLiteral("parallel-pts-%1.log").arg(label))).endsWith("outcome: success\n"));
         }
+        const QStringList kept = Finish(Start({"backups"})).out.split('\n', Qt::SkipEmptyParts);
+        QSet<QByteArray> images;
+        for (const QString &line : kept) {
+            QVERIFY2(line.contains("read from meter  meter 42010203  12 satellites"), qPrintable(line));
+            images << TestFile::Read(line.section("  ", -1));
+        }
+        QCOMPARE(images, (QSet<QByteArray>{Sample(1), Sample(2), Sample(3)}));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(Path("a.bin")));
+        const Result refused = Finish(Start(args));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_data.Path()));
+        QCOMPARE(refused.exit, 0);
+        QCOMPARE(refused.err.count("warning: no backup kept"), 1);
     }
 
     void interrupt_data()
@@ -245,6 +269,17 @@ private slots:
                                              "\"BADR 6\": transponder added: 10700 MHz 2000 kS/s Auto"};
         QTest::newRow("diff, json") << QStringList{"diff", "--json", "A", "B"} << 1
                                     << QStringList{"\"renamed\": true", "\"symbolRate\": 22000"};
+        // B as satellites.xml (X) into A: previewed, imported (A is saved), then nothing is left to do.
+        QTest::newRow("export") << QStringList{"export", "B", "X", "--xml"} << 0 << QStringList{};
+        QTest::newRow("export, no format") << QStringList{"export", "B", "X"} << 2 << QStringList{};
+        QTest::newRow("import, dry run") << QStringList{"import", "A", "X", "--replace", "--dry-run"} << 0
+                                         << QStringList{"\"NEW SAT\" (5): satellite added, replace, 0 added",
+                                                        "\"BADR 6\" (26): replace, 1 added, 0 removed, 1 changed"};
+        QTest::newRow("import") << QStringList{"import", "A", "X", "--replace", "--satellite", "26.1"} << 0
+                                << QStringList{"\"BADR 6\" (26): replace, 1 added, 0 removed, 1 changed"};
+        QTest::newRow("import, again") << QStringList{"import", "A", "X", "--satellite", "26.1E", "--dry-run"} << 0
+                                       << QStringList{"\"BADR 6\" (26): merge, 0 added, 0 removed, 0 changed"};
+        QTest::newRow("import, not a list") << QStringList{"import", "A", "D"} << 3 << QStringList{};
     }
 
     void files()
@@ -252,11 +287,11 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, exit);
         QFETCH(QStringList, lines);
-        const Result r = Finish(Start(Substituted(args, {{"A", Path("a.bin")}, {"B", Path("b.bin")}, {"D", Path("d.bin")}})));
+        const Result r = Finish(Start(Substituted(args, {{"A", Path("a.bin")}, {"B", Path("b.bin")}, {"D", Path("d.bin")}, {"X", Path("b.xml")}})));
         QCOMPARE(r.exit, exit);
         for (const QString &line : lines)
             QVERIFY2(r.out.contains(QString(line).replace("D: ", Path("d.bin") + ": ")), qPrintable(r.out));
-        if (exit == 0 && args.first() != "info")
+        if (exit == 0 && args.first() != "info" && args.first() != "import")
             QVERIFY2(r.out.isEmpty(), qPrintable(r.out));
     }
 };

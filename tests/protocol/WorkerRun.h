@@ -8,6 +8,7 @@
 #include "protocol/Frame.h"
 #include "protocol/MeterLink.h"
 #include "protocol/Transfer.h"
+#include "protocol/TransferLog.h"
 #include "serial/CComPort.h"
 #include <QStringList>
 
@@ -86,7 +87,7 @@ public:
     {
         if (!OpenMeterPort(m_port, device, prompts))
             return false;
-        m_job = {kind, file, &m_port, &prompts, &host, &m_stop};
+        m_job = {kind, file, &m_port, &prompts, &host, &m_stop, log};
         m_thread = std::thread([this] { m_rc = RunTransfer(m_job); m_ended = true; });
         return true;
     }
@@ -103,6 +104,7 @@ public:
 
     RecordingPrompts prompts;
     RecordingHost host;
+    TransferLog *log = nullptr; // set before Start to log the transfer
 
 private:
     CuttingPort m_port;

@@ -1,5 +1,6 @@
 // The transfer workers (read, write, load software) against the emulated meter, and the files they touch.
 #include "PtyPair.h"
+#include "SampleDatabase.h"
 #include "WorkerRun.h"
 
 #include "protocol/Frame.h"
@@ -16,9 +17,10 @@ namespace {
 
 const QByteArray kOld("the file that was there before");
 const QString kDeviceError = QStringLiteral("Serial Communication Device Error");
-const QString kModelQ = QStringLiteral("This software doesn't match your Meter!");
+// Questions as asked: "(i) " for the information icon, "(!) " for the warning icon.
+const QString kModelQ = QStringLiteral("(i) This software doesn't match your Meter!");
 const QString kVersionQ = QStringLiteral(
-    "This software version is not higher than the edition used currently, \nwould you like to continue?");
+    "(i) This software version is not higher than the edition used currently, \nwould you like to continue?");
 const uint32_t kMeterWord = 0x42010001;
 const uint32_t kFileWord = 0x42010009;
 const int R = TK_READ_PARAMS, W = TK_WRITE_PARAMS, L = TK_LOAD_SOFTWARE;
@@ -108,7 +110,8 @@ private slots:
         const QString unreadable = QStringLiteral("Can not read the specified file!");
         const QString cannotWrite = QStringLiteral("Can not write the specified file!\n");
         const QStringList deviceError{kDeviceError};
-        const QString update = Hex(kFileWord, 100000), db = Hex(kFileWord, int(kImageSize) - 4);
+        const QString update = Hex(kFileWord, 100000), damaged = Hex(kFileWord, int(kImageSize) - 4);
+        const QString db = QString(SampleDatabase::Make({3, 12, 30, 800}).toHex());
         const QList<int> loaded = Seq({{FT_IDENT_ACK, 1}, {FT_LOAD, 1}, {FT_DATA, 1}, {FT_END, 1}});
         const QList<int> refused = Seq({{FT_IDENT_ACK, 1}, {FT_END, 1}});
         auto row = [](const char *name, const Case &c) { QTest::newRow(name) << c; };
@@ -142,6 +145,11 @@ private slots:
         row("read, hang-up", {R, "", deviceError, "failed", "kept", hangUp, 3});
         row("write, 241247 bytes", {W, QString(QByteArray(kImageSize - 1, 'a').toHex()), {"Please choose a correct database parameter file\n"}, "failed", "nothing"});
         row("write, 241249 bytes", {W, QString(QByteArray(kImageSize + 1, 'a').toHex()), {"Please choose a correct database parameter file\n"}, "failed", "nothing"});
+        // A damaged database is asked about (No the default) before the first frame.
+        const QString damagedQ = QStringLiteral("(!) This database file is damaged:\n\n- *");
+        row("write, damaged, No", {W, damaged, {}, "failed", "nothing", none, 0, 5, damagedQ});
+        row("write, damaged, Yes", {W, damaged, {}, "ok", "end", none, 0, 5, damagedQ, kMeterWord,
+            Seq({{FT_IDENT_ACK, 1}, {FT_WRITE, 1}, {FT_DATA, 15}, {FT_END, 1}})});
         row("write, missing file", {W, "-", {unreadable}, "none", "nothing"});
         // Opening a pipe would wait for a writer for ever; a device has no length to check.
         row("write, a pipe", {W, "pipe", {unreadable + "\nNot a regular file"}, "none", "nothing"});
@@ -186,7 +194,9 @@ private slots:
         if (c.step < 0)
             config.helloFault = MeterSim::HelloFault::Silence;
         MeterDevice meter(config, t);
+        TransferLog log;
         WorkerRun run;
+        run.log = &log;
         run.prompts.QueueAnswer(c.report == "ok");
         if (c.file.startsWith("sub/"))
             run.host.onProgress = [&] { QDir(dir.filePath("sub")).removeRecursively(); };
@@ -196,8 +206,8 @@ private slots:
 
         QStringList asked;
         for (const auto &q : run.prompts.Questions())
-            asked << q.text + (q.icon == Prompts::Icon::Information ? " (i)" : " (other icon)");
-        QCOMPARE(asked, c.question.isEmpty() ? QStringList() : QStringList{c.question + " (i)"});
+            asked << (q.icon == Prompts::Icon::Information ? "(i) " : q.icon == Prompts::Icon::Warning ? "(!) " : "(?) ") + q.text;
+        QVERIFY2(Matches(asked, c.question.isEmpty() ? QStringList() : QStringList{c.question}), qPrintable(asked.join('|')));
         // A hang-up is told once, in the system's words, by the device error box; a write may
         // meet the dead line more than once (its FT_END is not tried on it).
         if (c.messages == QStringList{kDeviceError}) {
@@ -208,6 +218,10 @@ private slots:
         } else {
             QVERIFY2(Matches(run.prompts.MessageTexts(), c.messages), qPrintable(run.prompts.MessageTexts().join('|')));
         }
+        // The log ends with the outcome and the code the user was shown.
+        const QRegularExpressionMatch code = QRegularExpression("code:(\\d)").match(run.prompts.MessageTexts().join(' '));
+        QCOMPARE(log.ErrorCode(), code.hasMatch() ? code.captured(1).toInt() : 0);
+        QVERIFY(log.Text().contains(c.report == "ok" ? "outcome: success" : c.report == "stopped" ? "outcome: stopped" : "outcome: failed"));
         if (c.report == "none" || c.report == "stopped")
             QVERIFY(run.host.Done().empty() && (c.report == "stopped" || run.ExitCode() == 1));
         else

@@ -7,6 +7,7 @@
 #include "../protocol/WorkerRun.h"
 #include "Soak.h"
 
+#include "SampleDatabase.h"
 #include "app/CTransferDlg.h"
 
 #include <QApplication>
@@ -214,7 +215,7 @@ struct Soak {
 
     int m_patienceMs;
     QTemporaryDir m_dir;
-    QByteArray m_database = Pattern(kImageSize, 7);
+    QByteArray m_database = SampleDatabase::Make({7, 12, 30, 800}); // sound: a write asks nothing
     soak::Baseline m_baseline;
     int64_t m_maxSelfMs = 0, m_maxCancelMs = 0;
     std::map<std::string, Tally> m_byFault; // and "all"

@@ -17,15 +17,26 @@ public:
     ~TempSettings();
     QString UserDir() const { return m_user.path(); }
     QString SystemDir() const { return m_system.path(); }
-    // Makes the machine-wide store unwritable, as for a user without administrator rights: a file
-    // where the organisation folder belongs, which even root cannot write into.
-    void LockSystemDir() { QFile(m_system.path() + QStringLiteral("/Tarnwell")).open(QIODevice::WriteOnly); }
 
 private:
     QTemporaryDir m_user;
     QTemporaryDir m_system;
     QByteArray m_oldHome;
     QByteArray m_oldDirs;
+};
+
+// Points XDG_DATA_HOME (where saves and reads are backed up) at a fresh temporary folder for the
+// life of the object, so that no test writes into the real home.
+class TempDataHome
+{
+public:
+    TempDataHome() : m_old(qgetenv("XDG_DATA_HOME")) { qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path())); }
+    ~TempDataHome() { qputenv("XDG_DATA_HOME", m_old); }
+    QString Path() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_old;
 };
 
 // Spins the event loop until cond() holds or timeoutMs have passed; returns cond().

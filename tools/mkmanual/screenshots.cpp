@@ -6,9 +6,13 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CEditSatDlg.h"
+#include "app/CImportDlg.h"
 #include "app/CMeterDlg.h"
+#include "app/CRestoreDlg.h"
 #include "app/CTransponderList.h"
 #include "common/Prompts.h"
+#include "document/BackupArchive.h"
+#include "exchange/SatellitesXmlReader.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,8 +22,11 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleFactory>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -67,6 +74,27 @@ bool Save(QWidget &window, const QString &dir, const QString &name)
     return true;
 }
 
+// A short receiver list for the import picture: the first satellite of the database with one
+// transponder more, one out of the meter's range and one circular, and a satellite it lacks.
+std::vector<ExchangeSatellite> ImportSample(const DatabaseDocument &doc)
+{
+    const SatelliteValue first = doc.Satellites().front();
+    QString xml = QStringLiteral("<satellites><sat name=\"%1\" flags=\"0\" position=\"%2\">\n")
+                      .arg(first.name).arg(first.position > 1800 ? first.position - 3600 : first.position);
+    for (const TransponderRow &row : doc.TransponderRows(first.slot))
+        xml += QStringLiteral("<transponder frequency=\"%1\" symbol_rate=\"%2\" polarization=\"%3\"/>\n")
+                   .arg(row.frequency * 1000).arg(row.symbolRate * 1000)
+                   .arg(row.polar == Polar::Vert ? 1 : row.polar == Polar::Hori ? 0 : 2);
+    xml += QStringLiteral("<transponder frequency=\"12603000\" symbol_rate=\"22000000\" polarization=\"0\"/>\n"
+                          "<transponder frequency=\"19700000\" symbol_rate=\"27500000\" polarization=\"1\"/>\n"
+                          "<transponder frequency=\"11296000\" symbol_rate=\"27500000\" polarization=\"2\"/></sat>\n"
+                          "<sat name=\"Intelsat 901 (18.0W)\" flags=\"0\" position=\"-180\">"
+                          "<transponder frequency=\"11093000\" symbol_rate=\"7500000\" polarization=\"1\"/>"
+                          "<transponder frequency=\"11555000\" symbol_rate=\"30000000\" polarization=\"0\"/>"
+                          "</sat></satellites>");
+    return SatellitesXmlReader::Read(xml.toUtf8()).satellites;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -79,6 +107,7 @@ int main(int argc, char **argv)
         return 1;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path() + QStringLiteral("/user")));
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(settings.path() + QStringLiteral("/system")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(settings.path() + QStringLiteral("/data"))); // backups
 
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -105,6 +134,11 @@ int main(int argc, char **argv)
         CMeterDlg main(prompts);
         main.OnInitDialog();
         ok = Save(main, dir, QStringLiteral("main-compact.png")) && ok;
+        // The port doctor's line, as for an account that may not open the device.
+        const QString device = QString::fromStdString(meter.SlavePath());
+        main.ShowPortDiagnosis(1, device, false, EACCES);
+        ok = Save(main, dir, QStringLiteral("port-doctor.png")) && ok;
+        main.ShowPortDiagnosis(1, device, true, 0);
 
         // The expanded window: a sample database open, the third satellite selected, its
         // second transponder marked for deletion.
@@ -133,10 +167,36 @@ int main(int argc, char **argv)
         ok = Save(edit, dir, QStringLiteral("edit-satellite.png")) && ok;
         edit.hide();
 
+        CImportDlg import(ImportPlan(main.Document(), ImportSample(main.Document())),
+                          QStringLiteral("satellites.xml"), &main);
+        for (int i = 0; i < import.Plan().Count(); ++i)
+            import.Table()->item(i, CImportDlg::COL_TAKE)->setCheckState(Qt::Checked);
+        import.show();
+        ok = Save(import, dir, QStringLiteral("import-preview.png")) && ok;
+        import.hide();
+
         CAboutDlg about(&main);
         about.show();
         ok = Save(about, dir, QStringLiteral("about.png")) && ok;
         about.hide();
+
+        // The restore dialog: two saves of the sample and a read, kept a few days apart.
+        BackupArchive &archive = main.Archive();
+        QDateTime when(QDate(2026, 11, 20), QTime(9, 14, 5));
+        archive.SetClock([&when] { return when; });
+        archive.KeepRead(SampleDatabase::Make({5, 14, 30, 800}), 0x42010203);
+        for (const uint32_t seed : {12u, 13u}) {
+            when = when.addDays(3).addSecs(3600 * 5 + 421);
+            archive.KeepBeforeSave(database, SampleDatabase::Make({seed}));
+            if (!file.open(QIODevice::WriteOnly) || file.write(SampleDatabase::Make({seed})) < 0)
+                return 1;
+            file.close();
+        }
+        CRestoreDlg restore(archive, &main);
+        restore.List()->topLevelItem(0)->setSelected(true);
+        restore.show();
+        ok = Save(restore, dir, QStringLiteral("restore-backup.png")) && ok;
+        restore.hide();
     }
     meter.Stop();
     return ok ? 0 : 1;

@@ -1,0 +1,129 @@
+// bench_exchange: a generated receiver list of 200 satellites and 10000 transponders (some out
+// of the meter's ranges, many circular, as real lists are). Times parsing it, importing a
+// 60-satellite, 2400-transponder selection of it into an emptied database (the meter holds 64
+// and 2500; target: parse and import together under 200 ms), and exporting a full database.
+#include "BenchTiming.h"
+#include "SampleDatabase.h"
+
+#include "document/DatabaseDocument.h"
+#include "exchange/CsvReader.h"
+#include "exchange/CsvWriter.h"
+#include "exchange/ExchangeFiles.h"
+#include "exchange/ImportPlan.h"
+#include "exchange/SatellitesXmlReader.h"
+#include "exchange/SatellitesXmlWriter.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr int SATELLITES = 200;
+constexpr int PER_SATELLITE = 50; // 40 the meter can hold, 10 it cannot
+constexpr int TAKEN = 60;
+
+// Satellite s at position s x 1.7 degrees, West for the upper half; transponders 40 MHz apart.
+QByteArray ReceiverList()
+{
+    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<satellites>\n";
+    for (int s = 0; s < SATELLITES; ++s) {
+        const int position = s < SATELLITES / 2 ? s * 17 : -(s - SATELLITES / 2) * 17 - 5;
+        xml += QStringLiteral("\t<sat name=\"%1 Sat %2\" flags=\"1\" position=\"%3\">\n")
+                   .arg(double(position) / 10.0, 0, 'f', 1).arg(s).arg(position).toUtf8();
+        for (int t = 0; t < PER_SATELLITE; ++t) {
+            const bool ka = t >= 45;        // beyond 15000 MHz
+            const bool narrow = t >= 40 && !ka; // below 2000 kS/s
+            const qint64 khz = ka ? 19700000 + t * 10000 : 10700000LL + t * 40000;
+            const int rate = narrow ? 1200000 : 22000000 + (t % 4) * 2500000;
+            xml += QStringLiteral("\t\t<transponder frequency=\"%1\" symbol_rate=\"%2\" polarization=\"%3\" "
+                                  "fec_inner=\"3\" system=\"1\" modulation=\"2\" rolloff=\"0\" pilot=\"2\"/>\n")
+                       .arg(khz).arg(rate).arg(t % 4).toUtf8();
+        }
+        xml += "\t</sat>\n";
+    }
+    return xml + "</satellites>\n";
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString emptied = dir.filePath(QStringLiteral("empty.bin"));
+    {
+        QFile file(emptied);
+        if (!file.open(QIODevice::WriteOnly) || file.write(SampleDatabase::Make({})) <= 0)
+            return 1;
+    }
+    {
+        DatabaseDocument doc;
+        doc.Open(emptied);
+        for (const SatelliteValue &s : doc.Satellites())
+            doc.DeleteSatellite(s.slot);
+        if (!doc.Save())
+            return 1;
+    }
+
+    const QByteArray xml = ReceiverList();
+    ExchangeData list;
+    const double parse = MedianMs(7, [] {}, [&] { list = SatellitesXmlReader::Read(xml); });
+    if (!list.Ok() || list.TransponderCount() != SATELLITES * PER_SATELLITE) {
+        std::fprintf(stderr, "bench_exchange: the list did not read: %s\n", qPrintable(list.error));
+        return 1;
+    }
+    const QByteArray csv = CsvWriter::Write(list.satellites);
+    const double parseCsv = MedianMs(7, [] {}, [&] { CsvReader::Read(csv); });
+
+    std::unique_ptr<DatabaseDocument> doc;
+    DocumentResult result;
+    int stored = 0;
+    const double import = MedianMs(
+        7,
+        [&] {
+            doc = std::make_unique<DatabaseDocument>();
+            doc->Open(emptied);
+        },
+        [&] {
+            ImportPlan plan(*doc, list.satellites);
+            for (int i = 0; i < TAKEN; ++i)
+                plan.SetTaken(i * SATELLITES / TAKEN, true);
+            result = plan.Apply(*doc);
+        });
+    stored = doc->Database().TpHeader().Count();
+    if (!result || stored != TAKEN * 40) {
+        std::fprintf(stderr, "bench_exchange: the import stored %d transponders: %s\n", stored,
+                     qPrintable(result.text));
+        return 1;
+    }
+    // Four more satellites (none of those taken) of 25 transponders fill both tables.
+    std::vector<ExchangeSatellite> rest;
+    for (int i : {1, 2, 4, 5}) {
+        rest.push_back(list.satellites[size_t(i)]);
+        rest.back().transponders.resize(25);
+    }
+    ImportPlan fill(*doc, rest);
+    for (int i = 0; i < fill.Count(); ++i)
+        fill.SetTaken(i, true);
+    if (!fill.Apply(*doc) || doc->Satellites().size() != 64 || doc->Database().TpHeader().Count() != 2500) {
+        std::fprintf(stderr, "bench_exchange: the database is not full\n");
+        return 1;
+    }
+    QByteArray out;
+    const double exportXml = MedianMs(7, [] {}, [&] { out = ExchangeFiles::Encode(*doc, ExchangeFiles::Format::Xml); });
+    const double exportCsv = MedianMs(7, [] {}, [&] { out = ExchangeFiles::Encode(*doc, ExchangeFiles::Format::Csv); });
+
+    std::printf("receiver list: %d satellites, %d transponders, %lld bytes of XML\n", SATELLITES,
+                SATELLITES * PER_SATELLITE, static_cast<long long>(xml.size()));
+    std::printf("parse satellites.xml:                        %8.2f ms\n", parse);
+    std::printf("parse the same as CSV:                       %8.2f ms\n", parseCsv);
+    std::printf("import %d satellites, %d transponders:      %8.2f ms\n", TAKEN, stored, import);
+    std::printf("parse + import: %.2f ms, target 200 ms, ratio %.2f\n", parse + import, (parse + import) / 200.0);
+    std::printf("export a full database (64, 2500) as XML:    %8.2f ms\n", exportXml);
+    std::printf("export a full database (64, 2500) as CSV:    %8.2f ms\n", exportCsv);
+    return 0;
+}

@@ -1,0 +1,73 @@
+#include "app/CRestoreDlg.h"
+
+#include "document/BackupArchive.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kPathRole = Qt::UserRole;
+} // namespace
+
+CRestoreDlg::CRestoreDlg(const BackupArchive &archive, QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Restore a backup"));
+    const QList<BackupArchive::Entry> entries = archive.Entries();
+    auto *intro = new QLabel(
+        entries.isEmpty()
+            ? QStringLiteral("No backups yet. A file's previous content is kept each time it is saved, "
+                             "and every database read from a meter.")
+            : QStringLiteral("Choose a version to open. It takes the place of the database being edited "
+                             "(Undo takes it back) and reaches its file when you apply; with none open, "
+                             "you name a file to keep it in."),
+        this);
+    intro->setWordWrap(true);
+
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("backupList"));
+    m_list->setRootIsDecorated(false);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Date"), QStringLiteral("Source"),
+                             QStringLiteral("Contents")});
+    for (const BackupArchive::Entry &entry : entries) {
+        QFile file(entry.filePath);
+        const QByteArray image = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        const bool read = entry.source == BackupArchive::Source::ReadFromMeter;
+        auto *item = new QTreeWidgetItem(m_list, {
+            BackupArchive::DisplayName(entry),
+            entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+            read ? QStringLiteral("read from meter") : QStringLiteral("saved over"),
+            BackupArchive::Describe(image)});
+        item->setData(0, kPathRole, entry.filePath);
+        item->setToolTip(0, QDir::toNativeSeparators(entry.filePath));
+    }
+    for (int column = 0; column < m_list->columnCount(); ++column)
+        m_list->resizeColumnToContents(column);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    m_open = buttons->addButton(QStringLiteral("&Open"), QDialogButtonBox::AcceptRole);
+    m_open->setEnabled(false);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this,
+            [this] { m_open->setEnabled(!ChosenFile().isEmpty()); });
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addWidget(m_list);
+    layout->addWidget(buttons);
+    resize(640, 360);
+}
+
+QString CRestoreDlg::ChosenFile() const
+{
+    const QList<QTreeWidgetItem *> selected = m_list->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->data(0, kPathRole).toString();
+}

@@ -1,0 +1,218 @@
+// The main window's exchange with other files: File > Import, Export and Compare with file,
+// Edit > Remove duplicate transponders, and the filter box above the satellite list.
+#include "app/CCompareDlg.h"
+#include "app/CImportDlg.h"
+#include "app/CMeterDlg.h"
+#include "app/CTransponderList.h"
+
+#include "common/Prompts.h"
+#include "document/SatelliteConversions.h"
+#include "exchange/ExchangeFiles.h"
+#include "exchange/ImportPlan.h"
+#include "exchange/TransponderDuplicates.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const kReceiverListFilter = "Receiver lists (*.xml *.csv);;satellites.xml (*.xml);;CSV (*.csv);;All Files (*)";
+
+// The rows that repeat an earlier one, not counting rows marked for deletion.
+std::vector<int> DuplicateRows(const CTransponderList &list)
+{
+    std::vector<TransponderRow> kept;
+    std::vector<int> rowOf;
+    const std::vector<TransponderRow> rows = list.Rows();
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (!rows[i].marked) {
+            kept.push_back(rows[i]);
+            rowOf.push_back(int(i));
+        }
+    }
+    std::vector<int> duplicates;
+    for (int k : TransponderDuplicates::Find(kept, ImportPlan::DEFAULT_TOLERANCE))
+        duplicates.push_back(rowOf[size_t(k)]);
+    return duplicates;
+}
+
+QMenu *FindOrAddMenu(QMenuBar *menuBar, const QString &title, QAction *before)
+{
+    for (QAction *action : menuBar->actions()) {
+        if (action->menu() && action->text() == title)
+            return action->menu();
+    }
+    auto *menu = new QMenu(title, menuBar);
+    menuBar->insertMenu(before, menu);
+    return menu;
+}
+
+} // namespace
+
+void CMeterDlg::BuildExchangeMenu(QMenuBar *menuBar)
+{
+    const QString editTitle = QStringLiteral("&Edit");
+    QMenu *edit = FindOrAddMenu(menuBar, editTitle, menuBar->actions().value(0));
+    QMenu *file = FindOrAddMenu(menuBar, QStringLiteral("&File"), edit->menuAction());
+    if (!file->isEmpty())
+        file->addSeparator();
+    const QList<QAction *> needOpen{
+        file->addAction(QStringLiteral("&Import..."), this, &CMeterDlg::OnImport),
+        file->addAction(QStringLiteral("E&xport..."), this, &CMeterDlg::OnExport),
+        file->addAction(QStringLiteral("&Compare with file..."), this, &CMeterDlg::OnCompareWithFile)};
+    edit->addSeparator();
+    QAction *duplicates = edit->addAction(QStringLiteral("Remove &duplicate transponders"), this,
+                                          &CMeterDlg::OnRemoveDuplicates);
+    auto enable = [this, needOpen, duplicates] {
+        for (QAction *action : needOpen)
+            action->setEnabled(m_doc.IsOpen());
+        duplicates->setEnabled(m_doc.IsOpen() && SelectedSlot() >= 0);
+    };
+    connect(file, &QMenu::aboutToShow, this, enable);
+    connect(edit, &QMenu::aboutToShow, this, enable);
+
+    m_satFilter = new QLineEdit(m_satGroup);
+    m_satFilter->setObjectName(QStringLiteral("satFilter"));
+    m_satFilter->setPlaceholderText(QStringLiteral("Filter by name or position"));
+    m_satFilter->setClearButtonEnabled(true);
+    if (auto *satLayout = qobject_cast<QVBoxLayout *>(m_satGroup->layout()))
+        satLayout->insertWidget(0, m_satFilter);
+    connect(m_satFilter, &QLineEdit::textChanged, this, &CMeterDlg::FilterSatellites);
+    // The list is refilled and reselected with its own signals blocked; its model and selection
+    // model still tell. An entry may get its slot only after it was inserted.
+    connect(m_satList->model(), &QAbstractItemModel::rowsInserted, this, &CMeterDlg::FilterSatellites);
+    connect(m_satList->model(), &QAbstractItemModel::dataChanged, this, &CMeterDlg::FilterSatellites);
+    connect(m_satList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CMeterDlg::FilterSatellites);
+    // The shown rows' duplicates, as they are now, pending changes included.
+    connect(m_tpList, &CTransponderList::pendingChanged, this,
+            [this] { m_tpList->SetTintedRows(DuplicateRows(*m_tpList)); });
+}
+
+void CMeterDlg::FilterSatellites()
+{
+    // Entries are hidden, never removed, and the selected one always stays in sight: the
+    // selection, and with it the satellite whose rows are shown and which Apply stores, never
+    // changes by filtering.
+    const QString text = m_satFilter->text().trimmed();
+    bool isNumber = false;
+    const double degrees = text.toDouble(&isNumber);
+    const int selected = SelectedSlot();
+    for (int row = 0; row < m_satList->count(); ++row) {
+        QListWidgetItem *item = m_satList->item(row);
+        const std::optional<SatelliteValue> sat = m_doc.Satellite(item->data(SlotRole).toInt());
+        bool shown = text.isEmpty() || !sat || sat->slot == selected
+                     || sat->name.contains(text, Qt::CaseInsensitive);
+        if (!shown && sat) {
+            const float at = SatelliteConversions::DegreesFromPosition(sat->position);
+            shown = SatelliteConversions::FormatDegrees(at).startsWith(text)
+                    || (isNumber && qAbs(double(at) - degrees) < 0.05);
+        }
+        item->setHidden(!shown);
+    }
+}
+
+void CMeterDlg::OnCompareWithFile()
+{
+    if (!m_doc.IsOpen())
+        return;
+    const QString path = m_prompts.OpenFileName(QString::fromLatin1(kDataFileFilter));
+    if (path.isEmpty())
+        return;
+    DatabaseDocument other;
+    const DocumentResult opened = other.Open(path);
+    if (!opened) {
+        Warn(opened);
+        return;
+    }
+    auto *compare = new CCompareDlg(m_doc, other, this);
+    compare->setAttribute(Qt::WA_DeleteOnClose);
+    compare->show();
+}
+
+void CMeterDlg::OnImport()
+{
+    if (!m_doc.IsOpen() || !m_tpList->EndEdit())
+        return;
+    const QString path = m_prompts.OpenFileName(QString::fromLatin1(kReceiverListFilter));
+    if (path.isEmpty())
+        return;
+    ExchangeData data = ExchangeFiles::Read(path);
+    if (!data.Ok()) {
+        m_prompts.Message(data.error, QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
+        return;
+    }
+    // Window-modal: the database cannot change under the plan while the dialog is open.
+    auto *dlg = new CImportDlg(ImportPlan(m_doc, std::move(data.satellites)), path, this);
+    dlg->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dlg, &QDialog::accepted, this, [this, dlg] { ApplyImport(dlg->Plan()); });
+    dlg->open();
+}
+
+void CMeterDlg::ApplyImport(const ImportPlan &plan)
+{
+    const int slot = SelectedSlot();
+    bool shownChanges = false;
+    for (int i = 0; i < plan.Count(); ++i)
+        shownChanges = shownChanges || (plan.Taken(i) && plan.Target(i) == slot);
+    const DocumentResult imported = plan.Apply(m_doc);
+    if (!imported) {
+        Warn(imported);
+        return;
+    }
+    // As with the satellite commands: the rows of a satellite the import changed are shown
+    // afresh, dropping what was not applied; those of an untouched satellite stay as they are.
+    if (shownChanges || !m_tpList->IsModified()) {
+        ShowDocument();
+        return;
+    }
+    FillSatelliteList();
+    for (int row = 0; row < m_satList->count(); ++row) {
+        if (m_satList->item(row)->data(SlotRole).toInt() == slot) {
+            const QSignalBlocker blocker(m_satList);
+            m_satList->setCurrentRow(row);
+        }
+    }
+}
+
+void CMeterDlg::OnExport()
+{
+    if (!m_doc.IsOpen() || !m_tpList->EndEdit())
+        return;
+    QString path = m_prompts.SaveFileName(QString::fromLatin1(kReceiverListFilter));
+    if (path.isEmpty())
+        return;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QLatin1String("xml") && suffix != QLatin1String("csv"))
+        path += QStringLiteral(".xml");
+    // The database as applied, as the file would hold it after the next Apply.
+    QString error;
+    if (!ExchangeFiles::Export(m_doc, path, ExchangeFiles::Detect(path), &error))
+        m_prompts.Message(error, QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
+}
+
+void CMeterDlg::OnRemoveDuplicates()
+{
+    const int slot = SelectedSlot();
+    if (!m_doc.IsOpen() || slot < 0 || !m_tpList->EndEdit())
+        return;
+    if (m_tpList->IsModified()) {
+        // The rows shown are not the stored ones yet: their duplicates are marked for deletion,
+        // a pending step as any other, stored by Apply.
+        m_tpList->MarkRows(DuplicateRows(*m_tpList), TransponderDuplicates::StepName());
+        return;
+    }
+    const DocumentResult removed = TransponderDuplicates::Remove(m_doc, slot, ImportPlan::DEFAULT_TOLERANCE);
+    if (!removed) {
+        Warn(removed);
+        return;
+    }
+    ShowTransponders(slot);
+}

@@ -1,0 +1,130 @@
+#include "cli/ImportCommand.h"
+
+#include "cli/CommandLine.h"
+#include "cli/Console.h"
+#include "cli/DatabaseFile.h"
+#include "cli/ExitCode.h"
+#include "exchange/ExchangeConversions.h"
+#include "exchange/ExchangeFiles.h"
+#include "exchange/ImportPlan.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+// Degrees East ("19.2", "19.2E") or West ("5W", "-5") as the meter's tenths East.
+std::optional<int> Position(QString text)
+{
+    text = text.trimmed();
+    const bool west = text.endsWith(QLatin1Char('W'), Qt::CaseInsensitive);
+    if (west || text.endsWith(QLatin1Char('E'), Qt::CaseInsensitive))
+        text.chop(1);
+    bool ok = false;
+    const double degrees = QLocale::c().toDouble(text, &ok);
+    if (!ok || !std::isfinite(degrees) || std::fabs(degrees) > 409.5)
+        return std::nullopt;
+    return ExchangeConversions::EastTenths(std::llround(degrees * (west ? -10 : 10)));
+}
+
+} // namespace
+
+int ImportCommand::Run(const QStringList &arguments)
+{
+    CommandLine cl(QStringLiteral("import"),
+                   QStringLiteral("DB SOURCE [--satellite POS]... [--replace|--merge] [--tolerance MHZ] [--dry-run]"),
+                   QStringLiteral("Takes the satellites of SOURCE (satellites.xml or CSV) into database DB and "
+                                  "prints what changes, satellite by satellite, and what the meter cannot hold as "
+                                  "given. A satellite goes to the one of DB at the same position, else it is added. "
+                                  "Nothing is imported when the tables cannot hold it all. DB is saved unless "
+                                  "--dry-run."));
+    const QCommandLineOption satellite(QStringLiteral("satellite"),
+                                       QStringLiteral("Only the satellite(s) of SOURCE at POS degrees (19.2, 5W, -5); "
+                                                      "repeat for more. Default: all of them."),
+                                       QStringLiteral("POS"));
+    const QCommandLineOption replace(QStringLiteral("replace"),
+                                     QStringLiteral("A satellite's transponders become those of SOURCE."));
+    const QCommandLineOption merge(QStringLiteral("merge"),
+                                   QStringLiteral("Only the transponders DB lacks are added (the default)."));
+    const QCommandLineOption tolerance(QStringLiteral("tolerance"),
+                                       QStringLiteral("Frequencies at most MHZ apart (same polarisation) are one "
+                                                      "transponder. Default: 2."),
+                                       QStringLiteral("MHZ"), QString::number(ImportPlan::DEFAULT_TOLERANCE));
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"), QStringLiteral("Print the preview; change nothing."));
+    cl.Parser().addOptions({satellite, replace, merge, tolerance, dryRun});
+    cl.Parser().addPositionalArgument(QStringLiteral("DB"), QString());
+    cl.Parser().addPositionalArgument(QStringLiteral("SOURCE"), QString());
+    if (const int code = cl.Parse(arguments, 2, 2); code >= 0)
+        return code;
+    if (cl.Parser().isSet(replace) && cl.Parser().isSet(merge))
+        return cl.UsageError(QStringLiteral("give --replace or --merge, not both"));
+    bool ok = false;
+    const int megahertz = cl.Parser().value(tolerance).toInt(&ok);
+    if (!ok || megahertz < 0)
+        return cl.UsageError(QStringLiteral("--tolerance wants a whole number of MHz"));
+    const QStringList files = cl.Parser().positionalArguments();
+
+    DatabaseDocument doc;
+    if (!DatabaseFile::Open(doc, files.at(0)))
+        return EXIT_FILE;
+    const ExchangeData data = ExchangeFiles::Read(files.at(1));
+    if (!data.Ok()) {
+        Console::Err(QStringLiteral("%1: %2\nNothing was imported.").arg(files.at(1), data.error));
+        return EXIT_FILE;
+    }
+
+    ImportPlan plan(doc, data.satellites);
+    plan.SetTolerance(megahertz);
+    std::vector<int> taken;
+    for (const QString &pos : cl.Parser().values(satellite)) {
+        const std::optional<int> tenths = Position(pos);
+        if (!tenths)
+            return cl.UsageError(QStringLiteral("--satellite wants degrees (19.2, 5W, -5), not '%1'").arg(pos));
+        const std::vector<int> found = plan.FindByPosition(*tenths);
+        if (found.empty())
+            return cl.UsageError(QStringLiteral("%1 has no satellite at %2").arg(files.at(1), pos));
+        taken.insert(taken.end(), found.begin(), found.end());
+    }
+    if (!cl.Parser().isSet(satellite)) {
+        for (int i = 0; i < plan.Count(); ++i)
+            taken.push_back(i);
+    }
+    for (int i : taken) {
+        plan.SetTaken(i, true);
+        plan.SetMode(i, cl.Parser().isSet(replace) ? ImportPlan::Mode::Replace : ImportPlan::Mode::Merge);
+        if (plan.Ambiguous(i)) {
+            QStringList names;
+            for (const SatelliteValue &s : plan.Candidates(i))
+                names << QStringLiteral("\"%1\" (%2)").arg(s.name, DatabaseFile::Degrees(s.position));
+            const std::optional<SatelliteValue> chosen = doc.Satellite(plan.Target(i));
+            Console::Err(QStringLiteral("\"%1\": several satellites of %2 lie near it: %3; %4")
+                             .arg(plan.FileSatellite(i).name, files.at(0), names.join(QStringLiteral(", ")),
+                                  chosen ? QStringLiteral("taking \"%1\"").arg(chosen->name)
+                                         : QStringLiteral("adding it")));
+        }
+    }
+
+    const ImportPreview preview = plan.Preview();
+    const QStringList lines = preview.Lines();
+    if (!lines.isEmpty())
+        Console::Out(lines.join(QLatin1Char('\n')));
+    if (preview.Full())
+        return EXIT_REFUSED;
+    if (cl.Parser().isSet(dryRun))
+        return EXIT_OK;
+    const DocumentResult applied = plan.Apply(doc);
+    if (!applied) {
+        Console::Err(QStringLiteral("%1: %2").arg(files.at(0), applied.text.trimmed()));
+        return EXIT_REFUSED;
+    }
+    if (!doc.IsModified())
+        return EXIT_OK;
+    const DocumentResult saved = doc.Save();
+    if (!saved) {
+        Console::Err(QStringLiteral("%1: %2").arg(files.at(0), saved.text.trimmed()));
+        return EXIT_FILE;
+    }
+    return EXIT_OK;
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+// The user's safety net: the content a save is about to replace, and every image read from a
+// meter, kept as plain files in one folder shared by the window and orbivane-cli.
+//
+// A version is one file named <series>~<tag>~<UTC time>.bin: a saved file's series is its file
+// name, its tag a short hash of its full path (two db.bin in different folders stay apart); a
+// read's series is "meter-<identity word>", its tag "read". A series never stores the same bytes
+// twice in a row, and keeps its newest KeepVersions versions and every version younger than
+// KeepDays days, whichever keeps more. A folder that cannot be written never stops the caller:
+// the failure is handed once to the reporter, then only returned.
+class BackupArchive
+{
+public:
+    enum class Source { SavedOver, ReadFromMeter };
+    struct Entry {
+        QString filePath; // the version's file in the archive
+        QString series;   // the saved file's name, or "meter-<word>"
+        QString tag;      // path hash, or "read"
+        QDateTime time;   // when it was stored, UTC
+        Source source = Source::SavedOver;
+    };
+    static constexpr int DEFAULT_KEEP_VERSIONS = 50;
+    static constexpr int DEFAULT_KEEP_DAYS = 30;
+
+    // folder empty: DefaultFolder(). Limits come from the settings file.
+    explicit BackupArchive(const QString &folder = QString());
+
+    // <data folder>/Tarnwell/vanetool/backups: the same for both front ends, whatever their
+    // application names.
+    static QString DefaultFolder();
+    QString Folder() const { return m_folder; }
+
+    void SetLimits(int keepVersions, int keepDays);
+    // Tests set the clock; the archive reads it for names and ages.
+    void SetClock(std::function<QDateTime()> now) { m_now = std::move(now); }
+    // Called with a readable reason on the first failure only.
+    void SetReporter(std::function<void(const QString &)> reporter) { m_reporter = std::move(reporter); }
+
+    // Keeps what filePath holds now, before next replaces it. Nothing is kept for a missing file,
+    // nor when next or the series' newest version already holds those bytes. False on failure.
+    bool KeepBeforeSave(const QString &filePath, const QByteArray &next);
+    // Keeps an image read from the meter that sent identityWord. False on failure.
+    bool KeepRead(const QByteArray &image, uint32_t identityWord);
+
+    // Every version, newest first; with filePath, only that file's.
+    QList<Entry> Entries(const QString &filePath = QString()) const;
+    // One line on a kept version's bytes: "12 satellites, 240 transponders" for a database.
+    static QString Describe(const QByteArray &image);
+    // The name a list shows for an entry: the file's name, or "meter <identity word>".
+    static QString DisplayName(const Entry &entry);
+    static QString SeriesOf(const QString &filePath);
+    static QString TagOf(const QString &filePath);
+
+private:
+    bool Store(const QString &series, const QString &tag, const QByteArray &bytes);
+    void Prune(const QString &series, const QString &tag) const;
+    bool Fail(const QString &reason);
+    QDateTime Now() const { return m_now ? m_now() : QDateTime::currentDateTimeUtc(); }
+
+    QString m_folder;
+    int m_keepVersions = DEFAULT_KEEP_VERSIONS;
+    int m_keepDays = DEFAULT_KEEP_DAYS;
+    std::function<QDateTime()> m_now;
+    std::function<void(const QString &)> m_reporter;
+    bool m_reported = false;
+};

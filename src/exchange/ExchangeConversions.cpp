@@ -1,0 +1,76 @@
+#include "exchange/ExchangeConversions.h"
+
+#include "document/DatabaseDocument.h"
+
+#include <algorithm>
+
+Polar ExchangeConversions::PolarForMeter(ExchangePolar polar)
+{
+    switch (polar) {
+    case ExchangePolar::Horizontal: return Polar::Hori;
+    case ExchangePolar::Vertical: return Polar::Vert;
+    case ExchangePolar::CircularLeft:
+    case ExchangePolar::CircularRight:
+    case ExchangePolar::Auto: break;
+    }
+    return Polar::Auto;
+}
+
+ExchangePolar ExchangeConversions::PolarFromMeter(Polar polar)
+{
+    switch (polar) {
+    case Polar::Hori: return ExchangePolar::Horizontal;
+    case Polar::Vert: return ExchangePolar::Vertical;
+    case Polar::Auto: break;
+    }
+    return ExchangePolar::Auto;
+}
+
+QString ExchangeConversions::PolarName(ExchangePolar polar)
+{
+    static const char *const names[] = {"H", "V", "L", "R", "Auto"};
+    return QString::fromLatin1(names[int(polar)]);
+}
+
+int ExchangeConversions::EastTenths(qint64 tenths)
+{
+    if (tenths >= 0 && tenths <= MAX_POSITION)
+        return int(tenths);
+    const qint64 east = tenths % FULL_CIRCLE;
+    return int(east < 0 ? east + FULL_CIRCLE : east);
+}
+
+int ExchangeConversions::XmlPosition(int position)
+{
+    // 360.0 degrees and beyond (the dialog takes up to 360.9) stay as they are, so they return.
+    return position > FULL_CIRCLE / 2 && position < FULL_CIRCLE ? position - FULL_CIRCLE : position;
+}
+
+TransponderRow ExchangeConversions::RowFromTransponder(const ExchangeTransponder &tp)
+{
+    // Rounded to the nearest whole unit; values far beyond any int stay far out of range.
+    auto whole = [](qint64 value) {
+        const qint64 w = (value + (value < 0 ? -500 : 500)) / 1000;
+        return int(std::clamp<qint64>(w, -1000000000, 1000000000));
+    };
+    TransponderRow row;
+    row.frequency = whole(tp.frequency);
+    row.symbolRate = whole(tp.symbolRate);
+    row.polar = PolarForMeter(tp.polar);
+    return row;
+}
+
+std::vector<ExchangeSatellite> ExchangeConversions::FromDocument(const DatabaseDocument &doc)
+{
+    std::vector<ExchangeSatellite> out;
+    for (const SatelliteValue &sat : doc.Satellites()) {
+        ExchangeSatellite s;
+        s.name = sat.name;
+        s.position = sat.position;
+        for (const TransponderRow &row : doc.TransponderRows(sat.slot))
+            s.transponders.push_back({qint64(row.frequency) * 1000, qint64(row.symbolRate) * 1000,
+                                      PolarFromMeter(row.polar), 0});
+        out.push_back(std::move(s));
+    }
+    return out;
+}

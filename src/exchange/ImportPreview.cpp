@@ -1,0 +1,77 @@
+#include "exchange/ImportPreview.h"
+
+#include "database/DbLayout.h"
+#include "document/SatelliteConversions.h"
+#include "document/TransponderConversions.h"
+
+using Kind = DatabaseDiff::TransponderChange::Kind;
+
+namespace {
+
+QString RowText(const TransponderRow &row)
+{
+    return QStringLiteral("%1 MHz %2 kS/s %3")
+        .arg(row.frequency)
+        .arg(row.symbolRate)
+        .arg(TransponderConversions::PolarText(row.polar));
+}
+
+} // namespace
+
+int ImportPreview::Satellite::Count(Kind kind) const
+{
+    int n = 0;
+    for (const DatabaseDiff::TransponderChange &c : transponders)
+        n += c.kind == kind ? 1 : 0;
+    return n;
+}
+
+QString ImportPreview::FullText() const
+{
+    QStringList parts;
+    if (neededSatellites > freeSatellites)
+        parts << QStringLiteral("The satellite table is full: the import adds %1 satellites and %2 of "
+                                "its %3 places are free.")
+                     .arg(neededSatellites).arg(freeSatellites).arg(DbLayout::NO_SATELLITE);
+    if (neededTransponders > freeTransponders)
+        parts << QStringLiteral("The transponder table is full: the import needs %1 records and %2 of "
+                                "its %3 are free.")
+                     .arg(neededTransponders).arg(freeTransponders).arg(DbLayout::NO_TRANSPONDER);
+    if (parts.isEmpty())
+        return {};
+    return parts.join(QLatin1Char('\n'))
+           + QStringLiteral("\nNothing is imported: take fewer satellites, or delete some first.");
+}
+
+QStringList ImportPreview::Lines() const
+{
+    QStringList lines;
+    for (const Satellite &s : satellites) {
+        const QString degrees = SatelliteConversions::FormatDegrees(
+            SatelliteConversions::DegreesFromPosition(s.target.position));
+        QString head = QStringLiteral("\"%1\" (%2): ").arg(s.target.name, degrees);
+        if (s.added)
+            head += QStringLiteral("satellite added, ");
+        else if (s.fileName != s.target.name)
+            head += QStringLiteral("from \"%1\", ").arg(s.fileName);
+        head += QStringLiteral("%1, %2 added, %3 removed, %4 changed")
+                    .arg(s.replace ? QStringLiteral("replace") : QStringLiteral("merge"))
+                    .arg(s.Count(Kind::Added))
+                    .arg(s.Count(Kind::Removed))
+                    .arg(s.Count(Kind::Changed));
+        lines << head;
+        for (const DatabaseDiff::TransponderChange &c : s.transponders) {
+            if (c.kind == Kind::Added)
+                lines << QStringLiteral("  added: ") + RowText(c.after);
+            else if (c.kind == Kind::Removed)
+                lines << QStringLiteral("  removed: ") + RowText(c.before);
+            else
+                lines << QStringLiteral("  changed: %1 -> %2").arg(RowText(c.before), RowText(c.after));
+        }
+        for (const Note &n : s.notes)
+            lines << QStringLiteral("  ") + n.text;
+    }
+    if (Full())
+        lines << FullText().split(QLatin1Char('\n'));
+    return lines;
+}

@@ -1,0 +1,144 @@
+// The window's exchange with other files, through its menus and controls: the satellite filter,
+// Import, Compare with file, and Remove duplicate transponders. What an import or a comparison
+// computes is the core's and tested there.
+#include "EditorFixture.h"
+#include "TestEnv.h"
+
+#include "app/CCompareDlg.h"
+#include "app/CImportDlg.h"
+#include "app/CTransponderList.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+
+void Trigger(EditorFixture &f, const QString &text)
+{
+    for (QAction *action : f.dlg->findChildren<QAction *>()) {
+        if (action->text() == text)
+            return action->trigger();
+    }
+    qFatal("no action %s", qPrintable(text));
+}
+
+int SelectedSlot(const EditorFixture &f)
+{
+    return f.dlg->SatList()->selectedItems().value(0)->data(CMeterDlg::SlotRole).toInt();
+}
+
+} // namespace
+
+class TestExchangeDlg : public QObject
+{
+    Q_OBJECT
+private slots:
+    void filterKeepsTheSatelliteUnderEdit()
+    {
+        EditorFixture f;
+        const QString path = f.OpenSample();
+        f.SelectSatellite(2);
+        const int slot = f.Slot(2);
+        const int rows = f.dlg->TpList()->GetItemCount();
+        f.ClickCell(0, 1);
+        QTest::keyClick(f.dlg->TpList(), Qt::Key_Delete); // a pending mark
+        QListWidget *sats = f.dlg->SatList();
+        const QString other = sats->item(0)->text();
+        QTest::keyClicks(f.dlg->findChild<QLineEdit *>("satFilter"), other);
+        int shown = 0;
+        for (int row = 0; row < sats->count(); ++row)
+            shown += sats->item(row)->isHidden() ? 0 : 1;
+        QVERIFY(shown < sats->count());
+        QVERIFY(!sats->item(0)->isHidden());
+        QVERIFY(!sats->item(2)->isHidden()); // selected: stays in sight
+        QCOMPARE(SelectedSlot(f), slot);
+        QVERIFY(f.dlg->TpList()->IsModified());
+        f.Click("applyTpButton");
+        DatabaseDocument stored;
+        QVERIFY(stored.Open(path));
+        QCOMPARE(int(stored.TransponderRows(slot).size()), rows - 1);
+        f.SelectSatellite(0); // another one picked: the old one goes out of sight
+        QVERIFY(sats->item(2)->isHidden() || sats->item(2)->text().contains(other, Qt::CaseInsensitive));
+    }
+
+    void importIsOneUndoStepAndTheFileWaitsForApply()
+    {
+        EditorFixture f;
+        const QString path = f.OpenSample();
+        const QByteArray before = TestFile::Read(path);
+        const auto sats = f.dlg->Document().Satellites();
+        f.prompts.QueueFileName(f.dir.filePath("out")); // no known ending: satellites.xml
+        Trigger(f, "E&xport...");
+        QVERIFY(TestFile::Read(f.dir.filePath("out.xml")).contains(sats.front().name.toUtf8()));
+        f.prompts.QueueFileName(f.WriteFile("l.xml", "<satellites><sat name=\"New One\" position=\"-50\">"
+            "<transponder frequency=\"11000000\" symbol_rate=\"27500000\" polarization=\"0\"/></sat></satellites>"));
+        Trigger(f, "&Import...");
+        CImportDlg *dlg = nullptr;
+        QTRY_VERIFY((dlg = f.dlg->findChild<CImportDlg *>()) && dlg->isVisible());
+        QPushButton *ok = dlg->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        QVERIFY(!ok->isEnabled()); // nothing taken yet
+        dlg->Table()->item(0, CImportDlg::COL_TAKE)->setCheckState(Qt::Checked);
+        QVERIFY(dlg->PreviewText()->toPlainText().contains("New One"));
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(f.dlg->Document().Satellites().size(), sats.size() + 1);
+        QCOMPARE(f.dlg->SatList()->count(), int(sats.size()) + 1);
+        QCOMPARE(TestFile::Read(path), before);
+        QCOMPARE(f.dlg->UndoAction()->text(), QStringLiteral("&Undo Import"));
+        f.dlg->UndoAction()->trigger();
+        QVERIFY(f.dlg->Document().Satellites() == sats);
+        QVERIFY(!f.dlg->Document().IsModified());
+    }
+
+    void compareShowsWhatTheCliDiffSays_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        QTest::newRow("other file") << 9u;
+        QTest::newRow("same file") << 7u;
+    }
+    void compareShowsWhatTheCliDiffSays()
+    {
+        QFETCH(quint32, seed);
+        EditorFixture f;
+        const QString a = f.OpenSample();
+        const QString b = f.SampleFile("b.bin", seed);
+        f.prompts.QueueFileName(b);
+        Trigger(f, "&Compare with file...");
+        CCompareDlg *compare = f.dlg->findChild<CCompareDlg *>();
+        QVERIFY(compare && compare->isVisible());
+        QProcess cli;
+        cli.start(ORBIVANE_CLI, {"diff", a, b});
+        QVERIFY(cli.waitForFinished(60000));
+        const QString shown = compare->findChild<QPlainTextEdit *>()->toPlainText();
+        QCOMPARE(shown.isEmpty() ? QString() : shown + '\n', QString::fromUtf8(cli.readAllStandardOutput()));
+        QCOMPARE(shown.isEmpty(), seed == 7u);
+    }
+
+    void duplicatesAreTintedAndRemovedInOneUndoStep()
+    {
+        EditorFixture f;
+        f.OpenSample();
+        CTransponderList *list = f.dlg->TpList();
+        const int rows = list->GetItemCount();
+        list->OnCommand(CTransponderList::CMD_ADD_TP);
+        list->OnCommand(CTransponderList::CMD_ADD_TP);
+        QVERIFY(list->IsTinted(rows + 1) && !list->IsTinted(0));
+        f.Click("applyTpButton");
+        const auto stored = f.dlg->Document().TransponderRows(SelectedSlot(f));
+        Trigger(f, "Remove &duplicate transponders");
+        QCOMPARE(list->GetItemCount(), rows + 1);
+        QVERIFY(!list->IsTinted(rows));
+        QCOMPARE(f.dlg->UndoAction()->text(), QStringLiteral("&Undo Remove duplicates"));
+        f.dlg->UndoAction()->trigger();
+        QVERIFY(f.dlg->Document().TransponderRows(SelectedSlot(f)) == stored);
+    }
+};
+
+QTEST_MAIN(TestExchangeDlg)
+#include "tst_exchangedlg.moc"

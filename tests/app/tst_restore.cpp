@@ -1,0 +1,59 @@
+// File > Restore a backup: the dialog's list, and a kept version put back into the window.
+#include "EditorFixture.h"
+#include "SampleDatabase.h"
+
+#include "app/CRestoreDlg.h"
+#include "document/BackupArchive.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+class TestRestore : public QObject
+{
+    Q_OBJECT
+private slots:
+    // A meter's image goes byte for byte into the open database as one undoable step, saved by
+    // Apply (which keeps the file it replaces); with nothing open, into a file the user names.
+    void restoreABackup_data()
+    {
+        QTest::addColumn<bool>("open");
+        QTest::newRow("into the open database") << true;
+        QTest::newRow("nothing open: a new file") << false;
+    }
+
+    void restoreABackup()
+    {
+        QFETCH(bool, open);
+        EditorFixture f;
+        const QByteArray kept = SampleDatabase::Make({9});
+        QVERIFY(f.dlg->Archive().KeepRead(kept, 0x42010203));
+        CRestoreDlg list(f.dlg->Archive());
+        QTreeWidgetItem *row = list.List()->topLevelItem(0);
+        QVERIFY(row && !list.OpenButton()->isEnabled());
+        QCOMPARE(row->text(0) + '|' + row->text(2) + '|' + row->text(3).section(',', 0, 0), "meter 42010203|read from meter|12 satellites");
+        row->setSelected(true);
+        QVERIFY(list.OpenButton()->isEnabled());
+
+        const QString path = open ? f.OpenSample() : f.dir.filePath("restored.bin");
+        const QByteArray before = TestFile::Read(path);
+        f.prompts.QueueFileName(path);
+        QVERIFY(f.dlg->RestoreBackup(list.ChosenFile()));
+        QVERIFY(f.dlg->Document().Database().ToBytes() == kept && f.dlg->Document().Path() == path);
+        QCOMPARE(TestFile::Read(path), open ? before : kept); // open: written by the next Apply only
+        if (!open)
+            return;
+        QCOMPARE(f.dlg->UndoAction()->text(), QStringLiteral("&Undo Restore backup"));
+        f.dlg->OnUndo();
+        QCOMPARE(f.dlg->Document().Database().ToBytes(), before);
+        f.dlg->OnRedo();
+        f.Click("applySatButton"); // Apply stores the shown rows again, then saves
+        QCOMPARE(TestFile::Read(path), f.dlg->Document().Database().ToBytes());
+        const auto versions = f.dlg->Archive().Entries(path);
+        QVERIFY(versions.size() == 1 && TestFile::Read(versions.front().filePath) == before);
+    }
+};
+
+QTEST_MAIN(TestRestore)
+#include "tst_restore.moc"

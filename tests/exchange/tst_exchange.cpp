@@ -1,0 +1,294 @@
+// Receiver lists in and out: both formats read and written back, imports with their preview,
+// refusals that change nothing, undo, duplicates.
+#include "SampleDatabase.h"
+#include "TestEnv.h"
+
+#include "database/ParamDatabase.h"
+#include "document/DatabaseDiff.h"
+#include "document/DatabaseDocument.h"
+#include "exchange/CsvReader.h"
+#include "exchange/ExchangeFiles.h"
+#include "exchange/ImportPlan.h"
+#include "exchange/SatellitesXmlReader.h"
+#include "exchange/TransponderDuplicates.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using Format = ExchangeFiles::Format;
+using Note = ImportPreview::Note;
+
+namespace {
+
+// "name@tenths: kHz/S/s/polar ..." for every satellite, ';' between them.
+QString Summary(const ExchangeData &data)
+{
+    if (!data.Ok())
+        return data.error;
+    QStringList sats;
+    for (const ExchangeSatellite &s : data.satellites) {
+        QString text = QStringLiteral("%1@%2:").arg(s.name).arg(s.position);
+        for (const ExchangeTransponder &t : s.transponders)
+            text += QStringLiteral(" %1/%2/%3").arg(t.frequency).arg(t.symbolRate).arg(int(t.polar));
+        sats << text;
+    }
+    return sats.join(QLatin1Char(';'));
+}
+
+// "MHz/kS/s/polar ..." of one satellite's rows.
+QString Rows(const DatabaseDocument &doc, int slot)
+{
+    QStringList rows;
+    for (const TransponderRow &r : doc.TransponderRows(slot))
+        rows << QStringLiteral("%1/%2/%3").arg(r.frequency).arg(r.symbolRate).arg(int(r.polar));
+    return rows.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestExchange : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    int m_files = 0;
+
+    // A document opened from a sample image; emptied of satellites when asked.
+    std::unique_ptr<DatabaseDocument> Open(bool empty, SampleDatabase::Options options = {})
+    {
+        const QString path = m_dir.filePath(QStringLiteral("%1.bin").arg(++m_files));
+        if (!TestFile::Write(path, SampleDatabase::Make(options)))
+            return nullptr;
+        auto doc = std::make_unique<DatabaseDocument>();
+        doc->Open(path);
+        for (const SatelliteValue &s : doc->Satellites()) {
+            if (empty)
+                doc->DeleteSatellite(s.slot);
+        }
+        return doc;
+    }
+
+    static int AddSat(DatabaseDocument &doc, const QString &name, int position, std::vector<TransponderRow> rows)
+    {
+        int slot = -1;
+        doc.AddSatellite({-1, name, position}, &slot);
+        doc.ReplaceTransponders(slot, rows);
+        return slot;
+    }
+
+private slots:
+    void exportImportGivesTheSameRows_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QStringList>("written");
+        QTest::newRow("xml") << int(Format::Xml)
+                             << QStringList{"position=\"-50\"", "polarization=\"2\"", "name=\"=cmd|'/C calc'!A\""};
+        QTest::newRow("csv") << int(Format::Csv)
+                             << QStringList{"'=cmd|'/C calc'!A,355.0", "\"'-\"\"x,\"\"\",0.7,,,", ",Auto\r\n"};
+    }
+
+    void exportImportGivesTheSameRows()
+    {
+        QFETCH(int, format);
+        auto source = Open(false);
+        // A West position, every polarisation, names a spreadsheet would run, no transponders.
+        QVERIFY(AddSat(*source, QStringLiteral("=cmd|'/C calc'!A"), 3550,
+               {{TransponderRow::NEW, 11720, 27500, Polar::Hori}, {TransponderRow::NEW, 11740, 2000, Polar::Vert},
+                {TransponderRow::NEW, 12000, 45000, Polar::Auto}}) >= 0);
+        QVERIFY(AddSat(*source, QStringLiteral("-\"x,\""), 7, {}) >= 0);
+        const QString path = m_dir.filePath(format == int(Format::Xml) ? "out.xml" : "out.csv");
+        QVERIFY(ExchangeFiles::Export(*source, path, Format(format)));
+        const QByteArray bytes = ExchangeFiles::Encode(*source, Format(format));
+        QFETCH(QStringList, written);
+        for (const QString &text : written)
+            QVERIFY2(bytes.contains(text.toUtf8()), qPrintable(text));
+
+        const ExchangeData data = ExchangeFiles::Read(path);
+        QVERIFY2(data.Ok(), qPrintable(data.error));
+        auto copy = Open(true);
+        ImportPlan plan(*copy, data.satellites);
+        for (int i = 0; i < plan.Count(); ++i)
+            plan.SetTaken(i, true);
+        QVERIFY(!plan.Preview().Full());
+        QVERIFY(plan.Apply(*copy));
+        QCOMPARE(DatabaseDiff::Compare(*source, *copy).size(), size_t(0));
+    }
+
+    void readsWhatListsHold_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("xml: West, every polarisation, unused attributes and elements")
+            << QByteArray("<?xml version=\"1.0\"?>\n<satellites><sat name=\"5.0W\" flags=\"1\" position=\"-50\">"
+                          "<transponder frequency=\"11720000\" symbol_rate=\"27500000\" polarization=\"0\" fec_inner=\"3\"/>"
+                          "<transponder frequency=\"3\" symbol_rate=\"4\" polarization=\"1\"><x/></transponder><note/>"
+                          "<transponder frequency=\"5\" symbol_rate=\"6\" polarization=\"2\"/>"
+                          "<transponder frequency=\"7\" symbol_rate=\"8\" polarization=\"3\"/></sat>"
+                          "<sat name=\"B\" position=\"3605\"/></satellites>")
+            << "5.0W@3550: 11720000/27500000/0 3/4/1 5/6/2 7/8/3;B@3605:";
+        QTest::newRow("xml: malformed")
+            << QByteArray("<satellites>\n<sat name=\"A\" position=\"1\">\n<transponder frequency=\"1\" symbol_rate=\"1\" polarization=\"0\"></sat>")
+            << "line 3, column 66: Opening and ending tag mismatch.";
+        QTest::newRow("xml: no number")
+            << QByteArray("<satellites>\n\n<sat name=\"A\" position=\"east\"/></satellites>")
+            << "line 3, column 31: <sat> needs a whole number in position=\"\"";
+        QTest::newRow("xml: polarization 4")
+            << QByteArray("<satellites><sat name=\"A\" position=\"1\">\n<transponder frequency=\"1\" symbol_rate=\"1\" "
+                          "polarization=\"4\"/></sat></satellites>")
+            << "line 2, column 61: polarization=\"4\" is none of 0 (H), 1 (V), 2 (L), 3 (R)";
+        QTest::newRow("xml: not a list") << QByteArray("<html/>") << "no <satellites> list in this file";
+        QTest::newRow("csv: columns by name, quotes, W, apostrophes, rows apart")
+            << QByteArray("\xEF\xBB\xBFpol,Frequency,Satellite,symbol rate,POSITION\r\n"
+                          "H,11720.5,\"A, \"\"b\"\"\",27500,5W\r\nright,3000,'@x,'-1,'-0.5\nv,4,\"A, \"\"b\"\"\",5,355\n")
+            << "A, \"b\"@3550: 11720500/27500000/0 4000/5000/1;@x@3595: 3000000/-1000/3";
+        QTest::newRow("csv: open quote") << QByteArray("Sat,Pos,Freq,Symbol,Pol\nA,1,2,3,H\n\"B,1,2,3,H\n")
+                                         << "row 3: a quote is not closed";
+        QTest::newRow("csv: beyond Latin-1")
+            << QByteArray("Sat,Pos,Freq,Symbol,Pol\n\"A\nB\",1,2,3,H\n\xD0\x96,1,2,3,H\n")
+            << QString::fromUtf8("row 3: the satellite name \"Ж\" holds characters beyond Latin-1, which the meter "
+                                 "cannot store");
+        QTest::newRow("csv: no number") << QByteArray("Sat,Pos,Freq,Symbol,Pol\nA,1,=2,3,H\n")
+                                        << "row 2: the frequency \"=2\" is no number of MHz";
+        QTest::newRow("csv: no header") << QByteArray("A,1,2,3,H\n")
+                                        << "row 1: the header must name the columns Satellite, Position, "
+                                           "Frequency, Symbol rate and Polarisation";
+    }
+
+    void readsWhatListsHold()
+    {
+        QFETCH(QByteArray, file);
+        const bool xml = file.trimmed().startsWith('<');
+        QTEST(Summary(xml ? SatellitesXmlReader::Read(file) : CsvReader::Read(file)), "read");
+    }
+
+    void importPreviewsThenAppliesAsOneStep_data()
+    {
+        QTest::addColumn<QString>("mode"); // replace/merge and the tolerance
+        QTest::addColumn<QString>("preview");
+        QTest::addColumn<QString>("rows");
+        QTest::newRow("replace") << "replace 2"
+                                 << "+3 -1 ~1 notes 0 1 2 3"
+                                 << "10000/27500/0 12000/2000/2 11722/30000/0 11724/30000/0";
+        QTest::newRow("merge, 2 MHz") << "merge 2" << "+3 -0 ~0 notes 0 1 2 3"
+                                      << "10000/22000/1 11720/27500/0 10000/27500/0 12000/2000/2 11724/30000/0";
+        QTest::newRow("merge, exact") << "merge 0" << "+4 -0 ~0 notes 0 1 2"
+                                      << "10000/22000/1 11720/27500/0 10000/27500/0 12000/2000/2 11722/30000/0 "
+                                         "11724/30000/0";
+    }
+
+    void importPreviewsThenAppliesAsOneStep()
+    {
+        QFETCH(QString, mode);
+        auto doc = Open(true);
+        const int slot = AddSat(*doc, QStringLiteral("Astra"), 192,
+                                {{TransponderRow::NEW, 10000, 22000, Polar::Hori}, {TransponderRow::NEW, 11720, 27500, Polar::Vert}});
+        const QByteArray before = doc->Database().ToBytes();
+        const ExchangeData data = SatellitesXmlReader::Read(
+            "<satellites><sat name=\"19.2E Astra\" position=\"192\">\n"
+            "<transponder frequency=\"10000000\" symbol_rate=\"27500000\" polarization=\"1\"/>\n"
+            "<transponder frequency=\"19000000\" symbol_rate=\"27500000\" polarization=\"0\"/>\n"
+            "<transponder frequency=\"12000000\" symbol_rate=\"1000000\" polarization=\"0\"/>\n"
+            "<transponder frequency=\"12000000\" symbol_rate=\"2000000\" polarization=\"2\"/>\n"
+            "<transponder frequency=\"11722000\" symbol_rate=\"30000000\" polarization=\"1\"/>\n"
+            "<transponder frequency=\"11724000\" symbol_rate=\"30000000\" polarization=\"1\"/>\n"
+            "</sat><sat name=\"not taken\" position=\"1\"/></satellites>");
+        ImportPlan plan(*doc, data.satellites);
+        QCOMPARE(plan.Target(0), slot);
+        plan.SetTaken(0, true);
+        plan.SetMode(0, mode.startsWith("merge") ? ImportPlan::Mode::Merge : ImportPlan::Mode::Replace);
+        plan.SetTolerance(mode.back().digitValue());
+        const ImportPreview preview = plan.Preview();
+        QCOMPARE(preview.satellites.size(), size_t(1));
+        using K = DatabaseDiff::TransponderChange::Kind;
+        const ImportPreview::Satellite &s = preview.satellites[0];
+        QString seen = QStringLiteral("+%1 -%2 ~%3 notes").arg(s.Count(K::Added)).arg(s.Count(K::Removed)).arg(s.Count(K::Changed));
+        for (const Note &n : s.notes)
+            seen += QStringLiteral(" %1").arg(int(n.kind));
+        // Nothing changes before Apply.
+        QCOMPARE(doc->Database().ToBytes(), before);
+        QTEST(seen, "preview");
+
+        QVERIFY(plan.Apply(*doc));
+        QTEST(Rows(*doc, slot), "rows");
+        QCOMPARE(doc->UndoName(), QStringLiteral("Import"));
+        QVERIFY(doc->Undo());
+        QCOMPARE(doc->Database().ToBytes(), before);
+    }
+
+    void refusedImportChangesNothing_data()
+    {
+        QTest::addColumn<int>("satellites");
+        QTest::addColumn<int>("transponders");
+        QTest::addColumn<int>("code");
+        QTest::newRow("satellite table full") << 60 << 1 << int(DocumentResult::Code::SatelliteTableFull);
+        QTest::newRow("transponder table full") << 2 << 1300 << int(DocumentResult::Code::TransponderTableFull);
+        // The first satellite is replaced, then the last one's damaged chain refuses the rest.
+        QTest::newRow("damaged chain halfway") << 0 << 1 << int(DocumentResult::Code::DamagedChain);
+    }
+
+    void refusedImportChangesNothing()
+    {
+        QFETCH(int, satellites);
+        QFETCH(int, transponders);
+        ParamDatabase db;
+        db.FromBytes(SampleDatabase::Make({1, 12, 30, 0}));
+        const std::vector<int> chain = db.SatelliteChain().indices;
+        const int first = *std::min_element(chain.begin(), chain.end());
+        const int last = *std::max_element(chain.begin(), chain.end());
+        if (!satellites)
+            db.SatelliteAt(last)->SetTpCount(db.SatelliteAt(last)->TpCount() + 1);
+        const QString path = m_dir.filePath(QStringLiteral("%1.bin").arg(++m_files));
+        QVERIFY(TestFile::Write(path, db.ToBytes()));
+        DatabaseDocument doc;
+        QVERIFY(doc.Open(path));
+
+        std::vector<ExchangeSatellite> file{size_t(std::max(satellites, 2))};
+        for (int i = 0; i < int(file.size()); ++i) {
+            const int at = satellites ? 1000 + i : db.SatelliteAt(i ? last : first)->Position();
+            file[size_t(i)] = {QStringLiteral("S%1").arg(i), at, {}, 0, {}};
+            for (int t = 0; t < transponders; ++t)
+                file[size_t(i)].transponders.push_back({3000000 + 5000 * t, 27500000, ExchangePolar::Vertical, t});
+        }
+        ImportPlan plan(doc, file);
+        for (int i = 0; i < plan.Count(); ++i)
+            plan.SetTaken(i, true);
+        QCOMPARE(plan.Preview().Full(), satellites > 0);
+        QCOMPARE(plan.Preview().Lines().join('\n').contains(" are free."), satellites > 0);
+        QFETCH(int, code);
+        QCOMPARE(int(plan.Apply(doc).code), code);
+        QCOMPARE(doc.Database().ToBytes(), db.ToBytes());
+        QVERIFY(!doc.CanUndo() && !doc.IsModified());
+    }
+
+    void matchesByPositionAndName()
+    {
+        auto doc = Open(true);
+        const int ku = AddSat(*doc, QStringLiteral("125.0W Ku-band"), 2350, {});
+        const int c = AddSat(*doc, QStringLiteral("125.0W C-band"), 2350, {});
+        const ExchangeData data = SatellitesXmlReader::Read(
+            "<satellites><sat name=\"125.0W C-band\" position=\"-1251\"/><sat name=\"125.0W Ku-band\" "
+            "position=\"-1250\"/><sat name=\"other\" position=\"-1250\"/></satellites>");
+        ImportPlan plan(*doc, data.satellites);
+        QCOMPARE((std::vector<int>{plan.Target(0), plan.Target(1), plan.Target(2)}), (std::vector<int>{c, ku, ku}));
+        QVERIFY(plan.Ambiguous(0) && plan.Ambiguous(2));
+        QCOMPARE(plan.Candidates(0).size(), size_t(2));
+        QVERIFY(plan.SetTarget(2, ImportPlan::ADD) && !plan.SetTarget(2, 64));
+    }
+
+    void removesDuplicatesAsOneStep()
+    {
+        auto doc = Open(true);
+        const int slot = AddSat(*doc, QStringLiteral("A"), 1,
+                                {{TransponderRow::NEW, 11720, 27500, Polar::Hori}, {TransponderRow::NEW, 11722, 2000, Polar::Hori},
+                                 {TransponderRow::NEW, 11721, 2000, Polar::Vert}, {TransponderRow::NEW, 11723, 2000, Polar::Hori}});
+        int removed = 0;
+        QVERIFY(TransponderDuplicates::Remove(*doc, slot, 2, &removed));
+        // 11723 is 1 MHz from 11722, but that one goes: it is 3 MHz from the one kept, and stays.
+        QCOMPARE(removed, 1);
+        QCOMPARE(Rows(*doc, slot), QStringLiteral("11720/27500/1 11721/2000/0 11723/2000/1"));
+        QCOMPARE(doc->UndoName(), QStringLiteral("Remove duplicates"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExchange)
+#include "tst_exchange.moc"

@@ -1,0 +1,180 @@
+// The port doctor: each cause from simulated /dev, /sys and /proc trees, the causes a test can
+// produce on real lines, and a port's adapter found again after a replug renumbers the ttys.
+#include "PtyPair.h"
+#include "RecordingPrompts.h"
+#include "TestEnv.h"
+
+#include "common/SettingsStore.h"
+#include "protocol/MeterLink.h"
+#include "serial/CComPort.h"
+#include "serial/ComDeviceMap.h"
+#include "serial/PortDiagnosis.h"
+#include "serial/PortIdentity.h"
+#include "serial/UsbSerialInfo.h"
+
+#include <QProcess>
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using Cause = PortDiagnosis::Cause;
+
+// dev, sys and proc in a temporary folder, built from entries: "a/b=text" a file, "a/b->c" a
+// link to the tree's c, "a/b/" a folder, "a/b" a FIFO (a device node without root).
+struct Tree {
+    Tree() { roots = {dir.filePath("dev"), dir.filePath("sys"), dir.filePath("proc")}; }
+    void Build(const QStringList &entries)
+    {
+        for (const char *top : {"dev", "sys", "proc"})
+            QDir(dir.filePath(top)).removeRecursively();
+        for (const QString &e : entries) {
+            const QString path = dir.filePath(e.section(QRegularExpression("->|="), 0, 0));
+            QDir().mkpath(e.endsWith('/') ? path : QFileInfo(path).path());
+            if (e.contains("->"))
+                QFile::link(dir.filePath(e.section("->", 1)), path);
+            else if (e.contains('='))
+                TestFile::Write(path, e.section('=', 1).toUtf8());
+            else if (!e.endsWith('/'))
+                ::mkfifo(QFile::encodeName(path).constData(), 0666);
+        }
+    }
+    QString Path(const QString &rel) const { return QFileInfo(dir.filePath(rel)).canonicalFilePath(); }
+    QTemporaryDir dir;
+    SystemRoots roots;
+};
+
+const QStringList kCh340{"sys/bus/usb/devices/1-1/idVendor=1a86", "sys/bus/usb/devices/1-1/idProduct=7523",
+                         "sys/bus/usb/devices/1-1/1-1:1.0/"};
+
+} // namespace
+
+class TestPortDiagnosis : public QObject
+{
+    Q_OBJECT
+private slots:
+    void simulatedSystem_data()
+    {
+        QTest::addColumn<QStringList>("tree"); // dev/ttyUSB0 is the port
+        QTest::addColumn<int>("openFailure");
+        QTest::addColumn<int>("cause");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("remedy");
+        const QStringList port{"dev/ttyUSB0"}, mm{"proc/77/comm=ModemManager"};
+        auto row = [](const char *tag, QStringList tree, int err, Cause cause, const char *status, const char *remedy) {
+            QTest::newRow(tag) << tree << err << int(cause) << QString(status) << QString(remedy);
+        };
+        row("no device", {}, ENOENT, Cause::NoDevice, "no such device", "Plug the meter's USB serial adapter in");
+        row("bridge with its tty", QStringList(kCh340) << "sys/bus/usb/devices/1-1/1-1:1.0/ttyUSB3/", ENOENT, Cause::NoDevice, "no such device", "Plug");
+        row("bridge without driver", kCh340, ENODEV, Cause::NoDriver, "CH340 adapter without a serial driver", "sudo modprobe ch341");
+        row("bridge taken by BRLTTY", QStringList(kCh340) << "proc/321/comm=brltty", ENOENT, Cause::NoDriver, "BRLTTY took it", "sudo apt remove brltty");
+        row("permission denied", port, EACCES, Cause::PermissionDenied, "permission denied", "sudo usermod -aG dialout $USER\nthen log out and in again");
+        row("busy, holder seen", port + QStringList{"proc/4242/comm=minicom", "proc/4242/fd/5->dev/ttyUSB0"}, EBUSY, Cause::Busy, "in use by minicom (pid 4242)", "kill 4242");
+        row("busy, holder hidden", port + QStringList{"proc/4242/comm=minicom"}, EBUSY, Cause::Busy, "in use by another program", "another account");
+        row("held by ModemManager", port + mm + QStringList{"proc/77/fd/9->dev/ttyUSB0"}, EBUSY, Cause::Interference, "in use by ModemManager (pid 77)", "systemctl disable --now ModemManager");
+        row("no answer", port, 0, Cause::NoAnswer, "the port opens, but no meter answers", "switched on");
+        row("no answer, ModemManager runs", port + mm, 0, Cause::Interference, "no answer; ModemManager is running (pid 77)", "switched on");
+        row("no answer, line shared", port + QStringList{"proc/9/comm=screen", "proc/9/fd/0->dev/ttyUSB0"}, 0, Cause::Busy, "no answer; screen (pid 9) also has", "kill 9");
+    }
+
+    void simulatedSystem()
+    {
+        QFETCH(QStringList, tree);
+        QFETCH(int, openFailure);
+        QFETCH(int, cause);
+        QFETCH(QString, status);
+        QFETCH(QString, remedy);
+        Tree t;
+        t.Build(tree);
+        const PortDiagnosis d = PortDiagnosis::Of(t.roots.Dev("ttyUSB0"), openFailure, t.roots);
+        QCOMPARE(int(d.cause), cause);
+        QVERIFY2(d.status.contains(status), qPrintable(d.status));
+        QVERIFY2(d.remedy.contains(remedy), qPrintable(d.remedy));
+    }
+
+    // The causes real lines give; EACCES and EBUSY only for an ordinary account (root ignores
+    // both), so as root they are diagnosed from the errno an ordinary account would get.
+    void realLines_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("openFailure");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("missing") << "missing" << ENOENT << "no such device";
+        QTest::newRow("not a tty") << "/dev/null" << ENOTTY << "not a serial device";
+        QTest::newRow("permission denied") << "chmod 000" << EACCES << "permission denied";
+        QTest::newRow("busy") << "held" << EBUSY << "in use by sleep (pid ";
+        QTest::newRow("never answers") << "silent" << 0 << "no meter answers";
+    }
+
+    void realLines()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, openFailure);
+        QFETCH(QString, status);
+        PtyPair pty;
+        QVERIFY(pty.IsValid());
+        QString path = kind == "missing" ? "/nonexistent/ttyUSB9" : kind == "/dev/null" ? kind : pty.SlavePath();
+        QProcess sleeper; // another program with the line open, as minicom would have it
+        CComPort holder;  // ... and exclusive use of it
+        if (kind == "chmod 000")
+            QVERIFY(::chmod(QFile::encodeName(path).constData(), 0) == 0);
+        if (kind == "held") {
+            sleeper.setStandardInputFile(path);
+            sleeper.start("sleep", {"30"});
+            QVERIFY(sleeper.waitForStarted() && holder.Open(path));
+            status += QString::number(sleeper.processId());
+        }
+        const bool root = ::geteuid() == 0;
+        RecordingPrompts prompts;
+        int failure = -1;
+        QVERIFY(!ProbeMeter(path, prompts, &failure));
+        QVERIFY(failure == openFailure || (root && (openFailure == EACCES || openFailure == EBUSY)));
+        const PortDiagnosis d = PortDiagnosis::Of(path, openFailure);
+        QVERIFY2(d.status.contains(status) || PortDiagnosis::General().cause == Cause::Interference, qPrintable(d.status));
+        sleeper.kill();
+        sleeper.waitForFinished();
+    }
+
+    // COM1's adapter answered once; after a replug it has another tty and another adapter sorts
+    // before it, yet COM1 is still that adapter.
+    void adapterFoundAgainAfterRenumbering_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<QString>("label");
+        const QString usb = "sys/devices/usb1/";
+        auto tty = [&](int n, const QString &usbDevice, const QString &serial) {
+            const QString dev = usb + usbDevice + "/" + usbDevice + ":1.0/ttyUSB" + QString::number(n);
+            return QStringList{QString("dev/ttyUSB%1").arg(n), QString("sys/class/tty/ttyUSB%1/device->%2").arg(n).arg(dev),
+                               dev + "/", usb + usbDevice + "/idVendor=0403", usb + usbDevice + "/serial=" + serial,
+                               usb + usbDevice + "/product=FT232R USB UART"};
+        };
+        QTest::newRow("by-id name") << QStringList{"dev/ttyUSB0", "dev/serial/by-id/usb-Meter_A-port0->dev/ttyUSB0"}
+                                    << QStringList{"dev/ttyUSB0", "dev/ttyUSB1", "dev/serial/by-id/usb-Meter_A-port0->dev/ttyUSB1",
+                                                   "dev/serial/by-id/usb-Another_B-port0->dev/ttyUSB0"}
+                                    << "/ttyUSB1 (usb-Meter_A-port0)";
+        QTest::newRow("USB serial number") << tty(0, "1-1", "A1") << tty(0, "1-2", "B2") + tty(1, "1-1", "A1")
+                                           << "/ttyUSB1 \u2013 FT232R USB UART";
+    }
+
+    void adapterFoundAgainAfterRenumbering()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        QFETCH(QString, label);
+        TempSettings settings;
+        Tree t;
+        t.Build(before);
+        QCOMPARE(ComDeviceMap::Resolve(1, t.roots), t.Path("dev/ttyUSB0"));
+        SettingsStore::WritePortIdentity(1, PortIdentity::Of(ComDeviceMap::Resolve(1, t.roots), t.roots));
+        t.Build(after);
+        const QString device = ComDeviceMap::Resolve(1, t.roots);
+        QCOMPARE(device, t.Path("dev/ttyUSB1"));
+        QVERIFY2(UsbSerialInfo::Of(device, t.roots).Label(device).endsWith(label), qPrintable(UsbSerialInfo::Of(device, t.roots).Label(device)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPortDiagnosis)
+#include "tst_portdiagnosis.moc"
