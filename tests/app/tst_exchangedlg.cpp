@@ -2,6 +2,7 @@
 // Import, Compare with file, and Remove duplicate transponders. What an import or a comparison
 // computes is the core's and tested there.
 #include "EditorFixture.h"
+#include "SampleDatabase.h"
 #include "TestEnv.h"
 
 #include "app/CCompareDlg.h"
@@ -107,7 +108,7 @@ private slots:
         QFETCH(quint32, seed);
         EditorFixture f;
         const QString a = f.OpenSample();
-        const QString b = f.SampleFile("b.bin", seed);
+        const QString b = f.WriteFile("b.bin", SampleDatabase::Make({seed}));
         f.prompts.QueueFileName(b);
         Trigger(f, "&Compare with file...");
         CCompareDlg *compare = f.dlg->findChild<CCompareDlg *>();
