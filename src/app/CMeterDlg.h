@@ -89,6 +89,8 @@ public slots:
     void OnImport();
     void OnExport();
     void OnCompareWithFile();
+    // The compare window between the open database and the file at path (a backup, too).
+    void CompareWithFile(const QString &path);
     void OnRemoveDuplicates();
     // File > Restore a backup...: the archive's versions; the chosen one goes into the document.
     void OnRestoreBackup();

@@ -15,7 +15,7 @@ namespace {
 constexpr int kPathRole = Qt::UserRole;
 } // namespace
 
-CRestoreDlg::CRestoreDlg(const BackupArchive &archive, QWidget *parent) : QDialog(parent)
+CRestoreDlg::CRestoreDlg(const BackupArchive &archive, bool canCompare, QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Restore a backup"));
     const QList<BackupArchive::Entry> entries = archive.Entries();
@@ -53,10 +53,17 @@ CRestoreDlg::CRestoreDlg(const BackupArchive &archive, QWidget *parent) : QDialo
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     m_open = buttons->addButton(QStringLiteral("&Open"), QDialogButtonBox::AcceptRole);
     m_open->setEnabled(false);
+    m_compare = buttons->addButton(QStringLiteral("&Compare"), QDialogButtonBox::ActionRole);
+    m_compare->setEnabled(false);
+    m_compare->setVisible(canCompare);
+    connect(m_compare, &QPushButton::clicked, this, [this] { emit compareRequested(ChosenFile()); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this,
-            [this] { m_open->setEnabled(!ChosenFile().isEmpty()); });
+            [this] {
+                m_open->setEnabled(!ChosenFile().isEmpty());
+                m_compare->setEnabled(!ChosenFile().isEmpty());
+            });
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
 
     auto *layout = new QVBoxLayout(this);

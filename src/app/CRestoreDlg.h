@@ -8,19 +8,25 @@ class QTreeWidget;
 
 // File > Restore a backup...: every version the archive keeps, newest first, with the file (or
 // meter) it belongs to, when it was kept, why (saved over / read from meter) and, for a
-// database, what it holds. "Open" closes the dialog with the chosen version.
+// database, what it holds. "Open" closes the dialog with the chosen version; "Compare" (offered
+// while a database is open) asks for the compare window and leaves the dialog open.
 class CRestoreDlg : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CRestoreDlg(const BackupArchive &archive, QWidget *parent = nullptr);
+    CRestoreDlg(const BackupArchive &archive, bool canCompare, QWidget *parent = nullptr);
 
     // The archived file of the selected row; empty when none is selected.
     QString ChosenFile() const;
     QTreeWidget *List() const { return m_list; }
     QPushButton *OpenButton() const { return m_open; }
+    QPushButton *CompareButton() const { return m_compare; }
+
+signals:
+    void compareRequested(const QString &archivedFile);
 
 private:
     QTreeWidget *m_list = nullptr;
     QPushButton *m_open = nullptr;
+    QPushButton *m_compare = nullptr;
 };

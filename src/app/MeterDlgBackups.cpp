@@ -46,7 +46,8 @@ void CMeterDlg::KeepReadImage(const QString &path, uint32_t identityWord)
 
 void CMeterDlg::OnRestoreBackup()
 {
-    CRestoreDlg dlg(*m_archive, this);
+    CRestoreDlg dlg(*m_archive, m_doc.IsOpen(), this);
+    connect(&dlg, &CRestoreDlg::compareRequested, this, &CMeterDlg::CompareWithFile);
     if (dlg.exec() == QDialog::Accepted && !dlg.ChosenFile().isEmpty())
         RestoreBackup(dlg.ChosenFile());
 }

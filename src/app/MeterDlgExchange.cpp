@@ -124,7 +124,13 @@ void CMeterDlg::OnCompareWithFile()
     if (!m_doc.IsOpen())
         return;
     const QString path = m_prompts.OpenFileName(QString::fromLatin1(kDataFileFilter));
-    if (path.isEmpty())
+    if (!path.isEmpty())
+        CompareWithFile(path);
+}
+
+void CMeterDlg::CompareWithFile(const QString &path)
+{
+    if (!m_doc.IsOpen())
         return;
     DatabaseDocument other;
     const DocumentResult opened = other.Open(path);

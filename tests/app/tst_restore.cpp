@@ -2,10 +2,12 @@
 #include "EditorFixture.h"
 #include "SampleDatabase.h"
 
+#include "app/CCompareDlg.h"
 #include "app/CRestoreDlg.h"
 #include "document/BackupArchive.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -29,9 +31,10 @@ private slots:
         EditorFixture f;
         const QByteArray kept = SampleDatabase::Make({9});
         QVERIFY(f.dlg->Archive().KeepRead(kept, 0x42010203));
-        CRestoreDlg list(f.dlg->Archive());
+        CRestoreDlg list(f.dlg->Archive(), open);
         QTreeWidgetItem *row = list.List()->topLevelItem(0);
         QVERIFY(row && !list.OpenButton()->isEnabled());
+        QCOMPARE(list.CompareButton()->isVisibleTo(&list), open);
         QCOMPARE(row->text(0) + '|' + row->text(2) + '|' + row->text(3).section(',', 0, 0), "meter 42010203|read from meter|12 satellites");
         row->setSelected(true);
         QVERIFY(list.OpenButton()->isEnabled());
@@ -52,6 +55,20 @@ private slots:
         QCOMPARE(TestFile::Read(path), f.dlg->Document().Database().ToBytes());
         const auto versions = f.dlg->Archive().Entries(path);
         QVERIFY(versions.size() == 1 && TestFile::Read(versions.front().filePath) == before);
+
+        // Compare, from the dialog the menu opens: the compare window shows the newest version
+        // (the file before Apply) against the database, and the dialog stays until closed.
+        QTimer::singleShot(0, [] {
+            auto *dlg = qobject_cast<CRestoreDlg *>(QApplication::activeModalWidget());
+            QVERIFY(dlg);
+            dlg->List()->topLevelItem(0)->setSelected(true);
+            QTest::mouseClick(dlg->CompareButton(), Qt::LeftButton);
+            QVERIFY(dlg->isVisible());
+            dlg->reject();
+        });
+        f.dlg->OnRestoreBackup();
+        const auto *compare = f.dlg->findChild<CCompareDlg *>();
+        QVERIFY(compare && compare->isVisible() && !compare->Report().isEmpty());
     }
 };
 

@@ -192,7 +192,7 @@ int main(int argc, char **argv)
                 return 1;
             file.close();
         }
-        CRestoreDlg restore(archive, &main);
+        CRestoreDlg restore(archive, true, &main);
         restore.List()->topLevelItem(0)->setSelected(true);
         restore.show();
         ok = Save(restore, dir, QStringLiteral("restore-backup.png")) && ok;
