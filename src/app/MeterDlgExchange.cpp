@@ -168,9 +168,17 @@ void CMeterDlg::ApplyImport(const ImportPlan &plan)
     bool shownChanges = false;
     for (int i = 0; i < plan.Count(); ++i)
         shownChanges = shownChanges || (plan.Taken(i) && plan.Target(i) == slot);
+    if (shownChanges && m_tpList->IsModified()
+        && !m_prompts.AskYesNo(QStringLiteral("The transponder list has changes that have not been applied; "
+                                              "the import changes this satellite and drops them.\n\nImport anyway?"),
+                               QString::fromLatin1(kAppTitle))) {
+        return;
+    }
     const DocumentResult imported = plan.Apply(m_doc);
     if (!imported) {
-        Warn(imported);
+        m_prompts.Message(imported.text.isEmpty() ? QStringLiteral("Nothing was imported: the database refused the change.")
+                                                  : imported.text,
+                          QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
         return;
     }
     // As with the satellite commands: the rows of a satellite the import changed are shown
@@ -192,12 +200,17 @@ void CMeterDlg::OnExport()
 {
     if (!m_doc.IsOpen() || !m_tpList->EndEdit())
         return;
-    QString path = m_prompts.SaveFileName(QString::fromLatin1(kReceiverListFilter));
+    const QString path = m_prompts.SaveFileName(QString::fromLatin1(kReceiverListFilter));
     if (path.isEmpty())
         return;
+    // The ending names the format; a name without one is refused rather than renamed, which
+    // could replace another file without the question the file dialog asked for this one.
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix != QLatin1String("xml") && suffix != QLatin1String("csv"))
-        path += QStringLiteral(".xml");
+    if (suffix != QLatin1String("xml") && suffix != QLatin1String("csv")) {
+        m_prompts.Message(QStringLiteral("Please give the file name the ending .xml (satellites.xml) or .csv."),
+                          QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
+        return;
+    }
     // The database as applied, as the file would hold it after the next Apply.
     QString error;
     if (!ExchangeFiles::Export(m_doc, path, ExchangeFiles::Detect(path), &error))

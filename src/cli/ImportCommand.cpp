@@ -116,7 +116,8 @@ int ImportCommand::Run(const QStringList &arguments)
         return EXIT_OK;
     const DocumentResult applied = plan.Apply(doc);
     if (!applied) {
-        Console::Err(QStringLiteral("%1: %2").arg(files.at(0), applied.text.trimmed()));
+        const QString why = applied.text.trimmed();
+        Console::Err(QStringLiteral("%1: %2").arg(files.at(0), why.isEmpty() ? QStringLiteral("nothing was imported: the database refused the change") : why));
         return EXIT_REFUSED;
     }
     if (!doc.IsModified())

@@ -50,6 +50,8 @@ TransponderRow ExchangeConversions::RowFromTransponder(const ExchangeTransponder
 {
     // Rounded to the nearest whole unit; values far beyond any int stay far out of range.
     auto whole = [](qint64 value) {
+        // A list may say anything that fits 64 bits: bound it before rounding can overflow.
+        value = std::clamp<qint64>(value, -1'000'000'000'000'000, 1'000'000'000'000'000);
         const qint64 w = (value + (value < 0 ? -500 : 500)) / 1000;
         return int(std::clamp<qint64>(w, -1000000000, 1000000000));
     };

@@ -12,13 +12,12 @@
 
 ExchangeFiles::Format ExchangeFiles::Detect(const QString &path, const QByteArray &head)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("xml"))
-        return Format::Xml;
-    if (suffix == QLatin1String("csv"))
-        return Format::Csv;
+    // The content first: a list saved under the other format's ending still reads.
     const QByteArray start = head.startsWith("\xEF\xBB\xBF") ? head.mid(3).trimmed() : head.trimmed();
-    return start.startsWith('<') ? Format::Xml : Format::Csv;
+    if (start.startsWith('<'))
+        return Format::Xml;
+    return QFileInfo(path).suffix().compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0 ? Format::Xml
+                                                                                           : Format::Csv;
 }
 
 ExchangeData ExchangeFiles::Read(const QString &path)
@@ -28,8 +27,25 @@ ExchangeData ExchangeFiles::Read(const QString &path)
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return ExchangeData::Fail(QStringLiteral("cannot read the file: %1")
                                       .arg(file.exists() ? file.errorString() : QStringLiteral("no such file")));
+    // Published lists are a few MB with some hundred satellites; far larger is not such a list,
+    // and the import dialog's rows and checks would make the window crawl.
+    if (file.size() > MAX_FILE_BYTES)
+        return ExchangeData::Fail(QStringLiteral("the file is larger than %1 MB; a receiver list is far smaller")
+                                      .arg(MAX_FILE_BYTES >> 20));
     const QByteArray bytes = file.readAll();
-    return Detect(path, bytes.left(64)) == Format::Xml ? SatellitesXmlReader::Read(bytes) : CsvReader::Read(bytes);
+    ExchangeData data = Detect(path, bytes.left(64)) == Format::Xml ? SatellitesXmlReader::Read(bytes)
+                                                                     : CsvReader::Read(bytes);
+    if (data.satellites.size() > size_t(MAX_SATELLITES))
+        return ExchangeData::Fail(QStringLiteral("the list holds %1 satellites; more than %2 is not a receiver list")
+                                      .arg(data.satellites.size()).arg(MAX_SATELLITES));
+    for (const ExchangeSatellite &sat : data.satellites) {
+        if (sat.transponders.size() > size_t(MAX_TRANSPONDERS_PER_SATELLITE))
+            return ExchangeData::Fail(QStringLiteral("satellite \"%1\" holds %2 transponders; more than %3 on one "
+                                                     "satellite is not a receiver list")
+                                          .arg(sat.name).arg(sat.transponders.size())
+                                          .arg(MAX_TRANSPONDERS_PER_SATELLITE));
+    }
+    return data;
 }
 
 QByteArray ExchangeFiles::Encode(const DatabaseDocument &doc, Format format)

@@ -15,10 +15,12 @@ using Note = ImportPreview::Note;
 
 namespace {
 
-// Circular distance in tenths.
+// Circular distance in tenths; stored positions may lie beyond 360.0 degrees.
 int Distance(int a, int b)
 {
-    const int d = std::abs(ExchangeConversions::EastTenths(a) - ExchangeConversions::EastTenths(b));
+    const int circle = ExchangeConversions::FULL_CIRCLE;
+    auto around = [circle](int p) { return (ExchangeConversions::EastTenths(p) % circle + circle) % circle; };
+    const int d = std::abs(around(a) - around(b));
     return std::min(d, ExchangeConversions::FULL_CIRCLE - d);
 }
 

@@ -75,7 +75,10 @@ private slots:
         const QString path = f.OpenSample();
         const QByteArray before = TestFile::Read(path);
         const auto sats = f.dlg->Document().Satellites();
-        f.prompts.QueueFileName(f.dir.filePath("out")); // no known ending: satellites.xml
+        f.prompts.QueueFileName(f.dir.filePath("out")); // no ending: refused, nothing written
+        Trigger(f, "E&xport...");
+        QVERIFY(!QFile::exists(f.dir.filePath("out")) && !QFile::exists(f.dir.filePath("out.xml")));
+        f.prompts.QueueFileName(f.dir.filePath("out.xml"));
         Trigger(f, "E&xport...");
         QVERIFY(TestFile::Read(f.dir.filePath("out.xml")).contains(sats.front().name.toUtf8()));
         f.prompts.QueueFileName(f.WriteFile("l.xml", "<satellites><sat name=\"New One\" position=\"-50\">"

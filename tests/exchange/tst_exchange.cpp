@@ -157,8 +157,11 @@ private slots:
     void readsWhatListsHold()
     {
         QFETCH(QByteArray, file);
-        const bool xml = file.trimmed().startsWith('<');
-        QTEST(Summary(xml ? SatellitesXmlReader::Read(file) : CsvReader::Read(file)), "read");
+        // Every row under a .csv name: the content, not the name, tells XML.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("list.csv"));
+        QVERIFY(TestFile::Write(path, file));
+        QTEST(Summary(ExchangeFiles::Read(path)), "read");
     }
 
     void importPreviewsThenAppliesAsOneStep_data()
@@ -265,14 +268,21 @@ private slots:
         auto doc = Open(true);
         const int ku = AddSat(*doc, QStringLiteral("125.0W Ku-band"), 2350, {});
         const int c = AddSat(*doc, QStringLiteral("125.0W C-band"), 2350, {});
+        AddSat(*doc, QStringLiteral("beyond 360"), 3605, {}); // 0.5 degrees East, stored past the circle
         const ExchangeData data = SatellitesXmlReader::Read(
             "<satellites><sat name=\"125.0W C-band\" position=\"-1251\"/><sat name=\"125.0W Ku-band\" "
-            "position=\"-1250\"/><sat name=\"other\" position=\"-1250\"/></satellites>");
+            "position=\"-1250\"/><sat name=\"other\" position=\"-1250\"/><sat name=\"0.3E\" position=\"3\">"
+            "<transponder frequency=\"9223372036854775807\" symbol_rate=\"27500000\" polarization=\"0\"/>"
+            "</sat></satellites>");
         ImportPlan plan(*doc, data.satellites);
-        QCOMPARE((std::vector<int>{plan.Target(0), plan.Target(1), plan.Target(2)}), (std::vector<int>{c, ku, ku}));
-        QVERIFY(plan.Ambiguous(0) && plan.Ambiguous(2));
+        QCOMPARE((std::vector<int>{plan.Target(0), plan.Target(1), plan.Target(2), plan.Target(3)}),
+                 (std::vector<int>{c, ku, ku, ImportPlan::ADD}));
+        QVERIFY(plan.Ambiguous(0) && plan.Ambiguous(2) && !plan.Ambiguous(3));
         QCOMPARE(plan.Candidates(0).size(), size_t(2));
         QVERIFY(plan.SetTarget(2, ImportPlan::ADD) && !plan.SetTarget(2, 64));
+        // A frequency of any size is told as out of range, without overflowing on the way.
+        plan.SetTaken(3, true);
+        QVERIFY(plan.Preview().Lines().join('\n').contains("lies outside the meter's 2000..15000 MHz; left out"));
     }
 
     void removesDuplicatesAsOneStep()
