@@ -56,6 +56,7 @@ void CMeterDlg::BuildWindow()
     m_deviceLabel = new QLabel(portGroup);
     m_deviceLabel->setObjectName(QStringLiteral("deviceLabel"));
     m_deviceLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_deviceLabel->setTextFormat(Qt::PlainText); // an adapter names its own product
     m_loadButton = new QPushButton(QStringLiteral("&load software"), portGroup);
     m_readButton = new QPushButton(QStringLiteral("&Read parameters"), portGroup);
     m_writeButton = new QPushButton(QStringLiteral("&Write parameters"), portGroup);

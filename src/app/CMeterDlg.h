@@ -89,8 +89,9 @@ public slots:
     void OnImport();
     void OnExport();
     void OnCompareWithFile();
-    // The compare window between the open database and the file at path (a backup, too).
-    void CompareWithFile(const QString &path);
+    // The compare window between the open database and the file at path (a backup, too),
+    // owned by owner when given (a modal dialog), else by the main window.
+    void CompareWithFile(const QString &path, QWidget *owner = nullptr);
     void OnRemoveDuplicates();
     // File > Restore a backup...: the archive's versions; the chosen one goes into the document.
     void OnRestoreBackup();

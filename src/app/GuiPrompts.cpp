@@ -56,6 +56,7 @@ void GuiPrompts::Message(const QString &text, const QString &caption, Icon icon)
 {
     OnGuiThread([&] {
         QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::Ok, Owner());
+        box.setTextFormat(Qt::PlainText); // file contents and device names are never markup
         box.exec();
         return true;
     });
@@ -65,6 +66,7 @@ bool GuiPrompts::AskYesNo(const QString &text, const QString &caption, Icon icon
 {
     return OnGuiThread([&] {
         QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::Yes | QMessageBox::No, Owner());
+        box.setTextFormat(Qt::PlainText);
         return box.exec() == QMessageBox::Yes;
     });
 }
@@ -74,6 +76,7 @@ bool GuiPrompts::AskYesNoDefaultNo(const QString &text, const QString &caption, 
     return OnGuiThread([&] {
         QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::Yes | QMessageBox::No, Owner());
         box.setDefaultButton(QMessageBox::No);
+        box.setTextFormat(Qt::PlainText);
         return box.exec() == QMessageBox::Yes;
     });
 }

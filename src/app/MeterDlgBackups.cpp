@@ -47,7 +47,7 @@ void CMeterDlg::KeepReadImage(const QString &path, uint32_t identityWord)
 void CMeterDlg::OnRestoreBackup()
 {
     CRestoreDlg dlg(*m_archive, m_doc.IsOpen(), this);
-    connect(&dlg, &CRestoreDlg::compareRequested, this, &CMeterDlg::CompareWithFile);
+    connect(&dlg, &CRestoreDlg::compareRequested, this, [this, &dlg](const QString &file) { CompareWithFile(file, &dlg); });
     if (dlg.exec() == QDialog::Accepted && !dlg.ChosenFile().isEmpty())
         RestoreBackup(dlg.ChosenFile());
 }

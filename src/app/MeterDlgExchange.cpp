@@ -128,7 +128,7 @@ void CMeterDlg::OnCompareWithFile()
         CompareWithFile(path);
 }
 
-void CMeterDlg::CompareWithFile(const QString &path)
+void CMeterDlg::CompareWithFile(const QString &path, QWidget *owner)
 {
     if (!m_doc.IsOpen())
         return;
@@ -138,7 +138,9 @@ void CMeterDlg::CompareWithFile(const QString &path)
         Warn(opened);
         return;
     }
-    auto *compare = new CCompareDlg(m_doc, other, this);
+    // Owned by a modal dialog that asked for it (the backups' list), so that it takes input
+    // while that dialog is open; it closes with it.
+    auto *compare = new CCompareDlg(m_doc, other, owner ? owner : this);
     compare->setAttribute(Qt::WA_DeleteOnClose);
     compare->show();
 }

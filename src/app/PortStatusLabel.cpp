@@ -1,5 +1,7 @@
 #include "app/PortStatusLabel.h"
 
+#include <QTextDocument>
+
 PortStatusLabel::PortStatusLabel(QWidget *parent) : QLabel(parent)
 {
     setObjectName(QStringLiteral("portStatus"));
@@ -20,6 +22,6 @@ void PortStatusLabel::Show(const PortDiagnosis &diagnosis)
     }
     setText(QStringLiteral("<span style=\"color:#b00020\">\u26a0</span> %1 &nbsp;<a href=\"details\">Details...</a>")
                 .arg(diagnosis.status.toHtmlEscaped()));
-    setToolTip(diagnosis.remedy);
+    setToolTip(Qt::convertFromPlainText(diagnosis.remedy)); // process and product names are not markup
     setVisible(true);
 }

@@ -4,6 +4,7 @@
 #include "cli/Console.h"
 #include "cli/DatabaseFile.h"
 #include "cli/ExitCode.h"
+#include "document/BackupArchive.h"
 #include "exchange/ExchangeConversions.h"
 #include "exchange/ExchangeFiles.h"
 #include "exchange/ImportPlan.h"
@@ -67,6 +68,12 @@ int ImportCommand::Run(const QStringList &arguments)
     const QStringList files = cl.Parser().positionalArguments();
 
     DatabaseDocument doc;
+    // The file's content before the import's save is kept, as the window keeps it at Apply.
+    BackupArchive archive;
+    archive.SetReporter([](const QString &why) {
+        Console::Err(QStringLiteral("orbivane-cli: warning: no backup kept: %1").arg(why));
+    });
+    doc.SetArchive(&archive);
     if (!DatabaseFile::Open(doc, files.at(0)))
         return EXIT_FILE;
     const ExchangeData data = ExchangeFiles::Read(files.at(1));

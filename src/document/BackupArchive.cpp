@@ -103,6 +103,10 @@ bool BackupArchive::KeepBeforeSave(const QString &filePath, const QByteArray &ne
     const QFileInfo info(filePath);
     if (!info.isFile())
         return true; // nothing there yet to lose
+    // A read may be aimed at any file; one far larger than a database is told, not copied.
+    if (info.size() > MAX_KEPT_BYTES)
+        return Fail(QStringLiteral("%1 is larger than %2 MB, far more than a database; its content was not kept")
+                        .arg(filePath).arg(MAX_KEPT_BYTES >> 20));
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
         return Fail(QStringLiteral("%1: %2").arg(filePath, file.errorString()));

@@ -30,6 +30,7 @@ public:
     };
     static constexpr int DEFAULT_KEEP_VERSIONS = 50;
     static constexpr int DEFAULT_KEEP_DAYS = 30;
+    static constexpr qint64 MAX_KEPT_BYTES = qint64(16) << 20;
 
     // folder empty: DefaultFolder(). Limits come from the settings file.
     explicit BackupArchive(const QString &folder = QString());

@@ -75,7 +75,10 @@ public:
     }
     bool AskYesNoDefaultNo(const QString &text, const QString &caption, Icon icon) override
     {
-        return !m_stopped() && m_inner.AskYesNoDefaultNo(text, caption, icon);
+        const bool yes = !m_stopped() && m_inner.AskYesNoDefaultNo(text, caption, icon);
+        if (m_log)
+            m_log->Message(text + (yes ? QStringLiteral(" (Yes)") : QStringLiteral(" (No)")));
+        return yes;
     }
     QString OpenFileName(const QString &) override { return {}; }
     QString SaveFileName(const QString &) override { return {}; }

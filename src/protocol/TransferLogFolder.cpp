@@ -23,9 +23,9 @@ QString TransferLogFolder::Keep(const TransferLog &log, const QString &what, QSt
         return {};
     }
     const QDir dir(folder);
-    // Named by the time, so that names sort oldest first; two in the same millisecond take the
-    // next free one, which keeps that order.
-    QDateTime when = QDateTime::currentDateTime();
+    // Named by the time (UTC, which never goes back an hour), so that names sort oldest first;
+    // two in the same millisecond take the next free one, which keeps that order.
+    QDateTime when = QDateTime::currentDateTimeUtc();
     QString stamp;
     do {
         stamp = when.toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));

@@ -293,6 +293,8 @@ private slots:
             QVERIFY2(r.out.contains(QString(line).replace("D: ", Path("d.bin") + ": ")), qPrintable(r.out));
         if (exit == 0 && args.first() != "info" && args.first() != "import")
             QVERIFY2(r.out.isEmpty(), qPrintable(r.out));
+        if (QTest::currentDataTag() == QByteArray("import")) // the save kept what A held before
+            QCOMPARE(BackupArchive().Entries(Path("a.bin")).size(), 1);
     }
 };
 
