@@ -5,6 +5,7 @@
 #include "app/PortStatusLabel.h"
 #include "common/Prompts.h"
 #include "common/SettingsStore.h"
+#include "serial/ComDeviceMap.h"
 #include "serial/PortIdentity.h"
 
 #include <QGridLayout>
@@ -23,8 +24,14 @@ void CMeterDlg::BuildPortDoctor(QGridLayout *portGrid)
 void CMeterDlg::ShowPortDiagnosis(int port, const QString &devicePath, bool answered, int openFailure)
 {
     if (answered) {
-        // The adapter that answered stays this port after a replug gives it another tty.
-        SettingsStore::WritePortIdentity(port, PortIdentity::Of(devicePath));
+        // The adapter that answered stays this port after a replug gives it another tty, and
+        // only this one.
+        const QString identity = PortIdentity::Of(devicePath);
+        SettingsStore::WritePortIdentity(port, identity);
+        for (int k = 1; k <= ComDeviceMap::PORT_COUNT && !identity.isEmpty(); ++k) {
+            if (k != port && SettingsStore::ReadPortIdentity(k) == identity)
+                SettingsStore::WritePortIdentity(k, {});
+        }
         m_portStatus->Show({});
         return;
     }

@@ -70,6 +70,16 @@ QString ComDeviceMap::Resolve(int n, const SystemRoots &roots)
     mapped = PortIdentity::Find(SettingsStore::ReadPortIdentity(n), roots);
     if (!mapped.isEmpty())
         return mapped;
-    const QStringList devices = DefaultDevices(roots);
-    return n <= devices.size() ? devices.at(n - 1) : QString();
+    // An adapter that another number remembers is that number's: the rest of the devices go to
+    // the numbers that have none plugged in, in order, so that no device is out of reach.
+    QStringList devices = DefaultDevices(roots);
+    int index = n - 1;
+    for (int k = 1; k <= PORT_COUNT; ++k) {
+        if (k == n)
+            continue;
+        const QString claimed = PortIdentity::Find(SettingsStore::ReadPortIdentity(k), roots);
+        if (!claimed.isEmpty() && devices.removeAll(claimed) > 0 && k < n)
+            --index;
+    }
+    return index < devices.size() ? devices.at(index) : QString();
 }

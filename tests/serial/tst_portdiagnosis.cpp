@@ -172,6 +172,7 @@ private slots:
         t.Build(after);
         const QString device = ComDeviceMap::Resolve(1, t.roots);
         QCOMPARE(device, t.Path("dev/ttyUSB1"));
+        QCOMPARE(ComDeviceMap::Resolve(2, t.roots), t.Path("dev/ttyUSB0")); // the other adapter is not out of reach
         QVERIFY2(UsbSerialInfo::Of(device, t.roots).Label(device).endsWith(label), qPrintable(UsbSerialInfo::Of(device, t.roots).Label(device)));
     }
 };
