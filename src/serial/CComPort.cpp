@@ -108,6 +108,15 @@ int CComPort::CloseDevice()
     // outlives close() while the far end stays open, and every later open by an ordinary
     // account would fail with EBUSY.
     ::ioctl(m_fd, TIOCNXCL);
+    // The latency setting outlives us too; the next program gets the adapter as we found it.
+    if (m_setLowLatency) {
+        serial_struct info{};
+        if (::ioctl(m_fd, TIOCGSERIAL, &info) == 0) {
+            info.flags &= ~ASYNC_LOW_LATENCY;
+            ::ioctl(m_fd, TIOCSSERIAL, &info);
+        }
+        m_setLowLatency = false;
+    }
     const int rc = ::close(m_fd);
     m_fd = -1;
     return rc;
@@ -131,7 +140,7 @@ void CComPort::AskLowLatency()
     if (::ioctl(m_fd, TIOCGSERIAL, &info) != 0 || (info.flags & ASYNC_LOW_LATENCY))
         return;
     info.flags |= ASYNC_LOW_LATENCY;
-    ::ioctl(m_fd, TIOCSSERIAL, &info);
+    m_setLowLatency = ::ioctl(m_fd, TIOCSSERIAL, &info) == 0;
 }
 
 bool CComPort::Open(const QString &devicePath)

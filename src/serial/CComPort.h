@@ -78,6 +78,7 @@ private:
     bool m_open = false;
     int m_openFailure = 0;
     bool m_outputPending = false; // a write cut off by Cancel left bytes queued
+    bool m_setLowLatency = false; // we set ASYNC_LOW_LATENCY, and clear it again at close
     std::atomic<bool> m_cancelled{false};
     PortError m_lastError;
 };
