@@ -90,7 +90,8 @@ private slots:
                                "next free slot live", "free transponder head live", "free slot head live",
                                "free channel head live", "free transponder head outside", "free slot head outside",
                                "B back link wrong", "B loops, free head live", "kind-1 channel chain loops",
-                               "B links on past the chain's end", "B channel on missing satellite"};
+                               "B links on past the chain's end", "B channel on missing satellite",
+                               "free slot links to itself"};
         for (int i = 0; i < int(std::size(names)); ++i)
             QTest::newRow(names[i]) << i;
     }
@@ -142,7 +143,8 @@ private slots:
             return refuses([&] { return db.DeleteSatellite(b); });
         case 12: db.ChannelAt(chB)->SetNext(chA); return refuses([&] { return db.DeleteChannelsOfTransponder(b1); });
         case 13: db.SatelliteAt(b)->SetNext(a); return refuses(addsSat);
-        default: db.ChannelAt(chB)->SetSatellite(200); return refuses([&] { return db.DeleteChannelsOfTransponder(b2); });
+        case 14: db.ChannelAt(chB)->SetSatellite(200); return refuses([&] { return db.DeleteChannelsOfTransponder(b2); });
+        default: db.SatelliteAt(db.SatHeader().FreeFirst())->SetNext(db.SatHeader().FreeFirst()); return refuses(addsSat);
         }
     }
 
