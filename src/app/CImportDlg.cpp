@@ -20,14 +20,9 @@
 
 namespace {
 
-QString Degrees(int position)
-{
-    return SatelliteConversions::FormatDegrees(SatelliteConversions::DegreesFromPosition(position));
-}
-
 QString TargetText(const SatelliteValue &sat)
 {
-    return QStringLiteral("%1 (%2)").arg(sat.name, Degrees(sat.position));
+    return QStringLiteral("%1 (%2)").arg(sat.name, SatelliteConversions::FormatPosition(sat.position));
 }
 
 } // namespace
@@ -115,7 +110,7 @@ void CImportDlg::FillTable()
         take->setCheckState(m_plan.Taken(i) ? Qt::Checked : Qt::Unchecked);
         m_table->setItem(i, COL_TAKE, take);
         m_table->setItem(i, COL_NAME, new QTableWidgetItem(sat.name));
-        m_table->setItem(i, COL_POSITION, new QTableWidgetItem(Degrees(sat.position)));
+        m_table->setItem(i, COL_POSITION, new QTableWidgetItem(SatelliteConversions::FormatPosition(sat.position)));
         auto *count = new QTableWidgetItem(QString::number(sat.transponders.size()));
         count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_table->setItem(i, COL_TRANSPONDERS, count);
@@ -163,7 +158,7 @@ void CImportDlg::OnFilter(const QString &text)
     for (int i = 0; i < m_plan.Count(); ++i) {
         const ExchangeSatellite &sat = m_plan.FileSatellite(i);
         const bool shown = t.isEmpty() || sat.name.contains(t, Qt::CaseInsensitive)
-                           || Degrees(sat.position).startsWith(t) || sat.positionText.startsWith(t);
+                           || SatelliteConversions::FormatPosition(sat.position).startsWith(t) || sat.positionText.startsWith(t);
         m_table->setRowHidden(i, !shown);
     }
 }

@@ -9,11 +9,6 @@ using SatChange = DatabaseDiff::SatelliteChange;
 using TpChange = DatabaseDiff::TransponderChange;
 
 // The position as the window shows it: degrees with one decimal place.
-QString Degrees(int position)
-{
-    return SatelliteConversions::FormatDegrees(SatelliteConversions::DegreesFromPosition(position));
-}
-
 QString RowText(const TransponderRow &row)
 {
     return QStringLiteral("%1 MHz %2 kS/s %3")
@@ -22,7 +17,7 @@ QString RowText(const TransponderRow &row)
 
 QString SatText(const SatelliteValue &sat)
 {
-    return QStringLiteral("\"%1\" (%2)").arg(sat.name, Degrees(sat.position));
+    return QStringLiteral("\"%1\" (%2)").arg(sat.name, SatelliteConversions::FormatPosition(sat.position));
 }
 
 void AppendText(const SatChange &c, QStringList &lines)
@@ -41,7 +36,7 @@ void AppendText(const SatChange &c, QStringList &lines)
         lines << QStringLiteral("satellite renamed: \"%1\" -> \"%2\"").arg(c.before.name, c.after.name);
     if (c.Moved())
         lines << QStringLiteral("satellite moved: \"%1\" %2 -> %3")
-                     .arg(c.after.name, Degrees(c.before.position), Degrees(c.after.position));
+                     .arg(c.after.name, SatelliteConversions::FormatPosition(c.before.position), SatelliteConversions::FormatPosition(c.after.position));
     for (const TpChange &t : c.transponders) {
         const QString head = QStringLiteral("  \"%1\": transponder ").arg(c.after.name);
         if (t.kind == TpChange::Kind::Added)

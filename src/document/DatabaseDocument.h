@@ -53,6 +53,8 @@ public:
     // A satellite's transponders in listing order, as rows.
     std::vector<TransponderRow> TransponderRows(int slot) const;
     const ParamDatabase &Database() const { return m_db; }
+    // The transponder records still free.
+    int FreeTransponderRecords() const;
 
     // --- Commands ------------------------------------------------------------------------
     // Appends a satellite (setup byte 0x41, no transponders) in the first free slot; the new

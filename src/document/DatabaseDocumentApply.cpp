@@ -16,17 +16,17 @@ const QString &NothingStored()
     return text;
 }
 
-// The length of the free transponder chain, bounded by the table.
-int FreeTransponderCount(const ParamDatabase &db)
+} // namespace
+
+int DatabaseDocument::FreeTransponderRecords() const
 {
+    // The length of the free chain, bounded by the table (a damaged chain may loop).
     int count = 0;
-    for (int i = db.TpHeader().FreeFirst(); i >= 0 && i < NO_TRANSPONDER && count < NO_TRANSPONDER;
-         i = db.TransponderAt(i)->Next())
+    for (int i = m_db.TpHeader().FreeFirst(); i >= 0 && i < NO_TRANSPONDER && count < NO_TRANSPONDER;
+         i = m_db.TransponderAt(i)->Next())
         ++count;
     return count;
 }
-
-} // namespace
 
 DocumentResult DatabaseDocument::Store(int slot, std::vector<TransponderRow> &rows)
 {
@@ -64,7 +64,7 @@ DocumentResult DatabaseDocument::Store(int slot, std::vector<TransponderRow> &ro
                                         + NothingStored());
 
     // Records freed by marked rows serve new rows, so count them as free.
-    const int available = FreeTransponderCount(m_db) + released;
+    const int available = FreeTransponderRecords() + released;
     if (newRows > available) {
         DocumentResult full = DocumentResult::Fail(
             Code::TransponderTableFull,

@@ -22,6 +22,8 @@ public:
     static int PositionFromDegrees(float degrees);
     // Up to six significant digits: 130.5, 0.7, 360.
     static QString FormatDegrees(float degrees);
+    // A stored position (tenths) as FormatDegrees writes it.
+    static QString FormatPosition(int position) { return FormatDegrees(DegreesFromPosition(position)); }
 
     // The name up to its first zero byte, at most 16 bytes, one character per byte.
     static QString NameFromField(const QByteArray &field);

@@ -1,4 +1,5 @@
 #include "exchange/CsvReader.h"
+#include "exchange/CsvWriter.h"
 
 #include "document/SatelliteConversions.h"
 #include "exchange/ExchangeConversions.h"
@@ -71,8 +72,7 @@ bool SplitRecords(const QString &text, std::vector<Record> &records, QString &er
 // The apostrophe CsvWriter put before a cell that would run as a formula.
 QString Unprotect(const QString &cell)
 {
-    static const QString triggers = QStringLiteral("=+-@\t\r'");
-    return cell.size() >= 2 && cell[0] == QLatin1Char('\'') && triggers.contains(cell[1]) ? cell.mid(1) : cell;
+    return cell.size() >= 2 && cell[0] == QLatin1Char('\'') && CsvWriter::RunsAsFormula(cell[1]) ? cell.mid(1) : cell;
 }
 
 std::optional<double> Number(QString cell)

@@ -2,12 +2,6 @@
 
 namespace {
 
-bool RunsAsFormula(const QString &text)
-{
-    static const QString triggers = QStringLiteral("=+-@\t\r'");
-    return !text.isEmpty() && triggers.contains(text.front());
-}
-
 // Thousandths (kHz, symbols per second) as whole units when they are, else with three decimals.
 QString Thousandths(qint64 value)
 {
@@ -24,7 +18,7 @@ QString PolarCell(ExchangePolar polar)
 
 QString CsvWriter::Cell(const QString &text)
 {
-    QString cell = RunsAsFormula(text) ? QLatin1Char('\'') + text : text;
+    QString cell = !text.isEmpty() && RunsAsFormula(text.front()) ? QLatin1Char('\'') + text : text;
     static const QString special = QStringLiteral(",\"\r\n");
     bool quote = false;
     for (QChar c : cell)

@@ -23,4 +23,7 @@ public:
     static QByteArray Write(const std::vector<ExchangeSatellite> &satellites);
     // One cell as written: the apostrophe where needed, then the quoting.
     static QString Cell(const QString &text);
+    // First characters that make a spreadsheet run a text cell as a formula, and the apostrophe
+    // that protects them (so that a name starting with one comes back as it was).
+    static bool RunsAsFormula(QChar first) { return QStringLiteral("=+-@\t\r'").contains(first); }
 };

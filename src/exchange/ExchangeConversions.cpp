@@ -26,12 +26,6 @@ ExchangePolar ExchangeConversions::PolarFromMeter(Polar polar)
     return ExchangePolar::Auto;
 }
 
-QString ExchangeConversions::PolarName(ExchangePolar polar)
-{
-    static const char *const names[] = {"H", "V", "L", "R", "Auto"};
-    return QString::fromLatin1(names[int(polar)]);
-}
-
 int ExchangeConversions::EastTenths(qint64 tenths)
 {
     if (tenths >= 0 && tenths <= MAX_POSITION)

@@ -19,8 +19,6 @@ public:
 
     static Polar PolarForMeter(ExchangePolar polar);
     static ExchangePolar PolarFromMeter(Polar polar);
-    // "H", "V", "L", "R", "Auto" as a preview says it.
-    static QString PolarName(ExchangePolar polar);
 
     // Tenths East, or West when negative, as the meter's field holds them: West turned round
     // (-50 is 3550), East kept as it is up to the field's 4095, anything else taken modulo a turn.

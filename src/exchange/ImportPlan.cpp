@@ -30,15 +30,6 @@ bool SameName(const QString &a, const QString &b)
                                                             Qt::CaseInsensitive) == 0;
 }
 
-int FreeTransponders(const ParamDatabase &db)
-{
-    int count = 0;
-    for (int i = db.TpHeader().FreeFirst(); i >= 0 && i < NO_TRANSPONDER && count < NO_TRANSPONDER;
-         i = db.TransponderAt(i)->Next())
-        ++count;
-    return count;
-}
-
 // The name an added satellite gets, with what had to change about it.
 QString FittedName(const ExchangeSatellite &file, std::vector<Note> &notes)
 {
@@ -154,7 +145,7 @@ ImportPlan::Work ImportPlan::Compute() const
     ImportPreview &p = work.preview;
     const ParamDatabase &db = m_doc->Database();
     p.freeSatellites = std::max(0, NO_SATELLITE - int(db.SatHeader().Count()));
-    p.freeTransponders = FreeTransponders(db);
+    p.freeTransponders = m_doc->FreeTransponderRecords();
 
     for (size_t i = 0; i < m_entries.size(); ++i) {
         const Entry &e = m_entries[i];

@@ -47,8 +47,7 @@ QStringList ImportPreview::Lines() const
 {
     QStringList lines;
     for (const Satellite &s : satellites) {
-        const QString degrees = SatelliteConversions::FormatDegrees(
-            SatelliteConversions::DegreesFromPosition(s.target.position));
+        const QString degrees = SatelliteConversions::FormatPosition(s.target.position);
         QString head = QStringLiteral("\"%1\" (%2): ").arg(s.target.name, degrees);
         if (s.added)
             head += QStringLiteral("satellite added, ");
