@@ -162,7 +162,9 @@ void CImportDlg::OnFilter(const QString &text)
     for (int i = 0; i < m_plan.Count(); ++i) {
         const ExchangeSatellite &sat = m_plan.FileSatellite(i);
         const bool shown = t.isEmpty() || sat.name.contains(t, Qt::CaseInsensitive)
-                           || SatelliteConversions::FormatPosition(sat.position).startsWith(t) || sat.positionText.startsWith(t);
+                           || (sat.position != ExchangeConversions::NO_POSITION
+                               && SatelliteConversions::FormatPosition(sat.position).startsWith(t))
+                           || sat.positionText.startsWith(t);
         m_table->setRowHidden(i, !shown);
     }
 }
