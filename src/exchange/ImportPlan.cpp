@@ -35,7 +35,7 @@ bool SameName(const QString &a, const QString &b)
 QString FittedName(const ExchangeSatellite &file, std::vector<Note> &notes)
 {
     QString name = file.name;
-    if (name.trimmed().isEmpty())
+    if (name.isEmpty()) // which the dialog refuses; blanks it takes
         name = file.positionText;
     for (QChar &c : name) {
         if (c.unicode() > 0xFF || c.unicode() == 0)
@@ -46,7 +46,7 @@ QString FittedName(const ExchangeSatellite &file, std::vector<Note> &notes)
         while (fitted.size() > 1 && fitted.back().isSpace())
             fitted.chop(1);
     }
-    if (name != file.name && !file.name.trimmed().isEmpty())
+    if (name != file.name && !file.name.isEmpty())
         notes.push_back({Note::Kind::NameNotLatin1, 0,
                          QStringLiteral("the name \"%1\" holds characters beyond Latin-1: stored as \"%2\"")
                              .arg(file.name, fitted)});
