@@ -1,6 +1,7 @@
 #include "app/CImportDlg.h"
 
 #include "document/SatelliteConversions.h"
+#include "exchange/ExchangeConversions.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -110,7 +111,10 @@ void CImportDlg::FillTable()
         take->setCheckState(m_plan.Taken(i) ? Qt::Checked : Qt::Unchecked);
         m_table->setItem(i, COL_TAKE, take);
         m_table->setItem(i, COL_NAME, new QTableWidgetItem(sat.name));
-        m_table->setItem(i, COL_POSITION, new QTableWidgetItem(SatelliteConversions::FormatPosition(sat.position)));
+        // A position the meter does not take is shown as the file gives it (the preview tells).
+        const bool placed = sat.position != ExchangeConversions::NO_POSITION;
+        m_table->setItem(i, COL_POSITION, new QTableWidgetItem(placed ? SatelliteConversions::FormatPosition(sat.position)
+                                                                       : sat.positionText));
         auto *count = new QTableWidgetItem(QString::number(sat.transponders.size()));
         count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_table->setItem(i, COL_TRANSPONDERS, count);
@@ -158,7 +162,9 @@ void CImportDlg::OnFilter(const QString &text)
     for (int i = 0; i < m_plan.Count(); ++i) {
         const ExchangeSatellite &sat = m_plan.FileSatellite(i);
         const bool shown = t.isEmpty() || sat.name.contains(t, Qt::CaseInsensitive)
-                           || SatelliteConversions::FormatPosition(sat.position).startsWith(t) || sat.positionText.startsWith(t);
+                           || (sat.position != ExchangeConversions::NO_POSITION
+                               && SatelliteConversions::FormatPosition(sat.position).startsWith(t))
+                           || sat.positionText.startsWith(t);
         m_table->setRowHidden(i, !shown);
     }
 }
@@ -171,7 +177,9 @@ void CImportDlg::UpdatePreview()
     int removed = 0;
     int changed = 0;
     int newSatellites = 0;
+    int leftOut = 0; // taken, but at a position the meter does not take
     for (const ImportPreview::Satellite &s : preview.satellites) {
+        leftOut += s.leftOut ? 1 : 0;
         added += s.Count(DatabaseDiff::TransponderChange::Kind::Added);
         removed += s.Count(DatabaseDiff::TransponderChange::Kind::Removed);
         changed += s.Count(DatabaseDiff::TransponderChange::Kind::Changed);
@@ -179,9 +187,10 @@ void CImportDlg::UpdatePreview()
     }
     m_summary->setText(preview.Full()
         ? preview.FullText()
-        : QStringLiteral("%1 satellites taken (%2 new); transponders: %3 added, %4 removed, %5 changed. "
-                         "Import changes the database in memory as one step (Edit > Undo takes it "
-                         "back); Apply writes it into the file.")
-              .arg(preview.satellites.size()).arg(newSatellites).arg(added).arg(removed).arg(changed));
-    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(!preview.satellites.empty() && !preview.Full());
+        : QStringLiteral("%1 satellites taken (%2 new, %3 left out); transponders: %4 added, %5 removed, "
+                         "%6 changed. Import changes the database in memory as one step (Edit > Undo "
+                         "takes it back); Apply writes it into the file.")
+              .arg(preview.satellites.size()).arg(newSatellites).arg(leftOut)
+              .arg(added).arg(removed).arg(changed));
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(int(preview.satellites.size()) > leftOut && !preview.Full());
 }

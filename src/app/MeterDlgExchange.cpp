@@ -7,8 +7,10 @@
 
 #include "common/Prompts.h"
 #include "document/SatelliteConversions.h"
+#include "exchange/ExchangeConversions.h"
 #include "exchange/ExchangeFiles.h"
 #include "exchange/ImportPlan.h"
+#include "exchange/SatellitesXmlWriter.h"
 #include "exchange/TransponderDuplicates.h"
 
 #include <QAction>
@@ -215,8 +217,18 @@ void CMeterDlg::OnExport()
     }
     // The database as applied, as the file would hold it after the next Apply.
     QString error;
-    if (!ExchangeFiles::Export(m_doc, path, ExchangeFiles::Detect(path), &error))
+    const ExchangeFiles::Format format = ExchangeFiles::Detect(path);
+    if (!ExchangeFiles::Export(m_doc, path, format, &error)) {
         m_prompts.Message(error, QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
+        return;
+    }
+    const QStringList changed = format == ExchangeFiles::Format::Xml
+                                    ? SatellitesXmlWriter::NameChanges(ExchangeConversions::FromDocument(m_doc))
+                                    : QStringList();
+    if (!changed.isEmpty())
+        m_prompts.Message(QStringLiteral("Exported to %1, with these names changed:\n%2")
+                              .arg(QFileInfo(path).fileName(), changed.join(QLatin1Char('\n'))),
+                          QString::fromLatin1(kAppTitle), Prompts::Icon::Information);
 }
 
 void CMeterDlg::OnRemoveDuplicates()

@@ -4,7 +4,9 @@
 #include "cli/Console.h"
 #include "cli/DatabaseFile.h"
 #include "cli/ExitCode.h"
+#include "exchange/ExchangeConversions.h"
 #include "exchange/ExchangeFiles.h"
+#include "exchange/SatellitesXmlWriter.h"
 
 int ExportCommand::Run(const QStringList &arguments)
 {
@@ -30,6 +32,10 @@ int ExportCommand::Run(const QStringList &arguments)
     if (!ExchangeFiles::Export(doc, files.at(1), format, &error)) {
         Console::Err(QStringLiteral("%1: %2").arg(files.at(1), error));
         return EXIT_FILE;
+    }
+    if (format == ExchangeFiles::Format::Xml) {
+        for (const QString &line : SatellitesXmlWriter::NameChanges(ExchangeConversions::FromDocument(doc)))
+            Console::Err(QStringLiteral("%1: %2").arg(files.at(1), line));
     }
     return EXIT_OK;
 }

@@ -181,7 +181,7 @@ ExchangeData CsvReader::Read(const QByteArray &csv)
         if (!polar)
             return fail(QStringLiteral("the polarisation \"%1\" is none of H, V, L, R, Auto").arg(cell(POLAR)));
         data.satellites[*it].transponders.push_back(
-            {std::llround(*mhz * 1000), std::llround(*ks * 1000), *polar, rec.row});
+            {ExchangeConversions::Thousandths(*mhz), ExchangeConversions::Thousandths(*ks), *polar, rec.row});
     }
     return data;
 }

@@ -3,6 +3,7 @@
 #include "document/DatabaseDocument.h"
 
 #include <algorithm>
+#include <cmath>
 
 Polar ExchangeConversions::PolarForMeter(ExchangePolar polar)
 {
@@ -28,10 +29,21 @@ ExchangePolar ExchangeConversions::PolarFromMeter(Polar polar)
 
 int ExchangeConversions::EastTenths(qint64 tenths)
 {
-    if (tenths >= 0 && tenths <= MAX_POSITION)
+    if (tenths >= 0 && tenths <= MAX_ENTERED_POSITION)
         return int(tenths);
-    const qint64 east = tenths % FULL_CIRCLE;
-    return int(east < 0 ? east + FULL_CIRCLE : east);
+    if (tenths < 0 && tenths >= -FULL_CIRCLE)
+        return int(tenths + FULL_CIRCLE) % FULL_CIRCLE;
+    return NO_POSITION;
+}
+
+qint64 ExchangeConversions::Thousandths(double units)
+{
+    // Callers bound the value (|units| <= 1e12), so both products fit 64 bits.
+    const qint64 whole = std::llround(units);
+    const qint64 fine = std::llround(units * 1000.0);
+    // RowFromTransponder rounds halves away from zero: keep the thousandths on the side of the
+    // half that the value itself lies on.
+    return std::clamp(fine, whole * 1000 - (whole > 0 ? 500 : 499), whole * 1000 + (whole < 0 ? 500 : 499));
 }
 
 int ExchangeConversions::XmlPosition(int position)

@@ -19,9 +19,8 @@ namespace {
 int Distance(int a, int b)
 {
     const int circle = ExchangeConversions::FULL_CIRCLE;
-    auto around = [circle](int p) { return (ExchangeConversions::EastTenths(p) % circle + circle) % circle; };
-    const int d = std::abs(around(a) - around(b));
-    return std::min(d, ExchangeConversions::FULL_CIRCLE - d);
+    const int d = std::abs(a % circle - b % circle);
+    return std::min(d, circle - d);
 }
 
 bool SameName(const QString &a, const QString &b)
@@ -30,26 +29,31 @@ bool SameName(const QString &a, const QString &b)
                                                             Qt::CaseInsensitive) == 0;
 }
 
-// The name an added satellite gets, with what had to change about it.
+// The name an added satellite gets, with what had to change about it. Blanks stay as the file
+// has them (a stored name is exported as it is, so that it comes back as it was); only those
+// that shortening leaves at the end go, as the dialog's 16 characters would not have them.
 QString FittedName(const ExchangeSatellite &file, std::vector<Note> &notes)
 {
-    QString name = file.name.trimmed();
-    if (name.isEmpty())
+    QString name = file.name;
+    if (name.isEmpty()) // which the dialog refuses; blanks it takes
         name = file.positionText;
     for (QChar &c : name) {
         if (c.unicode() > 0xFF || c.unicode() == 0)
             c = QLatin1Char('?');
     }
-    if (name != file.name.trimmed() && !file.name.trimmed().isEmpty())
+    QString fitted = name.left(SatelliteConversions::NAME_BYTES);
+    if (name.size() > SatelliteConversions::NAME_BYTES) {
+        while (fitted.size() > 1 && fitted.back().isSpace())
+            fitted.chop(1);
+    }
+    if (name != file.name && !file.name.isEmpty())
         notes.push_back({Note::Kind::NameNotLatin1, 0,
                          QStringLiteral("the name \"%1\" holds characters beyond Latin-1: stored as \"%2\"")
-                             .arg(file.name, name.left(SatelliteConversions::NAME_BYTES))});
-    if (name.size() > SatelliteConversions::NAME_BYTES) {
-        name.truncate(SatelliteConversions::NAME_BYTES);
+                             .arg(file.name, fitted)});
+    if (fitted != name)
         notes.push_back({Note::Kind::NameShortened, 0,
-                         QStringLiteral("the name \"%1\" is shortened to 16 characters: \"%2\"").arg(file.name, name)});
-    }
-    return name;
+                         QStringLiteral("the name \"%1\" is shortened to 16 characters: \"%2\"").arg(file.name, fitted)});
+    return fitted;
 }
 
 } // namespace
@@ -81,6 +85,8 @@ ImportPlan::ImportPlan(const DatabaseDocument &doc, std::vector<ExchangeSatellit
     // C-band entry), then the same position under any name.
     const std::vector<SatelliteValue> stored = doc.Satellites();
     for (Entry &e : m_entries) {
+        if (e.file.position == ExchangeConversions::NO_POSITION)
+            continue; // left out: see Compute
         int best = 0;
         for (const SatelliteValue &s : stored) {
             const int d = Distance(s.position, e.file.position);
@@ -111,6 +117,8 @@ std::vector<SatelliteValue> ImportPlan::Candidates(int i) const
 {
     std::vector<SatelliteValue> same;
     std::vector<SatelliteValue> near;
+    if (m_entries[size_t(i)].file.position == ExchangeConversions::NO_POSITION)
+        return same;
     for (const SatelliteValue &s : m_doc->Satellites()) {
         const int d = Distance(s.position, m_entries[size_t(i)].file.position);
         if (d <= 1)
@@ -133,7 +141,7 @@ std::vector<int> ImportPlan::FindByPosition(int position) const
 {
     std::vector<int> found;
     for (int i = 0; i < Count(); ++i) {
-        if (m_entries[size_t(i)].file.position == position)
+        if (position != ExchangeConversions::NO_POSITION && m_entries[size_t(i)].file.position == position)
             found.push_back(i);
     }
     return found;
@@ -160,6 +168,17 @@ ImportPlan::Work ImportPlan::Compute() const
         const int target = stored ? e.target : ADD;
         Work::Step step;
         step.target = target;
+        if (target == ADD && e.file.position == ExchangeConversions::NO_POSITION) {
+            // The dialog would refuse the position, and any other one would be a guess.
+            s.leftOut = true;
+            s.target = {-1, e.file.name, e.file.position};
+            s.notes.push_back({Note::Kind::PositionOutOfRange, e.file.line,
+                               QStringLiteral("line %1: the position \"%2\" lies outside 0..360 degrees; "
+                                              "satellite left out")
+                                   .arg(e.file.line).arg(e.file.positionText)});
+            p.satellites.push_back(std::move(s));
+            continue;
+        }
         if (target == ADD) {
             s.added = true;
             s.target = {-1, FittedName(e.file, s.notes), e.file.position};

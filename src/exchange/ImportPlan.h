@@ -13,7 +13,7 @@ class DatabaseDocument;
 // previewed and applied as one undo step ("Import").
 //
 // Each satellite of the file goes to the database satellite at the same position; when there is
-// none it is added (named as the file names it, fitted to 16 Latin-1 characters). Two database
+// none it is added (named as the file names it, blanks included, fitted to 16 Latin-1 characters). Two database
 // satellites at one position (a slot's C-band and Ku-band entries) make the match ambiguous:
 // the one of the same name is chosen, else the first. One tenth either side (where lists put a
 // slot's C-band entry) is taken only under the same name; a satellite there under another name
@@ -25,6 +25,8 @@ class DatabaseDocument;
 // keeps its record (and the channels on it) and takes the file's values (changed when they
 // differ); the rest are removed. Merge: the file's transponders that match none of the stored
 // ones are added at the end; the stored ones stay as they are.
+// A file satellite whose position the satellite dialog would refuse (beyond 0..360.9 degrees
+// East, or beyond a full turn West) is left out and told in the preview.
 // Either way the file's transponders that the meter cannot hold are left out and told in the
 // preview: a frequency outside 2000..15000 MHz, a symbol rate outside 2000..45000 kS/s. Circular
 // ones are stored as Auto. A transponder matching an earlier one of the same satellite in the
@@ -39,7 +41,7 @@ public:
 
     enum class Mode { Replace, Merge };
 
-    // The plan for doc as it is now: every satellite matched, none taken, Replace.
+    // The plan for doc as it is now: every satellite matched, none taken, Merge.
     ImportPlan(const DatabaseDocument &doc, std::vector<ExchangeSatellite> satellites);
 
     int Count() const { return int(m_entries.size()); }
@@ -77,7 +79,7 @@ private:
     struct Entry {
         ExchangeSatellite file;
         bool taken = false;
-        Mode mode = Mode::Replace;
+        Mode mode = Mode::Merge; // removes nothing
         int target = ADD;
     };
     struct Work;

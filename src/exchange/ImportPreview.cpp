@@ -47,6 +47,12 @@ QStringList ImportPreview::Lines() const
 {
     QStringList lines;
     for (const Satellite &s : satellites) {
+        if (s.leftOut) {
+            lines << QStringLiteral("\"%1\": left out").arg(s.fileName);
+            for (const Note &n : s.notes)
+                lines << QStringLiteral("  ") + n.text;
+            continue;
+        }
         const QString degrees = SatelliteConversions::FormatPosition(s.target.position);
         QString head = QStringLiteral("\"%1\" (%2): ").arg(s.target.name, degrees);
         if (s.added)

@@ -23,6 +23,7 @@ struct ImportPreview
             Duplicate,            // stored as well: the file has it already (same polarisation, near)
             NameShortened,        // an added satellite's name, cut to 16 characters
             NameNotLatin1,        // an added satellite's name, '?' for what Latin-1 lacks
+            PositionOutOfRange,   // the satellite is left out
         };
         Kind kind = Kind::Duplicate;
         int line = 0;  // the file's line (CSV: row); 0 for the satellite as a whole
@@ -34,6 +35,7 @@ struct ImportPreview
         QString fileName;      // as the file names it
         SatelliteValue target; // the satellite it goes to; slot -1 when added
         bool added = false;
+        bool leftOut = false;  // its position is none the meter takes: nothing is imported
         bool replace = true;   // replace, else merge
         // Added, Removed, Changed (before and after, whole MHz, kS/s, meter polarisation).
         std::vector<DatabaseDiff::TransponderChange> transponders;

@@ -81,8 +81,10 @@ private:
         const QXmlStreamAttributes attributes = m_xml.attributes();
         tp.frequency = Number(attributes, "frequency");
         tp.symbolRate = Number(attributes, "symbol_rate");
-        const qint64 polar = Number(attributes, "polarization");
-        if (m_error.isEmpty() && (polar < 0 || polar > 3))
+        // No polarization: the meter's Auto, as SatellitesXmlWriter writes it.
+        const bool given = attributes.hasAttribute(QLatin1String("polarization"));
+        const qint64 polar = given ? Number(attributes, "polarization") : qint64(ExchangePolar::Auto);
+        if (m_error.isEmpty() && given && (polar < 0 || polar > 3))
             Fail(QStringLiteral("polarization=\"%1\" is none of 0 (H), 1 (V), 2 (L), 3 (R)").arg(polar));
         tp.polar = ExchangePolar(polar);
         sat.transponders.push_back(tp);

@@ -72,7 +72,9 @@ private slots:
     void importIsOneUndoStepAndTheFileWaitsForApply()
     {
         EditorFixture f;
-        const QString path = f.OpenSample();
+        const QString path = f.WriteFile("bell.bin", SampleDatabase::Make({7}).replace("ASTRA 1KR", "BELL\a 1KR"));
+        f.dlg->show();
+        f.Open(path);
         const QByteArray before = TestFile::Read(path);
         const auto sats = f.dlg->Document().Satellites();
         f.prompts.QueueFileName(f.dir.filePath("out")); // no ending: refused, nothing written
@@ -81,6 +83,7 @@ private slots:
         f.prompts.QueueFileName(f.dir.filePath("out.xml"));
         Trigger(f, "E&xport...");
         QVERIFY(TestFile::Read(f.dir.filePath("out.xml")).contains(sats.front().name.toUtf8()));
+        QVERIFY(f.prompts.Messages().back().text.contains("\"BELL\\x07 1KR\" ("));
         f.prompts.QueueFileName(f.WriteFile("l.xml", "<satellites><sat name=\"New One\" position=\"-50\">"
             "<transponder frequency=\"11000000\" symbol_rate=\"27500000\" polarization=\"0\"/></sat></satellites>"));
         Trigger(f, "&Import...");

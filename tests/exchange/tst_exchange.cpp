@@ -68,6 +68,14 @@ class TestExchange : public QObject
         return doc;
     }
 
+    static ImportPlan TakeAll(const DatabaseDocument &doc, const QByteArray &list, ImportPlan::Mode mode = ImportPlan::Mode::Merge)
+    {
+        ImportPlan plan(doc, (list.startsWith('<') ? SatellitesXmlReader::Read(list) : CsvReader::Read(list)).satellites);
+        for (int i = 0; i < plan.Count(); ++i)
+            plan.SetTaken(i, true), plan.SetMode(i, mode);
+        return plan;
+    }
+
     static int AddSat(DatabaseDocument &doc, const QString &name, int position, std::vector<TransponderRow> rows)
     {
         int slot = -1;
@@ -80,38 +88,68 @@ private slots:
     void exportImportGivesTheSameRows_data()
     {
         QTest::addColumn<int>("format");
+        QTest::addColumn<quint32>("seed"); // with every name of the catalogue, one cut to "EUTELSAT 5 WEST "
         QTest::addColumn<QStringList>("written");
-        QTest::newRow("xml") << int(Format::Xml)
-                             << QStringList{"position=\"-50\"", "polarization=\"2\"", "name=\"=cmd|'/C calc'!A\""};
-        QTest::newRow("csv") << int(Format::Csv)
-                             << QStringList{"'=cmd|'/C calc'!A,355.0", "\"'-\"\"x,\"\"\",0.7,,,", ",Auto\r\n"};
+        for (quint32 s = 1; s <= 10; ++s) {
+            // Auto has no polarization at all: receivers skip it rather than tune it as circular.
+            QTest::addRow("xml %u", s) << int(Format::Xml) << s << QStringList{"position=\"-50\"", "45000000\" fec_inner", "name=\"=cmd|'/C calc'!A\""};
+            QTest::addRow("csv %u", s) << int(Format::Csv) << s << QStringList{"'=cmd|'/C calc'!A,355.0", "\"'-\"\"x,\"\"\",0.7,,,", ",Auto\r\n"};
+        }
     }
 
     void exportImportGivesTheSameRows()
     {
         QFETCH(int, format);
-        auto source = Open(false);
+        QFETCH(quint32, seed);
+        auto source = Open(false, {seed, 22, 30, 100});
         // A West position, every polarisation, names a spreadsheet would run, no transponders.
         QVERIFY(AddSat(*source, QStringLiteral("=cmd|'/C calc'!A"), 3550,
                {{TransponderRow::NEW, 11720, 27500, Polar::Hori}, {TransponderRow::NEW, 11740, 2000, Polar::Vert},
                 {TransponderRow::NEW, 12000, 45000, Polar::Auto}}) >= 0);
         QVERIFY(AddSat(*source, QStringLiteral("-\"x,\""), 7, {}) >= 0);
-        const QString path = m_dir.filePath(format == int(Format::Xml) ? "out.xml" : "out.csv");
-        QVERIFY(ExchangeFiles::Export(*source, path, Format(format)));
         const QByteArray bytes = ExchangeFiles::Encode(*source, Format(format));
         QFETCH(QStringList, written);
         for (const QString &text : written)
             QVERIFY2(bytes.contains(text.toUtf8()), qPrintable(text));
 
-        const ExchangeData data = ExchangeFiles::Read(path);
-        QVERIFY2(data.Ok(), qPrintable(data.error));
         auto copy = Open(true);
-        ImportPlan plan(*copy, data.satellites);
-        for (int i = 0; i < plan.Count(); ++i)
-            plan.SetTaken(i, true);
-        QVERIFY(!plan.Preview().Full());
-        QVERIFY(plan.Apply(*copy));
+        QVERIFY(TakeAll(*copy, bytes).Apply(*copy));
         QCOMPARE(DatabaseDiff::Compare(*source, *copy).size(), size_t(0));
+        QCOMPARE(ExchangeFiles::Encode(*copy, Format(format)), bytes); // exported again: the same bytes
+        const QByteArray imported = copy->Database().ToBytes();
+        QVERIFY(TakeAll(*copy, bytes, ImportPlan::Mode::Replace).Apply(*copy));
+        QCOMPARE(copy->Database().ToBytes(), imported); // imported again: no change
+    }
+
+    void importStoresWhatTheDialogTakes_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        // The preview's notes (2 circular, 4 name, 6 position), then name@position: rows of each satellite added.
+        QTest::addColumn<QString>("seen");
+        QTest::newRow("xml: positions the dialog refuses left out; no polarization is Auto, untold") << QByteArray(
+            "<satellites><sat name=\"a\" position=\"4095\"/><sat name=\"b\" position=\"4096\"/><sat name=\"c\" position=\"99999999999\"/>"
+            "<sat name=\"d\" position=\"-3601\"/><sat name=\"e\" position=\"3609\"/><sat name=\"f\" position=\"-3600\"/><sat name=\"g\" "
+            "position=\"-50\"><transponder frequency=\"11494499\" symbol_rate=\"27500500\"/><transponder frequency=\"11600000\" "
+            "symbol_rate=\"27500000\" polarization=\"3\"/></sat></satellites>") << "6;6;6;6;2;e@3609: ;f@0: ;g@3550: 11494/27501/2 11600/27500/2";
+        QTest::newRow("csv: rounded once, to the nearest; blanks kept, none left by shortening") << QByteArray(
+            "Sat,Pos,Freq,Symbol,Pol\na,720.1,,,\n\" b\",360.9,11494.4999,27500.4999,H\n\" b\",360.9,11496.5,27499.5,V\n\"c \",-0.1,"
+            "11498.49951,2000.0004,Auto\nEUTELSAT 5 WEST B,5W,,,\nd,-360.1,,,\n")
+            << "6;4;6; b@3609: 11494/27500/1 11497/27500/0;c @3599: 11498/2000/2;EUTELSAT 5 WEST@3550: ";
+    }
+
+    void importStoresWhatTheDialogTakes()
+    {
+        QFETCH(QByteArray, file);
+        auto doc = Open(true);
+        const ImportPlan plan = TakeAll(*doc, file);
+        QStringList seen;
+        for (const ImportPreview::Satellite &s : plan.Preview().satellites)
+            for (const Note &n : s.notes)
+                seen << QString::number(int(n.kind));
+        QVERIFY(plan.Apply(*doc));
+        for (const SatelliteValue &s : doc->Satellites())
+            seen << QStringLiteral("%1@%2: %3").arg(s.name).arg(s.position).arg(Rows(*doc, s.slot));
+        QTEST(seen.join(';'), "seen");
     }
 
     void readsWhatListsHold_data()
@@ -198,7 +236,8 @@ private slots:
         ImportPlan plan(*doc, data.satellites);
         QCOMPARE(plan.Target(0), slot);
         plan.SetTaken(0, true);
-        plan.SetMode(0, mode.startsWith("merge") ? ImportPlan::Mode::Merge : ImportPlan::Mode::Replace);
+        if (mode.startsWith("replace")) // merge, which removes nothing, unless asked
+            plan.SetMode(0, ImportPlan::Mode::Replace);
         plan.SetTolerance(mode.back().digitValue());
         const ImportPreview preview = plan.Preview();
         QCOMPARE(preview.satellites.size(), size_t(1));
