@@ -5,6 +5,7 @@
 #include "MeterDevice.h"
 #include "SampleDatabase.h"
 #include "cli/CliApp.h"
+#include "common/FileLock.h"
 #include "document/BackupArchive.h"
 #include "document/DatabaseDocument.h"
 
@@ -295,6 +296,25 @@ private slots:
             QVERIFY2(r.out.isEmpty(), qPrintable(r.out));
         if (QTest::currentDataTag() == QByteArray("import")) // the save kept what A held before
             QCOMPARE(BackupArchive().Entries(Path("a.bin")).size(), 1);
+    }
+
+    // Imports started together into one file wait for each other: every one's change lands.
+    void concurrentImportsAllLand()
+    {
+        const QString db = Path("together.bin");
+        QVERIFY(TestFile::Write(db, Sample(1)));
+        FileLock held(db); // both start while another writer holds the file
+        QVERIFY(held.Lock(0) && held.IsHeld());
+        QProcess *first = Start({"import", db, Path("b.xml"), "--replace", "--satellite", "26.1"});
+        QProcess *second = Start({"import", db, Path("b.xml"), "--satellite", "5"});
+        QVERIFY(first->waitForStarted() && second->waitForStarted());
+        held.Unlock();
+        QCOMPARE(Finish(first).exit, 0);
+        QCOMPARE(Finish(second).exit, 0);
+        const Result r = Finish(Start({"import", db, Path("b.xml"), "--dry-run", "--replace", "--satellite", "26.1",
+                                       "--satellite", "5"}));
+        QVERIFY2(r.out.contains("\"NEW SAT\" (5): replace, 0 added") && r.out.contains("\"BADR 6\" (26): replace, 0 added, 0 removed, 0 changed"),
+                 qPrintable(r.out));
     }
 };
 
