@@ -114,6 +114,11 @@ private slots:
             load{"load", "-p", "PORT", "FILE"}, force{"--force"};
         row("probe", {"probe", "-p", "PORT"}, {}, 0, "PORT: meter 42010203", Outcome::None);
         row("read", read, "old", 0, "read into", Outcome::FileIsMeterImage); // "old" is kept in the archive
+        // A file the backups cannot keep is replaced only with --force.
+        const QByteArray huge(int(BackupArchive::MAX_KEPT_BYTES) + 1, 'h');
+        row("read, too large to keep", read, huge, 3, QString("FILE: %1 bytes, more than the backups keep").arg(huge.size()),
+            Outcome::NothingSent);
+        row("read, too large to keep, --force", read + force, huge, 0, "read into", Outcome::None);
         row("read, meter ends early", read, "old", 6, "meter error code 2", Outcome::None, F::EarlyEnd);
         row("read, meter falls silent", {"read", "--timeout", "1", "-p", "PORT", "FILE"}, "old", 5, "stopped answering",
             Outcome::None, F::Silence);
@@ -161,7 +166,7 @@ private slots:
         const QString log = QString(path).replace(".bin", ".log");
         const Result r = Finish(Start(Substituted(args, {{"PORT", port}, {"FILE", path}, {"LOG", log}})));
         QCOMPARE(r.exit, exit);
-        QVERIFY2((r.out + r.err).contains(message.replace("PORT", "pts-" + QFileInfo(port).fileName())),
+        QVERIFY2((r.out + r.err).contains(message.replace("PORT", "pts-" + QFileInfo(port).fileName()).replace("FILE", path)),
                  qPrintable(r.out + r.err));
 
         auto bytes = [](const std::vector<uint8_t> &v) { return QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size())); };
