@@ -24,6 +24,7 @@ bool FileLock::Lock(int waitMs)
 {
     Unlock();
     m_error.clear();
+    m_contended = false;
     const QByteArray name = QFile::encodeName(m_path);
     const QDeadlineTimer deadline(waitMs);
     for (;;) {
@@ -53,7 +54,8 @@ bool FileLock::Lock(int waitMs)
             err = 0;
         }
         if (err != 0) {
-            m_error = err == EWOULDBLOCK || err == EINTR
+            m_contended = err == EWOULDBLOCK || err == EINTR;
+            m_error = m_contended
                 ? QStringLiteral("another program is writing this file; try again later")
                 : qt_error_string(err);
             ::close(fd);

@@ -25,9 +25,12 @@ public:
     bool IsHeld() const { return m_fd >= 0; }
     QString Path() const { return m_path; }
     QString ErrorString() const { return m_error; }
+    // The last Lock failed because another writer held the lock throughout.
+    bool Contended() const { return m_contended; }
 
 private:
     QString m_path;
     QString m_error;
     int m_fd = -1;
+    bool m_contended = false;
 };

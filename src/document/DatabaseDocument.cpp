@@ -56,7 +56,8 @@ DocumentResult DatabaseDocument::Save(bool overwrite)
     if (!lock || lock->Path() != path) {
         lock = std::make_unique<FileLock>(path);
         if (!lock->Lock())
-            return DocumentResult::Fail(DocumentResult::Code::Busy, FileReport(path, lock->ErrorString()));
+            return DocumentResult::Fail(lock->Contended() ? DocumentResult::Code::Busy : DocumentResult::Code::SaveFailed,
+                                        FileReport(path, lock->ErrorString()));
     }
     if (!overwrite) {
         // A missing file holds nothing to lose; one we may not read cannot be compared.
