@@ -12,6 +12,7 @@ class QFile;
 // file renamed over it: a failure leaves the old content whole); where it does not, but the file
 // itself may be written, in place: truncated and written, as the meter's own tool always does.
 // In place, a failure midway damages the file, so callers keep its old content first.
+// (QSaveFile's own direct-write fallback truncates at open, before a read has its image.)
 class FileReplacement
 {
 public:

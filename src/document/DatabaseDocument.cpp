@@ -28,6 +28,7 @@ DocumentResult DatabaseDocument::Open(const QString &path)
     m_catcher.Take();
     if (!m_db.Load(path))
         return DocumentResult::Fail(DocumentResult::Code::OpenFailed, m_catcher.Take());
+    m_lock.reset(); // a hold on the file opened before ends here
     m_history.Clear();
     m_fileImage = m_db.ToBytes();
     Changed();
