@@ -128,6 +128,8 @@ private:
     void ShowDocument();
     // Saves the document; a failure is shown. False when the file was not written.
     bool SaveDocument();
+    // The file again, as another program left it; the lists show it.
+    void ReloadDocument();
     // Shows why a command failed, unless it fails silently.
     void Warn(const DocumentResult &result);
 

@@ -113,3 +113,19 @@ Prompts::SaveChoice GuiPrompts::AskSaveDiscardStay(const QString &text, const QS
         return SaveChoice::Stay;
     });
 }
+
+Prompts::ChangedChoice GuiPrompts::AskSaveOverReload(const QString &text, const QString &caption)
+{
+    return OnGuiThread([&] {
+        QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::NoButton, Owner());
+        QPushButton *save = box.addButton(QStringLiteral("&Save over it"), QMessageBox::DestructiveRole);
+        QPushButton *reload = box.addButton(QStringLiteral("&Reload"), QMessageBox::DestructiveRole);
+        QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(cancel); // Enter changes nothing
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == save)
+            return ChangedChoice::SaveOver;
+        return box.clickedButton() == reload ? ChangedChoice::Reload : ChangedChoice::Cancel;
+    });
+}

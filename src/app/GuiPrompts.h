@@ -21,6 +21,7 @@ public:
     QString OpenFileName(const QString &filter) override;
     QString SaveFileName(const QString &filter) override;
     SaveChoice AskSaveDiscardStay(const QString &text, const QString &caption) override;
+    ChangedChoice AskSaveOverReload(const QString &text, const QString &caption) override;
 
 private:
     template <typename F>

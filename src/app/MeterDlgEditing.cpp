@@ -23,9 +23,34 @@ void CMeterDlg::Warn(const DocumentResult &result)
 
 bool CMeterDlg::SaveDocument()
 {
-    const DocumentResult result = m_doc.Save();
+    DocumentResult result = m_doc.Save();
+    if (result.code == DocumentResult::Code::ChangedOnDisk) {
+        const QString text = result.text
+            + QStringLiteral("\n\nSave over it: what it holds now is kept in the backups. Reload it: the changes "
+                             "made here are dropped. Cancel: both stay as they are.");
+        switch (m_prompts.AskSaveOverReload(text, QString::fromLatin1(kAppTitle))) {
+        case Prompts::ChangedChoice::SaveOver:
+            result = m_doc.Save(true);
+            break;
+        case Prompts::ChangedChoice::Reload:
+            ReloadDocument();
+            return false;
+        case Prompts::ChangedChoice::Cancel:
+            return false;
+        }
+    }
     Warn(result);
     return result.Ok();
+}
+
+void CMeterDlg::ReloadDocument()
+{
+    const DocumentResult opened = m_doc.Open(m_doc.Path());
+    if (!opened) {
+        Warn(opened);
+        return;
+    }
+    ShowDocument();
 }
 
 void CMeterDlg::FillSatelliteList()
@@ -174,11 +199,10 @@ bool CMeterDlg::ApplyAndSave()
         Warn(applied);
         return false;
     }
-    const bool saved = SaveDocument();
-    // Even when the file was not written the document holds the rows now: the list shows them,
-    // as typed (not as stored), without the marked rows.
+    // Even when the file is not written the document holds the rows now: the list shows them,
+    // as typed (not as stored), without the marked rows (until a reload shows the file's).
     m_tpList->Applied(rows);
-    return saved;
+    return SaveDocument();
 }
 
 bool CMeterDlg::HasPendingWork() const

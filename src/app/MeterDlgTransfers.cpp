@@ -3,6 +3,10 @@
 
 #include "app/CTransferDlg.h"
 #include "common/Prompts.h"
+#include "document/BackupArchive.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <optional>
 
@@ -38,6 +42,16 @@ void CMeterDlg::OnReadParameters()
     const QString path = m_prompts.SaveFileName(kDataFileFilter);
     if (path.isEmpty())
         return;
+    // A file the backups cannot keep would be gone for good: replaced only when the user says so.
+    const QFileInfo target(path);
+    if (target.isFile() && target.size() > BackupArchive::MAX_KEPT_BYTES
+        && !m_prompts.AskYesNoDefaultNo(
+            QStringLiteral("%1 holds %2 bytes, more than the backups keep a copy of (%3 MB). The read would "
+                           "replace it with no copy kept.\n\nReplace it anyway?")
+                .arg(QDir::toNativeSeparators(path)).arg(target.size()).arg(BackupArchive::MAX_KEPT_BYTES >> 20),
+            kAppTitle)) {
+        return;
+    }
     KeepBeforeRead(path);
     if (const auto identity = RunTransferDialog(*this, m_prompts, TK_READ_PARAMS, path, SelectedPort()))
         KeepReadImage(path, *identity);

@@ -8,7 +8,8 @@
 class DatabaseFile
 {
 public:
-    static bool Open(DatabaseDocument &doc, const QString &path);
+    // forUpdate: the file's writers' lock is held from the load to the end of the next Save.
+    static bool Open(DatabaseDocument &doc, const QString &path, bool forUpdate = false);
     // The position as the window shows it: degrees with one decimal place.
     static QString Degrees(int position);
 };

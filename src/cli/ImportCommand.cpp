@@ -35,7 +35,7 @@ std::optional<int> Position(QString text)
 int ImportCommand::Run(const QStringList &arguments)
 {
     CommandLine cl(QStringLiteral("import"),
-                   QStringLiteral("DB SOURCE [--satellite POS]... [--replace|--merge] [--tolerance MHZ] [--dry-run]"),
+                   QStringLiteral("DB SOURCE [--satellite POS]... [--replace|--merge] [--tolerance MHZ] [--dry-run] [--force]"),
                    QStringLiteral("Takes the satellites of SOURCE (satellites.xml or CSV) into database DB and "
                                   "prints what changes, satellite by satellite, and what the meter cannot hold as "
                                   "given. A satellite goes to the one of DB at the same position, else it is added. "
@@ -54,7 +54,9 @@ int ImportCommand::Run(const QStringList &arguments)
                                                       "transponder. Default: 2."),
                                        QStringLiteral("MHZ"), QString::number(ImportPlan::DEFAULT_TOLERANCE));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"), QStringLiteral("Print the preview; change nothing."));
-    cl.Parser().addOptions({satellite, replace, merge, tolerance, dryRun});
+    const QCommandLineOption force(QStringLiteral("force"),
+                                   QStringLiteral("Save even when another program changed DB while it was imported into."));
+    cl.Parser().addOptions({satellite, replace, merge, tolerance, dryRun, force});
     cl.Parser().addPositionalArgument(QStringLiteral("DB"), QString());
     cl.Parser().addPositionalArgument(QStringLiteral("SOURCE"), QString());
     if (const int code = cl.Parse(arguments, 2, 2); code >= 0)
@@ -74,7 +76,8 @@ int ImportCommand::Run(const QStringList &arguments)
         Console::Err(QStringLiteral("orbivane-cli: warning: no backup kept: %1").arg(why));
     });
     doc.SetArchive(&archive);
-    if (!DatabaseFile::Open(doc, files.at(0)))
+    // Another import of DB waits here until the one before has saved: both land.
+    if (!DatabaseFile::Open(doc, files.at(0), !cl.Parser().isSet(dryRun)))
         return EXIT_FILE;
     const ExchangeData data = ExchangeFiles::Read(files.at(1));
     if (!data.Ok()) {
@@ -129,9 +132,11 @@ int ImportCommand::Run(const QStringList &arguments)
     }
     if (!doc.IsModified())
         return EXIT_OK;
-    const DocumentResult saved = doc.Save();
+    const DocumentResult saved = doc.Save(cl.Parser().isSet(force));
     if (!saved) {
         Console::Err(QStringLiteral("%1: %2").arg(files.at(0), saved.text.trimmed()));
+        if (saved.code == DocumentResult::Code::ChangedOnDisk)
+            Console::Err(QStringLiteral("Nothing was saved (--force saves over it)."));
         return EXIT_FILE;
     }
     return EXIT_OK;

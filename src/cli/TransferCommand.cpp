@@ -39,7 +39,7 @@ QString Syntax(Kind kind)
     case Kind::Probe:
         return QStringLiteral("[--port P]...");
     case Kind::Read:
-        return QStringLiteral("[--port P]... TARGET");
+        return QStringLiteral("[--port P]... [--force] TARGET");
     case Kind::Write:
     case Kind::Load:
         return QStringLiteral("[--port P]... [--force] FILE");
@@ -172,8 +172,9 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
                                          QStringLiteral("No progress on standard error."));
     const QCommandLineOption forceOption(
         {QStringLiteral("f"), QStringLiteral("force")},
-        kind == Kind::Load ? QStringLiteral("Answer Yes where the window asks (model differs, version not higher).")
-                           : QStringLiteral("Send a file that fails the structure check."));
+        kind == Kind::Load   ? QStringLiteral("Answer Yes where the window asks (model differs, version not higher).")
+        : kind == Kind::Read ? QStringLiteral("Replace a TARGET too large for the backups to keep a copy of.")
+                             : QStringLiteral("Send a file that fails the structure check."));
     const QCommandLineOption logOption(
         QStringLiteral("log"),
         QStringLiteral("Write a log of the line (every frame's time, type, length and first bytes, and how it ended) "
@@ -185,7 +186,7 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
     p.addOption(portOption);
     if (kind != Kind::Probe)
         p.addOptions({quietOption, silenceOption, logOption});
-    if (kind == Kind::Write || kind == Kind::Load)
+    if (kind != Kind::Probe)
         p.addOption(forceOption);
     const int positional = kind == Kind::Probe ? 0 : 1;
     if (positional)
@@ -194,7 +195,7 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
         return code;
 
     Plan plan;
-    plan.force = kind != Kind::Probe && kind != Kind::Read && p.isSet(forceOption);
+    plan.force = kind != Kind::Probe && p.isSet(forceOption);
     plan.quiet = kind == Kind::Probe || p.isSet(quietOption);
     if (kind != Kind::Probe) {
         bool ok = false;
@@ -226,6 +227,16 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
         plan.bytes = kImageSize;
         if (const int code = ReadTargets(plan, targets); code >= 0)
             return code;
+        // A file the backups cannot keep would be gone for good.
+        for (const QString &target : targets) {
+            const qint64 size = QFileInfo(target).isFile() ? QFileInfo(target).size() : 0;
+            if (size > BackupArchive::MAX_KEPT_BYTES && !plan.force) {
+                Console::Err(QStringLiteral("%1: %2 bytes, more than the backups keep a copy of (%3 MB); not replaced "
+                                            "(--force replaces it)")
+                                 .arg(target).arg(size).arg(BackupArchive::MAX_KEPT_BYTES >> 20));
+                return EXIT_FILE;
+            }
+        }
         for (const QString &target : targets) // what a read is about to replace
             archive.KeepBeforeSave(target, {});
     } else if (kind != Kind::Probe) {

@@ -36,6 +36,15 @@ Prompts::SaveChoice Prompts::AskSaveDiscardStay(const QString &text, const QStri
     return SaveChoice::Stay;
 }
 
+Prompts::ChangedChoice Prompts::AskSaveOverReload(const QString &text, const QString &caption)
+{
+    if (AskYesNoDefaultNo(text + QStringLiteral("\n\nSave over it?"), caption))
+        return ChangedChoice::SaveOver;
+    if (AskYesNoDefaultNo(QStringLiteral("Reload it, dropping the changes made here?"), caption))
+        return ChangedChoice::Reload;
+    return ChangedChoice::Cancel;
+}
+
 Prompts &Prompts::Default()
 {
     return *g_default.load();

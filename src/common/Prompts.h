@@ -32,6 +32,12 @@ public:
     enum class SaveChoice { Save, Discard, Stay };
     virtual SaveChoice AskSaveDiscardStay(const QString &text, const QString &caption);
 
+    // Another program changed a file after it was opened here: save over that change, reload the
+    // file (dropping the work here), or neither; the default is Cancel, which changes nothing.
+    // Unless overridden, asked as "Save over it?", then "Reload it?", No the default of both.
+    enum class ChangedChoice { SaveOver, Reload, Cancel };
+    virtual ChangedChoice AskSaveOverReload(const QString &text, const QString &caption);
+
     // The process-wide prompts: a plain stderr reporter until the application installs its own.
     static Prompts &Default();
     static void SetDefault(Prompts *prompts);

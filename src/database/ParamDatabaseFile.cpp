@@ -1,10 +1,11 @@
 // Loading and saving the database image.
 #include "database/ParamDatabase.h"
 
+#include "common/FileReplacement.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace DbLayout;
 
@@ -21,19 +22,6 @@ qint64 ReadFully(QFile &file, char *data, qint64 size)
         done += n;
     }
     return done;
-}
-
-// Writes all of data; a short write is retried, so that the call that fails sets the reason.
-bool WriteFully(QSaveFile &file, const char *data, qint64 size)
-{
-    qint64 done = 0;
-    while (done < size) {
-        const qint64 n = file.write(data + done, size - done);
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
 }
 
 QString FileErrorReport(const QString &path, const QString &reason)
@@ -97,24 +85,10 @@ bool ParamDatabase::Save()
 
 bool ParamDatabase::SaveAs(const QString &path)
 {
-    // Written to a temporary file and renamed over the target only when complete: a failure
-    // never leaves a truncated database behind.
-    // Unbuffered, so that a failing write reports the system's reason at once.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        ShowError(FileErrorReport(path, file.errorString()));
-        return false;
-    }
-    for (const auto &block : m_img->Blocks()) {
-        if (!WriteFully(file, block.data, block.size)) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            ShowError(FileErrorReport(path, reason));
-            return false;
-        }
-    }
-    if (!file.commit()) {
-        ShowError(FileErrorReport(path, file.errorString()));
+    // Atomic where the folder allows it: a failure never leaves a truncated database behind.
+    FileReplacement file(path);
+    if (!file.Open() || !file.Commit(ToBytes())) {
+        ShowError(FileErrorReport(path, file.ErrorString()));
         return false;
     }
     return true;

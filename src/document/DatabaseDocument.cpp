@@ -4,7 +4,20 @@
 #include "document/SatelliteConversions.h"
 #include "document/TransponderConversions.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 using namespace DbLayout;
+
+namespace {
+
+QString FileReport(const QString &path, const QString &reason)
+{
+    return QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+} // namespace
 
 DatabaseDocument::DatabaseDocument(QObject *parent) : QObject(parent), m_db(m_catcher) {}
 
@@ -15,19 +28,50 @@ DocumentResult DatabaseDocument::Open(const QString &path)
     m_catcher.Take();
     if (!m_db.Load(path))
         return DocumentResult::Fail(DocumentResult::Code::OpenFailed, m_catcher.Take());
+    m_lock.reset(); // a hold on the file opened before ends here
     m_history.Clear();
     m_fileImage = m_db.ToBytes();
     Changed();
     return {};
 }
 
-DocumentResult DatabaseDocument::Save()
+DocumentResult DatabaseDocument::OpenForUpdate(const QString &path, int waitMs)
+{
+    m_lock.reset(); // our own earlier hold would keep us waiting
+    auto lock = std::make_unique<FileLock>(path);
+    if (!lock->Lock(waitMs))
+        return DocumentResult::Fail(DocumentResult::Code::OpenFailed, FileReport(path, lock->ErrorString()));
+    DocumentResult opened = Open(path);
+    if (opened)
+        m_lock = std::move(lock);
+    return opened;
+}
+
+DocumentResult DatabaseDocument::Save(bool overwrite)
 {
     if (!IsOpen())
         return DocumentResult::Fail(DocumentResult::Code::NotOpen);
+    const QString path = m_db.Path();
+    // Read, compare and write under the lock: another writer's save cannot slip in between.
+    std::unique_ptr<FileLock> lock = std::move(m_lock);
+    if (!lock || lock->Path() != path) {
+        lock = std::make_unique<FileLock>(path);
+        if (!lock->Lock())
+            return DocumentResult::Fail(lock->Contended() ? DocumentResult::Code::Busy : DocumentResult::Code::SaveFailed,
+                                        FileReport(path, lock->ErrorString()));
+    }
+    if (!overwrite) {
+        // A missing file holds nothing to lose; one we may not read cannot be compared.
+        QFile file(path);
+        if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly)
+            && file.read(IMAGE_SIZE + 1) != m_fileImage)
+            return DocumentResult::Fail(DocumentResult::Code::ChangedOnDisk,
+                                        FileReport(path, QStringLiteral("The file was changed by another program "
+                                                                        "after it was read.")));
+    }
     m_catcher.Take();
     if (m_archive)
-        m_archive->KeepBeforeSave(m_db.Path(), m_db.ToBytes());
+        m_archive->KeepBeforeSave(path, m_db.ToBytes());
     if (!m_db.Save())
         return DocumentResult::Fail(DocumentResult::Code::SaveFailed, m_catcher.Take());
     m_fileImage = m_db.ToBytes();

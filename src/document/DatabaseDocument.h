@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FileLock.h"
 #include "database/ParamDatabase.h"
 #include "document/DocumentResult.h"
 #include "document/MessageCatcher.h"
@@ -10,6 +11,7 @@
 #include <QObject>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -36,8 +38,13 @@ public:
     // A refused file leaves the document (image, path, history) as it was; the result's text is
     // the reason the window shows.
     DocumentResult Open(const QString &path);
-    // Writes the whole image atomically to the file it was opened from.
-    DocumentResult Save();
+    // Opens as Open does, with the file's writers' lock taken first and held until the next Save
+    // has ended: no other save comes between this load and that save (an import).
+    DocumentResult OpenForUpdate(const QString &path, int waitMs = FileLock::DEFAULT_WAIT_MS);
+    // Writes the whole image to the file it was opened from, under the file's writers' lock.
+    // A file that no longer holds what was opened or last saved here is refused (ChangedOnDisk)
+    // unless overwrite: the other program's change is never lost unasked.
+    DocumentResult Save(bool overwrite = false);
     // With an archive, Save first keeps what the file holds (the archive's failure never stops
     // the save). The archive outlives the document or is reset to null first.
     void SetArchive(BackupArchive *archive) { m_archive = archive; }
@@ -97,6 +104,7 @@ private:
     void Changed();
 
     BackupArchive *m_archive = nullptr;
+    std::unique_ptr<FileLock> m_lock; // held from OpenForUpdate to the end of the next Save
     MessageCatcher m_catcher;
     ParamDatabase m_db;
     UndoHistory m_history;

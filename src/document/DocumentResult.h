@@ -11,6 +11,8 @@ struct DocumentResult
         NotOpen,              // no database has been opened yet
         OpenFailed,           // the file was refused; the document is as it was
         SaveFailed,           // the file was not written; it is as it was
+        ChangedOnDisk,        // Save: another program changed the file since it was opened or saved
+        Busy,                 // Save: another program kept writing the file; it is as it was
         NoSatellite,          // the slot holds no satellite
         BadName,              // the name is empty, too long or not Latin-1
         SatelliteTableFull,   // 64 satellites already

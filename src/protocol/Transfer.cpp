@@ -1,5 +1,6 @@
 #include "protocol/Transfer.h"
 
+#include "common/FileReplacement.h"
 #include "common/Prompts.h"
 #include "protocol/Frame.h"
 #include "protocol/ImageCheck.h"
@@ -9,7 +10,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -273,9 +273,9 @@ private:
 };
 
 // Why a file could not be written, in the system's words.
-QString WriteFailure(const QFileDevice &file, const QString &path)
+QString WriteFailure(const FileReplacement &file, const QString &path)
 {
-    QString reason = file.errorString();
+    QString reason = file.ErrorString();
     if (QFileInfo(path).isDir())
         reason = QString::fromLocal8Bit(std::strerror(EISDIR)); // Qt says nothing for this one
     return kCannotWrite.arg(reason);
@@ -346,8 +346,8 @@ int ReadParamsThread(const TransferJob &job)
 
     // Opened first, so that a folder we cannot write to is told before the meter is bothered.
     // Nothing reaches the named file unless the whole image is committed.
-    QSaveFile out(job.path);
-    if (!out.open(QIODevice::WriteOnly)) {
+    FileReplacement out(job.path);
+    if (!out.Open()) {
         s.Say(WriteFailure(out, job.path));
         s.Done(false);
         return 1;
@@ -416,8 +416,7 @@ int ReadParamsThread(const TransferJob &job)
             }
             s.Progress(100);
             s.Text(ProgressText(100));
-            if (out.write(reinterpret_cast<const char *>(image.data()), kImageSize) != qint64(kImageSize)
-                || !out.commit()) {
+            if (!out.Commit(QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(kImageSize)))) {
                 s.Say(WriteFailure(out, job.path));
             } else {
                 success = true;

@@ -307,6 +307,37 @@ private slots:
         QVERIFY(file->SatelliteChain().indices.empty() && file->TpHeader().Count() == 0);
     }
 
+    // Another program wrote the file after the window opened it: Apply asks; Cancel changes nothing.
+    void applyAsksWhenTheFileChangedMeanwhile_data()
+    {
+        QTest::addColumn<QList<bool>>("answers"); // to "save over it?", then to "reload it?"
+        QTest::addColumn<QString>("file");        // what the file holds afterwards
+        QTest::newRow("cancel") << QList<bool>{false, false} << "other";
+        QTest::newRow("save over it") << QList<bool>{true} << "window";
+        QTest::newRow("reload") << QList<bool>{false, true} << "other";
+    }
+
+    void applyAsksWhenTheFileChangedMeanwhile()
+    {
+        QFETCH(QList<bool>, answers);
+        QFETCH(QString, file);
+        EditorFixture f;
+        const QString path = f.OpenSample();
+        const QByteArray other = SampleDatabase::Make({3});
+        QVERIFY(TestFile::Write(path, other));
+        f.dlg->TpList()->SetItemText(0, 1, QStringLiteral("5555"));
+        for (bool answer : answers)
+            f.prompts.QueueAnswer(answer);
+        f.Click("applyTpButton");
+        QCOMPARE(int(f.prompts.Questions().size()), answers.size());
+        QVERIFY(f.prompts.Questions().front().text.contains("changed by another program"));
+        QCOMPARE(TestFile::Read(path), file == "other" ? other : f.dlg->Document().Database().ToBytes());
+        QCOMPARE(f.dlg->HasPendingWork(), (answers == QList<bool>{false, false}));
+        const bool reloaded = answers.size() == 2 && answers.back();
+        QCOMPARE(f.dlg->Document().Database().ToBytes() == other, reloaded);
+        QCOMPARE(f.dlg->TpList()->GetItemText(0, 1) != QStringLiteral("5555"), reloaded); // the list shows the file
+    }
+
     void closeAsksAboutPendingWork_data()
     {
         QTest::addColumn<QString>("work");

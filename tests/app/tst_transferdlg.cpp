@@ -170,6 +170,14 @@ private slots:
             QVERIFY(meter.WaitForEnd(ends += read ? 0 : 1, 2000)); // the PC ends no read
         }
         QVERIFY(TestFile::Read(file) == sound);
+        // A file too large for the backups to keep is read over only when the user says so.
+        const QByteArray huge(int(BackupArchive::MAX_KEPT_BYTES) + 1, 'h');
+        QVERIFY(TestFile::Write(m_dir.filePath("huge.bin"), huge));
+        prompts.Clear();
+        prompts.QueueFileName(m_dir.filePath("huge.bin"));
+        main.OnReadParameters(); // answered No
+        QVERIFY(prompts.Questions().size() == 1 && prompts.Questions().front().text.contains("no copy kept"));
+        QVERIFY(TestFile::Read(m_dir.filePath("huge.bin")) == huge && prompts.MessageCount() == 0);
         const auto kept = main.Archive().Entries();
         QVERIFY(kept.size() == 1 && kept.front().series == "meter-42010203" && TestFile::Read(kept.front().filePath) == sound);
         QVERIFY(Bytes(meter.ReceivedImage()) == TestFile::Read(m_update).mid(4));

@@ -5,6 +5,7 @@
 #include "MeterDevice.h"
 #include "SampleDatabase.h"
 #include "cli/CliApp.h"
+#include "common/FileLock.h"
 #include "document/BackupArchive.h"
 #include "document/DatabaseDocument.h"
 
@@ -113,6 +114,11 @@ private slots:
             load{"load", "-p", "PORT", "FILE"}, force{"--force"};
         row("probe", {"probe", "-p", "PORT"}, {}, 0, "PORT: meter 42010203", Outcome::None);
         row("read", read, "old", 0, "read into", Outcome::FileIsMeterImage); // "old" is kept in the archive
+        // A file the backups cannot keep is replaced only with --force.
+        const QByteArray huge(int(BackupArchive::MAX_KEPT_BYTES) + 1, 'h');
+        row("read, too large to keep", read, huge, 3, QString("FILE: %1 bytes, more than the backups keep").arg(huge.size()),
+            Outcome::NothingSent);
+        row("read, too large to keep, --force", read + force, huge, 0, "read into", Outcome::None);
         row("read, meter ends early", read, "old", 6, "meter error code 2", Outcome::None, F::EarlyEnd);
         row("read, meter falls silent", {"read", "--timeout", "1", "-p", "PORT", "FILE"}, "old", 5, "stopped answering",
             Outcome::None, F::Silence);
@@ -160,7 +166,7 @@ private slots:
         const QString log = QString(path).replace(".bin", ".log");
         const Result r = Finish(Start(Substituted(args, {{"PORT", port}, {"FILE", path}, {"LOG", log}})));
         QCOMPARE(r.exit, exit);
-        QVERIFY2((r.out + r.err).contains(message.replace("PORT", "pts-" + QFileInfo(port).fileName())),
+        QVERIFY2((r.out + r.err).contains(message.replace("PORT", "pts-" + QFileInfo(port).fileName()).replace("FILE", path)),
                  qPrintable(r.out + r.err));
 
         auto bytes = [](const std::vector<uint8_t> &v) { return QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size())); };
@@ -295,6 +301,25 @@ private slots:
             QVERIFY2(r.out.isEmpty(), qPrintable(r.out));
         if (QTest::currentDataTag() == QByteArray("import")) // the save kept what A held before
             QCOMPARE(BackupArchive().Entries(Path("a.bin")).size(), 1);
+    }
+
+    // Imports started together into one file wait for each other: every one's change lands.
+    void concurrentImportsAllLand()
+    {
+        const QString db = Path("together.bin");
+        QVERIFY(TestFile::Write(db, Sample(1)));
+        FileLock held(db); // both start while another writer holds the file
+        QVERIFY(held.Lock(0) && held.IsHeld());
+        QProcess *first = Start({"import", db, Path("b.xml"), "--replace", "--satellite", "26.1"});
+        QProcess *second = Start({"import", db, Path("b.xml"), "--satellite", "5"});
+        QVERIFY(first->waitForStarted() && second->waitForStarted());
+        held.Unlock();
+        QCOMPARE(Finish(first).exit, 0);
+        QCOMPARE(Finish(second).exit, 0);
+        const Result r = Finish(Start({"import", db, Path("b.xml"), "--dry-run", "--replace", "--satellite", "26.1",
+                                       "--satellite", "5"}));
+        QVERIFY2(r.out.contains("\"NEW SAT\" (5): replace, 0 added") && r.out.contains("\"BADR 6\" (26): replace, 0 added, 0 removed, 0 changed"),
+                 qPrintable(r.out));
     }
 };
 

@@ -7,12 +7,14 @@
 #include "database/ParamDatabase.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 class TestDbFile : public QObject
 {
@@ -103,6 +105,23 @@ private slots:
         QCOMPARE(TestFile::Read(target), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("target.bin")});
+    }
+
+    // A folder where no new file can be made: the file itself is written in place.
+    void saveIntoAFolderThatTakesNoNewFile()
+    {
+        if (::geteuid() == 0)
+            QSKIP("root makes files in any folder; scripts/as-user-tests.sh runs this as an ordinary account");
+        QTemporaryDir dir;
+        const QString sealed = dir.filePath(QStringLiteral("sealed")), target = sealed + QStringLiteral("/db.bin");
+        QVERIFY(QDir().mkdir(sealed) && TestFile::Write(target, "the previous file"));
+        QVERIFY(QFile::setPermissions(sealed, QFile::ReadOwner | QFile::ExeOwner));
+        const auto unseal = qScopeGuard([&] { QFile::setPermissions(sealed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+        RecordingPrompts prompts;
+        ParamDatabase db(prompts);
+        SampleDatabase::Fill(db, {});
+        QVERIFY2(db.SaveAs(target), qPrintable(prompts.MessageTexts().join('|')));
+        QCOMPARE(TestFile::Read(target), db.ToBytes());
     }
 };
 

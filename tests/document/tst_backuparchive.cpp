@@ -33,7 +33,7 @@ private slots:
         sat.name = QStringLiteral("Edited");
         QVERIFY(doc.EditSatellite(sat) && doc.Save());
         const QByteArray edited = TestFile::Read(path);
-        QVERIFY(TestFile::Write(path, Image(1)) && doc.Save()); // put back behind our back: the newest version
+        QVERIFY(TestFile::Write(path, Image(1)) && doc.Save(true)); // put back behind our back: the newest version
         QVERIFY(doc.DeleteSatellite(sat.slot) && doc.Save());
         const auto kept = archive.Entries(path);
         QVERIFY(kept.size() == 2 && kept.at(0).source == BackupArchive::Source::SavedOver);

@@ -234,6 +234,41 @@ private slots:
         QVERIFY(QDir().rmdir(m_path));
     }
 
+    // What another program did to the file between this document's open and its save. Until the
+    // save has ended, no other writer gets the file's lock.
+    void saveNeverLosesAnotherWritersChange_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<int>("code");
+        QTest::newRow("nothing") << "" << int(Code::Ok);
+        QTest::newRow("wrote other bytes") << "other" << int(Code::ChangedOnDisk);
+        QTest::newRow("wrote the same bytes") << "same" << int(Code::Ok);
+        QTest::newRow("removed it") << "removed" << int(Code::Ok);
+    }
+
+    void saveNeverLosesAnotherWritersChange()
+    {
+        QFETCH(QString, meanwhile);
+        const QByteArray other = SampleDatabase::Make({8});
+        QVERIFY(m_doc->OpenForUpdate(m_path));
+        QVERIFY(m_doc->DeleteSatellite(m_slot));
+        if (meanwhile == "other" || meanwhile == "same")
+            QVERIFY(TestFile::Write(m_path, meanwhile == "other" ? other : TestFile::Read(m_path)));
+        if (meanwhile == "removed")
+            QVERIFY(QFile::remove(m_path));
+        DatabaseDocument second; // another writer, as another process would be
+        const DocumentResult waited = second.OpenForUpdate(m_path, 0);
+        QVERIFY2(!waited && (meanwhile == "removed" || waited.text.contains("another program is writing")),
+                 qPrintable(waited.text));
+        const DocumentResult saved = m_doc->Save();
+        QTEST(int(saved.code), "code");
+        QCOMPARE(TestFile::Read(m_path), saved ? Db().ToBytes() : other);
+        QVERIFY(second.OpenForUpdate(m_path, 0)); // the save let the lock go
+        QVERIFY(second.Save());
+        QVERIFY(m_doc->Save(true)); // told to, it saves over the change
+        QCOMPARE(TestFile::Read(m_path), Db().ToBytes());
+    }
+
     void cellNumberReadsLikeAtoi_data()
     {
         QTest::addColumn<QString>("text");

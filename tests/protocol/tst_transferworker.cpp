@@ -5,6 +5,7 @@
 
 #include "protocol/Frame.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -12,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -134,6 +136,7 @@ private slots:
         row("other model, Yes", {L, Hex(0x42010009, 100), {}, "ok", "end", none, 0, 5, kModelQ, 0x42020001, loaded});
         row("other model, No", {L, Hex(0x42010009, 100), {}, "failed", "end", none, 0, 5, kModelQ, 0x42020001, refused});
         row("other model, older, Yes", {L, Hex(0x42010001, 100), {}, "ok", "end", none, 0, 5, kModelQ, 0x42020009, loaded});
+        row("read, folder takes no new file", {R, "sealed/db.bin", {}, "ok", ""}); // written in place
         row("read, missing folder", {R, "no/such/folder/db.bin", {cannotWrite + '*'}, "failed", "nothing"});
         row("read, a folder is in the way", {R, "taken", {cannotWrite + QString::fromLocal8Bit(std::strerror(EISDIR))}, "failed", "nothing"});
         row("read, folder gone before the end", {R, "sub/db.bin", {cannotWrite + '*'}, "failed", ""});
@@ -184,6 +187,14 @@ private slots:
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         else if (c.kind == R ? c.file.isEmpty() : c.file != "-")
             QVERIFY(TestFile::Write(path, c.kind == R ? kOld : QByteArray::fromHex(c.file.toLatin1())));
+        const QString sealed = dir.filePath("sealed");
+        const auto unseal = qScopeGuard([&] { QFile::setPermissions(sealed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+        if (c.file.startsWith("sealed/")) {
+            if (::geteuid() == 0)
+                QSKIP("root makes files in any folder; scripts/as-user-tests.sh runs this as an ordinary account");
+            QVERIFY(QDir().mkdir(sealed) && TestFile::Write(path, kOld));
+            QVERIFY(QFile::setPermissions(sealed, QFile::ReadOwner | QFile::ExeOwner));
+        }
         MeterDevice::Transfer t = WithFault(c.fault, c.step, uint16_t(c.type));
         if (c.kind == R && c.fault == Fault::None && c.file.isEmpty()) {
             t.image = MeterDevice::DefaultImage();
