@@ -74,21 +74,29 @@ private slots:
                  QStringLiteral("Vert Hori Auto").mid(r.Polarisation() * 5, 4));
     }
 
+    void applyTakesRecordsInOrder_data()
+    {
+        QTest::addColumn<bool>("newOnTop"); // the first new row above the marked one, else below
+        QTest::newRow("new rows below the marked row") << false;
+        QTest::newRow("a new row above the marked row") << true;
+    }
+
     void applyTakesRecordsInOrder()
     {
-        // Rows reversed, the second marked, two new rows: the marked record is released first,
-        // so the first new row takes it, the second the old head of the free chain.
-        const std::vector<int> tps = Chain();
+        // Rows reversed, the second marked, two new rows. In display order the marked row puts
+        // its record at the front of the free chain, and a new row takes the front at its turn.
+        QFETCH(bool, newOnTop);
         const std::vector<int> free = FreeTransponders(Db());
         const int count = Db().TpHeader().Count();
         std::vector<TransponderRow> rows = m_doc->TransponderRows(m_slot);
         std::reverse(rows.begin(), rows.end());
         rows[1].marked = true;
-        rows.push_back({});
+        const int released = rows[1].record;
+        rows.insert(newOnTop ? rows.begin() : rows.end(), TransponderRow{});
         rows.push_back({});
         QVERIFY(m_doc->ReplaceTransponders(m_slot, rows));
-        QCOMPARE(rows[rows.size() - 2].record, rows[1].record);
-        QCOMPARE(rows.back().record, free[0]);
+        QCOMPARE((newOnTop ? rows.front() : rows[rows.size() - 2]).record, newOnTop ? free[0] : released);
+        QCOMPARE(rows.back().record, newOnTop ? released : free[0]);
         std::vector<int> expected;
         for (const TransponderRow &row : rows)
             expected.insert(expected.end(), size_t(!row.marked), row.record);
@@ -96,7 +104,7 @@ private slots:
         QCOMPARE(Db().TpHeader().Count(), count + 1);
         QCOMPARE(Db().TpHeader().FreeFirst(), free[1]);
         // Applied again with the records it gave out, nothing more is taken.
-        rows.erase(rows.begin() + 1);
+        rows.erase(rows.begin() + (newOnTop ? 2 : 1));
         QVERIFY(m_doc->ReplaceTransponders(m_slot, rows));
         QCOMPARE(Chain(), expected);
         QCOMPARE(m_doc->UndoName(), QStringLiteral("Apply"));
