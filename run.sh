@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Orbivane (Release) and starts it.
 #   ./run.sh          the program, with the serial ports of this machine
-#   ./run.sh --demo   also an emulated meter as COM1, settings in a temporary folder
+#   ./run.sh --demo   also an emulated meter as COM1; settings, backups and logs in a temporary folder
 #   ./run.sh --package  builds the Debian package build-release/orbivane_<version>_<arch>.deb
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -38,8 +38,9 @@ if [ "$demo" -eq 1 ]; then
     "$bin/tools/metersim/orbivane-metersim" --link "$tmp/com1" --image "$tmp/meter-database.bin" >/dev/null &
     sim_pid=$!
     for _ in $(seq 100); do [ -e "$tmp/com1" ] && break; sleep 0.05; done
-    # The demo's settings live and die with it; the user's own stay as they were.
-    export XDG_CONFIG_HOME="$tmp/user" XDG_CONFIG_DIRS="$tmp/system"
+    # The demo's settings, backups and logs live and die with it; the user's own stay as they
+    # were, and so does the desktop's look (theme, fonts, icons come from the usual folders).
+    export ORBIVANE_HOME="$tmp/home"
     export ORBIVANE_COM1="$tmp/com1"
     echo "Demo: an emulated meter is COM1 ($(readlink "$tmp/com1"))."
     "$bin/tools/metersim/orbivane-metersim" --write-update "$tmp/update.bin" \

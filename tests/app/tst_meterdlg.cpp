@@ -7,7 +7,9 @@
 #include "app/GuiPrompts.h"
 #include "app/PortStatusLabel.h"
 #include "common/SettingsStore.h"
+#include "document/BackupArchive.h"
 #include "protocol/MeterLink.h"
+#include "protocol/TransferLogFolder.h"
 #include "serial/CComPort.h"
 
 #include <QComboBox>
@@ -176,6 +178,19 @@ private slots:
                 QVERIFY(dlg.SelectedPort() == 6 && dlg.Connected() == 0 && SettingsStore::ReadPort() == 5);
         }
         QCOMPARE(prompts.MessageTexts(), (QStringList{"succeed connecting com5", "fail to connect com6", "No com port is selected"}));
+    }
+
+    // ORBIVANE_HOME (the demo's) holds the settings, backups and logs, and moves nothing else.
+    void ownHomeHoldsSettingsBackupsAndLogs()
+    {
+        TempSettings settings;
+        QTemporaryDir home;
+        qputenv("ORBIVANE_HOME", QFile::encodeName(home.path()));
+        const bool written = SettingsStore::WritePort(4);
+        const QStringList paths{BackupArchive::DefaultFolder(), TransferLogFolder::Path()};
+        qunsetenv("ORBIVANE_HOME");
+        QVERIFY(written && QDir(settings.UserDir()).isEmpty() && QFileInfo::exists(home.filePath("config/Tarnwell/vanetool.conf")));
+        QCOMPARE(paths, (QStringList{home.filePath("data/Tarnwell/vanetool/backups"), home.filePath("state/orbivane/logs")}));
     }
 
     // No menu or button the window added takes a mnemonic of the window's own: Alt+E is
