@@ -67,7 +67,7 @@ transient_for() { xprop -id "$1" WM_TRANSIENT_FOR | sed -n 's/.*window id # \(0x
 # Position in the window manager's stacking list, bottom first.
 stack_pos() {
     xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //' | tr -d ' ' | tr ',' '\n' \
-        | awk -v w="$1" 'strtonum($0) == strtonum(w) { print NR; exit }'
+        | awk -v w="$1" '$0 == w { print NR; exit }'
 }
 press() { xdotool windowactivate --sync "$(printf '%d' "$1")" 2>/dev/null || true; sleep 0.2; xdotool key "${@:2}"; }
 
