@@ -2,6 +2,7 @@
 # Builds Orbivane (Release) and starts it.
 #   ./run.sh          the program, with the serial ports of this machine
 #   ./run.sh --demo   also an emulated meter as COM1; settings, backups and logs in a temporary folder
+#   ./run.sh --build  only builds (build-release/src/orbivane, orbivane-cli, the tools)
 #   ./run.sh --package  builds the Debian package build-release/orbivane_<version>_<arch>.deb
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -10,16 +11,19 @@ orbivane_install_deps
 
 demo=0
 package=0
+build_only=0
 case "${1:-}" in
     --demo) demo=1 ;;
     --package) package=1 ;;
+    --build) build_only=1 ;;
     "") ;;
-    *) echo "usage: ./run.sh [--demo | --package]" >&2; exit 2 ;;
+    *) echo "usage: ./run.sh [--demo | --build | --package]" >&2; exit 2 ;;
 esac
 
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-release -j"$(nproc)"
 bin=$PWD/build-release
+[ "$build_only" -eq 0 ] || exit 0
 if [ "$package" -eq 1 ]; then
     orbivane_install_deps dpkg-dev # dpkg-shlibdeps works out the package's dependencies
     (cd "$bin" && cpack -G DEB)
