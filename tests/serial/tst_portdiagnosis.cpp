@@ -23,9 +23,9 @@ namespace {
 
 using Cause = PortDiagnosis::Cause;
 
-// dev, sys, proc and other system files in a temporary folder, built from entries: "a/b=text" a
-// file, "a/b->c" a link to the tree's c, "a/b/" a folder, "a/b" a FIFO (a device node without
-// root), "a/b%660" a FIFO of that mode whose group is not root's.
+// System folders in a temporary one, built from entries: "a/b=text" a file, "a/b->c" a link to the
+// tree's c, "a/b/" a folder, "a/b" a FIFO (a device node without root), "a/b%660" one of that mode
+// (as root, in group dialout).
 struct Tree {
     Tree() { roots = {dir.filePath("dev"), dir.filePath("sys"), dir.filePath("proc"), dir.path()}; }
     void Build(const QStringList &entries)
@@ -94,7 +94,7 @@ private slots:
         row("no answer", port, 0, Cause::NoAnswer, "the port opens, but no meter answers", "switched on");
         row("no answer, ModemManager runs", port + mm, 0, Cause::Interference, "no answer; ModemManager is running (pid 77)", "switched on");
         row("no answer, line shared", port + QStringList{"proc/9/comm=screen", "proc/9/fd/0->dev/ttyUSB0"}, 0, Cause::Busy, "no answer; screen (pid 9) also has", "kill 9");
-        row("no answer, line shared twice", port + minicom + QStringList{"proc/9/comm=screen", "proc/9/fd/0->dev/ttyUSB0"}, 0, Cause::Busy, "and screen (pid 9) also have", "kill 4242 9");
+        row("no answer, line shared twice", port + minicom + QStringList{"proc/9/comm=screen", "proc/9/fd/0->dev/ttyUSB0"}, 0, Cause::Busy, " also have", "kill 4242 9");
     }
 
     void simulatedSystem()
