@@ -74,29 +74,22 @@ private slots:
                  QStringLiteral("Vert Hori Auto").mid(r.Polarisation() * 5, 4));
     }
 
-    void applyTakesRecordsInOrder_data()
-    {
-        QTest::addColumn<bool>("newOnTop"); // the first new row above the marked one, else below
-        QTest::newRow("new rows below the marked row") << false;
-        QTest::newRow("a new row above the marked row") << true;
-    }
-
     void applyTakesRecordsInOrder()
     {
-        // Rows reversed, the second marked, two new rows. In display order the marked row puts
-        // its record at the front of the free chain, and a new row takes the front at its turn.
-        QFETCH(bool, newOnTop);
+        // Rows reversed, the second marked, two new rows below it: in display order the marked
+        // record goes to the front of the free chain, so the first new row takes it, the second
+        // the old head of the free chain.
+        const std::vector<int> tps = Chain();
         const std::vector<int> free = FreeTransponders(Db());
         const int count = Db().TpHeader().Count();
         std::vector<TransponderRow> rows = m_doc->TransponderRows(m_slot);
         std::reverse(rows.begin(), rows.end());
         rows[1].marked = true;
-        const int released = rows[1].record;
-        rows.insert(newOnTop ? rows.begin() : rows.end(), TransponderRow{});
+        rows.push_back({});
         rows.push_back({});
         QVERIFY(m_doc->ReplaceTransponders(m_slot, rows));
-        QCOMPARE((newOnTop ? rows.front() : rows[rows.size() - 2]).record, newOnTop ? free[0] : released);
-        QCOMPARE(rows.back().record, newOnTop ? released : free[0]);
+        QCOMPARE(rows[rows.size() - 2].record, rows[1].record);
+        QCOMPARE(rows.back().record, free[0]);
         std::vector<int> expected;
         for (const TransponderRow &row : rows)
             expected.insert(expected.end(), size_t(!row.marked), row.record);
@@ -104,10 +97,17 @@ private slots:
         QCOMPARE(Db().TpHeader().Count(), count + 1);
         QCOMPARE(Db().TpHeader().FreeFirst(), free[1]);
         // Applied again with the records it gave out, nothing more is taken.
-        rows.erase(rows.begin() + (newOnTop ? 2 : 1));
+        rows.erase(rows.begin() + 1);
         QVERIFY(m_doc->ReplaceTransponders(m_slot, rows));
         QCOMPARE(Chain(), expected);
         QCOMPARE(m_doc->UndoName(), QStringLiteral("Apply"));
+        // A new row above a marked row takes the front, which is then the marked row's record.
+        const int front = Db().TpHeader().FreeFirst();
+        rows = m_doc->TransponderRows(m_slot);
+        rows[0].marked = true;
+        rows.insert(rows.begin(), TransponderRow{});
+        QVERIFY(m_doc->ReplaceTransponders(m_slot, rows));
+        QVERIFY(rows[0].record == front && Db().TpHeader().FreeFirst() == rows[1].record);
     }
 
     void refusedApplyChangesNothing_data()
