@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Orbivane (Release) and starts it.
 #   ./run.sh          the program, with the serial ports of this machine
-#   ./run.sh --demo   also an emulated meter as COM1, settings in a temporary folder
+#   ./run.sh --demo   also an emulated meter as COM1; settings, backups and logs in a temporary folder
+#   ./run.sh --build  only builds (build-release/src/orbivane, orbivane-cli, the tools)
 #   ./run.sh --package  builds the Debian package build-release/orbivane_<version>_<arch>.deb
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -10,16 +11,19 @@ orbivane_install_deps
 
 demo=0
 package=0
+build_only=0
 case "${1:-}" in
     --demo) demo=1 ;;
     --package) package=1 ;;
+    --build) build_only=1 ;;
     "") ;;
-    *) echo "usage: ./run.sh [--demo | --package]" >&2; exit 2 ;;
+    *) echo "usage: ./run.sh [--demo | --build | --package]" >&2; exit 2 ;;
 esac
 
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-release -j"$(nproc)"
 bin=$PWD/build-release
+[ "$build_only" -eq 0 ] || exit 0
 if [ "$package" -eq 1 ]; then
     orbivane_install_deps dpkg-dev # dpkg-shlibdeps works out the package's dependencies
     (cd "$bin" && cpack -G DEB)
@@ -38,8 +42,9 @@ if [ "$demo" -eq 1 ]; then
     "$bin/tools/metersim/orbivane-metersim" --link "$tmp/com1" --image "$tmp/meter-database.bin" >/dev/null &
     sim_pid=$!
     for _ in $(seq 100); do [ -e "$tmp/com1" ] && break; sleep 0.05; done
-    # The demo's settings live and die with it; the user's own stay as they were.
-    export XDG_CONFIG_HOME="$tmp/user" XDG_CONFIG_DIRS="$tmp/system"
+    # The demo's settings, backups and logs live and die with it; the user's own stay as they
+    # were, and so does the desktop's look (theme, fonts, icons come from the usual folders).
+    export ORBIVANE_HOME="$tmp/home"
     export ORBIVANE_COM1="$tmp/com1"
     echo "Demo: an emulated meter is COM1 ($(readlink "$tmp/com1"))."
     "$bin/tools/metersim/orbivane-metersim" --write-update "$tmp/update.bin" \

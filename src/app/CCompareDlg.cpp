@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 CCompareDlg::CCompareDlg(const DatabaseDocument &open, const DatabaseDocument &other, QWidget *parent)
-    : QDialog(parent, Qt::Window)
+    : QDialog(parent, Qt::Dialog | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Compare with %1").arg(QFileInfo(other.Path()).fileName()));
     m_report = DatabaseDiffText::Lines(DatabaseDiff::Compare(open, other)).join(QLatin1Char('\n'));

@@ -29,7 +29,7 @@ QString TargetText(const SatelliteValue &sat)
 } // namespace
 
 CImportDlg::CImportDlg(ImportPlan plan, const QString &fileName, QWidget *parent)
-    : QDialog(parent, Qt::Window), m_plan(std::move(plan))
+    : QDialog(parent, Qt::Dialog | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint), m_plan(std::move(plan))
 {
     setWindowTitle(QStringLiteral("Import from %1").arg(QFileInfo(fileName).fileName()));
 

@@ -19,6 +19,7 @@ int CMeterApp::InitInstance()
     int result = 0;
     {
         CMeterDlg dlg(prompts);
+        prompts.SetWindow(&dlg);
         dlg.OnInitDialog();
         result = dlg.exec();
     }

@@ -110,6 +110,8 @@ private:
     void FilterSatellites();
     void ApplyImport(const ImportPlan &plan);
     void AddTransferLogsItem(QMenu *help);
+    // Opens a file or folder in the desktop's program for it; says so, naming it, when none can.
+    void OpenOnDesktop(const QString &path, const QString &what);
     void BuildFileMenu(QMenuBar *menuBar);
     // What a read is about to replace, and then the image read, under the meter's identity word.
     void KeepBeforeRead(const QString &path);

@@ -131,7 +131,7 @@ void CTransferDlg::done(int result)
 
 void CTransferDlg::OnWorkerEnded()
 {
-    m_rateTimer->stop();
+    ShowFinalRate();
     if (m_closePending) {
         m_closePending = false;
         FinishClose();
@@ -211,6 +211,14 @@ void CTransferDlg::ShowRate()
     m_rate->setText(m_estimate.Describe(m_clock.elapsed()));
 }
 
+void CTransferDlg::ShowFinalRate()
+{
+    // The timer shows figures a quarter second late: at the end, the last report's stand.
+    m_rateTimer->stop();
+    if (m_estimate.Known())
+        m_rate->setText(m_estimate.Final());
+}
+
 void CTransferDlg::TransferDone(bool success, TransferKind kind)
 {
     QMetaObject::invokeMethod(this, [this, success, kind] { OnTransferDone(success, kind); },
@@ -222,6 +230,7 @@ void CTransferDlg::OnTransferDone(bool success, TransferKind kind)
     if (m_stop.Requested() || m_closing)
         return;
     m_succeeded = success;
+    ShowFinalRate();
     const QString text = ResultText(kind);
     if (success && !text.isEmpty())
         m_prompts.Message(text, QStringLiteral("Warnning"), Prompts::Icon::None);

@@ -68,6 +68,7 @@ private:
     void OnTransferDone(bool success, TransferKind kind);
     void OnWorkerEnded();
     void ShowRate();
+    void ShowFinalRate();
     void FinishClose();
     void StopWorker();
     void ClosePort();

@@ -29,11 +29,14 @@ auto GuiPrompts::OnGuiThread(F &&f) -> decltype(f())
     return result;
 }
 
-QWidget *GuiPrompts::Owner()
+QWidget *GuiPrompts::Owner() const
 {
+    // The top of the modal stack, whether or not it has the focus: the transfer dialog while a
+    // transfer runs, the editor dialog while it is open. Before the main window runs its loop,
+    // the main window itself.
     if (QWidget *modal = QApplication::activeModalWidget())
         return modal;
-    return QApplication::activeWindow();
+    return m_window ? m_window.data() : QApplication::activeWindow();
 }
 
 namespace {
@@ -103,7 +106,8 @@ Prompts::SaveChoice GuiPrompts::AskSaveDiscardStay(const QString &text, const QS
         QPushButton *save = box.addButton(QStringLiteral("&Apply and save"), QMessageBox::AcceptRole);
         QPushButton *discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
         QPushButton *stay = box.addButton(QStringLiteral("&Stay"), QMessageBox::RejectRole);
-        box.setDefaultButton(save);
+        // Enter takes the answer that changes nothing: a second Enter must not save and quit.
+        box.setDefaultButton(stay);
         box.setEscapeButton(stay);
         box.exec();
         if (box.clickedButton() == save)

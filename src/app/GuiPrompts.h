@@ -3,6 +3,7 @@
 #include "common/Prompts.h"
 
 #include <QObject>
+#include <QPointer>
 
 class QWidget;
 
@@ -15,6 +16,11 @@ class GuiPrompts final : public QObject, public Prompts
 public:
     explicit GuiPrompts(QObject *parent = nullptr);
 
+    // The main window: every box and file chooser is owned by the modal dialog on top, else by
+    // it, never by no window (a window manager would then let the always-on-top main window
+    // cover it).
+    void SetWindow(QWidget *window) { m_window = window; }
+
     void Message(const QString &text, const QString &caption, Icon icon) override;
     bool AskYesNo(const QString &text, const QString &caption, Icon icon) override;
     bool AskYesNoDefaultNo(const QString &text, const QString &caption, Icon icon) override;
@@ -26,8 +32,9 @@ public:
 private:
     template <typename F>
     auto OnGuiThread(F &&f) -> decltype(f());
-    static QWidget *Owner();
+    QWidget *Owner() const;
     QString Remember(const QString &path);
 
     QString m_lastDir;
+    QPointer<QWidget> m_window;
 };

@@ -5,12 +5,11 @@
 
 QString ManualLocation::Find(const QString &programDir)
 {
-    // The build tree first: a developer running build/src/orbivane wants the manual just built,
-    // not an older installed one.
-    for (const QString &folder : {QStringLiteral("."), QStringLiteral("../share/doc/orbivane")}) {
-        const QFileInfo manual(QDir(programDir).filePath(folder + QLatin1Char('/') + FileName()));
+    const QDir program(programDir);
+    for (const QString &folder : {QDir::currentPath(), program.path(), program.filePath(QStringLiteral("../share/doc/orbivane"))}) {
+        const QFileInfo manual(QDir(folder).filePath(FileName()));
         if (manual.isFile())
-            return manual.absoluteFilePath();
+            return QDir::cleanPath(manual.absoluteFilePath());
     }
     return {};
 }

@@ -2,10 +2,10 @@
 
 #include <QString>
 
-// Where Help > Manual finds help.pdf: beside the program in a build tree, or where
-// `cmake --install` and the package put it (<prefix>/share/doc/orbivane, the program being in
-// <prefix>/bin). The working directory plays no part, so a menu entry or a shortcut started
-// from anywhere finds it.
+// Where Help > Manual finds help.pdf: in the working directory first, as the program always
+// looked; then beside the program (a build tree); then where `cmake --install` and the package
+// put it (<prefix>/share/doc/orbivane, the program being in <prefix>/bin), so that a menu entry
+// started from anywhere finds it too.
 class ManualLocation
 {
 public:

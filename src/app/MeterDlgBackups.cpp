@@ -89,7 +89,7 @@ bool CMeterDlg::RestoreBackup(const QString &archivedFile)
     if (!m_tpList->EndEdit())
         return false;
     if (m_tpList->IsModified()
-        && !m_prompts.AskYesNo(QStringLiteral("The transponder list has changes that have not been applied; "
+        && !m_prompts.AskYesNoDefaultNo(QStringLiteral("The transponder list has changes that have not been applied; "
                                               "restoring the backup drops them.\n\nRestore it anyway?"),
                                caption)) {
         return false;

@@ -60,7 +60,7 @@ QMenu *FindOrAddMenu(QMenuBar *menuBar, const QString &title, QAction *before)
 
 void CMeterDlg::BuildExchangeMenu(QMenuBar *menuBar)
 {
-    const QString editTitle = QStringLiteral("&Edit");
+    const QString editTitle = QStringLiteral("Ed&it");
     QMenu *edit = FindOrAddMenu(menuBar, editTitle, menuBar->actions().value(0));
     QMenu *file = FindOrAddMenu(menuBar, QStringLiteral("&File"), edit->menuAction());
     if (!file->isEmpty())
@@ -173,7 +173,7 @@ void CMeterDlg::ApplyImport(const ImportPlan &plan)
     for (int i = 0; i < plan.Count(); ++i)
         shownChanges = shownChanges || (plan.Taken(i) && plan.Target(i) == slot);
     if (shownChanges && m_tpList->IsModified()
-        && !m_prompts.AskYesNo(QStringLiteral("The transponder list has changes that have not been applied; "
+        && !m_prompts.AskYesNoDefaultNo(QStringLiteral("The transponder list has changes that have not been applied; "
                                               "the import changes this satellite and drops them.\n\nImport anyway?"),
                                QString::fromLatin1(kAppTitle))) {
         return;

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QUrl>
 
 void CMeterDlg::OnManual()
@@ -16,7 +17,17 @@ void CMeterDlg::OnManual()
         m_prompts.Message(QStringLiteral("Can not find ") + ManualLocation::FileName(), QStringLiteral("Attention"));
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
+    OpenOnDesktop(manual, QStringLiteral("the manual"));
+}
+
+void CMeterDlg::OpenOnDesktop(const QString &path, const QString &what)
+{
+    // The desktop finds no program for it (no viewer, no file manager, no xdg-open): say where
+    // it is, so that the person can open it another way.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        m_prompts.Message(QStringLiteral("No program on this system could open %1:\n%2")
+                              .arg(what, QDir::toNativeSeparators(path)),
+                          kAppTitle, Prompts::Icon::Warning);
 }
 
 void CMeterDlg::OnAbout()

@@ -3,18 +3,16 @@
 
 #include "protocol/TransferLogFolder.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QMenu>
-#include <QUrl>
 
 void CMeterDlg::AddTransferLogsItem(QMenu *help)
 {
-    QAction *show = help->addAction(QStringLiteral("Show transfer &logs"), this, [] {
+    QAction *show = help->addAction(QStringLiteral("Show transfer &logs"), this, [this] {
         // Made when missing, so that the file manager has something to open before any transfer.
         const QString folder = TransferLogFolder::Path();
         QDir().mkpath(folder);
-        QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+        OpenOnDesktop(folder, QStringLiteral("the transfer logs folder"));
     });
     show->setObjectName(QStringLiteral("showTransferLogs"));
 }

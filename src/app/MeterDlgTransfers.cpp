@@ -15,7 +15,7 @@ namespace {
 // Returns the meter's identity word after a successful transfer, nothing otherwise.
 std::optional<uint32_t> RunTransferDialog(CMeterDlg &main, Prompts &prompts, TransferKind kind, const QString &path, int port)
 {
-    CTransferDlg dlg(prompts);
+    CTransferDlg dlg(prompts, &main);
     // The port doctor's line says why the port did not open.
     QObject::connect(&dlg, &CTransferDlg::portFailed, &main, [&main, port](const QString &device, int failure) {
         main.ShowPortDiagnosis(port, device, false, failure);

@@ -11,7 +11,8 @@
 
 void CMeterDlg::BuildEditMenu(QMenuBar *menuBar)
 {
-    auto *edit = new QMenu(QStringLiteral("&Edit"), menuBar);
+    // Alt+E belongs to "&Edit parameters": added menus take letters the window's own do not use.
+    auto *edit = new QMenu(QStringLiteral("Ed&it"), menuBar);
     m_undoAction = edit->addAction(QStringLiteral("&Undo"), this, &CMeterDlg::OnUndo);
     m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     m_redoAction = edit->addAction(QStringLiteral("&Redo"), this, &CMeterDlg::OnRedo);

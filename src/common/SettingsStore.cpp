@@ -1,15 +1,35 @@
 #include "common/SettingsStore.h"
 
+#include <QDir>
 #include <QSettings>
 
 namespace {
 const char kOrg[] = "Tarnwell";
 const char kApp[] = "vanetool";
 const char kPortKey[] = "Port";
+
+// Under ORBIVANE_HOME the settings are there alone: no machine-wide default either.
+void FollowOwnHome()
+{
+    const QString folder = SettingsStore::OwnFolder(QStringLiteral("config"));
+    if (folder.isEmpty())
+        return;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, folder);
+}
 } // namespace
+
+QString SettingsStore::OwnFolder(const QString &kind)
+{
+    const QString home = qEnvironmentVariable("ORBIVANE_HOME");
+    if (home.isEmpty())
+        return {};
+    return QDir::cleanPath(QDir(home).absoluteFilePath(kind));
+}
 
 std::optional<int> SettingsStore::ReadPort()
 {
+    FollowOwnHome();
     QSettings user(QSettings::UserScope, kOrg, kApp);
     const QVariant value = user.value(kPortKey);
     if (!value.isValid())
@@ -25,6 +45,7 @@ bool SettingsStore::WritePort(int port)
 {
     // Only ever the user's own file: the machine-wide one is the administrator's default, read
     // through the fallback of ReadPort, and an ordinary start must not change it for everyone.
+    FollowOwnHome();
     QSettings user(QSettings::UserScope, kOrg, kApp);
     user.setValue(kPortKey, port);
     user.sync();
@@ -33,18 +54,21 @@ bool SettingsStore::WritePort(int port)
 
 QString SettingsStore::ReadDeviceMapping(int n)
 {
+    FollowOwnHome();
     QSettings user(QSettings::UserScope, kOrg, kApp);
     return user.value(QStringLiteral("Devices/COM%1").arg(n)).toString();
 }
 
 QString SettingsStore::ReadPortIdentity(int n)
 {
+    FollowOwnHome();
     QSettings user(QSettings::UserScope, kOrg, kApp);
     return user.value(QStringLiteral("Identity/COM%1").arg(n)).toString();
 }
 
 void SettingsStore::WritePortIdentity(int n, const QString &identity)
 {
+    FollowOwnHome();
     QSettings user(QSettings::UserScope, kOrg, kApp);
     const QString key = QStringLiteral("Identity/COM%1").arg(n);
     if (identity.isEmpty())
@@ -55,6 +79,7 @@ void SettingsStore::WritePortIdentity(int n, const QString &identity)
 
 int SettingsStore::ReadNumber(const QString &key, int fallback, int minimum)
 {
+    FollowOwnHome();
     QSettings user(QSettings::UserScope, kOrg, kApp);
     bool ok = false;
     const int value = user.value(key).toInt(&ok);

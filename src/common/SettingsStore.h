@@ -23,4 +23,10 @@ public:
     // A whole number under key in the user's file (e.g. "Backups/KeepVersions"); fallback when
     // it is missing, not a number, or below minimum.
     static int ReadNumber(const QString &key, int fallback, int minimum = 0);
+
+    // ORBIVANE_HOME, when set, holds everything Orbivane keeps of its own, and nothing else moves:
+    // the settings in its config/ (no machine-wide default is read then), the backups in data/,
+    // the transfer logs in state/. The folder kind ("config", "data", "state") of it, or empty
+    // when the variable is not set. The demo runs so; the desktop's own folders stay as they are.
+    static QString OwnFolder(const QString &kind);
 };

@@ -59,7 +59,8 @@ BackupArchive::BackupArchive(const QString &folder)
 
 QString BackupArchive::DefaultFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+    const QString own = SettingsStore::OwnFolder(QStringLiteral("data"));
+    return (own.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) : own)
            + QStringLiteral("/Tarnwell/vanetool/backups");
 }
 

@@ -43,16 +43,25 @@ DocumentResult DatabaseDocument::Store(int slot, std::vector<TransponderRow> &ro
 
     // The rows must stand for exactly the satellite's stored transponders, each once: a record
     // left out would stay in use on no chain, one named twice would be linked twice.
+    // Rows are stored in display order: a marked row frees its record where it stands, so only
+    // new rows below it can take that record; a new row above it takes the free chain's front.
     std::vector<int> named;
     int newRows = 0;
-    int released = 0;
+    int missing = 0;
+    int freeRecords = FreeTransponderRecords();
     for (const TransponderRow &row : rows) {
         if (row.IsNew()) {
-            newRows += row.marked ? 0 : 1;
+            if (!row.marked) {
+                ++newRows;
+                if (freeRecords > 0)
+                    --freeRecords;
+                else
+                    ++missing;
+            }
             continue;
         }
         named.push_back(row.record);
-        released += row.marked ? 1 : 0;
+        freeRecords += row.marked ? 1 : 0;
     }
     std::vector<int> stored = chain.indices;
     std::sort(named.begin(), named.end());
@@ -63,19 +72,17 @@ DocumentResult DatabaseDocument::Store(int slot, std::vector<TransponderRow> &ro
                                                    "database; select the satellite again.\n")
                                         + NothingStored());
 
-    // Records freed by marked rows serve new rows, so count them as free.
-    const int available = FreeTransponderRecords() + released;
-    if (newRows > available) {
+    if (missing > 0) {
         DocumentResult full = DocumentResult::Fail(
             Code::TransponderTableFull,
             QStringLiteral("The transponder table is full: it holds %1 transponders for all "
                            "satellites together.\n%2 of the %3 new rows could not be stored. "
                            "Delete transponders you no longer need and apply again.\n")
                     .arg(NO_TRANSPONDER)
-                    .arg(newRows - available)
+                    .arg(missing)
                     .arg(newRows)
                 + NothingStored());
-        full.missing = newRows - available;
+        full.missing = missing;
         full.requested = newRows;
         return full;
     }
@@ -89,15 +96,15 @@ DocumentResult DatabaseDocument::Store(int slot, std::vector<TransponderRow> &ro
         live.SetLastTp(NO_TRANSPONDER);
         live.SetTpCount(0);
 
-        // Marked rows first, so that their records are free again before new rows take records.
-        for (const TransponderRow &row : rows) {
-            if (row.marked && !row.IsNew() && !m_db.ReleaseTransponder(row.record))
-                return false;
-        }
+        // In display order: a marked row returns its record to the front of the free chain
+        // there, and a new row takes whatever is at the front when its turn comes.
         for (size_t i = 0; i < rows.size(); ++i) {
             const TransponderRow &row = rows[i];
-            if (row.marked)
+            if (row.marked) {
+                if (!row.IsNew() && !m_db.ReleaseTransponder(row.record))
+                    return false;
                 continue;
+            }
             const int tp = row.IsNew() ? m_db.AllocateTransponder() : row.record;
             if (tp == NO_TRANSPONDER)
                 return false;

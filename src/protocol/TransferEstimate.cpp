@@ -48,7 +48,7 @@ int64_t TransferEstimate::RemainingMs(int64_t nowMs) const
     return std::max<int64_t>(0, atLast - std::max<int64_t>(0, nowMs - m_lastMs));
 }
 
-QString TransferEstimate::Describe(int64_t nowMs) const
+QString TransferEstimate::Final() const
 {
     if (!m_reports)
         return {};
@@ -56,6 +56,14 @@ QString TransferEstimate::Describe(int64_t nowMs) const
     const double rate = Rate();
     if (rate > 0)
         text += QStringLiteral(", %1 KiB/s").arg(KiB(int64_t(rate)));
+    return text;
+}
+
+QString TransferEstimate::Describe(int64_t nowMs) const
+{
+    if (!m_reports)
+        return {};
+    QString text = Final();
     const int64_t left = RemainingMs(nowMs);
     if (left >= 0) {
         const int64_t s = (left + 999) / 1000;

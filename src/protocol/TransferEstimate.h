@@ -23,6 +23,9 @@ public:
     int64_t RemainingMs(int64_t nowMs) const;
     // "48.0 of 235.6 KiB, 11.2 KiB/s, 0:17 left"; empty before the first report.
     QString Describe(int64_t nowMs) const;
+    // Once the transfer has ended, the figures of the last report without a time left:
+    // "235.6 of 235.6 KiB, 11.2 KiB/s"; empty before the first report.
+    QString Final() const;
 
 private:
     int64_t m_startMs = 0;

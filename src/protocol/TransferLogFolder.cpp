@@ -2,12 +2,16 @@
 
 #include "protocol/TransferLog.h"
 
+#include "common/SettingsStore.h"
+
 #include <QDateTime>
 #include <QDir>
 
 QString TransferLogFolder::Path()
 {
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    QString state = SettingsStore::OwnFolder(QStringLiteral("state"));
+    if (state.isEmpty())
+        state = qEnvironmentVariable("XDG_STATE_HOME");
     // The base directory rules: a relative path in the variable is to be ignored.
     if (state.isEmpty() || QDir::isRelativePath(state))
         state = QDir::homePath() + QStringLiteral("/.local/state");

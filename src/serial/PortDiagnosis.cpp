@@ -3,11 +3,13 @@
 #include "serial/ProcessScan.h"
 #include "serial/UsbBridgeScan.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -72,17 +74,68 @@ PortDiagnosis NoDevice(const QString &path, const SystemRoots &roots)
                                        "port stands for each."));
 }
 
-PortDiagnosis PermissionDenied(const QString &path)
+// Whether the Orbivane package, or at least its udev rule, is on this system.
+bool OrbivaneRuleInstalled(const SystemRoots &roots)
 {
+    for (const char *dir : {"/usr/lib/udev/rules.d", "/lib/udev/rules.d", "/usr/local/lib/udev/rules.d", "/etc/udev/rules.d"}) {
+        if (QFileInfo::exists(roots.File(QLatin1String(dir) + QStringLiteral("/70-orbivane.rules"))))
+            return true;
+    }
+    // dpkg's status file: one paragraph per package, "Status: install ok installed" when it is.
+    QFile status(roots.File(QStringLiteral("/var/lib/dpkg/status")));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    bool ours = false;
+    while (!status.atEnd()) {
+        const QByteArray line = status.readLine().trimmed();
+        if (line.startsWith("Package:"))
+            ours = line.mid(8).trimmed() == "orbivane";
+        else if (ours && line.startsWith("Status:"))
+            return line.endsWith(" installed");
+    }
+    return false;
+}
+
+PortDiagnosis PermissionDenied(const QString &path, const SystemRoots &roots)
+{
+    struct stat st {};
     const QFileInfo info(path);
+    const bool seen = ::stat(QFile::encodeName(path).constData(), &st) == 0;
+    // Joining a group helps only when the device's group may read and write it, and never
+    // the root group.
+    const bool groupHelps = seen && st.st_gid != 0 && (st.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
+    const QString who = QStringLiteral("Your account may not open %1 (owner %2, group %3, mode %4).")
+                            .arg(path, info.owner(), info.group())
+                            .arg(seen ? st.st_mode & 07777 : 0, 4, 8, QLatin1Char('0'));
+    const bool installed = OrbivaneRuleInstalled(roots);
+    const QString rule = installed
+        ? QStringLiteral("The udev rule of the Orbivane package is installed but did not give you this device: it "
+                         "covers the usual adapters, for the user logged in at the screen. For another adapter "
+                         "an administrator can add a line for it to /etc/udev/rules.d/70-orbivane-local.rules "
+                         "(the rule file says how); then plug the adapter in again.")
+        : QStringLiteral("Or install the Orbivane package: its udev rule lets the user at the screen open the "
+                         "meter's USB adapter without any group.");
+    if (groupHelps)
+        return Make(Cause::PermissionDenied, QStringLiteral("permission denied"),
+                    who + QStringLiteral(" Add it to the device's group:\n"
+                                         "    sudo usermod -aG %1 $USER\n"
+                                         "then log out and in again: a new group counts only from the next login. ")
+                              .arg(info.group())
+                        + rule);
     return Make(Cause::PermissionDenied, QStringLiteral("permission denied"),
-                QStringLiteral("Your account may not open %1 (owner %2, group %3). Add it to the group of the "
-                               "serial devices:\n"
-                               "    sudo usermod -aG dialout $USER\n"
-                               "then log out and in again: a new group counts only from the next login. Or "
-                               "install the Orbivane package: its udev rule lets the user at the screen open "
-                               "the meter's USB adapter without the group.")
-                    .arg(path, info.owner(), info.group()));
+                who + QStringLiteral(" No group gives access to it, so joining one cannot help: only a udev rule "
+                                     "that hands the device to you or to a group, or an administrator, can. ")
+                    + (installed ? rule
+                                 : QStringLiteral("The Orbivane package brings such a rule for the usual adapters: "
+                                                  "ask an administrator to install it, then plug the adapter in "
+                                                  "again.")));
+}
+
+// A holder that is this user's own Orbivane, the window or the command line.
+bool OwnOrbivane(const ProcessScan::Process &p, const SystemRoots &roots)
+{
+    return (p.name == QLatin1String("orbivane") || p.name == QLatin1String("orbivane-cli"))
+        && QFileInfo(roots.Proc(QString::number(p.pid))).ownerId() == ::getuid();
 }
 
 PortDiagnosis Busy(const QString &path, const SystemRoots &roots)
@@ -103,11 +156,36 @@ PortDiagnosis Busy(const QString &path, const SystemRoots &roots)
                                    "another Orbivane or ModemManager are the usual ones. Close it, then choose "
                                    "the port again.")
                         .arg(path));
+    QList<ProcessScan::Process> others;
+    bool window = false;
+    bool commandLine = false;
+    for (const ProcessScan::Process &p : holders) {
+        if (!OwnOrbivane(p, roots))
+            others.append(p);
+        else if (p.name == QLatin1String("orbivane"))
+            window = true;
+        else
+            commandLine = true;
+    }
     const QString who = ProcessScan::Describe(holders);
-    return Make(Cause::Busy, QStringLiteral("in use by %1").arg(who),
-                QStringLiteral("%1 has %2 open. Close it (or end it: kill %3), then choose the port again.")
-                    .arg(who, path)
-                    .arg(holders.first().pid));
+    QString remedy = QStringLiteral("%1 %2 %3 open.").arg(who, holders.size() > 1 ? QStringLiteral("have") : QStringLiteral("has"), path);
+    if (!others.isEmpty()) {
+        QStringList names;
+        QStringList pids;
+        for (const ProcessScan::Process &p : others) {
+            names << p.name;
+            pids << QString::number(p.pid);
+        }
+        const QString last = names.takeLast();
+        remedy += QStringLiteral(" Close %1 (or end %2: kill %3).")
+                      .arg(names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last,
+                           others.size() > 1 ? QStringLiteral("them") : QStringLiteral("it"), pids.join(QLatin1Char(' ')));
+    }
+    if (window)
+        remedy += QStringLiteral(" Close your other Orbivane window (or finish its transfer first).");
+    if (commandLine)
+        remedy += QStringLiteral(" Let your orbivane-cli finish, or stop it with Ctrl+C in its terminal.");
+    return Make(Cause::Busy, QStringLiteral("in use by %1").arg(who), remedy + QStringLiteral(" Then choose the port again."));
 }
 
 PortDiagnosis NoAnswer(const QString &path, const SystemRoots &roots)
@@ -124,7 +202,8 @@ PortDiagnosis NoAnswer(const QString &path, const SystemRoots &roots)
     const QList<ProcessScan::Process> holders = ProcessScan::Holding(path, roots);
     if (!holders.isEmpty()) {
         other = Busy(path, roots);
-        other.status = QStringLiteral("%1 also has the port open").arg(ProcessScan::Describe(holders));
+        other.status = QStringLiteral("%1 also %2 the port open")
+                           .arg(ProcessScan::Describe(holders), holders.size() > 1 ? QStringLiteral("have") : QStringLiteral("has"));
     } else if (const PortDiagnosis general = PortDiagnosis::General(roots); general.cause == Cause::Interference) {
         other = general;
     }
@@ -151,7 +230,7 @@ PortDiagnosis PortDiagnosis::Of(const QString &devicePath, int openFailure, cons
         return NoDevice(devicePath, roots);
     case EACCES:
     case EPERM:
-        return PermissionDenied(devicePath);
+        return PermissionDenied(devicePath, roots);
     case EBUSY:
         return Busy(devicePath, roots);
     case ENOTTY:

@@ -58,5 +58,6 @@ QString ProcessScan::Describe(const QList<Process> &processes)
     QStringList parts;
     for (const Process &p : processes)
         parts << QStringLiteral("%1 (pid %2)").arg(p.name).arg(p.pid);
-    return parts.join(QStringLiteral(", "));
+    const QString last = parts.isEmpty() ? QString() : parts.takeLast();
+    return parts.isEmpty() ? last : parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
 }

@@ -20,6 +20,6 @@ public:
     static QList<Process> Holding(const QString &devicePath, const SystemRoots &roots = {});
     // The running processes whose name is one of names.
     static QList<Process> Named(const QStringList &names, const SystemRoots &roots = {});
-    // "minicom (pid 4242)", several joined with ", ".
+    // "minicom (pid 4242)"; several as "a (pid 1), b (pid 2) and c (pid 3)".
     static QString Describe(const QList<Process> &processes);
 };

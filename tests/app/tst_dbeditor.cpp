@@ -398,7 +398,7 @@ private slots:
         f.dlg->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.dlg.get()));
         const QList<QAction *> menus = f.dlg->findChild<QMenuBar *>()->actions();
-        QVERIFY(menus.size() == 3 && menus[0]->text() == "&File" && menus[1]->text() == "&Edit" && menus[2]->text() == "&Help");
+        QVERIFY(menus.size() == 3 && menus[0]->text() == "&File" && menus[1]->text() == "Ed&it" && menus[2]->text() == "&Help");
         // Undo and Redo as the menu shows them, "-" when disabled; after a key, if one is given.
         auto items = [&](QKeyCombination key = Qt::Key_unknown) {
             if (key.key() != Qt::Key_unknown)

@@ -46,8 +46,8 @@ public slots: // stands in for the desktop's PDF viewer
     void Open(const QUrl &url) { m_opened.append(url); }
 
 private slots:
-    // Beside the program (a build tree) first, then where the install puts it; never the working
-    // directory, and a folder of that name is no manual.
+    // The working directory first, then beside the program (a build tree), then where the install
+    // puts it; a folder of that name is no manual.
     void manualLookup_data()
     {
         QTest::addColumn<QStringList>("plant"); // under a temporary root; a trailing / is a folder
@@ -59,7 +59,8 @@ private slots:
         QTest::newRow("both") << QStringList{"usr/bin/help.pdf", "usr/share/doc/orbivane/help.pdf"} << "usr/bin"
                               << "usr/bin/help.pdf";
         QTest::newRow("a folder") << QStringList{"usr/bin/help.pdf/", "usr/share/doc/orbivane/help.pdf/"} << "usr/bin" << "";
-        QTest::newRow("working directory") << QStringList{"cwd/help.pdf"} << "usr/bin" << "";
+        QTest::newRow("working directory") << QStringList{"cwd/help.pdf"} << "usr/bin" << "cwd/help.pdf";
+        QTest::newRow("working directory first") << QStringList{"cwd/help.pdf", "usr/bin/help.pdf"} << "usr/bin" << "cwd/help.pdf";
     }
 
     void manualLookup()
@@ -93,9 +94,12 @@ private slots:
                 QCOMPARE(prompts.Messages().front().caption, QStringLiteral("Attention"));
             QVERIFY(TestFile::Write(pdf, "%PDF-1.4\n"));
         }
-        QFile::remove(pdf);
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(pdf)});
+        RecordingPrompts prompts; // no program opens it (the offscreen platform has none): it is named
+        CMeterDlg(prompts).OnManual();
+        QFile::remove(pdf);
+        QCOMPARE(prompts.MessageTexts(), QStringList{"No program on this system could open the manual:\n" + pdf});
     }
 
     // Help > Show transfer logs opens the logs folder, made first when there is none yet.
@@ -113,6 +117,8 @@ private slots:
         QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(state.path() + "/orbivane/logs")});
         QVERIFY(QFileInfo(m_opened.front().toLocalFile()).isDir());
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        show->trigger(); // no file manager: the folder is named
+        QCOMPARE(prompts.MessageTexts(), QStringList{"No program on this system could open the transfer logs folder:\n" + state.path() + "/orbivane/logs"});
     }
 
     void aboutBox()

@@ -4,9 +4,12 @@
 #include "TestEnv.h"
 
 #include "app/CMeterDlg.h"
+#include "app/GuiPrompts.h"
 #include "app/PortStatusLabel.h"
 #include "common/SettingsStore.h"
+#include "document/BackupArchive.h"
 #include "protocol/MeterLink.h"
+#include "protocol/TransferLogFolder.h"
 #include "serial/CComPort.h"
 
 #include <QComboBox>
@@ -14,6 +17,8 @@
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QtTest>
 
 #include <unistd.h>
@@ -172,6 +177,83 @@ private slots:
                 QVERIFY(dlg.SelectedPort() == 6 && dlg.Connected() == 0 && SettingsStore::ReadPort() == 5);
         }
         QCOMPARE(prompts.MessageTexts(), (QStringList{"succeed connecting com5", "fail to connect com6", "No com port is selected"}));
+    }
+
+    // ORBIVANE_HOME (the demo's) holds the settings, backups and logs, and moves nothing else.
+    void ownHomeHoldsSettingsBackupsAndLogs()
+    {
+        TempSettings settings;
+        QTemporaryDir home;
+        qputenv("ORBIVANE_HOME", QFile::encodeName(home.path()));
+        const QStringList paths{BackupArchive::DefaultFolder(), TransferLogFolder::Path(), SettingsStore::WritePort(4) ? "" : "refused"};
+        qunsetenv("ORBIVANE_HOME");
+        QVERIFY(QDir(settings.UserDir()).isEmpty() && QFileInfo::exists(home.filePath("config/Tarnwell/vanetool.conf")));
+        QCOMPARE(paths, (QStringList{home.filePath("data/Tarnwell/vanetool/backups"), home.filePath("state/orbivane/logs"), ""}));
+    }
+
+    // No menu or button the window added takes a mnemonic of the window's own: Alt+E is
+    // "&Edit parameters"'s, and only its.
+    void mnemonicsKeepTheirKeys()
+    {
+        const QStringList own{"&load software", "&Read parameters", "&Write parameters", "&Edit parameters", "&Apply",
+                              "&Add TP", "&Delete TP", "&Add SAT", "&Delete SAT", "&Help"};
+        RecordingPrompts prompts;
+        CMeterDlg dlg(prompts);
+        QStringList texts;
+        for (QAction *a : dlg.findChild<QMenuBar *>()->actions())
+            texts << a->text();
+        for (QAbstractButton *b : dlg.findChildren<QAbstractButton *>())
+            texts << b->text();
+        for (const QString &o : own) {
+            QVERIFY(texts.contains(o));
+            for (const QString &text : texts)
+                QVERIFY2(own.contains(text) || QKeySequence::mnemonic(text) != QKeySequence::mnemonic(o), qPrintable(text));
+        }
+    }
+
+    // Boxes and dialogs are owned by the main window, or by the dialog that opened it, so that
+    // they stand above it (it is always on top). Enter takes an added question's harmless answer.
+    void windowsAreOwned_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("seen"); // class<-owner: default button
+        QTest::newRow("start-up message") << 0 << "QMessageBox<-CMeterDlg: OK";
+        QTest::newRow("close question") << 1 << "QMessageBox<-CMeterDlg: &Stay";
+        QTest::newRow("read parameters") << 2 << "CTransferDlg<-CMeterDlg: Cancel";
+    }
+
+    void windowsAreOwned()
+    {
+        QFETCH(int, step);
+        TempSettings settings;
+        TempDataHome data;
+        MeterOnCom com(1); // answers the greeting, then ignores the read: it runs until cancelled
+        GuiPrompts prompts;
+        RecordingPrompts chooser; // the read's file name
+        chooser.QueueFileName(data.Path() + "/read.bin");
+        CMeterDlg main(step == 2 ? static_cast<Prompts &>(chooser) : prompts);
+        prompts.SetWindow(&main);
+        QString seen;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            QWidget *w = QApplication::activeModalWidget(), *owner = w ? w->parentWidget() : nullptr;
+            if (!w || w == &main || !seen.isEmpty())
+                return;
+            seen = QStringLiteral("%1<-%2: ").arg(w->metaObject()->className(), owner ? owner->metaObject()->className() : "none");
+            for (QPushButton *b : w->findChildren<QPushButton *>())
+                seen += b->isDefault() ? b->text() : QString();
+            QVERIFY(!owner || !owner->windowHandle() || w->windowHandle()->transientParent() == owner->windowHandle());
+            step == 2 ? (void)QMetaObject::invokeMethod(w, "reject", Qt::QueuedConnection) : QTest::keyClick(w, Qt::Key_Return);
+        });
+        answer.start(20);
+        step == 0 ? (void)main.OnInitDialog() : main.show();
+        if (step == 1)
+            QCOMPARE(int(prompts.AskSaveDiscardStay("Work not saved.", "Orbivane")), int(Prompts::SaveChoice::Stay));
+        if (step == 2) {
+            main.PortCombo()->addItem("COM1");
+            main.OnReadParameters();
+        }
+        QTEST(seen, "seen");
     }
 };
 

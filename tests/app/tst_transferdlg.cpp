@@ -134,6 +134,10 @@ private slots:
         if (how > 1)
             QVERIFY2(QRegularExpression(kind == TK_READ_PARAMS ? R"(^\d+\.\d of 235\.6 KiB, \d+\.\d KiB/s, \d+:\d\d left$)"
                                                                : R"(^\d+\.\d of (235\.6|97\.7) KiB(, \d+\.\d KiB/s, \d+:\d\d left)?$)").match(rate).hasMatch(), qPrintable(rate));
+        // At the end the last figures stand, without a time left.
+        if (success || how > 1)
+            QVERIFY2(QRegularExpression(success ? R"(^235\.6 of 235\.6 KiB, \d+\.\d KiB/s$)" : R"(^\d+\.\d of (235\.6|97\.7) KiB(, \d+\.\d KiB/s)?$)")
+                         .match(dlg.RateLabel()->text()).hasMatch(), qPrintable(dlg.RateLabel()->text()));
         QCOMPARE(logs.entryList(QDir::Files).size(), logsBefore + (fault >= 0 && kind != 5 ? 1 : 0));
     }
 

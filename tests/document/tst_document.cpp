@@ -76,8 +76,9 @@ private slots:
 
     void applyTakesRecordsInOrder()
     {
-        // Rows reversed, the second marked, two new rows: the marked record is released first,
-        // so the first new row takes it, the second the old head of the free chain.
+        // Rows reversed, the second marked, two new rows below it: in display order the marked
+        // record goes to the front of the free chain, so the first new row takes it, the second
+        // the old head of the free chain.
         const std::vector<int> tps = Chain();
         const std::vector<int> free = FreeTransponders(Db());
         const int count = Db().TpHeader().Count();
@@ -100,6 +101,13 @@ private slots:
         QVERIFY(m_doc->ReplaceTransponders(m_slot, rows));
         QCOMPARE(Chain(), expected);
         QCOMPARE(m_doc->UndoName(), QStringLiteral("Apply"));
+        // A new row above a marked row takes the front, which is then the marked row's record.
+        const int front = Db().TpHeader().FreeFirst();
+        rows = m_doc->TransponderRows(m_slot);
+        rows[0].marked = true;
+        rows.insert(rows.begin(), TransponderRow{});
+        QVERIFY(m_doc->ReplaceTransponders(m_slot, rows));
+        QVERIFY(rows[0].record == front && Db().TpHeader().FreeFirst() == rows[1].record);
     }
 
     void refusedApplyChangesNothing_data()
