@@ -4,7 +4,6 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -36,16 +35,22 @@ CRestoreDlg::CRestoreDlg(const BackupArchive &archive, bool canCompare, QWidget 
     m_list->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Date"), QStringLiteral("Source"),
                              QStringLiteral("Contents")});
     for (const BackupArchive::Entry &entry : entries) {
-        QFile file(entry.filePath);
-        const QByteArray image = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         const bool read = entry.source == BackupArchive::Source::ReadFromMeter;
+        QStringList problems;
         auto *item = new QTreeWidgetItem(m_list, {
             BackupArchive::DisplayName(entry),
             entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
             read ? QStringLiteral("read from meter") : QStringLiteral("saved over"),
-            BackupArchive::Describe(image)});
-        item->setData(0, kPathRole, entry.filePath);
+            BackupArchive::Describe(entry, &problems)});
         item->setToolTip(0, QDir::toNativeSeparators(entry.filePath));
+        if (!problems.isEmpty())
+            item->setToolTip(3, problems.join(QLatin1Char('\n')));
+        // A stray file under a version's name is shown, never offered: opening it could hang or
+        // take all memory.
+        if (entry.IsVersion())
+            item->setData(0, kPathRole, entry.filePath);
+        else
+            item->setFlags(item->flags() & ~(Qt::ItemIsSelectable | Qt::ItemIsEnabled));
     }
     for (int column = 0; column < m_list->columnCount(); ++column)
         m_list->resizeColumnToContents(column);
