@@ -219,11 +219,11 @@ bool BackupArchive::Store(const QString &series, const QString &tag, const QByte
     }
     if (err != 0)
         return Fail(QStringLiteral("%1: %2").arg(path, error));
-    Prune(series, tag);
+    Prune(series, tag, path);
     return true;
 }
 
-void BackupArchive::Prune(const QString &series, const QString &tag) const
+void BackupArchive::Prune(const QString &series, const QString &tag, const QString &stored) const
 {
     const QDateTime oldest = Now().toUTC().addDays(-m_keepDays);
     QList<Entry> left; // newest first
@@ -242,11 +242,14 @@ void BackupArchive::Prune(const QString &series, const QString &tag) const
         left << entry;
         total += entry.size;
     }
-    // Over the cap, the oldest go first; each series keeps its newest version whatever it costs.
-    QSet<QString> seen;
+    // Over the cap, the oldest go first; each series keeps its newest version whatever it costs,
+    // and the one just stored stays even when an entry dated in the future is newer.
+    QSet<QString> seen{series + QLatin1Char('~') + tag};
     QList<const Entry *> removable; // oldest first
     for (const Entry &entry : left) {
         const QString key = SeriesKey(entry);
+        if (entry.filePath == stored)
+            continue;
         if (seen.contains(key))
             removable.prepend(&entry);
         else

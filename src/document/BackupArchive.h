@@ -82,7 +82,7 @@ public:
 
 private:
     bool Store(const QString &series, const QString &tag, const QByteArray &bytes);
-    void Prune(const QString &series, const QString &tag) const;
+    void Prune(const QString &series, const QString &tag, const QString &stored) const;
     bool Fail(const QString &reason);
     QDateTime Now() const { return m_now ? m_now() : QDateTime::currentDateTimeUtc(); }
 
