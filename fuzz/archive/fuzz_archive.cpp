@@ -36,7 +36,7 @@ public:
     QByteArray Bytes(size_t n)
     {
         n = std::min(n, m_size - m_pos);
-        const QByteArray out(reinterpret_cast<const char *>(m_data + m_pos), qsizetype(n));
+        QByteArray out(reinterpret_cast<const char *>(m_data + m_pos), qsizetype(n));
         m_pos += n;
         return out;
     }
@@ -167,7 +167,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (cap)
         archive.SetMaxBytes(qint64(cap) << 18);
     // The seeds name the next names after this time.
-    const QDateTime now(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
+    QDateTime now(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
     archive.SetClock([now] { return now; });
 
     const QList<BackupArchive::Entry> before = archive.Entries();

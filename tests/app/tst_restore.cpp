@@ -41,6 +41,7 @@ private slots:
         QVERIFY(TestFile::Write(old.arg("0BAD0000"), damaged.ToBytes()));
         QCOMPARE(mkfifo(QFile::encodeName(old.arg("0BAD0001")).constData(), 0600), 0);
         CRestoreDlg list(f.dlg->Archive(), open);
+        QTRY_VERIFY(list.IsDescribed());
         QCOMPARE(list.List()->topLevelItem(1)->text(3), "not a version (not a regular file)");
         QVERIFY(!(list.List()->topLevelItem(1)->flags() & Qt::ItemIsSelectable));
         QCOMPARE(list.List()->topLevelItem(2)->text(3), "12 satellites, 193 transponders, fails the structure check");

@@ -126,7 +126,7 @@ private slots:
         QTemporaryDir dir;
         QTemporaryDir elsewhere;
         const QString outside = elsewhere.filePath("outside.bin");
-        const QDateTime now = QDateTime::currentDateTimeUtc();
+        QDateTime now = QDateTime::currentDateTimeUtc();
         ParamDatabase damaged;
         QVERIFY(damaged.FromBytes(Image(1)));
         damaged.TpHeader().SetCount(damaged.TpHeader().Count() + 1);
