@@ -73,8 +73,7 @@ private slots:
         QCOMPARE(words.mid(2), QList<QByteArray>({"16384", "00034000", first.toHex()}));
     }
 
-    // The folder keeps the newest twenty of its logs, whatever came before; the user's own files
-    // there are neither counted nor removed.
+    // The folder keeps the newest twenty of its logs, whatever came before; the user's files stay.
     void folderKeepsTheNewest()
     {
         QTemporaryDir state;
@@ -82,8 +81,7 @@ private slots:
         const QDir folder(TransferLogFolder::Path());
         QStringList left;
         for (const char *own : {"0-my-notes.log", "zz-notes.log", "20200101-000000-000-notes.log"})
-            left << folder.filePath(own);
-        QVERIFY(folder.mkpath(".") && TestFile::Write(left[0], "a") && TestFile::Write(left[1], "b") && TestFile::Write(left[2], "c"));
+            QVERIFY(folder.mkpath(".") && TestFile::Write(left.emplace_back(folder.filePath(own)), own));
         QStringList kept;
         for (int i = 0; i < TransferLogFolder::kKeep + 5; ++i) {
             TransferLog log;
