@@ -85,6 +85,9 @@ struct Place {
         // The settings file must not change the limits under us.
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
     }
+    ~Place() { ::nftw(QFile::encodeName(root).constData(), RemoveOne, 16, FTW_DEPTH | FTW_PHYS); }
+    Place(const Place &) = delete;
+    Place &operator=(const Place &) = delete;
     void Reset() const
     {
         ::nftw(QFile::encodeName(folder).constData(), RemoveOne, 16, FTW_DEPTH | FTW_PHYS);
