@@ -19,7 +19,7 @@
 // never through a name that exists. A series never stores the same bytes twice in a row, and
 // keeps its newest KeepVersions versions and every version younger than KeepDays days, whichever
 // keeps more; then, while the whole archive holds more than MaxMegabytes, its oldest versions go,
-// except each series' newest. A file named like a version that is a link, a special file or far
+// except each series' newest and the one just stored. A file named like a version that is a link, a special file or far
 // larger than a database is listed as not a version, never read and never removed. A folder
 // that cannot be written never stops the caller: the failure is handed once to the reporter,
 // then only returned.
