@@ -4,7 +4,6 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -36,19 +35,42 @@ CRestoreDlg::CRestoreDlg(const BackupArchive &archive, bool canCompare, QWidget 
     m_list->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Date"), QStringLiteral("Source"),
                              QStringLiteral("Contents")});
     for (const BackupArchive::Entry &entry : entries) {
-        QFile file(entry.filePath);
-        const QByteArray image = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         const bool read = entry.source == BackupArchive::Source::ReadFromMeter;
         auto *item = new QTreeWidgetItem(m_list, {
             BackupArchive::DisplayName(entry),
             entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-            read ? QStringLiteral("read from meter") : QStringLiteral("saved over"),
-            BackupArchive::Describe(image)});
-        item->setData(0, kPathRole, entry.filePath);
+            read ? QStringLiteral("read from meter") : QStringLiteral("saved over"), QStringLiteral("...")});
         item->setToolTip(0, QDir::toNativeSeparators(entry.filePath));
+        // A stray file under a version's name is shown, never offered: opening it could hang or
+        // take all memory.
+        if (entry.IsVersion())
+            item->setData(0, kPathRole, entry.filePath);
+        else
+            item->setFlags(item->flags() & ~(Qt::ItemIsSelectable | Qt::ItemIsEnabled));
     }
     for (int column = 0; column < m_list->columnCount(); ++column)
         m_list->resizeColumnToContents(column);
+
+    // Each version is read and checked aside; its row gets the result through the event loop,
+    // and none arrives once the dialog is gone.
+    m_pending = int(entries.size());
+    m_describer = std::thread([this, entries] {
+        for (int row = 0; row < int(entries.size()) && !m_stop.load(); ++row) {
+            QStringList problems;
+            const QString text = BackupArchive::Describe(entries.at(row), &problems);
+            QMetaObject::invokeMethod(
+                this,
+                [this, row, text, problems] {
+                    QTreeWidgetItem *item = m_list->topLevelItem(row);
+                    item->setText(3, text);
+                    if (!problems.isEmpty())
+                        item->setToolTip(3, problems.join(QLatin1Char('\n')));
+                    if (--m_pending == 0)
+                        m_list->resizeColumnToContents(3);
+                },
+                Qt::QueuedConnection);
+        }
+    });
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     m_open = buttons->addButton(QStringLiteral("&Open"), QDialogButtonBox::AcceptRole);
@@ -71,6 +93,12 @@ CRestoreDlg::CRestoreDlg(const BackupArchive &archive, bool canCompare, QWidget 
     layout->addWidget(m_list);
     layout->addWidget(buttons);
     resize(640, 360);
+}
+
+CRestoreDlg::~CRestoreDlg()
+{
+    m_stop.store(true);
+    m_describer.join();
 }
 
 QString CRestoreDlg::ChosenFile() const

@@ -6,7 +6,6 @@
 #include "document/BackupArchive.h"
 
 #include <QDir>
-#include <QFile>
 
 int BackupsCommand::Run(const QStringList &arguments)
 {
@@ -20,14 +19,12 @@ int BackupsCommand::Run(const QStringList &arguments)
         return code;
     const BackupArchive archive;
     for (const BackupArchive::Entry &entry : archive.Entries(cl.Parser().positionalArguments().value(0))) {
-        QFile file(entry.filePath);
-        const QByteArray image = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         Console::Out(QStringLiteral("%1  %2  %3  %4  %5")
                          .arg(entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
                               (entry.source == BackupArchive::Source::ReadFromMeter ? QStringLiteral("read from meter")
                                                                                      : QStringLiteral("saved over"))
                                   .leftJustified(15),
-                              BackupArchive::DisplayName(entry), BackupArchive::Describe(image),
+                              BackupArchive::DisplayName(entry), BackupArchive::Describe(entry),
                               QDir::toNativeSeparators(entry.filePath)));
     }
     return EXIT_OK;

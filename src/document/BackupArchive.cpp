@@ -1,29 +1,28 @@
 #include "document/BackupArchive.h"
 
 #include "common/SettingsStore.h"
+#include "common/OwnedFolder.h"
+#include "database/DatabaseChecker.h"
+#include "database/DbLayout.h"
 #include "database/ParamDatabase.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QSet>
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
 const QString kStampFormat = QStringLiteral("yyyyMMdd-HHmmss-zzz");
 const QString kReadTag = QStringLiteral("read");
+constexpr int kMaxSequence = 100; // names tried for one millisecond before giving up
 
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Splits <series>~<tag>~<stamp>.bin from the right: a file name may hold '~' itself.
+// Splits <series>~<tag>~<stamp>[-<n>].bin from the right: a file name may hold '~' itself.
 bool Parse(const QFileInfo &info, BackupArchive::Entry &entry)
 {
     const QString name = info.fileName();
@@ -34,8 +33,15 @@ bool Parse(const QFileInfo &info, BackupArchive::Entry &entry)
     const qsizetype tagAt = stampAt > 0 ? base.lastIndexOf(QLatin1Char('~'), stampAt - 1) : -1;
     if (tagAt <= 0)
         return false;
+    const QString stamp = base.mid(stampAt + 1, kStampFormat.size());
+    const QString sequence = base.mid(stampAt + 1 + kStampFormat.size());
+    if (!sequence.isEmpty()) {
+        bool number = false;
+        entry.sequence = sequence.mid(1).toInt(&number);
+        if (!sequence.startsWith(QLatin1Char('-')) || !number || entry.sequence < 1 || sequence.size() > 4)
+            return false;
+    }
     // Read as UTC directly: a local reading would lose the hour a clock change skips.
-    const QString stamp = base.mid(stampAt + 1);
     entry.time = QDateTime(QDate::fromString(stamp.left(8), QStringLiteral("yyyyMMdd")),
                            QTime::fromString(stamp.mid(9), QStringLiteral("HHmmss-zzz")), Qt::UTC);
     if (stamp.size() != kStampFormat.size() || !entry.time.isValid())
@@ -45,7 +51,22 @@ bool Parse(const QFileInfo &info, BackupArchive::Entry &entry)
     entry.source = entry.tag == kReadTag ? BackupArchive::Source::ReadFromMeter
                                          : BackupArchive::Source::SavedOver;
     entry.filePath = info.filePath();
+    entry.size = info.size();
+    // Looked at, never opened: others may have put anything under our names.
+    if (info.isSymLink())
+        entry.notAVersion = QStringLiteral("a symbolic link");
+    else if (info.isDir())
+        entry.notAVersion = QStringLiteral("a folder");
+    else if (!info.isFile())
+        entry.notAVersion = QStringLiteral("not a regular file");
+    else if (entry.size > BackupArchive::MAX_KEPT_BYTES)
+        entry.notAVersion = QStringLiteral("%1 MB, far more than a database").arg(entry.size >> 20);
     return true;
+}
+
+QString SeriesKey(const BackupArchive::Entry &entry)
+{
+    return entry.series + QLatin1Char('~') + entry.tag;
 }
 
 } // namespace
@@ -53,7 +74,9 @@ bool Parse(const QFileInfo &info, BackupArchive::Entry &entry)
 BackupArchive::BackupArchive(const QString &folder)
     : m_folder(folder.isEmpty() ? DefaultFolder() : folder),
       m_keepVersions(SettingsStore::ReadNumber(QStringLiteral("Backups/KeepVersions"), DEFAULT_KEEP_VERSIONS)),
-      m_keepDays(SettingsStore::ReadNumber(QStringLiteral("Backups/KeepDays"), DEFAULT_KEEP_DAYS))
+      m_keepDays(SettingsStore::ReadNumber(QStringLiteral("Backups/KeepDays"), DEFAULT_KEEP_DAYS)),
+      m_maxBytes(qint64(SettingsStore::ReadNumber(QStringLiteral("Backups/MaxMegabytes"), DEFAULT_MAX_MEGABYTES, 1))
+                 << 20)
 {
 }
 
@@ -70,7 +93,7 @@ void BackupArchive::SetLimits(int keepVersions, int keepDays)
     m_keepDays = keepDays;
 }
 
-QString BackupArchive::Describe(const QByteArray &image)
+QString BackupArchive::Describe(const QByteArray &image, QStringList *problems)
 {
     ParamDatabase db; // taking bytes over and walking chains tell nobody anything
     if (!db.FromBytes(image))
@@ -79,7 +102,36 @@ QString BackupArchive::Describe(const QByteArray &image)
     size_t transponders = 0;
     for (int slot : satellites)
         transponders += db.TransponderChain(slot).indices.size();
-    return QStringLiteral("%1 satellites, %2 transponders").arg(satellites.size()).arg(transponders);
+    QString text = QStringLiteral("%1 satellites, %2 transponders").arg(satellites.size()).arg(transponders);
+    const QStringList found = DatabaseChecker::Check(db, 5);
+    if (!found.isEmpty())
+        text += QStringLiteral(", fails the structure check");
+    if (problems)
+        *problems = found;
+    return text;
+}
+
+QString BackupArchive::Describe(const Entry &entry, QStringList *problems)
+{
+    if (problems)
+        problems->clear();
+    if (!entry.IsVersion())
+        return QStringLiteral("not a version (%1)").arg(entry.notAVersion);
+    if (entry.size != DbLayout::IMAGE_SIZE) // no need to read it to say so
+        return QStringLiteral("not a database (%1 bytes)").arg(entry.size);
+    QByteArray image;
+    QString why;
+    return Read(entry, &image, &why) ? Describe(image, problems) : QStringLiteral("unreadable (%1)").arg(why);
+}
+
+bool BackupArchive::Read(const Entry &entry, QByteArray *bytes, QString *error)
+{
+    if (!entry.IsVersion()) {
+        if (error)
+            *error = entry.notAVersion;
+        return false;
+    }
+    return OwnedFolder::ReadAtMost(entry.filePath, MAX_KEPT_BYTES, bytes, error);
 }
 
 QString BackupArchive::DisplayName(const Entry &entry)
@@ -128,52 +180,87 @@ QList<BackupArchive::Entry> BackupArchive::Entries(const QString &filePath) cons
     QList<Entry> entries;
     const QString series = filePath.isEmpty() ? QString() : SeriesOf(filePath);
     const QString tag = filePath.isEmpty() ? QString() : TagOf(filePath);
-    const QFileInfoList files = QDir(m_folder).entryInfoList({QStringLiteral("*.bin")}, QDir::Files);
+    // Hidden too (a saved ".db.bin" is one), and links and special files, to be listed as such.
+    const QFileInfoList files = QDir(m_folder).entryInfoList(
+        {QStringLiteral("*.bin")}, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
     for (const QFileInfo &info : files) {
         Entry entry;
         if (Parse(info, entry) && (series.isEmpty() || (entry.series == series && entry.tag == tag)))
             entries << entry;
     }
     std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
-        return a.time != b.time ? a.time > b.time : a.filePath > b.filePath;
+        if (a.time != b.time)
+            return a.time > b.time;
+        return a.sequence != b.sequence ? a.sequence > b.sequence : a.filePath > b.filePath;
     });
     return entries;
 }
 
 bool BackupArchive::Store(const QString &series, const QString &tag, const QByteArray &bytes)
 {
-    QList<Entry> same;
-    for (const Entry &entry : Entries())
-        if (entry.series == series && entry.tag == tag)
-            same << entry;
-    if (!same.isEmpty() && ReadAll(same.first().filePath) == bytes)
-        return true; // the newest version holds these bytes already
+    for (const Entry &entry : Entries()) {
+        if (entry.series != series || entry.tag != tag || !entry.IsVersion())
+            continue;
+        QByteArray newest;
+        if (entry.size == bytes.size() && Read(entry, &newest) && newest == bytes)
+            return true; // the newest version holds these bytes already
+        break;
+    }
     if (!QDir().mkpath(m_folder))
         return Fail(QStringLiteral("%1: cannot create the folder").arg(m_folder));
-    // Two versions in one millisecond must not share a name; the later is stamped a little later.
-    QDateTime when = Now().toUTC();
-    if (!same.isEmpty() && when <= same.first().time)
-        when = same.first().time.addMSecs(1);
-    const QString path = QDir(m_folder).filePath(
-        QStringLiteral("%1~%2~%3.bin").arg(series, tag, when.toString(kStampFormat)));
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        return Fail(QStringLiteral("%1: %2").arg(path, out.errorString()));
-    Prune(series, tag);
+    // Named by the clock alone: what the folder holds (an entry from the future, a link under
+    // the next name) must not steer where the bytes go. A taken name is skipped, never reused.
+    const QString stamp = Now().toUTC().toString(kStampFormat);
+    QString path;
+    QString error;
+    int err = EEXIST;
+    for (int n = 1; err == EEXIST && n <= kMaxSequence; ++n) {
+        path = QDir(m_folder).filePath(QStringLiteral("%1~%2~%3-%4.bin").arg(series, tag, stamp).arg(n));
+        err = OwnedFolder::CreateNew(path, bytes, true, &error);
+    }
+    if (err != 0)
+        return Fail(QStringLiteral("%1: %2").arg(path, error));
+    Prune(series, tag, path);
     return true;
 }
 
-void BackupArchive::Prune(const QString &series, const QString &tag) const
+void BackupArchive::Prune(const QString &series, const QString &tag, const QString &stored) const
 {
     const QDateTime oldest = Now().toUTC().addDays(-m_keepDays);
+    QList<Entry> left; // newest first
     int kept = 0;
-    for (const Entry &entry : Entries()) { // newest first
-        if (entry.series != series || entry.tag != tag)
-            continue;
-        if (kept < m_keepVersions || entry.time >= oldest)
+    qint64 total = 0;
+    for (const Entry &entry : Entries()) {
+        if (!entry.IsVersion())
+            continue; // not ours to remove, and no part of the cap: a stray file must not push versions out
+        if (entry.series == series && entry.tag == tag) {
+            if (kept >= m_keepVersions && entry.time < oldest) {
+                QFile::remove(entry.filePath);
+                continue;
+            }
             ++kept;
+        }
+        left << entry;
+        total += entry.size;
+    }
+    // Over the cap, the oldest go first; each series keeps its newest version whatever it costs,
+    // and the one just stored stays even when an entry dated in the future is newer.
+    QSet<QString> seen{series + QLatin1Char('~') + tag};
+    QList<const Entry *> removable; // oldest first
+    for (const Entry &entry : left) {
+        const QString key = SeriesKey(entry);
+        if (entry.filePath == stored)
+            continue;
+        if (seen.contains(key))
+            removable.prepend(&entry);
         else
-            QFile::remove(entry.filePath);
+            seen.insert(key);
+    }
+    for (const Entry *entry : removable) {
+        if (total <= m_maxBytes)
+            break;
+        if (QFile::remove(entry->filePath))
+            total -= entry->size;
     }
 }
 

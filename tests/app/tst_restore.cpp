@@ -12,6 +12,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestRestore : public QObject
 {
     Q_OBJECT
@@ -31,7 +33,18 @@ private slots:
         EditorFixture f;
         const QByteArray kept = SampleDatabase::Make({9});
         QVERIFY(f.dlg->Archive().KeepRead(kept, 0x42010203));
+        // Older: a damaged image, marked but offered; a FIFO under a version's name, shown only.
+        ParamDatabase damaged;
+        QVERIFY(damaged.FromBytes(kept));
+        damaged.SatHeader().SetCount(0);
+        const QString old = f.dlg->Archive().Folder() + "/meter-%1~read~20000101-000000-000-1.bin";
+        QVERIFY(TestFile::Write(old.arg("0BAD0000"), damaged.ToBytes()));
+        QCOMPARE(mkfifo(QFile::encodeName(old.arg("0BAD0001")).constData(), 0600), 0);
         CRestoreDlg list(f.dlg->Archive(), open);
+        QTRY_VERIFY(list.IsDescribed());
+        QCOMPARE(list.List()->topLevelItem(1)->text(3), "not a version (not a regular file)");
+        QVERIFY(!(list.List()->topLevelItem(1)->flags() & Qt::ItemIsSelectable));
+        QCOMPARE(list.List()->topLevelItem(2)->text(3), "12 satellites, 193 transponders, fails the structure check");
         QTreeWidgetItem *row = list.List()->topLevelItem(0);
         QVERIFY(row && !list.OpenButton()->isEnabled());
         QCOMPARE(list.CompareButton()->isVisibleTo(&list), open);

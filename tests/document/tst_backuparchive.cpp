@@ -3,11 +3,18 @@
 #include "SampleDatabase.h"
 #include "TestEnv.h"
 
+#include "database/ParamDatabase.h"
 #include "document/BackupArchive.h"
 #include "document/DatabaseDocument.h"
 
 #include <QSettings>
 #include <QTest>
+
+#include <csignal>
+#include <cstring>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 class TestBackupArchive : public QObject
 {
@@ -50,8 +57,11 @@ private slots:
         QTest::addColumn<int>("days");
         QTest::addColumn<QList<int>>("ages");
         QTest::addColumn<QList<int>>("left");
-        QTest::newRow("count wins") << 3 << 10 << QList<int>{60, 50, 40, 30, 20, 0} << QList<int>{30, 20, 0};
-        QTest::newRow("age wins") << 2 << 10 << QList<int>{40, 9, 5, 3, 1, 0} << QList<int>{9, 5, 3, 1, 0};
+        QTest::addColumn<int>("megabytes"); // the cap on the whole archive; a version is 236 KiB
+        QTest::newRow("count wins") << 3 << 10 << QList<int>{60, 50, 40, 30, 20, 0} << QList<int>{30, 20, 0} << 200;
+        QTest::newRow("age wins") << 2 << 10 << QList<int>{40, 9, 5, 3, 1, 0} << QList<int>{9, 5, 3, 1, 0} << 200;
+        // A 17 MB stray file of another series is no version: it neither counts nor goes.
+        QTest::newRow("size cap wins") << 9 << 99 << QList<int>{6, 5, 4, 3, 2, 1, 0} << QList<int>{3, 2, 1, 0} << 1;
     }
 
     void pruningKeepsWhicheverIsMore()
@@ -59,13 +69,17 @@ private slots:
         QFETCH(int, versions);
         QFETCH(int, days);
         QFETCH(QList<int>, ages);
+        QFETCH(int, megabytes);
         TempSettings settings;
         {
             QSettings file(QSettings::UserScope, "Tarnwell", "vanetool");
             file.setValue("Backups/KeepVersions", versions);
             file.setValue("Backups/KeepDays", days);
+            file.setValue("Backups/MaxMegabytes", megabytes);
         }
         QTemporaryDir dir;
+        QFile stray(dir.filePath("x.bin~0~20250101-000000-000-1.bin"));
+        QVERIFY(stray.open(QIODevice::WriteOnly) && stray.resize(BackupArchive::MAX_KEPT_BYTES + 1));
         BackupArchive archive(dir.path());
         const QDateTime last = QDateTime::currentDateTimeUtc();
         QDateTime now;
@@ -76,11 +90,91 @@ private slots:
         }
         QVERIFY(archive.KeepRead(Image(1), 0x42010203)); // the same bytes again: not stored
         QList<int> left;
+        QVERIFY(stray.exists());
         for (const auto &entry : archive.Entries()) {
+            if (entry.filePath == stray.fileName())
+                continue;
             QVERIFY(entry.filePath.contains(QLatin1String("meter-42010203~read~")));
             left.prepend(int(entry.time.daysTo(last)));
         }
         QTEST(left, "left");
+    }
+
+    // Things others left under version names (%1: the clock's stamp now). The next version lands
+    // in the folder, named by the clock; a stray file is listed as what it is, never followed nor read.
+    void strayFilesInTheFolder_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("listed"); // how the stray file is described
+        const QString next = "meter-42010203~read~%1";
+        const QString future = "meter-42010203~read~20991231-235959-999.bin";
+        QTest::newRow("links under the next names") << QStringList{next + ".bin", next + "-1.bin"} << "link"
+                                                    << "not a version (a symbolic link)";
+        QTest::newRow("entry from the future") << QStringList{future} << "byte" << "not a database (1 bytes)";
+        QTest::newRow("huge sparse file") << QStringList{future} << "huge" << "not a version (16 MB, far";
+        QTest::newRow("FIFO") << QStringList{future} << "fifo" << "not a version (not a regular file)";
+        QTest::newRow("an earlier release's name") << QStringList{next + ".bin"} << "same" << "5 satellites, 69 transponders";
+        QTest::newRow("damaged database") << QStringList{future} << "damaged" << "5 satellites, 69 transponders, fails the structure check";
+    }
+
+    void strayFilesInTheFolder()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString outside = Path(QTest::currentDataTag());
+        QDateTime now = QDateTime::currentDateTimeUtc();
+        ParamDatabase damaged;
+        QVERIFY(damaged.FromBytes(Image(1)));
+        damaged.TpHeader().SetCount(damaged.TpHeader().Count() + 1);
+        for (const QString &name : names) {
+            const QString path = dir.filePath(QString(name).replace("%1", now.toString("yyyyMMdd-HHmmss-zzz")));
+            QFile file(path);
+            if (kind == "link")
+                QVERIFY(QFile::link(outside, path));
+            else if (kind == "fifo")
+                QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            else if (kind == "huge")
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(BackupArchive::MAX_KEPT_BYTES + 1));
+            else
+                QVERIFY(TestFile::Write(path, kind == "byte" ? "x" : kind == "same" ? Image(1) : damaged.ToBytes()));
+        }
+        BackupArchive archive(dir.path());
+        archive.SetClock([&] { return now; });
+        QVERIFY(archive.KeepRead(Image(1), 0x42010203));
+        QVERIFY(!QFileInfo::exists(outside));
+        QStringList described;
+        QList<QDateTime> copies;
+        for (const auto &entry : archive.Entries()) {
+            QByteArray bytes;
+            if (BackupArchive::Read(entry, &bytes) && bytes == Image(1))
+                copies << entry.time;
+            described << BackupArchive::Describe(entry);
+        }
+        QCOMPARE(copies, QList<QDateTime>{now});
+        QFETCH(QString, listed);
+        QVERIFY2(described.filter(listed).size() == names.size(), qPrintable(described.join('|')));
+    }
+
+    // A write the file system refuses part way (here: past the file size limit; a full disk
+    // likewise) is told by its cause, and leaves no partial version behind.
+    void refusedWriteIsNamed()
+    {
+        QTemporaryDir dir;
+        BackupArchive archive(dir.path());
+        QString report;
+        archive.SetReporter([&](const QString &why) { report = why; });
+        rlimit old{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        const rlimit small{4096, old.rlim_max};
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const bool kept = archive.KeepRead(Image(1), 1);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, handler);
+        QVERIFY2(!kept && report.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(report));
+        QVERIFY(archive.Entries().isEmpty());
     }
 
     // A folder that cannot be made costs the user nothing but one report.

@@ -193,6 +193,8 @@ int main(int argc, char **argv)
             file.close();
         }
         CRestoreDlg restore(archive, true, &main);
+        while (!restore.IsDescribed())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         restore.List()->topLevelItem(0)->setSelected(true);
         restore.show();
         ok = Save(restore, dir, QStringLiteral("restore-backup.png")) && ok;
