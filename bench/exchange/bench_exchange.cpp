@@ -48,11 +48,22 @@ QByteArray ReceiverList()
     return xml + "</satellites>\n";
 }
 
+int ReadOne(const QString &path)
+{
+    ExchangeData data;
+    const double ms = MedianMs(1, [] {}, [&] { data = ExchangeFiles::Read(path); });
+    std::printf("%s: %zu satellites, %d transponders in %.0f ms%s%s\n", qPrintable(path), data.satellites.size(),
+                data.TransponderCount(), ms, data.Ok() ? "" : "; refused: ", qPrintable(data.error));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    if (argc > 1) // one file read as the import reads it, for a look at its peak memory
+        return ReadOne(QString::fromLocal8Bit(argv[1]));
     QTemporaryDir dir;
     const QString emptied = dir.filePath(QStringLiteral("empty.bin"));
     {
