@@ -12,9 +12,15 @@
 
 ExchangeFiles::Format ExchangeFiles::Detect(const QString &path, const QByteArray &head)
 {
-    // The content first: a list saved under the other format's ending still reads.
-    const QByteArray start = head.startsWith("\xEF\xBB\xBF") ? head.mid(3).trimmed() : head.trimmed();
-    if (start.startsWith('<'))
+    // The content first: a list saved under the other format's ending still reads. UTF-16 and
+    // UTF-32 show their ASCII with NUL bytes between.
+    QByteArray start = head;
+    start.replace('\0', QByteArray());
+    for (const char *bom : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"}) {
+        if (start.startsWith(bom))
+            start.remove(0, qstrlen(bom));
+    }
+    if (start.trimmed().startsWith('<'))
         return Format::Xml;
     return QFileInfo(path).suffix().compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0 ? Format::Xml
                                                                                            : Format::Csv;

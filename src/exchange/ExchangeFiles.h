@@ -20,7 +20,8 @@ public:
     // import's preview of a list takes a kilobyte a transponder.
     static constexpr int MAX_TRANSPONDERS = 100000;
 
-    // By the first non-blank character ('<' is XML), else by the name's ending (.xml; else CSV).
+    // By the first non-blank character after any byte-order mark, in UTF-8, 16 or 32 ('<' is
+    // XML), else by the name's ending (.xml; else CSV).
     static Format Detect(const QString &path, const QByteArray &head = QByteArray());
     // Reads and parses the file; a file that cannot be read, one too large to be a receiver
     // list, or one that holds no satellite, is an error as a malformed one is. May run on a

@@ -10,10 +10,13 @@ namespace {
 // QXmlStreamReader compares each attribute of an element with every one before it (to refuse a
 // repeated name), looks a prefix up through every namespace declared around it, and applies
 // every attribute default a DTD declares to every element: an element with 200,000 attributes
-// takes most of a minute. Receiver lists have a dozen attributes an element and none of the
-// rest, so a linear look over the bytes first refuses what would take that long.
+// takes most of a minute. It keeps a few hundred bytes for every element still open: 64 MB of
+// nested elements would take gigabytes. Receiver lists have three levels, a dozen attributes an
+// element and none of the rest, so a linear look over the bytes first refuses what would take
+// that long or that much.
 constexpr int MAX_ATTRIBUTES = 64;
 constexpr int MAX_NAMESPACES = 64;
+constexpr int MAX_DEPTH = 256;
 constexpr qint64 PROGRESS_STEP = qint64(1) << 16; // characters between reports
 
 bool NameStart(char c)
@@ -21,25 +24,37 @@ bool NameStart(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' || uchar(c) >= 0x80;
 }
 
+// Skips NUL bytes, so that it sees the markup of UTF-16 and UTF-32 files as well.
 QString Absurd(QByteArrayView xml)
 {
     if (xml.indexOf("<!ATTLIST") >= 0)
         return QStringLiteral("attribute defaults (<!ATTLIST>) are not taken; a receiver list has none");
-    enum { TEXT, TAG, VALUE, OTHER } state = TEXT; // OTHER: an end tag, comment, declaration
+    // OPEN: after '<'; OTHER: in an end tag, comment or declaration.
+    enum { TEXT, OPEN, TAG, VALUE, OTHER } state = TEXT;
     char quote = 0;
+    char last = 0; // in a tag, outside values
     int line = 1;
     int attributes = 0;
     int namespaces = 0;
+    int depth = 0;
     const qsizetype n = xml.size();
     for (qsizetype i = 0; i < n; ++i) {
         const char c = xml[i];
+        if (c == 0)
+            continue;
         line += c == '\n' ? 1 : 0;
         switch (state) {
         case TEXT:
-            if (c == '<') {
-                state = i + 1 < n && NameStart(xml[i + 1]) ? TAG : OTHER;
-                attributes = 0;
-            }
+            state = c == '<' ? OPEN : TEXT;
+            break;
+        case OPEN:
+            attributes = 0;
+            last = 0;
+            depth -= c == '/' && depth > 0 ? 1 : 0;
+            state = NameStart(c) ? TAG : OTHER;
+            if (state == TAG && ++depth > MAX_DEPTH)
+                return QStringLiteral("line %1: elements nested more than %2 deep; a receiver list has three levels")
+                    .arg(line).arg(MAX_DEPTH);
             break;
         case OTHER:
             state = c == '>' ? TEXT : OTHER;
@@ -52,6 +67,7 @@ QString Absurd(QByteArrayView xml)
                 quote = c;
                 state = VALUE;
             } else if (c == '>') {
+                depth -= last == '/' ? 1 : 0;
                 state = TEXT;
             } else if (c == '=' && ++attributes > MAX_ATTRIBUTES) {
                 return QStringLiteral("line %1: an element with more than %2 attributes; a receiver list has a dozen")
@@ -60,6 +76,7 @@ QString Absurd(QByteArrayView xml)
                 return QStringLiteral("line %1: more than %2 namespace declarations; a receiver list has none")
                     .arg(line).arg(MAX_NAMESPACES);
             }
+            last = c;
             break;
         }
     }

@@ -179,6 +179,11 @@ private slots:
             attributes += " a" + QByteArray::number(i) + "='>'";
         QTest::newRow("xml: 65 attributes") << attributes + "/></satellites>"
                                             << "line 2: an element with more than 64 attributes; a receiver list has a dozen";
+        const QString deep = "<satellites>" + QString("<a>").repeated(300) + "<sat name=\"A\" position=\"1\"/>"
+                             + QString("</a>").repeated(300) + "</satellites>";
+        QTest::newRow("xml: UTF-16, nested 301 deep")
+            << "\xFF\xFE" + QByteArray(reinterpret_cast<const char *>(deep.utf16()), deep.size() * 2)
+            << "line 1: elements nested more than 256 deep; a receiver list has three levels";
         QTest::newRow("xml: attribute defaults")
             << QByteArray("<!DOCTYPE satellites [<!ATTLIST sat a CDATA 'x'>]><satellites/>")
             << "attribute defaults (<!ATTLIST>) are not taken; a receiver list has none";
