@@ -15,6 +15,8 @@
 namespace {
 
 constexpr qsizetype PROGRESS_STEP = qsizetype(1) << 16; // bytes between reports
+// A row of empty cells takes 24 bytes a comma: without a bound, 64 MB of commas take 1.5 GB.
+constexpr qsizetype MAX_CELLS = 1000;
 
 struct Record {
     int row = 0;
@@ -54,6 +56,10 @@ public:
                         afterQuote = true;
                     }
                 } else if (c == ',') {
+                    if (rec.cells.size() + 2 > MAX_CELLS) { // this one and the one the comma starts
+                        m_error = QStringLiteral("row %1: more than %2 cells").arg(rec.row).arg(MAX_CELLS);
+                        return Got::Error;
+                    }
                     rec.cells << QString::fromUtf8(m_cell);
                     m_cell.clear();
                     afterQuote = false;

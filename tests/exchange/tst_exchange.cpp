@@ -190,6 +190,8 @@ private slots:
         QByteArray rows = header;
         for (int i = 0; i <= 100000; ++i)
             rows += "\nS" + QByteArray::number(i / 5000) + ",1,1,1,H";
+        QTest::newRow("csv: 1001 cells") << header + "\nA,1,2,3,H" + QByteArray(996, ',')
+                                         << "row 2: more than 1000 cells";
         QTest::newRow("csv: too many transponders")
             << rows << "row 100002: the list holds more than 100000 transponders; that is not a receiver list";
     }
