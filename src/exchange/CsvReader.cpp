@@ -17,6 +17,8 @@ namespace {
 constexpr qsizetype PROGRESS_STEP = qsizetype(1) << 16; // bytes between reports
 // A row of empty cells takes 24 bytes a comma: without a bound, 64 MB of commas take 1.5 GB.
 constexpr qsizetype MAX_CELLS = 1000;
+// Bytes; a name is copied into the plan, its preview and the dialog's rows.
+constexpr qsizetype MAX_CELL = 4096;
 
 struct Record {
     int row = 0;
@@ -43,7 +45,7 @@ public:
             m_cell.clear();
             bool quoted = false;
             bool afterQuote = false;
-            while (m_at < n) {
+            while (m_at < n && m_cell.size() <= MAX_CELL) {
                 const char c = m_bytes[m_at++];
                 if (quoted) {
                     if (c != '"') {
@@ -75,6 +77,10 @@ public:
                 } else {
                     m_cell += c;
                 }
+            }
+            if (m_cell.size() > MAX_CELL) {
+                m_error = QStringLiteral("row %1: a cell longer than %2 bytes").arg(rec.row).arg(MAX_CELL);
+                return Got::Error;
             }
             if (quoted) {
                 m_error = QStringLiteral("row %1: a quote is not closed").arg(rec.row);

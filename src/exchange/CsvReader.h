@@ -15,10 +15,10 @@
 // that CsvWriter kept from running as a formula (see there) reads back as it was. Any error
 // refuses the whole file naming the row (the header is row 1): a cell that is no number, an
 // unknown polarisation, a name beyond Latin-1 (as the satellite dialog refuses it), an open
-// quote, a short row, a row of more than 1000 cells, more satellites or transponders than
-// ExchangeFiles::Excess allows (told as soon as it is reached). Reads row by row: the memory it
-// takes grows with the satellites and transponders found, not with the cells. progress (may be
-// null) is told how far it got and can stop it.
+// quote, a short row, a row of more than 1000 cells or a cell over 4096 bytes, more satellites
+// or transponders than ExchangeFiles::Excess allows (told as soon as it is reached). Reads row
+// by row: the memory it takes grows with the satellites and transponders found, not with the
+// cells. progress (may be null) is told how far it got and can stop it.
 class CsvReader
 {
 public:

@@ -17,6 +17,9 @@ namespace {
 constexpr int MAX_ATTRIBUTES = 64;
 constexpr int MAX_NAMESPACES = 64;
 constexpr int MAX_DEPTH = 256;
+// Bytes; a name is copied into the plan, its preview and the dialog's rows: a 64 MB one took
+// 800 MB on its way.
+constexpr int MAX_VALUE = 4096;
 constexpr qint64 PROGRESS_STEP = qint64(1) << 16; // characters between reports
 
 bool NameStart(char c)
@@ -37,6 +40,7 @@ QString Absurd(QByteArrayView xml)
     int attributes = 0;
     int namespaces = 0;
     int depth = 0;
+    int value = 0;
     const qsizetype n = xml.size();
     for (qsizetype i = 0; i < n; ++i) {
         const char c = xml[i];
@@ -61,10 +65,14 @@ QString Absurd(QByteArrayView xml)
             break;
         case VALUE:
             state = c == quote ? TAG : VALUE;
+            if (++value > MAX_VALUE)
+                return QStringLiteral("line %1: an attribute value longer than %2 bytes; a receiver list has names")
+                    .arg(line).arg(MAX_VALUE);
             break;
         case TAG:
             if (c == '"' || c == '\'') {
                 quote = c;
+                value = 0;
                 state = VALUE;
             } else if (c == '>') {
                 depth -= last == '/' ? 1 : 0;
