@@ -2,6 +2,10 @@
 // of the meter's ranges, many circular, as real lists are). Times parsing it, importing a
 // 60-satellite, 2400-transponder selection of it into an emptied database (the meter holds 64
 // and 2500; target: parse and import together under 200 ms), and exporting a full database.
+// Then reading lists, and elements of the most attributes the reader takes, of 1 MB and 4 MB:
+// the ratio of their times per byte is near 1 as reading is linear; and refusing one element
+// of 200,000 attributes. With a file name: reads that file as the import does (for a look at
+// its time and, through /usr/bin/time -v, its peak memory).
 #include "BenchTiming.h"
 #include "SampleDatabase.h"
 
@@ -18,6 +22,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -48,11 +53,64 @@ QByteArray ReceiverList()
     return xml + "</satellites>\n";
 }
 
+// Elements of 64 attributes (the most the reader takes), n bytes or a little more, in one <sat>.
+QByteArray Attributes(qsizetype n)
+{
+    QByteArray element = "<x";
+    for (int i = 0; i < 64; ++i)
+        element += " a" + QByteArray::number(i) + "=\"1\"";
+    element += "/>\n";
+    QByteArray xml = "<satellites><sat name=\"A\" position=\"1\">\n";
+    while (xml.size() < n)
+        xml += element;
+    return xml + "</sat></satellites>\n";
+}
+
+// Reading time per byte at size n and at 4n, as a ratio: about 1 when reading is linear.
+void Linearity(const char *what, const std::function<QByteArray(qsizetype)> &make,
+               const std::function<ExchangeData(const QByteArray &)> &read, qsizetype n)
+{
+    const QByteArray small = make(n);
+    const QByteArray large = make(4 * n);
+    QString error;
+    const double a = MedianMs(3, [] {}, [&] { error = read(small).error; });
+    const double b = MedianMs(3, [] {}, [&] { error += read(large).error; });
+    std::printf("%-40s %6lld KB %8.2f ms, %6lld KB %8.2f ms: time per byte ratio %.2f%s%s\n", what,
+                static_cast<long long>(small.size() >> 10), a, static_cast<long long>(large.size() >> 10), b,
+                (b / double(large.size())) / (a / double(small.size())), error.isEmpty() ? "" : "; refused: ",
+                qPrintable(error.left(80)));
+}
+
+// A list of n bytes or a little more: satellites of 25 transponders.
+QByteArray XmlList(qsizetype n)
+{
+    QByteArray xml = "<satellites>\n";
+    for (int s = 0; xml.size() < n; ++s) {
+        xml += "<sat name=\"S" + QByteArray::number(s) + "\" position=\"" + QByteArray::number(s % 1800) + "\">\n";
+        for (int t = 0; t < 25; ++t)
+            xml += "<transponder frequency=\"" + QByteArray::number(10700000 + t * 20000)
+                   + "\" symbol_rate=\"27500000\" polarization=\"" + QByteArray::number(t % 4) + "\"/>\n";
+        xml += "</sat>\n";
+    }
+    return xml + "</satellites>\n";
+}
+
+int ReadOne(const QString &path)
+{
+    ExchangeData data;
+    const double ms = MedianMs(1, [] {}, [&] { data = ExchangeFiles::Read(path); });
+    std::printf("%s: %zu satellites, %d transponders in %.0f ms%s%s\n", qPrintable(path), data.satellites.size(),
+                data.TransponderCount(), ms, data.Ok() ? "" : "; refused: ", qPrintable(data.error));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    if (argc > 1) // one file read as the import reads it, for a look at its peak memory
+        return ReadOne(QString::fromLocal8Bit(argv[1]));
     QTemporaryDir dir;
     const QString emptied = dir.filePath(QStringLiteral("empty.bin"));
     {
@@ -125,5 +183,20 @@ int main(int argc, char **argv)
     std::printf("parse + import: %.2f ms, target 200 ms, ratio %.2f\n", parse + import, (parse + import) / 200.0);
     std::printf("export a full database (64, 2500) as XML:    %8.2f ms\n", exportXml);
     std::printf("export a full database (64, 2500) as CSV:    %8.2f ms\n", exportCsv);
+
+    auto xmlRead = [](const QByteArray &bytes) { return SatellitesXmlReader::Read(bytes); };
+    auto csvRead = [](const QByteArray &bytes) { return CsvReader::Read(bytes); };
+    Linearity("satellites.xml, 25 transponders a sat", XmlList, xmlRead, 1 << 20);
+    Linearity("the same as CSV", [](qsizetype n) { return CsvWriter::Write(SatellitesXmlReader::Read(XmlList(n)).satellites); },
+              csvRead, 1 << 20);
+    Linearity("elements of 64 attributes", Attributes, xmlRead, 1 << 20);
+    QByteArray absurd = "<satellites><sat name=\"A\" position=\"1\"";
+    for (int i = 0; i < 200000; ++i)
+        absurd += " a" + QByteArray::number(i) + "=\"1\"";
+    absurd += "/></satellites>";
+    QString refused;
+    const double ms = MedianMs(3, [] {}, [&] { refused = SatellitesXmlReader::Read(absurd).error; });
+    std::printf("one element of 200000 attributes, %lld KB: %.2f ms, %s\n",
+                static_cast<long long>(absurd.size() >> 10), ms, qPrintable(refused));
     return 0;
 }

@@ -20,8 +20,13 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QSignalBlocker>
+#include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 
@@ -55,6 +60,43 @@ QMenu *FindOrAddMenu(QMenuBar *menuBar, const QString &title, QAction *before)
     menuBar->insertMenu(before, menu);
     return menu;
 }
+
+const char *const kListReadingName = "listReading";
+
+// A receiver list read on a worker thread, since a large one takes seconds. The worker only
+// reads and stores; it never waits for the window, so the window may wait for it: destroying
+// this (with the window, or once it has finished) stops the reading and waits for its end.
+class ListReading : public QObject
+{
+public:
+    ListReading(const QString &path, QObject *parent)
+        : QObject(parent),
+          m_path(path),
+          m_thread(QThread::create([this] { m_data = ExchangeFiles::Read(m_path, &m_progress); }))
+    {
+        setObjectName(QLatin1String(kListReadingName));
+    }
+    ~ListReading() override
+    {
+        Cancel();
+        m_thread->wait();
+    }
+    ListReading(const ListReading &) = delete;
+    ListReading &operator=(const ListReading &) = delete;
+
+    QThread *Thread() const { return m_thread.get(); }
+    void Cancel() { m_progress.cancel = true; }
+    bool Cancelled() const { return m_progress.cancel; }
+    int Permille() const { return m_progress.permille; }
+    // Once the thread has finished.
+    ExchangeData TakeData() { return std::move(m_data); }
+
+private:
+    QString m_path;
+    ReadProgress m_progress;
+    ExchangeData m_data;
+    std::unique_ptr<QThread> m_thread; // last: it goes first, after the wait
+};
 
 } // namespace
 
@@ -149,21 +191,44 @@ void CMeterDlg::CompareWithFile(const QString &path, QWidget *owner)
 
 void CMeterDlg::OnImport()
 {
-    if (!m_doc.IsOpen() || !m_tpList->EndEdit())
+    // One reading at a time: the progress is window-modal, but shows only after a moment.
+    if (!m_doc.IsOpen() || findChild<QObject *>(kListReadingName, Qt::FindDirectChildrenOnly) || !m_tpList->EndEdit())
         return;
     const QString path = m_prompts.OpenFileName(QString::fromLatin1(kReceiverListFilter));
     if (path.isEmpty())
         return;
-    ExchangeData data = ExchangeFiles::Read(path);
-    if (!data.Ok()) {
-        m_prompts.Message(data.error, QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
-        return;
-    }
-    // Window-modal: the database cannot change under the plan while the dialog is open.
-    auto *dlg = new CImportDlg(ImportPlan(m_doc, std::move(data.satellites)), path, this);
-    dlg->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dlg, &QDialog::accepted, this, [this, dlg] { ApplyImport(dlg->Plan()); });
-    dlg->open();
+    auto *reading = new ListReading(path, this);
+    auto *progress = new QProgressDialog(QStringLiteral("Reading %1...").arg(QFileInfo(path).fileName()),
+                                         QStringLiteral("Cancel"), 0, 1000, this);
+    progress->setWindowTitle(QString::fromLatin1(kAppTitle));
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(500);
+    progress->setAutoReset(false);
+    auto *tick = new QTimer(progress);
+    connect(tick, &QTimer::timeout, progress, [progress, reading] { progress->setValue(reading->Permille()); });
+    connect(progress, &QProgressDialog::canceled, reading, &ListReading::Cancel);
+    connect(reading->Thread(), &QThread::finished, this, [this, reading, progress, tick, path] {
+        // Asked first: closing the progress tells it as a cancel.
+        const bool cancelled = reading->Cancelled() || progress->wasCanceled();
+        tick->stop();
+        progress->close();
+        progress->deleteLater();
+        reading->deleteLater();
+        if (cancelled || !m_doc.IsOpen())
+            return;
+        ExchangeData data = reading->TakeData();
+        if (!data.Ok()) {
+            m_prompts.Message(data.error, QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
+            return;
+        }
+        // Window-modal: the database cannot change under the plan while the dialog is open.
+        auto *dlg = new CImportDlg(ImportPlan(m_doc, std::move(data.satellites)), path, this);
+        dlg->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dlg, &QDialog::accepted, this, [this, dlg] { ApplyImport(dlg->Plan()); });
+        dlg->open();
+    });
+    tick->start(100);
+    reading->Thread()->start();
 }
 
 void CMeterDlg::ApplyImport(const ImportPlan &plan)

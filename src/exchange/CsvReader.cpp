@@ -3,6 +3,7 @@
 
 #include "document/SatelliteConversions.h"
 #include "exchange/ExchangeConversions.h"
+#include "exchange/ExchangeFiles.h"
 
 #include <QHash>
 #include <QLocale>
@@ -13,59 +14,111 @@
 
 namespace {
 
+constexpr qsizetype PROGRESS_STEP = qsizetype(1) << 16; // bytes between reports
+// A row of empty cells takes 24 bytes a comma: without a bound, 64 MB of commas take 1.5 GB.
+constexpr qsizetype MAX_CELLS = 1000;
+// Bytes; a name is copied into the plan, its preview and the dialog's rows.
+constexpr qsizetype MAX_CELL = 4096;
+
 struct Record {
     int row = 0;
     QStringList cells;
 };
 
-// RFC 4180: records end at CRLF or LF; a cell in quotes may hold commas, quotes ("") and line
-// ends. Fails with the row of an open quote or of text after a closing one.
-bool SplitRecords(const QString &text, std::vector<Record> &records, QString &error)
+// Hands out one record at a time, so that a large file never stands in memory as cells all at
+// once. RFC 4180: a record ends at CRLF, LF or a lone CR (old Mac files), where the last line
+// may have none; a cell in quotes may hold commas, quotes ("") and line ends. Empty lines
+// count as rows but give no record. Takes the bytes as valid UTF-8: its delimiters are ASCII,
+// which never occurs inside a multi-byte sequence.
+class Records
 {
-    Record rec{1, {}};
-    QString cell;
-    bool quoted = false;
-    bool afterQuote = false;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c != QLatin1Char('"'))
-                cell += c;
-            else if (i + 1 < n && text[i + 1] == QLatin1Char('"'))
-                cell += text[++i];
-            else {
-                quoted = false;
-                afterQuote = true;
+public:
+    explicit Records(QByteArrayView bytes) : m_bytes(bytes) {}
+
+    enum class Got { Record, End, Error };
+    Got Next(Record &rec)
+    {
+        const qsizetype n = m_bytes.size();
+        while (m_at < n) {
+            rec.row = m_row++;
+            rec.cells.clear();
+            m_cell.clear();
+            bool quoted = false;
+            bool afterQuote = false;
+            while (m_at < n && m_cell.size() <= MAX_CELL) {
+                const char c = m_bytes[m_at++];
+                if (quoted) {
+                    if (c != '"') {
+                        m_cell += c;
+                    } else if (m_at < n && m_bytes[m_at] == '"') {
+                        m_cell += c;
+                        ++m_at;
+                    } else {
+                        quoted = false;
+                        afterQuote = true;
+                    }
+                } else if (c == ',') {
+                    if (rec.cells.size() + 2 > MAX_CELLS) { // this one and the one the comma starts
+                        m_error = QStringLiteral("row %1: more than %2 cells").arg(rec.row).arg(MAX_CELLS);
+                        return Got::Error;
+                    }
+                    rec.cells << QString::fromUtf8(m_cell);
+                    m_cell.clear();
+                    afterQuote = false;
+                } else if (c == '\n' || c == '\r') {
+                    if (c == '\r' && m_at < n && m_bytes[m_at] == '\n')
+                        ++m_at;
+                    break;
+                } else if (afterQuote) {
+                    m_error = QStringLiteral("row %1: text after a closing quote").arg(rec.row);
+                    return Got::Error;
+                } else if (c == '"' && m_cell.isEmpty()) {
+                    quoted = true;
+                } else {
+                    m_cell += c;
+                }
             }
-            continue;
-        }
-        if (c == QLatin1Char(',')) {
-            rec.cells << std::exchange(cell, QString());
-            afterQuote = false;
-        } else if (c == QLatin1Char('\n') || (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n'))) {
-            i += c == QLatin1Char('\r') ? 1 : 0;
-            rec.cells << std::exchange(cell, QString());
+            if (m_cell.size() > MAX_CELL) {
+                m_error = QStringLiteral("row %1: a cell longer than %2 bytes").arg(rec.row).arg(MAX_CELL);
+                return Got::Error;
+            }
+            if (quoted) {
+                m_error = QStringLiteral("row %1: a quote is not closed").arg(rec.row);
+                return Got::Error;
+            }
+            rec.cells << QString::fromUtf8(m_cell);
             if (rec.cells.size() > 1 || !rec.cells.front().isEmpty() || afterQuote)
-                records.push_back(rec);
-            rec = Record{rec.row + 1, {}};
-            afterQuote = false;
-        } else if (afterQuote) {
-            error = QStringLiteral("row %1: text after a closing quote").arg(rec.row);
-            return false;
-        } else if (c == QLatin1Char('"') && cell.isEmpty()) {
-            quoted = true;
-        } else {
-            cell += c;
+                return Got::Record;
         }
+        return Got::End;
     }
-    if (quoted) {
-        error = QStringLiteral("row %1: a quote is not closed").arg(rec.row);
-        return false;
+
+    qsizetype At() const { return m_at; }
+    const QString &Error() const { return m_error; }
+
+private:
+    QByteArrayView m_bytes;
+    qsizetype m_at = 0;
+    int m_row = 1;
+    QByteArray m_cell;
+    QString m_error;
+};
+
+// In slices cut before an ASCII byte (never inside a sequence), so that the check needs no
+// copy of the whole text.
+bool IsUtf8(QByteArrayView bytes)
+{
+    constexpr qsizetype SLICE = qsizetype(1) << 20;
+    for (qsizetype at = 0; at < bytes.size();) {
+        qsizetype end = std::min(bytes.size(), at + SLICE);
+        while (end < bytes.size() && uchar(bytes[end]) >= 0x80)
+            ++end;
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8.decode(bytes.sliced(at, end - at));
+        if (utf8.hasError())
+            return false;
+        at = end;
     }
-    rec.cells << cell;
-    if (rec.cells.size() > 1 || !rec.cells.front().isEmpty() || afterQuote)
-        records.push_back(rec);
     return true;
 }
 
@@ -120,27 +173,33 @@ bool FindColumns(const QStringList &header, int (&at)[COLUMNS])
 
 } // namespace
 
-ExchangeData CsvReader::Read(const QByteArray &csv)
+ExchangeData CsvReader::Read(const QByteArray &csv, ReadProgress *progress)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(csv);
-    if (utf8.hasError())
+    QByteArrayView bytes(csv);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    if (!IsUtf8(bytes))
         return ExchangeData::Fail(QStringLiteral("the file is not UTF-8 text"));
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    std::vector<Record> records;
-    QString error;
-    if (!SplitRecords(text, records, error))
-        return ExchangeData::Fail(error);
+    Records records(bytes);
+    Record rec;
+    Records::Got got = records.Next(rec);
     int at[COLUMNS];
-    if (records.empty() || !FindColumns(records.front().cells, at))
+    if (got == Records::Got::Error)
+        return ExchangeData::Fail(records.Error());
+    if (got == Records::Got::End || !FindColumns(rec.cells, at))
         return ExchangeData::Fail(QStringLiteral("row 1: the header must name the columns Satellite, "
                                                  "Position, Frequency, Symbol rate and Polarisation"));
 
     ExchangeData data;
     QHash<QString, size_t> index; // name and position -> satellite
-    for (size_t r = 1; r < records.size(); ++r) {
-        const Record &rec = records[r];
+    qsizetype reported = 0;
+    qint64 transponders = 0;
+    while ((got = records.Next(rec)) == Records::Got::Record) {
+        if (records.At() - reported >= PROGRESS_STEP) {
+            reported = records.At();
+            if (!ReadProgress::Report(progress, reported, bytes.size()))
+                return ExchangeData::Fail(QStringLiteral("reading was cancelled"));
+        }
         auto fail = [&](const QString &what) {
             return ExchangeData::Fail(QStringLiteral("row %1: %2").arg(rec.row).arg(what));
         };
@@ -167,6 +226,9 @@ ExchangeData CsvReader::Read(const QByteArray &csv)
         if (it == index.end()) {
             it = index.insert(key, data.satellites.size());
             data.satellites.push_back({name, position, cell(POSITION).trimmed(), rec.row, {}});
+            const QString excess = ExchangeFiles::Excess(data.satellites.size(), transponders, data.satellites.back());
+            if (!excess.isEmpty())
+                return fail(excess);
         }
         if (cell(FREQUENCY).trimmed().isEmpty() && cell(SYMBOL_RATE).trimmed().isEmpty()
             && cell(POLAR).trimmed().isEmpty())
@@ -180,8 +242,14 @@ ExchangeData CsvReader::Read(const QByteArray &csv)
         const std::optional<ExchangePolar> polar = PolarFromCell(Unprotect(cell(POLAR)));
         if (!polar)
             return fail(QStringLiteral("the polarisation \"%1\" is none of H, V, L, R, Auto").arg(cell(POLAR)));
-        data.satellites[*it].transponders.push_back(
-            {ExchangeConversions::Thousandths(*mhz), ExchangeConversions::Thousandths(*ks), *polar, rec.row});
+        ExchangeSatellite &sat = data.satellites[*it];
+        sat.transponders.push_back({ExchangeConversions::Thousandths(*mhz), ExchangeConversions::Thousandths(*ks), *polar, rec.row});
+        const QString excess = ExchangeFiles::Excess(data.satellites.size(), ++transponders, sat);
+        if (!excess.isEmpty())
+            return fail(excess);
     }
+    if (got == Records::Got::Error)
+        return ExchangeData::Fail(records.Error());
+    ReadProgress::Report(progress, bytes.size(), bytes.size());
     return data;
 }

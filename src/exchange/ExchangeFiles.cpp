@@ -12,15 +12,21 @@
 
 ExchangeFiles::Format ExchangeFiles::Detect(const QString &path, const QByteArray &head)
 {
-    // The content first: a list saved under the other format's ending still reads.
-    const QByteArray start = head.startsWith("\xEF\xBB\xBF") ? head.mid(3).trimmed() : head.trimmed();
-    if (start.startsWith('<'))
+    // The content first: a list saved under the other format's ending still reads. UTF-16 and
+    // UTF-32 show their ASCII with NUL bytes between.
+    QByteArray start = head;
+    start.replace('\0', QByteArray());
+    for (const char *bom : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"}) {
+        if (start.startsWith(bom))
+            start.remove(0, qstrlen(bom));
+    }
+    if (start.trimmed().startsWith('<'))
         return Format::Xml;
     return QFileInfo(path).suffix().compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0 ? Format::Xml
                                                                                            : Format::Csv;
 }
 
-ExchangeData ExchangeFiles::Read(const QString &path)
+ExchangeData ExchangeFiles::Read(const QString &path, ReadProgress *progress)
 {
     // A pipe would block the open for ever; only a regular file is taken.
     QFile file(path);
@@ -33,19 +39,26 @@ ExchangeData ExchangeFiles::Read(const QString &path)
         return ExchangeData::Fail(QStringLiteral("the file is larger than %1 MB; a receiver list is far smaller")
                                       .arg(MAX_FILE_BYTES >> 20));
     const QByteArray bytes = file.readAll();
-    ExchangeData data = Detect(path, bytes.left(64)) == Format::Xml ? SatellitesXmlReader::Read(bytes)
-                                                                     : CsvReader::Read(bytes);
-    if (data.satellites.size() > size_t(MAX_SATELLITES))
-        return ExchangeData::Fail(QStringLiteral("the list holds %1 satellites; more than %2 is not a receiver list")
-                                      .arg(data.satellites.size()).arg(MAX_SATELLITES));
-    for (const ExchangeSatellite &sat : data.satellites) {
-        if (sat.transponders.size() > size_t(MAX_TRANSPONDERS_PER_SATELLITE))
-            return ExchangeData::Fail(QStringLiteral("satellite \"%1\" holds %2 transponders; more than %3 on one "
-                                                     "satellite is not a receiver list")
-                                          .arg(sat.name).arg(sat.transponders.size())
-                                          .arg(MAX_TRANSPONDERS_PER_SATELLITE));
-    }
+    if (file.error() != QFileDevice::NoError)
+        return ExchangeData::Fail(QStringLiteral("cannot read the file: %1").arg(file.errorString()));
+    ExchangeData data = Detect(path, bytes.left(64)) == Format::Xml ? SatellitesXmlReader::Read(bytes, progress)
+                                                                     : CsvReader::Read(bytes, progress);
+    if (data.Ok() && data.satellites.empty())
+        return ExchangeData::Fail(QStringLiteral("the file holds no satellites; nothing to import"));
     return data;
+}
+
+QString ExchangeFiles::Excess(size_t satellites, qint64 transponders, const ExchangeSatellite &sat)
+{
+    if (satellites > size_t(MAX_SATELLITES))
+        return QStringLiteral("the list holds more than %1 satellites; that is not a receiver list").arg(MAX_SATELLITES);
+    if (transponders > MAX_TRANSPONDERS)
+        return QStringLiteral("the list holds more than %1 transponders; that is not a receiver list")
+            .arg(MAX_TRANSPONDERS);
+    if (sat.transponders.size() > size_t(MAX_TRANSPONDERS_PER_SATELLITE))
+        return QStringLiteral("satellite \"%1\" holds more than %2 transponders; that is not a receiver list")
+            .arg(sat.name.left(40)).arg(MAX_TRANSPONDERS_PER_SATELLITE);
+    return {};
 }
 
 QByteArray ExchangeFiles::Encode(const DatabaseDocument &doc, Format format)

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -101,6 +102,26 @@ private slots:
         f.dlg->UndoAction()->trigger();
         QVERIFY(f.dlg->Document().Satellites() == sats);
         QVERIFY(!f.dlg->Document().IsModified());
+    }
+
+    void importReadsOffTheWindowsThreadAndCancels()
+    {
+        EditorFixture f;
+        f.OpenSample();
+        const QString list = f.WriteFile("l.csv", "Satellite,Position,Frequency,Symbol rate,Polarisation\rA,1,,,\r");
+        f.prompts.QueueFileName(list);
+        Trigger(f, "&Import...");
+        auto *progress = f.dlg->findChild<QProgressDialog *>();
+        QVERIFY(progress && !f.dlg->findChild<CImportDlg *>());
+        progress->findChild<QPushButton *>()->click();
+        QTRY_VERIFY(!f.dlg->findChild<QProgressDialog *>());
+        QVERIFY(!f.dlg->findChild<CImportDlg *>());
+        QCOMPARE(f.prompts.MessageCount(), 0);
+        f.prompts.QueueFileName(list); // not cancelled: the list comes
+        Trigger(f, "&Import...");
+        QTRY_VERIFY(f.dlg->findChild<CImportDlg *>());
+        f.prompts.QueueFileName(list); // the window closes while this one reads: no hang
+        Trigger(f, "&Import...");
     }
 
     void compareShowsWhatTheCliDiffSays_data()
