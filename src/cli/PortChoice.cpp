@@ -34,9 +34,13 @@ bool PortChoice::Parse(const QString &name, PortChoice &choice, QString *error)
     }
     QString path = name;
     if (!name.contains(QLatin1Char('/'))) {
-        // A bare name: a stable by-id name, else a device under /dev ("ttyUSB0").
+        // A bare name: a stable by-id name, else a device under /dev ("ttyUSB0"), else a file
+        // of that name here (a link the emulator made).
         const QString byId = QStringLiteral("/dev/serial/by-id/") + name;
-        path = QFileInfo::exists(byId) ? byId : QStringLiteral("/dev/") + name;
+        const QString device = QStringLiteral("/dev/") + name;
+        path = QFileInfo::exists(byId)                                   ? byId
+               : !QFileInfo::exists(device) && QFileInfo::exists(name) ? name
+                                                                        : device;
     }
     // A device that is not there is told when it is opened, as every other port that stays shut.
     // "/dev/pts/3" is "pts-3"; a by-id name or a link elsewhere is its own file name.
