@@ -33,7 +33,8 @@ std::optional<int> Position(QString text)
     const double degrees = QLocale::c().toDouble(text, &ok);
     if (!ok || !std::isfinite(degrees) || std::fabs(degrees) > 409.5)
         return std::nullopt;
-    return ExchangeConversions::EastTenths(std::llround(degrees * (west ? -10 : 10)));
+    const int east = ExchangeConversions::EastTenths(std::llround(degrees * (west ? -10 : 10)));
+    return east < 0 ? std::nullopt : std::optional<int>(east); // a place no satellite can be
 }
 
 // The file's satellites at a position; when none is there exactly, those one tenth either side,
@@ -43,7 +44,10 @@ std::vector<int> FindNear(const ImportPlan &plan, int tenths)
     std::vector<int> found = plan.FindByPosition(tenths);
     if (found.empty()) {
         for (const int near : {tenths - 1, tenths + 1}) {
-            const std::vector<int> more = plan.FindByPosition(ExchangeConversions::EastTenths(near));
+            const int east = ExchangeConversions::EastTenths(near);
+            if (east < 0)
+                continue;
+            const std::vector<int> more = plan.FindByPosition(east);
             found.insert(found.end(), more.begin(), more.end());
         }
     }
