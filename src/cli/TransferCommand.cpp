@@ -60,7 +60,9 @@ QString Description(Kind kind)
         return QStringLiteral("The window's connection test; prints each meter's identity word.");
     case Kind::Read:
         return QStringLiteral("Reads the meter's database into the file TARGET. With several --port, every "
-                              "meter is read at once into the folder TARGET as <port>-<YYYYmmdd-HHMMSS>.bin.");
+                              "meter is read at once into the folder TARGET as <port>-<YYYYmmdd-HHMMSS>.bin "
+                              "(ports of one name in different folders as a-meter, b-meter). An image that fails "
+                              "the structure check is kept as the meter sent it, with a warning.");
     case Kind::Write:
         return QStringLiteral("Writes the database FILE into the meter(s). A file of the wrong size is refused "
                               "before anything is sent; one that fails the structure check too, unless --force.");
