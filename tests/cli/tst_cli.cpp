@@ -15,6 +15,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <memory>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,9 +23,10 @@ namespace {
 
 struct Result { int exit = -1; QString out, err; };
 
-QProcess *Start(const QStringList &args)
+QProcess *Start(const QStringList &args, const std::function<void()> &inChild = {})
 {
     auto *p = new QProcess;
+    p->setChildProcessModifier(inChild);
     p->start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--as-cli")} + args);
     return p;
 }
@@ -340,6 +342,7 @@ private slots:
         QTest::newRow("export, CSV named .xml") << QStringList{"export", "B", "X", "--csv", "--force"} << 2 << QStringList{};
         QTest::newRow("export, no ending") << QStringList{"export", "B", "N", "--xml"} << 2 << QStringList{};
         QTest::newRow("export, --force") << QStringList{"export", "B", "EC", "--csv", "--force"} << 0 << QStringList{};
+        QTest::newRow("export, file size limit") << QStringList{"export", "B", "F", "--csv"} << 3 << QStringList{};
     }
 
     void files()
@@ -349,11 +352,18 @@ private slots:
         QFETCH(QStringList, lines);
         const QMap<QString, QString> paths{{"A", Path("a.bin")}, {"B", Path("b.bin")}, {"D", Path("d.bin")}, {"E", Path("e.bin")},
                                            {"X", Path("b.xml")}, {"L", Path("a.xml")}, {"N", Path("b.list")},
-                                           {"W", Path("w.xml")}, {"EC", Path("e.csv")}};
+                                           {"W", Path("w.xml")}, {"EC", Path("e.csv")}, {"F", Path("f.csv")}};
         QMap<QString, QByteArray> before;
         for (const QString &path : paths)
             before[path] = TestFile::Read(path);
-        const Result r = Finish(Start(Substituted(args, paths)));
+        // A disk that is full for this process: a write beyond 1000 bytes fails (EFBIG).
+        auto limit = [] {
+            const rlimit bytes{1000, 1000};
+            ::setrlimit(RLIMIT_FSIZE, &bytes);
+            ::signal(SIGXFSZ, SIG_IGN);
+        };
+        const bool full = QTest::currentDataTag() == QByteArray("export, file size limit");
+        const Result r = Finish(Start(Substituted(args, paths), full ? std::function<void()>(limit) : nullptr));
         QCOMPARE(r.exit, exit);
         for (const QString &line : lines)
             QVERIFY2(r.out.contains(QString(line).replace("D: ", Path("d.bin") + ": ")), qPrintable(r.out));
