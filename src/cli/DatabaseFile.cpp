@@ -10,19 +10,6 @@
 
 #include <sys/stat.h>
 
-namespace {
-
-// Two names for one file (the same name, a link, a hard link) have the same device and inode.
-bool SameFile(const QString &a, const QString &b)
-{
-    struct stat sa = {};
-    struct stat sb = {};
-    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0
-           && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-}
-
-} // namespace
-
 bool DatabaseFile::Open(DatabaseDocument &doc, const QString &path)
 {
     // A pipe would block the open for ever; only a regular file is taken.
@@ -35,6 +22,24 @@ bool DatabaseFile::Open(DatabaseDocument &doc, const QString &path)
         Console::Err(QStringLiteral("%1: %2").arg(path, opened.text.trimmed()));
     return bool(opened);
 }
+
+QString DatabaseFile::Degrees(int position)
+{
+    return SatelliteConversions::FormatDegrees(SatelliteConversions::DegreesFromPosition(position));
+}
+
+namespace {
+
+// Two names for one file (the same name, a link, a hard link) have the same device and inode.
+bool SameFile(const QString &a, const QString &b)
+{
+    struct stat sa = {};
+    struct stat sb = {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0
+           && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+} // namespace
 
 int DatabaseFile::MayReplace(const QString &db, const QString &out, const QByteArray &next, bool force)
 {
@@ -63,9 +68,4 @@ int DatabaseFile::MayReplace(const QString &db, const QString &out, const QByteA
         return EXIT_FILE;
     }
     return -1;
-}
-
-QString DatabaseFile::Degrees(int position)
-{
-    return SatelliteConversions::FormatDegrees(SatelliteConversions::DegreesFromPosition(position));
 }

@@ -127,10 +127,7 @@ private slots:
         const QStringList read{"read", "-p", "PORT", "FILE"}, write{"write", "-p", "PORT", "FILE"},
             load{"load", "-p", "PORT", "FILE"}, force{"--force"};
         row("probe", {"probe", "-p", "PORT"}, {}, 0, "PORT: meter 42010203", Outcome::None);
-        // "old" is kept in the archive; the meter's pattern is no sound database, and said so.
-        row("read", read, "old", 0, "fails the structure check (12162 problems)", Outcome::FileIsMeterImage);
-        row("read, timeout beyond bounds", {"read", "--timeout", "3000000", "-p", "PORT", "FILE"}, {}, 2,
-            "--timeout takes a whole number from 1 to 3600", Outcome::NothingSent);
+        row("read", read, "old", 0, "read into", Outcome::FileIsMeterImage); // "old" is kept in the archive
         row("read, meter ends early", read, "old", 6, "meter error code 2", Outcome::None, F::EarlyEnd);
         row("read, meter falls silent", {"read", "--timeout", "1", "-p", "PORT", "FILE"}, "old", 5, "stopped answering",
             Outcome::None, F::Silence);
@@ -150,6 +147,11 @@ private slots:
             Outcome::NothingSent);
         row("port cannot be opened", {"probe", "-p", "COM9"}, {}, 4, "nothing-here: no such device)\n  There is no device", Outcome::None);
         row("port path does not exist", {"probe", "-p", "FILE"}, {}, 4, "no such device", Outcome::None);
+        // The meter's pattern is no sound database: kept as it came, and said so.
+        row("read, image fails the check", read, "old", 0, "fails the structure check (12162 problems)",
+            Outcome::FileIsMeterImage);
+        row("read, timeout beyond bounds", {"read", "--timeout", "3000000", "-p", "PORT", "FILE"}, {}, 2,
+            "--timeout takes a whole number from 1 to 3600", Outcome::NothingSent);
         row("usage", {"read", "-p", "PORT"}, {}, 2, "missing argument", Outcome::NothingSent);
     }
 
