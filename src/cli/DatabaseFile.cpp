@@ -5,10 +5,10 @@
 #include "document/BackupArchive.h"
 #include "document/SatelliteConversions.h"
 
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QFileInfo>
-
-#include <sys/stat.h>
 
 bool DatabaseFile::Open(DatabaseDocument &doc, const QString &path)
 {
