@@ -24,8 +24,8 @@ int BackupsCommand::Run(const QStringList &arguments)
                               (entry.source == BackupArchive::Source::ReadFromMeter ? QStringLiteral("read from meter")
                                                                                      : QStringLiteral("saved over"))
                                   .leftJustified(15),
-                              BackupArchive::DisplayName(entry), BackupArchive::Describe(entry),
-                              QDir::toNativeSeparators(entry.filePath)));
+                              Console::Printable(BackupArchive::DisplayName(entry)), Console::Printable(BackupArchive::Describe(entry)),
+                              Console::Printable(QDir::toNativeSeparators(entry.filePath))));
     }
     return EXIT_OK;
 }

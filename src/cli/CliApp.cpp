@@ -31,7 +31,8 @@ QString Usage()
         "  import DB SOURCE             a satellites.xml or CSV list into a database file\n"
         "  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV\n"
         "  diff  A B                    what differs between two database files\n"
-        "  backups [FILE]               the kept versions of saved files and meter reads\n\n"
+        "  backups [FILE]               the kept versions of saved files and meter reads\n"
+        "  --version                    the version of orbivane-cli\n\n"
         "P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window\n"
         "saved. 'orbivane-cli COMMAND --help' tells more.\n\n")
         + ExitCodeHelp();
@@ -48,6 +49,10 @@ int CliApp::Main(int argc, char **argv)
     const QString command = args.isEmpty() ? QString() : args.takeFirst();
     if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
         Console::Out(Usage().trimmed());
+        return EXIT_OK;
+    }
+    if (command == QLatin1String("--version")) {
+        Console::Out(QStringLiteral("orbivane-cli ") + QLatin1String(ORBIVANE_VERSION));
         return EXIT_OK;
     }
     if (command == QLatin1String("ports"))

@@ -29,6 +29,18 @@ int CommandLine::UsageError(const QString &text) const
     return EXIT_USAGE;
 }
 
+int CommandLine::WholeNumber(const QCommandLineOption &option, int min, int max, int &value) const
+{
+    const QString text = m_parser.value(option);
+    bool ok = false;
+    const qlonglong number = text.toLongLong(&ok);
+    if (!ok || number < min || number > max)
+        return UsageError(QStringLiteral("--%1 takes a whole number from %2 to %3, not '%4'")
+                              .arg(option.names().constLast()).arg(min).arg(max).arg(text));
+    value = int(number);
+    return -1;
+}
+
 int CommandLine::Parse(const QStringList &arguments, int minPositional, int maxPositional)
 {
     if (!m_parser.parse(QStringList{QStringLiteral("orbivane-cli")} + arguments))

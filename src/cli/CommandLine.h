@@ -19,6 +19,9 @@ public:
     QString HelpText() const;
     // A usage mistake found later: told on stderr with a pointer to --help; returns EXIT_USAGE.
     int UsageError(const QString &text) const;
+    // The whole number an option holds, from min to max: -1 with it in value, else the mistake
+    // told (returns EXIT_USAGE). Bounded here so that no later arithmetic on it can overflow.
+    int WholeNumber(const QCommandLineOption &option, int min, int max, int &value) const;
 
 private:
     const QString m_command;

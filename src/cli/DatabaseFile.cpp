@@ -1,8 +1,13 @@
 #include "cli/DatabaseFile.h"
 
 #include "cli/Console.h"
+#include "cli/ExitCode.h"
+#include "document/BackupArchive.h"
 #include "document/SatelliteConversions.h"
 
+#include <sys/stat.h>
+
+#include <QFile>
 #include <QFileInfo>
 
 bool DatabaseFile::Open(DatabaseDocument &doc, const QString &path, bool forUpdate)
@@ -22,4 +27,46 @@ bool DatabaseFile::Open(DatabaseDocument &doc, const QString &path, bool forUpda
 QString DatabaseFile::Degrees(int position)
 {
     return SatelliteConversions::FormatDegrees(SatelliteConversions::DegreesFromPosition(position));
+}
+
+namespace {
+
+// Two names for one file (the same name, a link, a hard link) have the same device and inode.
+bool SameFile(const QString &a, const QString &b)
+{
+    struct stat sa = {};
+    struct stat sb = {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0
+           && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+} // namespace
+
+int DatabaseFile::MayReplace(const QString &db, const QString &out, const QByteArray &next, bool force)
+{
+    const QFileInfo target(out);
+    if (!target.exists() && !target.isSymLink())
+        return -1;
+    if (SameFile(db, out)) {
+        Console::Err(QStringLiteral("%1: is the database %2 itself; not replaced").arg(out, db));
+        return EXIT_FILE;
+    }
+    if (!target.isFile()) {
+        Console::Err(QStringLiteral("%1: exists and is no regular file; not replaced").arg(out));
+        return EXIT_FILE;
+    }
+    if (!force) {
+        Console::Err(QStringLiteral("%1: exists; not replaced (--force replaces it and keeps its content in the "
+                                    "backup archive)").arg(out));
+        return EXIT_REFUSED;
+    }
+    // A file the archive cannot keep is not replaced.
+    BackupArchive archive;
+    QString why;
+    archive.SetReporter([&why](const QString &reason) { why = reason; });
+    if (!archive.KeepBeforeSave(out, next)) {
+        Console::Err(QStringLiteral("%1: not replaced, since its content could not be kept: %2").arg(out, why));
+        return EXIT_FILE;
+    }
+    return -1;
 }

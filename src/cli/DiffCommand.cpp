@@ -78,14 +78,14 @@ int DiffCommand::Run(const QStringList &arguments)
         QJsonArray list;
         for (const SatChange &c : changes)
             list.append(ChangeJson(c));
-        Console::Out(QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("a"), files.at(0)},
+        Console::OutExact(QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("a"), files.at(0)},
                                                                  {QStringLiteral("b"), files.at(1)},
                                                                  {QStringLiteral("satellites"), list}})
                                            .toJson(QJsonDocument::Indented)).trimmed());
     } else {
         const QStringList lines = DatabaseDiffText::Lines(changes);
         if (!lines.isEmpty())
-            Console::Out(lines.join(QLatin1Char('\n')));
+            Console::OutLines(lines);
     }
     return changes.empty() ? EXIT_OK : EXIT_FOUND;
 }

@@ -16,18 +16,42 @@
 
 namespace {
 
-// Degrees East ("19.2", "19.2E") or West ("5W", "-5") as the meter's tenths East.
+// Degrees East ("19.2", "19.2E", "183") or West ("177W", "177.0°W", "-177") as the meter's
+// tenths East. A sign and a letter together say two things at once: refused.
 std::optional<int> Position(QString text)
 {
-    text = text.trimmed();
+    text = text.remove(QChar(0xB0)).trimmed();
     const bool west = text.endsWith(QLatin1Char('W'), Qt::CaseInsensitive);
-    if (west || text.endsWith(QLatin1Char('E'), Qt::CaseInsensitive))
+    const bool lettered = west || text.endsWith(QLatin1Char('E'), Qt::CaseInsensitive);
+    if (lettered) {
         text.chop(1);
+        text = text.trimmed();
+        if (text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+')))
+            return std::nullopt;
+    }
     bool ok = false;
     const double degrees = QLocale::c().toDouble(text, &ok);
     if (!ok || !std::isfinite(degrees) || std::fabs(degrees) > 409.5)
         return std::nullopt;
-    return ExchangeConversions::EastTenths(std::llround(degrees * (west ? -10 : 10)));
+    const int east = ExchangeConversions::EastTenths(std::llround(degrees * (west ? -10 : 10)));
+    return east < 0 ? std::nullopt : std::optional<int>(east); // a place no satellite can be
+}
+
+// The file's satellites at a position; when none is there exactly, those one tenth either side,
+// since lists round a position differently (177.0W is -1770 in one list, -1771 in another).
+std::vector<int> FindNear(const ImportPlan &plan, int tenths)
+{
+    std::vector<int> found = plan.FindByPosition(tenths);
+    if (found.empty()) {
+        for (const int near : {tenths - 1, tenths + 1}) {
+            const int east = ExchangeConversions::EastTenths(near);
+            if (east < 0)
+                continue;
+            const std::vector<int> more = plan.FindByPosition(east);
+            found.insert(found.end(), more.begin(), more.end());
+        }
+    }
+    return found;
 }
 
 } // namespace
@@ -42,8 +66,9 @@ int ImportCommand::Run(const QStringList &arguments)
                                   "Nothing is imported when the tables cannot hold it all. DB is saved unless "
                                   "--dry-run."));
     const QCommandLineOption satellite(QStringLiteral("satellite"),
-                                       QStringLiteral("Only the satellite(s) of SOURCE at POS degrees (19.2, 5W, -5); "
-                                                      "repeat for more. Default: all of them."),
+                                       QStringLiteral("Only the satellite(s) of SOURCE at POS degrees (19.2, 19.2E, 5W, -5; "
+                                                      "177W is 183), or one tenth either side when none is at "
+                                                      "POS itself; repeat for more. Default: all of them."),
                                        QStringLiteral("POS"));
     const QCommandLineOption replace(QStringLiteral("replace"),
                                      QStringLiteral("A satellite's transponders become those of SOURCE."));
@@ -51,7 +76,7 @@ int ImportCommand::Run(const QStringList &arguments)
                                    QStringLiteral("Only the transponders DB lacks are added (the default)."));
     const QCommandLineOption tolerance(QStringLiteral("tolerance"),
                                        QStringLiteral("Frequencies at most MHZ apart (same polarisation) are one "
-                                                      "transponder. Default: 2."),
+                                                      "transponder: 0 to 100. Default: 2."),
                                        QStringLiteral("MHZ"), QString::number(ImportPlan::DEFAULT_TOLERANCE));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"), QStringLiteral("Print the preview; change nothing."));
     const QCommandLineOption force(QStringLiteral("force"),
@@ -63,10 +88,10 @@ int ImportCommand::Run(const QStringList &arguments)
         return code;
     if (cl.Parser().isSet(replace) && cl.Parser().isSet(merge))
         return cl.UsageError(QStringLiteral("give --replace or --merge, not both"));
-    bool ok = false;
-    const int megahertz = cl.Parser().value(tolerance).toInt(&ok);
-    if (!ok || megahertz < 0)
-        return cl.UsageError(QStringLiteral("--tolerance wants a whole number of MHz"));
+    int megahertz = 0;
+    // The window's range for the same setting.
+    if (const int code = cl.WholeNumber(tolerance, 0, 100, megahertz); code >= 0)
+        return code;
     const QStringList files = cl.Parser().positionalArguments();
 
     DatabaseDocument doc;
@@ -91,8 +116,8 @@ int ImportCommand::Run(const QStringList &arguments)
     for (const QString &pos : cl.Parser().values(satellite)) {
         const std::optional<int> tenths = Position(pos);
         if (!tenths)
-            return cl.UsageError(QStringLiteral("--satellite wants degrees (19.2, 5W, -5), not '%1'").arg(pos));
-        const std::vector<int> found = plan.FindByPosition(*tenths);
+            return cl.UsageError(QStringLiteral("--satellite wants degrees (19.2, 5W, -5, 183), not '%1'").arg(pos));
+        const std::vector<int> found = FindNear(plan, *tenths);
         if (found.empty())
             return cl.UsageError(QStringLiteral("%1 has no satellite at %2").arg(files.at(1), pos));
         taken.insert(taken.end(), found.begin(), found.end());
@@ -107,11 +132,11 @@ int ImportCommand::Run(const QStringList &arguments)
         if (plan.Ambiguous(i)) {
             QStringList names;
             for (const SatelliteValue &s : plan.Candidates(i))
-                names << QStringLiteral("\"%1\" (%2)").arg(s.name, DatabaseFile::Degrees(s.position));
+                names << QStringLiteral("\"%1\" (%2)").arg(Console::Printable(s.name), DatabaseFile::Degrees(s.position));
             const std::optional<SatelliteValue> chosen = doc.Satellite(plan.Target(i));
             Console::Err(QStringLiteral("\"%1\": several satellites of %2 lie near it: %3; %4")
-                             .arg(plan.FileSatellite(i).name, files.at(0), names.join(QStringLiteral(", ")),
-                                  chosen ? QStringLiteral("taking \"%1\"").arg(chosen->name)
+                             .arg(Console::Printable(plan.FileSatellite(i).name), files.at(0), names.join(QStringLiteral(", ")),
+                                  chosen ? QStringLiteral("taking \"%1\"").arg(Console::Printable(chosen->name))
                                          : QStringLiteral("adding it")));
         }
     }
@@ -119,7 +144,7 @@ int ImportCommand::Run(const QStringList &arguments)
     const ImportPreview preview = plan.Preview();
     const QStringList lines = preview.Lines();
     if (!lines.isEmpty())
-        Console::Out(lines.join(QLatin1Char('\n')));
+        Console::OutLines(lines);
     if (preview.Full())
         return EXIT_REFUSED;
     if (cl.Parser().isSet(dryRun))

@@ -72,12 +72,12 @@ int InfoCommand::Run(const QStringList &arguments)
             {QStringLiteral("free"), QJsonObject{{QStringLiteral("satellites"), freeSats},
                                                 {QStringLiteral("transponders"), freeTps},
                                                 {QStringLiteral("channels"), freeChs}}}};
-        Console::Out(QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Indented)).trimmed());
+        Console::OutExact(QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Indented)).trimmed());
         return EXIT_OK;
     }
     lines << QStringLiteral("total: %1 satellites, %2 transponders, %3 channels").arg(satellites).arg(transponders).arg(channels)
           << QStringLiteral("free: %1 satellite slots, %2 transponder records, %3 channel records")
                  .arg(freeSats).arg(freeTps).arg(freeChs);
-    Console::Out(lines.join(QLatin1Char('\n')));
+    Console::OutLines(lines);
     return EXIT_OK;
 }

@@ -22,11 +22,6 @@ void JobProgress::SetProgress(int percent)
     m_board.Set(m_index, percent);
 }
 
-void JobProgress::TransferDone(bool success, TransferKind)
-{
-    m_success.store(success);
-}
-
 void JobProgress::SetBytesMoved(int64_t done, int64_t total)
 {
     Touch();

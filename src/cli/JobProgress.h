@@ -16,18 +16,17 @@ public:
 
     void SetProgress(int percent) override;
     void SetProgressText(const QString &) override { Touch(); }
-    void TransferDone(bool success, TransferKind kind) override;
+    // How it ended comes from the job itself, also after a stop (TransferJob::succeeded).
+    void TransferDone(bool, TransferKind) override {}
     void SetBytesMoved(int64_t done, int64_t total) override;
 
     void Touch();
     int64_t LastActivityMs() const { return m_lastMs.load(); }
-    bool Succeeded() const { return m_success.load(); }
     int Percent() const { return m_percent.load(); }
 
 private:
     ProgressBoard &m_board;
     const int m_index;
     std::atomic<int64_t> m_lastMs{0};
-    std::atomic<bool> m_success{false};
     std::atomic<int> m_percent{0};
 };

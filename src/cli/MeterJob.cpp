@@ -111,6 +111,8 @@ void MeterJob::Run()
         job.prompts = &m_prompts;
         job.host = &m_progress;
         job.stop = &m_stop;
+        bool succeeded = false;
+        job.succeeded = &succeeded;
         TransferLog log;
         if (!m_logPath.isEmpty()) {
             log.Note(QStringLiteral("port %1 (%2)").arg(m_spec.label, m_spec.path));
@@ -120,6 +122,7 @@ void MeterJob::Run()
         m_working.store(true);
         RunTransfer(job);
         m_working.store(false);
+        m_completed = succeeded;
         QString why;
         if (job.log && !log.Save(m_logPath, &why))
             m_board.Note(m_spec.label, QStringLiteral("Can not write the log %1: %2").arg(m_logPath, why));
@@ -127,7 +130,9 @@ void MeterJob::Run()
         ShowLineError(m_port, m_prompts);
         Conclude();
     }
-    if (m_interrupted.load() && !m_gaveUp.load()) {
+    // A stop that came after the transfer had completed changes nothing: the file or the meter
+    // holds the whole image, and that is what the summary and the exit say.
+    if (m_interrupted.load() && !m_gaveUp.load() && !m_completed) {
         m_exit = EXIT_INTERRUPTED;
         m_summary = m_spec.label + QStringLiteral(": interrupted");
     }
@@ -137,18 +142,18 @@ void MeterJob::Run()
 // Why the worker ended, from what it told its prompts and host.
 void MeterJob::Conclude()
 {
+    if (m_completed) {
+        m_progress.SetProgress(100); // a load's bar stops short of it, as in the window
+        m_summary += m_kind == Kind::Read ? QStringLiteral(", read into %1").arg(m_path)
+                                          : QStringLiteral(", %1 sent").arg(m_path);
+        return;
+    }
     if (m_gaveUp.load()) {
         Fail(EXIT_NO_ANSWER, QStringLiteral("the meter stopped answering at %1%").arg(m_progress.Percent()));
         return;
     }
     if (m_interrupted.load())
         return;
-    if (m_progress.Succeeded()) {
-        m_progress.SetProgress(100); // a load's bar stops short of it, as in the window
-        m_summary += m_kind == Kind::Read ? QStringLiteral(", read into %1").arg(m_path)
-                                          : QStringLiteral(", %1 sent").arg(m_path);
-        return;
-    }
     if (m_prompts.Refused()) {
         Fail(EXIT_REFUSED, QStringLiteral("refused: %1").arg(m_prompts.Messages().constLast().simplified()));
         return;

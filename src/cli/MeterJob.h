@@ -61,6 +61,7 @@ private:
     std::atomic<bool> m_working{false};
     std::atomic<bool> m_finished{false};
     uint32_t m_ident = 0;
+    bool m_completed = false; // the worker ended in success; Run()'s thread only
     int m_exit = 0;
     QString m_summary;
 };

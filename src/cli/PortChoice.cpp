@@ -15,25 +15,34 @@ PortChoice FromNumber(int n)
 
 bool PortChoice::Parse(const QString &name, PortChoice &choice, QString *error)
 {
-    static const QRegularExpression com(QStringLiteral("^COM([0-9]{1,3})$"),
-                                        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression com(QStringLiteral("^COM([0-9]+)$"), QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = com.match(name);
-    if (m.hasMatch() && m.captured(1).toInt() >= 1) {
-        choice = FromNumber(m.captured(1).toInt());
+    if (m.hasMatch()) {
+        const int n = m.captured(1).toInt();
+        if (n < 1 || n > 999) {
+            if (error)
+                *error = QStringLiteral("%1: COM ports are numbered from 1 to 999").arg(name);
+            return false;
+        }
+        choice = FromNumber(n);
         return true;
+    }
+    if (name.trimmed().isEmpty()) {
+        if (error)
+            *error = QStringLiteral("an empty port name (give COMn, a device path or a /dev/serial/by-id name)");
+        return false;
     }
     QString path = name;
     if (!name.contains(QLatin1Char('/'))) {
-        // A bare name: a stable by-id name, else a device under /dev ("ttyUSB0").
+        // A bare name: a stable by-id name, else a device under /dev ("ttyUSB0"), else a file
+        // of that name here (a link the emulator made).
         const QString byId = QStringLiteral("/dev/serial/by-id/") + name;
-        path = QFileInfo::exists(byId) ? byId : QStringLiteral("/dev/") + name;
+        const QString device = QStringLiteral("/dev/") + name;
+        path = QFileInfo::exists(byId)                                   ? byId
+               : !QFileInfo::exists(device) && QFileInfo::exists(name) ? name
+                                                                        : device;
     }
-    if (!QFileInfo::exists(path)) {
-        if (error)
-            *error = QStringLiteral("%1: no such port (give COMn, a device path or a /dev/serial/by-id name)")
-                         .arg(name);
-        return false;
-    }
+    // A device that is not there is told when it is opened, as every other port that stays shut.
     // "/dev/pts/3" is "pts-3"; a by-id name or a link elsewhere is its own file name.
     QString label = QFileInfo(path).fileName();
     if (path.startsWith(QLatin1String("/dev/")) && !path.startsWith(QLatin1String("/dev/serial/")))

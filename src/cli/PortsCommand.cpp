@@ -22,9 +22,9 @@ QStringList Facts(const QString &device)
     if (info.IsUsb())
         facts << QStringLiteral("usb %1:%2").arg(info.vendorId, info.productId);
     if (!info.product.isEmpty())
-        facts << QStringLiteral("\"%1\"").arg(info.product);
+        facts << QStringLiteral("\"%1\"").arg(Console::Printable(info.product));
     if (!info.serial.isEmpty())
-        facts << QStringLiteral("serial %1").arg(info.serial);
+        facts << QStringLiteral("serial %1").arg(Console::Printable(info.serial));
     return facts;
 }
 
@@ -60,12 +60,12 @@ int PortsCommand::Run(const QStringList &arguments)
     for (const QString &device : devices) {
         QStringList facts;
         if (byId.contains(device))
-            facts << byId.value(device);
+            facts << Console::Printable(byId.value(device));
         // Whether this account could open it now, seen without opening it.
         const int failure = PortDiagnosis::Foresee(device);
         const PortDiagnosis d = failure ? PortDiagnosis::Of(device, failure) : PortDiagnosis{};
         facts << Facts(device) << (d ? QStringLiteral("cannot open: ") + d.status : QStringLiteral("can open"));
-        lines << QStringLiteral("%1  %2").arg(device, facts.join(QStringLiteral(", ")));
+        lines << QStringLiteral("%1  %2").arg(Console::Printable(device), facts.join(QStringLiteral(", ")));
         if (d)
             lines << Indented(d.remedy);
     }

@@ -26,7 +26,8 @@ ProgressBoard::ProgressBoard(bool quiet, bool terminal) : m_quiet(quiet), m_term
 int ProgressBoard::Add(const QString &label, int64_t totalBytes)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_lines.push_back({label, totalBytes, -1, {}});
+    // The bars are drawn raw: a device's name must not bring its own terminal controls.
+    m_lines.push_back({Console::Printable(label), totalBytes, -1, {}});
     m_lines.back().estimate.Start(NowMs());
     return int(m_lines.size()) - 1;
 }

@@ -6,6 +6,7 @@
 #include "cli/ProgressBoard.h"
 #include "cli/SignalWatch.h"
 #include "database/DatabaseChecker.h"
+#include "database/ParamDatabase.h"
 #include "document/BackupArchive.h"
 #include "document/DatabaseDocument.h"
 
@@ -14,7 +15,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <chrono>
+#include <limits>
 #include <memory>
 #include <thread>
 
@@ -32,6 +35,9 @@ struct Plan {
 };
 
 const char *const kNames[] = {"probe", "read", "write", "load"};
+
+// An hour of silence is no meter that will still answer.
+constexpr int kMaxSilenceSeconds = 3600;
 
 QString Syntax(Kind kind)
 {
@@ -54,7 +60,9 @@ QString Description(Kind kind)
         return QStringLiteral("The window's connection test; prints each meter's identity word.");
     case Kind::Read:
         return QStringLiteral("Reads the meter's database into the file TARGET. With several --port, every "
-                              "meter is read at once into the folder TARGET as <port>-<YYYYmmdd-HHMMSS>.bin.");
+                              "meter is read at once into the folder TARGET as <port>-<YYYYmmdd-HHMMSS>.bin "
+                              "(ports of one name in different folders as a-meter, b-meter). An image that fails "
+                              "the structure check is kept as the meter sent it, with a warning.");
     case Kind::Write:
         return QStringLiteral("Writes the database FILE into the meter(s). A file of the wrong size is refused "
                               "before anything is sent; one that fails the structure check too, unless --force.");
@@ -140,13 +148,62 @@ QString LogPath(const QString &file, const QString &port, bool several)
     return info.dir().filePath(base + QLatin1Char('-') + port + (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix));
 }
 
-// Every image read is also kept in the backup archive, under its meter's identity word.
-void KeepReads(BackupArchive &archive, const std::vector<std::unique_ptr<MeterJob>> &jobs, const QStringList &targets)
+// The first two ports that share a label, or -1.
+qsizetype SharedLabel(const QList<PortChoice> &ports, qsizetype *other)
+{
+    for (qsizetype i = 0; i < ports.size(); ++i) {
+        for (qsizetype j = i + 1; j < ports.size(); ++j) {
+            if (ports.at(i).label == ports.at(j).label) {
+                *other = j;
+                return i;
+            }
+        }
+    }
+    return -1;
+}
+
+// A meter's label names its read, its log and its lines. Ports of one name in different folders
+// (a/meter, b/meter) take as many of their path's last parts as tell them apart (a-meter,
+// b-meter). Returns an exit code when two still share one, -1 when every meter has its own.
+int DistinctLabels(QList<PortChoice> &ports, const CommandLine &cl)
+{
+    QList<bool> clashing;
+    for (const PortChoice &port : ports)
+        clashing << (std::count_if(ports.cbegin(), ports.cend(), [&](const PortChoice &p) { return p.label == port.label; }) > 1);
+    qsizetype other = -1;
+    for (int parts = 2; parts <= 64 && SharedLabel(ports, &other) >= 0; ++parts) {
+        for (qsizetype i = 0; i < ports.size(); ++i) {
+            const QStringList path = ports.at(i).path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+            if (clashing.at(i))
+                ports[i].label = path.mid(std::max<qsizetype>(0, path.size() - parts)).join(QLatin1Char('-'));
+        }
+    }
+    if (const qsizetype first = SharedLabel(ports, &other); first >= 0)
+        return cl.UsageError(QStringLiteral("%1 and %2 would share the name %3 for their files; give one of them "
+                                            "by another path")
+                                 .arg(ports.at(first).path, ports.at(other).path, ports.at(first).label));
+    return -1;
+}
+
+// Every image read is also kept in the backup archive, under its meter's identity word. One
+// that fails the structure check is still kept as it came (it is the meter's own), and told.
+void ConcludeReads(BackupArchive &archive, const std::vector<std::unique_ptr<MeterJob>> &jobs, const QStringList &targets)
 {
     for (size_t i = 0; i < jobs.size(); ++i) {
-        QFile file(targets.at(qsizetype(i)));
-        if (jobs[i]->Exit() == EXIT_OK && file.open(QIODevice::ReadOnly))
-            archive.KeepRead(file.readAll(), jobs[i]->IdentWord());
+        const QString &target = targets.at(qsizetype(i));
+        QFile file(target);
+        if (jobs[i]->Exit() != EXIT_OK || !file.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray image = file.readAll();
+        archive.KeepRead(image, jobs[i]->IdentWord());
+        ParamDatabase db;
+        const QStringList problems = db.FromBytes(image) ? DatabaseChecker::Check(db, std::numeric_limits<int>::max())
+                                                         : QStringList{QString()};
+        if (!problems.isEmpty())
+            Console::Err(QStringLiteral("orbivane-cli: warning: %1: the image read from %2 fails the structure check "
+                                        "(%3 problems); kept as the meter sent it ('orbivane-cli check %1' lists them)")
+                             .arg(target, jobs[i]->Port().label)
+                             .arg(problems.size()));
     }
 }
 
@@ -181,7 +238,7 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
                        "to FILE; with several --port, one per meter as FILE-<port>."),
         QStringLiteral("FILE"));
     const QCommandLineOption silenceOption(
-        QStringLiteral("timeout"), QStringLiteral("Give up when the meter is silent this long mid-transfer (default 10)."),
+        QStringLiteral("timeout"), QStringLiteral("Give up when the meter is silent this long mid-transfer: 1 to 3600 (default 10)."),
         QStringLiteral("seconds"), QStringLiteral("10"));
     p.addOption(portOption);
     if (kind != Kind::Probe)
@@ -198,10 +255,10 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
     plan.force = kind != Kind::Probe && p.isSet(forceOption);
     plan.quiet = kind == Kind::Probe || p.isSet(quietOption);
     if (kind != Kind::Probe) {
-        bool ok = false;
-        plan.silenceMs = p.value(silenceOption).toInt(&ok) * 1000;
-        if (!ok || plan.silenceMs <= 0)
-            return cl.UsageError(QStringLiteral("--timeout takes a number of seconds above 0"));
+        int seconds = 0;
+        if (const int code = cl.WholeNumber(silenceOption, 1, kMaxSilenceSeconds, seconds); code >= 0)
+            return code;
+        plan.silenceMs = seconds * 1000;
         plan.file = p.positionalArguments().value(0);
     }
     for (const QString &value : p.values(portOption)) {
@@ -209,13 +266,19 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
         QString error;
         if (!PortChoice::Parse(value, choice, &error))
             return cl.UsageError(error);
+        // One device under two names (a link, a by-id name) is still one meter.
+        const QString device = QFileInfo(choice.path).canonicalFilePath();
         for (const PortChoice &other : plan.ports)
-            if (other.path == choice.path && !choice.path.isEmpty())
+            if (choice.path.isEmpty() ? other.label == choice.label
+                                      : other.path == choice.path
+                                            || (!device.isEmpty() && QFileInfo(other.path).canonicalFilePath() == device))
                 return cl.UsageError(QStringLiteral("%1 is given twice").arg(value));
         plan.ports << choice;
     }
     if (plan.ports.isEmpty())
         plan.ports << PortChoice::Saved();
+    if (const int code = DistinctLabels(plan.ports, cl); code >= 0)
+        return code;
 
     QStringList targets;
     // A folder that refuses costs one warning line, never the read.
@@ -267,7 +330,9 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
             allDone = allDone && job->Finished();
         if (allDone)
             break;
-        if (watch.Wait(200) && !interrupted) {
+        if (interrupted) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50)); // the workers are stopping
+        } else if (watch.Wait(200)) {
             interrupted = true;
             board.Note(QString(), QStringLiteral("interrupted: stopping"));
             for (auto &job : jobs)
@@ -284,10 +349,10 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
     for (std::thread &t : threads)
         t.join();
     board.Finish();
-    if (kind == Kind::Read)
-        KeepReads(archive, jobs, targets);
-
+    // A meter whose transfer had completed when the stop came counts as done; 130 only when one
+    // was really cut short, so that the exit always says what the files hold.
     int exit = EXIT_OK;
+    bool cutShort = false;
     for (const auto &job : jobs) {
         if (job->Exit() == EXIT_OK) {
             Console::Out(job->Summary());
@@ -295,7 +360,10 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
             Console::Err(job->Summary());
             if (exit == EXIT_OK)
                 exit = job->Exit();
+            cutShort = cutShort || job->Exit() == EXIT_INTERRUPTED;
         }
     }
-    return interrupted ? int(EXIT_INTERRUPTED) : exit;
+    if (kind == Kind::Read)
+        ConcludeReads(archive, jobs, targets);
+    return cutShort ? int(EXIT_INTERRUPTED) : exit;
 }

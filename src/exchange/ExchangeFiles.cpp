@@ -71,7 +71,9 @@ bool ExchangeFiles::Export(const DatabaseDocument &doc, const QString &path, For
 {
     QSaveFile file(path);
     const QByteArray bytes = Encode(doc, format);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    // Unbuffered: a write that fails (disk full) is told by write() itself; a buffered one would
+    // fail only in commit's flush, which QSaveFile does not count, and rename an empty file.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.commit())
         return true;
     if (error)
         *error = file.errorString();

@@ -142,6 +142,8 @@ public:
     void Done(bool success)
     {
         m_succeeded = success;
+        if (m_job.succeeded)
+            *m_job.succeeded = success;
         if (m_job.host && !Stopped())
             m_job.host->TransferDone(success, m_job.kind);
     }

@@ -66,6 +66,9 @@ struct TransferJob {
     TransferStop *stop = nullptr; // may be null: then only a cancelled port stops the worker
     TransferLog *log = nullptr;   // may be null: nothing is logged
     uint32_t *identityWord = nullptr; // read: may be null; gets the meter's word from its FT_IDENT
+    // May be null: set to how the worker ended, also when a stop came meanwhile (a read may have
+    // committed its file just before), which the host is no longer told.
+    bool *succeeded = nullptr;
 };
 
 // True when RunTransfer has a worker for this kind (6 to 11).

@@ -14,15 +14,20 @@
 #include <QtTest>
 
 #include <csignal>
+#include <fcntl.h>
 #include <memory>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 struct Result { int exit = -1; QString out, err; };
 
-QProcess *Start(const QStringList &args)
+QProcess *Start(const QStringList &args, const std::function<void()> &inChild = {})
 {
     auto *p = new QProcess;
+    p->setChildProcessModifier(inChild);
     p->start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--as-cli")} + args);
     return p;
 }
@@ -38,6 +43,8 @@ Result Finish(QProcess *p, int timeoutMs = 60000)
 }
 
 QByteArray Sample(uint32_t seed) { return SampleDatabase::Make({seed}); }
+
+const QString kEvil = QStringLiteral("EVIL\x1b]0;X\x07\r\n"); // a satellite's name
 
 // An update file for model 0x4201 at version `version`, with a 40000-byte image.
 QByteArray Update(char version) { return QByteArray(1, version) + QByteArray("\0\x01\x42", 3) + QByteArray(40000, 'Z'); }
@@ -91,6 +98,14 @@ private slots:
         }
         QVERIFY(doc.AddSatellite({-1, "NEW SAT", 50}));
         QVERIFY(doc.Save());
+        // E: A with a name that would retitle a terminal; L: another name for A; W: a list that
+        // puts 177.0W at -1771.
+        QVERIFY(TestFile::Write(Path("e.bin"), Sample(1)) && QFile::link(Path("a.bin"), Path("a.xml")));
+        DatabaseDocument evil;
+        QVERIFY(evil.Open(Path("e.bin")));
+        QVERIFY(evil.EditSatellite({evil.Satellites().front().slot, kEvil, evil.Satellites().front().position}) && evil.Save());
+        QVERIFY(TestFile::Write(Path("w.xml"), "<satellites><sat name=\"NSS 9\" position=\"-1771\"><transponder "
+                                              "frequency=\"11000000\" symbol_rate=\"27500000\" polarization=\"0\"/></sat></satellites>"));
     }
 
     void transfers_data()
@@ -137,6 +152,12 @@ private slots:
         row("load, not an update", load, QByteArray(100, 'x'), 3, "Please choose a correct update file",
             Outcome::NothingSent);
         row("port cannot be opened", {"probe", "-p", "COM9"}, {}, 4, "nothing-here: no such device)\n  There is no device", Outcome::None);
+        row("port path does not exist", {"probe", "-p", "FILE"}, {}, 4, "no such device", Outcome::None);
+        // The meter's pattern is no sound database: kept as it came, and said so.
+        row("read, image fails the check", read, "old", 0, "fails the structure check (12162 problems)",
+            Outcome::FileIsMeterImage);
+        row("read, timeout beyond bounds", {"read", "--timeout", "3000000", "-p", "PORT", "FILE"}, {}, 2,
+            "--timeout takes a whole number from 1 to 3600", Outcome::NothingSent);
         row("usage", {"read", "-p", "PORT"}, {}, 2, "missing argument", Outcome::NothingSent);
     }
 
@@ -185,8 +206,9 @@ private slots:
             QVERIFY(TestFile::Read(log).endsWith("outcome: failed, " + message.toUtf8() + '\n'));
     }
 
-    // Three reads at once; each image is also kept in the archive under its meter's word. A data
-    // folder that refuses costs one warning line, never a read.
+    // Three reads at once, from ports of one name in three folders; each image goes to a file and
+    // a log of its own, and is kept in the archive under its meter's word. A data folder that
+    // refuses costs one warning line, never a read.
     void threeMetersInParallel()
     {
         qputenv("XDG_DATA_HOME", QFile::encodeName(Path("data"))); // an archive of its own
@@ -198,18 +220,22 @@ private slots:
             t.image.assign(image.begin(), image.end());
             meters.push_back(std::make_unique<MeterDevice>(MeterSim::Config{}, t));
             QVERIFY(meters.back()->Start());
-            args << "-p" << QString::fromStdString(meters.back()->SlavePath());
+            const QString link = Path(QStringLiteral("%1/meter").arg(QChar('a' + seed - 1)));
+            QVERIFY(QDir().mkpath(QFileInfo(link).path()));
+            QVERIFY(QFile::link(QString::fromStdString(meters.back()->SlavePath()), link));
+            args << "-p" << link;
         }
         const QDir folder(Path("parallel"));
         const Result r = Finish(Start(args << folder.path()));
         QCOMPARE(r.exit, 0);
         QCOMPARE(r.out.count("read into"), 3);
+        QVERIFY2(!r.err.contains("structure check"), qPrintable(r.err));
         for (uint32_t seed = 1; seed <= 3; ++seed) {
-            const QString label = QFileInfo(QString::fromStdString(meters[seed - 1]->SlavePath())).fileName();
-            const QStringList files = folder.entryList({QStringLiteral("pts-%1-*.bin").arg(label)});
+            const QString label = QStringLiteral("%1-meter").arg(QChar('a' + seed - 1));
+            const QStringList files = folder.entryList({label + "-*.bin"});
             QCOMPARE(files.size(), 1);
             QCOMPARE(TestFile::Read(folder.filePath(files.first())), Sample(seed));
-            QVERIFY(TestFile::Read(Path(QStringLiteral("parallel-pts-%1.log").arg(label))).endsWith("outcome: success\n"));
+            QVERIFY(TestFile::Read(Path(QStringLiteral("parallel-%1.log").arg(label))).endsWith("outcome: success\n"));
         }
         const QStringList kept = Finish(Start({"backups"})).out.split('\n', Qt::SkipEmptyParts);
         QSet<QByteArray> images;
@@ -228,26 +254,45 @@ private slots:
     void interrupt_data()
     {
         QTest::addColumn<QString>("command");
-        QTest::newRow("write: the meter gets FT_END") << "write";
-        QTest::newRow("read: the target stays as it was") << "read";
+        QTest::addColumn<bool>("atEnd"); // the signal comes once the target holds the image read
+        QTest::newRow("write: the meter gets FT_END") << "write" << false;
+        QTest::newRow("read: the target stays as it was") << "read" << false;
+        QTest::newRow("read, stopped once written: done and archived") << "read" << true;
     }
 
     void interrupt()
     {
         QFETCH(QString, command);
+        QFETCH(bool, atEnd);
         MeterSim::Config paced;
-        paced.bytesPerSecond = 11520; // about 21 s for the image: time to interrupt it midway
-        MeterDevice meter(paced);
+        paced.bytesPerSecond = atEnd ? 0 : 11520; // about 21 s for the image: time to interrupt it midway
+        const QByteArray image = Sample(6);
+        MeterDevice::Transfer holding;
+        holding.image.assign(image.begin(), image.end());
+        MeterDevice meter(paced, holding);
         QVERIFY(meter.Start());
         const QString path = Path("interrupted.bin");
         QVERIFY(TestFile::Write(path, Sample(5)));
-        QProcess *p = Start({command, "-p", QString::fromStdString(meter.SlavePath()), path});
-        const bool moving = QTest::qWaitFor([&] { return meter.BytesReceived() + meter.BytesSent() > 40000; }, 20000);
-        ::kill(pid_t(p->processId()), SIGINT);
+        // At the end, the log is a pipe that no one reads yet: the job is held after the image is
+        // written, until the signal has come.
+        const QString log = Path("held.log");
+        QVERIFY(!atEnd || ::mkfifo(QFile::encodeName(log).constData(), 0600) == 0);
+        QProcess *p = Start(QStringList{command, "-p", QString::fromStdString(meter.SlavePath()), path}
+                            + (atEnd ? QStringList{"--log", log} : QStringList{}));
+        const bool moving = QTest::qWaitFor(
+            [&] { return atEnd ? TestFile::Read(path) == image : meter.BytesReceived() + meter.BytesSent() > 40000; }, 20000);
+        // Never a pid of 0 (the whole process group) nor one already reaped.
+        if (p->state() == QProcess::Running && p->processId() > 0)
+            ::kill(pid_t(p->processId()), SIGINT);
+        const int reader = atEnd ? ::open(QFile::encodeName(log).constData(), O_RDONLY | O_NONBLOCK) : -1;
         const Result r = Finish(p);
+        if (reader >= 0)
+            ::close(reader);
         QVERIFY(moving);
-        QCOMPARE(r.exit, 130);
-        QCOMPARE(TestFile::Read(path), Sample(5));
+        QCOMPARE(r.exit, atEnd ? 0 : 130);
+        QCOMPARE(TestFile::Read(path), atEnd ? image : Sample(5));
+        const QList<BackupArchive::Entry> kept = BackupArchive().Entries();
+        QCOMPARE(std::any_of(kept.begin(), kept.end(), [&](const auto &e) { return TestFile::Read(e.filePath) == image; }), atEnd);
         if (command == "write") // one from the connection test, one from the stopped transfer
             QVERIFY(meter.WaitForEnd(2, 5000));
     }
@@ -270,8 +315,8 @@ private slots:
                                              "satellite added: \"NEW SAT\" (5), 0 transponders",
                                              "satellite renamed: \"ASTRA 1KR\" -> \"ASTRA 1N\"",
                                              "satellite moved: \"BADR 6\" 26 -> 26.1",
-                                             "\"BADR 6\": transponder changed: 12727 MHz 30000 kS/s Vert -> "
-                                             "12727 MHz 22000 kS/s Vert",
+                                             QStringLiteral("\"BADR 6\": transponder changed: 12727 MHz 30000 kS/s Vert -> "
+                                                            "12727 MHz 22000 kS/s Vert"),
                                              "\"BADR 6\": transponder added: 10700 MHz 2000 kS/s Auto"};
         QTest::newRow("diff, json") << QStringList{"diff", "--json", "A", "B"} << 1
                                     << QStringList{"\"renamed\": true", "\"symbolRate\": 22000"};
@@ -286,6 +331,26 @@ private slots:
         QTest::newRow("import, again") << QStringList{"import", "A", "X", "--satellite", "26.1E", "--dry-run"} << 0
                                        << QStringList{"\"BADR 6\" (26): merge, 0 added, 0 removed, 0 changed"};
         QTest::newRow("import, not a list") << QStringList{"import", "A", "D"} << 3 << QStringList{};
+        QTest::newRow("import, tolerance beyond bounds") << QStringList{"import", "A", "X", "--tolerance", "1000"} << 2 << QStringList{};
+        for (const char *pos : {"177W", "177.0W", "-177", "183"})
+            QTest::addRow("import, --satellite %s", pos) << QStringList{"import", "A", "W", "--satellite", pos, "--dry-run"}
+                                                        << 0 << QStringList{"\"NSS 9\" (182.9): satellite added"};
+        QTest::newRow("version") << QStringList{"--version"} << 0 << QStringList{"orbivane-cli "};
+        // Names are printed with their control characters escaped; JSON has its own escapes.
+        const QString shown = "EVIL\\x1b]0;X\\x07\\x0d\\x0a";
+        QTest::newRow("info, control characters") << QStringList{"info", "E"} << 0 << QStringList{shown};
+        QTest::newRow("info, json, control characters") << QStringList{"info", "--json", "E"} << 0
+                                                        << QStringList{"EVIL\\u001b]0;X\\u0007\\r\\n"};
+        QTest::newRow("diff, control characters") << QStringList{"diff", "A", "E"} << 1 << QStringList{"-> \"" + shown};
+        QTest::newRow("export, control characters") << QStringList{"export", "E", "EC", "--csv"} << 0 << QStringList{};
+        QTest::newRow("import, control characters") << QStringList{"import", "A", "EC", "--dry-run"} << 0 << QStringList{shown};
+        // Export replaces a file only when told, never its own database, and keeps what it replaced.
+        QTest::newRow("export, exists") << QStringList{"export", "B", "X", "--xml"} << 7 << QStringList{};
+        QTest::newRow("export, over its database") << QStringList{"export", "A", "L", "--xml", "--force"} << 3 << QStringList{};
+        QTest::newRow("export, CSV named .xml") << QStringList{"export", "B", "X", "--csv"} << 2 << QStringList{};
+        QTest::newRow("export, no ending") << QStringList{"export", "B", "N", "--xml"} << 2 << QStringList{};
+        QTest::newRow("export, --force") << QStringList{"export", "B", "EC", "--csv", "--force"} << 0 << QStringList{};
+        QTest::newRow("export, file size limit") << QStringList{"export", "B", "F", "--csv"} << 3 << QStringList{};
     }
 
     void files()
@@ -293,14 +358,33 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, exit);
         QFETCH(QStringList, lines);
-        const Result r = Finish(Start(Substituted(args, {{"A", Path("a.bin")}, {"B", Path("b.bin")}, {"D", Path("d.bin")}, {"X", Path("b.xml")}})));
+        const QMap<QString, QString> paths{{"A", Path("a.bin")}, {"B", Path("b.bin")}, {"D", Path("d.bin")}, {"E", Path("e.bin")},
+                                           {"X", Path("b.xml")}, {"L", Path("a.xml")}, {"N", Path("b.list")},
+                                           {"W", Path("w.xml")}, {"EC", Path("e.csv")}, {"F", Path("f.csv")}};
+        QMap<QString, QByteArray> before;
+        for (const QString &path : paths)
+            before[path] = TestFile::Read(path);
+        // A disk that is full for this process: a write beyond 1000 bytes fails (EFBIG).
+        auto limit = [] {
+            const rlimit bytes{1000, 1000};
+            ::setrlimit(RLIMIT_FSIZE, &bytes);
+            ::signal(SIGXFSZ, SIG_IGN);
+        };
+        const bool full = QTest::currentDataTag() == QByteArray("export, file size limit");
+        const Result r = Finish(Start(Substituted(args, paths), full ? std::function<void()>(limit) : nullptr));
         QCOMPARE(r.exit, exit);
         for (const QString &line : lines)
             QVERIFY2(r.out.contains(QString(line).replace("D: ", Path("d.bin") + ": ")), qPrintable(r.out));
-        if (exit == 0 && args.first() != "info" && args.first() != "import")
+        if (exit == 0 && lines.isEmpty())
             QVERIFY2(r.out.isEmpty(), qPrintable(r.out));
+        static const QRegularExpression control(QStringLiteral("[\\x00-\\x09\\x0b-\\x1f\\x7f]"));
+        QVERIFY2(!(r.out + r.err).contains(control), qPrintable(r.out + r.err));
+        for (const QString &path : paths) // a refusal changes nothing
+            QVERIFY2(exit == 0 || TestFile::Read(path) == before[path], qPrintable(path));
         if (QTest::currentDataTag() == QByteArray("import")) // the save kept what A held before
             QCOMPARE(BackupArchive().Entries(Path("a.bin")).size(), 1);
+        if (QTest::currentDataTag() == QByteArray("export, --force")) // and export what it replaced
+            QCOMPARE(BackupArchive().Entries(Path("e.csv")).size(), 1);
     }
 
     // Imports started together into one file wait for each other: every one's change lands.
