@@ -6,6 +6,7 @@
 #include "app/CTransponderList.h"
 
 #include "common/Prompts.h"
+#include "document/BackupArchive.h"
 #include "document/SatelliteConversions.h"
 #include "exchange/ExchangeConversions.h"
 #include "exchange/ExchangeFiles.h"
@@ -280,6 +281,8 @@ void CMeterDlg::OnExport()
                           QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
         return;
     }
+    // The file dialog asked before replacing a file; what it held is kept all the same.
+    m_archive->KeepBeforeSave(path, {});
     // The database as applied, as the file would hold it after the next Apply.
     QString error;
     const ExchangeFiles::Format format = ExchangeFiles::Detect(path);

@@ -8,6 +8,7 @@
 #include "app/CCompareDlg.h"
 #include "app/CImportDlg.h"
 #include "app/CTransponderList.h"
+#include "document/BackupArchive.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -81,9 +82,10 @@ private slots:
         f.prompts.QueueFileName(f.dir.filePath("out")); // no ending: refused, nothing written
         Trigger(f, "E&xport...");
         QVERIFY(!QFile::exists(f.dir.filePath("out")) && !QFile::exists(f.dir.filePath("out.xml")));
-        f.prompts.QueueFileName(f.dir.filePath("out.xml"));
+        f.prompts.QueueFileName(f.WriteFile("out.xml", "an earlier list")); // replaced, and kept first
         Trigger(f, "E&xport...");
         QVERIFY(TestFile::Read(f.dir.filePath("out.xml")).contains(sats.front().name.toUtf8()));
+        QCOMPARE(BackupArchive().Entries(f.dir.filePath("out.xml")).size(), 1);
         QVERIFY(f.prompts.Messages().back().text.contains("\"BELL\\x07 1KR\" ("));
         f.prompts.QueueFileName(f.WriteFile("l.xml", "<satellites><sat name=\"New One\" position=\"-50\">"
             "<transponder frequency=\"11000000\" symbol_rate=\"27500000\" polarization=\"0\"/></sat></satellites>"));
