@@ -4,6 +4,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CMeterDlg.h"
+#include "app/DesktopOpener.h"
 #include "app/ManualLocation.h"
 
 #include <QAction>
@@ -96,10 +97,20 @@ private slots:
         }
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(pdf)});
-        RecordingPrompts prompts; // no program opens it (the offscreen platform has none): it is named
-        CMeterDlg(prompts).OnManual();
+        // No program opens it, be it that the platform has none (offscreen) or that xdg-open finds
+        // no viewer and says so only in its exit status: it is named. An opener that succeeds
+        // ("true") is trusted.
+        for (const QString &opener : {QString(), QStringLiteral("false"), QStringLiteral("true")}) {
+            DesktopOpener::SetProgram(opener);
+            RecordingPrompts prompts;
+            CMeterDlg dlg(prompts);
+            dlg.OnManual();
+            QTRY_VERIFY(qApp->findChildren<QProcess *>().isEmpty());
+            QCOMPARE(prompts.MessageTexts(), opener == "true" ? QStringList()
+                                                              : QStringList{"No program on this system could open the manual:\n" + pdf});
+        }
+        DesktopOpener::SetProgram({});
         QFile::remove(pdf);
-        QCOMPARE(prompts.MessageTexts(), QStringList{"No program on this system could open the manual:\n" + pdf});
     }
 
     // Help > Show transfer logs opens the logs folder, made first when there is none yet.
