@@ -28,7 +28,7 @@ QString DesktopOpener::Program()
     return QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
 }
 
-void DesktopOpener::Open(const QString &path, QObject *context, std::function<void()> notOpened)
+void DesktopOpener::Open(const QString &path, QObject *context, const std::function<void()> &notOpened)
 {
     const QString program = Program();
     if (program.isEmpty()) {

@@ -13,7 +13,7 @@ class DesktopOpener
 {
 public:
     // notOpened runs on the GUI thread, while context lives, when no program took path.
-    static void Open(const QString &path, QObject *context, std::function<void()> notOpened);
+    static void Open(const QString &path, QObject *context, const std::function<void()> &notOpened);
     // The program run in xdg-open's place (tests); empty: the desktop's own choice.
     static void SetProgram(const QString &program);
 
