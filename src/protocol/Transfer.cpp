@@ -16,18 +16,14 @@
 #include <chrono>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <thread>
 #include <vector>
 
 namespace {
 
-const QString kCode1 = QStringLiteral("An error ocurred when transfering. code:1\nPlease restart the STB.");
-const QString kCode2 = QStringLiteral("An error ocurred when transfering. code:2\nPlease restart the STB.");
-const QString kCode4 = QStringLiteral("An error ocurred when transfering. code:4\nPlease restart the STB.");
-const QString kCode6 = QStringLiteral("An error ocurred when transfering. code:6\nPlease restart the STB.");
-const QString kCode7 = QStringLiteral("An error ocurred when transfering. code:7\nPlease restart the STB.");
-const QString kCode8 = QStringLiteral("An error ocurred when transfering. code:8\nPlease restart the STB.");
 const QString kCannotRead = QStringLiteral("Can not read the specified file!");
+TransferOutcome CannotRead() { return TransferOutcome::FileError(kCannotRead); }
 const QString kCannotWrite = QStringLiteral("Can not write the specified file!\n%1");
 const QString kBadDatabase = QStringLiteral("Please choose a correct database parameter file\n");
 const QString kBadUpdate = QStringLiteral("Please choose a correct update file\n");
@@ -118,8 +114,15 @@ public:
     }
     // A device fault means the line is gone (a hang-up, a pulled adapter).
     bool LineFailed() const { return m_lineFailed; }
+    // The device fault, as its box told it.
+    TransferOutcome LineFailure() const { return TransferOutcome::LineFailure(m_lineError); }
 
-    void Say(const QString &text) { m_prompts.Message(text, kAppTitle, Prompts::Icon::None); }
+    // Shows a failure's message as it happens, before any FT_END goes out, and passes it on.
+    TransferOutcome Fail(const TransferOutcome &outcome)
+    {
+        m_prompts.Message(outcome.Message(), outcome.Caption(), Prompts::Icon::None);
+        return outcome;
+    }
     // The meter's questions come with the information icon, as its other notices do.
     bool Ask(const QString &text) { return m_prompts.AskYesNo(text, kAppTitle, Prompts::Icon::Information); }
     // Our own question where Yes risks the meter: No is the default.
@@ -139,13 +142,13 @@ public:
         if (m_job.host && !Stopped())
             m_job.host->SetBytesMoved(done, total);
     }
-    void Done(bool success)
+    // The worker's last word to its host. A failure that a stop cut short is a stop.
+    TransferOutcome End(const TransferOutcome &outcome)
     {
-        m_succeeded = success;
-        if (m_job.succeeded)
-            *m_job.succeeded = success;
+        m_succeeded = outcome.Succeeded();
         if (m_job.host && !Stopped())
-            m_job.host->TransferDone(success, m_job.kind);
+            m_job.host->TransferDone(outcome);
+        return m_succeeded || !Stopped() ? outcome : TransferOutcome::Stopped();
     }
 
     void Send(FrameType type)
@@ -218,14 +221,17 @@ private:
     // The device error box for a fault of the port's last call, as the call returns.
     void CheckLine()
     {
-        if (ShowLineError(m_port, m_prompts))
+        if (ShowLineError(m_port, m_prompts)) {
             m_lineFailed = true;
+            m_lineError = m_port.LastError().text;
+        }
     }
 
     const TransferJob &m_job;
     CComPort &m_port;
     bool m_stopped = false;
     bool m_lineFailed = false;
+    QString m_lineError;
     bool m_succeeded = false;
     std::vector<uint8_t> m_wire; // the frame being sent
     std::vector<uint8_t> m_tail; // what of it did not go out
@@ -249,7 +255,7 @@ public:
         const qint64 n = std::min<qint64>(m_remaining, kChunkSize);
         m_remaining -= n;
         if (m_file.read(reinterpret_cast<char *>(m_chunk.data()), n) != n) {
-            s.Say(kCannotRead);
+            s.Fail(CannotRead());
             return 0;
         }
         const int percent = m_chunks ? int(m_step / m_chunks) : 0;
@@ -275,29 +281,28 @@ private:
 };
 
 // Why a file could not be written, in the system's words.
-QString WriteFailure(const FileReplacement &file, const QString &path)
+TransferOutcome WriteFailure(const FileReplacement &file, const QString &path)
 {
     QString reason = file.ErrorString();
     if (QFileInfo(path).isDir())
         reason = QString::fromLocal8Bit(std::strerror(EISDIR)); // Qt says nothing for this one
-    return kCannotWrite.arg(reason);
+    return TransferOutcome::FileError(kCannotWrite.arg(reason));
 }
 
 // Opens the file the user picked to send. A pipe would block open() until a writer came, and
 // nothing could wake it; a device has no length to check: only a regular file is taken.
-bool OpenToSend(QFile &file, Session &s)
+// Nothing when it opened; otherwise the failure, shown.
+std::optional<TransferOutcome> OpenToSend(QFile &file, Session &s)
 {
     const QFileInfo info(file.fileName());
     if (info.exists() && !info.isFile()) {
-        s.Say(kCannotRead + QLatin1Char('\n')
-              + (info.isDir() ? QStringLiteral("Is a directory") : QStringLiteral("Not a regular file")));
-        return false;
+        return s.Fail(TransferOutcome::FileError(
+            kCannotRead + QLatin1Char('\n')
+            + (info.isDir() ? QStringLiteral("Is a directory") : QStringLiteral("Not a regular file"))));
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        s.Say(kCannotRead);
-        return false;
-    }
-    return true;
+    if (!file.open(QIODevice::ReadOnly))
+        return s.Fail(CannotRead());
+    return std::nullopt;
 }
 
 int Percent(uint64_t part, uint64_t whole)
@@ -325,23 +330,7 @@ bool HasWorker(TransferKind kind)
     return kind >= TK_LOAD_SOFTWARE && kind <= TK_READ_PARAMS;
 }
 
-QString ResultText(TransferKind kind)
-{
-    switch (kind) {
-    case TK_LOAD_SOFTWARE:
-    case TK_LOAD_8:
-    case TK_WRITE_PARAMS:
-        return QStringLiteral("Please keep Meter power on,wait about 2 Minutes, Meter restart automically!");
-    case TK_READ_7:
-    case TK_READ_9:
-    case TK_READ_PARAMS:
-        return QStringLiteral("finished transfer data!");
-    default:
-        return {};
-    }
-}
-
-int ReadParamsThread(const TransferJob &job)
+TransferOutcome ReadParamsThread(const TransferJob &job)
 {
     Session s(job);
     s.Text(ProgressText(0));
@@ -349,18 +338,15 @@ int ReadParamsThread(const TransferJob &job)
     // Opened first, so that a folder we cannot write to is told before the meter is bothered.
     // Nothing reaches the named file unless the whole image is committed.
     FileReplacement out(job.path);
-    if (!out.Open()) {
-        s.Say(WriteFailure(out, job.path));
-        s.Done(false);
-        return 1;
-    }
+    if (!out.Open())
+        return s.End(s.Fail(WriteFailure(out, job.path)));
 
     // Zeroed: what no FT_DATA covers is written as zero, never as leftover memory.
     std::vector<uint8_t> image(kImageSize, 0);
     std::vector<uint8_t> rx(kMaxFrame);
     uint32_t received = 0;
     bool hello = false;
-    bool success = false;
+    TransferOutcome outcome = TransferOutcome::Stopped();
     bool running = true;
 
     s.Send(FT_HELLO);
@@ -369,14 +355,16 @@ int ReadParamsThread(const TransferJob &job)
             break;
         Frame f;
         if (!s.Receive(f, rx.data(), rx.size())) {
-            if (s.LineFailed())
-                break; // the device error box has told why
+            if (s.LineFailed()) {
+                outcome = s.LineFailure(); // the device error box has told why
+                break;
+            }
             continue; // silence and garbled frames: keep listening
         }
         switch (f.type) {
         case FT_IDENT:
             if (hello) {
-                s.Say(kCode1);
+                outcome = s.Fail(TransferOutcome::MeterError(1));
                 running = false;
                 break;
             }
@@ -397,7 +385,7 @@ int ReadParamsThread(const TransferJob &job)
         case FT_DATA:
             if (f.dataLength > kImageSize - received) {
                 // More than the image holds: this is not our database. Keep nothing of it.
-                s.Say(kCode2);
+                outcome = s.Fail(TransferOutcome::MeterError(2));
                 running = false;
                 break;
             }
@@ -412,49 +400,42 @@ int ReadParamsThread(const TransferJob &job)
             if (received < kImageSize) {
                 // The meter stopped short: a zero-padded image is no database and must not
                 // replace the file that is there, nor be reported as read.
-                s.Say(kCode2);
+                outcome = s.Fail(TransferOutcome::MeterError(2));
                 running = false;
                 break;
             }
             s.Progress(100);
             s.Text(ProgressText(100));
-            if (!out.Commit(QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(kImageSize)))) {
-                s.Say(WriteFailure(out, job.path));
-            } else {
-                success = true;
-            }
+            if (!out.Commit(QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(kImageSize))))
+                outcome = s.Fail(WriteFailure(out, job.path));
+            else
+                outcome = TransferOutcome::Done(job.kind);
             running = false;
             break;
         default:
-            s.Say(kCode2);
+            outcome = s.Fail(TransferOutcome::MeterError(2));
             running = false;
             break;
         }
     }
     // out goes without commit on every other path: the named file stays as it was.
-    s.Done(success);
-    return 0;
+    return s.End(outcome);
 }
 
-int WriteParamsThread(const TransferJob &job)
+TransferOutcome WriteParamsThread(const TransferJob &job)
 {
     Session s(job);
     QFile file(job.path);
-    if (!OpenToSend(file, s))
-        return 1;
+    if (const auto failure = OpenToSend(file, s))
+        return *failure;
     const qint64 length = file.size();
-    if (job.kind == TK_WRITE_PARAMS && length != qint64(kImageSize)) {
-        s.Say(kBadDatabase);
-        s.Done(false);
-        return 0;
-    }
+    if (job.kind == TK_WRITE_PARAMS && length != qint64(kImageSize))
+        return s.End(s.Fail(TransferOutcome::FileError(kBadDatabase)));
     // A damaged database could leave the meter unusable: asked before the first frame.
     if (job.kind == TK_WRITE_PARAMS) {
         const QString question = DamagedDatabaseQuestion(file);
-        if (!question.isEmpty() && !s.AskRisky(question)) {
-            s.Done(false);
-            return 0;
-        }
+        if (!question.isEmpty() && !s.AskRisky(question))
+            return s.End(TransferOutcome::Refused(question));
     }
 
     s.Send(FT_HELLO);
@@ -467,7 +448,7 @@ int WriteParamsThread(const TransferJob &job)
 
     uint8_t rx[kSmallRxBuffer];
     bool hello = false;
-    bool success = false;
+    TransferOutcome outcome = TransferOutcome::Stopped();
     bool running = true;
     while (running) {
         if (s.Stopped())
@@ -475,18 +456,20 @@ int WriteParamsThread(const TransferJob &job)
         Frame f;
         const int64_t receiveStart = NowMs();
         if (!s.Receive(f, rx, sizeof rx)) {
+            if (s.LineFailed())
+                outcome = s.LineFailure();
             if (s.Stopped() || s.LineFailed())
                 break;
             // Code 8 only for silence after our last frame was really out on the line.
             if (receiveStart < lineDone)
                 continue;
-            s.Say(kCode8);
+            outcome = s.Fail(TransferOutcome::NoAnswer());
             break;
         }
         switch (f.type) {
         case FT_IDENT:
             if (hello) {
-                s.Say(kCode6);
+                outcome = s.Fail(TransferOutcome::MeterError(6));
                 running = false;
                 break;
             }
@@ -505,12 +488,13 @@ int WriteParamsThread(const TransferJob &job)
                 s.Moved(length, length);
                 s.Progress(100);
                 s.Text(ProgressText(100));
-                success = true;
+                outcome = TransferOutcome::Done(job.kind);
                 running = false;
                 break;
             }
             const qint64 sent = sender.SendNext(s);
             if (!sent) {
+                outcome = CannotRead();
                 running = false;
                 break;
             }
@@ -520,41 +504,37 @@ int WriteParamsThread(const TransferJob &job)
         case FT_END:
             if (!sender.AllSent()) {
                 // The meter gave up before it had the whole file: no success to report.
-                s.Say(kCode7);
+                outcome = s.Fail(TransferOutcome::MeterError(7));
                 running = false;
                 break;
             }
             s.Progress(100); // the text keeps its last value
-            success = true;
+            outcome = TransferOutcome::Done(job.kind);
             running = false;
             break;
         default:
-            s.Say(kCode7);
+            outcome = s.Fail(TransferOutcome::MeterError(7));
             running = false;
             break;
         }
     }
     s.SendEnd();
-    s.Done(success);
-    return 0;
+    return s.End(outcome);
 }
 
-int LoadSoftwareThread(const TransferJob &job)
+TransferOutcome LoadSoftwareThread(const TransferJob &job)
 {
     Session s(job);
     QFile file(job.path);
-    if (!OpenToSend(file, s))
-        return 1;
+    if (const auto failure = OpenToSend(file, s))
+        return *failure;
     const qint64 length = file.size();
     uint8_t head[4] = {};
     const bool headRead = length >= 4 && file.read(reinterpret_cast<char *>(head), 4) == 4;
     // Every kind needs the 4-byte identity word; only kind 6 insists on its 'B'.
     if (!headRead || (job.kind == TK_LOAD_SOFTWARE && head[3] != 0x42)
-        || length - 4 > qint64(UINT32_MAX)) {
-        s.Say(kBadUpdate);
-        s.Done(false);
-        return 0;
-    }
+        || length - 4 > qint64(UINT32_MAX))
+        return s.End(s.Fail(TransferOutcome::FileError(kBadUpdate)));
     const uint32_t fileWord =
         uint32_t(head[0]) | uint32_t(head[1]) << 8 | uint32_t(head[2]) << 16 | uint32_t(head[3]) << 24;
 
@@ -570,15 +550,17 @@ int LoadSoftwareThread(const TransferJob &job)
 
     uint8_t rx[kSmallRxBuffer];
     bool hello = false;
-    bool success = false;
+    TransferOutcome outcome = TransferOutcome::Stopped();
     bool running = true;
     while (running) {
         if (s.Stopped())
             break;
         Frame f;
         if (!s.Receive(f, rx, sizeof rx)) {
-            if (s.LineFailed())
+            if (s.LineFailed()) {
+                outcome = s.LineFailure();
                 break;
+            }
             continue; // silence and garbled frames: keep listening
         }
         switch (f.type) {
@@ -594,6 +576,8 @@ int LoadSoftwareThread(const TransferJob &job)
                     go = s.Ask(kVersionQuestion);
                 }
                 if (!go) {
+                    outcome = TransferOutcome::Refused(
+                        (meterWord >> 16) != (fileWord >> 16) ? kModelQuestion : kVersionQuestion);
                     running = false;
                     break;
                 }
@@ -604,39 +588,40 @@ int LoadSoftwareThread(const TransferJob &job)
         case FT_READY: {
             if (sender.AllSent()) {
                 s.Moved(image, image);
-                success = true; // bar and text keep their last values
+                outcome = TransferOutcome::Done(job.kind); // bar and text keep their last values
                 running = false;
                 break;
             }
-            if (!sender.SendNext(s))
+            if (!sender.SendNext(s)) {
+                outcome = CannotRead();
                 running = false;
+            }
             break;
         }
         case FT_END:
             if (!sender.AllSent()) {
                 // The meter gave up before it had the whole image: no success to report.
-                s.Say(kCode4);
+                outcome = s.Fail(TransferOutcome::MeterError(4));
                 running = false;
                 break;
             }
             s.Progress(100);
             s.Text(ProgressText(100));
-            success = true;
+            outcome = TransferOutcome::Done(job.kind);
             running = false;
             break;
         default:
-            s.Say(kCode4);
+            outcome = s.Fail(TransferOutcome::MeterError(4));
             running = false;
             break;
         }
     }
     file.close();
     s.SendEnd();
-    s.Done(success);
-    return 0;
+    return s.End(outcome);
 }
 
-int RunTransfer(const TransferJob &job)
+TransferOutcome RunTransfer(const TransferJob &job)
 {
     switch (job.kind) {
     case TK_LOAD_SOFTWARE:
@@ -649,6 +634,6 @@ int RunTransfer(const TransferJob &job)
     case TK_READ_PARAMS:
         return ReadParamsThread(job);
     default:
-        return -1;
+        return TransferOutcome::Stopped();
     }
 }
