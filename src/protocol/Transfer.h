@@ -2,10 +2,10 @@
 
 #include "protocol/TransferKind.h"
 #include "protocol/TransferOutcome.h"
+#include "protocol/TransferStop.h"
 
 #include <QString>
 
-#include <atomic>
 #include <cstdint>
 
 class CComPort;
@@ -31,22 +31,6 @@ public:
     virtual void TransferDone(const TransferOutcome &outcome) = 0;
     // Bytes of the file or image moved so far, for the rate and the time left.
     virtual void SetBytesMoved(int64_t /*done*/, int64_t /*total*/) {}
-};
-
-// How the owner of a transfer stops its worker: mark the stop, then wake any blocked read or
-// write by cancelling the port. The worker may afterwards make the port usable again for a
-// final FT_END, which is why it waits until the cancel has happened.
-class TransferStop
-{
-public:
-    void Request(CComPort &port);
-    bool Requested() const { return m_requested.load(); }
-    // Returns once Request has finished with the port.
-    void WaitSettled() const;
-
-private:
-    std::atomic<bool> m_requested{false};
-    std::atomic<bool> m_settled{false};
 };
 
 struct TransferJob {
