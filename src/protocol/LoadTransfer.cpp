@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <optional>
+
 // The software load: an update file (its identity word, then the image) to the meter, after
 // the questions its model and version call for.
 

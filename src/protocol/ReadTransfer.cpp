@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 // The read: the meter's database image into a file, which is replaced only by a whole image.
@@ -45,26 +46,20 @@ TransferOutcome ReadParamsThread(const TransferJob &job)
     std::vector<uint8_t> rx(kMaxFrame);
     uint32_t received = 0;
     bool hello = false;
-    TransferOutcome outcome = TransferOutcome::Stopped();
-    bool running = true;
+    std::optional<TransferOutcome> outcome;
 
     s.Send(FT_HELLO);
-    while (running) {
-        if (s.Stopped())
-            break;
+    while (!outcome && !s.Stopped()) {
         Frame f;
         if (!s.Receive(f, rx.data(), rx.size())) {
-            if (s.LineFailed()) {
+            if (s.LineFailed())
                 outcome = s.LineFailure(); // the device error box has told why
-                break;
-            }
             continue; // silence and garbled frames: keep listening
         }
         switch (f.type) {
         case FT_IDENT:
             if (hello) {
                 outcome = s.Fail(TransferOutcome::MeterError(1));
-                running = false;
                 break;
             }
             if (job.identityWord)
@@ -85,7 +80,6 @@ TransferOutcome ReadParamsThread(const TransferJob &job)
             if (f.dataLength > kImageSize - received) {
                 // More than the image holds: this is not our database. Keep nothing of it.
                 outcome = s.Fail(TransferOutcome::MeterError(2));
-                running = false;
                 break;
             }
             std::memcpy(image.data() + received, f.data, f.dataLength);
@@ -100,7 +94,6 @@ TransferOutcome ReadParamsThread(const TransferJob &job)
                 // The meter stopped short: a zero-padded image is no database and must not
                 // replace the file that is there, nor be reported as read.
                 outcome = s.Fail(TransferOutcome::MeterError(2));
-                running = false;
                 break;
             }
             s.Progress(100);
@@ -109,14 +102,12 @@ TransferOutcome ReadParamsThread(const TransferJob &job)
                 outcome = s.Fail(WriteFailure(out, job.path));
             else
                 outcome = TransferOutcome::Done(job.kind);
-            running = false;
             break;
         default:
             outcome = s.Fail(TransferOutcome::MeterError(2));
-            running = false;
             break;
         }
     }
     // out goes without commit on every other path: the named file stays as it was.
-    return s.End(outcome);
+    return s.End(outcome.value_or(TransferOutcome::Stopped()));
 }

@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <optional>
+
 // The write: a database file to the meter, which must answer each frame in time.
 
 TransferOutcome WriteParamsThread(const TransferJob &job)
