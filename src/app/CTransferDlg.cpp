@@ -219,20 +219,20 @@ void CTransferDlg::ShowFinalRate()
         m_rate->setText(m_estimate.Final());
 }
 
-void CTransferDlg::TransferDone(bool success, TransferKind kind)
+void CTransferDlg::TransferDone(const TransferOutcome &outcome)
 {
-    QMetaObject::invokeMethod(this, [this, success, kind] { OnTransferDone(success, kind); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this, outcome] { OnTransferDone(outcome); }, Qt::QueuedConnection);
 }
 
-void CTransferDlg::OnTransferDone(bool success, TransferKind kind)
+// A failure's box was shown by the worker as it happened, before its FT_END went out; the
+// result of a transfer that worked is shown here.
+void CTransferDlg::OnTransferDone(const TransferOutcome &outcome)
 {
     if (m_stop.Requested() || m_closing)
         return;
-    m_succeeded = success;
+    m_succeeded = outcome.Succeeded();
     ShowFinalRate();
-    const QString text = ResultText(kind);
-    if (success && !text.isEmpty())
-        m_prompts.Message(text, QStringLiteral("Warnning"), Prompts::Icon::None);
+    if (m_succeeded && !outcome.Message().isEmpty())
+        m_prompts.Message(outcome.Message(), outcome.Caption(), Prompts::Icon::None);
     QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
 }

@@ -63,9 +63,9 @@ signals:
 private:
     void SetProgress(int percent) override;
     void SetProgressText(const QString &text) override;
-    void TransferDone(bool success, TransferKind kind) override;
+    void TransferDone(const TransferOutcome &outcome) override;
     void SetBytesMoved(int64_t done, int64_t total) override;
-    void OnTransferDone(bool success, TransferKind kind);
+    void OnTransferDone(const TransferOutcome &outcome);
     void OnWorkerEnded();
     void ShowRate();
     void ShowFinalRate();

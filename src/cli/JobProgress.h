@@ -16,8 +16,8 @@ public:
 
     void SetProgress(int percent) override;
     void SetProgressText(const QString &) override { Touch(); }
-    // How it ended comes from the job itself, also after a stop (TransferJob::succeeded).
-    void TransferDone(bool, TransferKind) override {}
+    // How it ended comes from the worker's result, also after a stop.
+    void TransferDone(const TransferOutcome &) override {}
     void SetBytesMoved(int64_t done, int64_t total) override;
 
     void Touch();

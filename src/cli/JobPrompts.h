@@ -2,15 +2,10 @@
 
 #include "common/Prompts.h"
 
-#include <QStringList>
-
-#include <mutex>
-
 class ProgressBoard;
 
 // The prompts of one meter's transfer: every message goes to standard error under the meter's
-// name and is kept, so the job can tell afterwards why the transfer failed; a question is
-// answered Yes only when the user gave --force, and a No is remembered as a refusal.
+// name; a question is answered Yes only when the user gave --force.
 class JobPrompts final : public Prompts
 {
 public:
@@ -21,16 +16,8 @@ public:
     QString OpenFileName(const QString &) override { return {}; }
     QString SaveFileName(const QString &) override { return {}; }
 
-    QStringList Messages() const;
-    QStringList Captions() const;
-    bool Refused() const;
-
 private:
     ProgressBoard &m_board;
     const QString m_label;
     const bool m_force;
-    mutable std::mutex m_mutex;
-    QStringList m_messages;
-    QStringList m_captions;
-    bool m_refused = false;
 };

@@ -6,8 +6,6 @@
 #include "serial/PortDiagnosis.h"
 #include "protocol/TransferLog.h"
 
-#include <QRegularExpression>
-
 namespace {
 
 // The window's messages say "com3"; a device's own name (ttyUSB0) is kept as it is.
@@ -28,7 +26,7 @@ TransferKind KindOf(MeterJob::Kind kind)
     }
 }
 
-// What the worker's "code:N" says about the meter.
+// What the meter's error code says about it.
 QString CodeMeaning(int code)
 {
     switch (code) {
@@ -111,8 +109,6 @@ void MeterJob::Run()
         job.prompts = &m_prompts;
         job.host = &m_progress;
         job.stop = &m_stop;
-        bool succeeded = false;
-        job.succeeded = &succeeded;
         TransferLog log;
         if (!m_logPath.isEmpty()) {
             log.Note(QStringLiteral("port %1 (%2)").arg(m_spec.label, m_spec.path));
@@ -120,15 +116,15 @@ void MeterJob::Run()
         }
         m_progress.Touch();
         m_working.store(true);
-        RunTransfer(job);
+        const TransferOutcome outcome = RunTransfer(job);
         m_working.store(false);
-        m_completed = succeeded;
+        m_completed = outcome.Succeeded();
         QString why;
         if (job.log && !log.Save(m_logPath, &why))
             m_board.Note(m_spec.label, QStringLiteral("Can not write the log %1: %2").arg(m_logPath, why));
         m_port.Close();
         ShowLineError(m_port, m_prompts);
-        Conclude();
+        Conclude(outcome);
     }
     // A stop that came after the transfer had completed changes nothing: the file or the meter
     // holds the whole image, and that is what the summary and the exit say.
@@ -139,8 +135,8 @@ void MeterJob::Run()
     m_finished.store(true);
 }
 
-// Why the worker ended, from what it told its prompts and host.
-void MeterJob::Conclude()
+// The summary and the exit code of how the worker ended.
+void MeterJob::Conclude(const TransferOutcome &outcome)
 {
     if (m_completed) {
         m_progress.SetProgress(100); // a load's bar stops short of it, as in the window
@@ -154,28 +150,23 @@ void MeterJob::Conclude()
     }
     if (m_interrupted.load())
         return;
-    if (m_prompts.Refused()) {
-        Fail(EXIT_REFUSED, QStringLiteral("refused: %1").arg(m_prompts.Messages().constLast().simplified()));
+    switch (outcome.What()) {
+    case TransferOutcome::Kind::Refused:
+        Fail(EXIT_REFUSED, QStringLiteral("refused: %1").arg(outcome.Message().simplified()));
         return;
-    }
-    static const QRegularExpression code(QStringLiteral("code:(\\d+)"));
-    const QStringList messages = m_prompts.Messages();
-    const QStringList captions = m_prompts.Captions();
-    for (int i = messages.size() - 1; i >= 0; --i) {
-        const QString &text = messages.at(i);
-        const QRegularExpressionMatch m = code.match(text);
-        if (m.hasMatch()) {
-            Fail(EXIT_TRANSFER, QStringLiteral("meter error code %1: %2").arg(m.captured(1), CodeMeaning(m.captured(1).toInt())));
-            return;
-        }
-        if (text.startsWith(QLatin1String("Can not")) || text.startsWith(QLatin1String("Please choose"))) {
-            Fail(EXIT_FILE, text.simplified());
-            return;
-        }
-        if (captions.at(i) != QLatin1String(kAppTitle)) {
-            Fail(EXIT_TRANSFER, QStringLiteral("the line failed: %1").arg(text.simplified()));
-            return;
-        }
+    case TransferOutcome::Kind::MeterError:
+    case TransferOutcome::Kind::NoAnswer:
+        Fail(EXIT_TRANSFER, QStringLiteral("meter error code %1: %2").arg(outcome.Code()).arg(CodeMeaning(outcome.Code())));
+        return;
+    case TransferOutcome::Kind::FileError:
+        Fail(EXIT_FILE, outcome.Message().simplified());
+        return;
+    case TransferOutcome::Kind::LineFailure:
+        Fail(EXIT_TRANSFER, QStringLiteral("the line failed: %1").arg(outcome.Message().simplified()));
+        return;
+    case TransferOutcome::Kind::Done:
+    case TransferOutcome::Kind::Stopped:
+        break;
     }
     Fail(EXIT_TRANSFER, QStringLiteral("the transfer did not complete"));
 }

@@ -45,7 +45,7 @@ public:
 private:
     bool OpenPort();
     void Fail(int exit, const QString &why);
-    void Conclude();
+    void Conclude(const TransferOutcome &outcome);
 
     const Kind m_kind;
     const PortChoice m_spec;

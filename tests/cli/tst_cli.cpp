@@ -135,6 +135,7 @@ private slots:
             Outcome::NothingSent);
         row("read, too large to keep, --force", read + force, huge, 0, "read into", Outcome::None);
         row("read, meter ends early", read, "old", 6, "meter error code 2", Outcome::None, F::EarlyEnd);
+        row("read, line hangs up", read, "old", 6, "the line failed: ", Outcome::None, F::HangUp);
         row("read, meter falls silent", {"read", "--timeout", "1", "-p", "PORT", "FILE"}, "old", 5, "stopped answering",
             Outcome::None, F::Silence);
         row("write", write, sound, 0, "sent", Outcome::MeterGotImage);

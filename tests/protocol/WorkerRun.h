@@ -24,18 +24,18 @@ public:
     using Lock = std::lock_guard<std::mutex>;
     void SetProgress(int percent) override { onProgress(); Lock l(m_mutex); m_progress.push_back(percent); }
     void SetProgressText(const QString &text) override { Lock l(m_mutex); m_texts << text; }
-    void TransferDone(bool success, TransferKind kind) override { Lock l(m_mutex); m_done.push_back(success ? kind : -kind); }
+    void TransferDone(const TransferOutcome &outcome) override { Lock l(m_mutex); m_done.push_back(outcome.What()); }
     QList<int> Progress() const { Lock l(m_mutex); return m_progress; }
     QStringList Texts() const { Lock l(m_mutex); return m_texts; }
-    // One entry per TransferDone: the kind, negative for a failure.
-    std::vector<int> Done() const { Lock l(m_mutex); return m_done; }
+    // One entry per TransferDone.
+    std::vector<TransferOutcome::Kind> Done() const { Lock l(m_mutex); return m_done; }
     std::function<void()> onProgress = [] {}; // called on the worker's thread
 
 private:
     mutable std::mutex m_mutex;
     QList<int> m_progress;
     QStringList m_texts;
-    std::vector<int> m_done;
+    std::vector<TransferOutcome::Kind> m_done;
 };
 
 // The worker's port, playing a stop that lands when `cutBytes` of the n-th FT_DATA are out on a
@@ -88,7 +88,7 @@ public:
         if (!OpenMeterPort(m_port, device, prompts))
             return false;
         m_job = {kind, file, &m_port, &prompts, &host, &m_stop, log};
-        m_thread = std::thread([this] { m_rc = RunTransfer(m_job); m_ended = true; });
+        m_thread = std::thread([this] { m_outcome = RunTransfer(m_job); m_ended = true; });
         return true;
     }
 
@@ -98,7 +98,8 @@ public:
         return meter.Start() && Start(kind, file, QString::fromStdString(meter.SlavePath())) && WaitEnded(20000);
     }
     bool WaitEnded(int timeoutMs = 10000) { return WaitUntil([this] { return m_ended.load(); }, timeoutMs); }
-    int ExitCode() const { return m_rc; }
+    // What the worker returned; read it once it has ended.
+    TransferOutcome Outcome() const { return m_outcome; }
     // Stops the transfer while its n-th chunk is going out, with `bytes` of it sent.
     void StopInChunk(int n, uint32_t bytes) { m_port.cutData = n; m_port.cutBytes = bytes; m_port.stop = &m_stop; }
 
@@ -112,7 +113,7 @@ private:
     TransferJob m_job;
     std::thread m_thread;
     std::atomic<bool> m_ended{false};
-    std::atomic<int> m_rc{-2};
+    TransferOutcome m_outcome = TransferOutcome::Stopped();
 };
 
 inline QByteArray Bytes(const std::vector<uint8_t> &v)

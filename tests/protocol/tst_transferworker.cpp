@@ -94,7 +94,7 @@ private slots:
         }
         QVERIFY(pty.Send(line + QByteArray::fromHex("000000044201020300040000")));
         QVERIFY(run.WaitEnded());
-        QVERIFY(run.host.Done() == std::vector<int>{R} && TestFile::Read(path) == image);
+        QVERIFY(run.host.Done() == std::vector{TransferOutcome::Kind::Done} && TestFile::Read(path) == image);
     }
 
     // One row per transfer, each kind from start to end: the boxes shown ('*' takes any non-empty
@@ -233,10 +233,23 @@ private slots:
         const QRegularExpressionMatch code = QRegularExpression("code:(\\d)").match(run.prompts.MessageTexts().join(' '));
         QCOMPARE(log.ErrorCode(), code.hasMatch() ? code.captured(1).toInt() : 0);
         QVERIFY(log.Text().contains(c.report == "ok" ? "outcome: success" : c.report == "stopped" ? "outcome: stopped" : "outcome: failed"));
+        // The worker's result names the failure the user was shown, with that box's text and code.
+        using K = TransferOutcome::Kind;
+        const TransferOutcome outcome = run.Outcome();
+        const QString lastShown = run.prompts.MessageTexts().isEmpty() ? QString() : run.prompts.MessageTexts().back();
+        const K want = c.report == "ok" ? K::Done : c.report == "stopped" ? K::Stopped
+                     : !c.question.isEmpty() ? K::Refused : c.messages == QStringList{kDeviceError} ? K::LineFailure
+                     : lastShown == Code(8) ? K::NoAnswer : log.ErrorCode() ? K::MeterError : K::FileError;
+        QCOMPARE(outcome.What(), want);
+        QCOMPARE(outcome.Code(), log.ErrorCode());
+        if (want == K::Refused)
+            QCOMPARE(outcome.Message(), run.prompts.Questions().back().text);
+        else if (want != K::Done && want != K::Stopped)
+            QCOMPARE(outcome.Message(), lastShown);
         if (c.report == "none" || c.report == "stopped")
-            QVERIFY(run.host.Done().empty() && (c.report == "stopped" || run.ExitCode() == 1));
+            QVERIFY(run.host.Done().empty());
         else
-            QCOMPARE(run.host.Done(), std::vector<int>{c.report == "ok" ? c.kind : -c.kind});
+            QCOMPARE(run.host.Done(), std::vector{want});
         if (c.report == "ok") {
             const QByteArray file = TestFile::Read(path);
             const QByteArray image = c.kind == R ? Bytes(MeterDevice::DefaultImage()) : file.mid(c.kind == L ? 4 : 0);
