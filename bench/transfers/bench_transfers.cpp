@@ -39,9 +39,9 @@ public:
     QuietHost() { estimate.Start(NowMs()); }
     void SetProgress(int) override {}
     void SetProgressText(const QString &) override {}
-    void TransferDone(bool success, TransferKind) override
+    void TransferDone(const TransferOutcome &outcome) override
     {
-        ok = success;
+        ok = outcome.Succeeded();
         endMs = NowMs();
     }
     void SetBytesMoved(int64_t done, int64_t total) override

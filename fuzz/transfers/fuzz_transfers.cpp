@@ -202,10 +202,10 @@ class CountingHost final : public TransferHost
 public:
     void SetProgress(int percent) override { Check(percent >= 0 && percent <= 100, "progress out of range"); }
     void SetProgressText(const QString &) override {}
-    void TransferDone(bool ok, TransferKind) override
+    void TransferDone(const TransferOutcome &outcome) override
     {
         ++done;
-        success = ok;
+        success = outcome.Succeeded();
     }
     int done = 0;
     bool success = false;
@@ -282,9 +282,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     job.prompts = &prompts;
     job.host = &host;
     job.stop = &stop;
-    const int rc = RunTransfer(job);
+    const TransferOutcome outcome = RunTransfer(job);
 
-    Check(rc == 0, "a worker could not open its file");
+    Check(host.done == 0 || host.success == outcome.Succeeded(), "the outcome returned is not the one told");
     Check(host.done <= 1, "more than one TransferDone");
     Check(host.done == 1 || port.IsCancelled(), "a run that was not cancelled ended without TransferDone");
     if (refused)
