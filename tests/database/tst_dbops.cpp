@@ -12,7 +12,6 @@ using namespace DbTestUtil;
 class TestDbOps : public QObject
 {
     Q_OBJECT
-
     enum Damage { BLoops, BFree, BOut, NextFreeTpLive, NextFreeSlotLive, FreeTpHeadLive, FreeSlotHeadLive, FreeChHeadLive,
                   FreeTpHeadOut, FreeSlotHeadOut, BBackLink, BLoopsFreeLive, ChLoops, BPastEnd, ChNoSat, FreeSlotSelf };
 

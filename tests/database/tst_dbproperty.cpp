@@ -14,6 +14,8 @@
 #include <memory>
 #include <random>
 
+#include <QRegularExpression>
+
 using namespace DbLayout;
 using namespace DbTestUtil;
 
@@ -139,6 +141,7 @@ private:
 class TestDbProperty : public QObject
 {
     Q_OBJECT
+    enum Damage { RandomBytes, Cleared, SatLoop, TpLoop, TpOut, TpFree, ChLoop, ChOut, ChNoSat, GroupLoop, FreeIntoLive, ZeroCounts, BitFlips };
 
 private slots:
     void randomOperationsKeepTheImageConsistent_data()
@@ -182,20 +185,33 @@ private slots:
         }
     }
 
+    // Each damage with the checker's first three findings (a pattern); random damage finds more.
     void damagedImagesFailSafely_data()
     {
         QTest::addColumn<int>("damage");
-        const QStringList names = QStringLiteral("random bytes,tables cleared,satellite loop,tp chain loop,tp link out of "
-                                                 "range,tp in chain marked free,channel loop,channel link out of range,"
-                                                 "channel on missing satellite,group chain loop,free chain into live "
-                                                 "records,counts at zero,random bit flips").split(QLatin1Char(','));
-        for (int i = 0; i < names.size(); ++i)
-            QTest::newRow(qPrintable(names[i])) << i;
+        QTest::addColumn<QString>("report");
+        const QString n = "\\d+", capped = "\n\\.\\.\\. and \\d+ more$";
+        QTest::newRow("random bytes") << int(RandomBytes) << capped;
+        QTest::newRow("tables cleared") << int(Cleared) << "^satellite chain: record " + n + " links back to 0 instead of 64\n";
+        QTest::newRow("satellite loop") << int(SatLoop) << "^satellite chain: loops back to record " + n + "$";
+        QTest::newRow("tp chain loop") << int(TpLoop) << "^transponders of satellite " + n + ": loops back to record " + n + "$";
+        QTest::newRow("tp link out of range") << int(TpOut) << "^transponders of satellite " + n + ": link [4-7]\\d{3} after record " + n + " is out of range\n";
+        QTest::newRow("tp in chain marked free") << int(TpFree) << "^transponder " + n + " of satellite " + n + " is not in use$";
+        QTest::newRow("channel loop") << int(ChLoop) << "^kind-1 channel chain: loops back to record " + n + "$";
+        QTest::newRow("channel link out of range") << int(ChOut) << "^kind-1 channel chain: record " + n + " links back to [4-8]\\d{3} instead of " + n + "$";
+        QTest::newRow("channel on missing satellite") << int(ChNoSat) << "^kind-1 channels of satellite " + n + ": channel " + n + " does not belong there\nchannel "
+            + n + " is on transponder " + n + ", which is not a transponder of its satellite (6[4-9]|[7-9]\\d|1\\d\\d|2[0-5]\\d)$";
+        QTest::newRow("group chain loop") << int(GroupLoop) << "^group 1 channel chain: loops back to record " + n + "$";
+        QTest::newRow("free chain into live records") << int(FreeIntoLive) << "free transponder chain: record " + n + " is in use\n";
+        QTest::newRow("counts at zero") << int(ZeroCounts) << "^transponder count is 0 but the satellites hold " + n + "\nother-kind channel chain: holds "
+            + n + " records but its count is 0\nkind-1 channels of satellite " + n + ": holds " + n + " records but its count is 0$";
+        QTest::newRow("random bit flips") << int(BitFlips) << capped;
     }
 
     void damagedImagesFailSafely()
     {
         QFETCH(int, damage);
+        QFETCH(QString, report);
         std::mt19937 rng(unsigned(100 + damage));
         for (unsigned seed = 1; seed <= 3; ++seed) {
             ParamDatabase db;
@@ -213,45 +229,46 @@ private slots:
             ChannelHeader &ch = db.ChHeader();
             QByteArray bytes = db.ToBytes();
             switch (damage) {
-            case 0:
+            case RandomBytes:
                 for (char &b : bytes)
                     b = char(rng());
                 QVERIFY(db.FromBytes(bytes));
                 break;
-            case 1: db.ClearTables(); break; // what a refused load used to leave behind
-            case 2: db.SatelliteAt(db.SatHeader().Last())->SetNext(db.SatHeader().First()); break;
-            case 3: db.TransponderAt(tps.back())->SetNext(tps.front()); break;
-            case 4: db.TransponderAt(t)->SetNext(4000 + int(rng() % 4000)); break;
-            case 5: db.TransponderAt(t)->SetInUse(0); break;
-            case 6: db.ChannelAt(ch.Kind1Last())->SetNext(ch.Kind1First()); break;
-            case 7: db.ChannelAt(c)->SetPrev(NO_CHANNEL + 1 + int(rng() % 4000)); break;
-            case 8: db.ChannelAt(c)->SetSatellite(64 + int(rng() % 192)); break;
-            case 9: db.ChannelAt(ch.GroupLast(1))->SetGroupNext(1, ch.GroupFirst(1)); break;
-            case 10: ch.SetFreeFirst(c); db.TpHeader().SetFreeFirst(t); break;
-            case 11:
+            case Cleared: db.ClearTables(); break; // what a refused load used to leave behind
+            case SatLoop: db.SatelliteAt(db.SatHeader().Last())->SetNext(db.SatHeader().First()); break;
+            case TpLoop: db.TransponderAt(tps.back())->SetNext(tps.front()); break;
+            case TpOut: db.TransponderAt(t)->SetNext(4000 + int(rng() % 4000)); break;
+            case TpFree: db.TransponderAt(t)->SetInUse(0); break;
+            case ChLoop: db.ChannelAt(ch.Kind1Last())->SetNext(ch.Kind1First()); break;
+            case ChOut: db.ChannelAt(c)->SetPrev(NO_CHANNEL + 1 + int(rng() % 4000)); break;
+            case ChNoSat: db.ChannelAt(c)->SetSatellite(64 + int(rng() % 192)); break;
+            case GroupLoop: db.ChannelAt(ch.GroupLast(1))->SetGroupNext(1, ch.GroupFirst(1)); break;
+            case FreeIntoLive: ch.SetFreeFirst(c); db.TpHeader().SetFreeFirst(t); break;
+            case ZeroCounts:
                 db.TpHeader().SetCount(0);
                 db.SatelliteAt(s)->SetKind1Count(0);
                 ch.SetOtherCount(0);
                 break;
-            default:
+            default: // BitFlips
                 for (int flip = 0; flip < 40; ++flip) {
                     const int at = SATELLITE_HEADER_OFFSET + int(rng() % unsigned(IMAGE_SIZE - SATELLITE_HEADER_OFFSET));
                     bytes[at] = char(bytes[at] ^ (1 << (rng() % 8)));
                 }
                 QVERIFY(db.FromBytes(bytes));
             }
+            const QString found = DatabaseChecker::Check(db, 3).join('\n');
+            QVERIFY2(QRegularExpression(report).match(found).hasMatch(), qPrintable(found));
             Runner runner(db, seed);
             for (int step = 0; step < 600; ++step) {
                 // Cleared tables link everything to record 0.
-                int ts = damage == 1 ? 0 : s, tt = damage == 1 ? 0 : t, tc = damage == 1 ? 0 : c;
-                if (damage == 0 || runner.Pick(0, 1))
+                int ts = damage == Cleared ? 0 : s, tt = damage == Cleared ? 0 : t, tc = damage == Cleared ? 0 : c;
+                if (damage == RandomBytes || runner.Pick(0, 1))
                     runner.Targets(ts, tt, tc);
                 QString fault;
                 runner.Step(ts, tt, tc, false, fault);
                 if (!fault.isEmpty())
                     QFAIL(qPrintable(fault));
             }
-            DatabaseChecker::Check(db);
         }
     }
 };

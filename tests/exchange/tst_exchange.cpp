@@ -107,7 +107,9 @@ private slots:
                {{TransponderRow::NEW, 11720, 27500, Polar::Hori}, {TransponderRow::NEW, 11740, 2000, Polar::Vert},
                 {TransponderRow::NEW, 12000, 45000, Polar::Auto}}) >= 0);
         QVERIFY(AddSat(*source, QStringLiteral("-\"x,\""), 7, {}) >= 0);
-        const QByteArray bytes = ExchangeFiles::Encode(*source, Format(format));
+        const QString exported = m_dir.filePath(QString::number(++m_files));
+        QVERIFY(ExchangeFiles::Export(*source, exported, Format(format)));
+        const QByteArray bytes = TestFile::Read(exported);
         QFETCH(QStringList, written);
         for (const QString &text : written)
             QVERIFY2(bytes.contains(text.toUtf8()), qPrintable(text));
