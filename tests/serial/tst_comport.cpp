@@ -84,8 +84,7 @@ private slots:
         Line line;
         QVERIFY(line.Open());
         uint32_t got = 0;
-        // Silence: 4 attempts of 20 ms x 4 bytes + 20 ms, then failure, and no fault. (How long
-        // beyond that a loaded machine takes is bench_transfers' figure, not a pass or fail.)
+        // Silence: 4 attempts of 20 ms x 4 bytes + 20 ms, then failure, and no fault (no upper bound: bench_transfers).
         QElapsedTimer timer;
         timer.start();
         QVERIFY(!line.Read(4, got));
