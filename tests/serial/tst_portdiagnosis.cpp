@@ -72,7 +72,7 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("remedy");
         const QStringList port{"dev/ttyUSB0"}, mm{"proc/77/comm=ModemManager"};
-        auto row = [](const char *tag, QStringList tree, int err, Cause cause, const char *status, const char *remedy) {
+        auto row = [](const char *tag, const QStringList &tree, int err, Cause cause, const char *status, const char *remedy) {
             QTest::newRow(tag) << tree << err << int(cause) << QString(status) << QString(remedy);
         };
         row("no device", {}, ENOENT, Cause::NoDevice, "no such device", "Plug the meter's USB serial adapter in");
