@@ -4,7 +4,9 @@
 // log's cost against the transfer without it (recording as many frames alone, and the text:
 // the difference of the two walls is below the noise of one transfer); and on a line paced at 11520 bytes/s (115200 baud 8N1) the wall time divided by the
 // wire time of every byte that crossed it, and the worst error of the time-left estimate from 20%
-// of the bytes on, against the time that really was left.
+// of the bytes on, against the time that really was left. Then the port's times that the tests
+// bound from below only: a silent 4-byte read, a blocked read's end after Cancel, and a
+// connection test against a meter that never answers.
 //   bench_transfers [--unpaced-only] [--runs N]
 #include "MeterDevice.h"
 #include "common/Prompts.h"
@@ -22,6 +24,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -145,6 +148,35 @@ Result Run(TransferKind kind, const QString &path, uint32_t rate, const QString 
     return r;
 }
 
+// Milliseconds of each step against a silent meter, with the meter link's own time-outs.
+void PortTimes()
+{
+    MeterSim::Config config;
+    config.helloFault = MeterSim::HelloFault::Silence;
+    MeterSim meter(config);
+    CountingPrompts prompts;
+    CComPort port;
+    const QString path = meter.Start() ? QString::fromStdString(meter.SlavePath()) : QString();
+    if (!OpenMeterPort(port, path, prompts))
+        return;
+    static uint8_t buffer[16384];
+    uint32_t got = 0;
+    int64_t start = NowMs();
+    port.Read(buffer, 4, got);
+    const int64_t silent = NowMs() - start;
+    std::thread reader([&] { port.Read(buffer, sizeof buffer, got); }); // waits for minutes
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    start = NowMs();
+    port.Cancel();
+    reader.join();
+    const int64_t cancel = NowMs() - start;
+    port.Close();
+    start = NowMs();
+    ProbeMeter(path, prompts);
+    std::printf("silent 4-byte read %lld ms (4 x 100 ms), end after Cancel %lld ms, connection test unanswered %lld ms\n",
+                static_cast<long long>(silent), static_cast<long long>(cancel), static_cast<long long>(NowMs() - start));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -218,6 +250,7 @@ int main(int argc, char **argv)
         std::printf("\n");
         std::fflush(stdout);
     }
+    PortTimes();
     if (!allOk)
         std::printf("a transfer failed\n");
     return allOk ? 0 : 1;

@@ -3,7 +3,6 @@
 #include "RecordingPrompts.h"
 
 #include "app/CEditSatDlg.h"
-#include "document/SatelliteConversions.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -11,8 +10,6 @@
 #include <QtTest>
 
 namespace {
-
-using SC = SatelliteConversions;
 
 QWidget *NextTabStop(QWidget *from)
 {
@@ -71,16 +68,17 @@ private slots:
         QTest::addColumn<bool>("nameAtFault");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<int>("tenths");
-        const QString star = QStringLiteral("Sat \u2605");
+        const QString star = QStringLiteral("Sat \u2605"), number = "Please enter a number.";
         QTest::newRow("130.5") << "Renamed" << "130.5" << QString() << false << "Renamed" << 1305;
         QTest::newRow("blanks are a name; no 17th character")
             << " BCDEFGHIJKLMNOPQ" << "7.5" << QString() << false << " BCDEFGHIJKLMNOP" << 75;
         QTest::newRow("-0.5 would wrap round the 12-bit field")
-            << "Renamed" << "-0.5" << SC::CheckText(SC::Check::OutOfRange) << false << "" << 0;
-        QTest::newRow("letters") << "Renamed" << "east" << SC::CheckText(SC::Check::NotANumber) << false << "" << 0;
+            << "Renamed" << "-0.5" << "Please enter a number between 0 and 360." << false << "" << 0;
+        QTest::newRow("letters") << "Renamed" << "east" << number << false << "" << 0;
         QTest::newRow("empty name before bad degrees") << "" << "999" << "Please input a satillite name." << true << "" << 0;
-        QTest::newRow("bad degrees before a name not Latin-1") << star << "abc" << SC::CheckText(SC::Check::NotANumber) << false << "" << 0;
-        QTest::newRow("name not Latin-1") << star << "7.5" << SC::CheckText(SC::Check::NotLatin1) << true << "" << 0;
+        QTest::newRow("bad degrees before a name not Latin-1") << star << "abc" << number << false << "" << 0;
+        QTest::newRow("name not Latin-1") << star << "7.5" << "The satellite name can only hold Latin-1 characters (letters, "
+            "digits and the common signs of Western European languages)." << true << "" << 0;
     }
 
     void typedValues()

@@ -80,7 +80,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         QCOMPARE(dlg.TestConnection(4), connected);
-        QVERIFY(timer.elapsed() >= minMs && timer.elapsed() < 3000);
+        QVERIFY(timer.elapsed() >= minMs); // how long beyond that: bench_transfers' figure
         QCOMPARE(dlg.Connected(), connected ? 1 : 0);
         QCOMPARE(OpenDescriptors(), fds); // the port is closed on every path
         QCOMPARE(prompts.MessageCount(), 0);
@@ -92,15 +92,13 @@ private slots:
         QCOMPARE(prompts.MessageCount(), connected ? 0 : 1);
         const QString details = prompts.MessageTexts().join("");
         QVERIFY2(connected || details.contains(minMs < 0 ? "in use by" : "no meter answered"), qPrintable(details));
-        prompts.Clear();
-        QVERIFY(WaitUntil([&] { return com.meter.HelloCount() == (minMs < 0 ? 0 : 1); }));
-        if (connected) // FT_HELLO, then FT_END
-            QVERIFY(WaitUntil([&] { return com.meter.FramesReceived() == 2; }));
-
-        // A failed test leaves the line usable for the next one.
+        // A failed test leaves the line usable for the next one, whose frames come after all the first one sent.
         holder.Close();
         com.meter.SetConfig(MeterSim::Config{});
         QVERIFY(dlg.TestConnection(4));
+        const int hellos = minMs < 0 ? 0 : 1, frames = hellos + int(connected) + 2;
+        QVERIFY(WaitUntil([&] { return com.meter.FramesReceived() >= frames; }));
+        QCOMPARE((QVector<int>{com.meter.HelloCount(), com.meter.FramesReceived()}), (QVector<int>{hellos + 1, frames}));
     }
 
     // The window at start-up: compact, ten ports, the saved port tested and reported. The user's

@@ -139,6 +139,9 @@ private:
 class TestDbProperty : public QObject
 {
     Q_OBJECT
+public: // Q_ENUM needs it
+    enum Damage { RandomBytes, TablesCleared, SatelliteLoop, TpChainLoop, TpLinkOutOfRange, TpInChainMarkedFree, ChannelLoop, ChannelLinkOutOfRange, ChannelOnMissingSatellite, GroupChainLoop, FreeChainIntoLiveRecords, CountsAtZero, RandomBitFlips };
+    Q_ENUM(Damage)
 
 private slots:
     void randomOperationsKeepTheImageConsistent_data()
@@ -185,12 +188,9 @@ private slots:
     void damagedImagesFailSafely_data()
     {
         QTest::addColumn<int>("damage");
-        const QStringList names = QStringLiteral("random bytes,tables cleared,satellite loop,tp chain loop,tp link out of "
-                                                 "range,tp in chain marked free,channel loop,channel link out of range,"
-                                                 "channel on missing satellite,group chain loop,free chain into live "
-                                                 "records,counts at zero,random bit flips").split(QLatin1Char(','));
-        for (int i = 0; i < names.size(); ++i)
-            QTest::newRow(qPrintable(names[i])) << i;
+        const QMetaEnum damages = QMetaEnum::fromType<Damage>();
+        for (int i = 0; i < damages.keyCount(); ++i)
+            QTest::newRow(damages.key(i)) << damages.value(i);
     }
 
     void damagedImagesFailSafely()
@@ -212,46 +212,50 @@ private slots:
             const int c = kind1.at(size_t(rng() % kind1.size()));
             ChannelHeader &ch = db.ChHeader();
             QByteArray bytes = db.ToBytes();
+            QString report = "\n\\.\\.\\. and # more$"; // the checker's first three findings (# a number), or more
             switch (damage) {
-            case 0:
+            case RandomBytes:
                 for (char &b : bytes)
                     b = char(rng());
                 QVERIFY(db.FromBytes(bytes));
                 break;
-            case 1: db.ClearTables(); break; // what a refused load used to leave behind
-            case 2: db.SatelliteAt(db.SatHeader().Last())->SetNext(db.SatHeader().First()); break;
-            case 3: db.TransponderAt(tps.back())->SetNext(tps.front()); break;
-            case 4: db.TransponderAt(t)->SetNext(4000 + int(rng() % 4000)); break;
-            case 5: db.TransponderAt(t)->SetInUse(0); break;
-            case 6: db.ChannelAt(ch.Kind1Last())->SetNext(ch.Kind1First()); break;
-            case 7: db.ChannelAt(c)->SetPrev(NO_CHANNEL + 1 + int(rng() % 4000)); break;
-            case 8: db.ChannelAt(c)->SetSatellite(64 + int(rng() % 192)); break;
-            case 9: db.ChannelAt(ch.GroupLast(1))->SetGroupNext(1, ch.GroupFirst(1)); break;
-            case 10: ch.SetFreeFirst(c); db.TpHeader().SetFreeFirst(t); break;
-            case 11:
+            case TablesCleared: db.ClearTables(); report = "^satellite chain: record # links back to 0 instead of 64\n"; break; // what a refused load used to leave behind
+            case SatelliteLoop: db.SatelliteAt(db.SatHeader().Last())->SetNext(db.SatHeader().First()); report = "^satellite chain: loops back to record #$"; break;
+            case TpChainLoop: db.TransponderAt(tps.back())->SetNext(tps.front()); report = "^transponders of satellite #: loops back to record #$"; break;
+            case TpLinkOutOfRange: db.TransponderAt(t)->SetNext(4000 + int(rng() % 4000)); report = "^transponders of satellite #: link [4-7]\\d{3} after"; break;
+            case TpInChainMarkedFree: db.TransponderAt(t)->SetInUse(0); report = "^transponder # of satellite # is not in use$"; break;
+            case ChannelLoop: db.ChannelAt(ch.Kind1Last())->SetNext(ch.Kind1First()); report = "^kind-1 channel chain: loops back to record #$"; break;
+            case ChannelLinkOutOfRange: db.ChannelAt(c)->SetPrev(NO_CHANNEL + 1 + int(rng() % 4000)); report = "^kind-1 channel chain: record # links back to [4-8]\\d{3} instead of #$"; break;
+            case ChannelOnMissingSatellite: db.ChannelAt(c)->SetSatellite(64 + int(rng() % 192)); // named: 64..255
+                report = "^kind-1 channels of satellite #: channel # does not belong there\nchannel # is on transponder #, which is not a transponder of its satellite (6[4-9]|[7-9]\\d|1\\d\\d|2[0-5]\\d)$";
+                break;
+            case GroupChainLoop: db.ChannelAt(ch.GroupLast(1))->SetGroupNext(1, ch.GroupFirst(1)); report = "^group 1 channel chain: loops back to record #$"; break;
+            case FreeChainIntoLiveRecords: ch.SetFreeFirst(c); db.TpHeader().SetFreeFirst(t); report = "free transponder chain: record # is in use\n"; break;
+            case CountsAtZero:
                 db.TpHeader().SetCount(0);
                 db.SatelliteAt(s)->SetKind1Count(0);
                 ch.SetOtherCount(0);
-                break;
-            default:
+                report = "^transponder count is 0 but the satellites hold #\nother-kind channel chain: holds # records but its count is 0\nkind-1 channels of satellite #: holds # records but its count is 0$"; break;
+            default: // RandomBitFlips
                 for (int flip = 0; flip < 40; ++flip) {
                     const int at = SATELLITE_HEADER_OFFSET + int(rng() % unsigned(IMAGE_SIZE - SATELLITE_HEADER_OFFSET));
                     bytes[at] = char(bytes[at] ^ (1 << (rng() % 8)));
                 }
                 QVERIFY(db.FromBytes(bytes));
             }
+            const QString found = DatabaseChecker::Check(db, 3).join('\n');
+            QVERIFY2(QRegularExpression(report.replace('#', "\\d+")).match(found).hasMatch(), qPrintable(found));
             Runner runner(db, seed);
             for (int step = 0; step < 600; ++step) {
                 // Cleared tables link everything to record 0.
-                int ts = damage == 1 ? 0 : s, tt = damage == 1 ? 0 : t, tc = damage == 1 ? 0 : c;
-                if (damage == 0 || runner.Pick(0, 1))
+                int ts = damage == TablesCleared ? 0 : s, tt = damage == TablesCleared ? 0 : t, tc = damage == TablesCleared ? 0 : c;
+                if (damage == RandomBytes || runner.Pick(0, 1))
                     runner.Targets(ts, tt, tc);
                 QString fault;
                 runner.Step(ts, tt, tc, false, fault);
                 if (!fault.isEmpty())
                     QFAIL(qPrintable(fault));
             }
-            DatabaseChecker::Check(db);
         }
     }
 };

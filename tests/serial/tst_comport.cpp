@@ -84,11 +84,11 @@ private slots:
         Line line;
         QVERIFY(line.Open());
         uint32_t got = 0;
-        // Silence: 4 attempts of 20 ms x 4 bytes + 20 ms, then failure, and no fault.
+        // Silence: 4 attempts of 20 ms x 4 bytes + 20 ms, then failure, and no fault (no upper bound: bench_transfers).
         QElapsedTimer timer;
         timer.start();
         QVERIFY(!line.Read(4, got));
-        QVERIFY2(timer.elapsed() >= 350 && timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY2(timer.elapsed() >= 350, qPrintable(QString::number(timer.elapsed())));
         QVERIFY(got == 0 && !line.port.LastError());
         // Two header bytes, then silence: the read fails with the two bytes counted.
         QVERIFY(line.pty.Send(QByteArray("\x01\x02", 2)));
@@ -122,8 +122,8 @@ private slots:
         QFETCH(bool, hangUp);
         Line line;
         QVERIFY(line.Open());
-        // A 16 KiB read whose first attempt may wait for minutes, asleep in the port's wait
-        // before the event comes.
+        // A 16 KiB read whose attempts wait for minutes, asleep in the port's wait before the
+        // event comes: ending at all, within ctest's time-out, is ending on the event.
         std::atomic<pid_t> reader{0};
         uint32_t got = 0;
         bool ok = true;
@@ -137,12 +137,9 @@ private slots:
             return stat.mid(stat.lastIndexOf(')') + 2, 1) == "S";
         };
         QVERIFY(WaitUntil([&] { return reader && asleep(); }));
-        QElapsedTimer timer;
-        timer.start();
         hangUp ? line.pty.HangUp() : line.port.Cancel();
         other.join();
         QVERIFY(!ok);
-        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
         // A hang-up is a fault in the system's words; a cancel is none.
         const PortError error = line.port.LastError();
         QCOMPARE(error.code, hangUp ? EIO : 0);

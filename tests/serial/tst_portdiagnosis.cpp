@@ -72,7 +72,7 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("remedy");
         const QStringList port{"dev/ttyUSB0"}, mm{"proc/77/comm=ModemManager"};
-        auto row = [](const char *tag, QStringList tree, int err, Cause cause, const char *status, const char *remedy) {
+        auto row = [](const char *tag, const QStringList &tree, int err, Cause cause, const char *status, const char *remedy) {
             QTest::newRow(tag) << tree << err << int(cause) << QString(status) << QString(remedy);
         };
         row("no device", {}, ENOENT, Cause::NoDevice, "no such device", "Plug the meter's USB serial adapter in");
@@ -114,8 +114,7 @@ private slots:
             QVERIFY2(d.remedy.contains(part.mid(part.startsWith('!'))) != part.startsWith('!'), qPrintable(part + " in: " + d.remedy));
     }
 
-    // The causes real lines give; EACCES and EBUSY only for an ordinary account (root ignores
-    // both), so as root they are diagnosed from the errno an ordinary account would get.
+    // The causes real lines give, diagnosed from the errno the open met.
     void realLines_data()
     {
         QTest::addColumn<QString>("kind");
@@ -133,6 +132,8 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(int, openFailure);
         QFETCH(QString, status);
+        if ((::geteuid() == 0 && (openFailure == EACCES || openFailure == EBUSY)) || (openFailure == 0 && PortDiagnosis::General().cause == Cause::Interference))
+            QSKIP("root ignores permissions and exclusive use (scripts/as-user-tests.sh runs this as an ordinary account); ModemManager or BRLTTY takes the blame for silence");
         PtyPair pty;
         QVERIFY(pty.IsValid());
         QString path = kind == "missing" ? "/nonexistent/ttyUSB9" : kind == "/dev/null" ? kind : pty.SlavePath();
@@ -146,13 +147,12 @@ private slots:
             QVERIFY(sleeper.waitForStarted() && holder.Open(path));
             status += QString::number(sleeper.processId());
         }
-        const bool root = ::geteuid() == 0;
         RecordingPrompts prompts;
         int failure = -1;
         QVERIFY(!ProbeMeter(path, prompts, &failure));
-        QVERIFY(failure == openFailure || (root && (openFailure == EACCES || openFailure == EBUSY)));
-        const PortDiagnosis d = PortDiagnosis::Of(path, openFailure);
-        QVERIFY2(d.status.contains(status) || PortDiagnosis::General().cause == Cause::Interference, qPrintable(d.status));
+        QCOMPARE(failure, openFailure);
+        const PortDiagnosis d = PortDiagnosis::Of(path, failure);
+        QVERIFY2(d.status.contains(status), qPrintable(d.status));
         sleeper.kill();
         sleeper.waitForFinished();
     }
