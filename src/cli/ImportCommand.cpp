@@ -97,9 +97,6 @@ int ImportCommand::Run(const QStringList &arguments)
     DatabaseDocument doc;
     // The file's content before the import's save is kept, as the window keeps it at Apply.
     BackupArchive archive;
-    archive.SetReporter([](const QString &why) {
-        Console::Err(QStringLiteral("orbivane-cli: warning: no backup kept: %1").arg(why));
-    });
     doc.SetArchive(&archive);
     // Another import of DB waits here until the one before has saved: both land.
     if (!DatabaseFile::Open(doc, files.at(0), !cl.Parser().isSet(dryRun)))
@@ -158,6 +155,8 @@ int ImportCommand::Run(const QStringList &arguments)
     if (!doc.IsModified())
         return EXIT_OK;
     const DocumentResult saved = doc.Save(cl.Parser().isSet(force));
+    if (!saved.backup)
+        Console::Err(QStringLiteral("orbivane-cli: warning: no backup kept: %1").arg(saved.backup.error));
     if (!saved) {
         Console::Err(QStringLiteral("%1: %2").arg(files.at(0), saved.text.trimmed()));
         if (saved.code == DocumentResult::Code::ChangedOnDisk)
