@@ -49,7 +49,7 @@ int main(int argc, char **argv)
     prompts.file = dir.filePath(QStringLiteral("bench.bin"));
 
     // Twelve satellites from the sample, then the first one takes nearly every free record.
-    ParamDatabase db(prompts);
+    ParamDatabase db;
     SampleDatabase::Fill(db, {9, 12, 30, 2000});
     const int slot = db.SatelliteChain().indices[0];
     while (db.TpHeader().Count() < 2400) {

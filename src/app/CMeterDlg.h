@@ -116,6 +116,8 @@ private:
     // What a read is about to replace, and then the image read, under the meter's identity word.
     void KeepBeforeRead(const QString &path);
     void KeepReadImage(const QString &path, uint32_t identityWord);
+    // A backup that could not be kept: told once per session, not at every Apply.
+    void TellBackup(const FileResult &kept);
     void UpdateEditMenu();
     void ShowDevice(int port);
     // The slot of the selected satellite entry, or -1.
@@ -139,6 +141,7 @@ private:
     Prompts &m_prompts;
     std::unique_ptr<BackupArchive> m_archive; // before m_doc: the document points at it
     DatabaseDocument m_doc;
+    bool m_backupTold = false;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
     QListWidget *m_satList = nullptr;

@@ -13,17 +13,11 @@
 #include <QMenuBar>
 #include <QSaveFile>
 
+#include <utility>
+
 void CMeterDlg::BuildFileMenu(QMenuBar *menuBar)
 {
     m_archive = std::make_unique<BackupArchive>();
-    // The user asked for a save or a read, and gets it: a backup that cannot be kept is told
-    // once, not at every Apply.
-    m_archive->SetReporter([this](const QString &why) {
-        m_prompts.Message(QStringLiteral("A backup copy could not be kept:\n%1\n\nWhat you asked for goes ahead all "
-                                         "the same. This is told once per session.")
-                              .arg(why),
-                          QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
-    });
     m_doc.SetArchive(m_archive.get());
 
     auto *file = new QMenu(QStringLiteral("&File"), menuBar);
@@ -32,16 +26,27 @@ void CMeterDlg::BuildFileMenu(QMenuBar *menuBar)
     menuBar->insertMenu(menuBar->actions().value(0), file);
 }
 
+void CMeterDlg::TellBackup(const FileResult &kept)
+{
+    // The user asked for a save or a read, and gets it.
+    if (kept || std::exchange(m_backupTold, true))
+        return;
+    m_prompts.Message(QStringLiteral("A backup copy could not be kept:\n%1\n\nWhat you asked for goes ahead all "
+                                     "the same. This is told once per session.")
+                          .arg(kept.error),
+                      QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
+}
+
 void CMeterDlg::KeepBeforeRead(const QString &path)
 {
-    m_archive->KeepBeforeSave(path, {});
+    TellBackup(m_archive->KeepBeforeSave(path, {}));
 }
 
 void CMeterDlg::KeepReadImage(const QString &path, uint32_t identityWord)
 {
     QFile file(path);
     if (file.open(QIODevice::ReadOnly))
-        m_archive->KeepRead(file.readAll(), identityWord);
+        TellBackup(m_archive->KeepRead(file.readAll(), identityWord));
 }
 
 void CMeterDlg::OnRestoreBackup()
@@ -68,7 +73,7 @@ bool CMeterDlg::RestoreBackup(const QString &archivedFile)
         const QString path = m_prompts.SaveFileName(QString::fromLatin1(kDataFileFilter));
         if (path.isEmpty())
             return false;
-        m_archive->KeepBeforeSave(path, image);
+        TellBackup(m_archive->KeepBeforeSave(path, image));
         QSaveFile out(path);
         if (!out.open(QIODevice::WriteOnly) || out.write(image) != image.size() || !out.commit()) {
             m_prompts.Message(QDir::toNativeSeparators(path) + QLatin1Char('\n') + out.errorString(), caption,

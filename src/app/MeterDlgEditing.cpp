@@ -24,6 +24,7 @@ void CMeterDlg::Warn(const DocumentResult &result)
 bool CMeterDlg::SaveDocument()
 {
     DocumentResult result = m_doc.Save();
+    TellBackup(result.backup);
     if (result.code == DocumentResult::Code::ChangedOnDisk) {
         const QString text = result.text
             + QStringLiteral("\n\nSave over it: what it holds now is kept in the backups. Reload it: the changes "
@@ -31,6 +32,7 @@ bool CMeterDlg::SaveDocument()
         switch (m_prompts.AskSaveOverReload(text, QString::fromLatin1(kAppTitle))) {
         case Prompts::ChangedChoice::SaveOver:
             result = m_doc.Save(true);
+            TellBackup(result.backup);
             break;
         case Prompts::ChangedChoice::Reload:
             ReloadDocument();

@@ -282,12 +282,11 @@ void CMeterDlg::OnExport()
         return;
     }
     // The file dialog asked before replacing a file; what it held is kept all the same.
-    m_archive->KeepBeforeSave(path, {});
+    TellBackup(m_archive->KeepBeforeSave(path, {}));
     // The database as applied, as the file would hold it after the next Apply.
-    QString error;
     const ExchangeFiles::Format format = ExchangeFiles::Detect(path);
-    if (!ExchangeFiles::Export(m_doc, path, format, &error)) {
-        m_prompts.Message(error, QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
+    if (const FileResult written = ExchangeFiles::Export(m_doc, path, format); !written) {
+        m_prompts.Message(written.error, QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
         return;
     }
     const QStringList changed = format == ExchangeFiles::Format::Xml

@@ -62,10 +62,8 @@ int DatabaseFile::MayReplace(const QString &db, const QString &out, const QByteA
     }
     // A file the archive cannot keep is not replaced.
     BackupArchive archive;
-    QString why;
-    archive.SetReporter([&why](const QString &reason) { why = reason; });
-    if (!archive.KeepBeforeSave(out, next)) {
-        Console::Err(QStringLiteral("%1: not replaced, since its content could not be kept: %2").arg(out, why));
+    if (const FileResult kept = archive.KeepBeforeSave(out, next); !kept) {
+        Console::Err(QStringLiteral("%1: not replaced, since its content could not be kept: %2").arg(out, kept.error));
         return EXIT_FILE;
     }
     return -1;

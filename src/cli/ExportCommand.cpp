@@ -40,10 +40,9 @@ int ExportCommand::Run(const QStringList &arguments)
                                                                               : ExchangeFiles::Format::Csv);
     if (const int code = DatabaseFile::MayReplace(files.at(0), files.at(1), next, cl.Parser().isSet(force)); code >= 0)
         return code;
-    QString error;
     const auto format = cl.Parser().isSet(xml) ? ExchangeFiles::Format::Xml : ExchangeFiles::Format::Csv;
-    if (!ExchangeFiles::Export(doc, files.at(1), format, &error)) {
-        Console::Err(QStringLiteral("%1: %2").arg(files.at(1), error));
+    if (const FileResult written = ExchangeFiles::Export(doc, files.at(1), format); !written) {
+        Console::Err(QStringLiteral("%1: %2").arg(files.at(1), written.error));
         return EXIT_FILE;
     }
     if (format == ExchangeFiles::Format::Xml) {

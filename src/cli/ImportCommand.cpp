@@ -9,33 +9,9 @@
 #include "exchange/ExchangeFiles.h"
 #include "exchange/ImportPlan.h"
 
-#include <QLocale>
-
-#include <cmath>
 #include <optional>
 
 namespace {
-
-// Degrees East ("19.2", "19.2E", "183") or West ("177W", "177.0°W", "-177") as the meter's
-// tenths East. A sign and a letter together say two things at once: refused.
-std::optional<int> Position(QString text)
-{
-    text = text.remove(QChar(0xB0)).trimmed();
-    const bool west = text.endsWith(QLatin1Char('W'), Qt::CaseInsensitive);
-    const bool lettered = west || text.endsWith(QLatin1Char('E'), Qt::CaseInsensitive);
-    if (lettered) {
-        text.chop(1);
-        text = text.trimmed();
-        if (text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+')))
-            return std::nullopt;
-    }
-    bool ok = false;
-    const double degrees = QLocale::c().toDouble(text, &ok);
-    if (!ok || !std::isfinite(degrees) || std::fabs(degrees) > 409.5)
-        return std::nullopt;
-    const int east = ExchangeConversions::EastTenths(std::llround(degrees * (west ? -10 : 10)));
-    return east < 0 ? std::nullopt : std::optional<int>(east); // a place no satellite can be
-}
 
 // The file's satellites at a position; when none is there exactly, those one tenth either side,
 // since lists round a position differently (177.0W is -1770 in one list, -1771 in another).
@@ -97,9 +73,6 @@ int ImportCommand::Run(const QStringList &arguments)
     DatabaseDocument doc;
     // The file's content before the import's save is kept, as the window keeps it at Apply.
     BackupArchive archive;
-    archive.SetReporter([](const QString &why) {
-        Console::Err(QStringLiteral("orbivane-cli: warning: no backup kept: %1").arg(why));
-    });
     doc.SetArchive(&archive);
     // Another import of DB waits here until the one before has saved: both land.
     if (!DatabaseFile::Open(doc, files.at(0), !cl.Parser().isSet(dryRun)))
@@ -114,8 +87,9 @@ int ImportCommand::Run(const QStringList &arguments)
     plan.SetTolerance(megahertz);
     std::vector<int> taken;
     for (const QString &pos : cl.Parser().values(satellite)) {
-        const std::optional<int> tenths = Position(pos);
-        if (!tenths)
+        const std::optional<int> tenths =
+            ExchangeConversions::PositionFromText(pos, ExchangeConversions::PositionSource::Typed);
+        if (!tenths || *tenths < 0) // no number, or a place no satellite can be
             return cl.UsageError(QStringLiteral("--satellite wants degrees (19.2, 5W, -5, 183), not '%1'").arg(pos));
         const std::vector<int> found = FindNear(plan, *tenths);
         if (found.empty())
@@ -158,6 +132,8 @@ int ImportCommand::Run(const QStringList &arguments)
     if (!doc.IsModified())
         return EXIT_OK;
     const DocumentResult saved = doc.Save(cl.Parser().isSet(force));
+    if (!saved.backup)
+        Console::Err(QStringLiteral("orbivane-cli: warning: no backup kept: %1").arg(saved.backup.error));
     if (!saved) {
         Console::Err(QStringLiteral("%1: %2").arg(files.at(0), saved.text.trimmed()));
         if (saved.code == DocumentResult::Code::ChangedOnDisk)

@@ -20,10 +20,25 @@
 #include <limits>
 #include <memory>
 #include <thread>
+#include <utility>
 
 namespace {
 
 using Kind = MeterJob::Kind;
+
+// A backup folder that refuses costs one warning line, never the read.
+class BackupWarning
+{
+public:
+    void operator()(const FileResult &kept)
+    {
+        if (!kept && !std::exchange(m_told, true))
+            Console::Err(QStringLiteral("orbivane-cli: warning: no backup kept: %1").arg(kept.error));
+    }
+
+private:
+    bool m_told = false;
+};
 
 struct Plan {
     QList<PortChoice> ports;
@@ -187,7 +202,8 @@ int DistinctLabels(QList<PortChoice> &ports, const CommandLine &cl)
 
 // Every image read is also kept in the backup archive, under its meter's identity word. One
 // that fails the structure check is still kept as it came (it is the meter's own), and told.
-void ConcludeReads(BackupArchive &archive, const std::vector<std::unique_ptr<MeterJob>> &jobs, const QStringList &targets)
+void ConcludeReads(BackupArchive &archive, BackupWarning &warn, const std::vector<std::unique_ptr<MeterJob>> &jobs,
+                   const QStringList &targets)
 {
     for (size_t i = 0; i < jobs.size(); ++i) {
         const QString &target = targets.at(qsizetype(i));
@@ -195,7 +211,7 @@ void ConcludeReads(BackupArchive &archive, const std::vector<std::unique_ptr<Met
         if (jobs[i]->Exit() != EXIT_OK || !file.open(QIODevice::ReadOnly))
             continue;
         const QByteArray image = file.readAll();
-        archive.KeepRead(image, jobs[i]->IdentWord());
+        warn(archive.KeepRead(image, jobs[i]->IdentWord()));
         ParamDatabase db;
         const QStringList problems = db.FromBytes(image) ? DatabaseChecker::Check(db, std::numeric_limits<int>::max())
                                                          : QStringList{QString()};
@@ -281,11 +297,8 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
         return code;
 
     QStringList targets;
-    // A folder that refuses costs one warning line, never the read.
     BackupArchive archive;
-    archive.SetReporter([](const QString &why) {
-        Console::Err(QStringLiteral("orbivane-cli: warning: no backup kept: %1").arg(why));
-    });
+    BackupWarning warn;
     if (kind == Kind::Read) {
         plan.bytes = kImageSize;
         if (const int code = ReadTargets(plan, targets); code >= 0)
@@ -301,7 +314,7 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
             }
         }
         for (const QString &target : targets) // what a read is about to replace
-            archive.KeepBeforeSave(target, {});
+            warn(archive.KeepBeforeSave(target, {}));
     } else if (kind != Kind::Probe) {
         if (const int code = CheckFileToSend(kind, plan); code >= 0)
             return code;
@@ -364,6 +377,6 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
         }
     }
     if (kind == Kind::Read)
-        ConcludeReads(archive, jobs, targets);
+        ConcludeReads(archive, warn, jobs, targets);
     return cutShort ? int(EXIT_INTERRUPTED) : exit;
 }

@@ -6,8 +6,8 @@
 
 using namespace DbLayout;
 
-ParamDatabase::ParamDatabase(Prompts &prompts)
-    : m_prompts(&prompts), m_img(std::make_unique<DbImage>()), m_undo(std::make_unique<DbImage>())
+ParamDatabase::ParamDatabase()
+    : m_img(std::make_unique<DbImage>()), m_undo(std::make_unique<DbImage>())
 {
     InitEmpty();
 }
@@ -178,9 +178,4 @@ ParamDatabase::Chain ParamDatabase::TransponderChain(int slot) const
 bool ParamDatabase::ValidSatellite(int s) const
 {
     return s >= 0 && s < NO_SATELLITE && m_img->satellites[size_t(s)].InUse();
-}
-
-void ParamDatabase::ShowError(const QString &text)
-{
-    m_prompts->Message(text, QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
 }

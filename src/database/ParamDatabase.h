@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Prompts.h"
+#include "common/FileResult.h"
 #include "database/DbImage.h"
 #include "database/DbLayout.h"
 
@@ -38,20 +38,18 @@ public:
         bool complete = false;
     };
 
-    explicit ParamDatabase(Prompts &prompts = Prompts::Default());
+    ParamDatabase();
     ~ParamDatabase();
     ParamDatabase(const ParamDatabase &) = delete;
     ParamDatabase &operator=(const ParamDatabase &) = delete;
 
-    void SetPrompts(Prompts &prompts) { m_prompts = &prompts; }
-
     // --- Files ---------------------------------------------------------------------------
     // Reads a whole image. On any failure the database keeps its previous image and path.
-    bool Load(const QString &path);
+    FileResult Load(const QString &path);
     // Writes the image to the path of the last successful Load.
-    bool Save();
+    FileResult Save();
     // Writes the image atomically: the file is replaced only once every byte is written.
-    bool SaveAs(const QString &path);
+    FileResult SaveAs(const QString &path);
     // Zeroes the satellite, transponder and channel tables (headers and opaque blocks stay).
     void ClearTables();
     // An empty, consistent database: no satellites, every record on its free chain.
@@ -144,9 +142,7 @@ private:
     void UnlinkTransponder(int s, int tp);
     bool CanFreeTransponder(int tp) const;
     void FreeTransponder(int tp);
-    void ShowError(const QString &text);
 
-    Prompts *m_prompts;
     std::unique_ptr<DbImage> m_img;
     std::unique_ptr<DbImage> m_undo;   // the image before the running compound operation
     QString m_path;

@@ -33,7 +33,7 @@ QString FileErrorReport(const QString &path, const QString &reason)
 
 } // namespace
 
-bool ParamDatabase::Load(const QString &path)
+FileResult ParamDatabase::Load(const QString &path)
 {
     // The new image is read aside and taken over only when it is whole, so a refused file never
     // costs the database being edited.
@@ -41,55 +41,43 @@ bool ParamDatabase::Load(const QString &path)
 
     // Opening a pipe would wait for a writer for ever, and a device has no length to check.
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        ShowError(FileErrorReport(path, info.isDir() ? QStringLiteral("Is a directory")
-                                                     : QStringLiteral("Not a regular file")));
-        return false;
-    }
+    if (info.exists() && !info.isFile())
+        return FileResult::Fail(FileErrorReport(path, info.isDir() ? QStringLiteral("Is a directory")
+                                                                    : QStringLiteral("Not a regular file")));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowError(FileErrorReport(path, file.errorString()));
-        return false;
-    }
-    if (file.size() != IMAGE_SIZE) {
-        ShowError(QStringLiteral("Database does not match!"));
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return FileResult::Fail(FileErrorReport(path, file.errorString()));
+    if (file.size() != IMAGE_SIZE)
+        return FileResult::Fail(QStringLiteral("Database does not match!"));
     int index = 0;
     for (const auto &block : fresh->Blocks()) {
-        if (ReadFully(file, block.data, block.size) != block.size) {
-            ShowError(index == 1 ? QStringLiteral("open file error: pLnbList")
-                                 : QStringLiteral("open file error"));
-            return false;
-        }
+        if (ReadFully(file, block.data, block.size) != block.size)
+            return FileResult::Fail(index == 1 ? QStringLiteral("open file error: pLnbList")
+                                               : QStringLiteral("open file error"));
         ++index;
     }
     // A file that grew while we read it is not the image we measured.
     char extra;
-    if (file.read(&extra, 1) != 0) {
-        ShowError(QStringLiteral("Database does not match!"));
-        return false;
-    }
+    if (file.read(&extra, 1) != 0)
+        return FileResult::Fail(QStringLiteral("Database does not match!"));
     file.close();
 
     m_img = std::move(fresh);
     m_path = path;
     m_loaded = true;
-    return true;
+    return {};
 }
 
-bool ParamDatabase::Save()
+FileResult ParamDatabase::Save()
 {
     return SaveAs(m_path);
 }
 
-bool ParamDatabase::SaveAs(const QString &path)
+FileResult ParamDatabase::SaveAs(const QString &path)
 {
     // Atomic where the folder allows it: a failure never leaves a truncated database behind.
     FileReplacement file(path);
-    if (!file.Open() || !file.Commit(ToBytes())) {
-        ShowError(FileErrorReport(path, file.ErrorString()));
-        return false;
-    }
-    return true;
+    if (!file.Open() || !file.Commit(ToBytes()))
+        return FileResult::Fail(FileErrorReport(path, file.ErrorString()));
+    return {};
 }

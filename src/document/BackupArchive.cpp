@@ -151,25 +151,25 @@ QString BackupArchive::TagOf(const QString &filePath)
     return QString::fromLatin1(QCryptographicHash::hash(full, QCryptographicHash::Sha1).toHex().left(8));
 }
 
-bool BackupArchive::KeepBeforeSave(const QString &filePath, const QByteArray &next)
+FileResult BackupArchive::KeepBeforeSave(const QString &filePath, const QByteArray &next)
 {
     const QFileInfo info(filePath);
     if (!info.isFile())
-        return true; // nothing there yet to lose
+        return {}; // nothing there yet to lose
     // A read may be aimed at any file; one far larger than a database is told, not copied.
     if (info.size() > MAX_KEPT_BYTES)
-        return Fail(QStringLiteral("%1 is larger than %2 MB, far more than a database; its content was not kept")
+        return FileResult::Fail(QStringLiteral("%1 is larger than %2 MB, far more than a database; its content was not kept")
                         .arg(filePath).arg(MAX_KEPT_BYTES >> 20));
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
-        return Fail(QStringLiteral("%1: %2").arg(filePath, file.errorString()));
+        return FileResult::Fail(QStringLiteral("%1: %2").arg(filePath, file.errorString()));
     const QByteArray current = file.readAll();
     if (current == next)
-        return true;
+        return {};
     return Store(SeriesOf(filePath), TagOf(filePath), current);
 }
 
-bool BackupArchive::KeepRead(const QByteArray &image, uint32_t identityWord)
+FileResult BackupArchive::KeepRead(const QByteArray &image, uint32_t identityWord)
 {
     const QString word = QString::number(identityWord, 16).toUpper().rightJustified(8, QLatin1Char('0'));
     return Store(QStringLiteral("meter-") + word, kReadTag, image);
@@ -196,18 +196,18 @@ QList<BackupArchive::Entry> BackupArchive::Entries(const QString &filePath) cons
     return entries;
 }
 
-bool BackupArchive::Store(const QString &series, const QString &tag, const QByteArray &bytes)
+FileResult BackupArchive::Store(const QString &series, const QString &tag, const QByteArray &bytes)
 {
     for (const Entry &entry : Entries()) {
         if (entry.series != series || entry.tag != tag || !entry.IsVersion())
             continue;
         QByteArray newest;
         if (entry.size == bytes.size() && Read(entry, &newest) && newest == bytes)
-            return true; // the newest version holds these bytes already
+            return {}; // the newest version holds these bytes already
         break;
     }
     if (!QDir().mkpath(m_folder))
-        return Fail(QStringLiteral("%1: cannot create the folder").arg(m_folder));
+        return FileResult::Fail(QStringLiteral("%1: cannot create the folder").arg(m_folder));
     // Named by the clock alone: what the folder holds (an entry from the future, a link under
     // the next name) must not steer where the bytes go. A taken name is skipped, never reused.
     const QString stamp = Now().toUTC().toString(kStampFormat);
@@ -219,9 +219,9 @@ bool BackupArchive::Store(const QString &series, const QString &tag, const QByte
         err = OwnedFolder::CreateNew(path, bytes, true, &error);
     }
     if (err != 0)
-        return Fail(QStringLiteral("%1: %2").arg(path, error));
+        return FileResult::Fail(QStringLiteral("%1: %2").arg(path, error));
     Prune(series, tag, path);
-    return true;
+    return {};
 }
 
 void BackupArchive::Prune(const QString &series, const QString &tag, const QString &stored) const
@@ -262,13 +262,4 @@ void BackupArchive::Prune(const QString &series, const QString &tag, const QStri
         if (QFile::remove(entry->filePath))
             total -= entry->size;
     }
-}
-
-bool BackupArchive::Fail(const QString &reason)
-{
-    if (!m_reported && m_reporter) {
-        m_reported = true;
-        m_reporter(reason);
-    }
-    return false;
 }

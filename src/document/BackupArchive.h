@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/FileResult.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
@@ -21,8 +23,8 @@
 // keeps more; then, while the whole archive holds more than MaxMegabytes, its oldest versions go,
 // except each series' newest and the one just stored. A file named like a version that is a link, a special file or far
 // larger than a database is listed as not a version, never read and never removed. A folder
-// that cannot be written never stops the caller: the failure is handed once to the reporter,
-// then only returned.
+// that cannot be written never stops the caller: the failure is returned, and the front ends
+// tell it once.
 class BackupArchive
 {
 public:
@@ -55,14 +57,12 @@ public:
     void SetMaxBytes(qint64 maxBytes) { m_maxBytes = maxBytes; }
     // Tests set the clock; the archive reads it for names and ages.
     void SetClock(std::function<QDateTime()> now) { m_now = std::move(now); }
-    // Called with a readable reason on the first failure only.
-    void SetReporter(std::function<void(const QString &)> reporter) { m_reporter = std::move(reporter); }
 
     // Keeps what filePath holds now, before next replaces it. Nothing is kept for a missing file,
-    // nor when next or the series' newest version already holds those bytes. False on failure.
-    bool KeepBeforeSave(const QString &filePath, const QByteArray &next);
-    // Keeps an image read from the meter that sent identityWord. False on failure.
-    bool KeepRead(const QByteArray &image, uint32_t identityWord);
+    // nor when next or the series' newest version already holds those bytes.
+    FileResult KeepBeforeSave(const QString &filePath, const QByteArray &next);
+    // Keeps an image read from the meter that sent identityWord.
+    FileResult KeepRead(const QByteArray &image, uint32_t identityWord);
 
     // Every version, newest first; with filePath, only that file's. Files named like a version
     // that are none are listed too (see Entry::notAVersion).
@@ -81,9 +81,8 @@ public:
     static QString TagOf(const QString &filePath);
 
 private:
-    bool Store(const QString &series, const QString &tag, const QByteArray &bytes);
+    FileResult Store(const QString &series, const QString &tag, const QByteArray &bytes);
     void Prune(const QString &series, const QString &tag, const QString &stored) const;
-    bool Fail(const QString &reason);
     QDateTime Now() const { return m_now ? m_now() : QDateTime::currentDateTimeUtc(); }
 
     QString m_folder;
@@ -91,6 +90,4 @@ private:
     int m_keepDays = DEFAULT_KEEP_DAYS;
     qint64 m_maxBytes = qint64(DEFAULT_MAX_MEGABYTES) << 20;
     std::function<QDateTime()> m_now;
-    std::function<void(const QString &)> m_reporter;
-    bool m_reported = false;
 };

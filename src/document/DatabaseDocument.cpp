@@ -19,15 +19,14 @@ QString FileReport(const QString &path, const QString &reason)
 
 } // namespace
 
-DatabaseDocument::DatabaseDocument(QObject *parent) : QObject(parent), m_db(m_catcher) {}
+DatabaseDocument::DatabaseDocument(QObject *parent) : QObject(parent) {}
 
 DatabaseDocument::~DatabaseDocument() = default;
 
 DocumentResult DatabaseDocument::Open(const QString &path)
 {
-    m_catcher.Take();
-    if (!m_db.Load(path))
-        return DocumentResult::Fail(DocumentResult::Code::OpenFailed, m_catcher.Take());
+    if (const FileResult loaded = m_db.Load(path); !loaded)
+        return DocumentResult::Fail(DocumentResult::Code::OpenFailed, loaded.error);
     m_lock.reset(); // a hold on the file opened before ends here
     m_history.Clear();
     m_fileImage = m_db.ToBytes();
@@ -69,14 +68,16 @@ DocumentResult DatabaseDocument::Save(bool overwrite)
                                         FileReport(path, QStringLiteral("The file was changed by another program "
                                                                         "after it was read.")));
     }
-    m_catcher.Take();
-    if (m_archive)
-        m_archive->KeepBeforeSave(path, m_db.ToBytes());
-    if (!m_db.Save())
-        return DocumentResult::Fail(DocumentResult::Code::SaveFailed, m_catcher.Take());
-    m_fileImage = m_db.ToBytes();
-    Changed();
-    return {};
+    const FileResult backup = m_archive ? m_archive->KeepBeforeSave(path, m_db.ToBytes()) : FileResult();
+    DocumentResult result;
+    if (const FileResult saved = m_db.Save(); !saved) {
+        result = DocumentResult::Fail(DocumentResult::Code::SaveFailed, saved.error);
+    } else {
+        m_fileImage = m_db.ToBytes();
+        Changed();
+    }
+    result.backup = backup;
+    return result;
 }
 
 std::vector<SatelliteValue> DatabaseDocument::Satellites() const

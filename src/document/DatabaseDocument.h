@@ -3,7 +3,6 @@
 #include "common/FileLock.h"
 #include "database/ParamDatabase.h"
 #include "document/DocumentResult.h"
-#include "document/MessageCatcher.h"
 #include "document/SatelliteValue.h"
 #include "document/TransponderRow.h"
 #include "document/UndoHistory.h"
@@ -46,7 +45,7 @@ public:
     // unless overwrite: the other program's change is never lost unasked.
     DocumentResult Save(bool overwrite = false);
     // With an archive, Save first keeps what the file holds (the archive's failure never stops
-    // the save). The archive outlives the document or is reset to null first.
+    // the save; it comes back in the result's backup). The archive outlives the document or is reset to null first.
     void SetArchive(BackupArchive *archive) { m_archive = archive; }
     bool IsOpen() const { return m_db.IsLoaded(); }
     QString Path() const { return m_db.Path(); }
@@ -105,7 +104,6 @@ private:
 
     BackupArchive *m_archive = nullptr;
     std::unique_ptr<FileLock> m_lock; // held from OpenForUpdate to the end of the next Save
-    MessageCatcher m_catcher;
     ParamDatabase m_db;
     UndoHistory m_history;
     QByteArray m_fileImage; // the file's bytes as last opened or saved

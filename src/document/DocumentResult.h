@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/FileResult.h"
+
 #include <QString>
 
 // What a document command came to: Ok, or why not, with the text the window shows for it.
@@ -27,6 +29,7 @@ struct DocumentResult
     QString text;
     int missing = 0;    // TransponderTableFull: rows that could get no record
     int requested = 0;  // TransponderTableFull: new rows in all
+    FileResult backup;  // Save: keeping what the file held in the archive; the save goes ahead either way
 
     bool Ok() const { return code == Code::Ok; }
     explicit operator bool() const { return Ok(); }

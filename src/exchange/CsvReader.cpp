@@ -212,14 +212,11 @@ ExchangeData CsvReader::Read(const QByteArray &csv, ReadProgress *progress)
         if (!SatelliteConversions::IsStorableName(name))
             return fail(QStringLiteral("the satellite name \"%1\" holds characters beyond Latin-1, which the "
                                        "meter cannot store").arg(name));
-        QString where = cell(POSITION).remove(QChar(0xB0)).trimmed(); // 19.2°E
-        const bool west = where.endsWith(QLatin1Char('W'), Qt::CaseInsensitive);
-        if (west || where.endsWith(QLatin1Char('E'), Qt::CaseInsensitive))
-            where.chop(1);
-        const std::optional<double> degrees = Number(where);
-        if (!degrees)
+        const std::optional<int> tenths =
+            ExchangeConversions::PositionFromText(cell(POSITION), ExchangeConversions::PositionSource::ListCell);
+        if (!tenths)
             return fail(QStringLiteral("the position \"%1\" is no number of degrees").arg(cell(POSITION)));
-        const int position = ExchangeConversions::EastTenths(std::llround(*degrees * (west ? -10 : 10)));
+        const int position = *tenths;
 
         const QString key = name + QLatin1Char('\n') + QString::number(position);
         auto it = index.find(key);

@@ -2,6 +2,8 @@
 
 #include "document/DatabaseDocument.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
 
@@ -34,6 +36,28 @@ int ExchangeConversions::EastTenths(qint64 tenths)
     if (tenths < 0 && tenths >= -FULL_CIRCLE)
         return int(tenths + FULL_CIRCLE) % FULL_CIRCLE;
     return NO_POSITION;
+}
+
+std::optional<int> ExchangeConversions::PositionFromText(QString text, PositionSource source)
+{
+    text = text.remove(QChar(0xB0)).trimmed();
+    const bool west = text.endsWith(QLatin1Char('W'), Qt::CaseInsensitive);
+    const bool lettered = west || text.endsWith(QLatin1Char('E'), Qt::CaseInsensitive);
+    if (lettered)
+        text.chop(1);
+    text = text.trimmed();
+    if (source == PositionSource::ListCell) {
+        if (text.startsWith(QLatin1Char('\'')))
+            text = text.mid(1).trimmed();
+    } else if (lettered && (text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+')))) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const double degrees = QLocale::c().toDouble(text, &ok);
+    // Far beyond any place; bounded so that the tenths fit 64 bits.
+    if (!ok || !std::isfinite(degrees) || std::fabs(degrees) > 1e12)
+        return std::nullopt;
+    return EastTenths(std::llround(degrees * (west ? -10 : 10)));
 }
 
 qint64 ExchangeConversions::Thousandths(double units)

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class DatabaseDocument;
 
 // Between receiver lists and the meter's values. Polarisation: horizontal is Hori, vertical is
@@ -28,6 +30,14 @@ public:
     // East 0..3609 as it is, West up to a full turn turned round (-50 is 3550); anything else
     // is NO_POSITION, which an import leaves out, rather than some other place on the arc.
     static int EastTenths(qint64 tenths);
+    // Who wrote a position. In a list's cell a spreadsheet's leading apostrophe is dropped, and a
+    // sign and a letter count both ("-5W" is 5E); typed by a person, they say two things at once
+    // and are refused.
+    enum class PositionSource { ListCell, Typed };
+    // Degrees East ("19.2", "19.2E", "183") or West ("5W", "177.0°W", "-177"), a degree sign
+    // anywhere left out, as EastTenths gives them (NO_POSITION for no place on the arc); nullopt
+    // for what is no number of degrees.
+    static std::optional<int> PositionFromText(QString text, PositionSource source);
     // A list's decimal value (MHz, kS/s) in thousandths, such that rounding them to whole units
     // gives the value's own nearest whole unit: 11494.4999 is 11494499, not 11494500, which
     // would round up a second time.

@@ -67,15 +67,13 @@ QByteArray ExchangeFiles::Encode(const DatabaseDocument &doc, Format format)
     return format == Format::Xml ? SatellitesXmlWriter::Write(satellites) : CsvWriter::Write(satellites);
 }
 
-bool ExchangeFiles::Export(const DatabaseDocument &doc, const QString &path, Format format, QString *error)
+FileResult ExchangeFiles::Export(const DatabaseDocument &doc, const QString &path, Format format)
 {
     QSaveFile file(path);
     const QByteArray bytes = Encode(doc, format);
     // Unbuffered: a write that fails (disk full) is told by write() itself; a buffered one would
     // fail only in commit's flush, which QSaveFile does not count, and rename an empty file.
     if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+        return {};
+    return FileResult::Fail(file.errorString());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FileResult.h"
 #include "exchange/ExchangeData.h"
 #include "exchange/ReadProgress.h"
 
@@ -32,9 +33,7 @@ public:
     // empty while it may be one. The readers ask as they go, so that a huge file stops early
     // instead of filling the memory.
     static QString Excess(size_t satellites, qint64 transponders, const ExchangeSatellite &sat);
-    // Every satellite and transponder of the document, written atomically (QSaveFile); false
-    // with the reason in *error.
-    static bool Export(const DatabaseDocument &doc, const QString &path, Format format,
-                       QString *error = nullptr);
+    // Every satellite and transponder of the document, written atomically (QSaveFile).
+    static FileResult Export(const DatabaseDocument &doc, const QString &path, Format format);
     static QByteArray Encode(const DatabaseDocument &doc, Format format);
 };

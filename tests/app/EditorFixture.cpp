@@ -70,6 +70,6 @@ QStringList EditorFixture::Row(int row) const
 
 std::unique_ptr<ParamDatabase> EditorFixture::LoadFile(const QString &path)
 {
-    auto db = std::make_unique<ParamDatabase>(prompts);
+    auto db = std::make_unique<ParamDatabase>();
     return db->Load(path) ? std::move(db) : nullptr;
 }

@@ -54,7 +54,7 @@ private slots:
         // Another file replaces this one with its unapplied rows; a 16-character name shows whole,
         // the first satellite is selected, the groups expanded. Row texts are soak_editor's, checked
         // against the file after each Apply.
-        ParamDatabase db(f.prompts);
+        ParamDatabase db;
         SampleDatabase::Fill(db, SampleDatabase::Options{});
         db.SatelliteAt(db.SatelliteChain().indices[0])->SetName(QByteArray("ABCDEFGHIJKLMNOP"));
         const QString path = f.WriteFile("b.bin", db.ToBytes());
@@ -88,7 +88,7 @@ private slots:
         QVERIFY(!f.dlg->Document().IsOpen() && !f.dlg->HasPendingWork());
 
         // No satellites: the transponder commands have nothing to act on.
-        ParamDatabase db(f.prompts);
+        ParamDatabase db;
         db.InitEmpty();
         const QString empty = f.WriteFile("empty.bin", db.ToBytes());
         f.Open(empty);

@@ -4,6 +4,7 @@
 
 #include "app/CCompareDlg.h"
 #include "app/CRestoreDlg.h"
+#include "app/CTransponderList.h"
 #include "document/BackupArchive.h"
 
 #include <QAction>
@@ -83,6 +84,20 @@ private slots:
         });
         f.dlg->OnRestoreBackup();
         QVERIFY(compared && !f.dlg->findChild<CCompareDlg *>());
+    }
+
+    // A backup folder that cannot be made: every Apply still saves, and the user is told once.
+    void unkeptBackupIsToldOnce()
+    {
+        EditorFixture f;
+        const QString folder = f.dlg->Archive().Folder(), path = f.OpenSample();
+        QVERIFY(QDir().mkpath(folder) && QDir(folder).removeRecursively() && TestFile::Write(folder, "in the way"));
+        for (const char *frequency : {"3333", "3334"}) {
+            f.dlg->TpList()->SetItemText(0, 1, frequency);
+            f.Click("applySatButton");
+            QCOMPARE(TestFile::Read(path), f.dlg->Document().Database().ToBytes());
+        }
+        QCOMPARE(f.prompts.MessageTexts().filter("A backup copy could not be kept:\n" + folder).size(), 1);
     }
 };
 

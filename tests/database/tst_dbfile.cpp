@@ -1,6 +1,5 @@
 // Loading and saving database files: refused files that leave the database as it was, and saves
 // that never leave a truncated file behind. Exact round trips are the document tests' concern.
-#include "RecordingPrompts.h"
 #include "SampleDatabase.h"
 #include "TestEnv.h"
 
@@ -53,13 +52,10 @@ private slots:
         if (path == QLatin1String("pipe"))
             QCOMPARE(::mkfifo(QFile::encodeName(bad).constData(), 0600), 0);
 
-        RecordingPrompts prompts;
-        ParamDatabase db(prompts);
+        ParamDatabase db;
         QVERIFY(db.Load(good));
-        QVERIFY(!db.Load(bad));
-        QCOMPARE(prompts.MessageCount(), 1);
-        QCOMPARE(prompts.Messages().front().caption, QString::fromLatin1(kAppTitle));
-        QVERIFY2(prompts.MessageTexts().front().contains(text), qPrintable(prompts.MessageTexts().front()));
+        const FileResult refused = db.Load(bad);
+        QVERIFY2(!refused && refused.error.contains(text), qPrintable(refused.error));
         QCOMPARE(db.ToBytes(), goodBytes);
         QCOMPARE(db.Path(), good);
         QVERIFY(db.Save());
@@ -85,21 +81,19 @@ private slots:
         const QString target = dir.filePath(QStringLiteral("target.bin"));
         const QByteArray old("the previous good file");
         QVERIFY(TestFile::Write(target, old));
-        RecordingPrompts prompts;
-        ParamDatabase db(prompts);
+        ParamDatabase db;
         SampleDatabase::Fill(db, {});
         rlimit saved{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         const rlimit small{100000, saved.rlim_max};
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const bool written = db.SaveAs(dir.filePath(path));
+        const FileResult written = db.SaveAs(dir.filePath(path));
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldHandler);
 
         QVERIFY(!written);
-        QCOMPARE(prompts.MessageCount(), 1);
-        QCOMPARE(prompts.MessageTexts().front(), dir.filePath(path) + '\n' + text);
+        QCOMPARE(written.error, dir.filePath(path) + '\n' + text);
         QCOMPARE(TestFile::Read(target), old);
         QCOMPARE(QFileInfo::exists(dir.filePath(path)), path == "target.bin");
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
@@ -116,10 +110,10 @@ private slots:
         QVERIFY(QDir().mkdir(sealed) && TestFile::Write(target, "the previous file"));
         QVERIFY(QFile::setPermissions(sealed, QFile::ReadOwner | QFile::ExeOwner));
         const auto unseal = qScopeGuard([&] { QFile::setPermissions(sealed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
-        RecordingPrompts prompts;
-        ParamDatabase db(prompts);
+        ParamDatabase db;
         SampleDatabase::Fill(db, {});
-        QVERIFY2(db.SaveAs(target), qPrintable(prompts.MessageTexts().join('|')));
+        const FileResult saved = db.SaveAs(target);
+        QVERIFY2(saved, qPrintable(saved.error));
         QCOMPARE(TestFile::Read(target), db.ToBytes());
     }
 };

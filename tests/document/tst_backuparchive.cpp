@@ -163,36 +163,30 @@ private slots:
     {
         QTemporaryDir dir;
         BackupArchive archive(dir.path());
-        QString report;
-        archive.SetReporter([&](const QString &why) { report = why; });
         rlimit old{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
         const rlimit small{4096, old.rlim_max};
         const auto handler = std::signal(SIGXFSZ, SIG_IGN);
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const bool kept = archive.KeepRead(Image(1), 1);
+        const FileResult kept = archive.KeepRead(Image(1), 1);
         setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, handler);
-        QVERIFY2(!kept && report.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(report));
+        QVERIFY2(!kept && kept.error.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(kept.error));
         QVERIFY(archive.Entries().isEmpty());
     }
 
-    // A folder that cannot be made costs the user nothing but one report.
+    // A folder that cannot be made costs the user nothing but the reason, handed back with the save.
     void unwritableFolderDoesNotStopTheSave()
     {
         const QString path = Path("db.bin");
         QVERIFY(TestFile::Write(path, Image(2)) && TestFile::Write(Path("plain"), "x"));
         BackupArchive archive(Path("plain/backups")); // a file in the way
-        QStringList reports;
-        archive.SetReporter([&](const QString &why) { reports << why; });
         DatabaseDocument doc;
         doc.SetArchive(&archive);
-        QVERIFY(doc.Open(path));
-        for (int i = 0; i < 2; ++i) {
-            QVERIFY(doc.DeleteSatellite(doc.Satellites().front().slot) && doc.Save());
-            QCOMPARE(TestFile::Read(path), doc.Database().ToBytes());
-        }
-        QVERIFY(reports.size() == 1 && reports.front().contains(QLatin1String("plain/backups")));
+        QVERIFY(doc.Open(path) && doc.DeleteSatellite(doc.Satellites().front().slot));
+        const DocumentResult saved = doc.Save();
+        QVERIFY2(saved && saved.backup.error.contains(QLatin1String("plain/backups")), qPrintable(saved.backup.error));
+        QCOMPARE(TestFile::Read(path), doc.Database().ToBytes());
     }
 };
 

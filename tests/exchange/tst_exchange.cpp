@@ -7,6 +7,7 @@
 #include "document/DatabaseDiff.h"
 #include "document/DatabaseDocument.h"
 #include "exchange/CsvReader.h"
+#include "exchange/ExchangeConversions.h"
 #include "exchange/ExchangeFiles.h"
 #include "exchange/ImportPlan.h"
 #include "exchange/SatellitesXmlReader.h"
@@ -85,6 +86,33 @@ class TestExchange : public QObject
     }
 
 private slots:
+    // Positions in list cells, and typed (refused when signed and lettered); -2: no number.
+    void readsPositionsAsWritten_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<int>("typed");
+        for (const char *east : {"19.2E", "19.2 \u00B0e", " +19.2"})
+            QTest::newRow(east) << QString::fromUtf8(east) << 192 << 192;
+        for (const char *west : {"177W", "177.0\u00B0W", "-177", "183"})
+            QTest::newRow(west) << QString::fromUtf8(west) << 1830 << 1830;
+        for (const char *text : {"-5W", "+5E", "'5"}) // a sign and a letter; a spreadsheet's apostrophe
+            QTest::newRow(text) << QString::fromUtf8(text) << 50 << -2;
+        QTest::newRow("beyond the arc") << "361" << -1 << -1;
+        for (const char *text : {"E", " ", "east", "1e13", "inf", "nan", "5WW"})
+            QTest::newRow(text) << QString::fromUtf8(text) << -2 << -2;
+    }
+
+    void readsPositionsAsWritten()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, cell);
+        QFETCH(int, typed);
+        using Source = ExchangeConversions::PositionSource;
+        QCOMPARE(ExchangeConversions::PositionFromText(text, Source::ListCell).value_or(-2), cell);
+        QCOMPARE(ExchangeConversions::PositionFromText(text, Source::Typed).value_or(-2), typed);
+    }
+
     void exportImportGivesTheSameRows_data()
     {
         QTest::addColumn<int>("format");

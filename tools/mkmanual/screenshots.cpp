@@ -184,11 +184,11 @@ int main(int argc, char **argv)
         BackupArchive &archive = main.Archive();
         QDateTime when(QDate(2026, 11, 20), QTime(9, 14, 5));
         archive.SetClock([&when] { return when; });
-        archive.KeepRead(SampleDatabase::Make({5, 14, 30, 800}), 0x42010203);
+        if (!archive.KeepRead(SampleDatabase::Make({5, 14, 30, 800}), 0x42010203))
+            return 1;
         for (const uint32_t seed : {12u, 13u}) {
             when = when.addDays(3).addSecs(3600 * 5 + 421);
-            archive.KeepBeforeSave(database, SampleDatabase::Make({seed}));
-            if (!file.open(QIODevice::WriteOnly) || file.write(SampleDatabase::Make({seed})) < 0)
+            if (!archive.KeepBeforeSave(database, SampleDatabase::Make({seed})) || !file.open(QIODevice::WriteOnly) || file.write(SampleDatabase::Make({seed})) < 0)
                 return 1;
             file.close();
         }

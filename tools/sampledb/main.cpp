@@ -2,6 +2,7 @@
 // emulator without a meter.
 #include "SampleDatabase.h"
 
+#include "common/Prompts.h"
 #include "database/DatabaseChecker.h"
 #include "database/ParamDatabase.h"
 
@@ -43,7 +44,10 @@ int main(int argc, char **argv)
     const QStringList problems = DatabaseChecker::Check(db);
     for (const QString &p : problems)
         std::fprintf(stderr, "%s\n", qPrintable(p));
-    if (!problems.isEmpty() || !db.SaveAs(parser.positionalArguments().first()))
+    if (!problems.isEmpty())
         return 1;
-    return 0;
+    const FileResult saved = db.SaveAs(parser.positionalArguments().first());
+    if (!saved)
+        Prompts::Default().Message(saved.error, QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
+    return saved ? 0 : 1;
 }
