@@ -35,6 +35,19 @@ std::optional<TransferOutcome> ChunkSender::Open(QFile &file, TransferSession &s
     return std::nullopt;
 }
 
+std::optional<TransferOutcome> ChunkSender::OnFrame(FrameType type, qint64 &sent)
+{
+    sent = 0;
+    switch (type) {
+    case FT_READY:
+        return Ready(sent);
+    case FT_END:
+        return End();
+    default:
+        return Unexpected();
+    }
+}
+
 std::optional<TransferOutcome> ChunkSender::Ready(qint64 &sent)
 {
     sent = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol/Frame.h"
 #include "protocol/TransferOutcome.h"
 
 #include <QtGlobal>
@@ -28,15 +29,18 @@ public:
     // shown.
     static std::optional<TransferOutcome> Open(QFile &file, TransferSession &s);
 
-    // The meter's FT_READY: the next chunk, and its size on the wire in sent; or, once every
-    // chunk is out or the file could not be read, how the transfer ended.
+    // A frame of the meter's other than FT_IDENT: FT_READY sends the next chunk (its size on the
+    // wire in sent), FT_END ends the transfer, anything else is out of turn. Nothing while the
+    // transfer goes on, else how it ended.
+    std::optional<TransferOutcome> OnFrame(FrameType type, qint64 &sent);
+
+private:
+    // FT_READY: the next chunk; or, once every chunk is out or the file could not be read, the end.
     std::optional<TransferOutcome> Ready(qint64 &sent);
-    // The meter's FT_END: a success only once every byte has moved.
+    // FT_END: a success only once every byte has moved.
     TransferOutcome End();
     // Any frame the meter should not send now.
     TransferOutcome Unexpected();
-
-private:
     bool AllSent() const { return m_remaining == 0; }
     qint64 SendNext();
 

@@ -70,17 +70,11 @@ TransferOutcome LoadSoftwareThread(const TransferJob &job)
             s.Send(start);
             break;
         }
-        case FT_READY: {
+        default: {
             qint64 sent = 0;
-            outcome = sender.Ready(sent);
+            outcome = sender.OnFrame(FrameType(f.type), sent);
             break;
         }
-        case FT_END:
-            outcome = sender.End();
-            break;
-        default:
-            outcome = sender.Unexpected();
-            break;
         }
     }
     file.close();

@@ -66,19 +66,13 @@ TransferOutcome WriteParamsThread(const TransferJob &job)
             lineDone = lineDue(12);
             hello = true;
             break;
-        case FT_READY: {
+        default: {
             qint64 sent = 0;
-            outcome = sender.Ready(sent);
+            outcome = sender.OnFrame(FrameType(f.type), sent);
             if (sent)
                 lineDone = lineDue(sent);
             break;
         }
-        case FT_END:
-            outcome = sender.End();
-            break;
-        default:
-            outcome = sender.Unexpected();
-            break;
         }
     }
     s.SendEnd();
