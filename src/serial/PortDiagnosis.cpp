@@ -138,9 +138,9 @@ bool OwnOrbivane(const ProcessScan::Process &p, const SystemRoots &roots)
         && QFileInfo(roots.Proc(QString::number(p.pid))).ownerId() == ::getuid();
 }
 
-PortDiagnosis Busy(const QString &path, const SystemRoots &roots)
+// holders: the programs that hold path open, scanned once by the caller.
+PortDiagnosis Busy(const QString &path, const SystemRoots &roots, const QList<ProcessScan::Process> &holders)
 {
-    const QList<ProcessScan::Process> holders = ProcessScan::Holding(path, roots);
     for (const ProcessScan::Process &p : holders) {
         if (p.name == QLatin1String(kModemManager))
             return Make(Cause::Interference, QStringLiteral("in use by ModemManager (pid %1)").arg(p.pid),
@@ -201,7 +201,7 @@ PortDiagnosis NoAnswer(const QString &path, const SystemRoots &roots)
     PortDiagnosis other;
     const QList<ProcessScan::Process> holders = ProcessScan::Holding(path, roots);
     if (!holders.isEmpty()) {
-        other = Busy(path, roots);
+        other = Busy(path, roots, holders);
         other.status = QStringLiteral("%1 also %2 the port open")
                            .arg(ProcessScan::Describe(holders), holders.size() > 1 ? QStringLiteral("have") : QStringLiteral("has"));
     } else if (const PortDiagnosis general = PortDiagnosis::General(roots); general.cause == Cause::Interference) {
@@ -232,7 +232,7 @@ PortDiagnosis PortDiagnosis::Of(const QString &devicePath, int openFailure, cons
     case EPERM:
         return PermissionDenied(devicePath, roots);
     case EBUSY:
-        return Busy(devicePath, roots);
+        return Busy(devicePath, roots, ProcessScan::Holding(devicePath, roots));
     case ENOTTY:
         return Make(Cause::Other, QStringLiteral("not a serial device"),
                     QStringLiteral("%1 is not a serial device. Choose the port of the meter's adapter; "
