@@ -21,7 +21,7 @@ std::vector<int> FindNear(const ImportPlan &plan, int tenths)
     if (found.empty()) {
         for (const int near : {tenths - 1, tenths + 1}) {
             const int east = ExchangeConversions::EastTenths(near);
-            if (east < 0)
+            if (east == ExchangeConversions::NO_POSITION)
                 continue;
             const std::vector<int> more = plan.FindByPosition(east);
             found.insert(found.end(), more.begin(), more.end());

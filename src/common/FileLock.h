@@ -23,7 +23,6 @@ public:
     bool Lock(int waitMs = DEFAULT_WAIT_MS);
     void Unlock();
     bool IsHeld() const { return m_fd >= 0; }
-    QString Path() const { return m_path; }
     QString ErrorString() const { return m_error; }
     // The last Lock failed because another writer held the lock throughout.
     bool Contended() const { return m_contended; }

@@ -26,8 +26,6 @@ public:
     bool Open();
     // The content becomes bytes. False when it was not written (see ErrorString).
     bool Commit(const QByteArray &bytes);
-    // True when Open had to fall back to writing in place.
-    bool InPlace() const { return m_direct != nullptr; }
     QString ErrorString() const { return m_error; }
 
 private:

@@ -3,7 +3,6 @@
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,15 +10,10 @@
 
 namespace {
 
-QString ErrorText(int err)
-{
-    return QString::fromLocal8Bit(std::strerror(err));
-}
-
 int Fail(int err, QString *error, const QString &text = QString())
 {
     if (error)
-        *error = text.isEmpty() ? ErrorText(err) : text;
+        *error = text.isEmpty() ? qt_error_string(err) : text;
     return err;
 }
 

@@ -53,7 +53,7 @@ DocumentResult DatabaseDocument::Save(bool overwrite)
     const QString path = m_db.Path();
     // Read, compare and write under the lock: another writer's save cannot slip in between.
     std::unique_ptr<FileLock> lock = std::move(m_lock);
-    if (!lock || lock->Path() != path) {
+    if (!lock) {
         lock = std::make_unique<FileLock>(path);
         if (!lock->Lock())
             return DocumentResult::Fail(lock->Contended() ? DocumentResult::Code::Busy : DocumentResult::Code::SaveFailed,
@@ -68,12 +68,13 @@ DocumentResult DatabaseDocument::Save(bool overwrite)
                                         FileReport(path, QStringLiteral("The file was changed by another program "
                                                                         "after it was read.")));
     }
-    const FileResult backup = m_archive ? m_archive->KeepBeforeSave(path, m_db.ToBytes()) : FileResult();
+    const QByteArray next = m_db.ToBytes();
+    const FileResult backup = m_archive ? m_archive->KeepBeforeSave(path, next) : FileResult();
     DocumentResult result;
     if (const FileResult saved = m_db.Save(); !saved) {
         result = DocumentResult::Fail(DocumentResult::Code::SaveFailed, saved.error);
     } else {
-        m_fileImage = m_db.ToBytes();
+        m_fileImage = next;
         Changed();
     }
     result.backup = backup;

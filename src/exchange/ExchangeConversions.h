@@ -18,7 +18,6 @@ class ExchangeConversions
 {
 public:
     static constexpr int FULL_CIRCLE = 3600; // tenths
-    static constexpr int MAX_POSITION = 0xFFF; // the position field is 12 bits wide
     // The most the satellite dialog takes: whole degrees up to 360, so 360.9.
     static constexpr int MAX_ENTERED_POSITION = 3609;
     static constexpr int NO_POSITION = -1; // a list's position that the dialog would refuse
