@@ -73,6 +73,15 @@ private slots:
         QCOMPARE(words.mid(2), QList<QByteArray>({"16384", "00034000", first.toHex()}));
     }
 
+    // The code logged is the outcome's, not one a text the user saw happens to hold.
+    void codeFromTheOutcome()
+    {
+        TransferLog log;
+        log.Message(QStringLiteral("Can not write the specified file!\ncode:3.bin: Permission denied"));
+        log.Finish(TransferOutcome::FileError(QStringLiteral("Can not write the specified file!")));
+        QCOMPARE(Frames(log.Text()), QStringList{"outcome: failed, no meter error code"});
+    }
+
     // The folder keeps the newest twenty of its logs, whatever came before; the user's files stay.
     void folderKeepsTheNewest()
     {
