@@ -106,8 +106,7 @@ private slots:
         QVERIFY(evil.EditSatellite({evil.Satellites().front().slot, kEvil, evil.Satellites().front().position}) && evil.Save());
         QVERIFY(TestFile::Write(Path("w.xml"), "<satellites><sat name=\"NSS 9\" position=\"-1771\"><transponder "
                                               "frequency=\"11000000\" symbol_rate=\"27500000\" polarization=\"0\"/></sat></satellites>"));
-        // M: 53 satellites far from A's, one more than A has places free.
-        QByteArray many = "<satellites>";
+        QByteArray many = "<satellites>"; // M: 53 satellites far from A's, one more than A has places free
         for (int i = 0; i < 53; ++i)
             many += "<sat name=\"T" + QByteArray::number(i) + "\" position=\"" + QByteArray::number(800 + 10 * i) + "\"/>";
         QVERIFY(TestFile::Write(Path("m.xml"), many + "</satellites>"));
@@ -346,8 +345,7 @@ private slots:
         QTest::newRow("import, table full") << QStringList{"import", "A", "M"} << 7
             << QStringList{"The satellite table is full: the import adds 53 satellites and 52 of its 64 places are free."};
         QTest::newRow("import, file size limit") << QStringList{"import", "A", "X", "--satellite", "5"} << 3 << QStringList{};
-        QTest::newRow("backups FILE") << QStringList{"backups", "A"} << 0
-                                      << QStringList{"  saved over       a.bin  12 satellites, 127 transponders  "};
+        QTest::newRow("backups FILE") << QStringList{"backups", "A"} << 0 << QStringList{"  saved over       a.bin  12 satellites, 127 transponders  "};
         QTest::newRow("import, tolerance beyond bounds") << QStringList{"import", "A", "X", "--tolerance", "1000"} << 2 << QStringList{};
         for (const char *pos : {"177W", "177.0W", "-177", "183"})
             QTest::addRow("import, --satellite %s", pos) << QStringList{"import", "A", "W", "--satellite", pos, "--dry-run"}

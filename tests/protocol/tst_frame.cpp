@@ -52,7 +52,7 @@ private slots:
 
     // What arrives (`first`, then `later` after the first receive) for a buffer of `size`: the
     // first receive gives `whole`; the frame finally received is of `type`; no box is shown (an
-    // unknown type's box comes from the transfer that receives it: tst_transferworker).
+    // unknown type's box: tst_transferworker).
     void receivedFrames_data()
     {
         QTest::addColumn<QByteArray>("first");

@@ -43,9 +43,6 @@ private slots:
         QTest::newRow("write, meter silent") << int(TK_WRITE_PARAMS) << silence
             << "out FT_HELLO|in FT_IDENT|out FT_IDENT_ACK|out FT_WRITE|in FT_READY|out FT_DATA|in (no|"
                "out FT_END|outcome: failed, meter error code 8";
-        QTest::newRow("load, meter sends FT_DATA") << int(TK_LOAD_SOFTWARE) << type
-            << "out FT_HELLO|in FT_IDENT|out FT_IDENT_ACK|out FT_LOAD|in FT_READY|out FT_DATA|in FT_DATA|"
-               "out FT_END|outcome: failed, meter error code 4";
     }
 
     // The frames in order with the code the user saw; of a 16 KB chunk only its first bytes.

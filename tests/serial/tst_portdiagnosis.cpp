@@ -77,9 +77,8 @@ private slots:
                       int foreseen = -1) {
             QTest::newRow(tag) << tree << err << int(cause) << QString(status) << QString(remedy) << foreseen;
         };
-        // An empty tree: no serial device at all, so no device stands for the port.
-        row("no serial device at all", {}, ENOENT, Cause::NoDevice, "no serial device present", "No serial device is present");
-        row("bridge with its tty", QStringList(kCh340) << "sys/bus/usb/devices/1-1/1-1:1.0/ttyUSB3/", ENOENT, Cause::NoDevice, "no such device", "There is no device /|Plug the meter's USB serial adapter in", ENOENT);
+        row("no serial device at all, so no path", {}, ENOENT, Cause::NoDevice, "no serial device present", "No serial device is present", ENOENT);
+        row("bridge with its tty", QStringList(kCh340) << "sys/bus/usb/devices/1-1/1-1:1.0/ttyUSB3/", ENOENT, Cause::NoDevice, "no such device", "Plug");
         row("no such device address", port, ENXIO, Cause::NoDevice, "no such device", "Plug", 0);
         row("bridge without driver", kCh340, ENODEV, Cause::NoDriver, "CH340 adapter without a serial driver", "sudo modprobe ch341");
         row("bridge taken by BRLTTY", QStringList(kCh340) << "proc/321/comm=brltty", ENOENT, Cause::NoDriver, "BRLTTY took it", "sudo apt remove brltty");
@@ -91,14 +90,14 @@ private slots:
         row("permission denied, owner only", {"dev/ttyUSB0%600"}, EACCES, Cause::PermissionDenied, "permission denied", "mode 0600|joining one cannot help|administrator to install it|!usermod");
         row("permission denied, rule installed", {"dev/ttyUSB0%600", "usr/lib/udev/rules.d/70-orbivane.rules=#"}, EACCES, Cause::PermissionDenied, "permission denied", "rule of the Orbivane package is installed|!install it");
         row("permission denied, package installed", {"dev/ttyUSB0%660", "var/lib/dpkg/status=Package: orbivane-extra\nStatus: deinstall ok config-files\n\nPackage: orbivane\nStatus: install ok installed\n"}, EACCES, Cause::PermissionDenied, "permission denied", "usermod -aG %GROUP|is installed|!Or install");
-        row("busy, holder seen", port + minicom, EBUSY, Cause::Busy, "in use by minicom (pid 4242)", "minicom (pid 4242) has|Close minicom (or end it: kill 4242)", EBUSY);
+        row("busy, holder seen", port + minicom, EBUSY, Cause::Busy, "in use by minicom (pid 4242)", "minicom (pid 4242) has|Close minicom (or end it: kill 4242)");
         row("busy, two holders", port + minicom + QStringList{"proc/9/comm=screen", "proc/9/fd/0->dev/ttyUSB0"}, EBUSY, Cause::Busy, "", "minicom (pid 4242) and screen (pid 9) have|Close minicom and screen (or end them: kill 4242 9)");
         row("busy, own window and minicom", port + window + minicom, EBUSY, Cause::Busy, "(pid 50)", " and |have|Close minicom (or end it: kill 4242)|Orbivane window|!kill 50");
         row("busy, holder hidden", port + QStringList{"proc/4242/comm=minicom"}, EBUSY, Cause::Busy, "in use by another program", "another account");
-        row("held by BRLTTY", port + QStringList{"proc/8/comm=brltty", "proc/8/fd/3->dev/ttyUSB0"}, EBUSY, Cause::Interference, "in use by BRLTTY (pid 8)", "sudo apt remove brltty");
+        row("held by BRLTTY", port + QStringList{"proc/8/comm=brltty", "proc/8/fd/3->dev/ttyUSB0"}, EBUSY, Cause::Interference, "in use by BRLTTY (pid 8)", "sudo apt remove brltty", EBUSY);
         row("an errno of no case of its own", port, EIO, Cause::Other, "Input/output error", "The system refused to open /");
         row("held by ModemManager", port + mm + QStringList{"proc/77/fd/9->dev/ttyUSB0"}, EBUSY, Cause::Interference, "in use by ModemManager (pid 77)", "systemctl disable --now ModemManager");
-        row("no answer", port, 0, Cause::NoAnswer, "the port opens, but no meter answers", "switched on", 0);
+        row("no answer", port, 0, Cause::NoAnswer, "the port opens, but no meter answers", "switched on");
         row("no answer, ModemManager runs", port + mm, 0, Cause::Interference, "no answer; ModemManager is running (pid 77)", "switched on");
         row("no answer, line shared", port + QStringList{"proc/9/comm=screen", "proc/9/fd/0->dev/ttyUSB0"}, 0, Cause::Busy, "no answer; screen (pid 9) also has", "kill 9");
         row("no answer, line shared twice", port + minicom + QStringList{"proc/9/comm=screen", "proc/9/fd/0->dev/ttyUSB0"}, 0, Cause::Busy, " also have", "kill 4242 9");
