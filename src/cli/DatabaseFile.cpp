@@ -2,12 +2,10 @@
 
 #include "cli/Console.h"
 #include "cli/ExitCode.h"
+#include "common/FileLock.h"
 #include "document/BackupArchive.h"
 #include "document/SatelliteConversions.h"
 
-#include <sys/stat.h>
-
-#include <QFile>
 #include <QFileInfo>
 
 bool DatabaseFile::Open(DatabaseDocument &doc, const QString &path, bool forUpdate)
@@ -28,19 +26,6 @@ QString DatabaseFile::Degrees(int position)
 {
     return SatelliteConversions::FormatDegrees(SatelliteConversions::DegreesFromPosition(position));
 }
-
-namespace {
-
-// Two names for one file (the same name, a link, a hard link) have the same device and inode.
-bool SameFile(const QString &a, const QString &b)
-{
-    struct stat sa = {};
-    struct stat sb = {};
-    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0
-           && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-}
-
-} // namespace
 
 int DatabaseFile::MayReplace(const QString &db, const QString &out, const QByteArray &next, bool force)
 {

@@ -4,9 +4,7 @@
 #include "cli/Console.h"
 #include "cli/DatabaseFile.h"
 #include "cli/ExitCode.h"
-#include "exchange/ExchangeConversions.h"
 #include "exchange/ExchangeFiles.h"
-#include "exchange/SatellitesXmlWriter.h"
 
 int ExportCommand::Run(const QStringList &arguments)
 {
@@ -36,18 +34,15 @@ int ExportCommand::Run(const QStringList &arguments)
     DatabaseDocument doc;
     if (!DatabaseFile::Open(doc, files.at(0)))
         return EXIT_FILE;
-    const QByteArray next = ExchangeFiles::Encode(doc, cl.Parser().isSet(xml) ? ExchangeFiles::Format::Xml
-                                                                              : ExchangeFiles::Format::Csv);
-    if (const int code = DatabaseFile::MayReplace(files.at(0), files.at(1), next, cl.Parser().isSet(force)); code >= 0)
-        return code;
     const auto format = cl.Parser().isSet(xml) ? ExchangeFiles::Format::Xml : ExchangeFiles::Format::Csv;
-    if (const FileResult written = ExchangeFiles::Export(doc, files.at(1), format); !written) {
+    const ExchangeFiles::Encoded encoded = ExchangeFiles::EncodeWithNotes(doc, format);
+    if (const int code = DatabaseFile::MayReplace(files.at(0), files.at(1), encoded.bytes, cl.Parser().isSet(force)); code >= 0)
+        return code;
+    if (const FileResult written = ExchangeFiles::Write(files.at(1), encoded.bytes); !written) {
         Console::Err(QStringLiteral("%1: %2").arg(files.at(1), written.error));
         return EXIT_FILE;
     }
-    if (format == ExchangeFiles::Format::Xml) {
-        for (const QString &line : SatellitesXmlWriter::NameChanges(ExchangeConversions::FromDocument(doc)))
-            Console::Err(QStringLiteral("%1: %2").arg(files.at(1), line));
-    }
+    for (const QString &line : encoded.nameChanges)
+        Console::Err(QStringLiteral("%1: %2").arg(files.at(1), line));
     return EXIT_OK;
 }

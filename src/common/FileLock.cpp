@@ -20,6 +20,14 @@ bool SameFile(const struct stat &a, const struct stat &b)
 
 } // namespace
 
+bool SameFile(const QString &a, const QString &b)
+{
+    struct stat sa{};
+    struct stat sb{};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0
+           && SameFile(sa, sb);
+}
+
 bool FileLock::Lock(int waitMs)
 {
     Unlock();

@@ -33,3 +33,7 @@ private:
     int m_fd = -1;
     bool m_contended = false;
 };
+
+// Whether two names lead to one file (the same name, a symbolic or a hard link): the same device
+// and inode. False when either cannot be looked up.
+bool SameFile(const QString &a, const QString &b);

@@ -3,7 +3,6 @@
 
 #include "common/FileReplacement.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -24,13 +23,6 @@ qint64 ReadFully(QFile &file, char *data, qint64 size)
     return done;
 }
 
-QString FileErrorReport(const QString &path, const QString &reason)
-{
-    if (path.isEmpty())
-        return reason;
-    return QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), reason);
-}
-
 } // namespace
 
 FileResult ParamDatabase::Load(const QString &path)
@@ -42,11 +34,11 @@ FileResult ParamDatabase::Load(const QString &path)
     // Opening a pipe would wait for a writer for ever, and a device has no length to check.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return FileResult::Fail(FileErrorReport(path, info.isDir() ? QStringLiteral("Is a directory")
+        return FileResult::Fail(FileResult::Report(path, info.isDir() ? QStringLiteral("Is a directory")
                                                                     : QStringLiteral("Not a regular file")));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return FileResult::Fail(FileErrorReport(path, file.errorString()));
+        return FileResult::Fail(FileResult::Report(path, file.errorString()));
     if (file.size() != IMAGE_SIZE)
         return FileResult::Fail(QStringLiteral("Database does not match!"));
     int index = 0;
@@ -78,6 +70,6 @@ FileResult ParamDatabase::SaveAs(const QString &path)
     // Atomic where the folder allows it: a failure never leaves a truncated database behind.
     FileReplacement file(path);
     if (!file.Open() || !file.Commit(ToBytes()))
-        return FileResult::Fail(FileErrorReport(path, file.ErrorString()));
+        return FileResult::Fail(FileResult::Report(path, file.ErrorString()));
     return {};
 }

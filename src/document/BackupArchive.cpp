@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <utility>
 
 namespace {
 
@@ -62,6 +63,13 @@ bool Parse(const QFileInfo &info, BackupArchive::Entry &entry)
     else if (entry.size > BackupArchive::MAX_KEPT_BYTES)
         entry.notAVersion = QStringLiteral("%1 MB, far more than a database").arg(entry.size >> 20);
     return true;
+}
+
+bool NewerFirst(const BackupArchive::Entry &a, const BackupArchive::Entry &b)
+{
+    if (a.time != b.time)
+        return a.time > b.time;
+    return a.sequence != b.sequence ? a.sequence > b.sequence : a.filePath > b.filePath;
 }
 
 QString SeriesKey(const BackupArchive::Entry &entry)
@@ -151,22 +159,44 @@ QString BackupArchive::TagOf(const QString &filePath)
     return QString::fromLatin1(QCryptographicHash::hash(full, QCryptographicHash::Sha1).toHex().left(8));
 }
 
-FileResult BackupArchive::KeepBeforeSave(const QString &filePath, const QByteArray &next)
+BackupArchive::Current BackupArchive::ReadCurrent(const QString &filePath)
 {
+    Current current;
     const QFileInfo info(filePath);
     if (!info.isFile())
-        return {}; // nothing there yet to lose
-    // A read may be aimed at any file; one far larger than a database is told, not copied.
-    if (info.size() > MAX_KEPT_BYTES)
-        return FileResult::Fail(QStringLiteral("%1 is larger than %2 MB, far more than a database; its content was not kept")
-                        .arg(filePath).arg(MAX_KEPT_BYTES >> 20));
+        return current; // nothing there yet to lose
+    current.present = true;
     QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileResult::Fail(QStringLiteral("%1: %2").arg(filePath, file.errorString()));
-    const QByteArray current = file.readAll();
-    if (current == next)
+    current.readable = file.open(QIODevice::ReadOnly);
+    // A read may be aimed at any file; one far larger than a database is told, not copied.
+    if (info.size() > MAX_KEPT_BYTES) {
+        current.keepable = FileResult::Fail(
+            QStringLiteral("%1 is larger than %2 MB, far more than a database; its content was not kept")
+                .arg(filePath).arg(MAX_KEPT_BYTES >> 20));
+        if (current.readable)
+            current.bytes = file.read(DbLayout::IMAGE_SIZE + 1);
+    } else if (!current.readable) {
+        current.keepable = FileResult::Fail(QStringLiteral("%1: %2").arg(filePath, file.errorString()));
+    } else {
+        current.bytes = file.readAll();
+    }
+    return current;
+}
+
+FileResult BackupArchive::KeepBeforeSave(const QString &filePath, const QByteArray &next)
+{
+    return KeepBeforeSave(filePath, ReadCurrent(filePath), next);
+}
+
+FileResult BackupArchive::KeepBeforeSave(const QString &filePath, const Current &current, const QByteArray &next)
+{
+    if (!current.present)
         return {};
-    return Store(SeriesOf(filePath), TagOf(filePath), current);
+    if (!current.keepable)
+        return current.keepable;
+    if (current.bytes == next)
+        return {};
+    return Store(SeriesOf(filePath), TagOf(filePath), current.bytes);
 }
 
 FileResult BackupArchive::KeepRead(const QByteArray &image, uint32_t identityWord)
@@ -188,17 +218,14 @@ QList<BackupArchive::Entry> BackupArchive::Entries(const QString &filePath) cons
         if (Parse(info, entry) && (series.isEmpty() || (entry.series == series && entry.tag == tag)))
             entries << entry;
     }
-    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
-        if (a.time != b.time)
-            return a.time > b.time;
-        return a.sequence != b.sequence ? a.sequence > b.sequence : a.filePath > b.filePath;
-    });
+    std::sort(entries.begin(), entries.end(), NewerFirst);
     return entries;
 }
 
 FileResult BackupArchive::Store(const QString &series, const QString &tag, const QByteArray &bytes)
 {
-    for (const Entry &entry : Entries()) {
+    QList<Entry> entries = Entries();
+    for (const Entry &entry : entries) {
         if (entry.series != series || entry.tag != tag || !entry.IsVersion())
             continue;
         QByteArray newest;
@@ -220,17 +247,22 @@ FileResult BackupArchive::Store(const QString &series, const QString &tag, const
     }
     if (err != 0)
         return FileResult::Fail(QStringLiteral("%1: %2").arg(path, error));
-    Prune(series, tag, path);
+    Prune(series, tag, path, std::move(entries));
     return {};
 }
 
-void BackupArchive::Prune(const QString &series, const QString &tag, const QString &stored) const
+void BackupArchive::Prune(const QString &series, const QString &tag, const QString &stored, QList<Entry> entries) const
 {
+    Entry added;
+    if (Parse(QFileInfo(stored), added)) {
+        entries << added;
+        std::sort(entries.begin(), entries.end(), NewerFirst);
+    }
     const QDateTime oldest = Now().toUTC().addDays(-m_keepDays);
     QList<Entry> left; // newest first
     int kept = 0;
     qint64 total = 0;
-    for (const Entry &entry : Entries()) {
+    for (const Entry &entry : entries) {
         if (!entry.IsVersion())
             continue; // not ours to remove, and no part of the cap: a stray file must not push versions out
         if (entry.series == series && entry.tag == tag) {

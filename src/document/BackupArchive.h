@@ -58,9 +58,20 @@ public:
     // Tests set the clock; the archive reads it for names and ages.
     void SetClock(std::function<QDateTime()> now) { m_now = std::move(now); }
 
+    // What a file holds before a save replaces it, read once for the save's compare and the
+    // archive. Of a file far larger than a database only enough to tell it from any database.
+    struct Current {
+        bool present = false;  // a regular file is there
+        bool readable = false; // it could be opened; bytes holds its content
+        QByteArray bytes;
+        FileResult keepable;   // why it cannot be kept, when it cannot
+    };
+    static Current ReadCurrent(const QString &filePath);
     // Keeps what filePath holds now, before next replaces it. Nothing is kept for a missing file,
     // nor when next or the series' newest version already holds those bytes.
     FileResult KeepBeforeSave(const QString &filePath, const QByteArray &next);
+    // The same with what ReadCurrent found there.
+    FileResult KeepBeforeSave(const QString &filePath, const Current &current, const QByteArray &next);
     // Keeps an image read from the meter that sent identityWord.
     FileResult KeepRead(const QByteArray &image, uint32_t identityWord);
 
@@ -82,7 +93,8 @@ public:
 
 private:
     FileResult Store(const QString &series, const QString &tag, const QByteArray &bytes);
-    void Prune(const QString &series, const QString &tag, const QString &stored) const;
+    // entries: the whole folder as Entries() listed it before stored was added.
+    void Prune(const QString &series, const QString &tag, const QString &stored, QList<Entry> entries) const;
     QDateTime Now() const { return m_now ? m_now() : QDateTime::currentDateTimeUtc(); }
 
     QString m_folder;

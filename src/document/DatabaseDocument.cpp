@@ -4,20 +4,8 @@
 #include "document/SatelliteConversions.h"
 #include "document/TransponderConversions.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 using namespace DbLayout;
-
-namespace {
-
-QString FileReport(const QString &path, const QString &reason)
-{
-    return QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), reason);
-}
-
-} // namespace
 
 DatabaseDocument::DatabaseDocument(QObject *parent) : QObject(parent) {}
 
@@ -39,7 +27,7 @@ DocumentResult DatabaseDocument::OpenForUpdate(const QString &path, int waitMs)
     m_lock.reset(); // our own earlier hold would keep us waiting
     auto lock = std::make_unique<FileLock>(path);
     if (!lock->Lock(waitMs))
-        return DocumentResult::Fail(DocumentResult::Code::OpenFailed, FileReport(path, lock->ErrorString()));
+        return DocumentResult::Fail(DocumentResult::Code::OpenFailed, FileResult::Report(path, lock->ErrorString()));
     DocumentResult opened = Open(path);
     if (opened)
         m_lock = std::move(lock);
@@ -57,19 +45,18 @@ DocumentResult DatabaseDocument::Save(bool overwrite)
         lock = std::make_unique<FileLock>(path);
         if (!lock->Lock())
             return DocumentResult::Fail(lock->Contended() ? DocumentResult::Code::Busy : DocumentResult::Code::SaveFailed,
-                                        FileReport(path, lock->ErrorString()));
+                                        FileResult::Report(path, lock->ErrorString()));
     }
-    if (!overwrite) {
-        // A missing file holds nothing to lose; one we may not read cannot be compared.
-        QFile file(path);
-        if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly)
-            && file.read(IMAGE_SIZE + 1) != m_fileImage)
-            return DocumentResult::Fail(DocumentResult::Code::ChangedOnDisk,
-                                        FileReport(path, QStringLiteral("The file was changed by another program "
-                                                                        "after it was read.")));
-    }
+    // Read once, for the compare and for the archive.
+    const BackupArchive::Current current = overwrite && !m_archive ? BackupArchive::Current()
+                                                                   : BackupArchive::ReadCurrent(path);
+    // A missing file holds nothing to lose; one we may not read cannot be compared.
+    if (!overwrite && current.readable && current.bytes != m_fileImage)
+        return DocumentResult::Fail(DocumentResult::Code::ChangedOnDisk,
+                                    FileResult::Report(path, QStringLiteral("The file was changed by another program "
+                                                                            "after it was read.")));
     const QByteArray next = m_db.ToBytes();
-    const FileResult backup = m_archive ? m_archive->KeepBeforeSave(path, next) : FileResult();
+    const FileResult backup = m_archive ? m_archive->KeepBeforeSave(path, current, next) : FileResult();
     DocumentResult result;
     if (const FileResult saved = m_db.Save(); !saved) {
         result = DocumentResult::Fail(DocumentResult::Code::SaveFailed, saved.error);

@@ -7,7 +7,7 @@
 
 #include <QHash>
 #include <QLocale>
-#include <QStringDecoder>
+#include <QUtf8StringView>
 
 #include <cmath>
 #include <optional>
@@ -104,24 +104,6 @@ private:
     QString m_error;
 };
 
-// In slices cut before an ASCII byte (never inside a sequence), so that the check needs no
-// copy of the whole text.
-bool IsUtf8(QByteArrayView bytes)
-{
-    constexpr qsizetype SLICE = qsizetype(1) << 20;
-    for (qsizetype at = 0; at < bytes.size();) {
-        qsizetype end = std::min(bytes.size(), at + SLICE);
-        while (end < bytes.size() && uchar(bytes[end]) >= 0x80)
-            ++end;
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString text = utf8.decode(bytes.sliced(at, end - at));
-        if (utf8.hasError())
-            return false;
-        at = end;
-    }
-    return true;
-}
-
 // The apostrophe CsvWriter put before a cell that would run as a formula.
 QString Unprotect(const QString &cell)
 {
@@ -178,7 +160,7 @@ ExchangeData CsvReader::Read(const QByteArray &csv, ReadProgress *progress)
     QByteArrayView bytes(csv);
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
-    if (!IsUtf8(bytes))
+    if (!QUtf8StringView(bytes.data(), bytes.size()).isValidUtf8())
         return ExchangeData::Fail(QStringLiteral("the file is not UTF-8 text"));
     Records records(bytes);
     Record rec;

@@ -63,14 +63,25 @@ QString ExchangeFiles::Excess(size_t satellites, qint64 transponders, const Exch
 
 QByteArray ExchangeFiles::Encode(const DatabaseDocument &doc, Format format)
 {
+    return EncodeWithNotes(doc, format).bytes;
+}
+
+ExchangeFiles::Encoded ExchangeFiles::EncodeWithNotes(const DatabaseDocument &doc, Format format)
+{
     const std::vector<ExchangeSatellite> satellites = ExchangeConversions::FromDocument(doc);
-    return format == Format::Xml ? SatellitesXmlWriter::Write(satellites) : CsvWriter::Write(satellites);
+    if (format == Format::Csv)
+        return {CsvWriter::Write(satellites), {}};
+    return {SatellitesXmlWriter::Write(satellites), SatellitesXmlWriter::NameChanges(satellites)};
 }
 
 FileResult ExchangeFiles::Export(const DatabaseDocument &doc, const QString &path, Format format)
 {
+    return Write(path, Encode(doc, format));
+}
+
+FileResult ExchangeFiles::Write(const QString &path, const QByteArray &bytes)
+{
     QSaveFile file(path);
-    const QByteArray bytes = Encode(doc, format);
     // Unbuffered: a write that fails (disk full) is told by write() itself; a buffered one would
     // fail only in commit's flush, which QSaveFile does not count, and rename an empty file.
     if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.commit())

@@ -5,6 +5,7 @@
 #include "exchange/ReadProgress.h"
 
 #include <QString>
+#include <QStringList>
 
 class DatabaseDocument;
 
@@ -36,4 +37,13 @@ public:
     // Every satellite and transponder of the document, written atomically (QSaveFile).
     static FileResult Export(const DatabaseDocument &doc, const QString &path, Format format);
     static QByteArray Encode(const DatabaseDocument &doc, Format format);
+    // An export made once: the bytes, and the names satellites.xml could not hold as they are
+    // (SatellitesXmlWriter::NameChanges; none for CSV).
+    struct Encoded {
+        QByteArray bytes;
+        QStringList nameChanges;
+    };
+    static Encoded EncodeWithNotes(const DatabaseDocument &doc, Format format);
+    // Writes an export made by EncodeWithNotes, as Export does.
+    static FileResult Write(const QString &path, const QByteArray &bytes);
 };

@@ -1,6 +1,5 @@
 #include "protocol/Frame.h"
 
-#include "common/Prompts.h"
 #include "serial/CComPort.h"
 
 #include <algorithm>
@@ -61,7 +60,7 @@ size_t EncodeFrame(const Frame &frame, uint8_t *out)
     return kFrameHeader + length;
 }
 
-Frame DecodeFrame(const uint8_t *buffer, size_t size, Prompts &prompts, bool *valid)
+Frame DecodeFrame(const uint8_t *buffer, size_t size, bool *valid)
 {
     Frame f;
     if (valid)
@@ -83,15 +82,13 @@ Frame DecodeFrame(const uint8_t *buffer, size_t size, Prompts &prompts, bool *va
     case FT_READY:
     case FT_END:
     case FT_METER_5: // its payload is of no use to any transfer
-        break;
-    default:
-        prompts.Message(QStringLiteral("Unknown frame %1!").arg(f.type), kAppTitle);
+    default:         // unknown: the receiver tells the user
         break;
     }
     return f;
 }
 
-bool ReceiveFrame(Frame &frame, uint8_t *buffer, size_t bufferSize, CComPort &port, Prompts &prompts)
+bool ReceiveFrame(Frame &frame, uint8_t *buffer, size_t bufferSize, CComPort &port)
 {
     if (bufferSize < kFrameHeader)
         return false;
@@ -116,7 +113,7 @@ bool ReceiveFrame(Frame &frame, uint8_t *buffer, size_t bufferSize, CComPort &po
     if (length > 0 && (!port.Read(buffer + 4, length, got) || got < length))
         return false;
     bool valid = true;
-    Frame decoded = DecodeFrame(buffer, kFrameHeader + length, prompts, &valid);
+    Frame decoded = DecodeFrame(buffer, kFrameHeader + length, &valid);
     if (!valid)
         return false;
     frame = decoded;

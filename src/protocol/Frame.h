@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QString>
+
 #include <cstddef>
 #include <cstdint>
 
 class CComPort;
-class Prompts;
 
 // The meter's frame types. On the line: 16-bit type, 16-bit payload length, payload, all
 // big-endian, no marker or checksum. Types with a number in their name have no known purpose
@@ -54,14 +55,18 @@ uint32_t GetU32BE(const uint8_t *src);
 // Encodes a frame into out (room for kMaxFrame bytes); returns its size on the wire.
 size_t EncodeFrame(const Frame &frame, uint8_t *out);
 
-// Decodes the `size` bytes of one complete frame at buffer. A type above FT_METER_5 shows
-// "Unknown frame %d!" through prompts and carries only its type. valid is cleared for an
-// FT_IDENT with fewer than 4 payload bytes: it has no identity word.
-Frame DecodeFrame(const uint8_t *buffer, size_t size, Prompts &prompts, bool *valid = nullptr);
+// A type above FT_METER_5 is none the meter's transfers know; the message the user is shown
+// for it as it arrives.
+inline bool IsUnknownFrame(uint32_t type) { return type > FT_METER_5; }
+inline QString UnknownFrameText(uint32_t type) { return QStringLiteral("Unknown frame %1!").arg(type); }
+
+// Decodes the `size` bytes of one complete frame at buffer. An unknown type carries only its
+// type. valid is cleared for an FT_IDENT with fewer than 4 payload bytes: it has no identity word.
+Frame DecodeFrame(const uint8_t *buffer, size_t size, bool *valid = nullptr);
 
 // Reads one frame into buffer (header first, payload after it) and decodes it. Fails on a
 // short or missing header or payload, on a length above 16384 (the payload is left unread),
 // and on a frame that would not fit in bufferSize bytes (its payload is read and dropped so
 // the next header is a header again). A failed receive consumes what it read; the port's
-// LastError() tells whether the line failed.
-bool ReceiveFrame(Frame &frame, uint8_t *buffer, size_t bufferSize, CComPort &port, Prompts &prompts);
+// LastError() tells whether the line failed. An unknown type is received like any other.
+bool ReceiveFrame(Frame &frame, uint8_t *buffer, size_t bufferSize, CComPort &port);

@@ -2,7 +2,6 @@
 
 #include "protocol/Frame.h"
 
-#include <QRegularExpression>
 #include <QFile>
 
 #include <algorithm>
@@ -73,18 +72,15 @@ void TransferLog::NoFrame()
 
 void TransferLog::Message(const QString &text)
 {
-    static const QRegularExpression code(QStringLiteral("code:(\\d+)"));
-    const QRegularExpressionMatch m = code.match(text);
-    if (m.hasMatch())
-        m_code = m.captured(1).toInt();
     Note(QStringLiteral("message: ") + QString(text).replace(QLatin1Char('\n'), QLatin1String("\\n")));
 }
 
-void TransferLog::Finish(bool success, bool stopped)
+void TransferLog::Finish(const TransferOutcome &outcome)
 {
-    if (success)
+    m_code = outcome.Code();
+    if (outcome.Succeeded())
         m_outcome = QStringLiteral("success");
-    else if (stopped)
+    else if (outcome.What() == TransferOutcome::Kind::Stopped)
         m_outcome = QStringLiteral("stopped");
     else if (m_code)
         m_outcome = QStringLiteral("failed, meter error code %1").arg(m_code);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/TransferOutcome.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -29,9 +31,10 @@ public:
     void Received(const uint8_t *wire, size_t size);
     // A receive that brought no complete frame; a run of them is kept as one line.
     void NoFrame();
-    // A message or question the user was shown; "code:N" in it is the meter's error code.
+    // A message or question the user was shown.
     void Message(const QString &text);
-    void Finish(bool success, bool stopped);
+    // How the transfer ended, with the meter's error code when it gave one.
+    void Finish(const TransferOutcome &outcome);
 
     int ErrorCode() const { return m_code; }
     QByteArray Text() const;

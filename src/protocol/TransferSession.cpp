@@ -39,8 +39,11 @@ TransferSession::TransferSession(const TransferJob &job)
 
 TransferSession::~TransferSession()
 {
-    if (m_job.log)
-        m_job.log->Finish(m_succeeded, Stopped());
+    if (!m_job.log)
+        return;
+    // Every worker leaves through Fail or End.
+    const TransferOutcome last = m_outcome.value_or(TransferOutcome::Stopped());
+    m_job.log->Finish(!last.Succeeded() && Stopped() ? TransferOutcome::Stopped() : last);
 }
 
 bool TransferSession::Stopped()
@@ -53,6 +56,7 @@ bool TransferSession::Stopped()
 TransferOutcome TransferSession::Fail(const TransferOutcome &outcome)
 {
     m_prompts.Message(outcome.Message(), outcome.Caption(), Prompts::Icon::None);
+    m_outcome = outcome;
     return outcome;
 }
 
@@ -86,10 +90,10 @@ void TransferSession::Moved(int64_t done, int64_t total)
 
 TransferOutcome TransferSession::End(const TransferOutcome &outcome)
 {
-    m_succeeded = outcome.Succeeded();
     if (m_job.host && !Stopped())
         m_job.host->TransferDone(outcome);
-    return m_succeeded || !Stopped() ? outcome : TransferOutcome::Stopped();
+    m_outcome = outcome.Succeeded() || !Stopped() ? outcome : TransferOutcome::Stopped();
+    return *m_outcome;
 }
 
 void TransferSession::Send(FrameType type)
@@ -143,7 +147,9 @@ void TransferSession::SendEnd()
 
 bool TransferSession::Receive(Frame &f, uint8_t *buffer, size_t size)
 {
-    const bool ok = ReceiveFrame(f, buffer, size, m_port, m_prompts);
+    const bool ok = ReceiveFrame(f, buffer, size, m_port);
+    if (ok && IsUnknownFrame(f.type))
+        m_prompts.Message(UnknownFrameText(f.type), QString::fromLatin1(kAppTitle), Prompts::Icon::None);
     if (m_job.log) {
         if (ok)
             m_job.log->Received(buffer, kFrameHeader + GetU16BE(buffer + 2));

@@ -5,6 +5,7 @@
 #include "protocol/WorkerPrompts.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // Line rate of the meter's link: 115200 baud, 10 bits a byte.
@@ -64,7 +65,7 @@ private:
     bool m_stopped = false;
     bool m_lineFailed = false;
     QString m_lineError;
-    bool m_succeeded = false;
+    std::optional<TransferOutcome> m_outcome; // the last failure shown, then the worker's last word
     std::vector<uint8_t> m_wire; // the frame being sent
     std::vector<uint8_t> m_tail; // what of it did not go out
     WorkerPrompts m_prompts;

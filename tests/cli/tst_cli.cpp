@@ -106,6 +106,11 @@ private slots:
         QVERIFY(evil.EditSatellite({evil.Satellites().front().slot, kEvil, evil.Satellites().front().position}) && evil.Save());
         QVERIFY(TestFile::Write(Path("w.xml"), "<satellites><sat name=\"NSS 9\" position=\"-1771\"><transponder "
                                               "frequency=\"11000000\" symbol_rate=\"27500000\" polarization=\"0\"/></sat></satellites>"));
+        QByteArray many = "<satellites>"; // M: 53 satellites far from A's, one more than A has places free
+        for (int i = 0; i < 53; ++i)
+            many += "<sat name=\"T" + QByteArray::number(i) + "\" position=\"" + QByteArray::number(800 + 10 * i) + "\"/>";
+        QVERIFY(TestFile::Write(Path("m.xml"), many + "</satellites>"));
+        qputenv("ORBIVANE_COM9", QFile::encodeName(Path("nothing-here")));
     }
 
     void transfers_data()
@@ -153,12 +158,16 @@ private slots:
         row("load, not an update", load, QByteArray(100, 'x'), 3, "Please choose a correct update file",
             Outcome::NothingSent);
         row("port cannot be opened", {"probe", "-p", "COM9"}, {}, 4, "nothing-here: no such device)\n  There is no device", Outcome::None);
-        row("port path does not exist", {"probe", "-p", "FILE"}, {}, 4, "no such device", Outcome::None);
+        row("port given twice", {"probe", "-p", "PORT", "-p", "PORT"}, {}, 2, "is given twice", Outcome::NothingSent);
+        // Several ports: the code of the first that failed, in the order given (5 here, then 4).
+        row("two ports, both fail", {"read", "--timeout", "1", "-p", "PORT", "-p", "COM9", "FILE"}, {}, 5, "stopped answering",
+            Outcome::None, F::Silence);
         // The meter's pattern is no sound database: kept as it came, and said so.
         row("read, image fails the check", read, "old", 0, "fails the structure check (12162 problems)",
             Outcome::FileIsMeterImage);
-        row("read, timeout beyond bounds", {"read", "--timeout", "3000000", "-p", "PORT", "FILE"}, {}, 2,
-            "--timeout takes a whole number from 1 to 3600", Outcome::NothingSent);
+        for (const char *timeout : {"0", "3601"})
+            row(qPrintable(QStringLiteral("read, --timeout %1").arg(timeout)), {"read", "--timeout", timeout, "-p", "PORT", "FILE"},
+                {}, 2, "--timeout takes a whole number from 1 to 3600", Outcome::NothingSent);
         row("usage", {"read", "-p", "PORT"}, {}, 2, "missing argument", Outcome::NothingSent);
     }
 
@@ -178,7 +187,6 @@ private slots:
         transfer.faultStep = 2;
         MeterDevice meter(config, transfer);
         QVERIFY(meter.Start());
-        qputenv("ORBIVANE_COM9", QFile::encodeName(Path("nothing-here")));
 
         const QString path = Path(QStringLiteral("file-%1.bin").arg(QTest::currentDataTag()).replace(' ', '_'));
         QFile::remove(path);
@@ -256,15 +264,17 @@ private slots:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<bool>("atEnd"); // the signal comes once the target holds the image read
-        QTest::newRow("write: the meter gets FT_END") << "write" << false;
-        QTest::newRow("read: the target stays as it was") << "read" << false;
-        QTest::newRow("read, stopped once written: done and archived") << "read" << true;
+        QTest::addColumn<int>("signal");
+        QTest::newRow("write: the meter gets FT_END") << "write" << false << SIGINT;
+        QTest::newRow("read, SIGTERM: the target stays as it was") << "read" << false << SIGTERM;
+        QTest::newRow("read, stopped once written: done and archived") << "read" << true << SIGINT;
     }
 
     void interrupt()
     {
         QFETCH(QString, command);
         QFETCH(bool, atEnd);
+        QFETCH(int, signal);
         MeterSim::Config paced;
         paced.bytesPerSecond = atEnd ? 0 : 11520; // about 21 s for the image: time to interrupt it midway
         const QByteArray image = Sample(6);
@@ -284,7 +294,7 @@ private slots:
             [&] { return atEnd ? TestFile::Read(path) == image : meter.BytesReceived() + meter.BytesSent() > 40000; }, 20000);
         // Never a pid of 0 (the whole process group) nor one already reaped.
         if (p->state() == QProcess::Running && p->processId() > 0)
-            ::kill(pid_t(p->processId()), SIGINT);
+            ::kill(pid_t(p->processId()), signal);
         const int reader = atEnd ? ::open(QFile::encodeName(log).constData(), O_RDONLY | O_NONBLOCK) : -1;
         const Result r = Finish(p);
         if (reader >= 0)
@@ -332,11 +342,17 @@ private slots:
         QTest::newRow("import, again") << QStringList{"import", "A", "X", "--satellite", "26.1E", "--dry-run"} << 0
                                        << QStringList{"\"BADR 6\" (26): merge, 0 added, 0 removed, 0 changed"};
         QTest::newRow("import, not a list") << QStringList{"import", "A", "D"} << 3 << QStringList{};
+        QTest::newRow("import, table full") << QStringList{"import", "A", "M"} << 7
+            << QStringList{"The satellite table is full: the import adds 53 satellites and 52 of its 64 places are free."};
+        QTest::newRow("import, file size limit") << QStringList{"import", "A", "X", "--satellite", "5"} << 3 << QStringList{};
+        QTest::newRow("backups FILE") << QStringList{"backups", "A"} << 0 << QStringList{"  saved over       a.bin  12 satellites, 127 transponders  "};
         QTest::newRow("import, tolerance beyond bounds") << QStringList{"import", "A", "X", "--tolerance", "1000"} << 2 << QStringList{};
         for (const char *pos : {"177W", "177.0W", "-177", "183"})
             QTest::addRow("import, --satellite %s", pos) << QStringList{"import", "A", "W", "--satellite", pos, "--dry-run"}
                                                         << 0 << QStringList{"\"NSS 9\" (182.9): satellite added"};
         QTest::newRow("version") << QStringList{"--version"} << 0 << QStringList{"orbivane-cli "};
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << QStringList{};
+        QTest::newRow("ports") << QStringList{"ports"} << 0 << QStringList{"COM9   " + Path("nothing-here")};
         // Names are printed with their control characters escaped; JSON has its own escapes.
         const QString shown = "EVIL\\x1b]0;X\\x07\\x0d\\x0a";
         QTest::newRow("info, control characters") << QStringList{"info", "E"} << 0 << QStringList{shown};
@@ -349,7 +365,6 @@ private slots:
         QTest::newRow("export, exists") << QStringList{"export", "B", "X", "--xml"} << 7 << QStringList{};
         QTest::newRow("export, over its database") << QStringList{"export", "A", "L", "--xml", "--force"} << 3 << QStringList{};
         QTest::newRow("export, CSV named .xml") << QStringList{"export", "B", "X", "--csv"} << 2 << QStringList{};
-        QTest::newRow("export, no ending") << QStringList{"export", "B", "N", "--xml"} << 2 << QStringList{};
         QTest::newRow("export, --force") << QStringList{"export", "B", "EC", "--csv", "--force"} << 0 << QStringList{};
         QTest::newRow("export, file size limit") << QStringList{"export", "B", "F", "--csv"} << 3 << QStringList{};
     }
@@ -360,7 +375,7 @@ private slots:
         QFETCH(int, exit);
         QFETCH(QStringList, lines);
         const QMap<QString, QString> paths{{"A", Path("a.bin")}, {"B", Path("b.bin")}, {"D", Path("d.bin")}, {"E", Path("e.bin")},
-                                           {"X", Path("b.xml")}, {"L", Path("a.xml")}, {"N", Path("b.list")},
+                                           {"X", Path("b.xml")}, {"L", Path("a.xml")}, {"M", Path("m.xml")},
                                            {"W", Path("w.xml")}, {"EC", Path("e.csv")}, {"F", Path("f.csv")}};
         QMap<QString, QByteArray> before;
         for (const QString &path : paths)
@@ -371,7 +386,7 @@ private slots:
             ::setrlimit(RLIMIT_FSIZE, &bytes);
             ::signal(SIGXFSZ, SIG_IGN);
         };
-        const bool full = QTest::currentDataTag() == QByteArray("export, file size limit");
+        const bool full = QByteArray(QTest::currentDataTag()).endsWith("file size limit");
         const Result r = Finish(Start(Substituted(args, paths), full ? std::function<void()>(limit) : nullptr));
         QCOMPARE(r.exit, exit);
         for (const QString &line : lines)

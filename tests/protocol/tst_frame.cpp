@@ -63,6 +63,7 @@ private slots:
         // The largest payload and an empty one come in every read (tst_transferworker). One more
         // byte is refused and its payload stays on the line, unread.
         QTest::newRow("payload one too long") << Hex("00034001") + Hex("0002000000040000") << QByteArray() << int(kMaxFrame) << false << uint(FT_READY);
+        QTest::newRow("type 7, unknown") << Hex("00070002ABCD") << QByteArray() << 100 << true << 7u;
         QTest::newRow("type 5") << Hex("0005000A0102030405060708090A") << QByteArray() << 100 << true << uint(FT_METER_5);
         // Two payload bytes hold no identity word: refused like a garbled frame.
         QTest::newRow("short FT_IDENT") << Hex("00000002AABB0000000442010203") << QByteArray() << 100 << false << uint(FT_IDENT);
@@ -85,14 +86,14 @@ private slots:
         std::vector<uint8_t> buffer(size_t(size) + 32, 0xEE);
         std::thread meter([&] { pty.Send(first); });
         Frame f;
-        const bool got = ReceiveFrame(f, buffer.data(), uint32_t(size), port, prompts);
+        const bool got = ReceiveFrame(f, buffer.data(), uint32_t(size), port);
         meter.join();
         QCOMPARE(got, whole);
         for (size_t i = size_t(size); i < buffer.size(); ++i)
             QCOMPARE(buffer[i], uint8_t(0xEE));
         if (!whole) {
             QVERIFY(pty.Send(later));
-            QVERIFY(ReceiveFrame(f, buffer.data(), uint32_t(size), port, prompts));
+            QVERIFY(ReceiveFrame(f, buffer.data(), uint32_t(size), port));
         }
         QCOMPARE(f.type, uint32_t(type));
         if (type == FT_IDENT)

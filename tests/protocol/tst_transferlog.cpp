@@ -43,9 +43,6 @@ private slots:
         QTest::newRow("write, meter silent") << int(TK_WRITE_PARAMS) << silence
             << "out FT_HELLO|in FT_IDENT|out FT_IDENT_ACK|out FT_WRITE|in FT_READY|out FT_DATA|in (no|"
                "out FT_END|outcome: failed, meter error code 8";
-        QTest::newRow("load, meter sends FT_DATA") << int(TK_LOAD_SOFTWARE) << type
-            << "out FT_HELLO|in FT_IDENT|out FT_IDENT_ACK|out FT_LOAD|in FT_READY|out FT_DATA|in FT_DATA|"
-               "out FT_END|outcome: failed, meter error code 4";
     }
 
     // The frames in order with the code the user saw; of a 16 KB chunk only its first bytes.
@@ -71,6 +68,15 @@ private slots:
         const QList<QByteArray> words = text.mid(data, text.indexOf('\n', data) - data).simplified().split(' ');
         const QByteArray first = TestFile::Read(path).mid(kind == TK_LOAD_SOFTWARE ? 4 : 0, 12);
         QCOMPARE(words.mid(2), QList<QByteArray>({"16384", "00034000", first.toHex()}));
+    }
+
+    // The code logged is the outcome's, not one a text the user saw happens to hold.
+    void codeFromTheOutcome()
+    {
+        TransferLog log;
+        log.Message(QStringLiteral("Can not write the specified file!\ncode:3.bin: Permission denied"));
+        log.Finish(TransferOutcome::FileError(QStringLiteral("Can not write the specified file!")));
+        QCOMPARE(Frames(log.Text()), QStringList{"outcome: failed, no meter error code"});
     }
 
     // The folder keeps the newest twenty of its logs, whatever came before; the user's files stay.

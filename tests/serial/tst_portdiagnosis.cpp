@@ -71,18 +71,22 @@ private slots:
         QTest::addColumn<int>("cause");
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("remedy");
+        QTest::addColumn<int>("foreseen"); // what `orbivane-cli ports` expects an open to meet; -1: not asked
         const QStringList port{"dev/ttyUSB0"}, mm{"proc/77/comm=ModemManager"};
-        auto row = [](const char *tag, const QStringList &tree, int err, Cause cause, const char *status, const char *remedy) {
-            QTest::newRow(tag) << tree << err << int(cause) << QString(status) << QString(remedy);
+        auto row = [](const char *tag, const QStringList &tree, int err, Cause cause, const char *status, const char *remedy,
+                      int foreseen = -1) {
+            QTest::newRow(tag) << tree << err << int(cause) << QString(status) << QString(remedy) << foreseen;
         };
-        row("no device", {}, ENOENT, Cause::NoDevice, "no such device", "Plug the meter's USB serial adapter in");
+        row("no serial device at all, so no path", {}, ENOENT, Cause::NoDevice, "no serial device present", "No serial device is present", ENOENT);
         row("bridge with its tty", QStringList(kCh340) << "sys/bus/usb/devices/1-1/1-1:1.0/ttyUSB3/", ENOENT, Cause::NoDevice, "no such device", "Plug");
+        row("no such device address", port, ENXIO, Cause::NoDevice, "no such device", "Plug", 0);
         row("bridge without driver", kCh340, ENODEV, Cause::NoDriver, "CH340 adapter without a serial driver", "sudo modprobe ch341");
         row("bridge taken by BRLTTY", QStringList(kCh340) << "proc/321/comm=brltty", ENOENT, Cause::NoDriver, "BRLTTY took it", "sudo apt remove brltty");
         // %GROUP: the group the device node has; a word after ! must not be said.
         const QStringList minicom{"proc/4242/comm=minicom", "proc/4242/fd/5->dev/ttyUSB0"};
         const QStringList window{"proc/50/comm=orbivane", "proc/50/fd/7->dev/ttyUSB0"};
         row("permission denied, group may use it", {"dev/ttyUSB0%660"}, EACCES, Cause::PermissionDenied, "permission denied", "sudo usermod -aG %GROUP $USER\nthen log out and in again|install the Orbivane package");
+        row("operation not permitted", {"dev/ttyUSB0%000"}, EPERM, Cause::PermissionDenied, "permission denied", "mode 0000|joining one cannot help", EACCES);
         row("permission denied, owner only", {"dev/ttyUSB0%600"}, EACCES, Cause::PermissionDenied, "permission denied", "mode 0600|joining one cannot help|administrator to install it|!usermod");
         row("permission denied, rule installed", {"dev/ttyUSB0%600", "usr/lib/udev/rules.d/70-orbivane.rules=#"}, EACCES, Cause::PermissionDenied, "permission denied", "rule of the Orbivane package is installed|!install it");
         row("permission denied, package installed", {"dev/ttyUSB0%660", "var/lib/dpkg/status=Package: orbivane-extra\nStatus: deinstall ok config-files\n\nPackage: orbivane\nStatus: install ok installed\n"}, EACCES, Cause::PermissionDenied, "permission denied", "usermod -aG %GROUP|is installed|!Or install");
@@ -90,6 +94,8 @@ private slots:
         row("busy, two holders", port + minicom + QStringList{"proc/9/comm=screen", "proc/9/fd/0->dev/ttyUSB0"}, EBUSY, Cause::Busy, "", "minicom (pid 4242) and screen (pid 9) have|Close minicom and screen (or end them: kill 4242 9)");
         row("busy, own window and minicom", port + window + minicom, EBUSY, Cause::Busy, "(pid 50)", " and |have|Close minicom (or end it: kill 4242)|Orbivane window|!kill 50");
         row("busy, holder hidden", port + QStringList{"proc/4242/comm=minicom"}, EBUSY, Cause::Busy, "in use by another program", "another account");
+        row("held by BRLTTY", port + QStringList{"proc/8/comm=brltty", "proc/8/fd/3->dev/ttyUSB0"}, EBUSY, Cause::Interference, "in use by BRLTTY (pid 8)", "sudo apt remove brltty", EBUSY);
+        row("an errno of no case of its own", port, EIO, Cause::Other, "Input/output error", "The system refused to open /");
         row("held by ModemManager", port + mm + QStringList{"proc/77/fd/9->dev/ttyUSB0"}, EBUSY, Cause::Interference, "in use by ModemManager (pid 77)", "systemctl disable --now ModemManager");
         row("no answer", port, 0, Cause::NoAnswer, "the port opens, but no meter answers", "switched on");
         row("no answer, ModemManager runs", port + mm, 0, Cause::Interference, "no answer; ModemManager is running (pid 77)", "switched on");
@@ -104,14 +110,18 @@ private slots:
         QFETCH(int, cause);
         QFETCH(QString, status);
         QFETCH(QString, remedy);
+        QFETCH(int, foreseen);
         Tree t;
         t.Build(tree);
-        const PortDiagnosis d = PortDiagnosis::Of(t.roots.Dev("ttyUSB0"), openFailure, t.roots);
+        const QString device = tree.isEmpty() ? QString() : t.roots.Dev("ttyUSB0");
+        const PortDiagnosis d = PortDiagnosis::Of(device, openFailure, t.roots);
         QCOMPARE(int(d.cause), cause);
         QVERIFY2(d.status.contains(status), qPrintable(d.status));
         remedy.replace("%GROUP", QFileInfo(t.roots.Dev("ttyUSB0")).group());
         for (const QString &part : remedy.split('|'))
             QVERIFY2(d.remedy.contains(part.mid(part.startsWith('!'))) != part.startsWith('!'), qPrintable(part + " in: " + d.remedy));
+        if (foreseen >= 0 && (foreseen != EACCES || ::geteuid() != 0)) // root may open any device
+            QCOMPARE(PortDiagnosis::Foresee(device, t.roots), foreseen);
     }
 
     // The causes real lines give, diagnosed from the errno the open met.
