@@ -1,5 +1,6 @@
 #include "EditorFixture.h"
 
+#include "GridScript.h"
 #include "SampleDatabase.h"
 #include "TestEnv.h"
 
@@ -44,20 +45,24 @@ void EditorFixture::Click(const char *buttonName)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void EditorFixture::ClickCell(int row, int column, Qt::KeyboardModifiers modifiers)
-{
-    CTransponderList *list = dlg->TpList();
-    QRect cell;
-    list->EnsureRowVisible(row);
-    if (!list->GetCellRect(row, column, cell))
-        qFatal("no cell %d,%d", row, column);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, cell.center());
-}
-
 void EditorFixture::SelectSatellite(int row, Qt::KeyboardModifiers modifiers)
 {
     QListWidget *sats = dlg->SatList();
     QTest::mouseClick(sats->viewport(), Qt::LeftButton, modifiers, sats->visualItemRect(sats->item(row)).center());
+}
+
+void EditorFixture::Play(const QStringList &tokens, const std::function<bool(const QString &)> &other)
+{
+    ::Play(*dlg->TpList(), tokens, [&](const QString &token) {
+        const QString verb = token.section(QLatin1Char(':'), 0, 0), arg = token.section(QLatin1Char(':'), 1);
+        if (other && other(token))
+            return true;
+        if (verb == QLatin1String("button"))
+            Click(qPrintable(arg));
+        else if (verb == QLatin1String("sat"))
+            SelectSatellite(arg.toInt());
+        return verb == QLatin1String("button") || verb == QLatin1String("sat");
+    });
 }
 
 QStringList EditorFixture::Row(int row) const
