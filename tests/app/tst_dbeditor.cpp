@@ -23,9 +23,9 @@
 
 // Loads the file afresh into `var`; it must pass the checker.
 #define LOAD_CHECKED(var, path)                                                                    \
-    auto var = f.LoadFile(path);                                                                   \
+    auto var = f.LoadFile(path); /* NOLINT(bugprone-macro-parentheses): a name being declared */  \
     QVERIFY(var);                                                                                  \
-    QCOMPARE(DatabaseChecker::Check(*var), QStringList())
+    QCOMPARE(DatabaseChecker::Check(*(var)), QStringList())
 
 class TestDbEditor : public QObject
 {
@@ -209,9 +209,9 @@ private slots:
             QCOMPARE(list->GetFocusedItem(), list->GetFocusRow());
 
         LOAD_CHECKED(file, path);
-        std::vector<int> shown;
+        std::vector<int> shown(size_t(list->GetItemCount()));
         for (int r = 0; r < list->GetItemCount(); ++r)
-            shown.push_back(list->Row(r).record);
+            shown[size_t(r)] = list->Row(r).record;
         QCOMPARE(file->TransponderChain(slot).indices, shown); // a second Apply stores nothing new
         QCOMPARE(shown.size(), tps.size() - size_t(released.size()) + size_t(added));
         QCOMPARE(shown[0], tps[size_t(first)]);

@@ -11,6 +11,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -134,6 +135,8 @@ private slots:
     {
         CAboutDlg about;
         QCOMPARE(about.windowTitle(), QStringLiteral("About Orbivane"));
+        const auto labels = about.findChildren<QLabel *>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [](const QLabel *l) { return !l->pixmap().isNull(); })); // the icon
         const auto buttons = about.findChildren<QPushButton *>();
         QVERIFY(buttons.size() == 1 && buttons.front()->text() == "OK");
     }
