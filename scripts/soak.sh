@@ -16,7 +16,7 @@ cmake --build "$build" -j2 --target soak_transfers soak_editor || exit 2
 
 status=0
 echo "== soak_transfers --runs ${SOAK_RUNS:-400} --seed $seed"
-"$build/tests/soak/soak_transfers" --runs "${SOAK_RUNS:-400}" --seed "$seed" || status=1
+"$build/bench/soak/soak_transfers" --runs "${SOAK_RUNS:-400}" --seed "$seed" || status=1
 echo "== soak_editor --steps ${SOAK_STEPS:-5000} --seed $seed"
-"$build/tests/soak/soak_editor" --steps "${SOAK_STEPS:-5000}" --seed "$seed" || status=1
+"$build/bench/soak/soak_editor" --steps "${SOAK_STEPS:-5000}" --seed "$seed" || status=1
 exit $status

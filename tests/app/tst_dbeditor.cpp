@@ -3,7 +3,7 @@
 // the Edit menu. Apply's rules are the document's and tested there; random work at the grid, with
 // the file checked after every Apply, is the editor soak's.
 #include "EditorFixture.h"
-#include "GridState.h"
+#include "GridScript.h"
 #include "SampleDatabase.h"
 #include "TestEnv.h"
 
@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -24,9 +23,9 @@
 
 // Loads the file afresh into `var`; it must pass the checker.
 #define LOAD_CHECKED(var, path)                                                                    \
-    auto var = f.LoadFile(path);                                                                   \
+    auto var = f.LoadFile(path); /* NOLINT(bugprone-macro-parentheses): a name being declared */  \
     QVERIFY(var);                                                                                  \
-    QCOMPARE(DatabaseChecker::Check(*var), QStringList())
+    QCOMPARE(DatabaseChecker::Check(*(var)), QStringList())
 
 class TestDbEditor : public QObject
 {
@@ -144,22 +143,22 @@ private slots:
         QTest::addColumn<int>("added");           // new rows stored
         QTest::addColumn<int>("first");           // loaded row shown first at the end
         QTest::addColumn<QString>("state");
-        const QStringList edit1{"cell 1 1", "cell 1 1", "type 3x4y5z6"}; // the editor takes digits only
-        const QStringList edit12{"cell 1 1", "shift 2 1", "key F2", "type 3456"};
-        const QStringList apply{"button applyTpButton"};
+        const QStringList edit1{"click:1,1", "click:1,1", "type:3x4y5z6"}; // the editor takes digits only
+        const QStringList edit12{"click:1,1", "shift:2,1", "F2", "type:3456"};
+        const QStringList apply{"button:applyTpButton"};
         const QList<int> none, one{1}, both{1, 2};
-        QTest::newRow("header click sorts with the editor open") << edit1 + QStringList{"header 1"} + apply << one << none << 0 << 1 << "focus 1,1 sel 1";
-        QTest::newRow("right click with the editor open") << edit1 + QStringList{"rclick 3 2"} + apply << one << none << 0 << 0 << "focus 1,1 sel 1";
+        QTest::newRow("header click sorts with the editor open") << edit1 + QStringList{"header:1"} + apply << one << none << 0 << 1 << "focus 1,1 sel 1";
+        QTest::newRow("right click with the editor open") << edit1 + QStringList{"right:3,2"} + apply << one << none << 0 << 0 << "focus 1,1 sel 1";
         QTest::newRow("Apply ends the edit in every selected row") << edit12 + apply << both << none << 0 << 0 << "focus 2,1 sel 1 2";
         QTest::newRow("closing ends the edit in every selected row") << edit12 + QStringList{"close"} << both << none << 0 << 0 << "focus 2,1 sel 1 2";
         QTest::newRow("Delete TP twice, Apply, Down, F2")
-            << QStringList{"cell 3 1", "button deleteTpButton", "button deleteTpButton", "button applyTpButton", "key Down", "key F2", "type 3456", "key Return"} + apply
+            << QStringList{"click:3,1", "button:deleteTpButton", "button:deleteTpButton", "button:applyTpButton", "Down", "F2", "type:3456", "Return"} + apply
             << QList<int>{4} << QList<int>{3} << 0 << 0 << "focus 3,1 sel 3";
         // The menu's "ADD TP" keeps unapplied edits; the button refills first.
         QTest::newRow("menu ADD TP, Apply, the other Apply")
-            << edit1 + QStringList{"key Return", "rclick 0 2", "menu ADD TP", "button applyTpButton", "button applySatButton"} << one << none << 1 << 0 << "focus 0,2 sel 0";
+            << edit1 + QStringList{"Return", "right:0,2", "menu:ADD TP", "button:applyTpButton", "button:applySatButton"} << one << none << 1 << 0 << "focus 0,2 sel 0";
         QTest::newRow("Ctrl+click leaves no satellite for Delete SAT, Add TP, Apply")
-            << QStringList{"cell 1 1", "unselect", "button deleteSatButton", "button addTpButton"} + apply << none << none << 0 << 0 << "focus 1,1 sel 1";
+            << QStringList{"click:1,1", "unselect", "button:deleteSatButton", "button:addTpButton"} + apply << none << none << 0 << 0 << "focus 1,1 sel 1";
     }
 
     void editsLandOnTheirRows()
@@ -180,41 +179,28 @@ private slots:
         f.SelectSatellite(satRow);
         const std::vector<int> tps = original->TransponderChain(slot).indices;
         CTransponderList *list = f.dlg->TpList();
-        for (const QString &step : steps) {
-            const QString verb = step.section(QLatin1Char(' '), 0, 0), arg = step.section(QLatin1Char(' '), 1);
-            const int row = step.section(QLatin1Char(' '), 1, 1).toInt(), column = step.section(QLatin1Char(' '), 2, 2).toInt();
-            QWidget *keys = list->GetEditor() ? list->GetEditor() : list;
-            QHeaderView *header = list->horizontalHeader();
-            QRect cell;
-            if (verb == "cell" || verb == "shift") {
-                f.ClickCell(row, column, verb == "shift" ? Qt::ShiftModifier : Qt::NoModifier);
-            } else if (verb == "rclick" && list->GetCellRect(row, column, cell)) {
-                QTest::mouseClick(list->viewport(), Qt::RightButton, {}, cell.center());
-            } else if (verb == "menu") {
+        // The test's own steps: an entry of the context menu, Ctrl+click on the satellite, closing.
+        auto own = [&](const QString &step) {
+            if (step.startsWith(QLatin1String("menu:"))) {
                 QVERIFY(WaitUntil([&] { return list->ContextMenu()->isVisible(); }));
                 list->ContextMenu()->hide();
                 const QList<QAction *> actions = list->ContextMenu()->actions();
                 QCOMPARE(actions.size(), 2);
-                QVERIFY(actions[0]->text() == "Delete TP" && actions[1]->text() == arg);
+                QVERIFY(actions[0]->text() == "Delete TP" && actions[1]->text() == step.mid(5));
                 actions[1]->trigger();
-            } else if (verb == "type") {
-                QTest::keyClicks(keys, arg);
-            } else if (verb == "key") {
-                QTest::keyClick(keys, QKeySequence::fromString(arg)[0].key());
-            } else if (verb == "header") {
-                QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(row) + 10, header->height() / 2));
-            } else if (verb == "button") {
-                f.Click(qPrintable(arg));
-            } else if (verb == "unselect") {
+            } else if (step == "unselect") {
                 f.SelectSatellite(satRow, Qt::ControlModifier);
                 QVERIFY(f.dlg->SatList()->selectedItems().isEmpty());
             } else {
                 f.prompts.QueueAnswer(true);
                 QVERIFY(f.dlg->close());
             }
-            QCoreApplication::processEvents();
-            QVERIFY(!list->ContextMenu()->isVisible() || step.startsWith(QLatin1String("rclick 0")));
-            if (step.startsWith(QLatin1String("button deleteTp"))) // nothing reaches the file before Apply
+        };
+        for (const QString &step : steps) {
+            const bool mine = QStringList{"menu", "unselect", "close"}.contains(step.section(':', 0, 0));
+            f.Play({step}, [&](const QString &) { return mine && (own(step), true); });
+            QVERIFY(!list->ContextMenu()->isVisible() || step.startsWith(QLatin1String("right:0")));
+            if (step.startsWith(QLatin1String("button:deleteTp"))) // nothing reaches the file before Apply
                 QCOMPARE(TestFile::Read(path), before);
         }
         QCOMPARE(f.prompts.MessageCount(), 0);
@@ -223,9 +209,9 @@ private slots:
             QCOMPARE(list->GetFocusedItem(), list->GetFocusRow());
 
         LOAD_CHECKED(file, path);
-        std::vector<int> shown;
+        std::vector<int> shown(size_t(list->GetItemCount()));
         for (int r = 0; r < list->GetItemCount(); ++r)
-            shown.push_back(list->Row(r).record);
+            shown[size_t(r)] = list->Row(r).record;
         QCOMPARE(file->TransponderChain(slot).indices, shown); // a second Apply stores nothing new
         QCOMPARE(shown.size(), tps.size() - size_t(released.size()) + size_t(added));
         QCOMPARE(shown[0], tps[size_t(first)]);
@@ -341,20 +327,22 @@ private slots:
     void closeAsksAboutPendingWork_data()
     {
         QTest::addColumn<QString>("work");
+        QTest::addColumn<QString>("key"); // at the grid, no editor open
         QTest::addColumn<QList<bool>>("answers"); // to "save?", then to "discard?"
         QTest::addColumn<int>("questions");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("typed, No, No: stays") << "typed" << QList<bool>{false, false} << 2 << false;
-        QTest::newRow("typed, No, Yes: discards") << "typed" << QList<bool>{false, true} << 2 << true;
-        QTest::newRow("satellite deleted, Yes: saved") << "deleted" << QList<bool>{true} << 1 << true;
-        QTest::newRow("the save fails: stays") << "unwritable" << QList<bool>{true} << 1 << false;
-        QTest::newRow("applied: nothing to ask") << "applied" << QList<bool>{} << 0 << true;
-        QTest::newRow("typed back: nothing to ask") << "typed back" << QList<bool>{} << 0 << true;
+        QTest::newRow("typed, No, No: stays") << "typed" << "Esc" << QList<bool>{false, false} << 2 << false;
+        QTest::newRow("typed, No, Yes: discards") << "typed" << "Esc" << QList<bool>{false, true} << 2 << true;
+        QTest::newRow("satellite deleted, Yes: saved") << "deleted" << "Esc" << QList<bool>{true} << 1 << true;
+        QTest::newRow("the save fails: stays") << "unwritable" << "Esc" << QList<bool>{true} << 1 << false;
+        QTest::newRow("applied, Return: nothing to ask") << "applied" << "Return" << QList<bool>{} << 0 << true;
+        QTest::newRow("typed back, Enter of the keypad: nothing to ask") << "typed back" << "Enter" << QList<bool>{} << 0 << true;
     }
 
     void closeAsksAboutPendingWork()
     {
         QFETCH(QString, work);
+        QFETCH(QString, key);
         QFETCH(QList<bool>, answers);
         QFETCH(bool, closes);
         EditorFixture f;
@@ -378,7 +366,8 @@ private slots:
             QVERIFY(QFile::remove(path) && QDir().mkdir(path));
         for (bool answer : answers)
             f.prompts.QueueAnswer(answer);
-        QTest::keyClick(f.dlg.get(), Qt::Key_Escape); // as the close box
+        f.dlg->TpList()->setFocus(); // Escape or Enter there is the close box's
+        f.Play({key});
         QCOMPARE(f.dlg->isVisible(), !closes);
         QTEST(int(f.prompts.Questions().size()), "questions");
         QCOMPARE(f.prompts.MessageCount(), work == "unwritable" ? 1 : 0);
@@ -412,11 +401,7 @@ private slots:
 
         // A typed value is the list's own step until it is applied.
         const QString old = f.Row(0)[1];
-        f.ClickCell(0, 1);
-        QTest::keyClick(f.dlg->TpList(), Qt::Key_F2);
-        QTRY_VERIFY(f.dlg->TpList()->GetEditor());
-        QTest::keyClicks(f.dlg->TpList()->GetEditor(), QStringLiteral("3456"));
-        QTest::keyClick(f.dlg->TpList()->GetEditor(), Qt::Key_Return);
+        f.Play({"click:0,1", "F2", "type:3456", "Return"});
         QTRY_VERIFY(!f.dlg->TpList()->IsEditing());
         QCOMPARE(items(), QStringLiteral("&Undo Edit TP|-"));
         QCOMPARE(items(Qt::CTRL | Qt::Key_Z), QStringLiteral("-|&Redo Edit TP"));

@@ -1,13 +1,11 @@
 #pragma once
 
 // A grid whose cell kinds the test sets, and which records what its hooks were asked.
-#include "GridState.h"
+#include "GridScript.h"
 #include "TestEnv.h"
 
 #include "grid/CGridCtrl.h"
 
-#include <QApplication>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -122,40 +120,12 @@ struct GridWindow {
         grid->SelectFocusRow();
         return ok;
     }
-    // Plays space-separated inputs as a hand gives them, each to whatever has the focus:
-    // "click:row,col" (also shift:, ctrl:, right:, and dbl: pressed as a hand does, press,
-    // release, press, double click, release), "right@x,y" at a point of the viewport,
-    // "type:text", "header" (the second column's header), "other" (the other widget), or a key
-    // sequence ("Ctrl+End").
+    // Plays inputs as Play() does; "other" clicks the other widget.
     void Drive(const QString &script)
     {
-        for (const QString &token : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : grid;
-            const int sep = int(token.indexOf(QRegularExpression(QStringLiteral("[:@]"))));
-            const QString verb = token.left(sep);
-            const QStringList n = token.mid(sep + 1).split(QLatin1Char(','));
-            if (verb == QLatin1String("type"))
-                QTest::keyClicks(focus, token.mid(sep + 1));
-            else if (token == QLatin1String("other"))
-                QTest::mouseClick(other, Qt::LeftButton);
-            else if (token == QLatin1String("header"))
-                QTest::mouseClick(grid->horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(60, 5));
-            else if (sep < 0)
-                QTest::keySequence(focus, QKeySequence::fromString(token));
-            else {
-                const QPoint at = token[sep] == QLatin1Char('@') ? QPoint(n[0].toInt(), n[1].toInt())
-                                                                 : CellRect(*grid, n[0].toInt(), n[1].toInt()).center();
-                const auto mods = verb == QLatin1String("shift") ? Qt::ShiftModifier
-                                  : verb == QLatin1String("ctrl") ? Qt::ControlModifier : Qt::NoModifier;
-                QTest::mouseClick(grid->viewport(), verb == QLatin1String("right") ? Qt::RightButton : Qt::LeftButton, mods, at);
-                if (verb == QLatin1String("dbl")) {
-                    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, at);
-                    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
-                    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, at);
-                }
-            }
-        }
-        QCoreApplication::processEvents(); // what the inputs queued
+        Play(*grid, script.split(QLatin1Char(' '), Qt::SkipEmptyParts), [this](const QString &token) {
+            return token == QLatin1String("other") && (QTest::mouseClick(other, Qt::LeftButton), true);
+        });
     }
     // State() plus the buttons pressed, cells right-clicked and the type-ahead tip, e.g.
     // "focus 1,1 sel 1 pressed 1,2 tip r1_".

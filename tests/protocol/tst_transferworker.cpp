@@ -147,7 +147,6 @@ private slots:
         row("read, FT_END one chunk short", {R, "", {Code(2)}, "failed", "kept", end, 14});
         row("read, hang-up", {R, "", deviceError, "failed", "kept", hangUp, 3});
         row("write, 241247 bytes", {W, QString(QByteArray(kImageSize - 1, 'a').toHex()), {"Please choose a correct database parameter file\n"}, "failed", "nothing"});
-        row("write, 241249 bytes", {W, QString(QByteArray(kImageSize + 1, 'a').toHex()), {"Please choose a correct database parameter file\n"}, "failed", "nothing"});
         // A damaged database is asked about (No the default) before the first frame.
         const QString damagedQ = QStringLiteral("(!) This database file is damaged:\n\n- *");
         row("write, damaged, No", {W, damaged, {}, "failed", "nothing", none, 0, 5, damagedQ});

@@ -47,3 +47,17 @@ bool TestFile::Write(const QString &path, const QByteArray &bytes)
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
+
+QByteArray Pattern(qsizetype n, uint32_t seed)
+{
+    QByteArray b(n, '\0');
+    for (uint32_t i = 0, x = seed | 1; i < uint32_t(n); ++i)
+        b[i] = char((x = x * 1664525u + 1013904223u) >> 24);
+    return b;
+}
+
+QByteArray UpdateFile(uint32_t word, qsizetype image, uint32_t seed)
+{
+    const char head[4] = {char(word), char(word >> 8), char(word >> 16), char(word >> 24)};
+    return QByteArray(head, 4) + Pattern(image, seed);
+}

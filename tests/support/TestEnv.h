@@ -6,7 +6,9 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 // Points the settings store (XDG_CONFIG_HOME and XDG_CONFIG_DIRS) at fresh temporary folders
 // and clears every ORBIVANE_COM<n> mapping for the life of the object.
@@ -50,3 +52,10 @@ struct TestFile {
     static QByteArray Read(const QString &path);
     static bool Write(const QString &path, const QByteArray &bytes);
 };
+
+// n bytes that differ with the seed; a vector's bytes.
+QByteArray Pattern(qsizetype n, uint32_t seed = 1);
+inline QByteArray Bytes(const std::vector<uint8_t> &v) { return QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size())); }
+
+// An update file: the identity word little-endian, then an image of `image` pattern bytes.
+QByteArray UpdateFile(uint32_t word, qsizetype image, uint32_t seed = 1);

@@ -1,5 +1,6 @@
 #include "EditorFixture.h"
 
+#include "GridScript.h"
 #include "SampleDatabase.h"
 #include "TestEnv.h"
 
@@ -11,7 +12,7 @@
 
 QString EditorFixture::WriteFile(const QString &name, const QByteArray &bytes)
 {
-    const QString path = dir.filePath(name);
+    QString path = dir.filePath(name);
     if (!TestFile::Write(path, bytes))
         qFatal("cannot write %s", qPrintable(path));
     return path;
@@ -25,7 +26,7 @@ void EditorFixture::Open(const QString &path)
 
 QString EditorFixture::OpenSample(const QString &name, quint32 seed)
 {
-    const QString path = WriteFile(name, SampleDatabase::Make({seed}));
+    QString path = WriteFile(name, SampleDatabase::Make({seed}));
     dlg->show();
     Open(path);
     return path;
@@ -44,20 +45,24 @@ void EditorFixture::Click(const char *buttonName)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void EditorFixture::ClickCell(int row, int column, Qt::KeyboardModifiers modifiers)
-{
-    CTransponderList *list = dlg->TpList();
-    QRect cell;
-    list->EnsureRowVisible(row);
-    if (!list->GetCellRect(row, column, cell))
-        qFatal("no cell %d,%d", row, column);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, cell.center());
-}
-
 void EditorFixture::SelectSatellite(int row, Qt::KeyboardModifiers modifiers)
 {
     QListWidget *sats = dlg->SatList();
     QTest::mouseClick(sats->viewport(), Qt::LeftButton, modifiers, sats->visualItemRect(sats->item(row)).center());
+}
+
+void EditorFixture::Play(const QStringList &tokens, const std::function<bool(const QString &)> &other)
+{
+    ::Play(*dlg->TpList(), tokens, [&](const QString &token) {
+        const QString verb = token.section(QLatin1Char(':'), 0, 0), arg = token.section(QLatin1Char(':'), 1);
+        if (other && other(token))
+            return true;
+        if (verb == QLatin1String("button"))
+            Click(qPrintable(arg));
+        else if (verb == QLatin1String("sat"))
+            SelectSatellite(arg.toInt());
+        return verb == QLatin1String("button") || verb == QLatin1String("sat");
+    });
 }
 
 QStringList EditorFixture::Row(int row) const

@@ -10,7 +10,7 @@
 #include "Soak.h"
 
 #include "EditorFixture.h"
-#include "GridState.h"
+#include "GridScript.h"
 
 #include "app/CTransponderList.h"
 #include "database/DatabaseChecker.h"
@@ -18,11 +18,9 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
-#include <QPushButton>
 #include <QtTest>
 
 #include <map>
@@ -138,8 +136,7 @@ QString Soak::Do(const Step &step, QStringList &log)
     bool enter = false;   // the step is Enter: a list-only editor takes the entry under the cursor
     bool sorted = false;  // the rows may come back in another order
     QPoint opens(-1, -1); // (column, row) of the editor the step must leave open
-    std::function<void()> act;
-    QString what;
+    QString what; // the step as a script token (GridScript.h, EditorFixture::Play)
     auto skip = [&log](const char *why) { return log << QLatin1String(why), QString(); };
     switch (step.act) {
     case Act::Click: case Act::DoubleClick: case Act::SecondClick: {
@@ -153,18 +150,7 @@ QString Soak::Do(const Step &step, QStringList &log)
         if (twice && column > 0 && !editing
             && !(row == focus && column == m_list->GetFocusColumn() && m_list->IsRowSelected(row)))
             opens = QPoint(column, row);
-        what = QStringLiteral("%1 cell %2,%3").arg(twice ? "double-click" : "click").arg(row).arg(column);
-        act = [=, v = m_list->viewport()] {
-            QRect cell;
-            m_list->EnsureRowVisible(row);
-            m_list->GetCellRect(row, column, cell);
-            QTest::mouseClick(v, Qt::LeftButton, {}, cell.center());
-            if (twice) { // as a hand does it: press, release, press, double click, release
-                QTest::mousePress(v, Qt::LeftButton, {}, cell.center());
-                QTest::mouseDClick(v, Qt::LeftButton, {}, cell.center());
-                QTest::mouseRelease(v, Qt::LeftButton, {}, cell.center());
-            }
-        };
+        what = QStringLiteral("%1:%2,%3").arg(twice ? "dbl" : "click").arg(row).arg(column);
         break;
     }
     case Act::Key: case Act::Type: {
@@ -172,54 +158,40 @@ QString Soak::Do(const Step &step, QStringList &log)
         const QWidget *fw = QApplication::focusWidget();
         if (!QApplication::activePopupWidget() && !(fw && (fw == m_list || m_list->isAncestorOf(fw)))) {
             // Tab on the way back to the grid; other keys would work a button
-            what = QStringLiteral("key Tab (focus on %1)").arg(fw ? fw->objectName() : QStringLiteral("nothing"));
-            act = [] { QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Tab); };
+            what = QStringLiteral("tab-back (focus on %1)").arg(fw ? fw->objectName() : QStringLiteral("nothing"));
         } else if (step.act == Act::Type) {
-            const QString digits = QString::number(step.a).left(1 + step.b % 4);
-            what = QStringLiteral("type %1").arg(digits);
-            act = [digits] { QTest::keyClicks(static_cast<QWidget *>(nullptr), digits); };
+            what = QStringLiteral("type:") + QString::number(step.a).left(1 + step.b % 4);
         } else {
             const Qt::Key key = kKeys[size_t(step.a) % std::size(kKeys)];
             // Enter and Escape outside an editor belong to the window: they close it.
             if (!editing && (key == Qt::Key_Return || key == Qt::Key_Escape))
                 return skip("(Enter/Escape skipped: no editor)");
-            what = QStringLiteral("key %1").arg(QKeySequence(key).toString());
+            what = QKeySequence(key).toString();
             enter = key == Qt::Key_Return;
             // Tab takes the focus out of the grid, unless an open drop-down list keeps it.
             ends = enter || (key == Qt::Key_Tab && !QApplication::activePopupWidget());
             if (!editing && key == Qt::Key_Delete)
                 for (int r : m_list->GetSelectedRows())
                     expected[size_t(r)].marked = !before[size_t(r)].marked;
-            act = [key] { QTest::keyClick(static_cast<QWidget *>(nullptr), key); };
         }
         break;
     }
-    case Act::Header: {
-        const int column = step.a % 4;
-        QHeaderView *header = m_list->horizontalHeader();
-        what = QStringLiteral("header %1").arg(column);
-        sorted = column == 1 || column == 2;
-        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
-        act = [header, at] { QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at); };
+    case Act::Header:
+        what = QStringLiteral("header:%1").arg(step.a % 4);
+        sorted = step.a % 4 == 1 || step.a % 4 == 2;
         break;
-    }
     case Act::Apply: case Act::AddTp: case Act::DeleteTp: {
         const bool add = step.act == Act::AddTp, del = step.act == Act::DeleteTp;
-        const char *button = add ? "addTpButton" : del ? "deleteTpButton" : step.a % 2 ? "applyTpButton" : "applySatButton";
-        what = QLatin1String(add ? "Add TP" : del ? "Delete TP" : "Apply");
-        act = [this, button] { QTest::mouseClick(m_f.dlg->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton); };
+        what = QStringLiteral("button:") + (add ? "addTpButton" : del ? "deleteTpButton" : step.a % 2 ? "applyTpButton" : "applySatButton");
         break;
     }
     case Act::Satellite:
         if (sats == 0)
             return skip("(no satellite)");
-        what = QStringLiteral("satellite %1").arg(step.a % sats);
-        act = [this, row = step.a % sats] { m_f.SelectSatellite(row); };
+        what = QStringLiteral("sat:%1").arg(step.a % sats);
         break;
     }
-    if (QApplication::activePopupWidget() && step.act != Act::Key && step.act != Act::Type)
-        what += QStringLiteral(" (drop-down list open)");
-    log << what;
+    log << what + (QApplication::activePopupWidget() && step.act != Act::Key && step.act != Act::Type ? " (drop-down list open)" : "");
     // The rows the step must leave: an edit it ends lands first, on the row it was opened on ...
     if (const std::optional<QString> value = editing && ends ? Pending(enter) : std::nullopt) {
         Row &r = expected[size_t(m_editPos)];
@@ -238,7 +210,9 @@ QString Soak::Do(const Step &step, QStringList &log)
         if (sorted)
             std::tie(r.f, r.s) = std::make_pair(QString::number(TransponderConversions::CellNumber(r.f)), QString::number(TransponderConversions::CellNumber(r.s)));
     const int messages = m_f.prompts.MessageCount();
-    act();
+    m_f.Play({what}, [](const QString &token) { // Tab, from wherever the focus is
+        return token.startsWith(QLatin1String("tab-back")) && (QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Tab), true);
+    });
     Settle();
     if (!m_f.dlg->isVisible())
         return QStringLiteral("window: closed by %1").arg(what);

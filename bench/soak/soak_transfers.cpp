@@ -4,8 +4,8 @@
 // byte of the file (write, load) or the file holds every byte the meter gave (read); a read's
 // target is the complete old file or the complete new image, with nothing left beside it; no
 // thread or file descriptor is left over. Prints a table by fault and kind; exits 1 on a fault.
-#include "../protocol/WorkerRun.h"
 #include "Soak.h"
+#include "WorkerRun.h"
 
 #include "SampleDatabase.h"
 #include "app/CTransferDlg.h"
@@ -29,14 +29,6 @@ constexpr int64_t kCancelBoundMs = 1500;
 // For the watchdog: when the current run must have ended (0: no run under way).
 std::atomic<int64_t> g_deadline{0};
 std::atomic<int> g_current{-1};
-
-QByteArray Pattern(qsizetype n, uint32_t seed)
-{
-    QByteArray b(n, '\0');
-    for (uint32_t i = 0, x = seed | 1; i < uint32_t(n); ++i)
-        b[i] = char((x = x * 1664525u + 1013904223u) >> 24);
-    return b;
-}
 
 struct Plan {
     TransferKind kind = TK_READ_PARAMS;
@@ -123,8 +115,9 @@ struct Soak {
             ready = TestFile::Write(path = read, old);
         else if (plan.kind == TK_LOAD_SOFTWARE) {
             path = m_dir.filePath("update.bin");
-            source = Pattern(plan.updateImage, uint32_t(index) + 99);
-            ready = TestFile::Write(path, QByteArrayLiteral("\x05\x00\x01\x42") + source);
+            const QByteArray file = UpdateFile(0x42010005, plan.updateImage, uint32_t(index) + 99);
+            source = file.mid(4);
+            ready = TestFile::Write(path, file);
         }
         auto files = [this] { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).join(' '); };
         const QString filesBefore = files();

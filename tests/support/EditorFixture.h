@@ -8,6 +8,7 @@
 
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 // The main window with a database file opened through "Edit parameters", and its files.
@@ -19,9 +20,10 @@ struct EditorFixture {
     QString OpenSample(const QString &name = QStringLiteral("a.bin"), quint32 seed = 7);
     int Slot(int row) const; // of the satellite in that row of the list
     void Click(const char *buttonName);
-    // Clicks as a person would: the cell's row becomes the focused, selected row.
-    void ClickCell(int row, int column, Qt::KeyboardModifiers modifiers = {});
     void SelectSatellite(int row, Qt::KeyboardModifiers modifiers = {});
+    // Plays a script at the window: the transponder grid's inputs (GridScript.h), "button:name"
+    // and "sat:row" (a click on the satellite's entry); `other` takes the tokens it knows first.
+    void Play(const QStringList &tokens, const std::function<bool(const QString &)> &other = {});
     QStringList Row(int row) const; // texts of columns 0..3
     std::unique_ptr<ParamDatabase> LoadFile(const QString &path); // afresh; null if refused
 

@@ -116,23 +116,7 @@ private:
     TransferOutcome m_outcome = TransferOutcome::Stopped();
 };
 
-inline QByteArray Bytes(const std::vector<uint8_t> &v)
-{
-    return QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size()));
-}
-
 using Fault = MeterDevice::Fault;
-
-// An update file: the identity word little-endian, then `image` bytes of a pattern.
-inline QByteArray UpdateFile(uint32_t word, int image)
-{
-    QByteArray f(4 + image, '\0');
-    for (int i = 0; i < 4; ++i)
-        f[i] = char(word >> (8 * i));
-    for (int i = 0; i < image; ++i)
-        f[4 + i] = char(i * 13 + (i >> 10));
-    return f;
-}
 
 inline MeterDevice::Transfer WithFault(Fault fault, int step, uint16_t type = 5)
 {
