@@ -20,9 +20,7 @@ std::optional<uint32_t> RunTransferDialog(CMeterDlg &main, Prompts &prompts, Tra
     QObject::connect(&dlg, &CTransferDlg::portFailed, &main, [&main, port](const QString &device, int failure) {
         main.ShowPortDiagnosis(port, device, false, failure);
     });
-    dlg.m_kind = kind;
-    dlg.m_path = path;
-    dlg.m_portNumber = port;
+    dlg.SetTransfer(kind, path, port);
     dlg.exec();
     return dlg.Succeeded() ? std::optional<uint32_t>(dlg.IdentityWord()) : std::nullopt;
 }

@@ -25,10 +25,9 @@ const QString kLoadResult =
     QStringLiteral("Please keep Meter power on,wait about 2 Minutes, Meter restart automically!");
 const QString kReadResult = QStringLiteral("finished transfer data!");
 
-void Prepare(CTransferDlg &dlg, int kind, const QString &path, const MeterDevice &meter)
+void Prepare(CTransferDlg &dlg, int kind, const QString &path, const MeterDevice &meter, int port = 0)
 {
-    dlg.m_kind = TransferKind(kind);
-    dlg.m_path = path;
+    dlg.SetTransfer(TransferKind(kind), path, port);
     dlg.SetDevicePath(QString::fromStdString(meter.SlavePath()));
 }
 
@@ -87,8 +86,7 @@ private slots:
         QCOMPARE(dlg.windowTitle(), QStringLiteral("transfering data"));
         QCOMPARE(dlg.Button()->text(), QStringLiteral("Cancel"));
         const QString read = m_dir.filePath(QTest::currentDataTag());
-        Prepare(dlg, kind, how == 1 ? m_dir.filePath("absent.bin") : kind == TK_READ_PARAMS ? read : kind == TK_WRITE_PARAMS ? m_db : m_update, meter);
-        dlg.m_portNumber = 3;
+        Prepare(dlg, kind, how == 1 ? m_dir.filePath("absent.bin") : kind == TK_READ_PARAMS ? read : kind == TK_WRITE_PARAMS ? m_db : m_update, meter, 3);
         if (fault < 0)
             dlg.SetDevicePath(m_dir.filePath("no-such-device"));
         QStringList texts;
@@ -237,7 +235,7 @@ private slots:
         dlg.exec();
         QVERIFY(!dlg.WorkerRunning());
         QCOMPARE(seen, texts);
-        QVERIFY(!QFile::exists(dlg.m_path));
+        QVERIFY(!QFile::exists(dlg.Path()));
     }
 
 private:
