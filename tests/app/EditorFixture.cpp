@@ -33,7 +33,7 @@ QString EditorFixture::OpenSample(const QString &name, quint32 seed)
 
 int EditorFixture::Slot(int row) const
 {
-    return dlg->SatList()->item(row)->data(CMeterDlg::SlotRole).toInt();
+    return dlg->Editor().SatList()->item(row)->data(SatelliteList::SlotRole).toInt();
 }
 
 void EditorFixture::Click(const char *buttonName)
@@ -46,7 +46,7 @@ void EditorFixture::Click(const char *buttonName)
 
 void EditorFixture::ClickCell(int row, int column, Qt::KeyboardModifiers modifiers)
 {
-    CTransponderList *list = dlg->TpList();
+    CTransponderList *list = dlg->Editor().TpList();
     QRect cell;
     list->EnsureRowVisible(row);
     if (!list->GetCellRect(row, column, cell))
@@ -56,7 +56,7 @@ void EditorFixture::ClickCell(int row, int column, Qt::KeyboardModifiers modifie
 
 void EditorFixture::SelectSatellite(int row, Qt::KeyboardModifiers modifiers)
 {
-    QListWidget *sats = dlg->SatList();
+    QListWidget *sats = dlg->Editor().SatList();
     QTest::mouseClick(sats->viewport(), Qt::LeftButton, modifiers, sats->visualItemRect(sats->item(row)).center());
 }
 
@@ -64,7 +64,7 @@ QStringList EditorFixture::Row(int row) const
 {
     QStringList texts;
     for (int c = 0; c < 4; ++c)
-        texts << dlg->TpList()->GetItemText(row, c);
+        texts << dlg->Editor().TpList()->GetItemText(row, c);
     return texts;
 }
 

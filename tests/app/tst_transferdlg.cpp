@@ -5,6 +5,8 @@
 
 #include "app/CMeterDlg.h"
 #include "app/CTransferDlg.h"
+#include "app/PortPanel.h"
+#include "app/TransferCommands.h"
 #include "document/BackupArchive.h"
 #include "app/GuiPrompts.h"
 #include "protocol/Transfer.h"
@@ -152,22 +154,22 @@ private slots:
         RecordingPrompts prompts;
         CMeterDlg main(prompts);
         prompts.QueueFileName(m_db);
-        main.OnWriteParameters();
+        main.Transfers().OnWriteParameters();
         QCOMPARE(prompts.MessageTexts(), QStringList{"please choose one correct COM port to connect your meter."});
         QCOMPARE(prompts.OpenFileName(QString()), m_db); // still queued: nobody asked for it
-        QVERIFY(main.OnInitDialog() && main.Connected() == 1); // tests COM1: the meter answers
+        QVERIFY(main.OnInitDialog() && main.Port().Connected() == 1); // tests COM1: the meter answers
         // Each step waits until the meter has read the PC's FT_END: opening the port again
         // flushes what a pseudo-terminal still holds for the meter.
         QVERIFY(meter.WaitForEnd(1, 2000));
         const QString file = m_dir.filePath("main-read.bin");
-        const std::vector<std::pair<void (CMeterDlg::*)(), QString>> steps{
-            {&CMeterDlg::OnReadParameters, file}, {&CMeterDlg::OnWriteParameters, file}, {&CMeterDlg::OnLoadSoftware, m_update}};
+        const std::vector<std::pair<void (TransferCommands::*)(), QString>> steps{
+            {&TransferCommands::OnReadParameters, file}, {&TransferCommands::OnWriteParameters, file}, {&TransferCommands::OnLoadSoftware, m_update}};
         int ends = 1;
         for (const auto &[step, path] : steps) {
-            const bool read = step == &CMeterDlg::OnReadParameters;
+            const bool read = step == &TransferCommands::OnReadParameters;
             prompts.Clear();
             prompts.QueueFileName(path);
-            (main.*step)();
+            (main.Transfers().*step)();
             QCOMPARE(prompts.MessageTexts(), QStringList{read ? kReadResult : kLoadResult});
             QVERIFY(meter.WaitForEnd(ends += read ? 0 : 1, 2000)); // the PC ends no read
         }
@@ -177,7 +179,7 @@ private slots:
         QVERIFY(TestFile::Write(m_dir.filePath("huge.bin"), huge));
         prompts.Clear();
         prompts.QueueFileName(m_dir.filePath("huge.bin"));
-        main.OnReadParameters(); // answered No
+        main.Transfers().OnReadParameters(); // answered No
         QVERIFY(prompts.Questions().size() == 1 && prompts.Questions().front().text.contains("no copy kept"));
         QVERIFY(TestFile::Read(m_dir.filePath("huge.bin")) == huge && prompts.MessageCount() == 0);
         const auto kept = main.Archive().Entries();
@@ -186,7 +188,7 @@ private slots:
         prompts.Clear();
         const int frames = meter.FramesReceived();
         for (const auto &step : steps)
-            (main.*step.first)();
+            (main.Transfers().*step.first)();
         QVERIFY(prompts.MessageCount() == 0 && meter.FramesReceived() == frames);
         qunsetenv("ORBIVANE_COM1");
     }
