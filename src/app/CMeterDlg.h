@@ -29,7 +29,6 @@ public:
     PortPanel &Port() const { return *m_port; }
     EditorPanel &Editor() const { return *m_editor; }
     TransferCommands &Transfers() const { return *m_transfers; }
-    ExchangeCommands &Exchange() const { return *m_exchange; }
     const DatabaseDocument &Document() const { return m_doc; }
     QAction *UndoAction() const { return m_undoAction; }
     QAction *RedoAction() const { return m_redoAction; }

@@ -120,7 +120,8 @@ void ExchangeCommands::CompareWithFile(const QString &path, QWidget *owner)
 void ExchangeCommands::OnImport()
 {
     // One reading at a time: the progress is window-modal, but shows only after a moment.
-    if (!m_doc.IsOpen() || m_window->findChild<QObject *>(kListReadingName, Qt::FindDirectChildrenOnly) || !m_editor.TpList()->EndEdit())
+    if (!m_doc.IsOpen() || m_window->findChild<QObject *>(kListReadingName, Qt::FindDirectChildrenOnly)
+        || !m_editor.TpList()->EndEdit())
         return;
     const QString path = m_prompts.OpenFileName(QString::fromLatin1(kReceiverListFilter));
     if (path.isEmpty())

@@ -20,9 +20,10 @@ std::optional<uint32_t> RunTransferDialog(QWidget *window, PortPanel &portPanel,
     CTransferDlg dlg(prompts, window);
     dlg.SetTransfer(kind, path, port);
     // The port doctor's line says why the port did not open.
-    QObject::connect(&dlg, &CTransferDlg::portFailed, &portPanel, [&portPanel, port](const QString &device, int failure) {
-        portPanel.ShowPortDiagnosis(port, device, false, failure);
-    });
+    QObject::connect(&dlg, &CTransferDlg::portFailed, &portPanel,
+                     [&portPanel, port](const QString &device, int failure) {
+                         portPanel.ShowPortDiagnosis(port, device, false, failure);
+                     });
     dlg.exec();
     return dlg.Succeeded() ? std::optional<uint32_t>(dlg.IdentityWord()) : std::nullopt;
 }

@@ -11,7 +11,7 @@
 
 QString EditorFixture::WriteFile(const QString &name, const QByteArray &bytes)
 {
-    const QString path = dir.filePath(name);
+    QString path = dir.filePath(name);
     if (!TestFile::Write(path, bytes))
         qFatal("cannot write %s", qPrintable(path));
     return path;
@@ -25,7 +25,7 @@ void EditorFixture::Open(const QString &path)
 
 QString EditorFixture::OpenSample(const QString &name, quint32 seed)
 {
-    const QString path = WriteFile(name, SampleDatabase::Make({seed}));
+    QString path = WriteFile(name, SampleDatabase::Make({seed}));
     dlg->show();
     Open(path);
     return path;
