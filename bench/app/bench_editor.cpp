@@ -4,6 +4,7 @@
 #include "SampleDatabase.h"
 
 #include "app/CMeterDlg.h"
+#include "app/EditorPanel.h"
 #include "app/CTransponderList.h"
 #include "common/Prompts.h"
 #include "database/DatabaseChecker.h"
@@ -65,24 +66,24 @@ int main(int argc, char **argv)
 
     CMeterDlg dlg(prompts);
     dlg.show();
-    CTransponderList *list = dlg.TpList();
+    CTransponderList *list = dlg.Editor().TpList();
     const int runs = 7;
 
-    const double open = MedianMs(runs, [] {}, [&] { dlg.OnEditParameters(); });
+    const double open = MedianMs(runs, [] {}, [&] { dlg.Editor().OnEditParameters(); });
     const int rows = list->GetItemCount();
-    const double select = MedianMs(runs, [&] { dlg.SatList()->setCurrentRow(1); },
-                                   [&] { dlg.SatList()->setCurrentRow(0); });
+    const double select = MedianMs(runs, [&] { dlg.Editor().SatList()->setCurrentRow(1); },
+                                   [&] { dlg.Editor().SatList()->setCurrentRow(0); });
     const double sort = MedianMs(runs, [] {}, [&] { list->OnColumnClick(1); });
-    const double pending = MedianMs(runs, [] {}, [&] { (void)dlg.HasPendingWork(); });
+    const double pending = MedianMs(runs, [] {}, [&] { (void)dlg.Editor().HasPendingWork(); });
     // Every fourth row marked, twenty new rows: the records of the marked rows serve the new.
     auto prepare = [&] {
-        dlg.OnEditParameters();
+        dlg.Editor().OnEditParameters();
         for (int r = 0; r < list->GetItemCount(); r += 4)
             list->MarkRow(r);
         for (int i = 0; i < 20; ++i)
             list->AppendNewRow();
     };
-    const double apply = MedianMs(runs, prepare, [&] { dlg.OnApply(); });
+    const double apply = MedianMs(runs, prepare, [&] { dlg.Editor().OnApply(); });
     const bool consistent = DatabaseChecker::Check(dlg.Document().Database()).isEmpty();
 
     std::printf("Editor on one satellite with %d of the %d transponders (median of %d runs)\n",

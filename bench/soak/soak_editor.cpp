@@ -64,7 +64,7 @@ using Rows = std::vector<Row>;
 class Soak
 {
 public:
-    explicit Soak(uint32_t seed) : m_path(m_f.OpenSample(QStringLiteral("soak.bin"), seed)), m_list(m_f.dlg->TpList()) { Settle(); }
+    explicit Soak(uint32_t seed) : m_path(m_f.OpenSample(QStringLiteral("soak.bin"), seed)), m_list(m_f.dlg->Editor().TpList()) { Settle(); }
     QString Do(const Step &step, QStringList &log);
 
 private:
@@ -128,8 +128,8 @@ QString Soak::Do(const Step &step, QStringList &log)
     // A pause between steps: every step starts a new type-ahead search, whatever the timing.
     m_list->OnTimer(CGridCtrl::TYPEAHEAD_TIMER);
     const Rows before = GridRows();
-    const int n = int(before.size()), focus = m_list->GetFocusRow(), sats = m_f.dlg->SatList()->count();
-    const int satRow = m_f.dlg->SatList()->currentRow(), slot = satRow < 0 ? -1 : m_f.Slot(satRow);
+    const int n = int(before.size()), focus = m_list->GetFocusRow(), sats = m_f.dlg->Editor().SatList()->count();
+    const int satRow = m_f.dlg->Editor().SatList()->currentRow(), slot = satRow < 0 ? -1 : m_f.Slot(satRow);
     const bool editing = m_list->IsEditing();
     Rows expected = before;
     bool ends = true;     // the step ends an open edit, keeping what it holds

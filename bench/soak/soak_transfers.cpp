@@ -134,9 +134,7 @@ struct Soak {
         int64_t pressedAt = -1, start = soak::NowMs();
         {
             CTransferDlg dlg(prompts);
-            dlg.m_kind = plan.kind;
-            dlg.m_path = path;
-            dlg.m_portNumber = 1;
+            dlg.SetTransfer(plan.kind, path, 1);
             dlg.SetDevicePath(QString::fromStdString(meter.SlavePath()));
             auto press = [&](bool patience) {
                 if (pressedAt < 0 || !patience)

@@ -1,27 +1,27 @@
 #include "app/CMeterDlg.h"
 
+#include "app/CAboutDlg.h"
+#include "app/CRestoreDlg.h"
 #include "app/CTransponderList.h"
+#include "app/DesktopOpener.h"
+#include "app/EditorPanel.h"
+#include "app/ExchangeCommands.h"
+#include "app/ManualLocation.h"
+#include "app/PortPanel.h"
+#include "app/TransferCommands.h"
 #include "common/Prompts.h"
-#include "common/SettingsStore.h"
-#include "document/BackupArchive.h"
-#include "protocol/MeterLink.h"
-#include "serial/ComDeviceMap.h"
-#include "serial/UsbSerialInfo.h"
+#include "protocol/TransferLogFolder.h"
 
-#include <QComboBox>
-#include <QFileInfo>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kPortCount = 10;
 constexpr int kWindowWidth = 560;
 constexpr int kExpandedHeight = 470;
 } // namespace
@@ -30,140 +30,91 @@ CMeterDlg::CMeterDlg(Prompts &prompts, QWidget *parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                           | Qt::WindowStaysOnTopHint),
-      m_prompts(prompts)
+      m_prompts(prompts),
+      m_backups(prompts)
 {
     setWindowTitle(QStringLiteral("Meterdesk"));
     setWindowIcon(QIcon(QStringLiteral(":/orbivane.png")));
-    BuildWindow();
-}
+    m_doc.SetArchive(&m_backups.Archive());
 
-CMeterDlg::~CMeterDlg() = default;
-
-void CMeterDlg::BuildWindow()
-{
     auto *menuBar = new QMenuBar(this);
-    QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Manual"), this, &CMeterDlg::OnManual);
-    AddTransferLogsItem(help);
-    // No portable system menu: the About entry goes into the Help menu.
-    help->addSeparator();
-    help->addAction(QStringLiteral("&About Orbivane..."), this, &CMeterDlg::OnAbout);
-
-    auto *portGroup = new QGroupBox(QStringLiteral("Select COM Port"), this);
-    m_portCombo = new QComboBox(portGroup);
-    m_portCombo->setObjectName(QStringLiteral("portCombo"));
-    m_portCombo->setMaxVisibleItems(kPortCount);
-    m_deviceLabel = new QLabel(portGroup);
-    m_deviceLabel->setObjectName(QStringLiteral("deviceLabel"));
-    m_deviceLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_deviceLabel->setTextFormat(Qt::PlainText); // an adapter names its own product
-    m_loadButton = new QPushButton(QStringLiteral("&load software"), portGroup);
-    m_readButton = new QPushButton(QStringLiteral("&Read parameters"), portGroup);
-    m_writeButton = new QPushButton(QStringLiteral("&Write parameters"), portGroup);
-    m_editButton = new QPushButton(QStringLiteral("&Edit parameters"), portGroup);
-    m_editButton->setObjectName(QStringLiteral("editButton"));
-    auto *portGrid = new QGridLayout(portGroup);
-    portGrid->addWidget(m_portCombo, 0, 0);
-    portGrid->addWidget(m_deviceLabel, 1, 0);
-    portGrid->addWidget(m_loadButton, 0, 1);
-    portGrid->addWidget(m_readButton, 0, 2);
-    portGrid->addWidget(m_writeButton, 1, 1);
-    portGrid->addWidget(m_editButton, 1, 2);
-    portGrid->setColumnStretch(1, 1);
-    portGrid->setColumnStretch(2, 1);
-    BuildPortDoctor(portGrid);
-
-    m_satGroup = new QGroupBox(QStringLiteral("satillite list"), this);
-    m_satList = new QListWidget(m_satGroup);
-    m_satList->setObjectName(QStringLiteral("satList"));
-    auto *addSat = new QPushButton(QStringLiteral("&Add SAT"), m_satGroup);
-    addSat->setObjectName(QStringLiteral("addSatButton"));
-    auto *deleteSat = new QPushButton(QStringLiteral("&Delete SAT"), m_satGroup);
-    deleteSat->setObjectName(QStringLiteral("deleteSatButton"));
-    auto *applySat = new QPushButton(QStringLiteral("&Apply"), m_satGroup);
-    applySat->setObjectName(QStringLiteral("applySatButton"));
-    auto *satButtons = new QHBoxLayout;
-    satButtons->addWidget(addSat);
-    satButtons->addWidget(deleteSat);
-    satButtons->addWidget(applySat);
-    auto *satLayout = new QVBoxLayout(m_satGroup);
-    satLayout->addWidget(m_satList);
-    satLayout->addLayout(satButtons);
-
-    m_tpGroup = new QGroupBox(QStringLiteral("transponder list"), this);
-    m_tpList = new CTransponderList(m_tpGroup);
-    m_tpList->setObjectName(QStringLiteral("tpList"));
-    auto *addTp = new QPushButton(QStringLiteral("&Add TP"), m_tpGroup);
-    addTp->setObjectName(QStringLiteral("addTpButton"));
-    auto *deleteTp = new QPushButton(QStringLiteral("&Delete TP"), m_tpGroup);
-    deleteTp->setObjectName(QStringLiteral("deleteTpButton"));
-    auto *applyTp = new QPushButton(QStringLiteral("&Apply"), m_tpGroup);
-    applyTp->setObjectName(QStringLiteral("applyTpButton"));
-    auto *tpButtons = new QHBoxLayout;
-    tpButtons->addWidget(addTp);
-    tpButtons->addWidget(deleteTp);
-    tpButtons->addStretch();
-    tpButtons->addWidget(applyTp);
-    auto *tpLayout = new QVBoxLayout(m_tpGroup);
-    tpLayout->addWidget(m_tpList);
-    tpLayout->addLayout(tpButtons);
-
-    auto *lists = new QHBoxLayout;
-    lists->addWidget(m_satGroup, 2);
-    lists->addWidget(m_tpGroup, 3);
+    m_port = new PortPanel(m_prompts, this);
+    m_editor = new EditorPanel(m_doc, m_backups, m_prompts, this);
+    m_transfers = new TransferCommands(*m_port, m_backups, m_prompts, this);
+    m_exchange = new ExchangeCommands(m_doc, *m_editor, m_backups, m_prompts, this);
     auto *top = new QVBoxLayout(this);
     top->setMenuBar(menuBar);
-    top->addWidget(portGroup);
-    top->addLayout(lists, 1);
+    top->addWidget(m_port);
+    top->addWidget(m_editor, 1);
 
     // Enter must not press whichever button last had the focus.
     for (QPushButton *b : findChildren<QPushButton *>())
         b->setAutoDefault(false);
 
-    connect(m_portCombo, qOverload<int>(&QComboBox::activated), this, &CMeterDlg::OnPortSelChange);
-    connect(m_loadButton, &QPushButton::clicked, this, &CMeterDlg::OnLoadSoftware);
-    connect(m_readButton, &QPushButton::clicked, this, &CMeterDlg::OnReadParameters);
-    connect(m_writeButton, &QPushButton::clicked, this, &CMeterDlg::OnWriteParameters);
-    connect(m_editButton, &QPushButton::clicked, this, &CMeterDlg::OnEditParameters);
-    // The selection, not the current entry: the rows shown belong to the selected satellite.
-    connect(m_satList, &QListWidget::itemSelectionChanged, this, &CMeterDlg::OnSatSelChange);
-    connect(m_satList, &QListWidget::itemDoubleClicked, this, &CMeterDlg::OnEditSatellite);
-    connect(applyTp, &QPushButton::clicked, this, &CMeterDlg::OnApply);
-    connect(applySat, &QPushButton::clicked, this, &CMeterDlg::OnApply);
-    connect(addTp, &QPushButton::clicked, this, &CMeterDlg::OnAddTransponder);
-    connect(deleteTp, &QPushButton::clicked, this, &CMeterDlg::OnDeleteTransponder);
-    connect(addSat, &QPushButton::clicked, this, &CMeterDlg::OnAddSatellite);
-    connect(deleteSat, &QPushButton::clicked, this, &CMeterDlg::OnDeleteSatellite);
-    BuildEditMenu(menuBar);
-    BuildFileMenu(menuBar);
-    BuildExchangeMenu(menuBar);
+    connect(m_port, &PortPanel::loadSoftwareClicked, m_transfers, &TransferCommands::OnLoadSoftware);
+    connect(m_port, &PortPanel::readParametersClicked, m_transfers, &TransferCommands::OnReadParameters);
+    connect(m_port, &PortPanel::writeParametersClicked, m_transfers, &TransferCommands::OnWriteParameters);
+    connect(m_port, &PortPanel::editParametersClicked, m_editor, &EditorPanel::OnEditParameters);
+    connect(m_editor, &EditorPanel::databaseOpened, this, [this] { ShowDatabasePanels(true); });
+    connect(m_editor, &EditorPanel::undoChanged, this, &CMeterDlg::UpdateEditMenu);
+    BuildMenus(menuBar);
+}
+
+CMeterDlg::~CMeterDlg() = default;
+
+void CMeterDlg::BuildMenus(QMenuBar *menuBar)
+{
+    auto *file = menuBar->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&Restore a backup..."), this, &CMeterDlg::OnRestoreBackup);
+    file->addSeparator();
+    const QList<QAction *> needOpen{
+        file->addAction(QStringLiteral("&Import..."), m_exchange, &ExchangeCommands::OnImport),
+        file->addAction(QStringLiteral("E&xport..."), m_exchange, &ExchangeCommands::OnExport),
+        file->addAction(QStringLiteral("&Compare with file..."), m_exchange, &ExchangeCommands::OnCompareWithFile)};
+
+    // Alt+E belongs to "&Edit parameters": added menus take letters the window's own do not use.
+    auto *edit = menuBar->addMenu(QStringLiteral("Ed&it"));
+    m_undoAction = edit->addAction(QStringLiteral("&Undo"), this, &CMeterDlg::OnUndo);
+    m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redoAction = edit->addAction(QStringLiteral("&Redo"), this, &CMeterDlg::OnRedo);
+    m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addSeparator();
+    QAction *duplicates = edit->addAction(QStringLiteral("Remove &duplicate transponders"), m_exchange,
+                                          &ExchangeCommands::OnRemoveDuplicates);
+    connect(edit, &QMenu::aboutToShow, this, &CMeterDlg::UpdateEditMenu);
+    auto enable = [this, needOpen, duplicates] {
+        for (QAction *action : needOpen)
+            action->setEnabled(m_doc.IsOpen());
+        duplicates->setEnabled(m_doc.IsOpen() && m_editor->SelectedSlot() >= 0);
+    };
+    connect(file, &QMenu::aboutToShow, this, enable);
+    connect(edit, &QMenu::aboutToShow, this, enable);
+    UpdateEditMenu();
+
+    QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&Manual"), this, &CMeterDlg::OnManual);
+    QAction *logs = help->addAction(QStringLiteral("Show transfer &logs"), this, [this] {
+        // Made when missing, so that the file manager has something to open before any transfer.
+        const QString folder = TransferLogFolder::Path();
+        QDir().mkpath(folder);
+        OpenOnDesktop(folder, QStringLiteral("the transfer logs folder"));
+    });
+    logs->setObjectName(QStringLiteral("showTransferLogs"));
+    // No portable system menu: the About entry goes into the Help menu.
+    help->addSeparator();
+    help->addAction(QStringLiteral("&About Orbivane..."), this, &CMeterDlg::OnAbout);
 }
 
 bool CMeterDlg::OnInitDialog()
 {
-    m_portCombo->clear();
-    for (int n = 1; n <= kPortCount; ++n)
-        m_portCombo->addItem(QStringLiteral("COM%1").arg(n));
-
-    int port = 1;
-    LoadPortSetting(port);
-    // A saved number outside 1..10 selects nothing; it is still tested and reported.
-    m_portCombo->setCurrentIndex(port >= 1 && port <= kPortCount ? port - 1 : -1);
-    ShowDevice(port);
-
-    if (TestConnection(port))
-        m_prompts.Message(QStringLiteral("succeed connecting com%1").arg(port), kAppTitle);
-    else
-        m_prompts.Message(QStringLiteral("fail to connect com%1").arg(port), kAppTitle);
-
+    m_port->Start();
     ShowDatabasePanels(false);
     return true;
 }
 
 void CMeterDlg::ShowDatabasePanels(bool expanded)
 {
-    m_satGroup->setVisible(expanded);
-    m_tpGroup->setVisible(expanded);
+    m_editor->setVisible(expanded);
     if (expanded) {
         resize(kWindowWidth, kExpandedHeight);
     } else {
@@ -172,65 +123,6 @@ void CMeterDlg::ShowDatabasePanels(bool expanded)
         resize(kWindowWidth, minimumSizeHint().height());
     }
     show();
-}
-
-void CMeterDlg::LoadPortSetting(int &port)
-{
-    if (const std::optional<int> saved = SettingsStore::ReadPort()) {
-        port = *saved;
-        return;
-    }
-    port = 1;
-    SettingsStore::WritePort(1); // a refused write is as if it had not been tried
-}
-
-bool CMeterDlg::TestConnection(int port)
-{
-    m_connected = 0;
-    const QString path = ComDeviceMap::Resolve(port);
-    int openFailure = 0;
-    const bool answered = ProbeMeter(path, m_prompts, &openFailure);
-    ShowPortDiagnosis(port, path, answered, openFailure);
-    if (!answered)
-        return false;
-    m_connected = 1;
-    return true;
-}
-
-int CMeterDlg::SelectedPort() const
-{
-    const int index = m_portCombo->currentIndex();
-    return index < 0 ? 0 : index + 1;
-}
-
-void CMeterDlg::ShowDevice(int port)
-{
-    const QString path = ComDeviceMap::Resolve(port);
-    const QFileInfo device(path);
-    m_deviceLabel->setToolTip(path);
-    if (path.isEmpty())
-        m_deviceLabel->setText(QStringLiteral("no device for COM%1").arg(port));
-    else if (!device.exists())
-        m_deviceLabel->setText(QStringLiteral("%1 (not present)").arg(path));
-    else // a link such as /dev/serial/by-id/... shows the device it points to
-        m_deviceLabel->setText(UsbSerialInfo::Of(path).Label(device.canonicalFilePath()));
-}
-
-void CMeterDlg::OnPortSelChange()
-{
-    const int index = m_portCombo->currentIndex();
-    if (index < 0) {
-        m_prompts.Message(QStringLiteral("No com port is selected"), kAppTitle);
-        return;
-    }
-    const int port = index + 1;
-    ShowDevice(port);
-    if (TestConnection(port)) {
-        SettingsStore::WritePort(port);
-        m_prompts.Message(QStringLiteral("succeed connecting com%1").arg(port), kAppTitle);
-    } else {
-        m_prompts.Message(QStringLiteral("fail to connect com%1").arg(port), kAppTitle);
-    }
 }
 
 void CMeterDlg::keyPressEvent(QKeyEvent *event)
@@ -243,4 +135,112 @@ void CMeterDlg::keyPressEvent(QKeyEvent *event)
         }
     }
     QDialog::keyPressEvent(event);
+}
+
+void CMeterDlg::reject()
+{
+    if (m_editor->QueryClose())
+        QDialog::reject();
+}
+
+void CMeterDlg::UpdateEditMenu()
+{
+    // While the list has changes of its own, the document's steps wait: undoing one would
+    // show the rows afresh and drop the changes.
+    const CTransponderList *list = m_editor->TpList();
+    const bool listFirst = list->CanUndo() || list->IsModified();
+    const QString undo = list->CanUndo() ? list->UndoName() : listFirst ? QString() : m_doc.UndoName();
+    const QString redo = list->CanRedo() ? list->RedoName() : listFirst ? QString() : m_doc.RedoName();
+    m_undoAction->setEnabled(!undo.isEmpty());
+    m_undoAction->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undo);
+    m_redoAction->setEnabled(!redo.isEmpty());
+    m_redoAction->setText(redo.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redo);
+}
+
+void CMeterDlg::OnUndo()
+{
+    // An open edit ends first, kept: it is then the list's newest step.
+    CTransponderList *list = m_editor->TpList();
+    if (!list->EndEdit())
+        return;
+    if (list->CanUndo())
+        list->Undo();
+    else if (!list->IsModified() && m_doc.Undo())
+        m_editor->ShowDocument();
+    UpdateEditMenu();
+}
+
+void CMeterDlg::OnRedo()
+{
+    CTransponderList *list = m_editor->TpList();
+    if (!list->EndEdit())
+        return;
+    if (list->CanRedo())
+        list->Redo();
+    else if (!list->IsModified() && m_doc.Redo())
+        m_editor->ShowDocument();
+    UpdateEditMenu();
+}
+
+void CMeterDlg::OnRestoreBackup()
+{
+    CRestoreDlg dlg(m_backups.Archive(), m_doc.IsOpen(), this);
+    connect(&dlg, &CRestoreDlg::compareRequested, this,
+            [this, &dlg](const QString &file) { m_exchange->CompareWithFile(file, &dlg); });
+    if (dlg.exec() == QDialog::Accepted && !dlg.ChosenFile().isEmpty())
+        RestoreBackup(dlg.ChosenFile());
+}
+
+bool CMeterDlg::RestoreBackup(const QString &archivedFile)
+{
+    const QString caption = QString::fromLatin1(kAppTitle);
+    QFile file(archivedFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_prompts.Message(QDir::toNativeSeparators(archivedFile) + QLatin1Char('\n') + file.errorString(), caption,
+                          Prompts::Icon::Warning);
+        return false;
+    }
+    const QByteArray image = file.readAll();
+    if (m_doc.IsOpen())
+        return m_editor->RestoreImage(image);
+    // Nothing is being edited: the version becomes a file the user names, opened as any other.
+    // The archive's own copy is never edited in place.
+    const QString path = m_prompts.SaveFileName(QString::fromLatin1(kDataFileFilter));
+    if (path.isEmpty())
+        return false;
+    m_backups.KeepBeforeSave(path, image);
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(image) != image.size() || !out.commit()) {
+        m_prompts.Message(QDir::toNativeSeparators(path) + QLatin1Char('\n') + out.errorString(), caption,
+                          Prompts::Icon::Warning);
+        return false;
+    }
+    return m_editor->OpenAndShow(path);
+}
+
+void CMeterDlg::OnManual()
+{
+    const QString manual = ManualLocation::Find(QCoreApplication::applicationDirPath());
+    if (manual.isEmpty()) {
+        m_prompts.Message(QStringLiteral("Can not find ") + ManualLocation::FileName(), QStringLiteral("Attention"));
+        return;
+    }
+    OpenOnDesktop(manual, QStringLiteral("the manual"));
+}
+
+void CMeterDlg::OpenOnDesktop(const QString &path, const QString &what)
+{
+    // The desktop finds no program for it (no viewer, no file manager, no xdg-open): say where
+    // it is, so that the person can open it another way.
+    DesktopOpener::Open(path, this, [this, path, what] {
+        m_prompts.Message(QStringLiteral("No program on this system could open %1:\n%2")
+                              .arg(what, QDir::toNativeSeparators(path)),
+                          kAppTitle, Prompts::Icon::Warning);
+    });
+}
+
+void CMeterDlg::OnAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
 }

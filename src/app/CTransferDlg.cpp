@@ -65,6 +65,13 @@ CTransferDlg::CTransferDlg(Prompts &prompts, QWidget *parent) : QDialog(parent),
     connect(this, &CTransferDlg::workerEnded, this, &CTransferDlg::OnWorkerEnded);
 }
 
+void CTransferDlg::SetTransfer(TransferKind kind, const QString &path, int portNumber)
+{
+    m_kind = kind;
+    m_path = path;
+    m_portNumber = portNumber;
+}
+
 CTransferDlg::~CTransferDlg()
 {
     StopWorker();

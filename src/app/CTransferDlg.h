@@ -31,10 +31,9 @@ public:
     explicit CTransferDlg(Prompts &prompts, QWidget *parent = nullptr);
     ~CTransferDlg() override;
 
-    QString m_path;
-    int m_portNumber = 0;
-    TransferKind m_kind = TK_READ_PARAMS;
-
+    // What the dialog transfers, with which file, on COM<portNumber>; set before it runs.
+    void SetTransfer(TransferKind kind, const QString &path, int portNumber);
+    const QString &Path() const { return m_path; }
     // Opens this device instead of the one COM<m_portNumber> stands for.
     void SetDevicePath(const QString &path) { m_devicePath = path; }
 
@@ -74,6 +73,9 @@ private:
     void ClosePort();
 
     Prompts &m_prompts;
+    QString m_path;
+    int m_portNumber = 0;
+    TransferKind m_kind = TK_READ_PARAMS;
     QString m_devicePath;
     CComPort m_port;
     TransferStop m_stop;

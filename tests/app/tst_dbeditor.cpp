@@ -38,11 +38,11 @@ private slots:
         const QByteArray shortImage = TestFile::Read(good).left(1000);
         const QString bad = f.WriteFile("bad.bin", shortImage);
         f.SelectSatellite(1);
-        f.dlg->TpList()->SetItemText(0, 1, QStringLiteral("4444"));
+        f.dlg->Editor().TpList()->SetItemText(0, 1, QStringLiteral("4444"));
         f.Open(bad);
         QCOMPARE(f.prompts.MessageTexts(), QStringList{"Database does not match!"});
         QCOMPARE(f.prompts.Messages()[0].icon, Prompts::Icon::Warning);
-        QVERIFY(f.dlg->Document().Path() == good && f.dlg->SatList()->currentRow() == 1);
+        QVERIFY(f.dlg->Document().Path() == good && f.dlg->Editor().SatList()->currentRow() == 1);
         f.Click("applyTpButton"); // the typed row, into the database still open and its own file
         QCOMPARE(TestFile::Read(bad), shortImage);
         {
@@ -57,16 +57,16 @@ private slots:
         SampleDatabase::Fill(db, SampleDatabase::Options{});
         db.SatelliteAt(db.SatelliteChain().indices[0])->SetName(QByteArray("ABCDEFGHIJKLMNOP"));
         const QString path = f.WriteFile("b.bin", db.ToBytes());
-        f.dlg->TpList()->SetItemText(0, 1, QStringLiteral("3333"));
+        f.dlg->Editor().TpList()->SetItemText(0, 1, QStringLiteral("3333"));
         f.prompts.Clear();
         f.Open(path);
-        QVERIFY(!f.dlg->HasPendingWork() && f.dlg->Document().Path() == path);
+        QVERIFY(!f.dlg->Editor().HasPendingWork() && f.dlg->Document().Path() == path);
         QCOMPARE(f.prompts.MessageCount(), 0);
         const std::vector<int> chain = db.SatelliteChain().indices;
-        QListWidget *sats = f.dlg->SatList();
+        QListWidget *sats = f.dlg->Editor().SatList();
         QVERIFY(sats->count() == int(chain.size()) && sats->currentRow() == 0);
         QCOMPARE(sats->item(0)->text(), QStringLiteral("ABCDEFGHIJKLMNOP"));
-        CTransponderList *list = f.dlg->TpList();
+        CTransponderList *list = f.dlg->Editor().TpList();
         QCOMPARE(list->GetColumnCount(), 4);
         for (int c = 0; c < 4; ++c)
             QCOMPARE(list->GetColumnHeading(c), (QStringList{"Index", "Frequency", "Sym.Rate", "Polar"}[c]));
@@ -82,9 +82,9 @@ private slots:
         f.dlg->show();
         for (const char *b : {"addSatButton", "deleteSatButton", "applySatButton", "addTpButton", "deleteTpButton", "applyTpButton"})
             f.Click(b);
-        QVERIFY(f.dlg->SatList()->count() == 0 && f.dlg->TpList()->GetItemCount() == 0);
+        QVERIFY(f.dlg->Editor().SatList()->count() == 0 && f.dlg->Editor().TpList()->GetItemCount() == 0);
         f.Click("editButton"); // a cancelled chooser opens nothing
-        QVERIFY(!f.dlg->Document().IsOpen() && !f.dlg->HasPendingWork());
+        QVERIFY(!f.dlg->Document().IsOpen() && !f.dlg->Editor().HasPendingWork());
 
         // No satellites: the transponder commands have nothing to act on.
         ParamDatabase db;
@@ -93,7 +93,7 @@ private slots:
         f.Open(empty);
         for (const char *b : {"addTpButton", "deleteTpButton", "applyTpButton"})
             f.Click(b);
-        QVERIFY(f.dlg->SatList()->currentRow() == -1 && f.dlg->TpList()->GetItemCount() == 0);
+        QVERIFY(f.dlg->Editor().SatList()->currentRow() == -1 && f.dlg->Editor().TpList()->GetItemCount() == 0);
         QCOMPARE(TestFile::Read(empty), db.ToBytes());
         QCOMPARE(f.prompts.MessageCount(), 0);
 
@@ -107,7 +107,7 @@ private slots:
         QCOMPARE(f.Row(0), (QStringList{"    1", "2000", "27500", "Hori"}));
         f.Click("applyTpButton");
         LOAD_CHECKED(file, notp);
-        QCOMPARE(file->TransponderChain(first).indices, std::vector<int>{f.dlg->TpList()->Row(0).record});
+        QCOMPARE(file->TransponderChain(first).indices, std::vector<int>{f.dlg->Editor().TpList()->Row(0).record});
 
         // A table with one free record: the refused Apply says why and keeps the rows waiting;
         // the file stays as it was.
@@ -118,15 +118,15 @@ private slots:
         }
         const QString full = f.WriteFile("full.bin", db.ToBytes());
         f.Open(full);
-        const int n = f.dlg->TpList()->GetItemCount();
+        const int n = f.dlg->Editor().TpList()->GetItemCount();
         for (int i = 0; i < 3; ++i) // the button would refill the list first
-            f.dlg->TpList()->OnCommand(CTransponderList::CMD_ADD_TP);
+            f.dlg->Editor().TpList()->OnCommand(CTransponderList::CMD_ADD_TP);
         f.Click("applyTpButton");
         QCOMPARE(f.prompts.MessageCount(), 1);
         QVERIFY(f.prompts.MessageTexts()[0].contains(QStringLiteral("2 of the 3 new rows could not be stored")));
         QCOMPARE(f.prompts.Messages()[0].icon, Prompts::Icon::Warning);
-        QVERIFY(TestFile::Read(full) == db.ToBytes() && f.dlg->TpList()->GetItemCount() == n + 3);
-        QVERIFY(f.dlg->TpList()->Row(n).IsNew() && f.dlg->HasPendingWork());
+        QVERIFY(TestFile::Read(full) == db.ToBytes() && f.dlg->Editor().TpList()->GetItemCount() == n + 3);
+        QVERIFY(f.dlg->Editor().TpList()->Row(n).IsNew() && f.dlg->Editor().HasPendingWork());
     }
 
     // A hand at the window, step by step: clicks on cells (with Shift), right clicks, header
@@ -178,7 +178,7 @@ private slots:
         const int slot = f.Slot(satRow);
         f.SelectSatellite(satRow);
         const std::vector<int> tps = original->TransponderChain(slot).indices;
-        CTransponderList *list = f.dlg->TpList();
+        CTransponderList *list = f.dlg->Editor().TpList();
         // The test's own steps: an entry of the context menu, Ctrl+click on the satellite, closing.
         auto own = [&](const QString &step) {
             if (step.startsWith(QLatin1String("menu:"))) {
@@ -190,7 +190,7 @@ private slots:
                 actions[1]->trigger();
             } else if (step == "unselect") {
                 f.SelectSatellite(satRow, Qt::ControlModifier);
-                QVERIFY(f.dlg->SatList()->selectedItems().isEmpty());
+                QVERIFY(f.dlg->Editor().SatList()->selectedItems().isEmpty());
             } else {
                 f.prompts.QueueAnswer(true);
                 QVERIFY(f.dlg->close());
@@ -233,7 +233,7 @@ private slots:
         f.Open(path);
         const QByteArray before = TestFile::Read(path);
         auto original = f.LoadFile(path);
-        QListWidget *sats = f.dlg->SatList();
+        QListWidget *sats = f.dlg->Editor().SatList();
         const int second = f.Slot(1);
         QStringList shown; // name and degrees each dialog opened with
         // Fills in the satellite dialog once it is up: it runs modally, the test cannot wait in line.
@@ -258,17 +258,17 @@ private slots:
         QVERIFY(sats->item(1)->text() == "RENAMED 1" && sats->currentRow() == 0); // filled again
         QCOMPARE(TestFile::Read(path), before);
         f.SelectSatellite(2); // Add SAT appends; the selection and its rows stay
-        const int rows = f.dlg->TpList()->GetItemCount();
+        const int rows = f.dlg->Editor().TpList()->GetItemCount();
         enter(QStringLiteral("Türksat 42E"), QStringLiteral("360.5"));
         f.Click("addSatButton");
         QCOMPARE(shown, (QStringList{QString::fromLatin1(original->SatelliteAt(second)->Name()),
                                      SatelliteConversions::FormatDegrees(original->SatelliteAt(second)->Position() * 0.1f),
                                      "New satillite", "0"}));
         QVERIFY(sats->item(3)->text() == QStringLiteral("Türksat 42E") && sats->currentRow() == 2);
-        QCOMPARE(f.dlg->TpList()->GetItemCount(), rows);
+        QCOMPARE(f.dlg->Editor().TpList()->GetItemCount(), rows);
         const int added = f.Slot(3);
         f.Click("applySatButton");
-        QVERIFY(!f.dlg->HasPendingWork());
+        QVERIFY(!f.dlg->Editor().HasPendingWork());
         {
             LOAD_CHECKED(file, path);
             QVERIFY(file->SatelliteAt(second)->Name() == "RENAMED 1" && file->SatelliteAt(second)->Position() == 127);
@@ -276,19 +276,19 @@ private slots:
             QVERIFY(file->SatelliteAt(added)->Name() == "T\xfcrksat 42E" && file->SatelliteAt(added)->Position() == 3605);
         }
         enter(QStringLiteral("NOT STORED"), QStringLiteral("1"), false);
-        f.dlg->OnEditSatellite();
-        QVERIFY(shown.size() == 6 && !f.dlg->HasPendingWork());
+        f.dlg->Editor().OnEditSatellite();
+        QVERIFY(shown.size() == 6 && !f.dlg->Editor().HasPendingWork());
 
         // Delete SAT takes the selected one and shows the first; with none left, Apply TP stores it.
         f.SelectSatellite(1);
         f.Click("deleteSatButton");
         QVERIFY(sats->count() == 3 && sats->currentRow() == 0);
-        QCOMPARE(f.dlg->TpList()->GetItemCount(), int(original->TransponderChain(f.Slot(0)).indices.size()));
+        QCOMPARE(f.dlg->Editor().TpList()->GetItemCount(), int(original->TransponderChain(f.Slot(0)).indices.size()));
         for (int left = 3; left > 0; --left)
             f.Click("deleteSatButton");
-        QVERIFY(sats->count() == 0 && f.dlg->TpList()->GetItemCount() == 0);
+        QVERIFY(sats->count() == 0 && f.dlg->Editor().TpList()->GetItemCount() == 0);
         f.Click("applyTpButton");
-        QVERIFY(!f.dlg->HasPendingWork());
+        QVERIFY(!f.dlg->Editor().HasPendingWork());
         LOAD_CHECKED(file, path);
         QVERIFY(file->SatelliteChain().indices.empty() && file->TpHeader().Count() == 0);
     }
@@ -311,17 +311,17 @@ private slots:
         const QString path = f.OpenSample();
         const QByteArray other = SampleDatabase::Make({3});
         QVERIFY(TestFile::Write(path, other));
-        f.dlg->TpList()->SetItemText(0, 1, QStringLiteral("5555"));
+        f.dlg->Editor().TpList()->SetItemText(0, 1, QStringLiteral("5555"));
         for (bool answer : answers)
             f.prompts.QueueAnswer(answer);
         f.Click("applyTpButton");
         QCOMPARE(int(f.prompts.Questions().size()), answers.size());
         QVERIFY(f.prompts.Questions().front().text.contains("changed by another program"));
         QCOMPARE(TestFile::Read(path), file == "other" ? other : f.dlg->Document().Database().ToBytes());
-        QCOMPARE(f.dlg->HasPendingWork(), (answers == QList<bool>{false, false}));
+        QCOMPARE(f.dlg->Editor().HasPendingWork(), (answers == QList<bool>{false, false}));
         const bool reloaded = answers.size() == 2 && answers.back();
         QCOMPARE(f.dlg->Document().Database().ToBytes() == other, reloaded);
-        QCOMPARE(f.dlg->TpList()->GetItemText(0, 1) != QStringLiteral("5555"), reloaded); // the list shows the file
+        QCOMPARE(f.dlg->Editor().TpList()->GetItemText(0, 1) != QStringLiteral("5555"), reloaded); // the list shows the file
     }
 
     void closeAsksAboutPendingWork_data()
@@ -349,7 +349,7 @@ private slots:
         const QString path = f.OpenSample();
         const QByteArray before = TestFile::Read(path);
         const int gone = f.Slot(1);
-        CTransponderList *list = f.dlg->TpList();
+        CTransponderList *list = f.dlg->Editor().TpList();
         const QString text = list->GetItemText(0, 1);
         if (work == "deleted") {
             f.SelectSatellite(1);
@@ -366,13 +366,13 @@ private slots:
             QVERIFY(QFile::remove(path) && QDir().mkdir(path));
         for (bool answer : answers)
             f.prompts.QueueAnswer(answer);
-        f.dlg->TpList()->setFocus(); // Escape or Enter there is the close box's
+        f.dlg->Editor().TpList()->setFocus(); // Escape or Enter there is the close box's
         f.Play({key});
         QCOMPARE(f.dlg->isVisible(), !closes);
         QTEST(int(f.prompts.Questions().size()), "questions");
         QCOMPARE(f.prompts.MessageCount(), work == "unwritable" ? 1 : 0);
         if (work == "unwritable") {
-            QVERIFY(f.dlg->HasPendingWork() && QDir().rmdir(path));
+            QVERIFY(f.dlg->Editor().HasPendingWork() && QDir().rmdir(path));
             return;
         }
         QCOMPARE(TestFile::Read(path) != before, work == "deleted" || work == "applied");
@@ -402,30 +402,30 @@ private slots:
         // A typed value is the list's own step until it is applied.
         const QString old = f.Row(0)[1];
         f.Play({"click:0,1", "F2", "type:3456", "Return"});
-        QTRY_VERIFY(!f.dlg->TpList()->IsEditing());
+        QTRY_VERIFY(!f.dlg->Editor().TpList()->IsEditing());
         QCOMPARE(items(), QStringLiteral("&Undo Edit TP|-"));
         QCOMPARE(items(Qt::CTRL | Qt::Key_Z), QStringLiteral("-|&Redo Edit TP"));
-        QVERIFY(f.Row(0)[1] == old && !f.dlg->HasPendingWork());
+        QVERIFY(f.Row(0)[1] == old && !f.dlg->Editor().HasPendingWork());
         items(Qt::CTRL | Qt::Key_Y);
         QCOMPARE(f.Row(0)[1], QStringLiteral("3456"));
         f.Click("applyTpButton");
         QCOMPARE(items(), QStringLiteral("&Undo Apply|-"));
 
         // Delete SAT, undone from the menu: the satellite is back and memory is the file again.
-        QListWidget *sats = f.dlg->SatList();
+        QListWidget *sats = f.dlg->Editor().SatList();
         const int count = sats->count();
         const QString name = sats->item(1)->text();
         f.SelectSatellite(1);
         f.Click("deleteSatButton");
         QCOMPARE(items(), QStringLiteral("&Undo Delete SAT|-"));
         f.dlg->UndoAction()->trigger();
-        QVERIFY(sats->count() == count && sats->item(1)->text() == name && !f.dlg->HasPendingWork());
+        QVERIFY(sats->count() == count && sats->item(1)->text() == name && !f.dlg->Editor().HasPendingWork());
         QCOMPARE(items(), QStringLiteral("&Undo Apply|&Redo Delete SAT"));
         QCOMPARE(items(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QStringLiteral("&Undo Delete SAT|-"));
         QCOMPARE(sats->count(), count - 1);
         items(Qt::CTRL | Qt::Key_Z);
         QCOMPARE(items(Qt::CTRL | Qt::Key_Z), QStringLiteral("-|&Redo Apply")); // the rows show the document again
-        QVERIFY(f.Row(0)[1] == old && f.dlg->HasPendingWork());
+        QVERIFY(f.Row(0)[1] == old && f.dlg->Editor().HasPendingWork());
         // Rows not applied keep the document's steps waiting: redoing one would show rows afresh.
         f.Click("addTpButton");
         QCOMPARE(items(), QStringLiteral("&Undo Add TP|-"));

@@ -40,7 +40,7 @@ bool Trigger(EditorFixture &f, const QString &text)
 
 int SelectedSlot(const EditorFixture &f)
 {
-    return f.dlg->SatList()->selectedItems().value(0)->data(CMeterDlg::SlotRole).toInt();
+    return f.dlg->Editor().SatList()->selectedItems().value(0)->data(SatelliteList::SlotRole).toInt();
 }
 
 } // namespace
@@ -55,9 +55,9 @@ private slots:
         const QString path = f.OpenSample();
         f.SelectSatellite(2);
         const int slot = f.Slot(2);
-        const int rows = f.dlg->TpList()->GetItemCount();
+        const int rows = f.dlg->Editor().TpList()->GetItemCount();
         f.Play({"click:0,1", "Del"}); // a pending mark
-        QListWidget *sats = f.dlg->SatList();
+        QListWidget *sats = f.dlg->Editor().SatList();
         const QString other = sats->item(0)->text();
         QTest::keyClicks(f.dlg->findChild<QLineEdit *>("satFilter"), other);
         int shown = 0;
@@ -67,7 +67,7 @@ private slots:
         QVERIFY(!sats->item(0)->isHidden());
         QVERIFY(!sats->item(2)->isHidden()); // selected: stays in sight
         QCOMPARE(SelectedSlot(f), slot);
-        QVERIFY(f.dlg->TpList()->IsModified());
+        QVERIFY(f.dlg->Editor().TpList()->IsModified());
         f.Click("applyTpButton");
         DatabaseDocument stored;
         QVERIFY(stored.Open(path));
@@ -103,7 +103,7 @@ private slots:
         QVERIFY(dlg->PreviewText()->toPlainText().contains("New One"));
         QTest::mouseClick(ok, Qt::LeftButton);
         QCOMPARE(f.dlg->Document().Satellites().size(), sats.size() + 1);
-        QCOMPARE(f.dlg->SatList()->count(), int(sats.size()) + 1);
+        QCOMPARE(f.dlg->Editor().SatList()->count(), int(sats.size()) + 1);
         QCOMPARE(TestFile::Read(path), before);
         QCOMPARE(f.dlg->UndoAction()->text(), QStringLiteral("&Undo Import"));
         f.dlg->UndoAction()->trigger();
@@ -159,7 +159,7 @@ private slots:
     {
         EditorFixture f;
         f.OpenSample("a.bin", 66); // the satellite shown first is in slot 0: the command is there for it too
-        CTransponderList *list = f.dlg->TpList();
+        CTransponderList *list = f.dlg->Editor().TpList();
         const int rows = list->GetItemCount();
         list->OnCommand(CTransponderList::CMD_ADD_TP);
         list->OnCommand(CTransponderList::CMD_ADD_TP);

@@ -4,6 +4,8 @@
 #include "TestEnv.h"
 
 #include "app/CMeterDlg.h"
+#include "app/PortPanel.h"
+#include "app/TransferCommands.h"
 #include "app/GuiPrompts.h"
 #include "app/PortStatusLabel.h"
 #include "common/SettingsStore.h"
@@ -79,13 +81,13 @@ private slots:
         const int fds = OpenDescriptors();
         QElapsedTimer timer;
         timer.start();
-        QCOMPARE(dlg.TestConnection(4), connected);
+        QCOMPARE(dlg.Port().TestConnection(4), connected);
         QVERIFY(timer.elapsed() >= minMs); // how long beyond that: bench_transfers' figure
-        QCOMPARE(dlg.Connected(), connected ? 1 : 0);
+        QCOMPARE(dlg.Port().Connected(), connected ? 1 : 0);
         QCOMPARE(OpenDescriptors(), fds); // the port is closed on every path
         QCOMPARE(prompts.MessageCount(), 0);
         // The port doctor's line says why, and Details... gives its remedy in a box.
-        PortStatusLabel *status = dlg.PortStatus();
+        PortStatusLabel *status = dlg.Port().PortStatus();
         QCOMPARE(status->isHidden(), connected);
         QCOMPARE(status->text().contains("COM4: ") && status->text().contains("Details..."), !connected);
         emit status->detailsRequested();
@@ -95,7 +97,7 @@ private slots:
         // A failed test leaves the line usable for the next one, whose frames come after all the first one sent.
         holder.Close();
         com.meter.SetConfig(MeterSim::Config{});
-        QVERIFY(dlg.TestConnection(4));
+        QVERIFY(dlg.Port().TestConnection(4));
         const int hellos = minMs < 0 ? 0 : 1, frames = hellos + int(connected) + 2;
         QVERIFY(WaitUntil([&] { return com.meter.FramesReceived() >= frames; }));
         QCOMPARE((QVector<int>{com.meter.HelloCount(), com.meter.FramesReceived()}), (QVector<int>{hellos + 1, frames}));
@@ -141,19 +143,19 @@ private slots:
         QVERIFY(dlg.OnInitDialog());
         QCOMPARE(prompts.MessageTexts(), QStringList{message});
         QCOMPARE(prompts.Messages().front().caption, QStringLiteral("Orbivane"));
-        QCOMPARE(dlg.Connected(), message.startsWith(QLatin1String("succeed")) ? 1 : 0);
+        QCOMPARE(dlg.Port().Connected(), message.startsWith(QLatin1String("succeed")) ? 1 : 0);
         QTEST(SettingsStore::ReadPort().value_or(-1), "savedAfter");
         QCOMPARE(QFileInfo::exists(settings.UserDir() + "/Tarnwell/vanetool.conf"), saved >= 0 || machine < 0);
         QVERIFY(TestFile::Read(machineFile) == machineBefore && QFileInfo::exists(machineFile) == (machine >= 0));
-        QCOMPARE(dlg.PortCombo()->currentIndex(), saved < 0 ? 0 : saved - 1 < 10 ? saved - 1 : -1);
-        QVERIFY(dlg.PortCombo()->count() == 10 && dlg.PortCombo()->itemText(9) == "COM10");
+        QCOMPARE(dlg.Port().PortCombo()->currentIndex(), saved < 0 ? 0 : saved - 1 < 10 ? saved - 1 : -1);
+        QVERIFY(dlg.Port().PortCombo()->count() == 10 && dlg.Port().PortCombo()->itemText(9) == "COM10");
         QVERIFY(dlg.isVisible() && dlg.windowTitle() == "Meterdesk");
         for (QGroupBox *group : dlg.findChildren<QGroupBox *>()) // compact: only the port group shows
             QCOMPARE(group->isVisible(), group->title() == QStringLiteral("Select COM Port"));
         if (saved < 0)
-            QCOMPARE(dlg.DeviceLabel()->text().contains(QStringLiteral("not present")), !meter);
+            QCOMPARE(dlg.Port().DeviceLabel()->text().contains(QStringLiteral("not present")), !meter);
         if (saved < 0 && meter)
-            QCOMPARE(dlg.DeviceLabel()->text(), QFileInfo(QString::fromStdString(com.meter.SlavePath())).canonicalFilePath());
+            QCOMPARE(dlg.Port().DeviceLabel()->text(), QFileInfo(QString::fromStdString(com.meter.SlavePath())).canonicalFilePath());
     }
 
     void onlyAnsweringPortIsSaved()
@@ -166,13 +168,13 @@ private slots:
         RecordingPrompts prompts;
         CMeterDlg dlg(prompts);
         dlg.OnInitDialog();
-        QCOMPARE(dlg.Connected(), 1);
+        QCOMPARE(dlg.Port().Connected(), 1);
         prompts.Clear();
         for (int index : {4, 5, -1}) {
-            dlg.PortCombo()->setCurrentIndex(index);
-            dlg.OnPortSelChange();
+            dlg.Port().PortCombo()->setCurrentIndex(index);
+            dlg.Port().OnPortSelChange();
             if (index == 5) // transfers will use the new choice; only the answering one is kept
-                QVERIFY(dlg.SelectedPort() == 6 && dlg.Connected() == 0 && SettingsStore::ReadPort() == 5);
+                QVERIFY(dlg.Port().SelectedPort() == 6 && dlg.Port().Connected() == 0 && SettingsStore::ReadPort() == 5);
         }
         QCOMPARE(prompts.MessageTexts(), (QStringList{"succeed connecting com5", "fail to connect com6", "No com port is selected"}));
     }
@@ -248,8 +250,8 @@ private slots:
         if (step == 1)
             QCOMPARE(int(prompts.AskSaveDiscardStay("Work not saved.", "Orbivane")), int(Prompts::SaveChoice::Stay));
         if (step == 2) {
-            main.PortCombo()->addItem("COM1");
-            main.OnReadParameters();
+            main.Port().PortCombo()->addItem("COM1");
+            main.Transfers().OnReadParameters();
         }
         QTEST(seen, "seen");
     }

@@ -93,7 +93,7 @@ private slots:
         const QString folder = f.dlg->Archive().Folder(), path = f.OpenSample();
         QVERIFY(QDir().mkpath(folder) && QDir(folder).removeRecursively() && TestFile::Write(folder, "in the way"));
         for (const char *frequency : {"3333", "3334"}) {
-            f.dlg->TpList()->SetItemText(0, 1, frequency);
+            f.dlg->Editor().TpList()->SetItemText(0, 1, frequency);
             f.Click("applySatButton");
             QCOMPARE(TestFile::Read(path), f.dlg->Document().Database().ToBytes());
         }

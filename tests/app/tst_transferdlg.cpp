@@ -5,6 +5,8 @@
 
 #include "app/CMeterDlg.h"
 #include "app/CTransferDlg.h"
+#include "app/PortPanel.h"
+#include "app/TransferCommands.h"
 #include "document/BackupArchive.h"
 #include "app/GuiPrompts.h"
 #include "protocol/Transfer.h"
@@ -25,10 +27,9 @@ const QString kLoadResult =
     QStringLiteral("Please keep Meter power on,wait about 2 Minutes, Meter restart automically!");
 const QString kReadResult = QStringLiteral("finished transfer data!");
 
-void Prepare(CTransferDlg &dlg, int kind, const QString &path, const MeterDevice &meter)
+void Prepare(CTransferDlg &dlg, int kind, const QString &path, const MeterDevice &meter, int port = 0)
 {
-    dlg.m_kind = TransferKind(kind);
-    dlg.m_path = path;
+    dlg.SetTransfer(TransferKind(kind), path, port);
     dlg.SetDevicePath(QString::fromStdString(meter.SlavePath()));
 }
 
@@ -86,8 +87,7 @@ private slots:
         QCOMPARE(dlg.windowTitle(), QStringLiteral("transfering data"));
         QCOMPARE(dlg.Button()->text(), QStringLiteral("Cancel"));
         const QString read = m_dir.filePath(QTest::currentDataTag());
-        Prepare(dlg, kind, how == 1 ? m_dir.filePath("absent.bin") : kind == TK_READ_PARAMS ? read : kind == TK_WRITE_PARAMS ? m_db : m_update, meter);
-        dlg.m_portNumber = 3;
+        Prepare(dlg, kind, how == 1 ? m_dir.filePath("absent.bin") : kind == TK_READ_PARAMS ? read : kind == TK_WRITE_PARAMS ? m_db : m_update, meter, 3);
         if (fault < 0)
             dlg.SetDevicePath(m_dir.filePath("no-such-device"));
         QStringList texts;
@@ -150,22 +150,22 @@ private slots:
         RecordingPrompts prompts;
         CMeterDlg main(prompts);
         prompts.QueueFileName(m_db);
-        main.OnWriteParameters();
+        main.Transfers().OnWriteParameters();
         QCOMPARE(prompts.MessageTexts(), QStringList{"please choose one correct COM port to connect your meter."});
         QCOMPARE(prompts.OpenFileName(QString()), m_db); // still queued: nobody asked for it
-        QVERIFY(main.OnInitDialog() && main.Connected() == 1); // tests COM1: the meter answers
+        QVERIFY(main.OnInitDialog() && main.Port().Connected() == 1); // tests COM1: the meter answers
         // Each step waits until the meter has read the PC's FT_END: opening the port again
         // flushes what a pseudo-terminal still holds for the meter.
         QVERIFY(meter.WaitForEnd(1, 2000));
         const QString file = m_dir.filePath("main-read.bin");
-        const std::vector<std::pair<void (CMeterDlg::*)(), QString>> steps{
-            {&CMeterDlg::OnReadParameters, file}, {&CMeterDlg::OnWriteParameters, file}, {&CMeterDlg::OnLoadSoftware, m_update}};
+        const std::vector<std::pair<void (TransferCommands::*)(), QString>> steps{
+            {&TransferCommands::OnReadParameters, file}, {&TransferCommands::OnWriteParameters, file}, {&TransferCommands::OnLoadSoftware, m_update}};
         int ends = 1;
         for (const auto &[step, path] : steps) {
-            const bool read = step == &CMeterDlg::OnReadParameters;
+            const bool read = step == &TransferCommands::OnReadParameters;
             prompts.Clear();
             prompts.QueueFileName(path);
-            (main.*step)();
+            (main.Transfers().*step)();
             QCOMPARE(prompts.MessageTexts(), QStringList{read ? kReadResult : kLoadResult});
             QVERIFY(meter.WaitForEnd(ends += read ? 0 : 1, 2000)); // the PC ends no read
         }
@@ -175,7 +175,7 @@ private slots:
         QVERIFY(TestFile::Write(m_dir.filePath("huge.bin"), huge));
         prompts.Clear();
         prompts.QueueFileName(m_dir.filePath("huge.bin"));
-        main.OnReadParameters(); // answered No
+        main.Transfers().OnReadParameters(); // answered No
         QVERIFY(prompts.Questions().size() == 1 && prompts.Questions().front().text.contains("no copy kept"));
         QVERIFY(TestFile::Read(m_dir.filePath("huge.bin")) == huge && prompts.MessageCount() == 0);
         const auto kept = main.Archive().Entries();
@@ -184,7 +184,7 @@ private slots:
         prompts.Clear();
         const int frames = meter.FramesReceived();
         for (const auto &step : steps)
-            (main.*step.first)();
+            (main.Transfers().*step.first)();
         QVERIFY(prompts.MessageCount() == 0 && meter.FramesReceived() == frames);
         qunsetenv("ORBIVANE_COM1");
     }
@@ -233,7 +233,7 @@ private slots:
         dlg.exec();
         QVERIFY(!dlg.WorkerRunning());
         QCOMPARE(seen, texts);
-        QVERIFY(!QFile::exists(dlg.m_path));
+        QVERIFY(!QFile::exists(dlg.Path()));
     }
 
 private:

@@ -34,7 +34,7 @@ QString EditorFixture::OpenSample(const QString &name, quint32 seed)
 
 int EditorFixture::Slot(int row) const
 {
-    return dlg->SatList()->item(row)->data(CMeterDlg::SlotRole).toInt();
+    return dlg->Editor().SatList()->item(row)->data(SatelliteList::SlotRole).toInt();
 }
 
 void EditorFixture::Click(const char *buttonName)
@@ -47,13 +47,13 @@ void EditorFixture::Click(const char *buttonName)
 
 void EditorFixture::SelectSatellite(int row, Qt::KeyboardModifiers modifiers)
 {
-    QListWidget *sats = dlg->SatList();
+    QListWidget *sats = dlg->Editor().SatList();
     QTest::mouseClick(sats->viewport(), Qt::LeftButton, modifiers, sats->visualItemRect(sats->item(row)).center());
 }
 
 void EditorFixture::Play(const QStringList &tokens, const std::function<bool(const QString &)> &other)
 {
-    ::Play(*dlg->TpList(), tokens, [&](const QString &token) {
+    ::Play(*dlg->Editor().TpList(), tokens, [&](const QString &token) {
         const QString verb = token.section(QLatin1Char(':'), 0, 0), arg = token.section(QLatin1Char(':'), 1);
         if (other && other(token))
             return true;
@@ -69,7 +69,7 @@ QStringList EditorFixture::Row(int row) const
 {
     QStringList texts;
     for (int c = 0; c < 4; ++c)
-        texts << dlg->TpList()->GetItemText(row, c);
+        texts << dlg->Editor().TpList()->GetItemText(row, c);
     return texts;
 }
 

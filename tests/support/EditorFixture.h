@@ -4,6 +4,8 @@
 #include "TestEnv.h"
 
 #include "app/CMeterDlg.h"
+#include "app/EditorPanel.h"
+#include "app/SatelliteList.h"
 #include "database/ParamDatabase.h"
 
 #include <QTemporaryDir>

@@ -8,6 +8,8 @@
 #include "app/CEditSatDlg.h"
 #include "app/CImportDlg.h"
 #include "app/CMeterDlg.h"
+#include "app/EditorPanel.h"
+#include "app/PortPanel.h"
 #include "app/CRestoreDlg.h"
 #include "app/CTransponderList.h"
 #include "common/Prompts.h"
@@ -136,9 +138,9 @@ int main(int argc, char **argv)
         ok = Save(main, dir, QStringLiteral("main-compact.png")) && ok;
         // The port doctor's line, as for an account that may not open the device.
         const QString device = QString::fromStdString(meter.SlavePath());
-        main.ShowPortDiagnosis(1, device, false, EACCES);
+        main.Port().ShowPortDiagnosis(1, device, false, EACCES);
         ok = Save(main, dir, QStringLiteral("port-doctor.png")) && ok;
-        main.ShowPortDiagnosis(1, device, true, 0);
+        main.Port().ShowPortDiagnosis(1, device, true, 0);
 
         // The expanded window: a sample database open, the third satellite selected, its
         // second transponder marked for deletion.
@@ -150,9 +152,9 @@ int main(int argc, char **argv)
             return 1;
         file.close();
         prompts.openFile = database;
-        main.OnEditParameters();
-        main.SatList()->setCurrentRow(2);
-        CTransponderList *list = main.TpList();
+        main.Editor().OnEditParameters();
+        main.Editor().SatList()->setCurrentRow(2);
+        CTransponderList *list = main.Editor().TpList();
         if (list->GetItemCount() > 3) {
             list->MarkRow(1);
             list->SetFocusCell(3, 1, true);

@@ -1,9 +1,9 @@
-// The main window's transfer commands: load software, read and write parameters.
-#include "app/CMeterDlg.h"
+#include "app/TransferCommands.h"
 
+#include "app/Backups.h"
 #include "app/CTransferDlg.h"
+#include "app/PortPanel.h"
 #include "common/Prompts.h"
-#include "document/BackupArchive.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,31 +13,37 @@
 namespace {
 
 // Returns the meter's identity word after a successful transfer, nothing otherwise.
-std::optional<uint32_t> RunTransferDialog(CMeterDlg &main, Prompts &prompts, TransferKind kind, const QString &path, int port)
+std::optional<uint32_t> RunTransferDialog(QWidget *window, PortPanel &portPanel, Prompts &prompts, TransferKind kind,
+                                          const QString &path)
 {
-    CTransferDlg dlg(prompts, &main);
+    const int port = portPanel.SelectedPort();
+    CTransferDlg dlg(prompts, window);
+    dlg.SetTransfer(kind, path, port);
     // The port doctor's line says why the port did not open.
-    QObject::connect(&dlg, &CTransferDlg::portFailed, &main, [&main, port](const QString &device, int failure) {
-        main.ShowPortDiagnosis(port, device, false, failure);
-    });
-    dlg.m_kind = kind;
-    dlg.m_path = path;
-    dlg.m_portNumber = port;
+    QObject::connect(&dlg, &CTransferDlg::portFailed, &portPanel,
+                     [&portPanel, port](const QString &device, int failure) {
+                         portPanel.ShowPortDiagnosis(port, device, false, failure);
+                     });
     dlg.exec();
     return dlg.Succeeded() ? std::optional<uint32_t>(dlg.IdentityWord()) : std::nullopt;
 }
 
 } // namespace
 
-void CMeterDlg::OnLoadSoftware()
+TransferCommands::TransferCommands(PortPanel &port, Backups &backups, Prompts &prompts, QWidget *window)
+    : QObject(window), m_port(port), m_backups(backups), m_prompts(prompts), m_window(window)
+{
+}
+
+void TransferCommands::OnLoadSoftware()
 {
     const QString path = m_prompts.OpenFileName(kDataFileFilter);
     if (path.isEmpty())
         return;
-    RunTransferDialog(*this, m_prompts, TK_LOAD_SOFTWARE, path, SelectedPort());
+    RunTransferDialog(m_window, m_port, m_prompts, TK_LOAD_SOFTWARE, path);
 }
 
-void CMeterDlg::OnReadParameters()
+void TransferCommands::OnReadParameters()
 {
     const QString path = m_prompts.SaveFileName(kDataFileFilter);
     if (path.isEmpty())
@@ -52,14 +58,14 @@ void CMeterDlg::OnReadParameters()
             kAppTitle)) {
         return;
     }
-    KeepBeforeRead(path);
-    if (const auto identity = RunTransferDialog(*this, m_prompts, TK_READ_PARAMS, path, SelectedPort()))
-        KeepReadImage(path, *identity);
+    m_backups.KeepBeforeSave(path);
+    if (const auto identity = RunTransferDialog(m_window, m_port, m_prompts, TK_READ_PARAMS, path))
+        m_backups.KeepReadImage(path, *identity);
 }
 
-void CMeterDlg::OnWriteParameters()
+void TransferCommands::OnWriteParameters()
 {
-    if (m_connected == 0) {
+    if (m_port.Connected() == 0) {
         m_prompts.Message(QStringLiteral("please choose one correct COM port to connect your meter."),
                           kAppTitle);
         return;
@@ -67,5 +73,5 @@ void CMeterDlg::OnWriteParameters()
     const QString path = m_prompts.OpenFileName(kDataFileFilter);
     if (path.isEmpty())
         return;
-    RunTransferDialog(*this, m_prompts, TK_WRITE_PARAMS, path, SelectedPort());
+    RunTransferDialog(m_window, m_port, m_prompts, TK_WRITE_PARAMS, path);
 }

@@ -1,31 +1,23 @@
-// The main window's exchange with other files: File > Import, Export and Compare with file,
-// Edit > Remove duplicate transponders, and the filter box above the satellite list.
+#include "app/ExchangeCommands.h"
+
+#include "app/Backups.h"
 #include "app/CCompareDlg.h"
 #include "app/CImportDlg.h"
-#include "app/CMeterDlg.h"
 #include "app/CTransponderList.h"
+#include "app/EditorPanel.h"
 
 #include "common/Prompts.h"
-#include "document/BackupArchive.h"
-#include "document/SatelliteConversions.h"
+#include "document/DatabaseDocument.h"
 #include "exchange/ExchangeConversions.h"
 #include "exchange/ExchangeFiles.h"
 #include "exchange/ImportPlan.h"
 #include "exchange/SatellitesXmlWriter.h"
 #include "exchange/TransponderDuplicates.h"
 
-#include <QAction>
 #include <QFileInfo>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QProgressDialog>
-#include <QSignalBlocker>
 #include <QThread>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include <memory>
 
@@ -49,17 +41,6 @@ std::vector<int> DuplicateRows(const CTransponderList &list)
     for (int k : TransponderDuplicates::Find(kept, ImportPlan::DEFAULT_TOLERANCE))
         duplicates.push_back(rowOf[size_t(k)]);
     return duplicates;
-}
-
-QMenu *FindOrAddMenu(QMenuBar *menuBar, const QString &title, QAction *before)
-{
-    for (QAction *action : menuBar->actions()) {
-        if (action->menu() && action->text() == title)
-            return action->menu();
-    }
-    auto *menu = new QMenu(title, menuBar);
-    menuBar->insertMenu(before, menu);
-    return menu;
 }
 
 const char *const kListReadingName = "listReading";
@@ -101,70 +82,16 @@ private:
 
 } // namespace
 
-void CMeterDlg::BuildExchangeMenu(QMenuBar *menuBar)
+ExchangeCommands::ExchangeCommands(DatabaseDocument &doc, EditorPanel &editor, Backups &backups, Prompts &prompts,
+                                   QWidget *window)
+    : QObject(window), m_doc(doc), m_editor(editor), m_backups(backups), m_prompts(prompts), m_window(window)
 {
-    const QString editTitle = QStringLiteral("Ed&it");
-    QMenu *edit = FindOrAddMenu(menuBar, editTitle, menuBar->actions().value(0));
-    QMenu *file = FindOrAddMenu(menuBar, QStringLiteral("&File"), edit->menuAction());
-    if (!file->isEmpty())
-        file->addSeparator();
-    const QList<QAction *> needOpen{
-        file->addAction(QStringLiteral("&Import..."), this, &CMeterDlg::OnImport),
-        file->addAction(QStringLiteral("E&xport..."), this, &CMeterDlg::OnExport),
-        file->addAction(QStringLiteral("&Compare with file..."), this, &CMeterDlg::OnCompareWithFile)};
-    edit->addSeparator();
-    QAction *duplicates = edit->addAction(QStringLiteral("Remove &duplicate transponders"), this,
-                                          &CMeterDlg::OnRemoveDuplicates);
-    auto enable = [this, needOpen, duplicates] {
-        for (QAction *action : needOpen)
-            action->setEnabled(m_doc.IsOpen());
-        duplicates->setEnabled(m_doc.IsOpen() && SelectedSlot() >= 0);
-    };
-    connect(file, &QMenu::aboutToShow, this, enable);
-    connect(edit, &QMenu::aboutToShow, this, enable);
-
-    m_satFilter = new QLineEdit(m_satGroup);
-    m_satFilter->setObjectName(QStringLiteral("satFilter"));
-    m_satFilter->setPlaceholderText(QStringLiteral("Filter by name or position"));
-    m_satFilter->setClearButtonEnabled(true);
-    if (auto *satLayout = qobject_cast<QVBoxLayout *>(m_satGroup->layout()))
-        satLayout->insertWidget(0, m_satFilter);
-    connect(m_satFilter, &QLineEdit::textChanged, this, &CMeterDlg::FilterSatellites);
-    // The list is refilled and reselected with its own signals blocked; its model and selection
-    // model still tell. An entry may get its slot only after it was inserted.
-    connect(m_satList->model(), &QAbstractItemModel::rowsInserted, this, &CMeterDlg::FilterSatellites);
-    connect(m_satList->model(), &QAbstractItemModel::dataChanged, this, &CMeterDlg::FilterSatellites);
-    connect(m_satList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &CMeterDlg::FilterSatellites);
     // The shown rows' duplicates, as they are now, pending changes included.
-    connect(m_tpList, &CTransponderList::pendingChanged, this,
-            [this] { m_tpList->SetTintedRows(DuplicateRows(*m_tpList)); });
+    CTransponderList *list = m_editor.TpList();
+    connect(list, &CTransponderList::pendingChanged, this, [list] { list->SetTintedRows(DuplicateRows(*list)); });
 }
 
-void CMeterDlg::FilterSatellites()
-{
-    // Entries are hidden, never removed, and the selected one always stays in sight: the
-    // selection, and with it the satellite whose rows are shown and which Apply stores, never
-    // changes by filtering.
-    const QString text = m_satFilter->text().trimmed();
-    bool isNumber = false;
-    const double degrees = text.toDouble(&isNumber);
-    const int selected = SelectedSlot();
-    for (int row = 0; row < m_satList->count(); ++row) {
-        QListWidgetItem *item = m_satList->item(row);
-        const std::optional<SatelliteValue> sat = m_doc.Satellite(item->data(SlotRole).toInt());
-        bool shown = text.isEmpty() || !sat || sat->slot == selected
-                     || sat->name.contains(text, Qt::CaseInsensitive);
-        if (!shown && sat) {
-            const float at = SatelliteConversions::DegreesFromPosition(sat->position);
-            shown = SatelliteConversions::FormatDegrees(at).startsWith(text)
-                    || (isNumber && qAbs(double(at) - degrees) < 0.05);
-        }
-        item->setHidden(!shown);
-    }
-}
-
-void CMeterDlg::OnCompareWithFile()
+void ExchangeCommands::OnCompareWithFile()
 {
     if (!m_doc.IsOpen())
         return;
@@ -173,34 +100,35 @@ void CMeterDlg::OnCompareWithFile()
         CompareWithFile(path);
 }
 
-void CMeterDlg::CompareWithFile(const QString &path, QWidget *owner)
+void ExchangeCommands::CompareWithFile(const QString &path, QWidget *owner)
 {
     if (!m_doc.IsOpen())
         return;
     DatabaseDocument other;
     const DocumentResult opened = other.Open(path);
     if (!opened) {
-        Warn(opened);
+        m_editor.Warn(opened);
         return;
     }
     // Owned by a modal dialog that asked for it (the backups' list), so that it takes input
     // while that dialog is open; it closes with it.
-    auto *compare = new CCompareDlg(m_doc, other, owner ? owner : this);
+    auto *compare = new CCompareDlg(m_doc, other, owner ? owner : m_window);
     compare->setAttribute(Qt::WA_DeleteOnClose);
     compare->show();
 }
 
-void CMeterDlg::OnImport()
+void ExchangeCommands::OnImport()
 {
     // One reading at a time: the progress is window-modal, but shows only after a moment.
-    if (!m_doc.IsOpen() || findChild<QObject *>(kListReadingName, Qt::FindDirectChildrenOnly) || !m_tpList->EndEdit())
+    if (!m_doc.IsOpen() || m_window->findChild<QObject *>(kListReadingName, Qt::FindDirectChildrenOnly)
+        || !m_editor.TpList()->EndEdit())
         return;
     const QString path = m_prompts.OpenFileName(QString::fromLatin1(kReceiverListFilter));
     if (path.isEmpty())
         return;
-    auto *reading = new ListReading(path, this);
+    auto *reading = new ListReading(path, m_window);
     auto *progress = new QProgressDialog(QStringLiteral("Reading %1...").arg(QFileInfo(path).fileName()),
-                                         QStringLiteral("Cancel"), 0, 1000, this);
+                                         QStringLiteral("Cancel"), 0, 1000, m_window);
     progress->setWindowTitle(QString::fromLatin1(kAppTitle));
     progress->setWindowModality(Qt::WindowModal);
     progress->setMinimumDuration(500);
@@ -223,7 +151,7 @@ void CMeterDlg::OnImport()
             return;
         }
         // Window-modal: the database cannot change under the plan while the dialog is open.
-        auto *dlg = new CImportDlg(ImportPlan(m_doc, std::move(data.satellites)), path, this);
+        auto *dlg = new CImportDlg(ImportPlan(m_doc, std::move(data.satellites)), path, m_window);
         dlg->setAttribute(Qt::WA_DeleteOnClose);
         connect(dlg, &QDialog::accepted, this, [this, dlg] { ApplyImport(dlg->Plan()); });
         dlg->open();
@@ -232,13 +160,13 @@ void CMeterDlg::OnImport()
     reading->Thread()->start();
 }
 
-void CMeterDlg::ApplyImport(const ImportPlan &plan)
+void ExchangeCommands::ApplyImport(const ImportPlan &plan)
 {
-    const int slot = SelectedSlot();
+    const int slot = m_editor.SelectedSlot();
     bool shownChanges = false;
     for (int i = 0; i < plan.Count(); ++i)
         shownChanges = shownChanges || (plan.Taken(i) && plan.Target(i) == slot);
-    if (shownChanges && m_tpList->IsModified()
+    if (shownChanges && m_editor.TpList()->IsModified()
         && !m_prompts.AskYesNoDefaultNo(QStringLiteral("The transponder list has changes that have not been applied; "
                                               "the import changes this satellite and drops them.\n\nImport anyway?"),
                                QString::fromLatin1(kAppTitle))) {
@@ -253,22 +181,16 @@ void CMeterDlg::ApplyImport(const ImportPlan &plan)
     }
     // As with the satellite commands: the rows of a satellite the import changed are shown
     // afresh, dropping what was not applied; those of an untouched satellite stay as they are.
-    if (shownChanges || !m_tpList->IsModified()) {
-        ShowDocument();
+    if (shownChanges || !m_editor.TpList()->IsModified()) {
+        m_editor.ShowDocument();
         return;
     }
-    FillSatelliteList();
-    for (int row = 0; row < m_satList->count(); ++row) {
-        if (m_satList->item(row)->data(SlotRole).toInt() == slot) {
-            const QSignalBlocker blocker(m_satList);
-            m_satList->setCurrentRow(row);
-        }
-    }
+    m_editor.RefillSatellites();
 }
 
-void CMeterDlg::OnExport()
+void ExchangeCommands::OnExport()
 {
-    if (!m_doc.IsOpen() || !m_tpList->EndEdit())
+    if (!m_doc.IsOpen() || !m_editor.TpList()->EndEdit())
         return;
     const QString path = m_prompts.SaveFileName(QString::fromLatin1(kReceiverListFilter));
     if (path.isEmpty())
@@ -282,7 +204,7 @@ void CMeterDlg::OnExport()
         return;
     }
     // The file dialog asked before replacing a file; what it held is kept all the same.
-    TellBackup(m_archive->KeepBeforeSave(path, {}));
+    m_backups.KeepBeforeSave(path);
     // The database as applied, as the file would hold it after the next Apply.
     const ExchangeFiles::Format format = ExchangeFiles::Detect(path);
     if (const FileResult written = ExchangeFiles::Export(m_doc, path, format); !written) {
@@ -298,21 +220,21 @@ void CMeterDlg::OnExport()
                           QString::fromLatin1(kAppTitle), Prompts::Icon::Information);
 }
 
-void CMeterDlg::OnRemoveDuplicates()
+void ExchangeCommands::OnRemoveDuplicates()
 {
-    const int slot = SelectedSlot();
-    if (!m_doc.IsOpen() || slot < 0 || !m_tpList->EndEdit())
+    const int slot = m_editor.SelectedSlot();
+    if (!m_doc.IsOpen() || slot < 0 || !m_editor.TpList()->EndEdit())
         return;
-    if (m_tpList->IsModified()) {
+    if (m_editor.TpList()->IsModified()) {
         // The rows shown are not the stored ones yet: their duplicates are marked for deletion,
         // a pending step as any other, stored by Apply.
-        m_tpList->MarkRows(DuplicateRows(*m_tpList), TransponderDuplicates::StepName());
+        m_editor.TpList()->MarkRows(DuplicateRows(*m_editor.TpList()), TransponderDuplicates::StepName());
         return;
     }
     const DocumentResult removed = TransponderDuplicates::Remove(m_doc, slot, ImportPlan::DEFAULT_TOLERANCE);
     if (!removed) {
-        Warn(removed);
+        m_editor.Warn(removed);
         return;
     }
-    ShowTransponders(slot);
+    m_editor.ShowTransponders(slot);
 }
