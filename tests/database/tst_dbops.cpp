@@ -172,13 +172,24 @@ private slots:
             {"channel 0 is free but not on the free chain", [&] { db.ChHeader().SetFreeFirst(NO_CHANNEL); }},
             {"free satellite chain: slot 16 is in use", [&] { db.SatelliteAt(db.SatHeader().FreeFirst())->SetInUse(1); }},
             {"other-kind channel chain: link 4095 after record " + chc + " is out of range", [&] { db.ChannelAt(ch)->SetNext(4095); }},
+            {"channel " + chc + " is on transponder 2500, which is not a transponder of its satellite 28", [&] { db.ChannelAt(ch)->SetTransponder(NO_TRANSPONDER); }},
+            // A free chain promises its back link at the head only.
+            {"free transponder chain: record 382 links back to 7 instead of 2500", [&] { db.TransponderAt(db.TpHeader().FreeFirst())->SetPrev(7); }},
+            {"", [&] { db.TransponderAt(db.TransponderAt(db.TpHeader().FreeFirst())->Next())->SetPrev(7); }},
         };
         for (const auto &[report, damage] : damages) {
             QVERIFY(db.FromBytes(good));
             damage();
             const QStringList found = DatabaseChecker::Check(db);
-            QVERIFY2(found.contains(report), qPrintable(report + " not in: " + found.mid(0, 3).join("; ")));
+            QVERIFY2(report.isEmpty() ? found.isEmpty() : found.contains(report), qPrintable(report + " not in: " + found.mid(0, 3).join("; ")));
         }
+        // Beyond the cap, one line tells how many more.
+        QVERIFY(db.FromBytes(good));
+        db.SatHeader().SetCount(11);
+        db.TpHeader().SetCount(0);
+        const QStringList two{"satellite chain: holds 10 records but its count is 11", "transponder count is 0 but the satellites hold 85"};
+        QCOMPARE(DatabaseChecker::Check(db, 2), two);
+        QCOMPARE(DatabaseChecker::Check(db, 1), (QStringList{two[0], "... and 1 more"}));
     }
 };
 

@@ -218,6 +218,27 @@ private slots:
         QCOMPARE(Db().SatelliteAt(slot)->Position(), 6); // 106 steps: back to after the sixth
     }
 
+    // A step costs the bytes it changed plus 8 per run (unchanged stretches of fewer than 16 bytes
+    // join two runs), at most one image and one run; 100 steps are kept at most.
+    void undoHistoryIsBounded()
+    {
+        const QByteArray zero(IMAGE_SIZE, '\0');
+        QByteArray sparse = zero, dense = zero;
+        sparse[100] = sparse[116] = sparse[133] = 1;
+        for (int i = 1; i < IMAGE_SIZE; i += 2)
+            dense[i] = 1;
+        UndoHistory h;
+        h.Record("sparse", zero, sparse);
+        QCOMPARE(h.Size(), 17 + 1 + 2 * 8);
+        h.Record("none", sparse, sparse); // nothing changed: no step
+        QCOMPARE(h.UndoName(), QStringLiteral("sparse"));
+        for (int i = 0; i <= UndoHistory::MAX_STEPS; ++i)
+            h.Record("dense", i % 2 ? dense : sparse, i % 2 ? sparse : dense);
+        QCOMPARE(h.Size(), UndoHistory::MAX_STEPS * (IMAGE_SIZE + 8));
+        QByteArray image = dense;
+        QVERIFY(h.Undo(image) && image == sparse);
+    }
+
     void refusedCommandsKeepTheDocument()
     {
         QVERIFY(m_doc->DeleteSatellite(m_slot));

@@ -158,7 +158,8 @@ private slots:
             "<satellites><sat name=\"a\" position=\"4095\"/><sat name=\"b\" position=\"4096\"/><sat name=\"c\" position=\"99999999999\"/>"
             "<sat name=\"d\" position=\"-3601\"/><sat name=\"e\" position=\"3609\"/><sat name=\"f\" position=\"-3600\"/><sat name=\"g\" "
             "position=\"-50\"><transponder frequency=\"11494499\" symbol_rate=\"27500500\"/><transponder frequency=\"11600000\" "
-            "symbol_rate=\"27500000\" polarization=\"3\"/></sat></satellites>") << "6;6;6;6;2;e@3609: ;f@0: ;g@3550: 11494/27501/2 11600/27500/2";
+            "symbol_rate=\"27500000\" polarization=\"3\"/></sat><sat name=\"\u0416 ABCDEFGHIJKLM  Q\" position=\"10\"/></satellites>")
+            << "6;6;6;6;2;5;4;e@3609: ;f@0: ;g@3550: 11494/27501/2 11600/27500/2;? ABCDEFGHIJKLM@10: ";
         QTest::newRow("csv: rounded once, to the nearest; blanks kept, none left by shortening") << QByteArray(
             "Sat,Pos,Freq,Symbol,Pol\na,720.1,,,\n\" b\",360.9,11494.4999,27500.4999,H\n\" b\",360.9,11496.5,27499.5,V\n\"c \",-0.1,"
             "11498.49951,2000.0004,Auto\nEUTELSAT 5 WEST B,5W,,,\nd,-360.1,,,\n")
@@ -367,6 +368,41 @@ private slots:
         QCOMPARE(int(plan.Apply(doc).code), code);
         QCOMPARE(doc.Database().ToBytes(), db.ToBytes());
         QVERIFY(!doc.CanUndo() && !doc.IsModified());
+    }
+
+    // Records a replace gives back are free before any list is stored, whatever the file's order;
+    // two file satellites into one are stored together; a target deleted after planning is added
+    // again; a satellite whose rows stay is not stored again (which would round its kHz and clear
+    // its spare bits); a plan applies to its own document only.
+    void importPlanEdges()
+    {
+        auto doc = Open(true);
+        const int a = AddSat(*doc, "A", 100, {{TransponderRow::NEW, 11000, 27500, Polar::Hori}, {TransponderRow::NEW, 11100, 27500, Polar::Hori}});
+        const int b = AddSat(*doc, "B", 200, {});
+        const int d = AddSat(*doc, "D", 300, {});
+        const int e = AddSat(*doc, "E", 400, {{TransponderRow::NEW, 12000, 27500, Polar::Vert}});
+        ParamDatabase edited;
+        QVERIFY(edited.FromBytes(doc->Database().ToBytes()));
+        const int eRecord = doc->TransponderRows(e).at(0).record;
+        edited.TransponderAt(eRecord)->SetFrequency(12000123);
+        edited.TransponderAt(eRecord)->SetSpareBits(5);
+        QVERIFY(doc->ReplaceImage("edited elsewhere", edited.ToBytes()));
+        AddSat(*doc, "full", 500, std::vector<TransponderRow>(size_t(doc->FreeTransponderRecords()), {TransponderRow::NEW, 11000, 27500, Polar::Hori}));
+        QCOMPARE(doc->FreeTransponderRecords(), 0);
+        auto tp = [](qint64 kHz) { return std::vector<ExchangeTransponder>{{kHz, 27500000, ExchangePolar::Vertical, 0}}; };
+        ImportPlan plan(*doc, {{"B", 200, {}, 0, tp(3000000)}, {"A", 100, {}, 0, {}}, {"B", 200, {}, 0, tp(3100000)},
+                               {"D", 300, {}, 0, {}}, {"E", 400, {}, 0, tp(12000123)}});
+        for (int i = 0; i < plan.Count(); ++i)
+            plan.SetTaken(i, true), plan.SetMode(i, i % 2 || i == 4 ? ImportPlan::Mode::Replace : ImportPlan::Mode::Merge);
+        QVERIFY(doc->DeleteSatellite(d));
+        QCOMPARE(plan.Apply(*Open(true)).code, DocumentResult::Code::Refused);
+        const DocumentResult applied = plan.Apply(*doc);
+        QVERIFY2(applied, qPrintable(applied.text));
+        QCOMPARE(Rows(*doc, a), QString());
+        QCOMPARE(Rows(*doc, b), QStringLiteral("3000/27500/0 3100/27500/0"));
+        QCOMPARE(doc->Satellites().back().name + QString::number(doc->Satellites().back().position), QStringLiteral("D300"));
+        QCOMPARE(doc->Database().TransponderAt(eRecord)->Frequency(), 12000123u);
+        QCOMPARE(doc->Database().TransponderAt(eRecord)->SpareBits(), 5);
     }
 
     void matchesByPositionAndName()
