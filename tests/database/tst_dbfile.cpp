@@ -5,13 +5,9 @@
 
 #include "database/ParamDatabase.h"
 
-#include <QDir>
 #include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,10 +39,9 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QString, text);
         QTemporaryDir dir;
-        const QString good = dir.filePath(QStringLiteral("good.bin"));
+        const QString good = dir.filePath(QStringLiteral("good.bin")), bad = QDir(dir.path()).filePath(path);
         const QByteArray goodBytes = SampleDatabase::Make({});
         QVERIFY(TestFile::Write(good, goodBytes));
-        const QString bad = QDir(dir.path()).filePath(path);
         if (size >= 0)
             QVERIFY(TestFile::Write(bad, QByteArray(size, '\x5A')));
         if (path == QLatin1String("pipe"))
@@ -83,16 +78,7 @@ private slots:
         QVERIFY(TestFile::Write(target, old));
         ParamDatabase db;
         SampleDatabase::Fill(db, {});
-        rlimit saved{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit small{100000, saved.rlim_max};
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const FileResult written = db.SaveAs(dir.filePath(path));
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
-
-        QVERIFY(!written);
+        const FileResult written = [&] { FileSizeLimit limit(100000); return db.SaveAs(dir.filePath(path)); }();
         QCOMPARE(written.error, dir.filePath(path) + '\n' + text);
         QCOMPARE(TestFile::Read(target), old);
         QCOMPARE(QFileInfo::exists(dir.filePath(path)), path == "target.bin");

@@ -9,10 +9,7 @@
 #include <QSettings>
 #include <QTest>
 
-#include <csignal>
 #include <cstring>
-
-#include <sys/resource.h>
 
 class TestBackupArchive : public QObject
 {
@@ -164,14 +161,7 @@ private slots:
     {
         QTemporaryDir dir;
         BackupArchive archive(dir.path());
-        rlimit old{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        const rlimit small{4096, old.rlim_max};
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const FileResult kept = archive.KeepRead(Image(1), 1);
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, handler);
+        const FileResult kept = [&] { FileSizeLimit limit(4096); return archive.KeepRead(Image(1), 1); }();
         QVERIFY2(!kept && kept.error.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(kept.error));
         QVERIFY(archive.Entries().isEmpty());
     }

@@ -260,7 +260,9 @@ private slots:
         QCOMPARE(m_doc->Path(), m_path);
         QVERIFY(m_doc->IsModified() && m_doc->CanUndo());
         QVERIFY(QFile::remove(m_path) && QDir().mkdir(m_path)); // a folder cannot be replaced
-        QCOMPARE(m_doc->Save().code, Code::SaveFailed);
+        const DocumentResult saved = m_doc->Save();
+        QCOMPARE(saved.code, Code::SaveFailed);
+        QCOMPARE(saved.text, m_path + "\nFilename refers to a directory");
         QVERIFY(m_doc->IsModified());
         QCOMPARE(Db().ToBytes(), image);
         QVERIFY(QDir().rmdir(m_path));

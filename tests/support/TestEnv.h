@@ -8,6 +8,8 @@
 
 #include <functional>
 
+#include <sys/resource.h>
+
 // Points the settings store (XDG_CONFIG_HOME and XDG_CONFIG_DIRS) at fresh temporary folders
 // and clears every ORBIVANE_COM<n> mapping for the life of the object.
 class TempSettings
@@ -49,4 +51,19 @@ inline int OpenDescriptors() { return int(QDir(QStringLiteral("/proc/self/fd")).
 struct TestFile {
     static QByteArray Read(const QString &path);
     static bool Write(const QString &path, const QByteArray &bytes);
+};
+
+// Writes past the given size fail with EFBIG, as on a full disk, while the object lives (SIGXFSZ
+// ignored meanwhile).
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_handler)(int) = nullptr;
 };
