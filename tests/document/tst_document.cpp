@@ -1,6 +1,6 @@
 // The database document without any window: Apply's rules, the satellite commands, undo and redo,
 // the modified state and the conversions the window's cells and dialog rely on.
-#include "../database/DbTestUtil.h"
+#include "DbTestUtil.h"
 #include "SampleDatabase.h"
 #include "TestEnv.h"
 
@@ -41,11 +41,8 @@ private slots:
         m_doc = std::make_unique<DatabaseDocument>();
         QCOMPARE(m_doc->AddSatellite({}).code, Code::NotOpen);
         QVERIFY(m_doc->Open(m_path));
-        for (const SatelliteValue &s : m_doc->Satellites()) {
-            m_slot = s.slot;
-            if (m_doc->TransponderRows(s.slot).size() >= 3)
-                break;
-        }
+        const std::vector<SatelliteValue> sats = m_doc->Satellites();
+        m_slot = std::find_if(sats.begin(), sats.end(), [&](const SatelliteValue &s) { return m_doc->TransponderRows(s.slot).size() >= 3; })->slot;
     }
 
     void rowValuesAreClampedAndMapped_data()
@@ -86,8 +83,7 @@ private slots:
         std::vector<TransponderRow> rows = m_doc->TransponderRows(m_slot);
         std::reverse(rows.begin(), rows.end());
         rows[1].marked = true;
-        rows.push_back({});
-        rows.push_back({});
+        rows.insert(rows.end(), 2, TransponderRow{});
         QVERIFY(m_doc->ReplaceTransponders(m_slot, rows));
         QCOMPARE(rows[rows.size() - 2].record, rows[1].record);
         QCOMPARE(rows.back().record, free[0]);
@@ -130,21 +126,18 @@ private slots:
         ParamDatabase db;
         QVERIFY(db.FromBytes(TestFile::Read(m_path)));
         std::vector<TransponderRow> rows = m_doc->TransponderRows(m_slot);
-        rows.push_back({});
+        rows.insert(rows.end(), fault == Exhausted ? 3 : 1, TransponderRow{});
         if (fault == LeftOut)
             rows.erase(rows.begin());
         if (fault == NamedTwice)
-            rows.back() = rows.front();
+            rows.back() = rows.front(); // the new row names the first record again
         if (fault == Loop)
             db.TransponderAt(Chain().back())->SetNext(Chain().front());
         if (fault == FreeInUse)
             db.TransponderAt(db.TpHeader().FreeFirst())->SetNext(Chain().front());
         for (size_t n = fault == Exhausted ? FreeTransponders(db).size() - 2 : 0; n > 0; --n) // two left for three rows
             QVERIFY(DbTestUtil::AddTp(db, m_doc->Satellites().back().slot, 11000000) != NO_TRANSPONDER);
-        rows.insert(rows.end(), size_t(fault == Exhausted ? 2 : 0), TransponderRow{});
-        QVERIFY(TestFile::Write(m_path, db.ToBytes()));
-        QVERIFY(m_doc->Open(m_path));
-
+        QVERIFY(TestFile::Write(m_path, db.ToBytes()) && m_doc->Open(m_path));
         const std::vector<TransponderRow> before = rows;
         const DocumentResult r = m_doc->ReplaceTransponders(m_slot, rows);
         QTEST(int(r.code), "code");
@@ -207,19 +200,10 @@ private slots:
         QVERIFY(m_doc->Undo());
         QVERIFY(m_doc->EditSatellite({slot, QStringLiteral("X"), 1})); // a new step ends redo
         QVERIFY(!m_doc->CanRedo());
-
-        // At least 100 steps, the oldest dropped beyond them.
-        for (int i = 0; i < 105; ++i)
-            QVERIFY(m_doc->EditSatellite({slot, QStringLiteral("X"), 2 + i}));
-        int undone = 0;
-        while (m_doc->Undo())
-            ++undone;
-        QCOMPARE(undone, UndoHistory::MAX_STEPS);
-        QCOMPARE(Db().SatelliteAt(slot)->Position(), 6); // 106 steps: back to after the sixth
     }
 
     // A step costs the bytes it changed plus 8 per run (unchanged stretches of fewer than 16 bytes
-    // join two runs), at most one image and one run; 100 steps are kept at most.
+    // join two runs), at most one image and one run; the newest 100 steps are kept.
     void undoHistoryIsBounded()
     {
         const QByteArray zero(IMAGE_SIZE, '\0');
@@ -232,11 +216,14 @@ private slots:
         QCOMPARE(h.Size(), 17 + 1 + 2 * 8);
         h.Record("none", sparse, sparse); // nothing changed: no step
         QCOMPARE(h.UndoName(), QStringLiteral("sparse"));
-        for (int i = 0; i <= UndoHistory::MAX_STEPS; ++i)
+        for (int i = 0; i < UndoHistory::MAX_STEPS; ++i)
             h.Record("dense", i % 2 ? dense : sparse, i % 2 ? sparse : dense);
         QCOMPARE(h.Size(), UndoHistory::MAX_STEPS * (IMAGE_SIZE + 8));
-        QByteArray image = dense;
-        QVERIFY(h.Undo(image) && image == sparse);
+        QByteArray image = sparse;
+        int undone = 0;
+        while (h.Undo(image))
+            ++undone;
+        QVERIFY(undone == UndoHistory::MAX_STEPS && image == sparse); // the oldest step went
     }
 
     void refusedCommandsKeepTheDocument()
@@ -303,24 +290,15 @@ private slots:
         QCOMPARE(TestFile::Read(m_path), Db().ToBytes());
     }
 
-    void cellNumberReadsLikeAtoi_data()
+    // Cells read like atoi: cut at six, leading zeros, plus and blanks, sign only, blanks eat the
+    // room, long but bounded.
+    void cellNumberReadsLikeAtoi()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("maxChars");
-        QTest::addColumn<int>("value");
-        // Cut at six, leading zeros, plus and blanks, sign only, blanks eat the room, long but bounded.
         const struct { const char *text; int maxChars, value; } rows[] = {
             {"1234567", 6, 123456}, {"02000", 6, 2000}, {" \t+42", 6, 42}, {"-", 6, 0}, {"     7", 5, 0},
             {"99999999999999999999", 20, 2147483647}};
         for (const auto &r : rows)
-            QTest::newRow(r.text) << QString(r.text) << r.maxChars << r.value;
-    }
-
-    void cellNumberReadsLikeAtoi()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, maxChars);
-        QTEST(TC::CellNumber(text, maxChars), "value");
+            QVERIFY2(TC::CellNumber(r.text, r.maxChars) == r.value, r.text);
     }
 
     // The name field; every position the field holds, from the degrees shown for it (above 360.9 refused).
