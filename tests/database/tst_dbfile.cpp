@@ -82,8 +82,7 @@ private slots:
         QCOMPARE(written.error, dir.filePath(path) + '\n' + text);
         QCOMPARE(TestFile::Read(target), old);
         QCOMPARE(QFileInfo::exists(dir.filePath(path)), path == "target.bin");
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
-                 QStringList{QStringLiteral("target.bin")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot), QStringList{QStringLiteral("target.bin")});
     }
 
     // A folder where no new file can be made: the file itself is written in place.

@@ -14,8 +14,7 @@ using namespace DbTestUtil;
 
 namespace {
 
-template <typename Rec>
-Rec FromBytes(std::initializer_list<int> bytes, int offset)
+template <typename Rec> Rec FromBytes(std::initializer_list<int> bytes, int offset)
 {
     Rec r;
     int i = offset;
@@ -25,8 +24,7 @@ Rec FromBytes(std::initializer_list<int> bytes, int offset)
 }
 
 // One named bit field sharing a word with others: where it lives and how the record type sets it.
-template <typename Rec>
-struct Field {
+template <typename Rec> struct Field {
     const char *name;
     int offset, lo, width;
     void (Rec::*set)(int);
@@ -34,8 +32,7 @@ struct Field {
 
 // Sets each field of a randomly filled record to random values and checks that exactly the
 // field's own bits changed, and that they read back.
-template <typename Rec>
-void CheckFieldsKeepOtherBits(const std::vector<Field<Rec>> &fields)
+template <typename Rec> void CheckFieldsKeepOtherBits(const std::vector<Field<Rec>> &fields)
 {
     std::mt19937 rng(7);
     for (const Field<Rec> &f : fields) {
@@ -72,14 +69,11 @@ private slots:
     void workedDecodings()
     {
         const auto tp = FromBytes<TransponderRecord>({0x09, 0x00, 0xE2, 0x84}, 8);
-        QCOMPARE((QVector<int>{tp.Polarisation(), tp.Next(), tp.Prev(), tp.SpareBits(), tp.InUse()}),
-                 (QVector<int>{1, 2, NO_TRANSPONDER, 0, 1}));
+        QCOMPARE((QVector<int>{tp.Polarisation(), tp.Next(), tp.Prev(), tp.SpareBits(), tp.InUse()}), (QVector<int>{1, 2, NO_TRANSPONDER, 0, 1}));
         const auto sat = FromBytes<SatelliteRecord>({0x03, 0x40, 0xC0, 0x10}, 8);
-        QCOMPARE((QVector<int>{sat.Next(), sat.Prev(), sat.Position(), sat.InUse()}),
-                 (QVector<int>{3, NO_SATELLITE, 192, 1}));
+        QCOMPARE((QVector<int>{sat.Next(), sat.Prev(), sat.Position(), sat.InUse()}), (QVector<int>{3, NO_SATELLITE, 192, 1}));
         const auto ch = FromBytes<ChannelRecord>({0x05, 0xE8, 0x3B, 0x00}, 8);
-        QCOMPARE((QVector<int>{ch.Groups(), ch.InGroup(0), ch.InGroup(1), ch.InGroup(2), ch.InGroup(3), ch.Next(),
-                               ch.Prev()}),
+        QCOMPARE((QVector<int>{ch.Groups(), ch.InGroup(0), ch.InGroup(1), ch.InGroup(2), ch.InGroup(3), ch.Next(), ch.Prev()}),
                  (QVector<int>{0b000101, 1, 0, 1, 0, NO_CHANNEL, 7}));
     }
 
@@ -92,8 +86,7 @@ private slots:
                                      {"inUse", 8, 28, 1, &S::SetInUse}, {"otherLast", 20, 16, 16, &S::SetOtherLast}});
         using T = TransponderRecord;
         CheckFieldsKeepOtherBits<T>({{"polarisation", 8, 0, 2, &T::SetPolarisation}, {"next", 8, 2, 13, &T::SetNext},
-                                     {"prev", 8, 15, 13, &T::SetPrev}, {"spare", 8, 28, 3, &T::SetSpareBits},
-                                     {"inUse", 8, 31, 1, &T::SetInUse}});
+                                     {"prev", 8, 15, 13, &T::SetPrev}, {"spare", 8, 28, 3, &T::SetSpareBits}, {"inUse", 8, 31, 1, &T::SetInUse}});
         using C = ChannelRecord;
         CheckFieldsKeepOtherBits<C>({{"transponder", 0, 16, 16, &C::SetTransponder}, {"kind", 4, 0, 2, &C::SetKind},
                                      {"inUse", 4, 30, 1, &C::SetInUse}, {"groups", 8, 0, 6, &C::SetGroups},
@@ -155,8 +148,7 @@ private slots:
         // Deleting the only satellite empties the chain and puts the slot back at the free head.
         QVERIFY(db.DeleteSatellite(0));
         const SatelliteHeader &h = db.SatHeader();
-        QCOMPARE((QVector<int>{h.First(), h.Last(), h.Count(), h.FreeFirst(), target.InUse(),
-                               db.SatelliteAt(1)->Prev()}),
+        QCOMPARE((QVector<int>{h.First(), h.Last(), h.Count(), h.FreeFirst(), target.InUse(), db.SatelliteAt(1)->Prev()}),
                  (QVector<int>{NO_SATELLITE, NO_SATELLITE, 0, 0, 0, 0}));
         QCOMPARE(target.Name(), QByteArray("ASTRA 2E")); // kept as it was
         VERIFY_CONSISTENT(db);
@@ -179,8 +171,7 @@ private slots:
         const int keep = AddSat(db, "HOTBIRD 13C", 130);
         const int gone = AddSat(db, "ASTRA 1KR", 192);
         const int keepTp = AddTp(db, keep, 11034000);
-        const std::vector<int> tps{AddTp(db, gone, 10700000), AddTp(db, gone, 10701000), AddTp(db, gone, 10702000),
-                                   AddTp(db, gone, 10703000)};
+        const std::vector<int> tps{AddTp(db, gone, 10700000), AddTp(db, gone, 10701000), AddTp(db, gone, 10702000), AddTp(db, gone, 10703000)};
         // Channels of every kind, interleaved with the other satellite's, in several groups.
         std::vector<int> goneChannels;
         goneChannels.reserve(16);

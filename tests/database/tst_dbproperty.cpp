@@ -76,8 +76,7 @@ public:
     {
         static const QStringList names = QStringLiteral("AddSatellite DeleteSatellite Get/SetSatellite DeleteTransponder "
                                                         "ReleaseTransponder AddTp AppendTransponder DeleteChannel "
-                                                        "DeleteChannelsOfTransponder DeleteSatelliteTransponders")
-                                             .split(QLatin1Char(' '));
+                                                        "DeleteChannelsOfTransponder DeleteSatelliteTransponders").split(QLatin1Char(' '));
         *m_before = m_db.Image();
         const bool live = m_db.SatelliteAt(s) && m_db.SatelliteAt(s)->InUse();
         const std::vector<int> chain = m_db.TransponderChain(s).indices;
@@ -204,8 +203,7 @@ private slots:
             if (tps.empty())
                 continue;
             const int t = tps.at(size_t(rng() % tps.size()));
-            const std::vector<int> kind1 = Walk(db.ChHeader().Kind1First(), NO_CHANNEL,
-                                                [&](int i) { return db.ChannelAt(i)->Next(); });
+            const std::vector<int> kind1 = Walk(db.ChHeader().Kind1First(), NO_CHANNEL, [&](int i) { return db.ChannelAt(i)->Next(); });
             const int c = kind1.at(size_t(rng() % kind1.size()));
             ChannelHeader &ch = db.ChHeader();
             QString report; // the checker's first three findings, # a number

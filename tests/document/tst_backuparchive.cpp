@@ -114,8 +114,7 @@ private slots:
         QTest::addColumn<QString>("listed"); // how the stray file is described
         const QString next = "meter-42010203~read~%1";
         const QString future = "meter-42010203~read~20991231-235959-999.bin";
-        QTest::newRow("links under the next names") << QStringList{next + ".bin", next + "-1.bin"} << "link"
-                                                    << "not a version (a symbolic link)";
+        QTest::newRow("links under the next names") << QStringList{next + ".bin", next + "-1.bin"} << "link" << "not a version (a symbolic link)";
         QTest::newRow("entry from the future") << QStringList{future} << "byte" << "not a database (1 bytes)";
         QTest::newRow("huge sparse file") << QStringList{future} << "huge" << "not a version (16 MB, far";
         QTest::newRow("an earlier release's name") << QStringList{next + ".bin"} << "same" << "5 satellites, 69 transponders";

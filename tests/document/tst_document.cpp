@@ -61,15 +61,13 @@ private slots:
         QFETCH(QString, typed);
         const QStringList cells = typed.split(QLatin1Char('|'));
         std::vector<TransponderRow> rows = m_doc->TransponderRows(m_slot);
-        rows.push_back({TransponderRow::NEW, TC::CellNumber(cells[0]), TC::CellNumber(cells[1]),
-                        TC::PolarFromText(cells[2]), false});
+        rows.push_back({TransponderRow::NEW, TC::CellNumber(cells[0]), TC::CellNumber(cells[1]), TC::PolarFromText(cells[2]), false});
         QVERIFY(m_doc->ReplaceTransponders(m_slot, rows));
         const TransponderRecord &r = *Db().TransponderAt(rows.back().record);
         QTEST((QList<uint>{r.Frequency(), r.SymbolRate(), uint(r.Polarisation())}), "stored");
         QCOMPARE(r.SpareBits(), 0);
         // The row reads back as the list shows it.
-        QCOMPARE(TC::PolarText(m_doc->TransponderRows(m_slot).back().polar),
-                 QStringLiteral("Vert Hori Auto").mid(r.Polarisation() * 5, 4));
+        QCOMPARE(TC::PolarText(m_doc->TransponderRows(m_slot).back().polar), QStringLiteral("Vert Hori Auto").mid(r.Polarisation() * 5, 4));
     }
 
     void applyTakesRecordsInOrder()
@@ -279,8 +277,7 @@ private slots:
             QVERIFY(QFile::remove(m_path));
         DatabaseDocument second; // another writer, as another process would be
         const DocumentResult waited = second.OpenForUpdate(m_path, 0);
-        QVERIFY2(!waited && (meanwhile == "removed" || waited.text.contains("another program is writing")),
-                 qPrintable(waited.text));
+        QVERIFY2(!waited && (meanwhile == "removed" || waited.text.contains("another program is writing")), qPrintable(waited.text));
         const DocumentResult saved = m_doc->Save();
         QTEST(int(saved.code), "code");
         QCOMPARE(TestFile::Read(m_path), saved ? Db().ToBytes() : other);
@@ -295,8 +292,7 @@ private slots:
     void cellNumberReadsLikeAtoi()
     {
         const struct { const char *text; int maxChars, value; } rows[] = {
-            {"1234567", 6, 123456}, {"02000", 6, 2000}, {" \t+42", 6, 42}, {"-", 6, 0}, {"     7", 5, 0},
-            {"99999999999999999999", 20, 2147483647}};
+            {"1234567", 6, 123456}, {"02000", 6, 2000}, {" \t+42", 6, 42}, {"-", 6, 0}, {"     7", 5, 0}, {"99999999999999999999", 20, 2147483647}};
         for (const auto &r : rows)
             QVERIFY2(TC::CellNumber(r.text, r.maxChars) == r.value, r.text);
     }

@@ -183,41 +183,31 @@ private slots:
                           "<transponder frequency=\"11720000\" symbol_rate=\"27500000\" polarization=\"0\" fec_inner=\"3\"/>"
                           "<transponder frequency=\"3\" symbol_rate=\"4\" polarization=\"1\"><x/></transponder><note/>"
                           "<transponder frequency=\"5\" symbol_rate=\"6\" polarization=\"2\"/>"
-                          "<transponder frequency=\"7\" symbol_rate=\"8\" polarization=\"3\"/></sat>"
-                          "<sat name=\"B\" position=\"3605\"/></satellites>")
+                          "<transponder frequency=\"7\" symbol_rate=\"8\" polarization=\"3\"/></sat><sat name=\"B\" position=\"3605\"/></satellites>")
             << "5.0W@3550: 11720000/27500000/0 3/4/1 5/6/2 7/8/3;B@3605:";
         QTest::newRow("xml: malformed")
             << QByteArray("<satellites>\n<sat name=\"A\" position=\"1\">\n<transponder frequency=\"1\" symbol_rate=\"1\" polarization=\"0\"></sat>")
             << "line 3, column 66: Opening and ending tag mismatch.";
-        QTest::newRow("xml: no number")
-            << QByteArray("<satellites>\n\n<sat name=\"A\" position=\"east\"/></satellites>")
+        QTest::newRow("xml: no number") << QByteArray("<satellites>\n\n<sat name=\"A\" position=\"east\"/></satellites>")
             << "line 3, column 31: <sat> needs a whole number in position=\"\"";
         QTest::newRow("xml: polarization 4")
             << QByteArray("<satellites><sat name=\"A\" position=\"1\">\n<transponder frequency=\"1\" symbol_rate=\"1\" "
-                          "polarization=\"4\"/></sat></satellites>")
-            << "line 2, column 61: polarization=\"4\" is none of 0 (H), 1 (V), 2 (L), 3 (R)";
+                          "polarization=\"4\"/></sat></satellites>") << "line 2, column 61: polarization=\"4\" is none of 0 (H), 1 (V), 2 (L), 3 (R)";
         QTest::newRow("xml: not a list") << QByteArray("<html/>") << "no <satellites> list in this file";
         QTest::newRow("csv: columns by name, quotes, W, apostrophes, rows apart")
             << QByteArray("\xEF\xBB\xBFpol,Frequency,Satellite,symbol rate,POSITION\r\n"
                           "H,11720.5,\"A, \"\"b\"\"\",27500,5W\r\nright,3000,'@x,'-1,'-0.5\nv,4,\"A, \"\"b\"\"\",5,355\n")
             << "A, \"b\"@3550: 11720500/27500000/0 4000/5000/1;@x@3595: 3000000/-1000/3";
-        QTest::newRow("csv: open quote") << QByteArray("Sat,Pos,Freq,Symbol,Pol\nA,1,2,3,H\n\"B,1,2,3,H\n")
-                                         << "row 3: a quote is not closed";
-        QTest::newRow("csv: beyond Latin-1")
-            << QByteArray("Sat,Pos,Freq,Symbol,Pol\n\"A\nB\",1,2,3,H\n\xD0\x96,1,2,3,H\n")
-            << QString::fromUtf8("row 3: the satellite name \"Ж\" holds characters beyond Latin-1, which the meter "
-                                 "cannot store");
-        QTest::newRow("csv: no number") << QByteArray("Sat,Pos,Freq,Symbol,Pol\nA,1,=2,3,H\n")
-                                        << "row 2: the frequency \"=2\" is no number of MHz";
-        QTest::newRow("csv: no header") << QByteArray("A,1,2,3,H\n")
-                                        << "row 1: the header must name the columns Satellite, Position, "
+        QTest::newRow("csv: open quote") << QByteArray("Sat,Pos,Freq,Symbol,Pol\nA,1,2,3,H\n\"B,1,2,3,H\n") << "row 3: a quote is not closed";
+        QTest::newRow("csv: beyond Latin-1") << QByteArray("Sat,Pos,Freq,Symbol,Pol\n\"A\nB\",1,2,3,H\n\xD0\x96,1,2,3,H\n")
+            << QString::fromUtf8("row 3: the satellite name \"Ж\" holds characters beyond Latin-1, which the meter cannot store");
+        QTest::newRow("csv: no number") << QByteArray("Sat,Pos,Freq,Symbol,Pol\nA,1,=2,3,H\n") << "row 2: the frequency \"=2\" is no number of MHz";
+        QTest::newRow("csv: no header") << QByteArray("A,1,2,3,H\n") << "row 1: the header must name the columns Satellite, Position, "
                                            "Frequency, Symbol rate and Polarisation";
         const QByteArray header = "Satellite,Position,Frequency,Symbol rate,Polarisation";
-        QTest::newRow("csv: CR only, no final one") << header + "\rA,1,2,3,H\r\rB,\"2\r\",4,5,V"
-                                                    << "A@10: 2000/3000/0;B@20: 4000/5000/1";
+        QTest::newRow("csv: CR only, no final one") << header + "\rA,1,2,3,H\r\rB,\"2\r\",4,5,V" << "A@10: 2000/3000/0;B@20: 4000/5000/1";
         QTest::newRow("csv: header only") << header + "\r\n" << "the file holds no satellites; nothing to import";
-        QTest::newRow("xml: empty list") << QByteArray("<satellites/>")
-                                         << "the file holds no satellites; nothing to import";
+        QTest::newRow("xml: empty list") << QByteArray("<satellites/>") << "the file holds no satellites; nothing to import";
         QByteArray attributes = "<satellites>\n<sat name=\"A\" position=\"1\"";
         for (int i = 0; i < 63; ++i)
             attributes += " a" + QByteArray::number(i) + "='>'";
@@ -225,21 +215,17 @@ private slots:
                                             << "line 2: an element with more than 64 attributes; a receiver list has a dozen";
         const QString deep = "<satellites>" + QString("<a>").repeated(300) + "<sat name=\"A\" position=\"1\"/>"
                              + QString("</a>").repeated(300) + "</satellites>";
-        QTest::newRow("xml: UTF-16, nested 301 deep")
-            << "\xFF\xFE" + QByteArray(reinterpret_cast<const char *>(deep.utf16()), deep.size() * 2)
+        QTest::newRow("xml: UTF-16, nested 301 deep") << "\xFF\xFE" + QByteArray(reinterpret_cast<const char *>(deep.utf16()), deep.size() * 2)
             << "line 1: elements nested more than 256 deep; a receiver list has three levels";
-        QTest::newRow("xml: attribute defaults")
-            << QByteArray("<!DOCTYPE satellites [<!ATTLIST sat a CDATA 'x'>]><satellites/>")
+        QTest::newRow("xml: attribute defaults") << QByteArray("<!DOCTYPE satellites [<!ATTLIST sat a CDATA 'x'>]><satellites/>")
             << "attribute defaults (<!ATTLIST>) are not taken; a receiver list has none";
         QByteArray rows = header;
         for (int i = 0; i <= 100000; ++i)
             rows += "\nS" + QByteArray::number(i / 5000) + ",1,1,1,H";
-        QTest::newRow("csv: 1001 cells") << header + "\nA,1,2,3,H" + QByteArray(996, ',')
-                                         << "row 2: more than 1000 cells";
+        QTest::newRow("csv: 1001 cells") << header + "\nA,1,2,3,H" + QByteArray(996, ',') << "row 2: more than 1000 cells";
         QTest::newRow("csv: a cell of 4097 bytes") << header + "\nA,1,2,3,\"" + QByteArray(4097, 'H') + "\""
                                                    << "row 2: a cell longer than 4096 bytes";
-        QTest::newRow("xml: a value of 4097 bytes")
-            << "<satellites><sat position=\"1\" name='" + QByteArray(4097, 'A') + "'/></satellites>"
+        QTest::newRow("xml: a value of 4097 bytes") << "<satellites><sat position=\"1\" name='" + QByteArray(4097, 'A') + "'/></satellites>"
             << "line 1: an attribute value longer than 4096 bytes; a receiver list has names";
         QTest::newRow("csv: too many transponders")
             << rows << "row 100002: the list holds more than 100000 transponders; that is not a receiver list";
@@ -385,11 +371,9 @@ private slots:
         const ExchangeData data = SatellitesXmlReader::Read(
             "<satellites><sat name=\"125.0W C-band\" position=\"-1251\"/><sat name=\"125.0W Ku-band\" "
             "position=\"-1250\"/><sat name=\"other\" position=\"-1250\"/><sat name=\"0.3E\" position=\"3\">"
-            "<transponder frequency=\"9223372036854775807\" symbol_rate=\"27500000\" polarization=\"0\"/>"
-            "</sat></satellites>");
+            "<transponder frequency=\"9223372036854775807\" symbol_rate=\"27500000\" polarization=\"0\"/></sat></satellites>");
         ImportPlan plan(*doc, data.satellites);
-        QCOMPARE((std::vector<int>{plan.Target(0), plan.Target(1), plan.Target(2), plan.Target(3)}),
-                 (std::vector<int>{c, ku, ku, ImportPlan::ADD}));
+        QCOMPARE((std::vector<int>{plan.Target(0), plan.Target(1), plan.Target(2), plan.Target(3)}), (std::vector<int>{c, ku, ku, ImportPlan::ADD}));
         QVERIFY(plan.Ambiguous(0) && plan.Ambiguous(2) && !plan.Ambiguous(3));
         QCOMPARE(plan.Candidates(0).size(), size_t(2));
         QVERIFY(plan.SetTarget(2, ImportPlan::ADD) && !plan.SetTarget(2, 64));
