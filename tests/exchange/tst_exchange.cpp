@@ -1,5 +1,5 @@
-// Receiver lists in and out: both formats read and written back, imports with their preview,
-// refusals that change nothing, undo, duplicates.
+// Receiver lists in and out: both formats read and written back, imports with their preview and
+// plan, refusals that change nothing, duplicates.
 #include "SampleDatabase.h"
 #include "TestEnv.h"
 
@@ -124,9 +124,8 @@ private slots:
         QFETCH(quint32, seed);
         auto source = Open(false, {seed, 22, 30, 100});
         // A West position, every polarisation, names a spreadsheet would run, no transponders.
-        QVERIFY(AddSat(*source, QStringLiteral("=cmd|'/C calc'!A"), 3550,
-               {{TransponderRow::NEW, 11720, 27500, Polar::Hori}, {TransponderRow::NEW, 11740, 2000, Polar::Vert},
-                {TransponderRow::NEW, 12000, 45000, Polar::Auto}}) >= 0);
+        QVERIFY(AddSat(*source, QStringLiteral("=cmd|'/C calc'!A"), 3550, {{TransponderRow::NEW, 11720, 27500, Polar::Hori},
+                {TransponderRow::NEW, 11740, 2000, Polar::Vert}, {TransponderRow::NEW, 12000, 45000, Polar::Auto}}) >= 0);
         QVERIFY(AddSat(*source, QStringLiteral("-\"x,\""), 7, {}) >= 0);
         const QByteArray bytes = ExchangeFiles::Export(*source, m_dir.filePath("out"), Format(format)) ? TestFile::Read(m_dir.filePath("out")) : "";
         QFETCH(QStringList, written);
@@ -180,11 +179,9 @@ private slots:
         QFETCH(QByteArray, file);
         auto doc = Open(true);
         AddSat(*doc, QStringLiteral("Astra"), 192, {{TransponderRow::NEW, 10000, 22000, Polar::Hori}, {TransponderRow::NEW, 11720, 27500, Polar::Vert}});
-        ImportPlan plan(*doc, (file.startsWith('<') ? SatellitesXmlReader::Read(file) : CsvReader::Read(file)).satellites);
-        for (int i = 0; i < plan.Count(); ++i) {
+        ImportPlan plan = TakeAll(*doc, file, mode.startsWith("replace") ? ImportPlan::Mode::Replace : ImportPlan::Mode::Merge);
+        for (int i = 0; i < plan.Count(); ++i)
             plan.SetTaken(i, plan.FileSatellite(i).name != QLatin1String("not taken"));
-            plan.SetMode(i, mode.startsWith("replace") ? ImportPlan::Mode::Replace : ImportPlan::Mode::Merge);
-        }
         plan.SetTolerance(mode.back().digitValue());
         using K = DatabaseDiff::TransponderChange::Kind;
         QStringList seen;
