@@ -87,15 +87,13 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("cell");
         QTest::addColumn<int>("typed");
-        for (const char *east : {"19.2E", "19.2 \u00B0e", " +19.2"})
-            QTest::newRow(east) << QString::fromUtf8(east) << 192 << 192;
-        for (const char *west : {"177W", "177.0\u00B0W", "-177", "183"})
-            QTest::newRow(west) << QString::fromUtf8(west) << 1830 << 1830;
-        for (const char *text : {"-5W", "+5E", "'5"}) // a sign and a letter; a spreadsheet's apostrophe
-            QTest::newRow(text) << QString::fromUtf8(text) << 50 << -2;
-        QTest::newRow("beyond the arc") << "361" << -1 << -1;
-        for (const char *text : {"E", " ", "east", "1e13", "inf", "nan", "5WW"})
-            QTest::newRow(text) << QString::fromUtf8(text) << -2 << -2;
+        // East, West; typed, a sign and a letter are refused, as is a spreadsheet's apostrophe; beyond the arc; no number.
+        const struct { const char *text; int cell, typed; } rows[] = {
+            {"19.2E", 192, 192}, {"19.2 \u00B0e", 192, 192}, {" +19.2", 192, 192}, {"177W", 1830, 1830}, {"177.0\u00B0W", 1830, 1830},
+            {"-177", 1830, 1830}, {"183", 1830, 1830}, {"-5W", 50, -2}, {"+5E", 50, -2}, {"'5", 50, -2}, {"361", -1, -1}, {"E", -2, -2},
+            {" ", -2, -2}, {"east", -2, -2}, {"1e13", -2, -2}, {"inf", -2, -2}, {"nan", -2, -2}, {"5WW", -2, -2}};
+        for (const auto &r : rows)
+            QTest::newRow(r.text) << QString::fromUtf8(r.text) << r.cell << r.typed;
     }
 
     void readsPositionsAsWritten()
