@@ -1,8 +1,6 @@
-// Random sequences of record operations. On consistent sample images the checker judges every
-// step, every bit the tool does not interpret stays as it was, and each operation succeeds
-// exactly when it has to. On damaged images (loops, links out of range, chain members marked
-// free; random bytes are the fuzz target's) the checker names the damage, and every operation returns (ctest's time-out catches a loop, sanitizer
-// builds a stray access). On both, an operation that fails leaves every byte as it was.
+// Random record operations. On consistent samples each succeeds exactly when it has to, the
+// checker finds nothing and no uninterpreted bit changes; damaged images (random bytes are the
+// fuzz target's) are named by the checker, and every operation returns. A failure changes nothing.
 #include "DbTestUtil.h"
 #include "SampleDatabase.h"
 

@@ -231,8 +231,7 @@ private slots:
         QByteArray attributes = "<satellites>\n<sat name=\"A\" position=\"1\"";
         for (int i = 0; i < 63; ++i)
             attributes += " a" + QByteArray::number(i) + "='>'";
-        QTest::newRow("xml: 65 attributes") << attributes + "/></satellites>"
-                                            << "line 2: an element with more than 64 attributes; a receiver list has a dozen";
+        QTest::newRow("xml: 65 attributes") << attributes + "/></satellites>" << "line 2: an element with more than 64 attributes; a receiver list has a dozen";
         const QString deep = "<satellites>" + QString("<a>").repeated(300) + "<sat name=\"A\" position=\"1\"/>"
                              + QString("</a>").repeated(300) + "</satellites>";
         QTest::newRow("xml: UTF-16, nested 301 deep") << "\xFF\xFE" + QByteArray(reinterpret_cast<const char *>(deep.utf16()), deep.size() * 2)
@@ -243,12 +242,10 @@ private slots:
         for (int i = 0; i <= 100000; ++i)
             rows += "\nS" + QByteArray::number(i / 5000) + ",1,1,1,H";
         QTest::newRow("csv: 1001 cells") << header + "\nA,1,2,3,H" + QByteArray(996, ',') << "row 2: more than 1000 cells";
-        QTest::newRow("csv: a cell of 4097 bytes") << header + "\nA,1,2,3,\"" + QByteArray(4097, 'H') + "\""
-                                                   << "row 2: a cell longer than 4096 bytes";
+        QTest::newRow("csv: a cell of 4097 bytes") << header + "\nA,1,2,3,\"" + QByteArray(4097, 'H') + "\"" << "row 2: a cell longer than 4096 bytes";
         QTest::newRow("xml: a value of 4097 bytes") << "<satellites><sat position=\"1\" name='" + QByteArray(4097, 'A') + "'/></satellites>"
             << "line 1: an attribute value longer than 4096 bytes; a receiver list has names";
-        QTest::newRow("csv: too many transponders")
-            << rows << "row 100002: the list holds more than 100000 transponders; that is not a receiver list";
+        QTest::newRow("csv: too many transponders") << rows << "row 100002: the list holds more than 100000 transponders; that is not a receiver list";
     }
 
     void readsWhatListsHold()
