@@ -16,8 +16,7 @@ class TestDbFile : public QObject
     Q_OBJECT
 
 private slots:
-    // A refused file takes nothing: same image, same path, and a later Save cannot write the
-    // previous database over the refused file.
+    // A refused file takes nothing: same image, same path; a later Save cannot write over the refused file.
     void refusedFilesKeepTheDatabase_data()
     {
         QTest::addColumn<int>("size"); // -1: not a regular file, or none
@@ -57,8 +56,7 @@ private slots:
             QCOMPARE(TestFile::Read(bad).size(), size);
     }
 
-    // A file size limit makes the write fail half-way, as a full disk would; a missing folder
-    // fails at the start. Either way the old file stays whole and nothing else is left behind.
+    // A write failing half-way (file size limit, as a full disk) or at the start (no folder): the old file stays whole, nothing else is left.
     void failedSaveLeavesTheOldFileWhole_data()
     {
         QTest::addColumn<QString>("path");

@@ -28,8 +28,7 @@ template <typename Rec> struct Field {
     void (Rec::*set)(int);
 };
 
-// Sets each field of a randomly filled record to random values: exactly the field's own bits
-// change, to the value.
+// Each field of a randomly filled record set to random values: exactly its own bits change.
 template <typename Rec> void CheckFieldsKeepOtherBits(const std::vector<Field<Rec>> &fields)
 {
     std::mt19937 rng(7);

@@ -56,8 +56,7 @@ public:
 
     int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_rng); }
 
-    // A live satellite and one of its transponders half of the time, else any index (some
-    // just outside the tables); any channel.
+    // A live satellite and one of its transponders half of the time, else any index; any channel.
     void Targets(int &s, int &t, int &c)
     {
         const std::vector<int> sats = m_db.SatelliteChain().indices;
@@ -140,9 +139,8 @@ public: // Q_ENUM needs it
     Q_ENUM(Damage)
 
 private slots:
-    // Consistent samples (no damage) take strict steps, judged by the checker and the uninterpreted
-    // bits after each; damaged ones (three seeds each) are reported as the damage they hold, then
-    // take steps half of which aim at the damaged records.
+    // Consistent samples take strict steps, each judged by the checker and the uninterpreted bits;
+    // damaged ones (three seeds each) are named by the checker, then half the steps aim at the damage.
     void randomOperations_data()
     {
         QTest::addColumn<SampleDatabase::Options>("sample"); // seed, satellites, transponders, channels
@@ -195,9 +193,7 @@ private slots:
             case GroupChainLoop: db.ChannelAt(ch.GroupLast(1))->SetGroupNext(1, ch.GroupFirst(1)); report = "^group 1 channel chain: loops back to record #$"; break;
             case FreeChainIntoLiveRecords: ch.SetFreeFirst(c); db.TpHeader().SetFreeFirst(t); report = "free transponder chain: record # is in use\n"; break;
             case CountsAtZero:
-                db.TpHeader().SetCount(0);
-                db.SatelliteAt(s)->SetKind1Count(0);
-                ch.SetOtherCount(0);
+                db.TpHeader().SetCount(0), db.SatelliteAt(s)->SetKind1Count(0), ch.SetOtherCount(0);
                 report = "^transponder count is 0 but the satellites hold #\nother-kind channel chain: holds # records but its count is 0\nkind-1 channels of satellite #: holds # records but its count is 0$";
             }
             const QString found = DatabaseChecker::Check(db, 3).join('\n');

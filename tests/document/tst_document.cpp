@@ -78,9 +78,8 @@ private slots:
 
     void applyTakesRecordsInOrder()
     {
-        // Rows reversed, the second marked, two new rows below it: in display order the marked
-        // record goes to the front of the free chain, so the first new row takes it, the second
-        // the old head of the free chain.
+        // Rows reversed, the second marked, two new rows below: in display order the marked record
+        // goes to the free chain's front, the first new row takes it, the second the old front.
         const QByteArray untouched = Db().ToBytes();
         const std::vector<int> free = FreeTransponders(Db());
         const int count = Db().TpHeader().Count();
@@ -333,8 +332,7 @@ private slots:
         QTEST(SC::PositionFromDegrees(degrees), "position");
     }
 
-    // Each save keeps what the file held, once: not for a save of the same bytes, nor when the
-    // series' newest version holds them already.
+    // A save keeps what the file held, once: not for the same bytes, nor when the newest version has them.
     void saveKeepsThePreviousFile()
     {
         const QString path = Path("my~db.bin"); // a '~' of the name's own
@@ -458,8 +456,7 @@ private slots:
         QVERIFY2(described.filter(listed).size() == names.size(), qPrintable(described.join('|')));
     }
 
-    // A write the file system refuses part way (here: past the file size limit; a full disk
-    // likewise) is told by its cause, and leaves no partial version behind.
+    // A write refused part way (past the file size limit, as on a full disk) is told by its cause, leaving nothing.
     void refusedWriteIsNamed()
     {
         QTemporaryDir dir;

@@ -81,13 +81,12 @@ class TestExchange : public QObject
     }
 
 private slots:
-    // Positions in list cells, and typed (refused when signed and lettered); -2: no number.
+    // Positions in list cells, and typed (refused when signed and lettered, or with a spreadsheet's apostrophe); -2: no number.
     void readsPositionsAsWritten_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("cell");
         QTest::addColumn<int>("typed");
-        // East, West; typed, a sign and a letter are refused, as is a spreadsheet's apostrophe; beyond the arc; no number.
         const struct { const char *text; int cell, typed; } rows[] = {
             {"19.2E", 192, 192}, {"19.2 \u00B0e", 192, 192}, {" +19.2", 192, 192}, {"177W", 1830, 1830}, {"177.0\u00B0W", 1830, 1830},
             {"-177", 1830, 1830}, {"183", 1830, 1830}, {"-5W", 50, -2}, {"+5E", 50, -2}, {"'5", 50, -2}, {"361", -1, -1}, {"E", -2, -2},
