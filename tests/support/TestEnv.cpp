@@ -6,8 +6,6 @@
 #include <QSettings>
 #include <QThread>
 
-#include <csignal>
-
 TempSettings::TempSettings()
     : m_oldHome(qgetenv("XDG_CONFIG_HOME")), m_oldDirs(qgetenv("XDG_CONFIG_DIRS"))
 {
@@ -48,17 +46,4 @@ bool TestFile::Write(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-FileSizeLimit::FileSizeLimit(rlim_t bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN))
-{
-    getrlimit(RLIMIT_FSIZE, &m_old);
-    const rlimit small{bytes, m_old.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &small);
-}
-
-FileSizeLimit::~FileSizeLimit()
-{
-    setrlimit(RLIMIT_FSIZE, &m_old);
-    std::signal(SIGXFSZ, m_handler);
 }

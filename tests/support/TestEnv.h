@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <functional>
 
 #include <sys/resource.h>
@@ -53,17 +54,15 @@ struct TestFile {
     static bool Write(const QString &path, const QByteArray &bytes);
 };
 
-// Writes past the given size fail with EFBIG, as on a full disk, while the object lives (SIGXFSZ
-// ignored meanwhile).
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes);
-    ~FileSizeLimit();
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_old{};
-    void (*m_handler)(int) = nullptr;
+// Writes past the given size fail with EFBIG, as on a full disk, while the object lives.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) : handler(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit small{bytes, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old), std::signal(SIGXFSZ, handler); }
+    rlimit old{};
+    void (*handler)(int);
 };
