@@ -173,7 +173,7 @@ private slots:
         std::vector<int> expectFree(tps.rbegin(), tps.rend());
         expectFree.insert(expectFree.end(), freeBefore.begin(), freeBefore.end());
         QCOMPARE(FreeTransponders(db), expectFree);
-        QCOMPARE(db.TpHeader().Count(), 1);
+        QCOMPARE(db.TransponderAt(expectFree[1])->Prev(), expectFree[0]); // back links beyond the head too
         for (int c : goneChannels)
             QCOMPARE(db.ChannelAt(c)->InUse(), 0);
         // Freed channels go to the front of their free chain as well.
