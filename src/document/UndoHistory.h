@@ -8,9 +8,9 @@
 // The named steps of a document, undone and redone on its image bytes. A step keeps only the
 // byte runs that changed, as old XOR new, so the same bits take the image either way; at most
 // MAX_STEPS steps are kept, the oldest going first. A step costs the bytes it changed plus 8 per
-// run, and never more than one image (a step that would is kept as one run over the whole
-// image): the history holds at most MAX_STEPS x 241248 bytes (about 24 MB), and an Apply, Add
-// SAT or Delete SAT step usually well under a kilobyte.
+// run, and never more than one image and its run (a step that would is kept as one run over the
+// whole image): the history holds at most MAX_STEPS x (241248 + 8) bytes (about 24 MB), and an
+// Apply, Add SAT or Delete SAT step usually well under a kilobyte.
 class UndoHistory
 {
 public:

@@ -1,13 +1,53 @@
-// The record operations on hand-made databases: the ends of the tables, the free-chain order, the
-// damage that must stay where it is, and the checker that judges the random-operation test.
+// The image's byte layout, and the record operations on hand-made databases: the ends of the
+// tables, the free-chain order, damage that stays where it is, and the checker's findings.
 #include "DbTestUtil.h"
 #include "SampleDatabase.h"
 
 #include <algorithm>
 #include <functional>
+#include <random>
 
 using namespace DbLayout;
 using namespace DbTestUtil;
+
+namespace {
+
+template <typename Rec> Rec FromBytes(std::initializer_list<int> bytes, int offset)
+{
+    Rec r;
+    int i = offset;
+    for (int b : bytes)
+        r.raw[size_t(i++)] = quint8(b);
+    return r;
+}
+
+// One named bit field sharing a word with others: where it lives and how the record type sets it.
+template <typename Rec> struct Field {
+    const char *name;
+    int offset, lo, width;
+    void (Rec::*set)(int);
+};
+
+// Each field of a randomly filled record set to random values: exactly its own bits change.
+template <typename Rec> void CheckFieldsKeepOtherBits(const std::vector<Field<Rec>> &fields)
+{
+    std::mt19937 rng(7);
+    for (const Field<Rec> &f : fields) {
+        for (int round = 0; round < 20; ++round) {
+            Rec r;
+            for (auto &b : r.raw)
+                b = quint8(rng());
+            Rec expected = r;
+            const quint32 value = quint32(rng()) & LeBits::Mask(f.width), mask = LeBits::Mask(f.width) << f.lo;
+            (r.*f.set)(int(value));
+            quint8 *word = expected.raw.data() + f.offset;
+            LeBits::Set32(word, (LeBits::Get32(word) & ~mask) | value << f.lo);
+            QVERIFY2(r.raw == expected.raw, f.name);
+        }
+    }
+}
+
+} // namespace
 
 class TestDbOps : public QObject
 {
@@ -18,6 +58,65 @@ public: // Q_ENUM needs it
     Q_ENUM(Damage)
 
 private slots:
+    void recordFields()
+    {
+        const auto tp = FromBytes<TransponderRecord>({0x09, 0x00, 0xE2, 0x84}, 8);
+        QCOMPARE((QVector<int>{tp.Polarisation(), tp.Next(), tp.Prev(), tp.SpareBits(), tp.InUse()}), (QVector<int>{1, 2, NO_TRANSPONDER, 0, 1}));
+        const auto sat = FromBytes<SatelliteRecord>({0x03, 0x40, 0xC0, 0x10}, 8);
+        QCOMPARE((QVector<int>{sat.Next(), sat.Prev(), sat.Position(), sat.InUse()}), (QVector<int>{3, NO_SATELLITE, 192, 1}));
+        const auto ch = FromBytes<ChannelRecord>({0x05, 0xE8, 0x3B, 0x00}, 8);
+        QCOMPARE((QVector<int>{ch.Groups(), ch.InGroup(0), ch.InGroup(1), ch.InGroup(2), ch.InGroup(3), ch.Next(), ch.Prev()}),
+                 (QVector<int>{0b000101, 1, 0, 1, 0, NO_CHANNEL, 7}));
+
+        // Setters change their own bits only.
+        using S = SatelliteRecord;
+        CheckFieldsKeepOtherBits<S>({{"lastTp", 0, 16, 16, &S::SetLastTp}, {"setupByte", 4, 16, 8, &S::SetSetupByte},
+                                     {"slot", 4, 24, 8, &S::SetSlot}, {"next", 8, 0, 8, &S::SetNext},
+                                     {"prev", 8, 8, 8, &S::SetPrev}, {"position", 8, 16, 12, &S::SetPosition},
+                                     {"inUse", 8, 28, 1, &S::SetInUse}, {"otherLast", 20, 16, 16, &S::SetOtherLast}});
+        using T = TransponderRecord;
+        CheckFieldsKeepOtherBits<T>({{"polarisation", 8, 0, 2, &T::SetPolarisation}, {"next", 8, 2, 13, &T::SetNext},
+                                     {"prev", 8, 15, 13, &T::SetPrev}, {"spare", 8, 28, 3, &T::SetSpareBits}, {"inUse", 8, 31, 1, &T::SetInUse}});
+        using C = ChannelRecord;
+        CheckFieldsKeepOtherBits<C>({{"transponder", 0, 16, 16, &C::SetTransponder}, {"kind", 4, 0, 2, &C::SetKind},
+                                     {"inUse", 4, 30, 1, &C::SetInUse}, {"groups", 8, 0, 6, &C::SetGroups},
+                                     {"next", 8, 6, 13, &C::SetNext}, {"prev", 8, 19, 13, &C::SetPrev},
+                                     {"satellite", 12, 13, 8, &C::SetSatellite}, {"satPrev", 16, 13, 13, &C::SetSatPrev}});
+
+        // Names: 16 characters have no terminator; bytes after a terminator keep their content.
+        SatelliteRecord r;
+        r.raw.fill(0xAA);
+        r.SetName("SES-5 / ASTRA 4A");
+        QCOMPARE(r.Name(), QByteArray("SES-5 / ASTRA 4A"));
+        QCOMPARE(r.raw[SatelliteRecord::NAME_OFFSET - 1], quint8(0xAA));
+        r.SetName("ASTRA 1KR");
+        QCOMPARE(r.Name(), QByteArray("ASTRA 1KR"));
+        QCOMPARE(r.raw[24 + 9], quint8(0));
+        QCOMPARE(r.raw[24 + 10], quint8('T'));
+        r.SetName(QByteArray("A NAME THAT IS FAR TOO LONG"));
+        QCOMPARE(r.Name(), QByteArray("A NAME THAT IS F"));
+    }
+
+    void recordsLandAtTheirFileOffsets()
+    {
+        ParamDatabase db;
+        db.SatelliteAt(5)->SetFirstTp(0x1234);
+        db.TransponderAt(2499)->SetFrequency(0xA1B2C3D4);
+        db.ChannelAt(3999)->SetGroupPrev(3, 0x5678);
+        db.TpHeader().SetCount(0x0102);
+        db.ChHeader().SetKind1Count(0x0304);
+        db.SatHeader().SetCount(0x3F);
+        const QByteArray b = db.ToBytes();
+        QCOMPARE(b.size(), IMAGE_SIZE);
+        auto u16 = [&](int off) { return quint32(LeBits::Get16(reinterpret_cast<const quint8 *>(b.constData() + off))); };
+        QCOMPARE((QVector<quint32>{u16(644 + 5 * 40), LeBits::Get32(reinterpret_cast<const quint8 *>(b.constData() + 3208 + 2499 * 12 + 4)),
+                                   u16(33248 + 3999 * 52 + 34), u16(3204 + 2), u16(33208 + 36), quint8(b[632 + 3])}),
+                 (QVector<quint32>{0x1234, 0xA1B2C3D4, 0x5678, 0x0102, 0x0304, 0x3F}));
+
+        QVERIFY(!db.SatelliteAt(64) && !db.SatelliteAt(-1));
+        QVERIFY(!db.TransponderAt(2500) && !db.ChannelAt(4000));
+    }
+
     void satelliteTableFromEmptyToFull()
     {
         ParamDatabase db;
@@ -35,12 +134,9 @@ private slots:
                  (QVector<int>{NO_SATELLITE, 282, 0, NO_TRANSPONDER, 0, NO_CHANNEL, 0xE0}));
         // Deleting the only satellite empties the chain and puts the slot back at the free head.
         QVERIFY(db.DeleteSatellite(0));
-        const SatelliteHeader &h = db.SatHeader();
-        QCOMPARE((QVector<int>{h.First(), h.Last(), h.Count(), h.FreeFirst(), target.InUse(),
-                               db.SatelliteAt(1)->Prev()}),
-                 (QVector<int>{NO_SATELLITE, NO_SATELLITE, 0, 0, 0, 0}));
-        QCOMPARE(target.Name(), QByteArray("ASTRA 2E")); // kept as it was
         VERIFY_CONSISTENT(db);
+        QCOMPARE((QVector<int>{db.SatHeader().First(), db.SatHeader().FreeFirst(), db.SatelliteAt(1)->Prev()}), (QVector<int>{NO_SATELLITE, 0, 0}));
+        QCOMPARE(target.Name(), QByteArray("ASTRA 2E")); // kept as it was
 
         // A full table refuses and changes nothing.
         for (int i = 0; i < NO_SATELLITE; ++i) {
@@ -60,8 +156,7 @@ private slots:
         const int keep = AddSat(db, "HOTBIRD 13C", 130);
         const int gone = AddSat(db, "ASTRA 1KR", 192);
         const int keepTp = AddTp(db, keep, 11034000);
-        const std::vector<int> tps{AddTp(db, gone, 10700000), AddTp(db, gone, 10701000), AddTp(db, gone, 10702000),
-                                   AddTp(db, gone, 10703000)};
+        const std::vector<int> tps{AddTp(db, gone, 10700000), AddTp(db, gone, 10701000), AddTp(db, gone, 10702000), AddTp(db, gone, 10703000)};
         // Channels of every kind, interleaved with the other satellite's, in several groups.
         std::vector<int> goneChannels;
         goneChannels.reserve(16);
@@ -78,7 +173,7 @@ private slots:
         std::vector<int> expectFree(tps.rbegin(), tps.rend());
         expectFree.insert(expectFree.end(), freeBefore.begin(), freeBefore.end());
         QCOMPARE(FreeTransponders(db), expectFree);
-        QCOMPARE(db.TpHeader().Count(), 1);
+        QCOMPARE(db.TransponderAt(expectFree[1])->Prev(), expectFree[0]); // back links beyond the head too
         for (int c : goneChannels)
             QCOMPARE(db.ChannelAt(c)->InUse(), 0);
         // Freed channels go to the front of their free chain as well.
@@ -160,7 +255,6 @@ private slots:
         const QString sat = QString::number(s), tpc = QString::number(tp), chc = QString::number(ch);
         const std::vector<std::pair<QString, std::function<void()>>> damages{
             {"satellite chain: holds 10 records but its count is 11", [&] { db.SatHeader().SetCount(db.SatHeader().Count() + 1); }},
-            {"satellite chain: loops back to record 8", [&] { db.SatelliteAt(s)->SetNext(db.SatHeader().First()); }},
             {"transponders of satellite " + sat + ": holds 3 records but its count is 4", [&] { db.SatelliteAt(s)->SetTpCount(tps + 1); }},
             {"transponders of satellite " + sat + ": record " + tpc + " links back to 7 instead of 2500", [&] { db.TransponderAt(tp)->SetPrev(7); }},
             {"satellite chain: record " + sat + " links back to 64 instead of 8", [&] { db.SatelliteAt(s)->SetPrev(NO_SATELLITE); }},
@@ -172,13 +266,24 @@ private slots:
             {"channel 0 is free but not on the free chain", [&] { db.ChHeader().SetFreeFirst(NO_CHANNEL); }},
             {"free satellite chain: slot 16 is in use", [&] { db.SatelliteAt(db.SatHeader().FreeFirst())->SetInUse(1); }},
             {"other-kind channel chain: link 4095 after record " + chc + " is out of range", [&] { db.ChannelAt(ch)->SetNext(4095); }},
+            {"channel " + chc + " is on transponder 2500, which is not a transponder of its satellite 28", [&] { db.ChannelAt(ch)->SetTransponder(NO_TRANSPONDER); }},
+            // A free chain promises its back link at the head only.
+            {"free transponder chain: record 382 links back to 7 instead of 2500", [&] { db.TransponderAt(db.TpHeader().FreeFirst())->SetPrev(7); }},
+            {"", [&] { db.TransponderAt(db.TransponderAt(db.TpHeader().FreeFirst())->Next())->SetPrev(7); }},
         };
         for (const auto &[report, damage] : damages) {
             QVERIFY(db.FromBytes(good));
             damage();
             const QStringList found = DatabaseChecker::Check(db);
-            QVERIFY2(found.contains(report), qPrintable(report + " not in: " + found.mid(0, 3).join("; ")));
+            QVERIFY2(report.isEmpty() ? found.isEmpty() : found.contains(report), qPrintable(report + " not in: " + found.mid(0, 3).join("; ")));
         }
+        // Beyond the cap, one line tells how many more.
+        QVERIFY(db.FromBytes(good));
+        db.SatHeader().SetCount(11);
+        db.TpHeader().SetCount(0);
+        const QStringList two{"satellite chain: holds 10 records but its count is 11", "transponder count is 0 but the satellites hold 85"};
+        QCOMPARE(DatabaseChecker::Check(db, 2), two);
+        QCOMPARE(DatabaseChecker::Check(db, 1), (QStringList{two[0], "... and 1 more"}));
     }
 };
 

@@ -7,8 +7,11 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
+#include <csignal>
 #include <functional>
 #include <vector>
+
+#include <sys/resource.h>
 
 // Points the settings store (XDG_CONFIG_HOME and XDG_CONFIG_DIRS) at fresh temporary folders
 // and clears every ORBIVANE_COM<n> mapping for the life of the object.
@@ -59,3 +62,16 @@ inline QByteArray Bytes(const std::vector<uint8_t> &v) { return QByteArray(reint
 
 // An update file: the identity word little-endian, then an image of `image` pattern bytes.
 QByteArray UpdateFile(uint32_t word, qsizetype image, uint32_t seed = 1);
+
+// Writes past the given size fail with EFBIG, as on a full disk, while the object lives.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) : handler(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit small{bytes, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old), std::signal(SIGXFSZ, handler); }
+    rlimit old{};
+    void (*handler)(int);
+};

@@ -16,7 +16,7 @@
         QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join(QLatin1Char('\n'))));             \
     } while (0)
 
-// Builders for small hand-made databases used by several database tests.
+// Builders for small hand-made databases used by the database and document tests.
 namespace DbTestUtil {
 
 // Adds a satellite through AddSatellite; returns its slot (64 when the table is full).
