@@ -39,6 +39,9 @@ public:
     };
 
     ParamDatabase();
+    // A database holding the image, for reading and checking it; null when the bytes are not
+    // an image. Costs no empty tables set up only to be overwritten.
+    static std::unique_ptr<ParamDatabase> FromImage(const QByteArray &bytes);
     ~ParamDatabase();
     ParamDatabase(const ParamDatabase &) = delete;
     ParamDatabase &operator=(const ParamDatabase &) = delete;
@@ -120,6 +123,9 @@ public:
 private:
     enum class Step { Done, Nothing, Refused };
 
+    struct Unset {};
+    explicit ParamDatabase(Unset); // tables left zero, for a caller that fills the whole image
+
     template <typename F>
     bool Transaction(F &&f);
 
@@ -156,7 +162,7 @@ private:
     void FreeTransponder(int tp);
 
     std::unique_ptr<DbImage> m_img;
-    std::unique_ptr<DbImage> m_undo;   // the image before the running compound operation
+    std::unique_ptr<DbImage> m_undo;   // the image before the running compound operation (made by the first)
     QString m_path;
     bool m_loaded = false;
     const ChannelsByTransponder *m_channelIndex = nullptr;
@@ -178,7 +184,10 @@ bool ParamDatabase::WithChannelIndex(F &&f)
 template <typename F>
 bool ParamDatabase::Transaction(F &&f)
 {
-    *m_undo = *m_img;
+    if (m_undo)
+        *m_undo = *m_img;
+    else
+        m_undo = std::make_unique<DbImage>(*m_img);
     if (f())
         return true;
     *m_img = *m_undo;
