@@ -3,9 +3,12 @@
 # Builds the libFuzzer targets fuzz_NAME (all of fuzz/*/ when no name is given) with clang,
 # AddressSanitizer and UBSan in build-fuzz/, runs each for SECONDS seconds on its seed corpus
 # plus what earlier runs found (build-fuzz/corpus-NAME), and prints per target the executions,
-# the coverage (edges and features) and the findings. Findings are kept in
-# build-fuzz/findings-NAME/. Needs clang and libclang-rt-14-dev (Debian packages); without them
-# it says so and exits 0. Any finding (crash, leak, time-out, out of memory) exits non-zero.
+# their rate per second of wall time and per second of the target's own CPU time (what a busy
+# machine does not change), the coverage (edges and features) and the findings. A target under
+# 1000 executions per CPU second is named in a warning. Findings are kept in
+# build-fuzz/findings-NAME/, each run again with full stacks into build-fuzz/fuzz-NAME.log.
+# Needs clang and libclang-rt-14-dev (Debian packages); without them it says so and exits 0.
+# Any finding (crash, leak, time-out, out of memory) exits non-zero.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:?usage: scripts/fuzz.sh SECONDS [NAME...]}
@@ -35,9 +38,17 @@ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=
       -DORBIVANE_FUZZ=ON >/dev/null
 cmake --build build-fuzz -j"$jobs" --target "${names[@]/#/fuzz_}"
 
-export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1
+# Allocation stacks are cut to their two exact frames while fuzzing (leaks are still found): Qt
+# has no frame pointers, so deeper frames are noise that made nearly every allocation a new
+# entry in ASan's stack store, which then took a third of the time. A finding is run again
+# with full stacks for its report.
+full_asan=detect_leaks=1:halt_on_error=1
+export ASAN_OPTIONS=$full_asan:malloc_context_size=2
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+min_rate=1000
+TIMEFORMAT='%U %S' # of the fuzzer's own user and system time
 summary=()
+slow=()
 failed=0
 for name in "${names[@]}"; do
     corpus=build-fuzz/corpus-$name
@@ -53,23 +64,39 @@ for name in "${names[@]}"; do
     before=$(find "$findings" -type f | wc -l)
     echo "== fuzz_$name for ${seconds}s"
     rc=0
-    "build-fuzz/fuzz/$name/fuzz_$name" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 \
+    { time "build-fuzz/fuzz/$name/fuzz_$name" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 \
         "${maxlen[@]}" -print_final_stats=1 -artifact_prefix="$findings/" \
-        "$corpus" "fuzz/$name/corpus" > "$log" 2>&1 || rc=$?
+        "$corpus" "fuzz/$name/corpus" > "$log" 2>&1 || rc=$?; } 2> "$log.cpu"
     found=$(( $(find "$findings" -type f | wc -l) - before ))
     [ "$rc" -ne 0 ] && [ "$found" -eq 0 ] && found=1
     execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
     rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
-    cov=$(grep -oE 'cov: [0-9]+ ft: [0-9]+ corp: [0-9]+' "$log" | tail -1 \
+    cpu_rate=$(awk -v n="${execs:-0}" '{ t = $1 + $2; print (t > 0 ? int(n / t) : 0) }' "$log.cpu")
+    rm -f "$log.cpu"
+    # None when a seed failed before the first report.
+    cov=$( (grep -oE 'cov: [0-9]+ ft: [0-9]+ corp: [0-9]+' "$log" || true) | tail -1 \
           | awk '{print $2" edges, "$4" features, "$6" inputs"}')
-    summary+=("$(printf '%-10s %6ss %12s execs %7s/s   %-40s findings: %s' "$name" "$seconds" \
-                "${execs:-?}" "${rate:-?}" "${cov:-?}" "$found")")
+    summary+=("$(printf '%-13s %4ss %10s execs %7s/s %7s/cpu-s   %-40s findings: %s' "$name" "$seconds" \
+                "${execs:-?}" "${rate:-?}" "$cpu_rate" "${cov:-?}" "$found")")
+    if [ "$found" -eq 0 ] && [ -n "$execs" ] && [ "$cpu_rate" -lt "$min_rate" ]; then
+        slow+=("$name ($cpu_rate/cpu-s)")
+    fi
     if [ "$found" -ne 0 ]; then
         failed=1
         grep -E 'ERROR|SUMMARY|==[0-9]+==|transfer worker:|frame reception:|Test unit written' "$log" | head -20
+        sed -n 's/.*Test unit written to //p' "$log" > "$log.units"
+        while read -r unit; do
+            echo "== $unit, again with full stacks" >> "$log"
+            ASAN_OPTIONS=$full_asan "build-fuzz/fuzz/$name/fuzz_$name" -timeout=20 -rss_limit_mb=2048 \
+                "$unit" >> "$log" 2>&1 || true
+        done < "$log.units"
+        rm -f "$log.units"
         echo "fuzz_$name: findings in $findings (log $log)"
     fi
 done
 echo "== Fuzzing summary"
 printf '%s\n' "${summary[@]}"
+if [ ${#slow[@]} -ne 0 ]; then
+    echo "fuzz: WARNING: under $min_rate executions per CPU second: ${slow[*]}"
+fi
 exit "$failed"

@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstdio>
+#include <cstring>
 
 using namespace DbLayout;
 
@@ -118,7 +119,7 @@ void RunOp(ParamDatabase &db, int op, int a, int b)
 }
 
 // Sample images are costly to make; inputs share a few hundred of them.
-QByteArray Sample(const SampleDatabase::Options &o)
+const QByteArray &Sample(const SampleDatabase::Options &o)
 {
     static QHash<quint32, QByteArray> cache;
     const quint32 key = o.seed << 16 | quint32(o.satellites) << 8 | quint32(o.channels / 16);
@@ -135,12 +136,13 @@ QByteArray Sample(const SampleDatabase::Options &o)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    // One database for the run: every input's image replaces the whole of the last one.
+    static ParamDatabase db;
     Input in(data, size);
-    ParamDatabase db;
     const uint8_t mode = in.Byte();
     bool consistent = false;
     if (mode % 2 == 0 && in.Left() >= size_t(IMAGE_SIZE)) {
-        db.FromBytes(QByteArray(reinterpret_cast<const char *>(in.Take(IMAGE_SIZE)), IMAGE_SIZE));
+        db.FromBytes(QByteArray::fromRawData(reinterpret_cast<const char *>(in.Take(IMAGE_SIZE)), IMAGE_SIZE));
         consistent = DatabaseChecker::Check(db, 1).isEmpty();
     } else {
         SampleDatabase::Options o;
@@ -148,14 +150,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         o.satellites = in.Byte() % 23;
         o.maxTranspondersPerSatellite = 40;
         o.channels = in.Byte() * 16;
-        QByteArray bytes = Sample(o);
+        const QByteArray &sample = Sample(o);
         const int patches = in.Byte() % 16;
         consistent = patches == 0;
-        for (int p = 0; p < patches; ++p) {
-            const int at = int((in.Byte() | in.Byte() << 8 | in.Byte() << 16) % unsigned(IMAGE_SIZE));
-            bytes[at] = char(bytes[at] ^ in.Byte());
+        if (patches == 0) {
+            db.FromBytes(sample);
+        } else {
+            static QByteArray bytes(IMAGE_SIZE, Qt::Uninitialized); // patched in place, input after input
+            std::memcpy(bytes.data(), sample.constData(), size_t(IMAGE_SIZE));
+            for (int p = 0; p < patches; ++p) {
+                const int at = int((in.Byte() | in.Byte() << 8 | in.Byte() << 16) % unsigned(IMAGE_SIZE));
+                bytes[at] = char(bytes[at] ^ in.Byte());
+            }
+            db.FromBytes(bytes);
         }
-        db.FromBytes(bytes);
     }
     // The checker is the costly part, so a consistent image is checked once, at the end: an
     // operation that broke it leaves damage the later ones refuse to touch.

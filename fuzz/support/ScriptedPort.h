@@ -15,8 +15,13 @@ class ScriptedPort final : public CComPort
 public:
     enum class AtEnd { HangUp, Cancel };
 
-    ScriptedPort(const uint8_t *data, size_t size, AtEnd atEnd = AtEnd::HangUp)
-        : m_data(data), m_size(size), m_atEnd(atEnd) {}
+    // The writes go to sent when given (emptied first): one buffer reused by every input is
+    // not grown again for each.
+    ScriptedPort(const uint8_t *data, size_t size, AtEnd atEnd = AtEnd::HangUp, std::vector<uint8_t> *sent = nullptr)
+        : m_data(data), m_size(size), m_atEnd(atEnd), m_sent(sent ? *sent : m_ownSent)
+    {
+        m_sent.clear();
+    }
 
     bool Read(void *buffer, uint32_t count, uint32_t &got) override
     {
@@ -61,7 +66,8 @@ private:
     size_t m_size;
     size_t m_pos = 0;
     AtEnd m_atEnd;
-    std::vector<uint8_t> m_sent;
+    std::vector<uint8_t> m_ownSent;
+    std::vector<uint8_t> &m_sent;
 };
 
 // Prompts that answer Yes/No from a script of bits and count what was shown.

@@ -4,7 +4,8 @@
 //
 // Input: byte 0 the kind (11, 10, 6, 8, 7, 9), byte 1 flags (bits 0-1 answers to the
 // questions, bit 2 the line is cancelled rather than hung up when the script ends, bit 3 a
-// database file one byte short, bit 4 an update file without its 'B'), bytes 2-3 the update
+// database file one byte short, bit 4 an update file without its 'B', bit 5 a sound database
+// file rather than one with a wrong count, which the write asks about), bytes 2-3 the update
 // image length, byte 4 the update's version. The rest is the meter's script, one operation a
 // byte (low 4 bits) with its arguments after it: 0 FT_IDENT (4 bytes word), 1 FT_READY,
 // 2 FT_END, 3 FT_DATA (2 bytes length, up to 16384), 4 FT_DATA of 16384, 5 FT_READY x n,
@@ -17,8 +18,10 @@
 // a read's target holds either the old file or the whole new image and no temporary file is
 // left, a successful write or load put every byte of its file on the line in order, a
 // successful read stored exactly the data the meter sent, and a refused file sends nothing.
+#include "SampleDatabase.h"
 #include "ScriptedPort.h"
 
+#include "database/ParamDatabase.h"
 #include "protocol/Frame.h"
 #include "protocol/Transfer.h"
 
@@ -26,8 +29,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -45,12 +51,24 @@ uint8_t Pattern(size_t i)
     return uint8_t((i * 131u) ^ (i >> 9) ^ 0x5A);
 }
 
+// The pattern from byte `from` on, made once and grown as the scripts reach further: a script
+// puts megabytes of it on the line, and making them byte by byte for every input was most of
+// the run.
+const uint8_t *PatternAt(size_t from, size_t n)
+{
+    static std::vector<uint8_t> table;
+    if (table.size() < from + n) {
+        size_t i = table.size();
+        table.resize(std::max(from + n, table.size() * 2));
+        for (; i < table.size(); ++i)
+            table[i] = Pattern(i);
+    }
+    return table.data() + from;
+}
+
 QByteArray PatternBytes(size_t n, size_t from = 0)
 {
-    QByteArray b(qsizetype(n), '\0');
-    for (size_t i = 0; i < n; ++i)
-        b[qsizetype(i)] = char(Pattern(from + i));
-    return b;
+    return QByteArray(reinterpret_cast<const char *>(PatternAt(from, n)), qsizetype(n));
 }
 
 bool WriteFile(const QString &path, const QByteArray &bytes)
@@ -85,8 +103,30 @@ struct MeterScript {
     std::vector<uint8_t> line;
     bool exact = true;
     bool ended = false;     // an FT_END has been put on the line
-    QByteArray dataBeforeEnd; // FT_DATA payloads before the first FT_END
+    // FT_DATA payloads before the first FT_END, as (pattern offset, length): compared only
+    // when a read succeeds, so they are not copied out for every input.
+    std::vector<std::pair<size_t, uint16_t>> dataBeforeEnd;
     size_t patternAt = 0;
+
+    // One script for the whole run, refilled for every input: its line keeps its capacity.
+    void Clear()
+    {
+        line.clear();
+        exact = true;
+        ended = false;
+        dataBeforeEnd.clear();
+        patternAt = 0;
+    }
+    bool Stored(const QByteArray &bytes) const
+    {
+        qsizetype at = 0;
+        for (const auto &[from, length] : dataBeforeEnd) {
+            if (bytes.size() - at < length || std::memcmp(bytes.constData() + at, PatternAt(from, length), length) != 0)
+                return false;
+            at += length;
+        }
+        return at == bytes.size();
+    }
 
     void Header(uint16_t type, uint16_t length)
     {
@@ -104,17 +144,17 @@ struct MeterScript {
     void Data(uint16_t length)
     {
         Header(FT_DATA, length);
-        const QByteArray payload = PatternBytes(length, patternAt);
-        patternAt += length + 7; // successive chunks differ, so a repeated or shifted one shows
-        line.insert(line.end(), payload.begin(), payload.end());
+        const uint8_t *payload = PatternAt(patternAt, length);
+        line.insert(line.end(), payload, payload + length);
         if (!ended)
-            dataBeforeEnd += payload;
+            dataBeforeEnd.emplace_back(patternAt, length);
+        patternAt += length + 7; // successive chunks differ, so a repeated or shifted one shows
     }
 };
 
-MeterScript BuildScript(Input &in)
+void BuildScript(Input &in, MeterScript &s)
 {
-    MeterScript s;
+    s.Clear();
     while (!in.Done() && s.line.size() < (4u << 20)) {
         const uint8_t op = in.Byte() & 0x0F;
         switch (op) {
@@ -145,8 +185,8 @@ MeterScript BuildScript(Input &in)
             const uint16_t type = in.Word();
             const uint8_t length = in.Byte();
             s.Header(type, length);
-            const QByteArray payload = PatternBytes(length);
-            s.line.insert(s.line.end(), payload.begin(), payload.end());
+            const uint8_t *payload = PatternAt(0, length);
+            s.line.insert(s.line.end(), payload, payload + length);
             s.exact = false;
             break;
         }
@@ -162,8 +202,8 @@ MeterScript BuildScript(Input &in)
         case 10: {
             const uint8_t length = in.Byte();
             s.Header(uint16_t(in.Byte() % 6), length);
-            const QByteArray part = PatternBytes(length / 2);
-            s.line.insert(s.line.end(), part.begin(), part.end());
+            const uint8_t *part = PatternAt(0, length / 2);
+            s.line.insert(s.line.end(), part, part + length / 2);
             s.exact = false;
             break;
         }
@@ -177,24 +217,27 @@ MeterScript BuildScript(Input &in)
             break;
         }
     }
-    return s;
 }
 
-// The FT_DATA payloads in what the PC sent, in order; the PC's own frames are always whole.
-QByteArray SentData(const std::vector<uint8_t> &sent)
+// Whether the FT_DATA payloads in what the PC sent are, in order, exactly the n bytes at
+// expected; the PC's own frames are always whole.
+bool SentDataIs(const std::vector<uint8_t> &sent, const uint8_t *expected, size_t n)
 {
-    QByteArray data;
     size_t at = 0;
+    size_t matched = 0;
+    bool same = true;
     while (at + kFrameHeader <= sent.size()) {
         const uint16_t type = GetU16BE(&sent[at]);
         const uint16_t length = GetU16BE(&sent[at + 2]);
         Check(at + kFrameHeader + length <= sent.size(), "the PC sent a frame cut short");
-        if (type == FT_DATA)
-            data.append(reinterpret_cast<const char *>(&sent[at + kFrameHeader]), length);
+        if (type == FT_DATA && same && length > 0) {
+            same = length <= n - matched && std::memcmp(&sent[at + kFrameHeader], expected + matched, length) == 0;
+            matched += length;
+        }
         at += kFrameHeader + length;
     }
     Check(at == sent.size(), "the PC sent a partial header");
-    return data;
+    return same && matched == n;
 }
 
 class CountingHost final : public TransferHost
@@ -211,23 +254,59 @@ public:
     bool success = false;
 };
 
+// A memory file system where there is one: every read creates, writes and renames a file.
+QString TemporaryBase()
+{
+    return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+}
+
+const QByteArray kOld("the file that was there before");
+
+// The files of the whole run. A read's target and the update file are written again only
+// when the last run left them other than the next one needs.
 struct Files {
-    QTemporaryDir dir;
-    QString database;      // 241248 bytes
-    QString shortDatabase; // one byte less
-    QByteArray databaseBytes;
+    QTemporaryDir dir{TemporaryBase() + QStringLiteral("/fuzz-transfers-XXXXXX")};
+    // A sample database, whole and with one count off: a little damage is enough for the
+    // write's question, and the checker's report stays short.
+    QString database[2];   // damaged, sound
+    QString shortDatabase; // the damaged one a byte short
+    QByteArray databaseBytes[2];
+    QString update = dir.filePath(QStringLiteral("update.bin"));
+    QString read = dir.filePath(QStringLiteral("read.bin"));
+    QByteArray updateWord;
+    int updateLength = -1;
+    bool readIsOld = false;
     Files()
     {
         Check(dir.isValid(), "no temporary folder");
-        databaseBytes = PatternBytes(kImageSize, 1000);
-        database = dir.filePath("db.bin");
-        shortDatabase = dir.filePath("short.bin");
-        Check(WriteFile(database, databaseBytes) && WriteFile(shortDatabase, databaseBytes.left(kImageSize - 1)),
+        ParamDatabase db;
+        SampleDatabase::Fill(db, {7, 6, 20, 200});
+        databaseBytes[1] = db.ToBytes();
+        db.TpHeader().SetCount(db.TpHeader().Count() + 1);
+        databaseBytes[0] = db.ToBytes();
+        database[0] = dir.filePath(QStringLiteral("damaged.bin"));
+        database[1] = dir.filePath(QStringLiteral("sound.bin"));
+        shortDatabase = dir.filePath(QStringLiteral("short.bin"));
+        Check(WriteFile(database[0], databaseBytes[0]) && WriteFile(database[1], databaseBytes[1])
+                  && WriteFile(shortDatabase, databaseBytes[0].left(kImageSize - 1)),
               "cannot write the database files");
+    }
+    void SetUpdate(const QByteArray &word, uint16_t length)
+    {
+        if (word == updateWord && length == updateLength)
+            return;
+        Check(WriteFile(update, word + PatternBytes(length, 77)), "cannot write the update file");
+        updateWord = word;
+        updateLength = length;
+    }
+    void SetReadOld()
+    {
+        if (!readIsOld)
+            Check(WriteFile(read, kOld), "cannot write the old file");
+        readIsOld = true;
     }
 };
 
-const QByteArray kOld("the file that was there before");
 
 } // namespace
 
@@ -241,37 +320,42 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const uint8_t flags = in.Byte();
     const uint16_t updateLength = in.Word();
     const uint8_t version = in.Byte();
-    const MeterScript script = BuildScript(in);
+    static MeterScript script;
+    BuildScript(in, script);
 
     QDir folder(files.dir.path());
     QString path;
-    QByteArray image; // what a write or load must put on the line
+    const uint8_t *image = nullptr; // what a write or load must put on the line
+    size_t imageSize = 0;
     bool refused = false;
     switch (kind) {
     case TK_WRITE_PARAMS:
-        path = flags & 8 ? files.shortDatabase : files.database;
-        image = files.databaseBytes;
+        path = flags & 8 ? files.shortDatabase : files.database[flags >> 5 & 1];
+        image = reinterpret_cast<const uint8_t *>(files.databaseBytes[flags >> 5 & 1].constData());
+        imageSize = kImageSize;
         refused = flags & 8;
         break;
     case TK_LOAD_SOFTWARE:
     case TK_LOAD_8: {
-        image = PatternBytes(updateLength, 77);
+        image = PatternAt(77, updateLength);
+        imageSize = updateLength;
         const char word[4] = {char(version), 0, 0x01, char(flags & 16 ? 0x41 : 0x42)};
-        path = files.dir.filePath("update.bin");
-        Check(WriteFile(path, QByteArray(word, 4) + image), "cannot write the update file");
+        path = files.update;
+        files.SetUpdate(QByteArray(word, 4), updateLength);
         refused = kind == TK_LOAD_SOFTWARE && (flags & 16);
         break;
     }
     default:
-        path = files.dir.filePath("read.bin");
-        Check(WriteFile(path, kOld), "cannot write the old file");
+        path = files.read;
+        files.SetReadOld();
         break;
     }
     const QStringList before = folder.entryList(QDir::Files | QDir::Hidden);
 
     const bool cancelAtEnd = flags & 4;
+    static std::vector<uint8_t> sent;
     ScriptedPort port(script.line.data(), script.line.size(),
-                      cancelAtEnd ? ScriptedPort::AtEnd::Cancel : ScriptedPort::AtEnd::HangUp);
+                      cancelAtEnd ? ScriptedPort::AtEnd::Cancel : ScriptedPort::AtEnd::HangUp, &sent);
     ScriptedPrompts prompts(flags & 3);
     CountingHost host;
     TransferStop stop;
@@ -290,19 +374,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (refused)
         Check(port.Sent().empty() && !host.success, "a refused file went on the line");
     if (kind == TK_WRITE_PARAMS || kind == TK_LOAD_SOFTWARE || kind == TK_LOAD_8) {
-        if (host.success)
-            Check(SentData(port.Sent()) == image, "success without every byte of the file sent in order");
-        else
-            SentData(port.Sent());
+        const bool all = SentDataIs(port.Sent(), image, imageSize);
+        Check(all || !host.success, "success without every byte of the file sent in order");
     } else {
         const QByteArray now = ReadFile(path);
         if (host.success) {
             Check(now.size() == qsizetype(kImageSize), "a read succeeded without a whole image");
             if (script.exact)
-                Check(now == script.dataBeforeEnd, "a read stored other data than the meter sent");
+                Check(script.Stored(now), "a read stored other data than the meter sent");
         } else {
             Check(now == kOld, "a failed read touched the old file");
         }
+        files.readIsOld = !host.success;
     }
     Check(folder.entryList(QDir::Files | QDir::Hidden) == before, "a file was left behind");
     return 0;

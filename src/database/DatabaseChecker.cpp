@@ -2,7 +2,7 @@
 
 #include "database/ParamDatabase.h"
 
-#include <functional>
+#include <algorithm>
 #include <vector>
 
 using namespace DbLayout;
@@ -25,61 +25,57 @@ public:
     }
 
 private:
-    using LinkFn = std::function<int(int)>;
-    using MemberFn = std::function<void(int)>;
-
-    struct ChainSpec {
-        QString name;
-        int first;
-        int last;        // -1: a free chain, whose tail is not recorded
-        int count;       // -1: no count to compare
-        int sentinel;
-        LinkFn next;
-        LinkFn prev;
-        MemberFn member;
-    };
-
-    void Report(const QString &text)
+    // Texts are made only for the reports kept: a badly damaged image has thousands.
+    template <typename Text>
+    void Report(Text &&text)
     {
         if (m_reports.size() < m_max)
-            m_reports << text;
+            m_reports << text();
         else
             ++m_dropped;
     }
 
     // Walks one chain, reporting broken links, loops, wrong back links, a wrong tail and a wrong
-    // count. Free chains only promise a back link to the sentinel at their head.
-    void Walk(const ChainSpec &c)
+    // count. Free chains (last < 0: no tail recorded) only promise a back link to the sentinel at
+    // their head; count < 0: no count to compare. name() gives the chain's name for a report.
+    template <typename Name, typename NextOf, typename PrevOf, typename Member>
+    void Walk(const Name &name, int first, int last, int count, int sentinel, NextOf next, PrevOf prev,
+              Member member)
     {
-        const bool isFree = c.last < 0;
-        std::vector<char> seen(size_t(c.sentinel), 0);
-        int cur = c.first;
-        int prev = c.sentinel;
+        const bool isFree = last < 0;
+        // Marks of this walk: one table for every walk, told apart by the walk's number.
+        ++m_walk;
+        int cur = first;
+        int before = sentinel;
         int length = 0;
-        while (cur != c.sentinel) {
-            if (cur < 0 || cur > c.sentinel) {
-                Report(QStringLiteral("%1: link %2 after record %3 is out of range")
-                           .arg(c.name).arg(cur).arg(prev));
+        while (cur != sentinel) {
+            if (cur < 0 || cur > sentinel) {
+                Report([&] {
+                    return QStringLiteral("%1: link %2 after record %3 is out of range").arg(name()).arg(cur).arg(before);
+                });
                 return;
             }
-            if (seen[size_t(cur)]) {
-                Report(QStringLiteral("%1: loops back to record %2").arg(c.name).arg(cur));
+            if (m_seen[size_t(cur)] == m_walk) {
+                Report([&] { return QStringLiteral("%1: loops back to record %2").arg(name()).arg(cur); });
                 return;
             }
-            seen[size_t(cur)] = 1;
-            if ((!isFree || length == 0) && c.prev(cur) != prev)
-                Report(QStringLiteral("%1: record %2 links back to %3 instead of %4")
-                           .arg(c.name).arg(cur).arg(c.prev(cur)).arg(prev));
-            c.member(cur);
-            prev = cur;
-            cur = c.next(cur);
+            m_seen[size_t(cur)] = m_walk;
+            if ((!isFree || length == 0) && prev(cur) != before)
+                Report([&] {
+                    return QStringLiteral("%1: record %2 links back to %3 instead of %4")
+                        .arg(name()).arg(cur).arg(prev(cur)).arg(before);
+                });
+            member(cur);
+            before = cur;
+            cur = next(cur);
             ++length;
         }
-        if (!isFree && c.last != prev)
-            Report(QStringLiteral("%1: ends at %2 but its last is %3").arg(c.name).arg(prev).arg(c.last));
-        if (c.count >= 0 && c.count != length)
-            Report(QStringLiteral("%1: holds %2 records but its count is %3")
-                       .arg(c.name).arg(length).arg(c.count));
+        if (!isFree && last != before)
+            Report([&] { return QStringLiteral("%1: ends at %2 but its last is %3").arg(name()).arg(before).arg(last); });
+        if (count >= 0 && count != length)
+            Report([&] {
+                return QStringLiteral("%1: holds %2 records but its count is %3").arg(name()).arg(length).arg(count);
+            });
     }
 
     void CheckSatellites()
@@ -90,24 +86,24 @@ private:
         std::vector<char> onFree(NO_SATELLITE, 0);
         auto next = [&](int i) { return sats[size_t(i)].Next(); };
         auto prev = [&](int i) { return sats[size_t(i)].Prev(); };
-        Walk({QStringLiteral("satellite chain"), h.First(), h.Last(), h.Count(), NO_SATELLITE, next,
-              prev, [&](int i) {
-                  if (!sats[size_t(i)].InUse())
-                      Report(QStringLiteral("satellite chain: slot %1 is not in use").arg(i));
-                  m_satOnChain[size_t(i)] = 1;
-                  m_liveSats.push_back(i);
-              }});
-        Walk({QStringLiteral("free satellite chain"), h.FreeFirst(), -1, -1, NO_SATELLITE, next,
-              prev, [&](int i) {
-                  if (sats[size_t(i)].InUse() || m_satOnChain[size_t(i)])
-                      Report(QStringLiteral("free satellite chain: slot %1 is in use").arg(i));
-                  onFree[size_t(i)] = 1;
-              }});
+        Walk([] { return QStringLiteral("satellite chain"); }, h.First(), h.Last(), h.Count(), NO_SATELLITE,
+             next, prev, [&](int i) {
+                 if (!sats[size_t(i)].InUse())
+                     Report([&] { return QStringLiteral("satellite chain: slot %1 is not in use").arg(i); });
+                 m_satOnChain[size_t(i)] = 1;
+                 m_liveSats.push_back(i);
+             });
+        Walk([] { return QStringLiteral("free satellite chain"); }, h.FreeFirst(), -1, -1, NO_SATELLITE, next,
+             prev, [&](int i) {
+                 if (sats[size_t(i)].InUse() || m_satOnChain[size_t(i)])
+                     Report([&] { return QStringLiteral("free satellite chain: slot %1 is in use").arg(i); });
+                 onFree[size_t(i)] = 1;
+             });
         for (int i = 0; i < NO_SATELLITE; ++i) {
             if (sats[size_t(i)].InUse() && !m_satOnChain[size_t(i)])
-                Report(QStringLiteral("satellite %1 is in use but not on the satellite chain").arg(i));
+                Report([&] { return QStringLiteral("satellite %1 is in use but not on the satellite chain").arg(i); });
             if (!sats[size_t(i)].InUse() && !onFree[size_t(i)])
-                Report(QStringLiteral("satellite slot %1 is free but not on the free chain").arg(i));
+                Report([&] { return QStringLiteral("satellite slot %1 is free but not on the free chain").arg(i); });
         }
     }
 
@@ -123,32 +119,35 @@ private:
         for (int s : m_liveSats) {
             const SatelliteRecord &sat = sats[size_t(s)];
             total += sat.TpCount();
-            Walk({QStringLiteral("transponders of satellite %1").arg(s), sat.FirstTp(), sat.LastTp(),
-                  sat.TpCount(), NO_TRANSPONDER, next, prev, [&, s](int i) {
-                      if (!tps[size_t(i)].InUse())
-                          Report(QStringLiteral("transponder %1 of satellite %2 is not in use")
-                                     .arg(i).arg(s));
-                      if (m_tpOwner[size_t(i)] != NO_SATELLITE)
-                          Report(QStringLiteral("transponder %1 is on the chains of satellites %2 and %3")
-                                     .arg(i).arg(m_tpOwner[size_t(i)]).arg(s));
-                      m_tpOwner[size_t(i)] = s;
-                  }});
+            Walk([s] { return QStringLiteral("transponders of satellite %1").arg(s); }, sat.FirstTp(), sat.LastTp(),
+                 sat.TpCount(), NO_TRANSPONDER, next, prev, [&, s](int i) {
+                     if (!tps[size_t(i)].InUse())
+                         Report([&] { return QStringLiteral("transponder %1 of satellite %2 is not in use").arg(i).arg(s); });
+                     if (m_tpOwner[size_t(i)] != NO_SATELLITE)
+                         Report([&] {
+                             return QStringLiteral("transponder %1 is on the chains of satellites %2 and %3")
+                                 .arg(i).arg(m_tpOwner[size_t(i)]).arg(s);
+                         });
+                     m_tpOwner[size_t(i)] = s;
+                 });
         }
         if (total != m_img.tpHeader.Count())
-            Report(QStringLiteral("transponder count is %1 but the satellites hold %2")
-                       .arg(m_img.tpHeader.Count()).arg(total));
-        Walk({QStringLiteral("free transponder chain"), m_img.tpHeader.FreeFirst(), -1, -1,
-              NO_TRANSPONDER, next, prev, [&](int i) {
-                  if (tps[size_t(i)].InUse() || m_tpOwner[size_t(i)] != NO_SATELLITE)
-                      Report(QStringLiteral("free transponder chain: record %1 is in use").arg(i));
-                  onFree[size_t(i)] = 1;
-              }});
+            Report([&] {
+                return QStringLiteral("transponder count is %1 but the satellites hold %2")
+                    .arg(m_img.tpHeader.Count()).arg(total);
+            });
+        Walk([] { return QStringLiteral("free transponder chain"); }, m_img.tpHeader.FreeFirst(), -1, -1,
+             NO_TRANSPONDER, next, prev, [&](int i) {
+                 if (tps[size_t(i)].InUse() || m_tpOwner[size_t(i)] != NO_SATELLITE)
+                     Report([&] { return QStringLiteral("free transponder chain: record %1 is in use").arg(i); });
+                 onFree[size_t(i)] = 1;
+             });
         int lost = 0;
         for (int i = 0; i < NO_TRANSPONDER; ++i)
             if (m_tpOwner[size_t(i)] == NO_SATELLITE && !onFree[size_t(i)])
                 ++lost;
         if (lost > 0)
-            Report(QStringLiteral("%1 transponder records are on no chain").arg(lost));
+            Report([&] { return QStringLiteral("%1 transponder records are on no chain").arg(lost); });
     }
 
     void CheckChannels()
@@ -157,23 +156,26 @@ private:
         const auto &chs = m_img.channels;
         const auto &sats = m_img.satellites;
         std::vector<char> onGlobal(NO_CHANNEL, 0), onSat(NO_CHANNEL, 0), onFree(NO_CHANNEL, 0);
-        std::vector<std::vector<char>> onGroup(GROUP_COUNT, std::vector<char>(NO_CHANNEL, 0));
+        std::vector<char> onGroup(size_t(GROUP_COUNT) * NO_CHANNEL, 0); // group g's marks at g * NO_CHANNEL
         auto inUse = [&](int i) { return chs[size_t(i)].InUse() != 0; };
 
         auto next = [&](int i) { return chs[size_t(i)].Next(); };
         auto prev = [&](int i) { return chs[size_t(i)].Prev(); };
         for (const bool kind1 : {true, false}) {
-            const QString name = kind1 ? QStringLiteral("kind-1 channel chain")
-                                       : QStringLiteral("other-kind channel chain");
-            Walk({name, kind1 ? h.Kind1First() : h.OtherFirst(), kind1 ? h.Kind1Last() : h.OtherLast(),
-                  kind1 ? h.Kind1Count() : h.OtherCount(), NO_CHANNEL, next, prev, [&, name, kind1](int i) {
-                      if (!inUse(i))
-                          Report(QStringLiteral("%1: channel %2 is not in use").arg(name).arg(i));
-                      if (chs[size_t(i)].IsKind1() != kind1)
-                          Report(QStringLiteral("%1: channel %2 is of kind %3")
-                                     .arg(name).arg(i).arg(chs[size_t(i)].Kind()));
-                      onGlobal[size_t(i)] = 1;
-                  }});
+            auto name = [kind1] {
+                return kind1 ? QStringLiteral("kind-1 channel chain") : QStringLiteral("other-kind channel chain");
+            };
+            Walk(name, kind1 ? h.Kind1First() : h.OtherFirst(), kind1 ? h.Kind1Last() : h.OtherLast(),
+                 kind1 ? h.Kind1Count() : h.OtherCount(), NO_CHANNEL, next, prev, [&](int i) {
+                     if (!inUse(i))
+                         Report([&] { return QStringLiteral("%1: channel %2 is not in use").arg(name()).arg(i); });
+                     if (chs[size_t(i)].IsKind1() != kind1)
+                         Report([&] {
+                             return QStringLiteral("%1: channel %2 is of kind %3")
+                                 .arg(name()).arg(i).arg(chs[size_t(i)].Kind());
+                         });
+                     onGlobal[size_t(i)] = 1;
+                 });
         }
 
         auto satNext = [&](int i) { return chs[size_t(i)].SatNext(); };
@@ -181,59 +183,64 @@ private:
         for (int s : m_liveSats) {
             const SatelliteRecord &sat = sats[size_t(s)];
             for (const bool kind1 : {true, false}) {
-                const QString name = QStringLiteral("%1 channels of satellite %2")
-                                         .arg(kind1 ? QStringLiteral("kind-1") : QStringLiteral("other-kind"))
-                                         .arg(s);
-                Walk({name, kind1 ? sat.Kind1First() : sat.OtherFirst(),
-                      kind1 ? sat.Kind1Last() : sat.OtherLast(),
-                      kind1 ? sat.Kind1Count() : sat.OtherCount(), NO_CHANNEL, satNext, satPrev,
-                      [&, name, kind1, s](int i) {
-                          const ChannelRecord &c = chs[size_t(i)];
-                          if (!inUse(i) || c.IsKind1() != kind1 || c.Satellite() != s)
-                              Report(QStringLiteral("%1: channel %2 does not belong there").arg(name).arg(i));
-                          onSat[size_t(i)] = 1;
-                      }});
+                auto name = [kind1, s] {
+                    return QStringLiteral("%1 channels of satellite %2")
+                        .arg(kind1 ? QStringLiteral("kind-1") : QStringLiteral("other-kind"))
+                        .arg(s);
+                };
+                Walk(name, kind1 ? sat.Kind1First() : sat.OtherFirst(), kind1 ? sat.Kind1Last() : sat.OtherLast(),
+                     kind1 ? sat.Kind1Count() : sat.OtherCount(), NO_CHANNEL, satNext, satPrev, [&](int i) {
+                         const ChannelRecord &c = chs[size_t(i)];
+                         if (!inUse(i) || c.IsKind1() != kind1 || c.Satellite() != s)
+                             Report([&] {
+                                 return QStringLiteral("%1: channel %2 does not belong there").arg(name()).arg(i);
+                             });
+                         onSat[size_t(i)] = 1;
+                     });
             }
         }
 
         for (int g = 0; g < GROUP_COUNT; ++g) {
-            const QString name = QStringLiteral("group %1 channel chain").arg(g);
-            Walk({name, h.GroupFirst(g), h.GroupLast(g), h.GroupCount(g), NO_CHANNEL,
-                  [&, g](int i) { return chs[size_t(i)].GroupNext(g); },
-                  [&, g](int i) { return chs[size_t(i)].GroupPrev(g); }, [&, name, g](int i) {
-                      if (!inUse(i) || !chs[size_t(i)].InGroup(g))
-                          Report(QStringLiteral("%1: channel %2 is not a member").arg(name).arg(i));
-                      onGroup[size_t(g)][size_t(i)] = 1;
-                  }});
+            auto name = [g] { return QStringLiteral("group %1 channel chain").arg(g); };
+            Walk(name, h.GroupFirst(g), h.GroupLast(g), h.GroupCount(g), NO_CHANNEL,
+                 [&, g](int i) { return chs[size_t(i)].GroupNext(g); },
+                 [&, g](int i) { return chs[size_t(i)].GroupPrev(g); }, [&](int i) {
+                     if (!inUse(i) || !chs[size_t(i)].InGroup(g))
+                         Report([&] { return QStringLiteral("%1: channel %2 is not a member").arg(name()).arg(i); });
+                     onGroup[size_t(g) * NO_CHANNEL + size_t(i)] = 1;
+                 });
         }
 
-        Walk({QStringLiteral("free channel chain"), h.FreeFirst(), -1, -1, NO_CHANNEL, next, prev,
-              [&](int i) {
-                  if (inUse(i) || onGlobal[size_t(i)])
-                      Report(QStringLiteral("free channel chain: channel %1 is in use").arg(i));
-                  onFree[size_t(i)] = 1;
-              }});
+        Walk([] { return QStringLiteral("free channel chain"); }, h.FreeFirst(), -1, -1, NO_CHANNEL, next, prev,
+             [&](int i) {
+                 if (inUse(i) || onGlobal[size_t(i)])
+                     Report([&] { return QStringLiteral("free channel chain: channel %1 is in use").arg(i); });
+                 onFree[size_t(i)] = 1;
+             });
 
         for (int i = 0; i < NO_CHANNEL; ++i) {
             const ChannelRecord &c = chs[size_t(i)];
             if (!c.InUse()) {
                 if (!onFree[size_t(i)])
-                    Report(QStringLiteral("channel %1 is free but not on the free chain").arg(i));
+                    Report([&] { return QStringLiteral("channel %1 is free but not on the free chain").arg(i); });
                 continue;
             }
             if (!onGlobal[size_t(i)])
-                Report(QStringLiteral("channel %1 is not on the chain of its kind").arg(i));
+                Report([&] { return QStringLiteral("channel %1 is not on the chain of its kind").arg(i); });
             if (!onSat[size_t(i)])
-                Report(QStringLiteral("channel %1 is not on a chain of its satellite %2")
-                           .arg(i).arg(c.Satellite()));
+                Report([&] {
+                    return QStringLiteral("channel %1 is not on a chain of its satellite %2").arg(i).arg(c.Satellite());
+                });
             for (int g = 0; g < GROUP_COUNT; ++g)
-                if (c.InGroup(g) && !onGroup[size_t(g)][size_t(i)])
-                    Report(QStringLiteral("channel %1 is not on group chain %2").arg(i).arg(g));
+                if (c.InGroup(g) && !onGroup[size_t(g) * NO_CHANNEL + size_t(i)])
+                    Report([&] { return QStringLiteral("channel %1 is not on group chain %2").arg(i).arg(g); });
             const int tp = c.Transponder();
             if (tp >= NO_TRANSPONDER || m_tpOwner[size_t(tp)] != c.Satellite())
-                Report(QStringLiteral("channel %1 is on transponder %2, which is not a transponder "
-                                      "of its satellite %3")
-                           .arg(i).arg(tp).arg(c.Satellite()));
+                Report([&] {
+                    return QStringLiteral("channel %1 is on transponder %2, which is not a transponder "
+                                          "of its satellite %3")
+                        .arg(i).arg(tp).arg(c.Satellite());
+                });
         }
     }
 
@@ -241,6 +248,8 @@ private:
     const int m_max;
     QStringList m_reports;
     int m_dropped = 0;
+    int m_walk = 0;
+    std::vector<int> m_seen = std::vector<int>(size_t(std::max({NO_SATELLITE, NO_TRANSPONDER, NO_CHANNEL})), 0);
     std::vector<int> m_liveSats;
     std::vector<char> m_satOnChain;
     std::vector<int> m_tpOwner;

@@ -6,10 +6,20 @@
 
 using namespace DbLayout;
 
-ParamDatabase::ParamDatabase()
-    : m_img(std::make_unique<DbImage>()), m_undo(std::make_unique<DbImage>())
+ParamDatabase::ParamDatabase() : m_img(std::make_unique<DbImage>())
 {
     InitEmpty();
+}
+
+ParamDatabase::ParamDatabase(Unset) : m_img(std::make_unique<DbImage>()) {}
+
+std::unique_ptr<ParamDatabase> ParamDatabase::FromImage(const QByteArray &bytes)
+{
+    if (bytes.size() != IMAGE_SIZE)
+        return nullptr;
+    std::unique_ptr<ParamDatabase> db(new ParamDatabase(Unset{}));
+    db->FromBytes(bytes);
+    return db;
 }
 
 ParamDatabase::~ParamDatabase() = default;

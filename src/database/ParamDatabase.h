@@ -39,6 +39,9 @@ public:
     };
 
     ParamDatabase();
+    // A database holding the image, for reading and checking it; null when the bytes are not
+    // an image. Costs no empty tables set up only to be overwritten.
+    static std::unique_ptr<ParamDatabase> FromImage(const QByteArray &bytes);
     ~ParamDatabase();
     ParamDatabase(const ParamDatabase &) = delete;
     ParamDatabase &operator=(const ParamDatabase &) = delete;
@@ -120,6 +123,9 @@ public:
 private:
     enum class Step { Done, Nothing, Refused };
 
+    struct Unset {};
+    explicit ParamDatabase(Unset); // tables left zero, for a caller that fills the whole image
+
     template <typename F>
     bool Transaction(F &&f);
 
@@ -127,6 +133,18 @@ private:
     Step DeleteTransponderImpl(int s, int tp);
     bool DeleteSatelliteTranspondersImpl(int s);
     bool DeleteChannelsOfTransponderImpl(int tp);
+    // The channels of each transponder on the two kind chains, in chain order, found in one
+    // walk so that taking a satellite's transponders costs one walk, not one per transponder.
+    struct ChannelsByTransponder {
+        std::vector<int> start[2];    // per kind (0: kind 1), transponder t's at [start[t], start[t + 1])
+        std::vector<int> channels[2];
+    };
+    // False (and no index) when a kind chain is not whole, doubly linked, in use and of its kind:
+    // only on such chains do deletions leave every other member where the walk would find it.
+    bool IndexChannels(ChannelsByTransponder &index) const;
+    // Runs f with the channel index in force where the chains allow one.
+    template <typename F>
+    bool WithChannelIndex(F &&f);
     Step DeleteChannelImpl(int ch);
     // Whether satellite s's chain, walked forwards from its first or backwards from its last
     // (as far as its links hold), meets tp.
@@ -144,16 +162,32 @@ private:
     void FreeTransponder(int tp);
 
     std::unique_ptr<DbImage> m_img;
-    std::unique_ptr<DbImage> m_undo;   // the image before the running compound operation
+    std::unique_ptr<DbImage> m_undo;   // the image before the running compound operation (made by the first)
     QString m_path;
     bool m_loaded = false;
+    const ChannelsByTransponder *m_channelIndex = nullptr;
 };
+
+template <typename F>
+bool ParamDatabase::WithChannelIndex(F &&f)
+{
+    if (m_channelIndex)
+        return f();
+    ChannelsByTransponder index;
+    m_channelIndex = IndexChannels(index) ? &index : nullptr;
+    const bool done = f();
+    m_channelIndex = nullptr;
+    return done;
+}
 
 // Runs f on the live image; if it fails, the image is put back as it was before.
 template <typename F>
 bool ParamDatabase::Transaction(F &&f)
 {
-    *m_undo = *m_img;
+    if (m_undo)
+        *m_undo = *m_img;
+    else
+        m_undo = std::make_unique<DbImage>(*m_img);
     if (f())
         return true;
     *m_img = *m_undo;

@@ -14,8 +14,57 @@ bool ParamDatabase::DeleteChannelsOfTransponder(int tp)
     return Transaction([&] { return DeleteChannelsOfTransponderImpl(t); });
 }
 
+bool ParamDatabase::IndexChannels(ChannelsByTransponder &index) const
+{
+    const auto &chs = m_img->channels;
+    const ChannelHeader &h = m_img->chHeader;
+    for (const int k : {0, 1}) {
+        const bool kind1 = k == 0;
+        std::vector<int> order;
+        int before = NO_CHANNEL;
+        for (int cur = kind1 ? h.Kind1First() : h.OtherFirst(); cur != NO_CHANNEL;
+             before = cur, cur = chs[size_t(cur)].Next()) {
+            if (cur < 0 || cur >= NO_CHANNEL || order.size() >= size_t(NO_CHANNEL))
+                return false;
+            const ChannelRecord &c = chs[size_t(cur)];
+            if (!c.InUse() || c.IsKind1() != kind1 || c.Prev() != before)
+                return false;
+            order.push_back(cur);
+        }
+        std::vector<int> &start = index.start[k];
+        start.assign(size_t(NO_TRANSPONDER) + 1, 0);
+        for (const int c : order) {
+            const int t = chs[size_t(c)].Transponder();
+            if (t < NO_TRANSPONDER)
+                ++start[size_t(t) + 1];
+        }
+        for (size_t t = 1; t < start.size(); ++t)
+            start[t] += start[t - 1];
+        std::vector<int> &channels = index.channels[k];
+        channels.resize(size_t(start.back()));
+        std::vector<int> at(start.begin(), start.end() - 1);
+        for (const int c : order) {
+            const int t = chs[size_t(c)].Transponder();
+            if (t < NO_TRANSPONDER)
+                channels[size_t(at[size_t(t)]++)] = c;
+        }
+    }
+    return true;
+}
+
 bool ParamDatabase::DeleteChannelsOfTransponderImpl(int tp)
 {
+    if (m_channelIndex) {
+        // Deleting a channel of a sound chain takes just that one off it, so the chain still
+        // holds tp's channels in the order the walk below would meet them.
+        for (const int k : {0, 1}) {
+            const std::vector<int> &start = m_channelIndex->start[k];
+            for (int i = start[size_t(tp)]; i < start[size_t(tp) + 1]; ++i)
+                if (DeleteChannelImpl(m_channelIndex->channels[k][size_t(i)]) == Step::Refused)
+                    return false;
+        }
+        return true;
+    }
     auto &chs = m_img->channels;
     const ChannelHeader &h = m_img->chHeader;
     // One pass per kind chain. The successor is read before a channel is deleted, which deletes

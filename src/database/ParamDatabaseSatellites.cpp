@@ -136,12 +136,14 @@ bool ParamDatabase::DeleteSatelliteTranspondersImpl(int s)
     if (s >= NO_SATELLITE || m_img->tpHeader.Count() == 0)
         return false;
     const SatelliteRecord &rec = m_img->satellites[size_t(s)];
-    // Each round must take the first transponder off; one that stays means a damaged chain.
-    for (int round = 0; rec.FirstTp() != NO_TRANSPONDER; ++round) {
-        const int first = rec.FirstTp();
-        if (round >= NO_TRANSPONDER || DeleteTransponderImpl(s, first) != Step::Done
-            || rec.FirstTp() == first)
-            return false;
-    }
-    return true;
+    return WithChannelIndex([&] {
+        // Each round must take the first transponder off; one that stays means a damaged chain.
+        for (int round = 0; rec.FirstTp() != NO_TRANSPONDER; ++round) {
+            const int first = rec.FirstTp();
+            if (round >= NO_TRANSPONDER || DeleteTransponderImpl(s, first) != Step::Done
+                || rec.FirstTp() == first)
+                return false;
+        }
+        return true;
+    });
 }

@@ -184,12 +184,14 @@ bool ParamDatabase::DropDamagedTransponders(int s)
     sat.SetFirstTp(NO_TRANSPONDER);
     sat.SetLastTp(NO_TRANSPONDER);
     sat.SetTpCount(0);
-    for (int t : drop) {
-        if (!DeleteChannelsOfTransponderImpl(t) || !CanFreeTransponder(t))
-            return false;
-        FreeTransponder(t);
-    }
-    return true;
+    return WithChannelIndex([&] {
+        for (int t : drop) {
+            if (!DeleteChannelsOfTransponderImpl(t) || !CanFreeTransponder(t))
+                return false;
+            FreeTransponder(t);
+        }
+        return true;
+    });
 }
 
 bool ParamDatabase::ReleaseTransponder(int tp)

@@ -23,6 +23,42 @@ const QString kStampFormat = QStringLiteral("yyyyMMdd-HHmmss-zzz");
 const QString kReadTag = QStringLiteral("read");
 constexpr int kMaxSequence = 100; // names tried for one millisecond before giving up
 
+// The number in digits [from, from + n) of a stamp, or -1 where one is not a digit.
+int Digits(const QString &stamp, int from, int n)
+{
+    int value = 0;
+    for (int i = from; i < from + n; ++i) {
+        const QChar c = stamp.at(i);
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return value;
+}
+
+// A stamp's date and time. Names we wrote are all digits where the format has them, read here
+// directly; anything else goes through Qt's parser of the format, which decides as before.
+QDate StampDate(const QString &stamp)
+{
+    if (stamp.size() == kStampFormat.size()) {
+        const int y = Digits(stamp, 0, 4), m = Digits(stamp, 4, 2), d = Digits(stamp, 6, 2);
+        if (y >= 0 && m >= 0 && d >= 0)
+            return QDate(y, m, d);
+    }
+    return QDate::fromString(stamp.left(8), QStringLiteral("yyyyMMdd"));
+}
+
+QTime StampTime(const QString &stamp)
+{
+    if (stamp.size() == kStampFormat.size() && stamp.at(15) == QLatin1Char('-')) {
+        const int h = Digits(stamp, 9, 2), m = Digits(stamp, 11, 2), s = Digits(stamp, 13, 2),
+                  ms = Digits(stamp, 16, 3);
+        if (h >= 0 && m >= 0 && s >= 0 && ms >= 0)
+            return QTime(h, m, s, ms);
+    }
+    return QTime::fromString(stamp.mid(9), QStringLiteral("HHmmss-zzz"));
+}
+
 // Splits <series>~<tag>~<stamp>[-<n>].bin from the right: a file name may hold '~' itself.
 bool Parse(const QFileInfo &info, BackupArchive::Entry &entry)
 {
@@ -43,8 +79,7 @@ bool Parse(const QFileInfo &info, BackupArchive::Entry &entry)
             return false;
     }
     // Read as UTC directly: a local reading would lose the hour a clock change skips.
-    entry.time = QDateTime(QDate::fromString(stamp.left(8), QStringLiteral("yyyyMMdd")),
-                           QTime::fromString(stamp.mid(9), QStringLiteral("HHmmss-zzz")), Qt::UTC);
+    entry.time = QDateTime(StampDate(stamp), StampTime(stamp), Qt::UTC);
     if (stamp.size() != kStampFormat.size() || !entry.time.isValid())
         return false;
     entry.series = base.left(tagAt);
@@ -103,15 +138,15 @@ void BackupArchive::SetLimits(int keepVersions, int keepDays)
 
 QString BackupArchive::Describe(const QByteArray &image, QStringList *problems)
 {
-    ParamDatabase db; // taking bytes over and walking chains tell nobody anything
-    if (!db.FromBytes(image))
+    const auto db = ParamDatabase::FromImage(image); // taking bytes over and walking chains tell nobody anything
+    if (!db)
         return QStringLiteral("not a database (%1 bytes)").arg(image.size());
-    const std::vector<int> satellites = db.SatelliteChain().indices;
+    const std::vector<int> satellites = db->SatelliteChain().indices;
     size_t transponders = 0;
     for (int slot : satellites)
-        transponders += db.TransponderChain(slot).indices.size();
+        transponders += db->TransponderChain(slot).indices.size();
     QString text = QStringLiteral("%1 satellites, %2 transponders").arg(satellites.size()).arg(transponders);
-    const QStringList found = DatabaseChecker::Check(db, 5);
+    const QStringList found = DatabaseChecker::Check(*db, 5);
     if (!found.isEmpty())
         text += QStringLiteral(", fails the structure check");
     if (problems)

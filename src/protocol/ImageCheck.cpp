@@ -16,10 +16,10 @@ QString DamagedDatabaseQuestion(QFile &file)
         return {};
     const QByteArray bytes = file.readAll();
     file.seek(0);
-    ParamDatabase db; // taking bytes over and checking them tell nobody anything
-    if (!db.FromBytes(bytes))
+    const auto db = ParamDatabase::FromImage(bytes); // taking bytes over and checking them tell nobody anything
+    if (!db)
         return {}; // the length check has its own message
-    const QStringList problems = DatabaseChecker::Check(db, kProblemsShown);
+    const QStringList problems = DatabaseChecker::Check(*db, kProblemsShown);
     if (problems.isEmpty())
         return {};
     return QStringLiteral("This database file is damaged:\n\n- %1\n\nWrite it anyway?")
