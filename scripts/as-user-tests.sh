@@ -14,12 +14,23 @@ trap 'rm -rf "$dir"' EXIT
 for t in "$@"; do
     cp "$(find "$build/tests" -type f -name "$t" -perm -u+x | head -n 1)" "$dir/"
 done
+# A sanitizer build's options go along; the leak suppressions are copied where the account can read them.
+sanitizer_env=()
+for var in ASAN_OPTIONS UBSAN_OPTIONS; do
+    if [ -n "${!var:-}" ]; then sanitizer_env+=("$var=${!var}"); fi
+done
+if [[ "${LSAN_OPTIONS:-}" =~ suppressions=([^:]+) ]]; then
+    cp "${BASH_REMATCH[1]}" "$dir/lsan.supp"
+    sanitizer_env+=("LSAN_OPTIONS=${LSAN_OPTIONS/${BASH_REMATCH[1]}/$dir/lsan.supp}")
+elif [ -n "${LSAN_OPTIONS:-}" ]; then
+    sanitizer_env+=("LSAN_OPTIONS=$LSAN_OPTIONS")
+fi
 chown -R "$user:$group" "$dir"
 
 pids=()
 for t in "$@"; do
     (cd "$dir" && exec env -i PATH=/usr/bin:/bin HOME="$dir" TMPDIR="$dir" QT_QPA_PLATFORM=offscreen \
-        timeout 120 setpriv --reuid="$user" --regid="$group" --clear-groups "./$t" >"$dir/$t.log" 2>&1) &
+        "${sanitizer_env[@]}" timeout 120 setpriv --reuid="$user" --regid="$group" --clear-groups "./$t" >"$dir/$t.log" 2>&1) &
     pids+=($!)
 done
 rc=0
