@@ -8,10 +8,8 @@
 
 #include "common/Prompts.h"
 #include "document/DatabaseDocument.h"
-#include "exchange/ExchangeConversions.h"
 #include "exchange/ExchangeFiles.h"
 #include "exchange/ImportPlan.h"
-#include "exchange/SatellitesXmlWriter.h"
 #include "exchange/TransponderDuplicates.h"
 
 #include <QFileInfo>
@@ -206,14 +204,12 @@ void ExchangeCommands::OnExport()
     // The file dialog asked before replacing a file; what it held is kept all the same.
     m_backups.KeepBeforeSave(path);
     // The database as applied, as the file would hold it after the next Apply.
-    const ExchangeFiles::Format format = ExchangeFiles::Detect(path);
-    if (const FileResult written = ExchangeFiles::Export(m_doc, path, format); !written) {
+    const ExchangeFiles::Encoded encoded = ExchangeFiles::EncodeWithNotes(m_doc, ExchangeFiles::Detect(path));
+    if (const FileResult written = ExchangeFiles::Write(path, encoded.bytes); !written) {
         m_prompts.Message(written.error, QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
         return;
     }
-    const QStringList changed = format == ExchangeFiles::Format::Xml
-                                    ? SatellitesXmlWriter::NameChanges(ExchangeConversions::FromDocument(m_doc))
-                                    : QStringList();
+    const QStringList &changed = encoded.nameChanges;
     if (!changed.isEmpty())
         m_prompts.Message(QStringLiteral("Exported to %1, with these names changed:\n%2")
                               .arg(QFileInfo(path).fileName(), changed.join(QLatin1Char('\n'))),

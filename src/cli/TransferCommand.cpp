@@ -212,9 +212,8 @@ void ConcludeReads(BackupArchive &archive, BackupWarning &warn, const std::vecto
             continue;
         const QByteArray image = file.readAll();
         warn(archive.KeepRead(image, jobs[i]->IdentWord()));
-        ParamDatabase db;
-        const QStringList problems = db.FromBytes(image) ? DatabaseChecker::Check(db, std::numeric_limits<int>::max())
-                                                         : QStringList{QString()};
+        const std::unique_ptr<ParamDatabase> db = ParamDatabase::FromImage(image);
+        const QStringList problems = db ? DatabaseChecker::Check(*db, std::numeric_limits<int>::max()) : QStringList{QString()};
         if (!problems.isEmpty())
             Console::Err(QStringLiteral("orbivane-cli: warning: %1: the image read from %2 fails the structure check "
                                         "(%3 problems); kept as the meter sent it ('orbivane-cli check %1' lists them)")
