@@ -41,12 +41,11 @@ void CheckReceived(const Frame &f, const uint8_t *buffer, size_t size)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    ScriptedPrompts prompts;
     if (size >= kFrameHeader) {
         // Exactly the input's size, so that any read past the frame is caught.
         std::vector<uint8_t> whole(data, data + size);
         bool valid = false;
-        const Frame f = DecodeFrame(whole.data(), whole.size(), prompts, &valid);
+        const Frame f = DecodeFrame(whole.data(), whole.size(), &valid);
         if (f.type == FT_IDENT)
             Check(valid == (size >= kFrameHeader + 4), "FT_IDENT validity");
         if (f.type == FT_DATA)
@@ -63,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::vector<uint8_t> &buffer = (choice >> (i % 8)) & 1 ? big : small;
         const size_t before = port.Consumed();
         Frame f;
-        if (ReceiveFrame(f, buffer.data(), buffer.size(), port, prompts))
+        if (ReceiveFrame(f, buffer.data(), buffer.size(), port))
             CheckReceived(f, buffer.data(), buffer.size());
         Check(port.Consumed() > before || port.IsCancelled(), "a receive that took nothing");
     }

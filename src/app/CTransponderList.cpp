@@ -1,30 +1,12 @@
 #include "app/CTransponderList.h"
 
 #include "document/TransponderConversions.h"
+#include "document/TransponderOrder.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpressionValidator>
-
-#include <algorithm>
-#include <cstring>
-
-namespace {
-
-// Pending steps kept; the oldest go first.
-constexpr size_t kMaxPendingSteps = 100;
-
-int ComparePolar(const QByteArray &a, const QByteArray &b)
-{
-    const int n = int(std::min(a.size(), b.size()));
-    const int c = std::memcmp(a.constData(), b.constData(), size_t(n));
-    if (c != 0)
-        return c;
-    return int(a.size()) - int(b.size());
-}
-
-} // namespace
 
 CTransponderList::CTransponderList(QWidget *parent) : CGridCtrl(parent)
 {
@@ -188,57 +170,38 @@ void CTransponderList::SortByColumn(int column)
 {
     if (column != COL_FREQUENCY && column != COL_SYMBOL_RATE)
         return;
-    struct SortRecord {
-        int frequency;
-        int symbolRate;
-        QByteArray polar; // at most 4 bytes, compared byte by byte
-        Key key;          // a deletion mark travels with its row
-    };
     const int n = GetItemCount();
-    std::vector<SortRecord> records;
-    records.reserve(size_t(n));
+    std::vector<TransponderSortKey> sortKeys;
+    std::vector<Key> keys; // a deletion mark travels with its row
+    sortKeys.reserve(size_t(n));
+    keys.reserve(size_t(n));
     for (int row = 0; row < n; ++row) {
         const TransponderRow r = Row(row);
-        records.push_back({r.frequency, r.symbolRate,
-                           GetItemText(row, COL_POLAR).left(TransponderConversions::POLAR_CHARS).toLatin1(),
-                           {r.record, r.marked}});
+        sortKeys.push_back({r.frequency, r.symbolRate,
+                            GetItemText(row, COL_POLAR).left(TransponderConversions::POLAR_CHARS).toLatin1()});
+        keys.push_back({r.record, r.marked});
     }
-
     bool &flag = column == COL_FREQUENCY ? m_sortFrequency : m_sortSymbolRate;
     flag = !flag;
-    const bool ascending = flag;
-    const bool byFrequency = column == COL_FREQUENCY;
-    auto less = [&](const SortRecord &a, const SortRecord &b) {
-        const int aFirst = byFrequency ? a.frequency : a.symbolRate;
-        const int bFirst = byFrequency ? b.frequency : b.symbolRate;
-        const int aSecond = byFrequency ? a.symbolRate : a.frequency;
-        const int bSecond = byFrequency ? b.symbolRate : b.frequency;
-        int c = aFirst < bFirst ? -1 : aFirst > bFirst ? 1 : 0;
-        if (c == 0)
-            c = aSecond < bSecond ? -1 : aSecond > bSecond ? 1 : 0;
-        if (c == 0)
-            c = ComparePolar(a.polar, b.polar);
-        return ascending ? c < 0 : c > 0;
-    };
-    std::stable_sort(records.begin(), records.end(), less);
+    const std::vector<size_t> order = TransponderOrder(sortKeys, column == COL_FREQUENCY, flag);
 
     // Rewritten in place: the selection and focus stay on their positions, and the Index
     // column keeps numbering the rows from the top.
     Change(QStringLiteral("Sort"), [&] {
         for (int row = 0; row < n; ++row) {
-            const SortRecord &r = records[size_t(row)];
-            SetItemText(row, COL_POLAR, QString::fromLatin1(r.polar));
-            SetItemText(row, COL_SYMBOL_RATE, QString::number(r.symbolRate));
-            SetItemText(row, COL_FREQUENCY, QString::number(r.frequency));
-            m_keys[size_t(row)] = r.key;
+            const size_t from = order[size_t(row)];
+            SetItemText(row, COL_POLAR, QString::fromLatin1(sortKeys[from].polar));
+            SetItemText(row, COL_SYMBOL_RATE, QString::number(sortKeys[from].symbolRate));
+            SetItemText(row, COL_FREQUENCY, QString::number(sortKeys[from].frequency));
+            m_keys[size_t(row)] = keys[from];
         }
     });
     viewport()->update();
 }
 
-CTransponderList::Snapshot CTransponderList::Take(const QString &name) const
+CTransponderList::Snapshot CTransponderList::Take() const
 {
-    Snapshot s{name, {}, m_keys};
+    Snapshot s{{}, m_keys};
     const int n = GetItemCount();
     for (int row = 0; row < n; ++row) {
         for (int c = COL_INDEX; c <= COL_POLAR; ++c)
@@ -269,36 +232,33 @@ template <typename F> void CTransponderList::Change(const QString &name, F chang
         return;
     }
     ++m_changing;
-    Snapshot before = Take(name);
+    Snapshot before = Take();
     change();
     --m_changing;
     if (Take().SameRows(before))
         return;
-    m_undo.push_back(std::move(before));
-    if (m_undo.size() > kMaxPendingSteps)
-        m_undo.erase(m_undo.begin());
-    m_redo.clear();
+    m_steps.Record(name, std::move(before));
     emit pendingChanged();
 }
 
 bool CTransponderList::Undo()
 {
-    return Step(m_undo, m_redo);
+    return Step(true);
 }
 
 bool CTransponderList::Redo()
 {
-    return Step(m_redo, m_undo);
+    return Step(false);
 }
 
-bool CTransponderList::Step(std::vector<Snapshot> &from, std::vector<Snapshot> &to)
+bool CTransponderList::Step(bool back)
 {
-    if (!EndEdit() || from.empty())
+    if (!EndEdit())
         return false;
-    Snapshot now = Take(from.back().name);
-    Restore(from.back());
-    from.pop_back();
-    to.push_back(std::move(now));
+    const std::optional<Snapshot> to = m_steps.Step(back, Take());
+    if (!to)
+        return false;
+    Restore(*to);
     emit pendingChanged();
     return true;
 }
@@ -311,8 +271,7 @@ bool CTransponderList::IsModified() const
 void CTransponderList::MarkClean()
 {
     m_clean = Take();
-    m_undo.clear();
-    m_redo.clear();
+    m_steps.Clear();
     emit pendingChanged();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/PendingSteps.h"
 #include "document/TransponderRow.h"
 #include "grid/CGridCtrl.h"
 
@@ -70,10 +71,10 @@ public:
     void MarkClean();
 
     // The pending steps, newest last; names as "Edit TP", "Delete TP", "Add TP", "Sort".
-    bool CanUndo() const { return !m_undo.empty(); }
-    bool CanRedo() const { return !m_redo.empty(); }
-    QString UndoName() const { return CanUndo() ? m_undo.back().name : QString(); }
-    QString RedoName() const { return CanRedo() ? m_redo.back().name : QString(); }
+    bool CanUndo() const { return m_steps.CanUndo(); }
+    bool CanRedo() const { return m_steps.CanRedo(); }
+    QString UndoName() const { return m_steps.UndoName(); }
+    QString RedoName() const { return m_steps.RedoName(); }
     // An open edit ends first (kept, as Enter keeps it), so that it is the step undone.
     bool Undo();
     bool Redo();
@@ -106,7 +107,6 @@ private:
     };
     // Every row's cells 1..3 and key.
     struct Snapshot {
-        QString name;
         QStringList cells;
         std::vector<Key> keys;
         bool SameRows(const Snapshot &o) const { return cells == o.cells && keys == o.keys; }
@@ -121,10 +121,10 @@ private:
 
     int AddRow(const QString &frequency, const QString &symbolRate, const QString &polar, Key key);
     void RemoveRow(int row);
-    Snapshot Take(const QString &name = QString()) const;
+    Snapshot Take() const;
     void Restore(const Snapshot &snapshot);
-    // Undo and Redo: back to from's newest step, keeping the rows as they are now in to.
-    bool Step(std::vector<Snapshot> &from, std::vector<Snapshot> &to);
+    // Undo (back) and Redo: an open edit ends first, then the rows go to the step's.
+    bool Step(bool back);
     // Runs a change of the rows as one pending step named name, when it changed anything.
     template <typename F> void Change(const QString &name, F change);
 
@@ -136,7 +136,6 @@ private:
     std::vector<Key> m_keys; // one per row
     std::vector<bool> m_tinted;
     Snapshot m_clean;
-    std::vector<Snapshot> m_undo;
-    std::vector<Snapshot> m_redo;
+    PendingSteps<Snapshot> m_steps{100}; // the oldest go first
     int m_changing = 0; // depth of Change: an edit ended inside a step belongs to it
 };
