@@ -47,7 +47,7 @@ QByteArray Sample(uint32_t seed) { return SampleDatabase::Make({seed}); }
 const QString kEvil = QStringLiteral("EVIL\x1b]0;X\x07\r\n"); // a satellite's name
 
 // An update file for model 0x4201 at version `version`, with a 40000-byte image.
-QByteArray Update(char version) { return QByteArray(1, version) + QByteArray("\0\x01\x42", 3) + QByteArray(40000, 'Z'); }
+QByteArray Update(uint8_t version) { return UpdateFile(0x42010000u | version, 40000); }
 
 // The satellite count no longer matches the chain.
 QByteArray Damaged(QByteArray image) { return image.replace(635, 1, "c"); }
