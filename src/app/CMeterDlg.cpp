@@ -159,25 +159,23 @@ void CMeterDlg::UpdateEditMenu()
 
 void CMeterDlg::OnUndo()
 {
-    // An open edit ends first, kept: it is then the list's newest step.
-    CTransponderList *list = m_editor->TpList();
-    if (!list->EndEdit())
-        return;
-    if (list->CanUndo())
-        list->Undo();
-    else if (!list->IsModified() && m_doc.Undo())
-        m_editor->ShowDocument();
-    UpdateEditMenu();
+    UndoStep(true);
 }
 
 void CMeterDlg::OnRedo()
 {
+    UndoStep(false);
+}
+
+void CMeterDlg::UndoStep(bool back)
+{
+    // An open edit ends first, kept: it is then the list's newest step.
     CTransponderList *list = m_editor->TpList();
     if (!list->EndEdit())
         return;
-    if (list->CanRedo())
-        list->Redo();
-    else if (!list->IsModified() && m_doc.Redo())
+    if (back ? list->CanUndo() : list->CanRedo())
+        back ? list->Undo() : list->Redo();
+    else if (!list->IsModified() && (back ? m_doc.Undo() : m_doc.Redo()))
         m_editor->ShowDocument();
     UpdateEditMenu();
 }

@@ -53,6 +53,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // Undo (back) or Redo: the transponder list's pending steps first, then the document's.
+    void UndoStep(bool back);
     void BuildMenus(QMenuBar *menuBar);
     void UpdateEditMenu();
     // Opens a file or folder in the desktop's program for it; says so, naming it, when none can.
