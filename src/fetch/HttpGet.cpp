@@ -33,6 +33,9 @@ HttpGet::Answer Once(QNetworkAccessManager &manager, const QUrl &url, const Http
     for (const auto &[name, value] : headers)
         request.setRawHeader(name, value);
     const std::unique_ptr<QNetworkReply> reply(manager.get(request));
+    // The network thread waits while this much is unread, instead of filling the memory faster
+    // than the limit below is checked.
+    reply->setReadBufferSize(qint64(1) << 20);
 
     QEventLoop loop;
     QElapsedTimer quiet;

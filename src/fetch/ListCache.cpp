@@ -110,7 +110,7 @@ FileResult ListCache::Replace(const QString &path, const QByteArray &bytes)
                                                                      QLatin1Char('0'));
     QString why;
     if (OwnedFolder::CreateNew(temp, bytes, true, &why) != 0)
-        return FileResult::Fail(FileResult::Report(temp, why));
+        return FileResult::Fail(FileResult::Report(path, why));
     if (::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) != 0) {
         const int err = errno;
         ::unlink(QFile::encodeName(temp).constData()); // ours: made new above

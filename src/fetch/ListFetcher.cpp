@@ -55,7 +55,8 @@ FetchResult ListFetcher::Fetch(const QUrl &url, const FetchOptions &options, con
     sidecar.etag = CacheSidecar::IsValidator(answer.etag) ? answer.etag : QByteArray();
     sidecar.lastModified = CacheSidecar::IsValidator(answer.lastModified) ? answer.lastModified : QByteArray();
     QString failure = answer.error;
-    if (failure.isEmpty() && answer.status == 304 && kept.Ok()) {
+    // Not Modified answers a question; unasked, it vouches for nothing.
+    if (failure.isEmpty() && answer.status == 304 && !ask.isEmpty()) {
         sidecar.sha256 = CacheSidecar::Hash(kept.body);
         if (sidecar.etag.isEmpty())
             sidecar.etag = kept.sidecar ? kept.sidecar->etag : QByteArray();
