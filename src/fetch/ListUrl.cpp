@@ -26,7 +26,8 @@ QUrl ListUrl::Parse(const QString &text, QString *error)
     QString why = HasControl(text) ? QStringLiteral("the address holds control characters") : QString();
     QUrl url(text.trimmed(), QUrl::StrictMode);
     if (why.isEmpty())
-        why = url.isValid() ? Refusal(url) : QStringLiteral("not a valid address: %1").arg(url.errorString());
+        why = url.isValid() ? Refusal(url)
+                            : QStringLiteral("not a valid address: %1").arg(url.errorString().section(QLatin1Char(';'), 0, 0));
     if (why.isEmpty())
         return url;
     if (error)
