@@ -18,6 +18,7 @@
 namespace {
 
 constexpr qint64 kMaxSidecar = 64 * 1024;
+constexpr int kLeftoverSeconds = 3600;
 
 } // namespace
 
@@ -75,6 +76,7 @@ FileResult ListCache::Store(const QUrl &url, const QByteArray &body, const Cache
 {
     if (FileResult ready = Ready(); !ready)
         return ready;
+    DropLeftovers(url);
     // The list first: a sidecar that does not match it is ignored, the other way round it would
     // vouch for an older list.
     if (FileResult written = Replace(ListPath(url), body); !written)
@@ -87,6 +89,20 @@ FileResult ListCache::StoreSidecar(const QUrl &url, const CacheSidecar &sidecar)
     if (FileResult ready = Ready(); !ready)
         return ready;
     return Replace(Base(url) + QStringLiteral(".meta"), sidecar.ToBytes());
+}
+
+void ListCache::DropLeftovers(const QUrl &url) const
+{
+    // A fetch killed while writing leaves its new file behind. Only our own names go, and only
+    // old ones: a young one may be another fetch's, still being written.
+    const QString base = QFileInfo(Base(url)).fileName();
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-kLeftoverSeconds);
+    const QDir dir(m_folder);
+    for (const QFileInfo &info : dir.entryInfoList({base + QStringLiteral(".list.new-*"), base + QStringLiteral(".meta.new-*")},
+                                                   QDir::Files | QDir::System | QDir::Hidden)) {
+        if (info.lastModified().toUTC() < before)
+            ::unlink(QFile::encodeName(info.filePath()).constData()); // a link goes, not what it points to
+    }
 }
 
 FileResult ListCache::Ready() const

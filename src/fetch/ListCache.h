@@ -44,6 +44,7 @@ public:
 private:
     QString Base(const QUrl &url) const;
     FileResult Ready() const;
+    void DropLeftovers(const QUrl &url) const;
     static FileResult Replace(const QString &path, const QByteArray &bytes);
 
     QString m_folder;

@@ -104,6 +104,7 @@ private slots:
                                          << "304" << QByteArray() << true;
         // Whatever others put into the cache folder, nothing is written through a link.
         QTest::newRow("link at the list's name") << "link" << QByteArrayList{ok} << int(S::Downloaded) << "" << QByteArray() << true;
+        QTest::newRow("killed fetch's leftover") << "leftover" << QByteArrayList{ok} << int(S::Downloaded) << "" << QByteArray() << true;
         QTest::newRow("cache folder a link") << "folder link" << QByteArrayList{ok} << int(S::Downloaded) << "symbolic link"
                                              << QByteArray() << false;
     }
@@ -137,6 +138,10 @@ private slots:
             QVERIFY(TestFile::Write(meta, sidecar->ToBytes()));
         } else if (setup == "link") {
             QVERIFY(QDir().mkpath(options.cacheFolder) && QFile::link(dir.filePath("outside"), cached));
+        } else if (setup == "leftover") {
+            QFile left(cached + ".new-0123456789abcdef");
+            QVERIFY(QDir().mkpath(options.cacheFolder) && left.open(QIODevice::WriteOnly));
+            QVERIFY(left.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
         } else if (setup == "folder link") {
             QVERIFY(QDir().mkpath(dir.filePath("elsewhere")) && QFile::link(dir.filePath("elsewhere"), options.cacheFolder));
         }
@@ -150,6 +155,7 @@ private slots:
         QCOMPARE(r.list.satellites.size(), size_t(r.Ok()));
         QCOMPARE(TestFile::Read(cached), kept ? kGood : QByteArray());
         QCOMPARE(TestFile::Read(dir.filePath("outside")), QByteArray("mine"));
+        QCOMPARE(QDir(options.cacheFolder).entryList({"*.new-*"}, QDir::AllEntries | QDir::System), QStringList());
         // A stand-in tells its age: three days since the server last gave it.
         QCOMPARE(r.AgeSeconds() / 3600, setup == "primed" && source == int(FetchResult::Source::Cache) ? 72 : 0);
     }
