@@ -31,6 +31,37 @@ QString Origin(const FetchResult &r)
 
 } // namespace
 
+int FetchCommand::Obtain(const QUrl &url, const FetchOptions &options, bool quiet, FetchResult &result)
+{
+    ProgressBoard board(quiet, Console::ErrIsTerminal());
+    SignalWatch watch;
+    std::atomic<bool> cancel{false};
+    int line = -1;
+    result = ListFetcher::Fetch(url, options, [&](qint64 received, qint64 total) {
+        if (watch.Wait(0))
+            cancel = true;
+        if (total <= 0) // a size not told (compressed or chunked): no bar to draw
+            return;
+        if (line < 0)
+            line = board.Add(url.host(), total);
+        board.SetBytes(line, received, total);
+        board.Set(line, int(qBound<qint64>(0, received, total) * 100 / total));
+    }, &cancel);
+    board.Finish();
+    const QString name = url.toDisplayString();
+    if (result.cancelled) {
+        Console::Err(QStringLiteral("%1: interrupted; the cached copy is as it was").arg(name));
+        return EXIT_INTERRUPTED;
+    }
+    if (!result.Ok()) {
+        Console::Err(QStringLiteral("%1: %2").arg(name, result.error));
+        return EXIT_FILE;
+    }
+    if (!result.warning.isEmpty())
+        Console::Err(QStringLiteral("orbivane-cli: warning: %1: %2").arg(name, result.warning));
+    return -1;
+}
+
 int FetchCommand::Run(const QStringList &arguments)
 {
     CommandLine cl(QStringLiteral("fetch"), QStringLiteral("[--quiet] [--timeout S] [--force] URL [OUT]"),
@@ -70,32 +101,9 @@ int FetchCommand::Run(const QStringList &arguments)
     if (!out.isEmpty() && !replace && (QFileInfo::exists(out) || QFileInfo(out).isSymLink()))
         return DatabaseFile::MayReplace(QString(), out, QByteArray(), false);
 
-    ProgressBoard board(cl.Parser().isSet(quiet), Console::ErrIsTerminal());
-    SignalWatch watch;
-    std::atomic<bool> cancel{false};
-    int line = -1;
-    const FetchResult r = ListFetcher::Fetch(url, options, [&](qint64 received, qint64 total) {
-        if (watch.Wait(0))
-            cancel = true;
-        if (total <= 0) // a size not told (compressed or chunked): no bar to draw
-            return;
-        if (line < 0)
-            line = board.Add(url.host(), total);
-        board.SetBytes(line, received, total);
-        board.Set(line, int(qBound<qint64>(0, received, total) * 100 / total));
-    }, &cancel);
-    board.Finish();
-    const QString name = url.toDisplayString();
-    if (r.cancelled) {
-        Console::Err(QStringLiteral("%1: interrupted; the cached copy is as it was").arg(name));
-        return EXIT_INTERRUPTED;
-    }
-    if (!r.Ok()) {
-        Console::Err(QStringLiteral("%1: %2").arg(name, r.error));
-        return EXIT_FILE;
-    }
-    if (!r.warning.isEmpty())
-        Console::Err(QStringLiteral("orbivane-cli: warning: %1: %2").arg(name, r.warning));
+    FetchResult r;
+    if (const int code = Obtain(url, options, cl.Parser().isSet(quiet), r); code >= 0)
+        return code;
     QString where = r.cachePath;
     if (!out.isEmpty()) {
         if (const int code = DatabaseFile::MayReplace(QString(), out, r.body, replace); code >= 0)
@@ -107,7 +115,7 @@ int FetchCommand::Run(const QStringList &arguments)
         where = out;
     }
     Console::Out(QStringLiteral("%1: %2 satellites, %3 transponders; %4")
-                     .arg(where.isEmpty() ? name : where)
+                     .arg(where.isEmpty() ? url.toDisplayString() : where)
                      .arg(r.list.satellites.size())
                      .arg(r.list.TransponderCount())
                      .arg(Origin(r)));
