@@ -6,6 +6,7 @@
 #include "cli/DiffCommand.h"
 #include "cli/ExitCode.h"
 #include "cli/ExportCommand.h"
+#include "cli/FetchCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/PortsCommand.h"
@@ -30,6 +31,7 @@ QString Usage()
         "  check FILE                   the structure check of a database file\n"
         "  import DB SOURCE             a satellites.xml or CSV list into a database file\n"
         "  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV\n"
+        "  fetch URL [OUT]              a published receiver list into the cache (and OUT)\n"
         "  diff  A B                    what differs between two database files\n"
         "  backups [FILE]               the kept versions of saved files and meter reads\n"
         "  --version                    the version of orbivane-cli\n\n"
@@ -75,6 +77,8 @@ int CliApp::Main(int argc, char **argv)
         return ImportCommand::Run(args);
     if (command == QLatin1String("export"))
         return ExportCommand::Run(args);
+    if (command == QLatin1String("fetch"))
+        return FetchCommand::Run(args);
     if (command == QLatin1String("backups"))
         return BackupsCommand::Run(args);
     Console::Err((command.isEmpty() ? QStringLiteral("orbivane-cli: no command given\n")

@@ -8,11 +8,12 @@ enum ExitCode : int {
     EXIT_OK = 0,
     EXIT_FOUND = 1,        // check: problems found; diff: the files differ
     EXIT_USAGE = 2,        // bad command line
-    EXIT_FILE = 3,         // a file cannot be read, written, is not the kind asked for, or would lose what it holds
+    EXIT_FILE = 3,         // a file cannot be read, written, is not the kind asked for, or would lose what it holds;
+                           // fetch: no list from the server and none cached
     EXIT_PORT = 4,         // the port cannot be opened
     EXIT_NO_ANSWER = 5,    // the meter does not answer (or stopped answering)
     EXIT_TRANSFER = 6,     // the transfer failed; the message names the meter's code
-    EXIT_REFUSED = 7,      // load's questions, export over a file (No without --force); an import that does not fit
+    EXIT_REFUSED = 7,      // load's questions, export or fetch over a file (No without --force); an import that does not fit
     EXIT_INTERRUPTED = 130 // SIGINT or SIGTERM
 };
 
@@ -25,12 +26,12 @@ inline QString ExitCodeHelp()
         "  1    check found problems; diff found differences\n"
         "  2    usage error\n"
         "  3    file error (cannot read or write it, not the right kind of file, or replacing it\n"
-        "       would lose what it holds)\n"
+        "       would lose what it holds); fetch: no list from the server and none cached\n"
         "  4    the port cannot be opened\n"
         "  5    the meter does not answer\n"
         "  6    the transfer failed (the message gives the meter's code and its meaning)\n"
-        "  7    refused: load asks a question (model differs, version not higher), export would replace\n"
-        "       a file (--force answers Yes); import does not fit the meter's tables\n"
+        "  7    refused: load asks a question (model differs, version not higher), export or fetch would\n"
+        "       replace a file (--force answers Yes); import does not fit the meter's tables\n"
         "  130  interrupted (SIGINT, SIGTERM)\n"
         "With several ports, the code of the first port that failed.\n");
 }

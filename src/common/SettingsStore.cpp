@@ -85,3 +85,20 @@ int SettingsStore::ReadNumber(const QString &key, int fallback, int minimum)
     const int value = user.value(key).toInt(&ok);
     return ok && value >= minimum ? value : fallback;
 }
+
+QString SettingsStore::ReadText(const QString &key, const QString &fallback)
+{
+    FollowOwnHome();
+    QSettings user(QSettings::UserScope, kOrg, kApp);
+    const QString value = user.value(key).toString().trimmed();
+    return value.isEmpty() ? fallback : value;
+}
+
+QStringList SettingsStore::ReadTexts(const QString &key, const QStringList &fallback)
+{
+    FollowOwnHome();
+    QSettings user(QSettings::UserScope, kOrg, kApp);
+    QStringList values = user.value(key).toStringList();
+    values.removeAll(QString());
+    return values.isEmpty() ? fallback : values;
+}

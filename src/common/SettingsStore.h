@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The program's one persistent store (organisation "Tarnwell", application "vanetool").
@@ -23,10 +24,15 @@ public:
     // A whole number under key in the user's file (e.g. "Backups/KeepVersions"); fallback when
     // it is missing, not a number, or below minimum.
     static int ReadNumber(const QString &key, int fallback, int minimum = 0);
+    // The text (or texts) under key in the user's file (e.g. "Lists/Url"); fallback when it is
+    // missing or empty.
+    static QString ReadText(const QString &key, const QString &fallback);
+    static QStringList ReadTexts(const QString &key, const QStringList &fallback);
 
     // ORBIVANE_HOME, when set, holds everything Orbivane keeps of its own, and nothing else moves:
     // the settings in its config/ (no machine-wide default is read then), the backups in data/,
-    // the transfer logs in state/. The folder kind ("config", "data", "state") of it, or empty
-    // when the variable is not set. The demo runs so; the desktop's own folders stay as they are.
+    // the transfer logs in state/, downloaded lists in cache/. The folder kind ("config", "data",
+    // "state", "cache") of it, or empty when the variable is not set. The demo runs so; the
+    // desktop's own folders stay as they are.
     static QString OwnFolder(const QString &kind);
 };

@@ -41,7 +41,12 @@ ExchangeData ExchangeFiles::Read(const QString &path, ReadProgress *progress)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return ExchangeData::Fail(QStringLiteral("cannot read the file: %1").arg(file.errorString()));
-    ExchangeData data = Detect(path, bytes.left(64)) == Format::Xml ? SatellitesXmlReader::Read(bytes, progress)
+    return Parse(path, bytes, progress);
+}
+
+ExchangeData ExchangeFiles::Parse(const QString &name, const QByteArray &bytes, ReadProgress *progress)
+{
+    ExchangeData data = Detect(name, bytes.left(64)) == Format::Xml ? SatellitesXmlReader::Read(bytes, progress)
                                                                      : CsvReader::Read(bytes, progress);
     if (data.Ok() && data.satellites.empty())
         return ExchangeData::Fail(QStringLiteral("the file holds no satellites; nothing to import"));

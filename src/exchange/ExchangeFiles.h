@@ -29,6 +29,8 @@ public:
     // list, or one that holds no satellite, is an error as a malformed one is. May run on a
     // worker thread; progress (may be null) tells how far it got and stops it.
     static ExchangeData Read(const QString &path, ReadProgress *progress = nullptr);
+    // Parses bytes already in memory as Read does (name: where they came from, for Detect).
+    static ExchangeData Parse(const QString &name, const QByteArray &bytes, ReadProgress *progress = nullptr);
     // Why a list read so far is no receiver list: more than MAX_SATELLITES satellites, more
     // than MAX_TRANSPONDERS transponders, or more than MAX_TRANSPONDERS_PER_SATELLITE on sat;
     // empty while it may be one. The readers ask as they go, so that a huge file stops early

@@ -367,6 +367,10 @@ private slots:
         QTest::newRow("export, CSV named .xml") << QStringList{"export", "B", "X", "--csv"} << 2 << QStringList{};
         QTest::newRow("export, --force") << QStringList{"export", "B", "EC", "--csv", "--force"} << 0 << QStringList{};
         QTest::newRow("export, file size limit") << QStringList{"export", "B", "F", "--csv"} << 3 << QStringList{};
+        // fetch takes http and https alone, and refuses OUT before it asks any server.
+        QTest::newRow("fetch, file://") << QStringList{"fetch", "file:///etc/passwd"} << 2 << QStringList{};
+        QTest::newRow("fetch, control characters") << QStringList{"fetch", "http://127.0.0.1:9/[2J"} << 2 << QStringList{};
+        QTest::newRow("fetch, OUT exists") << QStringList{"fetch", "http://127.0.0.1:9/x.xml", "X"} << 7 << QStringList{};
     }
 
     void files()
