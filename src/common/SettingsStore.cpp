@@ -85,3 +85,19 @@ int SettingsStore::ReadNumber(const QString &key, int fallback, int minimum)
     const int value = user.value(key).toInt(&ok);
     return ok && value >= minimum ? value : fallback;
 }
+
+QString SettingsStore::ReadText(const QString &key)
+{
+    FollowOwnHome();
+    QSettings user(QSettings::UserScope, kOrg, kApp);
+    return user.value(key).toString();
+}
+
+bool SettingsStore::WriteText(const QString &key, const QString &value)
+{
+    FollowOwnHome();
+    QSettings user(QSettings::UserScope, kOrg, kApp);
+    user.setValue(key, value);
+    user.sync();
+    return user.status() == QSettings::NoError;
+}

@@ -23,6 +23,10 @@ public:
     // A whole number under key in the user's file (e.g. "Backups/KeepVersions"); fallback when
     // it is missing, not a number, or below minimum.
     static int ReadNumber(const QString &key, int fallback, int minimum = 0);
+    // A text under key in the user's file (e.g. "Region/Site"), or empty when it is missing.
+    static QString ReadText(const QString &key);
+    // Writes it into the user's file; false when the file refused the write.
+    static bool WriteText(const QString &key, const QString &value);
 
     // ORBIVANE_HOME, when set, holds everything Orbivane keeps of its own, and nothing else moves:
     // the settings in its config/ (no machine-wide default is read then), the backups in data/,

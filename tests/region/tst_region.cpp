@@ -1,0 +1,131 @@
+// Planning for a site: sites as typed, look angles against vector geometry worked out apart
+// from the product's formulas, and the plan of what the meter keeps.
+#include "TestEnv.h"
+
+#include "region/LookAngles.h"
+#include "region/Site.h"
+
+#include <QTest>
+
+#include <cmath>
+
+class TestRegion : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void siteParse_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("latitude"); // NaN: refused
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<QString>("message"); // a part of the refusal
+
+        const double no = std::nan("");
+        QTest::newRow("decimal") << "52.52,13.40" << 52.52 << 13.4 << "";
+        QTest::newRow("south, blanks") << " -33.9, 18.4 " << -33.9 << 18.4 << "";
+        QTest::newRow("blank between") << "+52.52 -0.5" << 52.52 << -0.5 << "";
+        QTest::newRow("letters") << "52.52N 13.40E" << 52.52 << 13.4 << "";
+        QTest::newRow("letters south") << "33.9S 18.4E" << -33.9 << 18.4 << "";
+        QTest::newRow("letters swapped, west") << "74w,40.7n" << 40.7 << -74.0 << "";
+        QTest::newRow("degree signs") << "52.52°N 13.4°E" << 52.52 << 13.4 << "";
+        QTest::newRow("pole, antimeridian") << "90,-180" << 90.0 << -180.0 << "";
+        QTest::newRow("empty") << "  " << no << no << "no site given";
+        QTest::newRow("one number") << "52.52" << no << no << "is no latitude";
+        QTest::newRow("decimal commas") << "52,52,13,40" << no << no << "is no latitude";
+        QTest::newRow("latitude over") << "90.01,0" << no << no << "latitude 90.01";
+        QTest::newRow("longitude over") << "0,180.5" << no << no << "longitude 180.5";
+        QTest::newRow("letters over") << "91N 10E" << no << no << "latitude 91N";
+        QTest::newRow("two latitudes") << "10N 20S" << no << no << "two latitudes";
+        QTest::newRow("sign and letter") << "-33.9S 18.4E" << no << no << "a sign and a hemisphere";
+        QTest::newRow("nan") << "nan,nan" << no << no << "is no latitude";
+        QTest::newRow("inf") << "inf,0" << no << no << "is no latitude";
+        QTest::newRow("exponent") << "1e1,2" << no << no << "is no latitude";
+        QTest::newRow("huge digits") << QString(60, QLatin1Char('9')) + ",0" << no << no << "latitude 9999";
+        QTest::newRow("too long") << QString(65, QLatin1Char('1')) << no << no << "at most 64";
+        QTest::newRow("escape") << "52\x1b[2J,13" << no << no << "control character";
+        QTest::newRow("line feed") << "52,13\n" << no << no << "control character";
+    }
+    void siteParse()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(QString, message);
+        const Site::Parsed parsed = Site::Parse(text);
+        if (std::isnan(latitude)) {
+            QVERIFY2(!parsed.Ok(), qPrintable(text));
+            QVERIFY2(parsed.error.contains(message), qPrintable(parsed.error));
+            return;
+        }
+        QVERIFY2(parsed.Ok(), qPrintable(parsed.error));
+        QCOMPARE(parsed.site->Latitude(), latitude);
+        QCOMPARE(parsed.site->Longitude(), longitude);
+        // Both written forms read back as the same place.
+        QCOMPARE(Site::Parse(parsed.site->Text()).site, parsed.site);
+        QCOMPARE(Site::Parse(parsed.site->Display()).site, parsed.site);
+    }
+
+    void siteSetting()
+    {
+        TempSettings settings;
+        QVERIFY(!Site::ReadSetting());
+        const Site site = *Site::FromDegrees(-33.9, 18.4);
+        QVERIFY(site.WriteSetting());
+        QCOMPARE(Site::ReadSetting(), site);
+    }
+
+    // Expected values from vectors in an Earth-centred frame (site and satellite positions, the
+    // local east-north-up axes, the horizontal polarisation as the equator's axis crossed with
+    // the beam), not from the spherical formulas under test.
+    void lookAngles_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<int>("position"); // tenths East as stored
+        QTest::addColumn<double>("elevation");
+        QTest::addColumn<double>("azimuth");
+        QTest::addColumn<double>("skew");
+
+        QTest::newRow("Berlin, 19.2E") << 52.52 << 13.40 << 192 << 29.706 << 172.706 << 4.469;
+        QTest::newRow("Berlin, 5.0W") << 52.52 << 13.40 << 3550 << 27.559 << 202.743 << -13.725;
+        QTest::newRow("Berlin, 379.2 goes round") << 52.52 << 13.40 << 3792 << 29.706 << 172.706 << 4.469;
+        QTest::newRow("Cape Town, 68.5E") << -33.9 << 18.4 << 685 << 24.240 << 64.998 << -49.057;
+        QTest::newRow("Cape Town, 30.0W") << -33.9 << 18.4 << 3300 << 25.600 << 296.344 << 48.325;
+        QTest::newRow("London, 28.2E") << 51.5 << -0.13 << 282 << 25.371 << 145.438 << 20.859;
+        QTest::newRow("New York, 101W") << 40.7 << -74.0 << 2590 << 35.411 << 218.003 << -28.007;
+        QTest::newRow("Wellington, 180") << -41.3 << 174.8 << 1800 << 41.975 << 7.851 << -5.927;
+        QTest::newRow("Wellington, 166E") << -41.3 << 174.8 << 1660 << 41.425 << 346.799 << 9.941;
+        QTest::newRow("west of the antimeridian, 180") << 10.0 << -170.0 << 1800 << 73.420 << 225.439 << -44.588;
+        QTest::newRow("antimeridian crossed, 179.9W") << 20.0 << 179.9 << 1801 << 66.548 << 179.415 << 0.550;
+        QTest::newRow("site at -180, 180") << 45.0 << -180.0 << 1800 << 38.170 << 180.0 << 0.0;
+        QTest::newRow("0 meridian, north") << 60.0 << 0.0 << 0 << 21.934 << 180.0 << 0.0;
+        QTest::newRow("0 meridian, south") << -10.0 << 0.0 << 0 << 78.232 << 0.0 << 0.0;
+        QTest::newRow("equator, satellite west") << 0.0 << 30.0 << 100 << 66.549 << 270.0 << 90.0;
+        QTest::newRow("equator, satellite east") << 0.0 << 30.0 << 500 << 66.549 << 90.0 << 90.0;
+        QTest::newRow("just south of the equator") << -0.01 << 30.0 << 300 << 89.988 << 0.0 << 0.0;
+        QTest::newRow("overhead") << 0.0 << 30.0 << 300 << 90.0 << 0.0 << 0.0;
+        QTest::newRow("north pole") << 90.0 << 0.0 << 192 << -8.602 << 160.800 << 0.0;
+        QTest::newRow("south pole") << -90.0 << 0.0 << 192 << -8.602 << 19.200 << 0.0;
+        QTest::newRow("below the horizon") << 89.0 << 0.0 << 0 << -7.623 << 180.0 << 0.0;
+    }
+    void lookAngles()
+    {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(int, position);
+        QFETCH(double, elevation);
+        QFETCH(double, azimuth);
+        QFETCH(double, skew);
+        const LookAngles a = LookAngles::ForPosition(*Site::FromDegrees(latitude, longitude), position);
+        const QString got = QStringLiteral("%1 %2 %3").arg(a.elevation).arg(a.azimuth).arg(a.skew);
+        QVERIFY2(std::fabs(a.elevation - elevation) < 0.05, qPrintable(got));
+        QVERIFY2(a.azimuth >= 0.0 && a.azimuth < 360.0, qPrintable(got));
+        const double turn = std::fabs(a.azimuth - azimuth);
+        QVERIFY2(std::min(turn, 360.0 - turn) < 0.05, qPrintable(got));
+        QVERIFY2(a.skew > -90.0 && a.skew <= 90.0 && std::fabs(a.skew - skew) < 0.05, qPrintable(got));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRegion)
+#include "tst_region.moc"
