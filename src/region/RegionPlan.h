@@ -108,13 +108,16 @@ private:
         std::vector<ExchangeTransponder> transponders; // holdable, repeats out, in list order
         std::vector<int> order;                        // TransponderSpread order into them
         int least = 0;                                 // one per polarisation
+        int unholdable = 0;                            // left out: beyond the meter's ranges
+        int repeats = 0;                               // left out: repeats
         QString fileName;
         QString positionText;
         int line = 0;
     };
-    int Cost(size_t i) const;  // records row i takes at its least
+    int Cost(size_t i) const;            // records row i takes at the least, ticked
+    int TickedCost(size_t except) const; // of every ticked row but one
     void Recompute();
-    std::vector<ExchangeSatellite> Imported(std::vector<int> *slots) const;
+    ImportPlan Import() const;           // the ticked list satellites with their shares
 
     const DatabaseDocument *m_doc;
     Options m_options;

@@ -25,6 +25,8 @@ struct RegionPreview
     int satellites = 0;        // the meter holds afterwards
     int transponders = 0;
     bool shared = false;       // the list's transponders did not all fit: satellites keep shares
+    int unholdable = 0;        // transponders of the kept satellites' lists the meter cannot hold
+    int repeats = 0;           // transponders repeating another of their satellite, taken once
 
     int RemovedChannels() const;
     // The report, one line each: the removed satellites ("Removed: Hispasat 30W-6 (330.0) with

@@ -1,17 +1,60 @@
 // Planning for a site: sites as typed, look angles against vector geometry worked out apart
 // from the product's formulas, and the plan of what the meter keeps.
+#include "SampleDatabase.h"
 #include "TestEnv.h"
 
+#include "database/DatabaseChecker.h"
+#include "document/DatabaseDocument.h"
 #include "region/LookAngles.h"
+#include "region/RegionPlan.h"
 #include "region/Site.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
 
+namespace {
+
+// n satellites 1.8 degrees apart round the arc from 0.0 (West beyond 180), each with perSat
+// transponders 40 MHz apart from 10714 MHz (both Ku bands), H and V by turns; every satellite
+// twice when repeated.
+std::vector<ExchangeSatellite> List(int n, int perSat, bool repeated = false)
+{
+    std::vector<ExchangeSatellite> list;
+    for (int s = 0; s < n; ++s) {
+        ExchangeSatellite sat{QStringLiteral("Sat %1").arg(s), s * 18, QString::number(s * 18), s + 1, {}};
+        for (int t = 0; t < perSat; ++t)
+            sat.transponders.push_back({10714000 + t * 40000LL, 27500000, ExchangePolar(t % 2), 0});
+        list.push_back(sat);
+        if (repeated)
+            list.push_back(sat);
+    }
+    return list;
+}
+
+} // namespace
+
 class TestRegion : public QObject
 {
     Q_OBJECT
+
+    QTemporaryDir m_dir;
+    int m_files = 0;
+
+    // A document opened from the sample image (12 satellites of Europe's sky, 800 channels).
+    std::unique_ptr<DatabaseDocument> Open(bool empty)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("%1.bin").arg(++m_files));
+        auto doc = std::make_unique<DatabaseDocument>();
+        if (!TestFile::Write(path, SampleDatabase::Make({})) || !doc->Open(path))
+            return nullptr;
+        if (empty) {
+            for (const SatelliteValue &s : doc->Satellites())
+                doc->DeleteSatellite(s.slot);
+        }
+        return doc;
+    }
 
 private slots:
     void siteParse_data()
@@ -124,6 +167,124 @@ private slots:
         const double turn = std::fabs(a.azimuth - azimuth);
         QVERIFY2(std::min(turn, 360.0 - turn) < 0.05, qPrintable(got));
         QVERIFY2(a.skew > -90.0 && a.skew <= 90.0 && std::fabs(a.skew - skew) < 0.05, qPrintable(got));
+    }
+
+    // Whatever the site and list, the fitted database holds what the plan says, within the
+    // tables, nothing below the minimum elevation, both polarisations on every satellite of the
+    // list, and passes the structure check; one undo step takes it all back.
+    void plan_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<double>("minimum");
+        QTest::addColumn<bool>("empty");       // the database emptied first
+        QTest::addColumn<int>("satellites");   // in the list
+        QTest::addColumn<int>("perSatellite");
+        QTest::addColumn<bool>("repeated");    // every satellite of the list twice
+        QTest::addColumn<int>("kept");         // satellites afterwards, -1: not worked out here
+
+        QTest::newRow("Berlin, a published list's size") << 52.52 << 13.4 << 10.0 << false << 200 << 50 << false << 64;
+        QTest::newRow("the same list twice") << 52.52 << 13.4 << 10.0 << false << 200 << 50 << true << 64;
+        QTest::newRow("Cape Town, empty database") << -33.9 << 18.4 << 10.0 << true << 200 << 50 << false << 64;
+        QTest::newRow("small list fits whole") << 52.52 << 13.4 << 10.0 << false << 20 << 10 << false << -1;
+        QTest::newRow("one transponder each") << 0.0 << 180.0 << 5.0 << true << 200 << 1 << false << 64;
+        QTest::newRow("south pole: nothing visible") << -90.0 << 0.0 << 10.0 << false << 200 << 50 << false << 0;
+        QTest::newRow("high minimum") << 52.52 << 13.4 << 29.0 << false << 200 << 50 << false << -1;
+    }
+    void plan()
+    {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(double, minimum);
+        QFETCH(bool, empty);
+        QFETCH(int, satellites);
+        QFETCH(int, perSatellite);
+        QFETCH(bool, repeated);
+        QFETCH(int, kept);
+        auto doc = Open(empty);
+        QVERIFY(doc);
+        const QByteArray before = doc->Database().ToBytes();
+        const QString undo = doc->UndoName();
+        RegionPlan::Options options{*Site::FromDegrees(latitude, longitude), minimum};
+        const RegionPlan plan(*doc, List(satellites, perSatellite, repeated), options);
+        QVERIFY(plan.Satellites() <= 64 && plan.Transponders() <= 2500);
+        if (kept >= 0)
+            QCOMPARE(plan.Satellites(), kept);
+        if (repeated) // the repeats fold into one row each, and the plan is the list's once
+            QCOMPARE(plan.Count(), RegionPlan(*doc, List(satellites, perSatellite), options).Count());
+
+        const RegionPreview preview = plan.Preview();
+        QVERIFY(!preview.import.Full());
+        QVERIFY(plan.Apply(*doc));
+        QVERIFY(DatabaseChecker::Check(doc->Database()).isEmpty());
+        const std::vector<SatelliteValue> stored = doc->Satellites();
+        QCOMPARE(int(stored.size()), plan.Satellites());
+        QCOMPARE(int(doc->Database().TpHeader().Count()), plan.Transponders());
+        for (const SatelliteValue &s : stored) {
+            QVERIFY2(LookAngles::ForPosition(options.site, s.position).Visible(minimum), qPrintable(s.name));
+            const std::vector<TransponderRow> rows = doc->TransponderRows(s.slot);
+            const bool listed = s.name.startsWith(QLatin1String("Sat "));
+            const auto has = [&](Polar p) {
+                return std::any_of(rows.begin(), rows.end(), [&](const TransponderRow &r) { return r.polar == p; });
+            };
+            if (listed && perSatellite > 1)
+                QVERIFY2(has(Polar::Hori) && has(Polar::Vert), qPrintable(s.name));
+        }
+        QCOMPARE(doc->UndoName(), RegionPlan::StepName());
+        QVERIFY(doc->Undo());
+        QCOMPARE(doc->UndoName(), undo);
+        QCOMPARE(doc->Database().ToBytes(), before);
+    }
+
+    // A removed satellite takes its channels, and the preview counts them; a share set by hand
+    // stays, keeps both polarisations and both bands, and the others share the rest.
+    void planChoices()
+    {
+        auto doc = Open(false);
+        QVERIFY(doc);
+        // Sat 7 (12.6E, among the highest) has no V in the low Ku band.
+        std::vector<ExchangeSatellite> list = List(200, 50);
+        for (ExchangeTransponder &t : list[7].transponders)
+            t.polar = t.frequency < 11700000 ? ExchangePolar::Horizontal : t.polar;
+        RegionPlan plan(*doc, list, {*Site::FromDegrees(52.52, 13.4)});
+        int listed = 0;
+        while (plan.At(listed).name != QLatin1String("Sat 7"))
+            ++listed;
+        int stored = 0;
+        while (!plan.At(stored).InDatabase() || plan.At(stored).channels == 0)
+            ++stored;
+        const RegionPlan::Row removed = plan.At(stored);
+        QVERIFY(plan.SetTicked(stored, false));
+        QCOMPARE(plan.Preview().RemovedChannels(), removed.channels);
+
+        const int others = plan.At(listed + 1).kept;
+        QCOMPARE(plan.Transponders(), 2500);
+        // band (high Ku), polarisation of each share's transponders: every kind before a second
+        // of any, both polarisations first
+        const QStringList kinds{QStringLiteral("0/0 1/1"), QStringLiteral("0/0 1/0 1/1"), QStringLiteral("0/0 0/0 1/0 1/1")};
+        for (int share = 2; share <= 4; ++share) {
+            QCOMPARE(plan.SetShare(listed, share), share);
+            QStringList got;
+            for (const ExchangeTransponder &t : plan.Kept(listed))
+                got << QStringLiteral("%1/%2").arg(t.frequency >= 11700000 ? 1 : 0).arg(int(t.polar));
+            got.sort();
+            QCOMPARE(got.join(QLatin1Char(' ')), kinds[share - 2]);
+        }
+        QVERIFY(plan.At(listed + 1).kept > others);
+        QCOMPARE(plan.Transponders(), 2500);
+        QCOMPARE(plan.SetShare(listed, 100000), 50);   // cut to the list's
+        QCOMPARE(plan.SetShare(listed, RegionPlan::AUTO), RegionPlan::AUTO);
+
+        // Below the minimum elevation nothing is ticked; a full satellite table takes no more.
+        int hidden = plan.Count() - 1;
+        QVERIFY(!plan.At(hidden).visible && !plan.At(hidden).InDatabase());
+        QVERIFY(!plan.SetTicked(hidden, true));
+        int spare = 0;
+        while (plan.At(spare).ticked || !plan.At(spare).visible || spare == stored)
+            ++spare;
+        QVERIFY(plan.SetTicked(spare, true));
+        QCOMPARE(plan.Satellites(), 64);
+        QVERIFY(!plan.SetTicked(stored, true));
     }
 };
 
