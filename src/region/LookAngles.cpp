@@ -1,7 +1,5 @@
 #include "region/LookAngles.h"
 
-#include "document/SatelliteConversions.h"
-
 #include <cmath>
 
 namespace {
@@ -33,8 +31,9 @@ double Turned(double degrees)
 
 double LookAngles::LongitudeOfPosition(int position)
 {
-    // The degrees the satellite dialog shows for the field, so that both name one place.
-    return Turned(double(SatelliteConversions::DegreesFromPosition(position)));
+    // Tenths as the field holds them, in double: the dialog's float degrees (19.2f is
+    // 19.20000076) would move a satellite that lies exactly at the minimum elevation below it.
+    return Turned(double(position) / 10.0);
 }
 
 LookAngles LookAngles::ForPosition(const Site &site, int position)

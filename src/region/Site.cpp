@@ -2,6 +2,7 @@
 
 #include "common/SettingsStore.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -21,14 +22,10 @@ bool IsControl(QChar c)
     return u < 0x20 || (u >= 0x7F && u <= 0x9F);
 }
 
-// Up to six decimal places, no trailing zeros, never "-0".
+// The fewest decimal places that read back as the same number, never an exponent or "-0".
 QString Number(double value)
 {
-    QString text = QString::number(value, 'f', 6);
-    while (text.endsWith(QLatin1Char('0')))
-        text.chop(1);
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
+    const QString text = QString::number(value, 'f', QLocale::FloatingPointShortest);
     return text == QLatin1String("-0") ? QStringLiteral("0") : text;
 }
 

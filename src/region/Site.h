@@ -30,7 +30,7 @@ public:
     double Latitude() const { return m_latitude; }
     double Longitude() const { return m_longitude; }
 
-    // "52.52,13.4": up to six decimal places, trailing zeros dropped; Parse reads it back.
+    // "52.52,13.4": as few decimal places as read back as the same numbers; Parse reads it back.
     QString Text() const;
     // "52.52N 13.4E", as the hemisphere letters write it; Parse reads it back as well.
     QString Display() const;
@@ -45,6 +45,7 @@ public:
     {
         return a.m_latitude == b.m_latitude && a.m_longitude == b.m_longitude;
     }
+    friend bool operator!=(const Site &a, const Site &b) { return !(a == b); }
 
 private:
     Site(double latitude, double longitude) : m_latitude(latitude), m_longitude(longitude) {}

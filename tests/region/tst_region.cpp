@@ -73,6 +73,7 @@ private slots:
         QTest::newRow("letters swapped, west") << "74w,40.7n" << 40.7 << -74.0 << "";
         QTest::newRow("degree signs") << "52.52°N 13.4°E" << 52.52 << 13.4 << "";
         QTest::newRow("pole, antimeridian") << "90,-180" << 90.0 << -180.0 << "";
+        QTest::newRow("more digits than a double") << "33.92222222222222222222S 19.4E" << -33.922222222222222 << 19.4 << "";
         QTest::newRow("empty") << "  " << no << no << "no site given";
         QTest::newRow("one number") << "52.52" << no << no << "is no latitude";
         QTest::newRow("decimal commas") << "52,52,13,40" << no << no << "is no latitude";
@@ -190,6 +191,8 @@ private slots:
         QTest::newRow("one transponder each") << 0.0 << 180.0 << 5.0 << true << 200 << 1 << false << 64;
         QTest::newRow("south pole: nothing visible") << -90.0 << 0.0 << 10.0 << false << 200 << 50 << false << 0;
         QTest::newRow("high minimum") << 52.52 << 13.4 << 29.0 << false << 200 << 50 << false << -1;
+        // Sat 9 (16.2E) lies exactly at the minimum, 16.0E and 10.8E just above it.
+        QTest::newRow("exactly at the minimum") << 52.52 << 13.4 << 29.891781133423407 << false << 200 << 50 << false << 6;
     }
     void plan()
     {
