@@ -205,13 +205,18 @@ void RegionPlan::Recompute()
         fixed += row.kept;
     }
     const qint64 budget = MAX_TRANSPONDERS - fixed;
-    // The most each may keep such that all fit: q, or its least when that is more.
+    // The most each may keep such that all fit: q, or its least when that is more. Only a
+    // database that is full already of what stays can leave less than the least (a stored
+    // satellite with fewer transponders than polarisations in the list): then shares go to 0.
+    bool floors = true;
+    const auto least = [&](size_t i) { return floors ? Cost(i) : 0; };
     const auto need = [&](int q) {
         qint64 sum = 0;
         for (size_t i : autos)
-            sum += std::min(m_rows[i].listed, std::max(q, int(Cost(i))));
+            sum += std::min(m_rows[i].listed, std::max(q, least(i)));
         return sum;
     };
+    floors = need(0) <= budget;
     int most = 0;
     for (size_t i : autos)
         most = std::max(most, m_rows[i].listed);
@@ -227,7 +232,7 @@ void RegionPlan::Recompute()
     qint64 left = budget - need(lo);
     for (size_t i : autos) {
         Row &row = m_rows[i];
-        row.kept = std::min(row.listed, std::max(lo, Cost(i)));
+        row.kept = std::min(row.listed, std::max(lo, least(i)));
         // What is left over goes one each to the highest satellites (the rows' order).
         if (left > 0 && row.kept < row.listed) {
             ++row.kept;

@@ -288,6 +288,16 @@ private slots:
         QVERIFY(plan.SetTicked(spare, true));
         QCOMPARE(plan.Satellites(), 64);
         QVERIFY(!plan.SetTicked(stored, true));
+
+        // Full of what stays, the database has 2 records for ARABSAT 5C (2 stored), whose list
+        // has 3 polarisations: it keeps 2, and the table is not overrun.
+        QVERIFY(plan.Apply(*doc) && doc->Database().TpHeader().Count() == 2500);
+        ExchangeSatellite arabsat{QStringLiteral("ARABSAT 5C"), 200, QStringLiteral("200"), 1, {}};
+        for (int p = 0; p < 3; ++p)
+            arabsat.transponders.push_back({11000000 + p * 100000LL, 27500000, ExchangePolar(p), 0});
+        const RegionPlan full(*doc, {arabsat}, {*Site::FromDegrees(52.52, 13.4)});
+        QCOMPARE(full.Transponders(), 2500);
+        QVERIFY(full.Apply(*doc) && DatabaseChecker::Check(doc->Database()).isEmpty());
     }
 };
 
