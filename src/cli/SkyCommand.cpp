@@ -62,16 +62,17 @@ int SkyCommand::Run(const QStringList &arguments)
         entries.push_back(e);
     };
     for (const QString &source : cl.Parser().positionalArguments()) {
-        if (IsDatabase(source)) {
-            DatabaseDocument doc;
-            if (!DatabaseFile::Open(doc, source))
-                return EXIT_FILE;
+        // A list of exactly a database's size is read as a list when it is no database.
+        if (DatabaseDocument doc; IsDatabase(source) && doc.Open(source)) {
             for (const SatelliteValue &s : doc.Satellites())
                 add(s.name, s.position, source);
             continue;
         }
         const ExchangeData data = ListSource::Read(source);
         if (!data.Ok()) {
+            DatabaseDocument doc;
+            if (IsDatabase(source) && !DatabaseFile::Open(doc, source)) // says why it is none
+                return EXIT_FILE;
             Console::Err(data.error);
             return EXIT_FILE;
         }

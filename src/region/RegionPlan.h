@@ -73,7 +73,8 @@ public:
         bool Listed() const { return listed > 0; }
     };
 
-    // The plan for doc as it is now. The list is the receiver list read (satellites.xml or CSV).
+    // The plan for doc as it is now (after doc changes, make a new plan). The list is the
+    // receiver list read (satellites.xml or CSV), in its order.
     RegionPlan(const DatabaseDocument &doc, const std::vector<ExchangeSatellite> &list, const Options &options);
 
     const Options &GetOptions() const { return m_options; }
