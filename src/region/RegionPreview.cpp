@@ -11,14 +11,23 @@ int RegionPreview::RemovedChannels() const
     return n;
 }
 
+namespace {
+
+QString Count(int n, const QString &one, const QString &many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? one : many);
+}
+
+} // namespace
+
 QStringList RegionPreview::Lines() const
 {
     QStringList lines;
     for (const Removed &r : removed)
-        lines << QStringLiteral("\"%1\" (%2): satellite removed with its %3 transponders and %4 channels")
-                     .arg(r.satellite.name, SatelliteConversions::FormatPosition(r.satellite.position))
-                     .arg(r.transponders)
-                     .arg(r.channels);
+        lines << QStringLiteral("\"%1\" (%2): satellite removed with its %3 and %4")
+                     .arg(r.satellite.name, SatelliteConversions::FormatPosition(r.satellite.position),
+                          Count(r.transponders, QStringLiteral("transponder"), QStringLiteral("transponders")),
+                          Count(r.channels, QStringLiteral("channel"), QStringLiteral("channels")));
     lines << import.Lines();
     if (channelsLost > 0)
         lines << QStringLiteral("%1 channels go with the transponders the kept satellites lose").arg(channelsLost);
