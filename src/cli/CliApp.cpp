@@ -7,9 +7,11 @@
 #include "cli/ExitCode.h"
 #include "cli/ExportCommand.h"
 #include "cli/FetchCommand.h"
+#include "cli/FitCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/PortsCommand.h"
+#include "cli/SkyCommand.h"
 #include "cli/TransferCommand.h"
 
 #include <QCoreApplication>
@@ -33,6 +35,8 @@ QString Usage()
         "  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV\n"
         "  fetch URL [OUT]              a published receiver list into the cache (and OUT)\n"
         "  diff  A B                    what differs between two database files\n"
+        "  sky   SOURCE...              look angles from --site LAT,LON of files' or lists' satellites\n"
+        "  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON\n"
         "  backups [FILE]               the kept versions of saved files and meter reads\n"
         "  --version                    the version of orbivane-cli\n\n"
         "P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window\n"
@@ -79,6 +83,10 @@ int CliApp::Main(int argc, char **argv)
         return ExportCommand::Run(args);
     if (command == QLatin1String("fetch"))
         return FetchCommand::Run(args);
+    if (command == QLatin1String("sky"))
+        return SkyCommand::Run(args);
+    if (command == QLatin1String("fit"))
+        return FitCommand::Run(args);
     if (command == QLatin1String("backups"))
         return BackupsCommand::Run(args);
     Console::Err((command.isEmpty() ? QStringLiteral("orbivane-cli: no command given\n")

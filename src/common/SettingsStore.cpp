@@ -102,3 +102,12 @@ QStringList SettingsStore::ReadTexts(const QString &key, const QStringList &fall
     values.removeAll(QString());
     return values.isEmpty() ? fallback : values;
 }
+
+bool SettingsStore::WriteText(const QString &key, const QString &value)
+{
+    FollowOwnHome();
+    QSettings user(QSettings::UserScope, kOrg, kApp);
+    user.setValue(key, value);
+    user.sync();
+    return user.status() == QSettings::NoError;
+}

@@ -26,8 +26,10 @@ public:
     static int ReadNumber(const QString &key, int fallback, int minimum = 0);
     // The text (or texts) under key in the user's file (e.g. "Lists/Url"); fallback when it is
     // missing or empty.
-    static QString ReadText(const QString &key, const QString &fallback);
+    static QString ReadText(const QString &key, const QString &fallback = QString());
     static QStringList ReadTexts(const QString &key, const QStringList &fallback);
+    // Writes a text under key (e.g. "Region/Site") into the user's file into the user's file; false when the file refused the write.
+    static bool WriteText(const QString &key, const QString &value);
 
     // ORBIVANE_HOME, when set, holds everything Orbivane keeps of its own, and nothing else moves:
     // the settings in its config/ (no machine-wide default is read then), the backups in data/,

@@ -371,6 +371,21 @@ private slots:
         QTest::newRow("fetch, file://") << QStringList{"fetch", "file:///etc/passwd"} << 2 << QStringList{};
         QTest::newRow("fetch, control characters") << QStringList{"fetch", "http://127.0.0.1:9/[2J"} << 2 << QStringList{};
         QTest::newRow("fetch, OUT exists") << QStringList{"fetch", "http://127.0.0.1:9/x.xml", "X"} << 7 << QStringList{};
+        // Look angles and plans for a site; the angles worked out apart from the product.
+        QTest::newRow("sky") << QStringList{"sky", "--site", "52.52N 13.40E", "A", "X"} << 0
+                             << QStringList{"   19.2E       29.7    172.7   +4.5  yes      ASTRA 1KR"};
+        QTest::newRow("sky, json, control characters") << QStringList{"sky", "--json", "--site", "0,0", "E"} << 0
+                                                       << QStringList{"EVIL\\u001b]0;X\\u0007\\r\\n"};
+        QTest::newRow("sky, site beyond the pole") << QStringList{"sky", "--site", "91,0", "A"} << 2 << QStringList{};
+        QTest::newRow("sky, URL") << QStringList{"sky", "--site", "1,1", "https://127.0.0.1:9/s.xml"} << 3 << QStringList{};
+        QTest::newRow("fit, no list") << QStringList{"fit", "A", "--site", "1,1"} << 2 << QStringList{};
+        QTest::newRow("fit, a database as the list") << QStringList{"fit", "A", "--site", "1,1", "--from", "D"} << 3 << QStringList{};
+        QTest::newRow("fit, minimum beyond 90") << QStringList{"fit", "A", "--site", "1,1", "--from", "X", "--min-elevation", "91"} << 2 << QStringList{};
+        QTest::newRow("fit, dry run") << QStringList{"fit", "A", "--site", "52.52,13.4", "--from", "X", "--dry-run"} << 0
+                                      << QStringList{"The meter holds 13 of 64 satellites"};
+        QTest::newRow("fit, nothing visible") << QStringList{"fit", "E", "--site", "-90,0", "--from", "X"} << 0
+                                              << QStringList{"\"ASTRA 1KR\" (19.2): satellite removed with its 12 transponders and ",
+                                                             "The meter holds 0 of 64 satellites and 0 of 2500 transponders"};
     }
 
     void files()
