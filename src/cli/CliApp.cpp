@@ -10,6 +10,7 @@
 #include "cli/InfoCommand.h"
 #include "cli/PortsCommand.h"
 #include "cli/TransferCommand.h"
+#include "common/Translations.h"
 
 #include <QCoreApplication>
 
@@ -17,7 +18,7 @@ namespace {
 
 QString Usage()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("Cli",
         "Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]\n"
         "Every meter job of Orbivane from a terminal.\n\n"
         "Commands:\n"
@@ -43,6 +44,7 @@ QString Usage()
 int CliApp::Main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    InstallTranslations(app);
     QCoreApplication::setApplicationName(QStringLiteral("orbivane-cli"));
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnwell"));
     QStringList args = QCoreApplication::arguments().mid(1);
@@ -77,8 +79,8 @@ int CliApp::Main(int argc, char **argv)
         return ExportCommand::Run(args);
     if (command == QLatin1String("backups"))
         return BackupsCommand::Run(args);
-    Console::Err((command.isEmpty() ? QStringLiteral("orbivane-cli: no command given\n")
-                                    : QStringLiteral("orbivane-cli: unknown command '%1'\n").arg(command))
+    Console::Err((command.isEmpty() ? QCoreApplication::translate("Cli", "orbivane-cli: no command given\n")
+                                    : QCoreApplication::translate("Cli", "orbivane-cli: unknown command '%1'\n").arg(command))
                  + Usage().trimmed());
     return EXIT_USAGE;
 }
