@@ -386,7 +386,7 @@ Der Auftrag wird trotzdem ausgeführt. Dieser Hinweis erscheint einmal pro Sitzu
     </message>
     <message>
         <source>Sym.Rate</source>
-        <translation>Sym.-Rate</translation>
+        <translation>Sym.Rate</translation>
     </message>
     <message>
         <source>Polar</source>
