@@ -386,7 +386,7 @@ Votre demande est tout de même exécutée. Ce message n&apos;apparaît qu&apos;
     </message>
     <message>
         <source>Sym.Rate</source>
-        <translation>Débit sym.</translation>
+        <translation>D.sym.</translation>
     </message>
     <message>
         <source>Polar</source>
