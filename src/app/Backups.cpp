@@ -13,7 +13,7 @@ void Backups::Tell(const FileResult &kept)
     if (kept || std::exchange(m_told, true))
         return;
     m_prompts.Message(QCoreApplication::translate("Backups", "A backup copy could not be kept:\n%1\n\nWhat you asked for goes ahead all "
-                                     "the same. This is told once per session.")
+                                                             "the same. This is told once per session.")
                           .arg(kept.error),
                       QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
 }

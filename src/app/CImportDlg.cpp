@@ -43,7 +43,7 @@ CImportDlg::CImportDlg(ImportPlan plan, const QString &fileName, QWidget *parent
     m_tolerance->setSuffix(tr(" MHz"));
     m_tolerance->setValue(m_plan.Tolerance());
     m_tolerance->setToolTip(tr("Transponders of the same polarisation whose frequencies "
-                                           "lie at most this far apart are the same transponder."));
+                               "lie at most this far apart are the same transponder."));
     auto *form = new QFormLayout;
     form->addRow(tr("Satellites of the file:"), m_filter);
     form->addRow(tr("Same transponder within:"), m_tolerance);
@@ -65,7 +65,7 @@ CImportDlg::CImportDlg(ImportPlan plan, const QString &fileName, QWidget *parent
     m_preview->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_preview->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_preview->setPlaceholderText(tr("Tick the satellites to take: what the import "
-                                                 "would do shows here before anything changes."));
+                                     "would do shows here before anything changes."));
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("importSummary"));
     m_summary->setWordWrap(true);
@@ -138,7 +138,7 @@ void CImportDlg::FillTable()
         target->setEnabled(target->count() > 1);
         if (m_plan.Ambiguous(i))
             target->setToolTip(tr("More than one satellite of the database lies here: "
-                                              "check which one the file's satellite goes to."));
+                                  "check which one the file's satellite goes to."));
         connect(target, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, i, target](int index) {
             m_plan.SetTarget(i, target->itemData(index).toInt());
             UpdatePreview();

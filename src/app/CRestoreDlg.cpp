@@ -21,10 +21,10 @@ CRestoreDlg::CRestoreDlg(const BackupArchive &archive, bool canCompare, QWidget 
     auto *intro = new QLabel(
         entries.isEmpty()
             ? tr("No backups yet. A file's previous content is kept each time it is saved, "
-                             "and every database read from a meter.")
+                 "and every database read from a meter.")
             : tr("Choose a version to open. It takes the place of the database being edited "
-                             "(Undo takes it back) and reaches its file when you apply; with none open, "
-                             "you name a file to keep it in."),
+                 "(Undo takes it back) and reaches its file when you apply; with none open, "
+                 "you name a file to keep it in."),
         this);
     intro->setWordWrap(true);
 

@@ -81,7 +81,7 @@ bool EditorPanel::SaveDocument()
     if (result.code == DocumentResult::Code::ChangedOnDisk) {
         const QString text = result.text
             + tr("\n\nSave over it: what it holds now is kept in the backups. Reload it: the changes "
-                             "made here are dropped. Cancel: both stay as they are.");
+                 "made here are dropped. Cancel: both stay as they are.");
         switch (m_prompts.AskSaveOverReload(text, QString::fromLatin1(kAppTitle))) {
         case Prompts::ChangedChoice::SaveOver:
             result = m_doc.Save(true);
@@ -154,7 +154,7 @@ bool EditorPanel::RestoreImage(const QByteArray &image)
         return false;
     if (m_tpList->IsModified()
         && !m_prompts.AskYesNoDefaultNo(tr("The transponder list has changes that have not been applied; "
-                                                       "restoring the backup drops them.\n\nRestore it anyway?"),
+                                           "restoring the backup drops them.\n\nRestore it anyway?"),
                                         QString::fromLatin1(kAppTitle))) {
         return false;
     }
@@ -293,7 +293,7 @@ bool EditorPanel::QueryClose()
         return true;
     const QString text = m_tpList->IsModified()
         ? tr("The transponder list has changes that have not been applied, and the "
-                         "database file does not hold them yet.")
+             "database file does not hold them yet.")
         : tr("The database has changes that have not been saved to its file yet.");
     switch (m_prompts.AskSaveDiscardStay(text, QString::fromLatin1(kAppTitle))) {
     case Prompts::SaveChoice::Save:

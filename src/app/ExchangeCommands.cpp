@@ -168,7 +168,7 @@ void ExchangeCommands::ApplyImport(const ImportPlan &plan)
         shownChanges = shownChanges || (plan.Taken(i) && plan.Target(i) == slot);
     if (shownChanges && m_editor.TpList()->IsModified()
         && !m_prompts.AskYesNoDefaultNo(tr("The transponder list has changes that have not been applied; "
-                                              "the import changes this satellite and drops them.\n\nImport anyway?"),
+                                           "the import changes this satellite and drops them.\n\nImport anyway?"),
                                QString::fromLatin1(kAppTitle))) {
         return;
     }

@@ -54,7 +54,7 @@ void TransferCommands::OnReadParameters()
     if (target.isFile() && target.size() > BackupArchive::MAX_KEPT_BYTES
         && !m_prompts.AskYesNoDefaultNo(
             tr("%1 holds %2 bytes, more than the backups keep a copy of (%3 MB). The read would "
-                           "replace it with no copy kept.\n\nReplace it anyway?")
+               "replace it with no copy kept.\n\nReplace it anyway?")
                 .arg(QDir::toNativeSeparators(path)).arg(target.size()).arg(BackupArchive::MAX_KEPT_BYTES >> 20),
             kAppTitle)) {
         return;

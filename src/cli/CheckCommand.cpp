@@ -12,7 +12,7 @@ int CheckCommand::Run(const QStringList &arguments)
 {
     CommandLine cl(QStringLiteral("check"), QStringLiteral("FILE"),
                    QCoreApplication::translate("Cli", "Checks the structure of a database file: every chain whole and linked both "
-                                  "ways, every count right, every record in use or free. One line per violation."));
+                                                      "ways, every count right, every record in use or free. One line per violation."));
     cl.Parser().addPositionalArgument(QStringLiteral("FILE"), QString());
     if (const int code = cl.Parse(arguments, 1, 1); code >= 0)
         return code;

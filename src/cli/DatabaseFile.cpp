@@ -43,7 +43,7 @@ int DatabaseFile::MayReplace(const QString &db, const QString &out, const QByteA
     }
     if (!force) {
         Console::Err(QCoreApplication::translate("Cli", "%1: exists; not replaced (--force replaces it and keeps its content in the "
-                                    "backup archive)").arg(out));
+                                                        "backup archive)").arg(out));
         return EXIT_REFUSED;
     }
     // A file the archive cannot keep is not replaced.

@@ -60,8 +60,8 @@ int DiffCommand::Run(const QStringList &arguments)
 {
     CommandLine cl(QStringLiteral("diff"), QStringLiteral("[--json] A B"),
                    QCoreApplication::translate("Cli", "What differs from database A to database B: satellites added, removed, "
-                                  "renamed, moved (orbital position); per satellite, transponders added, removed "
-                                  "and changed. Satellites are paired by name, then by position."));
+                                                      "renamed, moved (orbital position); per satellite, transponders added, removed "
+                                                      "and changed. Satellites are paired by name, then by position."));
     const QCommandLineOption json(QStringLiteral("json"), QCoreApplication::translate("Cli", "Output as JSON."));
     cl.Parser().addOption(json);
     cl.Parser().addPositionalArgument(QStringLiteral("A"), QString());

@@ -12,10 +12,10 @@ int ExportCommand::Run(const QStringList &arguments)
 {
     CommandLine cl(QStringLiteral("export"), QStringLiteral("DB OUT (--xml|--csv) [--force]"),
                    QCoreApplication::translate("Cli", "Writes every satellite and transponder of database DB to OUT, as satellites.xml "
-                                  "(--xml, OUT ending in .xml) or as CSV for spreadsheets (--csv, OUT ending in "
-                                  ".csv). 'orbivane-cli import' takes either back unchanged. An existing OUT is "
-                                  "replaced only with --force, and its content is kept in the backup archive "
-                                  "first; DB itself is never replaced."));
+                                                      "(--xml, OUT ending in .xml) or as CSV for spreadsheets (--csv, OUT ending in "
+                                                      ".csv). 'orbivane-cli import' takes either back unchanged. An existing OUT is "
+                                                      "replaced only with --force, and its content is kept in the backup archive "
+                                                      "first; DB itself is never replaced."));
     const QCommandLineOption xml(QStringLiteral("xml"), QCoreApplication::translate("Cli", "satellites.xml, as receivers use it."));
     const QCommandLineOption csv(QStringLiteral("csv"), QCoreApplication::translate("Cli", "CSV (UTF-8), one row per transponder."));
     const QCommandLineOption force({QStringLiteral("f"), QStringLiteral("force")},

@@ -39,14 +39,14 @@ int ImportCommand::Run(const QStringList &arguments)
     CommandLine cl(QStringLiteral("import"),
                    QStringLiteral("DB SOURCE [--satellite POS]... [--replace|--merge] [--tolerance MHZ] [--dry-run] [--force]"),
                    QCoreApplication::translate("Cli", "Takes the satellites of SOURCE (satellites.xml or CSV) into database DB and "
-                                  "prints what changes, satellite by satellite, and what the meter cannot hold as "
-                                  "given. A satellite goes to the one of DB at the same position, else it is added. "
-                                  "Nothing is imported when the tables cannot hold it all. DB is saved unless "
-                                  "--dry-run."));
+                                                      "prints what changes, satellite by satellite, and what the meter cannot hold as "
+                                                      "given. A satellite goes to the one of DB at the same position, else it is added. "
+                                                      "Nothing is imported when the tables cannot hold it all. DB is saved unless "
+                                                      "--dry-run."));
     const QCommandLineOption satellite(QStringLiteral("satellite"),
                                        QCoreApplication::translate("Cli", "Only the satellite(s) of SOURCE at POS degrees (19.2, 19.2E, 5W, -5; "
-                                                      "177W is 183), or one tenth either side when none is at "
-                                                      "POS itself; repeat for more. Default: all of them."),
+                                                                          "177W is 183), or one tenth either side when none is at "
+                                                                          "POS itself; repeat for more. Default: all of them."),
                                        QStringLiteral("POS"));
     const QCommandLineOption replace(QStringLiteral("replace"),
                                      QCoreApplication::translate("Cli", "A satellite's transponders become those of SOURCE."));
@@ -54,7 +54,7 @@ int ImportCommand::Run(const QStringList &arguments)
                                    QCoreApplication::translate("Cli", "Only the transponders DB lacks are added (the default)."));
     const QCommandLineOption tolerance(QStringLiteral("tolerance"),
                                        QCoreApplication::translate("Cli", "Frequencies at most MHZ apart (same polarisation) are one "
-                                                      "transponder: 0 to 100. Default: 2."),
+                                                                          "transponder: 0 to 100. Default: 2."),
                                        QStringLiteral("MHZ"), QString::number(ImportPlan::DEFAULT_TOLERANCE));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"), QCoreApplication::translate("Cli", "Print the preview; change nothing."));
     const QCommandLineOption force(QStringLiteral("force"),

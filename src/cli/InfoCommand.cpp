@@ -29,7 +29,7 @@ int InfoCommand::Run(const QStringList &arguments)
 {
     CommandLine cl(QStringLiteral("info"), QStringLiteral("[--json] FILE"),
                    QCoreApplication::translate("Cli", "The satellites of a database file in list order, with position and "
-                                  "transponder count; totals; free records left."));
+                                                      "transponder count; totals; free records left."));
     const QCommandLineOption json(QStringLiteral("json"), QCoreApplication::translate("Cli", "Output as JSON."));
     cl.Parser().addOption(json);
     cl.Parser().addPositionalArgument(QStringLiteral("FILE"), QString());

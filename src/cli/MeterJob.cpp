@@ -37,7 +37,7 @@ QString CodeMeaning(int code)
         return QCoreApplication::translate("Cli", "the meter greeted a second time (FT_IDENT) in mid-transfer");
     case 2:
         return QCoreApplication::translate("Cli", "the meter sent something other than its database: an unexpected frame, "
-                              "more bytes than the image holds, or FT_END before the whole image");
+                                                  "more bytes than the image holds, or FT_END before the whole image");
     case 4:
     case 7:
         return QCoreApplication::translate("Cli", "the meter sent an unexpected frame, or FT_END before it had the whole file");

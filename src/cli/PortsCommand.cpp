@@ -40,8 +40,8 @@ int PortsCommand::Run(const QStringList &arguments)
 {
     CommandLine cl(QStringLiteral("ports"), QString(),
                    QCoreApplication::translate("Cli", "Lists COM1 to COM10 with the device each stands for (ORBIVANE_COM<n>, the "
-                                  "window's Devices/COM<n> setting, or the n-th device present), then every "
-                                  "serial device present."));
+                                                      "window's Devices/COM<n> setting, or the n-th device present), then every "
+                                                      "serial device present."));
     if (const int code = cl.Parse(arguments, 0, 0); code >= 0)
         return code;
 

@@ -76,15 +76,15 @@ QString Description(Kind kind)
         return QCoreApplication::translate("Cli", "The window's connection test; prints each meter's identity word.");
     case Kind::Read:
         return QCoreApplication::translate("Cli", "Reads the meter's database into the file TARGET. With several --port, every "
-                              "meter is read at once into the folder TARGET as <port>-<YYYYmmdd-HHMMSS>.bin "
-                              "(ports of one name in different folders as a-meter, b-meter). An image that fails "
-                              "the structure check is kept as the meter sent it, with a warning.");
+                                                  "meter is read at once into the folder TARGET as <port>-<YYYYmmdd-HHMMSS>.bin "
+                                                  "(ports of one name in different folders as a-meter, b-meter). An image that fails "
+                                                  "the structure check is kept as the meter sent it, with a warning.");
     case Kind::Write:
         return QCoreApplication::translate("Cli", "Writes the database FILE into the meter(s). A file of the wrong size is refused "
-                              "before anything is sent; one that fails the structure check too, unless --force.");
+                                                  "before anything is sent; one that fails the structure check too, unless --force.");
     case Kind::Load:
         return QCoreApplication::translate("Cli", "Loads the software in FILE into the meter(s). Where the window would ask (model "
-                              "differs, version not higher) the load is refused, unless --force answers Yes.");
+                                                  "differs, version not higher) the load is refused, unless --force answers Yes.");
     }
     return {};
 }
@@ -196,7 +196,7 @@ int DistinctLabels(QList<PortChoice> &ports, const CommandLine &cl)
     }
     if (const qsizetype first = SharedLabel(ports, &other); first >= 0)
         return cl.UsageError(QCoreApplication::translate("Cli", "%1 and %2 would share the name %3 for their files; give one of them "
-                                            "by another path")
+                                                                "by another path")
                                  .arg(ports.at(first).path, ports.at(other).path, ports.at(first).label));
     return -1;
 }
@@ -217,7 +217,7 @@ void ConcludeReads(BackupArchive &archive, BackupWarning &warn, const std::vecto
         const QStringList problems = db ? DatabaseChecker::Check(*db, std::numeric_limits<int>::max()) : QStringList{QString()};
         if (!problems.isEmpty())
             Console::Err(QCoreApplication::translate("Cli", "orbivane-cli: warning: %1: the image read from %2 fails the structure check "
-                                        "(%n problems); kept as the meter sent it ('orbivane-cli check %1' lists them)", nullptr, int(problems.size()))
+                                                            "(%n problems); kept as the meter sent it ('orbivane-cli check %1' lists them)", nullptr, int(problems.size()))
                              .arg(target, jobs[i]->Port().label));
     }
 }
@@ -238,7 +238,7 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
     const QCommandLineOption portOption(
         {QStringLiteral("p"), QStringLiteral("port")},
         QCoreApplication::translate("Cli", "The meter's port: COMn, a device path or a /dev/serial/by-id name; repeat for several "
-                       "meters at once. Default: the port saved by the window."),
+                                           "meters at once. Default: the port saved by the window."),
         QStringLiteral("P"));
     const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
                                          QCoreApplication::translate("Cli", "No progress on standard error."));
@@ -250,7 +250,7 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
     const QCommandLineOption logOption(
         QStringLiteral("log"),
         QCoreApplication::translate("Cli", "Write a log of the line (every frame's time, type, length and first bytes, and how it ended) "
-                       "to FILE; with several --port, one per meter as FILE-<port>."),
+                                           "to FILE; with several --port, one per meter as FILE-<port>."),
         QStringLiteral("FILE"));
     const QCommandLineOption silenceOption(
         QStringLiteral("timeout"), QCoreApplication::translate("Cli", "Give up when the meter is silent this long mid-transfer: 1 to 3600 (default 10)."),
@@ -307,7 +307,7 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
             const qint64 size = QFileInfo(target).isFile() ? QFileInfo(target).size() : 0;
             if (size > BackupArchive::MAX_KEPT_BYTES && !plan.force) {
                 Console::Err(QCoreApplication::translate("Cli", "%1: %2 bytes, more than the backups keep a copy of (%3 MB); not replaced "
-                                            "(--force replaces it)")
+                                                                "(--force replaces it)")
                                  .arg(target).arg(size).arg(BackupArchive::MAX_KEPT_BYTES >> 20));
                 return EXIT_FILE;
             }

@@ -56,7 +56,7 @@ DocumentResult DatabaseDocument::Save(bool overwrite)
     if (!overwrite && current.readable && current.bytes != m_fileImage)
         return DocumentResult::Fail(DocumentResult::Code::ChangedOnDisk,
                                     FileResult::Report(path, QCoreApplication::translate("DatabaseDocument", "The file was changed by another program "
-                                                                            "after it was read.")));
+                                                                                                             "after it was read.")));
     const QByteArray next = m_db.ToBytes();
     const FileResult backup = m_archive ? m_archive->KeepBeforeSave(path, current, next) : FileResult();
     DocumentResult result;

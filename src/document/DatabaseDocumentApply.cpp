@@ -13,7 +13,7 @@ namespace {
 const QString &NothingStored()
 {
     static const QString text = QCoreApplication::translate("DatabaseDocument", "Nothing was stored: the database and its file "
-                                               "are as they were.");
+                                                                                "are as they were.");
     return text;
 }
 
@@ -39,7 +39,7 @@ DocumentResult DatabaseDocument::Store(int slot, std::vector<TransponderRow> &ro
         || m_db.TpHeader().Count() < sat->TpCount())
         return DocumentResult::Fail(Code::DamagedChain,
                                     QCoreApplication::translate("DatabaseDocument", "The transponder chain of this satellite is "
-                                                   "damaged in the database.\n")
+                                                                                    "damaged in the database.\n")
                                         + NothingStored());
 
     // The rows must stand for exactly the satellite's stored transponders, each once: a record
@@ -70,15 +70,15 @@ DocumentResult DatabaseDocument::Store(int slot, std::vector<TransponderRow> &ro
     if (named != stored)
         return DocumentResult::Fail(Code::RowsMismatch,
                                     QCoreApplication::translate("DatabaseDocument", "The transponder list no longer matches the "
-                                                   "database; select the satellite again.\n")
+                                                                                    "database; select the satellite again.\n")
                                         + NothingStored());
 
     if (missing > 0) {
         DocumentResult full = DocumentResult::Fail(
             Code::TransponderTableFull,
             QCoreApplication::translate("DatabaseDocument", "The transponder table is full: it holds %1 transponders for all "
-                           "satellites together.\n%n of the %2 new rows could not be stored. "
-                           "Delete transponders you no longer need and apply again.\n", nullptr, int(missing))
+                                                            "satellites together.\n%n of the %2 new rows could not be stored. "
+                                                            "Delete transponders you no longer need and apply again.\n", nullptr, int(missing))
                     .arg(NO_TRANSPONDER)
                     .arg(newRows)
                 + NothingStored());
@@ -118,7 +118,7 @@ DocumentResult DatabaseDocument::Store(int slot, std::vector<TransponderRow> &ro
     if (!done)
         return DocumentResult::Fail(Code::Inconsistent,
                                     QCoreApplication::translate("DatabaseDocument", "The transponders could not be stored: the "
-                                                   "database is inconsistent around them.\n")
+                                                                                    "database is inconsistent around them.\n")
                                         + NothingStored());
 
     // New rows now stand for their records, so a further Apply stores them in place.

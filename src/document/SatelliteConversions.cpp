@@ -89,8 +89,8 @@ QString SatelliteConversions::CheckText(Check check)
     case Check::TooLong: return QCoreApplication::translate("SatelliteConversions", "Please enter no more than 16 characters.");
     case Check::NotLatin1:
         return QCoreApplication::translate("SatelliteConversions", "The satellite name can only hold Latin-1 characters "
-                              "(letters, digits and the common signs of Western European "
-                              "languages).");
+                                                                   "(letters, digits and the common signs of Western European "
+                                                                   "languages).");
     }
     return {};
 }

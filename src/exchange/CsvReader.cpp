@@ -171,7 +171,7 @@ ExchangeData CsvReader::Read(const QByteArray &csv, ReadProgress *progress)
         return ExchangeData::Fail(records.Error());
     if (got == Records::Got::End || !FindColumns(rec.cells, at))
         return ExchangeData::Fail(QCoreApplication::translate("Exchange", "row 1: the header must name the columns Satellite, "
-                                                 "Position, Frequency, Symbol rate and Polarisation"));
+                                                                          "Position, Frequency, Symbol rate and Polarisation"));
 
     ExchangeData data;
     QHash<QString, size_t> index; // name and position -> satellite
@@ -194,7 +194,7 @@ ExchangeData CsvReader::Read(const QByteArray &csv, ReadProgress *progress)
             return fail(QCoreApplication::translate("Exchange", "no satellite name"));
         if (!SatelliteConversions::IsStorableName(name))
             return fail(QCoreApplication::translate("Exchange", "the satellite name \"%1\" holds characters beyond Latin-1, which the "
-                                       "meter cannot store").arg(name));
+                                                                "meter cannot store").arg(name));
         const std::optional<int> tenths =
             ExchangeConversions::PositionFromText(cell(POSITION), ExchangeConversions::PositionSource::ListCell);
         if (!tenths)

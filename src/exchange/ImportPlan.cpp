@@ -175,7 +175,7 @@ ImportPlan::Work ImportPlan::Compute() const
             s.target = {-1, e.file.name, e.file.position};
             s.notes.push_back({Note::Kind::PositionOutOfRange, e.file.line,
                                QCoreApplication::translate("Exchange", "line %1: the position \"%2\" lies outside 0..360 degrees; "
-                                              "satellite left out")
+                                                                       "satellite left out")
                                    .arg(e.file.line).arg(e.file.positionText)});
             p.satellites.push_back(std::move(s));
             continue;

@@ -33,11 +33,11 @@ QString ImportPreview::FullText() const
     QStringList parts;
     if (neededSatellites > freeSatellites)
         parts << QCoreApplication::translate("Exchange", "The satellite table is full: the import adds %n satellites and %1 of "
-                                "its %2 places are free.", nullptr, int(neededSatellites))
+                                                         "its %2 places are free.", nullptr, int(neededSatellites))
                      .arg(freeSatellites).arg(DbLayout::NO_SATELLITE);
     if (neededTransponders > freeTransponders)
         parts << QCoreApplication::translate("Exchange", "The transponder table is full: the import needs %n records and %1 of "
-                                "its %2 are free.", nullptr, int(neededTransponders))
+                                                         "its %2 are free.", nullptr, int(neededTransponders))
                      .arg(freeTransponders).arg(DbLayout::NO_TRANSPONDER);
     if (parts.isEmpty())
         return {};

@@ -49,16 +49,16 @@ PortDiagnosis NoDriver(const UsbBridgeScan::Bridge &bridge, bool brltty)
 {
     const QString name = Name(bridge);
     if (brltty)
-        return Make(Cause::NoDriver, QCoreApplication::translate("PortDiagnosis", "%1 adapter without a serial device: BRLTTY took it").arg(bridge.chip),
-                    QCoreApplication::translate("PortDiagnosis", "The USB serial adapter %1 is plugged in, but no serial device came of it.\n\n")
+        return Make(Cause::NoDriver, PortDiagnosis::tr("%1 adapter without a serial device: BRLTTY took it").arg(bridge.chip),
+                    PortDiagnosis::tr("The USB serial adapter %1 is plugged in, but no serial device came of it.\n\n")
                             .arg(name)
-                        + QCoreApplication::translate("PortDiagnosis", kBrlttyRemedy));
-    return Make(Cause::NoDriver, QCoreApplication::translate("PortDiagnosis", "%1 adapter without a serial driver").arg(bridge.chip),
-                QCoreApplication::translate("PortDiagnosis", "The USB serial adapter %1 is plugged in, but no serial device came of it: its "
-                               "driver is missing or not loaded. Load it and plug the adapter in again:\n"
-                               "    sudo modprobe %2\n"
-                               "If the module is not found, install the kernel's extra modules (package "
-                               "linux-image-...) for your kernel.")
+                        + PortDiagnosis::tr(kBrlttyRemedy));
+    return Make(Cause::NoDriver, PortDiagnosis::tr("%1 adapter without a serial driver").arg(bridge.chip),
+                PortDiagnosis::tr("The USB serial adapter %1 is plugged in, but no serial device came of it: its "
+                                  "driver is missing or not loaded. Load it and plug the adapter in again:\n"
+                                  "    sudo modprobe %2\n"
+                                  "If the module is not found, install the kernel's extra modules (package "
+                                  "linux-image-...) for your kernel.")
                     .arg(name, bridge.module));
 }
 
@@ -67,12 +67,12 @@ PortDiagnosis NoDevice(const QString &path, const SystemRoots &roots)
     const QList<UsbBridgeScan::Bridge> orphans = UsbBridgeScan::WithoutTty(roots);
     if (!orphans.isEmpty())
         return NoDriver(orphans.first(), !ProcessScan::Named({kBrltty}, roots).isEmpty());
-    const QString where = path.isEmpty() ? QCoreApplication::translate("PortDiagnosis", "No serial device is present, so nothing stands for this port.")
-                                         : QCoreApplication::translate("PortDiagnosis", "There is no device %1.").arg(path);
-    return Make(Cause::NoDevice, path.isEmpty() ? QCoreApplication::translate("PortDiagnosis", "no serial device present") : QCoreApplication::translate("PortDiagnosis", "no such device"),
-                where + QCoreApplication::translate("PortDiagnosis", " Plug the meter's USB serial adapter in, then choose the port again. "
-                                       "'orbivane-cli ports' lists the serial devices present and which COM "
-                                       "port stands for each."));
+    const QString where = path.isEmpty() ? PortDiagnosis::tr("No serial device is present, so nothing stands for this port.")
+                                         : PortDiagnosis::tr("There is no device %1.").arg(path);
+    return Make(Cause::NoDevice, path.isEmpty() ? PortDiagnosis::tr("no serial device present") : PortDiagnosis::tr("no such device"),
+                where + PortDiagnosis::tr(" Plug the meter's USB serial adapter in, then choose the port again. "
+                                          "'orbivane-cli ports' lists the serial devices present and which COM "
+                                          "port stands for each."));
 }
 
 // Whether the Orbivane package, or at least its udev rule, is on this system.
@@ -105,31 +105,31 @@ PortDiagnosis PermissionDenied(const QString &path, const SystemRoots &roots)
     // Joining a group helps only when the device's group may read and write it, and never
     // the root group.
     const bool groupHelps = seen && st.st_gid != 0 && (st.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
-    const QString who = QCoreApplication::translate("PortDiagnosis", "Your account may not open %1 (owner %2, group %3, mode %4).")
+    const QString who = PortDiagnosis::tr("Your account may not open %1 (owner %2, group %3, mode %4).")
                             .arg(path, info.owner(), info.group())
                             .arg(seen ? st.st_mode & 07777 : 0, 4, 8, QLatin1Char('0'));
     const bool installed = OrbivaneRuleInstalled(roots);
     const QString rule = installed
-        ? QCoreApplication::translate("PortDiagnosis", "The udev rule of the Orbivane package is installed but did not give you this device: it "
-                         "covers the usual adapters, for the user logged in at the screen. For another adapter "
-                         "an administrator can add a line for it to /etc/udev/rules.d/70-orbivane-local.rules "
-                         "(the rule file says how); then plug the adapter in again.")
-        : QCoreApplication::translate("PortDiagnosis", "Or install the Orbivane package: its udev rule lets the user at the screen open the "
-                         "meter's USB adapter without any group.");
+        ? PortDiagnosis::tr("The udev rule of the Orbivane package is installed but did not give you this device: it "
+                            "covers the usual adapters, for the user logged in at the screen. For another adapter "
+                            "an administrator can add a line for it to /etc/udev/rules.d/70-orbivane-local.rules "
+                            "(the rule file says how); then plug the adapter in again.")
+        : PortDiagnosis::tr("Or install the Orbivane package: its udev rule lets the user at the screen open the "
+                            "meter's USB adapter without any group.");
     if (groupHelps)
-        return Make(Cause::PermissionDenied, QCoreApplication::translate("PortDiagnosis", "permission denied"),
-                    who + QCoreApplication::translate("PortDiagnosis", " Add it to the device's group:\n"
-                                         "    sudo usermod -aG %1 $USER\n"
-                                         "then log out and in again: a new group counts only from the next login. ")
+        return Make(Cause::PermissionDenied, PortDiagnosis::tr("permission denied"),
+                    who + PortDiagnosis::tr(" Add it to the device's group:\n"
+                                            "    sudo usermod -aG %1 $USER\n"
+                                            "then log out and in again: a new group counts only from the next login. ")
                               .arg(info.group())
                         + rule);
-    return Make(Cause::PermissionDenied, QCoreApplication::translate("PortDiagnosis", "permission denied"),
-                who + QCoreApplication::translate("PortDiagnosis", " No group gives access to it, so joining one cannot help: only a udev rule "
-                                     "that hands the device to you or to a group, or an administrator, can. ")
+    return Make(Cause::PermissionDenied, PortDiagnosis::tr("permission denied"),
+                who + PortDiagnosis::tr(" No group gives access to it, so joining one cannot help: only a udev rule "
+                                        "that hands the device to you or to a group, or an administrator, can. ")
                     + (installed ? rule
-                                 : QCoreApplication::translate("PortDiagnosis", "The Orbivane package brings such a rule for the usual adapters: "
-                                                  "ask an administrator to install it, then plug the adapter in "
-                                                  "again.")));
+                                 : PortDiagnosis::tr("The Orbivane package brings such a rule for the usual adapters: "
+                                                     "ask an administrator to install it, then plug the adapter in "
+                                                     "again.")));
 }
 
 // A holder that is this user's own Orbivane, the window or the command line.
@@ -144,18 +144,18 @@ PortDiagnosis Busy(const QString &path, const SystemRoots &roots, const QList<Pr
 {
     for (const ProcessScan::Process &p : holders) {
         if (p.name == QLatin1String(kModemManager))
-            return Make(Cause::Interference, QCoreApplication::translate("PortDiagnosis", "in use by ModemManager (pid %1)").arg(p.pid),
-                        QCoreApplication::translate("PortDiagnosis", kModemManagerRemedy));
+            return Make(Cause::Interference, PortDiagnosis::tr("in use by ModemManager (pid %1)").arg(p.pid),
+                        PortDiagnosis::tr(kModemManagerRemedy));
         if (p.name == QLatin1String(kBrltty))
-            return Make(Cause::Interference, QCoreApplication::translate("PortDiagnosis", "in use by BRLTTY (pid %1)").arg(p.pid),
-                        QCoreApplication::translate("PortDiagnosis", kBrlttyRemedy));
+            return Make(Cause::Interference, PortDiagnosis::tr("in use by BRLTTY (pid %1)").arg(p.pid),
+                        PortDiagnosis::tr(kBrlttyRemedy));
     }
     if (holders.isEmpty())
-        return Make(Cause::Busy, QCoreApplication::translate("PortDiagnosis", "in use by another program"),
-                    QCoreApplication::translate("PortDiagnosis", "Another program has %1 open; the system does not say which (it may run "
-                                   "under another account). A terminal program (minicom, screen, picocom), "
-                                   "another Orbivane or ModemManager are the usual ones. Close it, then choose "
-                                   "the port again.")
+        return Make(Cause::Busy, PortDiagnosis::tr("in use by another program"),
+                    PortDiagnosis::tr("Another program has %1 open; the system does not say which (it may run "
+                                      "under another account). A terminal program (minicom, screen, picocom), "
+                                      "another Orbivane or ModemManager are the usual ones. Close it, then choose "
+                                      "the port again.")
                         .arg(path));
     QList<ProcessScan::Process> others;
     bool window = false;
@@ -169,7 +169,7 @@ PortDiagnosis Busy(const QString &path, const SystemRoots &roots, const QList<Pr
             commandLine = true;
     }
     const QString who = ProcessScan::Describe(holders);
-    QString remedy = QCoreApplication::translate("PortDiagnosis", "%1 %2 %3 open.").arg(who, holders.size() > 1 ? QCoreApplication::translate("PortDiagnosis", "have") : QCoreApplication::translate("PortDiagnosis", "has"), path);
+    QString remedy = PortDiagnosis::tr("%1 %2 %3 open.").arg(who, holders.size() > 1 ? PortDiagnosis::tr("have") : PortDiagnosis::tr("has"), path);
     if (!others.isEmpty()) {
         QStringList names;
         QStringList pids;
@@ -178,24 +178,24 @@ PortDiagnosis Busy(const QString &path, const SystemRoots &roots, const QList<Pr
             pids << QString::number(p.pid);
         }
         const QString last = names.takeLast();
-        remedy += QCoreApplication::translate("PortDiagnosis", " Close %1 (or end %2: kill %3).")
-                      .arg(names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QCoreApplication::translate("PortDiagnosis", " and ") + last,
-                           others.size() > 1 ? QCoreApplication::translate("PortDiagnosis", "them") : QCoreApplication::translate("PortDiagnosis", "it"), pids.join(QLatin1Char(' ')));
+        remedy += PortDiagnosis::tr(" Close %1 (or end %2: kill %3).")
+                      .arg(names.isEmpty() ? last : names.join(QStringLiteral(", ")) + PortDiagnosis::tr(" and ") + last,
+                           others.size() > 1 ? PortDiagnosis::tr("them") : PortDiagnosis::tr("it"), pids.join(QLatin1Char(' ')));
     }
     if (window)
-        remedy += QCoreApplication::translate("PortDiagnosis", " Close your other Orbivane window (or finish its transfer first).");
+        remedy += PortDiagnosis::tr(" Close your other Orbivane window (or finish its transfer first).");
     if (commandLine)
-        remedy += QCoreApplication::translate("PortDiagnosis", " Let your orbivane-cli finish, or stop it with Ctrl+C in its terminal.");
-    return Make(Cause::Busy, QCoreApplication::translate("PortDiagnosis", "in use by %1").arg(who), remedy + QCoreApplication::translate("PortDiagnosis", " Then choose the port again."));
+        remedy += PortDiagnosis::tr(" Let your orbivane-cli finish, or stop it with Ctrl+C in its terminal.");
+    return Make(Cause::Busy, PortDiagnosis::tr("in use by %1").arg(who), remedy + PortDiagnosis::tr(" Then choose the port again."));
 }
 
 PortDiagnosis NoAnswer(const QString &path, const SystemRoots &roots)
 {
-    PortDiagnosis d = Make(Cause::NoAnswer, QCoreApplication::translate("PortDiagnosis", "the port opens, but no meter answers"),
-                           QCoreApplication::translate("PortDiagnosis", "%1 opens, but no meter answered. Check that the meter is switched on, "
-                                          "that the cable sits firmly at both ends, and that this is the meter's "
-                                          "port: 'orbivane-cli ports' lists the serial devices present, "
-                                          "'orbivane-cli probe --port DEVICE' tries one.")
+    PortDiagnosis d = Make(Cause::NoAnswer, PortDiagnosis::tr("the port opens, but no meter answers"),
+                           PortDiagnosis::tr("%1 opens, but no meter answered. Check that the meter is switched on, "
+                                             "that the cable sits firmly at both ends, and that this is the meter's "
+                                             "port: 'orbivane-cli ports' lists the serial devices present, "
+                                             "'orbivane-cli probe --port DEVICE' tries one.")
                                .arg(path));
     // A program that opened the line without exclusive use takes the meter's answer away; a
     // modem prober writes into it.
@@ -203,14 +203,14 @@ PortDiagnosis NoAnswer(const QString &path, const SystemRoots &roots)
     const QList<ProcessScan::Process> holders = ProcessScan::Holding(path, roots);
     if (!holders.isEmpty()) {
         other = Busy(path, roots, holders);
-        other.status = QCoreApplication::translate("PortDiagnosis", "%1 also %2 the port open")
-                           .arg(ProcessScan::Describe(holders), holders.size() > 1 ? QCoreApplication::translate("PortDiagnosis", "have") : QCoreApplication::translate("PortDiagnosis", "has"));
+        other.status = PortDiagnosis::tr("%1 also %2 the port open")
+                           .arg(ProcessScan::Describe(holders), holders.size() > 1 ? PortDiagnosis::tr("have") : PortDiagnosis::tr("has"));
     } else if (const PortDiagnosis general = PortDiagnosis::General(roots); general.cause == Cause::Interference) {
         other = general;
     }
     if (other) {
         d.cause = other.cause;
-        d.status = QCoreApplication::translate("PortDiagnosis", "no answer; ") + other.status;
+        d.status = PortDiagnosis::tr("no answer; ") + other.status;
         d.remedy += QStringLiteral("\n\n") + other.remedy;
     }
     return d;
@@ -235,16 +235,16 @@ PortDiagnosis PortDiagnosis::Of(const QString &devicePath, int openFailure, cons
     case EBUSY:
         return Busy(devicePath, roots, ProcessScan::Holding(devicePath, roots));
     case ENOTTY:
-        return Make(Cause::Other, QCoreApplication::translate("PortDiagnosis", "not a serial device"),
-                    QCoreApplication::translate("PortDiagnosis", "%1 is not a serial device. Choose the port of the meter's adapter; "
-                                   "'orbivane-cli ports' lists the serial devices present.")
+        return Make(Cause::Other, PortDiagnosis::tr("not a serial device"),
+                    PortDiagnosis::tr("%1 is not a serial device. Choose the port of the meter's adapter; "
+                                      "'orbivane-cli ports' lists the serial devices present.")
                         .arg(devicePath));
     default:
         break;
     }
     const QString text = QString::fromLocal8Bit(std::strerror(openFailure));
     return Make(Cause::Other, text,
-                QCoreApplication::translate("PortDiagnosis", "The system refused to open %1: %2.").arg(devicePath, text));
+                PortDiagnosis::tr("The system refused to open %1: %2.").arg(devicePath, text));
 }
 
 int PortDiagnosis::Foresee(const QString &devicePath, const SystemRoots &roots)
@@ -264,9 +264,9 @@ PortDiagnosis PortDiagnosis::General(const SystemRoots &roots)
         return NoDriver(orphans.first(), brltty);
     const QList<ProcessScan::Process> modemManager = ProcessScan::Named({kModemManager}, roots);
     if (!modemManager.isEmpty())
-        return Make(Cause::Interference, QCoreApplication::translate("PortDiagnosis", "ModemManager is running (pid %1)").arg(modemManager.first().pid),
-                    QCoreApplication::translate("PortDiagnosis", kModemManagerRemedy));
+        return Make(Cause::Interference, PortDiagnosis::tr("ModemManager is running (pid %1)").arg(modemManager.first().pid),
+                    PortDiagnosis::tr(kModemManagerRemedy));
     if (brltty)
-        return Make(Cause::Interference, QCoreApplication::translate("PortDiagnosis", "BRLTTY is running"), QCoreApplication::translate("PortDiagnosis", kBrlttyRemedy));
+        return Make(Cause::Interference, PortDiagnosis::tr("BRLTTY is running"), PortDiagnosis::tr(kBrlttyRemedy));
     return {};
 }
