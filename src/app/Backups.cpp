@@ -2,6 +2,7 @@
 
 #include "common/Prompts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <utility>
@@ -11,8 +12,8 @@ void Backups::Tell(const FileResult &kept)
     // The user asked for a save or a read, and gets it.
     if (kept || std::exchange(m_told, true))
         return;
-    m_prompts.Message(QStringLiteral("A backup copy could not be kept:\n%1\n\nWhat you asked for goes ahead all "
-                                     "the same. This is told once per session.")
+    m_prompts.Message(QCoreApplication::translate("Backups", "A backup copy could not be kept:\n%1\n\nWhat you asked for goes ahead all "
+                                                             "the same. This is told once per session.")
                           .arg(kept.error),
                       QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
 }

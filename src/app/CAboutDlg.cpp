@@ -7,13 +7,13 @@
 
 CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Orbivane"));
+    setWindowTitle(tr("About Orbivane"));
     auto *icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/orbivane.png")).pixmap(32, 32));
-    auto *name = new QLabel(QStringLiteral("Orbivane Version 1.0"), this);
+    auto *name = new QLabel(tr("Orbivane Version 1.0"), this);
     name->setTextFormat(Qt::PlainText);
-    auto *notice = new QLabel(QStringLiteral("Copyright (C) 2026 Tarnwell. Ver:1.2"), this);
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *notice = new QLabel(tr("Copyright (C) 2026 Tarnwell. Ver:1.2"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -25,21 +25,21 @@ CEditSatDlg::CEditSatDlg(Prompts &prompts, const SatelliteValue &value, Offer of
       m_name(value.name)
 {
     m_value.position &= SC::POSITION_MASK;
-    setWindowTitle(QStringLiteral("Edit Saillite"));
+    setWindowTitle(tr("Edit Saillite"));
 
-    auto *group = new QGroupBox(QStringLiteral("Please Edit satillite"), this);
+    auto *group = new QGroupBox(tr("Please Edit satillite"), this);
     m_nameEdit = new QLineEdit(group);
     m_nameEdit->setObjectName(QStringLiteral("nameEdit"));
     m_nameEdit->setMaxLength(SC::NAME_BYTES);
     m_degreeEdit = new QLineEdit(group);
     m_degreeEdit->setObjectName(QStringLiteral("degreeEdit"));
     auto *form = new QFormLayout(group);
-    form->addRow(QStringLiteral("Sat name"), m_nameEdit);
-    form->addRow(QStringLiteral("degree(0 - 360)"), m_degreeEdit);
+    form->addRow(tr("Sat name"), m_nameEdit);
+    form->addRow(tr("degree(0 - 360)"), m_degreeEdit);
 
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setDefault(true);
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton = new QPushButton(tr("Cancel"), this);
     connect(m_okButton, &QPushButton::clicked, this, &CEditSatDlg::accept);
     connect(m_cancelButton, &QPushButton::clicked, this, &CEditSatDlg::reject);
     auto *buttons = new QHBoxLayout;

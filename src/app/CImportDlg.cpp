@@ -31,28 +31,28 @@ QString TargetText(const SatelliteValue &sat)
 CImportDlg::CImportDlg(ImportPlan plan, const QString &fileName, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint), m_plan(std::move(plan))
 {
-    setWindowTitle(QStringLiteral("Import from %1").arg(QFileInfo(fileName).fileName()));
+    setWindowTitle(tr("Import from %1").arg(QFileInfo(fileName).fileName()));
 
     m_filter = new QLineEdit(this);
     m_filter->setObjectName(QStringLiteral("importFilter"));
-    m_filter->setPlaceholderText(QStringLiteral("Filter by name or position"));
+    m_filter->setPlaceholderText(tr("Filter by name or position"));
     m_filter->setClearButtonEnabled(true);
     m_tolerance = new QSpinBox(this);
     m_tolerance->setObjectName(QStringLiteral("importTolerance"));
     m_tolerance->setRange(0, 100);
-    m_tolerance->setSuffix(QStringLiteral(" MHz"));
+    m_tolerance->setSuffix(tr(" MHz"));
     m_tolerance->setValue(m_plan.Tolerance());
-    m_tolerance->setToolTip(QStringLiteral("Transponders of the same polarisation whose frequencies "
-                                           "lie at most this far apart are the same transponder."));
+    m_tolerance->setToolTip(tr("Transponders of the same polarisation whose frequencies "
+                               "lie at most this far apart are the same transponder."));
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Satellites of the file:"), m_filter);
-    form->addRow(QStringLiteral("Same transponder within:"), m_tolerance);
+    form->addRow(tr("Satellites of the file:"), m_filter);
+    form->addRow(tr("Same transponder within:"), m_tolerance);
 
     m_table = new QTableWidget(0, COL_COUNT, this);
     m_table->setObjectName(QStringLiteral("importTable"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Take"), QStringLiteral("Name"),
-                                        QStringLiteral("Position"), QStringLiteral("Transponders"),
-                                        QStringLiteral("Transponders are"), QStringLiteral("Goes to")});
+    m_table->setHorizontalHeaderLabels({tr("Take"), tr("Name"),
+                                        tr("Position"), tr("Transponders"),
+                                        tr("Transponders are"), tr("Goes to")});
     m_table->verticalHeader()->hide();
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -64,21 +64,21 @@ CImportDlg::CImportDlg(ImportPlan plan, const QString &fileName, QWidget *parent
     m_preview->setReadOnly(true);
     m_preview->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_preview->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_preview->setPlaceholderText(QStringLiteral("Tick the satellites to take: what the import "
-                                                 "would do shows here before anything changes."));
+    m_preview->setPlaceholderText(tr("Tick the satellites to take: what the import "
+                                     "would do shows here before anything changes."));
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("importSummary"));
     m_summary->setWordWrap(true);
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    m_buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Import"));
+    m_buttons->button(QDialogButtonBox::Ok)->setText(tr("&Import"));
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *preview = new QWidget(this);
     auto *previewLayout = new QVBoxLayout(preview);
     previewLayout->setContentsMargins(0, 0, 0, 0);
-    previewLayout->addWidget(new QLabel(QStringLiteral("Preview:"), preview));
+    previewLayout->addWidget(new QLabel(tr("Preview:"), preview));
     previewLayout->addWidget(m_preview, 1);
     previewLayout->addWidget(m_summary);
     auto *split = new QSplitter(Qt::Vertical, this);
@@ -120,7 +120,7 @@ void CImportDlg::FillTable()
         m_table->setItem(i, COL_TRANSPONDERS, count);
 
         auto *mode = new QComboBox(m_table);
-        mode->addItems({QStringLiteral("replaced"), QStringLiteral("merged")});
+        mode->addItems({tr("replaced"), tr("merged")});
         mode->setCurrentIndex(m_plan.GetMode(i) == ImportPlan::Mode::Merge ? 1 : 0);
         connect(mode, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, i](int index) {
             m_plan.SetMode(i, index == 1 ? ImportPlan::Mode::Merge : ImportPlan::Mode::Replace);
@@ -131,14 +131,14 @@ void CImportDlg::FillTable()
         // The match is shown always; a choice is offered where the database has more than one
         // satellite near the file's position.
         auto *target = new QComboBox(m_table);
-        target->addItem(QStringLiteral("a new satellite"), ImportPlan::ADD);
+        target->addItem(tr("a new satellite"), ImportPlan::ADD);
         for (const SatelliteValue &candidate : m_plan.Candidates(i))
             target->addItem(TargetText(candidate), candidate.slot);
         target->setCurrentIndex(std::max(0, target->findData(m_plan.Target(i))));
         target->setEnabled(target->count() > 1);
         if (m_plan.Ambiguous(i))
-            target->setToolTip(QStringLiteral("More than one satellite of the database lies here: "
-                                              "check which one the file's satellite goes to."));
+            target->setToolTip(tr("More than one satellite of the database lies here: "
+                                  "check which one the file's satellite goes to."));
         connect(target, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, i, target](int index) {
             m_plan.SetTarget(i, target->itemData(index).toInt());
             UpdatePreview();
@@ -187,10 +187,10 @@ void CImportDlg::UpdatePreview()
     }
     m_summary->setText(preview.Full()
         ? preview.FullText()
-        : QStringLiteral("%1 satellites taken (%2 new, %3 left out); transponders: %4 added, %5 removed, "
-                         "%6 changed. Import changes the database in memory as one step (Edit > Undo "
-                         "takes it back); Apply writes it into the file.")
-              .arg(preview.satellites.size()).arg(newSatellites).arg(leftOut)
-              .arg(added).arg(removed).arg(changed));
+        : tr("%n satellites taken (%1 new, %2 left out); transponders: %3 added, %4 removed, "
+             "%5 changed. Import changes the database in memory as one step (Edit > Undo "
+             "takes it back); Apply writes it into the file.",
+             nullptr, int(preview.satellites.size()))
+              .arg(newSatellites).arg(leftOut).arg(added).arg(removed).arg(changed));
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(int(preview.satellites.size()) > leftOut && !preview.Full());
 }

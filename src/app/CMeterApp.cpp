@@ -12,6 +12,13 @@ CMeterApp::CMeterApp(int &argc, char **argv) : QApplication(argc, argv)
     setDesktopFileName(QStringLiteral("com.tarnwell.Orbivane"));
 }
 
+// Qt lays the window out right to left when a translation answers "RTL" here; listed so that
+// each language's file carries it.
+[[maybe_unused]] static const char *const kLayoutDirection[] = QT_TRANSLATE_NOOP3(
+    "QGuiApplication", "QT_LAYOUT_DIRECTION",
+    "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left "
+    "languages (such as Hebrew and Arabic) to get proper widget layout.");
+
 int CMeterApp::InitInstance()
 {
     GuiPrompts prompts;

@@ -33,7 +33,7 @@ CMeterDlg::CMeterDlg(Prompts &prompts, QWidget *parent)
       m_prompts(prompts),
       m_backups(prompts)
 {
-    setWindowTitle(QStringLiteral("Meterdesk"));
+    setWindowTitle(tr("Meterdesk"));
     setWindowIcon(QIcon(QStringLiteral(":/orbivane.png")));
     m_doc.SetArchive(&m_backups.Archive());
 
@@ -64,22 +64,22 @@ CMeterDlg::~CMeterDlg() = default;
 
 void CMeterDlg::BuildMenus(QMenuBar *menuBar)
 {
-    auto *file = menuBar->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("&Restore a backup..."), this, &CMeterDlg::OnRestoreBackup);
+    auto *file = menuBar->addMenu(tr("&File"));
+    file->addAction(tr("&Restore a backup..."), this, &CMeterDlg::OnRestoreBackup);
     file->addSeparator();
     const QList<QAction *> needOpen{
-        file->addAction(QStringLiteral("&Import..."), m_exchange, &ExchangeCommands::OnImport),
-        file->addAction(QStringLiteral("E&xport..."), m_exchange, &ExchangeCommands::OnExport),
-        file->addAction(QStringLiteral("&Compare with file..."), m_exchange, &ExchangeCommands::OnCompareWithFile)};
+        file->addAction(tr("&Import..."), m_exchange, &ExchangeCommands::OnImport),
+        file->addAction(tr("E&xport..."), m_exchange, &ExchangeCommands::OnExport),
+        file->addAction(tr("&Compare with file..."), m_exchange, &ExchangeCommands::OnCompareWithFile)};
 
     // Alt+E belongs to "&Edit parameters": added menus take letters the window's own do not use.
-    auto *edit = menuBar->addMenu(QStringLiteral("Ed&it"));
-    m_undoAction = edit->addAction(QStringLiteral("&Undo"), this, &CMeterDlg::OnUndo);
+    auto *edit = menuBar->addMenu(tr("Ed&it"));
+    m_undoAction = edit->addAction(tr("&Undo"), this, &CMeterDlg::OnUndo);
     m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    m_redoAction = edit->addAction(QStringLiteral("&Redo"), this, &CMeterDlg::OnRedo);
+    m_redoAction = edit->addAction(tr("&Redo"), this, &CMeterDlg::OnRedo);
     m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit->addSeparator();
-    QAction *duplicates = edit->addAction(QStringLiteral("Remove &duplicate transponders"), m_exchange,
+    QAction *duplicates = edit->addAction(tr("Remove &duplicate transponders"), m_exchange,
                                           &ExchangeCommands::OnRemoveDuplicates);
     connect(edit, &QMenu::aboutToShow, this, &CMeterDlg::UpdateEditMenu);
     auto enable = [this, needOpen, duplicates] {
@@ -91,18 +91,18 @@ void CMeterDlg::BuildMenus(QMenuBar *menuBar)
     connect(edit, &QMenu::aboutToShow, this, enable);
     UpdateEditMenu();
 
-    QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Manual"), this, &CMeterDlg::OnManual);
-    QAction *logs = help->addAction(QStringLiteral("Show transfer &logs"), this, [this] {
+    QMenu *help = menuBar->addMenu(tr("&Help"));
+    help->addAction(tr("&Manual"), this, &CMeterDlg::OnManual);
+    QAction *logs = help->addAction(tr("Show transfer &logs"), this, [this] {
         // Made when missing, so that the file manager has something to open before any transfer.
         const QString folder = TransferLogFolder::Path();
         QDir().mkpath(folder);
-        OpenOnDesktop(folder, QStringLiteral("the transfer logs folder"));
+        OpenOnDesktop(folder, tr("the transfer logs folder"));
     });
     logs->setObjectName(QStringLiteral("showTransferLogs"));
     // No portable system menu: the About entry goes into the Help menu.
     help->addSeparator();
-    help->addAction(QStringLiteral("&About Orbivane..."), this, &CMeterDlg::OnAbout);
+    help->addAction(tr("&About Orbivane..."), this, &CMeterDlg::OnAbout);
 }
 
 bool CMeterDlg::OnInitDialog()
@@ -152,9 +152,9 @@ void CMeterDlg::UpdateEditMenu()
     const QString undo = list->CanUndo() ? list->UndoName() : listFirst ? QString() : m_doc.UndoName();
     const QString redo = list->CanRedo() ? list->RedoName() : listFirst ? QString() : m_doc.RedoName();
     m_undoAction->setEnabled(!undo.isEmpty());
-    m_undoAction->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undo);
+    m_undoAction->setText(undo.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undo));
     m_redoAction->setEnabled(!redo.isEmpty());
-    m_redoAction->setText(redo.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redo);
+    m_redoAction->setText(redo.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redo));
 }
 
 void CMeterDlg::OnUndo()
@@ -203,7 +203,7 @@ bool CMeterDlg::RestoreBackup(const QString &archivedFile)
         return m_editor->RestoreImage(image);
     // Nothing is being edited: the version becomes a file the user names, opened as any other.
     // The archive's own copy is never edited in place.
-    const QString path = m_prompts.SaveFileName(QString::fromLatin1(kDataFileFilter));
+    const QString path = m_prompts.SaveFileName(QCoreApplication::translate("Prompts", kDataFileFilter));
     if (path.isEmpty())
         return false;
     m_backups.KeepBeforeSave(path, image);
@@ -220,10 +220,10 @@ void CMeterDlg::OnManual()
 {
     const QString manual = ManualLocation::Find(QCoreApplication::applicationDirPath());
     if (manual.isEmpty()) {
-        m_prompts.Message(QStringLiteral("Can not find ") + ManualLocation::FileName(), QStringLiteral("Attention"));
+        m_prompts.Message(tr("Can not find %1").arg(ManualLocation::FileName()), tr("Attention"));
         return;
     }
-    OpenOnDesktop(manual, QStringLiteral("the manual"));
+    OpenOnDesktop(manual, tr("the manual"));
 }
 
 void CMeterDlg::OpenOnDesktop(const QString &path, const QString &what)
@@ -231,7 +231,7 @@ void CMeterDlg::OpenOnDesktop(const QString &path, const QString &what)
     // The desktop finds no program for it (no viewer, no file manager, no xdg-open): say where
     // it is, so that the person can open it another way.
     DesktopOpener::Open(path, this, [this, path, what] {
-        m_prompts.Message(QStringLiteral("No program on this system could open %1:\n%2")
+        m_prompts.Message(tr("No program on this system could open %1:\n%2")
                               .arg(what, QDir::toNativeSeparators(path)),
                           kAppTitle, Prompts::Icon::Warning);
     });

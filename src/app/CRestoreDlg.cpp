@@ -16,15 +16,15 @@ constexpr int kPathRole = Qt::UserRole;
 
 CRestoreDlg::CRestoreDlg(const BackupArchive &archive, bool canCompare, QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Restore a backup"));
+    setWindowTitle(tr("Restore a backup"));
     const QList<BackupArchive::Entry> entries = archive.Entries();
     auto *intro = new QLabel(
         entries.isEmpty()
-            ? QStringLiteral("No backups yet. A file's previous content is kept each time it is saved, "
-                             "and every database read from a meter.")
-            : QStringLiteral("Choose a version to open. It takes the place of the database being edited "
-                             "(Undo takes it back) and reaches its file when you apply; with none open, "
-                             "you name a file to keep it in."),
+            ? tr("No backups yet. A file's previous content is kept each time it is saved, "
+                 "and every database read from a meter.")
+            : tr("Choose a version to open. It takes the place of the database being edited "
+                 "(Undo takes it back) and reaches its file when you apply; with none open, "
+                 "you name a file to keep it in."),
         this);
     intro->setWordWrap(true);
 
@@ -32,14 +32,14 @@ CRestoreDlg::CRestoreDlg(const BackupArchive &archive, bool canCompare, QWidget 
     m_list->setObjectName(QStringLiteral("backupList"));
     m_list->setRootIsDecorated(false);
     m_list->setAllColumnsShowFocus(true);
-    m_list->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Date"), QStringLiteral("Source"),
-                             QStringLiteral("Contents")});
+    m_list->setHeaderLabels({tr("File"), tr("Date"), tr("Source"),
+                             tr("Contents")});
     for (const BackupArchive::Entry &entry : entries) {
         const bool read = entry.source == BackupArchive::Source::ReadFromMeter;
         auto *item = new QTreeWidgetItem(m_list, {
             BackupArchive::DisplayName(entry),
             entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-            read ? QStringLiteral("read from meter") : QStringLiteral("saved over"), QStringLiteral("...")});
+            read ? tr("read from meter") : tr("saved over"), QStringLiteral("...")});
         item->setToolTip(0, QDir::toNativeSeparators(entry.filePath));
         // A stray file under a version's name is shown, never offered: opening it could hang or
         // take all memory.
@@ -73,9 +73,9 @@ CRestoreDlg::CRestoreDlg(const BackupArchive &archive, bool canCompare, QWidget 
     });
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    m_open = buttons->addButton(QStringLiteral("&Open"), QDialogButtonBox::AcceptRole);
+    m_open = buttons->addButton(tr("&Open"), QDialogButtonBox::AcceptRole);
     m_open->setEnabled(false);
-    m_compare = buttons->addButton(QStringLiteral("&Compare"), QDialogButtonBox::ActionRole);
+    m_compare = buttons->addButton(tr("&Compare"), QDialogButtonBox::ActionRole);
     m_compare->setEnabled(false);
     m_compare->setVisible(canCompare);
     connect(m_compare, &QPushButton::clicked, this, [this] { emit compareRequested(ChosenFile()); });

@@ -34,7 +34,7 @@ QString LogName(TransferKind kind)
 
 CTransferDlg::CTransferDlg(Prompts &prompts, QWidget *parent) : QDialog(parent), m_prompts(prompts)
 {
-    setWindowTitle(QStringLiteral("transfering data"));
+    setWindowTitle(tr("transfering data"));
     m_progress = new QProgressBar(this);
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
@@ -47,7 +47,7 @@ CTransferDlg::CTransferDlg(Prompts &prompts, QWidget *parent) : QDialog(parent),
     m_rateTimer = new QTimer(this);
     m_rateTimer->setInterval(kRateRefreshMs);
     connect(m_rateTimer, &QTimer::timeout, this, &CTransferDlg::ShowRate);
-    m_button = new QPushButton(QStringLiteral("Cancel"), this);
+    m_button = new QPushButton(tr("Cancel"), this);
     m_button->setDefault(true);
     connect(m_button, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -85,7 +85,7 @@ bool CTransferDlg::OnInitDialog()
     m_initialised = true;
     const QString device = m_devicePath.isEmpty() ? ComDeviceMap::Resolve(m_portNumber) : m_devicePath;
     if (!OpenMeterPort(m_port, device, m_prompts)) {
-        m_prompts.Message(QStringLiteral("com%1 connect failure").arg(m_portNumber), kAppTitle);
+        m_prompts.Message(tr("com%1 connect failure").arg(m_portNumber), kAppTitle);
         emit portFailed(device, m_port.OpenFailure());
         QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
         return false;

@@ -11,8 +11,8 @@
 CTransponderList::CTransponderList(QWidget *parent) : CGridCtrl(parent)
 {
     m_menu = new QMenu(this);
-    m_menu->addAction(QStringLiteral("Delete TP"), this, [this] { OnCommand(CMD_DELETE_TP); });
-    m_menu->addAction(QStringLiteral("ADD TP"), this, [this] { OnCommand(CMD_ADD_TP); });
+    m_menu->addAction(tr("Delete TP"), this, [this] { OnCommand(CMD_DELETE_TP); });
+    m_menu->addAction(tr("ADD TP"), this, [this] { OnCommand(CMD_ADD_TP); });
 }
 
 CTransponderList::~CTransponderList() = default;
@@ -21,10 +21,10 @@ void CTransponderList::InsertTransponderColumns()
 {
     if (GetColumnCount() != 0)
         return;
-    InsertColumn(COL_INDEX, QStringLiteral("Index"), LVCFMT_CENTER, 50);
-    InsertColumn(COL_FREQUENCY, QStringLiteral("Frequency"), LVCFMT_CENTER, 80);
-    InsertColumn(COL_SYMBOL_RATE, QStringLiteral("Sym.Rate"), LVCFMT_CENTER, 60);
-    InsertColumn(COL_POLAR, QStringLiteral("Polar"), LVCFMT_CENTER, 60);
+    InsertColumn(COL_INDEX, tr("Index"), LVCFMT_CENTER, 50);
+    InsertColumn(COL_FREQUENCY, tr("Frequency"), LVCFMT_CENTER, 80);
+    InsertColumn(COL_SYMBOL_RATE, tr("Sym.Rate"), LVCFMT_CENTER, 60);
+    InsertColumn(COL_POLAR, tr("Polar"), LVCFMT_CENTER, 60);
 }
 
 int CTransponderList::AddRow(const QString &frequency, const QString &symbolRate,
@@ -107,7 +107,7 @@ void CTransponderList::MarkRow(int row)
 {
     if (row < 0 || size_t(row) >= m_keys.size())
         return;
-    Change(QStringLiteral("Delete TP"), [&] {
+    Change(tr("Delete TP"), [&] {
         m_keys[size_t(row)].marked = true;
         RedrawRow(row, true);
     });
@@ -142,7 +142,7 @@ bool CTransponderList::IsTinted(int row) const
 
 void CTransponderList::ToggleSelectedMarks()
 {
-    Change(QStringLiteral("Delete TP"), [&] {
+    Change(tr("Delete TP"), [&] {
         for (int row : GetSelectedRows()) {
             if (size_t(row) >= m_keys.size())
                 continue;
@@ -156,7 +156,7 @@ void CTransponderList::AppendNewRow()
 {
     if (GetColumnCount() < 4)
         return;
-    Change(QStringLiteral("Add TP"), [&] {
+    Change(tr("Add TP"), [&] {
         AddRow(QString::number(2000), QString::number(27500), QStringLiteral("Hori"), Key{});
     });
 }
@@ -187,7 +187,7 @@ void CTransponderList::SortByColumn(int column)
 
     // Rewritten in place: the selection and focus stay on their positions, and the Index
     // column keeps numbering the rows from the top.
-    Change(QStringLiteral("Sort"), [&] {
+    Change(tr("Sort"), [&] {
         for (int row = 0; row < n; ++row) {
             const size_t from = order[size_t(row)];
             SetItemText(row, COL_POLAR, QString::fromLatin1(sortKeys[from].polar));
@@ -315,7 +315,7 @@ bool CTransponderList::OnEndCellEdit(int row, int column, bool cancelled, const 
                                      int image)
 {
     bool accepted = true;
-    Change(QStringLiteral("Edit TP"),
+    Change(tr("Edit TP"),
            [&] { accepted = CGridCtrl::OnEndCellEdit(row, column, cancelled, text, image); });
     return accepted;
 }

@@ -7,6 +7,7 @@
 #include "common/Prompts.h"
 #include "document/DatabaseDocument.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -18,14 +19,14 @@ EditorPanel::EditorPanel(DatabaseDocument &doc, Backups &backups, Prompts &promp
     : QWidget(parent), m_doc(doc), m_backups(backups), m_prompts(prompts)
 {
     m_satList = new SatelliteList(m_doc, this);
-    auto *tpGroup = new QGroupBox(QStringLiteral("transponder list"), this);
+    auto *tpGroup = new QGroupBox(tr("transponder list"), this);
     m_tpList = new CTransponderList(tpGroup);
     m_tpList->setObjectName(QStringLiteral("tpList"));
-    auto *addTp = new QPushButton(QStringLiteral("&Add TP"), tpGroup);
+    auto *addTp = new QPushButton(tr("&Add TP"), tpGroup);
     addTp->setObjectName(QStringLiteral("addTpButton"));
-    auto *deleteTp = new QPushButton(QStringLiteral("&Delete TP"), tpGroup);
+    auto *deleteTp = new QPushButton(tr("&Delete TP"), tpGroup);
     deleteTp->setObjectName(QStringLiteral("deleteTpButton"));
-    auto *applyTp = new QPushButton(QStringLiteral("&Apply"), tpGroup);
+    auto *applyTp = new QPushButton(tr("&Apply"), tpGroup);
     applyTp->setObjectName(QStringLiteral("applyTpButton"));
     auto *tpButtons = new QHBoxLayout;
     tpButtons->addWidget(addTp);
@@ -79,8 +80,8 @@ bool EditorPanel::SaveDocument()
     m_backups.Tell(result.backup);
     if (result.code == DocumentResult::Code::ChangedOnDisk) {
         const QString text = result.text
-            + QStringLiteral("\n\nSave over it: what it holds now is kept in the backups. Reload it: the changes "
-                             "made here are dropped. Cancel: both stay as they are.");
+            + tr("\n\nSave over it: what it holds now is kept in the backups. Reload it: the changes "
+                 "made here are dropped. Cancel: both stay as they are.");
         switch (m_prompts.AskSaveOverReload(text, QString::fromLatin1(kAppTitle))) {
         case Prompts::ChangedChoice::SaveOver:
             result = m_doc.Save(true);
@@ -142,7 +143,7 @@ bool EditorPanel::OpenAndShow(const QString &path)
 
 void EditorPanel::OnEditParameters()
 {
-    const QString path = m_prompts.OpenFileName(QString::fromLatin1(kDataFileFilter));
+    const QString path = m_prompts.OpenFileName(QCoreApplication::translate("Prompts", kDataFileFilter));
     if (!path.isEmpty())
         OpenAndShow(path);
 }
@@ -152,12 +153,12 @@ bool EditorPanel::RestoreImage(const QByteArray &image)
     if (!m_tpList->EndEdit())
         return false;
     if (m_tpList->IsModified()
-        && !m_prompts.AskYesNoDefaultNo(QStringLiteral("The transponder list has changes that have not been applied; "
-                                                       "restoring the backup drops them.\n\nRestore it anyway?"),
+        && !m_prompts.AskYesNoDefaultNo(tr("The transponder list has changes that have not been applied; "
+                                           "restoring the backup drops them.\n\nRestore it anyway?"),
                                         QString::fromLatin1(kAppTitle))) {
         return false;
     }
-    const DocumentResult replaced = m_doc.ReplaceImage(QStringLiteral("Restore backup"), image);
+    const DocumentResult replaced = m_doc.ReplaceImage(tr("Restore backup"), image);
     if (!replaced) {
         Warn(replaced);
         return false;
@@ -291,9 +292,9 @@ bool EditorPanel::QueryClose()
     if (!HasPendingWork())
         return true;
     const QString text = m_tpList->IsModified()
-        ? QStringLiteral("The transponder list has changes that have not been applied, and the "
-                         "database file does not hold them yet.")
-        : QStringLiteral("The database has changes that have not been saved to its file yet.");
+        ? tr("The transponder list has changes that have not been applied, and the "
+             "database file does not hold them yet.")
+        : tr("The database has changes that have not been saved to its file yet.");
     switch (m_prompts.AskSaveDiscardStay(text, QString::fromLatin1(kAppTitle))) {
     case Prompts::SaveChoice::Save:
         // A refused Apply or a failed save has said why; the window stays with the work.

@@ -12,6 +12,7 @@
 #include "exchange/ImportPlan.h"
 #include "exchange/TransponderDuplicates.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <QThread>
@@ -21,7 +22,8 @@
 
 namespace {
 
-const char *const kReceiverListFilter = "Receiver lists (*.xml *.csv);;satellites.xml (*.xml);;CSV (*.csv);;All Files (*)";
+const char *const kReceiverListFilter =
+    QT_TRANSLATE_NOOP("ExchangeCommands", "Receiver lists (*.xml *.csv);;satellites.xml (*.xml);;CSV (*.csv);;All Files (*)");
 
 // The rows that repeat an earlier one, not counting rows marked for deletion.
 std::vector<int> DuplicateRows(const CTransponderList &list)
@@ -93,7 +95,7 @@ void ExchangeCommands::OnCompareWithFile()
 {
     if (!m_doc.IsOpen())
         return;
-    const QString path = m_prompts.OpenFileName(QString::fromLatin1(kDataFileFilter));
+    const QString path = m_prompts.OpenFileName(QCoreApplication::translate("Prompts", kDataFileFilter));
     if (!path.isEmpty())
         CompareWithFile(path);
 }
@@ -121,12 +123,12 @@ void ExchangeCommands::OnImport()
     if (!m_doc.IsOpen() || m_window->findChild<QObject *>(kListReadingName, Qt::FindDirectChildrenOnly)
         || !m_editor.TpList()->EndEdit())
         return;
-    const QString path = m_prompts.OpenFileName(QString::fromLatin1(kReceiverListFilter));
+    const QString path = m_prompts.OpenFileName(tr(kReceiverListFilter));
     if (path.isEmpty())
         return;
     auto *reading = new ListReading(path, m_window);
-    auto *progress = new QProgressDialog(QStringLiteral("Reading %1...").arg(QFileInfo(path).fileName()),
-                                         QStringLiteral("Cancel"), 0, 1000, m_window);
+    auto *progress = new QProgressDialog(tr("Reading %1...").arg(QFileInfo(path).fileName()),
+                                         tr("Cancel"), 0, 1000, m_window);
     progress->setWindowTitle(QString::fromLatin1(kAppTitle));
     progress->setWindowModality(Qt::WindowModal);
     progress->setMinimumDuration(500);
@@ -165,14 +167,14 @@ void ExchangeCommands::ApplyImport(const ImportPlan &plan)
     for (int i = 0; i < plan.Count(); ++i)
         shownChanges = shownChanges || (plan.Taken(i) && plan.Target(i) == slot);
     if (shownChanges && m_editor.TpList()->IsModified()
-        && !m_prompts.AskYesNoDefaultNo(QStringLiteral("The transponder list has changes that have not been applied; "
-                                              "the import changes this satellite and drops them.\n\nImport anyway?"),
+        && !m_prompts.AskYesNoDefaultNo(tr("The transponder list has changes that have not been applied; "
+                                           "the import changes this satellite and drops them.\n\nImport anyway?"),
                                QString::fromLatin1(kAppTitle))) {
         return;
     }
     const DocumentResult imported = plan.Apply(m_doc);
     if (!imported) {
-        m_prompts.Message(imported.text.isEmpty() ? QStringLiteral("Nothing was imported: the database refused the change.")
+        m_prompts.Message(imported.text.isEmpty() ? tr("Nothing was imported: the database refused the change.")
                                                   : imported.text,
                           QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
         return;
@@ -190,14 +192,14 @@ void ExchangeCommands::OnExport()
 {
     if (!m_doc.IsOpen() || !m_editor.TpList()->EndEdit())
         return;
-    const QString path = m_prompts.SaveFileName(QString::fromLatin1(kReceiverListFilter));
+    const QString path = m_prompts.SaveFileName(tr(kReceiverListFilter));
     if (path.isEmpty())
         return;
     // The ending names the format; a name without one is refused rather than renamed, which
     // could replace another file without the question the file dialog asked for this one.
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("xml") && suffix != QLatin1String("csv")) {
-        m_prompts.Message(QStringLiteral("Please give the file name the ending .xml (satellites.xml) or .csv."),
+        m_prompts.Message(tr("Please give the file name the ending .xml (satellites.xml) or .csv."),
                           QString::fromLatin1(kAppTitle), Prompts::Icon::Warning);
         return;
     }
@@ -211,7 +213,7 @@ void ExchangeCommands::OnExport()
     }
     const QStringList &changed = encoded.nameChanges;
     if (!changed.isEmpty())
-        m_prompts.Message(QStringLiteral("Exported to %1, with these names changed:\n%2")
+        m_prompts.Message(tr("Exported to %1, with these names changed:\n%2")
                               .arg(QFileInfo(path).fileName(), changed.join(QLatin1Char('\n'))),
                           QString::fromLatin1(kAppTitle), Prompts::Icon::Information);
 }

@@ -103,9 +103,9 @@ Prompts::SaveChoice GuiPrompts::AskSaveDiscardStay(const QString &text, const QS
 {
     return OnGuiThread([&] {
         QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, Owner());
-        QPushButton *save = box.addButton(QStringLiteral("&Apply and save"), QMessageBox::AcceptRole);
-        QPushButton *discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
-        QPushButton *stay = box.addButton(QStringLiteral("&Stay"), QMessageBox::RejectRole);
+        QPushButton *save = box.addButton(tr("&Apply and save"), QMessageBox::AcceptRole);
+        QPushButton *discard = box.addButton(tr("&Discard"), QMessageBox::DestructiveRole);
+        QPushButton *stay = box.addButton(tr("&Stay"), QMessageBox::RejectRole);
         // Enter takes the answer that changes nothing: a second Enter must not save and quit.
         box.setDefaultButton(stay);
         box.setEscapeButton(stay);
@@ -122,8 +122,8 @@ Prompts::ChangedChoice GuiPrompts::AskSaveOverReload(const QString &text, const 
 {
     return OnGuiThread([&] {
         QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::NoButton, Owner());
-        QPushButton *save = box.addButton(QStringLiteral("&Save over it"), QMessageBox::DestructiveRole);
-        QPushButton *reload = box.addButton(QStringLiteral("&Reload"), QMessageBox::DestructiveRole);
+        QPushButton *save = box.addButton(tr("&Save over it"), QMessageBox::DestructiveRole);
+        QPushButton *reload = box.addButton(tr("&Reload"), QMessageBox::DestructiveRole);
         QPushButton *cancel = box.addButton(QMessageBox::Cancel);
         box.setDefaultButton(cancel); // Enter changes nothing
         box.setEscapeButton(cancel);

@@ -19,7 +19,7 @@ constexpr int kPortCount = 10;
 } // namespace
 
 PortPanel::PortPanel(Prompts &prompts, QWidget *parent)
-    : QGroupBox(QStringLiteral("Select COM Port"), parent), m_prompts(prompts)
+    : QGroupBox(tr("Select COM Port"), parent), m_prompts(prompts)
 {
     m_portCombo = new QComboBox(this);
     m_portCombo->setObjectName(QStringLiteral("portCombo"));
@@ -28,10 +28,10 @@ PortPanel::PortPanel(Prompts &prompts, QWidget *parent)
     m_deviceLabel->setObjectName(QStringLiteral("deviceLabel"));
     m_deviceLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_deviceLabel->setTextFormat(Qt::PlainText); // an adapter names its own product
-    auto *load = new QPushButton(QStringLiteral("&load software"), this);
-    auto *read = new QPushButton(QStringLiteral("&Read parameters"), this);
-    auto *write = new QPushButton(QStringLiteral("&Write parameters"), this);
-    auto *edit = new QPushButton(QStringLiteral("&Edit parameters"), this);
+    auto *load = new QPushButton(tr("&load software"), this);
+    auto *read = new QPushButton(tr("&Read parameters"), this);
+    auto *write = new QPushButton(tr("&Write parameters"), this);
+    auto *edit = new QPushButton(tr("&Edit parameters"), this);
     edit->setObjectName(QStringLiteral("editButton"));
     auto *grid = new QGridLayout(this);
     grid->addWidget(m_portCombo, 0, 0);
@@ -67,9 +67,9 @@ void PortPanel::Start()
     ShowDevice(port);
 
     if (TestConnection(port))
-        m_prompts.Message(QStringLiteral("succeed connecting com%1").arg(port), kAppTitle);
+        m_prompts.Message(tr("succeed connecting com%1").arg(port), kAppTitle);
     else
-        m_prompts.Message(QStringLiteral("fail to connect com%1").arg(port), kAppTitle);
+        m_prompts.Message(tr("fail to connect com%1").arg(port), kAppTitle);
 }
 
 void PortPanel::LoadPortSetting(int &port)
@@ -107,9 +107,9 @@ void PortPanel::ShowDevice(int port)
     const QFileInfo device(path);
     m_deviceLabel->setToolTip(path);
     if (path.isEmpty())
-        m_deviceLabel->setText(QStringLiteral("no device for COM%1").arg(port));
+        m_deviceLabel->setText(tr("no device for COM%1").arg(port));
     else if (!device.exists())
-        m_deviceLabel->setText(QStringLiteral("%1 (not present)").arg(path));
+        m_deviceLabel->setText(tr("%1 (not present)").arg(path));
     else // a link such as /dev/serial/by-id/... shows the device it points to
         m_deviceLabel->setText(UsbSerialInfo::Of(path).Label(device.canonicalFilePath()));
 }
@@ -118,16 +118,16 @@ void PortPanel::OnPortSelChange()
 {
     const int index = m_portCombo->currentIndex();
     if (index < 0) {
-        m_prompts.Message(QStringLiteral("No com port is selected"), kAppTitle);
+        m_prompts.Message(tr("No com port is selected"), kAppTitle);
         return;
     }
     const int port = index + 1;
     ShowDevice(port);
     if (TestConnection(port)) {
         SettingsStore::WritePort(port);
-        m_prompts.Message(QStringLiteral("succeed connecting com%1").arg(port), kAppTitle);
+        m_prompts.Message(tr("succeed connecting com%1").arg(port), kAppTitle);
     } else {
-        m_prompts.Message(QStringLiteral("fail to connect com%1").arg(port), kAppTitle);
+        m_prompts.Message(tr("fail to connect com%1").arg(port), kAppTitle);
     }
 }
 
@@ -149,7 +149,7 @@ void PortPanel::ShowPortDiagnosis(int port, const QString &devicePath, bool answ
         return;
     }
     PortDiagnosis d = PortDiagnosis::Of(devicePath, openFailure);
-    d.status = QStringLiteral("COM%1: %2").arg(port).arg(d.status);
+    d.status = tr("COM%1: %2").arg(port).arg(d.status);
     m_portStatus->Show(d);
 }
 

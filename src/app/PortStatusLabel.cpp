@@ -20,7 +20,7 @@ void PortStatusLabel::Show(const PortDiagnosis &diagnosis)
         setVisible(false);
         return;
     }
-    setText(QStringLiteral("<span style=\"color:#b00020\">\u26a0</span> %1 &nbsp;<a href=\"details\">Details...</a>")
+    setText(tr("<span style=\"color:#b00020\">\u26a0</span> %1 &nbsp;<a href=\"details\">Details...</a>")
                 .arg(diagnosis.status.toHtmlEscaped()));
     setToolTip(Qt::convertFromPlainText(diagnosis.remedy)); // process and product names are not markup
     setVisible(true);

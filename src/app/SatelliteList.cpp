@@ -11,19 +11,19 @@
 #include <QVBoxLayout>
 
 SatelliteList::SatelliteList(const DatabaseDocument &doc, QWidget *parent)
-    : QGroupBox(QStringLiteral("satillite list"), parent), m_doc(doc)
+    : QGroupBox(tr("satillite list"), parent), m_doc(doc)
 {
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("satList"));
-    m_add = new QPushButton(QStringLiteral("&Add SAT"), this);
+    m_add = new QPushButton(tr("&Add SAT"), this);
     m_add->setObjectName(QStringLiteral("addSatButton"));
-    m_delete = new QPushButton(QStringLiteral("&Delete SAT"), this);
+    m_delete = new QPushButton(tr("&Delete SAT"), this);
     m_delete->setObjectName(QStringLiteral("deleteSatButton"));
-    m_apply = new QPushButton(QStringLiteral("&Apply"), this);
+    m_apply = new QPushButton(tr("&Apply"), this);
     m_apply->setObjectName(QStringLiteral("applySatButton"));
     m_filter = new QLineEdit(this);
     m_filter->setObjectName(QStringLiteral("satFilter"));
-    m_filter->setPlaceholderText(QStringLiteral("Filter by name or position"));
+    m_filter->setPlaceholderText(tr("Filter by name or position"));
     m_filter->setClearButtonEnabled(true);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_add);

@@ -5,6 +5,7 @@
 #include "app/PortPanel.h"
 #include "common/Prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -37,7 +38,7 @@ TransferCommands::TransferCommands(PortPanel &port, Backups &backups, Prompts &p
 
 void TransferCommands::OnLoadSoftware()
 {
-    const QString path = m_prompts.OpenFileName(kDataFileFilter);
+    const QString path = m_prompts.OpenFileName(QCoreApplication::translate("Prompts", kDataFileFilter));
     if (path.isEmpty())
         return;
     RunTransferDialog(m_window, m_port, m_prompts, TK_LOAD_SOFTWARE, path);
@@ -45,15 +46,15 @@ void TransferCommands::OnLoadSoftware()
 
 void TransferCommands::OnReadParameters()
 {
-    const QString path = m_prompts.SaveFileName(kDataFileFilter);
+    const QString path = m_prompts.SaveFileName(QCoreApplication::translate("Prompts", kDataFileFilter));
     if (path.isEmpty())
         return;
     // A file the backups cannot keep would be gone for good: replaced only when the user says so.
     const QFileInfo target(path);
     if (target.isFile() && target.size() > BackupArchive::MAX_KEPT_BYTES
         && !m_prompts.AskYesNoDefaultNo(
-            QStringLiteral("%1 holds %2 bytes, more than the backups keep a copy of (%3 MB). The read would "
-                           "replace it with no copy kept.\n\nReplace it anyway?")
+            tr("%1 holds %2 bytes, more than the backups keep a copy of (%3 MB). The read would "
+               "replace it with no copy kept.\n\nReplace it anyway?")
                 .arg(QDir::toNativeSeparators(path)).arg(target.size()).arg(BackupArchive::MAX_KEPT_BYTES >> 20),
             kAppTitle)) {
         return;
@@ -66,11 +67,11 @@ void TransferCommands::OnReadParameters()
 void TransferCommands::OnWriteParameters()
 {
     if (m_port.Connected() == 0) {
-        m_prompts.Message(QStringLiteral("please choose one correct COM port to connect your meter."),
+        m_prompts.Message(tr("please choose one correct COM port to connect your meter."),
                           kAppTitle);
         return;
     }
-    const QString path = m_prompts.OpenFileName(kDataFileFilter);
+    const QString path = m_prompts.OpenFileName(QCoreApplication::translate("Prompts", kDataFileFilter));
     if (path.isEmpty())
         return;
     RunTransferDialog(m_window, m_port, m_prompts, TK_WRITE_PARAMS, path);

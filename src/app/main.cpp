@@ -1,4 +1,5 @@
 #include "app/CMeterApp.h"
+#include "common/Translations.h"
 
 #include <cstdio>
 #include <cstring>
@@ -13,5 +14,6 @@ int main(int argc, char **argv)
         }
     }
     CMeterApp app(argc, argv);
+    InstallTranslations(app);
     return app.InitInstance();
 }

@@ -5,15 +5,16 @@
 #include "cli/ExitCode.h"
 #include "document/BackupArchive.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 int BackupsCommand::Run(const QStringList &arguments)
 {
     CommandLine cl(QStringLiteral("backups"), QStringLiteral("[FILE]"),
-                   QStringLiteral("Lists the kept versions, newest first: date, source (saved over, read from "
-                                  "meter), file or meter, contents and the archived copy. With FILE, only the "
-                                  "versions of that file. Copy one back with cp, or open it in the window's "
-                                  "File > Restore a backup."));
+                   QCoreApplication::translate("Cli", "Lists the kept versions, newest first: date, source (saved over, read from "
+                                                      "meter), file or meter, contents and the archived copy. With FILE, only the "
+                                                      "versions of that file. Copy one back with cp, or open it in the window's "
+                                                      "File > Restore a backup."));
     cl.Parser().addPositionalArgument(QStringLiteral("FILE"), QString(), QStringLiteral("[FILE]"));
     if (const int code = cl.Parse(arguments, 0, 1); code >= 0)
         return code;

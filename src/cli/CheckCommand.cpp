@@ -6,11 +6,13 @@
 #include "cli/ExitCode.h"
 #include "database/DatabaseChecker.h"
 
+#include <QCoreApplication>
+
 int CheckCommand::Run(const QStringList &arguments)
 {
     CommandLine cl(QStringLiteral("check"), QStringLiteral("FILE"),
-                   QStringLiteral("Checks the structure of a database file: every chain whole and linked both "
-                                  "ways, every count right, every record in use or free. One line per violation."));
+                   QCoreApplication::translate("Cli", "Checks the structure of a database file: every chain whole and linked both "
+                                                      "ways, every count right, every record in use or free. One line per violation."));
     cl.Parser().addPositionalArgument(QStringLiteral("FILE"), QString());
     if (const int code = cl.Parse(arguments, 1, 1); code >= 0)
         return code;

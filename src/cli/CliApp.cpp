@@ -13,6 +13,7 @@
 #include "cli/PortsCommand.h"
 #include "cli/SkyCommand.h"
 #include "cli/TransferCommand.h"
+#include "common/Translations.h"
 
 #include <QCoreApplication>
 
@@ -20,7 +21,7 @@ namespace {
 
 QString Usage()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("Cli",
         "Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]\n"
         "Every meter job of Orbivane from a terminal.\n\n"
         "Commands:\n"
@@ -49,6 +50,7 @@ QString Usage()
 int CliApp::Main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    InstallTranslations(app);
     QCoreApplication::setApplicationName(QStringLiteral("orbivane-cli"));
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnwell"));
     QStringList args = QCoreApplication::arguments().mid(1);
@@ -89,8 +91,8 @@ int CliApp::Main(int argc, char **argv)
         return FitCommand::Run(args);
     if (command == QLatin1String("backups"))
         return BackupsCommand::Run(args);
-    Console::Err((command.isEmpty() ? QStringLiteral("orbivane-cli: no command given\n")
-                                    : QStringLiteral("orbivane-cli: unknown command '%1'\n").arg(command))
+    Console::Err((command.isEmpty() ? QCoreApplication::translate("Cli", "orbivane-cli: no command given\n")
+                                    : QCoreApplication::translate("Cli", "orbivane-cli: unknown command '%1'\n").arg(command))
                  + Usage().trimmed());
     return EXIT_USAGE;
 }

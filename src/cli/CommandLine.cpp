@@ -3,6 +3,8 @@
 #include "cli/Console.h"
 #include "cli/ExitCode.h"
 
+#include <QCoreApplication>
+
 CommandLine::CommandLine(const QString &command, const QString &syntax, const QString &description)
     : m_command(command), m_syntax(syntax)
 {
@@ -16,8 +18,10 @@ QString CommandLine::HelpText() const
     // Qt's first line names only the program; ours names the command and its arguments.
     const qsizetype firstLineEnd = help.indexOf(QLatin1Char('\n'));
     help.replace(0, firstLineEnd,
-                 QStringLiteral("Usage: orbivane-cli %1 %2").arg(m_command, m_syntax).trimmed());
-    const qsizetype arguments = help.indexOf(QLatin1String("\nArguments:"));
+                 QCoreApplication::translate("Cli", "Usage: orbivane-cli %1 %2").arg(m_command, m_syntax).trimmed());
+    // Qt's own heading, in the language Qt's translation gives it.
+    const char *const qtParser = "QCommandLineParser";
+    const qsizetype arguments = help.indexOf(QLatin1Char('\n') + QCoreApplication::translate(qtParser, "Arguments:"));
     if (arguments >= 0)
         help.truncate(arguments + 1);
     return help + QLatin1Char('\n') + ExitCodeHelp();
@@ -25,7 +29,7 @@ QString CommandLine::HelpText() const
 
 int CommandLine::UsageError(const QString &text) const
 {
-    Console::Err(QStringLiteral("orbivane-cli %1: %2\nTry 'orbivane-cli %1 --help'.").arg(m_command, text));
+    Console::Err(QCoreApplication::translate("Cli", "orbivane-cli %1: %2\nTry 'orbivane-cli %1 --help'.").arg(m_command, text));
     return EXIT_USAGE;
 }
 
@@ -35,7 +39,7 @@ int CommandLine::WholeNumber(const QCommandLineOption &option, int min, int max,
     bool ok = false;
     const qlonglong number = text.toLongLong(&ok);
     if (!ok || number < min || number > max)
-        return UsageError(QStringLiteral("--%1 takes a whole number from %2 to %3, not '%4'")
+        return UsageError(QCoreApplication::translate("Cli", "--%1 takes a whole number from %2 to %3, not '%4'")
                               .arg(option.names().constLast()).arg(min).arg(max).arg(text));
     value = int(number);
     return -1;
@@ -51,8 +55,8 @@ int CommandLine::Parse(const QStringList &arguments, int minPositional, int maxP
     }
     const qsizetype n = m_parser.positionalArguments().size();
     if (n < minPositional)
-        return UsageError(QStringLiteral("missing argument"));
+        return UsageError(QCoreApplication::translate("Cli", "missing argument"));
     if (n > maxPositional)
-        return UsageError(QStringLiteral("unexpected argument: %1").arg(m_parser.positionalArguments().at(maxPositional)));
+        return UsageError(QCoreApplication::translate("Cli", "unexpected argument: %1").arg(m_parser.positionalArguments().at(maxPositional)));
     return -1;
 }

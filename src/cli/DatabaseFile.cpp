@@ -6,13 +6,14 @@
 #include "document/BackupArchive.h"
 #include "document/SatelliteConversions.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 bool DatabaseFile::Open(DatabaseDocument &doc, const QString &path, bool forUpdate)
 {
     // A pipe would block the open for ever; only a regular file is taken.
     if (!QFileInfo(path).isFile()) {
-        Console::Err(QStringLiteral("%1: Can not read the specified file!").arg(path));
+        Console::Err(QCoreApplication::translate("Cli", "%1: Can not read the specified file!").arg(path));
         return false;
     }
     // Another import of this file waits long enough for a big list to be taken in.
@@ -33,22 +34,22 @@ int DatabaseFile::MayReplace(const QString &db, const QString &out, const QByteA
     if (!target.exists() && !target.isSymLink())
         return -1;
     if (SameFile(db, out)) {
-        Console::Err(QStringLiteral("%1: is the database %2 itself; not replaced").arg(out, db));
+        Console::Err(QCoreApplication::translate("Cli", "%1: is the database %2 itself; not replaced").arg(out, db));
         return EXIT_FILE;
     }
     if (!target.isFile()) {
-        Console::Err(QStringLiteral("%1: exists and is no regular file; not replaced").arg(out));
+        Console::Err(QCoreApplication::translate("Cli", "%1: exists and is no regular file; not replaced").arg(out));
         return EXIT_FILE;
     }
     if (!force) {
-        Console::Err(QStringLiteral("%1: exists; not replaced (--force replaces it and keeps its content in the "
-                                    "backup archive)").arg(out));
+        Console::Err(QCoreApplication::translate("Cli", "%1: exists; not replaced (--force replaces it and keeps its content in the "
+                                                        "backup archive)").arg(out));
         return EXIT_REFUSED;
     }
     // A file the archive cannot keep is not replaced.
     BackupArchive archive;
     if (const FileResult kept = archive.KeepBeforeSave(out, next); !kept) {
-        Console::Err(QStringLiteral("%1: not replaced, since its content could not be kept: %2").arg(out, kept.error));
+        Console::Err(QCoreApplication::translate("Cli", "%1: not replaced, since its content could not be kept: %2").arg(out, kept.error));
         return EXIT_FILE;
     }
     return -1;

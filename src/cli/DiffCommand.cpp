@@ -8,6 +8,7 @@
 #include "document/DatabaseDiffText.h"
 #include "document/TransponderConversions.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -58,10 +59,10 @@ QJsonObject ChangeJson(const SatChange &c)
 int DiffCommand::Run(const QStringList &arguments)
 {
     CommandLine cl(QStringLiteral("diff"), QStringLiteral("[--json] A B"),
-                   QStringLiteral("What differs from database A to database B: satellites added, removed, "
-                                  "renamed, moved (orbital position); per satellite, transponders added, removed "
-                                  "and changed. Satellites are paired by name, then by position."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Output as JSON."));
+                   QCoreApplication::translate("Cli", "What differs from database A to database B: satellites added, removed, "
+                                                      "renamed, moved (orbital position); per satellite, transponders added, removed "
+                                                      "and changed. Satellites are paired by name, then by position."));
+    const QCommandLineOption json(QStringLiteral("json"), QCoreApplication::translate("Cli", "Output as JSON."));
     cl.Parser().addOption(json);
     cl.Parser().addPositionalArgument(QStringLiteral("A"), QString());
     cl.Parser().addPositionalArgument(QStringLiteral("B"), QString());

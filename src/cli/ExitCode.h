@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The exit codes of orbivane-cli, as --help and the man page list them. Several meters: the
@@ -20,7 +21,7 @@ enum ExitCode : int {
 // The table of exit codes, for the end of every --help.
 inline QString ExitCodeHelp()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("Cli",
         "Exit codes:\n"
         "  0    done\n"
         "  1    check found problems; diff found differences\n"

@@ -6,6 +6,7 @@
 #include "cli/ExitCode.h"
 #include "database/ParamDatabase.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -27,9 +28,9 @@ int FreeRecords(int count, At at)
 int InfoCommand::Run(const QStringList &arguments)
 {
     CommandLine cl(QStringLiteral("info"), QStringLiteral("[--json] FILE"),
-                   QStringLiteral("The satellites of a database file in list order, with position and "
-                                  "transponder count; totals; free records left."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Output as JSON."));
+                   QCoreApplication::translate("Cli", "The satellites of a database file in list order, with position and "
+                                                      "transponder count; totals; free records left."));
+    const QCommandLineOption json(QStringLiteral("json"), QCoreApplication::translate("Cli", "Output as JSON."));
     cl.Parser().addOption(json);
     cl.Parser().addPositionalArgument(QStringLiteral("FILE"), QString());
     if (const int code = cl.Parse(arguments, 1, 1); code >= 0)
@@ -75,8 +76,9 @@ int InfoCommand::Run(const QStringList &arguments)
         Console::OutExact(QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Indented)).trimmed());
         return EXIT_OK;
     }
-    lines << QStringLiteral("total: %1 satellites, %2 transponders, %3 channels").arg(satellites).arg(transponders).arg(channels)
-          << QStringLiteral("free: %1 satellite slots, %2 transponder records, %3 channel records")
+    lines << QCoreApplication::translate("Cli", "total: %n satellites, %1 transponders, %2 channels", nullptr, int(satellites))
+                 .arg(transponders).arg(channels)
+          << QCoreApplication::translate("Cli", "free: %1 satellite slots, %2 transponder records, %3 channel records")
                  .arg(freeSats).arg(freeTps).arg(freeChs);
     Console::OutLines(lines);
     return EXIT_OK;

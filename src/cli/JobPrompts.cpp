@@ -2,6 +2,8 @@
 
 #include "cli/ProgressBoard.h"
 
+#include <QCoreApplication>
+
 JobPrompts::JobPrompts(ProgressBoard &board, const QString &label, bool force)
     : m_board(board), m_label(label), m_force(force) {}
 
@@ -13,9 +15,9 @@ void JobPrompts::Message(const QString &text, const QString &caption, Icon)
 bool JobPrompts::AskYesNo(const QString &text, const QString &, Icon)
 {
     if (m_force) {
-        m_board.Note(m_label, text + QStringLiteral(" Yes (--force)"));
+        m_board.Note(m_label, text + QCoreApplication::translate("Cli", " Yes (--force)"));
         return true;
     }
-    m_board.Note(m_label, text + QStringLiteral(" No (refused; --force answers Yes)"));
+    m_board.Note(m_label, text + QCoreApplication::translate("Cli", " No (refused; --force answers Yes)"));
     return false;
 }

@@ -6,6 +6,8 @@
 #include "serial/PortDiagnosis.h"
 #include "protocol/TransferLog.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The window's messages say "com3"; a device's own name (ttyUSB0) is kept as it is.
@@ -32,17 +34,17 @@ QString CodeMeaning(int code)
     switch (code) {
     case 1:
     case 6:
-        return QStringLiteral("the meter greeted a second time (FT_IDENT) in mid-transfer");
+        return QCoreApplication::translate("Cli", "the meter greeted a second time (FT_IDENT) in mid-transfer");
     case 2:
-        return QStringLiteral("the meter sent something other than its database: an unexpected frame, "
-                              "more bytes than the image holds, or FT_END before the whole image");
+        return QCoreApplication::translate("Cli", "the meter sent something other than its database: an unexpected frame, "
+                                                  "more bytes than the image holds, or FT_END before the whole image");
     case 4:
     case 7:
-        return QStringLiteral("the meter sent an unexpected frame, or FT_END before it had the whole file");
+        return QCoreApplication::translate("Cli", "the meter sent an unexpected frame, or FT_END before it had the whole file");
     case 8:
-        return QStringLiteral("the meter did not answer within 400 ms");
+        return QCoreApplication::translate("Cli", "the meter did not answer within 400 ms");
     default:
-        return QStringLiteral("unknown code");
+        return QCoreApplication::translate("Cli", "unknown code");
     }
 }
 
@@ -64,7 +66,7 @@ MeterJob::MeterJob(Kind kind, const PortChoice &port, const QString &path, bool 
 bool MeterJob::OpenPort()
 {
     if (m_spec.path.isEmpty()) {
-        Fail(EXIT_PORT, QStringLiteral("no device stands for %1").arg(m_spec.label) + Remedy(PortDiagnosis::Of({}, 0)));
+        Fail(EXIT_PORT, QCoreApplication::translate("Cli", "no device stands for %1").arg(m_spec.label) + Remedy(PortDiagnosis::Of({}, 0)));
         return false;
     }
     // A device fault also goes to standard error through the prompts, as the window boxes it.
@@ -72,7 +74,7 @@ bool MeterJob::OpenPort()
         return true;
     const PortError error = m_port.LastError();
     const PortDiagnosis d = PortDiagnosis::Of(m_spec.path, m_port.OpenFailure());
-    Fail(EXIT_PORT, QStringLiteral("%1 connect failure (%2: %3)")
+    Fail(EXIT_PORT, QCoreApplication::translate("Cli", "%1 connect failure (%2: %3)")
                             .arg(MessageName(m_spec.label), m_spec.path, error ? error.text : d.status)
                         + Remedy(d));
     return false;
@@ -82,7 +84,7 @@ void MeterJob::Fail(int exit, const QString &why)
 {
     if (m_exit == EXIT_OK)
         m_exit = exit;
-    m_summary = m_spec.label + QStringLiteral(": failed: ") + why;
+    m_summary = m_spec.label + QCoreApplication::translate("Cli", ": failed: ") + why;
 }
 
 void MeterJob::Run()
@@ -96,7 +98,7 @@ void MeterJob::Run()
         ShowLineError(m_port, m_prompts);
         if (m_summary.isEmpty()) {
             const PortDiagnosis d = PortDiagnosis::Of(m_spec.path, 0); // looked at with the port closed
-            Fail(EXIT_NO_ANSWER, QStringLiteral("fail to connect %1: the meter does not answer").arg(MessageName(m_spec.label))
+            Fail(EXIT_NO_ANSWER, QCoreApplication::translate("Cli", "fail to connect %1: the meter does not answer").arg(MessageName(m_spec.label))
                                      + (d.cause == PortDiagnosis::Cause::NoAnswer ? QString() : QStringLiteral(" (%1)").arg(d.status))
                                      + Remedy(d));
         }
@@ -121,7 +123,7 @@ void MeterJob::Run()
         m_completed = outcome.Succeeded();
         QString why;
         if (job.log && !log.Save(m_logPath, &why))
-            m_board.Note(m_spec.label, QStringLiteral("Can not write the log %1: %2").arg(m_logPath, why));
+            m_board.Note(m_spec.label, QCoreApplication::translate("Cli", "Can not write the log %1: %2").arg(m_logPath, why));
         m_port.Close();
         ShowLineError(m_port, m_prompts);
         Conclude(outcome);
@@ -130,7 +132,7 @@ void MeterJob::Run()
     // holds the whole image, and that is what the summary and the exit say.
     if (m_interrupted.load() && !m_gaveUp.load() && !m_completed) {
         m_exit = EXIT_INTERRUPTED;
-        m_summary = m_spec.label + QStringLiteral(": interrupted");
+        m_summary = m_spec.label + QCoreApplication::translate("Cli", ": interrupted");
     }
     m_finished.store(true);
 }
@@ -140,35 +142,35 @@ void MeterJob::Conclude(const TransferOutcome &outcome)
 {
     if (m_completed) {
         m_progress.SetProgress(100); // a load's bar stops short of it, as in the window
-        m_summary += m_kind == Kind::Read ? QStringLiteral(", read into %1").arg(m_path)
-                                          : QStringLiteral(", %1 sent").arg(m_path);
+        m_summary += m_kind == Kind::Read ? QCoreApplication::translate("Cli", ", read into %1").arg(m_path)
+                                          : QCoreApplication::translate("Cli", ", %1 sent").arg(m_path);
         return;
     }
     if (m_gaveUp.load()) {
-        Fail(EXIT_NO_ANSWER, QStringLiteral("the meter stopped answering at %1%").arg(m_progress.Percent()));
+        Fail(EXIT_NO_ANSWER, QCoreApplication::translate("Cli", "the meter stopped answering at %1%").arg(m_progress.Percent()));
         return;
     }
     if (m_interrupted.load())
         return;
     switch (outcome.What()) {
     case TransferOutcome::Kind::Refused:
-        Fail(EXIT_REFUSED, QStringLiteral("refused: %1").arg(outcome.Message().simplified()));
+        Fail(EXIT_REFUSED, QCoreApplication::translate("Cli", "refused: %1").arg(outcome.Message().simplified()));
         return;
     case TransferOutcome::Kind::MeterError:
     case TransferOutcome::Kind::NoAnswer:
-        Fail(EXIT_TRANSFER, QStringLiteral("meter error code %1: %2").arg(outcome.Code()).arg(CodeMeaning(outcome.Code())));
+        Fail(EXIT_TRANSFER, QCoreApplication::translate("Cli", "meter error code %1: %2").arg(outcome.Code()).arg(CodeMeaning(outcome.Code())));
         return;
     case TransferOutcome::Kind::FileError:
         Fail(EXIT_FILE, outcome.Message().simplified());
         return;
     case TransferOutcome::Kind::LineFailure:
-        Fail(EXIT_TRANSFER, QStringLiteral("the line failed: %1").arg(outcome.Message().simplified()));
+        Fail(EXIT_TRANSFER, QCoreApplication::translate("Cli", "the line failed: %1").arg(outcome.Message().simplified()));
         return;
     case TransferOutcome::Kind::Done:
     case TransferOutcome::Kind::Stopped:
         break;
     }
-    Fail(EXIT_TRANSFER, QStringLiteral("the transfer did not complete"));
+    Fail(EXIT_TRANSFER, QCoreApplication::translate("Cli", "the transfer did not complete"));
 }
 
 void MeterJob::Interrupt()

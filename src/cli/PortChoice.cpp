@@ -3,6 +3,7 @@
 #include "common/SettingsStore.h"
 #include "serial/ComDeviceMap.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -21,7 +22,7 @@ bool PortChoice::Parse(const QString &name, PortChoice &choice, QString *error)
         const int n = m.captured(1).toInt();
         if (n < 1 || n > 999) {
             if (error)
-                *error = QStringLiteral("%1: COM ports are numbered from 1 to 999").arg(name);
+                *error = QCoreApplication::translate("Cli", "%1: COM ports are numbered from 1 to 999").arg(name);
             return false;
         }
         choice = FromNumber(n);
@@ -29,7 +30,7 @@ bool PortChoice::Parse(const QString &name, PortChoice &choice, QString *error)
     }
     if (name.trimmed().isEmpty()) {
         if (error)
-            *error = QStringLiteral("an empty port name (give COMn, a device path or a /dev/serial/by-id name)");
+            *error = QCoreApplication::translate("Cli", "an empty port name (give COMn, a device path or a /dev/serial/by-id name)");
         return false;
     }
     QString path = name;

@@ -7,6 +7,7 @@
 #include "serial/PortDiagnosis.h"
 #include "serial/UsbSerialInfo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -38,9 +39,9 @@ QString Indented(const QString &text)
 int PortsCommand::Run(const QStringList &arguments)
 {
     CommandLine cl(QStringLiteral("ports"), QString(),
-                   QStringLiteral("Lists COM1 to COM10 with the device each stands for (ORBIVANE_COM<n>, the "
-                                  "window's Devices/COM<n> setting, or the n-th device present), then every "
-                                  "serial device present."));
+                   QCoreApplication::translate("Cli", "Lists COM1 to COM10 with the device each stands for (ORBIVANE_COM<n>, the "
+                                                      "window's Devices/COM<n> setting, or the n-th device present), then every "
+                                                      "serial device present."));
     if (const int code = cl.Parse(arguments, 0, 0); code >= 0)
         return code;
 
@@ -55,8 +56,8 @@ int PortsCommand::Run(const QStringList &arguments)
         byId.insert(link.canonicalFilePath(), link.absoluteFilePath());
 
     const QStringList devices = ComDeviceMap::DefaultDevices();
-    lines << QString() << (devices.isEmpty() ? QStringLiteral("No serial devices present.")
-                                              : QStringLiteral("Serial devices present:"));
+    lines << QString() << (devices.isEmpty() ? QCoreApplication::translate("Cli", "No serial devices present.")
+                                              : QCoreApplication::translate("Cli", "Serial devices present:"));
     for (const QString &device : devices) {
         QStringList facts;
         if (byId.contains(device))
@@ -64,7 +65,7 @@ int PortsCommand::Run(const QStringList &arguments)
         // Whether this account could open it now, seen without opening it.
         const int failure = PortDiagnosis::Foresee(device);
         const PortDiagnosis d = failure ? PortDiagnosis::Of(device, failure) : PortDiagnosis{};
-        facts << Facts(device) << (d ? QStringLiteral("cannot open: ") + d.status : QStringLiteral("can open"));
+        facts << Facts(device) << (d ? QCoreApplication::translate("Cli", "cannot open: %1").arg(d.status) : QCoreApplication::translate("Cli", "can open"));
         lines << QStringLiteral("%1  %2").arg(Console::Printable(device), facts.join(QStringLiteral(", ")));
         if (d)
             lines << Indented(d.remedy);

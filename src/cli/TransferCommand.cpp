@@ -10,6 +10,7 @@
 #include "document/BackupArchive.h"
 #include "document/DatabaseDocument.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -33,7 +34,7 @@ public:
     void operator()(const FileResult &kept)
     {
         if (!kept && !std::exchange(m_told, true))
-            Console::Err(QStringLiteral("orbivane-cli: warning: no backup kept: %1").arg(kept.error));
+            Console::Err(QCoreApplication::translate("Cli", "orbivane-cli: warning: no backup kept: %1").arg(kept.error));
     }
 
 private:
@@ -72,18 +73,18 @@ QString Description(Kind kind)
 {
     switch (kind) {
     case Kind::Probe:
-        return QStringLiteral("The window's connection test; prints each meter's identity word.");
+        return QCoreApplication::translate("Cli", "The window's connection test; prints each meter's identity word.");
     case Kind::Read:
-        return QStringLiteral("Reads the meter's database into the file TARGET. With several --port, every "
-                              "meter is read at once into the folder TARGET as <port>-<YYYYmmdd-HHMMSS>.bin "
-                              "(ports of one name in different folders as a-meter, b-meter). An image that fails "
-                              "the structure check is kept as the meter sent it, with a warning.");
+        return QCoreApplication::translate("Cli", "Reads the meter's database into the file TARGET. With several --port, every "
+                                                  "meter is read at once into the folder TARGET as <port>-<YYYYmmdd-HHMMSS>.bin "
+                                                  "(ports of one name in different folders as a-meter, b-meter). An image that fails "
+                                                  "the structure check is kept as the meter sent it, with a warning.");
     case Kind::Write:
-        return QStringLiteral("Writes the database FILE into the meter(s). A file of the wrong size is refused "
-                              "before anything is sent; one that fails the structure check too, unless --force.");
+        return QCoreApplication::translate("Cli", "Writes the database FILE into the meter(s). A file of the wrong size is refused "
+                                                  "before anything is sent; one that fails the structure check too, unless --force.");
     case Kind::Load:
-        return QStringLiteral("Loads the software in FILE into the meter(s). Where the window would ask (model "
-                              "differs, version not higher) the load is refused, unless --force answers Yes.");
+        return QCoreApplication::translate("Cli", "Loads the software in FILE into the meter(s). Where the window would ask (model "
+                                                  "differs, version not higher) the load is refused, unless --force answers Yes.");
     }
     return {};
 }
@@ -94,25 +95,25 @@ int CheckFileToSend(Kind kind, Plan &plan)
 {
     const QFileInfo info(plan.file);
     if (!info.isFile()) {
-        Console::Err(QStringLiteral("%1: Can not read the specified file!").arg(plan.file));
+        Console::Err(QCoreApplication::translate("Cli", "%1: Can not read the specified file!").arg(plan.file));
         return EXIT_FILE;
     }
     QFile file(plan.file);
     if (!file.open(QIODevice::ReadOnly)) {
-        Console::Err(QStringLiteral("%1: Can not read the specified file!\n%2").arg(plan.file, file.errorString()));
+        Console::Err(QCoreApplication::translate("Cli", "%1: Can not read the specified file!\n%2").arg(plan.file, file.errorString()));
         return EXIT_FILE;
     }
     if (kind == Kind::Load) {
         const QByteArray head = file.read(4);
         if (head.size() < 4 || quint8(head.at(3)) != 0x42) {
-            Console::Err(QStringLiteral("%1: Please choose a correct update file").arg(plan.file));
+            Console::Err(QCoreApplication::translate("Cli", "%1: Please choose a correct update file").arg(plan.file));
             return EXIT_FILE;
         }
         plan.bytes = info.size() - 4;
         return -1;
     }
     if (info.size() != qint64(kImageSize)) {
-        Console::Err(QStringLiteral("%1: Please choose a correct database parameter file (%2 bytes, not %3)")
+        Console::Err(QCoreApplication::translate("Cli", "%1: Please choose a correct database parameter file (%2 bytes, not %3)")
                          .arg(plan.file).arg(info.size()).arg(kImageSize));
         return EXIT_FILE;
     }
@@ -125,10 +126,10 @@ int CheckFileToSend(Kind kind, Plan &plan)
     for (const QString &p : problems)
         Console::Err(QStringLiteral("%1: %2").arg(plan.file, p));
     if (plan.force) {
-        Console::Err(QStringLiteral("%1: fails the structure check; sent anyway (--force)").arg(plan.file));
+        Console::Err(QCoreApplication::translate("Cli", "%1: fails the structure check; sent anyway (--force)").arg(plan.file));
         return -1;
     }
-    Console::Err(QStringLiteral("%1: fails the structure check; not sent (--force sends it anyway)").arg(plan.file));
+    Console::Err(QCoreApplication::translate("Cli", "%1: fails the structure check; not sent (--force sends it anyway)").arg(plan.file));
     return EXIT_FILE;
 }
 
@@ -143,7 +144,7 @@ int ReadTargets(const Plan &plan, QStringList &targets)
         return -1;
     }
     if (!QDir().mkpath(plan.file)) {
-        Console::Err(QStringLiteral("%1: Can not create the folder").arg(plan.file));
+        Console::Err(QCoreApplication::translate("Cli", "%1: Can not create the folder").arg(plan.file));
         return EXIT_FILE;
     }
     for (const PortChoice &port : plan.ports)
@@ -194,8 +195,8 @@ int DistinctLabels(QList<PortChoice> &ports, const CommandLine &cl)
         }
     }
     if (const qsizetype first = SharedLabel(ports, &other); first >= 0)
-        return cl.UsageError(QStringLiteral("%1 and %2 would share the name %3 for their files; give one of them "
-                                            "by another path")
+        return cl.UsageError(QCoreApplication::translate("Cli", "%1 and %2 would share the name %3 for their files; give one of them "
+                                                                "by another path")
                                  .arg(ports.at(first).path, ports.at(other).path, ports.at(first).label));
     return -1;
 }
@@ -215,10 +216,9 @@ void ConcludeReads(BackupArchive &archive, BackupWarning &warn, const std::vecto
         const std::unique_ptr<ParamDatabase> db = ParamDatabase::FromImage(image);
         const QStringList problems = db ? DatabaseChecker::Check(*db, std::numeric_limits<int>::max()) : QStringList{QString()};
         if (!problems.isEmpty())
-            Console::Err(QStringLiteral("orbivane-cli: warning: %1: the image read from %2 fails the structure check "
-                                        "(%3 problems); kept as the meter sent it ('orbivane-cli check %1' lists them)")
-                             .arg(target, jobs[i]->Port().label)
-                             .arg(problems.size()));
+            Console::Err(QCoreApplication::translate("Cli", "orbivane-cli: warning: %1: the image read from %2 fails the structure check "
+                                                            "(%n problems); kept as the meter sent it ('orbivane-cli check %1' lists them)", nullptr, int(problems.size()))
+                             .arg(target, jobs[i]->Port().label));
     }
 }
 
@@ -237,23 +237,23 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
     QCommandLineParser &p = cl.Parser();
     const QCommandLineOption portOption(
         {QStringLiteral("p"), QStringLiteral("port")},
-        QStringLiteral("The meter's port: COMn, a device path or a /dev/serial/by-id name; repeat for several "
-                       "meters at once. Default: the port saved by the window."),
+        QCoreApplication::translate("Cli", "The meter's port: COMn, a device path or a /dev/serial/by-id name; repeat for several "
+                                           "meters at once. Default: the port saved by the window."),
         QStringLiteral("P"));
     const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
-                                         QStringLiteral("No progress on standard error."));
+                                         QCoreApplication::translate("Cli", "No progress on standard error."));
     const QCommandLineOption forceOption(
         {QStringLiteral("f"), QStringLiteral("force")},
-        kind == Kind::Load   ? QStringLiteral("Answer Yes where the window asks (model differs, version not higher).")
-        : kind == Kind::Read ? QStringLiteral("Replace a TARGET too large for the backups to keep a copy of.")
-                             : QStringLiteral("Send a file that fails the structure check."));
+        kind == Kind::Load   ? QCoreApplication::translate("Cli", "Answer Yes where the window asks (model differs, version not higher).")
+        : kind == Kind::Read ? QCoreApplication::translate("Cli", "Replace a TARGET too large for the backups to keep a copy of.")
+                             : QCoreApplication::translate("Cli", "Send a file that fails the structure check."));
     const QCommandLineOption logOption(
         QStringLiteral("log"),
-        QStringLiteral("Write a log of the line (every frame's time, type, length and first bytes, and how it ended) "
-                       "to FILE; with several --port, one per meter as FILE-<port>."),
+        QCoreApplication::translate("Cli", "Write a log of the line (every frame's time, type, length and first bytes, and how it ended) "
+                                           "to FILE; with several --port, one per meter as FILE-<port>."),
         QStringLiteral("FILE"));
     const QCommandLineOption silenceOption(
-        QStringLiteral("timeout"), QStringLiteral("Give up when the meter is silent this long mid-transfer: 1 to 3600 (default 10)."),
+        QStringLiteral("timeout"), QCoreApplication::translate("Cli", "Give up when the meter is silent this long mid-transfer: 1 to 3600 (default 10)."),
         QStringLiteral("seconds"), QStringLiteral("10"));
     p.addOption(portOption);
     if (kind != Kind::Probe)
@@ -287,7 +287,7 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
             if (choice.path.isEmpty() ? other.label == choice.label
                                       : other.path == choice.path
                                             || (!device.isEmpty() && QFileInfo(other.path).canonicalFilePath() == device))
-                return cl.UsageError(QStringLiteral("%1 is given twice").arg(value));
+                return cl.UsageError(QCoreApplication::translate("Cli", "%1 is given twice").arg(value));
         plan.ports << choice;
     }
     if (plan.ports.isEmpty())
@@ -306,8 +306,8 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
         for (const QString &target : targets) {
             const qint64 size = QFileInfo(target).isFile() ? QFileInfo(target).size() : 0;
             if (size > BackupArchive::MAX_KEPT_BYTES && !plan.force) {
-                Console::Err(QStringLiteral("%1: %2 bytes, more than the backups keep a copy of (%3 MB); not replaced "
-                                            "(--force replaces it)")
+                Console::Err(QCoreApplication::translate("Cli", "%1: %2 bytes, more than the backups keep a copy of (%3 MB); not replaced "
+                                                                "(--force replaces it)")
                                  .arg(target).arg(size).arg(BackupArchive::MAX_KEPT_BYTES >> 20));
                 return EXIT_FILE;
             }
@@ -346,7 +346,7 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
             std::this_thread::sleep_for(std::chrono::milliseconds(50)); // the workers are stopping
         } else if (watch.Wait(200)) {
             interrupted = true;
-            board.Note(QString(), QStringLiteral("interrupted: stopping"));
+            board.Note(QString(), QCoreApplication::translate("Cli", "interrupted: stopping"));
             for (auto &job : jobs)
                 job->Interrupt();
         }

@@ -1,5 +1,6 @@
 #include "common/FileLock.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QThread>
@@ -64,7 +65,7 @@ bool FileLock::Lock(int waitMs)
         if (err != 0) {
             m_contended = err == EWOULDBLOCK || err == EINTR;
             m_error = m_contended
-                ? QStringLiteral("another program is writing this file; try again later")
+                ? QCoreApplication::translate("FileResult", "another program is writing this file; try again later")
                 : qt_error_string(err);
             ::close(fd);
             return false;

@@ -1,5 +1,6 @@
 #include "common/OwnedFolder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -55,16 +56,16 @@ bool ReadAtMost(const QString &path, qint64 maxBytes, QByteArray *bytes, QString
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;
-        Fail(err, error, err == ELOOP ? QStringLiteral("a symbolic link") : QString());
+        Fail(err, error, err == ELOOP ? QCoreApplication::translate("FileResult", "a symbolic link") : QString());
         return false;
     }
     struct stat st = {};
     int err = ::fstat(fd, &st) != 0 ? errno : 0;
     QString why;
     if (err == 0 && !S_ISREG(st.st_mode))
-        why = S_ISDIR(st.st_mode) ? QStringLiteral("a folder") : QStringLiteral("not a regular file");
+        why = S_ISDIR(st.st_mode) ? QCoreApplication::translate("FileResult", "a folder") : QCoreApplication::translate("FileResult", "not a regular file");
     else if (err == 0 && st.st_size > maxBytes)
-        why = QStringLiteral("%1 bytes, more than %2").arg(qint64(st.st_size)).arg(maxBytes);
+        why = QCoreApplication::translate("FileResult", "%1 bytes, more than %2").arg(qint64(st.st_size)).arg(maxBytes);
     QByteArray data;
     if (err == 0 && why.isEmpty()) {
         data.resize(qsizetype(st.st_size));

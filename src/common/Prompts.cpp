@@ -1,5 +1,6 @@
 #include "common/Prompts.h"
 
+#include <QCoreApplication>
 #include <atomic>
 #include <cstdio>
 
@@ -29,18 +30,18 @@ std::atomic<Prompts *> g_default{&g_stderrPrompts};
 
 Prompts::SaveChoice Prompts::AskSaveDiscardStay(const QString &text, const QString &caption)
 {
-    if (AskYesNo(text + QStringLiteral("\n\nApply and save the changes now?"), caption))
+    if (AskYesNo(text + QCoreApplication::translate("Prompts", "\n\nApply and save the changes now?"), caption))
         return SaveChoice::Save;
-    if (AskYesNo(QStringLiteral("Discard the changes?"), caption))
+    if (AskYesNo(QCoreApplication::translate("Prompts", "Discard the changes?"), caption))
         return SaveChoice::Discard;
     return SaveChoice::Stay;
 }
 
 Prompts::ChangedChoice Prompts::AskSaveOverReload(const QString &text, const QString &caption)
 {
-    if (AskYesNoDefaultNo(text + QStringLiteral("\n\nSave over it?"), caption))
+    if (AskYesNoDefaultNo(text + QCoreApplication::translate("Prompts", "\n\nSave over it?"), caption))
         return ChangedChoice::SaveOver;
-    if (AskYesNoDefaultNo(QStringLiteral("Reload it, dropping the changes made here?"), caption))
+    if (AskYesNoDefaultNo(QCoreApplication::translate("Prompts", "Reload it, dropping the changes made here?"), caption))
         return ChangedChoice::Reload;
     return ChangedChoice::Cancel;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // How the program speaks to the person at the screen: OK boxes, Yes/No questions and file
@@ -46,4 +47,4 @@ public:
 // Caption of the application's own message boxes.
 inline const char *const kAppTitle = "Orbivane";
 // Filter of every database and update file chooser.
-inline const char *const kDataFileFilter = "Data Files (*.bin);;All Files (*)";
+inline const char *const kDataFileFilter = QT_TRANSLATE_NOOP("Prompts", "Data Files (*.bin);;All Files (*)");

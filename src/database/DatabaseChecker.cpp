@@ -2,6 +2,7 @@
 
 #include "database/ParamDatabase.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -20,7 +21,7 @@ public:
         CheckTransponders();
         CheckChannels();
         if (m_dropped > 0)
-            m_reports << QStringLiteral("... and %1 more").arg(m_dropped);
+            m_reports << DatabaseChecker::tr("... and %1 more").arg(m_dropped);
         return m_reports;
     }
 
@@ -51,18 +52,18 @@ private:
         while (cur != sentinel) {
             if (cur < 0 || cur > sentinel) {
                 Report([&] {
-                    return QStringLiteral("%1: link %2 after record %3 is out of range").arg(name()).arg(cur).arg(before);
+                    return DatabaseChecker::tr("%1: link %2 after record %3 is out of range").arg(name()).arg(cur).arg(before);
                 });
                 return;
             }
             if (m_seen[size_t(cur)] == m_walk) {
-                Report([&] { return QStringLiteral("%1: loops back to record %2").arg(name()).arg(cur); });
+                Report([&] { return DatabaseChecker::tr("%1: loops back to record %2").arg(name()).arg(cur); });
                 return;
             }
             m_seen[size_t(cur)] = m_walk;
             if ((!isFree || length == 0) && prev(cur) != before)
                 Report([&] {
-                    return QStringLiteral("%1: record %2 links back to %3 instead of %4")
+                    return DatabaseChecker::tr("%1: record %2 links back to %3 instead of %4")
                         .arg(name()).arg(cur).arg(prev(cur)).arg(before);
                 });
             member(cur);
@@ -71,10 +72,10 @@ private:
             ++length;
         }
         if (!isFree && last != before)
-            Report([&] { return QStringLiteral("%1: ends at %2 but its last is %3").arg(name()).arg(before).arg(last); });
+            Report([&] { return DatabaseChecker::tr("%1: ends at %2 but its last is %3").arg(name()).arg(before).arg(last); });
         if (count >= 0 && count != length)
             Report([&] {
-                return QStringLiteral("%1: holds %2 records but its count is %3").arg(name()).arg(length).arg(count);
+                return DatabaseChecker::tr("%1: holds %2 records but its count is %3").arg(name()).arg(length).arg(count);
             });
     }
 
@@ -86,24 +87,24 @@ private:
         std::vector<char> onFree(NO_SATELLITE, 0);
         auto next = [&](int i) { return sats[size_t(i)].Next(); };
         auto prev = [&](int i) { return sats[size_t(i)].Prev(); };
-        Walk([] { return QStringLiteral("satellite chain"); }, h.First(), h.Last(), h.Count(), NO_SATELLITE,
+        Walk([] { return DatabaseChecker::tr("satellite chain"); }, h.First(), h.Last(), h.Count(), NO_SATELLITE,
              next, prev, [&](int i) {
                  if (!sats[size_t(i)].InUse())
-                     Report([&] { return QStringLiteral("satellite chain: slot %1 is not in use").arg(i); });
+                     Report([&] { return DatabaseChecker::tr("satellite chain: slot %1 is not in use").arg(i); });
                  m_satOnChain[size_t(i)] = 1;
                  m_liveSats.push_back(i);
              });
-        Walk([] { return QStringLiteral("free satellite chain"); }, h.FreeFirst(), -1, -1, NO_SATELLITE, next,
+        Walk([] { return DatabaseChecker::tr("free satellite chain"); }, h.FreeFirst(), -1, -1, NO_SATELLITE, next,
              prev, [&](int i) {
                  if (sats[size_t(i)].InUse() || m_satOnChain[size_t(i)])
-                     Report([&] { return QStringLiteral("free satellite chain: slot %1 is in use").arg(i); });
+                     Report([&] { return DatabaseChecker::tr("free satellite chain: slot %1 is in use").arg(i); });
                  onFree[size_t(i)] = 1;
              });
         for (int i = 0; i < NO_SATELLITE; ++i) {
             if (sats[size_t(i)].InUse() && !m_satOnChain[size_t(i)])
-                Report([&] { return QStringLiteral("satellite %1 is in use but not on the satellite chain").arg(i); });
+                Report([&] { return DatabaseChecker::tr("satellite %1 is in use but not on the satellite chain").arg(i); });
             if (!sats[size_t(i)].InUse() && !onFree[size_t(i)])
-                Report([&] { return QStringLiteral("satellite slot %1 is free but not on the free chain").arg(i); });
+                Report([&] { return DatabaseChecker::tr("satellite slot %1 is free but not on the free chain").arg(i); });
         }
     }
 
@@ -119,13 +120,13 @@ private:
         for (int s : m_liveSats) {
             const SatelliteRecord &sat = sats[size_t(s)];
             total += sat.TpCount();
-            Walk([s] { return QStringLiteral("transponders of satellite %1").arg(s); }, sat.FirstTp(), sat.LastTp(),
+            Walk([s] { return DatabaseChecker::tr("transponders of satellite %1").arg(s); }, sat.FirstTp(), sat.LastTp(),
                  sat.TpCount(), NO_TRANSPONDER, next, prev, [&, s](int i) {
                      if (!tps[size_t(i)].InUse())
-                         Report([&] { return QStringLiteral("transponder %1 of satellite %2 is not in use").arg(i).arg(s); });
+                         Report([&] { return DatabaseChecker::tr("transponder %1 of satellite %2 is not in use").arg(i).arg(s); });
                      if (m_tpOwner[size_t(i)] != NO_SATELLITE)
                          Report([&] {
-                             return QStringLiteral("transponder %1 is on the chains of satellites %2 and %3")
+                             return DatabaseChecker::tr("transponder %1 is on the chains of satellites %2 and %3")
                                  .arg(i).arg(m_tpOwner[size_t(i)]).arg(s);
                          });
                      m_tpOwner[size_t(i)] = s;
@@ -133,13 +134,13 @@ private:
         }
         if (total != m_img.tpHeader.Count())
             Report([&] {
-                return QStringLiteral("transponder count is %1 but the satellites hold %2")
+                return DatabaseChecker::tr("transponder count is %1 but the satellites hold %2")
                     .arg(m_img.tpHeader.Count()).arg(total);
             });
-        Walk([] { return QStringLiteral("free transponder chain"); }, m_img.tpHeader.FreeFirst(), -1, -1,
+        Walk([] { return DatabaseChecker::tr("free transponder chain"); }, m_img.tpHeader.FreeFirst(), -1, -1,
              NO_TRANSPONDER, next, prev, [&](int i) {
                  if (tps[size_t(i)].InUse() || m_tpOwner[size_t(i)] != NO_SATELLITE)
-                     Report([&] { return QStringLiteral("free transponder chain: record %1 is in use").arg(i); });
+                     Report([&] { return DatabaseChecker::tr("free transponder chain: record %1 is in use").arg(i); });
                  onFree[size_t(i)] = 1;
              });
         int lost = 0;
@@ -147,7 +148,7 @@ private:
             if (m_tpOwner[size_t(i)] == NO_SATELLITE && !onFree[size_t(i)])
                 ++lost;
         if (lost > 0)
-            Report([&] { return QStringLiteral("%1 transponder records are on no chain").arg(lost); });
+            Report([&] { return DatabaseChecker::tr("%n transponder records are on no chain", nullptr, int(lost)); });
     }
 
     void CheckChannels()
@@ -163,15 +164,15 @@ private:
         auto prev = [&](int i) { return chs[size_t(i)].Prev(); };
         for (const bool kind1 : {true, false}) {
             auto name = [kind1] {
-                return kind1 ? QStringLiteral("kind-1 channel chain") : QStringLiteral("other-kind channel chain");
+                return kind1 ? DatabaseChecker::tr("kind-1 channel chain") : DatabaseChecker::tr("other-kind channel chain");
             };
             Walk(name, kind1 ? h.Kind1First() : h.OtherFirst(), kind1 ? h.Kind1Last() : h.OtherLast(),
                  kind1 ? h.Kind1Count() : h.OtherCount(), NO_CHANNEL, next, prev, [&](int i) {
                      if (!inUse(i))
-                         Report([&] { return QStringLiteral("%1: channel %2 is not in use").arg(name()).arg(i); });
+                         Report([&] { return DatabaseChecker::tr("%1: channel %2 is not in use").arg(name()).arg(i); });
                      if (chs[size_t(i)].IsKind1() != kind1)
                          Report([&] {
-                             return QStringLiteral("%1: channel %2 is of kind %3")
+                             return DatabaseChecker::tr("%1: channel %2 is of kind %3")
                                  .arg(name()).arg(i).arg(chs[size_t(i)].Kind());
                          });
                      onGlobal[size_t(i)] = 1;
@@ -184,8 +185,8 @@ private:
             const SatelliteRecord &sat = sats[size_t(s)];
             for (const bool kind1 : {true, false}) {
                 auto name = [kind1, s] {
-                    return QStringLiteral("%1 channels of satellite %2")
-                        .arg(kind1 ? QStringLiteral("kind-1") : QStringLiteral("other-kind"))
+                    return DatabaseChecker::tr("%1 channels of satellite %2")
+                        .arg(kind1 ? DatabaseChecker::tr("kind-1") : DatabaseChecker::tr("other-kind"))
                         .arg(s);
                 };
                 Walk(name, kind1 ? sat.Kind1First() : sat.OtherFirst(), kind1 ? sat.Kind1Last() : sat.OtherLast(),
@@ -193,7 +194,7 @@ private:
                          const ChannelRecord &c = chs[size_t(i)];
                          if (!inUse(i) || c.IsKind1() != kind1 || c.Satellite() != s)
                              Report([&] {
-                                 return QStringLiteral("%1: channel %2 does not belong there").arg(name()).arg(i);
+                                 return DatabaseChecker::tr("%1: channel %2 does not belong there").arg(name()).arg(i);
                              });
                          onSat[size_t(i)] = 1;
                      });
@@ -201,20 +202,20 @@ private:
         }
 
         for (int g = 0; g < GROUP_COUNT; ++g) {
-            auto name = [g] { return QStringLiteral("group %1 channel chain").arg(g); };
+            auto name = [g] { return DatabaseChecker::tr("group %1 channel chain").arg(g); };
             Walk(name, h.GroupFirst(g), h.GroupLast(g), h.GroupCount(g), NO_CHANNEL,
                  [&, g](int i) { return chs[size_t(i)].GroupNext(g); },
                  [&, g](int i) { return chs[size_t(i)].GroupPrev(g); }, [&](int i) {
                      if (!inUse(i) || !chs[size_t(i)].InGroup(g))
-                         Report([&] { return QStringLiteral("%1: channel %2 is not a member").arg(name()).arg(i); });
+                         Report([&] { return DatabaseChecker::tr("%1: channel %2 is not a member").arg(name()).arg(i); });
                      onGroup[size_t(g) * NO_CHANNEL + size_t(i)] = 1;
                  });
         }
 
-        Walk([] { return QStringLiteral("free channel chain"); }, h.FreeFirst(), -1, -1, NO_CHANNEL, next, prev,
+        Walk([] { return DatabaseChecker::tr("free channel chain"); }, h.FreeFirst(), -1, -1, NO_CHANNEL, next, prev,
              [&](int i) {
                  if (inUse(i) || onGlobal[size_t(i)])
-                     Report([&] { return QStringLiteral("free channel chain: channel %1 is in use").arg(i); });
+                     Report([&] { return DatabaseChecker::tr("free channel chain: channel %1 is in use").arg(i); });
                  onFree[size_t(i)] = 1;
              });
 
@@ -222,23 +223,23 @@ private:
             const ChannelRecord &c = chs[size_t(i)];
             if (!c.InUse()) {
                 if (!onFree[size_t(i)])
-                    Report([&] { return QStringLiteral("channel %1 is free but not on the free chain").arg(i); });
+                    Report([&] { return DatabaseChecker::tr("channel %1 is free but not on the free chain").arg(i); });
                 continue;
             }
             if (!onGlobal[size_t(i)])
-                Report([&] { return QStringLiteral("channel %1 is not on the chain of its kind").arg(i); });
+                Report([&] { return DatabaseChecker::tr("channel %1 is not on the chain of its kind").arg(i); });
             if (!onSat[size_t(i)])
                 Report([&] {
-                    return QStringLiteral("channel %1 is not on a chain of its satellite %2").arg(i).arg(c.Satellite());
+                    return DatabaseChecker::tr("channel %1 is not on a chain of its satellite %2").arg(i).arg(c.Satellite());
                 });
             for (int g = 0; g < GROUP_COUNT; ++g)
                 if (c.InGroup(g) && !onGroup[size_t(g) * NO_CHANNEL + size_t(i)])
-                    Report([&] { return QStringLiteral("channel %1 is not on group chain %2").arg(i).arg(g); });
+                    Report([&] { return DatabaseChecker::tr("channel %1 is not on group chain %2").arg(i).arg(g); });
             const int tp = c.Transponder();
             if (tp >= NO_TRANSPONDER || m_tpOwner[size_t(tp)] != c.Satellite())
                 Report([&] {
-                    return QStringLiteral("channel %1 is on transponder %2, which is not a transponder "
-                                          "of its satellite %3")
+                    return DatabaseChecker::tr("channel %1 is on transponder %2, which is not a transponder "
+                                               "of its satellite %3")
                         .arg(i).arg(tp).arg(c.Satellite());
                 });
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 
 class ParamDatabase;
@@ -13,4 +14,6 @@ class DatabaseChecker
 {
 public:
     static QStringList Check(const ParamDatabase &db, int maxReports = 100);
+
+    Q_DECLARE_TR_FUNCTIONS(DatabaseChecker)
 };

@@ -3,6 +3,7 @@
 
 #include "common/FileReplacement.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -34,24 +35,24 @@ FileResult ParamDatabase::Load(const QString &path)
     // Opening a pipe would wait for a writer for ever, and a device has no length to check.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return FileResult::Fail(FileResult::Report(path, info.isDir() ? QStringLiteral("Is a directory")
-                                                                    : QStringLiteral("Not a regular file")));
+        return FileResult::Fail(FileResult::Report(path, info.isDir() ? QCoreApplication::translate("FileResult", "Is a directory")
+                                                                    : QCoreApplication::translate("FileResult", "Not a regular file")));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return FileResult::Fail(FileResult::Report(path, file.errorString()));
     if (file.size() != IMAGE_SIZE)
-        return FileResult::Fail(QStringLiteral("Database does not match!"));
+        return FileResult::Fail(QCoreApplication::translate("FileResult", "Database does not match!"));
     int index = 0;
     for (const auto &block : fresh->Blocks()) {
         if (ReadFully(file, block.data, block.size) != block.size)
-            return FileResult::Fail(index == 1 ? QStringLiteral("open file error: pLnbList")
-                                               : QStringLiteral("open file error"));
+            return FileResult::Fail(index == 1 ? QCoreApplication::translate("FileResult", "open file error: pLnbList")
+                                               : QCoreApplication::translate("FileResult", "open file error"));
         ++index;
     }
     // A file that grew while we read it is not the image we measured.
     char extra;
     if (file.read(&extra, 1) != 0)
-        return FileResult::Fail(QStringLiteral("Database does not match!"));
+        return FileResult::Fail(QCoreApplication::translate("FileResult", "Database does not match!"));
     file.close();
 
     m_img = std::move(fresh);

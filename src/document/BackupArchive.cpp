@@ -6,6 +6,7 @@
 #include "database/DbLayout.h"
 #include "database/ParamDatabase.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -90,13 +91,13 @@ bool Parse(const QFileInfo &info, BackupArchive::Entry &entry)
     entry.size = info.size();
     // Looked at, never opened: others may have put anything under our names.
     if (info.isSymLink())
-        entry.notAVersion = QStringLiteral("a symbolic link");
+        entry.notAVersion = QCoreApplication::translate("BackupArchive", "a symbolic link");
     else if (info.isDir())
-        entry.notAVersion = QStringLiteral("a folder");
+        entry.notAVersion = QCoreApplication::translate("BackupArchive", "a folder");
     else if (!info.isFile())
-        entry.notAVersion = QStringLiteral("not a regular file");
+        entry.notAVersion = QCoreApplication::translate("BackupArchive", "not a regular file");
     else if (entry.size > BackupArchive::MAX_KEPT_BYTES)
-        entry.notAVersion = QStringLiteral("%1 MB, far more than a database").arg(entry.size >> 20);
+        entry.notAVersion = QCoreApplication::translate("BackupArchive", "%1 MB, far more than a database").arg(entry.size >> 20);
     return true;
 }
 
@@ -140,15 +141,16 @@ QString BackupArchive::Describe(const QByteArray &image, QStringList *problems)
 {
     const auto db = ParamDatabase::FromImage(image); // taking bytes over and walking chains tell nobody anything
     if (!db)
-        return QStringLiteral("not a database (%1 bytes)").arg(image.size());
+        return QCoreApplication::translate("BackupArchive", "not a database (%1 bytes)").arg(image.size());
     const std::vector<int> satellites = db->SatelliteChain().indices;
     size_t transponders = 0;
     for (int slot : satellites)
         transponders += db->TransponderChain(slot).indices.size();
-    QString text = QStringLiteral("%1 satellites, %2 transponders").arg(satellites.size()).arg(transponders);
+    QString text = QCoreApplication::translate("BackupArchive", "%n satellites, %1 transponders", nullptr, int(satellites.size()))
+                       .arg(transponders);
     const QStringList found = DatabaseChecker::Check(*db, 5);
     if (!found.isEmpty())
-        text += QStringLiteral(", fails the structure check");
+        text += QCoreApplication::translate("BackupArchive", ", fails the structure check");
     if (problems)
         *problems = found;
     return text;
@@ -159,12 +161,12 @@ QString BackupArchive::Describe(const Entry &entry, QStringList *problems)
     if (problems)
         problems->clear();
     if (!entry.IsVersion())
-        return QStringLiteral("not a version (%1)").arg(entry.notAVersion);
+        return QCoreApplication::translate("BackupArchive", "not a version (%1)").arg(entry.notAVersion);
     if (entry.size != DbLayout::IMAGE_SIZE) // no need to read it to say so
-        return QStringLiteral("not a database (%1 bytes)").arg(entry.size);
+        return QCoreApplication::translate("BackupArchive", "not a database (%1 bytes)").arg(entry.size);
     QByteArray image;
     QString why;
-    return Read(entry, &image, &why) ? Describe(image, problems) : QStringLiteral("unreadable (%1)").arg(why);
+    return Read(entry, &image, &why) ? Describe(image, problems) : QCoreApplication::translate("BackupArchive", "unreadable (%1)").arg(why);
 }
 
 bool BackupArchive::Read(const Entry &entry, QByteArray *bytes, QString *error)
@@ -179,7 +181,7 @@ bool BackupArchive::Read(const Entry &entry, QByteArray *bytes, QString *error)
 
 QString BackupArchive::DisplayName(const Entry &entry)
 {
-    return entry.source == Source::ReadFromMeter ? QStringLiteral("meter ") + entry.series.section(QLatin1Char('-'), 1)
+    return entry.source == Source::ReadFromMeter ? QCoreApplication::translate("BackupArchive", "meter %1").arg(entry.series.section(QLatin1Char('-'), 1))
                                                  : entry.series;
 }
 
@@ -206,7 +208,7 @@ BackupArchive::Current BackupArchive::ReadCurrent(const QString &filePath)
     // A read may be aimed at any file; one far larger than a database is told, not copied.
     if (info.size() > MAX_KEPT_BYTES) {
         current.keepable = FileResult::Fail(
-            QStringLiteral("%1 is larger than %2 MB, far more than a database; its content was not kept")
+            QCoreApplication::translate("BackupArchive", "%1 is larger than %2 MB, far more than a database; its content was not kept")
                 .arg(filePath).arg(MAX_KEPT_BYTES >> 20));
         if (current.readable)
             current.bytes = file.read(DbLayout::IMAGE_SIZE + 1);
@@ -269,7 +271,7 @@ FileResult BackupArchive::Store(const QString &series, const QString &tag, const
         break;
     }
     if (!QDir().mkpath(m_folder))
-        return FileResult::Fail(QStringLiteral("%1: cannot create the folder").arg(m_folder));
+        return FileResult::Fail(QCoreApplication::translate("BackupArchive", "%1: cannot create the folder").arg(m_folder));
     // Named by the clock alone: what the folder holds (an entry from the future, a link under
     // the next name) must not steer where the bytes go. A taken name is skipped, never reused.
     const QString stamp = Now().toUTC().toString(kStampFormat);

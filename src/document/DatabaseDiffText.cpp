@@ -3,6 +3,8 @@
 #include "document/SatelliteConversions.h"
 #include "document/TransponderConversions.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 using SatChange = DatabaseDiff::SatelliteChange;
@@ -24,27 +26,29 @@ void AppendText(const SatChange &c, QStringList &lines)
 {
     switch (c.kind) {
     case SatChange::Kind::Added:
-        lines << QStringLiteral("satellite added: %1, %2 transponders").arg(SatText(c.after)).arg(c.transponders.size());
+        lines << QCoreApplication::translate("DatabaseDiff", "satellite added: %1, %n transponders", nullptr, int(c.transponders.size()))
+                     .arg(SatText(c.after));
         return;
     case SatChange::Kind::Removed:
-        lines << QStringLiteral("satellite removed: %1, %2 transponders").arg(SatText(c.before)).arg(c.transponders.size());
+        lines << QCoreApplication::translate("DatabaseDiff", "satellite removed: %1, %n transponders", nullptr, int(c.transponders.size()))
+                     .arg(SatText(c.before));
         return;
     case SatChange::Kind::Paired:
         break;
     }
     if (c.Renamed())
-        lines << QStringLiteral("satellite renamed: \"%1\" -> \"%2\"").arg(c.before.name, c.after.name);
+        lines << QCoreApplication::translate("DatabaseDiff", "satellite renamed: \"%1\" -> \"%2\"").arg(c.before.name, c.after.name);
     if (c.Moved())
-        lines << QStringLiteral("satellite moved: \"%1\" %2 -> %3")
+        lines << QCoreApplication::translate("DatabaseDiff", "satellite moved: \"%1\" %2 -> %3")
                      .arg(c.after.name, SatelliteConversions::FormatPosition(c.before.position), SatelliteConversions::FormatPosition(c.after.position));
     for (const TpChange &t : c.transponders) {
-        const QString head = QStringLiteral("  \"%1\": transponder ").arg(c.after.name);
+        const QString head = QCoreApplication::translate("DatabaseDiff", "  \"%1\": transponder ").arg(c.after.name);
         if (t.kind == TpChange::Kind::Added)
-            lines << head + QStringLiteral("added: ") + RowText(t.after);
+            lines << head + QCoreApplication::translate("DatabaseDiff", "added: ") + RowText(t.after);
         else if (t.kind == TpChange::Kind::Removed)
-            lines << head + QStringLiteral("removed: ") + RowText(t.before);
+            lines << head + QCoreApplication::translate("DatabaseDiff", "removed: ") + RowText(t.before);
         else
-            lines << head + QStringLiteral("changed: %1 -> %2").arg(RowText(t.before), RowText(t.after));
+            lines << head + QCoreApplication::translate("DatabaseDiff", "changed: %1 -> %2").arg(RowText(t.before), RowText(t.after));
     }
 }
 

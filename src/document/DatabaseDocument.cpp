@@ -4,6 +4,8 @@
 #include "document/SatelliteConversions.h"
 #include "document/TransponderConversions.h"
 
+#include <QCoreApplication>
+
 
 using namespace DbLayout;
 
@@ -53,8 +55,8 @@ DocumentResult DatabaseDocument::Save(bool overwrite)
     // A missing file holds nothing to lose; one we may not read cannot be compared.
     if (!overwrite && current.readable && current.bytes != m_fileImage)
         return DocumentResult::Fail(DocumentResult::Code::ChangedOnDisk,
-                                    FileResult::Report(path, QStringLiteral("The file was changed by another program "
-                                                                            "after it was read.")));
+                                    FileResult::Report(path, QCoreApplication::translate("DatabaseDocument", "The file was changed by another program "
+                                                                                                             "after it was read.")));
     const QByteArray next = m_db.ToBytes();
     const FileResult backup = m_archive ? m_archive->KeepBeforeSave(path, current, next) : FileResult();
     DocumentResult result;
@@ -102,7 +104,7 @@ DocumentResult DatabaseDocument::AddSatellite(const SatelliteValue &value, int *
     if (check != SatelliteConversions::Check::Ok)
         return DocumentResult::Fail(DocumentResult::Code::BadName,
                                     SatelliteConversions::CheckText(check));
-    return Change(QStringLiteral("Add SAT"), [&] {
+    return Change(QCoreApplication::translate("DatabaseDocument", "Add SAT"), [&] {
         SatelliteRecord record;
         record.SetName(SatelliteConversions::FieldFromName(value.name));
         record.SetPosition(value.position & SatelliteConversions::POSITION_MASK);
@@ -130,7 +132,7 @@ DocumentResult DatabaseDocument::EditSatellite(const SatelliteValue &value)
     if (check != SatelliteConversions::Check::Ok)
         return DocumentResult::Fail(DocumentResult::Code::BadName,
                                     SatelliteConversions::CheckText(check));
-    return Change(QStringLiteral("Edit SAT"), [&] {
+    return Change(QCoreApplication::translate("DatabaseDocument", "Edit SAT"), [&] {
         record.SetName(SatelliteConversions::FieldFromName(value.name));
         record.SetPosition(value.position & SatelliteConversions::POSITION_MASK);
         m_db.SetSatellite(value.slot, record);
@@ -142,7 +144,7 @@ DocumentResult DatabaseDocument::DeleteSatellite(int slot)
 {
     if (!IsOpen())
         return DocumentResult::Fail(DocumentResult::Code::NotOpen);
-    return Change(QStringLiteral("Delete SAT"), [&] {
+    return Change(QCoreApplication::translate("DatabaseDocument", "Delete SAT"), [&] {
         return m_db.DeleteSatellite(slot & 0xFF) ? DocumentResult{}
                                                  : DocumentResult::Fail(DocumentResult::Code::Refused);
     });
@@ -152,7 +154,7 @@ DocumentResult DatabaseDocument::ReplaceTransponders(int slot, std::vector<Trans
 {
     if (!IsOpen())
         return DocumentResult::Fail(DocumentResult::Code::NotOpen);
-    return Change(QStringLiteral("Apply"), [&] { return Store(slot, rows); });
+    return Change(QCoreApplication::translate("DatabaseDocument", "Apply"), [&] { return Store(slot, rows); });
 }
 
 DocumentResult DatabaseDocument::Batch(const QString &name,
@@ -180,7 +182,7 @@ DocumentResult DatabaseDocument::ReplaceImage(const QString &name, const QByteAr
     if (!IsOpen())
         return DocumentResult::Fail(DocumentResult::Code::NotOpen);
     if (image.size() != IMAGE_SIZE)
-        return DocumentResult::Fail(DocumentResult::Code::Refused, QStringLiteral("Database does not match!"));
+        return DocumentResult::Fail(DocumentResult::Code::Refused, QCoreApplication::translate("DatabaseDocument", "Database does not match!"));
     return Change(name, [&] {
         m_db.FromBytes(image);
         return DocumentResult{};

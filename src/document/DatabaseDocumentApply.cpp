@@ -3,6 +3,7 @@
 
 #include "document/TransponderConversions.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 using namespace DbLayout;
@@ -11,8 +12,8 @@ namespace {
 
 const QString &NothingStored()
 {
-    static const QString text = QStringLiteral("Nothing was stored: the database and its file "
-                                               "are as they were.");
+    static const QString text = QCoreApplication::translate("DatabaseDocument", "Nothing was stored: the database and its file "
+                                                                                "are as they were.");
     return text;
 }
 
@@ -37,8 +38,8 @@ DocumentResult DatabaseDocument::Store(int slot, std::vector<TransponderRow> &ro
     if (!sat || !sat->InUse() || !chain.complete || int(chain.indices.size()) != sat->TpCount()
         || m_db.TpHeader().Count() < sat->TpCount())
         return DocumentResult::Fail(Code::DamagedChain,
-                                    QStringLiteral("The transponder chain of this satellite is "
-                                                   "damaged in the database.\n")
+                                    QCoreApplication::translate("DatabaseDocument", "The transponder chain of this satellite is "
+                                                                                    "damaged in the database.\n")
                                         + NothingStored());
 
     // The rows must stand for exactly the satellite's stored transponders, each once: a record
@@ -68,18 +69,17 @@ DocumentResult DatabaseDocument::Store(int slot, std::vector<TransponderRow> &ro
     std::sort(stored.begin(), stored.end());
     if (named != stored)
         return DocumentResult::Fail(Code::RowsMismatch,
-                                    QStringLiteral("The transponder list no longer matches the "
-                                                   "database; select the satellite again.\n")
+                                    QCoreApplication::translate("DatabaseDocument", "The transponder list no longer matches the "
+                                                                                    "database; select the satellite again.\n")
                                         + NothingStored());
 
     if (missing > 0) {
         DocumentResult full = DocumentResult::Fail(
             Code::TransponderTableFull,
-            QStringLiteral("The transponder table is full: it holds %1 transponders for all "
-                           "satellites together.\n%2 of the %3 new rows could not be stored. "
-                           "Delete transponders you no longer need and apply again.\n")
+            QCoreApplication::translate("DatabaseDocument", "The transponder table is full: it holds %1 transponders for all "
+                                                            "satellites together.\n%n of the %2 new rows could not be stored. "
+                                                            "Delete transponders you no longer need and apply again.\n", nullptr, int(missing))
                     .arg(NO_TRANSPONDER)
-                    .arg(missing)
                     .arg(newRows)
                 + NothingStored());
         full.missing = missing;
@@ -117,8 +117,8 @@ DocumentResult DatabaseDocument::Store(int slot, std::vector<TransponderRow> &ro
     });
     if (!done)
         return DocumentResult::Fail(Code::Inconsistent,
-                                    QStringLiteral("The transponders could not be stored: the "
-                                                   "database is inconsistent around them.\n")
+                                    QCoreApplication::translate("DatabaseDocument", "The transponders could not be stored: the "
+                                                                                    "database is inconsistent around them.\n")
                                         + NothingStored());
 
     // New rows now stand for their records, so a further Apply stores them in place.

@@ -1,5 +1,6 @@
 #include "document/SatelliteConversions.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -82,14 +83,14 @@ QString SatelliteConversions::CheckText(Check check)
 {
     switch (check) {
     case Check::Ok: break;
-    case Check::Empty: return QStringLiteral("Please input a satillite name.");
-    case Check::NotANumber: return QStringLiteral("Please enter a number.");
-    case Check::OutOfRange: return QStringLiteral("Please enter a number between 0 and 360.");
-    case Check::TooLong: return QStringLiteral("Please enter no more than 16 characters.");
+    case Check::Empty: return QCoreApplication::translate("SatelliteConversions", "Please input a satillite name.");
+    case Check::NotANumber: return QCoreApplication::translate("SatelliteConversions", "Please enter a number.");
+    case Check::OutOfRange: return QCoreApplication::translate("SatelliteConversions", "Please enter a number between 0 and 360.");
+    case Check::TooLong: return QCoreApplication::translate("SatelliteConversions", "Please enter no more than 16 characters.");
     case Check::NotLatin1:
-        return QStringLiteral("The satellite name can only hold Latin-1 characters "
-                              "(letters, digits and the common signs of Western European "
-                              "languages).");
+        return QCoreApplication::translate("SatelliteConversions", "The satellite name can only hold Latin-1 characters "
+                                                                   "(letters, digits and the common signs of Western European "
+                                                                   "languages).");
     }
     return {};
 }

@@ -5,6 +5,7 @@
 #include "exchange/ExchangeConversions.h"
 #include "exchange/ExchangeFiles.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 #include <QUtf8StringView>
@@ -59,7 +60,7 @@ public:
                     }
                 } else if (c == ',') {
                     if (rec.cells.size() + 2 > MAX_CELLS) { // this one and the one the comma starts
-                        m_error = QStringLiteral("row %1: more than %2 cells").arg(rec.row).arg(MAX_CELLS);
+                        m_error = QCoreApplication::translate("Exchange", "row %1: more than %2 cells").arg(rec.row).arg(MAX_CELLS);
                         return Got::Error;
                     }
                     rec.cells << QString::fromUtf8(m_cell);
@@ -70,7 +71,7 @@ public:
                         ++m_at;
                     break;
                 } else if (afterQuote) {
-                    m_error = QStringLiteral("row %1: text after a closing quote").arg(rec.row);
+                    m_error = QCoreApplication::translate("Exchange", "row %1: text after a closing quote").arg(rec.row);
                     return Got::Error;
                 } else if (c == '"' && m_cell.isEmpty()) {
                     quoted = true;
@@ -79,11 +80,11 @@ public:
                 }
             }
             if (m_cell.size() > MAX_CELL) {
-                m_error = QStringLiteral("row %1: a cell longer than %2 bytes").arg(rec.row).arg(MAX_CELL);
+                m_error = QCoreApplication::translate("Exchange", "row %1: a cell longer than %2 bytes").arg(rec.row).arg(MAX_CELL);
                 return Got::Error;
             }
             if (quoted) {
-                m_error = QStringLiteral("row %1: a quote is not closed").arg(rec.row);
+                m_error = QCoreApplication::translate("Exchange", "row %1: a quote is not closed").arg(rec.row);
                 return Got::Error;
             }
             rec.cells << QString::fromUtf8(m_cell);
@@ -161,7 +162,7 @@ ExchangeData CsvReader::Read(const QByteArray &csv, ReadProgress *progress)
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     if (!QUtf8StringView(bytes.data(), bytes.size()).isValidUtf8())
-        return ExchangeData::Fail(QStringLiteral("the file is not UTF-8 text"));
+        return ExchangeData::Fail(QCoreApplication::translate("Exchange", "the file is not UTF-8 text"));
     Records records(bytes);
     Record rec;
     Records::Got got = records.Next(rec);
@@ -169,8 +170,8 @@ ExchangeData CsvReader::Read(const QByteArray &csv, ReadProgress *progress)
     if (got == Records::Got::Error)
         return ExchangeData::Fail(records.Error());
     if (got == Records::Got::End || !FindColumns(rec.cells, at))
-        return ExchangeData::Fail(QStringLiteral("row 1: the header must name the columns Satellite, "
-                                                 "Position, Frequency, Symbol rate and Polarisation"));
+        return ExchangeData::Fail(QCoreApplication::translate("Exchange", "row 1: the header must name the columns Satellite, "
+                                                                          "Position, Frequency, Symbol rate and Polarisation"));
 
     ExchangeData data;
     QHash<QString, size_t> index; // name and position -> satellite
@@ -180,24 +181,24 @@ ExchangeData CsvReader::Read(const QByteArray &csv, ReadProgress *progress)
         if (records.At() - reported >= PROGRESS_STEP) {
             reported = records.At();
             if (!ReadProgress::Report(progress, reported, bytes.size()))
-                return ExchangeData::Fail(QStringLiteral("reading was cancelled"));
+                return ExchangeData::Fail(QCoreApplication::translate("Exchange", "reading was cancelled"));
         }
         auto fail = [&](const QString &what) {
-            return ExchangeData::Fail(QStringLiteral("row %1: %2").arg(rec.row).arg(what));
+            return ExchangeData::Fail(QCoreApplication::translate("Exchange", "row %1: %2").arg(rec.row).arg(what));
         };
         auto cell = [&](Column c) { return at[c] < rec.cells.size() ? rec.cells[at[c]] : QString(); };
         if (rec.cells.size() < COLUMNS)
-            return fail(QStringLiteral("%1 cells, 5 wanted").arg(rec.cells.size()));
+            return fail(QCoreApplication::translate("Exchange", "%n cells, 5 wanted", nullptr, int(rec.cells.size())));
         const QString name = Unprotect(cell(NAME));
         if (name.isEmpty())
-            return fail(QStringLiteral("no satellite name"));
+            return fail(QCoreApplication::translate("Exchange", "no satellite name"));
         if (!SatelliteConversions::IsStorableName(name))
-            return fail(QStringLiteral("the satellite name \"%1\" holds characters beyond Latin-1, which the "
-                                       "meter cannot store").arg(name));
+            return fail(QCoreApplication::translate("Exchange", "the satellite name \"%1\" holds characters beyond Latin-1, which the "
+                                                                "meter cannot store").arg(name));
         const std::optional<int> tenths =
             ExchangeConversions::PositionFromText(cell(POSITION), ExchangeConversions::PositionSource::ListCell);
         if (!tenths)
-            return fail(QStringLiteral("the position \"%1\" is no number of degrees").arg(cell(POSITION)));
+            return fail(QCoreApplication::translate("Exchange", "the position \"%1\" is no number of degrees").arg(cell(POSITION)));
         const int position = *tenths;
 
         const QString key = name + QLatin1Char('\n') + QString::number(position);
@@ -214,13 +215,13 @@ ExchangeData CsvReader::Read(const QByteArray &csv, ReadProgress *progress)
             continue; // a satellite without transponders
         const std::optional<double> mhz = Number(cell(FREQUENCY));
         if (!mhz)
-            return fail(QStringLiteral("the frequency \"%1\" is no number of MHz").arg(cell(FREQUENCY)));
+            return fail(QCoreApplication::translate("Exchange", "the frequency \"%1\" is no number of MHz").arg(cell(FREQUENCY)));
         const std::optional<double> ks = Number(cell(SYMBOL_RATE));
         if (!ks)
-            return fail(QStringLiteral("the symbol rate \"%1\" is no number of kS/s").arg(cell(SYMBOL_RATE)));
+            return fail(QCoreApplication::translate("Exchange", "the symbol rate \"%1\" is no number of kS/s").arg(cell(SYMBOL_RATE)));
         const std::optional<ExchangePolar> polar = PolarFromCell(Unprotect(cell(POLAR)));
         if (!polar)
-            return fail(QStringLiteral("the polarisation \"%1\" is none of H, V, L, R, Auto").arg(cell(POLAR)));
+            return fail(QCoreApplication::translate("Exchange", "the polarisation \"%1\" is none of H, V, L, R, Auto").arg(cell(POLAR)));
         ExchangeSatellite &sat = data.satellites[*it];
         sat.transponders.push_back({ExchangeConversions::Thousandths(*mhz), ExchangeConversions::Thousandths(*ks), *polar, rec.row});
         const QString excess = ExchangeFiles::Excess(data.satellites.size(), ++transponders, sat);

@@ -6,6 +6,7 @@
 #include "exchange/SatellitesXmlReader.h"
 #include "exchange/SatellitesXmlWriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -31,16 +32,16 @@ ExchangeData ExchangeFiles::Read(const QString &path, ReadProgress *progress)
     // A pipe would block the open for ever; only a regular file is taken.
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return ExchangeData::Fail(QStringLiteral("cannot read the file: %1")
-                                      .arg(file.exists() ? file.errorString() : QStringLiteral("no such file")));
+        return ExchangeData::Fail(QCoreApplication::translate("Exchange", "cannot read the file: %1")
+                                      .arg(file.exists() ? file.errorString() : QCoreApplication::translate("Exchange", "no such file")));
     // Published lists are a few MB with some hundred satellites; far larger is not such a list,
     // and the import dialog's rows and checks would make the window crawl.
     if (file.size() > MAX_FILE_BYTES)
-        return ExchangeData::Fail(QStringLiteral("the file is larger than %1 MB; a receiver list is far smaller")
+        return ExchangeData::Fail(QCoreApplication::translate("Exchange", "the file is larger than %1 MB; a receiver list is far smaller")
                                       .arg(MAX_FILE_BYTES >> 20));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return ExchangeData::Fail(QStringLiteral("cannot read the file: %1").arg(file.errorString()));
+        return ExchangeData::Fail(QCoreApplication::translate("Exchange", "cannot read the file: %1").arg(file.errorString()));
     return Parse(path, bytes, progress);
 }
 
@@ -49,19 +50,19 @@ ExchangeData ExchangeFiles::Parse(const QString &name, const QByteArray &bytes, 
     ExchangeData data = Detect(name, bytes.left(64)) == Format::Xml ? SatellitesXmlReader::Read(bytes, progress)
                                                                      : CsvReader::Read(bytes, progress);
     if (data.Ok() && data.satellites.empty())
-        return ExchangeData::Fail(QStringLiteral("the file holds no satellites; nothing to import"));
+        return ExchangeData::Fail(QCoreApplication::translate("Exchange", "the file holds no satellites; nothing to import"));
     return data;
 }
 
 QString ExchangeFiles::Excess(size_t satellites, qint64 transponders, const ExchangeSatellite &sat)
 {
     if (satellites > size_t(MAX_SATELLITES))
-        return QStringLiteral("the list holds more than %1 satellites; that is not a receiver list").arg(MAX_SATELLITES);
+        return QCoreApplication::translate("Exchange", "the list holds more than %1 satellites; that is not a receiver list").arg(MAX_SATELLITES);
     if (transponders > MAX_TRANSPONDERS)
-        return QStringLiteral("the list holds more than %1 transponders; that is not a receiver list")
+        return QCoreApplication::translate("Exchange", "the list holds more than %1 transponders; that is not a receiver list")
             .arg(MAX_TRANSPONDERS);
     if (sat.transponders.size() > size_t(MAX_TRANSPONDERS_PER_SATELLITE))
-        return QStringLiteral("satellite \"%1\" holds more than %2 transponders; that is not a receiver list")
+        return QCoreApplication::translate("Exchange", "satellite \"%1\" holds more than %2 transponders; that is not a receiver list")
             .arg(sat.name.left(40)).arg(MAX_TRANSPONDERS_PER_SATELLITE);
     return {};
 }

@@ -6,6 +6,7 @@
 #include "exchange/ExchangeConversions.h"
 #include "exchange/TransponderDuplicates.h"
 
+#include <QCoreApplication>
 #include <map>
 
 using namespace DbLayout;
@@ -48,11 +49,11 @@ QString FittedName(const ExchangeSatellite &file, std::vector<Note> &notes)
     }
     if (name != file.name && !file.name.isEmpty())
         notes.push_back({Note::Kind::NameNotLatin1, 0,
-                         QStringLiteral("the name \"%1\" holds characters beyond Latin-1: stored as \"%2\"")
+                         QCoreApplication::translate("Exchange", "the name \"%1\" holds characters beyond Latin-1: stored as \"%2\"")
                              .arg(file.name, fitted)});
     if (fitted != name)
         notes.push_back({Note::Kind::NameShortened, 0,
-                         QStringLiteral("the name \"%1\" is shortened to 16 characters: \"%2\"").arg(file.name, fitted)});
+                         QCoreApplication::translate("Exchange", "the name \"%1\" is shortened to 16 characters: \"%2\"").arg(file.name, fitted)});
     return fitted;
 }
 
@@ -102,7 +103,7 @@ ImportPlan::ImportPlan(const DatabaseDocument &doc, std::vector<ExchangeSatellit
 
 QString ImportPlan::StepName()
 {
-    return QStringLiteral("Import");
+    return QCoreApplication::translate("Exchange", "Import");
 }
 
 bool ImportPlan::SetTarget(int i, int slot)
@@ -173,8 +174,8 @@ ImportPlan::Work ImportPlan::Compute() const
             s.leftOut = true;
             s.target = {-1, e.file.name, e.file.position};
             s.notes.push_back({Note::Kind::PositionOutOfRange, e.file.line,
-                               QStringLiteral("line %1: the position \"%2\" lies outside 0..360 degrees; "
-                                              "satellite left out")
+                               QCoreApplication::translate("Exchange", "line %1: the position \"%2\" lies outside 0..360 degrees; "
+                                                                       "satellite left out")
                                    .arg(e.file.line).arg(e.file.positionText)});
             p.satellites.push_back(std::move(s));
             continue;
@@ -199,26 +200,26 @@ ImportPlan::Work ImportPlan::Compute() const
         std::vector<int> takenLines;
         for (const ExchangeTransponder &tp : e.file.transponders) {
             const TransponderRow row = ExchangeConversions::RowFromTransponder(tp);
-            const QString at = QStringLiteral("line %1: ").arg(tp.line);
+            const QString at = QCoreApplication::translate("Exchange", "line %1: ").arg(tp.line);
             if (row.frequency < int(TC::MIN_FREQUENCY) || row.frequency > int(TC::MAX_FREQUENCY)) {
                 s.notes.push_back({Note::Kind::FrequencyOutOfRange, tp.line,
-                                   at + QStringLiteral("%1 MHz lies outside the meter's %2..%3 MHz; left out")
+                                   at + QCoreApplication::translate("Exchange", "%1 MHz lies outside the meter's %2..%3 MHz; left out")
                                             .arg(row.frequency).arg(TC::MIN_FREQUENCY).arg(TC::MAX_FREQUENCY)});
                 continue;
             }
             if (row.symbolRate < int(TC::MIN_SYMBOL_RATE) || row.symbolRate > int(TC::MAX_SYMBOL_RATE)) {
                 s.notes.push_back({Note::Kind::SymbolRateOutOfRange, tp.line,
-                                   at + QStringLiteral("%1 MHz: %2 kS/s lies outside the meter's %3..%4 kS/s; left out")
+                                   at + QCoreApplication::translate("Exchange", "%1 MHz: %2 kS/s lies outside the meter's %3..%4 kS/s; left out")
                                             .arg(row.frequency).arg(row.symbolRate)
                                             .arg(TC::MIN_SYMBOL_RATE).arg(TC::MAX_SYMBOL_RATE)});
                 continue;
             }
             if (tp.polar == ExchangePolar::CircularLeft || tp.polar == ExchangePolar::CircularRight)
                 s.notes.push_back({Note::Kind::Circular, tp.line,
-                                   at + QStringLiteral("%1 MHz: circular %2 is stored as Auto")
+                                   at + QCoreApplication::translate("Exchange", "%1 MHz: circular %2 is stored as Auto")
                                             .arg(row.frequency)
-                                            .arg(tp.polar == ExchangePolar::CircularLeft ? QStringLiteral("left (L)")
-                                                                                        : QStringLiteral("right (R)"))});
+                                            .arg(tp.polar == ExchangePolar::CircularLeft ? QCoreApplication::translate("Exchange", "left (L)")
+                                                                                        : QCoreApplication::translate("Exchange", "right (R)"))});
             // The meter holds a repeat as well as the list does: told, kept (so that a list comes
             // back as it left), for Remove duplicates to clear.
             size_t dup = 0;
@@ -226,7 +227,7 @@ ImportPlan::Work ImportPlan::Compute() const
                 ++dup;
             if (dup < taken.size())
                 s.notes.push_back({Note::Kind::Duplicate, tp.line,
-                                   at + QStringLiteral("%1 MHz %2 repeats line %3 (within %4 MHz); stored as well")
+                                   at + QCoreApplication::translate("Exchange", "%1 MHz %2 repeats line %3 (within %4 MHz); stored as well")
                                             .arg(row.frequency).arg(TC::PolarText(row.polar))
                                             .arg(takenLines[dup]).arg(m_tolerance)});
             taken.push_back(row);

@@ -4,6 +4,8 @@
 #include "document/SatelliteConversions.h"
 #include "document/TransponderConversions.h"
 
+#include <QCoreApplication>
+
 using Kind = DatabaseDiff::TransponderChange::Kind;
 
 namespace {
@@ -30,17 +32,17 @@ QString ImportPreview::FullText() const
 {
     QStringList parts;
     if (neededSatellites > freeSatellites)
-        parts << QStringLiteral("The satellite table is full: the import adds %1 satellites and %2 of "
-                                "its %3 places are free.")
-                     .arg(neededSatellites).arg(freeSatellites).arg(DbLayout::NO_SATELLITE);
+        parts << QCoreApplication::translate("Exchange", "The satellite table is full: the import adds %n satellites and %1 of "
+                                                         "its %2 places are free.", nullptr, int(neededSatellites))
+                     .arg(freeSatellites).arg(DbLayout::NO_SATELLITE);
     if (neededTransponders > freeTransponders)
-        parts << QStringLiteral("The transponder table is full: the import needs %1 records and %2 of "
-                                "its %3 are free.")
-                     .arg(neededTransponders).arg(freeTransponders).arg(DbLayout::NO_TRANSPONDER);
+        parts << QCoreApplication::translate("Exchange", "The transponder table is full: the import needs %n records and %1 of "
+                                                         "its %2 are free.", nullptr, int(neededTransponders))
+                     .arg(freeTransponders).arg(DbLayout::NO_TRANSPONDER);
     if (parts.isEmpty())
         return {};
     return parts.join(QLatin1Char('\n'))
-           + QStringLiteral("\nNothing is imported: take fewer satellites, or delete some first.");
+           + QCoreApplication::translate("Exchange", "\nNothing is imported: take fewer satellites, or delete some first.");
 }
 
 QStringList ImportPreview::Lines() const
@@ -48,30 +50,30 @@ QStringList ImportPreview::Lines() const
     QStringList lines;
     for (const Satellite &s : satellites) {
         if (s.leftOut) {
-            lines << QStringLiteral("\"%1\": left out").arg(s.fileName);
+            lines << QCoreApplication::translate("Exchange", "\"%1\": left out").arg(s.fileName);
             for (const Note &n : s.notes)
                 lines << QStringLiteral("  ") + n.text;
             continue;
         }
         const QString degrees = SatelliteConversions::FormatPosition(s.target.position);
-        QString head = QStringLiteral("\"%1\" (%2): ").arg(s.target.name, degrees);
+        QString head = QCoreApplication::translate("Exchange", "\"%1\" (%2): ").arg(s.target.name, degrees);
         if (s.added)
-            head += QStringLiteral("satellite added, ");
+            head += QCoreApplication::translate("Exchange", "satellite added, ");
         else if (s.fileName != s.target.name)
-            head += QStringLiteral("from \"%1\", ").arg(s.fileName);
-        head += QStringLiteral("%1, %2 added, %3 removed, %4 changed")
-                    .arg(s.replace ? QStringLiteral("replace") : QStringLiteral("merge"))
+            head += QCoreApplication::translate("Exchange", "from \"%1\", ").arg(s.fileName);
+        head += QCoreApplication::translate("Exchange", "%1, %2 added, %3 removed, %4 changed")
+                    .arg(s.replace ? QCoreApplication::translate("Exchange", "replace") : QCoreApplication::translate("Exchange", "merge"))
                     .arg(s.Count(Kind::Added))
                     .arg(s.Count(Kind::Removed))
                     .arg(s.Count(Kind::Changed));
         lines << head;
         for (const DatabaseDiff::TransponderChange &c : s.transponders) {
             if (c.kind == Kind::Added)
-                lines << QStringLiteral("  added: ") + RowText(c.after);
+                lines << QCoreApplication::translate("Exchange", "  added: ") + RowText(c.after);
             else if (c.kind == Kind::Removed)
-                lines << QStringLiteral("  removed: ") + RowText(c.before);
+                lines << QCoreApplication::translate("Exchange", "  removed: ") + RowText(c.before);
             else
-                lines << QStringLiteral("  changed: %1 -> %2").arg(RowText(c.before), RowText(c.after));
+                lines << QCoreApplication::translate("Exchange", "  changed: %1 -> %2").arg(RowText(c.before), RowText(c.after));
         }
         for (const Note &n : s.notes)
             lines << QStringLiteral("  ") + n.text;

@@ -3,6 +3,7 @@
 #include "exchange/ExchangeConversions.h"
 #include "exchange/ExchangeFiles.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 namespace {
@@ -31,7 +32,7 @@ bool NameStart(char c)
 QString Absurd(QByteArrayView xml)
 {
     if (xml.indexOf("<!ATTLIST") >= 0)
-        return QStringLiteral("attribute defaults (<!ATTLIST>) are not taken; a receiver list has none");
+        return QCoreApplication::translate("Exchange", "attribute defaults (<!ATTLIST>) are not taken; a receiver list has none");
     // OPEN: after '<'; OTHER: in an end tag, comment or declaration.
     enum { TEXT, OPEN, TAG, VALUE, OTHER } state = TEXT;
     char quote = 0;
@@ -57,7 +58,7 @@ QString Absurd(QByteArrayView xml)
             depth -= c == '/' && depth > 0 ? 1 : 0;
             state = NameStart(c) ? TAG : OTHER;
             if (state == TAG && ++depth > MAX_DEPTH)
-                return QStringLiteral("line %1: elements nested more than %2 deep; a receiver list has three levels")
+                return QCoreApplication::translate("Exchange", "line %1: elements nested more than %2 deep; a receiver list has three levels")
                     .arg(line).arg(MAX_DEPTH);
             break;
         case OTHER:
@@ -66,7 +67,7 @@ QString Absurd(QByteArrayView xml)
         case VALUE:
             state = c == quote ? TAG : VALUE;
             if (++value > MAX_VALUE)
-                return QStringLiteral("line %1: an attribute value longer than %2 bytes; a receiver list has names")
+                return QCoreApplication::translate("Exchange", "line %1: an attribute value longer than %2 bytes; a receiver list has names")
                     .arg(line).arg(MAX_VALUE);
             break;
         case TAG:
@@ -78,10 +79,10 @@ QString Absurd(QByteArrayView xml)
                 depth -= last == '/' ? 1 : 0;
                 state = TEXT;
             } else if (c == '=' && ++attributes > MAX_ATTRIBUTES) {
-                return QStringLiteral("line %1: an element with more than %2 attributes; a receiver list has a dozen")
+                return QCoreApplication::translate("Exchange", "line %1: an element with more than %2 attributes; a receiver list has a dozen")
                     .arg(line).arg(MAX_ATTRIBUTES);
             } else if (c == 'x' && xml.sliced(i).startsWith("xmlns") && ++namespaces > MAX_NAMESPACES) {
-                return QStringLiteral("line %1: more than %2 namespace declarations; a receiver list has none")
+                return QCoreApplication::translate("Exchange", "line %1: more than %2 namespace declarations; a receiver list has none")
                     .arg(line).arg(MAX_NAMESPACES);
             }
             last = c;
@@ -107,14 +108,14 @@ public:
             else if (m_xml.name() == QLatin1String("sat"))
                 ReadSat(data);
             else if (m_xml.name() == QLatin1String("transponder"))
-                Fail(QStringLiteral("a <transponder> outside any <sat>"));
+                Fail(QCoreApplication::translate("Exchange", "a <transponder> outside any <sat>"));
         }
         if (m_xml.hasError())
             return ExchangeData::Fail(Where() + m_xml.errorString());
         if (!m_error.isEmpty())
             return ExchangeData::Fail(m_error);
         if (!m_sawRoot)
-            return ExchangeData::Fail(QStringLiteral("no <satellites> list in this file"));
+            return ExchangeData::Fail(QCoreApplication::translate("Exchange", "no <satellites> list in this file"));
         ReadProgress::Report(m_progress, m_size, m_size);
         return data;
     }
@@ -122,7 +123,7 @@ public:
 private:
     QString Where() const
     {
-        return QStringLiteral("line %1, column %2: ").arg(m_xml.lineNumber()).arg(m_xml.columnNumber());
+        return QCoreApplication::translate("Exchange", "line %1, column %2: ").arg(m_xml.lineNumber()).arg(m_xml.columnNumber());
     }
 
     void Fail(const QString &text)
@@ -140,7 +141,7 @@ private:
         m_reported = at;
         if (ReadProgress::Report(m_progress, at, m_size))
             return true;
-        m_error = QStringLiteral("reading was cancelled");
+        m_error = QCoreApplication::translate("Exchange", "reading was cancelled");
         return false;
     }
 
@@ -158,7 +159,7 @@ private:
         bool ok = false;
         const qint64 value = text.trimmed().toLongLong(&ok);
         if (!ok)
-            Fail(QStringLiteral("<%1> needs a whole number in %2=\"\"")
+            Fail(QCoreApplication::translate("Exchange", "<%1> needs a whole number in %2=\"\"")
                      .arg(m_xml.name().toString(), QLatin1String(attribute)));
         return value;
     }
@@ -195,7 +196,7 @@ private:
         const bool given = attributes.hasAttribute(QLatin1String("polarization"));
         const qint64 polar = given ? Number(attributes, "polarization") : qint64(ExchangePolar::Auto);
         if (m_error.isEmpty() && given && (polar < 0 || polar > 3))
-            Fail(QStringLiteral("polarization=\"%1\" is none of 0 (H), 1 (V), 2 (L), 3 (R)").arg(polar));
+            Fail(QCoreApplication::translate("Exchange", "polarization=\"%1\" is none of 0 (H), 1 (V), 2 (L), 3 (R)").arg(polar));
         tp.polar = ExchangePolar(polar);
         sat.transponders.push_back(tp);
         if (m_error.isEmpty())

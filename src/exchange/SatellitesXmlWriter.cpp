@@ -3,6 +3,7 @@
 #include "document/SatelliteConversions.h"
 #include "exchange/ExchangeConversions.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamWriter>
 
 namespace {
@@ -43,7 +44,7 @@ QStringList SatellitesXmlWriter::NameChanges(const std::vector<ExchangeSatellite
     for (const ExchangeSatellite &sat : satellites) {
         const QString written = XmlName(sat.name);
         if (written != sat.name)
-            lines << QStringLiteral("\"%1\" (%2) is written as \"%3\": satellites.xml cannot hold control characters")
+            lines << QCoreApplication::translate("Exchange", "\"%1\" (%2) is written as \"%3\": satellites.xml cannot hold control characters")
                          .arg(Spelt(sat.name), SatelliteConversions::FormatPosition(sat.position), Spelt(written));
     }
     return lines;

@@ -2,6 +2,7 @@
 
 #include "document/DatabaseDocument.h"
 
+#include <QCoreApplication>
 #include <cstdlib>
 
 bool TransponderDuplicates::Same(const TransponderRow &a, const TransponderRow &b, int toleranceMHz)
@@ -27,7 +28,7 @@ std::vector<int> TransponderDuplicates::Find(const std::vector<TransponderRow> &
 
 QString TransponderDuplicates::StepName()
 {
-    return QStringLiteral("Remove duplicates");
+    return QCoreApplication::translate("Exchange", "Remove duplicates");
 }
 
 DocumentResult TransponderDuplicates::Remove(DatabaseDocument &doc, int slot, int toleranceMHz, int *removed)

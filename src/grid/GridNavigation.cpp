@@ -89,21 +89,12 @@ bool CGridCtrl::HitTestCell(const QPoint &point, int &row, int &column, QRect &c
     }
     if (row < 0)
         return false;
-    const QHeaderView *header = horizontalHeader();
-    int x = -horizontalOffset();
-    const int right = x + header->length();
-    if (point.x() >= right)
+    // The header knows where each column lies, left to right or (Arabic) right to left; none
+    // beyond the last column.
+    column = columnAt(point.x());
+    if (column < 0)
         return false;
-    const int columns = columnCount();
-    for (column = 0; column < columns; ++column) {
-        // Visual order is the column order: the header's sections are never moved.
-        const int w = columnWidth(column);
-        if (x + w > point.x())
-            break;
-        x += w;
-    }
-    const int w = column < columns ? columnWidth(column) : 0;
-    cellRect = QRect(x, rowViewportPosition(row), w, rowHeight(row));
+    cellRect = QRect(columnViewportPosition(column), rowViewportPosition(row), columnWidth(column), rowHeight(row));
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "protocol/Frame.h"
 #include "protocol/TransferSession.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -10,7 +11,9 @@
 
 namespace {
 
-const QString kCannotRead = QStringLiteral("Can not read the specified file!");
+const char kCannotRead[] = QT_TRANSLATE_NOOP("Transfer", "Can not read the specified file!");
+
+QString CannotRead() { return QCoreApplication::translate("Transfer", kCannotRead); }
 
 } // namespace
 
@@ -27,11 +30,12 @@ std::optional<TransferOutcome> ChunkSender::Open(QFile &file, TransferSession &s
     const QFileInfo info(file.fileName());
     if (info.exists() && !info.isFile()) {
         return s.Fail(TransferOutcome::FileError(
-            kCannotRead + QLatin1Char('\n')
-            + (info.isDir() ? QStringLiteral("Is a directory") : QStringLiteral("Not a regular file"))));
+            CannotRead() + QLatin1Char('\n')
+            + (info.isDir() ? QCoreApplication::translate("Transfer", "Is a directory")
+                            : QCoreApplication::translate("Transfer", "Not a regular file"))));
     }
     if (!file.open(QIODevice::ReadOnly))
-        return s.Fail(TransferOutcome::FileError(kCannotRead));
+        return s.Fail(TransferOutcome::FileError(CannotRead()));
     return std::nullopt;
 }
 
@@ -61,7 +65,7 @@ std::optional<TransferOutcome> ChunkSender::Ready(qint64 &sent)
     }
     sent = SendNext();
     if (!sent)
-        return TransferOutcome::FileError(kCannotRead);
+        return TransferOutcome::FileError(CannotRead());
     return std::nullopt;
 }
 
@@ -86,7 +90,7 @@ qint64 ChunkSender::SendNext()
     const qint64 n = std::min<qint64>(m_remaining, kChunkSize);
     m_remaining -= n;
     if (m_file.read(reinterpret_cast<char *>(m_chunk.data()), n) != n) {
-        m_session.Fail(TransferOutcome::FileError(kCannotRead));
+        m_session.Fail(TransferOutcome::FileError(CannotRead()));
         return 0;
     }
     const int percent = m_chunks ? int(m_step / m_chunks) : 0;

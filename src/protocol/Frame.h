@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstddef>
@@ -58,7 +59,7 @@ size_t EncodeFrame(const Frame &frame, uint8_t *out);
 // A type above FT_METER_5 is none the meter's transfers know; the message the user is shown
 // for it as it arrives.
 inline bool IsUnknownFrame(uint32_t type) { return type > FT_METER_5; }
-inline QString UnknownFrameText(uint32_t type) { return QStringLiteral("Unknown frame %1!").arg(type); }
+inline QString UnknownFrameText(uint32_t type) { return QCoreApplication::translate("Transfer", "Unknown frame %1!").arg(type); }
 
 // Decodes the `size` bytes of one complete frame at buffer. An unknown type carries only its
 // type. valid is cleared for an FT_IDENT with fewer than 4 payload bytes: it has no identity word.

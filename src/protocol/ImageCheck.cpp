@@ -3,6 +3,7 @@
 #include "database/DatabaseChecker.h"
 #include "database/ParamDatabase.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -22,6 +23,6 @@ QString DamagedDatabaseQuestion(QFile &file)
     const QStringList problems = DatabaseChecker::Check(*db, kProblemsShown);
     if (problems.isEmpty())
         return {};
-    return QStringLiteral("This database file is damaged:\n\n- %1\n\nWrite it anyway?")
+    return QCoreApplication::translate("Transfer", "This database file is damaged:\n\n- %1\n\nWrite it anyway?")
         .arg(problems.join(QStringLiteral("\n- ")));
 }

@@ -3,6 +3,7 @@
 #include "protocol/ChunkSender.h"
 #include "protocol/TransferSession.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <optional>
@@ -12,9 +13,9 @@
 
 namespace {
 
-const QString kModelQuestion = QStringLiteral("This software doesn't match your Meter!");
-const QString kVersionQuestion = QStringLiteral(
-    "This software version is not higher than the edition used currently, \nwould you like to continue?");
+const char kModelQuestion[] = QT_TRANSLATE_NOOP("Transfer", "This software doesn't match your Meter!");
+const char kVersionQuestion[] = QT_TRANSLATE_NOOP(
+    "Transfer", "This software version is not higher than the edition used currently, \nwould you like to continue?");
 
 } // namespace
 
@@ -29,7 +30,7 @@ TransferOutcome LoadSoftwareThread(const TransferJob &job)
     const bool headRead = length >= 4 && file.read(reinterpret_cast<char *>(head), 4) == 4;
     // Every kind needs the 4-byte identity word; only kind 6 insists on its 'B'.
     if (!headRead || (job.kind == TK_LOAD_SOFTWARE && head[3] != 0x42) || length - 4 > qint64(UINT32_MAX))
-        return s.End(s.Fail(TransferOutcome::FileError(QStringLiteral("Please choose a correct update file\n"))));
+        return s.End(s.Fail(TransferOutcome::FileError(QCoreApplication::translate("Transfer", "Please choose a correct update file\n"))));
     const uint32_t fileWord =
         uint32_t(head[0]) | uint32_t(head[1]) << 8 | uint32_t(head[2]) << 16 | uint32_t(head[3]) << 24;
 
@@ -58,12 +59,13 @@ TransferOutcome LoadSoftwareThread(const TransferJob &job)
             s.Send(FT_IDENT_ACK);
             const uint32_t meterWord = f.identityWord;
             // Yes to a foreign model goes ahead without comparing versions.
-            const QString *question = hello ? nullptr
-                                    : (meterWord >> 16) != (fileWord >> 16) ? &kModelQuestion
-                                    : (meterWord & 0xFF) >= (fileWord & 0xFF) ? &kVersionQuestion
+            const char *asked = hello ? nullptr
+                                    : (meterWord >> 16) != (fileWord >> 16) ? kModelQuestion
+                                    : (meterWord & 0xFF) >= (fileWord & 0xFF) ? kVersionQuestion
                                                                                : nullptr;
-            if (question && !s.Ask(*question)) {
-                outcome = TransferOutcome::Refused(*question);
+            const QString question = asked ? QCoreApplication::translate("Transfer", asked) : QString();
+            if (asked && !s.Ask(question)) {
+                outcome = TransferOutcome::Refused(question);
                 break;
             }
             hello = true;

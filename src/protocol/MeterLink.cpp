@@ -4,6 +4,8 @@
 #include "protocol/Frame.h"
 #include "serial/CComPort.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // One empty frame, in one write, all of it.
@@ -58,7 +60,7 @@ bool ShowLineError(const CComPort &port, Prompts &prompts)
 {
     const PortError error = port.LastError();
     if (error)
-        prompts.Message(error.text, kDeviceErrorCaption, Prompts::Icon::Information);
+        prompts.Message(error.text, QCoreApplication::translate("Transfer", kDeviceErrorCaption), Prompts::Icon::Information);
     return bool(error);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -11,7 +12,7 @@ class Prompts;
 // connection probe.
 
 // Caption of the box that tells a device fault in the system's words.
-inline const char *const kDeviceErrorCaption = "Serial Communication Device Error";
+inline const char *const kDeviceErrorCaption = QT_TRANSLATE_NOOP("Transfer", "Serial Communication Device Error");
 
 // Sets the port up as every exchange with the meter wants it and opens devicePath: 4 read
 // attempts, each giving up after 20 ms a byte plus 20 ms (about 400 ms for a silent header),

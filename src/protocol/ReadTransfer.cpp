@@ -3,6 +3,7 @@
 #include "common/FileReplacement.h"
 #include "protocol/TransferSession.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -20,7 +21,7 @@ TransferOutcome WriteFailure(const FileReplacement &file, const QString &path)
     QString reason = file.ErrorString();
     if (QFileInfo(path).isDir())
         reason = QString::fromLocal8Bit(std::strerror(EISDIR)); // Qt says nothing for this one
-    return TransferOutcome::FileError(QStringLiteral("Can not write the specified file!\n%1").arg(reason));
+    return TransferOutcome::FileError(QCoreApplication::translate("Transfer", "Can not write the specified file!\n%1").arg(reason));
 }
 
 int Percent(uint64_t part, uint64_t whole)

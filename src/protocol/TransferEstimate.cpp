@@ -1,5 +1,6 @@
 #include "protocol/TransferEstimate.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -52,10 +53,10 @@ QString TransferEstimate::Final() const
 {
     if (!m_reports)
         return {};
-    QString text = QStringLiteral("%1 of %2 KiB").arg(KiB(m_done), KiB(m_total));
+    QString text = QCoreApplication::translate("Transfer", "%1 of %2 KiB").arg(KiB(m_done), KiB(m_total));
     const double rate = Rate();
     if (rate > 0)
-        text += QStringLiteral(", %1 KiB/s").arg(KiB(int64_t(rate)));
+        text += QCoreApplication::translate("Transfer", ", %1 KiB/s").arg(KiB(int64_t(rate)));
     return text;
 }
 
@@ -67,7 +68,7 @@ QString TransferEstimate::Describe(int64_t nowMs) const
     const int64_t left = RemainingMs(nowMs);
     if (left >= 0) {
         const int64_t s = (left + 999) / 1000;
-        text += QStringLiteral(", %1:%2 left").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+        text += QCoreApplication::translate("Transfer", ", %1:%2 left").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
     }
     return text;
 }

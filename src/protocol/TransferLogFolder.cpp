@@ -5,6 +5,7 @@
 #include "common/OwnedFolder.h"
 #include "common/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QRegularExpression>
@@ -27,7 +28,7 @@ QString TransferLogFolder::Keep(const TransferLog &log, const QString &what, QSt
     const QString folder = Path();
     if (!QDir().mkpath(folder)) {
         if (error)
-            *error = QStringLiteral("Can not create %1").arg(folder);
+            *error = QCoreApplication::translate("Transfer", "Can not create %1").arg(folder);
         return {};
     }
     const QDir dir(folder);

@@ -3,6 +3,7 @@
 #include "common/Prompts.h"
 #include "protocol/MeterLink.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 TransferOutcome::TransferOutcome(Kind kind, QString message, int code)
@@ -14,11 +15,11 @@ TransferOutcome TransferOutcome::Done(TransferKind transfer)
     case TK_LOAD_SOFTWARE:
     case TK_LOAD_8:
     case TK_WRITE_PARAMS:
-        return {Kind::Done, QStringLiteral("Please keep Meter power on,wait about 2 Minutes, Meter restart automically!")};
+        return {Kind::Done, QCoreApplication::translate("Transfer", "Please keep Meter power on,wait about 2 Minutes, Meter restart automically!")};
     case TK_READ_7:
     case TK_READ_9:
     case TK_READ_PARAMS:
-        return {Kind::Done, QStringLiteral("finished transfer data!")};
+        return {Kind::Done, QCoreApplication::translate("Transfer", "finished transfer data!")};
     }
     return {Kind::Done, {}};
 }
@@ -31,7 +32,7 @@ TransferOutcome TransferOutcome::Stopped()
 TransferOutcome TransferOutcome::MeterError(int code)
 {
     return {Kind::MeterError,
-            QStringLiteral("An error ocurred when transfering. code:%1\nPlease restart the STB.").arg(code), code};
+            QCoreApplication::translate("Transfer", "An error ocurred when transfering. code:%1\nPlease restart the STB.").arg(code), code};
 }
 
 TransferOutcome TransferOutcome::FileError(const QString &text)
@@ -60,9 +61,9 @@ QString TransferOutcome::Caption() const
 {
     switch (m_kind) {
     case Kind::Done:
-        return QStringLiteral("Warnning");
+        return QCoreApplication::translate("Transfer", "Warnning");
     case Kind::LineFailure:
-        return QString::fromLatin1(kDeviceErrorCaption);
+        return QCoreApplication::translate("Transfer", kDeviceErrorCaption);
     default:
         return QString::fromLatin1(kAppTitle);
     }

@@ -4,6 +4,7 @@
 #include "protocol/TransferLog.h"
 #include "serial/CComPort.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <chrono>
 
@@ -27,7 +28,7 @@ int64_t NowMs()
 
 QString ProgressText(int percent)
 {
-    return QStringLiteral("transfer progress %1%").arg(percent);
+    return QCoreApplication::translate("Transfer", "transfer progress %1%").arg(percent);
 }
 
 TransferSession::TransferSession(const TransferJob &job)

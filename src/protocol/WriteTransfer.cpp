@@ -4,6 +4,7 @@
 #include "protocol/ImageCheck.h"
 #include "protocol/TransferSession.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <optional>
@@ -18,7 +19,7 @@ TransferOutcome WriteParamsThread(const TransferJob &job)
         return *failure;
     const qint64 length = file.size();
     if (job.kind == TK_WRITE_PARAMS && length != qint64(kImageSize))
-        return s.End(s.Fail(TransferOutcome::FileError(QStringLiteral("Please choose a correct database parameter file\n"))));
+        return s.End(s.Fail(TransferOutcome::FileError(QCoreApplication::translate("Transfer", "Please choose a correct database parameter file\n"))));
     // A damaged database could leave the meter unusable: asked before the first frame.
     if (job.kind == TK_WRITE_PARAMS) {
         const QString question = DamagedDatabaseQuestion(file);

@@ -3,6 +3,7 @@
 #include "serial/ProcessScan.h"
 #include "serial/UsbBridgeScan.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -19,18 +20,18 @@ using Cause = PortDiagnosis::Cause;
 const char kModemManager[] = "ModemManager";
 const char kBrltty[] = "brltty";
 
-const char kModemManagerRemedy[] =
+const char kModemManagerRemedy[] = QT_TRANSLATE_NOOP("PortDiagnosis",
     "ModemManager is running. It opens serial devices that appear (mostly ttyACM) and sends them modem "
     "commands for a while, which disturbs the meter's exchange. Wait half a minute after plugging the "
     "adapter in and try again. For good: the udev rule of the Orbivane package tells ModemManager to "
     "leave the meter's adapters alone; without it, stop the service if you use no mobile modem:\n"
-    "    sudo systemctl disable --now ModemManager";
+    "    sudo systemctl disable --now ModemManager");
 
-const char kBrlttyRemedy[] =
+const char kBrlttyRemedy[] = QT_TRANSLATE_NOOP("PortDiagnosis",
     "BRLTTY (the braille display service) is running. It claims some USB serial adapters (CH340, CP210x) "
     "as braille displays, and then no serial device appears for them. If you use no braille display, "
     "remove it and plug the adapter in again:\n"
-    "    sudo apt remove brltty";
+    "    sudo apt remove brltty");
 
 PortDiagnosis Make(Cause cause, const QString &status, const QString &remedy)
 {
@@ -48,16 +49,16 @@ PortDiagnosis NoDriver(const UsbBridgeScan::Bridge &bridge, bool brltty)
 {
     const QString name = Name(bridge);
     if (brltty)
-        return Make(Cause::NoDriver, QStringLiteral("%1 adapter without a serial device: BRLTTY took it").arg(bridge.chip),
-                    QStringLiteral("The USB serial adapter %1 is plugged in, but no serial device came of it.\n\n")
+        return Make(Cause::NoDriver, PortDiagnosis::tr("%1 adapter without a serial device: BRLTTY took it").arg(bridge.chip),
+                    PortDiagnosis::tr("The USB serial adapter %1 is plugged in, but no serial device came of it.\n\n")
                             .arg(name)
-                        + QLatin1String(kBrlttyRemedy));
-    return Make(Cause::NoDriver, QStringLiteral("%1 adapter without a serial driver").arg(bridge.chip),
-                QStringLiteral("The USB serial adapter %1 is plugged in, but no serial device came of it: its "
-                               "driver is missing or not loaded. Load it and plug the adapter in again:\n"
-                               "    sudo modprobe %2\n"
-                               "If the module is not found, install the kernel's extra modules (package "
-                               "linux-image-...) for your kernel.")
+                        + PortDiagnosis::tr(kBrlttyRemedy));
+    return Make(Cause::NoDriver, PortDiagnosis::tr("%1 adapter without a serial driver").arg(bridge.chip),
+                PortDiagnosis::tr("The USB serial adapter %1 is plugged in, but no serial device came of it: its "
+                                  "driver is missing or not loaded. Load it and plug the adapter in again:\n"
+                                  "    sudo modprobe %2\n"
+                                  "If the module is not found, install the kernel's extra modules (package "
+                                  "linux-image-...) for your kernel.")
                     .arg(name, bridge.module));
 }
 
@@ -66,12 +67,12 @@ PortDiagnosis NoDevice(const QString &path, const SystemRoots &roots)
     const QList<UsbBridgeScan::Bridge> orphans = UsbBridgeScan::WithoutTty(roots);
     if (!orphans.isEmpty())
         return NoDriver(orphans.first(), !ProcessScan::Named({kBrltty}, roots).isEmpty());
-    const QString where = path.isEmpty() ? QStringLiteral("No serial device is present, so nothing stands for this port.")
-                                         : QStringLiteral("There is no device %1.").arg(path);
-    return Make(Cause::NoDevice, path.isEmpty() ? QStringLiteral("no serial device present") : QStringLiteral("no such device"),
-                where + QStringLiteral(" Plug the meter's USB serial adapter in, then choose the port again. "
-                                       "'orbivane-cli ports' lists the serial devices present and which COM "
-                                       "port stands for each."));
+    const QString where = path.isEmpty() ? PortDiagnosis::tr("No serial device is present, so nothing stands for this port.")
+                                         : PortDiagnosis::tr("There is no device %1.").arg(path);
+    return Make(Cause::NoDevice, path.isEmpty() ? PortDiagnosis::tr("no serial device present") : PortDiagnosis::tr("no such device"),
+                where + PortDiagnosis::tr(" Plug the meter's USB serial adapter in, then choose the port again. "
+                                          "'orbivane-cli ports' lists the serial devices present and which COM "
+                                          "port stands for each."));
 }
 
 // Whether the Orbivane package, or at least its udev rule, is on this system.
@@ -104,31 +105,31 @@ PortDiagnosis PermissionDenied(const QString &path, const SystemRoots &roots)
     // Joining a group helps only when the device's group may read and write it, and never
     // the root group.
     const bool groupHelps = seen && st.st_gid != 0 && (st.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
-    const QString who = QStringLiteral("Your account may not open %1 (owner %2, group %3, mode %4).")
+    const QString who = PortDiagnosis::tr("Your account may not open %1 (owner %2, group %3, mode %4).")
                             .arg(path, info.owner(), info.group())
                             .arg(seen ? st.st_mode & 07777 : 0, 4, 8, QLatin1Char('0'));
     const bool installed = OrbivaneRuleInstalled(roots);
     const QString rule = installed
-        ? QStringLiteral("The udev rule of the Orbivane package is installed but did not give you this device: it "
-                         "covers the usual adapters, for the user logged in at the screen. For another adapter "
-                         "an administrator can add a line for it to /etc/udev/rules.d/70-orbivane-local.rules "
-                         "(the rule file says how); then plug the adapter in again.")
-        : QStringLiteral("Or install the Orbivane package: its udev rule lets the user at the screen open the "
-                         "meter's USB adapter without any group.");
+        ? PortDiagnosis::tr("The udev rule of the Orbivane package is installed but did not give you this device: it "
+                            "covers the usual adapters, for the user logged in at the screen. For another adapter "
+                            "an administrator can add a line for it to /etc/udev/rules.d/70-orbivane-local.rules "
+                            "(the rule file says how); then plug the adapter in again.")
+        : PortDiagnosis::tr("Or install the Orbivane package: its udev rule lets the user at the screen open the "
+                            "meter's USB adapter without any group.");
     if (groupHelps)
-        return Make(Cause::PermissionDenied, QStringLiteral("permission denied"),
-                    who + QStringLiteral(" Add it to the device's group:\n"
-                                         "    sudo usermod -aG %1 $USER\n"
-                                         "then log out and in again: a new group counts only from the next login. ")
+        return Make(Cause::PermissionDenied, PortDiagnosis::tr("permission denied"),
+                    who + PortDiagnosis::tr(" Add it to the device's group:\n"
+                                            "    sudo usermod -aG %1 $USER\n"
+                                            "then log out and in again: a new group counts only from the next login. ")
                               .arg(info.group())
                         + rule);
-    return Make(Cause::PermissionDenied, QStringLiteral("permission denied"),
-                who + QStringLiteral(" No group gives access to it, so joining one cannot help: only a udev rule "
-                                     "that hands the device to you or to a group, or an administrator, can. ")
+    return Make(Cause::PermissionDenied, PortDiagnosis::tr("permission denied"),
+                who + PortDiagnosis::tr(" No group gives access to it, so joining one cannot help: only a udev rule "
+                                        "that hands the device to you or to a group, or an administrator, can. ")
                     + (installed ? rule
-                                 : QStringLiteral("The Orbivane package brings such a rule for the usual adapters: "
-                                                  "ask an administrator to install it, then plug the adapter in "
-                                                  "again.")));
+                                 : PortDiagnosis::tr("The Orbivane package brings such a rule for the usual adapters: "
+                                                     "ask an administrator to install it, then plug the adapter in "
+                                                     "again.")));
 }
 
 // A holder that is this user's own Orbivane, the window or the command line.
@@ -143,18 +144,18 @@ PortDiagnosis Busy(const QString &path, const SystemRoots &roots, const QList<Pr
 {
     for (const ProcessScan::Process &p : holders) {
         if (p.name == QLatin1String(kModemManager))
-            return Make(Cause::Interference, QStringLiteral("in use by ModemManager (pid %1)").arg(p.pid),
-                        QLatin1String(kModemManagerRemedy));
+            return Make(Cause::Interference, PortDiagnosis::tr("in use by ModemManager (pid %1)").arg(p.pid),
+                        PortDiagnosis::tr(kModemManagerRemedy));
         if (p.name == QLatin1String(kBrltty))
-            return Make(Cause::Interference, QStringLiteral("in use by BRLTTY (pid %1)").arg(p.pid),
-                        QLatin1String(kBrlttyRemedy));
+            return Make(Cause::Interference, PortDiagnosis::tr("in use by BRLTTY (pid %1)").arg(p.pid),
+                        PortDiagnosis::tr(kBrlttyRemedy));
     }
     if (holders.isEmpty())
-        return Make(Cause::Busy, QStringLiteral("in use by another program"),
-                    QStringLiteral("Another program has %1 open; the system does not say which (it may run "
-                                   "under another account). A terminal program (minicom, screen, picocom), "
-                                   "another Orbivane or ModemManager are the usual ones. Close it, then choose "
-                                   "the port again.")
+        return Make(Cause::Busy, PortDiagnosis::tr("in use by another program"),
+                    PortDiagnosis::tr("Another program has %1 open; the system does not say which (it may run "
+                                      "under another account). A terminal program (minicom, screen, picocom), "
+                                      "another Orbivane or ModemManager are the usual ones. Close it, then choose "
+                                      "the port again.")
                         .arg(path));
     QList<ProcessScan::Process> others;
     bool window = false;
@@ -168,7 +169,7 @@ PortDiagnosis Busy(const QString &path, const SystemRoots &roots, const QList<Pr
             commandLine = true;
     }
     const QString who = ProcessScan::Describe(holders);
-    QString remedy = QStringLiteral("%1 %2 %3 open.").arg(who, holders.size() > 1 ? QStringLiteral("have") : QStringLiteral("has"), path);
+    QString remedy = PortDiagnosis::tr("%1 %2 %3 open.").arg(who, holders.size() > 1 ? PortDiagnosis::tr("have") : PortDiagnosis::tr("has"), path);
     if (!others.isEmpty()) {
         QStringList names;
         QStringList pids;
@@ -177,24 +178,24 @@ PortDiagnosis Busy(const QString &path, const SystemRoots &roots, const QList<Pr
             pids << QString::number(p.pid);
         }
         const QString last = names.takeLast();
-        remedy += QStringLiteral(" Close %1 (or end %2: kill %3).")
-                      .arg(names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last,
-                           others.size() > 1 ? QStringLiteral("them") : QStringLiteral("it"), pids.join(QLatin1Char(' ')));
+        remedy += PortDiagnosis::tr(" Close %1 (or end %2: kill %3).")
+                      .arg(names.isEmpty() ? last : names.join(QStringLiteral(", ")) + PortDiagnosis::tr(" and ") + last,
+                           others.size() > 1 ? PortDiagnosis::tr("them") : PortDiagnosis::tr("it"), pids.join(QLatin1Char(' ')));
     }
     if (window)
-        remedy += QStringLiteral(" Close your other Orbivane window (or finish its transfer first).");
+        remedy += PortDiagnosis::tr(" Close your other Orbivane window (or finish its transfer first).");
     if (commandLine)
-        remedy += QStringLiteral(" Let your orbivane-cli finish, or stop it with Ctrl+C in its terminal.");
-    return Make(Cause::Busy, QStringLiteral("in use by %1").arg(who), remedy + QStringLiteral(" Then choose the port again."));
+        remedy += PortDiagnosis::tr(" Let your orbivane-cli finish, or stop it with Ctrl+C in its terminal.");
+    return Make(Cause::Busy, PortDiagnosis::tr("in use by %1").arg(who), remedy + PortDiagnosis::tr(" Then choose the port again."));
 }
 
 PortDiagnosis NoAnswer(const QString &path, const SystemRoots &roots)
 {
-    PortDiagnosis d = Make(Cause::NoAnswer, QStringLiteral("the port opens, but no meter answers"),
-                           QStringLiteral("%1 opens, but no meter answered. Check that the meter is switched on, "
-                                          "that the cable sits firmly at both ends, and that this is the meter's "
-                                          "port: 'orbivane-cli ports' lists the serial devices present, "
-                                          "'orbivane-cli probe --port DEVICE' tries one.")
+    PortDiagnosis d = Make(Cause::NoAnswer, PortDiagnosis::tr("the port opens, but no meter answers"),
+                           PortDiagnosis::tr("%1 opens, but no meter answered. Check that the meter is switched on, "
+                                             "that the cable sits firmly at both ends, and that this is the meter's "
+                                             "port: 'orbivane-cli ports' lists the serial devices present, "
+                                             "'orbivane-cli probe --port DEVICE' tries one.")
                                .arg(path));
     // A program that opened the line without exclusive use takes the meter's answer away; a
     // modem prober writes into it.
@@ -202,14 +203,14 @@ PortDiagnosis NoAnswer(const QString &path, const SystemRoots &roots)
     const QList<ProcessScan::Process> holders = ProcessScan::Holding(path, roots);
     if (!holders.isEmpty()) {
         other = Busy(path, roots, holders);
-        other.status = QStringLiteral("%1 also %2 the port open")
-                           .arg(ProcessScan::Describe(holders), holders.size() > 1 ? QStringLiteral("have") : QStringLiteral("has"));
+        other.status = PortDiagnosis::tr("%1 also %2 the port open")
+                           .arg(ProcessScan::Describe(holders), holders.size() > 1 ? PortDiagnosis::tr("have") : PortDiagnosis::tr("has"));
     } else if (const PortDiagnosis general = PortDiagnosis::General(roots); general.cause == Cause::Interference) {
         other = general;
     }
     if (other) {
         d.cause = other.cause;
-        d.status = QStringLiteral("no answer; ") + other.status;
+        d.status = PortDiagnosis::tr("no answer; ") + other.status;
         d.remedy += QStringLiteral("\n\n") + other.remedy;
     }
     return d;
@@ -234,16 +235,16 @@ PortDiagnosis PortDiagnosis::Of(const QString &devicePath, int openFailure, cons
     case EBUSY:
         return Busy(devicePath, roots, ProcessScan::Holding(devicePath, roots));
     case ENOTTY:
-        return Make(Cause::Other, QStringLiteral("not a serial device"),
-                    QStringLiteral("%1 is not a serial device. Choose the port of the meter's adapter; "
-                                   "'orbivane-cli ports' lists the serial devices present.")
+        return Make(Cause::Other, PortDiagnosis::tr("not a serial device"),
+                    PortDiagnosis::tr("%1 is not a serial device. Choose the port of the meter's adapter; "
+                                      "'orbivane-cli ports' lists the serial devices present.")
                         .arg(devicePath));
     default:
         break;
     }
     const QString text = QString::fromLocal8Bit(std::strerror(openFailure));
     return Make(Cause::Other, text,
-                QStringLiteral("The system refused to open %1: %2.").arg(devicePath, text));
+                PortDiagnosis::tr("The system refused to open %1: %2.").arg(devicePath, text));
 }
 
 int PortDiagnosis::Foresee(const QString &devicePath, const SystemRoots &roots)
@@ -263,9 +264,9 @@ PortDiagnosis PortDiagnosis::General(const SystemRoots &roots)
         return NoDriver(orphans.first(), brltty);
     const QList<ProcessScan::Process> modemManager = ProcessScan::Named({kModemManager}, roots);
     if (!modemManager.isEmpty())
-        return Make(Cause::Interference, QStringLiteral("ModemManager is running (pid %1)").arg(modemManager.first().pid),
-                    QLatin1String(kModemManagerRemedy));
+        return Make(Cause::Interference, PortDiagnosis::tr("ModemManager is running (pid %1)").arg(modemManager.first().pid),
+                    PortDiagnosis::tr(kModemManagerRemedy));
     if (brltty)
-        return Make(Cause::Interference, QStringLiteral("BRLTTY is running"), QLatin1String(kBrlttyRemedy));
+        return Make(Cause::Interference, PortDiagnosis::tr("BRLTTY is running"), PortDiagnosis::tr(kBrlttyRemedy));
     return {};
 }

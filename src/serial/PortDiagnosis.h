@@ -2,6 +2,7 @@
 
 #include "serial/SystemRoots.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // Why the meter could not be reached on a serial device, in a few words for a label and with
@@ -31,4 +32,6 @@ struct PortDiagnosis {
     static int Foresee(const QString &devicePath, const SystemRoots &roots = {});
     // Trouble with no one device: a bridge without tty, ModemManager or BRLTTY running.
     static PortDiagnosis General(const SystemRoots &roots = {});
+
+    Q_DECLARE_TR_FUNCTIONS(PortDiagnosis)
 };

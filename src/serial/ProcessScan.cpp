@@ -59,5 +59,5 @@ QString ProcessScan::Describe(const QList<Process> &processes)
     for (const Process &p : processes)
         parts << QStringLiteral("%1 (pid %2)").arg(p.name).arg(p.pid);
     const QString last = parts.isEmpty() ? QString() : parts.takeLast();
-    return parts.isEmpty() ? last : parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return parts.isEmpty() ? last : parts.join(QStringLiteral(", ")) + QCoreApplication::translate("PortDiagnosis", " and ") + last;
 }

@@ -10,6 +10,8 @@
 #include "document/TransponderConversions.h"
 
 #include <QDir>
+#include <QLocale>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -326,6 +328,9 @@ private slots:
     void degreesAndPositions()
     {
         QFETCH(QString, typed);
+        // Read as the meter takes them whatever the user's language: a decimal comma is none in German too.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
         float degrees = 0.0f;
         QTEST(int(SC::CheckDegrees(typed, degrees)), "check");
         QTEST(SC::PositionFromDegrees(degrees), "position");

@@ -95,6 +95,10 @@ private slots:
         QVERIFY(CellRect(*w.grid, 50, 1).bottom() < w.grid->viewport()->height());
         QVERIFY(w.grid->EnsureRowVisible(59));
         QVERIFY(w.grid->HitTestCell(CellRect(*w.grid, 59, 1).center(), row, column, cell) && row == 59);
+        // Right to left the first column is at the right edge: a click hits the cell drawn under it.
+        w.grid->setLayoutDirection(Qt::RightToLeft);
+        QVERIFY(w.grid->HitTestCell(CellRect(*w.grid, 59, 1).center(), row, column, cell) && column == 1);
+        QCOMPARE(cell, CellRect(*w.grid, 59, 1));
     }
 
     // The focus cell's column scrolls into view: a narrow one to its right edge, a wide one
