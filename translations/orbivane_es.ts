@@ -5,53 +5,53 @@
     <name>BackupArchive</name>
     <message>
         <source>a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>un enlace simbólico</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>una carpeta</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>%1 MB, far more than a database</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB, mucho más que una base de datos</translation>
     </message>
     <message>
         <source>not a database (%1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una base de datos (%1 bytes)</translation>
     </message>
     <message>
         <source>, fails the structure check</source>
-        <translation type="unfinished"></translation>
+        <translation>, no supera la comprobación de estructura</translation>
     </message>
     <message>
         <source>not a version (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una versión (%1)</translation>
     </message>
     <message>
         <source>unreadable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ilegible (%1)</translation>
     </message>
     <message>
         <source>meter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>medidor %1</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB, far more than a database; its content was not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ocupa más de %2 MB, mucho más que una base de datos; su contenido no se ha conservado</translation>
     </message>
     <message>
         <source>%1: cannot create the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede crear la carpeta</translation>
     </message>
     <message numerus="yes">
         <source>%n satellites, %1 transponders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n satélite, %1 transpondedores</numerusform>
+            <numerusform>%n satélites, %1 transpondedores</numerusform>
         </translation>
     </message>
 </context>
@@ -62,153 +62,156 @@
 %1
 
 What you asked for goes ahead all the same. This is told once per session.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido conservar una copia de seguridad:
+%1
+
+Lo que ha pedido se lleva a cabo de todos modos. Este aviso aparece una vez por sesión.</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About Orbivane</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Orbivane</translation>
     </message>
     <message>
         <source>Orbivane Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbivane versión 1.0</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 Tarnwell. Ver:1.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2026 Tarnwell. Ver:1.2</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>CCompareDlg</name>
     <message>
         <source>Compare with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con %1</translation>
     </message>
     <message>
         <source>From the open database (as last applied) to %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>De la base de datos abierta (tal como se aplicó por última vez) a %1:</translation>
     </message>
     <message>
         <source>No differences.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay diferencias.</translation>
     </message>
 </context>
 <context>
     <name>CEditSatDlg</name>
     <message>
         <source>Edit Saillite</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar satélite</translation>
     </message>
     <message>
         <source>Please Edit satillite</source>
-        <translation type="unfinished"></translation>
+        <translation>Edite el satélite</translation>
     </message>
     <message>
         <source>Sat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del satélite</translation>
     </message>
     <message>
         <source>degree(0 - 360)</source>
-        <translation type="unfinished"></translation>
+        <translation>grados (0 - 360)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>CImportDlg</name>
     <message>
         <source>Import from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar de %1</translation>
     </message>
     <message>
         <source>Filter by name or position</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar por nombre o posición</translation>
     </message>
     <message>
         <source> MHz</source>
-        <translation type="unfinished"></translation>
+        <translation> MHz</translation>
     </message>
     <message>
         <source>Transponders of the same polarisation whose frequencies lie at most this far apart are the same transponder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los transpondedores de la misma polarización cuyas frecuencias distan como mucho esta cantidad son el mismo transpondedor.</translation>
     </message>
     <message>
         <source>Satellites of the file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Satélites del archivo:</translation>
     </message>
     <message>
         <source>Same transponder within:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mismo transpondedor a menos de:</translation>
     </message>
     <message>
         <source>Take</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomar</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondedores</translation>
     </message>
     <message>
         <source>Transponders are</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondedores se</translation>
     </message>
     <message>
         <source>Goes to</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino</translation>
     </message>
     <message>
         <source>Tick the satellites to take: what the import would do shows here before anything changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque los satélites que desea tomar: lo que haría la importación se muestra aquí antes de que cambie nada.</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa:</translation>
     </message>
     <message>
         <source>replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>sustituyen</translation>
     </message>
     <message>
         <source>merged</source>
-        <translation type="unfinished"></translation>
+        <translation>combinan</translation>
     </message>
     <message>
         <source>a new satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>un satélite nuevo</translation>
     </message>
     <message>
         <source>More than one satellite of the database lies here: check which one the file&apos;s satellite goes to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí se encuentra más de un satélite de la base de datos: compruebe a cuál corresponde el satélite del archivo.</translation>
     </message>
     <message numerus="yes">
         <source>%n satellites taken (%1 new, %2 left out); transponders: %3 added, %4 removed, %5 changed. Import changes the database in memory as one step (Edit &gt; Undo takes it back); Apply writes it into the file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n satélite tomado (%1 nuevos, %2 omitidos); transpondedores: %3 añadidos, %4 eliminados, %5 cambiados. La importación cambia la base de datos en memoria en un solo paso (Edición &gt; Deshacer lo revierte); Aplicar lo escribe en el archivo.</numerusform>
+            <numerusform>%n satélites tomados (%1 nuevos, %2 omitidos); transpondedores: %3 añadidos, %4 eliminados, %5 cambiados. La importación cambia la base de datos en memoria en un solo paso (Edición &gt; Deshacer lo revierte); Aplicar lo escribe en el archivo.</numerusform>
         </translation>
     </message>
 </context>
@@ -216,200 +219,201 @@ What you asked for goes ahead all the same. This is told once per session.</sour
     <name>CMeterDlg</name>
     <message>
         <source>Meterdesk</source>
-        <translation type="unfinished"></translation>
+        <translation>Meterdesk</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Restore a backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar una copia de seguridad...</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar...</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar...</translation>
     </message>
     <message>
         <source>&amp;Compare with file...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparar con un archivo...</translation>
     </message>
     <message>
         <source>Ed&amp;it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;hacer</translation>
     </message>
     <message>
         <source>Remove &amp;duplicate transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar transpondedores d&amp;uplicados</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manual</translation>
     </message>
     <message>
         <source>Show transfer &amp;logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los re&amp;gistros de transferencia</translation>
     </message>
     <message>
         <source>the transfer logs folder</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta de registros de transferencia</translation>
     </message>
     <message>
         <source>&amp;About Orbivane...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de &amp;Orbivane...</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;hacer %1</translation>
     </message>
     <message>
         <source>Can not find %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra %1</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Atención</translation>
     </message>
     <message>
         <source>the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>el manual</translation>
     </message>
     <message>
         <source>No program on this system could open %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún programa de este sistema ha podido abrir %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
     <message>
         <source>Restore a backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar una copia de seguridad</translation>
     </message>
     <message>
         <source>No backups yet. A file&apos;s previous content is kept each time it is saved, and every database read from a meter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay copias de seguridad. El contenido anterior de un archivo se conserva cada vez que se guarda, y también cada base de datos leída de un medidor.</translation>
     </message>
     <message>
         <source>Choose a version to open. It takes the place of the database being edited (Undo takes it back) and reaches its file when you apply; with none open, you name a file to keep it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una versión para abrir. Ocupa el lugar de la base de datos en edición (Deshacer lo revierte) y llega a su archivo al aplicar; si no hay ninguna abierta, indique un archivo donde guardarla.</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
     <message>
         <source>read from meter</source>
-        <translation type="unfinished"></translation>
+        <translation>leída del medidor</translation>
     </message>
     <message>
         <source>saved over</source>
-        <translation type="unfinished"></translation>
+        <translation>sobrescrita</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>&amp;Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparar</translation>
     </message>
 </context>
 <context>
     <name>CTransferDlg</name>
     <message>
         <source>transfering data</source>
-        <translation type="unfinished"></translation>
+        <translation>transfiriendo datos</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>com%1 connect failure</source>
-        <translation type="unfinished"></translation>
+        <translation>fallo al conectar con com%1</translation>
     </message>
 </context>
 <context>
     <name>CTransponderList</name>
     <message>
         <source>Delete TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar TP</translation>
     </message>
     <message>
         <source>ADD TP</source>
-        <translation type="unfinished"></translation>
+        <translation>AÑADIR TP</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Sym.Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>T.símb.</translation>
     </message>
     <message>
         <source>Polar</source>
-        <translation type="unfinished"></translation>
+        <translation>Polar.</translation>
     </message>
     <message>
         <source>Add TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir TP</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar</translation>
     </message>
     <message>
         <source>Edit TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar TP</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>Lists the kept versions, newest first: date, source (saved over, read from meter), file or meter, contents and the archived copy. With FILE, only the versions of that file. Copy one back with cp, or open it in the window&apos;s File &gt; Restore a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista las versiones conservadas, la más reciente primero: fecha, origen (saved over = sobrescrita, read from meter = leída del medidor), archivo o medidor, contenido y la copia archivada. Con FILE, solo las versiones de ese archivo. Copie una de vuelta con cp, o ábrala en la ventana con Archivo &gt; Restaurar una copia de seguridad.</translation>
     </message>
     <message>
         <source>Checks the structure of a database file: every chain whole and linked both ways, every count right, every record in use or free. One line per violation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprueba la estructura de un archivo de base de datos: cada cadena completa y enlazada en ambos sentidos, cada recuento correcto, cada registro en uso o libre. Una línea por infracción.</translation>
     </message>
     <message>
         <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
@@ -433,66 +437,89 @@ P is COMn, a device path or a /dev/serial/by-id name; without --port, the port t
 saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: orbivane-cli ORDEN [OPCIONES] [ARGUMENTOS]
+Todas las tareas de medidor de Orbivane desde un terminal.
+
+Órdenes:
+  ports                        los puertos COM y los dispositivos serie presentes
+  probe [--port P]...          la prueba de conexión; muestra la palabra de identidad del medidor
+  read  [--port P]... TARGET   la base de datos del medidor a un archivo (una carpeta si son varios)
+  write [--port P]... FILE     un archivo de base de datos al medidor o medidores
+  load  [--port P]... FILE     software al medidor o medidores
+  info  FILE                   satélites, totales y registros libres de un archivo de base de datos
+  check FILE                   la comprobación de estructura de un archivo de base de datos
+  import DB SOURCE             una lista satellites.xml o CSV a un archivo de base de datos
+  export DB OUT (--xml|--csv)  un archivo de base de datos como satellites.xml o CSV
+  diff  A B                    lo que difiere entre dos archivos de base de datos
+  backups [FILE]               las versiones conservadas de archivos guardados y lecturas del medidor
+  --version                    la versión de orbivane-cli
+
+P es COMn, una ruta de dispositivo o un nombre de /dev/serial/by-id; sin --port, el puerto que
+guardó la ventana. &apos;orbivane-cli ORDEN --help&apos; da más detalles.
+
+</translation>
     </message>
     <message>
         <source>orbivane-cli: no command given
 </source>
-        <translation type="unfinished"></translation>
+        <translation>orbivane-cli: no se ha indicado ninguna orden
+</translation>
     </message>
     <message>
         <source>orbivane-cli: unknown command &apos;%1&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>orbivane-cli: orden desconocida &apos;%1&apos;
+</translation>
     </message>
     <message>
         <source>Usage: orbivane-cli %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: orbivane-cli %1 %2</translation>
     </message>
     <message>
         <source>orbivane-cli %1: %2
 Try &apos;orbivane-cli %1 --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>orbivane-cli %1: %2
+Pruebe &apos;orbivane-cli %1 --help&apos;.</translation>
     </message>
     <message>
         <source>--%1 takes a whole number from %2 to %3, not &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 admite un número entero de %2 a %3, no &apos;%4&apos;</translation>
     </message>
     <message>
         <source>missing argument</source>
-        <translation type="unfinished"></translation>
+        <translation>falta un argumento</translation>
     </message>
     <message>
         <source>unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado: %1</translation>
     </message>
     <message>
         <source>%1: Can not read the specified file!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ¡No se puede leer el archivo indicado!</translation>
     </message>
     <message>
         <source>%1: is the database %2 itself; not replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: es la propia base de datos %2; no se sustituye</translation>
     </message>
     <message>
         <source>%1: exists and is no regular file; not replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: existe y no es un archivo normal; no se sustituye</translation>
     </message>
     <message>
         <source>%1: exists; not replaced (--force replaces it and keeps its content in the backup archive)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: existe; no se sustituye (--force lo sustituye y conserva su contenido en el archivo de copias de seguridad)</translation>
     </message>
     <message>
         <source>%1: not replaced, since its content could not be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se sustituye, ya que no se ha podido conservar su contenido: %2</translation>
     </message>
     <message>
         <source>What differs from database A to database B: satellites added, removed, renamed, moved (orbital position); per satellite, transponders added, removed and changed. Satellites are paired by name, then by position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que difiere de la base de datos A a la base de datos B: satélites añadidos, eliminados, renombrados, movidos (posición orbital); por satélite, transpondedores añadidos, eliminados y cambiados. Los satélites se emparejan por nombre y luego por posición.</translation>
     </message>
     <message>
         <source>Output as JSON.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida en JSON.</translation>
     </message>
     <message>
         <source>Exit codes:
@@ -509,314 +536,329 @@ Try &apos;orbivane-cli %1 --help&apos;.</source>
   130  interrupted (SIGINT, SIGTERM)
 With several ports, the code of the first port that failed.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Códigos de salida:
+  0    hecho
+  1    check encontró problemas; diff encontró diferencias
+  2    error de uso
+  3    error de archivo (no se puede leer o escribir, no es el tipo de archivo correcto, o sustituirlo
+       perdería lo que contiene)
+  4    no se puede abrir el puerto
+  5    el medidor no responde
+  6    la transferencia falló (el mensaje da el código del medidor y su significado)
+  7    rechazado: load hace una pregunta (modelo distinto, versión no superior), export sustituiría
+       un archivo (--force responde Sí); import no cabe en las tablas del medidor
+  130  interrumpido (SIGINT, SIGTERM)
+Con varios puertos, el código del primer puerto que falló.
+</translation>
     </message>
     <message>
         <source>Writes every satellite and transponder of database DB to OUT, as satellites.xml (--xml, OUT ending in .xml) or as CSV for spreadsheets (--csv, OUT ending in .csv). &apos;orbivane-cli import&apos; takes either back unchanged. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe cada satélite y transpondedor de la base de datos DB en OUT, como satellites.xml (--xml, OUT terminado en .xml) o como CSV para hojas de cálculo (--csv, OUT terminado en .csv). &apos;orbivane-cli import&apos; vuelve a leer cualquiera de los dos sin cambios. Un OUT existente solo se sustituye con --force, y antes su contenido se conserva en el archivo de copias de seguridad; DB nunca se sustituye.</translation>
     </message>
     <message>
         <source>satellites.xml, as receivers use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>satellites.xml, tal como lo usan los receptores.</translation>
     </message>
     <message>
         <source>CSV (UTF-8), one row per transponder.</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (UTF-8), una fila por transpondedor.</translation>
     </message>
     <message>
         <source>Replace OUT when it exists (its content is kept in the archive).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustituir OUT si existe (su contenido se conserva en el archivo).</translation>
     </message>
     <message>
         <source>give one of --xml and --csv</source>
-        <translation type="unfinished"></translation>
+        <translation>indique una de las opciones --xml y --csv</translation>
     </message>
     <message>
         <source>%1: --%2 writes a file ending in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: --%2 escribe un archivo terminado en %3</translation>
     </message>
     <message>
         <source>Takes the satellites of SOURCE (satellites.xml or CSV) into database DB and prints what changes, satellite by satellite, and what the meter cannot hold as given. A satellite goes to the one of DB at the same position, else it is added. Nothing is imported when the tables cannot hold it all. DB is saved unless --dry-run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toma los satélites de SOURCE (satellites.xml o CSV) en la base de datos DB y muestra lo que cambia, satélite por satélite, y lo que el medidor no puede guardar tal cual. Un satélite va al de DB en la misma posición; si no hay ninguno, se añade. No se importa nada si las tablas no pueden contenerlo todo. DB se guarda salvo con --dry-run.</translation>
     </message>
     <message>
         <source>Only the satellite(s) of SOURCE at POS degrees (19.2, 19.2E, 5W, -5; 177W is 183), or one tenth either side when none is at POS itself; repeat for more. Default: all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo el satélite o los satélites de SOURCE a POS grados (19.2, 19.2E, 5W, -5; 177W es 183), o a una décima a cada lado si no hay ninguno justo en POS; repítalo para más. Por defecto: todos.</translation>
     </message>
     <message>
         <source>A satellite&apos;s transponders become those of SOURCE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los transpondedores de un satélite pasan a ser los de SOURCE.</translation>
     </message>
     <message>
         <source>Only the transponders DB lacks are added (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se añaden los transpondedores que faltan en DB (por defecto).</translation>
     </message>
     <message>
         <source>Frequencies at most MHZ apart (same polarisation) are one transponder: 0 to 100. Default: 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencias separadas como mucho MHZ (misma polarización) son un solo transpondedor: de 0 a 100. Por defecto: 2.</translation>
     </message>
     <message>
         <source>Print the preview; change nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la vista previa; no cambiar nada.</translation>
     </message>
     <message>
         <source>Save even when another program changed DB while it was imported into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar aunque otro programa haya cambiado DB durante la importación.</translation>
     </message>
     <message>
         <source>give --replace or --merge, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>indique --replace o --merge, no ambos</translation>
     </message>
     <message>
         <source>%1: %2
 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2
+No se ha importado nada.</translation>
     </message>
     <message>
         <source>--satellite wants degrees (19.2, 5W, -5, 183), not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--satellite requiere grados (19.2, 5W, -5, 183), no &apos;%1&apos;</translation>
     </message>
     <message>
         <source>%1 has no satellite at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene ningún satélite en %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: several satellites of %2 lie near it: %3; %4</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: varios satélites de %2 están cerca: %3; %4</translation>
     </message>
     <message>
         <source>taking &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>se toma &quot;%1&quot;</translation>
     </message>
     <message>
         <source>adding it</source>
-        <translation type="unfinished"></translation>
+        <translation>se añade</translation>
     </message>
     <message>
         <source>nothing was imported: the database refused the change</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha importado nada: la base de datos rechazó el cambio</translation>
     </message>
     <message>
         <source>orbivane-cli: warning: no backup kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>orbivane-cli: aviso: no se ha conservado ninguna copia de seguridad: %1</translation>
     </message>
     <message>
         <source>Nothing was saved (--force saves over it).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha guardado nada (--force lo guarda encima).</translation>
     </message>
     <message>
         <source>The satellites of a database file in list order, with position and transponder count; totals; free records left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los satélites de un archivo de base de datos en el orden de la lista, con posición y número de transpondedores; totales; registros libres restantes.</translation>
     </message>
     <message>
         <source>free: %1 satellite slots, %2 transponder records, %3 channel records</source>
-        <translation type="unfinished"></translation>
+        <translation>libres: %1 posiciones de satélite, %2 registros de transpondedor, %3 registros de canal</translation>
     </message>
     <message>
         <source> Yes (--force)</source>
-        <translation type="unfinished"></translation>
+        <translation> Sí (--force)</translation>
     </message>
     <message>
         <source> No (refused; --force answers Yes)</source>
-        <translation type="unfinished"></translation>
+        <translation> No (rechazado; --force responde Sí)</translation>
     </message>
     <message>
         <source>the meter greeted a second time (FT_IDENT) in mid-transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>el medidor saludó por segunda vez (FT_IDENT) en mitad de la transferencia</translation>
     </message>
     <message>
         <source>the meter sent something other than its database: an unexpected frame, more bytes than the image holds, or FT_END before the whole image</source>
-        <translation type="unfinished"></translation>
+        <translation>el medidor envió algo distinto de su base de datos: una trama inesperada, más bytes de los que cabe en la imagen, o FT_END antes de la imagen completa</translation>
     </message>
     <message>
         <source>the meter sent an unexpected frame, or FT_END before it had the whole file</source>
-        <translation type="unfinished"></translation>
+        <translation>el medidor envió una trama inesperada, o FT_END antes de tener el archivo completo</translation>
     </message>
     <message>
         <source>the meter did not answer within 400 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>el medidor no respondió en 400 ms</translation>
     </message>
     <message>
         <source>unknown code</source>
-        <translation type="unfinished"></translation>
+        <translation>código desconocido</translation>
     </message>
     <message>
         <source>no device stands for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún dispositivo corresponde a %1</translation>
     </message>
     <message>
         <source>%1 connect failure (%2: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>fallo al conectar con %1 (%2: %3)</translation>
     </message>
     <message>
         <source>: failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>: error: </translation>
     </message>
     <message>
         <source>fail to connect %1: the meter does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>fallo al conectar con %1: el medidor no responde</translation>
     </message>
     <message>
         <source>Can not write the log %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el registro %1: %2</translation>
     </message>
     <message>
         <source>: interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>: interrumpido</translation>
     </message>
     <message>
         <source>, read into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, leído en %1</translation>
     </message>
     <message>
         <source>, %1 sent</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 enviado</translation>
     </message>
     <message>
         <source>the meter stopped answering at %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>el medidor dejó de responder al %1%</translation>
     </message>
     <message>
         <source>refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rechazado: %1</translation>
     </message>
     <message>
         <source>meter error code %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>código de error del medidor %1: %2</translation>
     </message>
     <message>
         <source>the line failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea falló: %1</translation>
     </message>
     <message>
         <source>the transfer did not complete</source>
-        <translation type="unfinished"></translation>
+        <translation>la transferencia no se completó</translation>
     </message>
     <message>
         <source>%1: COM ports are numbered from 1 to 999</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: los puertos COM se numeran del 1 al 999</translation>
     </message>
     <message>
         <source>an empty port name (give COMn, a device path or a /dev/serial/by-id name)</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre de puerto vacío (indique COMn, una ruta de dispositivo o un nombre de /dev/serial/by-id)</translation>
     </message>
     <message>
         <source>Lists COM1 to COM10 with the device each stands for (ORBIVANE_COM&lt;n&gt;, the window&apos;s Devices/COM&lt;n&gt; setting, or the n-th device present), then every serial device present.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de COM1 a COM10 con el dispositivo al que corresponde cada uno (ORBIVANE_COM&lt;n&gt;, el ajuste Devices/COM&lt;n&gt; de la ventana, o el n-ésimo dispositivo presente) y luego cada dispositivo serie presente.</translation>
     </message>
     <message>
         <source>No serial devices present.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay dispositivos serie presentes.</translation>
     </message>
     <message>
         <source>Serial devices present:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos serie presentes:</translation>
     </message>
     <message>
         <source>cannot open: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir: %1</translation>
     </message>
     <message>
         <source>can open</source>
-        <translation type="unfinished"></translation>
+        <translation>se puede abrir</translation>
     </message>
     <message>
         <source>The window&apos;s connection test; prints each meter&apos;s identity word.</source>
-        <translation type="unfinished"></translation>
+        <translation>La prueba de conexión de la ventana; muestra la palabra de identidad de cada medidor.</translation>
     </message>
     <message>
         <source>Reads the meter&apos;s database into the file TARGET. With several --port, every meter is read at once into the folder TARGET as &lt;port&gt;-&lt;YYYYmmdd-HHMMSS&gt;.bin (ports of one name in different folders as a-meter, b-meter). An image that fails the structure check is kept as the meter sent it, with a warning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee la base de datos del medidor en el archivo TARGET. Con varios --port, todos los medidores se leen a la vez en la carpeta TARGET como &lt;port&gt;-&lt;YYYYmmdd-HHMMSS&gt;.bin (puertos del mismo nombre en carpetas distintas como a-meter, b-meter). Una imagen que no supera la comprobación de estructura se conserva tal como la envió el medidor, con un aviso.</translation>
     </message>
     <message>
         <source>Writes the database FILE into the meter(s). A file of the wrong size is refused before anything is sent; one that fails the structure check too, unless --force.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe la base de datos FILE en el medidor o medidores. Un archivo de tamaño incorrecto se rechaza antes de enviar nada; uno que no supera la comprobación de estructura, también, salvo con --force.</translation>
     </message>
     <message>
         <source>Loads the software in FILE into the meter(s). Where the window would ask (model differs, version not higher) the load is refused, unless --force answers Yes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga el software de FILE en el medidor o medidores. Donde la ventana preguntaría (modelo distinto, versión no superior), la carga se rechaza, salvo que --force responda Sí.</translation>
     </message>
     <message>
         <source>%1: Can not read the specified file!
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ¡No se puede leer el archivo indicado!
+%2</translation>
     </message>
     <message>
         <source>%1: Please choose a correct update file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Elija un archivo de actualización correcto</translation>
     </message>
     <message>
         <source>%1: Please choose a correct database parameter file (%2 bytes, not %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Elija un archivo de parámetros de base de datos correcto (%2 bytes, no %3)</translation>
     </message>
     <message>
         <source>%1: fails the structure check; sent anyway (--force)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no supera la comprobación de estructura; enviado de todos modos (--force)</translation>
     </message>
     <message>
         <source>%1: fails the structure check; not sent (--force sends it anyway)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no supera la comprobación de estructura; no enviado (--force lo envía de todos modos)</translation>
     </message>
     <message>
         <source>%1: Can not create the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: No se puede crear la carpeta</translation>
     </message>
     <message>
         <source>%1 and %2 would share the name %3 for their files; give one of them by another path</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2 compartirían el nombre %3 para sus archivos; indique uno de ellos con otra ruta</translation>
     </message>
     <message>
         <source>The meter&apos;s port: COMn, a device path or a /dev/serial/by-id name; repeat for several meters at once. Default: the port saved by the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto del medidor: COMn, una ruta de dispositivo o un nombre de /dev/serial/by-id; repítalo para varios medidores a la vez. Por defecto: el puerto guardado por la ventana.</translation>
     </message>
     <message>
         <source>No progress on standard error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin progreso en la salida de error estándar.</translation>
     </message>
     <message>
         <source>Answer Yes where the window asks (model differs, version not higher).</source>
-        <translation type="unfinished"></translation>
+        <translation>Responder Sí donde la ventana pregunta (modelo distinto, versión no superior).</translation>
     </message>
     <message>
         <source>Replace a TARGET too large for the backups to keep a copy of.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustituir un TARGET demasiado grande para que las copias de seguridad conserven una copia.</translation>
     </message>
     <message>
         <source>Send a file that fails the structure check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar un archivo que no supera la comprobación de estructura.</translation>
     </message>
     <message>
         <source>Write a log of the line (every frame&apos;s time, type, length and first bytes, and how it ended) to FILE; with several --port, one per meter as FILE-&lt;port&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir un registro de la línea (hora, tipo, longitud y primeros bytes de cada trama, y cómo terminó) en FILE; con varios --port, uno por medidor como FILE-&lt;port&gt;.</translation>
     </message>
     <message>
         <source>Give up when the meter is silent this long mid-transfer: 1 to 3600 (default 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonar cuando el medidor calle este tiempo en mitad de la transferencia: de 1 a 3600 (por defecto 10).</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se ha indicado dos veces</translation>
     </message>
     <message>
         <source>%1: %2 bytes, more than the backups keep a copy of (%3 MB); not replaced (--force replaces it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 bytes, más de lo que las copias de seguridad conservan (%3 MB); no se sustituye (--force lo sustituye)</translation>
     </message>
     <message>
         <source>interrupted: stopping</source>
-        <translation type="unfinished"></translation>
+        <translation>interrumpido: deteniendo</translation>
     </message>
     <message numerus="yes">
         <source>total: %n satellites, %1 transponders, %2 channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>total: %n satélite, %1 transpondedores, %2 canales</numerusform>
+            <numerusform>total: %n satélites, %1 transpondedores, %2 canales</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>orbivane-cli: warning: %1: the image read from %2 fails the structure check (%n problems); kept as the meter sent it (&apos;orbivane-cli check %1&apos; lists them)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>orbivane-cli: aviso: %1: la imagen leída de %2 no supera la comprobación de estructura (%n problema); se conserva tal como la envió el medidor (&apos;orbivane-cli check %1&apos; lo muestra)</numerusform>
+            <numerusform>orbivane-cli: aviso: %1: la imagen leída de %2 no supera la comprobación de estructura (%n problemas); se conserva tal como la envió el medidor (&apos;orbivane-cli check %1&apos; los muestra)</numerusform>
         </translation>
     </message>
 </context>
@@ -824,149 +866,149 @@ Nothing was imported.</source>
     <name>DatabaseChecker</name>
     <message>
         <source>... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>... y %1 más</translation>
     </message>
     <message>
         <source>%1: link %2 after record %3 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el enlace %2 tras el registro %3 está fuera de rango</translation>
     </message>
     <message>
         <source>%1: loops back to record %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: vuelve al registro %2</translation>
     </message>
     <message>
         <source>%1: record %2 links back to %3 instead of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el registro %2 enlaza hacia atrás con %3 en lugar de %4</translation>
     </message>
     <message>
         <source>%1: ends at %2 but its last is %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: termina en %2 pero su último es %3</translation>
     </message>
     <message>
         <source>%1: holds %2 records but its count is %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: contiene %2 registros pero su recuento es %3</translation>
     </message>
     <message>
         <source>satellite chain</source>
-        <translation type="unfinished"></translation>
+        <translation>cadena de satélites</translation>
     </message>
     <message>
         <source>satellite chain: slot %1 is not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>cadena de satélites: la posición %1 no está en uso</translation>
     </message>
     <message>
         <source>free satellite chain</source>
-        <translation type="unfinished"></translation>
+        <translation>cadena de satélites libres</translation>
     </message>
     <message>
         <source>free satellite chain: slot %1 is in use</source>
-        <translation type="unfinished"></translation>
+        <translation>cadena de satélites libres: la posición %1 está en uso</translation>
     </message>
     <message>
         <source>satellite %1 is in use but not on the satellite chain</source>
-        <translation type="unfinished"></translation>
+        <translation>el satélite %1 está en uso pero no está en la cadena de satélites</translation>
     </message>
     <message>
         <source>satellite slot %1 is free but not on the free chain</source>
-        <translation type="unfinished"></translation>
+        <translation>la posición de satélite %1 está libre pero no está en la cadena libre</translation>
     </message>
     <message>
         <source>transponders of satellite %1</source>
-        <translation type="unfinished"></translation>
+        <translation>transpondedores del satélite %1</translation>
     </message>
     <message>
         <source>transponder %1 of satellite %2 is not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>el transpondedor %1 del satélite %2 no está en uso</translation>
     </message>
     <message>
         <source>transponder %1 is on the chains of satellites %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>el transpondedor %1 está en las cadenas de los satélites %2 y %3</translation>
     </message>
     <message>
         <source>transponder count is %1 but the satellites hold %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el recuento de transpondedores es %1 pero los satélites contienen %2</translation>
     </message>
     <message>
         <source>free transponder chain</source>
-        <translation type="unfinished"></translation>
+        <translation>cadena de transpondedores libres</translation>
     </message>
     <message>
         <source>free transponder chain: record %1 is in use</source>
-        <translation type="unfinished"></translation>
+        <translation>cadena de transpondedores libres: el registro %1 está en uso</translation>
     </message>
     <message>
         <source>kind-1 channel chain</source>
-        <translation type="unfinished"></translation>
+        <translation>cadena de canales de tipo 1</translation>
     </message>
     <message>
         <source>other-kind channel chain</source>
-        <translation type="unfinished"></translation>
+        <translation>cadena de canales de otro tipo</translation>
     </message>
     <message>
         <source>%1: channel %2 is not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el canal %2 no está en uso</translation>
     </message>
     <message>
         <source>%1: channel %2 is of kind %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el canal %2 es de tipo %3</translation>
     </message>
     <message>
         <source>%1 channels of satellite %2</source>
-        <translation type="unfinished"></translation>
+        <translation>canales %1 del satélite %2</translation>
     </message>
     <message>
         <source>kind-1</source>
-        <translation type="unfinished"></translation>
+        <translation>de tipo 1</translation>
     </message>
     <message>
         <source>other-kind</source>
-        <translation type="unfinished"></translation>
+        <translation>de otro tipo</translation>
     </message>
     <message>
         <source>%1: channel %2 does not belong there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el canal %2 no pertenece ahí</translation>
     </message>
     <message>
         <source>group %1 channel chain</source>
-        <translation type="unfinished"></translation>
+        <translation>cadena de canales del grupo %1</translation>
     </message>
     <message>
         <source>%1: channel %2 is not a member</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el canal %2 no es miembro</translation>
     </message>
     <message>
         <source>free channel chain</source>
-        <translation type="unfinished"></translation>
+        <translation>cadena de canales libres</translation>
     </message>
     <message>
         <source>free channel chain: channel %1 is in use</source>
-        <translation type="unfinished"></translation>
+        <translation>cadena de canales libres: el canal %1 está en uso</translation>
     </message>
     <message>
         <source>channel %1 is free but not on the free chain</source>
-        <translation type="unfinished"></translation>
+        <translation>el canal %1 está libre pero no está en la cadena libre</translation>
     </message>
     <message>
         <source>channel %1 is not on the chain of its kind</source>
-        <translation type="unfinished"></translation>
+        <translation>el canal %1 no está en la cadena de su tipo</translation>
     </message>
     <message>
         <source>channel %1 is not on a chain of its satellite %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el canal %1 no está en ninguna cadena de su satélite %2</translation>
     </message>
     <message>
         <source>channel %1 is not on group chain %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el canal %1 no está en la cadena del grupo %2</translation>
     </message>
     <message>
         <source>channel %1 is on transponder %2, which is not a transponder of its satellite %3</source>
-        <translation type="unfinished"></translation>
+        <translation>el canal %1 está en el transpondedor %2, que no es un transpondedor de su satélite %3</translation>
     </message>
     <message numerus="yes">
         <source>%n transponder records are on no chain</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro de transpondedor no está en ninguna cadena</numerusform>
+            <numerusform>%n registros de transpondedor no están en ninguna cadena</numerusform>
         </translation>
     </message>
 </context>
@@ -974,40 +1016,40 @@ Nothing was imported.</source>
     <name>DatabaseDiff</name>
     <message>
         <source>satellite renamed: &quot;%1&quot; -&gt; &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>satélite renombrado: &quot;%1&quot; -&gt; &quot;%2&quot;</translation>
     </message>
     <message>
         <source>satellite moved: &quot;%1&quot; %2 -&gt; %3</source>
-        <translation type="unfinished"></translation>
+        <translation>satélite movido: &quot;%1&quot; %2 -&gt; %3</translation>
     </message>
     <message>
         <source>  &quot;%1&quot;: transponder </source>
-        <translation type="unfinished"></translation>
+        <translation>  &quot;%1&quot;: transpondedor </translation>
     </message>
     <message>
         <source>added: </source>
-        <translation type="unfinished"></translation>
+        <translation>añadido: </translation>
     </message>
     <message>
         <source>removed: </source>
-        <translation type="unfinished"></translation>
+        <translation>eliminado: </translation>
     </message>
     <message>
         <source>changed: %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cambiado: %1 -&gt; %2</translation>
     </message>
     <message numerus="yes">
         <source>satellite added: %1, %n transponders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>satélite añadido: %1, %n transpondedor</numerusform>
+            <numerusform>satélite añadido: %1, %n transpondedores</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>satellite removed: %1, %n transponders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>satélite eliminado: %1, %n transpondedor</numerusform>
+            <numerusform>satélite eliminado: %1, %n transpondedores</numerusform>
         </translation>
     </message>
 </context>
@@ -1015,54 +1057,61 @@ Nothing was imported.</source>
     <name>DatabaseDocument</name>
     <message>
         <source>The file was changed by another program after it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha cambiado el archivo después de leerlo.</translation>
     </message>
     <message>
         <source>Add SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir SAT</translation>
     </message>
     <message>
         <source>Edit SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar SAT</translation>
     </message>
     <message>
         <source>Delete SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar SAT</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Database does not match!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La base de datos no coincide!</translation>
     </message>
     <message>
         <source>Nothing was stored: the database and its file are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha guardado nada: la base de datos y su archivo siguen como estaban.</translation>
     </message>
     <message>
         <source>The transponder chain of this satellite is damaged in the database.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>La cadena de transpondedores de este satélite está dañada en la base de datos.
+</translation>
     </message>
     <message>
         <source>The transponder list no longer matches the database; select the satellite again.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de transpondedores ya no coincide con la base de datos; vuelva a seleccionar el satélite.
+</translation>
     </message>
     <message>
         <source>The transponders could not be stored: the database is inconsistent around them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido guardar los transpondedores: la base de datos es incoherente en torno a ellos.
+</translation>
     </message>
     <message numerus="yes">
         <source>The transponder table is full: it holds %1 transponders for all satellites together.
 %n of the %2 new rows could not be stored. Delete transponders you no longer need and apply again.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La tabla de transpondedores está llena: contiene %1 transpondedores para todos los satélites juntos.
+No se ha podido guardar %n de las %2 filas nuevas. Elimine los transpondedores que ya no necesite y vuelva a aplicar.
+</numerusform>
+            <numerusform>La tabla de transpondedores está llena: contiene %1 transpondedores para todos los satélites juntos.
+No se han podido guardar %n de las %2 filas nuevas. Elimine los transpondedores que ya no necesite y vuelva a aplicar.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -1070,388 +1119,396 @@ Nothing was imported.</source>
     <name>EditorPanel</name>
     <message>
         <source>transponder list</source>
-        <translation type="unfinished"></translation>
+        <translation>lista de transpondedores</translation>
     </message>
     <message>
         <source>&amp;Add TP</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir TP</translation>
     </message>
     <message>
         <source>&amp;Delete TP</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar TP</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;plicar</translation>
     </message>
     <message>
         <source>
 
 Save over it: what it holds now is kept in the backups. Reload it: the changes made here are dropped. Cancel: both stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Sobrescribir: lo que contiene ahora se conserva en las copias de seguridad. Recargar: se descartan los cambios hechos aquí. Cancelar: ambos quedan como están.</translation>
     </message>
     <message>
         <source>The transponder list has changes that have not been applied; restoring the backup drops them.
 
 Restore it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de transpondedores tiene cambios sin aplicar; restaurar la copia de seguridad los descarta.
+
+¿Restaurarla de todos modos?</translation>
     </message>
     <message>
         <source>Restore backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar copia de seguridad</translation>
     </message>
     <message>
         <source>The transponder list has changes that have not been applied, and the database file does not hold them yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de transpondedores tiene cambios sin aplicar, y el archivo de base de datos aún no los contiene.</translation>
     </message>
     <message>
         <source>The database has changes that have not been saved to its file yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos tiene cambios que aún no se han guardado en su archivo.</translation>
     </message>
 </context>
 <context>
     <name>Exchange</name>
     <message>
         <source>row %1: more than %2 cells</source>
-        <translation type="unfinished"></translation>
+        <translation>fila %1: más de %2 celdas</translation>
     </message>
     <message>
         <source>row %1: text after a closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>fila %1: texto tras unas comillas de cierre</translation>
     </message>
     <message>
         <source>row %1: a cell longer than %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>fila %1: una celda de más de %2 bytes</translation>
     </message>
     <message>
         <source>row %1: a quote is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>fila %1: unas comillas sin cerrar</translation>
     </message>
     <message>
         <source>the file is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no es texto UTF-8</translation>
     </message>
     <message>
         <source>row 1: the header must name the columns Satellite, Position, Frequency, Symbol rate and Polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>fila 1: el encabezado debe nombrar las columnas Satellite, Position, Frequency, Symbol rate y Polarisation</translation>
     </message>
     <message>
         <source>reading was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>se canceló la lectura</translation>
     </message>
     <message>
         <source>row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>fila %1: %2</translation>
     </message>
     <message>
         <source>no satellite name</source>
-        <translation type="unfinished"></translation>
+        <translation>sin nombre de satélite</translation>
     </message>
     <message>
         <source>the satellite name &quot;%1&quot; holds characters beyond Latin-1, which the meter cannot store</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de satélite &quot;%1&quot; contiene caracteres fuera de Latin-1, que el medidor no puede guardar</translation>
     </message>
     <message>
         <source>the position &quot;%1&quot; is no number of degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>la posición &quot;%1&quot; no es un número de grados</translation>
     </message>
     <message>
         <source>the frequency &quot;%1&quot; is no number of MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>la frecuencia &quot;%1&quot; no es un número de MHz</translation>
     </message>
     <message>
         <source>the symbol rate &quot;%1&quot; is no number of kS/s</source>
-        <translation type="unfinished"></translation>
+        <translation>la tasa de símbolos &quot;%1&quot; no es un número de kS/s</translation>
     </message>
     <message>
         <source>the polarisation &quot;%1&quot; is none of H, V, L, R, Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>la polarización &quot;%1&quot; no es ninguna de H, V, L, R, Auto</translation>
     </message>
     <message>
         <source>cannot read the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo: %1</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe el archivo</translation>
     </message>
     <message>
         <source>the file is larger than %1 MB; a receiver list is far smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo ocupa más de %1 MB; una lista de receptor es mucho más pequeña</translation>
     </message>
     <message>
         <source>the file holds no satellites; nothing to import</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no contiene satélites; nada que importar</translation>
     </message>
     <message>
         <source>the list holds more than %1 satellites; that is not a receiver list</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista contiene más de %1 satélites; eso no es una lista de receptor</translation>
     </message>
     <message>
         <source>the list holds more than %1 transponders; that is not a receiver list</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista contiene más de %1 transpondedores; eso no es una lista de receptor</translation>
     </message>
     <message>
         <source>satellite &quot;%1&quot; holds more than %2 transponders; that is not a receiver list</source>
-        <translation type="unfinished"></translation>
+        <translation>el satélite &quot;%1&quot; contiene más de %2 transpondedores; eso no es una lista de receptor</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; holds characters beyond Latin-1: stored as &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre &quot;%1&quot; contiene caracteres fuera de Latin-1: se guarda como &quot;%2&quot;</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; is shortened to 16 characters: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre &quot;%1&quot; se acorta a 16 caracteres: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importación</translation>
     </message>
     <message>
         <source>line %1: the position &quot;%2&quot; lies outside 0..360 degrees; satellite left out</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: la posición &quot;%2&quot; está fuera de 0..360 grados; satélite omitido</translation>
     </message>
     <message>
         <source>line %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: </translation>
     </message>
     <message>
         <source>%1 MHz lies outside the meter&apos;s %2..%3 MHz; left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz está fuera de los %2..%3 MHz del medidor; omitido</translation>
     </message>
     <message>
         <source>%1 MHz: %2 kS/s lies outside the meter&apos;s %3..%4 kS/s; left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz: %2 kS/s está fuera de los %3..%4 kS/s del medidor; omitido</translation>
     </message>
     <message>
         <source>%1 MHz: circular %2 is stored as Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz: la circular %2 se guarda como Auto</translation>
     </message>
     <message>
         <source>left (L)</source>
-        <translation type="unfinished"></translation>
+        <translation>izquierda (L)</translation>
     </message>
     <message>
         <source>right (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>derecha (R)</translation>
     </message>
     <message>
         <source>
 Nothing is imported: take fewer satellites, or delete some first.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+No se importa nada: tome menos satélites, o elimine algunos antes.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: omitido</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2): </source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; (%2): </translation>
     </message>
     <message>
         <source>satellite added, </source>
-        <translation type="unfinished"></translation>
+        <translation>satélite añadido, </translation>
     </message>
     <message>
         <source>from &quot;%1&quot;, </source>
-        <translation type="unfinished"></translation>
+        <translation>de &quot;%1&quot;, </translation>
     </message>
     <message>
         <source>%1, %2 added, %3 removed, %4 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 añadidos, %3 eliminados, %4 cambiados</translation>
     </message>
     <message>
         <source>replace</source>
-        <translation type="unfinished"></translation>
+        <translation>sustituir</translation>
     </message>
     <message>
         <source>merge</source>
-        <translation type="unfinished"></translation>
+        <translation>combinar</translation>
     </message>
     <message>
         <source>  added: </source>
-        <translation type="unfinished"></translation>
+        <translation>  añadido: </translation>
     </message>
     <message>
         <source>  removed: </source>
-        <translation type="unfinished"></translation>
+        <translation>  eliminado: </translation>
     </message>
     <message>
         <source>  changed: %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>  cambiado: %1 -&gt; %2</translation>
     </message>
     <message>
         <source>attribute defaults (&lt;!ATTLIST&gt;) are not taken; a receiver list has none</source>
-        <translation type="unfinished"></translation>
+        <translation>no se aceptan valores por defecto de atributos (&lt;!ATTLIST&gt;); una lista de receptor no tiene ninguno</translation>
     </message>
     <message>
         <source>line %1: elements nested more than %2 deep; a receiver list has three levels</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: elementos anidados a más de %2 niveles; una lista de receptor tiene tres niveles</translation>
     </message>
     <message>
         <source>line %1: an attribute value longer than %2 bytes; a receiver list has names</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: un valor de atributo de más de %2 bytes; una lista de receptor contiene nombres</translation>
     </message>
     <message>
         <source>line %1: an element with more than %2 attributes; a receiver list has a dozen</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: un elemento con más de %2 atributos; una lista de receptor tiene una docena</translation>
     </message>
     <message>
         <source>line %1: more than %2 namespace declarations; a receiver list has none</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: más de %2 declaraciones de espacio de nombres; una lista de receptor no tiene ninguna</translation>
     </message>
     <message>
         <source>a &lt;transponder&gt; outside any &lt;sat&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>un &lt;transponder&gt; fuera de cualquier &lt;sat&gt;</translation>
     </message>
     <message>
         <source>no &lt;satellites&gt; list in this file</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna lista &lt;satellites&gt; en este archivo</translation>
     </message>
     <message>
         <source>line %1, column %2: </source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1, columna %2: </translation>
     </message>
     <message>
         <source>&lt;%1&gt; needs a whole number in %2=&quot;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt; necesita un número entero en %2=&quot;&quot;</translation>
     </message>
     <message>
         <source>polarization=&quot;%1&quot; is none of 0 (H), 1 (V), 2 (L), 3 (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>polarization=&quot;%1&quot; no es ninguno de 0 (H), 1 (V), 2 (L), 3 (R)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2) is written as &quot;%3&quot;: satellites.xml cannot hold control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; (%2) se escribe como &quot;%3&quot;: satellites.xml no puede contener caracteres de control</translation>
     </message>
     <message>
         <source>Remove duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar duplicados</translation>
     </message>
     <message numerus="yes">
         <source>%n cells, 5 wanted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n celda, se esperan 5</numerusform>
+            <numerusform>%n celdas, se esperan 5</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The satellite table is full: the import adds %n satellites and %1 of its %2 places are free.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La tabla de satélites está llena: la importación añade %n satélite y %1 de sus %2 posiciones están libres.</numerusform>
+            <numerusform>La tabla de satélites está llena: la importación añade %n satélites y %1 de sus %2 posiciones están libres.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The transponder table is full: the import needs %n records and %1 of its %2 are free.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La tabla de transpondedores está llena: la importación necesita %n registro y %1 de sus %2 están libres.</numerusform>
+            <numerusform>La tabla de transpondedores está llena: la importación necesita %n registros y %1 de sus %2 están libres.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 MHz %2 repeats line %3 (within %4 MHz); stored as well</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz %2 repite la línea %3 (a menos de %4 MHz); se guarda igualmente</translation>
     </message>
 </context>
 <context>
     <name>ExchangeCommands</name>
     <message>
         <source>Receiver lists (*.xml *.csv);;satellites.xml (*.xml);;CSV (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas de receptor (*.xml *.csv);;satellites.xml (*.xml);;CSV (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo %1...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The transponder list has changes that have not been applied; the import changes this satellite and drops them.
 
 Import anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de transpondedores tiene cambios sin aplicar; la importación cambia este satélite y los descarta.
+
+¿Importar de todos modos?</translation>
     </message>
     <message>
         <source>Nothing was imported: the database refused the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha importado nada: la base de datos rechazó el cambio.</translation>
     </message>
     <message>
         <source>Please give the file name the ending .xml (satellites.xml) or .csv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé al nombre del archivo la terminación .xml (satellites.xml) o .csv.</translation>
     </message>
     <message>
         <source>Exported to %1, with these names changed:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportado a %1, con estos nombres cambiados:
+%2</translation>
     </message>
 </context>
 <context>
     <name>FileResult</name>
     <message>
         <source>another program is writing this file; try again later</source>
-        <translation type="unfinished"></translation>
+        <translation>otro programa está escribiendo este archivo; inténtelo de nuevo más tarde</translation>
     </message>
     <message>
         <source>a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>un enlace simbólico</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>una carpeta</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>%1 bytes, more than %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes, más de %2</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Es un directorio</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo normal</translation>
     </message>
     <message>
         <source>Database does not match!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La base de datos no coincide!</translation>
     </message>
     <message>
         <source>open file error: pLnbList</source>
-        <translation type="unfinished"></translation>
+        <translation>error al abrir el archivo: pLnbList</translation>
     </message>
     <message>
         <source>open file error</source>
-        <translation type="unfinished"></translation>
+        <translation>error al abrir el archivo</translation>
     </message>
 </context>
 <context>
     <name>GuiPrompts</name>
     <message>
         <source>&amp;Apply and save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aplicar y guardar</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descartar</translation>
     </message>
     <message>
         <source>&amp;Stay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quedarse</translation>
     </message>
     <message>
         <source>&amp;Save over it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobrescribir</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recargar</translation>
     </message>
 </context>
 <context>
@@ -1459,232 +1516,240 @@ Import anyway?</source>
     <message>
         <source>ModemManager is running. It opens serial devices that appear (mostly ttyACM) and sends them modem commands for a while, which disturbs the meter&apos;s exchange. Wait half a minute after plugging the adapter in and try again. For good: the udev rule of the Orbivane package tells ModemManager to leave the meter&apos;s adapters alone; without it, stop the service if you use no mobile modem:
     sudo systemctl disable --now ModemManager</source>
-        <translation type="unfinished"></translation>
+        <translation>ModemManager se está ejecutando. Abre los dispositivos serie que aparecen (sobre todo ttyACM) y les envía órdenes de módem durante un rato, lo que perturba el intercambio con el medidor. Espere medio minuto después de conectar el adaptador y vuelva a intentarlo. Para siempre: la regla udev del paquete Orbivane indica a ModemManager que deje en paz los adaptadores del medidor; sin ella, detenga el servicio si no usa ningún módem móvil:
+    sudo systemctl disable --now ModemManager</translation>
     </message>
     <message>
         <source>BRLTTY (the braille display service) is running. It claims some USB serial adapters (CH340, CP210x) as braille displays, and then no serial device appears for them. If you use no braille display, remove it and plug the adapter in again:
     sudo apt remove brltty</source>
-        <translation type="unfinished"></translation>
+        <translation>BRLTTY (el servicio de pantallas braille) se está ejecutando. Toma algunos adaptadores serie USB (CH340, CP210x) por pantallas braille, y entonces no aparece ningún dispositivo serie para ellos. Si no usa ninguna pantalla braille, desinstálelo y vuelva a conectar el adaptador:
+    sudo apt remove brltty</translation>
     </message>
     <message>
         <source>%1 adapter without a serial device: BRLTTY took it</source>
-        <translation type="unfinished"></translation>
+        <translation>adaptador %1 sin dispositivo serie: BRLTTY lo ha tomado</translation>
     </message>
     <message>
         <source>The USB serial adapter %1 is plugged in, but no serial device came of it.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>El adaptador serie USB %1 está conectado, pero no ha dado lugar a ningún dispositivo serie.
+
+</translation>
     </message>
     <message>
         <source>%1 adapter without a serial driver</source>
-        <translation type="unfinished"></translation>
+        <translation>adaptador %1 sin controlador serie</translation>
     </message>
     <message>
         <source>The USB serial adapter %1 is plugged in, but no serial device came of it: its driver is missing or not loaded. Load it and plug the adapter in again:
     sudo modprobe %2
 If the module is not found, install the kernel&apos;s extra modules (package linux-image-...) for your kernel.</source>
-        <translation type="unfinished"></translation>
+        <translation>El adaptador serie USB %1 está conectado, pero no ha dado lugar a ningún dispositivo serie: falta su controlador o no está cargado. Cárguelo y vuelva a conectar el adaptador:
+    sudo modprobe %2
+Si no se encuentra el módulo, instale los módulos adicionales del núcleo (paquete linux-image-...) para su núcleo.</translation>
     </message>
     <message>
         <source>No serial device is present, so nothing stands for this port.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún dispositivo serie presente, así que nada corresponde a este puerto.</translation>
     </message>
     <message>
         <source>There is no device %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe el dispositivo %1.</translation>
     </message>
     <message>
         <source>no serial device present</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún dispositivo serie presente</translation>
     </message>
     <message>
         <source>no such device</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe el dispositivo</translation>
     </message>
     <message>
         <source> Plug the meter&apos;s USB serial adapter in, then choose the port again. &apos;orbivane-cli ports&apos; lists the serial devices present and which COM port stands for each.</source>
-        <translation type="unfinished"></translation>
+        <translation> Conecte el adaptador serie USB del medidor y vuelva a elegir el puerto. &apos;orbivane-cli ports&apos; lista los dispositivos serie presentes y qué puerto COM corresponde a cada uno.</translation>
     </message>
     <message>
         <source>Your account may not open %1 (owner %2, group %3, mode %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Su cuenta no puede abrir %1 (propietario %2, grupo %3, modo %4).</translation>
     </message>
     <message>
         <source>The udev rule of the Orbivane package is installed but did not give you this device: it covers the usual adapters, for the user logged in at the screen. For another adapter an administrator can add a line for it to /etc/udev/rules.d/70-orbivane-local.rules (the rule file says how); then plug the adapter in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La regla udev del paquete Orbivane está instalada pero no le ha dado este dispositivo: cubre los adaptadores habituales, para el usuario que ha iniciado sesión en la pantalla. Para otro adaptador, un administrador puede añadir una línea para él en /etc/udev/rules.d/70-orbivane-local.rules (el archivo de reglas explica cómo); después vuelva a conectar el adaptador.</translation>
     </message>
     <message>
         <source>Or install the Orbivane package: its udev rule lets the user at the screen open the meter&apos;s USB adapter without any group.</source>
-        <translation type="unfinished"></translation>
+        <translation>O instale el paquete Orbivane: su regla udev permite al usuario de la pantalla abrir el adaptador USB del medidor sin pertenecer a ningún grupo.</translation>
     </message>
     <message>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>permiso denegado</translation>
     </message>
     <message>
         <source> Add it to the device&apos;s group:
     sudo usermod -aG %1 $USER
 then log out and in again: a new group counts only from the next login. </source>
-        <translation type="unfinished"></translation>
+        <translation> Añádala al grupo del dispositivo:
+    sudo usermod -aG %1 $USER
+y luego cierre la sesión y vuelva a iniciarla: un grupo nuevo solo cuenta a partir del siguiente inicio de sesión. </translation>
     </message>
     <message>
         <source> No group gives access to it, so joining one cannot help: only a udev rule that hands the device to you or to a group, or an administrator, can. </source>
-        <translation type="unfinished"></translation>
+        <translation> Ningún grupo da acceso a él, así que unirse a uno no sirve: solo puede hacerlo una regla udev que le entregue el dispositivo a usted o a un grupo, o un administrador. </translation>
     </message>
     <message>
         <source>The Orbivane package brings such a rule for the usual adapters: ask an administrator to install it, then plug the adapter in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El paquete Orbivane trae una regla así para los adaptadores habituales: pida a un administrador que lo instale y luego vuelva a conectar el adaptador.</translation>
     </message>
     <message>
         <source>in use by ModemManager (pid %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>en uso por ModemManager (pid %1)</translation>
     </message>
     <message>
         <source>in use by BRLTTY (pid %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>en uso por BRLTTY (pid %1)</translation>
     </message>
     <message>
         <source>in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>en uso por otro programa</translation>
     </message>
     <message>
         <source>Another program has %1 open; the system does not say which (it may run under another account). A terminal program (minicom, screen, picocom), another Orbivane or ModemManager are the usual ones. Close it, then choose the port again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa tiene %1 abierto; el sistema no dice cuál (quizá se ejecute con otra cuenta). Lo habitual es un programa de terminal (minicom, screen, picocom), otro Orbivane o ModemManager. Ciérrelo y vuelva a elegir el puerto.</translation>
     </message>
     <message>
         <source>%1 %2 %3 open.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3 abierto.</translation>
     </message>
     <message>
         <source>have</source>
-        <translation type="unfinished"></translation>
+        <translation>tienen</translation>
     </message>
     <message>
         <source>has</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene</translation>
     </message>
     <message>
         <source> Close %1 (or end %2: kill %3).</source>
-        <translation type="unfinished"></translation>
+        <translation> Cierre %1 (o termíne%2: kill %3).</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> y </translation>
     </message>
     <message>
         <source>them</source>
-        <translation type="unfinished"></translation>
+        <translation>los</translation>
     </message>
     <message>
         <source>it</source>
-        <translation type="unfinished"></translation>
+        <translation>lo</translation>
     </message>
     <message>
         <source> Close your other Orbivane window (or finish its transfer first).</source>
-        <translation type="unfinished"></translation>
+        <translation> Cierre su otra ventana de Orbivane (o deje antes que termine su transferencia).</translation>
     </message>
     <message>
         <source> Let your orbivane-cli finish, or stop it with Ctrl+C in its terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation> Deje que su orbivane-cli termine, o deténgalo con Ctrl+C en su terminal.</translation>
     </message>
     <message>
         <source>in use by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en uso por %1</translation>
     </message>
     <message>
         <source> Then choose the port again.</source>
-        <translation type="unfinished"></translation>
+        <translation> Después vuelva a elegir el puerto.</translation>
     </message>
     <message>
         <source>the port opens, but no meter answers</source>
-        <translation type="unfinished"></translation>
+        <translation>el puerto se abre, pero ningún medidor responde</translation>
     </message>
     <message>
         <source>%1 opens, but no meter answered. Check that the meter is switched on, that the cable sits firmly at both ends, and that this is the meter&apos;s port: &apos;orbivane-cli ports&apos; lists the serial devices present, &apos;orbivane-cli probe --port DEVICE&apos; tries one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se abre, pero ningún medidor ha respondido. Compruebe que el medidor está encendido, que el cable está bien sujeto en ambos extremos y que este es el puerto del medidor: &apos;orbivane-cli ports&apos; lista los dispositivos serie presentes, &apos;orbivane-cli probe --port DEVICE&apos; prueba uno.</translation>
     </message>
     <message>
         <source>%1 also %2 the port open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 también %2 el puerto abierto</translation>
     </message>
     <message>
         <source>no answer; </source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta; </translation>
     </message>
     <message>
         <source>not a serial device</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un dispositivo serie</translation>
     </message>
     <message>
         <source>%1 is not a serial device. Choose the port of the meter&apos;s adapter; &apos;orbivane-cli ports&apos; lists the serial devices present.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un dispositivo serie. Elija el puerto del adaptador del medidor; &apos;orbivane-cli ports&apos; lista los dispositivos serie presentes.</translation>
     </message>
     <message>
         <source>The system refused to open %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema se negó a abrir %1: %2.</translation>
     </message>
     <message>
         <source>ModemManager is running (pid %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ModemManager se está ejecutando (pid %1)</translation>
     </message>
     <message>
         <source>BRLTTY is running</source>
-        <translation type="unfinished"></translation>
+        <translation>BRLTTY se está ejecutando</translation>
     </message>
 </context>
 <context>
     <name>PortPanel</name>
     <message>
         <source>Select COM Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar puerto COM</translation>
     </message>
     <message>
         <source>&amp;load software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar software</translation>
     </message>
     <message>
         <source>&amp;Read parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leer parámetros</translation>
     </message>
     <message>
         <source>&amp;Write parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escribir parámetros</translation>
     </message>
     <message>
         <source>&amp;Edit parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ditar parámetros</translation>
     </message>
     <message>
         <source>succeed connecting com%1</source>
-        <translation type="unfinished"></translation>
+        <translation>conectado correctamente con com%1</translation>
     </message>
     <message>
         <source>fail to connect com%1</source>
-        <translation type="unfinished"></translation>
+        <translation>fallo al conectar con com%1</translation>
     </message>
     <message>
         <source>no device for COM%1</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún dispositivo para COM%1</translation>
     </message>
     <message>
         <source>%1 (not present)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (no presente)</translation>
     </message>
     <message>
         <source>No com port is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún puerto COM seleccionado</translation>
     </message>
     <message>
         <source>COM%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1: %2</translation>
     </message>
 </context>
 <context>
     <name>PortStatusLabel</name>
     <message>
         <source>&lt;span style=&quot;color:#b00020&quot;&gt;⚠&lt;/span&gt; %1 &amp;nbsp;&lt;a href=&quot;details&quot;&gt;Details...&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span style=&quot;color:#b00020&quot;&gt;⚠&lt;/span&gt; %1 &amp;nbsp;&lt;a href=&quot;details&quot;&gt;Detalles...&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -1693,25 +1758,29 @@ then log out and in again: a new group counts only from the next login. </source
         <source>
 
 Apply and save the changes now?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+¿Aplicar y guardar los cambios ahora?</translation>
     </message>
     <message>
         <source>Discard the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Descartar los cambios?</translation>
     </message>
     <message>
         <source>
 
 Save over it?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+¿Sobrescribirlo?</translation>
     </message>
     <message>
         <source>Reload it, dropping the changes made here?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Recargarlo, descartando los cambios hechos aquí?</translation>
     </message>
     <message>
         <source>Data Files (*.bin);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de datos (*.bin);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
@@ -1719,72 +1788,72 @@ Save over it?</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>SatelliteConversions</name>
     <message>
         <source>Please input a satillite name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un nombre de satélite.</translation>
     </message>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número.</translation>
     </message>
     <message>
         <source>Please enter a number between 0 and 360.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número entre 0 y 360.</translation>
     </message>
     <message>
         <source>Please enter no more than 16 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>No introduzca más de 16 caracteres.</translation>
     </message>
     <message>
         <source>The satellite name can only hold Latin-1 characters (letters, digits and the common signs of Western European languages).</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del satélite solo puede contener caracteres Latin-1 (letras, cifras y los signos comunes de las lenguas de Europa occidental).</translation>
     </message>
 </context>
 <context>
     <name>SatelliteList</name>
     <message>
         <source>satillite list</source>
-        <translation type="unfinished"></translation>
+        <translation>lista de satélites</translation>
     </message>
     <message>
         <source>&amp;Add SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir SAT</translation>
     </message>
     <message>
         <source>&amp;Delete SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar SAT</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;plicar</translation>
     </message>
     <message>
         <source>Filter by name or position</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar por nombre o posición</translation>
     </message>
 </context>
 <context>
     <name>Transfer</name>
     <message>
         <source>Can not read the specified file!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede leer el archivo indicado!</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Es un directorio</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo normal</translation>
     </message>
     <message>
         <source>Unknown frame %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Trama desconocida %1!</translation>
     </message>
     <message>
         <source>This database file is damaged:
@@ -1792,72 +1861,81 @@ Save over it?</source>
 - %1
 
 Write it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo de base de datos está dañado:
+
+- %1
+
+¿Escribirlo de todos modos?</translation>
     </message>
     <message>
         <source>This software doesn&apos;t match your Meter!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Este software no corresponde a su medidor!</translation>
     </message>
     <message>
         <source>This software version is not higher than the edition used currently, 
 would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta versión del software no es superior a la que se usa actualmente, 
+¿desea continuar?</translation>
     </message>
     <message>
         <source>Please choose a correct update file
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un archivo de actualización correcto
+</translation>
     </message>
     <message>
         <source>Serial Communication Device Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error del dispositivo de comunicación serie</translation>
     </message>
     <message>
         <source>Can not write the specified file!
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede escribir el archivo indicado!
+%1</translation>
     </message>
     <message>
         <source>%1 of %2 KiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 KiB</translation>
     </message>
     <message>
         <source>, %1 KiB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 KiB/s</translation>
     </message>
     <message>
         <source>, %1:%2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>, quedan %1:%2</translation>
     </message>
     <message>
         <source>Can not create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear %1</translation>
     </message>
     <message>
         <source>Please keep Meter power on,wait about 2 Minutes, Meter restart automically!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenga el medidor encendido y espere unos 2 minutos: ¡el medidor se reiniciará automáticamente!</translation>
     </message>
     <message>
         <source>finished transfer data!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Transferencia de datos terminada!</translation>
     </message>
     <message>
         <source>An error ocurred when transfering. code:%1
 Please restart the STB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error durante la transferencia. Código: %1
+Reinicie el STB.</translation>
     </message>
     <message>
         <source>Warnning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>transfer progress %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>progreso de la transferencia %1%</translation>
     </message>
     <message>
         <source>Please choose a correct database parameter file
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un archivo de parámetros de base de datos correcto
+</translation>
     </message>
 </context>
 <context>
@@ -1866,11 +1944,13 @@ Please restart the STB.</source>
         <source>%1 holds %2 bytes, more than the backups keep a copy of (%3 MB). The read would replace it with no copy kept.
 
 Replace it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2 bytes, más de lo que las copias de seguridad conservan (%3 MB). La lectura lo sustituiría sin conservar ninguna copia.
+
+¿Sustituirlo de todos modos?</translation>
     </message>
     <message>
         <source>please choose one correct COM port to connect your meter.</source>
-        <translation type="unfinished"></translation>
+        <translation>elija el puerto COM correcto al que está conectado su medidor.</translation>
     </message>
 </context>
 </TS>
