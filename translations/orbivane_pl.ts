@@ -5,54 +5,54 @@
     <name>BackupArchive</name>
     <message>
         <source>a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>dowiązanie symboliczne</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>folder</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest zwykłym plikiem</translation>
     </message>
     <message>
         <source>%1 MB, far more than a database</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB, znacznie więcej niż baza danych</translation>
     </message>
     <message>
         <source>not a database (%1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest bazą danych (%1 bajtów)</translation>
     </message>
     <message>
         <source>, fails the structure check</source>
-        <translation type="unfinished"></translation>
+        <translation>, nie przechodzi kontroli struktury</translation>
     </message>
     <message>
         <source>not a version (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest wersją (%1)</translation>
     </message>
     <message>
         <source>unreadable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nieczytelny (%1)</translation>
     </message>
     <message>
         <source>meter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>miernik %1</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB, far more than a database; its content was not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ma ponad %2 MB, znacznie więcej niż baza danych; jego zawartość nie została zachowana</translation>
     </message>
     <message>
         <source>%1: cannot create the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nie można utworzyć folderu</translation>
     </message>
     <message numerus="yes">
         <source>%n satellites, %1 transponders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n satelita, %1 transponderów</numerusform>
+            <numerusform>%n satelity, %1 transponderów</numerusform>
+            <numerusform>%n satelitów, %1 transponderów</numerusform>
         </translation>
     </message>
 </context>
@@ -63,154 +63,157 @@
 %1
 
 What you asked for goes ahead all the same. This is told once per session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zachować kopii zapasowej:
+%1
+
+To, o co prosisz, zostanie mimo to wykonane. Ten komunikat pojawia się raz na sesję.</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About Orbivane</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Orbivane</translation>
     </message>
     <message>
         <source>Orbivane Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbivane wersja 1.0</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 Tarnwell. Ver:1.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2026 Tarnwell. Ver:1.2</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CCompareDlg</name>
     <message>
         <source>Compare with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Porównanie z %1</translation>
     </message>
     <message>
         <source>From the open database (as last applied) to %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Od otwartej bazy danych (w stanie ostatnio zastosowanym) do %1:</translation>
     </message>
     <message>
         <source>No differences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak różnic.</translation>
     </message>
 </context>
 <context>
     <name>CEditSatDlg</name>
     <message>
         <source>Edit Saillite</source>
-        <translation type="unfinished"></translation>
+        <translation>Edycja satelity</translation>
     </message>
     <message>
         <source>Please Edit satillite</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj satelitę</translation>
     </message>
     <message>
         <source>Sat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa satelity</translation>
     </message>
     <message>
         <source>degree(0 - 360)</source>
-        <translation type="unfinished"></translation>
+        <translation>stopnie (0 - 360)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
     <name>CImportDlg</name>
     <message>
         <source>Import from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Import z %1</translation>
     </message>
     <message>
         <source>Filter by name or position</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtruj według nazwy lub pozycji</translation>
     </message>
     <message>
         <source> MHz</source>
-        <translation type="unfinished"></translation>
+        <translation> MHz</translation>
     </message>
     <message>
         <source>Transponders of the same polarisation whose frequencies lie at most this far apart are the same transponder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondery o tej samej polaryzacji, których częstotliwości różnią się najwyżej o tyle, są tym samym transponderem.</translation>
     </message>
     <message>
         <source>Satellites of the file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelity z pliku:</translation>
     </message>
     <message>
         <source>Same transponder within:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten sam transponder w granicach:</translation>
     </message>
     <message>
         <source>Take</source>
-        <translation type="unfinished"></translation>
+        <translation>Weź</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transp.</translation>
     </message>
     <message>
         <source>Transponders are</source>
-        <translation type="unfinished"></translation>
+        <translation>TP będą</translation>
     </message>
     <message>
         <source>Goes to</source>
-        <translation type="unfinished"></translation>
+        <translation>Cel</translation>
     </message>
     <message>
         <source>Tick the satellites to take: what the import would do shows here before anything changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz satelity do pobrania: zanim cokolwiek się zmieni, tutaj widać, co zrobiłby import.</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importuj</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd:</translation>
     </message>
     <message>
         <source>replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>zastąpione</translation>
     </message>
     <message>
         <source>merged</source>
-        <translation type="unfinished"></translation>
+        <translation>scalone</translation>
     </message>
     <message>
         <source>a new satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>nowy satelita</translation>
     </message>
     <message>
         <source>More than one satellite of the database lies here: check which one the file&apos;s satellite goes to.</source>
-        <translation type="unfinished"></translation>
+        <translation>W tym miejscu leży więcej niż jeden satelita bazy danych: sprawdź, do którego z nich trafia satelita z pliku.</translation>
     </message>
     <message numerus="yes">
         <source>%n satellites taken (%1 new, %2 left out); transponders: %3 added, %4 removed, %5 changed. Import changes the database in memory as one step (Edit &gt; Undo takes it back); Apply writes it into the file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Pobrano %n satelitę (%1 nowych, %2 pominiętych); transpondery: %3 dodanych, %4 usuniętych, %5 zmienionych. Import zmienia bazę danych w pamięci jednym krokiem (Edycja &gt; Cofnij go wycofuje); Zastosuj zapisuje go do pliku.</numerusform>
+            <numerusform>Pobrano %n satelity (%1 nowych, %2 pominiętych); transpondery: %3 dodanych, %4 usuniętych, %5 zmienionych. Import zmienia bazę danych w pamięci jednym krokiem (Edycja &gt; Cofnij go wycofuje); Zastosuj zapisuje go do pliku.</numerusform>
+            <numerusform>Pobrano %n satelitów (%1 nowych, %2 pominiętych); transpondery: %3 dodanych, %4 usuniętych, %5 zmienionych. Import zmienia bazę danych w pamięci jednym krokiem (Edycja &gt; Cofnij go wycofuje); Zastosuj zapisuje go do pliku.</numerusform>
         </translation>
     </message>
 </context>
@@ -218,200 +221,201 @@ What you asked for goes ahead all the same. This is told once per session.</sour
     <name>CMeterDlg</name>
     <message>
         <source>Meterdesk</source>
-        <translation type="unfinished"></translation>
+        <translation>Meterdesk</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plik</translation>
     </message>
     <message>
         <source>&amp;Restore a backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rzywróć kopię zapasową...</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importuj...</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ksportuj...</translation>
     </message>
     <message>
         <source>&amp;Compare with file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Poró&amp;wnaj z plikiem...</translation>
     </message>
     <message>
         <source>Ed&amp;it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edycja</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cofnij</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Po&amp;nów</translation>
     </message>
     <message>
         <source>Remove &amp;duplicate transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń &amp;duplikaty transponderów</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Po&amp;moc</translation>
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Ins&amp;trukcja</translation>
     </message>
     <message>
         <source>Show transfer &amp;logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż &amp;logi transferu</translation>
     </message>
     <message>
         <source>the transfer logs folder</source>
-        <translation type="unfinished"></translation>
+        <translation>folder logów transferu</translation>
     </message>
     <message>
         <source>&amp;About Orbivane...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O programie Orbivane...</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cofnij: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Po&amp;nów: %1</translation>
     </message>
     <message>
         <source>Can not find %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można znaleźć %1</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwaga</translation>
     </message>
     <message>
         <source>the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>instrukcja</translation>
     </message>
     <message>
         <source>No program on this system could open %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden program w tym systemie nie mógł otworzyć %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
     <message>
         <source>Restore a backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć kopię zapasową</translation>
     </message>
     <message>
         <source>No backups yet. A file&apos;s previous content is kept each time it is saved, and every database read from a meter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma jeszcze kopii zapasowych. Poprzednia zawartość pliku jest zachowywana przy każdym zapisie, podobnie jak każda baza danych odczytana z miernika.</translation>
     </message>
     <message>
         <source>Choose a version to open. It takes the place of the database being edited (Undo takes it back) and reaches its file when you apply; with none open, you name a file to keep it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz wersję do otwarcia. Zastępuje ona edytowaną bazę danych (Cofnij to wycofuje) i trafia do jej pliku, gdy zastosujesz zmiany; gdy żadna baza nie jest otwarta, wskazujesz plik, w którym ma zostać zapisana.</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Źródło</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość</translation>
     </message>
     <message>
         <source>read from meter</source>
-        <translation type="unfinished"></translation>
+        <translation>odczyt z miernika</translation>
     </message>
     <message>
         <source>saved over</source>
-        <translation type="unfinished"></translation>
+        <translation>nadpisany</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otwórz</translation>
     </message>
     <message>
         <source>&amp;Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Porównaj</translation>
     </message>
 </context>
 <context>
     <name>CTransferDlg</name>
     <message>
         <source>transfering data</source>
-        <translation type="unfinished"></translation>
+        <translation>przesyłanie danych</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>com%1 connect failure</source>
-        <translation type="unfinished"></translation>
+        <translation>błąd połączenia z com%1</translation>
     </message>
 </context>
 <context>
     <name>CTransponderList</name>
     <message>
         <source>Delete TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń TP</translation>
     </message>
     <message>
         <source>ADD TP</source>
-        <translation type="unfinished"></translation>
+        <translation>DODAJ TP</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Indeks</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Częst.</translation>
     </message>
     <message>
         <source>Sym.Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>SR</translation>
     </message>
     <message>
         <source>Polar</source>
-        <translation type="unfinished"></translation>
+        <translation>Polar.</translation>
     </message>
     <message>
         <source>Add TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj TP</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortuj</translation>
     </message>
     <message>
         <source>Edit TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj TP</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>Lists the kept versions, newest first: date, source (saved over, read from meter), file or meter, contents and the archived copy. With FILE, only the versions of that file. Copy one back with cp, or open it in the window&apos;s File &gt; Restore a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla zachowane wersje, od najnowszej: datę, źródło (saved over = nadpisany, read from meter = odczyt z miernika), plik lub miernik, zawartość i kopię w archiwum. Z FILE tylko wersje tego pliku. Wersję można skopiować z powrotem poleceniem cp albo otworzyć w oknie przez Plik &gt; Przywróć kopię zapasową.</translation>
     </message>
     <message>
         <source>Checks the structure of a database file: every chain whole and linked both ways, every count right, every record in use or free. One line per violation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdza strukturę pliku bazy danych: każdy łańcuch kompletny i połączony w obie strony, każda liczba poprawna, każdy rekord zajęty albo wolny. Jeden wiersz na każde naruszenie.</translation>
     </message>
     <message>
         <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
@@ -435,66 +439,89 @@ P is COMn, a device path or a /dev/serial/by-id name; without --port, the port t
 saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: orbivane-cli POLECENIE [OPCJE] [ARGUMENTY]
+Każda praca Orbivane z miernikiem z poziomu terminala.
+
+Polecenia:
+  ports                        porty COM i obecne urządzenia szeregowe
+  probe [--port P]...          test połączenia; wypisuje słowo identyfikacyjne miernika
+  read  [--port P]... TARGET   baza danych miernika do pliku (do folderu dla kilku)
+  write [--port P]... FILE     plik bazy danych do miernika (mierników)
+  load  [--port P]... FILE     oprogramowanie do miernika (mierników)
+  info  FILE                   satelity, sumy i wolne rekordy pliku bazy danych
+  check FILE                   kontrola struktury pliku bazy danych
+  import DB SOURCE             lista satellites.xml lub CSV do pliku bazy danych
+  export DB OUT (--xml|--csv)  plik bazy danych jako satellites.xml lub CSV
+  diff  A B                    czym różnią się dwa pliki bazy danych
+  backups [FILE]               zachowane wersje zapisanych plików i odczytów z mierników
+  --version                    wersja orbivane-cli
+
+P to COMn, ścieżka urządzenia lub nazwa z /dev/serial/by-id; bez --port port zapisany
+przez okno. &apos;orbivane-cli POLECENIE --help&apos; mówi więcej.
+
+</translation>
     </message>
     <message>
         <source>orbivane-cli: no command given
 </source>
-        <translation type="unfinished"></translation>
+        <translation>orbivane-cli: nie podano polecenia
+</translation>
     </message>
     <message>
         <source>orbivane-cli: unknown command &apos;%1&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>orbivane-cli: nieznane polecenie &apos;%1&apos;
+</translation>
     </message>
     <message>
         <source>Usage: orbivane-cli %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: orbivane-cli %1 %2</translation>
     </message>
     <message>
         <source>orbivane-cli %1: %2
 Try &apos;orbivane-cli %1 --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>orbivane-cli %1: %2
+Spróbuj &apos;orbivane-cli %1 --help&apos;.</translation>
     </message>
     <message>
         <source>--%1 takes a whole number from %2 to %3, not &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 przyjmuje liczbę całkowitą od %2 do %3, nie &apos;%4&apos;</translation>
     </message>
     <message>
         <source>missing argument</source>
-        <translation type="unfinished"></translation>
+        <translation>brak argumentu</translation>
     </message>
     <message>
         <source>unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nieoczekiwany argument: %1</translation>
     </message>
     <message>
         <source>%1: Can not read the specified file!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Nie można odczytać wskazanego pliku!</translation>
     </message>
     <message>
         <source>%1: is the database %2 itself; not replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: to sama baza danych %2; nie zastąpiono</translation>
     </message>
     <message>
         <source>%1: exists and is no regular file; not replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: istnieje i nie jest zwykłym plikiem; nie zastąpiono</translation>
     </message>
     <message>
         <source>%1: exists; not replaced (--force replaces it and keeps its content in the backup archive)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: istnieje; nie zastąpiono (--force zastępuje go i zachowuje jego zawartość w archiwum kopii zapasowych)</translation>
     </message>
     <message>
         <source>%1: not replaced, since its content could not be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nie zastąpiono, ponieważ nie udało się zachować jego zawartości: %2</translation>
     </message>
     <message>
         <source>What differs from database A to database B: satellites added, removed, renamed, moved (orbital position); per satellite, transponders added, removed and changed. Satellites are paired by name, then by position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Czym baza danych B różni się od bazy danych A: satelity dodane, usunięte, przemianowane, przesunięte (pozycja orbitalna); dla każdego satelity transpondery dodane, usunięte i zmienione. Satelity są łączone w pary według nazwy, potem według pozycji.</translation>
     </message>
     <message>
         <source>Output as JSON.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wynik w formacie JSON.</translation>
     </message>
     <message>
         <source>Exit codes:
@@ -511,316 +538,331 @@ Try &apos;orbivane-cli %1 --help&apos;.</source>
   130  interrupted (SIGINT, SIGTERM)
 With several ports, the code of the first port that failed.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Kody wyjścia:
+  0    gotowe
+  1    check znalazł problemy; diff znalazł różnice
+  2    błąd użycia
+  3    błąd pliku (nie można go odczytać lub zapisać, nie jest właściwym rodzajem pliku, lub jego
+       zastąpienie straciłoby jego zawartość)
+  4    nie można otworzyć portu
+  5    miernik nie odpowiada
+  6    transfer nie powiódł się (komunikat podaje kod miernika i jego znaczenie)
+  7    odmowa: load zadaje pytanie (inny model, wersja nie wyższa), export zastąpiłby
+       plik (--force odpowiada Tak); import nie mieści się w tabelach miernika
+  130  przerwano (SIGINT, SIGTERM)
+Przy kilku portach kod pierwszego portu, który zawiódł.
+</translation>
     </message>
     <message>
         <source>Writes every satellite and transponder of database DB to OUT, as satellites.xml (--xml, OUT ending in .xml) or as CSV for spreadsheets (--csv, OUT ending in .csv). &apos;orbivane-cli import&apos; takes either back unchanged. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje każdego satelitę i transponder bazy danych DB do OUT, jako satellites.xml (--xml, OUT kończy się na .xml) lub jako CSV dla arkuszy kalkulacyjnych (--csv, OUT kończy się na .csv). &apos;orbivane-cli import&apos; wczytuje oba bez zmian. Istniejący OUT jest zastępowany tylko z --force, a jego zawartość jest najpierw zachowywana w archiwum kopii zapasowych; samo DB nigdy nie jest zastępowane.</translation>
     </message>
     <message>
         <source>satellites.xml, as receivers use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>satellites.xml, tak jak używają go odbiorniki.</translation>
     </message>
     <message>
         <source>CSV (UTF-8), one row per transponder.</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (UTF-8), jeden wiersz na transponder.</translation>
     </message>
     <message>
         <source>Replace OUT when it exists (its content is kept in the archive).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastąp OUT, jeśli istnieje (jego zawartość zostaje zachowana w archiwum).</translation>
     </message>
     <message>
         <source>give one of --xml and --csv</source>
-        <translation type="unfinished"></translation>
+        <translation>podaj jedną z opcji --xml i --csv</translation>
     </message>
     <message>
         <source>%1: --%2 writes a file ending in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: --%2 zapisuje plik z końcówką %3</translation>
     </message>
     <message>
         <source>Takes the satellites of SOURCE (satellites.xml or CSV) into database DB and prints what changes, satellite by satellite, and what the meter cannot hold as given. A satellite goes to the one of DB at the same position, else it is added. Nothing is imported when the tables cannot hold it all. DB is saved unless --dry-run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobiera satelity z SOURCE (satellites.xml lub CSV) do bazy danych DB i wypisuje, co się zmienia, satelita po satelicie, oraz czego miernik nie może przechować w podanej postaci. Satelita trafia do satelity DB na tej samej pozycji, w przeciwnym razie jest dodawany. Nic nie jest importowane, jeśli tabele nie mogą pomieścić wszystkiego. DB jest zapisywana, chyba że podano --dry-run.</translation>
     </message>
     <message>
         <source>Only the satellite(s) of SOURCE at POS degrees (19.2, 19.2E, 5W, -5; 177W is 183), or one tenth either side when none is at POS itself; repeat for more. Default: all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko satelita (satelity) z SOURCE na POS stopniach (19.2, 19.2E, 5W, -5; 177W to 183) lub do jednej dziesiątej obok, gdy żaden nie leży dokładnie na POS; powtórz, aby podać więcej. Domyślnie: wszystkie.</translation>
     </message>
     <message>
         <source>A satellite&apos;s transponders become those of SOURCE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondery satelity stają się tymi z SOURCE.</translation>
     </message>
     <message>
         <source>Only the transponders DB lacks are added (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodawane są tylko transpondery, których brakuje w DB (domyślnie).</translation>
     </message>
     <message>
         <source>Frequencies at most MHZ apart (same polarisation) are one transponder: 0 to 100. Default: 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwości różniące się najwyżej o MHZ (ta sama polaryzacja) to jeden transponder: 0 do 100. Domyślnie: 2.</translation>
     </message>
     <message>
         <source>Print the preview; change nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisz podgląd; niczego nie zmieniaj.</translation>
     </message>
     <message>
         <source>Save even when another program changed DB while it was imported into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz nawet wtedy, gdy inny program zmienił DB podczas importu.</translation>
     </message>
     <message>
         <source>give --replace or --merge, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>podaj --replace albo --merge, nie obie</translation>
     </message>
     <message>
         <source>%1: %2
 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2
+Nic nie zostało zaimportowane.</translation>
     </message>
     <message>
         <source>--satellite wants degrees (19.2, 5W, -5, 183), not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--satellite oczekuje stopni (19.2, 5W, -5, 183), nie &apos;%1&apos;</translation>
     </message>
     <message>
         <source>%1 has no satellite at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie ma satelity na %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: several satellites of %2 lie near it: %3; %4</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: w pobliżu leży kilka satelitów z %2: %3; %4</translation>
     </message>
     <message>
         <source>taking &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>wybieram &quot;%1&quot;</translation>
     </message>
     <message>
         <source>adding it</source>
-        <translation type="unfinished"></translation>
+        <translation>dodaję go</translation>
     </message>
     <message>
         <source>nothing was imported: the database refused the change</source>
-        <translation type="unfinished"></translation>
+        <translation>nic nie zostało zaimportowane: baza danych odrzuciła zmianę</translation>
     </message>
     <message>
         <source>orbivane-cli: warning: no backup kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>orbivane-cli: ostrzeżenie: nie zachowano kopii zapasowej: %1</translation>
     </message>
     <message>
         <source>Nothing was saved (--force saves over it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic nie zostało zapisane (--force zapisuje mimo to).</translation>
     </message>
     <message>
         <source>The satellites of a database file in list order, with position and transponder count; totals; free records left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelity pliku bazy danych w kolejności listy, z pozycją i liczbą transponderów; sumy; pozostałe wolne rekordy.</translation>
     </message>
     <message>
         <source>free: %1 satellite slots, %2 transponder records, %3 channel records</source>
-        <translation type="unfinished"></translation>
+        <translation>wolne: %1 miejsc na satelity, %2 rekordów transponderów, %3 rekordów kanałów</translation>
     </message>
     <message>
         <source> Yes (--force)</source>
-        <translation type="unfinished"></translation>
+        <translation> Tak (--force)</translation>
     </message>
     <message>
         <source> No (refused; --force answers Yes)</source>
-        <translation type="unfinished"></translation>
+        <translation> Nie (odmowa; --force odpowiada Tak)</translation>
     </message>
     <message>
         <source>the meter greeted a second time (FT_IDENT) in mid-transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>miernik przywitał się drugi raz (FT_IDENT) w trakcie transferu</translation>
     </message>
     <message>
         <source>the meter sent something other than its database: an unexpected frame, more bytes than the image holds, or FT_END before the whole image</source>
-        <translation type="unfinished"></translation>
+        <translation>miernik wysłał coś innego niż swoją bazę danych: nieoczekiwaną ramkę, więcej bajtów, niż mieści obraz, lub FT_END przed całym obrazem</translation>
     </message>
     <message>
         <source>the meter sent an unexpected frame, or FT_END before it had the whole file</source>
-        <translation type="unfinished"></translation>
+        <translation>miernik wysłał nieoczekiwaną ramkę lub FT_END, zanim otrzymał cały plik</translation>
     </message>
     <message>
         <source>the meter did not answer within 400 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>miernik nie odpowiedział w ciągu 400 ms</translation>
     </message>
     <message>
         <source>unknown code</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznany kod</translation>
     </message>
     <message>
         <source>no device stands for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>brak urządzenia dla %1</translation>
     </message>
     <message>
         <source>%1 connect failure (%2: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>błąd połączenia z %1 (%2: %3)</translation>
     </message>
     <message>
         <source>: failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>: nie powiodło się: </translation>
     </message>
     <message>
         <source>fail to connect %1: the meter does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można połączyć z %1: miernik nie odpowiada</translation>
     </message>
     <message>
         <source>Can not write the log %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać logu %1: %2</translation>
     </message>
     <message>
         <source>: interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>: przerwano</translation>
     </message>
     <message>
         <source>, read into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, odczytano do %1</translation>
     </message>
     <message>
         <source>, %1 sent</source>
-        <translation type="unfinished"></translation>
+        <translation>, wysłano %1</translation>
     </message>
     <message>
         <source>the meter stopped answering at %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>miernik przestał odpowiadać przy %1%</translation>
     </message>
     <message>
         <source>refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>odmowa: %1</translation>
     </message>
     <message>
         <source>meter error code %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kod błędu miernika %1: %2</translation>
     </message>
     <message>
         <source>the line failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>linia zawiodła: %1</translation>
     </message>
     <message>
         <source>the transfer did not complete</source>
-        <translation type="unfinished"></translation>
+        <translation>transfer nie został ukończony</translation>
     </message>
     <message>
         <source>%1: COM ports are numbered from 1 to 999</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: porty COM mają numery od 1 do 999</translation>
     </message>
     <message>
         <source>an empty port name (give COMn, a device path or a /dev/serial/by-id name)</source>
-        <translation type="unfinished"></translation>
+        <translation>pusta nazwa portu (podaj COMn, ścieżkę urządzenia lub nazwę z /dev/serial/by-id)</translation>
     </message>
     <message>
         <source>Lists COM1 to COM10 with the device each stands for (ORBIVANE_COM&lt;n&gt;, the window&apos;s Devices/COM&lt;n&gt; setting, or the n-th device present), then every serial device present.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla COM1 do COM10 z urządzeniem przypisanym do każdego z nich (ORBIVANE_COM&lt;n&gt;, ustawienie okna Devices/COM&lt;n&gt; lub n-te obecne urządzenie), a potem każde obecne urządzenie szeregowe.</translation>
     </message>
     <message>
         <source>No serial devices present.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak urządzeń szeregowych.</translation>
     </message>
     <message>
         <source>Serial devices present:</source>
-        <translation type="unfinished"></translation>
+        <translation>Obecne urządzenia szeregowe:</translation>
     </message>
     <message>
         <source>cannot open: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można otworzyć: %1</translation>
     </message>
     <message>
         <source>can open</source>
-        <translation type="unfinished"></translation>
+        <translation>można otworzyć</translation>
     </message>
     <message>
         <source>The window&apos;s connection test; prints each meter&apos;s identity word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Test połączenia z okna; wypisuje słowo identyfikacyjne każdego miernika.</translation>
     </message>
     <message>
         <source>Reads the meter&apos;s database into the file TARGET. With several --port, every meter is read at once into the folder TARGET as &lt;port&gt;-&lt;YYYYmmdd-HHMMSS&gt;.bin (ports of one name in different folders as a-meter, b-meter). An image that fails the structure check is kept as the meter sent it, with a warning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytuje bazę danych miernika do pliku TARGET. Przy kilku --port każdy miernik jest odczytywany jednocześnie do folderu TARGET jako &lt;port&gt;-&lt;YYYYmmdd-HHMMSS&gt;.bin (porty o tej samej nazwie w różnych folderach jako a-meter, b-meter). Obraz, który nie przechodzi kontroli struktury, jest zachowywany tak, jak wysłał go miernik, z ostrzeżeniem.</translation>
     </message>
     <message>
         <source>Writes the database FILE into the meter(s). A file of the wrong size is refused before anything is sent; one that fails the structure check too, unless --force.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje bazę danych FILE do miernika (mierników). Plik o złym rozmiarze jest odrzucany, zanim cokolwiek zostanie wysłane; plik, który nie przechodzi kontroli struktury, również, chyba że podano --force.</translation>
     </message>
     <message>
         <source>Loads the software in FILE into the meter(s). Where the window would ask (model differs, version not higher) the load is refused, unless --force answers Yes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wgrywa oprogramowanie z FILE do miernika (mierników). Tam, gdzie okno by zapytało (inny model, wersja nie wyższa), wgrywanie jest odrzucane, chyba że --force odpowiada Tak.</translation>
     </message>
     <message>
         <source>%1: Can not read the specified file!
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Nie można odczytać wskazanego pliku!
+%2</translation>
     </message>
     <message>
         <source>%1: Please choose a correct update file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Wybierz poprawny plik aktualizacji</translation>
     </message>
     <message>
         <source>%1: Please choose a correct database parameter file (%2 bytes, not %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Wybierz poprawny plik parametrów bazy danych (%2 bajtów, nie %3)</translation>
     </message>
     <message>
         <source>%1: fails the structure check; sent anyway (--force)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nie przechodzi kontroli struktury; wysłano mimo to (--force)</translation>
     </message>
     <message>
         <source>%1: fails the structure check; not sent (--force sends it anyway)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nie przechodzi kontroli struktury; nie wysłano (--force wysyła go mimo to)</translation>
     </message>
     <message>
         <source>%1: Can not create the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Nie można utworzyć folderu</translation>
     </message>
     <message>
         <source>%1 and %2 would share the name %3 for their files; give one of them by another path</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 i %2 miałyby dla swoich plików tę samą nazwę %3; podaj jeden z nich inną ścieżką</translation>
     </message>
     <message>
         <source>The meter&apos;s port: COMn, a device path or a /dev/serial/by-id name; repeat for several meters at once. Default: the port saved by the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port miernika: COMn, ścieżka urządzenia lub nazwa z /dev/serial/by-id; powtórz dla kilku mierników naraz. Domyślnie: port zapisany przez okno.</translation>
     </message>
     <message>
         <source>No progress on standard error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez postępu na standardowym wyjściu błędów.</translation>
     </message>
     <message>
         <source>Answer Yes where the window asks (model differs, version not higher).</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiedz Tak tam, gdzie okno pyta (inny model, wersja nie wyższa).</translation>
     </message>
     <message>
         <source>Replace a TARGET too large for the backups to keep a copy of.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastąp TARGET zbyt duży, by kopie zapasowe zachowały jego kopię.</translation>
     </message>
     <message>
         <source>Send a file that fails the structure check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyślij plik, który nie przechodzi kontroli struktury.</translation>
     </message>
     <message>
         <source>Write a log of the line (every frame&apos;s time, type, length and first bytes, and how it ended) to FILE; with several --port, one per meter as FILE-&lt;port&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz log linii (czas, typ, długość i pierwsze bajty każdej ramki oraz sposób zakończenia) do FILE; przy kilku --port jeden na miernik jako FILE-&lt;port&gt;.</translation>
     </message>
     <message>
         <source>Give up when the meter is silent this long mid-transfer: 1 to 3600 (default 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Poddaj się, gdy miernik milczy tak długo w trakcie transferu: 1 do 3600 (domyślnie 10).</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 podano dwukrotnie</translation>
     </message>
     <message>
         <source>%1: %2 bytes, more than the backups keep a copy of (%3 MB); not replaced (--force replaces it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 bajtów, więcej niż kopie zapasowe przechowują (%3 MB); nie zastąpiono (--force go zastępuje)</translation>
     </message>
     <message>
         <source>interrupted: stopping</source>
-        <translation type="unfinished"></translation>
+        <translation>przerwano: kończenie</translation>
     </message>
     <message numerus="yes">
         <source>total: %n satellites, %1 transponders, %2 channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>razem: %n satelita, %1 transponderów, %2 kanałów</numerusform>
+            <numerusform>razem: %n satelity, %1 transponderów, %2 kanałów</numerusform>
+            <numerusform>razem: %n satelitów, %1 transponderów, %2 kanałów</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>orbivane-cli: warning: %1: the image read from %2 fails the structure check (%n problems); kept as the meter sent it (&apos;orbivane-cli check %1&apos; lists them)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>orbivane-cli: ostrzeżenie: %1: obraz odczytany z %2 nie przechodzi kontroli struktury (%n problem); zachowany tak, jak wysłał go miernik (&apos;orbivane-cli check %1&apos; go wypisuje)</numerusform>
+            <numerusform>orbivane-cli: ostrzeżenie: %1: obraz odczytany z %2 nie przechodzi kontroli struktury (%n problemy); zachowany tak, jak wysłał go miernik (&apos;orbivane-cli check %1&apos; je wypisuje)</numerusform>
+            <numerusform>orbivane-cli: ostrzeżenie: %1: obraz odczytany z %2 nie przechodzi kontroli struktury (%n problemów); zachowany tak, jak wysłał go miernik (&apos;orbivane-cli check %1&apos; je wypisuje)</numerusform>
         </translation>
     </message>
 </context>
@@ -828,150 +870,150 @@ Nothing was imported.</source>
     <name>DatabaseChecker</name>
     <message>
         <source>... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>... i jeszcze %1</translation>
     </message>
     <message>
         <source>%1: link %2 after record %3 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: łącze %2 po rekordzie %3 jest poza zakresem</translation>
     </message>
     <message>
         <source>%1: loops back to record %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: zapętla się z powrotem do rekordu %2</translation>
     </message>
     <message>
         <source>%1: record %2 links back to %3 instead of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: rekord %2 wskazuje wstecz na %3 zamiast na %4</translation>
     </message>
     <message>
         <source>%1: ends at %2 but its last is %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kończy się na %2, ale jego ostatni to %3</translation>
     </message>
     <message>
         <source>%1: holds %2 records but its count is %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: zawiera %2 rekordów, ale jego licznik to %3</translation>
     </message>
     <message>
         <source>satellite chain</source>
-        <translation type="unfinished"></translation>
+        <translation>łańcuch satelitów</translation>
     </message>
     <message>
         <source>satellite chain: slot %1 is not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>łańcuch satelitów: miejsce %1 nie jest zajęte</translation>
     </message>
     <message>
         <source>free satellite chain</source>
-        <translation type="unfinished"></translation>
+        <translation>łańcuch wolnych satelitów</translation>
     </message>
     <message>
         <source>free satellite chain: slot %1 is in use</source>
-        <translation type="unfinished"></translation>
+        <translation>łańcuch wolnych satelitów: miejsce %1 jest zajęte</translation>
     </message>
     <message>
         <source>satellite %1 is in use but not on the satellite chain</source>
-        <translation type="unfinished"></translation>
+        <translation>satelita %1 jest zajęty, ale nie ma go w łańcuchu satelitów</translation>
     </message>
     <message>
         <source>satellite slot %1 is free but not on the free chain</source>
-        <translation type="unfinished"></translation>
+        <translation>miejsce satelity %1 jest wolne, ale nie ma go w łańcuchu wolnych</translation>
     </message>
     <message>
         <source>transponders of satellite %1</source>
-        <translation type="unfinished"></translation>
+        <translation>transpondery satelity %1</translation>
     </message>
     <message>
         <source>transponder %1 of satellite %2 is not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>transponder %1 satelity %2 nie jest zajęty</translation>
     </message>
     <message>
         <source>transponder %1 is on the chains of satellites %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>transponder %1 jest w łańcuchach satelitów %2 i %3</translation>
     </message>
     <message>
         <source>transponder count is %1 but the satellites hold %2</source>
-        <translation type="unfinished"></translation>
+        <translation>liczba transponderów to %1, ale satelity zawierają %2</translation>
     </message>
     <message>
         <source>free transponder chain</source>
-        <translation type="unfinished"></translation>
+        <translation>łańcuch wolnych transponderów</translation>
     </message>
     <message>
         <source>free transponder chain: record %1 is in use</source>
-        <translation type="unfinished"></translation>
+        <translation>łańcuch wolnych transponderów: rekord %1 jest zajęty</translation>
     </message>
     <message>
         <source>kind-1 channel chain</source>
-        <translation type="unfinished"></translation>
+        <translation>łańcuch kanałów rodzaju 1</translation>
     </message>
     <message>
         <source>other-kind channel chain</source>
-        <translation type="unfinished"></translation>
+        <translation>łańcuch kanałów innego rodzaju</translation>
     </message>
     <message>
         <source>%1: channel %2 is not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kanał %2 nie jest zajęty</translation>
     </message>
     <message>
         <source>%1: channel %2 is of kind %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kanał %2 jest rodzaju %3</translation>
     </message>
     <message>
         <source>%1 channels of satellite %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kanały %1 satelity %2</translation>
     </message>
     <message>
         <source>kind-1</source>
-        <translation type="unfinished"></translation>
+        <translation>rodzaju 1</translation>
     </message>
     <message>
         <source>other-kind</source>
-        <translation type="unfinished"></translation>
+        <translation>innego rodzaju</translation>
     </message>
     <message>
         <source>%1: channel %2 does not belong there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kanał %2 nie należy do tego łańcucha</translation>
     </message>
     <message>
         <source>group %1 channel chain</source>
-        <translation type="unfinished"></translation>
+        <translation>łańcuch kanałów grupy %1</translation>
     </message>
     <message>
         <source>%1: channel %2 is not a member</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kanał %2 nie jest członkiem</translation>
     </message>
     <message>
         <source>free channel chain</source>
-        <translation type="unfinished"></translation>
+        <translation>łańcuch wolnych kanałów</translation>
     </message>
     <message>
         <source>free channel chain: channel %1 is in use</source>
-        <translation type="unfinished"></translation>
+        <translation>łańcuch wolnych kanałów: kanał %1 jest zajęty</translation>
     </message>
     <message>
         <source>channel %1 is free but not on the free chain</source>
-        <translation type="unfinished"></translation>
+        <translation>kanał %1 jest wolny, ale nie ma go w łańcuchu wolnych</translation>
     </message>
     <message>
         <source>channel %1 is not on the chain of its kind</source>
-        <translation type="unfinished"></translation>
+        <translation>kanału %1 nie ma w łańcuchu jego rodzaju</translation>
     </message>
     <message>
         <source>channel %1 is not on a chain of its satellite %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kanału %1 nie ma w żadnym łańcuchu jego satelity %2</translation>
     </message>
     <message>
         <source>channel %1 is not on group chain %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kanału %1 nie ma w łańcuchu grupy %2</translation>
     </message>
     <message>
         <source>channel %1 is on transponder %2, which is not a transponder of its satellite %3</source>
-        <translation type="unfinished"></translation>
+        <translation>kanał %1 leży na transponderze %2, który nie jest transponderem jego satelity %3</translation>
     </message>
     <message numerus="yes">
         <source>%n transponder records are on no chain</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rekord transpondera nie jest w żadnym łańcuchu</numerusform>
+            <numerusform>%n rekordy transponderów nie są w żadnym łańcuchu</numerusform>
+            <numerusform>%n rekordów transponderów nie jest w żadnym łańcuchu</numerusform>
         </translation>
     </message>
 </context>
@@ -979,42 +1021,42 @@ Nothing was imported.</source>
     <name>DatabaseDiff</name>
     <message>
         <source>satellite renamed: &quot;%1&quot; -&gt; &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>satelita przemianowany: &quot;%1&quot; -&gt; &quot;%2&quot;</translation>
     </message>
     <message>
         <source>satellite moved: &quot;%1&quot; %2 -&gt; %3</source>
-        <translation type="unfinished"></translation>
+        <translation>satelita przesunięty: &quot;%1&quot; %2 -&gt; %3</translation>
     </message>
     <message>
         <source>  &quot;%1&quot;: transponder </source>
-        <translation type="unfinished"></translation>
+        <translation>  &quot;%1&quot;: transponder </translation>
     </message>
     <message>
         <source>added: </source>
-        <translation type="unfinished"></translation>
+        <translation>dodany: </translation>
     </message>
     <message>
         <source>removed: </source>
-        <translation type="unfinished"></translation>
+        <translation>usunięty: </translation>
     </message>
     <message>
         <source>changed: %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>zmieniony: %1 -&gt; %2</translation>
     </message>
     <message numerus="yes">
         <source>satellite added: %1, %n transponders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>satelita dodany: %1, %n transponder</numerusform>
+            <numerusform>satelita dodany: %1, %n transpondery</numerusform>
+            <numerusform>satelita dodany: %1, %n transponderów</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>satellite removed: %1, %n transponders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>satelita usunięty: %1, %n transponder</numerusform>
+            <numerusform>satelita usunięty: %1, %n transpondery</numerusform>
+            <numerusform>satelita usunięty: %1, %n transponderów</numerusform>
         </translation>
     </message>
 </context>
@@ -1022,55 +1064,64 @@ Nothing was imported.</source>
     <name>DatabaseDocument</name>
     <message>
         <source>The file was changed by another program after it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik został zmieniony przez inny program po jego odczytaniu.</translation>
     </message>
     <message>
         <source>Add SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj SAT</translation>
     </message>
     <message>
         <source>Edit SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj SAT</translation>
     </message>
     <message>
         <source>Delete SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń SAT</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastosuj</translation>
     </message>
     <message>
         <source>Database does not match!</source>
-        <translation type="unfinished"></translation>
+        <translation>Baza danych nie pasuje!</translation>
     </message>
     <message>
         <source>Nothing was stored: the database and its file are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic nie zostało zapisane: baza danych i jej plik są bez zmian.</translation>
     </message>
     <message>
         <source>The transponder chain of this satellite is damaged in the database.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Łańcuch transponderów tego satelity w bazie danych jest uszkodzony.
+</translation>
     </message>
     <message>
         <source>The transponder list no longer matches the database; select the satellite again.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Lista transponderów nie odpowiada już bazie danych; wybierz satelitę ponownie.
+</translation>
     </message>
     <message>
         <source>The transponders could not be stored: the database is inconsistent around them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać transponderów: baza danych jest wokół nich niespójna.
+</translation>
     </message>
     <message numerus="yes">
         <source>The transponder table is full: it holds %1 transponders for all satellites together.
 %n of the %2 new rows could not be stored. Delete transponders you no longer need and apply again.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tabela transponderów jest pełna: mieści %1 transponderów dla wszystkich satelitów razem.
+Nie udało się zapisać %n z %2 nowych wierszy. Usuń transpondery, których już nie potrzebujesz, i zastosuj ponownie.
+</numerusform>
+            <numerusform>Tabela transponderów jest pełna: mieści %1 transponderów dla wszystkich satelitów razem.
+Nie udało się zapisać %n z %2 nowych wierszy. Usuń transpondery, których już nie potrzebujesz, i zastosuj ponownie.
+</numerusform>
+            <numerusform>Tabela transponderów jest pełna: mieści %1 transponderów dla wszystkich satelitów razem.
+Nie udało się zapisać %n z %2 nowych wierszy. Usuń transpondery, których już nie potrzebujesz, i zastosuj ponownie.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -1078,391 +1129,399 @@ Nothing was imported.</source>
     <name>EditorPanel</name>
     <message>
         <source>transponder list</source>
-        <translation type="unfinished"></translation>
+        <translation>lista transponderów</translation>
     </message>
     <message>
         <source>&amp;Add TP</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dodaj TP</translation>
     </message>
     <message>
         <source>&amp;Delete TP</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usuń TP</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zastosuj</translation>
     </message>
     <message>
         <source>
 
 Save over it: what it holds now is kept in the backups. Reload it: the changes made here are dropped. Cancel: both stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Nadpisz: jego obecna zawartość zostanie zachowana w kopiach zapasowych. Wczytaj ponownie: zmiany wprowadzone tutaj zostaną odrzucone. Anuluj: oba pozostaną bez zmian.</translation>
     </message>
     <message>
         <source>The transponder list has changes that have not been applied; restoring the backup drops them.
 
 Restore it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista transponderów ma niezastosowane zmiany; przywrócenie kopii zapasowej je odrzuci.
+
+Przywrócić mimo to?</translation>
     </message>
     <message>
         <source>Restore backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć kopię zapasową</translation>
     </message>
     <message>
         <source>The transponder list has changes that have not been applied, and the database file does not hold them yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista transponderów ma niezastosowane zmiany, a plik bazy danych jeszcze ich nie zawiera.</translation>
     </message>
     <message>
         <source>The database has changes that have not been saved to its file yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Baza danych ma zmiany, które nie zostały jeszcze zapisane do jej pliku.</translation>
     </message>
 </context>
 <context>
     <name>Exchange</name>
     <message>
         <source>row %1: more than %2 cells</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1: więcej niż %2 komórek</translation>
     </message>
     <message>
         <source>row %1: text after a closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1: tekst po cudzysłowie zamykającym</translation>
     </message>
     <message>
         <source>row %1: a cell longer than %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1: komórka dłuższa niż %2 bajtów</translation>
     </message>
     <message>
         <source>row %1: a quote is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1: cudzysłów nie jest zamknięty</translation>
     </message>
     <message>
         <source>the file is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>plik nie jest tekstem UTF-8</translation>
     </message>
     <message>
         <source>row 1: the header must name the columns Satellite, Position, Frequency, Symbol rate and Polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz 1: nagłówek musi nazywać kolumny Satellite, Position, Frequency, Symbol rate i Polarisation</translation>
     </message>
     <message>
         <source>reading was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>odczyt został anulowany</translation>
     </message>
     <message>
         <source>row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1: %2</translation>
     </message>
     <message>
         <source>no satellite name</source>
-        <translation type="unfinished"></translation>
+        <translation>brak nazwy satelity</translation>
     </message>
     <message>
         <source>the satellite name &quot;%1&quot; holds characters beyond Latin-1, which the meter cannot store</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwa satelity &quot;%1&quot; zawiera znaki spoza Latin-1, których miernik nie może zapisać</translation>
     </message>
     <message>
         <source>the position &quot;%1&quot; is no number of degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>pozycja &quot;%1&quot; nie jest liczbą stopni</translation>
     </message>
     <message>
         <source>the frequency &quot;%1&quot; is no number of MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>częstotliwość &quot;%1&quot; nie jest liczbą MHz</translation>
     </message>
     <message>
         <source>the symbol rate &quot;%1&quot; is no number of kS/s</source>
-        <translation type="unfinished"></translation>
+        <translation>szybkość symbolowa &quot;%1&quot; nie jest liczbą kS/s</translation>
     </message>
     <message>
         <source>the polarisation &quot;%1&quot; is none of H, V, L, R, Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>polaryzacja &quot;%1&quot; nie jest żadną z H, V, L, R, Auto</translation>
     </message>
     <message>
         <source>cannot read the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać pliku: %1</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>nie ma takiego pliku</translation>
     </message>
     <message>
         <source>the file is larger than %1 MB; a receiver list is far smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>plik ma ponad %1 MB; lista odbiornika jest znacznie mniejsza</translation>
     </message>
     <message>
         <source>the file holds no satellites; nothing to import</source>
-        <translation type="unfinished"></translation>
+        <translation>plik nie zawiera satelitów; nie ma czego importować</translation>
     </message>
     <message>
         <source>the list holds more than %1 satellites; that is not a receiver list</source>
-        <translation type="unfinished"></translation>
+        <translation>lista zawiera ponad %1 satelitów; to nie jest lista odbiornika</translation>
     </message>
     <message>
         <source>the list holds more than %1 transponders; that is not a receiver list</source>
-        <translation type="unfinished"></translation>
+        <translation>lista zawiera ponad %1 transponderów; to nie jest lista odbiornika</translation>
     </message>
     <message>
         <source>satellite &quot;%1&quot; holds more than %2 transponders; that is not a receiver list</source>
-        <translation type="unfinished"></translation>
+        <translation>satelita &quot;%1&quot; zawiera ponad %2 transponderów; to nie jest lista odbiornika</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; holds characters beyond Latin-1: stored as &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwa &quot;%1&quot; zawiera znaki spoza Latin-1: zapisana jako &quot;%2&quot;</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; is shortened to 16 characters: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwa &quot;%1&quot; zostaje skrócona do 16 znaków: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>line %1: the position &quot;%2&quot; lies outside 0..360 degrees; satellite left out</source>
-        <translation type="unfinished"></translation>
+        <translation>linia %1: pozycja &quot;%2&quot; leży poza zakresem 0..360 stopni; satelita pominięty</translation>
     </message>
     <message>
         <source>line %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>linia %1: </translation>
     </message>
     <message>
         <source>%1 MHz lies outside the meter&apos;s %2..%3 MHz; left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz leży poza zakresem %2..%3 MHz miernika; pominięto</translation>
     </message>
     <message>
         <source>%1 MHz: %2 kS/s lies outside the meter&apos;s %3..%4 kS/s; left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz: %2 kS/s leży poza zakresem %3..%4 kS/s miernika; pominięto</translation>
     </message>
     <message>
         <source>%1 MHz: circular %2 is stored as Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz: kołowa %2 zapisana jako Auto</translation>
     </message>
     <message>
         <source>left (L)</source>
-        <translation type="unfinished"></translation>
+        <translation>lewa (L)</translation>
     </message>
     <message>
         <source>right (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>prawa (R)</translation>
     </message>
     <message>
         <source>
 Nothing is imported: take fewer satellites, or delete some first.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Nic nie zostanie zaimportowane: weź mniej satelitów albo najpierw usuń niektóre.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: pominięty</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2): </source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; (%2): </translation>
     </message>
     <message>
         <source>satellite added, </source>
-        <translation type="unfinished"></translation>
+        <translation>satelita dodany, </translation>
     </message>
     <message>
         <source>from &quot;%1&quot;, </source>
-        <translation type="unfinished"></translation>
+        <translation>z &quot;%1&quot;, </translation>
     </message>
     <message>
         <source>%1, %2 added, %3 removed, %4 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 dodanych, %3 usuniętych, %4 zmienionych</translation>
     </message>
     <message>
         <source>replace</source>
-        <translation type="unfinished"></translation>
+        <translation>zastąpienie</translation>
     </message>
     <message>
         <source>merge</source>
-        <translation type="unfinished"></translation>
+        <translation>scalenie</translation>
     </message>
     <message>
         <source>  added: </source>
-        <translation type="unfinished"></translation>
+        <translation>  dodany: </translation>
     </message>
     <message>
         <source>  removed: </source>
-        <translation type="unfinished"></translation>
+        <translation>  usunięty: </translation>
     </message>
     <message>
         <source>  changed: %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>  zmieniony: %1 -&gt; %2</translation>
     </message>
     <message>
         <source>attribute defaults (&lt;!ATTLIST&gt;) are not taken; a receiver list has none</source>
-        <translation type="unfinished"></translation>
+        <translation>domyślne wartości atrybutów (&lt;!ATTLIST&gt;) nie są przyjmowane; lista odbiornika ich nie ma</translation>
     </message>
     <message>
         <source>line %1: elements nested more than %2 deep; a receiver list has three levels</source>
-        <translation type="unfinished"></translation>
+        <translation>linia %1: elementy zagnieżdżone głębiej niż %2 poziomów; lista odbiornika ma trzy poziomy</translation>
     </message>
     <message>
         <source>line %1: an attribute value longer than %2 bytes; a receiver list has names</source>
-        <translation type="unfinished"></translation>
+        <translation>linia %1: wartość atrybutu dłuższa niż %2 bajtów; lista odbiornika zawiera nazwy</translation>
     </message>
     <message>
         <source>line %1: an element with more than %2 attributes; a receiver list has a dozen</source>
-        <translation type="unfinished"></translation>
+        <translation>linia %1: element z więcej niż %2 atrybutami; lista odbiornika ma ich kilkanaście</translation>
     </message>
     <message>
         <source>line %1: more than %2 namespace declarations; a receiver list has none</source>
-        <translation type="unfinished"></translation>
+        <translation>linia %1: więcej niż %2 deklaracji przestrzeni nazw; lista odbiornika nie ma żadnej</translation>
     </message>
     <message>
         <source>a &lt;transponder&gt; outside any &lt;sat&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;transponder&gt; poza jakimkolwiek &lt;sat&gt;</translation>
     </message>
     <message>
         <source>no &lt;satellites&gt; list in this file</source>
-        <translation type="unfinished"></translation>
+        <translation>brak listy &lt;satellites&gt; w tym pliku</translation>
     </message>
     <message>
         <source>line %1, column %2: </source>
-        <translation type="unfinished"></translation>
+        <translation>linia %1, kolumna %2: </translation>
     </message>
     <message>
         <source>&lt;%1&gt; needs a whole number in %2=&quot;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt; wymaga liczby całkowitej w %2=&quot;&quot;</translation>
     </message>
     <message>
         <source>polarization=&quot;%1&quot; is none of 0 (H), 1 (V), 2 (L), 3 (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>polarization=&quot;%1&quot; nie jest żadną z 0 (H), 1 (V), 2 (L), 3 (R)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2) is written as &quot;%3&quot;: satellites.xml cannot hold control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; (%2) jest zapisywany jako &quot;%3&quot;: satellites.xml nie może zawierać znaków sterujących</translation>
     </message>
     <message>
         <source>Remove duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń duplikaty</translation>
     </message>
     <message numerus="yes">
         <source>%n cells, 5 wanted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n komórka, oczekiwano 5</numerusform>
+            <numerusform>%n komórki, oczekiwano 5</numerusform>
+            <numerusform>%n komórek, oczekiwano 5</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The satellite table is full: the import adds %n satellites and %1 of its %2 places are free.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tabela satelitów jest pełna: import dodaje %n satelitę, a wolnych jest %1 z %2 miejsc.</numerusform>
+            <numerusform>Tabela satelitów jest pełna: import dodaje %n satelity, a wolnych jest %1 z %2 miejsc.</numerusform>
+            <numerusform>Tabela satelitów jest pełna: import dodaje %n satelitów, a wolnych jest %1 z %2 miejsc.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The transponder table is full: the import needs %n records and %1 of its %2 are free.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tabela transponderów jest pełna: import potrzebuje %n rekordu, a wolnych jest %1 z %2.</numerusform>
+            <numerusform>Tabela transponderów jest pełna: import potrzebuje %n rekordów, a wolnych jest %1 z %2.</numerusform>
+            <numerusform>Tabela transponderów jest pełna: import potrzebuje %n rekordów, a wolnych jest %1 z %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 MHz %2 repeats line %3 (within %4 MHz); stored as well</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz %2 powtarza linię %3 (w granicach %4 MHz); mimo to zapisany</translation>
     </message>
 </context>
 <context>
     <name>ExchangeCommands</name>
     <message>
         <source>Receiver lists (*.xml *.csv);;satellites.xml (*.xml);;CSV (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listy odbiorników (*.xml *.csv);;satellites.xml (*.xml);;CSV (*.csv);;Wszystkie pliki (*)</translation>
     </message>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt %1...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>The transponder list has changes that have not been applied; the import changes this satellite and drops them.
 
 Import anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista transponderów ma niezastosowane zmiany; import zmienia tego satelitę i je odrzuci.
+
+Importować mimo to?</translation>
     </message>
     <message>
         <source>Nothing was imported: the database refused the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic nie zostało zaimportowane: baza danych odrzuciła zmianę.</translation>
     </message>
     <message>
         <source>Please give the file name the ending .xml (satellites.xml) or .csv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadaj nazwie pliku końcówkę .xml (satellites.xml) lub .csv.</translation>
     </message>
     <message>
         <source>Exported to %1, with these names changed:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyeksportowano do %1, ze zmienionymi nazwami:
+%2</translation>
     </message>
 </context>
 <context>
     <name>FileResult</name>
     <message>
         <source>another program is writing this file; try again later</source>
-        <translation type="unfinished"></translation>
+        <translation>inny program zapisuje ten plik; spróbuj ponownie później</translation>
     </message>
     <message>
         <source>a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>dowiązanie symboliczne</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>folder</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest zwykłym plikiem</translation>
     </message>
     <message>
         <source>%1 bytes, more than %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bajtów, więcej niż %2</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Jest katalogiem</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie jest zwykłym plikiem</translation>
     </message>
     <message>
         <source>Database does not match!</source>
-        <translation type="unfinished"></translation>
+        <translation>Baza danych nie pasuje!</translation>
     </message>
     <message>
         <source>open file error: pLnbList</source>
-        <translation type="unfinished"></translation>
+        <translation>błąd otwarcia pliku: pLnbList</translation>
     </message>
     <message>
         <source>open file error</source>
-        <translation type="unfinished"></translation>
+        <translation>błąd otwarcia pliku</translation>
     </message>
 </context>
 <context>
     <name>GuiPrompts</name>
     <message>
         <source>&amp;Apply and save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zastosuj i zapisz</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Odrzuć</translation>
     </message>
     <message>
         <source>&amp;Stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Zo&amp;stań</translation>
     </message>
     <message>
         <source>&amp;Save over it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nadpisz</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wczytaj ponownie</translation>
     </message>
 </context>
 <context>
@@ -1470,232 +1529,240 @@ Import anyway?</source>
     <message>
         <source>ModemManager is running. It opens serial devices that appear (mostly ttyACM) and sends them modem commands for a while, which disturbs the meter&apos;s exchange. Wait half a minute after plugging the adapter in and try again. For good: the udev rule of the Orbivane package tells ModemManager to leave the meter&apos;s adapters alone; without it, stop the service if you use no mobile modem:
     sudo systemctl disable --now ModemManager</source>
-        <translation type="unfinished"></translation>
+        <translation>ModemManager jest uruchomiony. Otwiera on pojawiające się urządzenia szeregowe (głównie ttyACM) i przez pewien czas wysyła do nich polecenia modemu, co zakłóca wymianę danych z miernikiem. Odczekaj pół minuty po podłączeniu adaptera i spróbuj ponownie. Na stałe: reguła udev pakietu Orbivane każe ModemManagerowi nie ruszać adapterów miernika; bez niej zatrzymaj usługę, jeśli nie używasz modemu komórkowego:
+    sudo systemctl disable --now ModemManager</translation>
     </message>
     <message>
         <source>BRLTTY (the braille display service) is running. It claims some USB serial adapters (CH340, CP210x) as braille displays, and then no serial device appears for them. If you use no braille display, remove it and plug the adapter in again:
     sudo apt remove brltty</source>
-        <translation type="unfinished"></translation>
+        <translation>BRLTTY (usługa monitorów brajlowskich) jest uruchomiona. Przejmuje niektóre adaptery USB-szeregowe (CH340, CP210x) jako monitory brajlowskie i wtedy nie pojawia się dla nich żadne urządzenie szeregowe. Jeśli nie używasz monitora brajlowskiego, usuń ją i podłącz adapter ponownie:
+    sudo apt remove brltty</translation>
     </message>
     <message>
         <source>%1 adapter without a serial device: BRLTTY took it</source>
-        <translation type="unfinished"></translation>
+        <translation>adapter %1 bez urządzenia szeregowego: przejął go BRLTTY</translation>
     </message>
     <message>
         <source>The USB serial adapter %1 is plugged in, but no serial device came of it.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Adapter USB-szeregowy %1 jest podłączony, ale nie powstało z niego żadne urządzenie szeregowe.
+
+</translation>
     </message>
     <message>
         <source>%1 adapter without a serial driver</source>
-        <translation type="unfinished"></translation>
+        <translation>adapter %1 bez sterownika szeregowego</translation>
     </message>
     <message>
         <source>The USB serial adapter %1 is plugged in, but no serial device came of it: its driver is missing or not loaded. Load it and plug the adapter in again:
     sudo modprobe %2
 If the module is not found, install the kernel&apos;s extra modules (package linux-image-...) for your kernel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adapter USB-szeregowy %1 jest podłączony, ale nie powstało z niego żadne urządzenie szeregowe: brakuje jego sterownika lub nie jest on załadowany. Załaduj go i podłącz adapter ponownie:
+    sudo modprobe %2
+Jeśli moduł nie zostanie znaleziony, zainstaluj dodatkowe moduły jądra (pakiet linux-image-...) dla swojego jądra.</translation>
     </message>
     <message>
         <source>No serial device is present, so nothing stands for this port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma żadnego urządzenia szeregowego, więc do tego portu nie jest przypisane nic.</translation>
     </message>
     <message>
         <source>There is no device %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma urządzenia %1.</translation>
     </message>
     <message>
         <source>no serial device present</source>
-        <translation type="unfinished"></translation>
+        <translation>brak urządzenia szeregowego</translation>
     </message>
     <message>
         <source>no such device</source>
-        <translation type="unfinished"></translation>
+        <translation>nie ma takiego urządzenia</translation>
     </message>
     <message>
         <source> Plug the meter&apos;s USB serial adapter in, then choose the port again. &apos;orbivane-cli ports&apos; lists the serial devices present and which COM port stands for each.</source>
-        <translation type="unfinished"></translation>
+        <translation> Podłącz adapter USB-szeregowy miernika, a potem ponownie wybierz port. &apos;orbivane-cli ports&apos; wyświetla obecne urządzenia szeregowe i który port COM jest przypisany do każdego z nich.</translation>
     </message>
     <message>
         <source>Your account may not open %1 (owner %2, group %3, mode %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoje konto nie może otworzyć %1 (właściciel %2, grupa %3, tryb %4).</translation>
     </message>
     <message>
         <source>The udev rule of the Orbivane package is installed but did not give you this device: it covers the usual adapters, for the user logged in at the screen. For another adapter an administrator can add a line for it to /etc/udev/rules.d/70-orbivane-local.rules (the rule file says how); then plug the adapter in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reguła udev pakietu Orbivane jest zainstalowana, ale nie dała ci tego urządzenia: obejmuje zwykłe adaptery, dla użytkownika zalogowanego przy ekranie. Dla innego adaptera administrator może dodać dla niego wiersz do /etc/udev/rules.d/70-orbivane-local.rules (plik reguł mówi, jak); potem podłącz adapter ponownie.</translation>
     </message>
     <message>
         <source>Or install the Orbivane package: its udev rule lets the user at the screen open the meter&apos;s USB adapter without any group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Albo zainstaluj pakiet Orbivane: jego reguła udev pozwala użytkownikowi przy ekranie otworzyć adapter USB miernika bez żadnej grupy.</translation>
     </message>
     <message>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>odmowa dostępu</translation>
     </message>
     <message>
         <source> Add it to the device&apos;s group:
     sudo usermod -aG %1 $USER
 then log out and in again: a new group counts only from the next login. </source>
-        <translation type="unfinished"></translation>
+        <translation> Dodaj je do grupy urządzenia:
+    sudo usermod -aG %1 $USER
+a potem wyloguj się i zaloguj ponownie: nowa grupa liczy się dopiero od następnego logowania. </translation>
     </message>
     <message>
         <source> No group gives access to it, so joining one cannot help: only a udev rule that hands the device to you or to a group, or an administrator, can. </source>
-        <translation type="unfinished"></translation>
+        <translation> Żadna grupa nie daje do niego dostępu, więc dołączenie do grupy nie pomoże: pomóc może tylko reguła udev, która przekaże urządzenie tobie lub grupie, albo administrator. </translation>
     </message>
     <message>
         <source>The Orbivane package brings such a rule for the usual adapters: ask an administrator to install it, then plug the adapter in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pakiet Orbivane zawiera taką regułę dla zwykłych adapterów: poproś administratora o jego zainstalowanie, a potem podłącz adapter ponownie.</translation>
     </message>
     <message>
         <source>in use by ModemManager (pid %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>używany przez ModemManager (pid %1)</translation>
     </message>
     <message>
         <source>in use by BRLTTY (pid %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>używany przez BRLTTY (pid %1)</translation>
     </message>
     <message>
         <source>in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>używany przez inny program</translation>
     </message>
     <message>
         <source>Another program has %1 open; the system does not say which (it may run under another account). A terminal program (minicom, screen, picocom), another Orbivane or ModemManager are the usual ones. Close it, then choose the port again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inny program ma otwarte %1; system nie mówi, który (może działać na innym koncie). Zwykle jest to program terminalowy (minicom, screen, picocom), inny Orbivane lub ModemManager. Zamknij go, a potem ponownie wybierz port.</translation>
     </message>
     <message>
         <source>%1 %2 %3 open.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 otwarte urządzenie %3.</translation>
     </message>
     <message>
         <source>have</source>
-        <translation type="unfinished"></translation>
+        <translation>mają</translation>
     </message>
     <message>
         <source>has</source>
-        <translation type="unfinished"></translation>
+        <translation>ma</translation>
     </message>
     <message>
         <source> Close %1 (or end %2: kill %3).</source>
-        <translation type="unfinished"></translation>
+        <translation> Zamknij %1 (lub zakończ %2: kill %3).</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> i </translation>
     </message>
     <message>
         <source>them</source>
-        <translation type="unfinished"></translation>
+        <translation>je</translation>
     </message>
     <message>
         <source>it</source>
-        <translation type="unfinished"></translation>
+        <translation>go</translation>
     </message>
     <message>
         <source> Close your other Orbivane window (or finish its transfer first).</source>
-        <translation type="unfinished"></translation>
+        <translation> Zamknij swoje drugie okno Orbivane (lub najpierw poczekaj na koniec jego transferu).</translation>
     </message>
     <message>
         <source> Let your orbivane-cli finish, or stop it with Ctrl+C in its terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation> Pozwól swojemu orbivane-cli zakończyć pracę lub zatrzymaj je klawiszami Ctrl+C w jego terminalu.</translation>
     </message>
     <message>
         <source>in use by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>używany przez %1</translation>
     </message>
     <message>
         <source> Then choose the port again.</source>
-        <translation type="unfinished"></translation>
+        <translation> Potem ponownie wybierz port.</translation>
     </message>
     <message>
         <source>the port opens, but no meter answers</source>
-        <translation type="unfinished"></translation>
+        <translation>port się otwiera, ale żaden miernik nie odpowiada</translation>
     </message>
     <message>
         <source>%1 opens, but no meter answered. Check that the meter is switched on, that the cable sits firmly at both ends, and that this is the meter&apos;s port: &apos;orbivane-cli ports&apos; lists the serial devices present, &apos;orbivane-cli probe --port DEVICE&apos; tries one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 się otwiera, ale żaden miernik nie odpowiedział. Sprawdź, czy miernik jest włączony, czy kabel dobrze siedzi na obu końcach i czy to jest port miernika: &apos;orbivane-cli ports&apos; wyświetla obecne urządzenia szeregowe, &apos;orbivane-cli probe --port DEVICE&apos; sprawdza jedno z nich.</translation>
     </message>
     <message>
         <source>%1 also %2 the port open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 również %2 otwarty ten port</translation>
     </message>
     <message>
         <source>no answer; </source>
-        <translation type="unfinished"></translation>
+        <translation>brak odpowiedzi; </translation>
     </message>
     <message>
         <source>not a serial device</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest urządzenie szeregowe</translation>
     </message>
     <message>
         <source>%1 is not a serial device. Choose the port of the meter&apos;s adapter; &apos;orbivane-cli ports&apos; lists the serial devices present.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest urządzeniem szeregowym. Wybierz port adaptera miernika; &apos;orbivane-cli ports&apos; wyświetla obecne urządzenia szeregowe.</translation>
     </message>
     <message>
         <source>The system refused to open %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>System odmówił otwarcia %1: %2.</translation>
     </message>
     <message>
         <source>ModemManager is running (pid %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ModemManager jest uruchomiony (pid %1)</translation>
     </message>
     <message>
         <source>BRLTTY is running</source>
-        <translation type="unfinished"></translation>
+        <translation>BRLTTY jest uruchomiony</translation>
     </message>
 </context>
 <context>
     <name>PortPanel</name>
     <message>
         <source>Select COM Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz port COM</translation>
     </message>
     <message>
         <source>&amp;load software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wgraj oprogramowanie</translation>
     </message>
     <message>
         <source>&amp;Read parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Odczytaj parametry</translation>
     </message>
     <message>
         <source>&amp;Write parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zapisz parametry</translation>
     </message>
     <message>
         <source>&amp;Edit parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edytuj parametry</translation>
     </message>
     <message>
         <source>succeed connecting com%1</source>
-        <translation type="unfinished"></translation>
+        <translation>połączono z com%1</translation>
     </message>
     <message>
         <source>fail to connect com%1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można połączyć z com%1</translation>
     </message>
     <message>
         <source>no device for COM%1</source>
-        <translation type="unfinished"></translation>
+        <translation>brak urządzenia dla COM%1</translation>
     </message>
     <message>
         <source>%1 (not present)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nieobecne)</translation>
     </message>
     <message>
         <source>No com port is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie wybrano portu COM</translation>
     </message>
     <message>
         <source>COM%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1: %2</translation>
     </message>
 </context>
 <context>
     <name>PortStatusLabel</name>
     <message>
         <source>&lt;span style=&quot;color:#b00020&quot;&gt;⚠&lt;/span&gt; %1 &amp;nbsp;&lt;a href=&quot;details&quot;&gt;Details...&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span style=&quot;color:#b00020&quot;&gt;⚠&lt;/span&gt; %1 &amp;nbsp;&lt;a href=&quot;details&quot;&gt;Szczegóły...&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -1704,25 +1771,29 @@ then log out and in again: a new group counts only from the next login. </source
         <source>
 
 Apply and save the changes now?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Zastosować i zapisać zmiany teraz?</translation>
     </message>
     <message>
         <source>Discard the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Odrzucić zmiany?</translation>
     </message>
     <message>
         <source>
 
 Save over it?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Nadpisać go?</translation>
     </message>
     <message>
         <source>Reload it, dropping the changes made here?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytać go ponownie, odrzucając zmiany wprowadzone tutaj?</translation>
     </message>
     <message>
         <source>Data Files (*.bin);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki danych (*.bin);;Wszystkie pliki (*)</translation>
     </message>
 </context>
 <context>
@@ -1730,72 +1801,72 @@ Save over it?</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>SatelliteConversions</name>
     <message>
         <source>Please input a satillite name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz nazwę satelity.</translation>
     </message>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz liczbę.</translation>
     </message>
     <message>
         <source>Please enter a number between 0 and 360.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz liczbę od 0 do 360.</translation>
     </message>
     <message>
         <source>Please enter no more than 16 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz najwyżej 16 znaków.</translation>
     </message>
     <message>
         <source>The satellite name can only hold Latin-1 characters (letters, digits and the common signs of Western European languages).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa satelity może zawierać tylko znaki Latin-1 (litery, cyfry i typowe znaki języków zachodnioeuropejskich).</translation>
     </message>
 </context>
 <context>
     <name>SatelliteList</name>
     <message>
         <source>satillite list</source>
-        <translation type="unfinished"></translation>
+        <translation>lista satelitów</translation>
     </message>
     <message>
         <source>&amp;Add SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dodaj SAT</translation>
     </message>
     <message>
         <source>&amp;Delete SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usuń SAT</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zastosuj</translation>
     </message>
     <message>
         <source>Filter by name or position</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtruj według nazwy lub pozycji</translation>
     </message>
 </context>
 <context>
     <name>Transfer</name>
     <message>
         <source>Can not read the specified file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać wskazanego pliku!</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Jest katalogiem</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie jest zwykłym plikiem</translation>
     </message>
     <message>
         <source>Unknown frame %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznana ramka %1!</translation>
     </message>
     <message>
         <source>This database file is damaged:
@@ -1803,72 +1874,81 @@ Save over it?</source>
 - %1
 
 Write it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten plik bazy danych jest uszkodzony:
+
+- %1
+
+Zapisać go mimo to?</translation>
     </message>
     <message>
         <source>This software doesn&apos;t match your Meter!</source>
-        <translation type="unfinished"></translation>
+        <translation>To oprogramowanie nie pasuje do twojego miernika!</translation>
     </message>
     <message>
         <source>This software version is not higher than the edition used currently, 
 would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta wersja oprogramowania nie jest wyższa niż obecnie używana, 
+czy chcesz kontynuować?</translation>
     </message>
     <message>
         <source>Please choose a correct update file
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz poprawny plik aktualizacji
+</translation>
     </message>
     <message>
         <source>Serial Communication Device Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd urządzenia komunikacji szeregowej</translation>
     </message>
     <message>
         <source>Can not write the specified file!
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać wskazanego pliku!
+%1</translation>
     </message>
     <message>
         <source>%1 of %2 KiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 z %2 KiB</translation>
     </message>
     <message>
         <source>, %1 KiB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 KiB/s</translation>
     </message>
     <message>
         <source>, %1:%2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>, pozostało %1:%2</translation>
     </message>
     <message>
         <source>Can not create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć %1</translation>
     </message>
     <message>
         <source>Please keep Meter power on,wait about 2 Minutes, Meter restart automically!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie wyłączaj miernika, poczekaj około 2 minut, miernik uruchomi się ponownie automatycznie!</translation>
     </message>
     <message>
         <source>finished transfer data!</source>
-        <translation type="unfinished"></translation>
+        <translation>transfer danych zakończony!</translation>
     </message>
     <message>
         <source>An error ocurred when transfering. code:%1
 Please restart the STB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podczas transferu wystąpił błąd. Kod:%1
+Uruchom ponownie STB.</translation>
     </message>
     <message>
         <source>Warnning</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrzeżenie</translation>
     </message>
     <message>
         <source>transfer progress %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>postęp transferu %1%</translation>
     </message>
     <message>
         <source>Please choose a correct database parameter file
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz poprawny plik parametrów bazy danych
+</translation>
     </message>
 </context>
 <context>
@@ -1877,11 +1957,13 @@ Please restart the STB.</source>
         <source>%1 holds %2 bytes, more than the backups keep a copy of (%3 MB). The read would replace it with no copy kept.
 
 Replace it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zawiera %2 bajtów, więcej niż kopie zapasowe przechowują (%3 MB). Odczyt zastąpiłby go bez zachowania kopii.
+
+Zastąpić mimo to?</translation>
     </message>
     <message>
         <source>please choose one correct COM port to connect your meter.</source>
-        <translation type="unfinished"></translation>
+        <translation>wybierz właściwy port COM, do którego podłączony jest miernik.</translation>
     </message>
 </context>
 </TS>

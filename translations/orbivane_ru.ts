@@ -5,54 +5,54 @@
     <name>BackupArchive</name>
     <message>
         <source>a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>символическая ссылка</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>папка</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>не обычный файл</translation>
     </message>
     <message>
         <source>%1 MB, far more than a database</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 МБ, намного больше базы данных</translation>
     </message>
     <message>
         <source>not a database (%1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>не база данных (%1 байт)</translation>
     </message>
     <message>
         <source>, fails the structure check</source>
-        <translation type="unfinished"></translation>
+        <translation>, не проходит проверку структуры</translation>
     </message>
     <message>
         <source>not a version (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>не версия (%1)</translation>
     </message>
     <message>
         <source>unreadable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>не читается (%1)</translation>
     </message>
     <message>
         <source>meter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>прибор %1</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB, far more than a database; its content was not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 больше %2 МБ, намного больше базы данных; его содержимое не сохранено</translation>
     </message>
     <message>
         <source>%1: cannot create the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не удаётся создать папку</translation>
     </message>
     <message numerus="yes">
         <source>%n satellites, %1 transponders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n спутник, транспондеров: %1</numerusform>
+            <numerusform>%n спутника, транспондеров: %1</numerusform>
+            <numerusform>%n спутников, транспондеров: %1</numerusform>
         </translation>
     </message>
 </context>
@@ -63,154 +63,157 @@
 %1
 
 What you asked for goes ahead all the same. This is told once per session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить резервную копию:
+%1
+
+Запрошенное действие всё равно будет выполнено. Это сообщение показывается один раз за сеанс.</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About Orbivane</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе Orbivane</translation>
     </message>
     <message>
         <source>Orbivane Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbivane версия 1.0</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 Tarnwell. Ver:1.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2026 Tarnwell. Ver:1.2</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CCompareDlg</name>
     <message>
         <source>Compare with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сравнение с %1</translation>
     </message>
     <message>
         <source>From the open database (as last applied) to %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>От открытой базы данных (в последнем применённом виде) к %1:</translation>
     </message>
     <message>
         <source>No differences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Различий нет.</translation>
     </message>
 </context>
 <context>
     <name>CEditSatDlg</name>
     <message>
         <source>Edit Saillite</source>
-        <translation type="unfinished"></translation>
+        <translation>Правка спутника</translation>
     </message>
     <message>
         <source>Please Edit satillite</source>
-        <translation type="unfinished"></translation>
+        <translation>Измените спутник</translation>
     </message>
     <message>
         <source>Sat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя спутника</translation>
     </message>
     <message>
         <source>degree(0 - 360)</source>
-        <translation type="unfinished"></translation>
+        <translation>градусы (0 - 360)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
     <name>CImportDlg</name>
     <message>
         <source>Import from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт из %1</translation>
     </message>
     <message>
         <source>Filter by name or position</source>
-        <translation type="unfinished"></translation>
+        <translation>Фильтр по имени или позиции</translation>
     </message>
     <message>
         <source> MHz</source>
-        <translation type="unfinished"></translation>
+        <translation> МГц</translation>
     </message>
     <message>
         <source>Transponders of the same polarisation whose frequencies lie at most this far apart are the same transponder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Транспондеры одной поляризации, частоты которых отличаются не более чем на эту величину, считаются одним транспондером.</translation>
     </message>
     <message>
         <source>Satellites of the file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Спутники файла:</translation>
     </message>
     <message>
         <source>Same transponder within:</source>
-        <translation type="unfinished"></translation>
+        <translation>Один транспондер в пределах:</translation>
     </message>
     <message>
         <source>Take</source>
-        <translation type="unfinished"></translation>
+        <translation>Взять</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Позиция</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Трансп.</translation>
     </message>
     <message>
         <source>Transponders are</source>
-        <translation type="unfinished"></translation>
+        <translation>ТП будут</translation>
     </message>
     <message>
         <source>Goes to</source>
-        <translation type="unfinished"></translation>
+        <translation>Куда</translation>
     </message>
     <message>
         <source>Tick the satellites to take: what the import would do shows here before anything changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отметьте спутники, которые нужно взять: здесь видно, что сделает импорт, прежде чем что-либо изменится.</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Импортировать</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation type="unfinished"></translation>
+        <translation>Предпросмотр:</translation>
     </message>
     <message>
         <source>replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>заменены</translation>
     </message>
     <message>
         <source>merged</source>
-        <translation type="unfinished"></translation>
+        <translation>объединены</translation>
     </message>
     <message>
         <source>a new satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>новый спутник</translation>
     </message>
     <message>
         <source>More than one satellite of the database lies here: check which one the file&apos;s satellite goes to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь находится более одного спутника базы данных: проверьте, к какому из них относится спутник из файла.</translation>
     </message>
     <message numerus="yes">
         <source>%n satellites taken (%1 new, %2 left out); transponders: %3 added, %4 removed, %5 changed. Import changes the database in memory as one step (Edit &gt; Undo takes it back); Apply writes it into the file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Взят %n спутник (новых: %1, пропущено: %2); транспондеры: добавлено %3, удалено %4, изменено %5. Импорт изменяет базу данных в памяти одним шагом (Правка &gt; Отменить отменяет его); Применить записывает его в файл.</numerusform>
+            <numerusform>Взято %n спутника (новых: %1, пропущено: %2); транспондеры: добавлено %3, удалено %4, изменено %5. Импорт изменяет базу данных в памяти одним шагом (Правка &gt; Отменить отменяет его); Применить записывает его в файл.</numerusform>
+            <numerusform>Взято %n спутников (новых: %1, пропущено: %2); транспондеры: добавлено %3, удалено %4, изменено %5. Импорт изменяет базу данных в памяти одним шагом (Правка &gt; Отменить отменяет его); Применить записывает его в файл.</numerusform>
         </translation>
     </message>
 </context>
@@ -218,200 +221,201 @@ What you asked for goes ahead all the same. This is told once per session.</sour
     <name>CMeterDlg</name>
     <message>
         <source>Meterdesk</source>
-        <translation type="unfinished"></translation>
+        <translation>Meterdesk</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>&amp;Restore a backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Восстановить из резервной копии...</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Импорт...</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Экспорт...</translation>
     </message>
     <message>
         <source>&amp;Compare with file...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сравнить с файлом...</translation>
     </message>
     <message>
         <source>Ed&amp;it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Правка</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отменить</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>По&amp;вторить</translation>
     </message>
     <message>
         <source>Remove &amp;duplicate transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить &amp;дубликаты транспондеров</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Спр&amp;авка</translation>
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Руководство</translation>
     </message>
     <message>
         <source>Show transfer &amp;logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать &amp;журналы передачи</translation>
     </message>
     <message>
         <source>the transfer logs folder</source>
-        <translation type="unfinished"></translation>
+        <translation>папку журналов передачи</translation>
     </message>
     <message>
         <source>&amp;About Orbivane...</source>
-        <translation type="unfinished"></translation>
+        <translation>О про&amp;грамме Orbivane...</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отменить: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>По&amp;вторить: %1</translation>
     </message>
     <message>
         <source>Can not find %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся найти %1</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Внимание</translation>
     </message>
     <message>
         <source>the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>руководство</translation>
     </message>
     <message>
         <source>No program on this system could open %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ни одна программа в этой системе не смогла открыть %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
     <message>
         <source>Restore a backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Восстановление из резервной копии</translation>
     </message>
     <message>
         <source>No backups yet. A file&apos;s previous content is kept each time it is saved, and every database read from a meter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Резервных копий пока нет. Прежнее содержимое файла сохраняется при каждой записи, а также каждая база данных, считанная с прибора.</translation>
     </message>
     <message>
         <source>Choose a version to open. It takes the place of the database being edited (Undo takes it back) and reaches its file when you apply; with none open, you name a file to keep it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите версию для открытия. Она заменяет редактируемую базу данных (Отменить возвращает прежнюю) и попадает в её файл при применении; если база не открыта, вы указываете файл, в котором её сохранить.</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Источник</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Содержимое</translation>
     </message>
     <message>
         <source>read from meter</source>
-        <translation type="unfinished"></translation>
+        <translation>считана с прибора</translation>
     </message>
     <message>
         <source>saved over</source>
-        <translation type="unfinished"></translation>
+        <translation>перезаписан</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Открыть</translation>
     </message>
     <message>
         <source>&amp;Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сравнить</translation>
     </message>
 </context>
 <context>
     <name>CTransferDlg</name>
     <message>
         <source>transfering data</source>
-        <translation type="unfinished"></translation>
+        <translation>передача данных</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>com%1 connect failure</source>
-        <translation type="unfinished"></translation>
+        <translation>ошибка подключения к com%1</translation>
     </message>
 </context>
 <context>
     <name>CTransponderList</name>
     <message>
         <source>Delete TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить TP</translation>
     </message>
     <message>
         <source>ADD TP</source>
-        <translation type="unfinished"></translation>
+        <translation>ДОБАВИТЬ TP</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Индекс</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота</translation>
     </message>
     <message>
         <source>Sym.Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Симв.ск.</translation>
     </message>
     <message>
         <source>Polar</source>
-        <translation type="unfinished"></translation>
+        <translation>Поляр.</translation>
     </message>
     <message>
         <source>Add TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить TP</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Сортировать</translation>
     </message>
     <message>
         <source>Edit TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить TP</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>Lists the kept versions, newest first: date, source (saved over, read from meter), file or meter, contents and the archived copy. With FILE, only the versions of that file. Copy one back with cp, or open it in the window&apos;s File &gt; Restore a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выводит сохранённые версии, сначала самые новые: дата, источник (saved over = перезаписан, read from meter = считана с прибора), файл или прибор, содержимое и архивная копия. С FILE — только версии этого файла. Скопируйте версию обратно командой cp или откройте её в окне через Файл &gt; Восстановить из резервной копии.</translation>
     </message>
     <message>
         <source>Checks the structure of a database file: every chain whole and linked both ways, every count right, every record in use or free. One line per violation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверяет структуру файла базы данных: каждая цепочка цела и связана в обе стороны, каждое количество верно, каждая запись занята или свободна. Одна строка на каждое нарушение.</translation>
     </message>
     <message>
         <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
@@ -435,66 +439,89 @@ P is COMn, a device path or a /dev/serial/by-id name; without --port, the port t
 saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: orbivane-cli КОМАНДА [ПАРАМЕТРЫ] [АРГУМЕНТЫ]
+Вся работа Orbivane с прибором из терминала.
+
+Команды:
+  ports                        COM-порты и имеющиеся последовательные устройства
+  probe [--port P]...          проверка связи; выводит идентификатор прибора
+  read  [--port P]... TARGET   база данных прибора в файл (в папку для нескольких)
+  write [--port P]... FILE     файл базы данных в прибор(ы)
+  load  [--port P]... FILE     программное обеспечение в прибор(ы)
+  info  FILE                   спутники, итоги и свободные записи файла базы данных
+  check FILE                   проверка структуры файла базы данных
+  import DB SOURCE             список satellites.xml или CSV в файл базы данных
+  export DB OUT (--xml|--csv)  файл базы данных как satellites.xml или CSV
+  diff  A B                    чем различаются два файла базы данных
+  backups [FILE]               сохранённые версии записанных файлов и чтений с прибора
+  --version                    версия orbivane-cli
+
+P — это COMn, путь к устройству или имя из /dev/serial/by-id; без --port — порт, сохранённый
+окном. &apos;orbivane-cli КОМАНДА --help&apos; расскажет больше.
+
+</translation>
     </message>
     <message>
         <source>orbivane-cli: no command given
 </source>
-        <translation type="unfinished"></translation>
+        <translation>orbivane-cli: команда не указана
+</translation>
     </message>
     <message>
         <source>orbivane-cli: unknown command &apos;%1&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>orbivane-cli: неизвестная команда &apos;%1&apos;
+</translation>
     </message>
     <message>
         <source>Usage: orbivane-cli %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: orbivane-cli %1 %2</translation>
     </message>
     <message>
         <source>orbivane-cli %1: %2
 Try &apos;orbivane-cli %1 --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>orbivane-cli %1: %2
+См. &apos;orbivane-cli %1 --help&apos;.</translation>
     </message>
     <message>
         <source>--%1 takes a whole number from %2 to %3, not &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 принимает целое число от %2 до %3, а не &apos;%4&apos;</translation>
     </message>
     <message>
         <source>missing argument</source>
-        <translation type="unfinished"></translation>
+        <translation>отсутствует аргумент</translation>
     </message>
     <message>
         <source>unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>лишний аргумент: %1</translation>
     </message>
     <message>
         <source>%1: Can not read the specified file!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Не удаётся прочитать указанный файл!</translation>
     </message>
     <message>
         <source>%1: is the database %2 itself; not replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: это сама база данных %2; не заменён</translation>
     </message>
     <message>
         <source>%1: exists and is no regular file; not replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: существует и не является обычным файлом; не заменён</translation>
     </message>
     <message>
         <source>%1: exists; not replaced (--force replaces it and keeps its content in the backup archive)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: существует; не заменён (--force заменяет его, сохраняя содержимое в архиве резервных копий)</translation>
     </message>
     <message>
         <source>%1: not replaced, since its content could not be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не заменён, так как не удалось сохранить его содержимое: %2</translation>
     </message>
     <message>
         <source>What differs from database A to database B: satellites added, removed, renamed, moved (orbital position); per satellite, transponders added, removed and changed. Satellites are paired by name, then by position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Чем база данных B отличается от базы данных A: спутники добавлены, удалены, переименованы, перемещены (орбитальная позиция); для каждого спутника транспондеры добавлены, удалены и изменены. Спутники сопоставляются по имени, затем по позиции.</translation>
     </message>
     <message>
         <source>Output as JSON.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вывод в формате JSON.</translation>
     </message>
     <message>
         <source>Exit codes:
@@ -511,316 +538,331 @@ Try &apos;orbivane-cli %1 --help&apos;.</source>
   130  interrupted (SIGINT, SIGTERM)
 With several ports, the code of the first port that failed.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Коды завершения:
+  0    выполнено
+  1    check нашёл проблемы; diff нашёл различия
+  2    ошибка использования
+  3    ошибка файла (не удаётся прочитать или записать, файл не того вида, или его замена
+       потеряла бы его содержимое)
+  4    не удаётся открыть порт
+  5    прибор не отвечает
+  6    передача не удалась (в сообщении указан код прибора и его значение)
+  7    отказ: load задаёт вопрос (другая модель, версия не выше), export заменил бы
+       файл (--force отвечает Да); import не помещается в таблицы прибора
+  130  прервано (SIGINT, SIGTERM)
+При нескольких портах — код первого порта, на котором произошёл сбой.
+</translation>
     </message>
     <message>
         <source>Writes every satellite and transponder of database DB to OUT, as satellites.xml (--xml, OUT ending in .xml) or as CSV for spreadsheets (--csv, OUT ending in .csv). &apos;orbivane-cli import&apos; takes either back unchanged. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Записывает каждый спутник и транспондер базы данных DB в OUT, как satellites.xml (--xml, OUT оканчивается на .xml) или как CSV для электронных таблиц (--csv, OUT оканчивается на .csv). &apos;orbivane-cli import&apos; читает любой из них обратно без изменений. Существующий OUT заменяется только с --force, причём его содержимое сначала сохраняется в архиве резервных копий; сама DB никогда не заменяется.</translation>
     </message>
     <message>
         <source>satellites.xml, as receivers use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>satellites.xml, как его используют ресиверы.</translation>
     </message>
     <message>
         <source>CSV (UTF-8), one row per transponder.</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (UTF-8), одна строка на транспондер.</translation>
     </message>
     <message>
         <source>Replace OUT when it exists (its content is kept in the archive).</source>
-        <translation type="unfinished"></translation>
+        <translation>Заменить OUT, если он существует (его содержимое сохраняется в архиве).</translation>
     </message>
     <message>
         <source>give one of --xml and --csv</source>
-        <translation type="unfinished"></translation>
+        <translation>укажите один из параметров --xml и --csv</translation>
     </message>
     <message>
         <source>%1: --%2 writes a file ending in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: --%2 записывает файл с окончанием %3</translation>
     </message>
     <message>
         <source>Takes the satellites of SOURCE (satellites.xml or CSV) into database DB and prints what changes, satellite by satellite, and what the meter cannot hold as given. A satellite goes to the one of DB at the same position, else it is added. Nothing is imported when the tables cannot hold it all. DB is saved unless --dry-run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Переносит спутники из SOURCE (satellites.xml или CSV) в базу данных DB и выводит, что меняется, спутник за спутником, и что прибор не может хранить в данном виде. Спутник попадает к спутнику DB на той же позиции, иначе он добавляется. Ничего не импортируется, если таблицы не могут вместить всё. DB сохраняется, если не указан --dry-run.</translation>
     </message>
     <message>
         <source>Only the satellite(s) of SOURCE at POS degrees (19.2, 19.2E, 5W, -5; 177W is 183), or one tenth either side when none is at POS itself; repeat for more. Default: all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Только спутник(и) из SOURCE на POS градусах (19.2, 19.2E, 5W, -5; 177W — это 183) или в пределах одной десятой, если ни одного нет точно на POS; повторите для нескольких. По умолчанию: все.</translation>
     </message>
     <message>
         <source>A satellite&apos;s transponders become those of SOURCE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Транспондеры спутника становятся такими, как в SOURCE.</translation>
     </message>
     <message>
         <source>Only the transponders DB lacks are added (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавляются только транспондеры, которых нет в DB (по умолчанию).</translation>
     </message>
     <message>
         <source>Frequencies at most MHZ apart (same polarisation) are one transponder: 0 to 100. Default: 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Частоты, отличающиеся не более чем на MHZ (при той же поляризации), — один транспондер: от 0 до 100. По умолчанию: 2.</translation>
     </message>
     <message>
         <source>Print the preview; change nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вывести предпросмотр; ничего не менять.</translation>
     </message>
     <message>
         <source>Save even when another program changed DB while it was imported into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить, даже если другая программа изменила DB во время импорта.</translation>
     </message>
     <message>
         <source>give --replace or --merge, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>укажите --replace или --merge, но не оба</translation>
     </message>
     <message>
         <source>%1: %2
 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2
+Ничего не импортировано.</translation>
     </message>
     <message>
         <source>--satellite wants degrees (19.2, 5W, -5, 183), not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--satellite ожидает градусы (19.2, 5W, -5, 183), а не &apos;%1&apos;</translation>
     </message>
     <message>
         <source>%1 has no satellite at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>в %1 нет спутника на позиции %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: several satellites of %2 lie near it: %3; %4</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: рядом находится несколько спутников из %2: %3; %4</translation>
     </message>
     <message>
         <source>taking &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>берётся &quot;%1&quot;</translation>
     </message>
     <message>
         <source>adding it</source>
-        <translation type="unfinished"></translation>
+        <translation>он добавляется</translation>
     </message>
     <message>
         <source>nothing was imported: the database refused the change</source>
-        <translation type="unfinished"></translation>
+        <translation>ничего не импортировано: база данных отклонила изменение</translation>
     </message>
     <message>
         <source>orbivane-cli: warning: no backup kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>orbivane-cli: предупреждение: резервная копия не сохранена: %1</translation>
     </message>
     <message>
         <source>Nothing was saved (--force saves over it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не сохранено (--force сохраняет поверх).</translation>
     </message>
     <message>
         <source>The satellites of a database file in list order, with position and transponder count; totals; free records left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Спутники файла базы данных в порядке списка, с позицией и числом транспондеров; итоги; оставшиеся свободные записи.</translation>
     </message>
     <message>
         <source>free: %1 satellite slots, %2 transponder records, %3 channel records</source>
-        <translation type="unfinished"></translation>
+        <translation>свободно: мест для спутников %1, записей транспондеров %2, записей каналов %3</translation>
     </message>
     <message>
         <source> Yes (--force)</source>
-        <translation type="unfinished"></translation>
+        <translation> Да (--force)</translation>
     </message>
     <message>
         <source> No (refused; --force answers Yes)</source>
-        <translation type="unfinished"></translation>
+        <translation> Нет (отказ; --force отвечает Да)</translation>
     </message>
     <message>
         <source>the meter greeted a second time (FT_IDENT) in mid-transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>прибор поздоровался второй раз (FT_IDENT) посреди передачи</translation>
     </message>
     <message>
         <source>the meter sent something other than its database: an unexpected frame, more bytes than the image holds, or FT_END before the whole image</source>
-        <translation type="unfinished"></translation>
+        <translation>прибор прислал не свою базу данных: неожиданный кадр, больше байтов, чем вмещает образ, или FT_END до получения всего образа</translation>
     </message>
     <message>
         <source>the meter sent an unexpected frame, or FT_END before it had the whole file</source>
-        <translation type="unfinished"></translation>
+        <translation>прибор прислал неожиданный кадр или FT_END, не получив весь файл</translation>
     </message>
     <message>
         <source>the meter did not answer within 400 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>прибор не ответил в течение 400 мс</translation>
     </message>
     <message>
         <source>unknown code</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестный код</translation>
     </message>
     <message>
         <source>no device stands for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>нет устройства для %1</translation>
     </message>
     <message>
         <source>%1 connect failure (%2: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>ошибка подключения к %1 (%2: %3)</translation>
     </message>
     <message>
         <source>: failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>: ошибка: </translation>
     </message>
     <message>
         <source>fail to connect %1: the meter does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся подключиться к %1: прибор не отвечает</translation>
     </message>
     <message>
         <source>Can not write the log %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся записать журнал %1: %2</translation>
     </message>
     <message>
         <source>: interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>: прервано</translation>
     </message>
     <message>
         <source>, read into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, считано в %1</translation>
     </message>
     <message>
         <source>, %1 sent</source>
-        <translation type="unfinished"></translation>
+        <translation>, отправлено %1</translation>
     </message>
     <message>
         <source>the meter stopped answering at %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>прибор перестал отвечать на %1%</translation>
     </message>
     <message>
         <source>refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>отказ: %1</translation>
     </message>
     <message>
         <source>meter error code %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>код ошибки прибора %1: %2</translation>
     </message>
     <message>
         <source>the line failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>сбой линии: %1</translation>
     </message>
     <message>
         <source>the transfer did not complete</source>
-        <translation type="unfinished"></translation>
+        <translation>передача не завершена</translation>
     </message>
     <message>
         <source>%1: COM ports are numbered from 1 to 999</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: COM-порты нумеруются от 1 до 999</translation>
     </message>
     <message>
         <source>an empty port name (give COMn, a device path or a /dev/serial/by-id name)</source>
-        <translation type="unfinished"></translation>
+        <translation>пустое имя порта (укажите COMn, путь к устройству или имя из /dev/serial/by-id)</translation>
     </message>
     <message>
         <source>Lists COM1 to COM10 with the device each stands for (ORBIVANE_COM&lt;n&gt;, the window&apos;s Devices/COM&lt;n&gt; setting, or the n-th device present), then every serial device present.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выводит COM1–COM10 с устройством, которое назначено каждому (ORBIVANE_COM&lt;n&gt;, настройка окна Devices/COM&lt;n&gt; или n-е имеющееся устройство), затем все имеющиеся последовательные устройства.</translation>
     </message>
     <message>
         <source>No serial devices present.</source>
-        <translation type="unfinished"></translation>
+        <translation>Последовательных устройств нет.</translation>
     </message>
     <message>
         <source>Serial devices present:</source>
-        <translation type="unfinished"></translation>
+        <translation>Имеющиеся последовательные устройства:</translation>
     </message>
     <message>
         <source>cannot open: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не открывается: %1</translation>
     </message>
     <message>
         <source>can open</source>
-        <translation type="unfinished"></translation>
+        <translation>открывается</translation>
     </message>
     <message>
         <source>The window&apos;s connection test; prints each meter&apos;s identity word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка связи, как в окне; выводит идентификатор каждого прибора.</translation>
     </message>
     <message>
         <source>Reads the meter&apos;s database into the file TARGET. With several --port, every meter is read at once into the folder TARGET as &lt;port&gt;-&lt;YYYYmmdd-HHMMSS&gt;.bin (ports of one name in different folders as a-meter, b-meter). An image that fails the structure check is kept as the meter sent it, with a warning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Считывает базу данных прибора в файл TARGET. При нескольких --port все приборы считываются одновременно в папку TARGET как &lt;port&gt;-&lt;YYYYmmdd-HHMMSS&gt;.bin (одноимённые порты из разных папок — как a-meter, b-meter). Образ, не прошедший проверку структуры, сохраняется в том виде, в каком его прислал прибор, с предупреждением.</translation>
     </message>
     <message>
         <source>Writes the database FILE into the meter(s). A file of the wrong size is refused before anything is sent; one that fails the structure check too, unless --force.</source>
-        <translation type="unfinished"></translation>
+        <translation>Записывает базу данных FILE в прибор(ы). Файл неверного размера отклоняется до какой-либо отправки; файл, не проходящий проверку структуры, — тоже, если не указан --force.</translation>
     </message>
     <message>
         <source>Loads the software in FILE into the meter(s). Where the window would ask (model differs, version not higher) the load is refused, unless --force answers Yes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Загружает программное обеспечение из FILE в прибор(ы). Там, где окно задало бы вопрос (другая модель, версия не выше), загрузка отклоняется, если --force не отвечает Да.</translation>
     </message>
     <message>
         <source>%1: Can not read the specified file!
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Не удаётся прочитать указанный файл!
+%2</translation>
     </message>
     <message>
         <source>%1: Please choose a correct update file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Выберите правильный файл обновления</translation>
     </message>
     <message>
         <source>%1: Please choose a correct database parameter file (%2 bytes, not %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Выберите правильный файл параметров базы данных (%2 байт, а не %3)</translation>
     </message>
     <message>
         <source>%1: fails the structure check; sent anyway (--force)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не проходит проверку структуры; всё равно отправлен (--force)</translation>
     </message>
     <message>
         <source>%1: fails the structure check; not sent (--force sends it anyway)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не проходит проверку структуры; не отправлен (--force всё равно отправляет его)</translation>
     </message>
     <message>
         <source>%1: Can not create the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Не удаётся создать папку</translation>
     </message>
     <message>
         <source>%1 and %2 would share the name %3 for their files; give one of them by another path</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 и %2 дали бы своим файлам одно имя %3; укажите один из них другим путём</translation>
     </message>
     <message>
         <source>The meter&apos;s port: COMn, a device path or a /dev/serial/by-id name; repeat for several meters at once. Default: the port saved by the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт прибора: COMn, путь к устройству или имя из /dev/serial/by-id; повторите для нескольких приборов сразу. По умолчанию: порт, сохранённый окном.</translation>
     </message>
     <message>
         <source>No progress on standard error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не показывать ход выполнения в стандартном потоке ошибок.</translation>
     </message>
     <message>
         <source>Answer Yes where the window asks (model differs, version not higher).</source>
-        <translation type="unfinished"></translation>
+        <translation>Отвечать Да там, где окно спрашивает (другая модель, версия не выше).</translation>
     </message>
     <message>
         <source>Replace a TARGET too large for the backups to keep a copy of.</source>
-        <translation type="unfinished"></translation>
+        <translation>Заменить TARGET, слишком большой, чтобы резервные копии сохранили его копию.</translation>
     </message>
     <message>
         <source>Send a file that fails the structure check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправить файл, не прошедший проверку структуры.</translation>
     </message>
     <message>
         <source>Write a log of the line (every frame&apos;s time, type, length and first bytes, and how it ended) to FILE; with several --port, one per meter as FILE-&lt;port&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Записать журнал линии (время, тип, длина и первые байты каждого кадра и чем всё закончилось) в FILE; при нескольких --port — по одному на прибор как FILE-&lt;port&gt;.</translation>
     </message>
     <message>
         <source>Give up when the meter is silent this long mid-transfer: 1 to 3600 (default 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Прекратить, если прибор молчит так долго посреди передачи: от 1 до 3600 (по умолчанию 10).</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 указан дважды</translation>
     </message>
     <message>
         <source>%1: %2 bytes, more than the backups keep a copy of (%3 MB); not replaced (--force replaces it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 байт — больше, чем резервные копии сохраняют (%3 МБ); не заменён (--force заменяет его)</translation>
     </message>
     <message>
         <source>interrupted: stopping</source>
-        <translation type="unfinished"></translation>
+        <translation>прервано: остановка</translation>
     </message>
     <message numerus="yes">
         <source>total: %n satellites, %1 transponders, %2 channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>всего: %n спутник, транспондеров: %1, каналов: %2</numerusform>
+            <numerusform>всего: %n спутника, транспондеров: %1, каналов: %2</numerusform>
+            <numerusform>всего: %n спутников, транспондеров: %1, каналов: %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>orbivane-cli: warning: %1: the image read from %2 fails the structure check (%n problems); kept as the meter sent it (&apos;orbivane-cli check %1&apos; lists them)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>orbivane-cli: предупреждение: %1: образ, считанный с %2, не проходит проверку структуры (%n проблема); сохранён в том виде, в каком его прислал прибор (&apos;orbivane-cli check %1&apos; выводит её)</numerusform>
+            <numerusform>orbivane-cli: предупреждение: %1: образ, считанный с %2, не проходит проверку структуры (%n проблемы); сохранён в том виде, в каком его прислал прибор (&apos;orbivane-cli check %1&apos; выводит их)</numerusform>
+            <numerusform>orbivane-cli: предупреждение: %1: образ, считанный с %2, не проходит проверку структуры (%n проблем); сохранён в том виде, в каком его прислал прибор (&apos;orbivane-cli check %1&apos; выводит их)</numerusform>
         </translation>
     </message>
 </context>
@@ -828,150 +870,150 @@ Nothing was imported.</source>
     <name>DatabaseChecker</name>
     <message>
         <source>... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>... и ещё %1</translation>
     </message>
     <message>
         <source>%1: link %2 after record %3 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ссылка %2 после записи %3 вне диапазона</translation>
     </message>
     <message>
         <source>%1: loops back to record %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: зацикливается на запись %2</translation>
     </message>
     <message>
         <source>%1: record %2 links back to %3 instead of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: запись %2 ссылается назад на %3 вместо %4</translation>
     </message>
     <message>
         <source>%1: ends at %2 but its last is %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: заканчивается на %2, но её последняя запись — %3</translation>
     </message>
     <message>
         <source>%1: holds %2 records but its count is %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: содержит записей: %2, но её счётчик равен %3</translation>
     </message>
     <message>
         <source>satellite chain</source>
-        <translation type="unfinished"></translation>
+        <translation>цепочка спутников</translation>
     </message>
     <message>
         <source>satellite chain: slot %1 is not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>цепочка спутников: место %1 не занято</translation>
     </message>
     <message>
         <source>free satellite chain</source>
-        <translation type="unfinished"></translation>
+        <translation>цепочка свободных спутников</translation>
     </message>
     <message>
         <source>free satellite chain: slot %1 is in use</source>
-        <translation type="unfinished"></translation>
+        <translation>цепочка свободных спутников: место %1 занято</translation>
     </message>
     <message>
         <source>satellite %1 is in use but not on the satellite chain</source>
-        <translation type="unfinished"></translation>
+        <translation>спутник %1 занят, но отсутствует в цепочке спутников</translation>
     </message>
     <message>
         <source>satellite slot %1 is free but not on the free chain</source>
-        <translation type="unfinished"></translation>
+        <translation>место спутника %1 свободно, но отсутствует в цепочке свободных</translation>
     </message>
     <message>
         <source>transponders of satellite %1</source>
-        <translation type="unfinished"></translation>
+        <translation>транспондеры спутника %1</translation>
     </message>
     <message>
         <source>transponder %1 of satellite %2 is not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>транспондер %1 спутника %2 не занят</translation>
     </message>
     <message>
         <source>transponder %1 is on the chains of satellites %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>транспондер %1 находится в цепочках спутников %2 и %3</translation>
     </message>
     <message>
         <source>transponder count is %1 but the satellites hold %2</source>
-        <translation type="unfinished"></translation>
+        <translation>число транспондеров равно %1, но спутники содержат %2</translation>
     </message>
     <message>
         <source>free transponder chain</source>
-        <translation type="unfinished"></translation>
+        <translation>цепочка свободных транспондеров</translation>
     </message>
     <message>
         <source>free transponder chain: record %1 is in use</source>
-        <translation type="unfinished"></translation>
+        <translation>цепочка свободных транспондеров: запись %1 занята</translation>
     </message>
     <message>
         <source>kind-1 channel chain</source>
-        <translation type="unfinished"></translation>
+        <translation>цепочка каналов вида 1</translation>
     </message>
     <message>
         <source>other-kind channel chain</source>
-        <translation type="unfinished"></translation>
+        <translation>цепочка каналов другого вида</translation>
     </message>
     <message>
         <source>%1: channel %2 is not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: канал %2 не занят</translation>
     </message>
     <message>
         <source>%1: channel %2 is of kind %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: канал %2 имеет вид %3</translation>
     </message>
     <message>
         <source>%1 channels of satellite %2</source>
-        <translation type="unfinished"></translation>
+        <translation>каналы %1 спутника %2</translation>
     </message>
     <message>
         <source>kind-1</source>
-        <translation type="unfinished"></translation>
+        <translation>вида 1</translation>
     </message>
     <message>
         <source>other-kind</source>
-        <translation type="unfinished"></translation>
+        <translation>другого вида</translation>
     </message>
     <message>
         <source>%1: channel %2 does not belong there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: канал %2 не относится к этой цепочке</translation>
     </message>
     <message>
         <source>group %1 channel chain</source>
-        <translation type="unfinished"></translation>
+        <translation>цепочка каналов группы %1</translation>
     </message>
     <message>
         <source>%1: channel %2 is not a member</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: канал %2 не является её членом</translation>
     </message>
     <message>
         <source>free channel chain</source>
-        <translation type="unfinished"></translation>
+        <translation>цепочка свободных каналов</translation>
     </message>
     <message>
         <source>free channel chain: channel %1 is in use</source>
-        <translation type="unfinished"></translation>
+        <translation>цепочка свободных каналов: канал %1 занят</translation>
     </message>
     <message>
         <source>channel %1 is free but not on the free chain</source>
-        <translation type="unfinished"></translation>
+        <translation>канал %1 свободен, но отсутствует в цепочке свободных</translation>
     </message>
     <message>
         <source>channel %1 is not on the chain of its kind</source>
-        <translation type="unfinished"></translation>
+        <translation>канал %1 отсутствует в цепочке своего вида</translation>
     </message>
     <message>
         <source>channel %1 is not on a chain of its satellite %2</source>
-        <translation type="unfinished"></translation>
+        <translation>канал %1 отсутствует во всех цепочках своего спутника %2</translation>
     </message>
     <message>
         <source>channel %1 is not on group chain %2</source>
-        <translation type="unfinished"></translation>
+        <translation>канал %1 отсутствует в цепочке группы %2</translation>
     </message>
     <message>
         <source>channel %1 is on transponder %2, which is not a transponder of its satellite %3</source>
-        <translation type="unfinished"></translation>
+        <translation>канал %1 находится на транспондере %2, который не является транспондером его спутника %3</translation>
     </message>
     <message numerus="yes">
         <source>%n transponder records are on no chain</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n запись транспондера не входит ни в одну цепочку</numerusform>
+            <numerusform>%n записи транспондеров не входят ни в одну цепочку</numerusform>
+            <numerusform>%n записей транспондеров не входят ни в одну цепочку</numerusform>
         </translation>
     </message>
 </context>
@@ -979,42 +1021,42 @@ Nothing was imported.</source>
     <name>DatabaseDiff</name>
     <message>
         <source>satellite renamed: &quot;%1&quot; -&gt; &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>спутник переименован: &quot;%1&quot; -&gt; &quot;%2&quot;</translation>
     </message>
     <message>
         <source>satellite moved: &quot;%1&quot; %2 -&gt; %3</source>
-        <translation type="unfinished"></translation>
+        <translation>спутник перемещён: &quot;%1&quot; %2 -&gt; %3</translation>
     </message>
     <message>
         <source>  &quot;%1&quot;: transponder </source>
-        <translation type="unfinished"></translation>
+        <translation>  &quot;%1&quot;: транспондер </translation>
     </message>
     <message>
         <source>added: </source>
-        <translation type="unfinished"></translation>
+        <translation>добавлен: </translation>
     </message>
     <message>
         <source>removed: </source>
-        <translation type="unfinished"></translation>
+        <translation>удалён: </translation>
     </message>
     <message>
         <source>changed: %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>изменён: %1 -&gt; %2</translation>
     </message>
     <message numerus="yes">
         <source>satellite added: %1, %n transponders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>спутник добавлен: %1, %n транспондер</numerusform>
+            <numerusform>спутник добавлен: %1, %n транспондера</numerusform>
+            <numerusform>спутник добавлен: %1, %n транспондеров</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>satellite removed: %1, %n transponders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>спутник удалён: %1, %n транспондер</numerusform>
+            <numerusform>спутник удалён: %1, %n транспондера</numerusform>
+            <numerusform>спутник удалён: %1, %n транспондеров</numerusform>
         </translation>
     </message>
 </context>
@@ -1022,55 +1064,64 @@ Nothing was imported.</source>
     <name>DatabaseDocument</name>
     <message>
         <source>The file was changed by another program after it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл был изменён другой программой после его чтения.</translation>
     </message>
     <message>
         <source>Add SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить SAT</translation>
     </message>
     <message>
         <source>Edit SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить SAT</translation>
     </message>
     <message>
         <source>Delete SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить SAT</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Применить</translation>
     </message>
     <message>
         <source>Database does not match!</source>
-        <translation type="unfinished"></translation>
+        <translation>База данных не подходит!</translation>
     </message>
     <message>
         <source>Nothing was stored: the database and its file are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не сохранено: база данных и её файл остались прежними.</translation>
     </message>
     <message>
         <source>The transponder chain of this satellite is damaged in the database.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Цепочка транспондеров этого спутника в базе данных повреждена.
+</translation>
     </message>
     <message>
         <source>The transponder list no longer matches the database; select the satellite again.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Список транспондеров больше не соответствует базе данных; выберите спутник заново.
+</translation>
     </message>
     <message>
         <source>The transponders could not be stored: the database is inconsistent around them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить транспондеры: целостность базы данных вокруг них нарушена.
+</translation>
     </message>
     <message numerus="yes">
         <source>The transponder table is full: it holds %1 transponders for all satellites together.
 %n of the %2 new rows could not be stored. Delete transponders you no longer need and apply again.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Таблица транспондеров заполнена: она вмещает %1 транспондеров для всех спутников вместе.
+Не удалось сохранить %n из %2 новых строк. Удалите ненужные транспондеры и примените снова.
+</numerusform>
+            <numerusform>Таблица транспондеров заполнена: она вмещает %1 транспондеров для всех спутников вместе.
+Не удалось сохранить %n из %2 новых строк. Удалите ненужные транспондеры и примените снова.
+</numerusform>
+            <numerusform>Таблица транспондеров заполнена: она вмещает %1 транспондеров для всех спутников вместе.
+Не удалось сохранить %n из %2 новых строк. Удалите ненужные транспондеры и примените снова.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -1078,391 +1129,399 @@ Nothing was imported.</source>
     <name>EditorPanel</name>
     <message>
         <source>transponder list</source>
-        <translation type="unfinished"></translation>
+        <translation>список транспондеров</translation>
     </message>
     <message>
         <source>&amp;Add TP</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Добавить TP</translation>
     </message>
     <message>
         <source>&amp;Delete TP</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить TP</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Применить</translation>
     </message>
     <message>
         <source>
 
 Save over it: what it holds now is kept in the backups. Reload it: the changes made here are dropped. Cancel: both stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Перезаписать: его текущее содержимое сохранится в резервных копиях. Загрузить заново: сделанные здесь изменения будут отброшены. Отмена: всё останется как есть.</translation>
     </message>
     <message>
         <source>The transponder list has changes that have not been applied; restoring the backup drops them.
 
 Restore it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>В списке транспондеров есть неприменённые изменения; восстановление резервной копии отбросит их.
+
+Всё равно восстановить?</translation>
     </message>
     <message>
         <source>Restore backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Восстановить резервную копию</translation>
     </message>
     <message>
         <source>The transponder list has changes that have not been applied, and the database file does not hold them yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>В списке транспондеров есть неприменённые изменения, и файл базы данных их ещё не содержит.</translation>
     </message>
     <message>
         <source>The database has changes that have not been saved to its file yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>В базе данных есть изменения, ещё не сохранённые в её файл.</translation>
     </message>
 </context>
 <context>
     <name>Exchange</name>
     <message>
         <source>row %1: more than %2 cells</source>
-        <translation type="unfinished"></translation>
+        <translation>строка %1: больше %2 ячеек</translation>
     </message>
     <message>
         <source>row %1: text after a closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>строка %1: текст после закрывающей кавычки</translation>
     </message>
     <message>
         <source>row %1: a cell longer than %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>строка %1: ячейка длиннее %2 байт</translation>
     </message>
     <message>
         <source>row %1: a quote is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>строка %1: кавычка не закрыта</translation>
     </message>
     <message>
         <source>the file is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>файл не является текстом UTF-8</translation>
     </message>
     <message>
         <source>row 1: the header must name the columns Satellite, Position, Frequency, Symbol rate and Polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>строка 1: заголовок должен называть столбцы Satellite, Position, Frequency, Symbol rate и Polarisation</translation>
     </message>
     <message>
         <source>reading was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>чтение отменено</translation>
     </message>
     <message>
         <source>row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>строка %1: %2</translation>
     </message>
     <message>
         <source>no satellite name</source>
-        <translation type="unfinished"></translation>
+        <translation>нет имени спутника</translation>
     </message>
     <message>
         <source>the satellite name &quot;%1&quot; holds characters beyond Latin-1, which the meter cannot store</source>
-        <translation type="unfinished"></translation>
+        <translation>имя спутника &quot;%1&quot; содержит символы вне Latin-1, которые прибор не может хранить</translation>
     </message>
     <message>
         <source>the position &quot;%1&quot; is no number of degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>позиция &quot;%1&quot; не является числом градусов</translation>
     </message>
     <message>
         <source>the frequency &quot;%1&quot; is no number of MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>частота &quot;%1&quot; не является числом МГц</translation>
     </message>
     <message>
         <source>the symbol rate &quot;%1&quot; is no number of kS/s</source>
-        <translation type="unfinished"></translation>
+        <translation>символьная скорость &quot;%1&quot; не является числом kS/s</translation>
     </message>
     <message>
         <source>the polarisation &quot;%1&quot; is none of H, V, L, R, Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>поляризация &quot;%1&quot; не является ни одной из H, V, L, R, Auto</translation>
     </message>
     <message>
         <source>cannot read the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся прочитать файл: %1</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>нет такого файла</translation>
     </message>
     <message>
         <source>the file is larger than %1 MB; a receiver list is far smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>файл больше %1 МБ; список ресивера намного меньше</translation>
     </message>
     <message>
         <source>the file holds no satellites; nothing to import</source>
-        <translation type="unfinished"></translation>
+        <translation>в файле нет спутников; импортировать нечего</translation>
     </message>
     <message>
         <source>the list holds more than %1 satellites; that is not a receiver list</source>
-        <translation type="unfinished"></translation>
+        <translation>список содержит больше %1 спутников; это не список ресивера</translation>
     </message>
     <message>
         <source>the list holds more than %1 transponders; that is not a receiver list</source>
-        <translation type="unfinished"></translation>
+        <translation>список содержит больше %1 транспондеров; это не список ресивера</translation>
     </message>
     <message>
         <source>satellite &quot;%1&quot; holds more than %2 transponders; that is not a receiver list</source>
-        <translation type="unfinished"></translation>
+        <translation>спутник &quot;%1&quot; содержит больше %2 транспондеров; это не список ресивера</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; holds characters beyond Latin-1: stored as &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>имя &quot;%1&quot; содержит символы вне Latin-1: сохранено как &quot;%2&quot;</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; is shortened to 16 characters: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>имя &quot;%1&quot; сокращено до 16 символов: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт</translation>
     </message>
     <message>
         <source>line %1: the position &quot;%2&quot; lies outside 0..360 degrees; satellite left out</source>
-        <translation type="unfinished"></translation>
+        <translation>строка %1: позиция &quot;%2&quot; вне диапазона 0..360 градусов; спутник пропущен</translation>
     </message>
     <message>
         <source>line %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>строка %1: </translation>
     </message>
     <message>
         <source>%1 MHz lies outside the meter&apos;s %2..%3 MHz; left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 МГц вне диапазона прибора %2..%3 МГц; пропущено</translation>
     </message>
     <message>
         <source>%1 MHz: %2 kS/s lies outside the meter&apos;s %3..%4 kS/s; left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 МГц: %2 kS/s вне диапазона прибора %3..%4 kS/s; пропущено</translation>
     </message>
     <message>
         <source>%1 MHz: circular %2 is stored as Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 МГц: круговая %2 сохраняется как Auto</translation>
     </message>
     <message>
         <source>left (L)</source>
-        <translation type="unfinished"></translation>
+        <translation>левая (L)</translation>
     </message>
     <message>
         <source>right (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>правая (R)</translation>
     </message>
     <message>
         <source>
 Nothing is imported: take fewer satellites, or delete some first.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Ничего не импортируется: возьмите меньше спутников или сначала удалите некоторые.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: пропущен</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2): </source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; (%2): </translation>
     </message>
     <message>
         <source>satellite added, </source>
-        <translation type="unfinished"></translation>
+        <translation>спутник добавлен, </translation>
     </message>
     <message>
         <source>from &quot;%1&quot;, </source>
-        <translation type="unfinished"></translation>
+        <translation>из &quot;%1&quot;, </translation>
     </message>
     <message>
         <source>%1, %2 added, %3 removed, %4 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, добавлено %2, удалено %3, изменено %4</translation>
     </message>
     <message>
         <source>replace</source>
-        <translation type="unfinished"></translation>
+        <translation>замена</translation>
     </message>
     <message>
         <source>merge</source>
-        <translation type="unfinished"></translation>
+        <translation>слияние</translation>
     </message>
     <message>
         <source>  added: </source>
-        <translation type="unfinished"></translation>
+        <translation>  добавлен: </translation>
     </message>
     <message>
         <source>  removed: </source>
-        <translation type="unfinished"></translation>
+        <translation>  удалён: </translation>
     </message>
     <message>
         <source>  changed: %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>  изменён: %1 -&gt; %2</translation>
     </message>
     <message>
         <source>attribute defaults (&lt;!ATTLIST&gt;) are not taken; a receiver list has none</source>
-        <translation type="unfinished"></translation>
+        <translation>значения атрибутов по умолчанию (&lt;!ATTLIST&gt;) не принимаются; в списке ресивера их нет</translation>
     </message>
     <message>
         <source>line %1: elements nested more than %2 deep; a receiver list has three levels</source>
-        <translation type="unfinished"></translation>
+        <translation>строка %1: элементы вложены глубже %2 уровней; в списке ресивера три уровня</translation>
     </message>
     <message>
         <source>line %1: an attribute value longer than %2 bytes; a receiver list has names</source>
-        <translation type="unfinished"></translation>
+        <translation>строка %1: значение атрибута длиннее %2 байт; в списке ресивера — имена</translation>
     </message>
     <message>
         <source>line %1: an element with more than %2 attributes; a receiver list has a dozen</source>
-        <translation type="unfinished"></translation>
+        <translation>строка %1: элемент с более чем %2 атрибутами; в списке ресивера их около дюжины</translation>
     </message>
     <message>
         <source>line %1: more than %2 namespace declarations; a receiver list has none</source>
-        <translation type="unfinished"></translation>
+        <translation>строка %1: больше %2 объявлений пространств имён; в списке ресивера их нет</translation>
     </message>
     <message>
         <source>a &lt;transponder&gt; outside any &lt;sat&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;transponder&gt; вне какого-либо &lt;sat&gt;</translation>
     </message>
     <message>
         <source>no &lt;satellites&gt; list in this file</source>
-        <translation type="unfinished"></translation>
+        <translation>в этом файле нет списка &lt;satellites&gt;</translation>
     </message>
     <message>
         <source>line %1, column %2: </source>
-        <translation type="unfinished"></translation>
+        <translation>строка %1, столбец %2: </translation>
     </message>
     <message>
         <source>&lt;%1&gt; needs a whole number in %2=&quot;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt; требует целое число в %2=&quot;&quot;</translation>
     </message>
     <message>
         <source>polarization=&quot;%1&quot; is none of 0 (H), 1 (V), 2 (L), 3 (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>polarization=&quot;%1&quot; не является ни одним из 0 (H), 1 (V), 2 (L), 3 (R)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2) is written as &quot;%3&quot;: satellites.xml cannot hold control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; (%2) записывается как &quot;%3&quot;: satellites.xml не может содержать управляющие символы</translation>
     </message>
     <message>
         <source>Remove duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Удаление дубликатов</translation>
     </message>
     <message numerus="yes">
         <source>%n cells, 5 wanted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ячейка, нужно 5</numerusform>
+            <numerusform>%n ячейки, нужно 5</numerusform>
+            <numerusform>%n ячеек, нужно 5</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The satellite table is full: the import adds %n satellites and %1 of its %2 places are free.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Таблица спутников заполнена: импорт добавляет %n спутник, а свободно %1 из её %2 мест.</numerusform>
+            <numerusform>Таблица спутников заполнена: импорт добавляет %n спутника, а свободно %1 из её %2 мест.</numerusform>
+            <numerusform>Таблица спутников заполнена: импорт добавляет %n спутников, а свободно %1 из её %2 мест.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The transponder table is full: the import needs %n records and %1 of its %2 are free.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Таблица транспондеров заполнена: импорту нужна %n запись, а свободно %1 из её %2.</numerusform>
+            <numerusform>Таблица транспондеров заполнена: импорту нужны %n записи, а свободно %1 из её %2.</numerusform>
+            <numerusform>Таблица транспондеров заполнена: импорту нужно %n записей, а свободно %1 из её %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 MHz %2 repeats line %3 (within %4 MHz); stored as well</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 МГц %2 повторяет строку %3 (в пределах %4 МГц); всё равно сохранён</translation>
     </message>
 </context>
 <context>
     <name>ExchangeCommands</name>
     <message>
         <source>Receiver lists (*.xml *.csv);;satellites.xml (*.xml);;CSV (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Списки ресиверов (*.xml *.csv);;satellites.xml (*.xml);;CSV (*.csv);;Все файлы (*)</translation>
     </message>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение %1...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>The transponder list has changes that have not been applied; the import changes this satellite and drops them.
 
 Import anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>В списке транспондеров есть неприменённые изменения; импорт изменяет этот спутник и отбросит их.
+
+Всё равно импортировать?</translation>
     </message>
     <message>
         <source>Nothing was imported: the database refused the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не импортировано: база данных отклонила изменение.</translation>
     </message>
     <message>
         <source>Please give the file name the ending .xml (satellites.xml) or .csv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дайте имени файла окончание .xml (satellites.xml) или .csv.</translation>
     </message>
     <message>
         <source>Exported to %1, with these names changed:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспортировано в %1, со следующими изменёнными именами:
+%2</translation>
     </message>
 </context>
 <context>
     <name>FileResult</name>
     <message>
         <source>another program is writing this file; try again later</source>
-        <translation type="unfinished"></translation>
+        <translation>другая программа записывает этот файл; повторите попытку позже</translation>
     </message>
     <message>
         <source>a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>символическая ссылка</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>папка</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>не обычный файл</translation>
     </message>
     <message>
         <source>%1 bytes, more than %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 байт, больше %2</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Это каталог</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Не обычный файл</translation>
     </message>
     <message>
         <source>Database does not match!</source>
-        <translation type="unfinished"></translation>
+        <translation>База данных не подходит!</translation>
     </message>
     <message>
         <source>open file error: pLnbList</source>
-        <translation type="unfinished"></translation>
+        <translation>ошибка открытия файла: pLnbList</translation>
     </message>
     <message>
         <source>open file error</source>
-        <translation type="unfinished"></translation>
+        <translation>ошибка открытия файла</translation>
     </message>
 </context>
 <context>
     <name>GuiPrompts</name>
     <message>
         <source>&amp;Apply and save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Применить и сохранить</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отбросить</translation>
     </message>
     <message>
         <source>&amp;Stay</source>
-        <translation type="unfinished"></translation>
+        <translation>О&amp;статься</translation>
     </message>
     <message>
         <source>&amp;Save over it</source>
-        <translation type="unfinished"></translation>
+        <translation>Пере&amp;записать</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить за&amp;ново</translation>
     </message>
 </context>
 <context>
@@ -1470,232 +1529,240 @@ Import anyway?</source>
     <message>
         <source>ModemManager is running. It opens serial devices that appear (mostly ttyACM) and sends them modem commands for a while, which disturbs the meter&apos;s exchange. Wait half a minute after plugging the adapter in and try again. For good: the udev rule of the Orbivane package tells ModemManager to leave the meter&apos;s adapters alone; without it, stop the service if you use no mobile modem:
     sudo systemctl disable --now ModemManager</source>
-        <translation type="unfinished"></translation>
+        <translation>ModemManager запущен. Он открывает появляющиеся последовательные устройства (чаще всего ttyACM) и некоторое время посылает им команды модема, что мешает обмену с прибором. Подождите полминуты после подключения адаптера и попробуйте снова. Навсегда: правило udev из пакета Orbivane велит ModemManager не трогать адаптеры прибора; без него остановите службу, если вы не пользуетесь мобильным модемом:
+    sudo systemctl disable --now ModemManager</translation>
     </message>
     <message>
         <source>BRLTTY (the braille display service) is running. It claims some USB serial adapters (CH340, CP210x) as braille displays, and then no serial device appears for them. If you use no braille display, remove it and plug the adapter in again:
     sudo apt remove brltty</source>
-        <translation type="unfinished"></translation>
+        <translation>BRLTTY (служба дисплеев Брайля) запущена. Она захватывает некоторые USB-адаптеры последовательного порта (CH340, CP210x) как дисплеи Брайля, и тогда для них не появляется последовательное устройство. Если вы не пользуетесь дисплеем Брайля, удалите её и подключите адаптер заново:
+    sudo apt remove brltty</translation>
     </message>
     <message>
         <source>%1 adapter without a serial device: BRLTTY took it</source>
-        <translation type="unfinished"></translation>
+        <translation>адаптер %1 без последовательного устройства: его захватил BRLTTY</translation>
     </message>
     <message>
         <source>The USB serial adapter %1 is plugged in, but no serial device came of it.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>USB-адаптер последовательного порта %1 подключён, но последовательное устройство для него не появилось.
+
+</translation>
     </message>
     <message>
         <source>%1 adapter without a serial driver</source>
-        <translation type="unfinished"></translation>
+        <translation>адаптер %1 без драйвера последовательного порта</translation>
     </message>
     <message>
         <source>The USB serial adapter %1 is plugged in, but no serial device came of it: its driver is missing or not loaded. Load it and plug the adapter in again:
     sudo modprobe %2
 If the module is not found, install the kernel&apos;s extra modules (package linux-image-...) for your kernel.</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-адаптер последовательного порта %1 подключён, но последовательное устройство для него не появилось: его драйвер отсутствует или не загружен. Загрузите его и подключите адаптер заново:
+    sudo modprobe %2
+Если модуль не найден, установите дополнительные модули ядра (пакет linux-image-...) для вашего ядра.</translation>
     </message>
     <message>
         <source>No serial device is present, so nothing stands for this port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Последовательных устройств нет, поэтому этому порту ничего не назначено.</translation>
     </message>
     <message>
         <source>There is no device %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройства %1 нет.</translation>
     </message>
     <message>
         <source>no serial device present</source>
-        <translation type="unfinished"></translation>
+        <translation>последовательных устройств нет</translation>
     </message>
     <message>
         <source>no such device</source>
-        <translation type="unfinished"></translation>
+        <translation>нет такого устройства</translation>
     </message>
     <message>
         <source> Plug the meter&apos;s USB serial adapter in, then choose the port again. &apos;orbivane-cli ports&apos; lists the serial devices present and which COM port stands for each.</source>
-        <translation type="unfinished"></translation>
+        <translation> Подключите USB-адаптер последовательного порта прибора, затем выберите порт снова. &apos;orbivane-cli ports&apos; выводит имеющиеся последовательные устройства и какой COM-порт назначен каждому.</translation>
     </message>
     <message>
         <source>Your account may not open %1 (owner %2, group %3, mode %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Вашей учётной записи нельзя открывать %1 (владелец %2, группа %3, режим %4).</translation>
     </message>
     <message>
         <source>The udev rule of the Orbivane package is installed but did not give you this device: it covers the usual adapters, for the user logged in at the screen. For another adapter an administrator can add a line for it to /etc/udev/rules.d/70-orbivane-local.rules (the rule file says how); then plug the adapter in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Правило udev из пакета Orbivane установлено, но не предоставило вам это устройство: оно охватывает обычные адаптеры, для пользователя, вошедшего в систему за экраном. Для другого адаптера администратор может добавить для него строку в /etc/udev/rules.d/70-orbivane-local.rules (в файле правил сказано как); затем подключите адаптер заново.</translation>
     </message>
     <message>
         <source>Or install the Orbivane package: its udev rule lets the user at the screen open the meter&apos;s USB adapter without any group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Или установите пакет Orbivane: его правило udev позволяет пользователю за экраном открывать USB-адаптер прибора без какой-либо группы.</translation>
     </message>
     <message>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>доступ запрещён</translation>
     </message>
     <message>
         <source> Add it to the device&apos;s group:
     sudo usermod -aG %1 $USER
 then log out and in again: a new group counts only from the next login. </source>
-        <translation type="unfinished"></translation>
+        <translation> Добавьте её в группу устройства:
+    sudo usermod -aG %1 $USER
+затем выйдите из системы и войдите снова: новая группа действует только со следующего входа. </translation>
     </message>
     <message>
         <source> No group gives access to it, so joining one cannot help: only a udev rule that hands the device to you or to a group, or an administrator, can. </source>
-        <translation type="unfinished"></translation>
+        <translation> Ни одна группа не даёт к нему доступа, поэтому вступление в группу не поможет: помочь может только правило udev, передающее устройство вам или группе, либо администратор. </translation>
     </message>
     <message>
         <source>The Orbivane package brings such a rule for the usual adapters: ask an administrator to install it, then plug the adapter in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пакет Orbivane содержит такое правило для обычных адаптеров: попросите администратора установить его, затем подключите адаптер заново.</translation>
     </message>
     <message>
         <source>in use by ModemManager (pid %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>занят ModemManager (pid %1)</translation>
     </message>
     <message>
         <source>in use by BRLTTY (pid %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>занят BRLTTY (pid %1)</translation>
     </message>
     <message>
         <source>in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>занят другой программой</translation>
     </message>
     <message>
         <source>Another program has %1 open; the system does not say which (it may run under another account). A terminal program (minicom, screen, picocom), another Orbivane or ModemManager are the usual ones. Close it, then choose the port again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Другая программа держит %1 открытым; система не сообщает, какая (возможно, она работает под другой учётной записью). Обычно это терминальная программа (minicom, screen, picocom), другой Orbivane или ModemManager. Закройте её, затем выберите порт снова.</translation>
     </message>
     <message>
         <source>%1 %2 %3 open.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 устройство %3 открытым.</translation>
     </message>
     <message>
         <source>have</source>
-        <translation type="unfinished"></translation>
+        <translation>держат</translation>
     </message>
     <message>
         <source>has</source>
-        <translation type="unfinished"></translation>
+        <translation>держит</translation>
     </message>
     <message>
         <source> Close %1 (or end %2: kill %3).</source>
-        <translation type="unfinished"></translation>
+        <translation> Закройте %1 (или завершите %2: kill %3).</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> и </translation>
     </message>
     <message>
         <source>them</source>
-        <translation type="unfinished"></translation>
+        <translation>их</translation>
     </message>
     <message>
         <source>it</source>
-        <translation type="unfinished"></translation>
+        <translation>его</translation>
     </message>
     <message>
         <source> Close your other Orbivane window (or finish its transfer first).</source>
-        <translation type="unfinished"></translation>
+        <translation> Закройте другое окно Orbivane (или сначала дождитесь окончания его передачи).</translation>
     </message>
     <message>
         <source> Let your orbivane-cli finish, or stop it with Ctrl+C in its terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation> Дайте вашему orbivane-cli завершиться или остановите его клавишами Ctrl+C в его терминале.</translation>
     </message>
     <message>
         <source>in use by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>занят: %1</translation>
     </message>
     <message>
         <source> Then choose the port again.</source>
-        <translation type="unfinished"></translation>
+        <translation> Затем выберите порт снова.</translation>
     </message>
     <message>
         <source>the port opens, but no meter answers</source>
-        <translation type="unfinished"></translation>
+        <translation>порт открывается, но ни один прибор не отвечает</translation>
     </message>
     <message>
         <source>%1 opens, but no meter answered. Check that the meter is switched on, that the cable sits firmly at both ends, and that this is the meter&apos;s port: &apos;orbivane-cli ports&apos; lists the serial devices present, &apos;orbivane-cli probe --port DEVICE&apos; tries one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 открывается, но ни один прибор не ответил. Проверьте, что прибор включён, кабель плотно сидит с обоих концов и это порт прибора: &apos;orbivane-cli ports&apos; выводит имеющиеся последовательные устройства, &apos;orbivane-cli probe --port DEVICE&apos; проверяет одно из них.</translation>
     </message>
     <message>
         <source>%1 also %2 the port open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 тоже %2 порт открытым</translation>
     </message>
     <message>
         <source>no answer; </source>
-        <translation type="unfinished"></translation>
+        <translation>нет ответа; </translation>
     </message>
     <message>
         <source>not a serial device</source>
-        <translation type="unfinished"></translation>
+        <translation>не последовательное устройство</translation>
     </message>
     <message>
         <source>%1 is not a serial device. Choose the port of the meter&apos;s adapter; &apos;orbivane-cli ports&apos; lists the serial devices present.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не является последовательным устройством. Выберите порт адаптера прибора; &apos;orbivane-cli ports&apos; выводит имеющиеся последовательные устройства.</translation>
     </message>
     <message>
         <source>The system refused to open %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Система отказала в открытии %1: %2.</translation>
     </message>
     <message>
         <source>ModemManager is running (pid %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ModemManager запущен (pid %1)</translation>
     </message>
     <message>
         <source>BRLTTY is running</source>
-        <translation type="unfinished"></translation>
+        <translation>BRLTTY запущена</translation>
     </message>
 </context>
 <context>
     <name>PortPanel</name>
     <message>
         <source>Select COM Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите COM-порт</translation>
     </message>
     <message>
         <source>&amp;load software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Загрузить ПО</translation>
     </message>
     <message>
         <source>&amp;Read parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Считать параметры</translation>
     </message>
     <message>
         <source>&amp;Write parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>За&amp;писать параметры</translation>
     </message>
     <message>
         <source>&amp;Edit parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Редактировать параметры</translation>
     </message>
     <message>
         <source>succeed connecting com%1</source>
-        <translation type="unfinished"></translation>
+        <translation>подключено к com%1</translation>
     </message>
     <message>
         <source>fail to connect com%1</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся подключиться к com%1</translation>
     </message>
     <message>
         <source>no device for COM%1</source>
-        <translation type="unfinished"></translation>
+        <translation>нет устройства для COM%1</translation>
     </message>
     <message>
         <source>%1 (not present)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (отсутствует)</translation>
     </message>
     <message>
         <source>No com port is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>COM-порт не выбран</translation>
     </message>
     <message>
         <source>COM%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1: %2</translation>
     </message>
 </context>
 <context>
     <name>PortStatusLabel</name>
     <message>
         <source>&lt;span style=&quot;color:#b00020&quot;&gt;⚠&lt;/span&gt; %1 &amp;nbsp;&lt;a href=&quot;details&quot;&gt;Details...&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span style=&quot;color:#b00020&quot;&gt;⚠&lt;/span&gt; %1 &amp;nbsp;&lt;a href=&quot;details&quot;&gt;Подробнее...&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -1704,25 +1771,29 @@ then log out and in again: a new group counts only from the next login. </source
         <source>
 
 Apply and save the changes now?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Применить и сохранить изменения сейчас?</translation>
     </message>
     <message>
         <source>Discard the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Отбросить изменения?</translation>
     </message>
     <message>
         <source>
 
 Save over it?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Перезаписать его?</translation>
     </message>
     <message>
         <source>Reload it, dropping the changes made here?</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить его заново, отбросив сделанные здесь изменения?</translation>
     </message>
     <message>
         <source>Data Files (*.bin);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы данных (*.bin);;Все файлы (*)</translation>
     </message>
 </context>
 <context>
@@ -1730,72 +1801,72 @@ Save over it?</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>SatelliteConversions</name>
     <message>
         <source>Please input a satillite name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите имя спутника.</translation>
     </message>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите число.</translation>
     </message>
     <message>
         <source>Please enter a number between 0 and 360.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите число от 0 до 360.</translation>
     </message>
     <message>
         <source>Please enter no more than 16 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите не более 16 символов.</translation>
     </message>
     <message>
         <source>The satellite name can only hold Latin-1 characters (letters, digits and the common signs of Western European languages).</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя спутника может содержать только символы Latin-1 (буквы, цифры и обычные знаки западноевропейских языков).</translation>
     </message>
 </context>
 <context>
     <name>SatelliteList</name>
     <message>
         <source>satillite list</source>
-        <translation type="unfinished"></translation>
+        <translation>список спутников</translation>
     </message>
     <message>
         <source>&amp;Add SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Добавить SAT</translation>
     </message>
     <message>
         <source>&amp;Delete SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить SAT</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Применить</translation>
     </message>
     <message>
         <source>Filter by name or position</source>
-        <translation type="unfinished"></translation>
+        <translation>Фильтр по имени или позиции</translation>
     </message>
 </context>
 <context>
     <name>Transfer</name>
     <message>
         <source>Can not read the specified file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать указанный файл!</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Это каталог</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Не обычный файл</translation>
     </message>
     <message>
         <source>Unknown frame %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестный кадр %1!</translation>
     </message>
     <message>
         <source>This database file is damaged:
@@ -1803,72 +1874,81 @@ Save over it?</source>
 - %1
 
 Write it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл базы данных повреждён:
+
+- %1
+
+Всё равно записать его?</translation>
     </message>
     <message>
         <source>This software doesn&apos;t match your Meter!</source>
-        <translation type="unfinished"></translation>
+        <translation>Это программное обеспечение не подходит к вашему прибору!</translation>
     </message>
     <message>
         <source>This software version is not higher than the edition used currently, 
 would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта версия программного обеспечения не выше используемой сейчас, 
+продолжить?</translation>
     </message>
     <message>
         <source>Please choose a correct update file
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите правильный файл обновления
+</translation>
     </message>
     <message>
         <source>Serial Communication Device Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка устройства последовательной связи</translation>
     </message>
     <message>
         <source>Can not write the specified file!
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся записать указанный файл!
+%1</translation>
     </message>
     <message>
         <source>%1 of %2 KiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 из %2 КиБ</translation>
     </message>
     <message>
         <source>, %1 KiB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 КиБ/с</translation>
     </message>
     <message>
         <source>, %1:%2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>, осталось %1:%2</translation>
     </message>
     <message>
         <source>Can not create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся создать %1</translation>
     </message>
     <message>
         <source>Please keep Meter power on,wait about 2 Minutes, Meter restart automically!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не выключайте прибор, подождите около 2 минут, прибор перезапустится автоматически!</translation>
     </message>
     <message>
         <source>finished transfer data!</source>
-        <translation type="unfinished"></translation>
+        <translation>передача данных завершена!</translation>
     </message>
     <message>
         <source>An error ocurred when transfering. code:%1
 Please restart the STB.</source>
-        <translation type="unfinished"></translation>
+        <translation>При передаче произошла ошибка. Код:%1
+Перезапустите STB.</translation>
     </message>
     <message>
         <source>Warnning</source>
-        <translation type="unfinished"></translation>
+        <translation>Предупреждение</translation>
     </message>
     <message>
         <source>transfer progress %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>ход передачи %1%</translation>
     </message>
     <message>
         <source>Please choose a correct database parameter file
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите правильный файл параметров базы данных
+</translation>
     </message>
 </context>
 <context>
@@ -1877,11 +1957,13 @@ Please restart the STB.</source>
         <source>%1 holds %2 bytes, more than the backups keep a copy of (%3 MB). The read would replace it with no copy kept.
 
 Replace it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 содержит %2 байт — больше, чем резервные копии сохраняют (%3 МБ). Чтение заменит его без сохранения копии.
+
+Всё равно заменить?</translation>
     </message>
     <message>
         <source>please choose one correct COM port to connect your meter.</source>
-        <translation type="unfinished"></translation>
+        <translation>выберите правильный COM-порт, к которому подключён ваш прибор.</translation>
     </message>
 </context>
 </TS>
