@@ -5,52 +5,52 @@
     <name>BackupArchive</name>
     <message>
         <source>a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>bir sembolik bağlantı</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>bir klasör</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>normal bir dosya değil</translation>
     </message>
     <message>
         <source>%1 MB, far more than a database</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB, bir veritabanından çok daha büyük</translation>
     </message>
     <message>
         <source>not a database (%1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>veritabanı değil (%1 bayt)</translation>
     </message>
     <message>
         <source>, fails the structure check</source>
-        <translation type="unfinished"></translation>
+        <translation>, yapı denetiminden geçmiyor</translation>
     </message>
     <message>
         <source>not a version (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>sürüm değil (%1)</translation>
     </message>
     <message>
         <source>unreadable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>okunamıyor (%1)</translation>
     </message>
     <message>
         <source>meter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ölçüm cihazı %1</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB, far more than a database; its content was not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 MB sınırından büyük, bir veritabanından çok daha büyük; içeriği saklanmadı</translation>
     </message>
     <message>
         <source>%1: cannot create the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: klasör oluşturulamıyor</translation>
     </message>
     <message numerus="yes">
         <source>%n satellites, %1 transponders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n uydu, %1 transponder</numerusform>
         </translation>
     </message>
 </context>
@@ -61,152 +61,155 @@
 %1
 
 What you asked for goes ahead all the same. This is told once per session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir yedek kopya saklanamadı:
+%1
+
+İstediğiniz işlem yine de yapılıyor. Bu uyarı oturum başına bir kez gösterilir.</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About Orbivane</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbivane hakkında</translation>
     </message>
     <message>
         <source>Orbivane Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbivane Sürüm 1.0</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 Tarnwell. Ver:1.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Telif Hakkı (C) 2026 Tarnwell. Sürüm:1.2</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamam</translation>
     </message>
 </context>
 <context>
     <name>CCompareDlg</name>
     <message>
         <source>Compare with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ile karşılaştır</translation>
     </message>
     <message>
         <source>From the open database (as last applied) to %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Açık veritabanından (son uygulandığı haliyle) %1 dosyasına:</translation>
     </message>
     <message>
         <source>No differences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fark yok.</translation>
     </message>
 </context>
 <context>
     <name>CEditSatDlg</name>
     <message>
         <source>Edit Saillite</source>
-        <translation type="unfinished"></translation>
+        <translation>Uyduyu düzenle</translation>
     </message>
     <message>
         <source>Please Edit satillite</source>
-        <translation type="unfinished"></translation>
+        <translation>Lütfen uyduyu düzenleyin</translation>
     </message>
     <message>
         <source>Sat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Uydu adı</translation>
     </message>
     <message>
         <source>degree(0 - 360)</source>
-        <translation type="unfinished"></translation>
+        <translation>derece (0 - 360)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamam</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>İptal</translation>
     </message>
 </context>
 <context>
     <name>CImportDlg</name>
     <message>
         <source>Import from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dosyasından içe aktar</translation>
     </message>
     <message>
         <source>Filter by name or position</source>
-        <translation type="unfinished"></translation>
+        <translation>Ada veya konuma göre filtrele</translation>
     </message>
     <message>
         <source> MHz</source>
-        <translation type="unfinished"></translation>
+        <translation> MHz</translation>
     </message>
     <message>
         <source>Transponders of the same polarisation whose frequencies lie at most this far apart are the same transponder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aynı polarizasyondaki ve frekansları en fazla bu kadar farklı olan transponderler aynı transponder sayılır.</translation>
     </message>
     <message>
         <source>Satellites of the file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosyanın uyduları:</translation>
     </message>
     <message>
         <source>Same transponder within:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aynı transponder sayılan fark:</translation>
     </message>
     <message>
         <source>Take</source>
-        <translation type="unfinished"></translation>
+        <translation>Al</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ad</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Konum</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Transponders are</source>
-        <translation type="unfinished"></translation>
+        <translation>TP işlemi</translation>
     </message>
     <message>
         <source>Goes to</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedef</translation>
     </message>
     <message>
         <source>Tick the satellites to take: what the import would do shows here before anything changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alınacak uyduları işaretleyin: içe aktarmanın ne yapacağı, hiçbir şey değişmeden önce burada gösterilir.</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>İçe &amp;aktar</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation type="unfinished"></translation>
+        <translation>Önizleme:</translation>
     </message>
     <message>
         <source>replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>değiştirilir</translation>
     </message>
     <message>
         <source>merged</source>
-        <translation type="unfinished"></translation>
+        <translation>birleştirilir</translation>
     </message>
     <message>
         <source>a new satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>yeni bir uydu</translation>
     </message>
     <message>
         <source>More than one satellite of the database lies here: check which one the file&apos;s satellite goes to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veritabanının birden fazla uydusu burada bulunuyor: dosyadaki uydunun hangisine gideceğini kontrol edin.</translation>
     </message>
     <message numerus="yes">
         <source>%n satellites taken (%1 new, %2 left out); transponders: %3 added, %4 removed, %5 changed. Import changes the database in memory as one step (Edit &gt; Undo takes it back); Apply writes it into the file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n uydu alındı (%1 yeni, %2 dışarıda bırakıldı); transponderler: %3 eklendi, %4 kaldırıldı, %5 değişti. İçe aktarma, bellekteki veritabanını tek adımda değiştirir (Düzen &gt; Geri al bunu geri alır); Uygula onu dosyaya yazar.</numerusform>
         </translation>
     </message>
 </context>
@@ -214,200 +217,201 @@ What you asked for goes ahead all the same. This is told once per session.</sour
     <name>CMeterDlg</name>
     <message>
         <source>Meterdesk</source>
-        <translation type="unfinished"></translation>
+        <translation>Meterdesk</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dosya</translation>
     </message>
     <message>
         <source>&amp;Restore a backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Yedeği geri yükle...</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>İçe akta&amp;r...</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dışa ak&amp;tar...</translation>
     </message>
     <message>
         <source>&amp;Compare with file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosyayla &amp;karşılaştır...</translation>
     </message>
     <message>
         <source>Ed&amp;it</source>
-        <translation type="unfinished"></translation>
+        <translation>Dü&amp;zen</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geri al</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Yinele</translation>
     </message>
     <message>
         <source>Remove &amp;duplicate transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Çift transponderleri &amp;sil</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Y&amp;ardım</translation>
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Kı&amp;lavuz</translation>
     </message>
     <message>
         <source>Show transfer &amp;logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktarım gü&amp;nlüklerini göster</translation>
     </message>
     <message>
         <source>the transfer logs folder</source>
-        <translation type="unfinished"></translation>
+        <translation>aktarım günlükleri klasörü</translation>
     </message>
     <message>
         <source>&amp;About Orbivane...</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbivane &amp;hakkında...</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geri al: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Yinele: %1</translation>
     </message>
     <message>
         <source>Can not find %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bulunamadı</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Dikkat</translation>
     </message>
     <message>
         <source>the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>kullanım kılavuzu</translation>
     </message>
     <message>
         <source>No program on this system could open %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu sistemde şunu açabilecek bir program yok: %1
+%2</translation>
     </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
     <message>
         <source>Restore a backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Yedeği geri yükle</translation>
     </message>
     <message>
         <source>No backups yet. A file&apos;s previous content is kept each time it is saved, and every database read from a meter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Henüz yedek yok. Bir dosyanın önceki içeriği her kaydedilişinde saklanır; ölçüm cihazından okunan her veritabanı da saklanır.</translation>
     </message>
     <message>
         <source>Choose a version to open. It takes the place of the database being edited (Undo takes it back) and reaches its file when you apply; with none open, you name a file to keep it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Açılacak sürümü seçin. Düzenlenen veritabanının yerini alır (Geri al bunu geri alır) ve uyguladığınızda onun dosyasına yazılır; açık veritabanı yoksa onu saklayacağınız dosyanın adını siz verirsiniz.</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarih</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaynak</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>İçerik</translation>
     </message>
     <message>
         <source>read from meter</source>
-        <translation type="unfinished"></translation>
+        <translation>cihazdan okundu</translation>
     </message>
     <message>
         <source>saved over</source>
-        <translation type="unfinished"></translation>
+        <translation>üzerine kaydedildi</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aç</translation>
     </message>
     <message>
         <source>&amp;Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Karşılaştır</translation>
     </message>
 </context>
 <context>
     <name>CTransferDlg</name>
     <message>
         <source>transfering data</source>
-        <translation type="unfinished"></translation>
+        <translation>veri aktarılıyor</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>İptal</translation>
     </message>
     <message>
         <source>com%1 connect failure</source>
-        <translation type="unfinished"></translation>
+        <translation>com%1 bağlantı hatası</translation>
     </message>
 </context>
 <context>
     <name>CTransponderList</name>
     <message>
         <source>Delete TP</source>
-        <translation type="unfinished"></translation>
+        <translation>TP sil</translation>
     </message>
     <message>
         <source>ADD TP</source>
-        <translation type="unfinished"></translation>
+        <translation>TP EKLE</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Sıra</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frekans</translation>
     </message>
     <message>
         <source>Sym.Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Sembol</translation>
     </message>
     <message>
         <source>Polar</source>
-        <translation type="unfinished"></translation>
+        <translation>Polar.</translation>
     </message>
     <message>
         <source>Add TP</source>
-        <translation type="unfinished"></translation>
+        <translation>TP ekle</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Sırala</translation>
     </message>
     <message>
         <source>Edit TP</source>
-        <translation type="unfinished"></translation>
+        <translation>TP düzenle</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>Lists the kept versions, newest first: date, source (saved over, read from meter), file or meter, contents and the archived copy. With FILE, only the versions of that file. Copy one back with cp, or open it in the window&apos;s File &gt; Restore a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saklanan sürümleri en yenisi önce olmak üzere listeler: tarih, kaynak (saved over = üzerine kaydedildi, read from meter = ölçüm cihazından okundu), dosya veya ölçüm cihazı, içerik ve arşivlenmiş kopya. FILE ile yalnızca o dosyanın sürümleri. Birini cp ile geri kopyalayın ya da pencerede Dosya &gt; Yedeği geri yükle ile açın.</translation>
     </message>
     <message>
         <source>Checks the structure of a database file: every chain whole and linked both ways, every count right, every record in use or free. One line per violation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir veritabanı dosyasının yapısını denetler: her zincir eksiksiz ve iki yönde bağlı, her sayı doğru, her kayıt kullanımda ya da boş. Her ihlal için bir satır.</translation>
     </message>
     <message>
         <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
@@ -431,66 +435,89 @@ P is COMn, a device path or a /dev/serial/by-id name; without --port, the port t
 saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanım: orbivane-cli KOMUT [SEÇENEKLER] [ARGÜMANLAR]
+Orbivane&apos;in tüm ölçüm cihazı işleri, terminalden.
+
+Komutlar:
+  ports                        COM portları ve mevcut seri aygıtlar
+  probe [--port P]...          bağlantı testi; ölçüm cihazının kimlik sözcüğünü yazdırır
+  read  [--port P]... TARGET   ölçüm cihazının veritabanını bir dosyaya (birden fazlası için bir klasöre)
+  write [--port P]... FILE     bir veritabanı dosyasını ölçüm cihaz(lar)ına
+  load  [--port P]... FILE     yazılımı ölçüm cihaz(lar)ına
+  info  FILE                   bir veritabanı dosyasının uyduları, toplamları ve boş kayıtları
+  check FILE                   bir veritabanı dosyasının yapı denetimi
+  import DB SOURCE             bir satellites.xml veya CSV listesini bir veritabanı dosyasına
+  export DB OUT (--xml|--csv)  bir veritabanı dosyasını satellites.xml veya CSV olarak
+  diff  A B                    iki veritabanı dosyası arasındaki farklar
+  backups [FILE]               kaydedilen dosyaların ve cihaz okumalarının saklanan sürümleri
+  --version                    orbivane-cli sürümü
+
+P; COMn, bir aygıt yolu veya bir /dev/serial/by-id adıdır; --port verilmezse pencerenin
+kaydettiği port. &apos;orbivane-cli KOMUT --help&apos; daha fazlasını anlatır.
+
+</translation>
     </message>
     <message>
         <source>orbivane-cli: no command given
 </source>
-        <translation type="unfinished"></translation>
+        <translation>orbivane-cli: komut verilmedi
+</translation>
     </message>
     <message>
         <source>orbivane-cli: unknown command &apos;%1&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>orbivane-cli: bilinmeyen komut &apos;%1&apos;
+</translation>
     </message>
     <message>
         <source>Usage: orbivane-cli %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanım: orbivane-cli %1 %2</translation>
     </message>
     <message>
         <source>orbivane-cli %1: %2
 Try &apos;orbivane-cli %1 --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>orbivane-cli %1: %2
+&apos;orbivane-cli %1 --help&apos; komutunu deneyin.</translation>
     </message>
     <message>
         <source>--%1 takes a whole number from %2 to %3, not &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1, %2 ile %3 arasında bir tam sayı alır, &apos;%4&apos; değil</translation>
     </message>
     <message>
         <source>missing argument</source>
-        <translation type="unfinished"></translation>
+        <translation>eksik argüman</translation>
     </message>
     <message>
         <source>unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>beklenmeyen argüman: %1</translation>
     </message>
     <message>
         <source>%1: Can not read the specified file!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Belirtilen dosya okunamıyor!</translation>
     </message>
     <message>
         <source>%1: is the database %2 itself; not replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 veritabanının kendisi; değiştirilmedi</translation>
     </message>
     <message>
         <source>%1: exists and is no regular file; not replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mevcut ve normal bir dosya değil; değiştirilmedi</translation>
     </message>
     <message>
         <source>%1: exists; not replaced (--force replaces it and keeps its content in the backup archive)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mevcut; değiştirilmedi (--force onu değiştirir ve içeriğini yedek arşivinde saklar)</translation>
     </message>
     <message>
         <source>%1: not replaced, since its content could not be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: içeriği saklanamadığı için değiştirilmedi: %2</translation>
     </message>
     <message>
         <source>What differs from database A to database B: satellites added, removed, renamed, moved (orbital position); per satellite, transponders added, removed and changed. Satellites are paired by name, then by position.</source>
-        <translation type="unfinished"></translation>
+        <translation>A veritabanından B veritabanına neyin farklı olduğu: eklenen, kaldırılan, yeniden adlandırılan, taşınan (yörünge konumu) uydular; her uydu için eklenen, kaldırılan ve değişen transponderler. Uydular önce ada, sonra konuma göre eşleştirilir.</translation>
     </message>
     <message>
         <source>Output as JSON.</source>
-        <translation type="unfinished"></translation>
+        <translation>Çıktıyı JSON olarak ver.</translation>
     </message>
     <message>
         <source>Exit codes:
@@ -507,312 +534,327 @@ Try &apos;orbivane-cli %1 --help&apos;.</source>
   130  interrupted (SIGINT, SIGTERM)
 With several ports, the code of the first port that failed.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Çıkış kodları:
+  0    tamamlandı
+  1    check sorun buldu; diff fark buldu
+  2    kullanım hatası
+  3    dosya hatası (okunamıyor veya yazılamıyor, doğru türde bir dosya değil ya da değiştirilirse
+       içeriği kaybolur)
+  4    port açılamıyor
+  5    ölçüm cihazı yanıt vermiyor
+  6    aktarım başarısız oldu (ileti, ölçüm cihazının kodunu ve anlamını verir)
+  7    reddedildi: load bir soru soruyor (model farklı, sürüm daha yüksek değil), export bir dosyayı
+       değiştirecek (--force Evet yanıtını verir); import ölçüm cihazının tablolarına sığmıyor
+  130  kesildi (SIGINT, SIGTERM)
+Birden fazla portta, başarısız olan ilk portun kodu.
+</translation>
     </message>
     <message>
         <source>Writes every satellite and transponder of database DB to OUT, as satellites.xml (--xml, OUT ending in .xml) or as CSV for spreadsheets (--csv, OUT ending in .csv). &apos;orbivane-cli import&apos; takes either back unchanged. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>DB veritabanının her uydusunu ve transponderini OUT dosyasına yazar: satellites.xml olarak (--xml, OUT .xml ile biter) ya da hesap tabloları için CSV olarak (--csv, OUT .csv ile biter). &apos;orbivane-cli import&apos; ikisini de değişmeden geri okur. Var olan bir OUT yalnızca --force ile değiştirilir ve içeriği önce yedek arşivinde saklanır; DB&apos;nin kendisi asla değiştirilmez.</translation>
     </message>
     <message>
         <source>satellites.xml, as receivers use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>satellites.xml, alıcıların kullandığı biçimde.</translation>
     </message>
     <message>
         <source>CSV (UTF-8), one row per transponder.</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (UTF-8), transponder başına bir satır.</translation>
     </message>
     <message>
         <source>Replace OUT when it exists (its content is kept in the archive).</source>
-        <translation type="unfinished"></translation>
+        <translation>OUT mevcutsa değiştir (içeriği arşivde saklanır).</translation>
     </message>
     <message>
         <source>give one of --xml and --csv</source>
-        <translation type="unfinished"></translation>
+        <translation>--xml ve --csv seçeneklerinden birini verin</translation>
     </message>
     <message>
         <source>%1: --%2 writes a file ending in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: --%2, %3 ile biten bir dosya yazar</translation>
     </message>
     <message>
         <source>Takes the satellites of SOURCE (satellites.xml or CSV) into database DB and prints what changes, satellite by satellite, and what the meter cannot hold as given. A satellite goes to the one of DB at the same position, else it is added. Nothing is imported when the tables cannot hold it all. DB is saved unless --dry-run.</source>
-        <translation type="unfinished"></translation>
+        <translation>SOURCE (satellites.xml veya CSV) içindeki uyduları DB veritabanına alır ve uydu uydu neyin değiştiğini ve ölçüm cihazının verildiği gibi tutamayacaklarını yazdırır. Bir uydu, DB&apos;de aynı konumdaki uyduya gider, yoksa eklenir. Tablolar hepsini tutamıyorsa hiçbir şey içe aktarılmaz. --dry-run verilmedikçe DB kaydedilir.</translation>
     </message>
     <message>
         <source>Only the satellite(s) of SOURCE at POS degrees (19.2, 19.2E, 5W, -5; 177W is 183), or one tenth either side when none is at POS itself; repeat for more. Default: all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yalnızca SOURCE içinde POS derecedeki uydu(lar) (19.2, 19.2E, 5W, -5; 177W = 183) ya da tam POS&apos;ta uydu yoksa iki yanda onda bir derece içindekiler; daha fazlası için yineleyin. Varsayılan: hepsi.</translation>
     </message>
     <message>
         <source>A satellite&apos;s transponders become those of SOURCE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir uydunun transponderleri SOURCE içindekilerle değiştirilir.</translation>
     </message>
     <message>
         <source>Only the transponders DB lacks are added (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>Yalnızca DB&apos;de olmayan transponderler eklenir (varsayılan).</translation>
     </message>
     <message>
         <source>Frequencies at most MHZ apart (same polarisation) are one transponder: 0 to 100. Default: 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>En fazla MHZ farklı frekanslar (aynı polarizasyonda) tek transponderdir: 0 ile 100 arası. Varsayılan: 2.</translation>
     </message>
     <message>
         <source>Print the preview; change nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Önizlemeyi yazdır; hiçbir şeyi değiştirme.</translation>
     </message>
     <message>
         <source>Save even when another program changed DB while it was imported into.</source>
-        <translation type="unfinished"></translation>
+        <translation>İçe aktarma sırasında başka bir program DB&apos;yi değiştirmiş olsa bile kaydet.</translation>
     </message>
     <message>
         <source>give --replace or --merge, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--replace veya --merge verin, ikisini birden değil</translation>
     </message>
     <message>
         <source>%1: %2
 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2
+Hiçbir şey içe aktarılmadı.</translation>
     </message>
     <message>
         <source>--satellite wants degrees (19.2, 5W, -5, 183), not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--satellite derece bekler (19.2, 5W, -5, 183), &apos;%1&apos; değil</translation>
     </message>
     <message>
         <source>%1 has no satellite at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 içinde %2 konumunda uydu yok</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: several satellites of %2 lie near it: %3; %4</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: %2 içinde yakınında birden fazla uydu var: %3; %4</translation>
     </message>
     <message>
         <source>taking &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; alınıyor</translation>
     </message>
     <message>
         <source>adding it</source>
-        <translation type="unfinished"></translation>
+        <translation>ekleniyor</translation>
     </message>
     <message>
         <source>nothing was imported: the database refused the change</source>
-        <translation type="unfinished"></translation>
+        <translation>hiçbir şey içe aktarılmadı: veritabanı değişikliği reddetti</translation>
     </message>
     <message>
         <source>orbivane-cli: warning: no backup kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>orbivane-cli: uyarı: yedek saklanmadı: %1</translation>
     </message>
     <message>
         <source>Nothing was saved (--force saves over it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiçbir şey kaydedilmedi (--force üzerine kaydeder).</translation>
     </message>
     <message>
         <source>The satellites of a database file in list order, with position and transponder count; totals; free records left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir veritabanı dosyasının uyduları liste sırasıyla, konum ve transponder sayısıyla; toplamlar; kalan boş kayıtlar.</translation>
     </message>
     <message>
         <source>free: %1 satellite slots, %2 transponder records, %3 channel records</source>
-        <translation type="unfinished"></translation>
+        <translation>boş: %1 uydu yuvası, %2 transponder kaydı, %3 kanal kaydı</translation>
     </message>
     <message>
         <source> Yes (--force)</source>
-        <translation type="unfinished"></translation>
+        <translation> Evet (--force)</translation>
     </message>
     <message>
         <source> No (refused; --force answers Yes)</source>
-        <translation type="unfinished"></translation>
+        <translation> Hayır (reddedildi; --force Evet yanıtını verir)</translation>
     </message>
     <message>
         <source>the meter greeted a second time (FT_IDENT) in mid-transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>ölçüm cihazı aktarımın ortasında kendini ikinci kez tanıttı (FT_IDENT)</translation>
     </message>
     <message>
         <source>the meter sent something other than its database: an unexpected frame, more bytes than the image holds, or FT_END before the whole image</source>
-        <translation type="unfinished"></translation>
+        <translation>ölçüm cihazı veritabanından başka bir şey gönderdi: beklenmeyen bir çerçeve, görüntünün alabileceğinden fazla bayt ya da görüntünün tamamından önce FT_END</translation>
     </message>
     <message>
         <source>the meter sent an unexpected frame, or FT_END before it had the whole file</source>
-        <translation type="unfinished"></translation>
+        <translation>ölçüm cihazı beklenmeyen bir çerçeve ya da dosyanın tamamını almadan önce FT_END gönderdi</translation>
     </message>
     <message>
         <source>the meter did not answer within 400 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>ölçüm cihazı 400 ms içinde yanıt vermedi</translation>
     </message>
     <message>
         <source>unknown code</source>
-        <translation type="unfinished"></translation>
+        <translation>bilinmeyen kod</translation>
     </message>
     <message>
         <source>no device stands for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 için bir aygıt yok</translation>
     </message>
     <message>
         <source>%1 connect failure (%2: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bağlantı hatası (%2: %3)</translation>
     </message>
     <message>
         <source>: failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>: başarısız: </translation>
     </message>
     <message>
         <source>fail to connect %1: the meter does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bağlantısı kurulamadı: ölçüm cihazı yanıt vermiyor</translation>
     </message>
     <message>
         <source>Can not write the log %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Günlük %1 yazılamıyor: %2</translation>
     </message>
     <message>
         <source>: interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>: kesildi</translation>
     </message>
     <message>
         <source>, read into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 dosyasına okundu</translation>
     </message>
     <message>
         <source>, %1 sent</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 gönderildi</translation>
     </message>
     <message>
         <source>the meter stopped answering at %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>ölçüm cihazı yüzde %1 noktasında yanıt vermeyi kesti</translation>
     </message>
     <message>
         <source>refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>reddedildi: %1</translation>
     </message>
     <message>
         <source>meter error code %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ölçüm cihazı hata kodu %1: %2</translation>
     </message>
     <message>
         <source>the line failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>hat arızalandı: %1</translation>
     </message>
     <message>
         <source>the transfer did not complete</source>
-        <translation type="unfinished"></translation>
+        <translation>aktarım tamamlanmadı</translation>
     </message>
     <message>
         <source>%1: COM ports are numbered from 1 to 999</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: COM portları 1 ile 999 arasında numaralanır</translation>
     </message>
     <message>
         <source>an empty port name (give COMn, a device path or a /dev/serial/by-id name)</source>
-        <translation type="unfinished"></translation>
+        <translation>boş bir port adı (COMn, bir aygıt yolu veya bir /dev/serial/by-id adı verin)</translation>
     </message>
     <message>
         <source>Lists COM1 to COM10 with the device each stands for (ORBIVANE_COM&lt;n&gt;, the window&apos;s Devices/COM&lt;n&gt; setting, or the n-th device present), then every serial device present.</source>
-        <translation type="unfinished"></translation>
+        <translation>COM1 ile COM10 arasını, her birinin karşılık geldiği aygıtla (ORBIVANE_COM&lt;n&gt;, pencerenin Devices/COM&lt;n&gt; ayarı ya da mevcut n&apos;inci aygıt) listeler; ardından mevcut her seri aygıtı.</translation>
     </message>
     <message>
         <source>No serial devices present.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiç seri aygıt yok.</translation>
     </message>
     <message>
         <source>Serial devices present:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mevcut seri aygıtlar:</translation>
     </message>
     <message>
         <source>cannot open: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>açılamıyor: %1</translation>
     </message>
     <message>
         <source>can open</source>
-        <translation type="unfinished"></translation>
+        <translation>açılabiliyor</translation>
     </message>
     <message>
         <source>The window&apos;s connection test; prints each meter&apos;s identity word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pencerenin bağlantı testi; her ölçüm cihazının kimlik sözcüğünü yazdırır.</translation>
     </message>
     <message>
         <source>Reads the meter&apos;s database into the file TARGET. With several --port, every meter is read at once into the folder TARGET as &lt;port&gt;-&lt;YYYYmmdd-HHMMSS&gt;.bin (ports of one name in different folders as a-meter, b-meter). An image that fails the structure check is kept as the meter sent it, with a warning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ölçüm cihazının veritabanını TARGET dosyasına okur. Birden fazla --port ile her ölçüm cihazı aynı anda TARGET klasörüne &lt;port&gt;-&lt;YYYYmmdd-HHMMSS&gt;.bin olarak okunur (farklı klasörlerde aynı adlı portlar a-meter, b-meter olarak). Yapı denetiminden geçmeyen bir görüntü, ölçüm cihazının gönderdiği gibi, bir uyarıyla saklanır.</translation>
     </message>
     <message>
         <source>Writes the database FILE into the meter(s). A file of the wrong size is refused before anything is sent; one that fails the structure check too, unless --force.</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE veritabanını ölçüm cihaz(lar)ına yazar. Yanlış boyuttaki bir dosya hiçbir şey gönderilmeden reddedilir; yapı denetiminden geçmeyen bir dosya da, --force verilmedikçe reddedilir.</translation>
     </message>
     <message>
         <source>Loads the software in FILE into the meter(s). Where the window would ask (model differs, version not higher) the load is refused, unless --force answers Yes.</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE içindeki yazılımı ölçüm cihaz(lar)ına yükler. Pencerenin soru soracağı durumlarda (model farklı, sürüm daha yüksek değil) yükleme reddedilir, --force Evet yanıtını vermedikçe.</translation>
     </message>
     <message>
         <source>%1: Can not read the specified file!
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Belirtilen dosya okunamıyor!
+%2</translation>
     </message>
     <message>
         <source>%1: Please choose a correct update file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Lütfen doğru bir güncelleme dosyası seçin</translation>
     </message>
     <message>
         <source>%1: Please choose a correct database parameter file (%2 bytes, not %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Lütfen doğru bir veritabanı parametre dosyası seçin (%2 bayt, %3 değil)</translation>
     </message>
     <message>
         <source>%1: fails the structure check; sent anyway (--force)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: yapı denetiminden geçmiyor; yine de gönderildi (--force)</translation>
     </message>
     <message>
         <source>%1: fails the structure check; not sent (--force sends it anyway)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: yapı denetiminden geçmiyor; gönderilmedi (--force yine de gönderir)</translation>
     </message>
     <message>
         <source>%1: Can not create the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Klasör oluşturulamıyor</translation>
     </message>
     <message>
         <source>%1 and %2 would share the name %3 for their files; give one of them by another path</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ve %2, dosyaları için aynı %3 adını paylaşacak; birini başka bir yolla verin</translation>
     </message>
     <message>
         <source>The meter&apos;s port: COMn, a device path or a /dev/serial/by-id name; repeat for several meters at once. Default: the port saved by the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ölçüm cihazının portu: COMn, bir aygıt yolu veya bir /dev/serial/by-id adı; aynı anda birden fazla ölçüm cihazı için yineleyin. Varsayılan: pencerenin kaydettiği port.</translation>
     </message>
     <message>
         <source>No progress on standard error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Standart hata çıktısında ilerleme gösterme.</translation>
     </message>
     <message>
         <source>Answer Yes where the window asks (model differs, version not higher).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pencerenin sorduğu yerde Evet yanıtını ver (model farklı, sürüm daha yüksek değil).</translation>
     </message>
     <message>
         <source>Replace a TARGET too large for the backups to keep a copy of.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yedeklerin kopyasını saklayamayacağı kadar büyük bir TARGET dosyasını değiştir.</translation>
     </message>
     <message>
         <source>Send a file that fails the structure check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yapı denetiminden geçmeyen bir dosyayı gönder.</translation>
     </message>
     <message>
         <source>Write a log of the line (every frame&apos;s time, type, length and first bytes, and how it ended) to FILE; with several --port, one per meter as FILE-&lt;port&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hattın günlüğünü (her çerçevenin zamanı, türü, uzunluğu ve ilk baytları ile nasıl sona erdiği) FILE dosyasına yaz; birden fazla --port ile her ölçüm cihazı için bir tane, FILE-&lt;port&gt; olarak.</translation>
     </message>
     <message>
         <source>Give up when the meter is silent this long mid-transfer: 1 to 3600 (default 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ölçüm cihazı aktarımın ortasında bu kadar uzun süre sessiz kalırsa vazgeç: 1 ile 3600 arası (varsayılan 10).</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 iki kez verilmiş</translation>
     </message>
     <message>
         <source>%1: %2 bytes, more than the backups keep a copy of (%3 MB); not replaced (--force replaces it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 bayt, yedeklerin kopyasını saklayabileceğinden fazla (%3 MB); değiştirilmedi (--force değiştirir)</translation>
     </message>
     <message>
         <source>interrupted: stopping</source>
-        <translation type="unfinished"></translation>
+        <translation>kesildi: durduruluyor</translation>
     </message>
     <message numerus="yes">
         <source>total: %n satellites, %1 transponders, %2 channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>toplam: %n uydu, %1 transponder, %2 kanal</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>orbivane-cli: warning: %1: the image read from %2 fails the structure check (%n problems); kept as the meter sent it (&apos;orbivane-cli check %1&apos; lists them)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>orbivane-cli: uyarı: %1: %2 üzerinden okunan görüntü yapı denetiminden geçmiyor (%n sorun); ölçüm cihazının gönderdiği gibi saklandı (&apos;orbivane-cli check %1&apos; sorunları listeler)</numerusform>
         </translation>
     </message>
 </context>
@@ -820,148 +862,148 @@ Nothing was imported.</source>
     <name>DatabaseChecker</name>
     <message>
         <source>... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>... ve %1 tane daha</translation>
     </message>
     <message>
         <source>%1: link %2 after record %3 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %3 kaydından sonraki %2 bağlantısı aralık dışında</translation>
     </message>
     <message>
         <source>%1: loops back to record %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 kaydına geri dönüyor</translation>
     </message>
     <message>
         <source>%1: record %2 links back to %3 instead of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 kaydı, %4 yerine %3 kaydına geri bağlanıyor</translation>
     </message>
     <message>
         <source>%1: ends at %2 but its last is %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 kaydında bitiyor ama son kaydı %3</translation>
     </message>
     <message>
         <source>%1: holds %2 records but its count is %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 kayıt içeriyor ama sayısı %3</translation>
     </message>
     <message>
         <source>satellite chain</source>
-        <translation type="unfinished"></translation>
+        <translation>uydu zinciri</translation>
     </message>
     <message>
         <source>satellite chain: slot %1 is not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>uydu zinciri: %1 yuvası kullanımda değil</translation>
     </message>
     <message>
         <source>free satellite chain</source>
-        <translation type="unfinished"></translation>
+        <translation>boş uydu zinciri</translation>
     </message>
     <message>
         <source>free satellite chain: slot %1 is in use</source>
-        <translation type="unfinished"></translation>
+        <translation>boş uydu zinciri: %1 yuvası kullanımda</translation>
     </message>
     <message>
         <source>satellite %1 is in use but not on the satellite chain</source>
-        <translation type="unfinished"></translation>
+        <translation>uydu %1 kullanımda ama uydu zincirinde değil</translation>
     </message>
     <message>
         <source>satellite slot %1 is free but not on the free chain</source>
-        <translation type="unfinished"></translation>
+        <translation>uydu yuvası %1 boş ama boş zincirde değil</translation>
     </message>
     <message>
         <source>transponders of satellite %1</source>
-        <translation type="unfinished"></translation>
+        <translation>uydu %1 transponderleri</translation>
     </message>
     <message>
         <source>transponder %1 of satellite %2 is not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>uydu %2 transponderi %1 kullanımda değil</translation>
     </message>
     <message>
         <source>transponder %1 is on the chains of satellites %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>transponder %1, %2 ve %3 uydularının zincirlerinde</translation>
     </message>
     <message>
         <source>transponder count is %1 but the satellites hold %2</source>
-        <translation type="unfinished"></translation>
+        <translation>transponder sayısı %1 ama uydular %2 tane içeriyor</translation>
     </message>
     <message>
         <source>free transponder chain</source>
-        <translation type="unfinished"></translation>
+        <translation>boş transponder zinciri</translation>
     </message>
     <message>
         <source>free transponder chain: record %1 is in use</source>
-        <translation type="unfinished"></translation>
+        <translation>boş transponder zinciri: %1 kaydı kullanımda</translation>
     </message>
     <message>
         <source>kind-1 channel chain</source>
-        <translation type="unfinished"></translation>
+        <translation>tür-1 kanal zinciri</translation>
     </message>
     <message>
         <source>other-kind channel chain</source>
-        <translation type="unfinished"></translation>
+        <translation>diğer tür kanal zinciri</translation>
     </message>
     <message>
         <source>%1: channel %2 is not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kanal %2 kullanımda değil</translation>
     </message>
     <message>
         <source>%1: channel %2 is of kind %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kanal %2, %3 türünde</translation>
     </message>
     <message>
         <source>%1 channels of satellite %2</source>
-        <translation type="unfinished"></translation>
+        <translation>uydu %2 için %1 kanalları</translation>
     </message>
     <message>
         <source>kind-1</source>
-        <translation type="unfinished"></translation>
+        <translation>tür-1</translation>
     </message>
     <message>
         <source>other-kind</source>
-        <translation type="unfinished"></translation>
+        <translation>diğer tür</translation>
     </message>
     <message>
         <source>%1: channel %2 does not belong there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kanal %2 oraya ait değil</translation>
     </message>
     <message>
         <source>group %1 channel chain</source>
-        <translation type="unfinished"></translation>
+        <translation>grup %1 kanal zinciri</translation>
     </message>
     <message>
         <source>%1: channel %2 is not a member</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kanal %2 üye değil</translation>
     </message>
     <message>
         <source>free channel chain</source>
-        <translation type="unfinished"></translation>
+        <translation>boş kanal zinciri</translation>
     </message>
     <message>
         <source>free channel chain: channel %1 is in use</source>
-        <translation type="unfinished"></translation>
+        <translation>boş kanal zinciri: kanal %1 kullanımda</translation>
     </message>
     <message>
         <source>channel %1 is free but not on the free chain</source>
-        <translation type="unfinished"></translation>
+        <translation>kanal %1 boş ama boş zincirde değil</translation>
     </message>
     <message>
         <source>channel %1 is not on the chain of its kind</source>
-        <translation type="unfinished"></translation>
+        <translation>kanal %1 kendi türünün zincirinde değil</translation>
     </message>
     <message>
         <source>channel %1 is not on a chain of its satellite %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kanal %1, kendi uydusu %2 için hiçbir zincirde değil</translation>
     </message>
     <message>
         <source>channel %1 is not on group chain %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kanal %1, grup zinciri %2 içinde değil</translation>
     </message>
     <message>
         <source>channel %1 is on transponder %2, which is not a transponder of its satellite %3</source>
-        <translation type="unfinished"></translation>
+        <translation>kanal %1, transponder %2 üzerinde, ama bu, kendi uydusu %3 için bir transponder değil</translation>
     </message>
     <message numerus="yes">
         <source>%n transponder records are on no chain</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n transponder kaydı hiçbir zincirde değil</numerusform>
         </translation>
     </message>
 </context>
@@ -969,38 +1011,38 @@ Nothing was imported.</source>
     <name>DatabaseDiff</name>
     <message>
         <source>satellite renamed: &quot;%1&quot; -&gt; &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>uydu yeniden adlandırıldı: &quot;%1&quot; -&gt; &quot;%2&quot;</translation>
     </message>
     <message>
         <source>satellite moved: &quot;%1&quot; %2 -&gt; %3</source>
-        <translation type="unfinished"></translation>
+        <translation>uydu taşındı: &quot;%1&quot; %2 -&gt; %3</translation>
     </message>
     <message>
         <source>  &quot;%1&quot;: transponder </source>
-        <translation type="unfinished"></translation>
+        <translation>  &quot;%1&quot;: transponder </translation>
     </message>
     <message>
         <source>added: </source>
-        <translation type="unfinished"></translation>
+        <translation>eklendi: </translation>
     </message>
     <message>
         <source>removed: </source>
-        <translation type="unfinished"></translation>
+        <translation>kaldırıldı: </translation>
     </message>
     <message>
         <source>changed: %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>değişti: %1 -&gt; %2</translation>
     </message>
     <message numerus="yes">
         <source>satellite added: %1, %n transponders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>uydu eklendi: %1, %n transponder</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>satellite removed: %1, %n transponders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>uydu kaldırıldı: %1, %n transponder</numerusform>
         </translation>
     </message>
 </context>
@@ -1008,53 +1050,58 @@ Nothing was imported.</source>
     <name>DatabaseDocument</name>
     <message>
         <source>The file was changed by another program after it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya okunduktan sonra başka bir program tarafından değiştirildi.</translation>
     </message>
     <message>
         <source>Add SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Uydu ekle</translation>
     </message>
     <message>
         <source>Edit SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Uydu düzenle</translation>
     </message>
     <message>
         <source>Delete SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Uydu sil</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Uygula</translation>
     </message>
     <message>
         <source>Database does not match!</source>
-        <translation type="unfinished"></translation>
+        <translation>Veritabanı eşleşmiyor!</translation>
     </message>
     <message>
         <source>Nothing was stored: the database and its file are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiçbir şey kaydedilmedi: veritabanı ve dosyası olduğu gibi duruyor.</translation>
     </message>
     <message>
         <source>The transponder chain of this satellite is damaged in the database.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bu uydunun transponder zinciri veritabanında hasarlı.
+</translation>
     </message>
     <message>
         <source>The transponder list no longer matches the database; select the satellite again.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder listesi artık veritabanıyla eşleşmiyor; uyduyu yeniden seçin.
+</translation>
     </message>
     <message>
         <source>The transponders could not be stored: the database is inconsistent around them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Transponderler kaydedilemedi: veritabanı onların çevresinde tutarsız.
+</translation>
     </message>
     <message numerus="yes">
         <source>The transponder table is full: it holds %1 transponders for all satellites together.
 %n of the %2 new rows could not be stored. Delete transponders you no longer need and apply again.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Transponder tablosu dolu: tüm uydular için toplam %1 transponder tutar.
+%2 yeni satırın %n tanesi kaydedilemedi. Artık gerekmeyen transponderleri silin ve yeniden uygulayın.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -1062,385 +1109,393 @@ Nothing was imported.</source>
     <name>EditorPanel</name>
     <message>
         <source>transponder list</source>
-        <translation type="unfinished"></translation>
+        <translation>transponder listesi</translation>
     </message>
     <message>
         <source>&amp;Add TP</source>
-        <translation type="unfinished"></translation>
+        <translation>TP &amp;ekle</translation>
     </message>
     <message>
         <source>&amp;Delete TP</source>
-        <translation type="unfinished"></translation>
+        <translation>TP &amp;sil</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uygula</translation>
     </message>
     <message>
         <source>
 
 Save over it: what it holds now is kept in the backups. Reload it: the changes made here are dropped. Cancel: both stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Üzerine kaydet: şu anki içeriği yedeklerde saklanır. Yeniden yükle: burada yapılan değişiklikler atılır. İptal: ikisi de olduğu gibi kalır.</translation>
     </message>
     <message>
         <source>The transponder list has changes that have not been applied; restoring the backup drops them.
 
 Restore it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder listesinde uygulanmamış değişiklikler var; yedeği geri yüklemek bunları atar.
+
+Yine de geri yüklensin mi?</translation>
     </message>
     <message>
         <source>Restore backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Yedeği geri yükle</translation>
     </message>
     <message>
         <source>The transponder list has changes that have not been applied, and the database file does not hold them yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder listesinde uygulanmamış değişiklikler var ve veritabanı dosyası henüz bunları içermiyor.</translation>
     </message>
     <message>
         <source>The database has changes that have not been saved to its file yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veritabanında henüz dosyasına kaydedilmemiş değişiklikler var.</translation>
     </message>
 </context>
 <context>
     <name>Exchange</name>
     <message>
         <source>row %1: more than %2 cells</source>
-        <translation type="unfinished"></translation>
+        <translation>satır %1: %2 hücreden fazla</translation>
     </message>
     <message>
         <source>row %1: text after a closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>satır %1: kapanış tırnağından sonra metin</translation>
     </message>
     <message>
         <source>row %1: a cell longer than %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>satır %1: %2 bayttan uzun bir hücre</translation>
     </message>
     <message>
         <source>row %1: a quote is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>satır %1: bir tırnak kapatılmamış</translation>
     </message>
     <message>
         <source>the file is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>dosya UTF-8 metni değil</translation>
     </message>
     <message>
         <source>row 1: the header must name the columns Satellite, Position, Frequency, Symbol rate and Polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>satır 1: başlık Satellite, Position, Frequency, Symbol rate ve Polarisation sütunlarını adlandırmalı</translation>
     </message>
     <message>
         <source>reading was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>okuma iptal edildi</translation>
     </message>
     <message>
         <source>row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>satır %1: %2</translation>
     </message>
     <message>
         <source>no satellite name</source>
-        <translation type="unfinished"></translation>
+        <translation>uydu adı yok</translation>
     </message>
     <message>
         <source>the satellite name &quot;%1&quot; holds characters beyond Latin-1, which the meter cannot store</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; uydu adı, ölçüm cihazının saklayamadığı Latin-1 dışı karakterler içeriyor</translation>
     </message>
     <message>
         <source>the position &quot;%1&quot; is no number of degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konumu bir derece sayısı değil</translation>
     </message>
     <message>
         <source>the frequency &quot;%1&quot; is no number of MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; frekansı bir MHz sayısı değil</translation>
     </message>
     <message>
         <source>the symbol rate &quot;%1&quot; is no number of kS/s</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; sembol oranı bir kS/s sayısı değil</translation>
     </message>
     <message>
         <source>the polarisation &quot;%1&quot; is none of H, V, L, R, Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; polarizasyonu H, V, L, R, Auto değerlerinden hiçbiri değil</translation>
     </message>
     <message>
         <source>cannot read the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dosya okunamıyor: %1</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>böyle bir dosya yok</translation>
     </message>
     <message>
         <source>the file is larger than %1 MB; a receiver list is far smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>dosya %1 MB sınırından büyük; bir alıcı listesi çok daha küçüktür</translation>
     </message>
     <message>
         <source>the file holds no satellites; nothing to import</source>
-        <translation type="unfinished"></translation>
+        <translation>dosyada hiç uydu yok; içe aktarılacak bir şey yok</translation>
     </message>
     <message>
         <source>the list holds more than %1 satellites; that is not a receiver list</source>
-        <translation type="unfinished"></translation>
+        <translation>liste %1 uydudan fazlasını içeriyor; bu bir alıcı listesi değil</translation>
     </message>
     <message>
         <source>the list holds more than %1 transponders; that is not a receiver list</source>
-        <translation type="unfinished"></translation>
+        <translation>liste %1 transponderden fazlasını içeriyor; bu bir alıcı listesi değil</translation>
     </message>
     <message>
         <source>satellite &quot;%1&quot; holds more than %2 transponders; that is not a receiver list</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; uydusu %2 transponderden fazlasını içeriyor; bu bir alıcı listesi değil</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; holds characters beyond Latin-1: stored as &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; adı Latin-1 dışı karakterler içeriyor: &quot;%2&quot; olarak saklandı</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; is shortened to 16 characters: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; adı 16 karaktere kısaltıldı: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>İçe aktar</translation>
     </message>
     <message>
         <source>line %1: the position &quot;%2&quot; lies outside 0..360 degrees; satellite left out</source>
-        <translation type="unfinished"></translation>
+        <translation>satır %1: &quot;%2&quot; konumu 0..360 derecenin dışında; uydu dışarıda bırakıldı</translation>
     </message>
     <message>
         <source>line %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>satır %1: </translation>
     </message>
     <message>
         <source>%1 MHz lies outside the meter&apos;s %2..%3 MHz; left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz, ölçüm cihazının %2..%3 MHz aralığı dışında; dışarıda bırakıldı</translation>
     </message>
     <message>
         <source>%1 MHz: %2 kS/s lies outside the meter&apos;s %3..%4 kS/s; left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz: %2 kS/s, ölçüm cihazının %3..%4 kS/s aralığı dışında; dışarıda bırakıldı</translation>
     </message>
     <message>
         <source>%1 MHz: circular %2 is stored as Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz: dairesel %2, Auto olarak saklanır</translation>
     </message>
     <message>
         <source>left (L)</source>
-        <translation type="unfinished"></translation>
+        <translation>sol (L)</translation>
     </message>
     <message>
         <source>right (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>sağ (R)</translation>
     </message>
     <message>
         <source>
 Nothing is imported: take fewer satellites, or delete some first.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Hiçbir şey içe aktarılmadı: daha az uydu alın ya da önce bazılarını silin.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: dışarıda bırakıldı</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2): </source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; (%2): </translation>
     </message>
     <message>
         <source>satellite added, </source>
-        <translation type="unfinished"></translation>
+        <translation>uydu eklendi, </translation>
     </message>
     <message>
         <source>from &quot;%1&quot;, </source>
-        <translation type="unfinished"></translation>
+        <translation>kaynak &quot;%1&quot;, </translation>
     </message>
     <message>
         <source>%1, %2 added, %3 removed, %4 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 eklendi, %3 kaldırıldı, %4 değişti</translation>
     </message>
     <message>
         <source>replace</source>
-        <translation type="unfinished"></translation>
+        <translation>değiştir</translation>
     </message>
     <message>
         <source>merge</source>
-        <translation type="unfinished"></translation>
+        <translation>birleştir</translation>
     </message>
     <message>
         <source>  added: </source>
-        <translation type="unfinished"></translation>
+        <translation>  eklendi: </translation>
     </message>
     <message>
         <source>  removed: </source>
-        <translation type="unfinished"></translation>
+        <translation>  kaldırıldı: </translation>
     </message>
     <message>
         <source>  changed: %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>  değişti: %1 -&gt; %2</translation>
     </message>
     <message>
         <source>attribute defaults (&lt;!ATTLIST&gt;) are not taken; a receiver list has none</source>
-        <translation type="unfinished"></translation>
+        <translation>öznitelik varsayılanları (&lt;!ATTLIST&gt;) alınmaz; bir alıcı listesinde bunlar olmaz</translation>
     </message>
     <message>
         <source>line %1: elements nested more than %2 deep; a receiver list has three levels</source>
-        <translation type="unfinished"></translation>
+        <translation>satır %1: öğeler %2 düzeyden daha derin iç içe; bir alıcı listesinin üç düzeyi vardır</translation>
     </message>
     <message>
         <source>line %1: an attribute value longer than %2 bytes; a receiver list has names</source>
-        <translation type="unfinished"></translation>
+        <translation>satır %1: %2 bayttan uzun bir öznitelik değeri; bir alıcı listesinde adlar bulunur</translation>
     </message>
     <message>
         <source>line %1: an element with more than %2 attributes; a receiver list has a dozen</source>
-        <translation type="unfinished"></translation>
+        <translation>satır %1: %2 öznitelikten fazlasına sahip bir öğe; bir alıcı listesinde bir düzine olur</translation>
     </message>
     <message>
         <source>line %1: more than %2 namespace declarations; a receiver list has none</source>
-        <translation type="unfinished"></translation>
+        <translation>satır %1: %2 ad alanı bildiriminden fazlası; bir alıcı listesinde hiç olmaz</translation>
     </message>
     <message>
         <source>a &lt;transponder&gt; outside any &lt;sat&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>herhangi bir &lt;sat&gt; dışında bir &lt;transponder&gt;</translation>
     </message>
     <message>
         <source>no &lt;satellites&gt; list in this file</source>
-        <translation type="unfinished"></translation>
+        <translation>bu dosyada &lt;satellites&gt; listesi yok</translation>
     </message>
     <message>
         <source>line %1, column %2: </source>
-        <translation type="unfinished"></translation>
+        <translation>satır %1, sütun %2: </translation>
     </message>
     <message>
         <source>&lt;%1&gt; needs a whole number in %2=&quot;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt;, %2=&quot;&quot; içinde bir tam sayı gerektirir</translation>
     </message>
     <message>
         <source>polarization=&quot;%1&quot; is none of 0 (H), 1 (V), 2 (L), 3 (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>polarization=&quot;%1&quot; değeri 0 (H), 1 (V), 2 (L), 3 (R) değerlerinden hiçbiri değil</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2) is written as &quot;%3&quot;: satellites.xml cannot hold control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; (%2), &quot;%3&quot; olarak yazıldı: satellites.xml denetim karakterleri içeremez</translation>
     </message>
     <message>
         <source>Remove duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Yinelenenleri kaldır</translation>
     </message>
     <message numerus="yes">
         <source>%n cells, 5 wanted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hücre, 5 bekleniyordu</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The satellite table is full: the import adds %n satellites and %1 of its %2 places are free.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Uydu tablosu dolu: içe aktarma %n uydu ekliyor ve %2 yerin %1 tanesi boş.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The transponder table is full: the import needs %n records and %1 of its %2 are free.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Transponder tablosu dolu: içe aktarma %n kayıt gerektiriyor ve %2 kaydın %1 tanesi boş.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 MHz %2 repeats line %3 (within %4 MHz); stored as well</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz %2, satır %3 ile yineleniyor (%4 MHz içinde); yine de saklandı</translation>
     </message>
 </context>
 <context>
     <name>ExchangeCommands</name>
     <message>
         <source>Receiver lists (*.xml *.csv);;satellites.xml (*.xml);;CSV (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alıcı listeleri (*.xml *.csv);;satellites.xml (*.xml);;CSV (*.csv);;Tüm Dosyalar (*)</translation>
     </message>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 okunuyor...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>İptal</translation>
     </message>
     <message>
         <source>The transponder list has changes that have not been applied; the import changes this satellite and drops them.
 
 Import anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder listesinde uygulanmamış değişiklikler var; içe aktarma bu uyduyu değiştirir ve bunları atar.
+
+Yine de içe aktarılsın mı?</translation>
     </message>
     <message>
         <source>Nothing was imported: the database refused the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiçbir şey içe aktarılmadı: veritabanı değişikliği reddetti.</translation>
     </message>
     <message>
         <source>Please give the file name the ending .xml (satellites.xml) or .csv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lütfen dosya adına .xml (satellites.xml) veya .csv uzantısı verin.</translation>
     </message>
     <message>
         <source>Exported to %1, with these names changed:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dosyasına aktarıldı, şu adlar değiştirildi:
+%2</translation>
     </message>
 </context>
 <context>
     <name>FileResult</name>
     <message>
         <source>another program is writing this file; try again later</source>
-        <translation type="unfinished"></translation>
+        <translation>bu dosyaya başka bir program yazıyor; daha sonra yeniden deneyin</translation>
     </message>
     <message>
         <source>a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>bir sembolik bağlantı</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>bir klasör</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>normal bir dosya değil</translation>
     </message>
     <message>
         <source>%1 bytes, more than %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bayt, %2 sınırından fazla</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir dizin</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal bir dosya değil</translation>
     </message>
     <message>
         <source>Database does not match!</source>
-        <translation type="unfinished"></translation>
+        <translation>Veritabanı eşleşmiyor!</translation>
     </message>
     <message>
         <source>open file error: pLnbList</source>
-        <translation type="unfinished"></translation>
+        <translation>dosya açma hatası: pLnbList</translation>
     </message>
     <message>
         <source>open file error</source>
-        <translation type="unfinished"></translation>
+        <translation>dosya açma hatası</translation>
     </message>
 </context>
 <context>
     <name>GuiPrompts</name>
     <message>
         <source>&amp;Apply and save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uygula ve kaydet</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Değişiklikleri at</translation>
     </message>
     <message>
         <source>&amp;Stay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kal</translation>
     </message>
     <message>
         <source>&amp;Save over it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;zerine kaydet</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Yeniden yükle</translation>
     </message>
 </context>
 <context>
@@ -1448,232 +1503,240 @@ Import anyway?</source>
     <message>
         <source>ModemManager is running. It opens serial devices that appear (mostly ttyACM) and sends them modem commands for a while, which disturbs the meter&apos;s exchange. Wait half a minute after plugging the adapter in and try again. For good: the udev rule of the Orbivane package tells ModemManager to leave the meter&apos;s adapters alone; without it, stop the service if you use no mobile modem:
     sudo systemctl disable --now ModemManager</source>
-        <translation type="unfinished"></translation>
+        <translation>ModemManager çalışıyor. Ortaya çıkan seri aygıtları (çoğunlukla ttyACM) açar ve bir süre onlara modem komutları gönderir; bu da ölçüm cihazıyla veri alışverişini bozar. Adaptörü taktıktan sonra yarım dakika bekleyip yeniden deneyin. Kalıcı çözüm: Orbivane paketinin udev kuralı, ModemManager&apos;a ölçüm cihazının adaptörlerine dokunmamasını söyler; bu kural yoksa ve mobil modem kullanmıyorsanız hizmeti durdurun:
+    sudo systemctl disable --now ModemManager</translation>
     </message>
     <message>
         <source>BRLTTY (the braille display service) is running. It claims some USB serial adapters (CH340, CP210x) as braille displays, and then no serial device appears for them. If you use no braille display, remove it and plug the adapter in again:
     sudo apt remove brltty</source>
-        <translation type="unfinished"></translation>
+        <translation>BRLTTY (braille ekran hizmeti) çalışıyor. Bazı USB seri adaptörleri (CH340, CP210x) braille ekranı sanıp sahiplenir; o zaman bunlar için hiçbir seri aygıt görünmez. Braille ekranı kullanmıyorsanız BRLTTY&apos;yi kaldırın ve adaptörü yeniden takın:
+    sudo apt remove brltty</translation>
     </message>
     <message>
         <source>%1 adapter without a serial device: BRLTTY took it</source>
-        <translation type="unfinished"></translation>
+        <translation>Seri aygıtı olmayan %1 adaptörü: BRLTTY sahiplendi</translation>
     </message>
     <message>
         <source>The USB serial adapter %1 is plugged in, but no serial device came of it.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 USB seri adaptörü takılı, ancak ondan bir seri aygıt oluşmadı.
+
+</translation>
     </message>
     <message>
         <source>%1 adapter without a serial driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Seri sürücüsü olmayan %1 adaptörü</translation>
     </message>
     <message>
         <source>The USB serial adapter %1 is plugged in, but no serial device came of it: its driver is missing or not loaded. Load it and plug the adapter in again:
     sudo modprobe %2
 If the module is not found, install the kernel&apos;s extra modules (package linux-image-...) for your kernel.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 USB seri adaptörü takılı, ancak ondan bir seri aygıt oluşmadı: sürücüsü eksik ya da yüklenmemiş. Sürücüyü yükleyin ve adaptörü yeniden takın:
+    sudo modprobe %2
+Modül bulunamazsa, çekirdeğiniz için çekirdeğin ek modüllerini (linux-image-... paketi) kurun.</translation>
     </message>
     <message>
         <source>No serial device is present, so nothing stands for this port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiç seri aygıt yok, bu yüzden bu porta karşılık gelen bir şey yok.</translation>
     </message>
     <message>
         <source>There is no device %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 diye bir aygıt yok.</translation>
     </message>
     <message>
         <source>no serial device present</source>
-        <translation type="unfinished"></translation>
+        <translation>seri aygıt yok</translation>
     </message>
     <message>
         <source>no such device</source>
-        <translation type="unfinished"></translation>
+        <translation>böyle bir aygıt yok</translation>
     </message>
     <message>
         <source> Plug the meter&apos;s USB serial adapter in, then choose the port again. &apos;orbivane-cli ports&apos; lists the serial devices present and which COM port stands for each.</source>
-        <translation type="unfinished"></translation>
+        <translation> Ölçüm cihazının USB seri adaptörünü takın, sonra portu yeniden seçin. &apos;orbivane-cli ports&apos; mevcut seri aygıtları ve her birine hangi COM portunun karşılık geldiğini listeler.</translation>
     </message>
     <message>
         <source>Your account may not open %1 (owner %2, group %3, mode %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hesabınız %1 aygıtını açamaz (sahip %2, grup %3, kip %4).</translation>
     </message>
     <message>
         <source>The udev rule of the Orbivane package is installed but did not give you this device: it covers the usual adapters, for the user logged in at the screen. For another adapter an administrator can add a line for it to /etc/udev/rules.d/70-orbivane-local.rules (the rule file says how); then plug the adapter in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbivane paketinin udev kuralı kurulu, ancak bu aygıtı size vermedi: kural, ekranda oturum açmış kullanıcı için yaygın adaptörleri kapsar. Başka bir adaptör için bir yönetici /etc/udev/rules.d/70-orbivane-local.rules dosyasına onun için bir satır ekleyebilir (kural dosyası nasıl yapılacağını anlatır); ardından adaptörü yeniden takın.</translation>
     </message>
     <message>
         <source>Or install the Orbivane package: its udev rule lets the user at the screen open the meter&apos;s USB adapter without any group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya da Orbivane paketini kurun: udev kuralı, ekrandaki kullanıcının ölçüm cihazının USB adaptörünü hiçbir gruba girmeden açmasını sağlar.</translation>
     </message>
     <message>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>erişim reddedildi</translation>
     </message>
     <message>
         <source> Add it to the device&apos;s group:
     sudo usermod -aG %1 $USER
 then log out and in again: a new group counts only from the next login. </source>
-        <translation type="unfinished"></translation>
+        <translation> Hesabınızı aygıtın grubuna ekleyin:
+    sudo usermod -aG %1 $USER
+sonra oturumu kapatıp yeniden açın: yeni bir grup ancak bir sonraki oturum açışta geçerli olur. </translation>
     </message>
     <message>
         <source> No group gives access to it, so joining one cannot help: only a udev rule that hands the device to you or to a group, or an administrator, can. </source>
-        <translation type="unfinished"></translation>
+        <translation> Hiçbir grup ona erişim vermiyor, bu yüzden bir gruba katılmak işe yaramaz: yalnızca aygıtı size ya da bir gruba veren bir udev kuralı ya da bir yönetici yardımcı olabilir. </translation>
     </message>
     <message>
         <source>The Orbivane package brings such a rule for the usual adapters: ask an administrator to install it, then plug the adapter in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbivane paketi yaygın adaptörler için böyle bir kural getirir: bir yöneticiden paketi kurmasını isteyin, sonra adaptörü yeniden takın.</translation>
     </message>
     <message>
         <source>in use by ModemManager (pid %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ModemManager tarafından kullanılıyor (pid %1)</translation>
     </message>
     <message>
         <source>in use by BRLTTY (pid %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>BRLTTY tarafından kullanılıyor (pid %1)</translation>
     </message>
     <message>
         <source>in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>başka bir program tarafından kullanılıyor</translation>
     </message>
     <message>
         <source>Another program has %1 open; the system does not say which (it may run under another account). A terminal program (minicom, screen, picocom), another Orbivane or ModemManager are the usual ones. Close it, then choose the port again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Başka bir program %1 aygıtını açık tutuyor; sistem hangisi olduğunu söylemiyor (başka bir hesap altında çalışıyor olabilir). Genellikle bir terminal programı (minicom, screen, picocom), başka bir Orbivane ya da ModemManager&apos;dır. Onu kapatın, sonra portu yeniden seçin.</translation>
     </message>
     <message>
         <source>%1 %2 %3 open.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %3 aygıtını açık %2.</translation>
     </message>
     <message>
         <source>have</source>
-        <translation type="unfinished"></translation>
+        <translation>tutuyor</translation>
     </message>
     <message>
         <source>has</source>
-        <translation type="unfinished"></translation>
+        <translation>tutuyor</translation>
     </message>
     <message>
         <source> Close %1 (or end %2: kill %3).</source>
-        <translation type="unfinished"></translation>
+        <translation> Kapatın: %1 (ya da %2 sonlandırın: kill %3).</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> ve </translation>
     </message>
     <message>
         <source>them</source>
-        <translation type="unfinished"></translation>
+        <translation>onları</translation>
     </message>
     <message>
         <source>it</source>
-        <translation type="unfinished"></translation>
+        <translation>onu</translation>
     </message>
     <message>
         <source> Close your other Orbivane window (or finish its transfer first).</source>
-        <translation type="unfinished"></translation>
+        <translation> Diğer Orbivane pencerenizi kapatın (ya da önce aktarımının bitmesini bekleyin).</translation>
     </message>
     <message>
         <source> Let your orbivane-cli finish, or stop it with Ctrl+C in its terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation> orbivane-cli&apos;nizin bitmesini bekleyin ya da terminalinde Ctrl+C ile durdurun.</translation>
     </message>
     <message>
         <source>in use by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tarafından kullanılıyor</translation>
     </message>
     <message>
         <source> Then choose the port again.</source>
-        <translation type="unfinished"></translation>
+        <translation> Sonra portu yeniden seçin.</translation>
     </message>
     <message>
         <source>the port opens, but no meter answers</source>
-        <translation type="unfinished"></translation>
+        <translation>port açılıyor, ancak hiçbir ölçüm cihazı yanıt vermiyor</translation>
     </message>
     <message>
         <source>%1 opens, but no meter answered. Check that the meter is switched on, that the cable sits firmly at both ends, and that this is the meter&apos;s port: &apos;orbivane-cli ports&apos; lists the serial devices present, &apos;orbivane-cli probe --port DEVICE&apos; tries one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 açılıyor, ancak hiçbir ölçüm cihazı yanıt vermedi. Ölçüm cihazının açık olduğunu, kablonun iki ucunun da sıkıca takılı olduğunu ve bunun ölçüm cihazının portu olduğunu kontrol edin: &apos;orbivane-cli ports&apos; mevcut seri aygıtları listeler, &apos;orbivane-cli probe --port DEVICE&apos; birini dener.</translation>
     </message>
     <message>
         <source>%1 also %2 the port open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ayrıca portu açık %2</translation>
     </message>
     <message>
         <source>no answer; </source>
-        <translation type="unfinished"></translation>
+        <translation>yanıt yok; </translation>
     </message>
     <message>
         <source>not a serial device</source>
-        <translation type="unfinished"></translation>
+        <translation>seri aygıt değil</translation>
     </message>
     <message>
         <source>%1 is not a serial device. Choose the port of the meter&apos;s adapter; &apos;orbivane-cli ports&apos; lists the serial devices present.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bir seri aygıt değil. Ölçüm cihazının adaptörünün portunu seçin; &apos;orbivane-cli ports&apos; mevcut seri aygıtları listeler.</translation>
     </message>
     <message>
         <source>The system refused to open %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistem %1 aygıtını açmayı reddetti: %2.</translation>
     </message>
     <message>
         <source>ModemManager is running (pid %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ModemManager çalışıyor (pid %1)</translation>
     </message>
     <message>
         <source>BRLTTY is running</source>
-        <translation type="unfinished"></translation>
+        <translation>BRLTTY çalışıyor</translation>
     </message>
 </context>
 <context>
     <name>PortPanel</name>
     <message>
         <source>Select COM Port</source>
-        <translation type="unfinished"></translation>
+        <translation>COM portu seçin</translation>
     </message>
     <message>
         <source>&amp;load software</source>
-        <translation type="unfinished"></translation>
+        <translation>Yazılım &amp;yükle</translation>
     </message>
     <message>
         <source>&amp;Read parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametreleri &amp;oku</translation>
     </message>
     <message>
         <source>&amp;Write parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametreleri ya&amp;z</translation>
     </message>
     <message>
         <source>&amp;Edit parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametreleri &amp;düzenle</translation>
     </message>
     <message>
         <source>succeed connecting com%1</source>
-        <translation type="unfinished"></translation>
+        <translation>com%1 bağlantısı kuruldu</translation>
     </message>
     <message>
         <source>fail to connect com%1</source>
-        <translation type="unfinished"></translation>
+        <translation>com%1 bağlantısı kurulamadı</translation>
     </message>
     <message>
         <source>no device for COM%1</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1 için aygıt yok</translation>
     </message>
     <message>
         <source>%1 (not present)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (mevcut değil)</translation>
     </message>
     <message>
         <source>No com port is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiçbir COM portu seçilmedi</translation>
     </message>
     <message>
         <source>COM%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1: %2</translation>
     </message>
 </context>
 <context>
     <name>PortStatusLabel</name>
     <message>
         <source>&lt;span style=&quot;color:#b00020&quot;&gt;⚠&lt;/span&gt; %1 &amp;nbsp;&lt;a href=&quot;details&quot;&gt;Details...&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span style=&quot;color:#b00020&quot;&gt;⚠&lt;/span&gt; %1 &amp;nbsp;&lt;a href=&quot;details&quot;&gt;Ayrıntılar...&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -1682,25 +1745,29 @@ then log out and in again: a new group counts only from the next login. </source
         <source>
 
 Apply and save the changes now?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Değişiklikler şimdi uygulanıp kaydedilsin mi?</translation>
     </message>
     <message>
         <source>Discard the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Değişiklikler atılsın mı?</translation>
     </message>
     <message>
         <source>
 
 Save over it?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Üzerine kaydedilsin mi?</translation>
     </message>
     <message>
         <source>Reload it, dropping the changes made here?</source>
-        <translation type="unfinished"></translation>
+        <translation>Burada yapılan değişiklikler atılarak yeniden yüklensin mi?</translation>
     </message>
     <message>
         <source>Data Files (*.bin);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Veri Dosyaları (*.bin);;Tüm Dosyalar (*)</translation>
     </message>
 </context>
 <context>
@@ -1708,72 +1775,72 @@ Save over it?</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>SatelliteConversions</name>
     <message>
         <source>Please input a satillite name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lütfen bir uydu adı girin.</translation>
     </message>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lütfen bir sayı girin.</translation>
     </message>
     <message>
         <source>Please enter a number between 0 and 360.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lütfen 0 ile 360 arasında bir sayı girin.</translation>
     </message>
     <message>
         <source>Please enter no more than 16 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lütfen en fazla 16 karakter girin.</translation>
     </message>
     <message>
         <source>The satellite name can only hold Latin-1 characters (letters, digits and the common signs of Western European languages).</source>
-        <translation type="unfinished"></translation>
+        <translation>Uydu adı yalnızca Latin-1 karakterleri (harfler, rakamlar ve Batı Avrupa dillerinin yaygın işaretleri) içerebilir.</translation>
     </message>
 </context>
 <context>
     <name>SatelliteList</name>
     <message>
         <source>satillite list</source>
-        <translation type="unfinished"></translation>
+        <translation>uydu listesi</translation>
     </message>
     <message>
         <source>&amp;Add SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Uydu &amp;ekle</translation>
     </message>
     <message>
         <source>&amp;Delete SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Uydu &amp;sil</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uygula</translation>
     </message>
     <message>
         <source>Filter by name or position</source>
-        <translation type="unfinished"></translation>
+        <translation>Ada veya konuma göre filtrele</translation>
     </message>
 </context>
 <context>
     <name>Transfer</name>
     <message>
         <source>Can not read the specified file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Belirtilen dosya okunamıyor!</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir dizin</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal bir dosya değil</translation>
     </message>
     <message>
         <source>Unknown frame %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilinmeyen çerçeve %1!</translation>
     </message>
     <message>
         <source>This database file is damaged:
@@ -1781,72 +1848,81 @@ Save over it?</source>
 - %1
 
 Write it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu veritabanı dosyası hasarlı:
+
+- %1
+
+Yine de yazılsın mı?</translation>
     </message>
     <message>
         <source>This software doesn&apos;t match your Meter!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu yazılım ölçüm cihazınızla uyuşmuyor!</translation>
     </message>
     <message>
         <source>This software version is not higher than the edition used currently, 
 would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu yazılım sürümü şu anda kullanılandan daha yüksek değil, 
+devam etmek istiyor musunuz?</translation>
     </message>
     <message>
         <source>Please choose a correct update file
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Lütfen doğru bir güncelleme dosyası seçin
+</translation>
     </message>
     <message>
         <source>Serial Communication Device Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Seri İletişim Aygıtı Hatası</translation>
     </message>
     <message>
         <source>Can not write the specified file!
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Belirtilen dosya yazılamıyor!
+%1</translation>
     </message>
     <message>
         <source>%1 of %2 KiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 KiB</translation>
     </message>
     <message>
         <source>, %1 KiB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 KiB/s</translation>
     </message>
     <message>
         <source>, %1:%2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1:%2 kaldı</translation>
     </message>
     <message>
         <source>Can not create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oluşturulamıyor</translation>
     </message>
     <message>
         <source>Please keep Meter power on,wait about 2 Minutes, Meter restart automically!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lütfen ölçüm cihazını açık tutun ve yaklaşık 2 dakika bekleyin, ölçüm cihazı otomatik olarak yeniden başlayacak!</translation>
     </message>
     <message>
         <source>finished transfer data!</source>
-        <translation type="unfinished"></translation>
+        <translation>veri aktarımı tamamlandı!</translation>
     </message>
     <message>
         <source>An error ocurred when transfering. code:%1
 Please restart the STB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktarım sırasında bir hata oluştu. kod:%1
+Lütfen STB&apos;yi yeniden başlatın.</translation>
     </message>
     <message>
         <source>Warnning</source>
-        <translation type="unfinished"></translation>
+        <translation>Uyarı</translation>
     </message>
     <message>
         <source>transfer progress %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>aktarım ilerlemesi: yüzde %1</translation>
     </message>
     <message>
         <source>Please choose a correct database parameter file
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Lütfen doğru bir veritabanı parametre dosyası seçin
+</translation>
     </message>
 </context>
 <context>
@@ -1855,11 +1931,13 @@ Please restart the STB.</source>
         <source>%1 holds %2 bytes, more than the backups keep a copy of (%3 MB). The read would replace it with no copy kept.
 
 Replace it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 bayt içeriyor; bu, yedeklerin kopyasını saklayabileceğinden fazla (%3 MB). Okuma, kopyası saklanmadan onun yerine geçer.
+
+Yine de değiştirilsin mi?</translation>
     </message>
     <message>
         <source>please choose one correct COM port to connect your meter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lütfen ölçüm cihazınızın bağlı olduğu doğru COM portunu seçin.</translation>
     </message>
 </context>
 </TS>
