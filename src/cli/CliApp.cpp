@@ -10,6 +10,7 @@
 #include "cli/ImportCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/PortsCommand.h"
+#include "cli/SheetCommand.h"
 #include "cli/SkyCommand.h"
 #include "cli/TransferCommand.h"
 
@@ -35,6 +36,7 @@ QString Usage()
         "  diff  A B                    what differs between two database files\n"
         "  sky   SOURCE...              look angles from --site LAT,LON of files' or lists' satellites\n"
         "  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON\n"
+        "  sheet DB OUT                 DB's pointing sheet for --site LAT,LON, as a PDF\n"
         "  backups [FILE]               the kept versions of saved files and meter reads\n"
         "  --version                    the version of orbivane-cli\n\n"
         "P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window\n"
@@ -46,7 +48,10 @@ QString Usage()
 
 int CliApp::Main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // Only the pointing sheet lays out text, which takes a GUI application; the rest stay on QtCore.
+    const std::unique_ptr<QCoreApplication> app = argc > 1 && qstrcmp(argv[1], "sheet") == 0
+                                                      ? SheetCommand::Application(argc, argv)
+                                                      : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orbivane-cli"));
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnwell"));
     QStringList args = QCoreApplication::arguments().mid(1);
@@ -83,6 +88,8 @@ int CliApp::Main(int argc, char **argv)
         return SkyCommand::Run(args);
     if (command == QLatin1String("fit"))
         return FitCommand::Run(args);
+    if (command == QLatin1String("sheet"))
+        return SheetCommand::Run(args);
     if (command == QLatin1String("backups"))
         return BackupsCommand::Run(args);
     Console::Err((command.isEmpty() ? QStringLiteral("orbivane-cli: no command given\n")
