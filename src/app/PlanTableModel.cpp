@@ -19,7 +19,7 @@ QString Degrees(double value, bool sign = false)
 QString Place(int position)
 {
     const double east = LookAngles::LongitudeOfPosition(position);
-    const QString degrees = QString::number(std::fabs(east), 'f', 1);
+    QString degrees = QString::number(std::fabs(east), 'f', 1);
     if (degrees == QLatin1String("0.0") || degrees == QLatin1String("180.0"))
         return degrees;
     return degrees + (east < 0 ? QLatin1Char('W') : QLatin1Char('E'));

@@ -56,7 +56,7 @@ PointingSheet::PointingSheet(const DatabaseDocument &doc, const Site &site, doub
 QString PointingSheet::Longitude(int position)
 {
     const double east = LookAngles::LongitudeOfPosition(position);
-    const QString degrees = QString::number(std::fabs(east), 'f', 1);
+    QString degrees = QString::number(std::fabs(east), 'f', 1);
     if (degrees == QLatin1String("0.0") || degrees == QLatin1String("180.0"))
         return degrees;
     return degrees + (east < 0 ? QLatin1Char('W') : QLatin1Char('E'));
