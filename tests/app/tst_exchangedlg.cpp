@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -219,6 +220,15 @@ private slots:
         CPlanDlg *dlg = OpenPlan(f, f.WriteFile("big.xml", PlanList(90, 40))); // 90 visible, 3600 transponders
         QVERIFY(dlg);
         QTRY_VERIFY(!dlg->IsReading() && dlg->Plan()->Count() > 90);
+        QStringList keys; // each Alt key reaches one control
+        for (QWidget *w : dlg->findChildren<QWidget *>()) {
+            const QString text = qobject_cast<QLabel *>(w) ? static_cast<QLabel *>(w)->text()
+                                 : qobject_cast<QAbstractButton *>(w) ? static_cast<QAbstractButton *>(w)->text() : QString();
+            if (!QKeySequence::mnemonic(text).isEmpty())
+                keys << QKeySequence::mnemonic(text).toString();
+        }
+        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
+        QVERIFY(keys.size() >= 8);
         QTableView *table = dlg->Table();
         const RegionPlan &plan = *dlg->Plan();
         for (int row = 0; row < plan.Count(); ++row) {
