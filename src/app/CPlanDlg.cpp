@@ -239,7 +239,13 @@ CPlanDlg::CPlanDlg(const DatabaseDocument &doc, Prompts &prompts, QWidget *paren
     OnSite();
 }
 
-CPlanDlg::~CPlanDlg() = default; // a reading still running is stopped and waited for
+CPlanDlg::~CPlanDlg()
+{
+    m_reading.reset(); // a reading still running is stopped and waited for
+    // The table lets go of the plan before the plan goes, and tells this dialog nothing more.
+    m_model->disconnect(this);
+    m_model->SetPlan(nullptr);
+}
 
 void CPlanDlg::OnSite()
 {
