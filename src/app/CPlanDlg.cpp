@@ -321,6 +321,9 @@ void CPlanDlg::UpdatePreview()
 
 void CPlanDlg::accept()
 {
+    // A site typed since that does not read: the plan shown is not for it, and the note says why.
+    if (!Site::Parse(m_site->text().trimmed()).Ok())
+        return;
     // The preview may lag a tick behind: Import goes by the plan as it is now.
     UpdatePreview();
     if (m_buttons->button(QDialogButtonBox::Ok)->isEnabled())
