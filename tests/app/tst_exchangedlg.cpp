@@ -271,12 +271,13 @@ private slots:
         dlg->Model()->setData(dlg->Model()->index(0, PlanTableModel::COL_KEEP), Qt::Unchecked, Qt::CheckStateRole);
         const int satellites = dlg->Plan()->Satellites();
         std::atomic<bool> started{false};
-        dlg->SetReader([&started](const QString &, ReadProgress *progress) {
+        const auto stalls = [&started](const QString &, ReadProgress *progress) { // until stopped
             started = true;
-            while (!progress->cancel) // a fetch that stalls until stopped
+            while (!progress->cancel)
                 QThread::yieldCurrentThread();
             return ExchangeData::Fail("stopped");
-        });
+        };
+        dlg->SetReader(stalls);
         QTest::mouseClick(dlg->findChild<QPushButton *>("planRead"), Qt::LeftButton);
         QTRY_VERIFY(started && dlg->IsReading());
         QVERIFY(!dlg->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
@@ -291,12 +292,7 @@ private slots:
         QTRY_COMPARE(f.prompts.MessageCount(), 1);
         QCOMPARE(dlg->Plan()->Satellites(), satellites);
         started = false;
-        dlg->SetReader([&started](const QString &, ReadProgress *progress) {
-            started = true;
-            while (!progress->cancel)
-                QThread::yieldCurrentThread();
-            return ExchangeData::Fail("stopped");
-        });
+        dlg->SetReader(stalls);
         QTest::mouseClick(dlg->findChild<QPushButton *>("planRead"), Qt::LeftButton);
         QTRY_VERIFY(started);
         QPointer<CPlanDlg> closing(dlg);
