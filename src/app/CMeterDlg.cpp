@@ -7,6 +7,7 @@
 #include "app/EditorPanel.h"
 #include "app/ExchangeCommands.h"
 #include "app/ManualLocation.h"
+#include "app/PlanCommands.h"
 #include "app/PortPanel.h"
 #include "app/TransferCommands.h"
 #include "common/Prompts.h"
@@ -42,6 +43,7 @@ CMeterDlg::CMeterDlg(Prompts &prompts, QWidget *parent)
     m_editor = new EditorPanel(m_doc, m_backups, m_prompts, this);
     m_transfers = new TransferCommands(*m_port, m_backups, m_prompts, this);
     m_exchange = new ExchangeCommands(m_doc, *m_editor, m_backups, m_prompts, this);
+    m_plan = new PlanCommands(m_doc, *m_editor, m_prompts, this);
     auto *top = new QVBoxLayout(this);
     top->setMenuBar(menuBar);
     top->addWidget(m_port);
@@ -70,7 +72,9 @@ void CMeterDlg::BuildMenus(QMenuBar *menuBar)
     const QList<QAction *> needOpen{
         file->addAction(tr("&Import..."), m_exchange, &ExchangeCommands::OnImport),
         file->addAction(tr("E&xport..."), m_exchange, &ExchangeCommands::OnExport),
-        file->addAction(tr("&Compare with file..."), m_exchange, &ExchangeCommands::OnCompareWithFile)};
+        file->addAction(tr("&Compare with file..."), m_exchange, &ExchangeCommands::OnCompareWithFile),
+        file->addAction(tr("&Plan for a site..."), m_plan, &PlanCommands::OnPlanForSite),
+        file->addAction(tr("Export pointing &sheet..."), m_plan, &PlanCommands::OnExportSheet)};
 
     // Alt+E belongs to "&Edit parameters": added menus take letters the window's own do not use.
     auto *edit = menuBar->addMenu(tr("Ed&it"));

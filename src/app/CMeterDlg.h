@@ -7,6 +7,7 @@
 
 class EditorPanel;
 class ExchangeCommands;
+class PlanCommands;
 class PortPanel;
 class Prompts;
 class QAction;
@@ -67,6 +68,7 @@ private:
     EditorPanel *m_editor = nullptr;
     TransferCommands *m_transfers = nullptr;
     ExchangeCommands *m_exchange = nullptr;
+    PlanCommands *m_plan = nullptr;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "cli/ImportCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/PortsCommand.h"
+#include "cli/SheetCommand.h"
 #include "cli/SkyCommand.h"
 #include "cli/TransferCommand.h"
 #include "common/Translations.h"
@@ -38,6 +39,7 @@ QString Usage()
         "  diff  A B                    what differs between two database files\n"
         "  sky   SOURCE...              look angles from --site LAT,LON of files' or lists' satellites\n"
         "  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON\n"
+        "  sheet DB OUT                 DB's pointing sheet for --site LAT,LON, as a PDF\n"
         "  backups [FILE]               the kept versions of saved files and meter reads\n"
         "  --version                    the version of orbivane-cli\n\n"
         "P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window\n"
@@ -49,8 +51,11 @@ QString Usage()
 
 int CliApp::Main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    InstallTranslations(app);
+    // Only the pointing sheet lays out text, which takes a GUI application; the rest stay on QtCore.
+    const std::unique_ptr<QCoreApplication> app = argc > 1 && qstrcmp(argv[1], "sheet") == 0
+                                                      ? SheetCommand::Application(argc, argv)
+                                                      : std::make_unique<QCoreApplication>(argc, argv);
+    InstallTranslations(*app);
     QCoreApplication::setApplicationName(QStringLiteral("orbivane-cli"));
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnwell"));
     QStringList args = QCoreApplication::arguments().mid(1);
@@ -89,6 +94,8 @@ int CliApp::Main(int argc, char **argv)
         return SkyCommand::Run(args);
     if (command == QLatin1String("fit"))
         return FitCommand::Run(args);
+    if (command == QLatin1String("sheet"))
+        return SheetCommand::Run(args);
     if (command == QLatin1String("backups"))
         return BackupsCommand::Run(args);
     Console::Err((command.isEmpty() ? QCoreApplication::translate("Cli", "orbivane-cli: no command given\n")

@@ -14,7 +14,7 @@ enum ExitCode : int {
     EXIT_PORT = 4,         // the port cannot be opened
     EXIT_NO_ANSWER = 5,    // the meter does not answer (or stopped answering)
     EXIT_TRANSFER = 6,     // the transfer failed; the message names the meter's code
-    EXIT_REFUSED = 7,      // load's questions, export or fetch over a file (No without --force); an import or fit that does not fit
+    EXIT_REFUSED = 7,      // load's questions, export, fetch or sheet over a file (No without --force); an import or fit that does not fit
     EXIT_INTERRUPTED = 130 // SIGINT or SIGTERM
 };
 
@@ -31,8 +31,8 @@ inline QString ExitCodeHelp()
         "  4    the port cannot be opened\n"
         "  5    the meter does not answer\n"
         "  6    the transfer failed (the message gives the meter's code and its meaning)\n"
-        "  7    refused: load asks a question (model differs, version not higher), export or fetch would\n"
-        "       replace a file (--force answers Yes); import or fit does not fit the meter's tables\n"
+        "  7    refused: load asks a question (model differs, version not higher), export, fetch or\n"
+        "       sheet would replace a file (--force answers Yes); import or fit does not fit the meter's tables\n"
         "  130  interrupted (SIGINT, SIGTERM)\n"
         "With several ports, the code of the first port that failed.\n");
 }

@@ -12,6 +12,7 @@ struct ExchangeData
 {
     std::vector<ExchangeSatellite> satellites;
     QString error;
+    QString note; // told beside a list read: e.g. that a fetched list's cached copy stood in
 
     bool Ok() const { return error.isEmpty(); }
     int TransponderCount() const

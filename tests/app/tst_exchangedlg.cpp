@@ -7,18 +7,24 @@
 
 #include "app/CCompareDlg.h"
 #include "app/CImportDlg.h"
+#include "app/CPlanDlg.h"
+#include "app/PlanTableModel.h"
 #include "app/CTransponderList.h"
 #include "document/BackupArchive.h"
+#include "sheet/PointingSheet.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -36,6 +42,32 @@ bool Trigger(EditorFixture &f, const QString &text)
         return action->isEnabled() && (action->trigger(), true);
     }
     qFatal("no action %s", qPrintable(text));
+}
+
+// A list of n satellites from 30W eastwards, a degree apart (visible from central Europe), each
+// with `per` transponders over both polarisations.
+QByteArray PlanList(int n, int per)
+{
+    QByteArray xml = "<satellites>";
+    for (int s = 0; s < n; ++s) {
+        xml += QStringLiteral("<sat name=\"P%1\" position=\"%2\">").arg(s).arg(s * 10 - 300).toUtf8();
+        for (int t = 0; t < per; ++t)
+            xml += QStringLiteral("<transponder frequency=\"%1\" symbol_rate=\"27500000\" polarization=\"%2\"/>")
+                       .arg(10750000 + t * 20000).arg(t % 2).toUtf8();
+        xml += "</sat>";
+    }
+    return xml + "</satellites>";
+}
+
+// The plan dialog the menu opened, its list read from path (a click on R&ead).
+CPlanDlg *OpenPlan(EditorFixture &f, const QString &path)
+{
+    if (!Trigger(f, "&Plan for a site..."))
+        return nullptr;
+    auto *dlg = f.dlg->findChild<CPlanDlg *>();
+    dlg->findChild<QLineEdit *>("planSource")->setText(path);
+    QTest::mouseClick(dlg->findChild<QPushButton *>("planRead"), Qt::LeftButton);
+    return dlg;
 }
 
 int SelectedSlot(const EditorFixture &f)
@@ -174,6 +206,133 @@ private slots:
         QVERIFY(f.dlg->Document().TransponderRows(SelectedSlot(f)) == stored);
         f.SelectSatellite(0, Qt::ControlModifier); // no satellite: nothing to act on
         QVERIFY(!Trigger(f, "Remove &duplicate transponders"));
+    }
+
+    // Every row ticked by hand (Space on its box): the gauges follow the plan and stop at the
+    // tables' sizes; a share typed in holds; Import is one undo step.
+    void planKeepsTheTablesAndImportsInOneStep()
+    {
+        TempSettings settings;
+        QVERIFY(Site::FromDegrees(50.0, 8.0)->WriteSetting());
+        EditorFixture f;
+        f.OpenSample();
+        const auto before = f.dlg->Document().Satellites();
+        CPlanDlg *dlg = OpenPlan(f, f.WriteFile("big.xml", PlanList(90, 40))); // 90 visible, 3600 transponders
+        QVERIFY(dlg);
+        QTRY_VERIFY(!dlg->IsReading() && dlg->Plan()->Count() > 90);
+        QStringList keys; // each Alt key reaches one control
+        for (QWidget *w : dlg->findChildren<QWidget *>()) {
+            const QString text = qobject_cast<QLabel *>(w) ? static_cast<QLabel *>(w)->text()
+                                 : qobject_cast<QAbstractButton *>(w) ? static_cast<QAbstractButton *>(w)->text() : QString();
+            if (!QKeySequence::mnemonic(text).isEmpty())
+                keys << QKeySequence::mnemonic(text).toString();
+        }
+        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
+        QVERIFY(keys.size() >= 8);
+        QTableView *table = dlg->Table();
+        const RegionPlan &plan = *dlg->Plan();
+        for (int row = 0; row < plan.Count(); ++row) {
+            table->setCurrentIndex(dlg->Model()->index(row, PlanTableModel::COL_KEEP));
+            QTest::keyClick(table, Qt::Key_Space);
+            QCOMPARE(dlg->SatelliteGauge()->value(), plan.Satellites());
+            QCOMPARE(dlg->TransponderGauge()->value(), plan.Transponders());
+            QVERIFY(plan.Satellites() <= 64 && plan.Transponders() <= 2500);
+        }
+        int row = 0;
+        while (!plan.At(row).ticked || !plan.At(row).Listed())
+            ++row;
+        table->setCurrentIndex(dlg->Model()->index(row, PlanTableModel::COL_SHARE));
+        QTest::keyClick(table, Qt::Key_7); // opens the editor with the key typed over its text
+        QLineEdit *editor = table->viewport()->findChild<QLineEdit *>();
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(plan.At(row).kept, 7); // the delegate commits on its next turn
+        QCOMPARE(dlg->TransponderGauge()->value(), plan.Transponders());
+        const int satellites = plan.Satellites();
+        QTest::mouseClick(dlg->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QCOMPARE(int(f.dlg->Document().Satellites().size()), satellites);
+        QCOMPARE(f.dlg->UndoAction()->text(), "&Undo " + RegionPlan::StepName());
+        f.dlg->UndoAction()->trigger();
+        QVERIFY(f.dlg->Document().Satellites() == before);
+        QVERIFY(!f.dlg->Document().IsModified());
+    }
+
+    // A reading stopped, failed or still running when the dialog closes leaves the plan as it
+    // was, and the window with nothing changed.
+    void planReadingStopsAndLosesNothing()
+    {
+        TempSettings settings;
+        QVERIFY(Site::FromDegrees(-33.9, 18.4)->WriteSetting());
+        EditorFixture f;
+        f.OpenSample();
+        CPlanDlg *dlg = OpenPlan(f, f.WriteFile("l.xml", PlanList(5, 4)));
+        QTRY_VERIFY(dlg && !dlg->IsReading());
+        const int rows = dlg->Plan()->Count();
+        dlg->Model()->setData(dlg->Model()->index(0, PlanTableModel::COL_KEEP), Qt::Unchecked, Qt::CheckStateRole);
+        const int satellites = dlg->Plan()->Satellites();
+        std::atomic<bool> started{false};
+        const auto stalls = [&started](const QString &, ReadProgress *progress) { // until stopped
+            started = true;
+            while (!progress->cancel)
+                QThread::yieldCurrentThread();
+            return ExchangeData::Fail("stopped");
+        };
+        dlg->SetReader(stalls);
+        QTest::mouseClick(dlg->findChild<QPushButton *>("planRead"), Qt::LeftButton);
+        QTRY_VERIFY(started && dlg->IsReading());
+        QVERIFY(!dlg->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
+        QTest::mouseClick(dlg->findChild<QPushButton *>("planStop"), Qt::LeftButton);
+        QTRY_VERIFY(!dlg->IsReading());
+        QCOMPARE(dlg->Plan()->Count(), rows);
+        QCOMPARE(dlg->Plan()->Satellites(), satellites);
+        QCOMPARE(f.prompts.MessageCount(), 0);
+        dlg->SetReader(&CPlanDlg::ReadSource); // garbage: told, the plan as it was
+        dlg->findChild<QLineEdit *>("planSource")->setText(f.WriteFile("g.xml", Pattern(5000)));
+        QTest::mouseClick(dlg->findChild<QPushButton *>("planRead"), Qt::LeftButton);
+        QTRY_COMPARE(f.prompts.MessageCount(), 1);
+        QCOMPARE(dlg->Plan()->Satellites(), satellites);
+        started = false;
+        dlg->SetReader(stalls);
+        QTest::mouseClick(dlg->findChild<QPushButton *>("planRead"), Qt::LeftButton);
+        QTRY_VERIFY(started);
+        QPointer<CPlanDlg> closing(dlg);
+        QTest::keyClick(dlg, Qt::Key_Escape); // closes while reading: stopped, no hang
+        QTRY_VERIFY(!closing);
+        QVERIFY(!f.dlg->Document().IsModified());
+    }
+
+    void pointingSheet_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<QString>("out"); // as the file chooser gives it; "DB" links to the database
+        QTest::addColumn<bool>("written");
+        QTest::newRow("Europe") << 50.0 << "s.pdf" << true;
+        QTest::newRow("south") << -33.9 << "s.pdf" << true;
+        QTest::newRow("pole") << 90.0 << "s.pdf" << true;
+        QTest::newRow("link to the database") << 50.0 << "DB.pdf" << false;
+        QTest::newRow("a folder") << 50.0 << "d.pdf" << false;
+        QTest::newRow("no ending") << 50.0 << "s" << false;
+    }
+    // By azimuth, every satellite of the database, written only where a PDF may go.
+    void pointingSheet()
+    {
+        QFETCH(double, latitude);
+        QFETCH(QString, out);
+        TempSettings settings;
+        QVERIFY(Site::FromDegrees(latitude, 8.0)->WriteSetting());
+        EditorFixture f;
+        const QString db = f.OpenSample();
+        const PointingSheet sheet(f.dlg->Document(), *Site::FromDegrees(latitude, 8.0));
+        QCOMPARE(sheet.Rows().size(), f.dlg->Document().Satellites().size());
+        for (size_t i = 1; i < sheet.Rows().size(); ++i)
+            QVERIFY(sheet.Rows()[i - 1].angles.azimuth <= sheet.Rows()[i].angles.azimuth);
+        QVERIFY(QFile::link(db, f.dir.filePath("DB.pdf")) && QDir(f.dir.path()).mkdir("d.pdf"));
+        const QByteArray image = TestFile::Read(db);
+        f.prompts.QueueFileName(f.dir.filePath(out));
+        QVERIFY(Trigger(f, "Export pointing &sheet..."));
+        QTEST(TestFile::Read(f.dir.filePath(out)).startsWith("%PDF"), "written");
+        QTEST(f.prompts.MessageCount() == 0, "written");
+        QCOMPARE(TestFile::Read(db), image);
     }
 };
 

@@ -386,6 +386,15 @@ private slots:
         QTest::newRow("fit, nothing visible") << QStringList{"fit", "E", "--site", "-90,0", "--from", "X"} << 0
                                               << QStringList{"\"ASTRA 1KR\" (19.2): satellite removed with its 12 transponders and ",
                                                              "The meter holds 0 of 64 satellites and 0 of 2500 transponders"};
+        // The pointing sheet: a PDF only where one may go, over no database, never half written.
+        QTest::newRow("sheet") << QStringList{"sheet", "A", "--site", "52.5,13.4", "P"} << 0 << QStringList{};
+        QTest::newRow("sheet, exists") << QStringList{"sheet", "A", "--site", "52.5,13.4", "P"} << 7 << QStringList{};
+        QTest::newRow("sheet, on the pole") << QStringList{"sheet", "A", "--site", "90N 0E", "P", "--force"} << 0 << QStringList{};
+        QTest::newRow("sheet, bad site") << QStringList{"sheet", "A", "--site", "95,13", "Q"} << 2 << QStringList{};
+        QTest::newRow("sheet, over its database") << QStringList{"sheet", "A", "--site", "1,2", "L", "--force"} << 3 << QStringList{};
+        QTest::newRow("sheet, a folder") << QStringList{"sheet", "A", "--site", "1,2", "DIR", "--force"} << 3 << QStringList{};
+        QTest::newRow("sheet, no folder") << QStringList{"sheet", "A", "--site", "1,2", "NODIR"} << 3 << QStringList{};
+        QTest::newRow("sheet, file size limit") << QStringList{"sheet", "A", "--site", "1,2", "Q"} << 3 << QStringList{};
     }
 
     void files()
@@ -395,7 +404,8 @@ private slots:
         QFETCH(QStringList, lines);
         const QMap<QString, QString> paths{{"A", Path("a.bin")}, {"B", Path("b.bin")}, {"D", Path("d.bin")}, {"E", Path("e.bin")},
                                            {"X", Path("b.xml")}, {"L", Path("a.xml")}, {"M", Path("m.xml")},
-                                           {"W", Path("w.xml")}, {"EC", Path("e.csv")}, {"F", Path("f.csv")}};
+                                           {"W", Path("w.xml")}, {"EC", Path("e.csv")}, {"F", Path("f.csv")},
+                                           {"P", Path("s.pdf")}, {"Q", Path("q.pdf")}, {"DIR", m_dir.path()}, {"NODIR", Path("none/q.pdf")}};
         QMap<QString, QByteArray> before;
         for (const QString &path : paths)
             before[path] = TestFile::Read(path);

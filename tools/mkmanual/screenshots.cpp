@@ -8,6 +8,8 @@
 #include "app/CEditSatDlg.h"
 #include "app/CImportDlg.h"
 #include "app/CMeterDlg.h"
+#include "app/CPlanDlg.h"
+#include "app/PlanTableModel.h"
 #include "app/EditorPanel.h"
 #include "app/PortPanel.h"
 #include "app/CRestoreDlg.h"
@@ -15,15 +17,22 @@
 #include "common/Prompts.h"
 #include "document/BackupArchive.h"
 #include "exchange/SatellitesXmlReader.h"
+#include "sheet/PointingSheet.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QEventLoop>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QTimer>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStyleFactory>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -95,6 +104,55 @@ std::vector<ExchangeSatellite> ImportSample(const DatabaseDocument &doc)
                           "<transponder frequency=\"11555000\" symbol_rate=\"30000000\" polarization=\"0\"/>"
                           "</sat></satellites>");
     return SatellitesXmlReader::Read(xml.toUtf8()).satellites;
+}
+
+// A published list's kind for the plan picture: the database's satellites and a dozen more round
+// the arc (some below Berlin's horizon), each with 120 transponders over both Ku bands and both
+// polarisations: more than the meter holds, so that the satellites keep shares.
+std::vector<ExchangeSatellite> PlanSample(const DatabaseDocument &doc)
+{
+    std::vector<std::pair<QString, int>> sats{
+        {QStringLiteral("Eutelsat 7B"), 70},    {QStringLiteral("Eutelsat 16A"), 160},
+        {QStringLiteral("Astra 1N"), 192},      {QStringLiteral("Arabsat 5C"), 200},
+        {QStringLiteral("Eutelsat 21B"), 215},  {QStringLiteral("Turksat 4A"), 420},
+        {QStringLiteral("Intelsat 901"), -180}, {QStringLiteral("Eutelsat 5 West B"), -50},
+        {QStringLiteral("Nilesat 201"), -70},   {QStringLiteral("Galaxy 19"), -970},
+        {QStringLiteral("AsiaSat 7"), 1055},    {QStringLiteral("Intelsat 35e"), -345}};
+    for (const SatelliteValue &s : doc.Satellites())
+        sats.emplace_back(s.name, s.position > 1800 ? s.position - 3600 : s.position);
+    QString xml = QStringLiteral("<satellites>");
+    for (const auto &[name, position] : sats) {
+        xml += QStringLiteral("<sat name=\"%1\" flags=\"0\" position=\"%2\">").arg(name.toHtmlEscaped()).arg(position);
+        for (int t = 0; t < 120; ++t)
+            xml += QStringLiteral("<transponder frequency=\"%1\" symbol_rate=\"27500000\" polarization=\"%2\"/>")
+                       .arg(10714000 + t * 16800).arg(t % 2);
+        xml += QStringLiteral("</sat>");
+    }
+    return SatellitesXmlReader::Read((xml + QStringLiteral("</satellites>")).toUtf8()).satellites;
+}
+
+// The pointing sheet's first page as a picture, by pdftoppm (poppler-utils) where it is installed.
+bool SaveSheet(const DatabaseDocument &doc, const Site &site, const QString &dir, const QString &work)
+{
+    const QString pdf = work + QStringLiteral("/pointing-sheet.pdf");
+    const PointingSheet sheet(doc, site);
+    if (!PointingSheet::Write(pdf, QString(), sheet.Pdf(QStringLiteral("europe.bin"))))
+        return false;
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty()) {
+        std::fprintf(stderr, "orbivane-screenshots: pdftoppm (poppler-utils) is not installed; "
+                             "pointing-sheet.png left as it is\n");
+        return true;
+    }
+    const QString png = dir + QStringLiteral("/pointing-sheet");
+    const int rc = QProcess::execute(pdftoppm, {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("72"),
+                                                QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                                QStringLiteral("1"), QStringLiteral("-H"), QStringLiteral("470"), // the table, not the blank below
+                                                QStringLiteral("-singlefile"), pdf, png});
+    if (rc != 0)
+        return false;
+    std::printf("%s.png\n", qPrintable(png));
+    return true;
 }
 
 } // namespace
@@ -176,6 +234,27 @@ int main(int argc, char **argv)
         import.show();
         ok = Save(import, dir, QStringLiteral("import-preview.png")) && ok;
         import.hide();
+
+        // The plan for Berlin: the list read, one stored satellite unticked.
+        const Site berlin = *Site::FromDegrees(52.52, 13.40);
+        if (!berlin.WriteSetting())
+            return 1;
+        CPlanDlg plan(main.Document(), prompts, &main);
+        plan.SetList(PlanSample(main.Document()));
+        for (int i = plan.Plan()->Count() - 1; i >= 0; --i) {
+            if (plan.Plan()->At(i).InDatabase() && plan.Plan()->At(i).ticked) {
+                plan.Model()->setData(plan.Model()->index(i, PlanTableModel::COL_KEEP), Qt::Unchecked, Qt::CheckStateRole);
+                break;
+            }
+        }
+        plan.findChild<QLineEdit *>(QStringLiteral("planSource"))->setText(QStringLiteral("/home/ines/satellites.xml"));
+        plan.show();
+        QEventLoop settle; // the preview follows a change once the burst of ticks is over
+        QTimer::singleShot(400, &settle, &QEventLoop::quit);
+        settle.exec();
+        ok = Save(plan, dir, QStringLiteral("plan-for-site.png")) && ok;
+        plan.hide();
+        ok = SaveSheet(main.Document(), berlin, dir, settings.path()) && ok;
 
         CAboutDlg about(&main);
         about.show();
