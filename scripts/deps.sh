@@ -1,5 +1,7 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs, when missing.
 # desktop-file-utils and appstream: the installed-tree test validates the desktop entry and metainfo.
+# Optional ones the scripts that need them ask for: clang-tidy (test.sh), dpkg-dev and lintian
+# (run.sh --package, scripts/package-check.sh).
 orbivane_packages=(cmake g++ make qt6-base-dev libxkbcommon-dev desktop-file-utils appstream)
 
 orbivane_install_deps() {
