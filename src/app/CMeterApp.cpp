@@ -1,7 +1,10 @@
 #include "app/CMeterApp.h"
 
 #include "app/CMeterDlg.h"
+#include "app/EditorPanel.h"
 #include "app/GuiPrompts.h"
+
+#include <QFileInfo>
 
 CMeterApp::CMeterApp(int &argc, char **argv) : QApplication(argc, argv)
 {
@@ -12,7 +15,7 @@ CMeterApp::CMeterApp(int &argc, char **argv) : QApplication(argc, argv)
     setDesktopFileName(QStringLiteral("com.tarnwell.Orbivane"));
 }
 
-int CMeterApp::InitInstance()
+int CMeterApp::InitInstance(const QString &file)
 {
     GuiPrompts prompts;
     Prompts::SetDefault(&prompts);
@@ -21,6 +24,8 @@ int CMeterApp::InitInstance()
         CMeterDlg dlg(prompts);
         prompts.SetWindow(&dlg);
         dlg.OnInitDialog();
+        if (!file.isEmpty())
+            dlg.Editor().OpenAndShow(QFileInfo(file).absoluteFilePath());
         result = dlg.exec();
     }
     Prompts::SetDefault(nullptr);
