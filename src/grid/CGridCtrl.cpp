@@ -6,8 +6,10 @@
 #include "CGridTypeAheadTip.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -61,6 +63,19 @@ CGridCtrl::~CGridCtrl()
 // ---------------------------------------------------------------------------------------------
 // List operations
 
+namespace {
+
+void PutText(QTableWidgetItem *item, const QString &text)
+{
+    item->setText(text);
+    // A number padded to line up with the others is read out without its blanks.
+    const QString spoken = text.trimmed();
+    if (spoken != text || item->data(Qt::AccessibleTextRole).isValid())
+        item->setData(Qt::AccessibleTextRole, spoken != text ? QVariant(spoken) : QVariant());
+}
+
+} // namespace
+
 QTableWidgetItem *CGridCtrl::ItemFor(int row, int column)
 {
     QTableWidgetItem *it = item(row, column);
@@ -104,7 +119,8 @@ int CGridCtrl::InsertItem(int row, const QString &text, int image)
     row = qBound(0, row, rowCount());
     EndEditBeforeRowChange();
     insertRow(row);
-    auto *it = new QTableWidgetItem(text);
+    auto *it = new QTableWidgetItem;
+    PutText(it, text);
     it->setData(ItemDataRole, 0u);
     if (image >= 0)
         it->setData(ImageRole, image);
@@ -145,7 +161,7 @@ bool CGridCtrl::SetItemText(int row, int column, const QString &text)
 {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
         return false;
-    ItemFor(row, column)->setText(text);
+    PutText(ItemFor(row, column), text);
     return true;
 }
 
@@ -334,6 +350,19 @@ void CGridCtrl::OpenedEditor(QWidget *editor, int row, int column)
     m_editor = editor;
     m_editRow = row;
     m_editColumn = column;
+    // A screen reader announces the editor by its column, with the cell's value as its own.
+    const QString heading = GetColumnHeading(column);
+    editor->setAccessibleName(heading);
+    if (m_comboEditor) {
+        if (m_comboEditor->lineEdit())
+            m_comboEditor->lineEdit()->setAccessibleName(heading);
+        m_comboEditor->view()->setAccessibleName(heading);
+        // On Linux a combo box is named by what it shows; what it is for comes from its label.
+        auto *label = new QLabel(heading, editor->parentWidget());
+        label->hide();
+        label->setBuddy(editor);
+        connect(editor, &QObject::destroyed, label, &QObject::deleteLater);
+    }
     const quint32 serial = ++m_editSerial;
     // Posted, so the edit ends after the key that asked for it has been handled.
     auto request = [this, serial](bool cancelled) {
@@ -487,9 +516,28 @@ void CGridCtrl::CloseEditor()
         editor->hide();
         editor->deleteLater();
     }
-    if (takeFocus)
+    if (takeFocus) {
         setFocus(Qt::OtherFocusReason);
+        TellFocusCell();
+    }
     viewport()->update();
+}
+
+void CGridCtrl::TellFocusCell()
+{
+    // The view tells assistive technology about its current cell only when that changes; back
+    // from an editor the cell is the same, and a screen reader would otherwise stay on the
+    // closed editor or announce just the table.
+    if (!QAccessible::isActive() || !hasFocus())
+        return;
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(this);
+    QAccessibleInterface *cell = table && table->tableInterface()
+        ? table->tableInterface()->cellAt(m_focusRow, m_focusColumn) : nullptr;
+    if (!cell)
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(table->indexOfChild(cell));
+    QAccessible::updateAccessibility(&event);
 }
 
 bool CGridCtrl::EndEdit()
