@@ -65,12 +65,23 @@ CMeterDlg::~CMeterDlg() = default;
 void CMeterDlg::BuildMenus(QMenuBar *menuBar)
 {
     auto *file = menuBar->addMenu(QStringLiteral("&File"));
+    // The keys people expect: Ctrl+O is Edit parameters (through its button, so that nothing
+    // happens while the button is disabled), Ctrl+Q closes through the close question.
+    QAction *editParameters = file->addAction(tr("&Edit parameters..."), this, [this] {
+        if (auto *button = m_port->findChild<QPushButton *>(QStringLiteral("editButton")))
+            button->click();
+    });
+    editParameters->setShortcut(QKeySequence::Open);
+    file->addSeparator();
     file->addAction(QStringLiteral("&Restore a backup..."), this, &CMeterDlg::OnRestoreBackup);
     file->addSeparator();
     const QList<QAction *> needOpen{
         file->addAction(QStringLiteral("&Import..."), m_exchange, &ExchangeCommands::OnImport),
         file->addAction(QStringLiteral("E&xport..."), m_exchange, &ExchangeCommands::OnExport),
         file->addAction(QStringLiteral("&Compare with file..."), m_exchange, &ExchangeCommands::OnCompareWithFile)};
+    file->addSeparator();
+    // Spelt out: not every platform theme binds QKeySequence::Quit.
+    file->addAction(tr("&Quit"), this, &QWidget::close)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     // Alt+E belongs to "&Edit parameters": added menus take letters the window's own do not use.
     auto *edit = menuBar->addMenu(QStringLiteral("Ed&it"));
@@ -92,7 +103,7 @@ void CMeterDlg::BuildMenus(QMenuBar *menuBar)
     UpdateEditMenu();
 
     QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Manual"), this, &CMeterDlg::OnManual);
+    help->addAction(QStringLiteral("&Manual"), this, &CMeterDlg::OnManual)->setShortcut(QKeySequence::HelpContents);
     QAction *logs = help->addAction(QStringLiteral("Show transfer &logs"), this, [this] {
         // Made when missing, so that the file manager has something to open before any transfer.
         const QString folder = TransferLogFolder::Path();

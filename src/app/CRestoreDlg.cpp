@@ -75,7 +75,8 @@ CRestoreDlg::CRestoreDlg(const BackupArchive &archive, bool canCompare, QWidget 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     m_open = buttons->addButton(QStringLiteral("&Open"), QDialogButtonBox::AcceptRole);
     m_open->setEnabled(false);
-    m_compare = buttons->addButton(QStringLiteral("&Compare"), QDialogButtonBox::ActionRole);
+    // Alt+C is the Close button's.
+    m_compare = buttons->addButton(tr("Co&mpare"), QDialogButtonBox::ActionRole);
     m_compare->setEnabled(false);
     m_compare->setVisible(canCompare);
     connect(m_compare, &QPushButton::clicked, this, [this] { emit compareRequested(ChosenFile()); });

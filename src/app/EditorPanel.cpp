@@ -21,6 +21,7 @@ EditorPanel::EditorPanel(DatabaseDocument &doc, Backups &backups, Prompts &promp
     auto *tpGroup = new QGroupBox(QStringLiteral("transponder list"), this);
     m_tpList = new CTransponderList(tpGroup);
     m_tpList->setObjectName(QStringLiteral("tpList"));
+    m_tpList->setAccessibleName(tr("Transponders"));
     auto *addTp = new QPushButton(QStringLiteral("&Add TP"), tpGroup);
     addTp->setObjectName(QStringLiteral("addTpButton"));
     auto *deleteTp = new QPushButton(QStringLiteral("&Delete TP"), tpGroup);
@@ -35,8 +36,6 @@ EditorPanel::EditorPanel(DatabaseDocument &doc, Backups &backups, Prompts &promp
     auto *tpLayout = new QVBoxLayout(tpGroup);
     tpLayout->addWidget(m_tpList);
     tpLayout->addLayout(tpButtons);
-    // Tab reaches the filter box after every button.
-    setTabOrder(applyTp, m_satList->Filter());
 
     // Laid out as a part of the window's own layout: no margin of its own.
     auto *lists = new QHBoxLayout(this);
