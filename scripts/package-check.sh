@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package in a build folder (default build-release) and checks it: the file
-# list, the dependencies dpkg-shlibdeps found, and lintian (fails on any error it reports). With --install (as root, on a machine that may
-# get it installed for a moment): dpkg -i, every listed file in place, then dpkg -r and dpkg -P
-# and nothing of the package left behind.
+# list, the dependencies dpkg-shlibdeps found, and lintian (fails on any error it reports). With
+# --install (as root, on a machine that may get it installed for a moment): dpkg -i, every listed
+# file in place, then dpkg -r and dpkg -P and nothing of the package left behind.
 #   scripts/package-check.sh [--install] [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -36,7 +36,7 @@ done
 echo "file list and dependencies OK ($(grep -vc '/$' <<<"$listing") files)"
 echo "== lintian"
 # Tags a Debian package must not carry come as E: (errors) and W: (warnings); I: and N: are notes.
-report=$(lintian --info "$deb" 2>&1) || true
+report=$(lintian --display-info "$deb" 2>&1) || true
 echo "${report:-no tags}"
 ! grep -q '^E: ' <<<"$report" || fail "lintian reports errors"
 [ "$install" = 1 ] || exit 0
