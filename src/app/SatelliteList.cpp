@@ -1,5 +1,6 @@
 #include "app/SatelliteList.h"
 
+#include "app/AccessibleList.h"
 #include "document/DatabaseDocument.h"
 #include "document/SatelliteConversions.h"
 
@@ -22,6 +23,7 @@ SatelliteList::SatelliteList(const DatabaseDocument &doc, QWidget *parent)
     m_filter->setAccessibleName(tr("Satellite filter"));
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("satList"));
+    AccessibleList::Use(m_list); // before anything asks for its interface (a name does)
     m_list->setAccessibleName(tr("Satellites"));
     m_add = new QPushButton(QStringLiteral("&Add SAT"), this);
     m_add->setObjectName(QStringLiteral("addSatButton"));

@@ -3,6 +3,7 @@
 #include "CGridCellCombo.h"
 #include "CGridCellEdit.h"
 #include "CGridDelegate.h"
+#include "GridAccessible.h"
 #include "CGridTypeAheadTip.h"
 
 #include <QAbstractItemView>
@@ -46,6 +47,11 @@ CGridCtrl::CGridCtrl(QWidget *parent) : QTableWidget(parent)
     m_paint.TakeColours(palette());
     UpdateRowHeight();
     CreateCellGlyphs();
+
+    // Assistive technology sees the grid through GridAccessible: which cells can be edited, and
+    // one focus at a time.
+    static const bool accessibleFactory = (QAccessible::installFactory(&GridAccessible::Factory), true);
+    Q_UNUSED(accessibleFactory);
 
     m_toolTip = new CGridTypeAheadTip(this);
     m_searchTimer.setSingleShot(true);

@@ -385,8 +385,8 @@ private slots:
     }
 
     // Ctrl+O is Edit parameters. A screen reader meets the lists and the filter box by names of
-    // their own (the box keeps its caption), index cells by their number; Tab goes from the
-    // filter box to the list.
+    // their own (the box keeps its caption), index cells by their number, one focus at a time;
+    // Tab goes from the filter box to the list.
     void keysAndNamesOfTheEditor()
     {
         EditorFixture f;
@@ -404,6 +404,16 @@ private slots:
         while (!(next->focusPolicy() & Qt::TabFocus))
             next = next->nextInFocusChain();
         QCOMPARE(next, sats->List());
+        // One object reports the focus: the focus cell, not also the grid or the satellite entry.
+        f.Play({"click:0,1"});
+        int focused = 0;
+        std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *i) {
+            focused += i->state().focused;
+            for (int c = 0; c < i->childCount(); ++c)
+                walk(i->child(c));
+        };
+        walk(QAccessible::queryAccessibleInterface(f.dlg.get()));
+        QCOMPARE(focused, 1);
     }
 
     void undoAndRedoThroughTheEditMenu()

@@ -34,7 +34,21 @@ QString AccessibleFocus()
         + (labels.isEmpty() ? iface->text(QAccessible::Name) : labels.first().first->text(QAccessible::Name));
     if (QAccessibleTableCellInterface *cell = iface->tableCellInterface())
         s += QStringLiteral(" %1,%2").arg(cell->rowIndex()).arg(cell->columnIndex());
+    if (iface->state().editable && iface->role() == QAccessible::Cell)
+        s += QStringLiteral(" editable");
     return s + QLatin1Char('=') + iface->text(QAccessible::Value);
+}
+
+// How many of the grid, its cells and the focus widget elsewhere (an editor, an open list)
+// report the focus.
+int FocusedCount(CGridCtrl &grid)
+{
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(&grid);
+    int n = table->state().focused;
+    for (int i = 0; i < table->childCount(); ++i)
+        n += table->child(i)->state().focused;
+    QWidget *focus = QApplication::focusWidget();
+    return n + (focus != &grid && QAccessible::queryAccessibleInterface(focus)->state().focused);
 }
 
 } // namespace
@@ -238,7 +252,8 @@ private slots:
     }
 
     // Assistive technology follows an edit: the focus goes to the editor, named after its column
-    // and holding the cell's value, and back to the edited cell when the edit ends.
+    // and holding the cell's value, and back to the edited cell when the edit ends. Cells that
+    // can be edited say so, and one object at a time reports the focus.
     void editorsAreAnnounced_data()
     {
         QTest::addColumn<int>("kind");
@@ -253,13 +268,16 @@ private slots:
         QFETCH(int, kind);
         GridWindow w({CELL_TEXT, CELL_EDIT, CellKind(kind)});
         w.grid->SetItemText(1, 2, QStringLiteral("Vert"));
-        QVERIFY(w.ShowWithFocusAt(1, 1));
-        w.Drive(QStringLiteral("Right"));
-        QCOMPARE(AccessibleFocus(), "1d Vert 1,2=");
+        QVERIFY(w.ShowWithFocusAt(1, 0));
+        QCOMPARE(AccessibleFocus(), "1d r1c0 1,0=");
+        w.Drive(QStringLiteral("Right Right"));
+        QCOMPARE(AccessibleFocus(), "1d Vert 1,2 editable=");
+        QCOMPARE(FocusedCount(*w.grid), 1);
         QVERIFY(w.grid->EditCell(1, 2));
         QTEST(AccessibleFocus(), "editor");
+        QCOMPARE(FocusedCount(*w.grid), 1);
         QVERIFY(w.grid->EndEdit());
-        QCOMPARE(AccessibleFocus(), "1d Vert 1,2=");
+        QCOMPARE(AccessibleFocus(), "1d Vert 1,2 editable=");
     }
 };
 
