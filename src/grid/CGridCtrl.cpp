@@ -518,13 +518,14 @@ void CGridCtrl::CloseEditor()
     ++m_editSerial; // end requests still queued for it come to nothing
     if (auto *combo = qobject_cast<QComboBox *>(editor))
         combo->hidePopup();
+    // Before the editor hides: hiding it would pass the focus on to the next control first,
+    // and a screen reader would announce that one on the way back. focusInEvent tells
+    // assistive technology of the cell.
+    if (takeFocus)
+        setFocus(Qt::OtherFocusReason);
     if (editor) {
         editor->hide();
         editor->deleteLater();
-    }
-    if (takeFocus) {
-        setFocus(Qt::OtherFocusReason);
-        TellFocusCell();
     }
     viewport()->update();
 }
@@ -532,8 +533,8 @@ void CGridCtrl::CloseEditor()
 void CGridCtrl::TellFocusCell()
 {
     // The view tells assistive technology about its current cell only when that changes; back
-    // from an editor the cell is the same, and a screen reader would otherwise stay on the
-    // closed editor or announce just the table.
+    // from an editor, or in a window just activated, the cell is the same, and a screen reader
+    // would stay on the closed editor or announce just the table.
     if (!QAccessible::isActive() || !hasFocus())
         return;
     QAccessibleInterface *table = QAccessible::queryAccessibleInterface(this);

@@ -431,6 +431,9 @@ void CGridCtrl::focusInEvent(QFocusEvent *event)
     if (!hadFocusedRow && m_focusRow == -1 && currentIndex().isValid())
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     RedrawRow(m_focusRow, true);
+    // After the grid itself, which Qt announces once this returns: a screen reader goes on to
+    // the cell.
+    QMetaObject::invokeMethod(this, &CGridCtrl::TellFocusCell, Qt::QueuedConnection);
 }
 
 void CGridCtrl::focusOutEvent(QFocusEvent *event)

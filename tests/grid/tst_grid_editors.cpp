@@ -276,7 +276,11 @@ private slots:
         QVERIFY(w.grid->EditCell(1, 2));
         QTEST(AccessibleFocus(), "editor");
         QCOMPARE(FocusedCount(*w.grid), 1);
+        QSignalSpy moves(qApp, &QApplication::focusChanged); // back by no other control
+        const QWidget *editor = w.grid->GetEditor();
         QVERIFY(w.grid->EndEdit());
+        for (const QList<QVariant> &move : moves)
+            QVERIFY(move.at(1).value<QWidget *>() == w.grid || move.at(1).value<QWidget *>() == editor);
         QCOMPARE(AccessibleFocus(), "1d Vert 1,2 editable=");
     }
 };
