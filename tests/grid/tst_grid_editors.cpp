@@ -276,6 +276,7 @@ private slots:
         QVERIFY(w.grid->EditCell(1, 2));
         QTEST(AccessibleFocus(), "editor");
         QCOMPARE(FocusedCount(*w.grid), 1);
+        QWidget::setTabOrder(w.other, w.grid); // what follows the editor is not the grid
         QSignalSpy moves(qApp, &QApplication::focusChanged); // back by no other control
         const QWidget *editor = w.grid->GetEditor();
         QVERIFY(w.grid->EndEdit());
