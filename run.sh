@@ -20,7 +20,8 @@ case "${1:-}" in
     *) echo "usage: ./run.sh [--demo | --build | --package]" >&2; exit 2 ;;
 esac
 
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
+# Only what runs here: the tests and benchmarks are ./test.sh's.
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-release -j"$(nproc)"
 bin=$PWD/build-release
 [ "$build_only" -eq 0 ] || exit 0

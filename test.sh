@@ -22,14 +22,14 @@ run_tests() { # BUILD_DIR
 
 if [ "${ORBIVANE_QUICK:-0}" = 1 ]; then
     echo "== Build and tests"
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
     cmake --build build -j"$jobs"
     run_tests build
     exit 0
 fi
 
 echo "== Build and tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBIVANE_SANITIZE=ON
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBIVANE_SANITIZE=ON -DBUILD_TESTING=ON
 cmake --build build-asan -j"$jobs"
 export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1

@@ -1,5 +1,7 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs, when missing.
 # desktop-file-utils and appstream: the installed-tree test validates the desktop entry and metainfo.
+# Optional ones the scripts that need them ask for: clang-tidy (test.sh), dpkg-dev and lintian
+# (run.sh --package, scripts/package-check.sh).
 # qt6-tools-dev and qt6-l10n-tools build the translations; qt6-translations-l10n has Qt's own.
 orbivane_packages=(cmake g++ make qt6-base-dev libxkbcommon-dev desktop-file-utils appstream
                    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)

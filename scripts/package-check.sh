@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package in a build folder (default build-release) and checks it: the file
-# list and the dependencies dpkg-shlibdeps found. With --install (as root, on a machine that may
-# get it installed for a moment): dpkg -i, every listed file in place, then dpkg -r and dpkg -P
-# and nothing of the package left behind.
+# list, the dependencies dpkg-shlibdeps found, and lintian (fails on any error it reports). With
+# --install (as root, on a machine that may get it installed for a moment): dpkg -i, every listed
+# file in place, then dpkg -r and dpkg -P and nothing of the package left behind.
 #   scripts/package-check.sh [--install] [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,10 +10,10 @@ install=0
 [ "${1:-}" = --install ] && { install=1; shift; }
 build=${1:-build-release}
 . scripts/deps.sh
-orbivane_install_deps dpkg-dev
+orbivane_install_deps dpkg-dev lintian
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" >/dev/null
 rm -f "$build"/orbivane_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
@@ -22,7 +22,8 @@ echo "== $deb"
 dpkg-deb -f "$deb" Package Version Architecture Depends
 id=com.tarnwell.Orbivane
 expected=(usr/bin/orbivane usr/bin/orbivane-cli usr/share/doc/orbivane/help.pdf
-          usr/share/man/man1/orbivane.1 usr/share/man/man1/orbivane-cli.1
+          usr/share/man/man1/orbivane.1.gz usr/share/man/man1/orbivane-cli.1.gz
+          usr/share/doc/orbivane/copyright usr/share/doc/orbivane/changelog.gz
           usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml
           usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/icons/hicolor/48x48/apps/$id.png
           usr/lib/udev/rules.d/70-orbivane.rules)
@@ -33,6 +34,11 @@ for lib in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libstdc++6; do
     grep -q "\b$lib\b" <<<"$depends" || fail "Depends lacks $lib"
 done
 echo "file list and dependencies OK ($(grep -vc '/$' <<<"$listing") files)"
+echo "== lintian"
+# Tags a Debian package must not carry come as E: (errors) and W: (warnings); I: and N: are notes.
+report=$(lintian --display-info "$deb" 2>&1) || true
+echo "${report:-no tags}"
+! grep -q '^E: ' <<<"$report" || fail "lintian reports errors"
 [ "$install" = 1 ] || exit 0
 
 echo "== dpkg -i"

@@ -11,7 +11,7 @@ seed=${1:-2026}
 build=${2:-build}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 unset QT_QPA_PLATFORMTHEME
-[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo || exit 2
+[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON || exit 2
 cmake --build "$build" -j2 --target soak_transfers soak_editor || exit 2
 
 status=0

@@ -1,7 +1,10 @@
 #include "app/CMeterApp.h"
 
 #include "app/CMeterDlg.h"
+#include "app/EditorPanel.h"
 #include "app/GuiPrompts.h"
+
+#include <QFileInfo>
 
 CMeterApp::CMeterApp(int &argc, char **argv) : QApplication(argc, argv)
 {
@@ -19,7 +22,7 @@ CMeterApp::CMeterApp(int &argc, char **argv) : QApplication(argc, argv)
     "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left "
     "languages (such as Hebrew and Arabic) to get proper widget layout.");
 
-int CMeterApp::InitInstance()
+int CMeterApp::InitInstance(const QString &file)
 {
     GuiPrompts prompts;
     Prompts::SetDefault(&prompts);
@@ -28,6 +31,8 @@ int CMeterApp::InitInstance()
         CMeterDlg dlg(prompts);
         prompts.SetWindow(&dlg);
         dlg.OnInitDialog();
+        if (!file.isEmpty())
+            dlg.Editor().OpenAndShow(QFileInfo(file).absoluteFilePath());
         result = dlg.exec();
     }
     Prompts::SetDefault(nullptr);

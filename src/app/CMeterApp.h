@@ -8,5 +8,7 @@ class CMeterApp : public QApplication
     Q_OBJECT
 public:
     CMeterApp(int &argc, char **argv);
-    int InitInstance();
+    // Runs the window; a file given is opened for editing once it is up (a bad one is told, and
+    // the window stays as it starts).
+    int InitInstance(const QString &file = QString());
 };

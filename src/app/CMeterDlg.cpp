@@ -67,6 +67,14 @@ CMeterDlg::~CMeterDlg() = default;
 void CMeterDlg::BuildMenus(QMenuBar *menuBar)
 {
     auto *file = menuBar->addMenu(tr("&File"));
+    // The keys people expect: Ctrl+O is Edit parameters (through its button, so that nothing
+    // happens while the button is disabled), Ctrl+Q closes through the close question.
+    QAction *editParameters = file->addAction(tr("&Edit parameters..."), this, [this] {
+        if (auto *button = m_port->findChild<QPushButton *>(QStringLiteral("editButton")))
+            button->click();
+    });
+    editParameters->setShortcut(QKeySequence::Open);
+    file->addSeparator();
     file->addAction(tr("&Restore a backup..."), this, &CMeterDlg::OnRestoreBackup);
     file->addSeparator();
     const QList<QAction *> needOpen{
@@ -75,6 +83,9 @@ void CMeterDlg::BuildMenus(QMenuBar *menuBar)
         file->addAction(tr("&Compare with file..."), m_exchange, &ExchangeCommands::OnCompareWithFile),
         file->addAction(tr("&Plan for a site..."), m_plan, &PlanCommands::OnPlanForSite),
         file->addAction(tr("Export pointing &sheet..."), m_plan, &PlanCommands::OnExportSheet)};
+    file->addSeparator();
+    // Spelt out: not every platform theme binds QKeySequence::Quit.
+    file->addAction(tr("&Quit"), this, &QWidget::close)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     // Alt+E belongs to "&Edit parameters": added menus take letters the window's own do not use.
     auto *edit = menuBar->addMenu(tr("Ed&it"));
@@ -96,7 +107,7 @@ void CMeterDlg::BuildMenus(QMenuBar *menuBar)
     UpdateEditMenu();
 
     QMenu *help = menuBar->addMenu(tr("&Help"));
-    help->addAction(tr("&Manual"), this, &CMeterDlg::OnManual);
+    help->addAction(tr("&Manual"), this, &CMeterDlg::OnManual)->setShortcut(QKeySequence::HelpContents);
     QAction *logs = help->addAction(tr("Show transfer &logs"), this, [this] {
         // Made when missing, so that the file manager has something to open before any transfer.
         const QString folder = TransferLogFolder::Path();

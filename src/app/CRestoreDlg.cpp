@@ -73,9 +73,11 @@ CRestoreDlg::CRestoreDlg(const BackupArchive &archive, bool canCompare, QWidget 
     });
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    // As desktop themes spell it (some platforms give it no mnemonic); Alt+C is its.
+    buttons->button(QDialogButtonBox::Close)->setText(tr("&Close"));
     m_open = buttons->addButton(tr("&Open"), QDialogButtonBox::AcceptRole);
     m_open->setEnabled(false);
-    m_compare = buttons->addButton(tr("&Compare"), QDialogButtonBox::ActionRole);
+    m_compare = buttons->addButton(tr("Co&mpare"), QDialogButtonBox::ActionRole);
     m_compare->setEnabled(false);
     m_compare->setVisible(canCompare);
     connect(m_compare, &QPushButton::clicked, this, [this] { emit compareRequested(ChosenFile()); });

@@ -22,6 +22,7 @@ EditorPanel::EditorPanel(DatabaseDocument &doc, Backups &backups, Prompts &promp
     auto *tpGroup = new QGroupBox(tr("transponder list"), this);
     m_tpList = new CTransponderList(tpGroup);
     m_tpList->setObjectName(QStringLiteral("tpList"));
+    m_tpList->setAccessibleName(tr("Transponders"));
     auto *addTp = new QPushButton(tr("&Add TP"), tpGroup);
     addTp->setObjectName(QStringLiteral("addTpButton"));
     auto *deleteTp = new QPushButton(tr("&Delete TP"), tpGroup);
@@ -36,8 +37,6 @@ EditorPanel::EditorPanel(DatabaseDocument &doc, Backups &backups, Prompts &promp
     auto *tpLayout = new QVBoxLayout(tpGroup);
     tpLayout->addWidget(m_tpList);
     tpLayout->addLayout(tpButtons);
-    // Tab reaches the filter box after every button.
-    setTabOrder(applyTp, m_satList->Filter());
 
     // Laid out as a part of the window's own layout: no margin of its own.
     auto *lists = new QHBoxLayout(this);

@@ -1,5 +1,6 @@
 #include "app/SatelliteList.h"
 
+#include "app/AccessibleList.h"
 #include "document/DatabaseDocument.h"
 #include "document/SatelliteConversions.h"
 
@@ -13,18 +14,23 @@
 SatelliteList::SatelliteList(const DatabaseDocument &doc, QWidget *parent)
     : QGroupBox(tr("satillite list"), parent), m_doc(doc)
 {
+    // The filter box first: Tab goes from it to the list, as they stand on the screen.
+    m_filter = new QLineEdit(this);
+    m_filter->setObjectName(QStringLiteral("satFilter"));
+    m_filter->setPlaceholderText(tr("Filter by name or position"));
+    m_filter->setClearButtonEnabled(true);
+    // Names of their own: a screen reader would call both after the box's caption.
+    m_filter->setAccessibleName(tr("Satellite filter"));
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("satList"));
+    AccessibleList::Use(m_list); // before anything asks for its interface (a name does)
+    m_list->setAccessibleName(tr("Satellites"));
     m_add = new QPushButton(tr("&Add SAT"), this);
     m_add->setObjectName(QStringLiteral("addSatButton"));
     m_delete = new QPushButton(tr("&Delete SAT"), this);
     m_delete->setObjectName(QStringLiteral("deleteSatButton"));
     m_apply = new QPushButton(tr("&Apply"), this);
     m_apply->setObjectName(QStringLiteral("applySatButton"));
-    m_filter = new QLineEdit(this);
-    m_filter->setObjectName(QStringLiteral("satFilter"));
-    m_filter->setPlaceholderText(tr("Filter by name or position"));
-    m_filter->setClearButtonEnabled(true);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_add);
     buttons->addWidget(m_delete);

@@ -3,11 +3,14 @@
 #include "CGridCellCombo.h"
 #include "CGridCellEdit.h"
 #include "CGridDelegate.h"
+#include "GridAccessible.h"
 #include "CGridTypeAheadTip.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -45,6 +48,11 @@ CGridCtrl::CGridCtrl(QWidget *parent) : QTableWidget(parent)
     UpdateRowHeight();
     CreateCellGlyphs();
 
+    // Assistive technology sees the grid through GridAccessible: which cells can be edited, and
+    // one focus at a time.
+    static const bool accessibleFactory = (QAccessible::installFactory(&GridAccessible::Factory), true);
+    Q_UNUSED(accessibleFactory);
+
     m_toolTip = new CGridTypeAheadTip(this);
     m_searchTimer.setSingleShot(true);
     connect(&m_searchTimer, &QTimer::timeout, this, [this] { OnTimer(TYPEAHEAD_TIMER); });
@@ -60,6 +68,19 @@ CGridCtrl::~CGridCtrl()
 
 // ---------------------------------------------------------------------------------------------
 // List operations
+
+namespace {
+
+void PutText(QTableWidgetItem *item, const QString &text)
+{
+    item->setText(text);
+    // A number padded to line up with the others is read out without its blanks.
+    const QString spoken = text.trimmed();
+    if (spoken != text || item->data(Qt::AccessibleTextRole).isValid())
+        item->setData(Qt::AccessibleTextRole, spoken != text ? QVariant(spoken) : QVariant());
+}
+
+} // namespace
 
 QTableWidgetItem *CGridCtrl::ItemFor(int row, int column)
 {
@@ -104,7 +125,8 @@ int CGridCtrl::InsertItem(int row, const QString &text, int image)
     row = qBound(0, row, rowCount());
     EndEditBeforeRowChange();
     insertRow(row);
-    auto *it = new QTableWidgetItem(text);
+    auto *it = new QTableWidgetItem;
+    PutText(it, text);
     it->setData(ItemDataRole, 0u);
     if (image >= 0)
         it->setData(ImageRole, image);
@@ -145,7 +167,7 @@ bool CGridCtrl::SetItemText(int row, int column, const QString &text)
 {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
         return false;
-    ItemFor(row, column)->setText(text);
+    PutText(ItemFor(row, column), text);
     return true;
 }
 
@@ -334,6 +356,19 @@ void CGridCtrl::OpenedEditor(QWidget *editor, int row, int column)
     m_editor = editor;
     m_editRow = row;
     m_editColumn = column;
+    // A screen reader announces the editor by its column, with the cell's value as its own.
+    const QString heading = GetColumnHeading(column);
+    editor->setAccessibleName(heading);
+    if (m_comboEditor) {
+        if (m_comboEditor->lineEdit())
+            m_comboEditor->lineEdit()->setAccessibleName(heading);
+        m_comboEditor->view()->setAccessibleName(heading);
+        // On Linux a combo box is named by what it shows; what it is for comes from its label.
+        auto *label = new QLabel(heading, editor->parentWidget());
+        label->hide();
+        label->setBuddy(editor);
+        connect(editor, &QObject::destroyed, label, &QObject::deleteLater);
+    }
     const quint32 serial = ++m_editSerial;
     // Posted, so the edit ends after the key that asked for it has been handled.
     auto request = [this, serial](bool cancelled) {
@@ -483,13 +518,33 @@ void CGridCtrl::CloseEditor()
     ++m_editSerial; // end requests still queued for it come to nothing
     if (auto *combo = qobject_cast<QComboBox *>(editor))
         combo->hidePopup();
+    // Before the editor hides: hiding it would pass the focus on to the next control first,
+    // and a screen reader would announce that one on the way back. focusInEvent tells
+    // assistive technology of the cell.
+    if (takeFocus)
+        setFocus(Qt::OtherFocusReason);
     if (editor) {
         editor->hide();
         editor->deleteLater();
     }
-    if (takeFocus)
-        setFocus(Qt::OtherFocusReason);
     viewport()->update();
+}
+
+void CGridCtrl::TellFocusCell()
+{
+    // The view tells assistive technology about its current cell only when that changes; back
+    // from an editor, or in a window just activated, the cell is the same, and a screen reader
+    // would stay on the closed editor or announce just the table.
+    if (!QAccessible::isActive() || !hasFocus())
+        return;
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(this);
+    QAccessibleInterface *cell = table && table->tableInterface()
+        ? table->tableInterface()->cellAt(m_focusRow, m_focusColumn) : nullptr;
+    if (!cell)
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(table->indexOfChild(cell));
+    QAccessible::updateAccessibility(&event);
 }
 
 bool CGridCtrl::EndEdit()

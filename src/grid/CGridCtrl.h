@@ -203,6 +203,8 @@ private:
     // on, and one OnEndCellEdit refuses is dropped, since its row is about to change.
     void EndEditBeforeRowChange();
     void CloseEditor();
+    // Tells assistive technology that the focus is on the focus cell (when the grid has it).
+    void TellFocusCell();
     bool InEditor(const QWidget *w) const; // the editor or one of its parts (the open list)
     void OnAppFocusChanged(QWidget *old, QWidget *now);
     void OpenedEditor(QWidget *editor, int row, int column);

@@ -40,6 +40,10 @@ bool CGridCtrl::SetFocusCell(int row, int column, bool redraw)
     const bool columnChanged = column != m_focusColumn;
     m_focusRow = row;
     m_focusColumn = column;
+    // The view's current cell goes along within the focused row: it is the one assistive
+    // technology reports.
+    if (currentIndex().row() == row && currentIndex().column() != column)
+        selectionModel()->setCurrentIndex(model()->index(row, column), QItemSelectionModel::NoUpdate);
     EnsureRowVisible(row);
     EnsureColumnVisible(column);
     if (columnChanged) {
@@ -418,6 +422,9 @@ void CGridCtrl::focusInEvent(QFocusEvent *event)
     if (!hadFocusedRow && m_focusRow == -1 && currentIndex().isValid())
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     RedrawRow(m_focusRow, true);
+    // After the grid itself, which Qt announces once this returns: a screen reader goes on to
+    // the cell.
+    QMetaObject::invokeMethod(this, &CGridCtrl::TellFocusCell, Qt::QueuedConnection);
 }
 
 void CGridCtrl::focusOutEvent(QFocusEvent *event)

@@ -12,6 +12,7 @@
 #include "database/DatabaseChecker.h"
 #include "document/SatelliteConversions.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -337,6 +338,8 @@ private slots:
         QTest::newRow("the save fails: stays") << "unwritable" << "Esc" << QList<bool>{true} << 1 << false;
         QTest::newRow("applied, Return: nothing to ask") << "applied" << "Return" << QList<bool>{} << 0 << true;
         QTest::newRow("typed back, Enter of the keypad: nothing to ask") << "typed back" << "Enter" << QList<bool>{} << 0 << true;
+        QTest::newRow("typed, Ctrl+Q, No, No: stays") << "typed" << "Ctrl+Q" << QList<bool>{false, false} << 2 << false;
+        QTest::newRow("applied, Ctrl+Q: nothing to ask") << "applied" << "Ctrl+Q" << QList<bool>{} << 0 << true;
     }
 
     void closeAsksAboutPendingWork()
@@ -367,6 +370,7 @@ private slots:
         for (bool answer : answers)
             f.prompts.QueueAnswer(answer);
         f.dlg->Editor().TpList()->setFocus(); // Escape or Enter there is the close box's
+        QVERIFY(QTest::qWaitForWindowActive(f.dlg.get())); // for Ctrl+Q
         f.Play({key});
         QCOMPARE(f.dlg->isVisible(), !closes);
         QTEST(int(f.prompts.Questions().size()), "questions");
@@ -378,6 +382,38 @@ private slots:
         QCOMPARE(TestFile::Read(path) != before, work == "deleted" || work == "applied");
         LOAD_CHECKED(file, path);
         QCOMPARE(bool(file->SatelliteAt(gone)->InUse()), work != "deleted");
+    }
+
+    // Ctrl+O is Edit parameters. A screen reader meets the lists and the filter box by names of
+    // their own (the box keeps its caption), index cells by their number, one focus at a time;
+    // Tab goes from the filter box to the list.
+    void keysAndNamesOfTheEditor()
+    {
+        EditorFixture f;
+        f.OpenSample();
+        QVERIFY(QTest::qWaitForWindowActive(f.dlg.get()));
+        f.prompts.QueueFileName(f.WriteFile(QStringLiteral("b.bin"), SampleDatabase::Make({8})));
+        QTest::keyClick(f.dlg->Editor().TpList(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(f.dlg->Document().Path(), f.dir.filePath("b.bin"));
+        auto *sats = f.dlg->findChild<SatelliteList *>();
+        auto name = [](QObject *o) { return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name); };
+        QCOMPARE(QStringList({sats->title(), name(sats->Filter()), name(sats->List()), name(f.dlg->Editor().TpList())}),
+                 QStringList({"satillite list", "Satellite filter", "Satellites", "Transponders"}));
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.dlg->Editor().TpList())->tableInterface()->cellAt(0, 0)->text(QAccessible::Name), "1");
+        QWidget *next = sats->Filter()->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        QCOMPARE(next, sats->List());
+        // One object reports the focus: the focus cell, not also the grid or the satellite entry.
+        f.Play({"click:0,1"});
+        int focused = 0;
+        std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *i) {
+            focused += i->state().focused;
+            for (int c = 0; c < i->childCount(); ++c)
+                walk(i->child(c));
+        };
+        walk(QAccessible::queryAccessibleInterface(f.dlg.get()));
+        QCOMPARE(focused, 1);
     }
 
     void undoAndRedoThroughTheEditMenu()

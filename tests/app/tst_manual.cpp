@@ -88,7 +88,10 @@ private slots:
         QFile::remove(pdf);
         for (const bool present : {false, true}) {
             RecordingPrompts prompts;
-            CMeterDlg(prompts).OnManual();
+            CMeterDlg dlg(prompts);
+            dlg.show();
+            QVERIFY(QTest::qWaitForWindowActive(&dlg));
+            QTest::keyClick(&dlg, Qt::Key_F1); // Help > Manual
             QCOMPARE(prompts.MessageTexts(), present ? QStringList() : QStringList{"Can not find help.pdf"});
             if (!present)
                 QCOMPARE(prompts.Messages().front().caption, QStringLiteral("Attention"));

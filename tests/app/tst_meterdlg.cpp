@@ -8,6 +8,7 @@
 #include "app/TransferCommands.h"
 #include "app/GuiPrompts.h"
 #include "app/PortStatusLabel.h"
+#include "app/StartArguments.h"
 #include "common/SettingsStore.h"
 #include "document/BackupArchive.h"
 #include "protocol/MeterLink.h"
@@ -189,6 +190,34 @@ private slots:
         qunsetenv("ORBIVANE_HOME");
         QVERIFY(QDir(settings.UserDir()).isEmpty() && QFileInfo::exists(home.filePath("config/Tarnwell/vanetool.conf")));
         QCOMPARE(paths, (QStringList{home.filePath("data/Tarnwell/vanetool/backups"), home.filePath("state/orbivane/logs"), ""}));
+    }
+
+    // orbivane [--help | --version | FILE]: the exit code when it ends at once (the start of what
+    // it prints), else the file to open.
+    void startArguments_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("none") << QStringList{} << -1 << "" << "";
+        QTest::newRow("a file") << QStringList{"db.bin"} << -1 << "" << "db.bin";
+        QTest::newRow("a file named like an option") << QStringList{"--", "-x.bin"} << -1 << "" << "-x.bin";
+        QTest::newRow("help") << QStringList{"db.bin", "--help"} << 0 << "Usage: orbivane [options] [FILE]\n" << "";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "orbivane 9.8" << "";
+        QTest::newRow("two files") << QStringList{"a", "b"} << 2 << "orbivane: only one file can be opened: b\nTry 'orbivane --help'." << "";
+        QTest::newRow("unknown option") << QStringList{"-x"} << 2 << "orbivane: Unknown option 'x'." << "";
+        QTest::newRow("empty name") << QStringList{""} << 2 << "orbivane: the file name is empty" << "";
+    }
+
+    void startArguments()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, text);
+        const StartArguments start = StartArguments::Parse(QStringList{"/usr/bin/orbivane"} + arguments, "9.8");
+        QTEST(start.exitCode, "exitCode");
+        QVERIFY2(start.text.left(text.size()) == text && text.isEmpty() == start.text.isEmpty(), qPrintable(start.text));
+        QTEST(start.file, "file");
     }
 
     // No menu or button the window added takes a mnemonic of the window's own: Alt+E is

@@ -49,6 +49,11 @@ private slots:
         QTreeWidgetItem *row = list.List()->topLevelItem(0);
         QVERIFY(row && !list.OpenButton()->isEnabled());
         QCOMPARE(list.CompareButton()->isVisibleTo(&list), open);
+        QStringList keys; // one button per Alt key
+        for (QAbstractButton *b : list.findChildren<QAbstractButton *>()) {
+            keys << QKeySequence::mnemonic(b->text()).toString();
+            QVERIFY2(keys.last().isEmpty() || keys.count(keys.last()) == 1, qPrintable(b->text()));
+        }
         QCOMPARE(row->text(0) + '|' + row->text(2) + '|' + row->text(3).section(',', 0, 0), "meter 42010203|read from meter|12 satellites");
         row->setSelected(true);
         QVERIFY(list.OpenButton()->isEnabled());

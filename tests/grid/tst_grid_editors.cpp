@@ -3,6 +3,7 @@
 #include "TestGrid.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 
 namespace {
@@ -17,6 +18,37 @@ QAbstractItemView *ShownList(TestGrid &grid)
 {
     QAbstractItemView *list = grid.GetEditorCombo() ? grid.GetEditorCombo()->view() : nullptr;
     return list && WaitUntil([&] { return list->isVisible(); }) ? list : nullptr;
+}
+
+// The focus as assistive technology sees it: "role(hex) name row,column=value", the name being
+// that of a label for the object when it has one.
+QString AccessibleFocus()
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(QApplication::focusObject());
+    if (iface && iface->role() == QAccessible::Table)
+        iface = iface->focusChild();
+    if (!iface)
+        return QStringLiteral("none");
+    const auto labels = iface->relations(QAccessible::Label);
+    QString s = QString::number(iface->role(), 16) + QLatin1Char(' ')
+        + (labels.isEmpty() ? iface->text(QAccessible::Name) : labels.first().first->text(QAccessible::Name));
+    if (QAccessibleTableCellInterface *cell = iface->tableCellInterface())
+        s += QStringLiteral(" %1,%2").arg(cell->rowIndex()).arg(cell->columnIndex());
+    if (iface->state().editable && iface->role() == QAccessible::Cell)
+        s += QStringLiteral(" editable");
+    return s + QLatin1Char('=') + iface->text(QAccessible::Value);
+}
+
+// How many of the grid, its cells and the focus widget elsewhere (an editor, an open list)
+// report the focus.
+int FocusedCount(CGridCtrl &grid)
+{
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(&grid);
+    int n = table->state().focused;
+    for (int i = 0; i < table->childCount(); ++i)
+        n += table->child(i)->state().focused;
+    QWidget *focus = QApplication::focusWidget();
+    return n + (focus != &grid && QAccessible::queryAccessibleInterface(focus)->state().focused);
 }
 
 } // namespace
@@ -217,6 +249,40 @@ private slots:
         QTEST(w.grid->GetItemText(1, 3), "stored");
         if (!w.grid->ends.last().cancelled)
             QTEST(w.grid->ends.last().image, "image");
+    }
+
+    // Assistive technology follows an edit: the focus goes to the editor, named after its column
+    // and holding the cell's value, and back to the edited cell when the edit ends. Cells that
+    // can be edited say so, and one object at a time reports the focus.
+    void editorsAreAnnounced_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("editor");
+        QTest::newRow("line edit") << int(CELL_EDIT) << "2a Col2=Vert";
+        QTest::newRow("editable drop-down") << int(CELL_DROPDOWN) << "2e Col2=Vert";
+        QTest::newRow("drop-down list") << int(CELL_DROPLIST) << "2e Col2=Vert";
+    }
+
+    void editorsAreAnnounced()
+    {
+        QFETCH(int, kind);
+        GridWindow w({CELL_TEXT, CELL_EDIT, CellKind(kind)});
+        w.grid->SetItemText(1, 2, QStringLiteral("Vert"));
+        QVERIFY(w.ShowWithFocusAt(1, 0));
+        QCOMPARE(AccessibleFocus(), "1d r1c0 1,0=");
+        w.Drive(QStringLiteral("Right Right"));
+        QCOMPARE(AccessibleFocus(), "1d Vert 1,2 editable=");
+        QCOMPARE(FocusedCount(*w.grid), 1);
+        QVERIFY(w.grid->EditCell(1, 2));
+        QTEST(AccessibleFocus(), "editor");
+        QCOMPARE(FocusedCount(*w.grid), 1);
+        QWidget::setTabOrder(w.other, w.grid); // what follows the editor is not the grid
+        QSignalSpy moves(qApp, &QApplication::focusChanged); // back by no other control
+        const QWidget *editor = w.grid->GetEditor();
+        QVERIFY(w.grid->EndEdit());
+        for (const QList<QVariant> &move : moves)
+            QVERIFY(move.at(1).value<QWidget *>() == w.grid || move.at(1).value<QWidget *>() == editor);
+        QCOMPARE(AccessibleFocus(), "1d Vert 1,2 editable=");
     }
 };
 

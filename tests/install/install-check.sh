@@ -13,7 +13,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 id=com.tarnwell.Orbivane
 share=$prefix/share
-for f in bin/orbivane bin/orbivane-cli share/man/man1/orbivane.1 share/man/man1/orbivane-cli.1 \
+for f in bin/orbivane bin/orbivane-cli share/man/man1/orbivane.1.gz share/man/man1/orbivane-cli.1.gz \
+         share/doc/orbivane/copyright share/doc/orbivane/changelog.gz \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg lib/udev/rules.d/70-orbivane.rules; do
     [ -s "$prefix/$f" ] || fail "$f is not installed"
