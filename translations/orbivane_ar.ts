@@ -424,50 +424,6 @@ What you asked for goes ahead all the same. This is told once per session.</sour
         <translation>يفحص بنية ملف قاعدة بيانات: كل سلسلة كاملة ومربوطة في الاتجاهين، وكل عدد صحيح، وكل سجل مستخدم أو حر. سطر واحد لكل مخالفة.</translation>
     </message>
     <message>
-        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
-Every meter job of Orbivane from a terminal.
-
-Commands:
-  ports                        the COM ports and the serial devices present
-  probe [--port P]...          the connection test; prints the meter&apos;s identity word
-  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
-  write [--port P]... FILE     a database file into the meter(s)
-  load  [--port P]... FILE     software into the meter(s)
-  info  FILE                   satellites, totals and free records of a database file
-  check FILE                   the structure check of a database file
-  import DB SOURCE             a satellites.xml or CSV list into a database file
-  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
-  diff  A B                    what differs between two database files
-  backups [FILE]               the kept versions of saved files and meter reads
-  --version                    the version of orbivane-cli
-
-P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
-saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
-
-</source>
-        <translation>الاستخدام: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
-كل مهام جهاز القياس في Orbivane من الطرفية.
-
-الأوامر:
-  ports                        منافذ COM والأجهزة التسلسلية الموجودة
-  probe [--port P]...          اختبار الاتصال؛ يطبع كلمة تعريف جهاز القياس
-  read  [--port P]... TARGET   قاعدة بيانات جهاز القياس إلى ملف (أو مجلد لعدة أجهزة)
-  write [--port P]... FILE     ملف قاعدة بيانات إلى جهاز (أجهزة) القياس
-  load  [--port P]... FILE     البرنامج إلى جهاز (أجهزة) القياس
-  info  FILE                   الأقمار والمجاميع والسجلات الحرة في ملف قاعدة بيانات
-  check FILE                   فحص بنية ملف قاعدة بيانات
-  import DB SOURCE             قائمة satellites.xml أو CSV إلى ملف قاعدة بيانات
-  export DB OUT (--xml|--csv)  ملف قاعدة بيانات بصيغة satellites.xml أو CSV
-  diff  A B                    ما يختلف بين ملفَّي قاعدة بيانات
-  backups [FILE]               الإصدارات المحفوظة من الملفات المحفوظة وقراءات جهاز القياس
-  --version                    إصدار orbivane-cli
-
-P هو COMn أو مسار جهاز أو اسم من /dev/serial/by-id؛ ودون --port يُستخدم المنفذ الذي
-حفظته النافذة. يعرض &apos;orbivane-cli COMMAND --help&apos; المزيد.
-
-</translation>
-    </message>
-    <message>
         <source>orbivane-cli: no command given
 </source>
         <translation>orbivane-cli: لم يُعطَ أي أمر
@@ -528,36 +484,6 @@ Try &apos;orbivane-cli %1 --help&apos;.</source>
     <message>
         <source>Output as JSON.</source>
         <translation>الإخراج بصيغة JSON.</translation>
-    </message>
-    <message>
-        <source>Exit codes:
-  0    done
-  1    check found problems; diff found differences
-  2    usage error
-  3    file error (cannot read or write it, not the right kind of file, or replacing it
-       would lose what it holds)
-  4    the port cannot be opened
-  5    the meter does not answer
-  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
-  7    refused: load asks a question (model differs, version not higher), export would replace
-       a file (--force answers Yes); import does not fit the meter&apos;s tables
-  130  interrupted (SIGINT, SIGTERM)
-With several ports, the code of the first port that failed.
-</source>
-        <translation>رموز الخروج:
-  0    تمّ
-  1    وجد check مشكلات؛ وجد diff فروقًا
-  2    خطأ في الاستخدام
-  3    خطأ في الملف (تتعذّر قراءته أو كتابته، أو ليس من النوع الصحيح، أو أن استبداله
-       سيُضيع ما يحويه)
-  4    يتعذّر فتح المنفذ
-  5    جهاز القياس لا يجيب
-  6    فشل النقل (تذكر الرسالة رمز جهاز القياس ومعناه)
-  7    مرفوض: load يطرح سؤالًا (الطراز مختلف، الإصدار ليس أعلى)، export سيستبدل
-       ملفًا (الخيار --force يجيب بنعم)؛ import لا يتسع في جداول جهاز القياس
-  130  قُطع (SIGINT، SIGTERM)
-مع عدة منافذ، رمز أول منفذ فشل.
-</translation>
     </message>
     <message>
         <source>Writes every satellite and transponder of database DB to OUT, as satellites.xml (--xml, OUT ending in .xml) or as CSV for spreadsheets (--csv, OUT ending in .csv). &apos;orbivane-cli import&apos; takes either back unchanged. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
@@ -876,6 +802,187 @@ Nothing was imported.</source>
             <numerusform>orbivane-cli: تحذير: %1: الصورة المقروءة من %2 لا تجتاز فحص البنية (%n مشكلة)؛ حُفظت كما أرسلها جهاز القياس (&apos;orbivane-cli check %1&apos; يسردها)</numerusform>
             <numerusform>orbivane-cli: تحذير: %1: الصورة المقروءة من %2 لا تجتاز فحص البنية (%n مشكلة)؛ حُفظت كما أرسلها جهاز القياس (&apos;orbivane-cli check %1&apos; يسردها)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
+Every meter job of Orbivane from a terminal.
+
+Commands:
+  ports                        the COM ports and the serial devices present
+  probe [--port P]...          the connection test; prints the meter&apos;s identity word
+  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
+  write [--port P]... FILE     a database file into the meter(s)
+  load  [--port P]... FILE     software into the meter(s)
+  info  FILE                   satellites, totals and free records of a database file
+  check FILE                   the structure check of a database file
+  import DB SOURCE             a satellites.xml or CSV list into a database file
+  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
+  fetch URL [OUT]              a published receiver list into the cache (and OUT)
+  diff  A B                    what differs between two database files
+  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
+  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
+  backups [FILE]               the kept versions of saved files and meter reads
+  --version                    the version of orbivane-cli
+
+P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
+saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
+
+</source>
+        <translation>الاستخدام: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
+كل مهام جهاز القياس في Orbivane من الطرفية.
+
+الأوامر:
+  ports                        منافذ COM والأجهزة التسلسلية الموجودة
+  probe [--port P]...          اختبار الاتصال؛ يطبع كلمة تعريف جهاز القياس
+  read  [--port P]... TARGET   قاعدة بيانات جهاز القياس إلى ملف (أو مجلد لعدة أجهزة)
+  write [--port P]... FILE     ملف قاعدة بيانات إلى جهاز (أجهزة) القياس
+  load  [--port P]... FILE     البرنامج إلى جهاز (أجهزة) القياس
+  info  FILE                   الأقمار والمجاميع والسجلات الحرة في ملف قاعدة بيانات
+  check FILE                   فحص بنية ملف قاعدة بيانات
+  import DB SOURCE             قائمة satellites.xml أو CSV إلى ملف قاعدة بيانات
+  export DB OUT (--xml|--csv)  ملف قاعدة بيانات بصيغة satellites.xml أو CSV
+  fetch URL [OUT]              قائمة جهاز استقبال منشورة إلى ذاكرة التخزين المؤقت (وإلى OUT)
+  diff  A B                    ما يختلف بين ملفَّي قاعدة بيانات
+  sky   SOURCE...              زوايا التوجيه من --site LAT,LON إلى أقمار الملفات أو القوائم
+  fit   DB --from LIST         الأقمار والمرسلات المستجيبة التي تحتفظ بها DB لـ --site LAT,LON
+  backups [FILE]               الإصدارات المحفوظة من الملفات المحفوظة وقراءات جهاز القياس
+  --version                    إصدار orbivane-cli
+
+P هو COMn أو مسار جهاز أو اسم من /dev/serial/by-id؛ ودون --port يُستخدم المنفذ الذي
+حفظته النافذة. يعرض &apos;orbivane-cli COMMAND --help&apos; المزيد.
+
+</translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    check found problems; diff found differences
+  2    usage error
+  3    file error (cannot read or write it, not the right kind of file, or replacing it
+       would lose what it holds); fetch: no list from the server and none cached
+  4    the port cannot be opened
+  5    the meter does not answer
+  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
+  7    refused: load asks a question (model differs, version not higher), export or fetch would
+       replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
+  130  interrupted (SIGINT, SIGTERM)
+With several ports, the code of the first port that failed.
+</source>
+        <translation>رموز الخروج:
+  0    تمّ
+  1    وجد check مشكلات؛ وجد diff فروقًا
+  2    خطأ في الاستخدام
+  3    خطأ في الملف (تتعذّر قراءته أو كتابته، أو ليس من النوع الصحيح، أو أن استبداله
+       سيُضيع ما يحويه)؛ fetch: لا قائمة من الخادم ولا نسخة مخزّنة مؤقتًا
+  4    يتعذّر فتح المنفذ
+  5    جهاز القياس لا يجيب
+  6    فشل النقل (تذكر الرسالة رمز جهاز القياس ومعناه)
+  7    مرفوض: load يطرح سؤالًا (الطراز مختلف، الإصدار ليس أعلى)، export أو fetch سيستبدل
+       ملفًا (الخيار --force يجيب بنعم)؛ import أو fit لا يتسع في جداول جهاز القياس
+  130  قُطع (SIGINT، SIGTERM)
+مع عدة منافذ، رمز أول منفذ فشل.
+</translation>
+    </message>
+    <message>
+        <source>downloaded</source>
+        <translation>نُزّلت</translation>
+    </message>
+    <message>
+        <source>unchanged on the server since the cached copy</source>
+        <translation>لم تتغيّر على الخادم منذ النسخة المخزّنة مؤقتًا</translation>
+    </message>
+    <message>
+        <source>the cached copy of %1 (%2 old)</source>
+        <translation>النسخة المخزّنة مؤقتًا من %1 (عمرها %2)</translation>
+    </message>
+    <message>
+        <source>%1: interrupted; the cached copy is as it was</source>
+        <translation>%1: قُطع؛ النسخة المخزّنة مؤقتًا بقيت كما كانت</translation>
+    </message>
+    <message>
+        <source>orbivane-cli: warning: %1: %2</source>
+        <translation>orbivane-cli: تحذير: %1: %2</translation>
+    </message>
+    <message>
+        <source>Downloads the receiver list (satellites.xml or CSV) at URL, an http:// or https:// address, into the cache folder %1, and with OUT into the file OUT as well. The server is asked only for a copy newer than the cached one. When it cannot be reached, refuses, or sends something that is no list, the cached copy is used and its age told. A download cut short, or one that does not read as a list, replaces neither the cached copy nor OUT. An existing OUT is replaced only with --force, its content kept in the backup archive first. The window&apos;s list is %2.</source>
+        <translation>ينزّل قائمة جهاز الاستقبال (satellites.xml أو CSV) من URL، وهو عنوان http:// أو https://، إلى مجلد ذاكرة التخزين المؤقت %1، ومع OUT إلى الملف OUT أيضًا. لا يُطلب من الخادم إلا نسخة أحدث من المخزّنة مؤقتًا. إذا تعذّر الوصول إليه أو رفض أو أرسل شيئًا ليس قائمة، تُستخدم النسخة المخزّنة مؤقتًا ويُذكر عمرها. التنزيل المقطوع، أو الذي لا يُقرأ كقائمة، لا يستبدل النسخة المخزّنة مؤقتًا ولا OUT. لا يُستبدل OUT موجود إلا مع --force، بعد حفظ محتواه أولًا في أرشيف النسخ الاحتياطية. قائمة النافذة هي %2.</translation>
+    </message>
+    <message>
+        <source>Give up when the server is silent this long: 1 to 3600 (default 30).</source>
+        <translation>استسلم حين يصمت الخادم هذه المدة: من 1 إلى 3600 (الافتراضي 30).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n satellites, %2 transponders; %3</source>
+        <translation>
+            <numerusform>%1: الأقمار الصناعية: %n، المرسلات المستجيبة: %2؛ %3</numerusform>
+            <numerusform>%1: الأقمار الصناعية: %n، المرسلات المستجيبة: %2؛ %3</numerusform>
+            <numerusform>%1: الأقمار الصناعية: %n، المرسلات المستجيبة: %2؛ %3</numerusform>
+            <numerusform>%1: الأقمار الصناعية: %n، المرسلات المستجيبة: %2؛ %3</numerusform>
+            <numerusform>%1: الأقمار الصناعية: %n، المرسلات المستجيبة: %2؛ %3</numerusform>
+            <numerusform>%1: الأقمار الصناعية: %n، المرسلات المستجيبة: %2؛ %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Plans which satellites database DB keeps for the site, and which transponders each keeps, from receiver list LIST (satellites.xml or CSV), within the meter&apos;s 64 satellites and 2500 transponders; prints the plan and what changes. Satellites of DB below the minimum elevation are removed with their channels; the visible ones stay, and the visible satellites of LIST are added, highest first, while there is room. A satellite of LIST takes LIST&apos;s transponders, or a share spread over its bands and polarisations when they do not all fit. DB is saved (its content kept as a backup first) unless --dry-run.</source>
+        <translation>يخطّط أي الأقمار الصناعية تحتفظ بها قاعدة البيانات DB للموقع، وأي المرسلات المستجيبة يحتفظ بها كل قمر، من قائمة جهاز الاستقبال LIST (satellites.xml أو CSV)، ضمن 64 قمرًا و2500 مرسل مستجيب لجهاز القياس؛ ويطبع الخطة وما يتغيّر. تُحذف أقمار DB التي تقع تحت أدنى زاوية ارتفاع مع قنواتها؛ وتبقى المرئية، وتُضاف أقمار LIST المرئية، الأعلى أولًا، ما دام هناك متّسع. يأخذ قمر من LIST مرسلات LIST المستجيبة، أو حصة موزّعة على نطاقاته واستقطاباته حين لا تتسع كلها. تُحفظ DB (بعد حفظ محتواها أولًا كنسخة احتياطية) ما لم يُعطَ --dry-run.</translation>
+    </message>
+    <message>
+        <source>The receiver list: satellites.xml or CSV, a file or an http(s):// address.</source>
+        <translation>قائمة جهاز الاستقبال: satellites.xml أو CSV، ملف أو عنوان http(s)://.</translation>
+    </message>
+    <message>
+        <source>Print the plan; change nothing.</source>
+        <translation>اطبع الخطة؛ لا تغيّر شيئًا.</translation>
+    </message>
+    <message>
+        <source>Save even when another program changed DB while it was planned.</source>
+        <translation>احفظ حتى لو غيّر برنامج آخر DB أثناء التخطيط.</translation>
+    </message>
+    <message>
+        <source>give the list: --from LIST</source>
+        <translation>أعطِ القائمة: --from LIST</translation>
+    </message>
+    <message>
+        <source>%1
+Nothing was changed.</source>
+        <translation>%1
+لم يُغيَّر أي شيء.</translation>
+    </message>
+    <message>
+        <source>nothing was changed: the database refused the plan</source>
+        <translation>لم يُغيَّر أي شيء: رفضت قاعدة البيانات الخطة</translation>
+    </message>
+    <message>
+        <source>%1: no list was read</source>
+        <translation>%1: لم تُقرأ أي قائمة</translation>
+    </message>
+    <message>
+        <source>Where the dishes stand: 52.52,13.40 or 52.52N 13.40E (North and East positive). Default: the site the window keeps.</source>
+        <translation>مكان الأطباق: 52.52,13.40 أو 52.52N 13.40E (الشمال والشرق موجبان). الافتراضي: الموقع الذي تحفظه النافذة.</translation>
+    </message>
+    <message>
+        <source>The least elevation of a satellite worth keeping, 0 to 90 degrees. Default: 10.</source>
+        <translation>أدنى زاوية ارتفاع لقمر يستحق الإبقاء عليه، من 0 إلى 90 درجة. الافتراضي: 10.</translation>
+    </message>
+    <message>
+        <source>give the site: --site LAT,LON (none is kept in the settings)</source>
+        <translation>أعطِ الموقع: --site LAT,LON (لا موقع محفوظ في الإعدادات)</translation>
+    </message>
+    <message>
+        <source>--min-elevation takes degrees from 0 to 90, not &apos;%1&apos;</source>
+        <translation>يأخذ --min-elevation درجات من 0 إلى 90، لا &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Site %1, minimum elevation %2 degrees</source>
+        <translation>الموقع %1، أدنى زاوية ارتفاع %2 درجة</translation>
+    </message>
+    <message>
+        <source>The elevation, true azimuth and LNB skew, seen from the site, of every satellite of the SOURCEs (database files, satellites.xml or CSV lists, files or http(s):// addresses), one line each: those at or above the minimum elevation first, then the others, each part by azimuth. A satellite in several SOURCEs (same position and name) is shown once. A positive skew turns the LNB counter-clockwise as seen from behind the dish.</source>
+        <translation>زاوية الارتفاع والسمت الحقيقي وميل LNB، كما تُرى من الموقع، لكل قمر صناعي في SOURCE (ملفات قواعد بيانات، قوائم satellites.xml أو CSV، ملفات أو عناوين http(s)://)، سطر لكل قمر: أولًا التي عند أدنى زاوية ارتفاع أو فوقها، ثم البقية، كل قسم حسب السمت. القمر الموجود في عدة SOURCE (الموقع المداري والاسم نفسهما) يُعرض مرة واحدة. الميل الموجب يدير LNB عكس اتجاه عقارب الساعة كما يُرى من خلف الطبق.</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is at no place on the arc (%4); left out</source>
+        <translation>%1: السطر %2: &quot;%3&quot; ليس في أي مكان على القوس (%4)؛ استُبعد</translation>
     </message>
 </context>
 <context>
@@ -1498,6 +1605,171 @@ Import anyway?</source>
     </message>
 </context>
 <context>
+    <name>Fetch</name>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقتان</numerusform>
+            <numerusform>%n دقائق</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقتان</numerusform>
+            <numerusform>%n دقائق</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour</source>
+        <translation>
+            <numerusform>%n ساعة</numerusform>
+            <numerusform>%n ساعة</numerusform>
+            <numerusform>%n ساعتان</numerusform>
+            <numerusform>%n ساعات</numerusform>
+            <numerusform>%n ساعة</numerusform>
+            <numerusform>%n ساعة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n ساعة</numerusform>
+            <numerusform>%n ساعة</numerusform>
+            <numerusform>%n ساعتان</numerusform>
+            <numerusform>%n ساعات</numerusform>
+            <numerusform>%n ساعة</numerusform>
+            <numerusform>%n ساعة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n يوم</numerusform>
+            <numerusform>%n يوم</numerusform>
+            <numerusform>%n يومان</numerusform>
+            <numerusform>%n أيام</numerusform>
+            <numerusform>%n يومًا</numerusform>
+            <numerusform>%n يوم</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n يوم</numerusform>
+            <numerusform>%n يوم</numerusform>
+            <numerusform>%n يومان</numerusform>
+            <numerusform>%n أيام</numerusform>
+            <numerusform>%n يومًا</numerusform>
+            <numerusform>%n يوم</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server sends more than %1 bytes; no receiver list is that large</source>
+        <translation>يرسل الخادم أكثر من %1 بايت؛ لا توجد قائمة جهاز استقبال بهذا الحجم</translation>
+    </message>
+    <message>
+        <source>the server announces %1 bytes; no receiver list is that large</source>
+        <translation>يعلن الخادم %1 بايت؛ لا توجد قائمة جهاز استقبال بهذا الحجم</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>أُلغي</translation>
+    </message>
+    <message>
+        <source>the server sent nothing for %1 seconds</source>
+        <translation>لم يرسل الخادم شيئًا لمدة %1 ثانية</translation>
+    </message>
+    <message>
+        <source>the server answered %1 but named no new address</source>
+        <translation>أجاب الخادم %1 لكنه لم يذكر عنوانًا جديدًا</translation>
+    </message>
+    <message>
+        <source>more than %1 redirects; the last to %2</source>
+        <translation>أكثر من %1 إعادة توجيه؛ الأخيرة إلى %2</translation>
+    </message>
+    <message>
+        <source>the cached copy %1 is not read: %2</source>
+        <translation>النسخة المخزّنة مؤقتًا %1 لا تُقرأ: %2</translation>
+    </message>
+    <message>
+        <source>there is no cached copy</source>
+        <translation>لا توجد نسخة مخزّنة مؤقتًا</translation>
+    </message>
+    <message>
+        <source>the cached copy %1 does not read: %2</source>
+        <translation>تتعذّر قراءة النسخة المخزّنة مؤقتًا %1: %2</translation>
+    </message>
+    <message>
+        <source>is a symbolic link; the cache is not kept through it</source>
+        <translation>رابط رمزي؛ لا تُحفظ ذاكرة التخزين المؤقت عبره</translation>
+    </message>
+    <message>
+        <source>is not a folder</source>
+        <translation>ليس مجلدًا</translation>
+    </message>
+    <message>
+        <source>the check is not noted in the cache: %1</source>
+        <translation>لم يُسجَّل الفحص في ذاكرة التخزين المؤقت: %1</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>أجاب الخادم %1 %2</translation>
+    </message>
+    <message>
+        <source>the list is not kept in the cache: %1</source>
+        <translation>لم تُحفظ القائمة في ذاكرة التخزين المؤقت: %1</translation>
+    </message>
+    <message>
+        <source>what the server sent is no receiver list: %1</source>
+        <translation>ما أرسله الخادم ليس قائمة جهاز استقبال: %1</translation>
+    </message>
+    <message>
+        <source>the address holds control characters</source>
+        <translation>يحوي العنوان محارف تحكّم</translation>
+    </message>
+    <message>
+        <source>not a valid address: %1</source>
+        <translation>عنوان غير صالح: %1</translation>
+    </message>
+    <message>
+        <source>not a valid address</source>
+        <translation>عنوان غير صالح</translation>
+    </message>
+    <message>
+        <source>only http:// and https:// addresses are fetched, not %1</source>
+        <translation>لا تُنزَّل إلا عناوين http:// وhttps://، لا %1</translation>
+    </message>
+    <message>
+        <source>a bare name</source>
+        <translation>اسم مجرّد</translation>
+    </message>
+    <message>
+        <source>the address names no server</source>
+        <translation>لا يذكر العنوان أي خادم</translation>
+    </message>
+    <message>
+        <source>a user name or password in the address is not sent</source>
+        <translation>لا يُرسل اسم المستخدم أو كلمة المرور الواردان في العنوان</translation>
+    </message>
+    <message>
+        <source>redirected to %1: %2</source>
+        <translation>أُعيد التوجيه إلى %1: %2</translation>
+    </message>
+    <message>
+        <source>redirected from https to %1, which is not encrypted; not followed</source>
+        <translation>أُعيد التوجيه من https إلى %1، وهو غير مشفّر؛ لم يُتّبع</translation>
+    </message>
+</context>
+<context>
     <name>FileResult</name>
     <message>
         <source>another program is writing this file; try again later</source>
@@ -1841,6 +2113,149 @@ Save over it?</source>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>Region</name>
+    <message>
+        <source>Plan for a site</source>
+        <translation>خطة لموقع</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder</source>
+        <translation>
+            <numerusform>المرسلات المستجيبة: %n</numerusform>
+            <numerusform>المرسلات المستجيبة: %n</numerusform>
+            <numerusform>المرسلات المستجيبة: %n</numerusform>
+            <numerusform>المرسلات المستجيبة: %n</numerusform>
+            <numerusform>المرسلات المستجيبة: %n</numerusform>
+            <numerusform>المرسلات المستجيبة: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders</source>
+        <translation>
+            <numerusform>المرسلات المستجيبة: %n</numerusform>
+            <numerusform>المرسلات المستجيبة: %n</numerusform>
+            <numerusform>المرسلات المستجيبة: %n</numerusform>
+            <numerusform>المرسلات المستجيبة: %n</numerusform>
+            <numerusform>المرسلات المستجيبة: %n</numerusform>
+            <numerusform>المرسلات المستجيبة: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel</source>
+        <translation>
+            <numerusform>القنوات: %n</numerusform>
+            <numerusform>القنوات: %n</numerusform>
+            <numerusform>القنوات: %n</numerusform>
+            <numerusform>القنوات: %n</numerusform>
+            <numerusform>القنوات: %n</numerusform>
+            <numerusform>القنوات: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>القنوات: %n</numerusform>
+            <numerusform>القنوات: %n</numerusform>
+            <numerusform>القنوات: %n</numerusform>
+            <numerusform>القنوات: %n</numerusform>
+            <numerusform>القنوات: %n</numerusform>
+            <numerusform>القنوات: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2): satellite removed with its %3 and %4</source>
+        <translation>&quot;%1&quot; (%2): حُذف القمر مع مرسلاته المستجيبة وقنواته (%3، %4)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels go with the transponders the kept satellites lose</source>
+        <translation>
+            <numerusform>القنوات التي تذهب مع المرسلات المستجيبة التي تفقدها الأقمار المحتفظ بها: %n</numerusform>
+            <numerusform>القنوات التي تذهب مع المرسلات المستجيبة التي تفقدها الأقمار المحتفظ بها: %n</numerusform>
+            <numerusform>القنوات التي تذهب مع المرسلات المستجيبة التي تفقدها الأقمار المحتفظ بها: %n</numerusform>
+            <numerusform>القنوات التي تذهب مع المرسلات المستجيبة التي تفقدها الأقمار المحتفظ بها: %n</numerusform>
+            <numerusform>القنوات التي تذهب مع المرسلات المستجيبة التي تفقدها الأقمار المحتفظ بها: %n</numerusform>
+            <numerusform>القنوات التي تذهب مع المرسلات المستجيبة التي تفقدها الأقمار المحتفظ بها: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders of the list lie outside the meter&apos;s ranges; left out</source>
+        <translation>
+            <numerusform>المرسلات المستجيبة في القائمة الواقعة خارج نطاقات جهاز القياس: %n؛ استُبعدت</numerusform>
+            <numerusform>المرسلات المستجيبة في القائمة الواقعة خارج نطاقات جهاز القياس: %n؛ استُبعدت</numerusform>
+            <numerusform>المرسلات المستجيبة في القائمة الواقعة خارج نطاقات جهاز القياس: %n؛ استُبعدت</numerusform>
+            <numerusform>المرسلات المستجيبة في القائمة الواقعة خارج نطاقات جهاز القياس: %n؛ استُبعدت</numerusform>
+            <numerusform>المرسلات المستجيبة في القائمة الواقعة خارج نطاقات جهاز القياس: %n؛ استُبعدت</numerusform>
+            <numerusform>المرسلات المستجيبة في القائمة الواقعة خارج نطاقات جهاز القياس: %n؛ استُبعدت</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders of the list repeat another of their satellite; taken once</source>
+        <translation>
+            <numerusform>المرسلات المستجيبة في القائمة التي تكرّر أخرى لقمرها: %n؛ أُخذت مرة واحدة</numerusform>
+            <numerusform>المرسلات المستجيبة في القائمة التي تكرّر أخرى لقمرها: %n؛ أُخذت مرة واحدة</numerusform>
+            <numerusform>المرسلات المستجيبة في القائمة التي تكرّر أخرى لقمرها: %n؛ أُخذت مرة واحدة</numerusform>
+            <numerusform>المرسلات المستجيبة في القائمة التي تكرّر أخرى لقمرها: %n؛ أُخذت مرة واحدة</numerusform>
+            <numerusform>المرسلات المستجيبة في القائمة التي تكرّر أخرى لقمرها: %n؛ أُخذت مرة واحدة</numerusform>
+            <numerusform>المرسلات المستجيبة في القائمة التي تكرّر أخرى لقمرها: %n؛ أُخذت مرة واحدة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The meter holds %1 of %2 satellites and %3 of %4 transponders</source>
+        <translation>يحمل جهاز القياس %1 من %2 قمرًا و%3 من %4 مرسل مستجيب</translation>
+    </message>
+    <message>
+        <source>; the list&apos;s transponders do not all fit, so each satellite keeps a share</source>
+        <translation>؛ لا تتسع كل مرسلات القائمة المستجيبة، لذا يحتفظ كل قمر بحصة</translation>
+    </message>
+    <message>
+        <source>write it as 52.52,13.40 or 52.52N 13.40E</source>
+        <translation>اكتبه بالشكل 52.52,13.40 أو 52.52N 13.40E</translation>
+    </message>
+    <message>
+        <source>the latitude %1 lies beyond 90 degrees North or South</source>
+        <translation>خط العرض %1 يتجاوز 90 درجة شمالًا أو جنوبًا</translation>
+    </message>
+    <message>
+        <source>the longitude %1 lies beyond 180 degrees East or West</source>
+        <translation>خط الطول %1 يتجاوز 180 درجة شرقًا أو غربًا</translation>
+    </message>
+    <message numerus="yes">
+        <source>the site is %n characters long; a site takes at most %1</source>
+        <translation>
+            <numerusform>طول الموقع بالمحارف: %n؛ والموقع يأخذ %1 محرفًا على الأكثر</numerusform>
+            <numerusform>طول الموقع بالمحارف: %n؛ والموقع يأخذ %1 محرفًا على الأكثر</numerusform>
+            <numerusform>طول الموقع بالمحارف: %n؛ والموقع يأخذ %1 محرفًا على الأكثر</numerusform>
+            <numerusform>طول الموقع بالمحارف: %n؛ والموقع يأخذ %1 محرفًا على الأكثر</numerusform>
+            <numerusform>طول الموقع بالمحارف: %n؛ والموقع يأخذ %1 محرفًا على الأكثر</numerusform>
+            <numerusform>طول الموقع بالمحارف: %n؛ والموقع يأخذ %1 محرفًا على الأكثر</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the site holds a control character; %1</source>
+        <translation>يحوي الموقع محرف تحكّم؛ %1</translation>
+    </message>
+    <message>
+        <source>no site given; %1</source>
+        <translation>لم يُعطَ أي موقع؛ %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives two latitudes; %2</source>
+        <translation>&quot;%1&quot; يعطي خطَّي عرض؛ %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives two longitudes; %2</source>
+        <translation>&quot;%1&quot; يعطي خطَّي طول؛ %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives a sign and a hemisphere letter on one number; %2</source>
+        <translation>&quot;%1&quot; يعطي إشارة وحرف نصف كرة على الرقم نفسه؛ %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no latitude and longitude; %2</source>
+        <translation>&quot;%1&quot; ليس خط عرض وخط طول؛ %2</translation>
     </message>
 </context>
 <context>

@@ -416,50 +416,6 @@ Der Auftrag wird trotzdem ausgeführt. Dieser Hinweis erscheint einmal pro Sitzu
         <translation>Prüft die Struktur einer Datenbankdatei: jede Kette vollständig und in beide Richtungen verknüpft, jede Anzahl richtig, jeder Datensatz belegt oder frei. Eine Zeile je Verstoß.</translation>
     </message>
     <message>
-        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
-Every meter job of Orbivane from a terminal.
-
-Commands:
-  ports                        the COM ports and the serial devices present
-  probe [--port P]...          the connection test; prints the meter&apos;s identity word
-  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
-  write [--port P]... FILE     a database file into the meter(s)
-  load  [--port P]... FILE     software into the meter(s)
-  info  FILE                   satellites, totals and free records of a database file
-  check FILE                   the structure check of a database file
-  import DB SOURCE             a satellites.xml or CSV list into a database file
-  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
-  diff  A B                    what differs between two database files
-  backups [FILE]               the kept versions of saved files and meter reads
-  --version                    the version of orbivane-cli
-
-P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
-saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
-
-</source>
-        <translation>Aufruf: orbivane-cli BEFEHL [OPTIONEN] [ARGUMENTE]
-Jede Messgeräte-Aufgabe von Orbivane im Terminal.
-
-Befehle:
-  ports                        die COM-Ports und die vorhandenen seriellen Geräte
-  probe [--port P]...          der Verbindungstest; gibt das Kennwort des Messgeräts aus
-  read  [--port P]... TARGET   die Datenbank des Messgeräts in eine Datei (einen Ordner bei mehreren)
-  write [--port P]... FILE     eine Datenbankdatei in das/die Messgerät(e)
-  load  [--port P]... FILE     Software in das/die Messgerät(e)
-  info  FILE                   Satelliten, Summen und freie Datensätze einer Datenbankdatei
-  check FILE                   die Strukturprüfung einer Datenbankdatei
-  import DB SOURCE             eine satellites.xml- oder CSV-Liste in eine Datenbankdatei
-  export DB OUT (--xml|--csv)  eine Datenbankdatei als satellites.xml oder CSV
-  diff  A B                    was sich zwischen zwei Datenbankdateien unterscheidet
-  backups [FILE]               die aufbewahrten Versionen gespeicherter Dateien und Messgerät-Lesevorgänge
-  --version                    die Version von orbivane-cli
-
-P ist COMn, ein Gerätepfad oder ein Name unter /dev/serial/by-id; ohne --port der Port, den das
-Fenster gespeichert hat. &apos;orbivane-cli BEFEHL --help&apos; sagt mehr.
-
-</translation>
-    </message>
-    <message>
         <source>orbivane-cli: no command given
 </source>
         <translation>orbivane-cli: kein Befehl angegeben
@@ -520,36 +476,6 @@ Siehe &apos;orbivane-cli %1 --help&apos;.</translation>
     <message>
         <source>Output as JSON.</source>
         <translation>Ausgabe als JSON.</translation>
-    </message>
-    <message>
-        <source>Exit codes:
-  0    done
-  1    check found problems; diff found differences
-  2    usage error
-  3    file error (cannot read or write it, not the right kind of file, or replacing it
-       would lose what it holds)
-  4    the port cannot be opened
-  5    the meter does not answer
-  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
-  7    refused: load asks a question (model differs, version not higher), export would replace
-       a file (--force answers Yes); import does not fit the meter&apos;s tables
-  130  interrupted (SIGINT, SIGTERM)
-With several ports, the code of the first port that failed.
-</source>
-        <translation>Rückgabewerte:
-  0    erledigt
-  1    check fand Probleme; diff fand Unterschiede
-  2    Aufruffehler
-  3    Dateifehler (nicht les- oder schreibbar, nicht die richtige Art Datei, oder das Ersetzen
-       würde ihren Inhalt verlieren)
-  4    der Port lässt sich nicht öffnen
-  5    das Messgerät antwortet nicht
-  6    die Übertragung schlug fehl (die Meldung nennt den Code des Messgeräts und seine Bedeutung)
-  7    abgelehnt: load stellt eine Frage (anderes Modell, Version nicht höher), export würde eine
-       Datei ersetzen (--force antwortet Ja); import passt nicht in die Tabellen des Messgeräts
-  130  unterbrochen (SIGINT, SIGTERM)
-Bei mehreren Ports der Code des ersten Ports, der fehlschlug.
-</translation>
     </message>
     <message>
         <source>Writes every satellite and transponder of database DB to OUT, as satellites.xml (--xml, OUT ending in .xml) or as CSV for spreadsheets (--csv, OUT ending in .csv). &apos;orbivane-cli import&apos; takes either back unchanged. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
@@ -860,6 +786,183 @@ Es wurde nichts importiert.</translation>
             <numerusform>orbivane-cli: Warnung: %1: das von %2 gelesene Abbild besteht die Strukturprüfung nicht (%n Problem); so aufbewahrt, wie das Messgerät es sandte (&apos;orbivane-cli check %1&apos; listet es)</numerusform>
             <numerusform>orbivane-cli: Warnung: %1: das von %2 gelesene Abbild besteht die Strukturprüfung nicht (%n Probleme); so aufbewahrt, wie das Messgerät es sandte (&apos;orbivane-cli check %1&apos; listet sie)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
+Every meter job of Orbivane from a terminal.
+
+Commands:
+  ports                        the COM ports and the serial devices present
+  probe [--port P]...          the connection test; prints the meter&apos;s identity word
+  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
+  write [--port P]... FILE     a database file into the meter(s)
+  load  [--port P]... FILE     software into the meter(s)
+  info  FILE                   satellites, totals and free records of a database file
+  check FILE                   the structure check of a database file
+  import DB SOURCE             a satellites.xml or CSV list into a database file
+  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
+  fetch URL [OUT]              a published receiver list into the cache (and OUT)
+  diff  A B                    what differs between two database files
+  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
+  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
+  backups [FILE]               the kept versions of saved files and meter reads
+  --version                    the version of orbivane-cli
+
+P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
+saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
+
+</source>
+        <translation>Aufruf: orbivane-cli BEFEHL [OPTIONEN] [ARGUMENTE]
+Jede Messgeräte-Aufgabe von Orbivane im Terminal.
+
+Befehle:
+  ports                        die COM-Ports und die vorhandenen seriellen Geräte
+  probe [--port P]...          der Verbindungstest; gibt das Kennwort des Messgeräts aus
+  read  [--port P]... TARGET   die Datenbank des Messgeräts in eine Datei (einen Ordner bei mehreren)
+  write [--port P]... FILE     eine Datenbankdatei in das/die Messgerät(e)
+  load  [--port P]... FILE     Software in das/die Messgerät(e)
+  info  FILE                   Satelliten, Summen und freie Datensätze einer Datenbankdatei
+  check FILE                   die Strukturprüfung einer Datenbankdatei
+  import DB SOURCE             eine satellites.xml- oder CSV-Liste in eine Datenbankdatei
+  export DB OUT (--xml|--csv)  eine Datenbankdatei als satellites.xml oder CSV
+  fetch URL [OUT]              eine veröffentlichte Receiverliste in den Cache (und in OUT)
+  diff  A B                    was sich zwischen zwei Datenbankdateien unterscheidet
+  sky   SOURCE...              Blickwinkel von --site LAT,LON zu den Satelliten von Dateien oder Listen
+  fit   DB --from LIST         die Satelliten und Transponder, die DB für --site LAT,LON behält
+  backups [FILE]               die aufbewahrten Versionen gespeicherter Dateien und Messgerät-Lesevorgänge
+  --version                    die Version von orbivane-cli
+
+P ist COMn, ein Gerätepfad oder ein Name unter /dev/serial/by-id; ohne --port der Port, den das
+Fenster gespeichert hat. &apos;orbivane-cli BEFEHL --help&apos; sagt mehr.
+
+</translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    check found problems; diff found differences
+  2    usage error
+  3    file error (cannot read or write it, not the right kind of file, or replacing it
+       would lose what it holds); fetch: no list from the server and none cached
+  4    the port cannot be opened
+  5    the meter does not answer
+  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
+  7    refused: load asks a question (model differs, version not higher), export or fetch would
+       replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
+  130  interrupted (SIGINT, SIGTERM)
+With several ports, the code of the first port that failed.
+</source>
+        <translation>Rückgabewerte:
+  0    erledigt
+  1    check fand Probleme; diff fand Unterschiede
+  2    Aufruffehler
+  3    Dateifehler (nicht les- oder schreibbar, nicht die richtige Art Datei, oder das Ersetzen
+       würde ihren Inhalt verlieren); fetch: keine Liste vom Server und keine im Cache
+  4    der Port lässt sich nicht öffnen
+  5    das Messgerät antwortet nicht
+  6    die Übertragung schlug fehl (die Meldung nennt den Code des Messgeräts und seine Bedeutung)
+  7    abgelehnt: load stellt eine Frage (anderes Modell, Version nicht höher), export oder fetch würde
+       eine Datei ersetzen (--force antwortet Ja); import oder fit passt nicht in die Tabellen des Messgeräts
+  130  unterbrochen (SIGINT, SIGTERM)
+Bei mehreren Ports der Code des ersten Ports, der fehlschlug.
+</translation>
+    </message>
+    <message>
+        <source>downloaded</source>
+        <translation>heruntergeladen</translation>
+    </message>
+    <message>
+        <source>unchanged on the server since the cached copy</source>
+        <translation>auf dem Server unverändert seit der Kopie im Cache</translation>
+    </message>
+    <message>
+        <source>the cached copy of %1 (%2 old)</source>
+        <translation>die Kopie im Cache vom %1 (%2 alt)</translation>
+    </message>
+    <message>
+        <source>%1: interrupted; the cached copy is as it was</source>
+        <translation>%1: unterbrochen; die Kopie im Cache ist unverändert</translation>
+    </message>
+    <message>
+        <source>orbivane-cli: warning: %1: %2</source>
+        <translation>orbivane-cli: Warnung: %1: %2</translation>
+    </message>
+    <message>
+        <source>Downloads the receiver list (satellites.xml or CSV) at URL, an http:// or https:// address, into the cache folder %1, and with OUT into the file OUT as well. The server is asked only for a copy newer than the cached one. When it cannot be reached, refuses, or sends something that is no list, the cached copy is used and its age told. A download cut short, or one that does not read as a list, replaces neither the cached copy nor OUT. An existing OUT is replaced only with --force, its content kept in the backup archive first. The window&apos;s list is %2.</source>
+        <translation>Lädt die Receiverliste (satellites.xml oder CSV) unter URL, einer http://- oder https://-Adresse, in den Cache-Ordner %1 herunter, und mit OUT zusätzlich in die Datei OUT. Der Server wird nur nach einer Kopie gefragt, die neuer ist als die im Cache. Ist er nicht erreichbar, lehnt er ab oder sendet er etwas, das keine Liste ist, wird die Kopie im Cache verwendet und ihr Alter genannt. Ein abgebrochener Download oder einer, der sich nicht als Liste lesen lässt, ersetzt weder die Kopie im Cache noch OUT. Eine vorhandene OUT wird nur mit --force ersetzt, ihr Inhalt wird vorher im Sicherungsarchiv aufbewahrt. Die Liste des Fensters ist %2.</translation>
+    </message>
+    <message>
+        <source>Give up when the server is silent this long: 1 to 3600 (default 30).</source>
+        <translation>Aufgeben, wenn der Server so lange schweigt: 1 bis 3600 (Vorgabe 30).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n satellites, %2 transponders; %3</source>
+        <translation>
+            <numerusform>%1: %n Satellit, %2 Transponder; %3</numerusform>
+            <numerusform>%1: %n Satelliten, %2 Transponder; %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Plans which satellites database DB keeps for the site, and which transponders each keeps, from receiver list LIST (satellites.xml or CSV), within the meter&apos;s 64 satellites and 2500 transponders; prints the plan and what changes. Satellites of DB below the minimum elevation are removed with their channels; the visible ones stay, and the visible satellites of LIST are added, highest first, while there is room. A satellite of LIST takes LIST&apos;s transponders, or a share spread over its bands and polarisations when they do not all fit. DB is saved (its content kept as a backup first) unless --dry-run.</source>
+        <translation>Plant, welche Satelliten die Datenbank DB für den Standort behält und welche Transponder jeder behält, aus der Receiverliste LIST (satellites.xml oder CSV), innerhalb der 64 Satelliten und 2500 Transponder des Messgeräts; gibt den Plan und die Änderungen aus. Satelliten von DB unter der Mindestelevation werden mit ihren Kanälen entfernt; die sichtbaren bleiben, und die sichtbaren Satelliten von LIST werden hinzugefügt, die höchsten zuerst, solange Platz ist. Ein Satellit von LIST übernimmt die Transponder von LIST oder, wenn nicht alle passen, einen über seine Bänder und Polarisationen verteilten Anteil. DB wird gespeichert (sein Inhalt vorher als Sicherung aufbewahrt), außer mit --dry-run.</translation>
+    </message>
+    <message>
+        <source>The receiver list: satellites.xml or CSV, a file or an http(s):// address.</source>
+        <translation>Die Receiverliste: satellites.xml oder CSV, eine Datei oder eine http(s)://-Adresse.</translation>
+    </message>
+    <message>
+        <source>Print the plan; change nothing.</source>
+        <translation>Den Plan ausgeben; nichts ändern.</translation>
+    </message>
+    <message>
+        <source>Save even when another program changed DB while it was planned.</source>
+        <translation>Speichern, auch wenn ein anderes Programm DB während der Planung geändert hat.</translation>
+    </message>
+    <message>
+        <source>give the list: --from LIST</source>
+        <translation>Liste angeben: --from LIST</translation>
+    </message>
+    <message>
+        <source>%1
+Nothing was changed.</source>
+        <translation>%1
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>nothing was changed: the database refused the plan</source>
+        <translation>es wurde nichts geändert: die Datenbank hat den Plan abgelehnt</translation>
+    </message>
+    <message>
+        <source>%1: no list was read</source>
+        <translation>%1: es wurde keine Liste gelesen</translation>
+    </message>
+    <message>
+        <source>Where the dishes stand: 52.52,13.40 or 52.52N 13.40E (North and East positive). Default: the site the window keeps.</source>
+        <translation>Wo die Schüsseln stehen: 52.52,13.40 oder 52.52N 13.40E (Nord und Ost positiv). Vorgabe: der Standort, den das Fenster speichert.</translation>
+    </message>
+    <message>
+        <source>The least elevation of a satellite worth keeping, 0 to 90 degrees. Default: 10.</source>
+        <translation>Die kleinste Elevation eines Satelliten, der es wert ist, behalten zu werden, 0 bis 90 Grad. Vorgabe: 10.</translation>
+    </message>
+    <message>
+        <source>give the site: --site LAT,LON (none is kept in the settings)</source>
+        <translation>Standort angeben: --site LAT,LON (in den Einstellungen ist keiner gespeichert)</translation>
+    </message>
+    <message>
+        <source>--min-elevation takes degrees from 0 to 90, not &apos;%1&apos;</source>
+        <translation>--min-elevation nimmt Grad von 0 bis 90, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Site %1, minimum elevation %2 degrees</source>
+        <translation>Standort %1, Mindestelevation %2 Grad</translation>
+    </message>
+    <message>
+        <source>The elevation, true azimuth and LNB skew, seen from the site, of every satellite of the SOURCEs (database files, satellites.xml or CSV lists, files or http(s):// addresses), one line each: those at or above the minimum elevation first, then the others, each part by azimuth. A satellite in several SOURCEs (same position and name) is shown once. A positive skew turns the LNB counter-clockwise as seen from behind the dish.</source>
+        <translation>Elevation, geografischer Azimut und LNB-Neigung jedes Satelliten der SOURCEs (Datenbankdateien, satellites.xml- oder CSV-Listen, Dateien oder http(s)://-Adressen), vom Standort aus gesehen, eine Zeile je Satellit: zuerst die auf oder über der Mindestelevation, dann die übrigen, jeder Teil nach Azimut. Ein Satellit in mehreren SOURCEs (gleiche Position und gleicher Name) erscheint einmal. Eine positive Neigung dreht das LNB, von hinter der Schüssel gesehen, gegen den Uhrzeigersinn.</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is at no place on the arc (%4); left out</source>
+        <translation>%1: Zeile %2: &quot;%3&quot; liegt an keiner Stelle des Bogens (%4); ausgelassen</translation>
     </message>
 </context>
 <context>
@@ -1446,6 +1549,147 @@ Trotzdem importieren?</translation>
     </message>
 </context>
 <context>
+    <name>Fetch</name>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour</source>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server sends more than %1 bytes; no receiver list is that large</source>
+        <translation>der Server sendet mehr als %1 Bytes; keine Receiverliste ist so groß</translation>
+    </message>
+    <message>
+        <source>the server announces %1 bytes; no receiver list is that large</source>
+        <translation>der Server kündigt %1 Bytes an; keine Receiverliste ist so groß</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>the server sent nothing for %1 seconds</source>
+        <translation>der Server hat %1 Sekunden lang nichts gesendet</translation>
+    </message>
+    <message>
+        <source>the server answered %1 but named no new address</source>
+        <translation>der Server antwortete %1, nannte aber keine neue Adresse</translation>
+    </message>
+    <message>
+        <source>more than %1 redirects; the last to %2</source>
+        <translation>mehr als %1 Umleitungen; die letzte nach %2</translation>
+    </message>
+    <message>
+        <source>the cached copy %1 is not read: %2</source>
+        <translation>die Kopie im Cache %1 wird nicht gelesen: %2</translation>
+    </message>
+    <message>
+        <source>there is no cached copy</source>
+        <translation>es gibt keine Kopie im Cache</translation>
+    </message>
+    <message>
+        <source>the cached copy %1 does not read: %2</source>
+        <translation>die Kopie im Cache %1 lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>is a symbolic link; the cache is not kept through it</source>
+        <translation>ist ein symbolischer Link; der Cache wird nicht darüber geführt</translation>
+    </message>
+    <message>
+        <source>is not a folder</source>
+        <translation>ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the check is not noted in the cache: %1</source>
+        <translation>die Prüfung ist im Cache nicht vermerkt: %1</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>der Server antwortete %1 %2</translation>
+    </message>
+    <message>
+        <source>the list is not kept in the cache: %1</source>
+        <translation>die Liste wird nicht im Cache aufbewahrt: %1</translation>
+    </message>
+    <message>
+        <source>what the server sent is no receiver list: %1</source>
+        <translation>was der Server gesendet hat, ist keine Receiverliste: %1</translation>
+    </message>
+    <message>
+        <source>the address holds control characters</source>
+        <translation>die Adresse enthält Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>not a valid address: %1</source>
+        <translation>keine gültige Adresse: %1</translation>
+    </message>
+    <message>
+        <source>not a valid address</source>
+        <translation>keine gültige Adresse</translation>
+    </message>
+    <message>
+        <source>only http:// and https:// addresses are fetched, not %1</source>
+        <translation>nur http://- und https://-Adressen werden abgerufen, nicht %1</translation>
+    </message>
+    <message>
+        <source>a bare name</source>
+        <translation>ein bloßer Name</translation>
+    </message>
+    <message>
+        <source>the address names no server</source>
+        <translation>die Adresse nennt keinen Server</translation>
+    </message>
+    <message>
+        <source>a user name or password in the address is not sent</source>
+        <translation>ein Benutzername oder Passwort in der Adresse wird nicht gesendet</translation>
+    </message>
+    <message>
+        <source>redirected to %1: %2</source>
+        <translation>umgeleitet nach %1: %2</translation>
+    </message>
+    <message>
+        <source>redirected from https to %1, which is not encrypted; not followed</source>
+        <translation>von https umgeleitet nach %1, das nicht verschlüsselt ist; nicht gefolgt</translation>
+    </message>
+</context>
+<context>
     <name>FileResult</name>
     <message>
         <source>another program is writing this file; try again later</source>
@@ -1789,6 +2033,117 @@ Save over it?</source>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Region</name>
+    <message>
+        <source>Plan for a site</source>
+        <translation>Plan für einen Standort</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder</source>
+        <translation>
+            <numerusform>%n Transponder</numerusform>
+            <numerusform>%n Transpondern</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders</source>
+        <translation>
+            <numerusform>%n Transponder</numerusform>
+            <numerusform>%n Transpondern</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel</source>
+        <translation>
+            <numerusform>%n Kanal</numerusform>
+            <numerusform>%n Kanälen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n Kanal</numerusform>
+            <numerusform>%n Kanälen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2): satellite removed with its %3 and %4</source>
+        <translation>&quot;%1&quot; (%2): Satellit mit seinen %3 und %4 entfernt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels go with the transponders the kept satellites lose</source>
+        <translation>
+            <numerusform>%n Kanal entfällt mit den Transpondern, die die behaltenen Satelliten verlieren</numerusform>
+            <numerusform>%n Kanäle entfallen mit den Transpondern, die die behaltenen Satelliten verlieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders of the list lie outside the meter&apos;s ranges; left out</source>
+        <translation>
+            <numerusform>%n Transponder der Liste liegt außerhalb der Bereiche des Messgeräts; ausgelassen</numerusform>
+            <numerusform>%n Transponder der Liste liegen außerhalb der Bereiche des Messgeräts; ausgelassen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders of the list repeat another of their satellite; taken once</source>
+        <translation>
+            <numerusform>%n Transponder der Liste wiederholt einen anderen seines Satelliten; einmal übernommen</numerusform>
+            <numerusform>%n Transponder der Liste wiederholen einen anderen ihres Satelliten; einmal übernommen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The meter holds %1 of %2 satellites and %3 of %4 transponders</source>
+        <translation>Das Messgerät hält %1 von %2 Satelliten und %3 von %4 Transpondern</translation>
+    </message>
+    <message>
+        <source>; the list&apos;s transponders do not all fit, so each satellite keeps a share</source>
+        <translation>; die Transponder der Liste passen nicht alle, daher behält jeder Satellit einen Anteil</translation>
+    </message>
+    <message>
+        <source>write it as 52.52,13.40 or 52.52N 13.40E</source>
+        <translation>schreiben Sie ihn als 52.52,13.40 oder 52.52N 13.40E</translation>
+    </message>
+    <message>
+        <source>the latitude %1 lies beyond 90 degrees North or South</source>
+        <translation>die Breite %1 liegt jenseits von 90 Grad Nord oder Süd</translation>
+    </message>
+    <message>
+        <source>the longitude %1 lies beyond 180 degrees East or West</source>
+        <translation>die Länge %1 liegt jenseits von 180 Grad Ost oder West</translation>
+    </message>
+    <message numerus="yes">
+        <source>the site is %n characters long; a site takes at most %1</source>
+        <translation>
+            <numerusform>der Standort ist %n Zeichen lang; ein Standort hat höchstens %1</numerusform>
+            <numerusform>der Standort ist %n Zeichen lang; ein Standort hat höchstens %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the site holds a control character; %1</source>
+        <translation>der Standort enthält ein Steuerzeichen; %1</translation>
+    </message>
+    <message>
+        <source>no site given; %1</source>
+        <translation>kein Standort angegeben; %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives two latitudes; %2</source>
+        <translation>&quot;%1&quot; nennt zwei Breiten; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives two longitudes; %2</source>
+        <translation>&quot;%1&quot; nennt zwei Längen; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives a sign and a hemisphere letter on one number; %2</source>
+        <translation>&quot;%1&quot; gibt bei einer Zahl ein Vorzeichen und einen Hemisphären-Buchstaben an; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no latitude and longitude; %2</source>
+        <translation>&quot;%1&quot; ist keine Breite und Länge; %2</translation>
     </message>
 </context>
 <context>

@@ -416,50 +416,6 @@ Lo que ha pedido se lleva a cabo de todos modos. Este aviso aparece una vez por 
         <translation>Comprueba la estructura de un archivo de base de datos: cada cadena completa y enlazada en ambos sentidos, cada recuento correcto, cada registro en uso o libre. Una línea por infracción.</translation>
     </message>
     <message>
-        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
-Every meter job of Orbivane from a terminal.
-
-Commands:
-  ports                        the COM ports and the serial devices present
-  probe [--port P]...          the connection test; prints the meter&apos;s identity word
-  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
-  write [--port P]... FILE     a database file into the meter(s)
-  load  [--port P]... FILE     software into the meter(s)
-  info  FILE                   satellites, totals and free records of a database file
-  check FILE                   the structure check of a database file
-  import DB SOURCE             a satellites.xml or CSV list into a database file
-  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
-  diff  A B                    what differs between two database files
-  backups [FILE]               the kept versions of saved files and meter reads
-  --version                    the version of orbivane-cli
-
-P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
-saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
-
-</source>
-        <translation>Uso: orbivane-cli ORDEN [OPCIONES] [ARGUMENTOS]
-Todas las tareas de medidor de Orbivane desde un terminal.
-
-Órdenes:
-  ports                        los puertos COM y los dispositivos serie presentes
-  probe [--port P]...          la prueba de conexión; muestra la palabra de identidad del medidor
-  read  [--port P]... TARGET   la base de datos del medidor a un archivo (una carpeta si son varios)
-  write [--port P]... FILE     un archivo de base de datos al medidor o medidores
-  load  [--port P]... FILE     software al medidor o medidores
-  info  FILE                   satélites, totales y registros libres de un archivo de base de datos
-  check FILE                   la comprobación de estructura de un archivo de base de datos
-  import DB SOURCE             una lista satellites.xml o CSV a un archivo de base de datos
-  export DB OUT (--xml|--csv)  un archivo de base de datos como satellites.xml o CSV
-  diff  A B                    lo que difiere entre dos archivos de base de datos
-  backups [FILE]               las versiones conservadas de archivos guardados y lecturas del medidor
-  --version                    la versión de orbivane-cli
-
-P es COMn, una ruta de dispositivo o un nombre de /dev/serial/by-id; sin --port, el puerto que
-guardó la ventana. &apos;orbivane-cli ORDEN --help&apos; da más detalles.
-
-</translation>
-    </message>
-    <message>
         <source>orbivane-cli: no command given
 </source>
         <translation>orbivane-cli: no se ha indicado ninguna orden
@@ -520,36 +476,6 @@ Pruebe &apos;orbivane-cli %1 --help&apos;.</translation>
     <message>
         <source>Output as JSON.</source>
         <translation>Salida en JSON.</translation>
-    </message>
-    <message>
-        <source>Exit codes:
-  0    done
-  1    check found problems; diff found differences
-  2    usage error
-  3    file error (cannot read or write it, not the right kind of file, or replacing it
-       would lose what it holds)
-  4    the port cannot be opened
-  5    the meter does not answer
-  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
-  7    refused: load asks a question (model differs, version not higher), export would replace
-       a file (--force answers Yes); import does not fit the meter&apos;s tables
-  130  interrupted (SIGINT, SIGTERM)
-With several ports, the code of the first port that failed.
-</source>
-        <translation>Códigos de salida:
-  0    hecho
-  1    check encontró problemas; diff encontró diferencias
-  2    error de uso
-  3    error de archivo (no se puede leer o escribir, no es el tipo de archivo correcto, o sustituirlo
-       perdería lo que contiene)
-  4    no se puede abrir el puerto
-  5    el medidor no responde
-  6    la transferencia falló (el mensaje da el código del medidor y su significado)
-  7    rechazado: load hace una pregunta (modelo distinto, versión no superior), export sustituiría
-       un archivo (--force responde Sí); import no cabe en las tablas del medidor
-  130  interrumpido (SIGINT, SIGTERM)
-Con varios puertos, el código del primer puerto que falló.
-</translation>
     </message>
     <message>
         <source>Writes every satellite and transponder of database DB to OUT, as satellites.xml (--xml, OUT ending in .xml) or as CSV for spreadsheets (--csv, OUT ending in .csv). &apos;orbivane-cli import&apos; takes either back unchanged. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
@@ -860,6 +786,183 @@ No se ha importado nada.</translation>
             <numerusform>orbivane-cli: aviso: %1: la imagen leída de %2 no supera la comprobación de estructura (%n problema); se conserva tal como la envió el medidor (&apos;orbivane-cli check %1&apos; lo muestra)</numerusform>
             <numerusform>orbivane-cli: aviso: %1: la imagen leída de %2 no supera la comprobación de estructura (%n problemas); se conserva tal como la envió el medidor (&apos;orbivane-cli check %1&apos; los muestra)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
+Every meter job of Orbivane from a terminal.
+
+Commands:
+  ports                        the COM ports and the serial devices present
+  probe [--port P]...          the connection test; prints the meter&apos;s identity word
+  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
+  write [--port P]... FILE     a database file into the meter(s)
+  load  [--port P]... FILE     software into the meter(s)
+  info  FILE                   satellites, totals and free records of a database file
+  check FILE                   the structure check of a database file
+  import DB SOURCE             a satellites.xml or CSV list into a database file
+  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
+  fetch URL [OUT]              a published receiver list into the cache (and OUT)
+  diff  A B                    what differs between two database files
+  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
+  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
+  backups [FILE]               the kept versions of saved files and meter reads
+  --version                    the version of orbivane-cli
+
+P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
+saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
+
+</source>
+        <translation>Uso: orbivane-cli ORDEN [OPCIONES] [ARGUMENTOS]
+Todas las tareas de medidor de Orbivane desde un terminal.
+
+Órdenes:
+  ports                        los puertos COM y los dispositivos serie presentes
+  probe [--port P]...          la prueba de conexión; muestra la palabra de identidad del medidor
+  read  [--port P]... TARGET   la base de datos del medidor a un archivo (una carpeta si son varios)
+  write [--port P]... FILE     un archivo de base de datos al medidor o medidores
+  load  [--port P]... FILE     software al medidor o medidores
+  info  FILE                   satélites, totales y registros libres de un archivo de base de datos
+  check FILE                   la comprobación de estructura de un archivo de base de datos
+  import DB SOURCE             una lista satellites.xml o CSV a un archivo de base de datos
+  export DB OUT (--xml|--csv)  un archivo de base de datos como satellites.xml o CSV
+  fetch URL [OUT]              una lista de receptor publicada en la caché (y en OUT)
+  diff  A B                    lo que difiere entre dos archivos de base de datos
+  sky   SOURCE...              ángulos de apuntamiento desde --site LAT,LON a los satélites de archivos o listas
+  fit   DB --from LIST         los satélites y transpondedores que DB conserva para --site LAT,LON
+  backups [FILE]               las versiones conservadas de archivos guardados y lecturas del medidor
+  --version                    la versión de orbivane-cli
+
+P es COMn, una ruta de dispositivo o un nombre de /dev/serial/by-id; sin --port, el puerto que
+guardó la ventana. &apos;orbivane-cli ORDEN --help&apos; da más detalles.
+
+</translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    check found problems; diff found differences
+  2    usage error
+  3    file error (cannot read or write it, not the right kind of file, or replacing it
+       would lose what it holds); fetch: no list from the server and none cached
+  4    the port cannot be opened
+  5    the meter does not answer
+  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
+  7    refused: load asks a question (model differs, version not higher), export or fetch would
+       replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
+  130  interrupted (SIGINT, SIGTERM)
+With several ports, the code of the first port that failed.
+</source>
+        <translation>Códigos de salida:
+  0    hecho
+  1    check encontró problemas; diff encontró diferencias
+  2    error de uso
+  3    error de archivo (no se puede leer o escribir, no es el tipo de archivo correcto, o sustituirlo
+       perdería lo que contiene); fetch: ninguna lista del servidor y ninguna en caché
+  4    no se puede abrir el puerto
+  5    el medidor no responde
+  6    la transferencia falló (el mensaje da el código del medidor y su significado)
+  7    rechazado: load hace una pregunta (modelo distinto, versión no superior), export o fetch
+       sustituiría un archivo (--force responde Sí); import o fit no cabe en las tablas del medidor
+  130  interrumpido (SIGINT, SIGTERM)
+Con varios puertos, el código del primer puerto que falló.
+</translation>
+    </message>
+    <message>
+        <source>downloaded</source>
+        <translation>descargada</translation>
+    </message>
+    <message>
+        <source>unchanged on the server since the cached copy</source>
+        <translation>sin cambios en el servidor desde la copia en caché</translation>
+    </message>
+    <message>
+        <source>the cached copy of %1 (%2 old)</source>
+        <translation>la copia en caché del %1 (de hace %2)</translation>
+    </message>
+    <message>
+        <source>%1: interrupted; the cached copy is as it was</source>
+        <translation>%1: interrumpido; la copia en caché sigue como estaba</translation>
+    </message>
+    <message>
+        <source>orbivane-cli: warning: %1: %2</source>
+        <translation>orbivane-cli: aviso: %1: %2</translation>
+    </message>
+    <message>
+        <source>Downloads the receiver list (satellites.xml or CSV) at URL, an http:// or https:// address, into the cache folder %1, and with OUT into the file OUT as well. The server is asked only for a copy newer than the cached one. When it cannot be reached, refuses, or sends something that is no list, the cached copy is used and its age told. A download cut short, or one that does not read as a list, replaces neither the cached copy nor OUT. An existing OUT is replaced only with --force, its content kept in the backup archive first. The window&apos;s list is %2.</source>
+        <translation>Descarga la lista de receptor (satellites.xml o CSV) de URL, una dirección http:// o https://, en la carpeta de caché %1, y con OUT también en el archivo OUT. Al servidor solo se le pide una copia más reciente que la de la caché. Si no se puede contactar, la rechaza o envía algo que no es una lista, se usa la copia en caché y se indica su antigüedad. Una descarga interrumpida, o una que no se lee como lista, no sustituye ni la copia en caché ni OUT. Un OUT existente solo se sustituye con --force, guardando antes su contenido en el archivo de copias de seguridad. La lista de la ventana es %2.</translation>
+    </message>
+    <message>
+        <source>Give up when the server is silent this long: 1 to 3600 (default 30).</source>
+        <translation>Desistir cuando el servidor calla este tiempo: de 1 a 3600 (predeterminado 30).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n satellites, %2 transponders; %3</source>
+        <translation>
+            <numerusform>%1: %n satélite, %2 transpondedores; %3</numerusform>
+            <numerusform>%1: %n satélites, %2 transpondedores; %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Plans which satellites database DB keeps for the site, and which transponders each keeps, from receiver list LIST (satellites.xml or CSV), within the meter&apos;s 64 satellites and 2500 transponders; prints the plan and what changes. Satellites of DB below the minimum elevation are removed with their channels; the visible ones stay, and the visible satellites of LIST are added, highest first, while there is room. A satellite of LIST takes LIST&apos;s transponders, or a share spread over its bands and polarisations when they do not all fit. DB is saved (its content kept as a backup first) unless --dry-run.</source>
+        <translation>Planifica qué satélites conserva la base de datos DB para el emplazamiento, y qué transpondedores conserva cada uno, a partir de la lista de receptor LIST (satellites.xml o CSV), dentro de los 64 satélites y 2500 transpondedores del medidor; muestra el plan y lo que cambia. Los satélites de DB por debajo de la elevación mínima se eliminan con sus canales; los visibles se quedan, y los satélites visibles de LIST se añaden, los más altos primero, mientras haya sitio. Un satélite de LIST toma los transpondedores de LIST, o una parte repartida entre sus bandas y polarizaciones cuando no caben todos. DB se guarda (conservando antes su contenido como copia de seguridad) salvo con --dry-run.</translation>
+    </message>
+    <message>
+        <source>The receiver list: satellites.xml or CSV, a file or an http(s):// address.</source>
+        <translation>La lista de receptor: satellites.xml o CSV, un archivo o una dirección http(s)://.</translation>
+    </message>
+    <message>
+        <source>Print the plan; change nothing.</source>
+        <translation>Mostrar el plan; no cambiar nada.</translation>
+    </message>
+    <message>
+        <source>Save even when another program changed DB while it was planned.</source>
+        <translation>Guardar aunque otro programa haya cambiado DB mientras se planificaba.</translation>
+    </message>
+    <message>
+        <source>give the list: --from LIST</source>
+        <translation>indique la lista: --from LIST</translation>
+    </message>
+    <message>
+        <source>%1
+Nothing was changed.</source>
+        <translation>%1
+No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>nothing was changed: the database refused the plan</source>
+        <translation>no se ha cambiado nada: la base de datos rechazó el plan</translation>
+    </message>
+    <message>
+        <source>%1: no list was read</source>
+        <translation>%1: no se ha leído ninguna lista</translation>
+    </message>
+    <message>
+        <source>Where the dishes stand: 52.52,13.40 or 52.52N 13.40E (North and East positive). Default: the site the window keeps.</source>
+        <translation>Dónde están las antenas: 52.52,13.40 o 52.52N 13.40E (Norte y Este positivos). Predeterminado: el emplazamiento que guarda la ventana.</translation>
+    </message>
+    <message>
+        <source>The least elevation of a satellite worth keeping, 0 to 90 degrees. Default: 10.</source>
+        <translation>La elevación mínima de un satélite que merezca conservarse, de 0 a 90 grados. Predeterminado: 10.</translation>
+    </message>
+    <message>
+        <source>give the site: --site LAT,LON (none is kept in the settings)</source>
+        <translation>indique el emplazamiento: --site LAT,LON (no hay ninguno guardado en la configuración)</translation>
+    </message>
+    <message>
+        <source>--min-elevation takes degrees from 0 to 90, not &apos;%1&apos;</source>
+        <translation>--min-elevation acepta grados de 0 a 90, no &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Site %1, minimum elevation %2 degrees</source>
+        <translation>Emplazamiento %1, elevación mínima %2 grados</translation>
+    </message>
+    <message>
+        <source>The elevation, true azimuth and LNB skew, seen from the site, of every satellite of the SOURCEs (database files, satellites.xml or CSV lists, files or http(s):// addresses), one line each: those at or above the minimum elevation first, then the others, each part by azimuth. A satellite in several SOURCEs (same position and name) is shown once. A positive skew turns the LNB counter-clockwise as seen from behind the dish.</source>
+        <translation>La elevación, el acimut verdadero y la inclinación del LNB, vistos desde el emplazamiento, de cada satélite de las SOURCE (archivos de base de datos, listas satellites.xml o CSV, archivos o direcciones http(s)://), una línea cada uno: primero los que están en la elevación mínima o por encima, después los demás, cada parte por acimut. Un satélite presente en varias SOURCE (misma posición y nombre) se muestra una vez. Una inclinación positiva gira el LNB en sentido antihorario visto desde detrás de la antena.</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is at no place on the arc (%4); left out</source>
+        <translation>%1: línea %2: &quot;%3&quot; no está en ningún punto del arco (%4); se omite</translation>
     </message>
 </context>
 <context>
@@ -1446,6 +1549,147 @@ Import anyway?</source>
     </message>
 </context>
 <context>
+    <name>Fetch</name>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour</source>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server sends more than %1 bytes; no receiver list is that large</source>
+        <translation>el servidor envía más de %1 bytes; ninguna lista de receptor es tan grande</translation>
+    </message>
+    <message>
+        <source>the server announces %1 bytes; no receiver list is that large</source>
+        <translation>el servidor anuncia %1 bytes; ninguna lista de receptor es tan grande</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelado</translation>
+    </message>
+    <message>
+        <source>the server sent nothing for %1 seconds</source>
+        <translation>el servidor no envió nada durante %1 segundos</translation>
+    </message>
+    <message>
+        <source>the server answered %1 but named no new address</source>
+        <translation>el servidor respondió %1 pero no indicó ninguna dirección nueva</translation>
+    </message>
+    <message>
+        <source>more than %1 redirects; the last to %2</source>
+        <translation>más de %1 redirecciones; la última a %2</translation>
+    </message>
+    <message>
+        <source>the cached copy %1 is not read: %2</source>
+        <translation>la copia en caché %1 no se lee: %2</translation>
+    </message>
+    <message>
+        <source>there is no cached copy</source>
+        <translation>no hay copia en caché</translation>
+    </message>
+    <message>
+        <source>the cached copy %1 does not read: %2</source>
+        <translation>la copia en caché %1 no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>is a symbolic link; the cache is not kept through it</source>
+        <translation>es un enlace simbólico; la caché no se guarda a través de él</translation>
+    </message>
+    <message>
+        <source>is not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>the check is not noted in the cache: %1</source>
+        <translation>la comprobación no se ha anotado en la caché: %1</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>el servidor respondió %1 %2</translation>
+    </message>
+    <message>
+        <source>the list is not kept in the cache: %1</source>
+        <translation>la lista no se guarda en la caché: %1</translation>
+    </message>
+    <message>
+        <source>what the server sent is no receiver list: %1</source>
+        <translation>lo que envió el servidor no es una lista de receptor: %1</translation>
+    </message>
+    <message>
+        <source>the address holds control characters</source>
+        <translation>la dirección contiene caracteres de control</translation>
+    </message>
+    <message>
+        <source>not a valid address: %1</source>
+        <translation>dirección no válida: %1</translation>
+    </message>
+    <message>
+        <source>not a valid address</source>
+        <translation>dirección no válida</translation>
+    </message>
+    <message>
+        <source>only http:// and https:// addresses are fetched, not %1</source>
+        <translation>solo se descargan direcciones http:// y https://, no %1</translation>
+    </message>
+    <message>
+        <source>a bare name</source>
+        <translation>un nombre suelto</translation>
+    </message>
+    <message>
+        <source>the address names no server</source>
+        <translation>la dirección no indica ningún servidor</translation>
+    </message>
+    <message>
+        <source>a user name or password in the address is not sent</source>
+        <translation>no se envía un nombre de usuario o contraseña de la dirección</translation>
+    </message>
+    <message>
+        <source>redirected to %1: %2</source>
+        <translation>redirigido a %1: %2</translation>
+    </message>
+    <message>
+        <source>redirected from https to %1, which is not encrypted; not followed</source>
+        <translation>redirigido de https a %1, que no está cifrado; no se sigue</translation>
+    </message>
+</context>
+<context>
     <name>FileResult</name>
     <message>
         <source>another program is writing this file; try again later</source>
@@ -1789,6 +2033,117 @@ Save over it?</source>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Region</name>
+    <message>
+        <source>Plan for a site</source>
+        <translation>Plan para un emplazamiento</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder</source>
+        <translation>
+            <numerusform>%n transpondedor</numerusform>
+            <numerusform>%n transpondedores</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders</source>
+        <translation>
+            <numerusform>%n transpondedor</numerusform>
+            <numerusform>%n transpondedores</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel</source>
+        <translation>
+            <numerusform>%n canal</numerusform>
+            <numerusform>%n canales</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n canal</numerusform>
+            <numerusform>%n canales</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2): satellite removed with its %3 and %4</source>
+        <translation>&quot;%1&quot; (%2): satélite eliminado con sus %3 y %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels go with the transponders the kept satellites lose</source>
+        <translation>
+            <numerusform>%n canal se va con los transpondedores que pierden los satélites conservados</numerusform>
+            <numerusform>%n canales se van con los transpondedores que pierden los satélites conservados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders of the list lie outside the meter&apos;s ranges; left out</source>
+        <translation>
+            <numerusform>%n transpondedor de la lista está fuera de los rangos del medidor; se omite</numerusform>
+            <numerusform>%n transpondedores de la lista están fuera de los rangos del medidor; se omiten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders of the list repeat another of their satellite; taken once</source>
+        <translation>
+            <numerusform>%n transpondedor de la lista repite otro de su satélite; se toma una vez</numerusform>
+            <numerusform>%n transpondedores de la lista repiten otro de su satélite; se toman una vez</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The meter holds %1 of %2 satellites and %3 of %4 transponders</source>
+        <translation>El medidor contiene %1 de %2 satélites y %3 de %4 transpondedores</translation>
+    </message>
+    <message>
+        <source>; the list&apos;s transponders do not all fit, so each satellite keeps a share</source>
+        <translation>; los transpondedores de la lista no caben todos, así que cada satélite conserva una parte</translation>
+    </message>
+    <message>
+        <source>write it as 52.52,13.40 or 52.52N 13.40E</source>
+        <translation>escríbalo como 52.52,13.40 o 52.52N 13.40E</translation>
+    </message>
+    <message>
+        <source>the latitude %1 lies beyond 90 degrees North or South</source>
+        <translation>la latitud %1 supera los 90 grados Norte o Sur</translation>
+    </message>
+    <message>
+        <source>the longitude %1 lies beyond 180 degrees East or West</source>
+        <translation>la longitud %1 supera los 180 grados Este u Oeste</translation>
+    </message>
+    <message numerus="yes">
+        <source>the site is %n characters long; a site takes at most %1</source>
+        <translation>
+            <numerusform>el emplazamiento tiene %n carácter; un emplazamiento admite como máximo %1</numerusform>
+            <numerusform>el emplazamiento tiene %n caracteres; un emplazamiento admite como máximo %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the site holds a control character; %1</source>
+        <translation>el emplazamiento contiene un carácter de control; %1</translation>
+    </message>
+    <message>
+        <source>no site given; %1</source>
+        <translation>no se ha indicado ningún emplazamiento; %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives two latitudes; %2</source>
+        <translation>&quot;%1&quot; da dos latitudes; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives two longitudes; %2</source>
+        <translation>&quot;%1&quot; da dos longitudes; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives a sign and a hemisphere letter on one number; %2</source>
+        <translation>&quot;%1&quot; da un signo y una letra de hemisferio en un mismo número; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no latitude and longitude; %2</source>
+        <translation>&quot;%1&quot; no es una latitud y longitud; %2</translation>
     </message>
 </context>
 <context>

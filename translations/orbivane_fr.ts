@@ -416,50 +416,6 @@ Votre demande est tout de même exécutée. Ce message n&apos;apparaît qu&apos;
         <translation>Contrôle la structure d&apos;un fichier de base : chaque chaîne complète et liée dans les deux sens, chaque compte juste, chaque enregistrement utilisé ou libre. Une ligne par violation.</translation>
     </message>
     <message>
-        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
-Every meter job of Orbivane from a terminal.
-
-Commands:
-  ports                        the COM ports and the serial devices present
-  probe [--port P]...          the connection test; prints the meter&apos;s identity word
-  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
-  write [--port P]... FILE     a database file into the meter(s)
-  load  [--port P]... FILE     software into the meter(s)
-  info  FILE                   satellites, totals and free records of a database file
-  check FILE                   the structure check of a database file
-  import DB SOURCE             a satellites.xml or CSV list into a database file
-  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
-  diff  A B                    what differs between two database files
-  backups [FILE]               the kept versions of saved files and meter reads
-  --version                    the version of orbivane-cli
-
-P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
-saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
-
-</source>
-        <translation>Usage : orbivane-cli COMMANDE [OPTIONS] [ARGUMENTS]
-Toutes les tâches de mesureur d&apos;Orbivane depuis un terminal.
-
-Commandes :
-  ports                        les ports COM et les périphériques série présents
-  probe [--port P]...          le test de connexion ; affiche le mot d&apos;identité du mesureur
-  read  [--port P]... TARGET   la base du mesureur dans un fichier (un dossier pour plusieurs)
-  write [--port P]... FILE     un fichier de base dans le(s) mesureur(s)
-  load  [--port P]... FILE     un logiciel dans le(s) mesureur(s)
-  info  FILE                   satellites, totaux et enregistrements libres d&apos;un fichier de base
-  check FILE                   le contrôle de structure d&apos;un fichier de base
-  import DB SOURCE             une liste satellites.xml ou CSV dans un fichier de base
-  export DB OUT (--xml|--csv)  un fichier de base en satellites.xml ou CSV
-  diff  A B                    ce qui diffère entre deux fichiers de base
-  backups [FILE]               les versions conservées des fichiers enregistrés et des lectures
-  --version                    la version d&apos;orbivane-cli
-
-P est COMn, un chemin de périphérique ou un nom de /dev/serial/by-id ; sans --port, le port
-enregistré par la fenêtre. &apos;orbivane-cli COMMANDE --help&apos; en dit plus.
-
-</translation>
-    </message>
-    <message>
         <source>orbivane-cli: no command given
 </source>
         <translation>orbivane-cli : aucune commande donnée
@@ -520,36 +476,6 @@ Essayez &apos;orbivane-cli %1 --help&apos;.</translation>
     <message>
         <source>Output as JSON.</source>
         <translation>Sortie en JSON.</translation>
-    </message>
-    <message>
-        <source>Exit codes:
-  0    done
-  1    check found problems; diff found differences
-  2    usage error
-  3    file error (cannot read or write it, not the right kind of file, or replacing it
-       would lose what it holds)
-  4    the port cannot be opened
-  5    the meter does not answer
-  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
-  7    refused: load asks a question (model differs, version not higher), export would replace
-       a file (--force answers Yes); import does not fit the meter&apos;s tables
-  130  interrupted (SIGINT, SIGTERM)
-With several ports, the code of the first port that failed.
-</source>
-        <translation>Codes de sortie :
-  0    terminé
-  1    check a trouvé des problèmes ; diff a trouvé des différences
-  2    erreur d&apos;utilisation
-  3    erreur de fichier (illisible ou non inscriptible, pas le bon type de fichier, ou le remplacer
-       perdrait son contenu)
-  4    le port ne peut pas être ouvert
-  5    le mesureur ne répond pas
-  6    le transfert a échoué (le message donne le code du mesureur et sa signification)
-  7    refusé : load pose une question (autre modèle, version pas plus récente), export remplacerait
-       un fichier (--force répond Oui) ; import ne tient pas dans les tables du mesureur
-  130  interrompu (SIGINT, SIGTERM)
-Avec plusieurs ports, le code du premier port en échec.
-</translation>
     </message>
     <message>
         <source>Writes every satellite and transponder of database DB to OUT, as satellites.xml (--xml, OUT ending in .xml) or as CSV for spreadsheets (--csv, OUT ending in .csv). &apos;orbivane-cli import&apos; takes either back unchanged. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
@@ -860,6 +786,183 @@ Rien n&apos;a été importé.</translation>
             <numerusform>orbivane-cli : avertissement : %1 : l&apos;image lue depuis %2 échoue au contrôle de structure (%n problème) ; conservée telle que le mesureur l&apos;a envoyée (&apos;orbivane-cli check %1&apos; le liste)</numerusform>
             <numerusform>orbivane-cli : avertissement : %1 : l&apos;image lue depuis %2 échoue au contrôle de structure (%n problèmes) ; conservée telle que le mesureur l&apos;a envoyée (&apos;orbivane-cli check %1&apos; les liste)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
+Every meter job of Orbivane from a terminal.
+
+Commands:
+  ports                        the COM ports and the serial devices present
+  probe [--port P]...          the connection test; prints the meter&apos;s identity word
+  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
+  write [--port P]... FILE     a database file into the meter(s)
+  load  [--port P]... FILE     software into the meter(s)
+  info  FILE                   satellites, totals and free records of a database file
+  check FILE                   the structure check of a database file
+  import DB SOURCE             a satellites.xml or CSV list into a database file
+  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
+  fetch URL [OUT]              a published receiver list into the cache (and OUT)
+  diff  A B                    what differs between two database files
+  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
+  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
+  backups [FILE]               the kept versions of saved files and meter reads
+  --version                    the version of orbivane-cli
+
+P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
+saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
+
+</source>
+        <translation>Usage : orbivane-cli COMMANDE [OPTIONS] [ARGUMENTS]
+Toutes les tâches de mesureur d&apos;Orbivane depuis un terminal.
+
+Commandes :
+  ports                        les ports COM et les périphériques série présents
+  probe [--port P]...          le test de connexion ; affiche le mot d&apos;identité du mesureur
+  read  [--port P]... TARGET   la base du mesureur dans un fichier (un dossier pour plusieurs)
+  write [--port P]... FILE     un fichier de base dans le(s) mesureur(s)
+  load  [--port P]... FILE     un logiciel dans le(s) mesureur(s)
+  info  FILE                   satellites, totaux et enregistrements libres d&apos;un fichier de base
+  check FILE                   le contrôle de structure d&apos;un fichier de base
+  import DB SOURCE             une liste satellites.xml ou CSV dans un fichier de base
+  export DB OUT (--xml|--csv)  un fichier de base en satellites.xml ou CSV
+  fetch URL [OUT]              une liste de récepteur publiée dans le cache (et dans OUT)
+  diff  A B                    ce qui diffère entre deux fichiers de base
+  sky   SOURCE...              angles de visée depuis --site LAT,LON des satellites de fichiers ou de listes
+  fit   DB --from LIST         les satellites et transpondeurs que DB garde pour --site LAT,LON
+  backups [FILE]               les versions conservées des fichiers enregistrés et des lectures
+  --version                    la version d&apos;orbivane-cli
+
+P est COMn, un chemin de périphérique ou un nom de /dev/serial/by-id ; sans --port, le port
+enregistré par la fenêtre. &apos;orbivane-cli COMMANDE --help&apos; en dit plus.
+
+</translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    check found problems; diff found differences
+  2    usage error
+  3    file error (cannot read or write it, not the right kind of file, or replacing it
+       would lose what it holds); fetch: no list from the server and none cached
+  4    the port cannot be opened
+  5    the meter does not answer
+  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
+  7    refused: load asks a question (model differs, version not higher), export or fetch would
+       replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
+  130  interrupted (SIGINT, SIGTERM)
+With several ports, the code of the first port that failed.
+</source>
+        <translation>Codes de sortie :
+  0    terminé
+  1    check a trouvé des problèmes ; diff a trouvé des différences
+  2    erreur d&apos;utilisation
+  3    erreur de fichier (illisible ou non inscriptible, pas le bon type de fichier, ou le remplacer
+       perdrait son contenu) ; fetch : aucune liste du serveur et aucune en cache
+  4    le port ne peut pas être ouvert
+  5    le mesureur ne répond pas
+  6    le transfert a échoué (le message donne le code du mesureur et sa signification)
+  7    refusé : load pose une question (autre modèle, version pas plus récente), export ou fetch
+       remplacerait un fichier (--force répond Oui) ; import ou fit ne tient pas dans les tables du mesureur
+  130  interrompu (SIGINT, SIGTERM)
+Avec plusieurs ports, le code du premier port en échec.
+</translation>
+    </message>
+    <message>
+        <source>downloaded</source>
+        <translation>téléchargée</translation>
+    </message>
+    <message>
+        <source>unchanged on the server since the cached copy</source>
+        <translation>inchangée sur le serveur depuis la copie en cache</translation>
+    </message>
+    <message>
+        <source>the cached copy of %1 (%2 old)</source>
+        <translation>la copie en cache du %1 (vieille de %2)</translation>
+    </message>
+    <message>
+        <source>%1: interrupted; the cached copy is as it was</source>
+        <translation>%1 : interrompu ; la copie en cache est restée telle quelle</translation>
+    </message>
+    <message>
+        <source>orbivane-cli: warning: %1: %2</source>
+        <translation>orbivane-cli : avertissement : %1 : %2</translation>
+    </message>
+    <message>
+        <source>Downloads the receiver list (satellites.xml or CSV) at URL, an http:// or https:// address, into the cache folder %1, and with OUT into the file OUT as well. The server is asked only for a copy newer than the cached one. When it cannot be reached, refuses, or sends something that is no list, the cached copy is used and its age told. A download cut short, or one that does not read as a list, replaces neither the cached copy nor OUT. An existing OUT is replaced only with --force, its content kept in the backup archive first. The window&apos;s list is %2.</source>
+        <translation>Télécharge la liste de récepteur (satellites.xml ou CSV) à l&apos;URL, une adresse http:// ou https://, dans le dossier de cache %1, et avec OUT aussi dans le fichier OUT. Le serveur n&apos;est interrogé que pour une copie plus récente que celle en cache. S&apos;il est injoignable, refuse ou envoie autre chose qu&apos;une liste, la copie en cache est utilisée et son âge indiqué. Un téléchargement interrompu, ou qui ne se lit pas comme une liste, ne remplace ni la copie en cache ni OUT. Un OUT existant n&apos;est remplacé qu&apos;avec --force, son contenu étant d&apos;abord conservé dans l&apos;archive de sauvegarde. La liste de la fenêtre est %2.</translation>
+    </message>
+    <message>
+        <source>Give up when the server is silent this long: 1 to 3600 (default 30).</source>
+        <translation>Abandonner quand le serveur reste muet aussi longtemps : 1 à 3600 (30 par défaut).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n satellites, %2 transponders; %3</source>
+        <translation>
+            <numerusform>%1 : %n satellite, %2 transpondeurs ; %3</numerusform>
+            <numerusform>%1 : %n satellites, %2 transpondeurs ; %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Plans which satellites database DB keeps for the site, and which transponders each keeps, from receiver list LIST (satellites.xml or CSV), within the meter&apos;s 64 satellites and 2500 transponders; prints the plan and what changes. Satellites of DB below the minimum elevation are removed with their channels; the visible ones stay, and the visible satellites of LIST are added, highest first, while there is room. A satellite of LIST takes LIST&apos;s transponders, or a share spread over its bands and polarisations when they do not all fit. DB is saved (its content kept as a backup first) unless --dry-run.</source>
+        <translation>Planifie quels satellites la base DB garde pour le site, et quels transpondeurs chacun garde, à partir de la liste de récepteur LIST (satellites.xml ou CSV), dans les limites des 64 satellites et 2500 transpondeurs du mesureur ; affiche le plan et ce qui change. Les satellites de DB sous l&apos;élévation minimale sont retirés avec leurs chaînes ; les visibles restent, et les satellites visibles de LIST sont ajoutés, les plus hauts d&apos;abord, tant qu&apos;il y a de la place. Un satellite de LIST prend les transpondeurs de LIST, ou une part répartie sur ses bandes et polarisations quand ils ne tiennent pas tous. DB est enregistrée (son contenu d&apos;abord conservé en sauvegarde) sauf avec --dry-run.</translation>
+    </message>
+    <message>
+        <source>The receiver list: satellites.xml or CSV, a file or an http(s):// address.</source>
+        <translation>La liste de récepteur : satellites.xml ou CSV, un fichier ou une adresse http(s)://.</translation>
+    </message>
+    <message>
+        <source>Print the plan; change nothing.</source>
+        <translation>Afficher le plan ; ne rien changer.</translation>
+    </message>
+    <message>
+        <source>Save even when another program changed DB while it was planned.</source>
+        <translation>Enregistrer même si un autre programme a modifié DB pendant la planification.</translation>
+    </message>
+    <message>
+        <source>give the list: --from LIST</source>
+        <translation>indiquez la liste : --from LIST</translation>
+    </message>
+    <message>
+        <source>%1
+Nothing was changed.</source>
+        <translation>%1
+Rien n&apos;a été changé.</translation>
+    </message>
+    <message>
+        <source>nothing was changed: the database refused the plan</source>
+        <translation>rien n&apos;a été changé : la base a refusé le plan</translation>
+    </message>
+    <message>
+        <source>%1: no list was read</source>
+        <translation>%1 : aucune liste n&apos;a été lue</translation>
+    </message>
+    <message>
+        <source>Where the dishes stand: 52.52,13.40 or 52.52N 13.40E (North and East positive). Default: the site the window keeps.</source>
+        <translation>Où se trouvent les paraboles : 52.52,13.40 ou 52.52N 13.40E (Nord et Est positifs). Par défaut : le site que garde la fenêtre.</translation>
+    </message>
+    <message>
+        <source>The least elevation of a satellite worth keeping, 0 to 90 degrees. Default: 10.</source>
+        <translation>L&apos;élévation minimale d&apos;un satellite qui vaut d&apos;être gardé, de 0 à 90 degrés. Par défaut : 10.</translation>
+    </message>
+    <message>
+        <source>give the site: --site LAT,LON (none is kept in the settings)</source>
+        <translation>indiquez le site : --site LAT,LON (aucun n&apos;est conservé dans les réglages)</translation>
+    </message>
+    <message>
+        <source>--min-elevation takes degrees from 0 to 90, not &apos;%1&apos;</source>
+        <translation>--min-elevation prend des degrés de 0 à 90, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Site %1, minimum elevation %2 degrees</source>
+        <translation>Site %1, élévation minimale %2 degrés</translation>
+    </message>
+    <message>
+        <source>The elevation, true azimuth and LNB skew, seen from the site, of every satellite of the SOURCEs (database files, satellites.xml or CSV lists, files or http(s):// addresses), one line each: those at or above the minimum elevation first, then the others, each part by azimuth. A satellite in several SOURCEs (same position and name) is shown once. A positive skew turns the LNB counter-clockwise as seen from behind the dish.</source>
+        <translation>L&apos;élévation, l&apos;azimut vrai et l&apos;inclinaison du LNB, vus depuis le site, de chaque satellite des SOURCEs (fichiers de base, listes satellites.xml ou CSV, fichiers ou adresses http(s)://), une ligne chacun : ceux à l&apos;élévation minimale ou au-dessus d&apos;abord, puis les autres, chaque partie par azimut. Un satellite présent dans plusieurs SOURCEs (même position et même nom) n&apos;est affiché qu&apos;une fois. Une inclinaison positive tourne le LNB dans le sens inverse des aiguilles d&apos;une montre, vu de derrière la parabole.</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is at no place on the arc (%4); left out</source>
+        <translation>%1 : ligne %2 : &quot;%3&quot; n&apos;est à aucun endroit de l&apos;arc (%4) ; laissé de côté</translation>
     </message>
 </context>
 <context>
@@ -1446,6 +1549,147 @@ Importer quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>Fetch</name>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour</source>
+        <translation>
+            <numerusform>%n heure</numerusform>
+            <numerusform>%n heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n heure</numerusform>
+            <numerusform>%n heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server sends more than %1 bytes; no receiver list is that large</source>
+        <translation>le serveur envoie plus de %1 octets ; aucune liste de récepteur n&apos;est aussi grande</translation>
+    </message>
+    <message>
+        <source>the server announces %1 bytes; no receiver list is that large</source>
+        <translation>le serveur annonce %1 octets ; aucune liste de récepteur n&apos;est aussi grande</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
+    <message>
+        <source>the server sent nothing for %1 seconds</source>
+        <translation>le serveur n&apos;a rien envoyé pendant %1 secondes</translation>
+    </message>
+    <message>
+        <source>the server answered %1 but named no new address</source>
+        <translation>le serveur a répondu %1 mais n&apos;a indiqué aucune nouvelle adresse</translation>
+    </message>
+    <message>
+        <source>more than %1 redirects; the last to %2</source>
+        <translation>plus de %1 redirections ; la dernière vers %2</translation>
+    </message>
+    <message>
+        <source>the cached copy %1 is not read: %2</source>
+        <translation>la copie en cache %1 n&apos;est pas lue : %2</translation>
+    </message>
+    <message>
+        <source>there is no cached copy</source>
+        <translation>il n&apos;y a pas de copie en cache</translation>
+    </message>
+    <message>
+        <source>the cached copy %1 does not read: %2</source>
+        <translation>la copie en cache %1 ne se lit pas : %2</translation>
+    </message>
+    <message>
+        <source>is a symbolic link; the cache is not kept through it</source>
+        <translation>est un lien symbolique ; le cache n&apos;est pas tenu à travers lui</translation>
+    </message>
+    <message>
+        <source>is not a folder</source>
+        <translation>n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>the check is not noted in the cache: %1</source>
+        <translation>la vérification n&apos;est pas notée dans le cache : %1</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>le serveur a répondu %1 %2</translation>
+    </message>
+    <message>
+        <source>the list is not kept in the cache: %1</source>
+        <translation>la liste n&apos;est pas conservée dans le cache : %1</translation>
+    </message>
+    <message>
+        <source>what the server sent is no receiver list: %1</source>
+        <translation>ce que le serveur a envoyé n&apos;est pas une liste de récepteur : %1</translation>
+    </message>
+    <message>
+        <source>the address holds control characters</source>
+        <translation>l&apos;adresse contient des caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>not a valid address: %1</source>
+        <translation>adresse non valide : %1</translation>
+    </message>
+    <message>
+        <source>not a valid address</source>
+        <translation>adresse non valide</translation>
+    </message>
+    <message>
+        <source>only http:// and https:// addresses are fetched, not %1</source>
+        <translation>seules les adresses http:// et https:// sont téléchargées, pas %1</translation>
+    </message>
+    <message>
+        <source>a bare name</source>
+        <translation>un simple nom</translation>
+    </message>
+    <message>
+        <source>the address names no server</source>
+        <translation>l&apos;adresse n&apos;indique aucun serveur</translation>
+    </message>
+    <message>
+        <source>a user name or password in the address is not sent</source>
+        <translation>un nom d&apos;utilisateur ou un mot de passe dans l&apos;adresse n&apos;est pas envoyé</translation>
+    </message>
+    <message>
+        <source>redirected to %1: %2</source>
+        <translation>redirigé vers %1 : %2</translation>
+    </message>
+    <message>
+        <source>redirected from https to %1, which is not encrypted; not followed</source>
+        <translation>redirigé de https vers %1, qui n&apos;est pas chiffré ; non suivi</translation>
+    </message>
+</context>
+<context>
     <name>FileResult</name>
     <message>
         <source>another program is writing this file; try again later</source>
@@ -1789,6 +2033,117 @@ L&apos;écraser ?</translation>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Region</name>
+    <message>
+        <source>Plan for a site</source>
+        <translation>Plan pour un site</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder</source>
+        <translation>
+            <numerusform>%n transpondeur</numerusform>
+            <numerusform>%n transpondeurs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders</source>
+        <translation>
+            <numerusform>%n transpondeur</numerusform>
+            <numerusform>%n transpondeurs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel</source>
+        <translation>
+            <numerusform>%n chaîne</numerusform>
+            <numerusform>%n chaînes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n chaîne</numerusform>
+            <numerusform>%n chaînes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2): satellite removed with its %3 and %4</source>
+        <translation>&quot;%1&quot; (%2) : satellite retiré avec ses %3 et ses %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels go with the transponders the kept satellites lose</source>
+        <translation>
+            <numerusform>%n chaîne part avec les transpondeurs que perdent les satellites gardés</numerusform>
+            <numerusform>%n chaînes partent avec les transpondeurs que perdent les satellites gardés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders of the list lie outside the meter&apos;s ranges; left out</source>
+        <translation>
+            <numerusform>%n transpondeur de la liste est hors des plages du mesureur ; laissé de côté</numerusform>
+            <numerusform>%n transpondeurs de la liste sont hors des plages du mesureur ; laissés de côté</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders of the list repeat another of their satellite; taken once</source>
+        <translation>
+            <numerusform>%n transpondeur de la liste répète un autre de son satellite ; pris une fois</numerusform>
+            <numerusform>%n transpondeurs de la liste répètent un autre de leur satellite ; pris une fois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The meter holds %1 of %2 satellites and %3 of %4 transponders</source>
+        <translation>Le mesureur contient %1 des %2 satellites et %3 des %4 transpondeurs</translation>
+    </message>
+    <message>
+        <source>; the list&apos;s transponders do not all fit, so each satellite keeps a share</source>
+        <translation> ; les transpondeurs de la liste ne tiennent pas tous, donc chaque satellite en garde une part</translation>
+    </message>
+    <message>
+        <source>write it as 52.52,13.40 or 52.52N 13.40E</source>
+        <translation>écrivez-le sous la forme 52.52,13.40 ou 52.52N 13.40E</translation>
+    </message>
+    <message>
+        <source>the latitude %1 lies beyond 90 degrees North or South</source>
+        <translation>la latitude %1 dépasse 90 degrés Nord ou Sud</translation>
+    </message>
+    <message>
+        <source>the longitude %1 lies beyond 180 degrees East or West</source>
+        <translation>la longitude %1 dépasse 180 degrés Est ou Ouest</translation>
+    </message>
+    <message numerus="yes">
+        <source>the site is %n characters long; a site takes at most %1</source>
+        <translation>
+            <numerusform>le site fait %n caractère ; un site en compte au plus %1</numerusform>
+            <numerusform>le site fait %n caractères ; un site en compte au plus %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the site holds a control character; %1</source>
+        <translation>le site contient un caractère de contrôle ; %1</translation>
+    </message>
+    <message>
+        <source>no site given; %1</source>
+        <translation>aucun site indiqué ; %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives two latitudes; %2</source>
+        <translation>&quot;%1&quot; donne deux latitudes ; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives two longitudes; %2</source>
+        <translation>&quot;%1&quot; donne deux longitudes ; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives a sign and a hemisphere letter on one number; %2</source>
+        <translation>&quot;%1&quot; donne un signe et une lettre d&apos;hémisphère sur un même nombre ; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no latitude and longitude; %2</source>
+        <translation>&quot;%1&quot; n&apos;est ni une latitude ni une longitude ; %2</translation>
     </message>
 </context>
 <context>

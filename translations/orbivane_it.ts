@@ -416,50 +416,6 @@ Ciò che hai chiesto viene eseguito comunque. Questo avviso compare una volta pe
         <translation>Controlla la struttura di un file di database: ogni catena completa e collegata in entrambi i sensi, ogni conteggio corretto, ogni record in uso o libero. Una riga per violazione.</translation>
     </message>
     <message>
-        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
-Every meter job of Orbivane from a terminal.
-
-Commands:
-  ports                        the COM ports and the serial devices present
-  probe [--port P]...          the connection test; prints the meter&apos;s identity word
-  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
-  write [--port P]... FILE     a database file into the meter(s)
-  load  [--port P]... FILE     software into the meter(s)
-  info  FILE                   satellites, totals and free records of a database file
-  check FILE                   the structure check of a database file
-  import DB SOURCE             a satellites.xml or CSV list into a database file
-  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
-  diff  A B                    what differs between two database files
-  backups [FILE]               the kept versions of saved files and meter reads
-  --version                    the version of orbivane-cli
-
-P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
-saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
-
-</source>
-        <translation>Uso: orbivane-cli COMANDO [OPZIONI] [ARGOMENTI]
-Ogni operazione sul misuratore di Orbivane da un terminale.
-
-Comandi:
-  ports                        le porte COM e i dispositivi seriali presenti
-  probe [--port P]...          il test di connessione; stampa la parola di identità del misuratore
-  read  [--port P]... TARGET   il database del misuratore in un file (una cartella se sono più d&apos;uno)
-  write [--port P]... FILE     un file di database nel misuratore o nei misuratori
-  load  [--port P]... FILE     il software nel misuratore o nei misuratori
-  info  FILE                   satelliti, totali e record liberi di un file di database
-  check FILE                   il controllo della struttura di un file di database
-  import DB SOURCE             un elenco satellites.xml o CSV in un file di database
-  export DB OUT (--xml|--csv)  un file di database come satellites.xml o CSV
-  diff  A B                    ciò che differisce tra due file di database
-  backups [FILE]               le versioni conservate dei file salvati e delle letture dal misuratore
-  --version                    la versione di orbivane-cli
-
-P è COMn, un percorso di dispositivo o un nome in /dev/serial/by-id; senza --port, la porta salvata
-dalla finestra. &apos;orbivane-cli COMANDO --help&apos; dice di più.
-
-</translation>
-    </message>
-    <message>
         <source>orbivane-cli: no command given
 </source>
         <translation>orbivane-cli: nessun comando indicato
@@ -520,36 +476,6 @@ Prova &apos;orbivane-cli %1 --help&apos;.</translation>
     <message>
         <source>Output as JSON.</source>
         <translation>Output in JSON.</translation>
-    </message>
-    <message>
-        <source>Exit codes:
-  0    done
-  1    check found problems; diff found differences
-  2    usage error
-  3    file error (cannot read or write it, not the right kind of file, or replacing it
-       would lose what it holds)
-  4    the port cannot be opened
-  5    the meter does not answer
-  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
-  7    refused: load asks a question (model differs, version not higher), export would replace
-       a file (--force answers Yes); import does not fit the meter&apos;s tables
-  130  interrupted (SIGINT, SIGTERM)
-With several ports, the code of the first port that failed.
-</source>
-        <translation>Codici di uscita:
-  0    fatto
-  1    check ha trovato problemi; diff ha trovato differenze
-  2    errore di utilizzo
-  3    errore di file (non leggibile o scrivibile, non il tipo di file giusto, oppure sostituirlo
-       ne perderebbe il contenuto)
-  4    impossibile aprire la porta
-  5    il misuratore non risponde
-  6    il trasferimento non è riuscito (il messaggio dà il codice del misuratore e il suo significato)
-  7    rifiutato: load pone una domanda (modello diverso, versione non superiore), export sostituirebbe
-       un file (--force risponde Sì); import non entra nelle tabelle del misuratore
-  130  interrotto (SIGINT, SIGTERM)
-Con più porte, il codice della prima porta non riuscita.
-</translation>
     </message>
     <message>
         <source>Writes every satellite and transponder of database DB to OUT, as satellites.xml (--xml, OUT ending in .xml) or as CSV for spreadsheets (--csv, OUT ending in .csv). &apos;orbivane-cli import&apos; takes either back unchanged. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
@@ -860,6 +786,183 @@ Non è stato importato nulla.</translation>
             <numerusform>orbivane-cli: avviso: %1: l&apos;immagine letta da %2 non supera il controllo della struttura (%n problema); conservata come l&apos;ha inviata il misuratore (&apos;orbivane-cli check %1&apos; lo elenca)</numerusform>
             <numerusform>orbivane-cli: avviso: %1: l&apos;immagine letta da %2 non supera il controllo della struttura (%n problemi); conservata come l&apos;ha inviata il misuratore (&apos;orbivane-cli check %1&apos; li elenca)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
+Every meter job of Orbivane from a terminal.
+
+Commands:
+  ports                        the COM ports and the serial devices present
+  probe [--port P]...          the connection test; prints the meter&apos;s identity word
+  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
+  write [--port P]... FILE     a database file into the meter(s)
+  load  [--port P]... FILE     software into the meter(s)
+  info  FILE                   satellites, totals and free records of a database file
+  check FILE                   the structure check of a database file
+  import DB SOURCE             a satellites.xml or CSV list into a database file
+  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
+  fetch URL [OUT]              a published receiver list into the cache (and OUT)
+  diff  A B                    what differs between two database files
+  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
+  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
+  backups [FILE]               the kept versions of saved files and meter reads
+  --version                    the version of orbivane-cli
+
+P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
+saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
+
+</source>
+        <translation>Uso: orbivane-cli COMANDO [OPZIONI] [ARGOMENTI]
+Ogni operazione sul misuratore di Orbivane da un terminale.
+
+Comandi:
+  ports                        le porte COM e i dispositivi seriali presenti
+  probe [--port P]...          il test di connessione; stampa la parola di identità del misuratore
+  read  [--port P]... TARGET   il database del misuratore in un file (una cartella se sono più d&apos;uno)
+  write [--port P]... FILE     un file di database nel misuratore o nei misuratori
+  load  [--port P]... FILE     il software nel misuratore o nei misuratori
+  info  FILE                   satelliti, totali e record liberi di un file di database
+  check FILE                   il controllo della struttura di un file di database
+  import DB SOURCE             un elenco satellites.xml o CSV in un file di database
+  export DB OUT (--xml|--csv)  un file di database come satellites.xml o CSV
+  fetch URL [OUT]              un elenco di ricevitore pubblicato nella cache (e in OUT)
+  diff  A B                    ciò che differisce tra due file di database
+  sky   SOURCE...              angoli di puntamento da --site LAT,LON verso i satelliti di file o elenchi
+  fit   DB --from LIST         i satelliti e i transponder che DB mantiene per --site LAT,LON
+  backups [FILE]               le versioni conservate dei file salvati e delle letture dal misuratore
+  --version                    la versione di orbivane-cli
+
+P è COMn, un percorso di dispositivo o un nome in /dev/serial/by-id; senza --port, la porta salvata
+dalla finestra. &apos;orbivane-cli COMANDO --help&apos; dice di più.
+
+</translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    check found problems; diff found differences
+  2    usage error
+  3    file error (cannot read or write it, not the right kind of file, or replacing it
+       would lose what it holds); fetch: no list from the server and none cached
+  4    the port cannot be opened
+  5    the meter does not answer
+  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
+  7    refused: load asks a question (model differs, version not higher), export or fetch would
+       replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
+  130  interrupted (SIGINT, SIGTERM)
+With several ports, the code of the first port that failed.
+</source>
+        <translation>Codici di uscita:
+  0    fatto
+  1    check ha trovato problemi; diff ha trovato differenze
+  2    errore di utilizzo
+  3    errore di file (non leggibile o scrivibile, non il tipo di file giusto, oppure sostituirlo
+       ne perderebbe il contenuto); fetch: nessun elenco dal server e nessuno nella cache
+  4    impossibile aprire la porta
+  5    il misuratore non risponde
+  6    il trasferimento non è riuscito (il messaggio dà il codice del misuratore e il suo significato)
+  7    rifiutato: load pone una domanda (modello diverso, versione non superiore), export o fetch
+       sostituirebbe un file (--force risponde Sì); import o fit non entra nelle tabelle del misuratore
+  130  interrotto (SIGINT, SIGTERM)
+Con più porte, il codice della prima porta non riuscita.
+</translation>
+    </message>
+    <message>
+        <source>downloaded</source>
+        <translation>scaricato</translation>
+    </message>
+    <message>
+        <source>unchanged on the server since the cached copy</source>
+        <translation>invariato sul server dalla copia nella cache</translation>
+    </message>
+    <message>
+        <source>the cached copy of %1 (%2 old)</source>
+        <translation>la copia nella cache del %1 (vecchia di %2)</translation>
+    </message>
+    <message>
+        <source>%1: interrupted; the cached copy is as it was</source>
+        <translation>%1: interrotto; la copia nella cache è rimasta com&apos;era</translation>
+    </message>
+    <message>
+        <source>orbivane-cli: warning: %1: %2</source>
+        <translation>orbivane-cli: avviso: %1: %2</translation>
+    </message>
+    <message>
+        <source>Downloads the receiver list (satellites.xml or CSV) at URL, an http:// or https:// address, into the cache folder %1, and with OUT into the file OUT as well. The server is asked only for a copy newer than the cached one. When it cannot be reached, refuses, or sends something that is no list, the cached copy is used and its age told. A download cut short, or one that does not read as a list, replaces neither the cached copy nor OUT. An existing OUT is replaced only with --force, its content kept in the backup archive first. The window&apos;s list is %2.</source>
+        <translation>Scarica l&apos;elenco di ricevitore (satellites.xml o CSV) all&apos;URL, un indirizzo http:// o https://, nella cartella della cache %1, e con OUT anche nel file OUT. Al server si chiede solo una copia più recente di quella nella cache. Se non è raggiungibile, rifiuta o invia qualcosa che non è un elenco, si usa la copia nella cache e se ne indica l&apos;età. Un download interrotto, o uno che non si legge come elenco, non sostituisce né la copia nella cache né OUT. Un OUT esistente viene sostituito solo con --force, conservandone prima il contenuto nell&apos;archivio dei backup. L&apos;elenco della finestra è %2.</translation>
+    </message>
+    <message>
+        <source>Give up when the server is silent this long: 1 to 3600 (default 30).</source>
+        <translation>Rinunciare quando il server tace così a lungo: da 1 a 3600 (predefinito 30).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n satellites, %2 transponders; %3</source>
+        <translation>
+            <numerusform>%1: %n satellite, %2 transponder; %3</numerusform>
+            <numerusform>%1: %n satelliti, %2 transponder; %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Plans which satellites database DB keeps for the site, and which transponders each keeps, from receiver list LIST (satellites.xml or CSV), within the meter&apos;s 64 satellites and 2500 transponders; prints the plan and what changes. Satellites of DB below the minimum elevation are removed with their channels; the visible ones stay, and the visible satellites of LIST are added, highest first, while there is room. A satellite of LIST takes LIST&apos;s transponders, or a share spread over its bands and polarisations when they do not all fit. DB is saved (its content kept as a backup first) unless --dry-run.</source>
+        <translation>Pianifica quali satelliti il database DB mantiene per il sito, e quali transponder mantiene ciascuno, dall&apos;elenco di ricevitore LIST (satellites.xml o CSV), entro i 64 satelliti e 2500 transponder del misuratore; stampa il piano e cosa cambia. I satelliti di DB sotto l&apos;elevazione minima vengono rimossi con i loro canali; quelli visibili restano, e i satelliti visibili di LIST vengono aggiunti, i più alti per primi, finché c&apos;è posto. Un satellite di LIST prende i transponder di LIST, o una quota distribuita sulle sue bande e polarizzazioni quando non entrano tutti. DB viene salvato (conservandone prima il contenuto come backup) salvo con --dry-run.</translation>
+    </message>
+    <message>
+        <source>The receiver list: satellites.xml or CSV, a file or an http(s):// address.</source>
+        <translation>L&apos;elenco di ricevitore: satellites.xml o CSV, un file o un indirizzo http(s)://.</translation>
+    </message>
+    <message>
+        <source>Print the plan; change nothing.</source>
+        <translation>Stampa il piano; non cambia nulla.</translation>
+    </message>
+    <message>
+        <source>Save even when another program changed DB while it was planned.</source>
+        <translation>Salva anche quando un altro programma ha modificato DB durante la pianificazione.</translation>
+    </message>
+    <message>
+        <source>give the list: --from LIST</source>
+        <translation>indicare l&apos;elenco: --from LIST</translation>
+    </message>
+    <message>
+        <source>%1
+Nothing was changed.</source>
+        <translation>%1
+Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>nothing was changed: the database refused the plan</source>
+        <translation>non è stato cambiato nulla: il database ha rifiutato il piano</translation>
+    </message>
+    <message>
+        <source>%1: no list was read</source>
+        <translation>%1: non è stato letto nessun elenco</translation>
+    </message>
+    <message>
+        <source>Where the dishes stand: 52.52,13.40 or 52.52N 13.40E (North and East positive). Default: the site the window keeps.</source>
+        <translation>Dove si trovano le parabole: 52.52,13.40 o 52.52N 13.40E (Nord ed Est positivi). Predefinito: il sito che la finestra conserva.</translation>
+    </message>
+    <message>
+        <source>The least elevation of a satellite worth keeping, 0 to 90 degrees. Default: 10.</source>
+        <translation>L&apos;elevazione minima di un satellite che valga la pena di tenere, da 0 a 90 gradi. Predefinito: 10.</translation>
+    </message>
+    <message>
+        <source>give the site: --site LAT,LON (none is kept in the settings)</source>
+        <translation>indicare il sito: --site LAT,LON (nessuno è conservato nelle impostazioni)</translation>
+    </message>
+    <message>
+        <source>--min-elevation takes degrees from 0 to 90, not &apos;%1&apos;</source>
+        <translation>--min-elevation accetta gradi da 0 a 90, non &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Site %1, minimum elevation %2 degrees</source>
+        <translation>Sito %1, elevazione minima %2 gradi</translation>
+    </message>
+    <message>
+        <source>The elevation, true azimuth and LNB skew, seen from the site, of every satellite of the SOURCEs (database files, satellites.xml or CSV lists, files or http(s):// addresses), one line each: those at or above the minimum elevation first, then the others, each part by azimuth. A satellite in several SOURCEs (same position and name) is shown once. A positive skew turns the LNB counter-clockwise as seen from behind the dish.</source>
+        <translation>L&apos;elevazione, l&apos;azimut vero e l&apos;inclinazione dell&apos;LNB, visti dal sito, di ogni satellite delle SOURCE (file di database, elenchi satellites.xml o CSV, file o indirizzi http(s)://), una riga ciascuno: prima quelli all&apos;elevazione minima o sopra, poi gli altri, ogni parte per azimut. Un satellite presente in più SOURCE (stessa posizione e nome) è mostrato una volta. Un&apos;inclinazione positiva ruota l&apos;LNB in senso antiorario visto da dietro la parabola.</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is at no place on the arc (%4); left out</source>
+        <translation>%1: riga %2: &quot;%3&quot; non si trova in nessun punto dell&apos;arco (%4); escluso</translation>
     </message>
 </context>
 <context>
@@ -1446,6 +1549,147 @@ Importare comunque?</translation>
     </message>
 </context>
 <context>
+    <name>Fetch</name>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour</source>
+        <translation>
+            <numerusform>%n ora</numerusform>
+            <numerusform>%n ore</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n ora</numerusform>
+            <numerusform>%n ore</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n giorno</numerusform>
+            <numerusform>%n giorni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n giorno</numerusform>
+            <numerusform>%n giorni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server sends more than %1 bytes; no receiver list is that large</source>
+        <translation>il server invia più di %1 byte; nessun elenco di ricevitore è così grande</translation>
+    </message>
+    <message>
+        <source>the server announces %1 bytes; no receiver list is that large</source>
+        <translation>il server annuncia %1 byte; nessun elenco di ricevitore è così grande</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annullato</translation>
+    </message>
+    <message>
+        <source>the server sent nothing for %1 seconds</source>
+        <translation>il server non ha inviato nulla per %1 secondi</translation>
+    </message>
+    <message>
+        <source>the server answered %1 but named no new address</source>
+        <translation>il server ha risposto %1 ma non ha indicato nessun nuovo indirizzo</translation>
+    </message>
+    <message>
+        <source>more than %1 redirects; the last to %2</source>
+        <translation>più di %1 reindirizzamenti; l&apos;ultimo verso %2</translation>
+    </message>
+    <message>
+        <source>the cached copy %1 is not read: %2</source>
+        <translation>la copia nella cache %1 non viene letta: %2</translation>
+    </message>
+    <message>
+        <source>there is no cached copy</source>
+        <translation>non esiste una copia nella cache</translation>
+    </message>
+    <message>
+        <source>the cached copy %1 does not read: %2</source>
+        <translation>la copia nella cache %1 non si legge: %2</translation>
+    </message>
+    <message>
+        <source>is a symbolic link; the cache is not kept through it</source>
+        <translation>è un collegamento simbolico; la cache non viene tenuta attraverso di esso</translation>
+    </message>
+    <message>
+        <source>is not a folder</source>
+        <translation>non è una cartella</translation>
+    </message>
+    <message>
+        <source>the check is not noted in the cache: %1</source>
+        <translation>il controllo non è annotato nella cache: %1</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>il server ha risposto %1 %2</translation>
+    </message>
+    <message>
+        <source>the list is not kept in the cache: %1</source>
+        <translation>l&apos;elenco non viene conservato nella cache: %1</translation>
+    </message>
+    <message>
+        <source>what the server sent is no receiver list: %1</source>
+        <translation>ciò che il server ha inviato non è un elenco di ricevitore: %1</translation>
+    </message>
+    <message>
+        <source>the address holds control characters</source>
+        <translation>l&apos;indirizzo contiene caratteri di controllo</translation>
+    </message>
+    <message>
+        <source>not a valid address: %1</source>
+        <translation>indirizzo non valido: %1</translation>
+    </message>
+    <message>
+        <source>not a valid address</source>
+        <translation>indirizzo non valido</translation>
+    </message>
+    <message>
+        <source>only http:// and https:// addresses are fetched, not %1</source>
+        <translation>si scaricano solo indirizzi http:// e https://, non %1</translation>
+    </message>
+    <message>
+        <source>a bare name</source>
+        <translation>un semplice nome</translation>
+    </message>
+    <message>
+        <source>the address names no server</source>
+        <translation>l&apos;indirizzo non indica nessun server</translation>
+    </message>
+    <message>
+        <source>a user name or password in the address is not sent</source>
+        <translation>un nome utente o una password nell&apos;indirizzo non vengono inviati</translation>
+    </message>
+    <message>
+        <source>redirected to %1: %2</source>
+        <translation>reindirizzato a %1: %2</translation>
+    </message>
+    <message>
+        <source>redirected from https to %1, which is not encrypted; not followed</source>
+        <translation>reindirizzato da https a %1, che non è cifrato; non seguito</translation>
+    </message>
+</context>
+<context>
     <name>FileResult</name>
     <message>
         <source>another program is writing this file; try again later</source>
@@ -1789,6 +2033,117 @@ Sovrascriverlo?</translation>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Region</name>
+    <message>
+        <source>Plan for a site</source>
+        <translation>Piano per un sito</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder</source>
+        <translation>
+            <numerusform>%n transponder</numerusform>
+            <numerusform>%n transponder</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders</source>
+        <translation>
+            <numerusform>%n transponder</numerusform>
+            <numerusform>%n transponder</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel</source>
+        <translation>
+            <numerusform>%n canale</numerusform>
+            <numerusform>%n canali</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n canale</numerusform>
+            <numerusform>%n canali</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2): satellite removed with its %3 and %4</source>
+        <translation>&quot;%1&quot; (%2): satellite rimosso con i suoi %3 e %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels go with the transponders the kept satellites lose</source>
+        <translation>
+            <numerusform>%n canale se ne va con i transponder che i satelliti mantenuti perdono</numerusform>
+            <numerusform>%n canali se ne vanno con i transponder che i satelliti mantenuti perdono</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders of the list lie outside the meter&apos;s ranges; left out</source>
+        <translation>
+            <numerusform>%n transponder dell&apos;elenco è fuori dagli intervalli del misuratore; escluso</numerusform>
+            <numerusform>%n transponder dell&apos;elenco sono fuori dagli intervalli del misuratore; esclusi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders of the list repeat another of their satellite; taken once</source>
+        <translation>
+            <numerusform>%n transponder dell&apos;elenco ripete un altro del suo satellite; preso una volta</numerusform>
+            <numerusform>%n transponder dell&apos;elenco ripetono un altro del loro satellite; presi una volta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The meter holds %1 of %2 satellites and %3 of %4 transponders</source>
+        <translation>Il misuratore contiene %1 di %2 satelliti e %3 di %4 transponder</translation>
+    </message>
+    <message>
+        <source>; the list&apos;s transponders do not all fit, so each satellite keeps a share</source>
+        <translation>; i transponder dell&apos;elenco non entrano tutti, quindi ogni satellite ne tiene una quota</translation>
+    </message>
+    <message>
+        <source>write it as 52.52,13.40 or 52.52N 13.40E</source>
+        <translation>scriverlo come 52.52,13.40 o 52.52N 13.40E</translation>
+    </message>
+    <message>
+        <source>the latitude %1 lies beyond 90 degrees North or South</source>
+        <translation>la latitudine %1 supera i 90 gradi Nord o Sud</translation>
+    </message>
+    <message>
+        <source>the longitude %1 lies beyond 180 degrees East or West</source>
+        <translation>la longitudine %1 supera i 180 gradi Est o Ovest</translation>
+    </message>
+    <message numerus="yes">
+        <source>the site is %n characters long; a site takes at most %1</source>
+        <translation>
+            <numerusform>il sito è lungo %n carattere; un sito ne accetta al massimo %1</numerusform>
+            <numerusform>il sito è lungo %n caratteri; un sito ne accetta al massimo %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the site holds a control character; %1</source>
+        <translation>il sito contiene un carattere di controllo; %1</translation>
+    </message>
+    <message>
+        <source>no site given; %1</source>
+        <translation>nessun sito indicato; %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives two latitudes; %2</source>
+        <translation>&quot;%1&quot; dà due latitudini; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives two longitudes; %2</source>
+        <translation>&quot;%1&quot; dà due longitudini; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives a sign and a hemisphere letter on one number; %2</source>
+        <translation>&quot;%1&quot; dà un segno e una lettera di emisfero sullo stesso numero; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no latitude and longitude; %2</source>
+        <translation>&quot;%1&quot; non è una latitudine e longitudine; %2</translation>
     </message>
 </context>
 <context>

@@ -418,50 +418,6 @@ To, o co prosisz, zostanie mimo to wykonane. Ten komunikat pojawia się raz na s
         <translation>Sprawdza strukturę pliku bazy danych: każdy łańcuch kompletny i połączony w obie strony, każda liczba poprawna, każdy rekord zajęty albo wolny. Jeden wiersz na każde naruszenie.</translation>
     </message>
     <message>
-        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
-Every meter job of Orbivane from a terminal.
-
-Commands:
-  ports                        the COM ports and the serial devices present
-  probe [--port P]...          the connection test; prints the meter&apos;s identity word
-  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
-  write [--port P]... FILE     a database file into the meter(s)
-  load  [--port P]... FILE     software into the meter(s)
-  info  FILE                   satellites, totals and free records of a database file
-  check FILE                   the structure check of a database file
-  import DB SOURCE             a satellites.xml or CSV list into a database file
-  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
-  diff  A B                    what differs between two database files
-  backups [FILE]               the kept versions of saved files and meter reads
-  --version                    the version of orbivane-cli
-
-P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
-saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
-
-</source>
-        <translation>Użycie: orbivane-cli POLECENIE [OPCJE] [ARGUMENTY]
-Każda praca Orbivane z miernikiem z poziomu terminala.
-
-Polecenia:
-  ports                        porty COM i obecne urządzenia szeregowe
-  probe [--port P]...          test połączenia; wypisuje słowo identyfikacyjne miernika
-  read  [--port P]... TARGET   baza danych miernika do pliku (do folderu dla kilku)
-  write [--port P]... FILE     plik bazy danych do miernika (mierników)
-  load  [--port P]... FILE     oprogramowanie do miernika (mierników)
-  info  FILE                   satelity, sumy i wolne rekordy pliku bazy danych
-  check FILE                   kontrola struktury pliku bazy danych
-  import DB SOURCE             lista satellites.xml lub CSV do pliku bazy danych
-  export DB OUT (--xml|--csv)  plik bazy danych jako satellites.xml lub CSV
-  diff  A B                    czym różnią się dwa pliki bazy danych
-  backups [FILE]               zachowane wersje zapisanych plików i odczytów z mierników
-  --version                    wersja orbivane-cli
-
-P to COMn, ścieżka urządzenia lub nazwa z /dev/serial/by-id; bez --port port zapisany
-przez okno. &apos;orbivane-cli POLECENIE --help&apos; mówi więcej.
-
-</translation>
-    </message>
-    <message>
         <source>orbivane-cli: no command given
 </source>
         <translation>orbivane-cli: nie podano polecenia
@@ -522,36 +478,6 @@ Spróbuj &apos;orbivane-cli %1 --help&apos;.</translation>
     <message>
         <source>Output as JSON.</source>
         <translation>Wynik w formacie JSON.</translation>
-    </message>
-    <message>
-        <source>Exit codes:
-  0    done
-  1    check found problems; diff found differences
-  2    usage error
-  3    file error (cannot read or write it, not the right kind of file, or replacing it
-       would lose what it holds)
-  4    the port cannot be opened
-  5    the meter does not answer
-  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
-  7    refused: load asks a question (model differs, version not higher), export would replace
-       a file (--force answers Yes); import does not fit the meter&apos;s tables
-  130  interrupted (SIGINT, SIGTERM)
-With several ports, the code of the first port that failed.
-</source>
-        <translation>Kody wyjścia:
-  0    gotowe
-  1    check znalazł problemy; diff znalazł różnice
-  2    błąd użycia
-  3    błąd pliku (nie można go odczytać lub zapisać, nie jest właściwym rodzajem pliku, lub jego
-       zastąpienie straciłoby jego zawartość)
-  4    nie można otworzyć portu
-  5    miernik nie odpowiada
-  6    transfer nie powiódł się (komunikat podaje kod miernika i jego znaczenie)
-  7    odmowa: load zadaje pytanie (inny model, wersja nie wyższa), export zastąpiłby
-       plik (--force odpowiada Tak); import nie mieści się w tabelach miernika
-  130  przerwano (SIGINT, SIGTERM)
-Przy kilku portach kod pierwszego portu, który zawiódł.
-</translation>
     </message>
     <message>
         <source>Writes every satellite and transponder of database DB to OUT, as satellites.xml (--xml, OUT ending in .xml) or as CSV for spreadsheets (--csv, OUT ending in .csv). &apos;orbivane-cli import&apos; takes either back unchanged. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
@@ -864,6 +790,184 @@ Nic nie zostało zaimportowane.</translation>
             <numerusform>orbivane-cli: ostrzeżenie: %1: obraz odczytany z %2 nie przechodzi kontroli struktury (%n problemy); zachowany tak, jak wysłał go miernik (&apos;orbivane-cli check %1&apos; je wypisuje)</numerusform>
             <numerusform>orbivane-cli: ostrzeżenie: %1: obraz odczytany z %2 nie przechodzi kontroli struktury (%n problemów); zachowany tak, jak wysłał go miernik (&apos;orbivane-cli check %1&apos; je wypisuje)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
+Every meter job of Orbivane from a terminal.
+
+Commands:
+  ports                        the COM ports and the serial devices present
+  probe [--port P]...          the connection test; prints the meter&apos;s identity word
+  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
+  write [--port P]... FILE     a database file into the meter(s)
+  load  [--port P]... FILE     software into the meter(s)
+  info  FILE                   satellites, totals and free records of a database file
+  check FILE                   the structure check of a database file
+  import DB SOURCE             a satellites.xml or CSV list into a database file
+  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
+  fetch URL [OUT]              a published receiver list into the cache (and OUT)
+  diff  A B                    what differs between two database files
+  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
+  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
+  backups [FILE]               the kept versions of saved files and meter reads
+  --version                    the version of orbivane-cli
+
+P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
+saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
+
+</source>
+        <translation>Użycie: orbivane-cli POLECENIE [OPCJE] [ARGUMENTY]
+Każda praca Orbivane z miernikiem z poziomu terminala.
+
+Polecenia:
+  ports                        porty COM i obecne urządzenia szeregowe
+  probe [--port P]...          test połączenia; wypisuje słowo identyfikacyjne miernika
+  read  [--port P]... TARGET   baza danych miernika do pliku (do folderu dla kilku)
+  write [--port P]... FILE     plik bazy danych do miernika (mierników)
+  load  [--port P]... FILE     oprogramowanie do miernika (mierników)
+  info  FILE                   satelity, sumy i wolne rekordy pliku bazy danych
+  check FILE                   kontrola struktury pliku bazy danych
+  import DB SOURCE             lista satellites.xml lub CSV do pliku bazy danych
+  export DB OUT (--xml|--csv)  plik bazy danych jako satellites.xml lub CSV
+  fetch URL [OUT]              opublikowana lista odbiornika do pamięci podręcznej (i do OUT)
+  diff  A B                    czym różnią się dwa pliki bazy danych
+  sky   SOURCE...              kąty ustawienia z --site LAT,LON na satelity z plików lub list
+  fit   DB --from LIST         satelity i transpondery, które DB zachowuje dla --site LAT,LON
+  backups [FILE]               zachowane wersje zapisanych plików i odczytów z mierników
+  --version                    wersja orbivane-cli
+
+P to COMn, ścieżka urządzenia lub nazwa z /dev/serial/by-id; bez --port port zapisany
+przez okno. &apos;orbivane-cli POLECENIE --help&apos; mówi więcej.
+
+</translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    check found problems; diff found differences
+  2    usage error
+  3    file error (cannot read or write it, not the right kind of file, or replacing it
+       would lose what it holds); fetch: no list from the server and none cached
+  4    the port cannot be opened
+  5    the meter does not answer
+  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
+  7    refused: load asks a question (model differs, version not higher), export or fetch would
+       replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
+  130  interrupted (SIGINT, SIGTERM)
+With several ports, the code of the first port that failed.
+</source>
+        <translation>Kody wyjścia:
+  0    gotowe
+  1    check znalazł problemy; diff znalazł różnice
+  2    błąd użycia
+  3    błąd pliku (nie można go odczytać lub zapisać, nie jest właściwym rodzajem pliku, lub jego
+       zastąpienie straciłoby jego zawartość); fetch: brak listy z serwera i brak kopii w pamięci podręcznej
+  4    nie można otworzyć portu
+  5    miernik nie odpowiada
+  6    transfer nie powiódł się (komunikat podaje kod miernika i jego znaczenie)
+  7    odmowa: load zadaje pytanie (inny model, wersja nie wyższa), export lub fetch zastąpiłby
+       plik (--force odpowiada Tak); import lub fit nie mieści się w tabelach miernika
+  130  przerwano (SIGINT, SIGTERM)
+Przy kilku portach kod pierwszego portu, który zawiódł.
+</translation>
+    </message>
+    <message>
+        <source>downloaded</source>
+        <translation>pobrana</translation>
+    </message>
+    <message>
+        <source>unchanged on the server since the cached copy</source>
+        <translation>bez zmian na serwerze od kopii w pamięci podręcznej</translation>
+    </message>
+    <message>
+        <source>the cached copy of %1 (%2 old)</source>
+        <translation>kopia w pamięci podręcznej z %1 (wiek: %2)</translation>
+    </message>
+    <message>
+        <source>%1: interrupted; the cached copy is as it was</source>
+        <translation>%1: przerwano; kopia w pamięci podręcznej pozostała bez zmian</translation>
+    </message>
+    <message>
+        <source>orbivane-cli: warning: %1: %2</source>
+        <translation>orbivane-cli: ostrzeżenie: %1: %2</translation>
+    </message>
+    <message>
+        <source>Downloads the receiver list (satellites.xml or CSV) at URL, an http:// or https:// address, into the cache folder %1, and with OUT into the file OUT as well. The server is asked only for a copy newer than the cached one. When it cannot be reached, refuses, or sends something that is no list, the cached copy is used and its age told. A download cut short, or one that does not read as a list, replaces neither the cached copy nor OUT. An existing OUT is replaced only with --force, its content kept in the backup archive first. The window&apos;s list is %2.</source>
+        <translation>Pobiera listę odbiornika (satellites.xml lub CSV) spod URL, adresu http:// lub https://, do folderu pamięci podręcznej %1, a z OUT także do pliku OUT. Serwer jest pytany tylko o kopię nowszą niż ta w pamięci podręcznej. Gdy jest nieosiągalny, odmawia lub wysyła coś, co nie jest listą, używana jest kopia z pamięci podręcznej i podawany jest jej wiek. Przerwane pobieranie lub takie, którego nie da się odczytać jako listy, nie zastępuje ani kopii w pamięci podręcznej, ani OUT. Istniejący OUT jest zastępowany tylko z --force, a jego zawartość jest najpierw zachowywana w archiwum kopii zapasowych. Lista okna to %2.</translation>
+    </message>
+    <message>
+        <source>Give up when the server is silent this long: 1 to 3600 (default 30).</source>
+        <translation>Zrezygnuj, gdy serwer milczy tak długo: od 1 do 3600 (domyślnie 30).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n satellites, %2 transponders; %3</source>
+        <translation>
+            <numerusform>%1: %n satelita, %2 transponderów; %3</numerusform>
+            <numerusform>%1: %n satelity, %2 transponderów; %3</numerusform>
+            <numerusform>%1: %n satelitów, %2 transponderów; %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Plans which satellites database DB keeps for the site, and which transponders each keeps, from receiver list LIST (satellites.xml or CSV), within the meter&apos;s 64 satellites and 2500 transponders; prints the plan and what changes. Satellites of DB below the minimum elevation are removed with their channels; the visible ones stay, and the visible satellites of LIST are added, highest first, while there is room. A satellite of LIST takes LIST&apos;s transponders, or a share spread over its bands and polarisations when they do not all fit. DB is saved (its content kept as a backup first) unless --dry-run.</source>
+        <translation>Planuje, które satelity baza danych DB zachowuje dla miejsca i które transpondery zachowuje każdy z nich, na podstawie listy odbiornika LIST (satellites.xml lub CSV), w granicach 64 satelitów i 2500 transponderów miernika; wypisuje plan i zmiany. Satelity z DB poniżej minimalnej elewacji są usuwane wraz z kanałami; widoczne pozostają, a widoczne satelity z LIST są dodawane, najwyższe najpierw, dopóki jest miejsce. Satelita z LIST otrzymuje transpondery z LIST albo, gdy nie mieszczą się wszystkie, część rozłożoną na jego pasma i polaryzacje. DB jest zapisywana (jej zawartość najpierw zachowywana jako kopia zapasowa), chyba że podano --dry-run.</translation>
+    </message>
+    <message>
+        <source>The receiver list: satellites.xml or CSV, a file or an http(s):// address.</source>
+        <translation>Lista odbiornika: satellites.xml lub CSV, plik albo adres http(s)://.</translation>
+    </message>
+    <message>
+        <source>Print the plan; change nothing.</source>
+        <translation>Wypisz plan; niczego nie zmieniaj.</translation>
+    </message>
+    <message>
+        <source>Save even when another program changed DB while it was planned.</source>
+        <translation>Zapisz nawet wtedy, gdy inny program zmienił DB podczas planowania.</translation>
+    </message>
+    <message>
+        <source>give the list: --from LIST</source>
+        <translation>podaj listę: --from LIST</translation>
+    </message>
+    <message>
+        <source>%1
+Nothing was changed.</source>
+        <translation>%1
+Nic nie zostało zmienione.</translation>
+    </message>
+    <message>
+        <source>nothing was changed: the database refused the plan</source>
+        <translation>nic nie zostało zmienione: baza danych odrzuciła plan</translation>
+    </message>
+    <message>
+        <source>%1: no list was read</source>
+        <translation>%1: nie odczytano żadnej listy</translation>
+    </message>
+    <message>
+        <source>Where the dishes stand: 52.52,13.40 or 52.52N 13.40E (North and East positive). Default: the site the window keeps.</source>
+        <translation>Gdzie stoją anteny: 52.52,13.40 lub 52.52N 13.40E (północ i wschód dodatnie). Domyślnie: miejsce zapamiętane przez okno.</translation>
+    </message>
+    <message>
+        <source>The least elevation of a satellite worth keeping, 0 to 90 degrees. Default: 10.</source>
+        <translation>Najmniejsza elewacja satelity wartego zachowania, od 0 do 90 stopni. Domyślnie: 10.</translation>
+    </message>
+    <message>
+        <source>give the site: --site LAT,LON (none is kept in the settings)</source>
+        <translation>podaj miejsce: --site LAT,LON (w ustawieniach nie ma zapamiętanego)</translation>
+    </message>
+    <message>
+        <source>--min-elevation takes degrees from 0 to 90, not &apos;%1&apos;</source>
+        <translation>--min-elevation przyjmuje stopnie od 0 do 90, nie &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Site %1, minimum elevation %2 degrees</source>
+        <translation>Miejsce %1, minimalna elewacja %2 stopni</translation>
+    </message>
+    <message>
+        <source>The elevation, true azimuth and LNB skew, seen from the site, of every satellite of the SOURCEs (database files, satellites.xml or CSV lists, files or http(s):// addresses), one line each: those at or above the minimum elevation first, then the others, each part by azimuth. A satellite in several SOURCEs (same position and name) is shown once. A positive skew turns the LNB counter-clockwise as seen from behind the dish.</source>
+        <translation>Elewacja, azymut geograficzny i skręcenie LNB, widziane z miejsca, każdego satelity ze SOURCE (pliki bazy danych, listy satellites.xml lub CSV, pliki lub adresy http(s)://), po jednym wierszu: najpierw te na minimalnej elewacji lub wyżej, potem pozostałe, każda część według azymutu. Satelita obecny w kilku SOURCE (ta sama pozycja i nazwa) jest pokazywany raz. Dodatnie skręcenie obraca LNB przeciwnie do ruchu wskazówek zegara, patrząc zza anteny.</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is at no place on the arc (%4); left out</source>
+        <translation>%1: wiersz %2: &quot;%3&quot; nie leży w żadnym miejscu łuku (%4); pominięto</translation>
     </message>
 </context>
 <context>
@@ -1459,6 +1563,153 @@ Importować mimo to?</translation>
     </message>
 </context>
 <context>
+    <name>Fetch</name>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n minuta</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuta</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour</source>
+        <translation>
+            <numerusform>%n godzina</numerusform>
+            <numerusform>%n godziny</numerusform>
+            <numerusform>%n godzin</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n godzina</numerusform>
+            <numerusform>%n godziny</numerusform>
+            <numerusform>%n godzin</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n dzień</numerusform>
+            <numerusform>%n dni</numerusform>
+            <numerusform>%n dni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n dzień</numerusform>
+            <numerusform>%n dni</numerusform>
+            <numerusform>%n dni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server sends more than %1 bytes; no receiver list is that large</source>
+        <translation>serwer wysyła ponad %1 bajtów; żadna lista odbiornika nie jest tak duża</translation>
+    </message>
+    <message>
+        <source>the server announces %1 bytes; no receiver list is that large</source>
+        <translation>serwer zapowiada %1 bajtów; żadna lista odbiornika nie jest tak duża</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>anulowano</translation>
+    </message>
+    <message>
+        <source>the server sent nothing for %1 seconds</source>
+        <translation>serwer nie wysłał niczego przez %1 s</translation>
+    </message>
+    <message>
+        <source>the server answered %1 but named no new address</source>
+        <translation>serwer odpowiedział %1, ale nie podał nowego adresu</translation>
+    </message>
+    <message>
+        <source>more than %1 redirects; the last to %2</source>
+        <translation>ponad %1 przekierowań; ostatnie do %2</translation>
+    </message>
+    <message>
+        <source>the cached copy %1 is not read: %2</source>
+        <translation>kopia w pamięci podręcznej %1 nie jest odczytywana: %2</translation>
+    </message>
+    <message>
+        <source>there is no cached copy</source>
+        <translation>brak kopii w pamięci podręcznej</translation>
+    </message>
+    <message>
+        <source>the cached copy %1 does not read: %2</source>
+        <translation>nie można odczytać kopii w pamięci podręcznej %1: %2</translation>
+    </message>
+    <message>
+        <source>is a symbolic link; the cache is not kept through it</source>
+        <translation>jest dowiązaniem symbolicznym; pamięć podręczna nie jest przez nie prowadzona</translation>
+    </message>
+    <message>
+        <source>is not a folder</source>
+        <translation>nie jest folderem</translation>
+    </message>
+    <message>
+        <source>the check is not noted in the cache: %1</source>
+        <translation>sprawdzenie nie zostało odnotowane w pamięci podręcznej: %1</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>serwer odpowiedział %1 %2</translation>
+    </message>
+    <message>
+        <source>the list is not kept in the cache: %1</source>
+        <translation>lista nie jest zachowana w pamięci podręcznej: %1</translation>
+    </message>
+    <message>
+        <source>what the server sent is no receiver list: %1</source>
+        <translation>to, co wysłał serwer, nie jest listą odbiornika: %1</translation>
+    </message>
+    <message>
+        <source>the address holds control characters</source>
+        <translation>adres zawiera znaki sterujące</translation>
+    </message>
+    <message>
+        <source>not a valid address: %1</source>
+        <translation>nieprawidłowy adres: %1</translation>
+    </message>
+    <message>
+        <source>not a valid address</source>
+        <translation>nieprawidłowy adres</translation>
+    </message>
+    <message>
+        <source>only http:// and https:// addresses are fetched, not %1</source>
+        <translation>pobierane są tylko adresy http:// i https://, nie %1</translation>
+    </message>
+    <message>
+        <source>a bare name</source>
+        <translation>sama nazwa</translation>
+    </message>
+    <message>
+        <source>the address names no server</source>
+        <translation>adres nie wskazuje serwera</translation>
+    </message>
+    <message>
+        <source>a user name or password in the address is not sent</source>
+        <translation>nazwa użytkownika lub hasło w adresie nie są wysyłane</translation>
+    </message>
+    <message>
+        <source>redirected to %1: %2</source>
+        <translation>przekierowano do %1: %2</translation>
+    </message>
+    <message>
+        <source>redirected from https to %1, which is not encrypted; not followed</source>
+        <translation>przekierowano z https do %1, który nie jest szyfrowany; nie podążono</translation>
+    </message>
+</context>
+<context>
     <name>FileResult</name>
     <message>
         <source>another program is writing this file; try again later</source>
@@ -1802,6 +2053,125 @@ Nadpisać go?</translation>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Region</name>
+    <message>
+        <source>Plan for a site</source>
+        <translation>Plan dla miejsca</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder</source>
+        <translation>
+            <numerusform>%n transponderem</numerusform>
+            <numerusform>%n transponderami</numerusform>
+            <numerusform>%n transponderami</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders</source>
+        <translation>
+            <numerusform>%n transponderem</numerusform>
+            <numerusform>%n transponderami</numerusform>
+            <numerusform>%n transponderami</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel</source>
+        <translation>
+            <numerusform>%n kanałem</numerusform>
+            <numerusform>%n kanałami</numerusform>
+            <numerusform>%n kanałami</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n kanałem</numerusform>
+            <numerusform>%n kanałami</numerusform>
+            <numerusform>%n kanałami</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2): satellite removed with its %3 and %4</source>
+        <translation>&quot;%1&quot; (%2): satelita usunięty wraz ze swoimi %3 i %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels go with the transponders the kept satellites lose</source>
+        <translation>
+            <numerusform>%n kanał odchodzi z transponderami, które tracą zachowane satelity</numerusform>
+            <numerusform>%n kanały odchodzą z transponderami, które tracą zachowane satelity</numerusform>
+            <numerusform>%n kanałów odchodzi z transponderami, które tracą zachowane satelity</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders of the list lie outside the meter&apos;s ranges; left out</source>
+        <translation>
+            <numerusform>%n transponder z listy leży poza zakresami miernika; pominięto</numerusform>
+            <numerusform>%n transpondery z listy leżą poza zakresami miernika; pominięto</numerusform>
+            <numerusform>%n transponderów z listy leży poza zakresami miernika; pominięto</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders of the list repeat another of their satellite; taken once</source>
+        <translation>
+            <numerusform>%n transponder z listy powtarza inny ze swojego satelity; wzięty raz</numerusform>
+            <numerusform>%n transpondery z listy powtarzają inne ze swojego satelity; wzięte raz</numerusform>
+            <numerusform>%n transponderów z listy powtarza inne ze swojego satelity; wzięte raz</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The meter holds %1 of %2 satellites and %3 of %4 transponders</source>
+        <translation>Miernik mieści %1 z %2 satelitów i %3 z %4 transponderów</translation>
+    </message>
+    <message>
+        <source>; the list&apos;s transponders do not all fit, so each satellite keeps a share</source>
+        <translation>; transpondery z listy nie mieszczą się wszystkie, więc każdy satelita zachowuje część</translation>
+    </message>
+    <message>
+        <source>write it as 52.52,13.40 or 52.52N 13.40E</source>
+        <translation>zapisz je jako 52.52,13.40 lub 52.52N 13.40E</translation>
+    </message>
+    <message>
+        <source>the latitude %1 lies beyond 90 degrees North or South</source>
+        <translation>szerokość %1 wykracza poza 90 stopni na północ lub południe</translation>
+    </message>
+    <message>
+        <source>the longitude %1 lies beyond 180 degrees East or West</source>
+        <translation>długość %1 wykracza poza 180 stopni na wschód lub zachód</translation>
+    </message>
+    <message numerus="yes">
+        <source>the site is %n characters long; a site takes at most %1</source>
+        <translation>
+            <numerusform>miejsce ma %n znak; miejsce może mieć najwyżej %1</numerusform>
+            <numerusform>miejsce ma %n znaki; miejsce może mieć najwyżej %1</numerusform>
+            <numerusform>miejsce ma %n znaków; miejsce może mieć najwyżej %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the site holds a control character; %1</source>
+        <translation>miejsce zawiera znak sterujący; %1</translation>
+    </message>
+    <message>
+        <source>no site given; %1</source>
+        <translation>nie podano miejsca; %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives two latitudes; %2</source>
+        <translation>&quot;%1&quot; podaje dwie szerokości; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives two longitudes; %2</source>
+        <translation>&quot;%1&quot; podaje dwie długości; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives a sign and a hemisphere letter on one number; %2</source>
+        <translation>&quot;%1&quot; podaje znak i literę półkuli przy jednej liczbie; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no latitude and longitude; %2</source>
+        <translation>&quot;%1&quot; nie jest szerokością i długością geograficzną; %2</translation>
     </message>
 </context>
 <context>

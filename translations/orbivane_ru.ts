@@ -418,50 +418,6 @@ What you asked for goes ahead all the same. This is told once per session.</sour
         <translation>Проверяет структуру файла базы данных: каждая цепочка цела и связана в обе стороны, каждое количество верно, каждая запись занята или свободна. Одна строка на каждое нарушение.</translation>
     </message>
     <message>
-        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
-Every meter job of Orbivane from a terminal.
-
-Commands:
-  ports                        the COM ports and the serial devices present
-  probe [--port P]...          the connection test; prints the meter&apos;s identity word
-  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
-  write [--port P]... FILE     a database file into the meter(s)
-  load  [--port P]... FILE     software into the meter(s)
-  info  FILE                   satellites, totals and free records of a database file
-  check FILE                   the structure check of a database file
-  import DB SOURCE             a satellites.xml or CSV list into a database file
-  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
-  diff  A B                    what differs between two database files
-  backups [FILE]               the kept versions of saved files and meter reads
-  --version                    the version of orbivane-cli
-
-P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
-saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
-
-</source>
-        <translation>Использование: orbivane-cli КОМАНДА [ПАРАМЕТРЫ] [АРГУМЕНТЫ]
-Вся работа Orbivane с прибором из терминала.
-
-Команды:
-  ports                        COM-порты и имеющиеся последовательные устройства
-  probe [--port P]...          проверка связи; выводит идентификатор прибора
-  read  [--port P]... TARGET   база данных прибора в файл (в папку для нескольких)
-  write [--port P]... FILE     файл базы данных в прибор(ы)
-  load  [--port P]... FILE     программное обеспечение в прибор(ы)
-  info  FILE                   спутники, итоги и свободные записи файла базы данных
-  check FILE                   проверка структуры файла базы данных
-  import DB SOURCE             список satellites.xml или CSV в файл базы данных
-  export DB OUT (--xml|--csv)  файл базы данных как satellites.xml или CSV
-  diff  A B                    чем различаются два файла базы данных
-  backups [FILE]               сохранённые версии записанных файлов и чтений с прибора
-  --version                    версия orbivane-cli
-
-P — это COMn, путь к устройству или имя из /dev/serial/by-id; без --port — порт, сохранённый
-окном. &apos;orbivane-cli КОМАНДА --help&apos; расскажет больше.
-
-</translation>
-    </message>
-    <message>
         <source>orbivane-cli: no command given
 </source>
         <translation>orbivane-cli: команда не указана
@@ -522,36 +478,6 @@ Try &apos;orbivane-cli %1 --help&apos;.</source>
     <message>
         <source>Output as JSON.</source>
         <translation>Вывод в формате JSON.</translation>
-    </message>
-    <message>
-        <source>Exit codes:
-  0    done
-  1    check found problems; diff found differences
-  2    usage error
-  3    file error (cannot read or write it, not the right kind of file, or replacing it
-       would lose what it holds)
-  4    the port cannot be opened
-  5    the meter does not answer
-  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
-  7    refused: load asks a question (model differs, version not higher), export would replace
-       a file (--force answers Yes); import does not fit the meter&apos;s tables
-  130  interrupted (SIGINT, SIGTERM)
-With several ports, the code of the first port that failed.
-</source>
-        <translation>Коды завершения:
-  0    выполнено
-  1    check нашёл проблемы; diff нашёл различия
-  2    ошибка использования
-  3    ошибка файла (не удаётся прочитать или записать, файл не того вида, или его замена
-       потеряла бы его содержимое)
-  4    не удаётся открыть порт
-  5    прибор не отвечает
-  6    передача не удалась (в сообщении указан код прибора и его значение)
-  7    отказ: load задаёт вопрос (другая модель, версия не выше), export заменил бы
-       файл (--force отвечает Да); import не помещается в таблицы прибора
-  130  прервано (SIGINT, SIGTERM)
-При нескольких портах — код первого порта, на котором произошёл сбой.
-</translation>
     </message>
     <message>
         <source>Writes every satellite and transponder of database DB to OUT, as satellites.xml (--xml, OUT ending in .xml) or as CSV for spreadsheets (--csv, OUT ending in .csv). &apos;orbivane-cli import&apos; takes either back unchanged. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
@@ -864,6 +790,184 @@ Nothing was imported.</source>
             <numerusform>orbivane-cli: предупреждение: %1: образ, считанный с %2, не проходит проверку структуры (%n проблемы); сохранён в том виде, в каком его прислал прибор (&apos;orbivane-cli check %1&apos; выводит их)</numerusform>
             <numerusform>orbivane-cli: предупреждение: %1: образ, считанный с %2, не проходит проверку структуры (%n проблем); сохранён в том виде, в каком его прислал прибор (&apos;orbivane-cli check %1&apos; выводит их)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
+Every meter job of Orbivane from a terminal.
+
+Commands:
+  ports                        the COM ports and the serial devices present
+  probe [--port P]...          the connection test; prints the meter&apos;s identity word
+  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
+  write [--port P]... FILE     a database file into the meter(s)
+  load  [--port P]... FILE     software into the meter(s)
+  info  FILE                   satellites, totals and free records of a database file
+  check FILE                   the structure check of a database file
+  import DB SOURCE             a satellites.xml or CSV list into a database file
+  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
+  fetch URL [OUT]              a published receiver list into the cache (and OUT)
+  diff  A B                    what differs between two database files
+  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
+  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
+  backups [FILE]               the kept versions of saved files and meter reads
+  --version                    the version of orbivane-cli
+
+P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
+saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
+
+</source>
+        <translation>Использование: orbivane-cli КОМАНДА [ПАРАМЕТРЫ] [АРГУМЕНТЫ]
+Вся работа Orbivane с прибором из терминала.
+
+Команды:
+  ports                        COM-порты и имеющиеся последовательные устройства
+  probe [--port P]...          проверка связи; выводит идентификатор прибора
+  read  [--port P]... TARGET   база данных прибора в файл (в папку для нескольких)
+  write [--port P]... FILE     файл базы данных в прибор(ы)
+  load  [--port P]... FILE     программное обеспечение в прибор(ы)
+  info  FILE                   спутники, итоги и свободные записи файла базы данных
+  check FILE                   проверка структуры файла базы данных
+  import DB SOURCE             список satellites.xml или CSV в файл базы данных
+  export DB OUT (--xml|--csv)  файл базы данных как satellites.xml или CSV
+  fetch URL [OUT]              опубликованный список ресивера в кэш (и в OUT)
+  diff  A B                    чем различаются два файла базы данных
+  sky   SOURCE...              углы наведения с --site LAT,LON на спутники файлов или списков
+  fit   DB --from LIST         спутники и транспондеры, которые DB сохраняет для --site LAT,LON
+  backups [FILE]               сохранённые версии записанных файлов и чтений с прибора
+  --version                    версия orbivane-cli
+
+P — это COMn, путь к устройству или имя из /dev/serial/by-id; без --port — порт, сохранённый
+окном. &apos;orbivane-cli КОМАНДА --help&apos; расскажет больше.
+
+</translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    check found problems; diff found differences
+  2    usage error
+  3    file error (cannot read or write it, not the right kind of file, or replacing it
+       would lose what it holds); fetch: no list from the server and none cached
+  4    the port cannot be opened
+  5    the meter does not answer
+  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
+  7    refused: load asks a question (model differs, version not higher), export or fetch would
+       replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
+  130  interrupted (SIGINT, SIGTERM)
+With several ports, the code of the first port that failed.
+</source>
+        <translation>Коды завершения:
+  0    выполнено
+  1    check нашёл проблемы; diff нашёл различия
+  2    ошибка использования
+  3    ошибка файла (не удаётся прочитать или записать, файл не того вида, или его замена
+       потеряла бы его содержимое); fetch: нет списка ни с сервера, ни в кэше
+  4    не удаётся открыть порт
+  5    прибор не отвечает
+  6    передача не удалась (в сообщении указан код прибора и его значение)
+  7    отказ: load задаёт вопрос (другая модель, версия не выше), export или fetch заменил бы
+       файл (--force отвечает Да); import или fit не помещается в таблицы прибора
+  130  прервано (SIGINT, SIGTERM)
+При нескольких портах — код первого порта, на котором произошёл сбой.
+</translation>
+    </message>
+    <message>
+        <source>downloaded</source>
+        <translation>загружен</translation>
+    </message>
+    <message>
+        <source>unchanged on the server since the cached copy</source>
+        <translation>не изменился на сервере со времени копии в кэше</translation>
+    </message>
+    <message>
+        <source>the cached copy of %1 (%2 old)</source>
+        <translation>копия в кэше от %1 (возраст: %2)</translation>
+    </message>
+    <message>
+        <source>%1: interrupted; the cached copy is as it was</source>
+        <translation>%1: прервано; копия в кэше осталась прежней</translation>
+    </message>
+    <message>
+        <source>orbivane-cli: warning: %1: %2</source>
+        <translation>orbivane-cli: предупреждение: %1: %2</translation>
+    </message>
+    <message>
+        <source>Downloads the receiver list (satellites.xml or CSV) at URL, an http:// or https:// address, into the cache folder %1, and with OUT into the file OUT as well. The server is asked only for a copy newer than the cached one. When it cannot be reached, refuses, or sends something that is no list, the cached copy is used and its age told. A download cut short, or one that does not read as a list, replaces neither the cached copy nor OUT. An existing OUT is replaced only with --force, its content kept in the backup archive first. The window&apos;s list is %2.</source>
+        <translation>Загружает список ресивера (satellites.xml или CSV) по URL, адресу http:// или https://, в папку кэша %1, а с OUT — ещё и в файл OUT. У сервера запрашивается только копия новее той, что в кэше. Если сервер недоступен, отказывает или присылает что-то, что не является списком, используется копия из кэша и сообщается её возраст. Прерванная загрузка или такая, что не читается как список, не заменяет ни копию в кэше, ни OUT. Существующий OUT заменяется только с --force, а его содержимое сначала сохраняется в архиве резервных копий. Список окна: %2.</translation>
+    </message>
+    <message>
+        <source>Give up when the server is silent this long: 1 to 3600 (default 30).</source>
+        <translation>Сдаться, если сервер молчит столько времени: от 1 до 3600 (по умолчанию 30).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n satellites, %2 transponders; %3</source>
+        <translation>
+            <numerusform>%1: %n спутник, транспондеров: %2; %3</numerusform>
+            <numerusform>%1: %n спутника, транспондеров: %2; %3</numerusform>
+            <numerusform>%1: %n спутников, транспондеров: %2; %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Plans which satellites database DB keeps for the site, and which transponders each keeps, from receiver list LIST (satellites.xml or CSV), within the meter&apos;s 64 satellites and 2500 transponders; prints the plan and what changes. Satellites of DB below the minimum elevation are removed with their channels; the visible ones stay, and the visible satellites of LIST are added, highest first, while there is room. A satellite of LIST takes LIST&apos;s transponders, or a share spread over its bands and polarisations when they do not all fit. DB is saved (its content kept as a backup first) unless --dry-run.</source>
+        <translation>Планирует, какие спутники база данных DB сохраняет для места и какие транспондеры сохраняет каждый, по списку ресивера LIST (satellites.xml или CSV), в пределах 64 спутников и 2500 транспондеров прибора; выводит план и изменения. Спутники DB ниже минимального угла места удаляются вместе с их каналами; видимые остаются, а видимые спутники LIST добавляются, начиная с самых высоких, пока есть место. Спутник из LIST получает транспондеры LIST или, если все не помещаются, долю, распределённую по его диапазонам и поляризациям. DB сохраняется (её содержимое сначала сохраняется как резервная копия), если не указан --dry-run.</translation>
+    </message>
+    <message>
+        <source>The receiver list: satellites.xml or CSV, a file or an http(s):// address.</source>
+        <translation>Список ресивера: satellites.xml или CSV, файл или адрес http(s)://.</translation>
+    </message>
+    <message>
+        <source>Print the plan; change nothing.</source>
+        <translation>Вывести план; ничего не менять.</translation>
+    </message>
+    <message>
+        <source>Save even when another program changed DB while it was planned.</source>
+        <translation>Сохранить, даже если другая программа изменила DB во время планирования.</translation>
+    </message>
+    <message>
+        <source>give the list: --from LIST</source>
+        <translation>укажите список: --from LIST</translation>
+    </message>
+    <message>
+        <source>%1
+Nothing was changed.</source>
+        <translation>%1
+Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>nothing was changed: the database refused the plan</source>
+        <translation>ничего не изменено: база данных отклонила план</translation>
+    </message>
+    <message>
+        <source>%1: no list was read</source>
+        <translation>%1: ни один список не прочитан</translation>
+    </message>
+    <message>
+        <source>Where the dishes stand: 52.52,13.40 or 52.52N 13.40E (North and East positive). Default: the site the window keeps.</source>
+        <translation>Где стоят антенны: 52.52,13.40 или 52.52N 13.40E (север и восток положительны). По умолчанию: место, которое хранит окно.</translation>
+    </message>
+    <message>
+        <source>The least elevation of a satellite worth keeping, 0 to 90 degrees. Default: 10.</source>
+        <translation>Наименьший угол места спутника, который стоит сохранять, от 0 до 90 градусов. По умолчанию: 10.</translation>
+    </message>
+    <message>
+        <source>give the site: --site LAT,LON (none is kept in the settings)</source>
+        <translation>укажите место: --site LAT,LON (в настройках оно не сохранено)</translation>
+    </message>
+    <message>
+        <source>--min-elevation takes degrees from 0 to 90, not &apos;%1&apos;</source>
+        <translation>--min-elevation принимает градусы от 0 до 90, а не &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Site %1, minimum elevation %2 degrees</source>
+        <translation>Место %1, минимальный угол места %2°</translation>
+    </message>
+    <message>
+        <source>The elevation, true azimuth and LNB skew, seen from the site, of every satellite of the SOURCEs (database files, satellites.xml or CSV lists, files or http(s):// addresses), one line each: those at or above the minimum elevation first, then the others, each part by azimuth. A satellite in several SOURCEs (same position and name) is shown once. A positive skew turns the LNB counter-clockwise as seen from behind the dish.</source>
+        <translation>Угол места, истинный азимут и поворот LNB, видимые с места, для каждого спутника из SOURCE (файлы базы данных, списки satellites.xml или CSV, файлы или адреса http(s)://), по строке на каждый: сначала те, что на минимальном угле места или выше, затем остальные, каждая часть по азимуту. Спутник из нескольких SOURCE (та же позиция и имя) показывается один раз. Положительный поворот вращает LNB против часовой стрелки, если смотреть из-за антенны.</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is at no place on the arc (%4); left out</source>
+        <translation>%1: строка %2: &quot;%3&quot; не находится ни в одной точке дуги (%4); пропущен</translation>
     </message>
 </context>
 <context>
@@ -1459,6 +1563,153 @@ Import anyway?</source>
     </message>
 </context>
 <context>
+    <name>Fetch</name>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n минута</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n минута</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour</source>
+        <translation>
+            <numerusform>%n час</numerusform>
+            <numerusform>%n часа</numerusform>
+            <numerusform>%n часов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n час</numerusform>
+            <numerusform>%n часа</numerusform>
+            <numerusform>%n часов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n день</numerusform>
+            <numerusform>%n дня</numerusform>
+            <numerusform>%n дней</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n день</numerusform>
+            <numerusform>%n дня</numerusform>
+            <numerusform>%n дней</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server sends more than %1 bytes; no receiver list is that large</source>
+        <translation>сервер присылает больше %1 байт; такого большого списка ресивера не бывает</translation>
+    </message>
+    <message>
+        <source>the server announces %1 bytes; no receiver list is that large</source>
+        <translation>сервер объявляет %1 байт; такого большого списка ресивера не бывает</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>отменено</translation>
+    </message>
+    <message>
+        <source>the server sent nothing for %1 seconds</source>
+        <translation>сервер ничего не присылал %1 с</translation>
+    </message>
+    <message>
+        <source>the server answered %1 but named no new address</source>
+        <translation>сервер ответил %1, но не указал новый адрес</translation>
+    </message>
+    <message>
+        <source>more than %1 redirects; the last to %2</source>
+        <translation>больше %1 перенаправлений; последнее на %2</translation>
+    </message>
+    <message>
+        <source>the cached copy %1 is not read: %2</source>
+        <translation>копия в кэше %1 не читается: %2</translation>
+    </message>
+    <message>
+        <source>there is no cached copy</source>
+        <translation>копии в кэше нет</translation>
+    </message>
+    <message>
+        <source>the cached copy %1 does not read: %2</source>
+        <translation>копию в кэше %1 не удаётся прочитать: %2</translation>
+    </message>
+    <message>
+        <source>is a symbolic link; the cache is not kept through it</source>
+        <translation>является символической ссылкой; кэш через неё не ведётся</translation>
+    </message>
+    <message>
+        <source>is not a folder</source>
+        <translation>не является папкой</translation>
+    </message>
+    <message>
+        <source>the check is not noted in the cache: %1</source>
+        <translation>проверка не отмечена в кэше: %1</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>сервер ответил %1 %2</translation>
+    </message>
+    <message>
+        <source>the list is not kept in the cache: %1</source>
+        <translation>список не сохранён в кэше: %1</translation>
+    </message>
+    <message>
+        <source>what the server sent is no receiver list: %1</source>
+        <translation>то, что прислал сервер, не является списком ресивера: %1</translation>
+    </message>
+    <message>
+        <source>the address holds control characters</source>
+        <translation>адрес содержит управляющие символы</translation>
+    </message>
+    <message>
+        <source>not a valid address: %1</source>
+        <translation>недопустимый адрес: %1</translation>
+    </message>
+    <message>
+        <source>not a valid address</source>
+        <translation>недопустимый адрес</translation>
+    </message>
+    <message>
+        <source>only http:// and https:// addresses are fetched, not %1</source>
+        <translation>загружаются только адреса http:// и https://, а не %1</translation>
+    </message>
+    <message>
+        <source>a bare name</source>
+        <translation>просто имя</translation>
+    </message>
+    <message>
+        <source>the address names no server</source>
+        <translation>в адресе не указан сервер</translation>
+    </message>
+    <message>
+        <source>a user name or password in the address is not sent</source>
+        <translation>имя пользователя или пароль в адресе не отправляются</translation>
+    </message>
+    <message>
+        <source>redirected to %1: %2</source>
+        <translation>перенаправлено на %1: %2</translation>
+    </message>
+    <message>
+        <source>redirected from https to %1, which is not encrypted; not followed</source>
+        <translation>перенаправлено с https на %1, который не шифруется; переход не выполнен</translation>
+    </message>
+</context>
+<context>
     <name>FileResult</name>
     <message>
         <source>another program is writing this file; try again later</source>
@@ -1802,6 +2053,125 @@ Save over it?</source>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Region</name>
+    <message>
+        <source>Plan for a site</source>
+        <translation>План для места</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder</source>
+        <translation>
+            <numerusform>транспондеров: %n</numerusform>
+            <numerusform>транспондеров: %n</numerusform>
+            <numerusform>транспондеров: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders</source>
+        <translation>
+            <numerusform>транспондеров: %n</numerusform>
+            <numerusform>транспондеров: %n</numerusform>
+            <numerusform>транспондеров: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel</source>
+        <translation>
+            <numerusform>каналов: %n</numerusform>
+            <numerusform>каналов: %n</numerusform>
+            <numerusform>каналов: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>каналов: %n</numerusform>
+            <numerusform>каналов: %n</numerusform>
+            <numerusform>каналов: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2): satellite removed with its %3 and %4</source>
+        <translation>&quot;%1&quot; (%2): спутник удалён вместе со своими транспондерами и каналами (%3, %4)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels go with the transponders the kept satellites lose</source>
+        <translation>
+            <numerusform>%n канал уходит вместе с транспондерами, которые теряют сохранённые спутники</numerusform>
+            <numerusform>%n канала уходят вместе с транспондерами, которые теряют сохранённые спутники</numerusform>
+            <numerusform>%n каналов уходят вместе с транспондерами, которые теряют сохранённые спутники</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders of the list lie outside the meter&apos;s ranges; left out</source>
+        <translation>
+            <numerusform>%n транспондер списка лежит вне диапазонов прибора; пропущен</numerusform>
+            <numerusform>%n транспондера списка лежат вне диапазонов прибора; пропущены</numerusform>
+            <numerusform>%n транспондеров списка лежат вне диапазонов прибора; пропущены</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders of the list repeat another of their satellite; taken once</source>
+        <translation>
+            <numerusform>%n транспондер списка повторяет другой транспондер своего спутника; взят один раз</numerusform>
+            <numerusform>%n транспондера списка повторяют другие транспондеры своего спутника; взяты один раз</numerusform>
+            <numerusform>%n транспондеров списка повторяют другие транспондеры своего спутника; взяты один раз</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The meter holds %1 of %2 satellites and %3 of %4 transponders</source>
+        <translation>Прибор вмещает %1 из %2 спутников и %3 из %4 транспондеров</translation>
+    </message>
+    <message>
+        <source>; the list&apos;s transponders do not all fit, so each satellite keeps a share</source>
+        <translation>; не все транспондеры списка помещаются, поэтому каждый спутник сохраняет долю</translation>
+    </message>
+    <message>
+        <source>write it as 52.52,13.40 or 52.52N 13.40E</source>
+        <translation>запишите его как 52.52,13.40 или 52.52N 13.40E</translation>
+    </message>
+    <message>
+        <source>the latitude %1 lies beyond 90 degrees North or South</source>
+        <translation>широта %1 выходит за 90 градусов северной или южной широты</translation>
+    </message>
+    <message>
+        <source>the longitude %1 lies beyond 180 degrees East or West</source>
+        <translation>долгота %1 выходит за 180 градусов восточной или западной долготы</translation>
+    </message>
+    <message numerus="yes">
+        <source>the site is %n characters long; a site takes at most %1</source>
+        <translation>
+            <numerusform>место длиной %n символ; место может содержать не больше %1</numerusform>
+            <numerusform>место длиной %n символа; место может содержать не больше %1</numerusform>
+            <numerusform>место длиной %n символов; место может содержать не больше %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the site holds a control character; %1</source>
+        <translation>место содержит управляющий символ; %1</translation>
+    </message>
+    <message>
+        <source>no site given; %1</source>
+        <translation>место не указано; %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives two latitudes; %2</source>
+        <translation>&quot;%1&quot; даёт две широты; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives two longitudes; %2</source>
+        <translation>&quot;%1&quot; даёт две долготы; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives a sign and a hemisphere letter on one number; %2</source>
+        <translation>&quot;%1&quot; даёт знак и букву полушария у одного числа; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no latitude and longitude; %2</source>
+        <translation>&quot;%1&quot; не является широтой и долготой; %2</translation>
     </message>
 </context>
 <context>

@@ -414,50 +414,6 @@ What you asked for goes ahead all the same. This is told once per session.</sour
         <translation>Bir veritabanı dosyasının yapısını denetler: her zincir eksiksiz ve iki yönde bağlı, her sayı doğru, her kayıt kullanımda ya da boş. Her ihlal için bir satır.</translation>
     </message>
     <message>
-        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
-Every meter job of Orbivane from a terminal.
-
-Commands:
-  ports                        the COM ports and the serial devices present
-  probe [--port P]...          the connection test; prints the meter&apos;s identity word
-  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
-  write [--port P]... FILE     a database file into the meter(s)
-  load  [--port P]... FILE     software into the meter(s)
-  info  FILE                   satellites, totals and free records of a database file
-  check FILE                   the structure check of a database file
-  import DB SOURCE             a satellites.xml or CSV list into a database file
-  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
-  diff  A B                    what differs between two database files
-  backups [FILE]               the kept versions of saved files and meter reads
-  --version                    the version of orbivane-cli
-
-P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
-saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
-
-</source>
-        <translation>Kullanım: orbivane-cli KOMUT [SEÇENEKLER] [ARGÜMANLAR]
-Orbivane&apos;in tüm ölçüm cihazı işleri, terminalden.
-
-Komutlar:
-  ports                        COM portları ve mevcut seri aygıtlar
-  probe [--port P]...          bağlantı testi; ölçüm cihazının kimlik sözcüğünü yazdırır
-  read  [--port P]... TARGET   ölçüm cihazının veritabanını bir dosyaya (birden fazlası için bir klasöre)
-  write [--port P]... FILE     bir veritabanı dosyasını ölçüm cihaz(lar)ına
-  load  [--port P]... FILE     yazılımı ölçüm cihaz(lar)ına
-  info  FILE                   bir veritabanı dosyasının uyduları, toplamları ve boş kayıtları
-  check FILE                   bir veritabanı dosyasının yapı denetimi
-  import DB SOURCE             bir satellites.xml veya CSV listesini bir veritabanı dosyasına
-  export DB OUT (--xml|--csv)  bir veritabanı dosyasını satellites.xml veya CSV olarak
-  diff  A B                    iki veritabanı dosyası arasındaki farklar
-  backups [FILE]               kaydedilen dosyaların ve cihaz okumalarının saklanan sürümleri
-  --version                    orbivane-cli sürümü
-
-P; COMn, bir aygıt yolu veya bir /dev/serial/by-id adıdır; --port verilmezse pencerenin
-kaydettiği port. &apos;orbivane-cli KOMUT --help&apos; daha fazlasını anlatır.
-
-</translation>
-    </message>
-    <message>
         <source>orbivane-cli: no command given
 </source>
         <translation>orbivane-cli: komut verilmedi
@@ -518,36 +474,6 @@ Try &apos;orbivane-cli %1 --help&apos;.</source>
     <message>
         <source>Output as JSON.</source>
         <translation>Çıktıyı JSON olarak ver.</translation>
-    </message>
-    <message>
-        <source>Exit codes:
-  0    done
-  1    check found problems; diff found differences
-  2    usage error
-  3    file error (cannot read or write it, not the right kind of file, or replacing it
-       would lose what it holds)
-  4    the port cannot be opened
-  5    the meter does not answer
-  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
-  7    refused: load asks a question (model differs, version not higher), export would replace
-       a file (--force answers Yes); import does not fit the meter&apos;s tables
-  130  interrupted (SIGINT, SIGTERM)
-With several ports, the code of the first port that failed.
-</source>
-        <translation>Çıkış kodları:
-  0    tamamlandı
-  1    check sorun buldu; diff fark buldu
-  2    kullanım hatası
-  3    dosya hatası (okunamıyor veya yazılamıyor, doğru türde bir dosya değil ya da değiştirilirse
-       içeriği kaybolur)
-  4    port açılamıyor
-  5    ölçüm cihazı yanıt vermiyor
-  6    aktarım başarısız oldu (ileti, ölçüm cihazının kodunu ve anlamını verir)
-  7    reddedildi: load bir soru soruyor (model farklı, sürüm daha yüksek değil), export bir dosyayı
-       değiştirecek (--force Evet yanıtını verir); import ölçüm cihazının tablolarına sığmıyor
-  130  kesildi (SIGINT, SIGTERM)
-Birden fazla portta, başarısız olan ilk portun kodu.
-</translation>
     </message>
     <message>
         <source>Writes every satellite and transponder of database DB to OUT, as satellites.xml (--xml, OUT ending in .xml) or as CSV for spreadsheets (--csv, OUT ending in .csv). &apos;orbivane-cli import&apos; takes either back unchanged. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
@@ -856,6 +782,182 @@ Hiçbir şey içe aktarılmadı.</translation>
         <translation>
             <numerusform>orbivane-cli: uyarı: %1: %2 üzerinden okunan görüntü yapı denetiminden geçmiyor (%n sorun); ölçüm cihazının gönderdiği gibi saklandı (&apos;orbivane-cli check %1&apos; sorunları listeler)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
+Every meter job of Orbivane from a terminal.
+
+Commands:
+  ports                        the COM ports and the serial devices present
+  probe [--port P]...          the connection test; prints the meter&apos;s identity word
+  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
+  write [--port P]... FILE     a database file into the meter(s)
+  load  [--port P]... FILE     software into the meter(s)
+  info  FILE                   satellites, totals and free records of a database file
+  check FILE                   the structure check of a database file
+  import DB SOURCE             a satellites.xml or CSV list into a database file
+  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
+  fetch URL [OUT]              a published receiver list into the cache (and OUT)
+  diff  A B                    what differs between two database files
+  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
+  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
+  backups [FILE]               the kept versions of saved files and meter reads
+  --version                    the version of orbivane-cli
+
+P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
+saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
+
+</source>
+        <translation>Kullanım: orbivane-cli KOMUT [SEÇENEKLER] [ARGÜMANLAR]
+Orbivane&apos;in tüm ölçüm cihazı işleri, terminalden.
+
+Komutlar:
+  ports                        COM portları ve mevcut seri aygıtlar
+  probe [--port P]...          bağlantı testi; ölçüm cihazının kimlik sözcüğünü yazdırır
+  read  [--port P]... TARGET   ölçüm cihazının veritabanını bir dosyaya (birden fazlası için bir klasöre)
+  write [--port P]... FILE     bir veritabanı dosyasını ölçüm cihaz(lar)ına
+  load  [--port P]... FILE     yazılımı ölçüm cihaz(lar)ına
+  info  FILE                   bir veritabanı dosyasının uyduları, toplamları ve boş kayıtları
+  check FILE                   bir veritabanı dosyasının yapı denetimi
+  import DB SOURCE             bir satellites.xml veya CSV listesini bir veritabanı dosyasına
+  export DB OUT (--xml|--csv)  bir veritabanı dosyasını satellites.xml veya CSV olarak
+  fetch URL [OUT]              yayımlanmış bir alıcı listesini önbelleğe (ve OUT dosyasına)
+  diff  A B                    iki veritabanı dosyası arasındaki farklar
+  sky   SOURCE...              --site LAT,LON konumundan dosya veya listelerdeki uydulara bakış açıları
+  fit   DB --from LIST         DB dosyasının --site LAT,LON için tuttuğu uydular ve transponderler
+  backups [FILE]               kaydedilen dosyaların ve cihaz okumalarının saklanan sürümleri
+  --version                    orbivane-cli sürümü
+
+P; COMn, bir aygıt yolu veya bir /dev/serial/by-id adıdır; --port verilmezse pencerenin
+kaydettiği port. &apos;orbivane-cli KOMUT --help&apos; daha fazlasını anlatır.
+
+</translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    check found problems; diff found differences
+  2    usage error
+  3    file error (cannot read or write it, not the right kind of file, or replacing it
+       would lose what it holds); fetch: no list from the server and none cached
+  4    the port cannot be opened
+  5    the meter does not answer
+  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
+  7    refused: load asks a question (model differs, version not higher), export or fetch would
+       replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
+  130  interrupted (SIGINT, SIGTERM)
+With several ports, the code of the first port that failed.
+</source>
+        <translation>Çıkış kodları:
+  0    tamamlandı
+  1    check sorun buldu; diff fark buldu
+  2    kullanım hatası
+  3    dosya hatası (okunamıyor veya yazılamıyor, doğru türde bir dosya değil ya da değiştirilirse
+       içeriği kaybolur); fetch: sunucudan liste gelmedi ve önbellekte de yok
+  4    port açılamıyor
+  5    ölçüm cihazı yanıt vermiyor
+  6    aktarım başarısız oldu (ileti, ölçüm cihazının kodunu ve anlamını verir)
+  7    reddedildi: load bir soru soruyor (model farklı, sürüm daha yüksek değil), export veya fetch bir
+       dosyayı değiştirecek (--force Evet yanıtını verir); import veya fit ölçüm cihazının tablolarına sığmıyor
+  130  kesildi (SIGINT, SIGTERM)
+Birden fazla portta, başarısız olan ilk portun kodu.
+</translation>
+    </message>
+    <message>
+        <source>downloaded</source>
+        <translation>indirildi</translation>
+    </message>
+    <message>
+        <source>unchanged on the server since the cached copy</source>
+        <translation>önbellekteki kopyadan beri sunucuda değişmedi</translation>
+    </message>
+    <message>
+        <source>the cached copy of %1 (%2 old)</source>
+        <translation>%1 tarihli önbellek kopyası (%2 önce)</translation>
+    </message>
+    <message>
+        <source>%1: interrupted; the cached copy is as it was</source>
+        <translation>%1: kesildi; önbellekteki kopya olduğu gibi duruyor</translation>
+    </message>
+    <message>
+        <source>orbivane-cli: warning: %1: %2</source>
+        <translation>orbivane-cli: uyarı: %1: %2</translation>
+    </message>
+    <message>
+        <source>Downloads the receiver list (satellites.xml or CSV) at URL, an http:// or https:// address, into the cache folder %1, and with OUT into the file OUT as well. The server is asked only for a copy newer than the cached one. When it cannot be reached, refuses, or sends something that is no list, the cached copy is used and its age told. A download cut short, or one that does not read as a list, replaces neither the cached copy nor OUT. An existing OUT is replaced only with --force, its content kept in the backup archive first. The window&apos;s list is %2.</source>
+        <translation>URL adresindeki (bir http:// veya https:// adresi) alıcı listesini (satellites.xml veya CSV) %1 önbellek klasörüne, OUT verilirse ayrıca OUT dosyasına indirir. Sunucudan yalnızca önbellektekinden daha yeni bir kopya istenir. Sunucuya ulaşılamazsa, reddederse ya da liste olmayan bir şey gönderirse önbellekteki kopya kullanılır ve yaşı bildirilir. Yarıda kesilen ya da liste olarak okunamayan bir indirme ne önbellekteki kopyanın ne de OUT dosyasının yerini alır. Var olan bir OUT yalnızca --force ile değiştirilir; içeriği önce yedek arşivinde saklanır. Pencerenin listesi %2.</translation>
+    </message>
+    <message>
+        <source>Give up when the server is silent this long: 1 to 3600 (default 30).</source>
+        <translation>Sunucu bu kadar süre sessiz kalırsa vazgeç: 1 ile 3600 arası (varsayılan 30).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n satellites, %2 transponders; %3</source>
+        <translation>
+            <numerusform>%1: %n uydu, %2 transponder; %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Plans which satellites database DB keeps for the site, and which transponders each keeps, from receiver list LIST (satellites.xml or CSV), within the meter&apos;s 64 satellites and 2500 transponders; prints the plan and what changes. Satellites of DB below the minimum elevation are removed with their channels; the visible ones stay, and the visible satellites of LIST are added, highest first, while there is room. A satellite of LIST takes LIST&apos;s transponders, or a share spread over its bands and polarisations when they do not all fit. DB is saved (its content kept as a backup first) unless --dry-run.</source>
+        <translation>Veritabanı DB dosyasının konum için hangi uyduları ve her birinin hangi transponderleri tutacağını, LIST alıcı listesinden (satellites.xml veya CSV), ölçüm cihazının 64 uydu ve 2500 transponder sınırı içinde planlar; planı ve değişenleri yazdırır. DB içinde en düşük yükselişin altındaki uydular kanallarıyla birlikte kaldırılır; görünenler kalır ve LIST içindeki görünen uydular, en yüksekten başlayarak, yer oldukça eklenir. LIST içindeki bir uydu LIST transponderlerini ya da hepsi sığmadığında bantlarına ve polarizasyonlarına dağıtılmış bir payı alır. DB, --dry-run verilmedikçe kaydedilir (içeriği önce yedek olarak saklanır).</translation>
+    </message>
+    <message>
+        <source>The receiver list: satellites.xml or CSV, a file or an http(s):// address.</source>
+        <translation>Alıcı listesi: satellites.xml veya CSV, bir dosya ya da bir http(s):// adresi.</translation>
+    </message>
+    <message>
+        <source>Print the plan; change nothing.</source>
+        <translation>Planı yazdır; hiçbir şeyi değiştirme.</translation>
+    </message>
+    <message>
+        <source>Save even when another program changed DB while it was planned.</source>
+        <translation>Planlama sırasında başka bir program DB dosyasını değiştirmiş olsa bile kaydet.</translation>
+    </message>
+    <message>
+        <source>give the list: --from LIST</source>
+        <translation>listeyi verin: --from LIST</translation>
+    </message>
+    <message>
+        <source>%1
+Nothing was changed.</source>
+        <translation>%1
+Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>nothing was changed: the database refused the plan</source>
+        <translation>hiçbir şey değiştirilmedi: veritabanı planı reddetti</translation>
+    </message>
+    <message>
+        <source>%1: no list was read</source>
+        <translation>%1: hiçbir liste okunmadı</translation>
+    </message>
+    <message>
+        <source>Where the dishes stand: 52.52,13.40 or 52.52N 13.40E (North and East positive). Default: the site the window keeps.</source>
+        <translation>Çanakların bulunduğu yer: 52.52,13.40 veya 52.52N 13.40E (Kuzey ve Doğu pozitif). Varsayılan: pencerenin sakladığı konum.</translation>
+    </message>
+    <message>
+        <source>The least elevation of a satellite worth keeping, 0 to 90 degrees. Default: 10.</source>
+        <translation>Tutulmaya değer bir uydunun en düşük yükselişi, 0 ile 90 derece arası. Varsayılan: 10.</translation>
+    </message>
+    <message>
+        <source>give the site: --site LAT,LON (none is kept in the settings)</source>
+        <translation>konumu verin: --site LAT,LON (ayarlarda saklı bir konum yok)</translation>
+    </message>
+    <message>
+        <source>--min-elevation takes degrees from 0 to 90, not &apos;%1&apos;</source>
+        <translation>--min-elevation 0 ile 90 arası derece alır, &apos;%1&apos; değil</translation>
+    </message>
+    <message>
+        <source>Site %1, minimum elevation %2 degrees</source>
+        <translation>Konum %1, en düşük yükseliş %2 derece</translation>
+    </message>
+    <message>
+        <source>The elevation, true azimuth and LNB skew, seen from the site, of every satellite of the SOURCEs (database files, satellites.xml or CSV lists, files or http(s):// addresses), one line each: those at or above the minimum elevation first, then the others, each part by azimuth. A satellite in several SOURCEs (same position and name) is shown once. A positive skew turns the LNB counter-clockwise as seen from behind the dish.</source>
+        <translation>SOURCE kaynaklarındaki (veritabanı dosyaları, satellites.xml veya CSV listeleri, dosyalar ya da http(s):// adresleri) her uydunun konumdan görülen yükselişi, gerçek azimutu ve LNB eğimi, her biri bir satırda: önce en düşük yükselişte veya üstünde olanlar, sonra diğerleri, her bölüm azimuta göre. Birden fazla SOURCE içinde bulunan bir uydu (aynı konum ve ad) bir kez gösterilir. Pozitif bir eğim, çanağın arkasından bakıldığında LNB&apos;yi saat yönünün tersine döndürür.</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is at no place on the arc (%4); left out</source>
+        <translation>%1: satır %2: &quot;%3&quot; yayın hiçbir yerinde değil (%4); dışarıda bırakıldı</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +1535,141 @@ Yine de içe aktarılsın mı?</translation>
     </message>
 </context>
 <context>
+    <name>Fetch</name>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n dakika</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n dakika</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour</source>
+        <translation>
+            <numerusform>%n saat</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n saat</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n gün</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n gün</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server sends more than %1 bytes; no receiver list is that large</source>
+        <translation>sunucu %1 bayttan fazlasını gönderiyor; hiçbir alıcı listesi bu kadar büyük değildir</translation>
+    </message>
+    <message>
+        <source>the server announces %1 bytes; no receiver list is that large</source>
+        <translation>sunucu %1 bayt bildiriyor; hiçbir alıcı listesi bu kadar büyük değildir</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>iptal edildi</translation>
+    </message>
+    <message>
+        <source>the server sent nothing for %1 seconds</source>
+        <translation>sunucu %1 saniye boyunca hiçbir şey göndermedi</translation>
+    </message>
+    <message>
+        <source>the server answered %1 but named no new address</source>
+        <translation>sunucu %1 yanıtını verdi ama yeni bir adres bildirmedi</translation>
+    </message>
+    <message>
+        <source>more than %1 redirects; the last to %2</source>
+        <translation>%1 yönlendirmeden fazla; sonuncusu %2 adresine</translation>
+    </message>
+    <message>
+        <source>the cached copy %1 is not read: %2</source>
+        <translation>önbellekteki %1 kopyası okunmuyor: %2</translation>
+    </message>
+    <message>
+        <source>there is no cached copy</source>
+        <translation>önbellekte kopya yok</translation>
+    </message>
+    <message>
+        <source>the cached copy %1 does not read: %2</source>
+        <translation>önbellekteki %1 kopyası okunamıyor: %2</translation>
+    </message>
+    <message>
+        <source>is a symbolic link; the cache is not kept through it</source>
+        <translation>sembolik bir bağlantı; önbellek bunun üzerinden tutulmaz</translation>
+    </message>
+    <message>
+        <source>is not a folder</source>
+        <translation>bir klasör değil</translation>
+    </message>
+    <message>
+        <source>the check is not noted in the cache: %1</source>
+        <translation>denetim önbelleğe işlenmedi: %1</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>sunucu %1 %2 yanıtını verdi</translation>
+    </message>
+    <message>
+        <source>the list is not kept in the cache: %1</source>
+        <translation>liste önbellekte saklanmadı: %1</translation>
+    </message>
+    <message>
+        <source>what the server sent is no receiver list: %1</source>
+        <translation>sunucunun gönderdiği şey bir alıcı listesi değil: %1</translation>
+    </message>
+    <message>
+        <source>the address holds control characters</source>
+        <translation>adres denetim karakterleri içeriyor</translation>
+    </message>
+    <message>
+        <source>not a valid address: %1</source>
+        <translation>geçerli bir adres değil: %1</translation>
+    </message>
+    <message>
+        <source>not a valid address</source>
+        <translation>geçerli bir adres değil</translation>
+    </message>
+    <message>
+        <source>only http:// and https:// addresses are fetched, not %1</source>
+        <translation>yalnızca http:// ve https:// adresleri indirilir, %1 değil</translation>
+    </message>
+    <message>
+        <source>a bare name</source>
+        <translation>yalın bir ad</translation>
+    </message>
+    <message>
+        <source>the address names no server</source>
+        <translation>adres hiçbir sunucu belirtmiyor</translation>
+    </message>
+    <message>
+        <source>a user name or password in the address is not sent</source>
+        <translation>adresteki kullanıcı adı veya parola gönderilmez</translation>
+    </message>
+    <message>
+        <source>redirected to %1: %2</source>
+        <translation>%1 adresine yönlendirildi: %2</translation>
+    </message>
+    <message>
+        <source>redirected from https to %1, which is not encrypted; not followed</source>
+        <translation>https üzerinden şifrelenmemiş %1 adresine yönlendirildi; izlenmedi</translation>
+    </message>
+</context>
+<context>
     <name>FileResult</name>
     <message>
         <source>another program is writing this file; try again later</source>
@@ -1776,6 +2013,109 @@ Save over it?</source>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Region</name>
+    <message>
+        <source>Plan for a site</source>
+        <translation>Bir konum için plan</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder</source>
+        <translation>
+            <numerusform>%n transponder</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders</source>
+        <translation>
+            <numerusform>%n transponder</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel</source>
+        <translation>
+            <numerusform>%n kanal</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n kanal</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2): satellite removed with its %3 and %4</source>
+        <translation>&quot;%1&quot; (%2): uydu, %3 ve %4 ile birlikte kaldırıldı</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels go with the transponders the kept satellites lose</source>
+        <translation>
+            <numerusform>korunan uyduların kaybettiği transponderlerle birlikte %n kanal gidiyor</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders of the list lie outside the meter&apos;s ranges; left out</source>
+        <translation>
+            <numerusform>listedeki %n transponder ölçüm cihazının aralıklarının dışında; dışarıda bırakıldı</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponders of the list repeat another of their satellite; taken once</source>
+        <translation>
+            <numerusform>listedeki %n transponder uydusunun başka bir transponderini tekrarlıyor; bir kez alındı</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The meter holds %1 of %2 satellites and %3 of %4 transponders</source>
+        <translation>Ölçüm cihazı %2 uydudan %1 ve %4 transponderden %3 tutuyor</translation>
+    </message>
+    <message>
+        <source>; the list&apos;s transponders do not all fit, so each satellite keeps a share</source>
+        <translation>; listenin transponderlerinin hepsi sığmıyor, bu yüzden her uydu bir pay tutuyor</translation>
+    </message>
+    <message>
+        <source>write it as 52.52,13.40 or 52.52N 13.40E</source>
+        <translation>52.52,13.40 veya 52.52N 13.40E biçiminde yazın</translation>
+    </message>
+    <message>
+        <source>the latitude %1 lies beyond 90 degrees North or South</source>
+        <translation>%1 enlemi 90 derece Kuzey veya Güney sınırını aşıyor</translation>
+    </message>
+    <message>
+        <source>the longitude %1 lies beyond 180 degrees East or West</source>
+        <translation>%1 boylamı 180 derece Doğu veya Batı sınırını aşıyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>the site is %n characters long; a site takes at most %1</source>
+        <translation>
+            <numerusform>konum %n karakter uzunluğunda; bir konum en fazla %1 karakter alır</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the site holds a control character; %1</source>
+        <translation>konum bir denetim karakteri içeriyor; %1</translation>
+    </message>
+    <message>
+        <source>no site given; %1</source>
+        <translation>konum verilmedi; %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives two latitudes; %2</source>
+        <translation>&quot;%1&quot; iki enlem veriyor; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives two longitudes; %2</source>
+        <translation>&quot;%1&quot; iki boylam veriyor; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gives a sign and a hemisphere letter on one number; %2</source>
+        <translation>&quot;%1&quot; tek bir sayıda hem işaret hem yarıküre harfi veriyor; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no latitude and longitude; %2</source>
+        <translation>&quot;%1&quot; bir enlem ve boylam değil; %2</translation>
     </message>
 </context>
 <context>

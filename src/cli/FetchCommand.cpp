@@ -13,6 +13,7 @@
 #include "fetch/ListUrl.h"
 
 #include <QFileInfo>
+#include <QCoreApplication>
 
 namespace {
 
@@ -20,11 +21,11 @@ QString Origin(const FetchResult &r)
 {
     switch (r.source) {
     case FetchResult::Source::Downloaded:
-        return QStringLiteral("downloaded");
+        return QCoreApplication::translate("Cli", "downloaded");
     case FetchResult::Source::NotModified:
-        return QStringLiteral("unchanged on the server since the cached copy");
+        return QCoreApplication::translate("Cli", "unchanged on the server since the cached copy");
     default:
-        return QStringLiteral("the cached copy of %1 (%2 old)")
+        return QCoreApplication::translate("Cli", "the cached copy of %1 (%2 old)")
             .arg(r.checked.toString(QStringLiteral("yyyy-MM-dd HH:mm 'UTC'")), FetchResult::DescribeAge(r.AgeSeconds()));
     }
 }
@@ -50,7 +51,7 @@ int FetchCommand::Obtain(const QUrl &url, const FetchOptions &options, bool quie
     board.Finish();
     const QString name = url.toDisplayString();
     if (result.cancelled) {
-        Console::Err(QStringLiteral("%1: interrupted; the cached copy is as it was").arg(name));
+        Console::Err(QCoreApplication::translate("Cli", "%1: interrupted; the cached copy is as it was").arg(name));
         return EXIT_INTERRUPTED;
     }
     if (!result.Ok()) {
@@ -58,14 +59,14 @@ int FetchCommand::Obtain(const QUrl &url, const FetchOptions &options, bool quie
         return EXIT_FILE;
     }
     if (!result.warning.isEmpty())
-        Console::Err(QStringLiteral("orbivane-cli: warning: %1: %2").arg(name, result.warning));
+        Console::Err(QCoreApplication::translate("Cli", "orbivane-cli: warning: %1: %2").arg(name, result.warning));
     return -1;
 }
 
 int FetchCommand::Run(const QStringList &arguments)
 {
     CommandLine cl(QStringLiteral("fetch"), QStringLiteral("[--quiet] [--timeout S] [--force] URL [OUT]"),
-                   QStringLiteral("Downloads the receiver list (satellites.xml or CSV) at URL, an http:// or https:// "
+                   QCoreApplication::translate("Cli", "Downloads the receiver list (satellites.xml or CSV) at URL, an http:// or https:// "
                                   "address, into the cache folder %1, and with OUT into the file OUT as well. The "
                                   "server is asked only for a copy newer than the cached one. When it cannot be "
                                   "reached, refuses, or sends something that is no list, the cached copy is used and "
@@ -74,12 +75,12 @@ int FetchCommand::Run(const QStringList &arguments)
                                   "its content kept in the backup archive first. The window's list is %2.")
                        .arg(ListCache::DefaultFolder(), ListSources::Url()));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
-                                   QStringLiteral("No progress on standard error."));
+                                   QCoreApplication::translate("Cli", "No progress on standard error."));
     const QCommandLineOption timeout(QStringLiteral("timeout"),
-                                     QStringLiteral("Give up when the server is silent this long: 1 to 3600 (default 30)."),
+                                     QCoreApplication::translate("Cli", "Give up when the server is silent this long: 1 to 3600 (default 30)."),
                                      QStringLiteral("seconds"), QStringLiteral("30"));
     const QCommandLineOption force({QStringLiteral("f"), QStringLiteral("force")},
-                                   QStringLiteral("Replace OUT when it exists (its content is kept in the archive)."));
+                                   QCoreApplication::translate("Cli", "Replace OUT when it exists (its content is kept in the archive)."));
     cl.Parser().addOptions({quiet, timeout, force});
     cl.Parser().addPositionalArgument(QStringLiteral("URL"), QString());
     cl.Parser().addPositionalArgument(QStringLiteral("OUT"), QString());
@@ -114,9 +115,8 @@ int FetchCommand::Run(const QStringList &arguments)
         }
         where = out;
     }
-    Console::Out(QStringLiteral("%1: %2 satellites, %3 transponders; %4")
+    Console::Out(QCoreApplication::translate("Cli", "%1: %n satellites, %2 transponders; %3", nullptr, int(r.list.satellites.size()))
                      .arg(where.isEmpty() ? url.toDisplayString() : where)
-                     .arg(r.list.satellites.size())
                      .arg(r.list.TransponderCount())
                      .arg(Origin(r)));
     return EXIT_OK;

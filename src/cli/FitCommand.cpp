@@ -10,6 +10,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QCoreApplication>
 
 namespace {
 
@@ -71,7 +72,7 @@ int FitCommand::Run(const QStringList &arguments)
 {
     CommandLine cl(QStringLiteral("fit"),
                    QStringLiteral("DB --from LIST [--site LAT,LON] [--min-elevation DEG] [--dry-run] [--json] [--force]"),
-                   QStringLiteral("Plans which satellites database DB keeps for the site, and which transponders "
+                   QCoreApplication::translate("Cli", "Plans which satellites database DB keeps for the site, and which transponders "
                                   "each keeps, from receiver list LIST (satellites.xml or CSV), within the meter's "
                                   "64 satellites and 2500 transponders; prints the plan and what changes. "
                                   "Satellites of DB below the minimum elevation are removed with their channels; "
@@ -80,18 +81,18 @@ int FitCommand::Run(const QStringList &arguments)
                                   "a share spread over its bands and polarisations when they do not all fit. DB "
                                   "is saved (its content kept as a backup first) unless --dry-run."));
     const RegionArguments region(cl);
-    const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("The receiver list: satellites.xml or CSV, a file or an http(s):// address."),
+    const QCommandLineOption from(QStringLiteral("from"), QCoreApplication::translate("Cli", "The receiver list: satellites.xml or CSV, a file or an http(s):// address."),
                                   QStringLiteral("LIST"));
-    const QCommandLineOption dryRun(QStringLiteral("dry-run"), QStringLiteral("Print the plan; change nothing."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Output as JSON."));
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"), QCoreApplication::translate("Cli", "Print the plan; change nothing."));
+    const QCommandLineOption json(QStringLiteral("json"), QCoreApplication::translate("Cli", "Output as JSON."));
     const QCommandLineOption force(QStringLiteral("force"),
-                                   QStringLiteral("Save even when another program changed DB while it was planned."));
+                                   QCoreApplication::translate("Cli", "Save even when another program changed DB while it was planned."));
     cl.Parser().addOptions({from, dryRun, json, force});
     cl.Parser().addPositionalArgument(QStringLiteral("DB"), QString());
     if (const int code = cl.Parse(arguments, 1, 1); code >= 0)
         return code;
     if (!cl.Parser().isSet(from))
-        return cl.UsageError(QStringLiteral("give the list: --from LIST"));
+        return cl.UsageError(QCoreApplication::translate("Cli", "give the list: --from LIST"));
     RegionPlan::Options options;
     if (const int code = region.Read(options); code >= 0)
         return code;
@@ -105,7 +106,7 @@ int FitCommand::Run(const QStringList &arguments)
     int failed = EXIT_FILE;
     const ExchangeData list = ListSource::Read(cl.Parser().value(from), &failed);
     if (!list.Ok()) {
-        Console::Err(QStringLiteral("%1\nNothing was changed.").arg(list.error));
+        Console::Err(QCoreApplication::translate("Cli", "%1\nNothing was changed.").arg(list.error));
         return failed;
     }
 
@@ -122,18 +123,18 @@ int FitCommand::Run(const QStringList &arguments)
     const DocumentResult applied = plan.Apply(doc);
     if (!applied) {
         const QString why = applied.text.trimmed();
-        Console::Err(QStringLiteral("%1: %2").arg(path, why.isEmpty() ? QStringLiteral("nothing was changed: the database refused the plan") : why));
+        Console::Err(QStringLiteral("%1: %2").arg(path, why.isEmpty() ? QCoreApplication::translate("Cli", "nothing was changed: the database refused the plan") : why));
         return EXIT_REFUSED;
     }
     if (!doc.IsModified())
         return EXIT_OK;
     const DocumentResult saved = doc.Save(cl.Parser().isSet(force));
     if (!saved.backup)
-        Console::Err(QStringLiteral("orbivane-cli: warning: no backup kept: %1").arg(saved.backup.error));
+        Console::Err(QCoreApplication::translate("Cli", "orbivane-cli: warning: no backup kept: %1").arg(saved.backup.error));
     if (!saved) {
         Console::Err(QStringLiteral("%1: %2").arg(path, saved.text.trimmed()));
         if (saved.code == DocumentResult::Code::ChangedOnDisk)
-            Console::Err(QStringLiteral("Nothing was saved (--force saves over it)."));
+            Console::Err(QCoreApplication::translate("Cli", "Nothing was saved (--force saves over it)."));
         return EXIT_FILE;
     }
     return EXIT_OK;

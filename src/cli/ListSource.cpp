@@ -5,6 +5,8 @@
 #include "exchange/ExchangeFiles.h"
 #include "fetch/ListUrl.h"
 
+#include <QCoreApplication>
+
 bool ListSource::IsUrl(const QString &source)
 {
     return ListUrl::IsRemote(source);
@@ -23,7 +25,7 @@ ExchangeData ListSource::Read(const QString &source, int *code)
         FetchResult fetched;
         if (const int failed = FetchCommand::Obtain(url, FetchOptions(), false, fetched); failed >= 0) {
             *code = failed;
-            return ExchangeData::Fail(QStringLiteral("%1: no list was read").arg(source));
+            return ExchangeData::Fail(QCoreApplication::translate("Cli", "%1: no list was read").arg(source));
         }
         return fetched.list;
     }

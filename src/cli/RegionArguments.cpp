@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <QCoreApplication>
 
 namespace {
 
@@ -19,11 +20,11 @@ double Hundredths(double value)
 RegionArguments::RegionArguments(CommandLine &cl)
     : m_cl(cl),
       m_site(QStringLiteral("site"),
-             QStringLiteral("Where the dishes stand: 52.52,13.40 or 52.52N 13.40E (North and East "
+             QCoreApplication::translate("Cli", "Where the dishes stand: 52.52,13.40 or 52.52N 13.40E (North and East "
                             "positive). Default: the site the window keeps."),
              QStringLiteral("LAT,LON")),
       m_minimum(QStringLiteral("min-elevation"),
-                QStringLiteral("The least elevation of a satellite worth keeping, 0 to 90 degrees. Default: 10."),
+                QCoreApplication::translate("Cli", "The least elevation of a satellite worth keeping, 0 to 90 degrees. Default: 10."),
                 QStringLiteral("DEG"), QStringLiteral("10"))
 {
     cl.Parser().addOptions({m_site, m_minimum});
@@ -40,13 +41,13 @@ int RegionArguments::Read(RegionPlan::Options &options) const
     } else if (const std::optional<Site> kept = Site::ReadSetting()) {
         options.site = *kept;
     } else {
-        return m_cl.UsageError(QStringLiteral("give the site: --site LAT,LON (none is kept in the settings)"));
+        return m_cl.UsageError(QCoreApplication::translate("Cli", "give the site: --site LAT,LON (none is kept in the settings)"));
     }
     const QString text = parser.value(m_minimum);
     static const QRegularExpression number(QStringLiteral("^\\s*[+]?(\\d{1,3}(\\.\\d*)?|\\.\\d+)\\s*$"));
     const double degrees = text.trimmed().toDouble();
     if (!number.match(text).hasMatch() || degrees > 90.0)
-        return m_cl.UsageError(QStringLiteral("--min-elevation takes degrees from 0 to 90, not '%1'").arg(text));
+        return m_cl.UsageError(QCoreApplication::translate("Cli", "--min-elevation takes degrees from 0 to 90, not '%1'").arg(text));
     options.minimumElevation = degrees;
     return -1;
 }
@@ -93,6 +94,6 @@ QJsonObject RegionArguments::SiteJson(const RegionPlan::Options &options)
 
 QString RegionArguments::SiteLine(const RegionPlan::Options &options)
 {
-    return QStringLiteral("Site %1, minimum elevation %2 degrees")
+    return QCoreApplication::translate("Cli", "Site %1, minimum elevation %2 degrees")
         .arg(options.site.Display(), QString::number(options.minimumElevation));
 }

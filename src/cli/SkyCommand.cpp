@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <set>
+#include <QCoreApplication>
 
 namespace {
 
@@ -37,13 +38,13 @@ bool IsDatabase(const QString &path)
 int SkyCommand::Run(const QStringList &arguments)
 {
     CommandLine cl(QStringLiteral("sky"), QStringLiteral("[--site LAT,LON] [--min-elevation DEG] [--json] SOURCE..."),
-                   QStringLiteral("The elevation, true azimuth and LNB skew, seen from the site, of every satellite "
+                   QCoreApplication::translate("Cli", "The elevation, true azimuth and LNB skew, seen from the site, of every satellite "
                                   "of the SOURCEs (database files, satellites.xml or CSV lists, files or http(s):// addresses), one line each: "
                                   "those at or above the minimum elevation first, then the others, each part by "
                                   "azimuth. A satellite in several SOURCEs (same position and name) is shown once. "
                                   "A positive skew turns the LNB counter-clockwise as seen from behind the dish."));
     const RegionArguments region(cl);
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Output as JSON."));
+    const QCommandLineOption json(QStringLiteral("json"), QCoreApplication::translate("Cli", "Output as JSON."));
     cl.Parser().addOption(json);
     cl.Parser().addPositionalArgument(QStringLiteral("SOURCE"), QString(), QStringLiteral("SOURCE..."));
     if (const int code = cl.Parse(arguments, 1, 1000); code >= 0)
@@ -79,7 +80,7 @@ int SkyCommand::Run(const QStringList &arguments)
         }
         for (const ExchangeSatellite &s : data.satellites) {
             if (s.position == ExchangeConversions::NO_POSITION)
-                Console::Err(QStringLiteral("%1: line %2: \"%3\" is at no place on the arc (%4); left out")
+                Console::Err(QCoreApplication::translate("Cli", "%1: line %2: \"%3\" is at no place on the arc (%4); left out")
                                  .arg(source).arg(s.line).arg(s.name, s.positionText));
             else
                 add(s.name, s.position, source);

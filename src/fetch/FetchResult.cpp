@@ -1,5 +1,9 @@
 #include "fetch/FetchResult.h"
 
+#include <QCoreApplication>
+
+#include <climits>
+
 qint64 FetchResult::AgeSeconds(const QDateTime &now) const
 {
     return checked.isValid() ? qMax<qint64>(0, checked.secsTo(now)) : 0;
@@ -7,12 +11,19 @@ qint64 FetchResult::AgeSeconds(const QDateTime &now) const
 
 QString FetchResult::DescribeAge(qint64 seconds)
 {
-    const auto unit = [](qint64 n, const char *one) {
-        return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(one), n == 1 ? QString() : QStringLiteral("s"));
-    };
-    if (seconds < 3600)
-        return unit(seconds / 60, "minute");
-    if (seconds < 2 * 86400)
-        return unit(seconds / 3600, "hour");
-    return unit(seconds / 86400, "day");
+    // The English singular is a source text of its own, so that English reads "1 hour".
+    const auto count = [](qint64 n) { return int(qMin<qint64>(n, INT_MAX)); };
+    if (seconds < 3600) {
+        const int n = count(seconds / 60);
+        return n == 1 ? QCoreApplication::translate("Fetch", "%n minute", nullptr, n)
+                      : QCoreApplication::translate("Fetch", "%n minutes", nullptr, n);
+    }
+    if (seconds < 2 * 86400) {
+        const int n = count(seconds / 3600);
+        return n == 1 ? QCoreApplication::translate("Fetch", "%n hour", nullptr, n)
+                      : QCoreApplication::translate("Fetch", "%n hours", nullptr, n);
+    }
+    const int n = count(seconds / 86400);
+    return n == 1 ? QCoreApplication::translate("Fetch", "%n day", nullptr, n)
+                  : QCoreApplication::translate("Fetch", "%n days", nullptr, n);
 }

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <QCoreApplication>
 
 namespace {
 
@@ -51,14 +52,14 @@ HttpGet::Answer Once(QNetworkAccessManager &manager, const QUrl &url, const Http
     const auto take = [&] {
         a.body += reply->readAll();
         if (a.body.size() > options.maxBytes)
-            halt(QStringLiteral("the server sends more than %1 bytes; no receiver list is that large").arg(options.maxBytes));
+            halt(QCoreApplication::translate("Fetch", "the server sends more than %1 bytes; no receiver list is that large").arg(options.maxBytes));
     };
     QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, &loop, [&] {
         quiet.restart();
         bool known = false;
         const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
         if (known && announced > options.maxBytes)
-            halt(QStringLiteral("the server announces %1 bytes; no receiver list is that large").arg(announced));
+            halt(QCoreApplication::translate("Fetch", "the server announces %1 bytes; no receiver list is that large").arg(announced));
     });
     QObject::connect(reply.get(), &QNetworkReply::downloadProgress, &loop, [&](qint64 done, qint64 of) {
         quiet.restart();
@@ -71,9 +72,9 @@ HttpGet::Answer Once(QNetworkAccessManager &manager, const QUrl &url, const Http
     QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
         if (cancel && cancel->load()) {
             a.cancelled = true;
-            halt(QStringLiteral("cancelled"));
+            halt(QCoreApplication::translate("Fetch", "cancelled"));
         } else if (quiet.elapsed() > options.stallMs) {
-            halt(QStringLiteral("the server sent nothing for %1 seconds").arg(options.stallMs / 1000.0));
+            halt(QCoreApplication::translate("Fetch", "the server sent nothing for %1 seconds").arg(options.stallMs / 1000.0));
         } else if (progress) {
             progress(received, total);
         }
@@ -112,9 +113,9 @@ HttpGet::Answer HttpGet::Run(const QUrl &url, const Headers &headers, const Fetc
             return a;
         const QUrl next = current.resolved(QUrl::fromEncoded(a.location, QUrl::StrictMode));
         if (a.location.isEmpty())
-            a.error = QStringLiteral("the server answered %1 but named no new address").arg(a.status);
+            a.error = QCoreApplication::translate("Fetch", "the server answered %1 but named no new address").arg(a.status);
         else if (hops >= options.maxRedirects)
-            a.error = QStringLiteral("more than %1 redirects; the last to %2").arg(options.maxRedirects).arg(next.toDisplayString());
+            a.error = QCoreApplication::translate("Fetch", "more than %1 redirects; the last to %2").arg(options.maxRedirects).arg(next.toDisplayString());
         else
             a.error = ListUrl::RedirectRefusal(current, next);
         if (!a.error.isEmpty())

@@ -14,6 +14,7 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 namespace {
 
@@ -54,13 +55,13 @@ ListCache::Entry ListCache::Load(const QUrl &url, qint64 maxBytes) const
     QString why;
     if (!OwnedFolder::ReadAtMost(ListPath(url), maxBytes, &entry.body, &why)) {
         entry.error = QFileInfo::exists(ListPath(url)) || QFileInfo(ListPath(url)).isSymLink()
-                          ? QStringLiteral("the cached copy %1 is not read: %2").arg(ListPath(url), why)
-                          : QStringLiteral("there is no cached copy");
+                          ? QCoreApplication::translate("Fetch", "the cached copy %1 is not read: %2").arg(ListPath(url), why)
+                          : QCoreApplication::translate("Fetch", "there is no cached copy");
         return entry;
     }
     entry.list = ExchangeFiles::Parse(url.path(), entry.body);
     if (!entry.list.Ok()) {
-        entry.error = QStringLiteral("the cached copy %1 does not read: %2").arg(ListPath(url), entry.list.error);
+        entry.error = QCoreApplication::translate("Fetch", "the cached copy %1 does not read: %2").arg(ListPath(url), entry.list.error);
         return entry;
     }
     QByteArray meta;
@@ -114,8 +115,8 @@ FileResult ListCache::Ready() const
     // A link here would put our files wherever it points.
     if (S_ISLNK(st.st_mode) || !S_ISDIR(st.st_mode))
         return FileResult::Fail(FileResult::Report(
-            m_folder, S_ISLNK(st.st_mode) ? QStringLiteral("is a symbolic link; the cache is not kept through it")
-                                          : QStringLiteral("is not a folder")));
+            m_folder, S_ISLNK(st.st_mode) ? QCoreApplication::translate("Fetch", "is a symbolic link; the cache is not kept through it")
+                                          : QCoreApplication::translate("Fetch", "is not a folder")));
     return {};
 }
 

@@ -6,6 +6,7 @@
 #include "fetch/ListUrl.h"
 
 #include <utility>
+#include <QCoreApplication>
 
 namespace {
 
@@ -65,10 +66,10 @@ FetchResult ListFetcher::Fetch(const QUrl &url, const FetchOptions &options, con
         const FileResult noted = cache.StoreSidecar(url, sidecar);
         kept.checked = sidecar.checked;
         return FromCache(std::move(kept), cache.ListPath(url), FetchResult::Source::NotModified,
-                         noted ? QString() : QStringLiteral("the check is not noted in the cache: %1").arg(noted.error));
+                         noted ? QString() : QCoreApplication::translate("Fetch", "the check is not noted in the cache: %1").arg(noted.error));
     }
     if (failure.isEmpty() && answer.status != 200 && answer.status != 203)
-        failure = QStringLiteral("the server answered %1 %2").arg(answer.status).arg(QString::fromLatin1(answer.reason));
+        failure = QCoreApplication::translate("Fetch", "the server answered %1 %2").arg(answer.status).arg(QString::fromLatin1(answer.reason));
     if (failure.isEmpty()) {
         ExchangeData list = ExchangeFiles::Parse(answer.url.path(), answer.body);
         if (list.Ok()) {
@@ -80,10 +81,10 @@ FetchResult ListFetcher::Fetch(const QUrl &url, const FetchOptions &options, con
             if (const FileResult stored = cache.Store(url, answer.body, sidecar); stored)
                 result.cachePath = cache.ListPath(url);
             else
-                result.warning = QStringLiteral("the list is not kept in the cache: %1").arg(stored.error);
+                result.warning = QCoreApplication::translate("Fetch", "the list is not kept in the cache: %1").arg(stored.error);
             return result;
         }
-        failure = QStringLiteral("what the server sent is no receiver list: %1").arg(list.error);
+        failure = QCoreApplication::translate("Fetch", "what the server sent is no receiver list: %1").arg(list.error);
     }
     if (kept.Ok())
         return FromCache(std::move(kept), cache.ListPath(url), FetchResult::Source::Cache, failure);

@@ -1,5 +1,7 @@
 #include "fetch/ListUrl.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 bool HasControl(const QString &text)
@@ -23,11 +25,11 @@ bool ListUrl::IsRemote(const QString &text)
 QUrl ListUrl::Parse(const QString &text, QString *error)
 {
     // QUrl would take a line end or an escape as part of the address and send it on.
-    QString why = HasControl(text) ? QStringLiteral("the address holds control characters") : QString();
+    QString why = HasControl(text) ? QCoreApplication::translate("Fetch", "the address holds control characters") : QString();
     QUrl url(text.trimmed(), QUrl::StrictMode);
     if (why.isEmpty())
         why = url.isValid() ? Refusal(url)
-                            : QStringLiteral("not a valid address: %1").arg(url.errorString().section(QLatin1Char(';'), 0, 0));
+                            : QCoreApplication::translate("Fetch", "not a valid address: %1").arg(url.errorString().section(QLatin1Char(';'), 0, 0));
     if (why.isEmpty())
         return url;
     if (error)
@@ -38,24 +40,24 @@ QUrl ListUrl::Parse(const QString &text, QString *error)
 QString ListUrl::Refusal(const QUrl &url)
 {
     if (!url.isValid())
-        return QStringLiteral("not a valid address");
+        return QCoreApplication::translate("Fetch", "not a valid address");
     const QString scheme = url.scheme().toLower();
     if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
-        return QStringLiteral("only http:// and https:// addresses are fetched, not %1")
-            .arg(scheme.isEmpty() ? QStringLiteral("a bare name") : scheme + QStringLiteral("://"));
+        return QCoreApplication::translate("Fetch", "only http:// and https:// addresses are fetched, not %1")
+            .arg(scheme.isEmpty() ? QCoreApplication::translate("Fetch", "a bare name") : scheme + QStringLiteral("://"));
     if (url.host().isEmpty())
-        return QStringLiteral("the address names no server");
+        return QCoreApplication::translate("Fetch", "the address names no server");
     if (!url.userInfo().isEmpty())
-        return QStringLiteral("a user name or password in the address is not sent");
+        return QCoreApplication::translate("Fetch", "a user name or password in the address is not sent");
     return {};
 }
 
 QString ListUrl::RedirectRefusal(const QUrl &from, const QUrl &to)
 {
     if (const QString why = Refusal(to); !why.isEmpty())
-        return QStringLiteral("redirected to %1: %2").arg(to.toDisplayString(), why);
+        return QCoreApplication::translate("Fetch", "redirected to %1: %2").arg(to.toDisplayString(), why);
     if (from.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0
         && to.scheme().compare(QLatin1String("http"), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("redirected from https to %1, which is not encrypted; not followed").arg(to.toDisplayString());
+        return QCoreApplication::translate("Fetch", "redirected from https to %1, which is not encrypted; not followed").arg(to.toDisplayString());
     return {};
 }

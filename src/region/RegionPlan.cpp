@@ -11,6 +11,7 @@
 #include <map>
 #include <numeric>
 #include <set>
+#include <QCoreApplication>
 
 using TC = TransponderConversions;
 
@@ -165,7 +166,7 @@ RegionPlan::RegionPlan(const DatabaseDocument &doc, const std::vector<ExchangeSa
 
 QString RegionPlan::StepName()
 {
-    return QStringLiteral("Plan for a site");
+    return QCoreApplication::translate("Region", "Plan for a site");
 }
 
 int RegionPlan::Cost(size_t i) const

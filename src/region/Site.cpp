@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <QCoreApplication>
 
 namespace {
 
@@ -13,7 +14,7 @@ const char kSettingKey[] = "Region/Site";
 
 QString Example()
 {
-    return QStringLiteral("write it as 52.52,13.40 or 52.52N 13.40E");
+    return QCoreApplication::translate("Region", "write it as 52.52,13.40 or 52.52N 13.40E");
 }
 
 bool IsControl(QChar c)
@@ -39,9 +40,9 @@ Site::Parsed Fail(const QString &error)
 Site::Parsed Checked(double latitude, double longitude, const QString &latText, const QString &lonText)
 {
     if (!(std::fabs(latitude) <= Site::MAX_LATITUDE))
-        return Fail(QStringLiteral("the latitude %1 lies beyond 90 degrees North or South").arg(latText));
+        return Fail(QCoreApplication::translate("Region", "the latitude %1 lies beyond 90 degrees North or South").arg(latText));
     if (!(std::fabs(longitude) <= Site::MAX_LONGITUDE))
-        return Fail(QStringLiteral("the longitude %1 lies beyond 180 degrees East or West").arg(lonText));
+        return Fail(QCoreApplication::translate("Region", "the longitude %1 lies beyond 180 degrees East or West").arg(lonText));
     Site::Parsed p;
     p.site = Site::FromDegrees(latitude, longitude);
     return p;
@@ -60,15 +61,16 @@ std::optional<Site> Site::FromDegrees(double latitude, double longitude)
 Site::Parsed Site::Parse(const QString &text)
 {
     if (text.size() > MAX_TEXT)
-        return Fail(QStringLiteral("the site is %1 characters long; a site takes at most %2").arg(text.size()).arg(MAX_TEXT));
+        return Fail(QCoreApplication::translate("Region", "the site is %n characters long; a site takes at most %1", nullptr, int(text.size()))
+                        .arg(MAX_TEXT));
     for (const QChar c : text) {
         if (IsControl(c))
-            return Fail(QStringLiteral("the site holds a control character; %1").arg(Example()));
+            return Fail(QCoreApplication::translate("Region", "the site holds a control character; %1").arg(Example()));
     }
     QString t = text.trimmed();
     t.remove(QChar(0x00B0)); // the degree sign
     if (t.isEmpty())
-        return Fail(QStringLiteral("no site given; %1").arg(Example()));
+        return Fail(QCoreApplication::translate("Region", "no site given; %1").arg(Example()));
 
     // A number has digits on at least one side of its point; no exponent, no "inf" or "nan".
     static const QString number = QStringLiteral("(\\d+(?:\\.\\d*)?|\\.\\d+)");
@@ -89,8 +91,9 @@ Site::Parsed Site::Parse(const QString &text)
         QChar bLetter = m.captured(4).at(0).toUpper();
         const auto isLatitude = [](QChar c) { return c == QLatin1Char('N') || c == QLatin1Char('S'); };
         if (isLatitude(aLetter) == isLatitude(bLetter))
-            return Fail(QStringLiteral("\"%1\" gives two %2; %3")
-                            .arg(t, isLatitude(aLetter) ? QStringLiteral("latitudes") : QStringLiteral("longitudes"), Example()));
+            return Fail((isLatitude(aLetter) ? QCoreApplication::translate("Region", "\"%1\" gives two latitudes; %2")
+                                             : QCoreApplication::translate("Region", "\"%1\" gives two longitudes; %2"))
+                            .arg(t, Example()));
         if (!isLatitude(aLetter)) {
             std::swap(a, b);
             std::swap(aLetter, bLetter);
@@ -100,8 +103,8 @@ Site::Parsed Site::Parse(const QString &text)
         return Checked(latitude, longitude, a + aLetter, b + bLetter);
     }
     if (t.contains(QRegularExpression(QStringLiteral("[+-]\\s*[\\d.]+\\s*[NSEWnsew]"))))
-        return Fail(QStringLiteral("\"%1\" gives a sign and a hemisphere letter on one number; %2").arg(t, Example()));
-    return Fail(QStringLiteral("\"%1\" is no latitude and longitude; %2").arg(t, Example()));
+        return Fail(QCoreApplication::translate("Region", "\"%1\" gives a sign and a hemisphere letter on one number; %2").arg(t, Example()));
+    return Fail(QCoreApplication::translate("Region", "\"%1\" is no latitude and longitude; %2").arg(t, Example()));
 }
 
 QString Site::Text() const
