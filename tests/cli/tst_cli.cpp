@@ -5,6 +5,8 @@
 #include "MeterDevice.h"
 #include "SampleDatabase.h"
 #include "cli/CliApp.h"
+#include "cli/ProgressBoard.h"
+#include "common/Prompts.h"
 #include "common/FileLock.h"
 #include "document/BackupArchive.h"
 #include "document/DatabaseDocument.h"
@@ -420,6 +422,21 @@ private slots:
                                        "--satellite", "5"}));
         QVERIFY2(r.out.contains("\"NEW SAT\" (5): replace, 0 added") && r.out.contains("\"BADR 6\" (26): replace, 0 added, 0 removed, 0 changed"),
                  qPrintable(r.out));
+    }
+
+    // On a terminal the bars are redrawn in place and a note goes above them, or, before the
+    // first bar, is a plain line. Without a window, prompts go to standard error and say No.
+    void consoleOutput()
+    {
+        ProgressBoard board(false, true);
+        const int a = board.Add("A", 2048);
+        const QByteArray bar = "\r\x1b[KA [############------------]  50% 1.0/2.0 KiB 0.0 KiB/s --:-- left\n";
+        QCOMPARE(StderrOf([&] { board.Note("A", "first"); board.Set(a, 50); board.Note({}, "second"); }),
+                 "A: first\n" + bar + "\x1b[1A\r\x1b[Jsecond\n" + bar);
+        bool yes = true;
+        QCOMPARE(StderrOf([&] { Prompts::Default().Message("text", "Caption"); yes = Prompts::Default().AskYesNo("Sure?", "Caption"); }),
+                 QByteArray("[Caption] text\n[Caption] Sure? (answered No)\n"));
+        QVERIFY(!yes);
     }
 };
 

@@ -77,6 +77,9 @@ private slots:
         log.Message(QStringLiteral("Can not write the specified file!\ncode:3.bin: Permission denied"));
         log.Finish(TransferOutcome::FileError(QStringLiteral("Can not write the specified file!")));
         QCOMPARE(Frames(log.Text()), QStringList{"outcome: failed, no meter error code"});
+        QString error;
+        QVERIFY(!log.Save(QStringLiteral("/nonexistent/x.log"), &error));
+        QCOMPARE(error, QStringLiteral("No such file or directory"));
     }
 
     // The folder keeps the newest twenty of its logs, whatever came before; the user's files stay.

@@ -4,7 +4,11 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QSettings>
+#include <QTemporaryFile>
 #include <QThread>
+
+#include <cstdio>
+#include <unistd.h>
 
 TempSettings::TempSettings()
     : m_oldHome(qgetenv("XDG_CONFIG_HOME")), m_oldDirs(qgetenv("XDG_CONFIG_DIRS"))
@@ -34,6 +38,18 @@ bool WaitUntil(const std::function<bool()> &cond, int timeoutMs)
         QThread::msleep(2);
     }
     return true;
+}
+
+QByteArray StderrOf(const std::function<void()> &f)
+{
+    QTemporaryFile file;
+    const int saved = ::dup(STDERR_FILENO);
+    if (!file.open() || ::dup2(file.handle(), STDERR_FILENO) < 0)
+        return {};
+    f();
+    std::fflush(stderr);
+    ::dup2(saved, STDERR_FILENO), ::close(saved);
+    return TestFile::Read(file.fileName());
 }
 
 QByteArray TestFile::Read(const QString &path)

@@ -50,6 +50,9 @@ bool WaitUntil(const std::function<bool()> &cond, int timeoutMs = 5000);
 // Descriptors this process holds, to show that a port was closed.
 inline int OpenDescriptors() { return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::System | QDir::Files).size()); }
 
+// What f writes to standard error, kept from the test's own output.
+QByteArray StderrOf(const std::function<void()> &f);
+
 // Whole files planted or inspected by tests (an empty array when the file cannot be read).
 struct TestFile {
     static QByteArray Read(const QString &path);
