@@ -45,7 +45,10 @@ private slots:
         m_path = m_dir->filePath(QStringLiteral("a.bin"));
         QVERIFY(TestFile::Write(m_path, SampleDatabase::Make({7, 12, 30, 800})));
         m_doc = std::make_unique<DatabaseDocument>();
-        QCOMPARE(m_doc->AddSatellite({}).code, Code::NotOpen);
+        std::vector<TransponderRow> none;
+        for (const DocumentResult &r : {m_doc->AddSatellite({}), m_doc->EditSatellite({}), m_doc->DeleteSatellite(0), m_doc->ReplaceTransponders(0, none),
+                                        m_doc->ReplaceImage("x", {}), m_doc->Batch("x", {}), m_doc->Save()})
+            QCOMPARE(r.code, Code::NotOpen);
         QVERIFY(m_doc->Open(m_path));
         const std::vector<SatelliteValue> sats = m_doc->Satellites();
         m_slot = std::find_if(sats.begin(), sats.end(), [&](const SatelliteValue &s) { return m_doc->TransponderRows(s.slot).size() >= 3; })->slot;
@@ -235,6 +238,7 @@ private slots:
         const QByteArray image = Db().ToBytes();
         QCOMPARE(m_doc->EditSatellite({m_slot, QStringLiteral("X"), 0}).code, Code::NoSatellite);
         // The name rules themselves are the satellite dialog's test.
+        QCOMPARE(m_doc->ReplaceImage("x", image.left(1)).code, Code::Refused);
         const std::pair<QString, QString> names[] = {{"SEVENTEEN LETTERS", "Please enter no more than 16 characters."},
             {"Sat \U0001F6F0", "The satellite name can only hold Latin-1 characters (letters, digits and the common signs of Western European languages)."}};
         for (const auto &[name, text] : names) {

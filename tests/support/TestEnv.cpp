@@ -52,18 +52,6 @@ QByteArray StderrOf(const std::function<void()> &f)
     return TestFile::Read(file.fileName());
 }
 
-QByteArray TestFile::Read(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool TestFile::Write(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 QByteArray Pattern(qsizetype n, uint32_t seed)
 {
     QByteArray b(n, '\0');

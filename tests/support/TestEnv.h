@@ -55,8 +55,8 @@ QByteArray StderrOf(const std::function<void()> &f);
 
 // Whole files planted or inspected by tests (an empty array when the file cannot be read).
 struct TestFile {
-    static QByteArray Read(const QString &path);
-    static bool Write(const QString &path, const QByteArray &bytes);
+    static QByteArray Read(const QString &path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
+    static bool Write(const QString &path, const QByteArray &bytes) { QFile f(path); return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size(); }
 };
 
 // n bytes that differ with the seed; a vector's bytes.
