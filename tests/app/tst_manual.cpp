@@ -1,8 +1,7 @@
-// Help > Manual, the About box, and the tool that renders the manual into help.pdf.
+// Help > Manual, and the tool that renders the manual into help.pdf.
 #include "RecordingPrompts.h"
 #include "TestEnv.h"
 
-#include "app/CAboutDlg.h"
 #include "app/CMeterDlg.h"
 #include "app/DesktopOpener.h"
 #include "app/ManualLocation.h"
@@ -11,9 +10,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QImage>
-#include <QLabel>
 #include <QProcess>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
@@ -53,13 +50,11 @@ private slots:
         QTest::addColumn<QStringList>("plant"); // under a temporary root; a trailing / is a folder
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("found"); // empty: none
-        QTest::newRow("build tree") << QStringList{"build/src/help.pdf"} << "build/src" << "build/src/help.pdf";
         QTest::newRow("installed") << QStringList{"usr/share/doc/orbivane/help.pdf"} << "usr/bin"
                                    << "usr/share/doc/orbivane/help.pdf";
         QTest::newRow("both") << QStringList{"usr/bin/help.pdf", "usr/share/doc/orbivane/help.pdf"} << "usr/bin"
                               << "usr/bin/help.pdf";
         QTest::newRow("a folder") << QStringList{"usr/bin/help.pdf/", "usr/share/doc/orbivane/help.pdf/"} << "usr/bin" << "";
-        QTest::newRow("working directory") << QStringList{"cwd/help.pdf"} << "usr/bin" << "cwd/help.pdf";
         QTest::newRow("working directory first") << QStringList{"cwd/help.pdf", "usr/bin/help.pdf"} << "usr/bin" << "cwd/help.pdf";
     }
 
@@ -132,16 +127,6 @@ private slots:
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         show->trigger(); // no file manager: the folder is named
         QCOMPARE(prompts.MessageTexts(), QStringList{"No program on this system could open the transfer logs folder:\n" + state.path() + "/orbivane/logs"});
-    }
-
-    void aboutBox()
-    {
-        CAboutDlg about;
-        QCOMPARE(about.windowTitle(), QStringLiteral("About Orbivane"));
-        const auto labels = about.findChildren<QLabel *>();
-        QVERIFY(std::any_of(labels.begin(), labels.end(), [](const QLabel *l) { return !l->pixmap().isNull(); })); // the icon
-        const auto buttons = about.findChildren<QPushButton *>();
-        QVERIFY(buttons.size() == 1 && buttons.front()->text() == "OK");
     }
 
     // A picture wider than the page is scaled down, not refused; a missing one fails, named,

@@ -5,6 +5,8 @@
 #include "MeterDevice.h"
 #include "SampleDatabase.h"
 #include "cli/CliApp.h"
+#include "cli/ProgressBoard.h"
+#include "common/Prompts.h"
 #include "common/FileLock.h"
 #include "document/BackupArchive.h"
 #include "document/DatabaseDocument.h"
@@ -136,39 +138,37 @@ private slots:
         row("read", read, "old", 0, "read into", Outcome::FileIsMeterImage); // "old" is kept in the archive
         // A file the backups cannot keep is replaced only with --force.
         const QByteArray huge(int(BackupArchive::MAX_KEPT_BYTES) + 1, 'h');
-        row("read, too large to keep", read, huge, 3, QString("FILE: %1 bytes, more than the backups keep").arg(huge.size()),
-            Outcome::NothingSent);
+        row("read, too large to keep", read, huge, 3, QString("FILE: %1 bytes, more than the backups keep").arg(huge.size()), Outcome::NothingSent);
         row("read, too large to keep, --force", read + force, huge, 0, "read into", Outcome::None);
         row("read, meter ends early", read, "old", 6, "meter error code 2", Outcome::None, F::EarlyEnd);
         row("read, line hangs up", read, "old", 6, "the line failed: ", Outcome::None, F::HangUp);
-        row("read, meter falls silent", {"read", "--timeout", "1", "-p", "PORT", "FILE"}, "old", 5, "stopped answering",
-            Outcome::None, F::Silence);
+        row("read, meter falls silent", {"read", "--timeout", "1", "-p", "PORT", "FILE"}, "old", 5, "stopped answering", Outcome::None, F::Silence);
         row("write", write, sound, 0, "sent", Outcome::MeterGotImage);
         // --log: the log names the code as the summary does.
         row("write, meter ends early", write + QStringList{"--log", "LOG"}, sound, 6, "meter error code 7", Outcome::None, F::EarlyEnd);
-        row("write, one byte short", write, sound.left(241247), 3, "Please choose a correct database parameter file",
-            Outcome::NothingSent);
+        row("write, one byte short", write, sound.left(241247), 3, "Please choose a correct database parameter file", Outcome::NothingSent);
         row("write, damaged", write, Damaged(sound), 3, "fails the structure check", Outcome::NothingSent);
         row("write, damaged, --force", write + force, Damaged(sound), 0, "sent", Outcome::MeterGotImage);
         row("load, newer", load, Update(4), 0, "sent", Outcome::MeterGotFile);
         row("load, same version", load, Update(3), 7, versionQ, Outcome::None);
         row("load, same version, --force", load + force, Update(3), 0, "sent", Outcome::MeterGotFile);
-        row("load, other model", load, Update(9), 7, "This software doesn't match your Meter!", Outcome::None, F::None,
-            0x42020001u);
-        row("load, not an update", load, QByteArray(100, 'x'), 3, "Please choose a correct update file",
-            Outcome::NothingSent);
+        row("load, other model", load, Update(9), 7, "This software doesn't match your Meter!", Outcome::None, F::None, 0x42020001u);
+        row("load, not an update", load, QByteArray(100, 'x'), 3, "Please choose a correct update file", Outcome::NothingSent);
         row("port cannot be opened", {"probe", "-p", "COM9"}, {}, 4, "nothing-here: no such device)\n  There is no device", Outcome::None);
         row("port given twice", {"probe", "-p", "PORT", "-p", "PORT"}, {}, 2, "is given twice", Outcome::NothingSent);
         // Several ports: the code of the first that failed, in the order given (5 here, then 4).
-        row("two ports, both fail", {"read", "--timeout", "1", "-p", "PORT", "-p", "COM9", "FILE"}, {}, 5, "stopped answering",
-            Outcome::None, F::Silence);
+        row("two ports, both fail", {"read", "--timeout", "1", "-p", "PORT", "-p", "COM9", "FILE"}, {}, 5, "stopped answering", Outcome::None, F::Silence);
         // The meter's pattern is no sound database: kept as it came, and said so.
-        row("read, image fails the check", read, "old", 0, "fails the structure check (12162 problems)",
-            Outcome::FileIsMeterImage);
-        for (const char *timeout : {"0", "3601"})
-            row(qPrintable(QStringLiteral("read, --timeout %1").arg(timeout)), {"read", "--timeout", timeout, "-p", "PORT", "FILE"},
-                {}, 2, "--timeout takes a whole number from 1 to 3600", Outcome::NothingSent);
+        row("read, image fails the check", read, "old", 0, "fails the structure check (12162 problems)", Outcome::FileIsMeterImage);
+        row("read, --timeout 0", {"read", "--timeout", "0", "-p", "PORT", "FILE"}, {}, 2, "--timeout takes a whole number from 1 to 3600", Outcome::NothingSent);
         row("usage", {"read", "-p", "PORT"}, {}, 2, "missing argument", Outcome::NothingSent);
+        row("COM0", {"probe", "-p", "COM0"}, {}, 2, "COM0: COM ports are numbered from 1 to 999", Outcome::NothingSent);
+        row("empty port name", {"probe", "-p", " "}, {}, 2, "an empty port name", Outcome::NothingSent);
+        row("COM999, no device", {"probe", "-p", "COM999"}, {}, 4, "no device stands for COM999", Outcome::None);
+        row("one name for two ports", {"probe", "-p", "/nowhere/a/m", "-p", "nowhere/a/m"}, {}, 2, "would share the name", Outcome::NothingSent);
+        row("write, no such file", write, {}, 3, "FILE: Can not read the specified file!", Outcome::NothingSent);
+        row("read, two ports, no folder", {"read", "-p", "PORT", "-p", "COM9", Path("a.bin/x")}, {}, 3, "Can not create the folder", Outcome::NothingSent);
+        row("write, log not writable", write + QStringList{"--log", "/nowhere/x.log"}, sound, 0, "Can not write the log /nowhere/x.log", Outcome::MeterGotImage);
     }
 
     void transfers()
@@ -199,10 +199,9 @@ private slots:
         QVERIFY2((r.out + r.err).contains(message.replace("PORT", "pts-" + QFileInfo(port).fileName()).replace("FILE", path)),
                  qPrintable(r.out + r.err));
 
-        auto bytes = [](const std::vector<uint8_t> &v) { return QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size())); };
-        const QByteArray got = bytes(meter.ReceivedImage());
+        const QByteArray got = Bytes(meter.ReceivedImage());
         if (outcome == Outcome::FileIsMeterImage) {
-            QCOMPARE(TestFile::Read(path), bytes(MeterDevice::DefaultImage()));
+            QCOMPARE(TestFile::Read(path), Bytes(MeterDevice::DefaultImage()));
             QCOMPARE(TestFile::Read(BackupArchive().Entries(path).value(0).filePath), file);
         }
         if (outcome == Outcome::MeterGotImage || outcome == Outcome::MeterGotFile)
@@ -395,6 +394,15 @@ private slots:
         QTest::newRow("sheet, a folder") << QStringList{"sheet", "A", "--site", "1,2", "DIR", "--force"} << 3 << QStringList{};
         QTest::newRow("sheet, no folder") << QStringList{"sheet", "A", "--site", "1,2", "NODIR"} << 3 << QStringList{};
         QTest::newRow("sheet, file size limit") << QStringList{"sheet", "A", "--site", "1,2", "Q"} << 3 << QStringList{};
+        QTest::newRow("help") << QStringList{"--help"} << 0 << QStringList{"Usage: orbivane-cli COMMAND"};
+        QTest::newRow("info, help") << QStringList{"info", "--help"} << 0 << QStringList{"Usage: orbivane-cli info", "Exit codes:"};
+        QTest::newRow("info, unknown option") << QStringList{"info", "--bogus", "A"} << 2 << QStringList{};
+        QTest::newRow("info, two files") << QStringList{"info", "A", "B"} << 2 << QStringList{};
+        QTest::newRow("import, replace and merge") << QStringList{"import", "A", "X", "--replace", "--merge"} << 2 << QStringList{};
+        QTest::newRow("import, --satellite no degrees") << QStringList{"import", "A", "X", "--satellite", "x"} << 2 << QStringList{};
+        QTest::newRow("import, --satellite not in the list") << QStringList{"import", "A", "X", "--satellite", "99"} << 2 << QStringList{};
+        QTest::newRow("import, no database") << QStringList{"import", "nothing", "X"} << 3 << QStringList{};
+        QTest::newRow("import, no list") << QStringList{"import", "A", "nothing"} << 3 << QStringList{};
     }
 
     void files()
@@ -449,6 +457,19 @@ private slots:
                                        "--satellite", "5"}));
         QVERIFY2(r.out.contains("\"NEW SAT\" (5): replace, 0 added") && r.out.contains("\"BADR 6\" (26): replace, 0 added, 0 removed, 0 changed"),
                  qPrintable(r.out));
+    }
+
+    // On a terminal the bars are redrawn in place and a note goes above them, or, before the
+    // first bar, is a plain line. Without a window, prompts go to standard error and say No.
+    void consoleOutput()
+    {
+        ProgressBoard board(false, true);
+        const int a = board.Add("A", 2048);
+        const QByteArray bar = "\r\x1b[KA [############------------]  50% 1.0/2.0 KiB 0.0 KiB/s --:-- left\n";
+        QCOMPARE(StderrOf([&] { board.Note("A", "first"); board.Set(a, 50); board.Note({}, "second"); }),
+                 "A: first\n" + bar + "\x1b[1A\r\x1b[Jsecond\n" + bar);
+        QCOMPARE(StderrOf([] { Prompts::Default().Message("text", "Caption"); QVERIFY(!Prompts::Default().AskYesNo("Sure?", "Caption")); }),
+                 QByteArray("[Caption] text\n[Caption] Sure? (answered No)\n"));
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include "database/ParamDatabase.h"
 
+#include <QProcess>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -56,13 +57,16 @@ private slots:
             QCOMPARE(TestFile::Read(bad).size(), size);
     }
 
-    // A write failing half-way (file size limit, as a full disk) or at the start (no folder): the old file stays whole, nothing else is left.
+    // A write failing half-way (file size limit, as a full disk), at the start (no folder) or at
+    // the final rename (an append-only file may be written, not replaced): the old file stays
+    // whole, nothing else is left.
     void failedSaveLeavesTheOldFileWhole_data()
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("text"); // after the file's path
         QTest::newRow("file too large") << "target.bin" << "File too large";
         QTest::newRow("no such folder") << "no/such/folder/db.bin" << "No such file or directory";
+        QTest::newRow("rename refused") << "target.bin" << "Operation not permitted";
     }
 
     void failedSaveLeavesTheOldFileWhole()
@@ -75,7 +79,11 @@ private slots:
         QVERIFY(TestFile::Write(target, old));
         ParamDatabase db;
         SampleDatabase::Fill(db, {});
-        const FileResult written = [&] { FileSizeLimit limit(100000); return db.SaveAs(dir.filePath(path)); }();
+        const bool appendOnly = text == QLatin1String("Operation not permitted");
+        if (appendOnly && QProcess::execute("chattr", {"+a", target}) != 0)
+            QSKIP("only root marks a file append-only, with chattr, on a file system that keeps the mark");
+        const auto unmark = qScopeGuard([&] { if (appendOnly) QProcess::execute("chattr", {"-a", target}); });
+        const FileResult written = [&] { FileSizeLimit limit(appendOnly ? RLIM_INFINITY : 100000); return db.SaveAs(dir.filePath(path)); }();
         QCOMPARE(written.error, dir.filePath(path) + '\n' + text);
         QCOMPARE(TestFile::Read(target), old);
         QCOMPARE(QFileInfo::exists(dir.filePath(path)), path == "target.bin");

@@ -54,7 +54,7 @@ class TestDbOps : public QObject
     Q_OBJECT
 public: // Q_ENUM needs it
     enum Damage { BLoops, BMemberFree, BLinkOutOfRange, NextFreeTpLive, NextFreeSlotLive, FreeTpHeadLive, FreeSlotHeadLive, FreeChannelHeadLive,
-                  FreeTpHeadOutside, FreeSlotHeadOutside, BBackLinkWrong, BLoopsFreeHeadLive, Kind1ChainLoops, BLinksPastItsEnd, BChannelOnMissingSatellite, FreeSlotLinksToItself };
+                  FreeTpHeadOutside, FreeSlotHeadOutside, BBackLinkWrong, BLoopsFreeHeadLive, Kind1ChainLoops, Kind1LinkOutOfRange, BLinksPastItsEnd, BChannelOnMissingSatellite, FreeSlotLinksToItself };
     Q_ENUM(Damage)
 
 private slots:
@@ -236,6 +236,7 @@ private slots:
             db.TpHeader().SetFreeFirst(a1);
             return refuses([&] { return db.DeleteSatellite(b); });
         case Kind1ChainLoops: db.ChannelAt(chB)->SetNext(chA); return refuses([&] { return db.DeleteChannelsOfTransponder(b1); });
+        case Kind1LinkOutOfRange: db.ChannelAt(chB)->SetNext(4095); return refuses([&] { return db.DeleteSatellite(b); });
         case BLinksPastItsEnd: db.SatelliteAt(b)->SetNext(a); return refuses(addsSat);
         case BChannelOnMissingSatellite: db.ChannelAt(chB)->SetSatellite(200); return refuses([&] { return db.DeleteChannelsOfTransponder(b2); });
         case FreeSlotLinksToItself: db.SatelliteAt(db.SatHeader().FreeFirst())->SetNext(db.SatHeader().FreeFirst()); return refuses(addsSat);

@@ -226,6 +226,12 @@ private slots:
         const QByteArray header = "Satellite,Position,Frequency,Symbol rate,Polarisation";
         QTest::newRow("csv: CR only, no final one") << header + "\rA,1,2,3,H\r\rB,\"2\r\",4,5,V" << "A@10: 2000/3000/0;B@20: 4000/5000/1";
         QTest::newRow("csv: header only") << header + "\r\n" << "the file holds no satellites; nothing to import";
+        for (const auto &[row, read] : std::initializer_list<std::pair<const char *, const char *>>{
+                 {"\"A\"x,1,2,3,H", "row 2: text after a closing quote"}, {"A,1,2,3", "row 2: 4 cells, 5 wanted"},
+                 {",1,2,3,H", "row 2: no satellite name"}, {"A,x,2,3,H", "row 2: the position \"x\" is no number of degrees"},
+                 {"A,1,2,x,H", "row 2: the symbol rate \"x\" is no number of kS/s"}, {"A,1,2,3,Q", "row 2: the polarisation \"Q\" is none of H, V, L, R, Auto"}})
+            QTest::newRow(read) << header + '\n' + row << QString(read);
+        QTest::newRow("xml: a transponder outside") << QByteArray("<satellites><transponder/></satellites>") << "line 1, column 26: a <transponder> outside any <sat>";
         QTest::newRow("xml: empty list") << QByteArray("<satellites/>") << "the file holds no satellites; nothing to import";
         QByteArray attributes = "<satellites>\n<sat name=\"A\" position=\"1\"";
         for (int i = 0; i < 63; ++i)

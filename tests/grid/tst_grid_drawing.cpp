@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(QVector<QSize>({ps.arrowGlyph.size(), ps.dotsGlyph.size(), ps.uncheckedGlyph.size()}),
                  QVector<QSize>({QSize(14, 16), QSize(14, 16), QSize(14, 17)}));
         QVERIFY(grid.verticalHeader()->defaultSectionSize() >= 17);
-        grid.SetItemImage(0, 1, 0);
+        QVERIFY(grid.SetItemImage(0, 1, 0) && !grid.SetItemImage(1, 1, 0)); // one row only
         QImage target(100, 30, QImage::Format_RGB32);
         QPainter p(&target);
         QStyleOptionViewItem opt;

@@ -26,7 +26,6 @@ private slots:
         for (int i = 0; i < chunk.size(); ++i)
             chunk[i] = char(i * 7);
         QTest::newRow("FT_READ") << uint(FT_READ) << 0u << 241248u << Hex("000B000400 03AE60");
-        QTest::newRow("FT_WRITE") << uint(FT_WRITE) << 0u << 241248u << Hex("000A00040003AE60");
         QTest::newRow("FT_LOAD") << uint(FT_LOAD) << 0x42010203u << 65536u << Hex("0006000842010203 00010000");
         QTest::newRow("FT_LOAD_8") << uint(FT_LOAD_8) << 0x42010203u << 7u << Hex("0008000842010203 00000007");
         QTest::newRow("FT_HELLO") << uint(FT_HELLO) << 7u << 7u << Hex("000E0000");

@@ -50,7 +50,6 @@ private slots:
     {
         QFETCH(int, kind);
         QFETCH(int, fault);
-        QFETCH(QString, frames);
         QTemporaryDir dir;
         const QString path = dir.filePath("file.bin");
         QVERIFY(TestFile::Write(path, kind == TK_LOAD_SOFTWARE ? UpdateFile(0x42010009, 100000)
@@ -63,7 +62,7 @@ private slots:
         run.log = &log;
         QVERIFY(run.Run(TransferKind(kind), path, meter));
         const QByteArray text = log.Text();
-        QCOMPARE(Frames(text).join('|'), frames);
+        QTEST(Frames(text).join('|'), "frames");
         const qsizetype data = text.indexOf(" out FT_DATA ");
         const QList<QByteArray> words = text.mid(data, text.indexOf('\n', data) - data).simplified().split(' ');
         const QByteArray first = TestFile::Read(path).mid(kind == TK_LOAD_SOFTWARE ? 4 : 0, 12);
@@ -77,6 +76,12 @@ private slots:
         log.Message(QStringLiteral("Can not write the specified file!\ncode:3.bin: Permission denied"));
         log.Finish(TransferOutcome::FileError(QStringLiteral("Can not write the specified file!")));
         QCOMPARE(Frames(log.Text()), QStringList{"outcome: failed, no meter error code"});
+        QString error;
+        QVERIFY(!log.Save(QStringLiteral("/nonexistent/x.log"), &error));
+        QCOMPARE(error, QStringLiteral("No such file or directory"));
+        for (int i = 0; i < 100000; ++i) // the log keeps 100000 entries, then only counts
+            log.Note(QStringLiteral("n"));
+        QVERIFY2(log.Text().endsWith("\n(2 more entries not kept)\n"), log.Text().right(80).constData());
     }
 
     // The folder keeps the newest twenty of its logs, whatever came before; the user's files stay.

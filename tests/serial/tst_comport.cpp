@@ -144,6 +144,7 @@ private slots:
         const PortError error = line.port.LastError();
         QCOMPARE(error.code, hangUp ? EIO : 0);
         QCOMPARE(error.text, hangUp ? QString::fromLocal8Bit(std::strerror(EIO)) : QString());
+        QVERIFY(line.port.Read(&got, 0, got) && !line.port.LastError()); // the next call starts clean
         uint32_t written = 0;
         QVERIFY(!line.port.Write("abcd", 4, written));
     }

@@ -12,11 +12,7 @@
 class RecordingPrompts final : public Prompts
 {
 public:
-    struct Shown {
-        QString text;
-        QString caption;
-        Icon icon;
-    };
+    struct Shown { QString text, caption; Icon icon; };
 
     void Message(const QString &text, const QString &caption, Icon icon) override { Lock l(m_mutex); m_messages.push_back({text, caption, icon}); }
     bool AskYesNo(const QString &text, const QString &caption, Icon icon) override;

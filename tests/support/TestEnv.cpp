@@ -4,7 +4,11 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QSettings>
+#include <QTemporaryFile>
 #include <QThread>
+
+#include <cstdio>
+#include <unistd.h>
 
 TempSettings::TempSettings()
     : m_oldHome(qgetenv("XDG_CONFIG_HOME")), m_oldDirs(qgetenv("XDG_CONFIG_DIRS"))
@@ -36,16 +40,16 @@ bool WaitUntil(const std::function<bool()> &cond, int timeoutMs)
     return true;
 }
 
-QByteArray TestFile::Read(const QString &path)
+QByteArray StderrOf(const std::function<void()> &f)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool TestFile::Write(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    QTemporaryFile file;
+    const int saved = ::dup(STDERR_FILENO);
+    if (!file.open() || ::dup2(file.handle(), STDERR_FILENO) < 0)
+        return {};
+    f();
+    std::fflush(stderr);
+    ::dup2(saved, STDERR_FILENO), ::close(saved);
+    return TestFile::Read(file.fileName());
 }
 
 QByteArray Pattern(qsizetype n, uint32_t seed)

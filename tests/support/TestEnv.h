@@ -50,10 +50,13 @@ bool WaitUntil(const std::function<bool()> &cond, int timeoutMs = 5000);
 // Descriptors this process holds, to show that a port was closed.
 inline int OpenDescriptors() { return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::System | QDir::Files).size()); }
 
+// What f writes to standard error, kept from the test's own output.
+QByteArray StderrOf(const std::function<void()> &f);
+
 // Whole files planted or inspected by tests (an empty array when the file cannot be read).
 struct TestFile {
-    static QByteArray Read(const QString &path);
-    static bool Write(const QString &path, const QByteArray &bytes);
+    static QByteArray Read(const QString &path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
+    static bool Write(const QString &path, const QByteArray &bytes) { QFile f(path); return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size(); }
 };
 
 // n bytes that differ with the seed; a vector's bytes.
