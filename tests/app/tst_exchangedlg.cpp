@@ -175,6 +175,19 @@ private slots:
         f.SelectSatellite(0, Qt::ControlModifier); // no satellite: nothing to act on
         QVERIFY(!Trigger(f, "Remove &duplicate transponders"));
     }
+
+    // A list that takes seconds to read shows how far the reading has got.
+    void importProgressMoves()
+    {
+        EditorFixture f;
+        f.OpenSample();
+        f.prompts.QueueFileName(f.WriteFile("big.xml", "<satellites>" + QByteArray("<x/>").repeated(15 << 20)));
+        QVERIFY(Trigger(f, "&Import..."));
+        QPointer<QProgressDialog> progress = f.dlg->findChild<QProgressDialog *>();
+        QTRY_VERIFY(progress && progress->value() > 0);
+        progress->cancel();
+        QTRY_VERIFY(!progress);
+    }
 };
 
 QTEST_MAIN(TestExchangeDlg)

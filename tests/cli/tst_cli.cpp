@@ -169,6 +169,7 @@ private slots:
             row(qPrintable(QStringLiteral("read, --timeout %1").arg(timeout)), {"read", "--timeout", timeout, "-p", "PORT", "FILE"},
                 {}, 2, "--timeout takes a whole number from 1 to 3600", Outcome::NothingSent);
         row("usage", {"read", "-p", "PORT"}, {}, 2, "missing argument", Outcome::NothingSent);
+        row("read, progress", read, {}, 0, "PORT: 50% (117.8 of 235.6 KiB)", Outcome::None);
     }
 
     void transfers()
