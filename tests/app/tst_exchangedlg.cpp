@@ -334,6 +334,17 @@ private slots:
         QTEST(f.prompts.MessageCount() == 0, "written");
         QCOMPARE(TestFile::Read(db), image);
     }
+
+    // A list that takes seconds to read shows how far the reading has got.
+    void importProgressMoves()
+    {
+        EditorFixture f;
+        f.OpenSample();
+        f.prompts.QueueFileName(f.WriteFile("big.xml", "<satellites>" + QByteArray("<x/>").repeated(15 << 20)));
+        QVERIFY(Trigger(f, "&Import..."));
+        QPointer<QProgressDialog> progress = f.dlg->findChild<QProgressDialog *>();
+        QTRY_VERIFY(progress && progress->value() > 0); // the window's end stops the reading
+    }
 };
 
 QTEST_MAIN(TestExchangeDlg)

@@ -169,6 +169,7 @@ private slots:
         row("write, no such file", write, {}, 3, "FILE: Can not read the specified file!", Outcome::NothingSent);
         row("read, two ports, no folder", {"read", "-p", "PORT", "-p", "COM9", Path("a.bin/x")}, {}, 3, "Can not create the folder", Outcome::NothingSent);
         row("write, log not writable", write + QStringList{"--log", "/nowhere/x.log"}, sound, 0, "Can not write the log /nowhere/x.log", Outcome::MeterGotImage);
+        row("read, progress", read, {}, 0, "PORT: 50% (117.8 of 235.6 KiB)", Outcome::None);
     }
 
     void transfers()

@@ -286,6 +286,17 @@ private slots:
         QCOMPARE(DatabaseChecker::Check(db, 2), two);
         QCOMPARE(DatabaseChecker::Check(db, 1), (QStringList{two[0], "... and 1 more"}));
     }
+
+    // A freed slot keeps no chain ends, even stale ones its empty chains still named.
+    void deletedSlotHasEmptyChains()
+    {
+        ParamDatabase db;
+        const int s = AddSat(db, "A", 1);
+        db.SatelliteAt(s)->SetKind1Last(7);
+        db.SatelliteAt(s)->SetOtherLast(9);
+        QVERIFY(db.DeleteSatellite(s));
+        QCOMPARE(QVector<int>({db.SatelliteAt(s)->Kind1Last(), db.SatelliteAt(s)->OtherLast()}), QVector<int>({NO_CHANNEL, NO_CHANNEL}));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDbOps)

@@ -251,6 +251,8 @@ private slots:
         QTest::newRow("xml: a value of 4097 bytes") << "<satellites><sat position=\"1\" name='" + QByteArray(4097, 'A') + "'/></satellites>"
             << "line 1: an attribute value longer than 4096 bytes; a receiver list has names";
         QTest::newRow("csv: too many transponders") << rows << "row 100002: the list holds more than 100000 transponders; that is not a receiver list";
+        QTest::newRow("xml: nested 257 deep, names from Z") << "<satellites>" + QByteArray("<Z>").repeated(256)
+            << "line 1: elements nested more than 256 deep; a receiver list has three levels";
     }
 
     void readsWhatListsHold()

@@ -19,6 +19,7 @@ public:
     QVector<CellKind> columnKinds;           // per column; missing columns are CELL_TEXT
     QHash<QPair<int, int>, CellKind> cellKinds; // exceptions per cell
     QVector<QPair<int, int>> checks, buttons, rclicks; // (row, column) of each call
+    QVector<QPair<int, int>> dblclicks;
     QVector<EndedEdit> ends;
     int rejects = 0;                         // how many edits to refuse before accepting
     QHash<int, quint8> rowStyles;
@@ -48,6 +49,11 @@ public:
     }
     void OnCellRClick(int row, int column, const QRect &, const QPoint &) override { rclicks.append({row, column}); }
     void OnCellButton(int row, int column) override { buttons.append({row, column}); }
+    void OnCellDblClk(int row, int column, const QRect &cell) override
+    {
+        dblclicks.append({row, column});
+        CGridCtrl::OnCellDblClk(row, column, cell);
+    }
     // A header click rewrites the rows in place, reversed, as a sort does.
     void OnColumnClick(int) override
     {
@@ -136,6 +142,8 @@ struct GridWindow {
             s += QStringLiteral(" pressed %1,%2").arg(cell.first).arg(cell.second);
         for (auto cell : grid->rclicks)
             s += QStringLiteral(" rclick %1,%2").arg(cell.first).arg(cell.second);
+        for (auto cell : grid->dblclicks)
+            s += QStringLiteral(" dblclick %1,%2").arg(cell.first).arg(cell.second);
         if (grid->GetTypeAheadTip()->isVisible())
             s += QStringLiteral(" tip ") + grid->GetTypeAheadTipText();
         return s;

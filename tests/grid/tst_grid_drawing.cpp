@@ -44,6 +44,7 @@ private slots:
         QTest::newRow("arrow in a cell 10 wide") << int(CELL_DROPDOWN) << 3 << QPoint(13, 3) << QPoint(10, 6);
         QTest::newRow("checked") << int(CELL_CHECKED) << 1 << QPoint(5, 7) << QPoint(8, 9);
         QTest::newRow("unchecked") << int(CELL_UNCHECKED) << 2 << QPoint(1, 6) << QPoint(5, 7);
+        QTest::newRow("drop-down arrow, middle row") << int(CELL_DROPLIST) << 1 << QPoint(7, 6) << QPoint(4, 6);
     }
 
     void glyphs()
@@ -149,6 +150,14 @@ private slots:
         opt.rect = QRect(0, 0, 19, 20);
         QVERIFY(grid.PaintCell(&p, opt, grid.model()->index(0, 1)));
         QCOMPARE(target.pixel(3, 3), QColor(Qt::red).rgb()); // the image at the cell's corner
+    }
+
+    // Rows are as high as their text and its margins, lower than the header's own minimum.
+    void rowsAsHighAsTheirText()
+    {
+        TestGrid grid;
+        Fill(grid, 1, {50});
+        QCOMPARE(grid.rowHeight(0), grid.fontMetrics().height() + 3);
     }
 };
 

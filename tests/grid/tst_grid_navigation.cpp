@@ -43,6 +43,7 @@ private slots:
         QTest::newRow("type-ahead, space") << QPoint(1, 0) << "type:r3 Space" << "focus 3,1 sel 3 tip r3 _";
         QTest::newRow("right click, none right of or below the cells")
             << QPoint(0, -1) << "right@380,20 right@20,200 right:3,2" << "focus 3,2 sel 3 rclick 3,2";
+        QTest::newRow("double click on a text cell") << QPoint(0, -1) << "dbl:3,0" << "focus 3,0 sel 3 dblclick 3,0";
     }
 
     void inputsMoveFocusCell()

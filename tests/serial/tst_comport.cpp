@@ -12,7 +12,9 @@
 
 #include <atomic>
 #include <cstring>
+#include <csignal>
 #include <sys/ioctl.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -161,6 +163,29 @@ private slots:
         QCOMPARE(ComDeviceMap::Resolve(2), QStringLiteral("/tmp/emulated"));
         qunsetenv("ORBIVANE_COM2");
         QCOMPARE(ComDeviceMap::Resolve(2), QStringLiteral("/dev/ttyMapped"));
+    }
+
+    // A read error other than "try again" ends the read at once, as a fault: here the EIO that a
+    // background process group gets from its terminal (a session of its own, the pty as terminal).
+    void readErrorEndsTheRead()
+    {
+        Line line;
+        const pid_t session = ::fork();
+        if (session == 0) {
+            const pid_t reader = ::setsid() < 0 || ::ioctl(line.pty.SlaveFd(), TIOCSCTTY, 0) != 0 ? -1 : ::fork();
+            if (reader == 0) {
+                ::setpgid(0, 0);
+                ::signal(SIGTTIN, SIG_IGN);
+                ::signal(SIGTTOU, SIG_IGN);
+                uint32_t got = 0;
+                ::_exit(line.Open() && line.pty.Send("x") && !line.Read(1, got) && line.port.LastError().code == EIO ? 0 : 1);
+            }
+            int status = -1;
+            ::_exit(reader > 0 && ::waitpid(reader, &status, 0) == reader && status == 0 ? 0 : 1);
+        }
+        int status = -1;
+        QVERIFY(session > 0 && ::waitpid(session, &status, 0) == session);
+        QCOMPARE(status, 0);
     }
 };
 
