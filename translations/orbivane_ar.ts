@@ -311,6 +311,133 @@ What you asked for goes ahead all the same. This is told once per session.</sour
         <translation>لا يوجد برنامج على هذا النظام يمكنه فتح %1:
 %2</translation>
     </message>
+    <message>
+        <source>&amp;Edit parameters...</source>
+        <translation>تحرير ا&amp;لمعاملات...</translation>
+    </message>
+    <message>
+        <source>&amp;Plan for a site...</source>
+        <translation>&amp;خطة لموقع...</translation>
+    </message>
+    <message>
+        <source>Export pointing &amp;sheet...</source>
+        <translation>تصدير &amp;ورقة التوجيه...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>خرو&amp;ج</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanDlg</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The server&apos;s list could not be had (%1); this is the copy fetched %2 ago.</source>
+        <translation>تعذّر الحصول على قائمة الخادم (%1)؛ هذه هي النسخة التي جُلبت قبل %2.</translation>
+    </message>
+    <message>
+        <source>Plan for a site</source>
+        <translation>خطة لموقع</translation>
+    </message>
+    <message>
+        <source>52.52,13.40 or 52.52N 13.40E</source>
+        <translation>52.52,13.40 أو 52.52N 13.40E</translation>
+    </message>
+    <message>
+        <source> degrees</source>
+        <translation> درجة</translation>
+    </message>
+    <message>
+        <source>satellites.xml or a CSV list</source>
+        <translation>satellites.xml أو قائمة CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;استعراض...</translation>
+    </message>
+    <message>
+        <source>R&amp;ead</source>
+        <translation>&amp;قراءة</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>&amp;إيقاف</translation>
+    </message>
+    <message>
+        <source>No list read yet: the table shows the database&apos;s satellites.</source>
+        <translation>لم تُقرأ أي قائمة بعد: يعرض الجدول أقمار قاعدة البيانات.</translation>
+    </message>
+    <message>
+        <source>&amp;Site:</source>
+        <translation>الم&amp;وقع:</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum elevation:</source>
+        <translation>أدنى ارت&amp;فاع:</translation>
+    </message>
+    <message>
+        <source>Sou&amp;rce:</source>
+        <translation>الم&amp;صدر:</translation>
+    </message>
+    <message>
+        <source>Sa&amp;tellites (tick those the meter keeps; type a share to keep fewer or more of a satellite&apos;s transponders):</source>
+        <translation>الأقما&amp;ر الصناعية (علّم ما يحتفظ به جهاز القياس؛ واكتب حصة للاحتفاظ بعدد أقل أو أكثر من المرسلات المستجيبة لقمر ما):</translation>
+    </message>
+    <message>
+        <source>Satellites: %v of %m</source>
+        <translation>الأقمار: %v من %m</translation>
+    </message>
+    <message>
+        <source>Transponders: %v of %m</source>
+        <translation>المرسلات: %v من %m</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view:</source>
+        <translation>م&amp;عاينة:</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>است&amp;يراد</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Receiver lists (*.xml *.csv);;All Files (*)</source>
+        <translation>قوائم أجهزة الاستقبال (*.xml *.csv);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Type the site where the dishes stand.</source>
+        <translation>اكتب الموقع الذي تقف فيه الأطباق.</translation>
+    </message>
+    <message>
+        <source>%1, North and East positive.</source>
+        <translation>%1، الشمال والشرق موجبان.</translation>
+    </message>
+    <message>
+        <source>%1: %2 satellites, %3 transponders.</source>
+        <translation>%1: الأقمار %2، المرسلات المستجيبة %3.</translation>
+    </message>
+    <message>
+        <source>The list</source>
+        <translation>القائمة</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>جارٍ قراءة %1...</translation>
+    </message>
+    <message>
+        <source>Reading stopped; the plan is as it was.</source>
+        <translation>توقفت القراءة؛ الخطة كما كانت.</translation>
+    </message>
+    <message>
+        <source>The list was not read; the plan is as it was.</source>
+        <translation>لم تُقرأ القائمة؛ الخطة كما كانت.</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -355,7 +482,11 @@ What you asked for goes ahead all the same. This is told once per session.</sour
         <translation>&amp;فتح</translation>
     </message>
     <message>
-        <source>&amp;Compare</source>
+        <source>&amp;Close</source>
+        <translation>إ&amp;غلاق</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
         <translation>&amp;مقارنة</translation>
     </message>
 </context>
@@ -804,86 +935,6 @@ Nothing was imported.</source>
         </translation>
     </message>
     <message>
-        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
-Every meter job of Orbivane from a terminal.
-
-Commands:
-  ports                        the COM ports and the serial devices present
-  probe [--port P]...          the connection test; prints the meter&apos;s identity word
-  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
-  write [--port P]... FILE     a database file into the meter(s)
-  load  [--port P]... FILE     software into the meter(s)
-  info  FILE                   satellites, totals and free records of a database file
-  check FILE                   the structure check of a database file
-  import DB SOURCE             a satellites.xml or CSV list into a database file
-  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
-  fetch URL [OUT]              a published receiver list into the cache (and OUT)
-  diff  A B                    what differs between two database files
-  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
-  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
-  backups [FILE]               the kept versions of saved files and meter reads
-  --version                    the version of orbivane-cli
-
-P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
-saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
-
-</source>
-        <translation>الاستخدام: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
-كل مهام جهاز القياس في Orbivane من الطرفية.
-
-الأوامر:
-  ports                        منافذ COM والأجهزة التسلسلية الموجودة
-  probe [--port P]...          اختبار الاتصال؛ يطبع كلمة تعريف جهاز القياس
-  read  [--port P]... TARGET   قاعدة بيانات جهاز القياس إلى ملف (أو مجلد لعدة أجهزة)
-  write [--port P]... FILE     ملف قاعدة بيانات إلى جهاز (أجهزة) القياس
-  load  [--port P]... FILE     البرنامج إلى جهاز (أجهزة) القياس
-  info  FILE                   الأقمار والمجاميع والسجلات الحرة في ملف قاعدة بيانات
-  check FILE                   فحص بنية ملف قاعدة بيانات
-  import DB SOURCE             قائمة satellites.xml أو CSV إلى ملف قاعدة بيانات
-  export DB OUT (--xml|--csv)  ملف قاعدة بيانات بصيغة satellites.xml أو CSV
-  fetch URL [OUT]              قائمة جهاز استقبال منشورة إلى ذاكرة التخزين المؤقت (وإلى OUT)
-  diff  A B                    ما يختلف بين ملفَّي قاعدة بيانات
-  sky   SOURCE...              زوايا التوجيه من --site LAT,LON إلى أقمار الملفات أو القوائم
-  fit   DB --from LIST         الأقمار والمرسلات المستجيبة التي تحتفظ بها DB لـ --site LAT,LON
-  backups [FILE]               الإصدارات المحفوظة من الملفات المحفوظة وقراءات جهاز القياس
-  --version                    إصدار orbivane-cli
-
-P هو COMn أو مسار جهاز أو اسم من /dev/serial/by-id؛ ودون --port يُستخدم المنفذ الذي
-حفظته النافذة. يعرض &apos;orbivane-cli COMMAND --help&apos; المزيد.
-
-</translation>
-    </message>
-    <message>
-        <source>Exit codes:
-  0    done
-  1    check found problems; diff found differences
-  2    usage error
-  3    file error (cannot read or write it, not the right kind of file, or replacing it
-       would lose what it holds); fetch: no list from the server and none cached
-  4    the port cannot be opened
-  5    the meter does not answer
-  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
-  7    refused: load asks a question (model differs, version not higher), export or fetch would
-       replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
-  130  interrupted (SIGINT, SIGTERM)
-With several ports, the code of the first port that failed.
-</source>
-        <translation>رموز الخروج:
-  0    تمّ
-  1    وجد check مشكلات؛ وجد diff فروقًا
-  2    خطأ في الاستخدام
-  3    خطأ في الملف (تتعذّر قراءته أو كتابته، أو ليس من النوع الصحيح، أو أن استبداله
-       سيُضيع ما يحويه)؛ fetch: لا قائمة من الخادم ولا نسخة مخزّنة مؤقتًا
-  4    يتعذّر فتح المنفذ
-  5    جهاز القياس لا يجيب
-  6    فشل النقل (تذكر الرسالة رمز جهاز القياس ومعناه)
-  7    مرفوض: load يطرح سؤالًا (الطراز مختلف، الإصدار ليس أعلى)، export أو fetch سيستبدل
-       ملفًا (الخيار --force يجيب بنعم)؛ import أو fit لا يتسع في جداول جهاز القياس
-  130  قُطع (SIGINT، SIGTERM)
-مع عدة منافذ، رمز أول منفذ فشل.
-</translation>
-    </message>
-    <message>
         <source>downloaded</source>
         <translation>نُزّلت</translation>
     </message>
@@ -983,6 +1034,92 @@ Nothing was changed.</source>
     <message>
         <source>%1: line %2: &quot;%3&quot; is at no place on the arc (%4); left out</source>
         <translation>%1: السطر %2: &quot;%3&quot; ليس في أي مكان على القوس (%4)؛ استُبعد</translation>
+    </message>
+    <message>
+        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
+Every meter job of Orbivane from a terminal.
+
+Commands:
+  ports                        the COM ports and the serial devices present
+  probe [--port P]...          the connection test; prints the meter&apos;s identity word
+  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
+  write [--port P]... FILE     a database file into the meter(s)
+  load  [--port P]... FILE     software into the meter(s)
+  info  FILE                   satellites, totals and free records of a database file
+  check FILE                   the structure check of a database file
+  import DB SOURCE             a satellites.xml or CSV list into a database file
+  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
+  fetch URL [OUT]              a published receiver list into the cache (and OUT)
+  diff  A B                    what differs between two database files
+  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
+  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
+  sheet DB OUT                 DB&apos;s pointing sheet for --site LAT,LON, as a PDF
+  backups [FILE]               the kept versions of saved files and meter reads
+  --version                    the version of orbivane-cli
+
+P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
+saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
+
+</source>
+        <translation>الاستخدام: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
+كل مهام جهاز القياس في Orbivane من الطرفية.
+
+الأوامر:
+  ports                        منافذ COM والأجهزة التسلسلية الموجودة
+  probe [--port P]...          اختبار الاتصال؛ يطبع كلمة تعريف جهاز القياس
+  read  [--port P]... TARGET   قاعدة بيانات جهاز القياس إلى ملف (أو مجلد لعدة أجهزة)
+  write [--port P]... FILE     ملف قاعدة بيانات إلى جهاز (أجهزة) القياس
+  load  [--port P]... FILE     البرنامج إلى جهاز (أجهزة) القياس
+  info  FILE                   الأقمار والمجاميع والسجلات الحرة في ملف قاعدة بيانات
+  check FILE                   فحص بنية ملف قاعدة بيانات
+  import DB SOURCE             قائمة satellites.xml أو CSV إلى ملف قاعدة بيانات
+  export DB OUT (--xml|--csv)  ملف قاعدة بيانات بصيغة satellites.xml أو CSV
+  fetch URL [OUT]              قائمة جهاز استقبال منشورة إلى ذاكرة التخزين المؤقت (وإلى OUT)
+  diff  A B                    ما يختلف بين ملفَّي قاعدة بيانات
+  sky   SOURCE...              زوايا التوجيه من --site LAT,LON إلى أقمار الملفات أو القوائم
+  fit   DB --from LIST         الأقمار والمرسلات المستجيبة التي تحتفظ بها DB لـ --site LAT,LON
+  sheet DB OUT                 ورقة توجيه DB لـ --site LAT,LON، بصيغة PDF
+  backups [FILE]               الإصدارات المحفوظة من الملفات المحفوظة وقراءات جهاز القياس
+  --version                    إصدار orbivane-cli
+
+P هو COMn أو مسار جهاز أو اسم من /dev/serial/by-id؛ ودون --port يُستخدم المنفذ الذي
+حفظته النافذة. يعرض &apos;orbivane-cli COMMAND --help&apos; المزيد.
+
+</translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    check found problems; diff found differences
+  2    usage error
+  3    file error (cannot read or write it, not the right kind of file, or replacing it
+       would lose what it holds); fetch: no list from the server and none cached
+  4    the port cannot be opened
+  5    the meter does not answer
+  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
+  7    refused: load asks a question (model differs, version not higher), export, fetch or
+       sheet would replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
+  130  interrupted (SIGINT, SIGTERM)
+With several ports, the code of the first port that failed.
+</source>
+        <translation>رموز الخروج:
+  0    تمّ
+  1    وجد check مشكلات؛ وجد diff فروقًا
+  2    خطأ في الاستخدام
+  3    خطأ في الملف (تتعذّر قراءته أو كتابته، أو ليس من النوع الصحيح، أو أن استبداله
+       سيُضيع ما يحويه)؛ fetch: لا قائمة من الخادم ولا نسخة مخزّنة مؤقتًا
+  4    يتعذّر فتح المنفذ
+  5    جهاز القياس لا يجيب
+  6    فشل النقل (تذكر الرسالة رمز جهاز القياس ومعناه)
+  7    مرفوض: load يطرح سؤالًا (الطراز مختلف، الإصدار ليس أعلى)، export أو fetch أو
+       sheet سيستبدل ملفًا (الخيار --force يجيب بنعم)؛ import أو fit لا يتسع في جداول جهاز القياس
+  130  قُطع (SIGINT، SIGTERM)
+مع عدة منافذ، رمز أول منفذ فشل.
+</translation>
+    </message>
+    <message>
+        <source>Writes the pointing sheet of database DB to OUT, a PDF: every satellite of DB with its azimuth, elevation and LNB skew seen from the site, sorted by azimuth, those below the minimum elevation marked. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
+        <translation>يكتب ورقة التوجيه لقاعدة البيانات DB في OUT، ملف PDF: كل قمر في DB بسمته وارتفاعه وميل LNB كما تُرى من الموقع، مرتبة حسب السمت، مع تعليم ما هو دون أدنى ارتفاع. لا يُستبدل OUT الموجود إلا مع --force، ويُحفظ محتواه أولًا في أرشيف النسخ الاحتياطية؛ أما DB نفسها فلا تُستبدل أبدًا.</translation>
     </message>
 </context>
 <context>
@@ -1307,6 +1444,10 @@ Restore it anyway?</source>
     <message>
         <source>The database has changes that have not been saved to its file yet.</source>
         <translation>في قاعدة البيانات تغييرات لم تُحفظ في ملفها بعد.</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>المرسلات المستجيبة</translation>
     </message>
 </context>
 <context>
@@ -1836,6 +1977,159 @@ Import anyway?</source>
     </message>
 </context>
 <context>
+    <name>PlanCommands</name>
+    <message>
+        <source>The transponder list has changes that have not been applied; the plan shows the database afresh and drops them.
+
+Import anyway?</source>
+        <translation>في قائمة المرسلات المستجيبة تغييرات لم تُطبَّق؛ والخطة تعرض قاعدة البيانات من جديد وتُهملها.
+
+هل تريد الاستيراد رغم ذلك؟</translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the database refused the plan.</source>
+        <translation>لم يتغير أي شيء: رفضت قاعدة البيانات الخطة.</translation>
+    </message>
+    <message>
+        <source>No site is kept yet: type it in File &gt; Plan for a site... first.</source>
+        <translation>لا يوجد موقع محفوظ بعد: اكتبه أولًا في ملف &gt; خطة لموقع...</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;All Files (*)</source>
+        <translation>PDF (*.pdf);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Please give the file name the ending .pdf.</source>
+        <translation>يرجى إعطاء اسم الملف الامتداد .pdf.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanTableModel</name>
+    <message>
+        <source>Keep</source>
+        <translation>احتفاظ</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>الارتفاع</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>السمت</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>الميل</translation>
+    </message>
+    <message>
+        <source>In the database</source>
+        <translation>في القاعدة</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>مرئي</translation>
+    </message>
+    <message>
+        <source>Transponders kept</source>
+        <translation>المحفوظة</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>الحصة</translation>
+    </message>
+    <message>
+        <source>How many of the list&apos;s %1 transponders the meter keeps for this satellite; empty: as the plan shares them out.</source>
+        <translation>كم من المرسلات المستجيبة الـ %1 في القائمة يحتفظ بها جهاز القياس لهذا القمر؛ فارغ: كما توزعها الخطة.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 من %2</translation>
+    </message>
+    <message>
+        <source>auto</source>
+        <translation>تلقائي</translation>
+    </message>
+</context>
+<context>
+    <name>PointingSheet</name>
+    <message>
+        <source>Pointing sheet: %1</source>
+        <translation>ورقة التوجيه: %1</translation>
+    </message>
+    <message>
+        <source>Site %1 (%2). Minimum elevation %3 degrees.</source>
+        <translation>الموقع %1 (%2). أدنى ارتفاع %3 درجة.</translation>
+    </message>
+    <message>
+        <source>Azimuth: true, degrees clockwise from geographic north; correct a magnetic compass by the local declination. Elevation: degrees above the horizon. Skew: a positive skew turns the LNB counter-clockwise as seen from behind the dish, looking towards the satellite.</source>
+        <translation>السمت: حقيقي، بالدرجات باتجاه عقارب الساعة من الشمال الجغرافي؛ صحّح البوصلة المغناطيسية بمقدار الانحراف المحلي. الارتفاع: درجات فوق الأفق. الميل: الميل الموجب يدير LNB عكس اتجاه عقارب الساعة كما يُرى من خلف الطبق نحو القمر.</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>السمت</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>الارتفاع</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>الميل</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>ملاحظة</translation>
+    </message>
+    <message>
+        <source>below the horizon</source>
+        <translation>تحت الأفق</translation>
+    </message>
+    <message>
+        <source>below the minimum elevation</source>
+        <translation>دون أدنى ارتفاع</translation>
+    </message>
+    <message>
+        <source>The database holds no satellite.</source>
+        <translation>لا تحوي قاعدة البيانات أي قمر.</translation>
+    </message>
+    <message>
+        <source>This is the database itself; it is not replaced.</source>
+        <translation>هذه قاعدة البيانات نفسها؛ لا تُستبدل.</translation>
+    </message>
+    <message>
+        <source>This is no regular file; it is not replaced.</source>
+        <translation>هذا ليس ملفًا عاديًا؛ لا يُستبدل.</translation>
+    </message>
+    <message>
+        <source>The sheet could not be laid out.</source>
+        <translation>تعذّر تنسيق الورقة.</translation>
+    </message>
+</context>
+<context>
     <name>PortDiagnosis</name>
     <message>
         <source>ModemManager is running. It opens serial devices that appear (mostly ttyACM) and sends them modem commands for a while, which disturbs the meter&apos;s exchange. Wait half a minute after plugging the adapter in and try again. For good: the udev rule of the Orbivane package tells ModemManager to leave the meter&apos;s adapters alone; without it, stop the service if you use no mobile modem:
@@ -2302,6 +2596,45 @@ Save over it?</source>
     <message>
         <source>Filter by name or position</source>
         <translation>التصفية حسب الاسم أو الموقع</translation>
+    </message>
+    <message>
+        <source>Satellite filter</source>
+        <translation>تصفية الأقمار</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>الأقمار الصناعية</translation>
+    </message>
+</context>
+<context>
+    <name>StartArguments</name>
+    <message>
+        <source>Loads software and parameter databases into a satellite-finder meter on a serial port, and edits database files.</source>
+        <translation>يحمّل البرمجيات وقواعد بيانات المعاملات إلى جهاز قياس لتحديد الأقمار الصناعية على منفذ تسلسلي، ويحرر ملفات قواعد البيانات.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>يعرض معلومات الإصدار.</translation>
+    </message>
+    <message>
+        <source>A parameter database file to open for editing.</source>
+        <translation>ملف قاعدة بيانات معاملات يُفتح للتحرير.</translation>
+    </message>
+    <message>
+        <source>Try &apos;orbivane --help&apos;.</source>
+        <translation>جرّب &apos;orbivane --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Usage: orbivane [options] [FILE]</source>
+        <translation>الاستخدام: orbivane [options] [FILE]</translation>
+    </message>
+    <message>
+        <source>only one file can be opened: %1</source>
+        <translation>لا يمكن فتح إلا ملف واحد: %1</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>اسم الملف فارغ</translation>
     </message>
 </context>
 <context>

@@ -303,6 +303,133 @@ Der Auftrag wird trotzdem ausgeführt. Dieser Hinweis erscheint einmal pro Sitzu
         <translation>Kein Programm auf diesem System konnte %1 öffnen:
 %2</translation>
     </message>
+    <message>
+        <source>&amp;Edit parameters...</source>
+        <translation>Para&amp;meter bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Plan for a site...</source>
+        <translation>Pla&amp;n für einen Standort...</translation>
+    </message>
+    <message>
+        <source>Export pointing &amp;sheet...</source>
+        <translation>&amp;Ausrichtungsblatt exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanDlg</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The server&apos;s list could not be had (%1); this is the copy fetched %2 ago.</source>
+        <translation>Die Liste des Servers war nicht zu bekommen (%1); dies ist die vor %2 geholte Kopie.</translation>
+    </message>
+    <message>
+        <source>Plan for a site</source>
+        <translation>Plan für einen Standort</translation>
+    </message>
+    <message>
+        <source>52.52,13.40 or 52.52N 13.40E</source>
+        <translation>52.52,13.40 oder 52.52N 13.40E</translation>
+    </message>
+    <message>
+        <source> degrees</source>
+        <translation> Grad</translation>
+    </message>
+    <message>
+        <source>satellites.xml or a CSV list</source>
+        <translation>satellites.xml oder eine CSV-Liste</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>R&amp;ead</source>
+        <translation>&amp;Lesen</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>Sto&amp;pp</translation>
+    </message>
+    <message>
+        <source>No list read yet: the table shows the database&apos;s satellites.</source>
+        <translation>Noch keine Liste gelesen: die Tabelle zeigt die Satelliten der Datenbank.</translation>
+    </message>
+    <message>
+        <source>&amp;Site:</source>
+        <translation>&amp;Standort:</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum elevation:</source>
+        <translation>&amp;Mindestelevation:</translation>
+    </message>
+    <message>
+        <source>Sou&amp;rce:</source>
+        <translation>&amp;Quelle:</translation>
+    </message>
+    <message>
+        <source>Sa&amp;tellites (tick those the meter keeps; type a share to keep fewer or more of a satellite&apos;s transponders):</source>
+        <translation>Sa&amp;telliten (die ankreuzen, die das Messgerät behält; einen Anteil eintippen, um weniger oder mehr Transponder eines Satelliten zu behalten):</translation>
+    </message>
+    <message>
+        <source>Satellites: %v of %m</source>
+        <translation>Satelliten: %v von %m</translation>
+    </message>
+    <message>
+        <source>Transponders: %v of %m</source>
+        <translation>Transponder: %v von %m</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view:</source>
+        <translation>&amp;Vorschau:</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Receiver lists (*.xml *.csv);;All Files (*)</source>
+        <translation>Receiverlisten (*.xml *.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Type the site where the dishes stand.</source>
+        <translation>Geben Sie den Standort ein, an dem die Schüsseln stehen.</translation>
+    </message>
+    <message>
+        <source>%1, North and East positive.</source>
+        <translation>%1, Nord und Ost positiv.</translation>
+    </message>
+    <message>
+        <source>%1: %2 satellites, %3 transponders.</source>
+        <translation>%1: %2 Satelliten, %3 Transponder.</translation>
+    </message>
+    <message>
+        <source>The list</source>
+        <translation>Die Liste</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Reading stopped; the plan is as it was.</source>
+        <translation>Lesen angehalten; der Plan ist wie zuvor.</translation>
+    </message>
+    <message>
+        <source>The list was not read; the plan is as it was.</source>
+        <translation>Die Liste wurde nicht gelesen; der Plan ist wie zuvor.</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -347,7 +474,11 @@ Der Auftrag wird trotzdem ausgeführt. Dieser Hinweis erscheint einmal pro Sitzu
         <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
-        <source>&amp;Compare</source>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
         <translation>&amp;Vergleichen</translation>
     </message>
 </context>
@@ -788,86 +919,6 @@ Es wurde nichts importiert.</translation>
         </translation>
     </message>
     <message>
-        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
-Every meter job of Orbivane from a terminal.
-
-Commands:
-  ports                        the COM ports and the serial devices present
-  probe [--port P]...          the connection test; prints the meter&apos;s identity word
-  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
-  write [--port P]... FILE     a database file into the meter(s)
-  load  [--port P]... FILE     software into the meter(s)
-  info  FILE                   satellites, totals and free records of a database file
-  check FILE                   the structure check of a database file
-  import DB SOURCE             a satellites.xml or CSV list into a database file
-  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
-  fetch URL [OUT]              a published receiver list into the cache (and OUT)
-  diff  A B                    what differs between two database files
-  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
-  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
-  backups [FILE]               the kept versions of saved files and meter reads
-  --version                    the version of orbivane-cli
-
-P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
-saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
-
-</source>
-        <translation>Aufruf: orbivane-cli BEFEHL [OPTIONEN] [ARGUMENTE]
-Jede Messgeräte-Aufgabe von Orbivane im Terminal.
-
-Befehle:
-  ports                        die COM-Ports und die vorhandenen seriellen Geräte
-  probe [--port P]...          der Verbindungstest; gibt das Kennwort des Messgeräts aus
-  read  [--port P]... TARGET   die Datenbank des Messgeräts in eine Datei (einen Ordner bei mehreren)
-  write [--port P]... FILE     eine Datenbankdatei in das/die Messgerät(e)
-  load  [--port P]... FILE     Software in das/die Messgerät(e)
-  info  FILE                   Satelliten, Summen und freie Datensätze einer Datenbankdatei
-  check FILE                   die Strukturprüfung einer Datenbankdatei
-  import DB SOURCE             eine satellites.xml- oder CSV-Liste in eine Datenbankdatei
-  export DB OUT (--xml|--csv)  eine Datenbankdatei als satellites.xml oder CSV
-  fetch URL [OUT]              eine veröffentlichte Receiverliste in den Cache (und in OUT)
-  diff  A B                    was sich zwischen zwei Datenbankdateien unterscheidet
-  sky   SOURCE...              Blickwinkel von --site LAT,LON zu den Satelliten von Dateien oder Listen
-  fit   DB --from LIST         die Satelliten und Transponder, die DB für --site LAT,LON behält
-  backups [FILE]               die aufbewahrten Versionen gespeicherter Dateien und Messgerät-Lesevorgänge
-  --version                    die Version von orbivane-cli
-
-P ist COMn, ein Gerätepfad oder ein Name unter /dev/serial/by-id; ohne --port der Port, den das
-Fenster gespeichert hat. &apos;orbivane-cli BEFEHL --help&apos; sagt mehr.
-
-</translation>
-    </message>
-    <message>
-        <source>Exit codes:
-  0    done
-  1    check found problems; diff found differences
-  2    usage error
-  3    file error (cannot read or write it, not the right kind of file, or replacing it
-       would lose what it holds); fetch: no list from the server and none cached
-  4    the port cannot be opened
-  5    the meter does not answer
-  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
-  7    refused: load asks a question (model differs, version not higher), export or fetch would
-       replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
-  130  interrupted (SIGINT, SIGTERM)
-With several ports, the code of the first port that failed.
-</source>
-        <translation>Rückgabewerte:
-  0    erledigt
-  1    check fand Probleme; diff fand Unterschiede
-  2    Aufruffehler
-  3    Dateifehler (nicht les- oder schreibbar, nicht die richtige Art Datei, oder das Ersetzen
-       würde ihren Inhalt verlieren); fetch: keine Liste vom Server und keine im Cache
-  4    der Port lässt sich nicht öffnen
-  5    das Messgerät antwortet nicht
-  6    die Übertragung schlug fehl (die Meldung nennt den Code des Messgeräts und seine Bedeutung)
-  7    abgelehnt: load stellt eine Frage (anderes Modell, Version nicht höher), export oder fetch würde
-       eine Datei ersetzen (--force antwortet Ja); import oder fit passt nicht in die Tabellen des Messgeräts
-  130  unterbrochen (SIGINT, SIGTERM)
-Bei mehreren Ports der Code des ersten Ports, der fehlschlug.
-</translation>
-    </message>
-    <message>
         <source>downloaded</source>
         <translation>heruntergeladen</translation>
     </message>
@@ -963,6 +1014,92 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>%1: line %2: &quot;%3&quot; is at no place on the arc (%4); left out</source>
         <translation>%1: Zeile %2: &quot;%3&quot; liegt an keiner Stelle des Bogens (%4); ausgelassen</translation>
+    </message>
+    <message>
+        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
+Every meter job of Orbivane from a terminal.
+
+Commands:
+  ports                        the COM ports and the serial devices present
+  probe [--port P]...          the connection test; prints the meter&apos;s identity word
+  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
+  write [--port P]... FILE     a database file into the meter(s)
+  load  [--port P]... FILE     software into the meter(s)
+  info  FILE                   satellites, totals and free records of a database file
+  check FILE                   the structure check of a database file
+  import DB SOURCE             a satellites.xml or CSV list into a database file
+  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
+  fetch URL [OUT]              a published receiver list into the cache (and OUT)
+  diff  A B                    what differs between two database files
+  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
+  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
+  sheet DB OUT                 DB&apos;s pointing sheet for --site LAT,LON, as a PDF
+  backups [FILE]               the kept versions of saved files and meter reads
+  --version                    the version of orbivane-cli
+
+P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
+saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
+
+</source>
+        <translation>Aufruf: orbivane-cli BEFEHL [OPTIONEN] [ARGUMENTE]
+Jede Messgeräte-Aufgabe von Orbivane im Terminal.
+
+Befehle:
+  ports                        die COM-Ports und die vorhandenen seriellen Geräte
+  probe [--port P]...          der Verbindungstest; gibt das Kennwort des Messgeräts aus
+  read  [--port P]... TARGET   die Datenbank des Messgeräts in eine Datei (einen Ordner bei mehreren)
+  write [--port P]... FILE     eine Datenbankdatei in das/die Messgerät(e)
+  load  [--port P]... FILE     Software in das/die Messgerät(e)
+  info  FILE                   Satelliten, Summen und freie Datensätze einer Datenbankdatei
+  check FILE                   die Strukturprüfung einer Datenbankdatei
+  import DB SOURCE             eine satellites.xml- oder CSV-Liste in eine Datenbankdatei
+  export DB OUT (--xml|--csv)  eine Datenbankdatei als satellites.xml oder CSV
+  fetch URL [OUT]              eine veröffentlichte Receiverliste in den Cache (und in OUT)
+  diff  A B                    was sich zwischen zwei Datenbankdateien unterscheidet
+  sky   SOURCE...              Blickwinkel von --site LAT,LON zu den Satelliten von Dateien oder Listen
+  fit   DB --from LIST         die Satelliten und Transponder, die DB für --site LAT,LON behält
+  sheet DB OUT                 das Ausrichtungsblatt von DB für --site LAT,LON, als PDF
+  backups [FILE]               die aufbewahrten Versionen gespeicherter Dateien und Messgerät-Lesevorgänge
+  --version                    die Version von orbivane-cli
+
+P ist COMn, ein Gerätepfad oder ein Name unter /dev/serial/by-id; ohne --port der Port, den das
+Fenster gespeichert hat. &apos;orbivane-cli BEFEHL --help&apos; sagt mehr.
+
+</translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    check found problems; diff found differences
+  2    usage error
+  3    file error (cannot read or write it, not the right kind of file, or replacing it
+       would lose what it holds); fetch: no list from the server and none cached
+  4    the port cannot be opened
+  5    the meter does not answer
+  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
+  7    refused: load asks a question (model differs, version not higher), export, fetch or
+       sheet would replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
+  130  interrupted (SIGINT, SIGTERM)
+With several ports, the code of the first port that failed.
+</source>
+        <translation>Rückgabewerte:
+  0    erledigt
+  1    check fand Probleme; diff fand Unterschiede
+  2    Aufruffehler
+  3    Dateifehler (nicht les- oder schreibbar, nicht die richtige Art Datei, oder das Ersetzen
+       würde ihren Inhalt verlieren); fetch: keine Liste vom Server und keine im Cache
+  4    der Port lässt sich nicht öffnen
+  5    das Messgerät antwortet nicht
+  6    die Übertragung schlug fehl (die Meldung nennt den Code des Messgeräts und seine Bedeutung)
+  7    abgelehnt: load stellt eine Frage (anderes Modell, Version nicht höher), export, fetch oder
+       sheet würde eine Datei ersetzen (--force antwortet Ja); import oder fit passt nicht in die Tabellen des Messgeräts
+  130  unterbrochen (SIGINT, SIGTERM)
+Bei mehreren Ports der Code des ersten Ports, der fehlschlug.
+</translation>
+    </message>
+    <message>
+        <source>Writes the pointing sheet of database DB to OUT, a PDF: every satellite of DB with its azimuth, elevation and LNB skew seen from the site, sorted by azimuth, those below the minimum elevation marked. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
+        <translation>Schreibt das Ausrichtungsblatt der Datenbank DB nach OUT, ein PDF: jeder Satellit von DB mit Azimut, Elevation und LNB-Skew vom Standort aus gesehen, nach Azimut sortiert, die unter der Mindestelevation markiert. Ein vorhandenes OUT wird nur mit --force ersetzt, und sein Inhalt wird zuvor im Sicherungsarchiv aufbewahrt; DB selbst wird nie ersetzt.</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1400,10 @@ Trotzdem wiederherstellen?</translation>
     <message>
         <source>The database has changes that have not been saved to its file yet.</source>
         <translation>Die Datenbank hat Änderungen, die noch nicht in ihrer Datei gespeichert wurden.</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
     </message>
 </context>
 <context>
@@ -1756,6 +1897,159 @@ Trotzdem importieren?</translation>
     </message>
 </context>
 <context>
+    <name>PlanCommands</name>
+    <message>
+        <source>The transponder list has changes that have not been applied; the plan shows the database afresh and drops them.
+
+Import anyway?</source>
+        <translation>Die Transponderliste hat Änderungen, die nicht übernommen wurden; der Plan zeigt die Datenbank neu und verwirft sie.
+
+Trotzdem importieren?</translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the database refused the plan.</source>
+        <translation>Es wurde nichts geändert: die Datenbank hat den Plan abgelehnt.</translation>
+    </message>
+    <message>
+        <source>No site is kept yet: type it in File &gt; Plan for a site... first.</source>
+        <translation>Noch ist kein Standort gespeichert: geben Sie ihn zuerst unter Datei &gt; Plan für einen Standort... ein.</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;All Files (*)</source>
+        <translation>PDF (*.pdf);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Please give the file name the ending .pdf.</source>
+        <translation>Bitte geben Sie dem Dateinamen die Endung .pdf.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanTableModel</name>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>Skew</translation>
+    </message>
+    <message>
+        <source>In the database</source>
+        <translation>In der Datenbank</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Sichtbar</translation>
+    </message>
+    <message>
+        <source>Transponders kept</source>
+        <translation>Transponder behalten</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>How many of the list&apos;s %1 transponders the meter keeps for this satellite; empty: as the plan shares them out.</source>
+        <translation>Wie viele der %1 Transponder der Liste das Messgerät für diesen Satelliten behält; leer: wie der Plan sie aufteilt.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>auto</source>
+        <translation>auto</translation>
+    </message>
+</context>
+<context>
+    <name>PointingSheet</name>
+    <message>
+        <source>Pointing sheet: %1</source>
+        <translation>Ausrichtungsblatt: %1</translation>
+    </message>
+    <message>
+        <source>Site %1 (%2). Minimum elevation %3 degrees.</source>
+        <translation>Standort %1 (%2). Mindestelevation %3 Grad.</translation>
+    </message>
+    <message>
+        <source>Azimuth: true, degrees clockwise from geographic north; correct a magnetic compass by the local declination. Elevation: degrees above the horizon. Skew: a positive skew turns the LNB counter-clockwise as seen from behind the dish, looking towards the satellite.</source>
+        <translation>Azimut: rechtweisend, Grad im Uhrzeigersinn ab geographisch Nord; einen Magnetkompass um die örtliche Missweisung berichtigen. Elevation: Grad über dem Horizont. Skew: ein positiver Skew dreht das LNB gegen den Uhrzeigersinn, von hinter der Schüssel zum Satelliten hin gesehen.</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>Skew</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>below the horizon</source>
+        <translation>unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>below the minimum elevation</source>
+        <translation>unter der Mindestelevation</translation>
+    </message>
+    <message>
+        <source>The database holds no satellite.</source>
+        <translation>Die Datenbank enthält keinen Satelliten.</translation>
+    </message>
+    <message>
+        <source>This is the database itself; it is not replaced.</source>
+        <translation>Dies ist die Datenbank selbst; sie wird nicht ersetzt.</translation>
+    </message>
+    <message>
+        <source>This is no regular file; it is not replaced.</source>
+        <translation>Dies ist keine reguläre Datei; sie wird nicht ersetzt.</translation>
+    </message>
+    <message>
+        <source>The sheet could not be laid out.</source>
+        <translation>Das Blatt konnte nicht gesetzt werden.</translation>
+    </message>
+</context>
+<context>
     <name>PortDiagnosis</name>
     <message>
         <source>ModemManager is running. It opens serial devices that appear (mostly ttyACM) and sends them modem commands for a while, which disturbs the meter&apos;s exchange. Wait half a minute after plugging the adapter in and try again. For good: the udev rule of the Orbivane package tells ModemManager to leave the meter&apos;s adapters alone; without it, stop the service if you use no mobile modem:
@@ -2190,6 +2484,45 @@ Save over it?</source>
     <message>
         <source>Filter by name or position</source>
         <translation>Nach Name oder Position filtern</translation>
+    </message>
+    <message>
+        <source>Satellite filter</source>
+        <translation>Satellitenfilter</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+</context>
+<context>
+    <name>StartArguments</name>
+    <message>
+        <source>Loads software and parameter databases into a satellite-finder meter on a serial port, and edits database files.</source>
+        <translation>Lädt Software und Parameterdatenbanken in ein Satellitenfinder-Messgerät an einem seriellen Port und bearbeitet Datenbankdateien.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt die Versionsinformation an.</translation>
+    </message>
+    <message>
+        <source>A parameter database file to open for editing.</source>
+        <translation>Eine Parameterdatenbankdatei, die zum Bearbeiten geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>Try &apos;orbivane --help&apos;.</source>
+        <translation>Versuchen Sie &apos;orbivane --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Usage: orbivane [options] [FILE]</source>
+        <translation>Aufruf: orbivane [Optionen] [FILE]</translation>
+    </message>
+    <message>
+        <source>only one file can be opened: %1</source>
+        <translation>nur eine Datei kann geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>der Dateiname ist leer</translation>
     </message>
 </context>
 <context>

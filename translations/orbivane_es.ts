@@ -303,6 +303,133 @@ Lo que ha pedido se lleva a cabo de todos modos. Este aviso aparece una vez por 
         <translation>Ningún programa de este sistema ha podido abrir %1:
 %2</translation>
     </message>
+    <message>
+        <source>&amp;Edit parameters...</source>
+        <translation>Editar &amp;parámetros...</translation>
+    </message>
+    <message>
+        <source>&amp;Plan for a site...</source>
+        <translation>P&amp;lan para un emplazamiento...</translation>
+    </message>
+    <message>
+        <source>Export pointing &amp;sheet...</source>
+        <translation>Exportar hoja de apun&amp;tamiento...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanDlg</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The server&apos;s list could not be had (%1); this is the copy fetched %2 ago.</source>
+        <translation>No se pudo obtener la lista del servidor (%1); esta es la copia descargada hace %2.</translation>
+    </message>
+    <message>
+        <source>Plan for a site</source>
+        <translation>Plan para un emplazamiento</translation>
+    </message>
+    <message>
+        <source>52.52,13.40 or 52.52N 13.40E</source>
+        <translation>52.52,13.40 o 52.52N 13.40E</translation>
+    </message>
+    <message>
+        <source> degrees</source>
+        <translation> grados</translation>
+    </message>
+    <message>
+        <source>satellites.xml or a CSV list</source>
+        <translation>satellites.xml o una lista CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>R&amp;ead</source>
+        <translation>&amp;Leer</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>No list read yet: the table shows the database&apos;s satellites.</source>
+        <translation>Aún no se ha leído ninguna lista: la tabla muestra los satélites de la base de datos.</translation>
+    </message>
+    <message>
+        <source>&amp;Site:</source>
+        <translation>Empla&amp;zamiento:</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum elevation:</source>
+        <translation>Elevación &amp;mínima:</translation>
+    </message>
+    <message>
+        <source>Sou&amp;rce:</source>
+        <translation>&amp;Origen:</translation>
+    </message>
+    <message>
+        <source>Sa&amp;tellites (tick those the meter keeps; type a share to keep fewer or more of a satellite&apos;s transponders):</source>
+        <translation>Sa&amp;télites (marque los que conserva el medidor; escriba una cuota para conservar menos o más transpondedores de un satélite):</translation>
+    </message>
+    <message>
+        <source>Satellites: %v of %m</source>
+        <translation>Satélites: %v de %m</translation>
+    </message>
+    <message>
+        <source>Transponders: %v of %m</source>
+        <translation>Transpondedores: %v de %m</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view:</source>
+        <translation>&amp;Vista previa:</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Receiver lists (*.xml *.csv);;All Files (*)</source>
+        <translation>Listas de receptor (*.xml *.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Type the site where the dishes stand.</source>
+        <translation>Escriba el emplazamiento donde están las antenas.</translation>
+    </message>
+    <message>
+        <source>%1, North and East positive.</source>
+        <translation>%1, Norte y Este positivos.</translation>
+    </message>
+    <message>
+        <source>%1: %2 satellites, %3 transponders.</source>
+        <translation>%1: %2 satélites, %3 transpondedores.</translation>
+    </message>
+    <message>
+        <source>The list</source>
+        <translation>La lista</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Leyendo %1...</translation>
+    </message>
+    <message>
+        <source>Reading stopped; the plan is as it was.</source>
+        <translation>Lectura detenida; el plan queda como estaba.</translation>
+    </message>
+    <message>
+        <source>The list was not read; the plan is as it was.</source>
+        <translation>La lista no se leyó; el plan queda como estaba.</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -347,8 +474,12 @@ Lo que ha pedido se lleva a cabo de todos modos. Este aviso aparece una vez por 
         <translation>&amp;Abrir</translation>
     </message>
     <message>
-        <source>&amp;Compare</source>
-        <translation>&amp;Comparar</translation>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
+        <translation>Co&amp;mparar</translation>
     </message>
 </context>
 <context>
@@ -788,86 +919,6 @@ No se ha importado nada.</translation>
         </translation>
     </message>
     <message>
-        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
-Every meter job of Orbivane from a terminal.
-
-Commands:
-  ports                        the COM ports and the serial devices present
-  probe [--port P]...          the connection test; prints the meter&apos;s identity word
-  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
-  write [--port P]... FILE     a database file into the meter(s)
-  load  [--port P]... FILE     software into the meter(s)
-  info  FILE                   satellites, totals and free records of a database file
-  check FILE                   the structure check of a database file
-  import DB SOURCE             a satellites.xml or CSV list into a database file
-  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
-  fetch URL [OUT]              a published receiver list into the cache (and OUT)
-  diff  A B                    what differs between two database files
-  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
-  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
-  backups [FILE]               the kept versions of saved files and meter reads
-  --version                    the version of orbivane-cli
-
-P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
-saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
-
-</source>
-        <translation>Uso: orbivane-cli ORDEN [OPCIONES] [ARGUMENTOS]
-Todas las tareas de medidor de Orbivane desde un terminal.
-
-Órdenes:
-  ports                        los puertos COM y los dispositivos serie presentes
-  probe [--port P]...          la prueba de conexión; muestra la palabra de identidad del medidor
-  read  [--port P]... TARGET   la base de datos del medidor a un archivo (una carpeta si son varios)
-  write [--port P]... FILE     un archivo de base de datos al medidor o medidores
-  load  [--port P]... FILE     software al medidor o medidores
-  info  FILE                   satélites, totales y registros libres de un archivo de base de datos
-  check FILE                   la comprobación de estructura de un archivo de base de datos
-  import DB SOURCE             una lista satellites.xml o CSV a un archivo de base de datos
-  export DB OUT (--xml|--csv)  un archivo de base de datos como satellites.xml o CSV
-  fetch URL [OUT]              una lista de receptor publicada en la caché (y en OUT)
-  diff  A B                    lo que difiere entre dos archivos de base de datos
-  sky   SOURCE...              ángulos de apuntamiento desde --site LAT,LON a los satélites de archivos o listas
-  fit   DB --from LIST         los satélites y transpondedores que DB conserva para --site LAT,LON
-  backups [FILE]               las versiones conservadas de archivos guardados y lecturas del medidor
-  --version                    la versión de orbivane-cli
-
-P es COMn, una ruta de dispositivo o un nombre de /dev/serial/by-id; sin --port, el puerto que
-guardó la ventana. &apos;orbivane-cli ORDEN --help&apos; da más detalles.
-
-</translation>
-    </message>
-    <message>
-        <source>Exit codes:
-  0    done
-  1    check found problems; diff found differences
-  2    usage error
-  3    file error (cannot read or write it, not the right kind of file, or replacing it
-       would lose what it holds); fetch: no list from the server and none cached
-  4    the port cannot be opened
-  5    the meter does not answer
-  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
-  7    refused: load asks a question (model differs, version not higher), export or fetch would
-       replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
-  130  interrupted (SIGINT, SIGTERM)
-With several ports, the code of the first port that failed.
-</source>
-        <translation>Códigos de salida:
-  0    hecho
-  1    check encontró problemas; diff encontró diferencias
-  2    error de uso
-  3    error de archivo (no se puede leer o escribir, no es el tipo de archivo correcto, o sustituirlo
-       perdería lo que contiene); fetch: ninguna lista del servidor y ninguna en caché
-  4    no se puede abrir el puerto
-  5    el medidor no responde
-  6    la transferencia falló (el mensaje da el código del medidor y su significado)
-  7    rechazado: load hace una pregunta (modelo distinto, versión no superior), export o fetch
-       sustituiría un archivo (--force responde Sí); import o fit no cabe en las tablas del medidor
-  130  interrumpido (SIGINT, SIGTERM)
-Con varios puertos, el código del primer puerto que falló.
-</translation>
-    </message>
-    <message>
         <source>downloaded</source>
         <translation>descargada</translation>
     </message>
@@ -963,6 +1014,92 @@ No se ha cambiado nada.</translation>
     <message>
         <source>%1: line %2: &quot;%3&quot; is at no place on the arc (%4); left out</source>
         <translation>%1: línea %2: &quot;%3&quot; no está en ningún punto del arco (%4); se omite</translation>
+    </message>
+    <message>
+        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
+Every meter job of Orbivane from a terminal.
+
+Commands:
+  ports                        the COM ports and the serial devices present
+  probe [--port P]...          the connection test; prints the meter&apos;s identity word
+  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
+  write [--port P]... FILE     a database file into the meter(s)
+  load  [--port P]... FILE     software into the meter(s)
+  info  FILE                   satellites, totals and free records of a database file
+  check FILE                   the structure check of a database file
+  import DB SOURCE             a satellites.xml or CSV list into a database file
+  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
+  fetch URL [OUT]              a published receiver list into the cache (and OUT)
+  diff  A B                    what differs between two database files
+  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
+  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
+  sheet DB OUT                 DB&apos;s pointing sheet for --site LAT,LON, as a PDF
+  backups [FILE]               the kept versions of saved files and meter reads
+  --version                    the version of orbivane-cli
+
+P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
+saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
+
+</source>
+        <translation>Uso: orbivane-cli ORDEN [OPCIONES] [ARGUMENTOS]
+Todas las tareas de medidor de Orbivane desde un terminal.
+
+Órdenes:
+  ports                        los puertos COM y los dispositivos serie presentes
+  probe [--port P]...          la prueba de conexión; muestra la palabra de identidad del medidor
+  read  [--port P]... TARGET   la base de datos del medidor a un archivo (una carpeta si son varios)
+  write [--port P]... FILE     un archivo de base de datos al medidor o medidores
+  load  [--port P]... FILE     software al medidor o medidores
+  info  FILE                   satélites, totales y registros libres de un archivo de base de datos
+  check FILE                   la comprobación de estructura de un archivo de base de datos
+  import DB SOURCE             una lista satellites.xml o CSV a un archivo de base de datos
+  export DB OUT (--xml|--csv)  un archivo de base de datos como satellites.xml o CSV
+  fetch URL [OUT]              una lista de receptor publicada en la caché (y en OUT)
+  diff  A B                    lo que difiere entre dos archivos de base de datos
+  sky   SOURCE...              ángulos de apuntamiento desde --site LAT,LON a los satélites de archivos o listas
+  fit   DB --from LIST         los satélites y transpondedores que DB conserva para --site LAT,LON
+  sheet DB OUT                 la hoja de apuntamiento de DB para --site LAT,LON, en PDF
+  backups [FILE]               las versiones conservadas de archivos guardados y lecturas del medidor
+  --version                    la versión de orbivane-cli
+
+P es COMn, una ruta de dispositivo o un nombre de /dev/serial/by-id; sin --port, el puerto que
+guardó la ventana. &apos;orbivane-cli ORDEN --help&apos; da más detalles.
+
+</translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    check found problems; diff found differences
+  2    usage error
+  3    file error (cannot read or write it, not the right kind of file, or replacing it
+       would lose what it holds); fetch: no list from the server and none cached
+  4    the port cannot be opened
+  5    the meter does not answer
+  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
+  7    refused: load asks a question (model differs, version not higher), export, fetch or
+       sheet would replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
+  130  interrupted (SIGINT, SIGTERM)
+With several ports, the code of the first port that failed.
+</source>
+        <translation>Códigos de salida:
+  0    hecho
+  1    check encontró problemas; diff encontró diferencias
+  2    error de uso
+  3    error de archivo (no se puede leer o escribir, no es el tipo de archivo correcto, o sustituirlo
+       perdería lo que contiene); fetch: ninguna lista del servidor y ninguna en caché
+  4    no se puede abrir el puerto
+  5    el medidor no responde
+  6    la transferencia falló (el mensaje da el código del medidor y su significado)
+  7    rechazado: load hace una pregunta (modelo distinto, versión no superior), export, fetch o
+       sheet sustituiría un archivo (--force responde Sí); import o fit no cabe en las tablas del medidor
+  130  interrumpido (SIGINT, SIGTERM)
+Con varios puertos, el código del primer puerto que falló.
+</translation>
+    </message>
+    <message>
+        <source>Writes the pointing sheet of database DB to OUT, a PDF: every satellite of DB with its azimuth, elevation and LNB skew seen from the site, sorted by azimuth, those below the minimum elevation marked. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
+        <translation>Escribe la hoja de apuntamiento de la base de datos DB en OUT, un PDF: cada satélite de DB con su azimut, elevación e inclinación del LNB vistos desde el emplazamiento, ordenados por azimut, marcados los que quedan bajo la elevación mínima. Un OUT existente solo se sustituye con --force, y su contenido se guarda antes en el archivo de copias de seguridad; DB nunca se sustituye.</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1400,10 @@ Restore it anyway?</source>
     <message>
         <source>The database has changes that have not been saved to its file yet.</source>
         <translation>La base de datos tiene cambios que aún no se han guardado en su archivo.</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transpondedores</translation>
     </message>
 </context>
 <context>
@@ -1756,6 +1897,159 @@ Import anyway?</source>
     </message>
 </context>
 <context>
+    <name>PlanCommands</name>
+    <message>
+        <source>The transponder list has changes that have not been applied; the plan shows the database afresh and drops them.
+
+Import anyway?</source>
+        <translation>La lista de transpondedores tiene cambios sin aplicar; el plan vuelve a mostrar la base de datos y los descarta.
+
+¿Importar de todos modos?</translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the database refused the plan.</source>
+        <translation>No se cambió nada: la base de datos rechazó el plan.</translation>
+    </message>
+    <message>
+        <source>No site is kept yet: type it in File &gt; Plan for a site... first.</source>
+        <translation>Aún no hay ningún emplazamiento guardado: escríbalo primero en Archivo &gt; Plan para un emplazamiento...</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;All Files (*)</source>
+        <translation>PDF (*.pdf);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Please give the file name the ending .pdf.</source>
+        <translation>Dé al nombre del archivo la extensión .pdf.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanTableModel</name>
+    <message>
+        <source>Keep</source>
+        <translation>Conservar</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevación</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>Inclin.</translation>
+    </message>
+    <message>
+        <source>In the database</source>
+        <translation>En la base</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>Transponders kept</source>
+        <translation>TP conservados</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Cuota</translation>
+    </message>
+    <message>
+        <source>How many of the list&apos;s %1 transponders the meter keeps for this satellite; empty: as the plan shares them out.</source>
+        <translation>Cuántos de los %1 transpondedores de la lista conserva el medidor para este satélite; vacío: según los reparte el plan.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>auto</source>
+        <translation>auto</translation>
+    </message>
+</context>
+<context>
+    <name>PointingSheet</name>
+    <message>
+        <source>Pointing sheet: %1</source>
+        <translation>Hoja de apuntamiento: %1</translation>
+    </message>
+    <message>
+        <source>Site %1 (%2). Minimum elevation %3 degrees.</source>
+        <translation>Emplazamiento %1 (%2). Elevación mínima %3 grados.</translation>
+    </message>
+    <message>
+        <source>Azimuth: true, degrees clockwise from geographic north; correct a magnetic compass by the local declination. Elevation: degrees above the horizon. Skew: a positive skew turns the LNB counter-clockwise as seen from behind the dish, looking towards the satellite.</source>
+        <translation>Azimut: verdadero, grados en el sentido de las agujas del reloj desde el norte geográfico; corrija una brújula magnética con la declinación local. Elevación: grados sobre el horizonte. Inclinación: una inclinación positiva gira el LNB en sentido contrario a las agujas del reloj, visto desde detrás de la antena mirando hacia el satélite.</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevación</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>Inclin.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>below the horizon</source>
+        <translation>bajo el horizonte</translation>
+    </message>
+    <message>
+        <source>below the minimum elevation</source>
+        <translation>bajo la elevación mínima</translation>
+    </message>
+    <message>
+        <source>The database holds no satellite.</source>
+        <translation>La base de datos no contiene ningún satélite.</translation>
+    </message>
+    <message>
+        <source>This is the database itself; it is not replaced.</source>
+        <translation>Es la propia base de datos; no se sustituye.</translation>
+    </message>
+    <message>
+        <source>This is no regular file; it is not replaced.</source>
+        <translation>No es un archivo normal; no se sustituye.</translation>
+    </message>
+    <message>
+        <source>The sheet could not be laid out.</source>
+        <translation>No se pudo maquetar la hoja.</translation>
+    </message>
+</context>
+<context>
     <name>PortDiagnosis</name>
     <message>
         <source>ModemManager is running. It opens serial devices that appear (mostly ttyACM) and sends them modem commands for a while, which disturbs the meter&apos;s exchange. Wait half a minute after plugging the adapter in and try again. For good: the udev rule of the Orbivane package tells ModemManager to leave the meter&apos;s adapters alone; without it, stop the service if you use no mobile modem:
@@ -2190,6 +2484,45 @@ Save over it?</source>
     <message>
         <source>Filter by name or position</source>
         <translation>Filtrar por nombre o posición</translation>
+    </message>
+    <message>
+        <source>Satellite filter</source>
+        <translation>Filtro de satélites</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satélites</translation>
+    </message>
+</context>
+<context>
+    <name>StartArguments</name>
+    <message>
+        <source>Loads software and parameter databases into a satellite-finder meter on a serial port, and edits database files.</source>
+        <translation>Carga software y bases de datos de parámetros en un medidor buscador de satélites en un puerto serie, y edita archivos de base de datos.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Muestra la información de versión.</translation>
+    </message>
+    <message>
+        <source>A parameter database file to open for editing.</source>
+        <translation>Un archivo de base de datos de parámetros que se abre para editarlo.</translation>
+    </message>
+    <message>
+        <source>Try &apos;orbivane --help&apos;.</source>
+        <translation>Pruebe &apos;orbivane --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Usage: orbivane [options] [FILE]</source>
+        <translation>Uso: orbivane [opciones] [FILE]</translation>
+    </message>
+    <message>
+        <source>only one file can be opened: %1</source>
+        <translation>solo se puede abrir un archivo: %1</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>el nombre del archivo está vacío</translation>
     </message>
 </context>
 <context>

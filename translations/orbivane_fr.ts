@@ -303,6 +303,133 @@ Votre demande est tout de même exécutée. Ce message n&apos;apparaît qu&apos;
         <translation>Aucun programme de ce système n&apos;a pu ouvrir %1 :
 %2</translation>
     </message>
+    <message>
+        <source>&amp;Edit parameters...</source>
+        <translation>Modifier les paramè&amp;tres...</translation>
+    </message>
+    <message>
+        <source>&amp;Plan for a site...</source>
+        <translation>P&amp;lan pour un site...</translation>
+    </message>
+    <message>
+        <source>Export pointing &amp;sheet...</source>
+        <translation>Exporter la fic&amp;he de pointage...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanDlg</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>The server&apos;s list could not be had (%1); this is the copy fetched %2 ago.</source>
+        <translation>La liste du serveur n&apos;a pas pu être obtenue (%1) ; voici la copie récupérée il y a %2.</translation>
+    </message>
+    <message>
+        <source>Plan for a site</source>
+        <translation>Plan pour un site</translation>
+    </message>
+    <message>
+        <source>52.52,13.40 or 52.52N 13.40E</source>
+        <translation>52.52,13.40 ou 52.52N 13.40E</translation>
+    </message>
+    <message>
+        <source> degrees</source>
+        <translation> degrés</translation>
+    </message>
+    <message>
+        <source>satellites.xml or a CSV list</source>
+        <translation>satellites.xml ou une liste CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>R&amp;ead</source>
+        <translation>&amp;Lire</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>No list read yet: the table shows the database&apos;s satellites.</source>
+        <translation>Aucune liste lue pour le moment : le tableau montre les satellites de la base.</translation>
+    </message>
+    <message>
+        <source>&amp;Site:</source>
+        <translation>&amp;Site :</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum elevation:</source>
+        <translation>Élévation &amp;minimale :</translation>
+    </message>
+    <message>
+        <source>Sou&amp;rce:</source>
+        <translation>S&amp;ource :</translation>
+    </message>
+    <message>
+        <source>Sa&amp;tellites (tick those the meter keeps; type a share to keep fewer or more of a satellite&apos;s transponders):</source>
+        <translation>Sa&amp;tellites (cochez ceux que le mesureur garde ; tapez une part pour garder moins ou plus de transpondeurs d&apos;un satellite) :</translation>
+    </message>
+    <message>
+        <source>Satellites: %v of %m</source>
+        <translation>Satellites : %v sur %m</translation>
+    </message>
+    <message>
+        <source>Transponders: %v of %m</source>
+        <translation>Transpondeurs : %v sur %m</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view:</source>
+        <translation>Aper&amp;çu :</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Receiver lists (*.xml *.csv);;All Files (*)</source>
+        <translation>Listes de récepteur (*.xml *.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Type the site where the dishes stand.</source>
+        <translation>Saisissez le site où se trouvent les paraboles.</translation>
+    </message>
+    <message>
+        <source>%1, North and East positive.</source>
+        <translation>%1, Nord et Est positifs.</translation>
+    </message>
+    <message>
+        <source>%1: %2 satellites, %3 transponders.</source>
+        <translation>%1 : %2 satellites, %3 transpondeurs.</translation>
+    </message>
+    <message>
+        <source>The list</source>
+        <translation>La liste</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Lecture de %1...</translation>
+    </message>
+    <message>
+        <source>Reading stopped; the plan is as it was.</source>
+        <translation>Lecture arrêtée ; le plan est tel quel.</translation>
+    </message>
+    <message>
+        <source>The list was not read; the plan is as it was.</source>
+        <translation>La liste n&apos;a pas été lue ; le plan est tel quel.</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -347,7 +474,11 @@ Votre demande est tout de même exécutée. Ce message n&apos;apparaît qu&apos;
         <translation>&amp;Ouvrir</translation>
     </message>
     <message>
-        <source>&amp;Compare</source>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
         <translation>&amp;Comparer</translation>
     </message>
 </context>
@@ -788,86 +919,6 @@ Rien n&apos;a été importé.</translation>
         </translation>
     </message>
     <message>
-        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
-Every meter job of Orbivane from a terminal.
-
-Commands:
-  ports                        the COM ports and the serial devices present
-  probe [--port P]...          the connection test; prints the meter&apos;s identity word
-  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
-  write [--port P]... FILE     a database file into the meter(s)
-  load  [--port P]... FILE     software into the meter(s)
-  info  FILE                   satellites, totals and free records of a database file
-  check FILE                   the structure check of a database file
-  import DB SOURCE             a satellites.xml or CSV list into a database file
-  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
-  fetch URL [OUT]              a published receiver list into the cache (and OUT)
-  diff  A B                    what differs between two database files
-  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
-  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
-  backups [FILE]               the kept versions of saved files and meter reads
-  --version                    the version of orbivane-cli
-
-P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
-saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
-
-</source>
-        <translation>Usage : orbivane-cli COMMANDE [OPTIONS] [ARGUMENTS]
-Toutes les tâches de mesureur d&apos;Orbivane depuis un terminal.
-
-Commandes :
-  ports                        les ports COM et les périphériques série présents
-  probe [--port P]...          le test de connexion ; affiche le mot d&apos;identité du mesureur
-  read  [--port P]... TARGET   la base du mesureur dans un fichier (un dossier pour plusieurs)
-  write [--port P]... FILE     un fichier de base dans le(s) mesureur(s)
-  load  [--port P]... FILE     un logiciel dans le(s) mesureur(s)
-  info  FILE                   satellites, totaux et enregistrements libres d&apos;un fichier de base
-  check FILE                   le contrôle de structure d&apos;un fichier de base
-  import DB SOURCE             une liste satellites.xml ou CSV dans un fichier de base
-  export DB OUT (--xml|--csv)  un fichier de base en satellites.xml ou CSV
-  fetch URL [OUT]              une liste de récepteur publiée dans le cache (et dans OUT)
-  diff  A B                    ce qui diffère entre deux fichiers de base
-  sky   SOURCE...              angles de visée depuis --site LAT,LON des satellites de fichiers ou de listes
-  fit   DB --from LIST         les satellites et transpondeurs que DB garde pour --site LAT,LON
-  backups [FILE]               les versions conservées des fichiers enregistrés et des lectures
-  --version                    la version d&apos;orbivane-cli
-
-P est COMn, un chemin de périphérique ou un nom de /dev/serial/by-id ; sans --port, le port
-enregistré par la fenêtre. &apos;orbivane-cli COMMANDE --help&apos; en dit plus.
-
-</translation>
-    </message>
-    <message>
-        <source>Exit codes:
-  0    done
-  1    check found problems; diff found differences
-  2    usage error
-  3    file error (cannot read or write it, not the right kind of file, or replacing it
-       would lose what it holds); fetch: no list from the server and none cached
-  4    the port cannot be opened
-  5    the meter does not answer
-  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
-  7    refused: load asks a question (model differs, version not higher), export or fetch would
-       replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
-  130  interrupted (SIGINT, SIGTERM)
-With several ports, the code of the first port that failed.
-</source>
-        <translation>Codes de sortie :
-  0    terminé
-  1    check a trouvé des problèmes ; diff a trouvé des différences
-  2    erreur d&apos;utilisation
-  3    erreur de fichier (illisible ou non inscriptible, pas le bon type de fichier, ou le remplacer
-       perdrait son contenu) ; fetch : aucune liste du serveur et aucune en cache
-  4    le port ne peut pas être ouvert
-  5    le mesureur ne répond pas
-  6    le transfert a échoué (le message donne le code du mesureur et sa signification)
-  7    refusé : load pose une question (autre modèle, version pas plus récente), export ou fetch
-       remplacerait un fichier (--force répond Oui) ; import ou fit ne tient pas dans les tables du mesureur
-  130  interrompu (SIGINT, SIGTERM)
-Avec plusieurs ports, le code du premier port en échec.
-</translation>
-    </message>
-    <message>
         <source>downloaded</source>
         <translation>téléchargée</translation>
     </message>
@@ -963,6 +1014,92 @@ Rien n&apos;a été changé.</translation>
     <message>
         <source>%1: line %2: &quot;%3&quot; is at no place on the arc (%4); left out</source>
         <translation>%1 : ligne %2 : &quot;%3&quot; n&apos;est à aucun endroit de l&apos;arc (%4) ; laissé de côté</translation>
+    </message>
+    <message>
+        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
+Every meter job of Orbivane from a terminal.
+
+Commands:
+  ports                        the COM ports and the serial devices present
+  probe [--port P]...          the connection test; prints the meter&apos;s identity word
+  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
+  write [--port P]... FILE     a database file into the meter(s)
+  load  [--port P]... FILE     software into the meter(s)
+  info  FILE                   satellites, totals and free records of a database file
+  check FILE                   the structure check of a database file
+  import DB SOURCE             a satellites.xml or CSV list into a database file
+  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
+  fetch URL [OUT]              a published receiver list into the cache (and OUT)
+  diff  A B                    what differs between two database files
+  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
+  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
+  sheet DB OUT                 DB&apos;s pointing sheet for --site LAT,LON, as a PDF
+  backups [FILE]               the kept versions of saved files and meter reads
+  --version                    the version of orbivane-cli
+
+P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
+saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
+
+</source>
+        <translation>Usage : orbivane-cli COMMANDE [OPTIONS] [ARGUMENTS]
+Toutes les tâches de mesureur d&apos;Orbivane depuis un terminal.
+
+Commandes :
+  ports                        les ports COM et les périphériques série présents
+  probe [--port P]...          le test de connexion ; affiche le mot d&apos;identité du mesureur
+  read  [--port P]... TARGET   la base du mesureur dans un fichier (un dossier pour plusieurs)
+  write [--port P]... FILE     un fichier de base dans le(s) mesureur(s)
+  load  [--port P]... FILE     un logiciel dans le(s) mesureur(s)
+  info  FILE                   satellites, totaux et enregistrements libres d&apos;un fichier de base
+  check FILE                   le contrôle de structure d&apos;un fichier de base
+  import DB SOURCE             une liste satellites.xml ou CSV dans un fichier de base
+  export DB OUT (--xml|--csv)  un fichier de base en satellites.xml ou CSV
+  fetch URL [OUT]              une liste de récepteur publiée dans le cache (et dans OUT)
+  diff  A B                    ce qui diffère entre deux fichiers de base
+  sky   SOURCE...              angles de visée depuis --site LAT,LON des satellites de fichiers ou de listes
+  fit   DB --from LIST         les satellites et transpondeurs que DB garde pour --site LAT,LON
+  sheet DB OUT                 la fiche de pointage de DB pour --site LAT,LON, en PDF
+  backups [FILE]               les versions conservées des fichiers enregistrés et des lectures
+  --version                    la version d&apos;orbivane-cli
+
+P est COMn, un chemin de périphérique ou un nom de /dev/serial/by-id ; sans --port, le port
+enregistré par la fenêtre. &apos;orbivane-cli COMMANDE --help&apos; en dit plus.
+
+</translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    check found problems; diff found differences
+  2    usage error
+  3    file error (cannot read or write it, not the right kind of file, or replacing it
+       would lose what it holds); fetch: no list from the server and none cached
+  4    the port cannot be opened
+  5    the meter does not answer
+  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
+  7    refused: load asks a question (model differs, version not higher), export, fetch or
+       sheet would replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
+  130  interrupted (SIGINT, SIGTERM)
+With several ports, the code of the first port that failed.
+</source>
+        <translation>Codes de sortie :
+  0    terminé
+  1    check a trouvé des problèmes ; diff a trouvé des différences
+  2    erreur d&apos;utilisation
+  3    erreur de fichier (illisible ou non inscriptible, pas le bon type de fichier, ou le remplacer
+       perdrait son contenu) ; fetch : aucune liste du serveur et aucune en cache
+  4    le port ne peut pas être ouvert
+  5    le mesureur ne répond pas
+  6    le transfert a échoué (le message donne le code du mesureur et sa signification)
+  7    refusé : load pose une question (autre modèle, version pas plus récente), export, fetch ou
+       sheet remplacerait un fichier (--force répond Oui) ; import ou fit ne tient pas dans les tables du mesureur
+  130  interrompu (SIGINT, SIGTERM)
+Avec plusieurs ports, le code du premier port en échec.
+</translation>
+    </message>
+    <message>
+        <source>Writes the pointing sheet of database DB to OUT, a PDF: every satellite of DB with its azimuth, elevation and LNB skew seen from the site, sorted by azimuth, those below the minimum elevation marked. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
+        <translation>Écrit la fiche de pointage de la base DB dans OUT, un PDF : chaque satellite de DB avec son azimut, son élévation et l&apos;inclinaison du LNB vus du site, triés par azimut, ceux sous l&apos;élévation minimale signalés. Un OUT existant n&apos;est remplacé qu&apos;avec --force, et son contenu est d&apos;abord gardé dans l&apos;archive des sauvegardes ; DB elle-même n&apos;est jamais remplacée.</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1400,10 @@ Restaurer quand même ?</translation>
     <message>
         <source>The database has changes that have not been saved to its file yet.</source>
         <translation>La base a des modifications qui ne sont pas encore enregistrées dans son fichier.</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transpondeurs</translation>
     </message>
 </context>
 <context>
@@ -1756,6 +1897,159 @@ Importer quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>PlanCommands</name>
+    <message>
+        <source>The transponder list has changes that have not been applied; the plan shows the database afresh and drops them.
+
+Import anyway?</source>
+        <translation>La liste des transpondeurs a des modifications non appliquées ; le plan montre la base à nouveau et les abandonne.
+
+Importer quand même ?</translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the database refused the plan.</source>
+        <translation>Rien n&apos;a été modifié : la base a refusé le plan.</translation>
+    </message>
+    <message>
+        <source>No site is kept yet: type it in File &gt; Plan for a site... first.</source>
+        <translation>Aucun site n&apos;est encore gardé : saisissez-le d&apos;abord dans Fichier &gt; Plan pour un site...</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;All Files (*)</source>
+        <translation>PDF (*.pdf);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Please give the file name the ending .pdf.</source>
+        <translation>Veuillez donner au nom du fichier l&apos;extension .pdf.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanTableModel</name>
+    <message>
+        <source>Keep</source>
+        <translation>Garder</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Élévation</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>Inclin.</translation>
+    </message>
+    <message>
+        <source>In the database</source>
+        <translation>Dans la base</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>Transponders kept</source>
+        <translation>Transp. gardés</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>How many of the list&apos;s %1 transponders the meter keeps for this satellite; empty: as the plan shares them out.</source>
+        <translation>Combien des %1 transpondeurs de la liste le mesureur garde pour ce satellite ; vide : selon la répartition du plan.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>auto</source>
+        <translation>auto</translation>
+    </message>
+</context>
+<context>
+    <name>PointingSheet</name>
+    <message>
+        <source>Pointing sheet: %1</source>
+        <translation>Fiche de pointage : %1</translation>
+    </message>
+    <message>
+        <source>Site %1 (%2). Minimum elevation %3 degrees.</source>
+        <translation>Site %1 (%2). Élévation minimale %3 degrés.</translation>
+    </message>
+    <message>
+        <source>Azimuth: true, degrees clockwise from geographic north; correct a magnetic compass by the local declination. Elevation: degrees above the horizon. Skew: a positive skew turns the LNB counter-clockwise as seen from behind the dish, looking towards the satellite.</source>
+        <translation>Azimut : vrai, en degrés dans le sens horaire depuis le nord géographique ; corrigez une boussole magnétique de la déclinaison locale. Élévation : degrés au-dessus de l&apos;horizon. Inclinaison : une inclinaison positive tourne le LNB dans le sens antihoraire, vu de derrière la parabole en regardant vers le satellite.</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Élévation</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>Inclin.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>below the horizon</source>
+        <translation>sous l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>below the minimum elevation</source>
+        <translation>sous l&apos;élévation minimale</translation>
+    </message>
+    <message>
+        <source>The database holds no satellite.</source>
+        <translation>La base ne contient aucun satellite.</translation>
+    </message>
+    <message>
+        <source>This is the database itself; it is not replaced.</source>
+        <translation>C&apos;est la base elle-même ; elle n&apos;est pas remplacée.</translation>
+    </message>
+    <message>
+        <source>This is no regular file; it is not replaced.</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire ; il n&apos;est pas remplacé.</translation>
+    </message>
+    <message>
+        <source>The sheet could not be laid out.</source>
+        <translation>La fiche n&apos;a pas pu être mise en page.</translation>
+    </message>
+</context>
+<context>
     <name>PortDiagnosis</name>
     <message>
         <source>ModemManager is running. It opens serial devices that appear (mostly ttyACM) and sends them modem commands for a while, which disturbs the meter&apos;s exchange. Wait half a minute after plugging the adapter in and try again. For good: the udev rule of the Orbivane package tells ModemManager to leave the meter&apos;s adapters alone; without it, stop the service if you use no mobile modem:
@@ -2190,6 +2484,45 @@ L&apos;écraser ?</translation>
     <message>
         <source>Filter by name or position</source>
         <translation>Filtrer par nom ou position</translation>
+    </message>
+    <message>
+        <source>Satellite filter</source>
+        <translation>Filtre des satellites</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satellites</translation>
+    </message>
+</context>
+<context>
+    <name>StartArguments</name>
+    <message>
+        <source>Loads software and parameter databases into a satellite-finder meter on a serial port, and edits database files.</source>
+        <translation>Charge logiciels et bases de paramètres dans un mesureur de pointage satellite sur un port série, et modifie les fichiers de base.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Affiche les informations de version.</translation>
+    </message>
+    <message>
+        <source>A parameter database file to open for editing.</source>
+        <translation>Un fichier de base de paramètres à ouvrir pour le modifier.</translation>
+    </message>
+    <message>
+        <source>Try &apos;orbivane --help&apos;.</source>
+        <translation>Essayez &apos;orbivane --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Usage: orbivane [options] [FILE]</source>
+        <translation>Usage : orbivane [options] [FILE]</translation>
+    </message>
+    <message>
+        <source>only one file can be opened: %1</source>
+        <translation>un seul fichier peut être ouvert : %1</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>le nom du fichier est vide</translation>
     </message>
 </context>
 <context>

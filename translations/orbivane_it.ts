@@ -303,6 +303,133 @@ Ciò che hai chiesto viene eseguito comunque. Questo avviso compare una volta pe
         <translation>Nessun programma di questo sistema ha potuto aprire %1:
 %2</translation>
     </message>
+    <message>
+        <source>&amp;Edit parameters...</source>
+        <translation>Modifica &amp;parametri...</translation>
+    </message>
+    <message>
+        <source>&amp;Plan for a site...</source>
+        <translation>Piano per &amp;un sito...</translation>
+    </message>
+    <message>
+        <source>Export pointing &amp;sheet...</source>
+        <translation>Esporta fo&amp;glio di puntamento...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>C&amp;hiudi</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanDlg</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The server&apos;s list could not be had (%1); this is the copy fetched %2 ago.</source>
+        <translation>Non è stato possibile avere l&apos;elenco del server (%1); questa è la copia scaricata %2 fa.</translation>
+    </message>
+    <message>
+        <source>Plan for a site</source>
+        <translation>Piano per un sito</translation>
+    </message>
+    <message>
+        <source>52.52,13.40 or 52.52N 13.40E</source>
+        <translation>52.52,13.40 o 52.52N 13.40E</translation>
+    </message>
+    <message>
+        <source> degrees</source>
+        <translation> gradi</translation>
+    </message>
+    <message>
+        <source>satellites.xml or a CSV list</source>
+        <translation>satellites.xml o un elenco CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Sfoglia...</translation>
+    </message>
+    <message>
+        <source>R&amp;ead</source>
+        <translation>&amp;Leggi</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+    <message>
+        <source>No list read yet: the table shows the database&apos;s satellites.</source>
+        <translation>Nessun elenco ancora letto: la tabella mostra i satelliti del database.</translation>
+    </message>
+    <message>
+        <source>&amp;Site:</source>
+        <translation>Si&amp;to:</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum elevation:</source>
+        <translation>Elevazione &amp;minima:</translation>
+    </message>
+    <message>
+        <source>Sou&amp;rce:</source>
+        <translation>&amp;Origine:</translation>
+    </message>
+    <message>
+        <source>Sa&amp;tellites (tick those the meter keeps; type a share to keep fewer or more of a satellite&apos;s transponders):</source>
+        <translation>S&amp;atelliti (spunta quelli che il misuratore mantiene; scrivi una quota per mantenere meno o più transponder di un satellite):</translation>
+    </message>
+    <message>
+        <source>Satellites: %v of %m</source>
+        <translation>Satelliti: %v di %m</translation>
+    </message>
+    <message>
+        <source>Transponders: %v of %m</source>
+        <translation>Transponder: %v di %m</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view:</source>
+        <translation>Ante&amp;prima:</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importa</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Receiver lists (*.xml *.csv);;All Files (*)</source>
+        <translation>Elenchi per ricevitori (*.xml *.csv);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Type the site where the dishes stand.</source>
+        <translation>Scrivi il sito in cui si trovano le parabole.</translation>
+    </message>
+    <message>
+        <source>%1, North and East positive.</source>
+        <translation>%1, Nord ed Est positivi.</translation>
+    </message>
+    <message>
+        <source>%1: %2 satellites, %3 transponders.</source>
+        <translation>%1: %2 satelliti, %3 transponder.</translation>
+    </message>
+    <message>
+        <source>The list</source>
+        <translation>L&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Lettura di %1...</translation>
+    </message>
+    <message>
+        <source>Reading stopped; the plan is as it was.</source>
+        <translation>Lettura fermata; il piano è com&apos;era.</translation>
+    </message>
+    <message>
+        <source>The list was not read; the plan is as it was.</source>
+        <translation>L&apos;elenco non è stato letto; il piano è com&apos;era.</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -347,8 +474,12 @@ Ciò che hai chiesto viene eseguito comunque. Questo avviso compare una volta pe
         <translation>&amp;Apri</translation>
     </message>
     <message>
-        <source>&amp;Compare</source>
-        <translation>&amp;Confronta</translation>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
+        <translation>Con&amp;fronta</translation>
     </message>
 </context>
 <context>
@@ -788,86 +919,6 @@ Non è stato importato nulla.</translation>
         </translation>
     </message>
     <message>
-        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
-Every meter job of Orbivane from a terminal.
-
-Commands:
-  ports                        the COM ports and the serial devices present
-  probe [--port P]...          the connection test; prints the meter&apos;s identity word
-  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
-  write [--port P]... FILE     a database file into the meter(s)
-  load  [--port P]... FILE     software into the meter(s)
-  info  FILE                   satellites, totals and free records of a database file
-  check FILE                   the structure check of a database file
-  import DB SOURCE             a satellites.xml or CSV list into a database file
-  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
-  fetch URL [OUT]              a published receiver list into the cache (and OUT)
-  diff  A B                    what differs between two database files
-  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
-  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
-  backups [FILE]               the kept versions of saved files and meter reads
-  --version                    the version of orbivane-cli
-
-P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
-saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
-
-</source>
-        <translation>Uso: orbivane-cli COMANDO [OPZIONI] [ARGOMENTI]
-Ogni operazione sul misuratore di Orbivane da un terminale.
-
-Comandi:
-  ports                        le porte COM e i dispositivi seriali presenti
-  probe [--port P]...          il test di connessione; stampa la parola di identità del misuratore
-  read  [--port P]... TARGET   il database del misuratore in un file (una cartella se sono più d&apos;uno)
-  write [--port P]... FILE     un file di database nel misuratore o nei misuratori
-  load  [--port P]... FILE     il software nel misuratore o nei misuratori
-  info  FILE                   satelliti, totali e record liberi di un file di database
-  check FILE                   il controllo della struttura di un file di database
-  import DB SOURCE             un elenco satellites.xml o CSV in un file di database
-  export DB OUT (--xml|--csv)  un file di database come satellites.xml o CSV
-  fetch URL [OUT]              un elenco di ricevitore pubblicato nella cache (e in OUT)
-  diff  A B                    ciò che differisce tra due file di database
-  sky   SOURCE...              angoli di puntamento da --site LAT,LON verso i satelliti di file o elenchi
-  fit   DB --from LIST         i satelliti e i transponder che DB mantiene per --site LAT,LON
-  backups [FILE]               le versioni conservate dei file salvati e delle letture dal misuratore
-  --version                    la versione di orbivane-cli
-
-P è COMn, un percorso di dispositivo o un nome in /dev/serial/by-id; senza --port, la porta salvata
-dalla finestra. &apos;orbivane-cli COMANDO --help&apos; dice di più.
-
-</translation>
-    </message>
-    <message>
-        <source>Exit codes:
-  0    done
-  1    check found problems; diff found differences
-  2    usage error
-  3    file error (cannot read or write it, not the right kind of file, or replacing it
-       would lose what it holds); fetch: no list from the server and none cached
-  4    the port cannot be opened
-  5    the meter does not answer
-  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
-  7    refused: load asks a question (model differs, version not higher), export or fetch would
-       replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
-  130  interrupted (SIGINT, SIGTERM)
-With several ports, the code of the first port that failed.
-</source>
-        <translation>Codici di uscita:
-  0    fatto
-  1    check ha trovato problemi; diff ha trovato differenze
-  2    errore di utilizzo
-  3    errore di file (non leggibile o scrivibile, non il tipo di file giusto, oppure sostituirlo
-       ne perderebbe il contenuto); fetch: nessun elenco dal server e nessuno nella cache
-  4    impossibile aprire la porta
-  5    il misuratore non risponde
-  6    il trasferimento non è riuscito (il messaggio dà il codice del misuratore e il suo significato)
-  7    rifiutato: load pone una domanda (modello diverso, versione non superiore), export o fetch
-       sostituirebbe un file (--force risponde Sì); import o fit non entra nelle tabelle del misuratore
-  130  interrotto (SIGINT, SIGTERM)
-Con più porte, il codice della prima porta non riuscita.
-</translation>
-    </message>
-    <message>
         <source>downloaded</source>
         <translation>scaricato</translation>
     </message>
@@ -963,6 +1014,92 @@ Non è stato cambiato nulla.</translation>
     <message>
         <source>%1: line %2: &quot;%3&quot; is at no place on the arc (%4); left out</source>
         <translation>%1: riga %2: &quot;%3&quot; non si trova in nessun punto dell&apos;arco (%4); escluso</translation>
+    </message>
+    <message>
+        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
+Every meter job of Orbivane from a terminal.
+
+Commands:
+  ports                        the COM ports and the serial devices present
+  probe [--port P]...          the connection test; prints the meter&apos;s identity word
+  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
+  write [--port P]... FILE     a database file into the meter(s)
+  load  [--port P]... FILE     software into the meter(s)
+  info  FILE                   satellites, totals and free records of a database file
+  check FILE                   the structure check of a database file
+  import DB SOURCE             a satellites.xml or CSV list into a database file
+  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
+  fetch URL [OUT]              a published receiver list into the cache (and OUT)
+  diff  A B                    what differs between two database files
+  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
+  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
+  sheet DB OUT                 DB&apos;s pointing sheet for --site LAT,LON, as a PDF
+  backups [FILE]               the kept versions of saved files and meter reads
+  --version                    the version of orbivane-cli
+
+P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
+saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
+
+</source>
+        <translation>Uso: orbivane-cli COMANDO [OPZIONI] [ARGOMENTI]
+Ogni operazione sul misuratore di Orbivane da un terminale.
+
+Comandi:
+  ports                        le porte COM e i dispositivi seriali presenti
+  probe [--port P]...          il test di connessione; stampa la parola di identità del misuratore
+  read  [--port P]... TARGET   il database del misuratore in un file (una cartella se sono più d&apos;uno)
+  write [--port P]... FILE     un file di database nel misuratore o nei misuratori
+  load  [--port P]... FILE     il software nel misuratore o nei misuratori
+  info  FILE                   satelliti, totali e record liberi di un file di database
+  check FILE                   il controllo della struttura di un file di database
+  import DB SOURCE             un elenco satellites.xml o CSV in un file di database
+  export DB OUT (--xml|--csv)  un file di database come satellites.xml o CSV
+  fetch URL [OUT]              un elenco di ricevitore pubblicato nella cache (e in OUT)
+  diff  A B                    ciò che differisce tra due file di database
+  sky   SOURCE...              angoli di puntamento da --site LAT,LON verso i satelliti di file o elenchi
+  fit   DB --from LIST         i satelliti e i transponder che DB mantiene per --site LAT,LON
+  sheet DB OUT                 il foglio di puntamento di DB per --site LAT,LON, in PDF
+  backups [FILE]               le versioni conservate dei file salvati e delle letture dal misuratore
+  --version                    la versione di orbivane-cli
+
+P è COMn, un percorso di dispositivo o un nome in /dev/serial/by-id; senza --port, la porta salvata
+dalla finestra. &apos;orbivane-cli COMANDO --help&apos; dice di più.
+
+</translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    check found problems; diff found differences
+  2    usage error
+  3    file error (cannot read or write it, not the right kind of file, or replacing it
+       would lose what it holds); fetch: no list from the server and none cached
+  4    the port cannot be opened
+  5    the meter does not answer
+  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
+  7    refused: load asks a question (model differs, version not higher), export, fetch or
+       sheet would replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
+  130  interrupted (SIGINT, SIGTERM)
+With several ports, the code of the first port that failed.
+</source>
+        <translation>Codici di uscita:
+  0    fatto
+  1    check ha trovato problemi; diff ha trovato differenze
+  2    errore di utilizzo
+  3    errore di file (non leggibile o scrivibile, non il tipo di file giusto, oppure sostituirlo
+       ne perderebbe il contenuto); fetch: nessun elenco dal server e nessuno nella cache
+  4    impossibile aprire la porta
+  5    il misuratore non risponde
+  6    il trasferimento non è riuscito (il messaggio dà il codice del misuratore e il suo significato)
+  7    rifiutato: load pone una domanda (modello diverso, versione non superiore), export, fetch o
+       sheet sostituirebbe un file (--force risponde Sì); import o fit non entra nelle tabelle del misuratore
+  130  interrotto (SIGINT, SIGTERM)
+Con più porte, il codice della prima porta non riuscita.
+</translation>
+    </message>
+    <message>
+        <source>Writes the pointing sheet of database DB to OUT, a PDF: every satellite of DB with its azimuth, elevation and LNB skew seen from the site, sorted by azimuth, those below the minimum elevation marked. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
+        <translation>Scrive il foglio di puntamento del database DB in OUT, un PDF: ogni satellite di DB con azimut, elevazione e skew dell&apos;LNB visti dal sito, ordinati per azimut, segnati quelli sotto l&apos;elevazione minima. Un OUT esistente viene sostituito solo con --force, e il suo contenuto viene prima conservato nell&apos;archivio dei backup; DB stesso non viene mai sostituito.</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1400,10 @@ Ripristinare comunque?</translation>
     <message>
         <source>The database has changes that have not been saved to its file yet.</source>
         <translation>Il database ha modifiche non ancora salvate nel suo file.</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
     </message>
 </context>
 <context>
@@ -1756,6 +1897,159 @@ Importare comunque?</translation>
     </message>
 </context>
 <context>
+    <name>PlanCommands</name>
+    <message>
+        <source>The transponder list has changes that have not been applied; the plan shows the database afresh and drops them.
+
+Import anyway?</source>
+        <translation>L&apos;elenco dei transponder ha modifiche non applicate; il piano mostra di nuovo il database e le scarta.
+
+Importare comunque?</translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the database refused the plan.</source>
+        <translation>Non è stato cambiato nulla: il database ha rifiutato il piano.</translation>
+    </message>
+    <message>
+        <source>No site is kept yet: type it in File &gt; Plan for a site... first.</source>
+        <translation>Non è ancora memorizzato alcun sito: scrivilo prima in File &gt; Piano per un sito...</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;All Files (*)</source>
+        <translation>PDF (*.pdf);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Please give the file name the ending .pdf.</source>
+        <translation>Dai al nome del file l&apos;estensione .pdf.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanTableModel</name>
+    <message>
+        <source>Keep</source>
+        <translation>Tieni</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevazione</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>Skew</translation>
+    </message>
+    <message>
+        <source>In the database</source>
+        <translation>Nel database</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visibile</translation>
+    </message>
+    <message>
+        <source>Transponders kept</source>
+        <translation>TP tenuti</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Quota</translation>
+    </message>
+    <message>
+        <source>How many of the list&apos;s %1 transponders the meter keeps for this satellite; empty: as the plan shares them out.</source>
+        <translation>Quanti dei %1 transponder dell&apos;elenco il misuratore mantiene per questo satellite; vuoto: come li ripartisce il piano.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>auto</source>
+        <translation>auto</translation>
+    </message>
+</context>
+<context>
+    <name>PointingSheet</name>
+    <message>
+        <source>Pointing sheet: %1</source>
+        <translation>Foglio di puntamento: %1</translation>
+    </message>
+    <message>
+        <source>Site %1 (%2). Minimum elevation %3 degrees.</source>
+        <translation>Sito %1 (%2). Elevazione minima %3 gradi.</translation>
+    </message>
+    <message>
+        <source>Azimuth: true, degrees clockwise from geographic north; correct a magnetic compass by the local declination. Elevation: degrees above the horizon. Skew: a positive skew turns the LNB counter-clockwise as seen from behind the dish, looking towards the satellite.</source>
+        <translation>Azimut: vero, gradi in senso orario dal nord geografico; correggi una bussola magnetica con la declinazione locale. Elevazione: gradi sopra l&apos;orizzonte. Skew: uno skew positivo ruota l&apos;LNB in senso antiorario, visto da dietro la parabola guardando verso il satellite.</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevazione</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>Skew</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>below the horizon</source>
+        <translation>sotto l&apos;orizzonte</translation>
+    </message>
+    <message>
+        <source>below the minimum elevation</source>
+        <translation>sotto l&apos;elevazione minima</translation>
+    </message>
+    <message>
+        <source>The database holds no satellite.</source>
+        <translation>Il database non contiene alcun satellite.</translation>
+    </message>
+    <message>
+        <source>This is the database itself; it is not replaced.</source>
+        <translation>È il database stesso; non viene sostituito.</translation>
+    </message>
+    <message>
+        <source>This is no regular file; it is not replaced.</source>
+        <translation>Non è un file normale; non viene sostituito.</translation>
+    </message>
+    <message>
+        <source>The sheet could not be laid out.</source>
+        <translation>Non è stato possibile impaginare il foglio.</translation>
+    </message>
+</context>
+<context>
     <name>PortDiagnosis</name>
     <message>
         <source>ModemManager is running. It opens serial devices that appear (mostly ttyACM) and sends them modem commands for a while, which disturbs the meter&apos;s exchange. Wait half a minute after plugging the adapter in and try again. For good: the udev rule of the Orbivane package tells ModemManager to leave the meter&apos;s adapters alone; without it, stop the service if you use no mobile modem:
@@ -2190,6 +2484,45 @@ Sovrascriverlo?</translation>
     <message>
         <source>Filter by name or position</source>
         <translation>Filtra per nome o posizione</translation>
+    </message>
+    <message>
+        <source>Satellite filter</source>
+        <translation>Filtro dei satelliti</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliti</translation>
+    </message>
+</context>
+<context>
+    <name>StartArguments</name>
+    <message>
+        <source>Loads software and parameter databases into a satellite-finder meter on a serial port, and edits database files.</source>
+        <translation>Carica software e database di parametri in un misuratore di puntamento satellitare su una porta seriale, e modifica file di database.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra le informazioni sulla versione.</translation>
+    </message>
+    <message>
+        <source>A parameter database file to open for editing.</source>
+        <translation>Un file di database di parametri da aprire per la modifica.</translation>
+    </message>
+    <message>
+        <source>Try &apos;orbivane --help&apos;.</source>
+        <translation>Prova &apos;orbivane --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Usage: orbivane [options] [FILE]</source>
+        <translation>Uso: orbivane [opzioni] [FILE]</translation>
+    </message>
+    <message>
+        <source>only one file can be opened: %1</source>
+        <translation>si può aprire un solo file: %1</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>il nome del file è vuoto</translation>
     </message>
 </context>
 <context>

@@ -305,6 +305,133 @@ To, o co prosisz, zostanie mimo to wykonane. Ten komunikat pojawia się raz na s
         <translation>Żaden program w tym systemie nie mógł otworzyć %1:
 %2</translation>
     </message>
+    <message>
+        <source>&amp;Edit parameters...</source>
+        <translation>Edytuj p&amp;arametry...</translation>
+    </message>
+    <message>
+        <source>&amp;Plan for a site...</source>
+        <translation>Plan dla miej&amp;sca...</translation>
+    </message>
+    <message>
+        <source>Export pointing &amp;sheet...</source>
+        <translation>Eksportuj ark&amp;usz ustawienia anteny...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanDlg</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The server&apos;s list could not be had (%1); this is the copy fetched %2 ago.</source>
+        <translation>Nie udało się pobrać listy z serwera (%1); to jest kopia pobrana %2 temu.</translation>
+    </message>
+    <message>
+        <source>Plan for a site</source>
+        <translation>Plan dla miejsca</translation>
+    </message>
+    <message>
+        <source>52.52,13.40 or 52.52N 13.40E</source>
+        <translation>52.52,13.40 lub 52.52N 13.40E</translation>
+    </message>
+    <message>
+        <source> degrees</source>
+        <translation> stopni</translation>
+    </message>
+    <message>
+        <source>satellites.xml or a CSV list</source>
+        <translation>satellites.xml lub lista CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Przeglądaj...</translation>
+    </message>
+    <message>
+        <source>R&amp;ead</source>
+        <translation>&amp;Wczytaj</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>&amp;Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>No list read yet: the table shows the database&apos;s satellites.</source>
+        <translation>Nie wczytano jeszcze żadnej listy: tabela pokazuje satelity z bazy danych.</translation>
+    </message>
+    <message>
+        <source>&amp;Site:</source>
+        <translation>&amp;Miejsce:</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum elevation:</source>
+        <translation>Minimalna &amp;elewacja:</translation>
+    </message>
+    <message>
+        <source>Sou&amp;rce:</source>
+        <translation>Ź&amp;ródło:</translation>
+    </message>
+    <message>
+        <source>Sa&amp;tellites (tick those the meter keeps; type a share to keep fewer or more of a satellite&apos;s transponders):</source>
+        <translation>Sa&amp;telity (zaznacz te, które miernik zachowuje; wpisz udział, aby zachować mniej lub więcej transponderów satelity):</translation>
+    </message>
+    <message>
+        <source>Satellites: %v of %m</source>
+        <translation>Satelity: %v z %m</translation>
+    </message>
+    <message>
+        <source>Transponders: %v of %m</source>
+        <translation>Transpondery: %v z %m</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view:</source>
+        <translation>Po&amp;dgląd:</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importuj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Receiver lists (*.xml *.csv);;All Files (*)</source>
+        <translation>Listy odbiorników (*.xml *.csv);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Type the site where the dishes stand.</source>
+        <translation>Wpisz miejsce, w którym stoją anteny.</translation>
+    </message>
+    <message>
+        <source>%1, North and East positive.</source>
+        <translation>%1, północ i wschód dodatnie.</translation>
+    </message>
+    <message>
+        <source>%1: %2 satellites, %3 transponders.</source>
+        <translation>%1: satelity: %2, transpondery: %3.</translation>
+    </message>
+    <message>
+        <source>The list</source>
+        <translation>Lista</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Odczyt %1...</translation>
+    </message>
+    <message>
+        <source>Reading stopped; the plan is as it was.</source>
+        <translation>Odczyt zatrzymany; plan pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>The list was not read; the plan is as it was.</source>
+        <translation>Lista nie została wczytana; plan pozostaje bez zmian.</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -349,7 +476,11 @@ To, o co prosisz, zostanie mimo to wykonane. Ten komunikat pojawia się raz na s
         <translation>&amp;Otwórz</translation>
     </message>
     <message>
-        <source>&amp;Compare</source>
+        <source>&amp;Close</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
         <translation>&amp;Porównaj</translation>
     </message>
 </context>
@@ -792,86 +923,6 @@ Nic nie zostało zaimportowane.</translation>
         </translation>
     </message>
     <message>
-        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
-Every meter job of Orbivane from a terminal.
-
-Commands:
-  ports                        the COM ports and the serial devices present
-  probe [--port P]...          the connection test; prints the meter&apos;s identity word
-  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
-  write [--port P]... FILE     a database file into the meter(s)
-  load  [--port P]... FILE     software into the meter(s)
-  info  FILE                   satellites, totals and free records of a database file
-  check FILE                   the structure check of a database file
-  import DB SOURCE             a satellites.xml or CSV list into a database file
-  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
-  fetch URL [OUT]              a published receiver list into the cache (and OUT)
-  diff  A B                    what differs between two database files
-  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
-  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
-  backups [FILE]               the kept versions of saved files and meter reads
-  --version                    the version of orbivane-cli
-
-P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
-saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
-
-</source>
-        <translation>Użycie: orbivane-cli POLECENIE [OPCJE] [ARGUMENTY]
-Każda praca Orbivane z miernikiem z poziomu terminala.
-
-Polecenia:
-  ports                        porty COM i obecne urządzenia szeregowe
-  probe [--port P]...          test połączenia; wypisuje słowo identyfikacyjne miernika
-  read  [--port P]... TARGET   baza danych miernika do pliku (do folderu dla kilku)
-  write [--port P]... FILE     plik bazy danych do miernika (mierników)
-  load  [--port P]... FILE     oprogramowanie do miernika (mierników)
-  info  FILE                   satelity, sumy i wolne rekordy pliku bazy danych
-  check FILE                   kontrola struktury pliku bazy danych
-  import DB SOURCE             lista satellites.xml lub CSV do pliku bazy danych
-  export DB OUT (--xml|--csv)  plik bazy danych jako satellites.xml lub CSV
-  fetch URL [OUT]              opublikowana lista odbiornika do pamięci podręcznej (i do OUT)
-  diff  A B                    czym różnią się dwa pliki bazy danych
-  sky   SOURCE...              kąty ustawienia z --site LAT,LON na satelity z plików lub list
-  fit   DB --from LIST         satelity i transpondery, które DB zachowuje dla --site LAT,LON
-  backups [FILE]               zachowane wersje zapisanych plików i odczytów z mierników
-  --version                    wersja orbivane-cli
-
-P to COMn, ścieżka urządzenia lub nazwa z /dev/serial/by-id; bez --port port zapisany
-przez okno. &apos;orbivane-cli POLECENIE --help&apos; mówi więcej.
-
-</translation>
-    </message>
-    <message>
-        <source>Exit codes:
-  0    done
-  1    check found problems; diff found differences
-  2    usage error
-  3    file error (cannot read or write it, not the right kind of file, or replacing it
-       would lose what it holds); fetch: no list from the server and none cached
-  4    the port cannot be opened
-  5    the meter does not answer
-  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
-  7    refused: load asks a question (model differs, version not higher), export or fetch would
-       replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
-  130  interrupted (SIGINT, SIGTERM)
-With several ports, the code of the first port that failed.
-</source>
-        <translation>Kody wyjścia:
-  0    gotowe
-  1    check znalazł problemy; diff znalazł różnice
-  2    błąd użycia
-  3    błąd pliku (nie można go odczytać lub zapisać, nie jest właściwym rodzajem pliku, lub jego
-       zastąpienie straciłoby jego zawartość); fetch: brak listy z serwera i brak kopii w pamięci podręcznej
-  4    nie można otworzyć portu
-  5    miernik nie odpowiada
-  6    transfer nie powiódł się (komunikat podaje kod miernika i jego znaczenie)
-  7    odmowa: load zadaje pytanie (inny model, wersja nie wyższa), export lub fetch zastąpiłby
-       plik (--force odpowiada Tak); import lub fit nie mieści się w tabelach miernika
-  130  przerwano (SIGINT, SIGTERM)
-Przy kilku portach kod pierwszego portu, który zawiódł.
-</translation>
-    </message>
-    <message>
         <source>downloaded</source>
         <translation>pobrana</translation>
     </message>
@@ -968,6 +1019,92 @@ Nic nie zostało zmienione.</translation>
     <message>
         <source>%1: line %2: &quot;%3&quot; is at no place on the arc (%4); left out</source>
         <translation>%1: wiersz %2: &quot;%3&quot; nie leży w żadnym miejscu łuku (%4); pominięto</translation>
+    </message>
+    <message>
+        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
+Every meter job of Orbivane from a terminal.
+
+Commands:
+  ports                        the COM ports and the serial devices present
+  probe [--port P]...          the connection test; prints the meter&apos;s identity word
+  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
+  write [--port P]... FILE     a database file into the meter(s)
+  load  [--port P]... FILE     software into the meter(s)
+  info  FILE                   satellites, totals and free records of a database file
+  check FILE                   the structure check of a database file
+  import DB SOURCE             a satellites.xml or CSV list into a database file
+  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
+  fetch URL [OUT]              a published receiver list into the cache (and OUT)
+  diff  A B                    what differs between two database files
+  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
+  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
+  sheet DB OUT                 DB&apos;s pointing sheet for --site LAT,LON, as a PDF
+  backups [FILE]               the kept versions of saved files and meter reads
+  --version                    the version of orbivane-cli
+
+P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
+saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
+
+</source>
+        <translation>Użycie: orbivane-cli POLECENIE [OPCJE] [ARGUMENTY]
+Każda praca Orbivane z miernikiem z poziomu terminala.
+
+Polecenia:
+  ports                        porty COM i obecne urządzenia szeregowe
+  probe [--port P]...          test połączenia; wypisuje słowo identyfikacyjne miernika
+  read  [--port P]... TARGET   baza danych miernika do pliku (do folderu dla kilku)
+  write [--port P]... FILE     plik bazy danych do miernika (mierników)
+  load  [--port P]... FILE     oprogramowanie do miernika (mierników)
+  info  FILE                   satelity, sumy i wolne rekordy pliku bazy danych
+  check FILE                   kontrola struktury pliku bazy danych
+  import DB SOURCE             lista satellites.xml lub CSV do pliku bazy danych
+  export DB OUT (--xml|--csv)  plik bazy danych jako satellites.xml lub CSV
+  fetch URL [OUT]              opublikowana lista odbiornika do pamięci podręcznej (i do OUT)
+  diff  A B                    czym różnią się dwa pliki bazy danych
+  sky   SOURCE...              kąty ustawienia z --site LAT,LON na satelity z plików lub list
+  fit   DB --from LIST         satelity i transpondery, które DB zachowuje dla --site LAT,LON
+  sheet DB OUT                 arkusz ustawienia anteny DB dla --site LAT,LON jako PDF
+  backups [FILE]               zachowane wersje zapisanych plików i odczytów z mierników
+  --version                    wersja orbivane-cli
+
+P to COMn, ścieżka urządzenia lub nazwa z /dev/serial/by-id; bez --port port zapisany
+przez okno. &apos;orbivane-cli POLECENIE --help&apos; mówi więcej.
+
+</translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    check found problems; diff found differences
+  2    usage error
+  3    file error (cannot read or write it, not the right kind of file, or replacing it
+       would lose what it holds); fetch: no list from the server and none cached
+  4    the port cannot be opened
+  5    the meter does not answer
+  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
+  7    refused: load asks a question (model differs, version not higher), export, fetch or
+       sheet would replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
+  130  interrupted (SIGINT, SIGTERM)
+With several ports, the code of the first port that failed.
+</source>
+        <translation>Kody wyjścia:
+  0    gotowe
+  1    check znalazł problemy; diff znalazł różnice
+  2    błąd użycia
+  3    błąd pliku (nie można go odczytać lub zapisać, nie jest właściwym rodzajem pliku, lub jego
+       zastąpienie straciłoby jego zawartość); fetch: brak listy z serwera i brak kopii w pamięci podręcznej
+  4    nie można otworzyć portu
+  5    miernik nie odpowiada
+  6    transfer nie powiódł się (komunikat podaje kod miernika i jego znaczenie)
+  7    odmowa: load zadaje pytanie (inny model, wersja nie wyższa), export, fetch lub
+       sheet zastąpiłby plik (--force odpowiada Tak); import lub fit nie mieści się w tabelach miernika
+  130  przerwano (SIGINT, SIGTERM)
+Przy kilku portach kod pierwszego portu, który zawiódł.
+</translation>
+    </message>
+    <message>
+        <source>Writes the pointing sheet of database DB to OUT, a PDF: every satellite of DB with its azimuth, elevation and LNB skew seen from the site, sorted by azimuth, those below the minimum elevation marked. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
+        <translation>Zapisuje arkusz ustawienia anteny dla bazy danych DB do OUT, pliku PDF: każdy satelita z DB z azymutem, elewacją i skręceniem LNB widzianymi z miejsca, posortowane według azymutu, z oznaczeniem tych poniżej minimalnej elewacji. Istniejący OUT jest zastępowany tylko z --force, a jego zawartość jest najpierw zachowywana w archiwum kopii zapasowych; samo DB nigdy nie jest zastępowane.</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1411,10 @@ Przywrócić mimo to?</translation>
     <message>
         <source>The database has changes that have not been saved to its file yet.</source>
         <translation>Baza danych ma zmiany, które nie zostały jeszcze zapisane do jej pliku.</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transpondery</translation>
     </message>
 </context>
 <context>
@@ -1776,6 +1917,159 @@ Importować mimo to?</translation>
     </message>
 </context>
 <context>
+    <name>PlanCommands</name>
+    <message>
+        <source>The transponder list has changes that have not been applied; the plan shows the database afresh and drops them.
+
+Import anyway?</source>
+        <translation>Lista transponderów ma niezastosowane zmiany; plan pokazuje bazę danych od nowa i je odrzuci.
+
+Importować mimo to?</translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the database refused the plan.</source>
+        <translation>Nic nie zostało zmienione: baza danych odrzuciła plan.</translation>
+    </message>
+    <message>
+        <source>No site is kept yet: type it in File &gt; Plan for a site... first.</source>
+        <translation>Nie zapisano jeszcze miejsca: najpierw wpisz je w Plik &gt; Plan dla miejsca...</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;All Files (*)</source>
+        <translation>PDF (*.pdf);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Please give the file name the ending .pdf.</source>
+        <translation>Nadaj nazwie pliku końcówkę .pdf.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanTableModel</name>
+    <message>
+        <source>Keep</source>
+        <translation>Zachowaj</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozycja</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elewacja</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azymut</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>Skręt</translation>
+    </message>
+    <message>
+        <source>In the database</source>
+        <translation>W bazie</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Widoczny</translation>
+    </message>
+    <message>
+        <source>Transponders kept</source>
+        <translation>Zachowane TP</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Udział</translation>
+    </message>
+    <message>
+        <source>How many of the list&apos;s %1 transponders the meter keeps for this satellite; empty: as the plan shares them out.</source>
+        <translation>Ile spośród %1 transponderów z listy miernik zachowuje dla tego satelity; puste: tak, jak rozdziela je plan.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>tak</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>auto</source>
+        <translation>auto</translation>
+    </message>
+</context>
+<context>
+    <name>PointingSheet</name>
+    <message>
+        <source>Pointing sheet: %1</source>
+        <translation>Arkusz ustawienia anteny: %1</translation>
+    </message>
+    <message>
+        <source>Site %1 (%2). Minimum elevation %3 degrees.</source>
+        <translation>Miejsce %1 (%2). Minimalna elewacja: %3 stopni.</translation>
+    </message>
+    <message>
+        <source>Azimuth: true, degrees clockwise from geographic north; correct a magnetic compass by the local declination. Elevation: degrees above the horizon. Skew: a positive skew turns the LNB counter-clockwise as seen from behind the dish, looking towards the satellite.</source>
+        <translation>Azymut: rzeczywisty, w stopniach zgodnie z ruchem wskazówek zegara od północy geograficznej; kompas magnetyczny popraw o lokalną deklinację. Elewacja: stopnie nad horyzontem. Skręt: dodatni skręt obraca LNB przeciwnie do ruchu wskazówek zegara, patrząc zza anteny w stronę satelity.</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azymut</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elewacja</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>Skręt</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozycja</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelita</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>below the horizon</source>
+        <translation>pod horyzontem</translation>
+    </message>
+    <message>
+        <source>below the minimum elevation</source>
+        <translation>poniżej minimalnej elewacji</translation>
+    </message>
+    <message>
+        <source>The database holds no satellite.</source>
+        <translation>Baza danych nie zawiera żadnego satelity.</translation>
+    </message>
+    <message>
+        <source>This is the database itself; it is not replaced.</source>
+        <translation>To jest sama baza danych; nie zostaje zastąpiona.</translation>
+    </message>
+    <message>
+        <source>This is no regular file; it is not replaced.</source>
+        <translation>To nie jest zwykły plik; nie zostaje zastąpiony.</translation>
+    </message>
+    <message>
+        <source>The sheet could not be laid out.</source>
+        <translation>Nie udało się złożyć arkusza.</translation>
+    </message>
+</context>
+<context>
     <name>PortDiagnosis</name>
     <message>
         <source>ModemManager is running. It opens serial devices that appear (mostly ttyACM) and sends them modem commands for a while, which disturbs the meter&apos;s exchange. Wait half a minute after plugging the adapter in and try again. For good: the udev rule of the Orbivane package tells ModemManager to leave the meter&apos;s adapters alone; without it, stop the service if you use no mobile modem:
@@ -2218,6 +2512,45 @@ Nadpisać go?</translation>
     <message>
         <source>Filter by name or position</source>
         <translation>Filtruj według nazwy lub pozycji</translation>
+    </message>
+    <message>
+        <source>Satellite filter</source>
+        <translation>Filtr satelitów</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelity</translation>
+    </message>
+</context>
+<context>
+    <name>StartArguments</name>
+    <message>
+        <source>Loads software and parameter databases into a satellite-finder meter on a serial port, and edits database files.</source>
+        <translation>Wgrywa oprogramowanie i bazy parametrów do miernika satelitarnego na porcie szeregowym oraz edytuje pliki baz danych.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Wyświetla informacje o wersji.</translation>
+    </message>
+    <message>
+        <source>A parameter database file to open for editing.</source>
+        <translation>Plik bazy parametrów do otwarcia w celu edycji.</translation>
+    </message>
+    <message>
+        <source>Try &apos;orbivane --help&apos;.</source>
+        <translation>Spróbuj &apos;orbivane --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Usage: orbivane [options] [FILE]</source>
+        <translation>Użycie: orbivane [opcje] [FILE]</translation>
+    </message>
+    <message>
+        <source>only one file can be opened: %1</source>
+        <translation>można otworzyć tylko jeden plik: %1</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>nazwa pliku jest pusta</translation>
     </message>
 </context>
 <context>

@@ -305,6 +305,133 @@ What you asked for goes ahead all the same. This is told once per session.</sour
         <translation>Ни одна программа в этой системе не смогла открыть %1:
 %2</translation>
     </message>
+    <message>
+        <source>&amp;Edit parameters...</source>
+        <translation>Изм&amp;енить параметры...</translation>
+    </message>
+    <message>
+        <source>&amp;Plan for a site...</source>
+        <translation>План для &amp;места...</translation>
+    </message>
+    <message>
+        <source>Export pointing &amp;sheet...</source>
+        <translation>Экспорт &amp;листа наведения...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanDlg</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The server&apos;s list could not be had (%1); this is the copy fetched %2 ago.</source>
+        <translation>Не удалось получить список с сервера (%1); это копия, загруженная %2 назад.</translation>
+    </message>
+    <message>
+        <source>Plan for a site</source>
+        <translation>План для места</translation>
+    </message>
+    <message>
+        <source>52.52,13.40 or 52.52N 13.40E</source>
+        <translation>52.52,13.40 или 52.52N 13.40E</translation>
+    </message>
+    <message>
+        <source> degrees</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>satellites.xml or a CSV list</source>
+        <translation>satellites.xml или список CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Обзор...</translation>
+    </message>
+    <message>
+        <source>R&amp;ead</source>
+        <translation>&amp;Читать</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>&amp;Стоп</translation>
+    </message>
+    <message>
+        <source>No list read yet: the table shows the database&apos;s satellites.</source>
+        <translation>Список ещё не прочитан: в таблице спутники базы данных.</translation>
+    </message>
+    <message>
+        <source>&amp;Site:</source>
+        <translation>&amp;Место:</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum elevation:</source>
+        <translation>Минимальный &amp;угол места:</translation>
+    </message>
+    <message>
+        <source>Sou&amp;rce:</source>
+        <translation>&amp;Источник:</translation>
+    </message>
+    <message>
+        <source>Sa&amp;tellites (tick those the meter keeps; type a share to keep fewer or more of a satellite&apos;s transponders):</source>
+        <translation>Спу&amp;тники (отметьте те, что сохраняет прибор; введите долю, чтобы сохранить меньше или больше транспондеров спутника):</translation>
+    </message>
+    <message>
+        <source>Satellites: %v of %m</source>
+        <translation>Спутники: %v из %m</translation>
+    </message>
+    <message>
+        <source>Transponders: %v of %m</source>
+        <translation>Транспондеры: %v из %m</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view:</source>
+        <translation>П&amp;редпросмотр:</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>Им&amp;порт</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Receiver lists (*.xml *.csv);;All Files (*)</source>
+        <translation>Списки ресиверов (*.xml *.csv);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Type the site where the dishes stand.</source>
+        <translation>Введите место, где стоят антенны.</translation>
+    </message>
+    <message>
+        <source>%1, North and East positive.</source>
+        <translation>%1, север и восток положительны.</translation>
+    </message>
+    <message>
+        <source>%1: %2 satellites, %3 transponders.</source>
+        <translation>%1: спутников: %2, транспондеров: %3.</translation>
+    </message>
+    <message>
+        <source>The list</source>
+        <translation>Список</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Чтение %1...</translation>
+    </message>
+    <message>
+        <source>Reading stopped; the plan is as it was.</source>
+        <translation>Чтение остановлено; план остался прежним.</translation>
+    </message>
+    <message>
+        <source>The list was not read; the plan is as it was.</source>
+        <translation>Список не прочитан; план остался прежним.</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -349,7 +476,11 @@ What you asked for goes ahead all the same. This is told once per session.</sour
         <translation>&amp;Открыть</translation>
     </message>
     <message>
-        <source>&amp;Compare</source>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
         <translation>&amp;Сравнить</translation>
     </message>
 </context>
@@ -792,86 +923,6 @@ Nothing was imported.</source>
         </translation>
     </message>
     <message>
-        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
-Every meter job of Orbivane from a terminal.
-
-Commands:
-  ports                        the COM ports and the serial devices present
-  probe [--port P]...          the connection test; prints the meter&apos;s identity word
-  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
-  write [--port P]... FILE     a database file into the meter(s)
-  load  [--port P]... FILE     software into the meter(s)
-  info  FILE                   satellites, totals and free records of a database file
-  check FILE                   the structure check of a database file
-  import DB SOURCE             a satellites.xml or CSV list into a database file
-  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
-  fetch URL [OUT]              a published receiver list into the cache (and OUT)
-  diff  A B                    what differs between two database files
-  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
-  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
-  backups [FILE]               the kept versions of saved files and meter reads
-  --version                    the version of orbivane-cli
-
-P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
-saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
-
-</source>
-        <translation>Использование: orbivane-cli КОМАНДА [ПАРАМЕТРЫ] [АРГУМЕНТЫ]
-Вся работа Orbivane с прибором из терминала.
-
-Команды:
-  ports                        COM-порты и имеющиеся последовательные устройства
-  probe [--port P]...          проверка связи; выводит идентификатор прибора
-  read  [--port P]... TARGET   база данных прибора в файл (в папку для нескольких)
-  write [--port P]... FILE     файл базы данных в прибор(ы)
-  load  [--port P]... FILE     программное обеспечение в прибор(ы)
-  info  FILE                   спутники, итоги и свободные записи файла базы данных
-  check FILE                   проверка структуры файла базы данных
-  import DB SOURCE             список satellites.xml или CSV в файл базы данных
-  export DB OUT (--xml|--csv)  файл базы данных как satellites.xml или CSV
-  fetch URL [OUT]              опубликованный список ресивера в кэш (и в OUT)
-  diff  A B                    чем различаются два файла базы данных
-  sky   SOURCE...              углы наведения с --site LAT,LON на спутники файлов или списков
-  fit   DB --from LIST         спутники и транспондеры, которые DB сохраняет для --site LAT,LON
-  backups [FILE]               сохранённые версии записанных файлов и чтений с прибора
-  --version                    версия orbivane-cli
-
-P — это COMn, путь к устройству или имя из /dev/serial/by-id; без --port — порт, сохранённый
-окном. &apos;orbivane-cli КОМАНДА --help&apos; расскажет больше.
-
-</translation>
-    </message>
-    <message>
-        <source>Exit codes:
-  0    done
-  1    check found problems; diff found differences
-  2    usage error
-  3    file error (cannot read or write it, not the right kind of file, or replacing it
-       would lose what it holds); fetch: no list from the server and none cached
-  4    the port cannot be opened
-  5    the meter does not answer
-  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
-  7    refused: load asks a question (model differs, version not higher), export or fetch would
-       replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
-  130  interrupted (SIGINT, SIGTERM)
-With several ports, the code of the first port that failed.
-</source>
-        <translation>Коды завершения:
-  0    выполнено
-  1    check нашёл проблемы; diff нашёл различия
-  2    ошибка использования
-  3    ошибка файла (не удаётся прочитать или записать, файл не того вида, или его замена
-       потеряла бы его содержимое); fetch: нет списка ни с сервера, ни в кэше
-  4    не удаётся открыть порт
-  5    прибор не отвечает
-  6    передача не удалась (в сообщении указан код прибора и его значение)
-  7    отказ: load задаёт вопрос (другая модель, версия не выше), export или fetch заменил бы
-       файл (--force отвечает Да); import или fit не помещается в таблицы прибора
-  130  прервано (SIGINT, SIGTERM)
-При нескольких портах — код первого порта, на котором произошёл сбой.
-</translation>
-    </message>
-    <message>
         <source>downloaded</source>
         <translation>загружен</translation>
     </message>
@@ -968,6 +1019,92 @@ Nothing was changed.</source>
     <message>
         <source>%1: line %2: &quot;%3&quot; is at no place on the arc (%4); left out</source>
         <translation>%1: строка %2: &quot;%3&quot; не находится ни в одной точке дуги (%4); пропущен</translation>
+    </message>
+    <message>
+        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
+Every meter job of Orbivane from a terminal.
+
+Commands:
+  ports                        the COM ports and the serial devices present
+  probe [--port P]...          the connection test; prints the meter&apos;s identity word
+  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
+  write [--port P]... FILE     a database file into the meter(s)
+  load  [--port P]... FILE     software into the meter(s)
+  info  FILE                   satellites, totals and free records of a database file
+  check FILE                   the structure check of a database file
+  import DB SOURCE             a satellites.xml or CSV list into a database file
+  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
+  fetch URL [OUT]              a published receiver list into the cache (and OUT)
+  diff  A B                    what differs between two database files
+  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
+  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
+  sheet DB OUT                 DB&apos;s pointing sheet for --site LAT,LON, as a PDF
+  backups [FILE]               the kept versions of saved files and meter reads
+  --version                    the version of orbivane-cli
+
+P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
+saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
+
+</source>
+        <translation>Использование: orbivane-cli КОМАНДА [ПАРАМЕТРЫ] [АРГУМЕНТЫ]
+Вся работа Orbivane с прибором из терминала.
+
+Команды:
+  ports                        COM-порты и имеющиеся последовательные устройства
+  probe [--port P]...          проверка связи; выводит идентификатор прибора
+  read  [--port P]... TARGET   база данных прибора в файл (в папку для нескольких)
+  write [--port P]... FILE     файл базы данных в прибор(ы)
+  load  [--port P]... FILE     программное обеспечение в прибор(ы)
+  info  FILE                   спутники, итоги и свободные записи файла базы данных
+  check FILE                   проверка структуры файла базы данных
+  import DB SOURCE             список satellites.xml или CSV в файл базы данных
+  export DB OUT (--xml|--csv)  файл базы данных как satellites.xml или CSV
+  fetch URL [OUT]              опубликованный список ресивера в кэш (и в OUT)
+  diff  A B                    чем различаются два файла базы данных
+  sky   SOURCE...              углы наведения с --site LAT,LON на спутники файлов или списков
+  fit   DB --from LIST         спутники и транспондеры, которые DB сохраняет для --site LAT,LON
+  sheet DB OUT                 лист наведения DB для --site LAT,LON в виде PDF
+  backups [FILE]               сохранённые версии записанных файлов и чтений с прибора
+  --version                    версия orbivane-cli
+
+P — это COMn, путь к устройству или имя из /dev/serial/by-id; без --port — порт, сохранённый
+окном. &apos;orbivane-cli КОМАНДА --help&apos; расскажет больше.
+
+</translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    check found problems; diff found differences
+  2    usage error
+  3    file error (cannot read or write it, not the right kind of file, or replacing it
+       would lose what it holds); fetch: no list from the server and none cached
+  4    the port cannot be opened
+  5    the meter does not answer
+  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
+  7    refused: load asks a question (model differs, version not higher), export, fetch or
+       sheet would replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
+  130  interrupted (SIGINT, SIGTERM)
+With several ports, the code of the first port that failed.
+</source>
+        <translation>Коды завершения:
+  0    выполнено
+  1    check нашёл проблемы; diff нашёл различия
+  2    ошибка использования
+  3    ошибка файла (не удаётся прочитать или записать, файл не того вида, или его замена
+       потеряла бы его содержимое); fetch: нет списка ни с сервера, ни в кэше
+  4    не удаётся открыть порт
+  5    прибор не отвечает
+  6    передача не удалась (в сообщении указан код прибора и его значение)
+  7    отказ: load задаёт вопрос (другая модель, версия не выше), export, fetch или
+       sheet заменил бы файл (--force отвечает Да); import или fit не помещается в таблицы прибора
+  130  прервано (SIGINT, SIGTERM)
+При нескольких портах — код первого порта, на котором произошёл сбой.
+</translation>
+    </message>
+    <message>
+        <source>Writes the pointing sheet of database DB to OUT, a PDF: every satellite of DB with its azimuth, elevation and LNB skew seen from the site, sorted by azimuth, those below the minimum elevation marked. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
+        <translation>Записывает лист наведения базы данных DB в OUT, файл PDF: каждый спутник DB с азимутом, углом места и поворотом LNB, видимыми с места установки, по порядку азимута, с пометкой тех, что ниже минимального угла места. Существующий OUT заменяется только с --force, а его содержимое сначала сохраняется в архиве резервных копий; сама DB никогда не заменяется.</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1411,10 @@ Restore it anyway?</source>
     <message>
         <source>The database has changes that have not been saved to its file yet.</source>
         <translation>В базе данных есть изменения, ещё не сохранённые в её файл.</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Транспондеры</translation>
     </message>
 </context>
 <context>
@@ -1776,6 +1917,159 @@ Import anyway?</source>
     </message>
 </context>
 <context>
+    <name>PlanCommands</name>
+    <message>
+        <source>The transponder list has changes that have not been applied; the plan shows the database afresh and drops them.
+
+Import anyway?</source>
+        <translation>В списке транспондеров есть неприменённые изменения; план заново показывает базу данных и отбросит их.
+
+Всё равно импортировать?</translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the database refused the plan.</source>
+        <translation>Ничего не изменено: база данных отклонила план.</translation>
+    </message>
+    <message>
+        <source>No site is kept yet: type it in File &gt; Plan for a site... first.</source>
+        <translation>Место ещё не сохранено: сначала введите его в Файл &gt; План для места...</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;All Files (*)</source>
+        <translation>PDF (*.pdf);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Please give the file name the ending .pdf.</source>
+        <translation>Дайте имени файла окончание .pdf.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanTableModel</name>
+    <message>
+        <source>Keep</source>
+        <translation>Взять</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Угол места</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Азимут</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>Поворот</translation>
+    </message>
+    <message>
+        <source>In the database</source>
+        <translation>В базе</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Виден</translation>
+    </message>
+    <message>
+        <source>Transponders kept</source>
+        <translation>Сохр. ТП</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Доля</translation>
+    </message>
+    <message>
+        <source>How many of the list&apos;s %1 transponders the meter keeps for this satellite; empty: as the plan shares them out.</source>
+        <translation>Сколько из %1 транспондеров списка прибор сохраняет для этого спутника; пусто: как распределит план.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>да</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+    <message>
+        <source>auto</source>
+        <translation>авто</translation>
+    </message>
+</context>
+<context>
+    <name>PointingSheet</name>
+    <message>
+        <source>Pointing sheet: %1</source>
+        <translation>Лист наведения: %1</translation>
+    </message>
+    <message>
+        <source>Site %1 (%2). Minimum elevation %3 degrees.</source>
+        <translation>Место %1 (%2). Минимальный угол места %3°.</translation>
+    </message>
+    <message>
+        <source>Azimuth: true, degrees clockwise from geographic north; correct a magnetic compass by the local declination. Elevation: degrees above the horizon. Skew: a positive skew turns the LNB counter-clockwise as seen from behind the dish, looking towards the satellite.</source>
+        <translation>Азимут: истинный, в градусах по часовой стрелке от географического севера; показания магнитного компаса исправьте на местное склонение. Угол места: градусы над горизонтом. Поворот: положительный поворот вращает LNB против часовой стрелки, если смотреть из-за антенны в сторону спутника.</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Азимут</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Угол места</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>Поворот</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Примечание</translation>
+    </message>
+    <message>
+        <source>below the horizon</source>
+        <translation>ниже горизонта</translation>
+    </message>
+    <message>
+        <source>below the minimum elevation</source>
+        <translation>ниже минимального угла места</translation>
+    </message>
+    <message>
+        <source>The database holds no satellite.</source>
+        <translation>В базе данных нет ни одного спутника.</translation>
+    </message>
+    <message>
+        <source>This is the database itself; it is not replaced.</source>
+        <translation>Это сама база данных; она не заменяется.</translation>
+    </message>
+    <message>
+        <source>This is no regular file; it is not replaced.</source>
+        <translation>Это не обычный файл; он не заменяется.</translation>
+    </message>
+    <message>
+        <source>The sheet could not be laid out.</source>
+        <translation>Не удалось сверстать лист.</translation>
+    </message>
+</context>
+<context>
     <name>PortDiagnosis</name>
     <message>
         <source>ModemManager is running. It opens serial devices that appear (mostly ttyACM) and sends them modem commands for a while, which disturbs the meter&apos;s exchange. Wait half a minute after plugging the adapter in and try again. For good: the udev rule of the Orbivane package tells ModemManager to leave the meter&apos;s adapters alone; without it, stop the service if you use no mobile modem:
@@ -2218,6 +2512,45 @@ Save over it?</source>
     <message>
         <source>Filter by name or position</source>
         <translation>Фильтр по имени или позиции</translation>
+    </message>
+    <message>
+        <source>Satellite filter</source>
+        <translation>Фильтр спутников</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Спутники</translation>
+    </message>
+</context>
+<context>
+    <name>StartArguments</name>
+    <message>
+        <source>Loads software and parameter databases into a satellite-finder meter on a serial port, and edits database files.</source>
+        <translation>Загружает программное обеспечение и базы параметров в спутниковый измерительный прибор на последовательном порту и редактирует файлы баз данных.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Показывает сведения о версии.</translation>
+    </message>
+    <message>
+        <source>A parameter database file to open for editing.</source>
+        <translation>Файл базы параметров, открываемый для редактирования.</translation>
+    </message>
+    <message>
+        <source>Try &apos;orbivane --help&apos;.</source>
+        <translation>Попробуйте &apos;orbivane --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Usage: orbivane [options] [FILE]</source>
+        <translation>Использование: orbivane [параметры] [FILE]</translation>
+    </message>
+    <message>
+        <source>only one file can be opened: %1</source>
+        <translation>можно открыть только один файл: %1</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>имя файла пусто</translation>
     </message>
 </context>
 <context>

@@ -301,6 +301,133 @@ What you asked for goes ahead all the same. This is told once per session.</sour
         <translation>Bu sistemde şunu açabilecek bir program yok: %1
 %2</translation>
     </message>
+    <message>
+        <source>&amp;Edit parameters...</source>
+        <translation>&amp;Parametreleri düzenle...</translation>
+    </message>
+    <message>
+        <source>&amp;Plan for a site...</source>
+        <translation>Bir k&amp;onum için plan...</translation>
+    </message>
+    <message>
+        <source>Export pointing &amp;sheet...</source>
+        <translation>Y&amp;önlendirme sayfasını dışa aktar...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Çıkış</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanDlg</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The server&apos;s list could not be had (%1); this is the copy fetched %2 ago.</source>
+        <translation>Sunucunun listesi alınamadı (%1); bu, %2 önce indirilen kopyadır.</translation>
+    </message>
+    <message>
+        <source>Plan for a site</source>
+        <translation>Bir konum için plan</translation>
+    </message>
+    <message>
+        <source>52.52,13.40 or 52.52N 13.40E</source>
+        <translation>52.52,13.40 veya 52.52N 13.40E</translation>
+    </message>
+    <message>
+        <source> degrees</source>
+        <translation> derece</translation>
+    </message>
+    <message>
+        <source>satellites.xml or a CSV list</source>
+        <translation>satellites.xml veya bir CSV listesi</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Gözat...</translation>
+    </message>
+    <message>
+        <source>R&amp;ead</source>
+        <translation>&amp;Oku</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>&amp;Durdur</translation>
+    </message>
+    <message>
+        <source>No list read yet: the table shows the database&apos;s satellites.</source>
+        <translation>Henüz liste okunmadı: tablo veritabanındaki uyduları gösteriyor.</translation>
+    </message>
+    <message>
+        <source>&amp;Site:</source>
+        <translation>&amp;Konum:</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum elevation:</source>
+        <translation>En düşük &amp;yükseliş:</translation>
+    </message>
+    <message>
+        <source>Sou&amp;rce:</source>
+        <translation>Kay&amp;nak:</translation>
+    </message>
+    <message>
+        <source>Sa&amp;tellites (tick those the meter keeps; type a share to keep fewer or more of a satellite&apos;s transponders):</source>
+        <translation>&amp;Uydular (ölçüm cihazının tutacaklarını işaretleyin; bir uydunun daha az veya daha çok transponderini tutmak için bir pay yazın):</translation>
+    </message>
+    <message>
+        <source>Satellites: %v of %m</source>
+        <translation>Uydular: %v / %m</translation>
+    </message>
+    <message>
+        <source>Transponders: %v of %m</source>
+        <translation>Transponderler: %v / %m</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view:</source>
+        <translation>Önizl&amp;eme:</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>İçe &amp;aktar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Receiver lists (*.xml *.csv);;All Files (*)</source>
+        <translation>Alıcı listeleri (*.xml *.csv);;Tüm Dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>Type the site where the dishes stand.</source>
+        <translation>Çanakların bulunduğu konumu yazın.</translation>
+    </message>
+    <message>
+        <source>%1, North and East positive.</source>
+        <translation>%1, Kuzey ve Doğu pozitif.</translation>
+    </message>
+    <message>
+        <source>%1: %2 satellites, %3 transponders.</source>
+        <translation>%1: %2 uydu, %3 transponder.</translation>
+    </message>
+    <message>
+        <source>The list</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 okunuyor...</translation>
+    </message>
+    <message>
+        <source>Reading stopped; the plan is as it was.</source>
+        <translation>Okuma durduruldu; plan olduğu gibi kaldı.</translation>
+    </message>
+    <message>
+        <source>The list was not read; the plan is as it was.</source>
+        <translation>Liste okunmadı; plan olduğu gibi kaldı.</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -345,7 +472,11 @@ What you asked for goes ahead all the same. This is told once per session.</sour
         <translation>&amp;Aç</translation>
     </message>
     <message>
-        <source>&amp;Compare</source>
+        <source>&amp;Close</source>
+        <translation>Ka&amp;pat</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
         <translation>&amp;Karşılaştır</translation>
     </message>
 </context>
@@ -784,86 +915,6 @@ Hiçbir şey içe aktarılmadı.</translation>
         </translation>
     </message>
     <message>
-        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
-Every meter job of Orbivane from a terminal.
-
-Commands:
-  ports                        the COM ports and the serial devices present
-  probe [--port P]...          the connection test; prints the meter&apos;s identity word
-  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
-  write [--port P]... FILE     a database file into the meter(s)
-  load  [--port P]... FILE     software into the meter(s)
-  info  FILE                   satellites, totals and free records of a database file
-  check FILE                   the structure check of a database file
-  import DB SOURCE             a satellites.xml or CSV list into a database file
-  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
-  fetch URL [OUT]              a published receiver list into the cache (and OUT)
-  diff  A B                    what differs between two database files
-  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
-  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
-  backups [FILE]               the kept versions of saved files and meter reads
-  --version                    the version of orbivane-cli
-
-P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
-saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
-
-</source>
-        <translation>Kullanım: orbivane-cli KOMUT [SEÇENEKLER] [ARGÜMANLAR]
-Orbivane&apos;in tüm ölçüm cihazı işleri, terminalden.
-
-Komutlar:
-  ports                        COM portları ve mevcut seri aygıtlar
-  probe [--port P]...          bağlantı testi; ölçüm cihazının kimlik sözcüğünü yazdırır
-  read  [--port P]... TARGET   ölçüm cihazının veritabanını bir dosyaya (birden fazlası için bir klasöre)
-  write [--port P]... FILE     bir veritabanı dosyasını ölçüm cihaz(lar)ına
-  load  [--port P]... FILE     yazılımı ölçüm cihaz(lar)ına
-  info  FILE                   bir veritabanı dosyasının uyduları, toplamları ve boş kayıtları
-  check FILE                   bir veritabanı dosyasının yapı denetimi
-  import DB SOURCE             bir satellites.xml veya CSV listesini bir veritabanı dosyasına
-  export DB OUT (--xml|--csv)  bir veritabanı dosyasını satellites.xml veya CSV olarak
-  fetch URL [OUT]              yayımlanmış bir alıcı listesini önbelleğe (ve OUT dosyasına)
-  diff  A B                    iki veritabanı dosyası arasındaki farklar
-  sky   SOURCE...              --site LAT,LON konumundan dosya veya listelerdeki uydulara bakış açıları
-  fit   DB --from LIST         DB dosyasının --site LAT,LON için tuttuğu uydular ve transponderler
-  backups [FILE]               kaydedilen dosyaların ve cihaz okumalarının saklanan sürümleri
-  --version                    orbivane-cli sürümü
-
-P; COMn, bir aygıt yolu veya bir /dev/serial/by-id adıdır; --port verilmezse pencerenin
-kaydettiği port. &apos;orbivane-cli KOMUT --help&apos; daha fazlasını anlatır.
-
-</translation>
-    </message>
-    <message>
-        <source>Exit codes:
-  0    done
-  1    check found problems; diff found differences
-  2    usage error
-  3    file error (cannot read or write it, not the right kind of file, or replacing it
-       would lose what it holds); fetch: no list from the server and none cached
-  4    the port cannot be opened
-  5    the meter does not answer
-  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
-  7    refused: load asks a question (model differs, version not higher), export or fetch would
-       replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
-  130  interrupted (SIGINT, SIGTERM)
-With several ports, the code of the first port that failed.
-</source>
-        <translation>Çıkış kodları:
-  0    tamamlandı
-  1    check sorun buldu; diff fark buldu
-  2    kullanım hatası
-  3    dosya hatası (okunamıyor veya yazılamıyor, doğru türde bir dosya değil ya da değiştirilirse
-       içeriği kaybolur); fetch: sunucudan liste gelmedi ve önbellekte de yok
-  4    port açılamıyor
-  5    ölçüm cihazı yanıt vermiyor
-  6    aktarım başarısız oldu (ileti, ölçüm cihazının kodunu ve anlamını verir)
-  7    reddedildi: load bir soru soruyor (model farklı, sürüm daha yüksek değil), export veya fetch bir
-       dosyayı değiştirecek (--force Evet yanıtını verir); import veya fit ölçüm cihazının tablolarına sığmıyor
-  130  kesildi (SIGINT, SIGTERM)
-Birden fazla portta, başarısız olan ilk portun kodu.
-</translation>
-    </message>
-    <message>
         <source>downloaded</source>
         <translation>indirildi</translation>
     </message>
@@ -958,6 +1009,92 @@ Hiçbir şey değiştirilmedi.</translation>
     <message>
         <source>%1: line %2: &quot;%3&quot; is at no place on the arc (%4); left out</source>
         <translation>%1: satır %2: &quot;%3&quot; yayın hiçbir yerinde değil (%4); dışarıda bırakıldı</translation>
+    </message>
+    <message>
+        <source>Usage: orbivane-cli COMMAND [OPTIONS] [ARGUMENTS]
+Every meter job of Orbivane from a terminal.
+
+Commands:
+  ports                        the COM ports and the serial devices present
+  probe [--port P]...          the connection test; prints the meter&apos;s identity word
+  read  [--port P]... TARGET   the meter&apos;s database into a file (a folder for several)
+  write [--port P]... FILE     a database file into the meter(s)
+  load  [--port P]... FILE     software into the meter(s)
+  info  FILE                   satellites, totals and free records of a database file
+  check FILE                   the structure check of a database file
+  import DB SOURCE             a satellites.xml or CSV list into a database file
+  export DB OUT (--xml|--csv)  a database file as satellites.xml or CSV
+  fetch URL [OUT]              a published receiver list into the cache (and OUT)
+  diff  A B                    what differs between two database files
+  sky   SOURCE...              look angles from --site LAT,LON of files&apos; or lists&apos; satellites
+  fit   DB --from LIST         the satellites and transponders DB keeps for --site LAT,LON
+  sheet DB OUT                 DB&apos;s pointing sheet for --site LAT,LON, as a PDF
+  backups [FILE]               the kept versions of saved files and meter reads
+  --version                    the version of orbivane-cli
+
+P is COMn, a device path or a /dev/serial/by-id name; without --port, the port the window
+saved. &apos;orbivane-cli COMMAND --help&apos; tells more.
+
+</source>
+        <translation>Kullanım: orbivane-cli KOMUT [SEÇENEKLER] [ARGÜMANLAR]
+Orbivane&apos;in tüm ölçüm cihazı işleri, terminalden.
+
+Komutlar:
+  ports                        COM portları ve mevcut seri aygıtlar
+  probe [--port P]...          bağlantı testi; ölçüm cihazının kimlik sözcüğünü yazdırır
+  read  [--port P]... TARGET   ölçüm cihazının veritabanını bir dosyaya (birden fazlası için bir klasöre)
+  write [--port P]... FILE     bir veritabanı dosyasını ölçüm cihaz(lar)ına
+  load  [--port P]... FILE     yazılımı ölçüm cihaz(lar)ına
+  info  FILE                   bir veritabanı dosyasının uyduları, toplamları ve boş kayıtları
+  check FILE                   bir veritabanı dosyasının yapı denetimi
+  import DB SOURCE             bir satellites.xml veya CSV listesini bir veritabanı dosyasına
+  export DB OUT (--xml|--csv)  bir veritabanı dosyasını satellites.xml veya CSV olarak
+  fetch URL [OUT]              yayımlanmış bir alıcı listesini önbelleğe (ve OUT dosyasına)
+  diff  A B                    iki veritabanı dosyası arasındaki farklar
+  sky   SOURCE...              --site LAT,LON konumundan dosya veya listelerdeki uydulara bakış açıları
+  fit   DB --from LIST         DB dosyasının --site LAT,LON için tuttuğu uydular ve transponderler
+  sheet DB OUT                 DB&apos;nin --site LAT,LON için yönlendirme sayfası, PDF olarak
+  backups [FILE]               kaydedilen dosyaların ve cihaz okumalarının saklanan sürümleri
+  --version                    orbivane-cli sürümü
+
+P; COMn, bir aygıt yolu veya bir /dev/serial/by-id adıdır; --port verilmezse pencerenin
+kaydettiği port. &apos;orbivane-cli KOMUT --help&apos; daha fazlasını anlatır.
+
+</translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    check found problems; diff found differences
+  2    usage error
+  3    file error (cannot read or write it, not the right kind of file, or replacing it
+       would lose what it holds); fetch: no list from the server and none cached
+  4    the port cannot be opened
+  5    the meter does not answer
+  6    the transfer failed (the message gives the meter&apos;s code and its meaning)
+  7    refused: load asks a question (model differs, version not higher), export, fetch or
+       sheet would replace a file (--force answers Yes); import or fit does not fit the meter&apos;s tables
+  130  interrupted (SIGINT, SIGTERM)
+With several ports, the code of the first port that failed.
+</source>
+        <translation>Çıkış kodları:
+  0    tamamlandı
+  1    check sorun buldu; diff fark buldu
+  2    kullanım hatası
+  3    dosya hatası (okunamıyor veya yazılamıyor, doğru türde bir dosya değil ya da değiştirilirse
+       içeriği kaybolur); fetch: sunucudan liste gelmedi ve önbellekte de yok
+  4    port açılamıyor
+  5    ölçüm cihazı yanıt vermiyor
+  6    aktarım başarısız oldu (ileti, ölçüm cihazının kodunu ve anlamını verir)
+  7    reddedildi: load bir soru soruyor (model farklı, sürüm daha yüksek değil), export, fetch veya
+       sheet bir dosyayı değiştirecek (--force Evet yanıtını verir); import veya fit ölçüm cihazının tablolarına sığmıyor
+  130  kesildi (SIGINT, SIGTERM)
+Birden fazla portta, başarısız olan ilk portun kodu.
+</translation>
+    </message>
+    <message>
+        <source>Writes the pointing sheet of database DB to OUT, a PDF: every satellite of DB with its azimuth, elevation and LNB skew seen from the site, sorted by azimuth, those below the minimum elevation marked. An existing OUT is replaced only with --force, and its content is kept in the backup archive first; DB itself is never replaced.</source>
+        <translation>DB veritabanının yönlendirme sayfasını bir PDF olan OUT dosyasına yazar: DB&apos;nin her uydusu, konumdan görülen azimut, yükseliş ve LNB eğikliğiyle, azimuta göre sıralı, en düşük yükselişin altındakiler işaretli. Var olan bir OUT yalnızca --force ile değiştirilir ve içeriği önce yedek arşivinde saklanır; DB&apos;nin kendisi asla değiştirilmez.</translation>
     </message>
 </context>
 <context>
@@ -1252,6 +1389,10 @@ Yine de geri yüklensin mi?</translation>
     <message>
         <source>The database has changes that have not been saved to its file yet.</source>
         <translation>Veritabanında henüz dosyasına kaydedilmemiş değişiklikler var.</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponderler</translation>
     </message>
 </context>
 <context>
@@ -1736,6 +1877,159 @@ Yine de içe aktarılsın mı?</translation>
     </message>
 </context>
 <context>
+    <name>PlanCommands</name>
+    <message>
+        <source>The transponder list has changes that have not been applied; the plan shows the database afresh and drops them.
+
+Import anyway?</source>
+        <translation>Transponder listesinde uygulanmamış değişiklikler var; plan veritabanını yeniden gösterir ve bunları atar.
+
+Yine de içe aktarılsın mı?</translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the database refused the plan.</source>
+        <translation>Hiçbir şey değiştirilmedi: veritabanı planı reddetti.</translation>
+    </message>
+    <message>
+        <source>No site is kept yet: type it in File &gt; Plan for a site... first.</source>
+        <translation>Henüz kayıtlı bir konum yok: önce Dosya &gt; Bir konum için plan... içinde yazın.</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;All Files (*)</source>
+        <translation>PDF (*.pdf);;Tüm Dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>Please give the file name the ending .pdf.</source>
+        <translation>Lütfen dosya adına .pdf uzantısı verin.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanTableModel</name>
+    <message>
+        <source>Keep</source>
+        <translation>Tut</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Yükseliş</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>Eğiklik</translation>
+    </message>
+    <message>
+        <source>In the database</source>
+        <translation>Veritabanında</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Görünür</translation>
+    </message>
+    <message>
+        <source>Transponders kept</source>
+        <translation>Tutulan TP</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Pay</translation>
+    </message>
+    <message>
+        <source>How many of the list&apos;s %1 transponders the meter keeps for this satellite; empty: as the plan shares them out.</source>
+        <translation>Listenin %1 transponderinden kaçını ölçüm cihazının bu uydu için tuttuğu; boş: planın paylaştırdığı gibi.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>evet</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>hayır</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>auto</source>
+        <translation>otomatik</translation>
+    </message>
+</context>
+<context>
+    <name>PointingSheet</name>
+    <message>
+        <source>Pointing sheet: %1</source>
+        <translation>Yönlendirme sayfası: %1</translation>
+    </message>
+    <message>
+        <source>Site %1 (%2). Minimum elevation %3 degrees.</source>
+        <translation>Konum %1 (%2). En düşük yükseliş %3 derece.</translation>
+    </message>
+    <message>
+        <source>Azimuth: true, degrees clockwise from geographic north; correct a magnetic compass by the local declination. Elevation: degrees above the horizon. Skew: a positive skew turns the LNB counter-clockwise as seen from behind the dish, looking towards the satellite.</source>
+        <translation>Azimut: gerçek, coğrafi kuzeyden saat yönünde derece; manyetik pusulayı yerel sapma kadar düzeltin. Yükseliş: ufkun üzerindeki derece. Eğiklik: pozitif eğiklik, çanağın arkasından uyduya doğru bakıldığında LNB&apos;yi saat yönünün tersine çevirir.</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Yükseliş</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>Eğiklik</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Not</translation>
+    </message>
+    <message>
+        <source>below the horizon</source>
+        <translation>ufkun altında</translation>
+    </message>
+    <message>
+        <source>below the minimum elevation</source>
+        <translation>en düşük yükselişin altında</translation>
+    </message>
+    <message>
+        <source>The database holds no satellite.</source>
+        <translation>Veritabanında hiç uydu yok.</translation>
+    </message>
+    <message>
+        <source>This is the database itself; it is not replaced.</source>
+        <translation>Bu, veritabanının kendisi; değiştirilmez.</translation>
+    </message>
+    <message>
+        <source>This is no regular file; it is not replaced.</source>
+        <translation>Bu normal bir dosya değil; değiştirilmez.</translation>
+    </message>
+    <message>
+        <source>The sheet could not be laid out.</source>
+        <translation>Sayfa düzenlenemedi.</translation>
+    </message>
+</context>
+<context>
     <name>PortDiagnosis</name>
     <message>
         <source>ModemManager is running. It opens serial devices that appear (mostly ttyACM) and sends them modem commands for a while, which disturbs the meter&apos;s exchange. Wait half a minute after plugging the adapter in and try again. For good: the udev rule of the Orbivane package tells ModemManager to leave the meter&apos;s adapters alone; without it, stop the service if you use no mobile modem:
@@ -2162,6 +2456,45 @@ Save over it?</source>
     <message>
         <source>Filter by name or position</source>
         <translation>Ada veya konuma göre filtrele</translation>
+    </message>
+    <message>
+        <source>Satellite filter</source>
+        <translation>Uydu filtresi</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Uydular</translation>
+    </message>
+</context>
+<context>
+    <name>StartArguments</name>
+    <message>
+        <source>Loads software and parameter databases into a satellite-finder meter on a serial port, and edits database files.</source>
+        <translation>Seri porttaki bir uydu bulucu ölçüm cihazına yazılım ve parametre veritabanları yükler ve veritabanı dosyalarını düzenler.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Sürüm bilgisini gösterir.</translation>
+    </message>
+    <message>
+        <source>A parameter database file to open for editing.</source>
+        <translation>Düzenlemek için açılacak bir parametre veritabanı dosyası.</translation>
+    </message>
+    <message>
+        <source>Try &apos;orbivane --help&apos;.</source>
+        <translation>&apos;orbivane --help&apos; deneyin.</translation>
+    </message>
+    <message>
+        <source>Usage: orbivane [options] [FILE]</source>
+        <translation>Kullanım: orbivane [seçenekler] [FILE]</translation>
+    </message>
+    <message>
+        <source>only one file can be opened: %1</source>
+        <translation>yalnızca bir dosya açılabilir: %1</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>dosya adı boş</translation>
     </message>
 </context>
 <context>

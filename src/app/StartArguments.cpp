@@ -5,10 +5,11 @@
 
 namespace {
 
-QString Tr(const char *text)
+// Text::tr() rather than a helper function, so that lupdate finds the texts.
+class Text
 {
-    return QCoreApplication::translate("StartArguments", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(StartArguments)
+};
 
 } // namespace
 
@@ -17,17 +18,17 @@ StartArguments StartArguments::Parse(const QStringList &arguments, const QString
     StartArguments result;
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        Tr("Loads software and parameter databases into a satellite-finder meter on a serial port, "
+        Text::tr("Loads software and parameter databases into a satellite-finder meter on a serial port, "
            "and edits database files."));
     const QCommandLineOption help = parser.addHelpOption();
     // --version alone, as orbivane-cli has it.
-    const QCommandLineOption versionOption(QStringLiteral("version"), Tr("Displays version information."));
+    const QCommandLineOption versionOption(QStringLiteral("version"), Text::tr("Displays version information."));
     parser.addOption(versionOption);
-    parser.addPositionalArgument(QStringLiteral("FILE"), Tr("A parameter database file to open for editing."),
+    parser.addPositionalArgument(QStringLiteral("FILE"), Text::tr("A parameter database file to open for editing."),
                                  QStringLiteral("[FILE]"));
     auto mistake = [&](const QString &what) {
         result.exitCode = 2;
-        result.text = QStringLiteral("orbivane: %1\n").arg(what) + Tr("Try 'orbivane --help'.");
+        result.text = QStringLiteral("orbivane: %1\n").arg(what) + Text::tr("Try 'orbivane --help'.");
         return result;
     };
     if (!parser.parse(arguments))
@@ -36,7 +37,7 @@ StartArguments StartArguments::Parse(const QStringList &arguments, const QString
         result.exitCode = 0;
         QString text = parser.helpText();
         // Qt's first line names the program by the path it was started with.
-        text.replace(0, text.indexOf(QLatin1Char('\n')), Tr("Usage: orbivane [options] [FILE]"));
+        text.replace(0, text.indexOf(QLatin1Char('\n')), Text::tr("Usage: orbivane [options] [FILE]"));
         result.text = text.trimmed();
         return result;
     }
@@ -47,9 +48,9 @@ StartArguments StartArguments::Parse(const QStringList &arguments, const QString
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        return mistake(Tr("only one file can be opened: %1").arg(files.at(1)));
+        return mistake(Text::tr("only one file can be opened: %1").arg(files.at(1)));
     if (!files.isEmpty() && files.first().isEmpty())
-        return mistake(Tr("the file name is empty"));
+        return mistake(Text::tr("the file name is empty"));
     result.file = files.value(0);
     return result;
 }

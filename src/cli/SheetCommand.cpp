@@ -20,14 +20,14 @@ std::unique_ptr<QCoreApplication> SheetCommand::Application(int &argc, char **ar
 int SheetCommand::Run(const QStringList &arguments)
 {
     CommandLine cl(QStringLiteral("sheet"), QStringLiteral("[--site LAT,LON] [--min-elevation DEG] [--force] DB OUT"),
-                   QStringLiteral("Writes the pointing sheet of database DB to OUT, a PDF: every satellite of DB "
+                   QCoreApplication::translate("Cli", "Writes the pointing sheet of database DB to OUT, a PDF: every satellite of DB "
                                   "with its azimuth, elevation and LNB skew seen from the site, sorted by azimuth, "
                                   "those below the minimum elevation marked. An existing OUT is replaced only with "
                                   "--force, and its content is kept in the backup archive first; DB itself is never "
                                   "replaced."));
     const RegionArguments region(cl);
     const QCommandLineOption force({QStringLiteral("f"), QStringLiteral("force")},
-                                   QStringLiteral("Replace OUT when it exists (its content is kept in the archive)."));
+                                   QCoreApplication::translate("Cli", "Replace OUT when it exists (its content is kept in the archive)."));
     cl.Parser().addOption(force);
     cl.Parser().addPositionalArgument(QStringLiteral("DB"), QString());
     cl.Parser().addPositionalArgument(QStringLiteral("OUT"), QString());

@@ -17,10 +17,11 @@
 
 namespace {
 
-QString Tr(const char *text)
+// Text::tr() rather than a helper function, so that lupdate finds the texts.
+class Text
 {
-    return QCoreApplication::translate("PointingSheet", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(PointingSheet)
+};
 
 // One decimal place; -0.0 and 360.0 as an installer reads them.
 QString OneDecimal(double degrees, bool sign = false)
@@ -66,12 +67,12 @@ QString PointingSheet::Html(const QString &title) const
 {
     // Names come from files and lists: shown as text, never read as markup.
     QString html = QStringLiteral("<h2>%1</h2><p>%2</p>")
-                       .arg(Tr("Pointing sheet: %1").arg(title).toHtmlEscaped(),
-                            Tr("Site %1 (%2). Minimum elevation %3 degrees.")
+                       .arg(Text::tr("Pointing sheet: %1").arg(title).toHtmlEscaped(),
+                            Text::tr("Site %1 (%2). Minimum elevation %3 degrees.")
                                 .arg(m_site.Display(), m_site.Text(), QString::number(m_minimum))
                                 .toHtmlEscaped());
     html += QStringLiteral("<p><small>%1</small></p>")
-                .arg(Tr("Azimuth: true, degrees clockwise from geographic north; correct a magnetic compass "
+                .arg(Text::tr("Azimuth: true, degrees clockwise from geographic north; correct a magnetic compass "
                         "by the local declination. Elevation: degrees above the horizon. Skew: a positive "
                         "skew turns the LNB counter-clockwise as seen from behind the dish, looking towards "
                         "the satellite.")
@@ -83,12 +84,12 @@ QString PointingSheet::Html(const QString &title) const
                              QT_TRANSLATE_NOOP("PointingSheet", "Position"),
                              QT_TRANSLATE_NOOP("PointingSheet", "Satellite"),
                              QT_TRANSLATE_NOOP("PointingSheet", "Note")})
-        html += QStringLiteral("<th>%1</th>").arg(Tr(head).toHtmlEscaped());
+        html += QStringLiteral("<th>%1</th>").arg(Text::tr(head).toHtmlEscaped());
     html += QStringLiteral("</tr></thead>");
     for (const Row &r : m_rows) {
         const QString note = r.visible ? QString()
-                             : r.angles.elevation < 0 ? Tr("below the horizon")
-                                                      : Tr("below the minimum elevation");
+                             : r.angles.elevation < 0 ? Text::tr("below the horizon")
+                                                      : Text::tr("below the minimum elevation");
         html += QStringLiteral("<tr%1><td align=\"right\"><b>%2</b></td><td align=\"right\">%3</td>"
                                "<td align=\"right\">%4</td><td align=\"right\">%5</td><td>%6</td><td>%7</td></tr>")
                     .arg(r.visible ? QString() : QStringLiteral(" style=\"color:#777777\""),
@@ -96,7 +97,7 @@ QString PointingSheet::Html(const QString &title) const
                          Longitude(r.position), r.name.toHtmlEscaped(), note.toHtmlEscaped());
     }
     if (m_rows.empty())
-        html += QStringLiteral("<tr><td colspan=\"6\">%1</td></tr>").arg(Tr("The database holds no satellite.").toHtmlEscaped());
+        html += QStringLiteral("<tr><td colspan=\"6\">%1</td></tr>").arg(Text::tr("The database holds no satellite.").toHtmlEscaped());
     return html + QStringLiteral("</table>");
 }
 
@@ -110,7 +111,7 @@ QByteArray PointingSheet::Pdf(const QString &title) const
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                                          QPageLayout::Millimeter));
         writer.setResolution(300);
-        writer.setTitle(Tr("Pointing sheet: %1").arg(title));
+        writer.setTitle(Text::tr("Pointing sheet: %1").arg(title));
         writer.setCreator(QStringLiteral("Orbivane"));
         QTextDocument doc;
         QFont font = doc.defaultFont();
@@ -126,11 +127,11 @@ FileResult PointingSheet::Write(const QString &path, const QString &database, co
 {
     const QFileInfo target(path);
     if (!database.isEmpty() && (target.exists() || target.isSymLink()) && SameFile(path, database))
-        return FileResult::Fail(FileResult::Report(path, Tr("This is the database itself; it is not replaced.")));
+        return FileResult::Fail(FileResult::Report(path, Text::tr("This is the database itself; it is not replaced.")));
     if ((target.exists() || target.isSymLink()) && !target.isFile())
-        return FileResult::Fail(FileResult::Report(path, Tr("This is no regular file; it is not replaced.")));
+        return FileResult::Fail(FileResult::Report(path, Text::tr("This is no regular file; it is not replaced.")));
     if (pdf.isEmpty())
-        return FileResult::Fail(FileResult::Report(path, Tr("The sheet could not be laid out.")));
+        return FileResult::Fail(FileResult::Report(path, Text::tr("The sheet could not be laid out.")));
     if (const FileResult written = ExchangeFiles::Write(path, pdf); !written)
         return FileResult::Fail(FileResult::Report(path, written.error));
     return {};

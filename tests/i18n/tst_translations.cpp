@@ -52,6 +52,7 @@ private slots:
         QXmlStreamReader xml(&file);
         QString context, source;
         QList<QPair<QChar, QChar>> seen; // (source, translation) mnemonics of the context so far
+        QSet<QString> finished; // context and source
         const auto check = [&](const QString &text) {
             const QString where = context + QStringLiteral(": ") + source + QStringLiteral(" -> ") + text;
             QVERIFY2(!text.isEmpty() && Arguments(text) == Arguments(source), qPrintable(where));
@@ -70,6 +71,7 @@ private slots:
                 source = xml.readElementText();
             } else if (xml.name() == QLatin1String("translation")) {
                 QVERIFY2(xml.attributes().value(QLatin1String("type")).isEmpty(), qPrintable(context + QStringLiteral(": ") + source));
+                finished << context + QStringLiteral(": ") + source;
                 if (!source.contains(QLatin1String("%n")))
                     check(xml.readElementText());
             } else if (xml.name() == QLatin1String("numerusform")) {
@@ -77,6 +79,22 @@ private slots:
             }
         }
         QVERIFY2(!xml.hasError() && !seen.isEmpty(), qPrintable(xml.errorString()));
+        // ctest tst_translations_sources: lupdate's reading of the code, each of its texts here.
+        QFile code(qEnvironmentVariable("ORBIVANE_SOURCE_TEXTS"));
+        if (code.fileName().isEmpty())
+            return;
+        QVERIFY2(code.open(QIODevice::ReadOnly), qPrintable(code.fileName()));
+        int texts = 0;
+        for (xml.setDevice(&code); !xml.atEnd();) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("name")) {
+                context = xml.readElementText();
+            } else if (xml.isStartElement() && xml.name() == QLatin1String("source")) {
+                const QString text = context + QStringLiteral(": ") + xml.readElementText();
+                QVERIFY2(finished.contains(text), qPrintable(QStringLiteral("no finished entry: ") + text));
+                ++texts;
+            }
+        }
+        QVERIFY(texts > 100);
     }
 
     // The English source texts in the C locale; a language's own where it has one (built into
