@@ -142,6 +142,14 @@ private:
     // False (and no index) when a kind chain is not whole, doubly linked, in use and of its kind:
     // only on such chains do deletions leave every other member where the walk would find it.
     bool IndexChannels(ChannelsByTransponder &index) const;
+    // The index while an operation that may take many transponders runs: made when the first
+    // transponder's channels are deleted, so that an operation that deletes none costs no walk.
+    struct ChannelIndex {
+        enum class State { Unmade, Made, Unusable } state = State::Unmade;
+        ChannelsByTransponder byTransponder;
+    };
+    // The index in force, made now if it is still unmade; null when there is none.
+    const ChannelsByTransponder *ChannelIndexInForce();
     // Runs f with the channel index in force where the chains allow one.
     template <typename F>
     bool WithChannelIndex(F &&f);
@@ -165,7 +173,7 @@ private:
     std::unique_ptr<DbImage> m_undo;   // the image before the running compound operation (made by the first)
     QString m_path;
     bool m_loaded = false;
-    const ChannelsByTransponder *m_channelIndex = nullptr;
+    ChannelIndex *m_channelIndex = nullptr;
 };
 
 template <typename F>
@@ -173,8 +181,8 @@ bool ParamDatabase::WithChannelIndex(F &&f)
 {
     if (m_channelIndex)
         return f();
-    ChannelsByTransponder index;
-    m_channelIndex = IndexChannels(index) ? &index : nullptr;
+    ChannelIndex index;
+    m_channelIndex = &index;
     const bool done = f();
     m_channelIndex = nullptr;
     return done;

@@ -52,15 +52,25 @@ bool ParamDatabase::IndexChannels(ChannelsByTransponder &index) const
     return true;
 }
 
+const ParamDatabase::ChannelsByTransponder *ParamDatabase::ChannelIndexInForce()
+{
+    if (!m_channelIndex)
+        return nullptr;
+    using State = ChannelIndex::State;
+    if (m_channelIndex->state == State::Unmade)
+        m_channelIndex->state = IndexChannels(m_channelIndex->byTransponder) ? State::Made : State::Unusable;
+    return m_channelIndex->state == State::Made ? &m_channelIndex->byTransponder : nullptr;
+}
+
 bool ParamDatabase::DeleteChannelsOfTransponderImpl(int tp)
 {
-    if (m_channelIndex) {
+    if (const ChannelsByTransponder *index = ChannelIndexInForce()) {
         // Deleting a channel of a sound chain takes just that one off it, so the chain still
         // holds tp's channels in the order the walk below would meet them.
         for (const int k : {0, 1}) {
-            const std::vector<int> &start = m_channelIndex->start[k];
+            const std::vector<int> &start = index->start[k];
             for (int i = start[size_t(tp)]; i < start[size_t(tp) + 1]; ++i)
-                if (DeleteChannelImpl(m_channelIndex->channels[k][size_t(i)]) == Step::Refused)
+                if (DeleteChannelImpl(index->channels[k][size_t(i)]) == Step::Refused)
                     return false;
         }
         return true;
