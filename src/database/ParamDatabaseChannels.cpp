@@ -18,35 +18,28 @@ bool ParamDatabase::IndexChannels(ChannelsByTransponder &index) const
 {
     const auto &chs = m_img->channels;
     const ChannelHeader &h = m_img->chHeader;
+    // One walk per chain, each channel appended to its transponder's list as it is met.
+    index.next = std::vector<int>(size_t(NO_CHANNEL));
     for (const int k : {0, 1}) {
         const bool kind1 = k == 0;
-        std::vector<int> order;
+        std::vector<int> &first = index.first[k];
+        first = std::vector<int>(size_t(NO_TRANSPONDER));
+        std::vector<int> last(static_cast<size_t>(NO_TRANSPONDER));
         int before = NO_CHANNEL;
+        int steps = 0;
         for (int cur = kind1 ? h.Kind1First() : h.OtherFirst(); cur != NO_CHANNEL;
              before = cur, cur = chs[size_t(cur)].Next()) {
-            if (cur < 0 || cur >= NO_CHANNEL || order.size() >= size_t(NO_CHANNEL))
+            if (cur < 0 || cur >= NO_CHANNEL || steps++ >= NO_CHANNEL)
                 return false;
             const ChannelRecord &c = chs[size_t(cur)];
             if (!c.InUse() || c.IsKind1() != kind1 || c.Prev() != before)
                 return false;
-            order.push_back(cur);
-        }
-        std::vector<int> &start = index.start[k];
-        start.assign(size_t(NO_TRANSPONDER) + 1, 0);
-        for (const int c : order) {
-            const int t = chs[size_t(c)].Transponder();
-            if (t < NO_TRANSPONDER)
-                ++start[size_t(t) + 1];
-        }
-        for (size_t t = 1; t < start.size(); ++t)
-            start[t] += start[t - 1];
-        std::vector<int> &channels = index.channels[k];
-        channels.resize(size_t(start.back()));
-        std::vector<int> at(start.begin(), start.end() - 1);
-        for (const int c : order) {
-            const int t = chs[size_t(c)].Transponder();
-            if (t < NO_TRANSPONDER)
-                channels[size_t(at[size_t(t)]++)] = c;
+            const int t = c.Transponder();
+            if (t >= NO_TRANSPONDER)
+                continue;
+            int &tail = last[size_t(t)];
+            (tail != 0 ? index.next[size_t(tail - 1)] : first[size_t(t)]) = cur + 1;
+            tail = cur + 1;
         }
     }
     return true;
@@ -68,9 +61,8 @@ bool ParamDatabase::DeleteChannelsOfTransponderImpl(int tp)
         // Deleting a channel of a sound chain takes just that one off it, so the chain still
         // holds tp's channels in the order the walk below would meet them.
         for (const int k : {0, 1}) {
-            const std::vector<int> &start = index->start[k];
-            for (int i = start[size_t(tp)]; i < start[size_t(tp) + 1]; ++i)
-                if (DeleteChannelImpl(index->channels[k][size_t(i)]) == Step::Refused)
+            for (int c = index->first[k][size_t(tp)]; c != 0; c = index->next[size_t(c - 1)])
+                if (DeleteChannelImpl(c - 1) == Step::Refused)
                     return false;
         }
         return true;

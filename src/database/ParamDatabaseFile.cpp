@@ -54,6 +54,7 @@ FileResult ParamDatabase::Load(const QString &path)
         return FileResult::Fail(QStringLiteral("Database does not match!"));
     file.close();
 
+    ChannelsMayChange();
     m_img = std::move(fresh);
     m_path = path;
     m_loaded = true;
