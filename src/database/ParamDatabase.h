@@ -149,8 +149,8 @@ private:
     // Lists in chain order: first[k][t] is transponder t's first channel on kind chain k (0: kind
     // 1), plus one (0: none); next[c] is the channel after c of the same list, plus one.
     struct ChannelsByTransponder {
-        std::vector<int> first[2];
-        std::vector<int> next;
+        std::unique_ptr<int[]> first[2]; // NO_TRANSPONDER each
+        std::unique_ptr<int[]> next;     // NO_CHANNEL
     };
     // False (and no index) when a kind chain is not whole, doubly linked, in use and of its kind:
     // only on such chains do deletions leave every other member where the walk would find it.

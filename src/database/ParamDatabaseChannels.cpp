@@ -18,13 +18,14 @@ bool ParamDatabase::IndexChannels(ChannelsByTransponder &index) const
 {
     const auto &chs = m_img->channels;
     const ChannelHeader &h = m_img->chHeader;
-    // One walk per chain, each channel appended to its transponder's list as it is met.
-    index.next = std::vector<int>(size_t(NO_CHANNEL));
+    // One walk per chain, each channel appended to its transponder's list as it is met. The
+    // lists are zeroed arrays, cleared in one go rather than element by element.
+    index.next = std::make_unique<int[]>(size_t(NO_CHANNEL));
     for (const int k : {0, 1}) {
         const bool kind1 = k == 0;
-        std::vector<int> &first = index.first[k];
-        first = std::vector<int>(size_t(NO_TRANSPONDER));
-        std::vector<int> last(static_cast<size_t>(NO_TRANSPONDER));
+        index.first[k] = std::make_unique<int[]>(size_t(NO_TRANSPONDER));
+        int *first = index.first[k].get();
+        const auto last = std::make_unique<int[]>(size_t(NO_TRANSPONDER));
         int before = NO_CHANNEL;
         int steps = 0;
         for (int cur = kind1 ? h.Kind1First() : h.OtherFirst(); cur != NO_CHANNEL;
