@@ -147,13 +147,15 @@ private:
     // The channels of each transponder on the two kind chains, in chain order, found in one
     // walk so that taking a satellite's transponders costs one walk, not one per transponder.
     // Lists in chain order: first[k][t] is transponder t's first channel on kind chain k (0: kind
-    // 1), plus one (0: none); next[c] is the channel after c of the same list, plus one.
+    // 1), plus one (0: none); next[c] is the channel after c of the same list, plus one. Only a
+    // chain that is whole (doubly linked, in use, of its kind) has lists: only on such a chain do
+    // deletions leave every other member where the walk would find it. A damaged chain is walked.
     struct ChannelsByTransponder {
         std::unique_ptr<int[]> first[2]; // NO_TRANSPONDER each
         std::unique_ptr<int[]> next;     // NO_CHANNEL
+        bool whole[2] = {false, false};
     };
-    // False (and no index) when a kind chain is not whole, doubly linked, in use and of its kind:
-    // only on such chains do deletions leave every other member where the walk would find it.
+    // False (and no index) when neither kind chain is whole.
     bool IndexChannels(ChannelsByTransponder &index) const;
     // The index while an operation that may take many transponders runs: made when the first
     // transponder's channels are deleted, so that an operation that deletes none costs no walk.

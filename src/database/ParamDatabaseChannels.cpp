@@ -28,22 +28,25 @@ bool ParamDatabase::IndexChannels(ChannelsByTransponder &index) const
         const auto last = std::make_unique<int[]>(size_t(NO_TRANSPONDER));
         int before = NO_CHANNEL;
         int steps = 0;
-        for (int cur = kind1 ? h.Kind1First() : h.OtherFirst(); cur != NO_CHANNEL;
+        bool whole = true;
+        for (int cur = kind1 ? h.Kind1First() : h.OtherFirst(); whole && cur != NO_CHANNEL;
              before = cur, cur = chs[size_t(cur)].Next()) {
-            if (cur < 0 || cur >= NO_CHANNEL || steps++ >= NO_CHANNEL)
-                return false;
+            if (cur < 0 || cur >= NO_CHANNEL || steps++ >= NO_CHANNEL) {
+                whole = false;
+                break;
+            }
             const ChannelRecord &c = chs[size_t(cur)];
-            if (!c.InUse() || c.IsKind1() != kind1 || c.Prev() != before)
-                return false;
+            whole = c.InUse() && c.IsKind1() == kind1 && c.Prev() == before;
             const int t = c.Transponder();
-            if (t >= NO_TRANSPONDER)
+            if (!whole || t >= NO_TRANSPONDER)
                 continue;
             int &tail = last[size_t(t)];
             (tail != 0 ? index.next[size_t(tail - 1)] : first[size_t(t)]) = cur + 1;
             tail = cur + 1;
         }
+        index.whole[k] = whole;
     }
-    return true;
+    return index.whole[0] || index.whole[1];
 }
 
 const ParamDatabase::ChannelsByTransponder *ParamDatabase::ChannelIndexInForce()
@@ -58,23 +61,22 @@ const ParamDatabase::ChannelsByTransponder *ParamDatabase::ChannelIndexInForce()
 
 bool ParamDatabase::DeleteChannelsOfTransponderImpl(int tp)
 {
-    if (const ChannelsByTransponder *index = ChannelIndexInForce()) {
-        // Deleting a channel of a sound chain takes just that one off it, so the chain still
-        // holds tp's channels in the order the walk below would meet them.
-        for (const int k : {0, 1}) {
+    const ChannelsByTransponder *index = ChannelIndexInForce();
+    auto &chs = m_img->channels;
+    const ChannelHeader &h = m_img->chHeader;
+    for (const int k : {0, 1}) {
+        if (index && index->whole[k]) {
+            // Deleting a channel of a whole chain takes just that one off it, so the chain still
+            // holds tp's channels in the order the walk below would meet them.
             for (int c = index->first[k][size_t(tp)]; c != 0; c = index->next[size_t(c - 1)])
                 if (DeleteChannelImpl(c - 1) == Step::Refused)
                     return false;
+            continue;
         }
-        return true;
-    }
-    auto &chs = m_img->channels;
-    const ChannelHeader &h = m_img->chHeader;
-    // One pass per kind chain. The successor is read before a channel is deleted, which deletes
-    // exactly what restarting from the head after every deletion would, in the same order,
-    // without walking the head of the chain again each time.
-    for (const bool kind1 : {true, false}) {
-        int cur = kind1 ? h.Kind1First() : h.OtherFirst();
+        // One pass over the chain. The successor is read before a channel is deleted, which
+        // deletes exactly what restarting from the head after every deletion would, in the same
+        // order, without walking the head of the chain again each time.
+        int cur = k == 0 ? h.Kind1First() : h.OtherFirst();
         for (int steps = 0; cur != NO_CHANNEL; ++steps) {
             if (cur < 0 || cur > NO_CHANNEL || steps >= NO_CHANNEL)
                 return false;
