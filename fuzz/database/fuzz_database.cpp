@@ -52,7 +52,9 @@ void Fail(const QStringList &problems, int lastOp)
 }
 
 // What the editor's Apply does with satellite s's rows: forget the chain, release some rows,
-// store a few new ones and append the rest back.
+// store a few new ones and append the rest back. One compound, as in the editor, so that the
+// releases share one channel index; but a step that fails does not undo the others (the editor's
+// would), which leaves those partial results to the operations after it.
 void Apply(ParamDatabase &db, int s, int mask, int added)
 {
     SatelliteRecord rec;
@@ -61,25 +63,28 @@ void Apply(ParamDatabase &db, int s, int mask, int added)
     const ParamDatabase::Chain rows = db.TransponderChain(s);
     if (!rows.complete)
         return;
-    db.TpHeader().SetCount(db.TpHeader().Count() - rec.TpCount());
-    rec.SetFirstTp(NO_TRANSPONDER);
-    rec.SetLastTp(NO_TRANSPONDER);
-    rec.SetTpCount(0);
-    db.SetSatellite(s, rec);
-    int bit = 0;
-    for (int t : rows.indices) {
-        if (mask >> (bit++ % 16) & 1)
-            db.ReleaseTransponder(t);
-        else
+    db.AllOrNothing([&] {
+        db.TpHeader().SetCount(db.TpHeader().Count() - rec.TpCount());
+        rec.SetFirstTp(NO_TRANSPONDER);
+        rec.SetLastTp(NO_TRANSPONDER);
+        rec.SetTpCount(0);
+        db.SetSatellite(s, rec);
+        int bit = 0;
+        for (int t : rows.indices) {
+            if (mask >> (bit++ % 16) & 1)
+                db.ReleaseTransponder(t);
+            else
+                db.AppendTransponder(s, t);
+        }
+        for (int n = 0; n < added; ++n) {
+            const int t = db.AllocateTransponder();
+            if (t == NO_TRANSPONDER)
+                break;
+            db.TransponderAt(t)->SetInUse(1);
             db.AppendTransponder(s, t);
-    }
-    for (int n = 0; n < added; ++n) {
-        const int t = db.AllocateTransponder();
-        if (t == NO_TRANSPONDER)
-            break;
-        db.TransponderAt(t)->SetInUse(1);
-        db.AppendTransponder(s, t);
-    }
+        }
+        return true;
+    });
 }
 
 void RunOp(ParamDatabase &db, int op, int a, int b)

@@ -151,13 +151,15 @@ private:
             Report([&] { return DatabaseChecker::tr("%n transponder records are on no chain", nullptr, int(lost)); });
     }
 
+    // A channel's marks: which chains the walks met it on, one bit each.
+    enum Mark : quint8 { ON_KIND = 1, ON_SATELLITE = 2, ON_FREE = 4, ON_GROUP0 = 8 };
+
     void CheckChannels()
     {
         const ChannelHeader &h = m_img.chHeader;
         const auto &chs = m_img.channels;
         const auto &sats = m_img.satellites;
-        std::vector<char> onGlobal(NO_CHANNEL, 0), onSat(NO_CHANNEL, 0), onFree(NO_CHANNEL, 0);
-        std::vector<char> onGroup(size_t(GROUP_COUNT) * NO_CHANNEL, 0); // group g's marks at g * NO_CHANNEL
+        std::vector<quint8> marks(NO_CHANNEL, 0);
         auto inUse = [&](int i) { return chs[size_t(i)].InUse() != 0; };
 
         auto next = [&](int i) { return chs[size_t(i)].Next(); };
@@ -175,7 +177,7 @@ private:
                              return DatabaseChecker::tr("%1: channel %2 is of kind %3")
                                  .arg(name()).arg(i).arg(chs[size_t(i)].Kind());
                          });
-                     onGlobal[size_t(i)] = 1;
+                     marks[size_t(i)] |= ON_KIND;
                  });
         }
 
@@ -196,45 +198,54 @@ private:
                              Report([&] {
                                  return DatabaseChecker::tr("%1: channel %2 does not belong there").arg(name()).arg(i);
                              });
-                         onSat[size_t(i)] = 1;
+                         marks[size_t(i)] |= ON_SATELLITE;
                      });
             }
         }
 
         for (int g = 0; g < GROUP_COUNT; ++g) {
             auto name = [g] { return DatabaseChecker::tr("group %1 channel chain").arg(g); };
+            const quint8 onGroup = quint8(ON_GROUP0 << g);
             Walk(name, h.GroupFirst(g), h.GroupLast(g), h.GroupCount(g), NO_CHANNEL,
                  [&, g](int i) { return chs[size_t(i)].GroupNext(g); },
                  [&, g](int i) { return chs[size_t(i)].GroupPrev(g); }, [&](int i) {
                      if (!inUse(i) || !chs[size_t(i)].InGroup(g))
                          Report([&] { return DatabaseChecker::tr("%1: channel %2 is not a member").arg(name()).arg(i); });
-                     onGroup[size_t(g) * NO_CHANNEL + size_t(i)] = 1;
+                     marks[size_t(i)] |= onGroup;
                  });
         }
 
         Walk([] { return DatabaseChecker::tr("free channel chain"); }, h.FreeFirst(), -1, -1, NO_CHANNEL, next, prev,
              [&](int i) {
-                 if (inUse(i) || onGlobal[size_t(i)])
+                 if (inUse(i) || (marks[size_t(i)] & ON_KIND))
                      Report([&] { return DatabaseChecker::tr("free channel chain: channel %1 is in use").arg(i); });
-                 onFree[size_t(i)] = 1;
+                 marks[size_t(i)] |= ON_FREE;
              });
 
+        // Every record is looked at, so the common case (on every chain it should be) costs one
+        // comparison of its marks with the chains its fields name.
+        constexpr int groupMask = (1 << GROUP_COUNT) - 1;
         for (int i = 0; i < NO_CHANNEL; ++i) {
             const ChannelRecord &c = chs[size_t(i)];
+            const quint8 mark = marks[size_t(i)];
             if (!c.InUse()) {
-                if (!onFree[size_t(i)])
+                if (!(mark & ON_FREE))
                     Report([&] { return DatabaseChecker::tr("channel %1 is free but not on the free chain").arg(i); });
                 continue;
             }
-            if (!onGlobal[size_t(i)])
-                Report([&] { return DatabaseChecker::tr("channel %1 is not on the chain of its kind").arg(i); });
-            if (!onSat[size_t(i)])
-                Report([&] {
-                    return DatabaseChecker::tr("channel %1 is not on a chain of its satellite %2").arg(i).arg(c.Satellite());
-                });
-            for (int g = 0; g < GROUP_COUNT; ++g)
-                if (c.InGroup(g) && !onGroup[size_t(g) * NO_CHANNEL + size_t(i)])
-                    Report([&] { return DatabaseChecker::tr("channel %1 is not on group chain %2").arg(i).arg(g); });
+            const int groups = c.Groups() & groupMask;
+            const int expected = ON_KIND | ON_SATELLITE | groups * ON_GROUP0;
+            if ((mark & expected) != expected) {
+                if (!(mark & ON_KIND))
+                    Report([&] { return DatabaseChecker::tr("channel %1 is not on the chain of its kind").arg(i); });
+                if (!(mark & ON_SATELLITE))
+                    Report([&] {
+                        return DatabaseChecker::tr("channel %1 is not on a chain of its satellite %2").arg(i).arg(c.Satellite());
+                    });
+                for (int g = 0; g < GROUP_COUNT; ++g)
+                    if ((groups >> g & 1) && !(mark & (ON_GROUP0 << g)))
+                        Report([&] { return DatabaseChecker::tr("channel %1 is not on group chain %2").arg(i).arg(g); });
+            }
             const int tp = c.Transponder();
             if (tp >= NO_TRANSPONDER || m_tpOwner[size_t(tp)] != c.Satellite())
                 Report([&] {

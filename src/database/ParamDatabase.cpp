@@ -26,6 +26,7 @@ ParamDatabase::~ParamDatabase() = default;
 
 void ParamDatabase::ClearTables()
 {
+    ChannelsMayChange();
     m_img->satellites.fill(SatelliteRecord{});
     m_img->transponders.fill(TransponderRecord{});
     m_img->channels.fill(ChannelRecord{});
@@ -33,6 +34,7 @@ void ParamDatabase::ClearTables()
 
 void ParamDatabase::InitEmpty()
 {
+    ChannelsMayChange();
     *m_img = DbImage{};
     SatelliteHeader &sh = m_img->satHeader;
     sh.SetFirst(NO_SATELLITE);
@@ -94,6 +96,7 @@ bool ParamDatabase::FromBytes(const QByteArray &bytes)
 {
     if (bytes.size() != IMAGE_SIZE)
         return false;
+    ChannelsMayChange();
     const char *p = bytes.constData();
     for (const auto &block : m_img->Blocks()) {
         std::memcpy(block.data, p, size_t(block.size));
@@ -124,6 +127,7 @@ const TransponderRecord *ParamDatabase::TransponderAt(int index) const
 
 ChannelRecord *ParamDatabase::ChannelAt(int index)
 {
+    ChannelsMayChange();
     return index >= 0 && index < NO_CHANNEL ? &m_img->channels[size_t(index)] : nullptr;
 }
 
@@ -134,12 +138,28 @@ const ChannelRecord *ParamDatabase::ChannelAt(int index) const
 
 bool ParamDatabase::AllOrNothing(const std::function<bool()> &steps)
 {
-    // A snapshot of its own: the operations inside take their own for their guards.
-    const auto before = std::make_unique<DbImage>(*m_img);
-    if (steps())
-        return true;
-    *m_img = *before;
-    return false;
+    // A snapshot of its own: the operations inside take their own for their guards. The
+    // outermost call keeps its buffer for the next one; a nested call takes a new one.
+    std::unique_ptr<DbImage> nested;
+    const bool outermost = !m_snapshotInUse;
+    DbImage *before = nullptr;
+    if (outermost) {
+        if (m_snapshot)
+            *m_snapshot = *m_img;
+        else
+            m_snapshot = std::make_unique<DbImage>(*m_img);
+        before = m_snapshot.get();
+        m_snapshotInUse = true;
+    } else {
+        nested = std::make_unique<DbImage>(*m_img);
+        before = nested.get();
+    }
+    const bool done = WithChannelIndex(steps);
+    if (outermost)
+        m_snapshotInUse = false;
+    if (!done)
+        *m_img = *before;
+    return done;
 }
 
 namespace {

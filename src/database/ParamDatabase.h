@@ -78,18 +78,29 @@ public:
     const SatelliteHeader &SatHeader() const { return m_img->satHeader; }
     TransponderHeader &TpHeader() { return m_img->tpHeader; }
     const TransponderHeader &TpHeader() const { return m_img->tpHeader; }
-    ChannelHeader &ChHeader() { return m_img->chHeader; }
+    ChannelHeader &ChHeader()
+    {
+        ChannelsMayChange();
+        return m_img->chHeader;
+    }
     const ChannelHeader &ChHeader() const { return m_img->chHeader; }
 
     const DbImage &Image() const { return *m_img; }
-    DbImage &Image() { return *m_img; }
+    DbImage &Image()
+    {
+        ChannelsMayChange();
+        return *m_img;
+    }
 
     // The satellites in listing order, and the transponders of one satellite in listing order.
     Chain SatelliteChain() const;
     Chain TransponderChain(int slot) const;
 
     // Runs steps, a series of the operations below that must all succeed: when it returns false
-    // the image is put back as it was before the first of them.
+    // the image is put back as it was before the first of them. The operations inside share one
+    // index of the channels by transponder, so that releasing many transponders walks the
+    // channel chains once; steps that change channel records themselves (through ChannelAt,
+    // ChHeader or Image) have it made again when next needed.
     bool AllOrNothing(const std::function<bool()> &steps);
 
     // --- Record operations ---------------------------------------------------------------
@@ -135,13 +146,31 @@ private:
     bool DeleteChannelsOfTransponderImpl(int tp);
     // The channels of each transponder on the two kind chains, in chain order, found in one
     // walk so that taking a satellite's transponders costs one walk, not one per transponder.
+    // Lists in chain order: first[k][t] is transponder t's first channel on kind chain k (0: kind
+    // 1), plus one (0: none); next[c] is the channel after c of the same list, plus one. Only a
+    // chain that is whole (doubly linked, in use, of its kind) has lists: only on such a chain do
+    // deletions leave every other member where the walk would find it. A damaged chain is walked.
     struct ChannelsByTransponder {
-        std::vector<int> start[2];    // per kind (0: kind 1), transponder t's at [start[t], start[t + 1])
-        std::vector<int> channels[2];
+        std::unique_ptr<int[]> first[2]; // NO_TRANSPONDER each
+        std::unique_ptr<int[]> next;     // NO_CHANNEL
+        bool whole[2] = {false, false};
     };
-    // False (and no index) when a kind chain is not whole, doubly linked, in use and of its kind:
-    // only on such chains do deletions leave every other member where the walk would find it.
+    // False (and no index) when neither kind chain is whole.
     bool IndexChannels(ChannelsByTransponder &index) const;
+    // The index while an operation that may take many transponders runs: made when the first
+    // transponder's channels are deleted, so that an operation that deletes none costs no walk.
+    struct ChannelIndex {
+        enum class State { Unmade, Made, Unusable } state = State::Unmade;
+        ChannelsByTransponder byTransponder;
+    };
+    // The index in force, made now if it is still unmade; null when there is none.
+    const ChannelsByTransponder *ChannelIndexInForce();
+    // Channel records may change other than by deleting them: an index in force is made again.
+    void ChannelsMayChange()
+    {
+        if (m_channelIndex)
+            m_channelIndex->state = ChannelIndex::State::Unmade;
+    }
     // Runs f with the channel index in force where the chains allow one.
     template <typename F>
     bool WithChannelIndex(F &&f);
@@ -163,9 +192,11 @@ private:
 
     std::unique_ptr<DbImage> m_img;
     std::unique_ptr<DbImage> m_undo;   // the image before the running compound operation (made by the first)
+    std::unique_ptr<DbImage> m_snapshot; // the image before the outermost AllOrNothing (made by the first)
+    bool m_snapshotInUse = false;
     QString m_path;
     bool m_loaded = false;
-    const ChannelsByTransponder *m_channelIndex = nullptr;
+    ChannelIndex *m_channelIndex = nullptr;
 };
 
 template <typename F>
@@ -173,8 +204,8 @@ bool ParamDatabase::WithChannelIndex(F &&f)
 {
     if (m_channelIndex)
         return f();
-    ChannelsByTransponder index;
-    m_channelIndex = IndexChannels(index) ? &index : nullptr;
+    ChannelIndex index;
+    m_channelIndex = &index;
     const bool done = f();
     m_channelIndex = nullptr;
     return done;

@@ -18,60 +18,65 @@ bool ParamDatabase::IndexChannels(ChannelsByTransponder &index) const
 {
     const auto &chs = m_img->channels;
     const ChannelHeader &h = m_img->chHeader;
+    // One walk per chain, each channel appended to its transponder's list as it is met. The
+    // lists are zeroed arrays, cleared in one go rather than element by element.
+    index.next = std::make_unique<int[]>(size_t(NO_CHANNEL));
     for (const int k : {0, 1}) {
         const bool kind1 = k == 0;
-        std::vector<int> order;
+        index.first[k] = std::make_unique<int[]>(size_t(NO_TRANSPONDER));
+        int *first = index.first[k].get();
+        const auto last = std::make_unique<int[]>(size_t(NO_TRANSPONDER));
         int before = NO_CHANNEL;
-        for (int cur = kind1 ? h.Kind1First() : h.OtherFirst(); cur != NO_CHANNEL;
+        int steps = 0;
+        bool whole = true;
+        for (int cur = kind1 ? h.Kind1First() : h.OtherFirst(); whole && cur != NO_CHANNEL;
              before = cur, cur = chs[size_t(cur)].Next()) {
-            if (cur < 0 || cur >= NO_CHANNEL || order.size() >= size_t(NO_CHANNEL))
-                return false;
+            if (cur < 0 || cur >= NO_CHANNEL || steps++ >= NO_CHANNEL) {
+                whole = false;
+                break;
+            }
             const ChannelRecord &c = chs[size_t(cur)];
-            if (!c.InUse() || c.IsKind1() != kind1 || c.Prev() != before)
-                return false;
-            order.push_back(cur);
+            whole = c.InUse() && c.IsKind1() == kind1 && c.Prev() == before;
+            const int t = c.Transponder();
+            if (!whole || t >= NO_TRANSPONDER)
+                continue;
+            int &tail = last[size_t(t)];
+            (tail != 0 ? index.next[size_t(tail - 1)] : first[size_t(t)]) = cur + 1;
+            tail = cur + 1;
         }
-        std::vector<int> &start = index.start[k];
-        start.assign(size_t(NO_TRANSPONDER) + 1, 0);
-        for (const int c : order) {
-            const int t = chs[size_t(c)].Transponder();
-            if (t < NO_TRANSPONDER)
-                ++start[size_t(t) + 1];
-        }
-        for (size_t t = 1; t < start.size(); ++t)
-            start[t] += start[t - 1];
-        std::vector<int> &channels = index.channels[k];
-        channels.resize(size_t(start.back()));
-        std::vector<int> at(start.begin(), start.end() - 1);
-        for (const int c : order) {
-            const int t = chs[size_t(c)].Transponder();
-            if (t < NO_TRANSPONDER)
-                channels[size_t(at[size_t(t)]++)] = c;
-        }
+        index.whole[k] = whole;
     }
-    return true;
+    return index.whole[0] || index.whole[1];
+}
+
+const ParamDatabase::ChannelsByTransponder *ParamDatabase::ChannelIndexInForce()
+{
+    if (!m_channelIndex)
+        return nullptr;
+    using State = ChannelIndex::State;
+    if (m_channelIndex->state == State::Unmade)
+        m_channelIndex->state = IndexChannels(m_channelIndex->byTransponder) ? State::Made : State::Unusable;
+    return m_channelIndex->state == State::Made ? &m_channelIndex->byTransponder : nullptr;
 }
 
 bool ParamDatabase::DeleteChannelsOfTransponderImpl(int tp)
 {
-    if (m_channelIndex) {
-        // Deleting a channel of a sound chain takes just that one off it, so the chain still
-        // holds tp's channels in the order the walk below would meet them.
-        for (const int k : {0, 1}) {
-            const std::vector<int> &start = m_channelIndex->start[k];
-            for (int i = start[size_t(tp)]; i < start[size_t(tp) + 1]; ++i)
-                if (DeleteChannelImpl(m_channelIndex->channels[k][size_t(i)]) == Step::Refused)
-                    return false;
-        }
-        return true;
-    }
+    const ChannelsByTransponder *index = ChannelIndexInForce();
     auto &chs = m_img->channels;
     const ChannelHeader &h = m_img->chHeader;
-    // One pass per kind chain. The successor is read before a channel is deleted, which deletes
-    // exactly what restarting from the head after every deletion would, in the same order,
-    // without walking the head of the chain again each time.
-    for (const bool kind1 : {true, false}) {
-        int cur = kind1 ? h.Kind1First() : h.OtherFirst();
+    for (const int k : {0, 1}) {
+        if (index && index->whole[k]) {
+            // Deleting a channel of a whole chain takes just that one off it, so the chain still
+            // holds tp's channels in the order the walk below would meet them.
+            for (int c = index->first[k][size_t(tp)]; c != 0; c = index->next[size_t(c - 1)])
+                if (DeleteChannelImpl(c - 1) == Step::Refused)
+                    return false;
+            continue;
+        }
+        // One pass over the chain. The successor is read before a channel is deleted, which
+        // deletes exactly what restarting from the head after every deletion would, in the same
+        // order, without walking the head of the chain again each time.
+        int cur = k == 0 ? h.Kind1First() : h.OtherFirst();
         for (int steps = 0; cur != NO_CHANNEL; ++steps) {
             if (cur < 0 || cur > NO_CHANNEL || steps >= NO_CHANNEL)
                 return false;

@@ -55,6 +55,7 @@ FileResult ParamDatabase::Load(const QString &path)
         return FileResult::Fail(QCoreApplication::translate("FileResult", "Database does not match!"));
     file.close();
 
+    ChannelsMayChange();
     m_img = std::move(fresh);
     m_path = path;
     m_loaded = true;

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -248,9 +249,13 @@ QList<BackupArchive::Entry> BackupArchive::Entries(const QString &filePath) cons
     const QString series = filePath.isEmpty() ? QString() : SeriesOf(filePath);
     const QString tag = filePath.isEmpty() ? QString() : TagOf(filePath);
     // Hidden too (a saved ".db.bin" is one), and links and special files, to be listed as such.
-    const QFileInfoList files = QDir(m_folder).entryInfoList(
-        {QStringLiteral("*.bin")}, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
-    for (const QFileInfo &info : files) {
+    // Unsorted and without a name filter: Parse takes only names ending in ".bin" (before it
+    // asks the file system anything), and the entries are sorted below; a filter was a pattern
+    // compiled anew for every listing.
+    QDirIterator files(m_folder, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    while (files.hasNext()) {
+        files.next();
+        const QFileInfo info = files.fileInfo();
         Entry entry;
         if (Parse(info, entry) && (series.isEmpty() || (entry.series == series && entry.tag == tag)))
             entries << entry;
