@@ -113,8 +113,9 @@ private slots:
                                    u16(33248 + 3999 * 52 + 34), u16(3204 + 2), u16(33208 + 36), quint8(b[632 + 3])}),
                  (QVector<quint32>{0x1234, 0xA1B2C3D4, 0x5678, 0x0102, 0x0304, 0x3F}));
 
-        QVERIFY(!db.SatelliteAt(64) && !db.SatelliteAt(-1));
-        QVERIFY(!db.TransponderAt(2500) && !db.ChannelAt(4000));
+        const ParamDatabase &c = db; // the const accessors bound their index as well
+        QVERIFY(!db.SatelliteAt(64) && !db.SatelliteAt(-1) && c.SatelliteAt(0) && !c.SatelliteAt(64) && !c.SatelliteAt(-1));
+        QVERIFY(!db.TransponderAt(2500) && !db.ChannelAt(4000) && c.TransponderAt(0) && !c.TransponderAt(2500) && c.ChannelAt(0) && !c.ChannelAt(4000));
     }
 
     void satelliteTableFromEmptyToFull()
