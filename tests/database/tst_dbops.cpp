@@ -126,13 +126,13 @@ private slots:
         rec.SetName("ASTRA 2E");
         rec.SetPosition(282);
         SatelliteRecord &target = *db.SatelliteAt(0);
-        target.raw[8 + 3] |= 0xE0; // bits 29..31 of the link word keep their content
+        target.raw[8 + 3] |= 0xE0, target.SetPrev(7); // bits 29..31 of the link word keep their content; a stale back link goes
         int slot = -1;
         QVERIFY(db.AddSatellite(rec, slot));
         QCOMPARE(slot, 0);
-        QCOMPARE((QVector<int>{target.Next(), target.Position(), target.Slot(), target.FirstTp(),
+        QCOMPARE((QVector<int>{target.Next(), target.Prev(), target.Position(), target.Slot(), target.FirstTp(),
                                target.TpCount(), target.Kind1First(), target.raw[11] & 0xE0}),
-                 (QVector<int>{NO_SATELLITE, 282, 0, NO_TRANSPONDER, 0, NO_CHANNEL, 0xE0}));
+                 (QVector<int>{NO_SATELLITE, NO_SATELLITE, 282, 0, NO_TRANSPONDER, 0, NO_CHANNEL, 0xE0}));
         // Deleting the only satellite empties the chain and puts the slot back at the free head.
         QVERIFY(db.DeleteSatellite(0));
         VERIFY_CONSISTENT(db);
