@@ -466,8 +466,8 @@ private slots:
     {
         ProgressBoard board(false, true);
         const int a = board.Add("A", 2048);
-        const QByteArray bar = "\r\x1b[KA [############------------]  50% 1.0/2.0 KiB 0.0 KiB/s --:-- left\n";
-        QCOMPARE(StderrOf([&] { board.Note("A", "first"); board.Set(a, 50); board.Note({}, "second"); }),
+        const QByteArray bar = "\r\x1b[KA [############------------]  50% 0.0/2.0 KiB 0.0 KiB/s --:-- left\n"; // the bytes reported
+        QCOMPARE(StderrOf([&] { board.Note("A", "first"); board.SetBytes(a, 0, 2048); board.Set(a, 50); board.Note({}, "second"); }),
                  "A: first\n" + bar + "\x1b[1A\r\x1b[Jsecond\n" + bar);
         QCOMPARE(StderrOf([] { Prompts::Default().Message("text", "Caption"); QVERIFY(!Prompts::Default().AskYesNo("Sure?", "Caption")); }),
                  QByteArray("[Caption] text\n[Caption] Sure? (answered No)\n"));

@@ -113,8 +113,9 @@ private slots:
                                    u16(33248 + 3999 * 52 + 34), u16(3204 + 2), u16(33208 + 36), quint8(b[632 + 3])}),
                  (QVector<quint32>{0x1234, 0xA1B2C3D4, 0x5678, 0x0102, 0x0304, 0x3F}));
 
-        QVERIFY(!db.SatelliteAt(64) && !db.SatelliteAt(-1));
-        QVERIFY(!db.TransponderAt(2500) && !db.ChannelAt(4000));
+        const ParamDatabase &c = db; // the const accessors bound their index as well
+        QVERIFY(!db.SatelliteAt(64) && !db.SatelliteAt(-1) && c.SatelliteAt(0) && !c.SatelliteAt(64) && !c.SatelliteAt(-1));
+        QVERIFY(!db.TransponderAt(2500) && !db.ChannelAt(4000) && c.TransponderAt(0) && !c.TransponderAt(2500) && c.ChannelAt(0) && !c.ChannelAt(4000));
     }
 
     void satelliteTableFromEmptyToFull()
@@ -125,13 +126,13 @@ private slots:
         rec.SetName("ASTRA 2E");
         rec.SetPosition(282);
         SatelliteRecord &target = *db.SatelliteAt(0);
-        target.raw[8 + 3] |= 0xE0; // bits 29..31 of the link word keep their content
+        target.raw[8 + 3] |= 0xE0, target.SetPrev(7); // bits 29..31 of the link word keep their content; a stale back link goes
         int slot = -1;
         QVERIFY(db.AddSatellite(rec, slot));
         QCOMPARE(slot, 0);
-        QCOMPARE((QVector<int>{target.Next(), target.Position(), target.Slot(), target.FirstTp(),
+        QCOMPARE((QVector<int>{target.Next(), target.Prev(), target.Position(), target.Slot(), target.FirstTp(),
                                target.TpCount(), target.Kind1First(), target.raw[11] & 0xE0}),
-                 (QVector<int>{NO_SATELLITE, 282, 0, NO_TRANSPONDER, 0, NO_CHANNEL, 0xE0}));
+                 (QVector<int>{NO_SATELLITE, NO_SATELLITE, 282, 0, NO_TRANSPONDER, 0, NO_CHANNEL, 0xE0}));
         // Deleting the only satellite empties the chain and puts the slot back at the free head.
         QVERIFY(db.DeleteSatellite(0));
         VERIFY_CONSISTENT(db);

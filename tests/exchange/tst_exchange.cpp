@@ -247,6 +247,7 @@ private slots:
         for (int i = 0; i <= 100000; ++i)
             rows += "\nS" + QByteArray::number(i / 5000) + ",1,1,1,H";
         QTest::newRow("csv: 1001 cells") << header + "\nA,1,2,3,H" + QByteArray(996, ',') << "row 2: more than 1000 cells";
+        QTest::newRow("csv: a last cell of 4096 bytes") << "Position,Frequency,Symbol rate,Polarisation,Satellite\n1,2,3,H," + QByteArray(4096, 'N') << QString(4096, 'N') + "@10: 2000/3000/0";
         QTest::newRow("csv: a cell of 4097 bytes") << header + "\nA,1,2,3,\"" + QByteArray(4097, 'H') + "\"" << "row 2: a cell longer than 4096 bytes";
         QTest::newRow("xml: a value of 4097 bytes") << "<satellites><sat position=\"1\" name='" + QByteArray(4097, 'A') + "'/></satellites>"
             << "line 1: an attribute value longer than 4096 bytes; a receiver list has names";

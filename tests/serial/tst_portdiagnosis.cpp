@@ -198,10 +198,11 @@ private slots:
         t.Build(before);
         QCOMPARE(ComDeviceMap::Resolve(1, t.roots), t.Path("dev/ttyUSB0"));
         SettingsStore::WritePortIdentity(1, PortIdentity::Of(ComDeviceMap::Resolve(1, t.roots), t.roots));
-        t.Build(after);
+        t.Build(after + QStringList{"dev/ttyS0", "dev/ttyS1", "sys/class/tty/ttyS0/type=4", "sys/class/tty/ttyS1/type=0"});
         const QString device = ComDeviceMap::Resolve(1, t.roots);
         QCOMPARE(device, t.Path("dev/ttyUSB1"));
         QCOMPARE(ComDeviceMap::Resolve(2, t.roots), t.Path("dev/ttyUSB0")); // the other adapter is not out of reach
+        QCOMPARE(ComDeviceMap::Resolve(3, t.roots), t.Path("dev/ttyS0")); // then UARTs, but none of type 0 (nothing behind it)
         QVERIFY2(UsbSerialInfo::Of(device, t.roots).Label(device).endsWith(label), qPrintable(UsbSerialInfo::Of(device, t.roots).Label(device)));
     }
 };
