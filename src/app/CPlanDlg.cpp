@@ -6,8 +6,10 @@
 #include "document/DatabaseDocument.h"
 #include "exchange/ExchangeFiles.h"
 #include "fetch/ListFetcher.h"
+#include "fetch/ListSources.h"
 #include "fetch/ListUrl.h"
 
+#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
@@ -111,6 +113,11 @@ CPlanDlg::CPlanDlg(const DatabaseDocument &doc, Prompts &prompts, QWidget *paren
     m_source = new QLineEdit(SettingsStore::ReadText(QString::fromLatin1(kSourceKey)), this);
     m_source->setObjectName(QStringLiteral("planSource"));
     m_source->setPlaceholderText(tr("satellites.xml or a CSV list"));
+    // The published lists the settings offer (the weekly list unless others are named), as
+    // their address is typed.
+    auto *offered = new QCompleter(ListSources::Offered(), m_source);
+    offered->setCaseSensitivity(Qt::CaseInsensitive);
+    m_source->setCompleter(offered);
     auto *browse = new QPushButton(tr("&Browse..."), this);
     m_read = new QPushButton(tr("R&ead"), this);
     m_read->setObjectName(QStringLiteral("planRead"));

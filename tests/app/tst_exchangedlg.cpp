@@ -291,6 +291,12 @@ private slots:
         QTest::mouseClick(dlg->findChild<QPushButton *>("planRead"), Qt::LeftButton);
         QTRY_COMPARE(f.prompts.MessageCount(), 1);
         QCOMPARE(dlg->Plan()->Satellites(), satellites);
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(settings.UserDir())); // no cached copy
+        dlg->findChild<QLineEdit *>("planSource")->setText("http://127.0.0.1:1/l.xml"); // nothing listens there
+        QTest::mouseClick(dlg->findChild<QPushButton *>("planRead"), Qt::LeftButton);
+        QTRY_COMPARE(f.prompts.MessageCount(), 2);
+        QVERIFY(f.prompts.MessageTexts().last().startsWith("http://127.0.0.1:1/l.xml: "));
+        QCOMPARE(dlg->Plan()->Satellites(), satellites);
         started = false;
         dlg->SetReader(stalls);
         QTest::mouseClick(dlg->findChild<QPushButton *>("planRead"), Qt::LeftButton);
