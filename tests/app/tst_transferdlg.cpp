@@ -155,14 +155,20 @@ private slots:
         // flushes what a pseudo-terminal still holds for the meter.
         QVERIFY(meter.WaitForEnd(1, 2000));
         const QString file = m_dir.filePath("main-read.bin");
-        const std::vector<std::pair<void (TransferCommands::*)(), QString>> steps{
-            {&TransferCommands::OnReadParameters, file}, {&TransferCommands::OnWriteParameters, file}, {&TransferCommands::OnLoadSoftware, m_update}};
+        // Through the window's own buttons, as the user starts them.
+        const auto click = [&main](const QString &text) {
+            for (QPushButton *b : main.findChildren<QPushButton *>())
+                if (b->text() == text)
+                    QTest::mouseClick(b, Qt::LeftButton);
+        };
+        const std::vector<std::pair<QString, QString>> steps{
+            {"&Read parameters", file}, {"&Write parameters", file}, {"&load software", m_update}};
         int ends = 1;
         for (const auto &[step, path] : steps) {
-            const bool read = step == &TransferCommands::OnReadParameters;
+            const bool read = step == "&Read parameters";
             prompts.Clear();
             prompts.QueueFileName(path);
-            (main.Transfers().*step)();
+            click(step);
             QCOMPARE(prompts.MessageTexts(), QStringList{read ? kReadResult : kLoadResult});
             QVERIFY(meter.WaitForEnd(ends += read ? 0 : 1, 2000)); // the PC ends no read
         }
@@ -181,7 +187,7 @@ private slots:
         prompts.Clear();
         const int frames = meter.FramesReceived();
         for (const auto &step : steps)
-            (main.Transfers().*step.first)();
+            click(step.first);
         QVERIFY(prompts.MessageCount() == 0 && meter.FramesReceived() == frames);
         qunsetenv("ORBIVANE_COM1");
     }
