@@ -149,6 +149,7 @@ private slots:
         QVERIFY(line.port.Read(&got, 0, got) && !line.port.LastError()); // the next call starts clean
         uint32_t written = 0;
         QVERIFY(!line.port.Write("abcd", 4, written));
+        QCOMPARE(line.port.LastError().code, hangUp ? EIO : 0); // a write fails as the read did
     }
 
     void comDevicesFromEnvironmentThenSettingsThenDefaults()
