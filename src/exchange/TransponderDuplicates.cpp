@@ -10,19 +10,24 @@ bool TransponderDuplicates::Same(const TransponderRow &a, const TransponderRow &
     return a.polar == b.polar && std::llabs(qint64(a.frequency) - b.frequency) <= toleranceMHz;
 }
 
+bool TransponderDuplicates::Kept::Take(const TransponderRow &row)
+{
+    // The same rule as Same: the nearest kept frequency at or above the lower bound decides.
+    std::set<int> &taken = m_frequencies[int(row.polar)];
+    const auto near = taken.lower_bound(row.frequency - m_tolerance);
+    if (near != taken.end() && *near <= row.frequency + m_tolerance)
+        return false;
+    taken.insert(row.frequency);
+    return true;
+}
+
 std::vector<int> TransponderDuplicates::Find(const std::vector<TransponderRow> &rows, int toleranceMHz)
 {
     std::vector<int> repeats;
-    std::vector<const TransponderRow *> kept;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        bool repeat = false;
-        for (const TransponderRow *k : kept)
-            repeat = repeat || Same(*k, rows[i], toleranceMHz);
-        if (repeat)
+    Kept kept(toleranceMHz);
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (!kept.Take(rows[i]))
             repeats.push_back(int(i));
-        else
-            kept.push_back(&rows[i]);
-    }
     return repeats;
 }
 

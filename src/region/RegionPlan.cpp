@@ -5,12 +5,12 @@
 #include "document/SatelliteConversions.h"
 #include "document/TransponderConversions.h"
 #include "exchange/ExchangeConversions.h"
+#include "exchange/TransponderDuplicates.h"
 #include "region/TransponderSpread.h"
 
 #include <algorithm>
 #include <map>
 #include <numeric>
-#include <set>
 #include <QCoreApplication>
 
 using TC = TransponderConversions;
@@ -67,7 +67,8 @@ RegionPlan::RegionPlan(const DatabaseDocument &doc, const std::vector<ExchangeSa
         heads.push_back({sat.name, sat.position, sat.positionText, sat.line, {}});
     const ImportPlan match(doc, std::move(heads));
     std::map<std::pair<int, QString>, size_t> byPlace; // list-only rows by position and name
-    std::vector<std::map<int, std::set<int>>> kept(rows.size()); // per row: polar -> MHz taken
+    // Per row: its list's transponders taken.
+    std::vector<TransponderDuplicates::Kept> kept(rows.size(), TransponderDuplicates::Kept(m_options.tolerance));
     for (size_t i = 0; i < list.size(); ++i) {
         const ExchangeSatellite &sat = list[i];
         if (sat.position == ExchangeConversions::NO_POSITION)
@@ -88,7 +89,7 @@ RegionPlan::RegionPlan(const DatabaseDocument &doc, const std::vector<ExchangeSa
                 row.position = sat.position;
                 rows.push_back(row);
                 sources.emplace_back();
-                kept.emplace_back();
+                kept.emplace_back(m_options.tolerance);
             }
         }
         Source &source = sources[r];
@@ -103,14 +104,10 @@ RegionPlan::RegionPlan(const DatabaseDocument &doc, const std::vector<ExchangeSa
                 ++source.unholdable;
                 continue;
             }
-            // A repeat of one taken (same polarisation for the meter, within the tolerance).
-            std::set<int> &taken = kept[r][int(row.polar)];
-            const auto near = taken.lower_bound(row.frequency - m_options.tolerance);
-            if (near != taken.end() && *near <= row.frequency + m_options.tolerance) {
+            if (!kept[r].Take(row)) { // a repeat of one taken, as duplicates are told apart
                 ++source.repeats;
                 continue;
             }
-            taken.insert(row.frequency);
             source.transponders.push_back(t);
         }
     }
