@@ -7,15 +7,10 @@
 
 #include <QCoreApplication>
 
-bool ListSource::IsUrl(const QString &source)
-{
-    return ListUrl::IsRemote(source);
-}
-
 ExchangeData ListSource::Read(const QString &source, int *code)
 {
     *code = EXIT_FILE;
-    if (IsUrl(source)) {
+    if (ListUrl::IsRemote(source)) {
         QString why;
         const QUrl url = ListUrl::Parse(source, &why);
         if (!url.isValid()) {

@@ -8,8 +8,6 @@
 class ListSource
 {
 public:
-    // http:// or https:// (any case).
-    static bool IsUrl(const QString &source);
     // The list, or why not (the error names the source). A URL is fetched as `fetch` does it
     // (the cached copy standing in when the server fails), its progress and failure told on
     // standard error. *code is the exit code a failure ends the command with.

@@ -8,6 +8,7 @@
 #include "cli/RegionArguments.h"
 #include "database/DbLayout.h"
 #include "exchange/ExchangeConversions.h"
+#include "fetch/ListUrl.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -30,7 +31,7 @@ struct Entry {
 // A database file is exactly one image long; anything else is read as a receiver list.
 bool IsDatabase(const QString &path)
 {
-    return !ListSource::IsUrl(path) && QFileInfo(path).isFile() && QFileInfo(path).size() == DbLayout::IMAGE_SIZE;
+    return !ListUrl::IsRemote(path) && QFileInfo(path).isFile() && QFileInfo(path).size() == DbLayout::IMAGE_SIZE;
 }
 
 } // namespace
