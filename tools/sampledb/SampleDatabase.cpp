@@ -162,7 +162,11 @@ private:
         const int n = m_liveTps.empty() ? 0 : std::clamp(m_o.channels, 0, NO_CHANNEL);
         for (int k = 0; k < n; ++k) {
             const auto &[tp, sat] = m_liveTps[size_t(Uniform(0, int(m_liveTps.size()) - 1))];
-            ChannelMaker::Append(m_db, tp, sat, Uniform(0, 3), Uniform(0, 63));
+            // Drawn one by one: as arguments, the order of the draws was up to the compiler, and
+            // the same seed made another database under clang than under GCC.
+            const int groups = Uniform(0, 63);
+            const int kind = Uniform(0, 3);
+            ChannelMaker::Append(m_db, tp, sat, kind, groups);
         }
     }
 
