@@ -14,6 +14,7 @@
 #include "sheet/PointingSheet.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -141,6 +142,26 @@ private slots:
         f.dlg->UndoAction()->trigger();
         QVERIFY(f.dlg->Document().Satellites() == sats);
         QVERIFY(!f.dlg->Document().IsModified());
+    }
+
+    // Where a file's satellite goes is the user's choice, and the preview follows the choice.
+    void importTargetChoiceShowsInThePreview()
+    {
+        EditorFixture f;
+        f.dlg->show();
+        f.Open(f.WriteFile("db.bin", SampleDatabase::Make({7})));
+        f.prompts.QueueFileName(f.dir.filePath("all.xml"));
+        QVERIFY(Trigger(f, "E&xport..."));
+        f.prompts.QueueFileName(f.dir.filePath("all.xml"));
+        QVERIFY(Trigger(f, "&Import..."));
+        CImportDlg *dlg = nullptr;
+        QTRY_VERIFY((dlg = f.dlg->findChild<CImportDlg *>()) && dlg->isVisible());
+        dlg->Table()->item(0, CImportDlg::COL_TAKE)->setCheckState(Qt::Checked);
+        auto *target = qobject_cast<QComboBox *>(dlg->Table()->cellWidget(0, CImportDlg::COL_TARGET));
+        QVERIFY(target && target->currentIndex() > 0); // the database's own satellite
+        const QString own = dlg->PreviewText()->toPlainText();
+        target->setCurrentIndex(0); // a new satellite
+        QVERIFY(dlg->PreviewText()->toPlainText() != own);
     }
 
     void importReadsOffTheWindowsThreadAndCancels()

@@ -286,6 +286,24 @@ private slots:
             QVERIFY(move.at(1).value<QWidget *>() == w.grid || move.at(1).value<QWidget *>() == editor);
         QCOMPARE(AccessibleFocus(), "1d Vert 1,2 editable=");
     }
+
+    // A screen reader selects rows through the table's interface, only rows that exist, and
+    // hears which cells take a change (a check box does; plain text does not).
+    void accessibleRowsAndEditableCells()
+    {
+        GridWindow w({CELL_TEXT, CELL_EDIT, CELL_CHECKED}, 3);
+        QAccessibleTableInterface *table = QAccessible::queryAccessibleInterface(w.grid)->tableInterface();
+        QVERIFY(!table->cellAt(0, 0)->state().editable);
+        QVERIFY(table->cellAt(0, 2)->state().editable);
+        QCOMPARE(table->rowCount(), 3);
+        QVERIFY(table->selectRow(2));
+        QVERIFY(!table->selectRow(3));
+        QVERIFY(!table->selectRow(-1));
+        QCOMPARE(table->selectedRows(), QList<int>{2});
+        QVERIFY(!table->unselectRow(3));
+        QVERIFY(table->unselectRow(2));
+        QCOMPARE(table->selectedRowCount(), 0);
+    }
 };
 
 QTEST_MAIN(TstGridEditors)
