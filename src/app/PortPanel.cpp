@@ -139,12 +139,7 @@ void PortPanel::ShowPortDiagnosis(int port, const QString &devicePath, bool answ
     if (answered) {
         // The adapter that answered stays this port after a replug gives it another tty, and
         // only this one.
-        const QString identity = PortIdentity::Of(devicePath);
-        SettingsStore::WritePortIdentity(port, identity);
-        for (int k = 1; k <= ComDeviceMap::PORT_COUNT && !identity.isEmpty(); ++k) {
-            if (k != port && SettingsStore::ReadPortIdentity(k) == identity)
-                SettingsStore::WritePortIdentity(k, {});
-        }
+        SettingsStore::WritePortIdentity(port, PortIdentity::Of(devicePath));
         m_portStatus->Show({});
         return;
     }

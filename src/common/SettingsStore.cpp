@@ -71,10 +71,20 @@ void SettingsStore::WritePortIdentity(int n, const QString &identity)
     FollowOwnHome();
     QSettings user(QSettings::UserScope, kOrg, kApp);
     const QString key = QStringLiteral("Identity/COM%1").arg(n);
-    if (identity.isEmpty())
+    if (identity.isEmpty()) {
         user.remove(key);
-    else if (user.value(key).toString() != identity)
+        return;
+    }
+    if (user.value(key).toString() != identity)
         user.setValue(key, identity);
+    // One adapter is one port: a port it was known as before forgets it.
+    user.beginGroup(QStringLiteral("Identity"));
+    const QString own = QStringLiteral("COM%1").arg(n);
+    for (const QString &other : user.childKeys()) {
+        if (other != own && user.value(other).toString() == identity)
+            user.remove(other);
+    }
+    user.endGroup();
 }
 
 int SettingsStore::ReadNumber(const QString &key, int fallback, int minimum)

@@ -18,7 +18,8 @@ public:
     // The device path configured for COM<n> under "Devices/COM<n>", or empty.
     static QString ReadDeviceMapping(int n);
     // The stable identity of the adapter last tested good as COM<n> ("Identity/COM<n>"), or
-    // empty; writing an empty one removes it.
+    // empty. Writing one takes it from any other port that had it; writing an empty one
+    // removes it.
     static QString ReadPortIdentity(int n);
     static void WritePortIdentity(int n, const QString &identity);
     // A whole number under key in the user's file (e.g. "Backups/KeepVersions"); fallback when
@@ -28,7 +29,7 @@ public:
     // missing or empty.
     static QString ReadText(const QString &key, const QString &fallback = QString());
     static QStringList ReadTexts(const QString &key, const QStringList &fallback);
-    // Writes a text under key (e.g. "Region/Site") into the user's file into the user's file; false when the file refused the write.
+    // Writes a text under key (e.g. "Region/Site") into the user's file; false when the file refused the write.
     static bool WriteText(const QString &key, const QString &value);
 
     // ORBIVANE_HOME, when set, holds everything Orbivane keeps of its own, and nothing else moves:

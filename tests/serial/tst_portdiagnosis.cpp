@@ -205,6 +205,21 @@ private slots:
         QCOMPARE(ComDeviceMap::Resolve(3, t.roots), t.Path("dev/ttyS0")); // then UARTs, but none of type 0 (nothing behind it)
         QVERIFY2(UsbSerialInfo::Of(device, t.roots).Label(device).endsWith(label), qPrintable(UsbSerialInfo::Of(device, t.roots).Label(device)));
     }
+
+    // The adapter that answered is that port from now on, and no other port's.
+    void anAdapterIsOnePort()
+    {
+        TempSettings settings;
+        SettingsStore::WritePortIdentity(3, "usb-Meter_A-port0");
+        SettingsStore::WritePortIdentity(4, "usb-Another_B-port0");
+        SettingsStore::WritePortIdentity(1, "usb-Meter_A-port0");
+        QCOMPARE(SettingsStore::ReadPortIdentity(1), "usb-Meter_A-port0");
+        QCOMPARE(SettingsStore::ReadPortIdentity(3), "");
+        QCOMPARE(SettingsStore::ReadPortIdentity(4), "usb-Another_B-port0");
+        SettingsStore::WritePortIdentity(1, ""); // one without an identity answered
+        QCOMPARE(SettingsStore::ReadPortIdentity(1), "");
+        QCOMPARE(SettingsStore::ReadPortIdentity(4), "usb-Another_B-port0");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPortDiagnosis)
