@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace {
 
 // Text::tr() rather than a helper function, so that lupdate finds the texts.
@@ -53,4 +55,13 @@ StartArguments StartArguments::Parse(const QStringList &arguments, const QString
         return mistake(Text::tr("the file name is empty"));
     result.file = files.value(0);
     return result;
+}
+
+bool StartArguments::FinalBeforeApplication(const QStringList &raw) const
+{
+    if (exitCode <= 0)
+        return exitCode == 0;
+    return std::none_of(raw.cbegin() + std::min<qsizetype>(1, raw.size()), raw.cend(), [](const QString &arg) {
+        return arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("--");
+    });
 }

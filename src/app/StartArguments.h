@@ -15,4 +15,9 @@ struct StartArguments
 
     // arguments: the program's name first, as QCoreApplication::arguments() gives them.
     static StartArguments Parse(const QStringList &arguments, const QString &version);
+    // Whether this parse of the raw command line, made before the application exists (so that
+    // --help and --version need no display), is the answer: not when it would start the window,
+    // nor when a fault may lie in an option of Qt's own (-platform...), which only the
+    // application takes out.
+    bool FinalBeforeApplication(const QStringList &raw) const;
 };

@@ -2,7 +2,6 @@
 #include "app/StartArguments.h"
 #include "common/Translations.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -18,17 +17,11 @@ int Finish(const StartArguments &start)
 int main(int argc, char **argv)
 {
     const QString version = QStringLiteral(ORBIVANE_VERSION);
-    // --help and --version are answered before the application exists, so that they need no
-    // display. Qt's own options (-platform...) are known only to the application: the rest is
-    // read once it has taken those out.
     QStringList raw;
     for (int i = 0; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
     const StartArguments early = StartArguments::Parse(raw, version);
-    const bool qtOptions = std::any_of(raw.cbegin() + 1, raw.cend(), [](const QString &arg) {
-        return arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("--");
-    });
-    if (early.exitCode == 0 || (early.exitCode > 0 && !qtOptions))
+    if (early.FinalBeforeApplication(raw))
         return Finish(early);
     CMeterApp app(argc, argv);
     InstallTranslations(app);

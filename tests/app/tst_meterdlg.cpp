@@ -200,14 +200,18 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("file");
-        QTest::newRow("none") << QStringList{} << -1 << "" << "";
-        QTest::newRow("a file") << QStringList{"db.bin"} << -1 << "" << "db.bin";
-        QTest::newRow("a file named like an option") << QStringList{"--", "-x.bin"} << -1 << "" << "-x.bin";
-        QTest::newRow("help") << QStringList{"db.bin", "--help"} << 0 << "Usage: orbivane [options] [FILE]\n" << "";
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "orbivane 9.8" << "";
-        QTest::newRow("two files") << QStringList{"a", "b"} << 2 << "orbivane: only one file can be opened: b\nTry 'orbivane --help'." << "";
-        QTest::newRow("unknown option") << QStringList{"-x"} << 2 << "orbivane: Unknown option 'x'." << "";
-        QTest::newRow("empty name") << QStringList{""} << 2 << "orbivane: the file name is empty" << "";
+        QTest::addColumn<bool>("final"); // the answer before the application exists
+        QTest::newRow("none") << QStringList{} << -1 << "" << "" << false;
+        QTest::newRow("a file") << QStringList{"db.bin"} << -1 << "" << "db.bin" << false;
+        QTest::newRow("a file named like an option") << QStringList{"--", "-x.bin"} << -1 << "" << "-x.bin" << false;
+        QTest::newRow("help") << QStringList{"db.bin", "--help"} << 0 << "Usage: orbivane [options] [FILE]\n" << "" << true;
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "orbivane 9.8" << "" << true;
+        QTest::newRow("two files") << QStringList{"a", "b"} << 2 << "orbivane: only one file can be opened: b\nTry 'orbivane --help'." << ""
+                                   << true;
+        QTest::newRow("unknown option") << QStringList{"-x"} << 2 << "orbivane: Unknown option 'x'." << "" << false;
+        QTest::newRow("Qt's own option") << QStringList{"-platform", "offscreen", "db.bin"} << 2 << "orbivane: Unknown options: p, l, a, t, f, o, r, m."
+                                         << "" << false;
+        QTest::newRow("empty name") << QStringList{""} << 2 << "orbivane: the file name is empty" << "" << true;
     }
 
     void startArguments()
@@ -218,6 +222,7 @@ private slots:
         QTEST(start.exitCode, "exitCode");
         QVERIFY2(start.text.left(text.size()) == text && text.isEmpty() == start.text.isEmpty(), qPrintable(start.text));
         QTEST(start.file, "file");
+        QTEST(start.FinalBeforeApplication(QStringList{"/usr/bin/orbivane"} + arguments), "final");
     }
 
     // No menu or button the window added takes a mnemonic of the window's own: Alt+E is
