@@ -24,14 +24,6 @@ std::unique_ptr<ParamDatabase> ParamDatabase::FromImage(const QByteArray &bytes)
 
 ParamDatabase::~ParamDatabase() = default;
 
-void ParamDatabase::ClearTables()
-{
-    ChannelsMayChange();
-    m_img->satellites.fill(SatelliteRecord{});
-    m_img->transponders.fill(TransponderRecord{});
-    m_img->channels.fill(ChannelRecord{});
-}
-
 void ParamDatabase::InitEmpty()
 {
     ChannelsMayChange();

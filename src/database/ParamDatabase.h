@@ -53,8 +53,6 @@ public:
     FileResult Save();
     // Writes the image atomically: the file is replaced only once every byte is written.
     FileResult SaveAs(const QString &path);
-    // Zeroes the satellite, transponder and channel tables (headers and opaque blocks stay).
-    void ClearTables();
     // An empty, consistent database: no satellites, every record on its free chain.
     void InitEmpty();
 

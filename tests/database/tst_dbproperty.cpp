@@ -180,7 +180,14 @@ private slots:
             ChannelHeader &ch = db.ChHeader();
             QString report; // the checker's first three findings, # a number
             switch (damage) {
-            case TablesCleared: db.ClearTables(); report = "^satellite chain: record # links back to 0 instead of 64\n"; break; // what a refused load used to leave behind
+            case TablesCleared: { // what a refused load used to leave behind
+                DbImage &image = db.Image();
+                image.satellites.fill(SatelliteRecord{});
+                image.transponders.fill(TransponderRecord{});
+                image.channels.fill(ChannelRecord{});
+                report = "^satellite chain: record # links back to 0 instead of 64\n";
+                break;
+            }
             case SatelliteLoop: db.SatelliteAt(db.SatHeader().Last())->SetNext(db.SatHeader().First()); report = "^satellite chain: loops back to record #$"; break;
             case TpChainLoop: db.TransponderAt(tps.back())->SetNext(tps.front()); report = "^transponders of satellite #: loops back to record #$"; break;
             case TpLinkOutOfRange: db.TransponderAt(t)->SetNext(4000 + int(rng() % 4000)); report = "^transponders of satellite #: link [4-7]\\d{3} after"; break;
