@@ -162,6 +162,8 @@ private slots:
         const QString own = dlg->PreviewText()->toPlainText();
         target->setCurrentIndex(0); // a new satellite
         QVERIFY(dlg->PreviewText()->toPlainText() != own);
+        dlg->reject();
+        QTRY_VERIFY(!f.dlg->findChild<CImportDlg *>()); // gone once closed, and its plan with it
     }
 
     void importReadsOffTheWindowsThreadAndCancels()

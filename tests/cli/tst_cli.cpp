@@ -377,6 +377,7 @@ private slots:
         QTest::newRow("sky, json, control characters") << QStringList{"sky", "--json", "--site", "0,0", "E"} << 0
                                                        << QStringList{"EVIL\\u001b]0;X\\u0007\\r\\n"};
         QTest::newRow("sky, site beyond the pole") << QStringList{"sky", "--site", "91,0", "A"} << 2 << QStringList{};
+        QTest::newRow("sky, no source") << QStringList{"sky", "--site", "1,1"} << 2 << QStringList{};
         QTest::newRow("sky, URL") << QStringList{"sky", "--site", "1,1", "https://127.0.0.1:9/s.xml"} << 3 << QStringList{};
         QTest::newRow("fit, no list") << QStringList{"fit", "A", "--site", "1,1"} << 2 << QStringList{};
         QTest::newRow("fit, a database as the list") << QStringList{"fit", "A", "--site", "1,1", "--from", "D"} << 3 << QStringList{};

@@ -287,12 +287,17 @@ private slots:
         QCOMPARE(AccessibleFocus(), "1d Vert 1,2 editable=");
     }
 
-    // A screen reader selects rows through the table's interface, only rows that exist, and
-    // hears which cells take a change (a check box does; plain text does not).
+    // A screen reader sees the cells and headers, the grid focused until a cell is, selects rows
+    // through the table's interface, only rows that exist, and hears which cells take a change
+    // (a check box does; plain text does not).
     void accessibleRowsAndEditableCells()
     {
         GridWindow w({CELL_TEXT, CELL_EDIT, CELL_CHECKED}, 3);
-        QAccessibleTableInterface *table = QAccessible::queryAccessibleInterface(w.grid)->tableInterface();
+        QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(w.grid);
+        QAccessibleTableInterface *table = grid->tableInterface();
+        QCOMPARE(grid->childCount(), 4 * 5); // 3 rows, 4 columns, a header row and a header column
+        QVERIFY(w.ShowWithFocusAt(-1, 0)); // the grid has the focus, no cell of it yet
+        QVERIFY(grid->state().focused);
         QVERIFY(!table->cellAt(0, 0)->state().editable);
         QVERIFY(table->cellAt(0, 2)->state().editable);
         QCOMPARE(table->rowCount(), 3);
