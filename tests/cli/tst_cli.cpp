@@ -5,6 +5,7 @@
 #include "MeterDevice.h"
 #include "SampleDatabase.h"
 #include "cli/CliApp.h"
+#include "cli/PortChoice.h"
 #include "cli/ProgressBoard.h"
 #include "common/Prompts.h"
 #include "common/FileLock.h"
@@ -472,6 +473,27 @@ private slots:
                  "A: first\n" + bar + "\x1b[1A\r\x1b[Jsecond\n" + bar);
         QCOMPARE(StderrOf([] { Prompts::Default().Message("text", "Caption"); QVERIFY(!Prompts::Default().AskYesNo("Sure?", "Caption")); }),
                  QByteArray("[Caption] text\n[Caption] Sure? (answered No)\n"));
+    }
+
+    // --port NAME: a bare name is a by-id name, else a device under /dev, else a file of that
+    // name here; only names that can stand for no port are refused at once.
+    void portNames()
+    {
+        const QString here = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir.path()) && TestFile::Write("meter-link", ""));
+        const struct { const char *name, *label, *path, *error; } rows[] = {
+            {"ttyNOPE9", "ttyNOPE9", "/dev/ttyNOPE9", ""}, {"meter-link", "meter-link", "meter-link", ""},
+            {"/dev/pts/3", "pts-3", "/dev/pts/3", ""}, {"com0", "", "", "com0: COM ports are numbered from 1 to 999"},
+            {" ", "", "", "an empty port name (give COMn, a device path or a /dev/serial/by-id name)"}};
+        for (const auto &row : rows) {
+            PortChoice choice;
+            QString error;
+            QCOMPARE(PortChoice::Parse(row.name, choice, &error), !*row.error);
+            QCOMPARE(error, row.error);
+            QCOMPARE(choice.label, row.label);
+            QCOMPARE(choice.path, row.path);
+        }
+        QVERIFY(QDir::setCurrent(here));
     }
 };
 
