@@ -371,6 +371,7 @@ private slots:
         // fetch takes http and https alone, and refuses OUT before it asks any server.
         QTest::newRow("fetch, file://") << QStringList{"fetch", "file:///etc/passwd"} << 2 << QStringList{};
         QTest::newRow("fetch, control characters") << QStringList{"fetch", "http://127.0.0.1:9/[2J"} << 2 << QStringList{};
+        QTest::newRow("fetch, nothing listens") << QStringList{"fetch", "http://127.0.0.1:9/x.xml"} << 3 << QStringList{};
         QTest::newRow("fetch, OUT exists") << QStringList{"fetch", "http://127.0.0.1:9/x.xml", "X"} << 7 << QStringList{};
         // Look angles and plans for a site; the angles worked out apart from the product.
         QTest::newRow("sky") << QStringList{"sky", "--site", "52.52N 13.40E", "A", "X"} << 0
@@ -433,6 +434,7 @@ private slots:
             QVERIFY2(r.out.contains(QString(line).replace("D: ", Path("d.bin") + ": ")), qPrintable(r.out));
         if (exit == 0 && lines.isEmpty())
             QVERIFY2(r.out.isEmpty(), qPrintable(r.out));
+        QVERIFY(exit < 2 || !(r.err + r.out).isEmpty()); // a failure always says why
         static const QRegularExpression control(QStringLiteral("[\\x00-\\x09\\x0b-\\x1f\\x7f]"));
         QVERIFY2(!(r.out + r.err).contains(control), qPrintable(r.out + r.err));
         for (const QString &path : paths) // a refusal changes nothing
