@@ -29,8 +29,9 @@ dirs='src|tools|bench'
 [ "${ORBIVANE_TIDY_TESTS:-0}" = 1 ] && dirs="$dirs|tests"
 log=$build/clang-tidy.log
 : > "$log"
-# The builds precompile Qt's headers with their own compiler; clang-tidy parses each file whole,
-# which also shows a file that builds only because the precompiled header holds what it misses.
+# The builds precompile Qt's headers with their own compiler; clang-tidy parses each file (or
+# batch) whole, which also shows a file that builds only because the precompiled header holds
+# what it misses.
 db=$(mktemp -d)
 trap 'rm -rf "$db"' EXIT
 tidy() { # BUILD_DIR SOURCE_REGEX
@@ -38,9 +39,12 @@ tidy() { # BUILD_DIR SOURCE_REGEX
     sed -E -e 's# -Winvalid-pch -include [^ ]*cmake_pch\.hxx##g' \
            -e 's# -Xclang -include-pch -Xclang [^ ]*cmake_pch\.hxx\.pch -Xclang -include -Xclang [^ ]*cmake_pch\.hxx##g' \
         "$1/compile_commands.json" > "$db/$1/compile_commands.json"
-    "$runner" -p "$db/$1" -quiet -j"$(nproc)" "${checks[@]}" "$2" >> "$log" 2>&1 || true
+    "$runner" -p "$db/$1" -quiet -j"$(nproc)" "${checks[@]}" -header-filter="$headers" "$2" >> "$log" 2>&1 || true
 }
-[[ " $parts " = *" sources "* ]] && tidy "$build" "$PWD/($dirs)/"
+# A unity build (-DORBIVANE_UNITY=ON) lists its batches, not the files in them: each batch is
+# checked, and what is found in one of its files is told at that file's own line.
+headers='(src|tools|tests|bench|fuzz)/.*\.(h|cpp)$'
+[[ " $parts " = *" sources "* ]] && tidy "$build" "$PWD/($dirs)/|$(cd "$build" && pwd)/($dirs)/CMakeFiles/[^/]*/Unity/"
 if [[ " $parts " = *" fuzz "* ]] && [ -f build-fuzz/compile_commands.json ]; then
     tidy build-fuzz "$PWD/fuzz/"
 fi
