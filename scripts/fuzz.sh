@@ -35,7 +35,7 @@ fi
 
 jobs=$(nproc)
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-      -DORBIVANE_FUZZ=ON >/dev/null
+      -DORBIVANE_FUZZ=ON -DORBIVANE_UNITY=ON >/dev/null
 cmake --build build-fuzz -j"$jobs" --target "${names[@]/#/fuzz_}"
 
 # Allocation stacks are cut to their two exact frames while fuzzing (leaks are still found): Qt
