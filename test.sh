@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds Orbivane once with AddressSanitizer and UndefinedBehaviorSanitizer (the code under test
 # optimised, as the release build is) and runs every test in it. Meanwhile, at the lowest
-# priority so that the tests keep their pace, clang-tidy checks the sources and the fuzz targets
-# are built and each run for 20 seconds. Non-zero exit on any failure.
+# priority so that the tests keep their pace, clang-tidy checks the sources, then the fuzz
+# targets are built and each run for 20 seconds. Non-zero exit on any failure.
 # ORBIVANE_QUICK=1 instead builds without the sanitizers (build/) and runs the tests only, for a
 # quick local check.
 set -euo pipefail
@@ -50,16 +50,20 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBIVANE_SANITIZE=O
 cmake --build build-asan -j"$jobs"
 
 echo "== Tests, with the static checks and the fuzz targets beside them"
-# A short run of every fuzz target when clang can build them (scripts/fuzz.sh says so when it
-# cannot); each run keeps one core busy while clang-tidy checks the sources on the other.
+# clang-tidy checks the sources, then every fuzz target runs briefly when clang can build them
+# (scripts/fuzz.sh says so when it cannot), one per core.
 tidy_log=build-asan/tidy-run.log
 fuzz_log=build-asan/fuzz-run.log
-ORBIVANE_TIDY_PARTS=sources nice -n 19 scripts/tidy.sh build-asan > "$tidy_log" 2>&1 &
-tidy_pid=$!
-nice -n 19 scripts/fuzz.sh 20 > "$fuzz_log" 2>&1 &
-fuzz_pid=$!
-stop_background() { kill "$tidy_pid" "$fuzz_pid" 2>/dev/null || true; }
-trap stop_background EXIT
+status=$(mktemp -d)
+(
+    rc=0
+    ORBIVANE_TIDY_PARTS=sources nice -n 19 scripts/tidy.sh build-asan > "$tidy_log" 2>&1 || rc=$?
+    echo "$rc" > "$status/tidy"
+    rc=0
+    ORBIVANE_FUZZ_JOBS=$jobs nice -n 19 scripts/fuzz.sh 20 > "$fuzz_log" 2>&1 || rc=$?
+    echo "$rc" > "$status/fuzz"
+) &
+checks_pid=$!
 
 export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
@@ -68,16 +72,15 @@ tests_rc=0
 run_tests build-asan || tests_rc=$?
 unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
-fuzz_rc=0
-wait "$fuzz_pid" || fuzz_rc=$?
-echo "== Fuzzing"
-cat "$fuzz_log"
-tidy_rc=0
-wait "$tidy_pid" || tidy_rc=$?
-trap - EXIT
+wait "$checks_pid" || true
+tidy_rc=$(cat "$status/tidy" 2>/dev/null || echo 1)
+fuzz_rc=$(cat "$status/fuzz" 2>/dev/null || echo 1)
+rm -rf "$status"
 echo "== Static checks"
 cat "$tidy_log"
 if [ "$tidy_rc" = 0 ]; then
     ORBIVANE_TIDY_PARTS=fuzz scripts/tidy.sh build-asan || tidy_rc=$?
 fi
+echo "== Fuzzing"
+cat "$fuzz_log"
 [ "$tests_rc" = 0 ] && [ "$fuzz_rc" = 0 ] && [ "$tidy_rc" = 0 ]

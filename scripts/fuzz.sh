@@ -8,7 +8,8 @@
 # 1000 executions per CPU second is named in a warning. Findings are kept in
 # build-fuzz/findings-NAME/, each run again with full stacks into build-fuzz/fuzz-NAME.log.
 # Needs clang and libclang-rt-14-dev (Debian packages); without them it says so and exits 0.
-# Any finding (crash, leak, time-out, out of memory) exits non-zero.
+# Any finding (crash, leak, time-out, out of memory) exits non-zero. ORBIVANE_FUZZ_JOBS=N runs N
+# targets at once.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:?usage: scripts/fuzz.sh SECONDS [NAME...]}
@@ -47,26 +48,31 @@ export ASAN_OPTIONS=$full_asan:malloc_context_size=2
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 min_rate=1000
 TIMEFORMAT='%U %S' # of the fuzzer's own user and system time
-summary=()
-slow=()
-failed=0
-for name in "${names[@]}"; do
-    corpus=build-fuzz/corpus-$name
-    findings=build-fuzz/findings-$name
-    log=build-fuzz/fuzz-$name.log
+# ORBIVANE_FUZZ_JOBS targets run at once (default 1), each on a core of its own.
+lanes=${ORBIVANE_FUZZ_JOBS:-1}
+results=$(mktemp -d)
+trap 'rm -rf "$probe" "$results"' EXIT
+
+# Runs one target; its summary line, and whether it found something or ran slowly, go into
+# $results/NAME.
+run_target() { # NAME
+    local name=$1
+    local corpus=build-fuzz/corpus-$name findings=build-fuzz/findings-$name log=build-fuzz/fuzz-$name.log
     mkdir -p "$corpus" "$findings"
     # A per-target hook may add generated seeds (too big to keep in git).
     if [ -x "fuzz/$name/make-seeds.sh" ]; then
         "fuzz/$name/make-seeds.sh" build-fuzz "$corpus"
     fi
-    maxlen=()
+    local maxlen=()
     [ "$name" = database ] && maxlen=(-max_len=250000)
+    local before
     before=$(find "$findings" -type f | wc -l)
     echo "== fuzz_$name for ${seconds}s"
-    rc=0
+    local rc=0
     { time "build-fuzz/fuzz/$name/fuzz_$name" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 \
         "${maxlen[@]}" -print_final_stats=1 -artifact_prefix="$findings/" \
         "$corpus" "fuzz/$name/corpus" > "$log" 2>&1 || rc=$?; } 2> "$log.cpu"
+    local found execs rate cpu_rate cov
     found=$(( $(find "$findings" -type f | wc -l) - before ))
     [ "$rc" -ne 0 ] && [ "$found" -eq 0 ] && found=1
     execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
@@ -76,13 +82,15 @@ for name in "${names[@]}"; do
     # None when a seed failed before the first report.
     cov=$( (grep -oE 'cov: [0-9]+ ft: [0-9]+ corp: [0-9]+' "$log" || true) | tail -1 \
           | awk '{print $2" edges, "$4" features, "$6" inputs"}')
-    summary+=("$(printf '%-13s %4ss %10s execs %7s/s %7s/cpu-s   %-40s findings: %s' "$name" "$seconds" \
-                "${execs:-?}" "${rate:-?}" "$cpu_rate" "${cov:-?}" "$found")")
-    if [ "$found" -eq 0 ] && [ -n "$execs" ] && [ "$cpu_rate" -lt "$min_rate" ]; then
-        slow+=("$name ($cpu_rate/cpu-s)")
-    fi
+    {
+        printf '%-13s %4ss %10s execs %7s/s %7s/cpu-s   %-40s findings: %s\n' "$name" "$seconds" \
+            "${execs:-?}" "${rate:-?}" "$cpu_rate" "${cov:-?}" "$found"
+        if [ "$found" -eq 0 ] && [ -n "$execs" ] && [ "$cpu_rate" -lt "$min_rate" ]; then
+            echo "slow $name ($cpu_rate/cpu-s)"
+        fi
+        if [ "$found" -ne 0 ]; then echo failed; fi
+    } > "$results/$name"
     if [ "$found" -ne 0 ]; then
-        failed=1
         grep -E 'ERROR|SUMMARY|==[0-9]+==|transfer worker:|frame reception:|Test unit written' "$log" | head -20
         sed -n 's/.*Test unit written to //p' "$log" > "$log.units"
         while read -r unit; do
@@ -93,6 +101,25 @@ for name in "${names[@]}"; do
         rm -f "$log.units"
         echo "fuzz_$name: findings in $findings (log $log)"
     fi
+}
+
+running=0
+for name in "${names[@]}"; do
+    run_target "$name" &
+    running=$((running + 1))
+    if [ "$running" -ge "$lanes" ]; then
+        wait -n || true
+        running=$((running - 1))
+    fi
+done
+wait
+summary=()
+slow=()
+failed=0
+for name in "${names[@]}"; do
+    summary+=("$(head -n 1 "$results/$name")")
+    while IFS= read -r line; do slow+=("$line"); done < <(sed -n 's/^slow //p' "$results/$name")
+    grep -qx failed "$results/$name" && failed=1
 done
 echo "== Fuzzing summary"
 printf '%s\n' "${summary[@]}"
