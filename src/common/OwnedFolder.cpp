@@ -66,12 +66,12 @@ bool ReadAtMost(const QString &path, qint64 maxBytes, QByteArray *bytes, QString
         why = S_ISDIR(st.st_mode) ? QCoreApplication::translate("FileResult", "a folder") : QCoreApplication::translate("FileResult", "not a regular file");
     else if (err == 0 && st.st_size > maxBytes)
         why = QCoreApplication::translate("FileResult", "%1 bytes, more than %2").arg(qint64(st.st_size)).arg(maxBytes);
-    QByteArray data;
     if (err == 0 && why.isEmpty()) {
-        data.resize(qsizetype(st.st_size));
+        // Into the caller's array, whose memory is used again when it is large enough.
+        bytes->resize(qsizetype(st.st_size));
         qsizetype done = 0;
-        while (done < data.size()) {
-            const ssize_t n = ::read(fd, data.data() + done, size_t(data.size() - done));
+        while (done < bytes->size()) {
+            const ssize_t n = ::read(fd, bytes->data() + done, size_t(bytes->size() - done));
             if (n > 0) {
                 done += n;
             } else if (n == 0) {
@@ -81,14 +81,14 @@ bool ReadAtMost(const QString &path, qint64 maxBytes, QByteArray *bytes, QString
                 break;
             }
         }
-        data.truncate(done);
+        bytes->truncate(done);
     }
     ::close(fd);
     if (err != 0 || !why.isEmpty()) {
+        bytes->clear();
         Fail(err, error, why);
         return false;
     }
-    *bytes = data;
     return true;
 }
 

@@ -14,8 +14,8 @@ namespace OwnedFolder {
 // fails part way leaves no file behind. sync: on disk before returning.
 int CreateNew(const QString &path, const QByteArray &bytes, bool sync, QString *error);
 
-// Reads path whole when it is a regular file of at most maxBytes; otherwise false, with the
-// reason in *error.
+// Reads path whole into *bytes when it is a regular file of at most maxBytes; otherwise false,
+// with the reason in *error and *bytes empty.
 bool ReadAtMost(const QString &path, qint64 maxBytes, QByteArray *bytes, QString *error);
 
 } // namespace OwnedFolder

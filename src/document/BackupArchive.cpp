@@ -140,16 +140,18 @@ void BackupArchive::SetLimits(int keepVersions, int keepDays)
 
 QString BackupArchive::Describe(const QByteArray &image, QStringList *problems)
 {
-    const auto db = ParamDatabase::FromImage(image); // taking bytes over and walking chains tell nobody anything
-    if (!db)
+    // One database per thread, loaded anew for each description: a folder of versions is
+    // described one after another, and a new image each time was most of the cost.
+    thread_local ParamDatabase db;
+    if (!db.FromBytes(image))
         return QCoreApplication::translate("BackupArchive", "not a database (%1 bytes)").arg(image.size());
-    const std::vector<int> satellites = db->SatelliteChain().indices;
+    const std::vector<int> satellites = db.SatelliteChain().indices;
     size_t transponders = 0;
     for (int slot : satellites)
-        transponders += db->TransponderChain(slot).indices.size();
+        transponders += db.TransponderChain(slot).indices.size();
     QString text = QCoreApplication::translate("BackupArchive", "%n satellites, %1 transponders", nullptr, int(satellites.size()))
                        .arg(transponders);
-    const QStringList found = DatabaseChecker::Check(*db, 5);
+    const QStringList found = DatabaseChecker::Check(db, 5);
     if (!found.isEmpty())
         text += QCoreApplication::translate("BackupArchive", ", fails the structure check");
     if (problems)
@@ -165,7 +167,7 @@ QString BackupArchive::Describe(const Entry &entry, QStringList *problems)
         return QCoreApplication::translate("BackupArchive", "not a version (%1)").arg(entry.notAVersion);
     if (entry.size != DbLayout::IMAGE_SIZE) // no need to read it to say so
         return QCoreApplication::translate("BackupArchive", "not a database (%1 bytes)").arg(entry.size);
-    QByteArray image;
+    thread_local QByteArray image; // read into the same memory each time, as the database above
     QString why;
     return Read(entry, &image, &why) ? Describe(image, problems) : QCoreApplication::translate("BackupArchive", "unreadable (%1)").arg(why);
 }
