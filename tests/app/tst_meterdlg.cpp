@@ -247,6 +247,21 @@ private slots:
 
     // Boxes and dialogs are owned by the main window, or by the dialog that opened it, so that
     // they stand above it (it is always on top). Enter takes an added question's harmless answer.
+    // A question whose safe answer is No has it as the default: Return answers No; elsewhere Yes.
+    void returnTakesTheDefaultAnswer()
+    {
+        GuiPrompts prompts;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [] {
+            if (QWidget *box = QApplication::activeModalWidget())
+                QTest::keyClick(box, Qt::Key_Return);
+        });
+        answer.start(20);
+        Prompts &asked = prompts;
+        QVERIFY(!asked.AskYesNoDefaultNo("Replace it?", "Orbivane"));
+        QVERIFY(asked.AskYesNo("Go on?", "Orbivane"));
+    }
+
     void windowsAreOwned_data()
     {
         QTest::addColumn<int>("step");

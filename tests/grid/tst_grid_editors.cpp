@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
+#include <QPointer>
 
 namespace {
 
@@ -280,8 +281,9 @@ private slots:
         QCOMPARE(FocusedCount(*w.grid), 1);
         QWidget::setTabOrder(w.other, w.grid); // what follows the editor is not the grid
         QSignalSpy moves(qApp, &QApplication::focusChanged); // back by no other control
-        const QWidget *editor = w.grid->GetEditor();
+        const QPointer<QWidget> editor = w.grid->GetEditor();
         QVERIFY(w.grid->EndEdit());
+        QVERIFY(!editor || !editor->isVisible()); // gone from the screen at once
         for (const QList<QVariant> &move : moves)
             QVERIFY(move.at(1).value<QWidget *>() == w.grid || move.at(1).value<QWidget *>() == editor);
         QCOMPARE(AccessibleFocus(), "1d Vert 1,2 editable=");
@@ -308,6 +310,13 @@ private slots:
         QVERIFY(!table->unselectRow(3));
         QVERIFY(table->unselectRow(2));
         QCOMPARE(table->selectedRowCount(), 0);
+        const QAccessible::Id cell = QAccessible::uniqueId(table->cellAt(0, 0));
+        QAccessibleTableModelChangeEvent rows(w.grid, QAccessibleTableModelChangeEvent::RowsInserted);
+        table->modelChange(&rows);
+        QVERIFY(QAccessible::accessibleInterface(cell)); // cells follow their rows
+        QAccessibleTableModelChangeEvent columns(w.grid, QAccessibleTableModelChangeEvent::ColumnsInserted);
+        table->modelChange(&columns);
+        QVERIFY(!QAccessible::accessibleInterface(cell)); // other columns: every cell anew
     }
 };
 
