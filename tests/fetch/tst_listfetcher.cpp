@@ -160,6 +160,19 @@ private slots:
         QCOMPARE(r.AgeSeconds() / 3600, setup == "primed" && source == int(FetchResult::Source::Cache) ? 72 : 0);
     }
 
+    // A link at the list's name is never read as the cached copy, and the refusal says why.
+    void linkInTheCacheIsNotRead()
+    {
+        QTemporaryDir dir;
+        const QUrl url("http://127.0.0.1:9/list.xml");
+        const ListCache cache(dir.filePath("cache"));
+        QVERIFY(QDir().mkpath(dir.filePath("cache")) && TestFile::Write(dir.filePath("outside"), kGood));
+        QVERIFY(QFile::link(dir.filePath("outside"), cache.ListPath(url)));
+        const ListCache::Entry entry = cache.Load(url, 1000);
+        QVERIFY(entry.body.isEmpty());
+        QVERIFY2(entry.error.endsWith("is not read: a symbolic link"), qPrintable(entry.error));
+    }
+
     // Off the caller's thread, as the window runs it; Cancel ends a stalled download at once.
     void cancelOnWorkerThread()
     {
