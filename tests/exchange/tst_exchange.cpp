@@ -193,6 +193,26 @@ private slots:
         QTEST(seen.join(';'), "seen");
     }
 
+    // A row whose frequency was edited in place is one change, paired by its record.
+    void diffPairsARowEditedInPlace()
+    {
+        auto a = Open(true);
+        auto b = Open(true);
+        const std::vector<TransponderRow> rows{{TransponderRow::NEW, 10000, 22000, Polar::Hori},
+                                               {TransponderRow::NEW, 11720, 27500, Polar::Vert}};
+        const int slot = AddSat(*a, QStringLiteral("Astra"), 192, rows);
+        QCOMPARE(AddSat(*b, QStringLiteral("Astra"), 192, rows), slot);
+        std::vector<TransponderRow> edited = b->TransponderRows(slot);
+        edited[1].frequency = 11900;
+        QVERIFY(b->ReplaceTransponders(slot, edited));
+        const auto changes = DatabaseDiff::Compare(*a, *b);
+        QCOMPARE(changes.size(), size_t(1));
+        QCOMPARE(changes[0].transponders.size(), size_t(1));
+        QCOMPARE(int(changes[0].transponders[0].kind), int(DatabaseDiff::TransponderChange::Kind::Changed));
+        QCOMPARE(changes[0].transponders[0].before.frequency, 11720);
+        QCOMPARE(changes[0].transponders[0].after.frequency, 11900);
+    }
+
     void readsWhatListsHold_data()
     {
         QTest::addColumn<QByteArray>("file");
