@@ -162,8 +162,10 @@ private slots:
             "<satellites><sat name=\"a\" position=\"4095\"/><sat name=\"b\" position=\"4096\"/><sat name=\"c\" position=\"99999999999\"/>"
             "<sat name=\"d\" position=\"-3601\"/><sat name=\"e\" position=\"3609\"/><sat name=\"f\" position=\"-3600\"/><sat name=\"g\" "
             "position=\"-50\"><transponder frequency=\"9223372036854775807\" symbol_rate=\"1\"/><transponder frequency=\"11494499\" symbol_rate=\"27500500\"/><transponder frequency=\"11600000\" "
-            "symbol_rate=\"27500000\" polarization=\"3\"/></sat><sat name=\"\u0416 \u00ffBCDEFGHIJKLM  Q\" position=\"10\"/></satellites>")
-            << "+0-0~0:6;+0-0~0:6;+0-0~0:6;+0-0~0:6;+0-0~0:;+0-0~0:;+2-0~0:02;+0-0~0:54;" + kept + ";e@3609: ;f@0: ;g@3550: 11494/27501/2 11600/27500/2;? \u00ffBCDEFGHIJKLM@10: "; // the last of Latin-1 stays
+            "symbol_rate=\"27500000\" polarization=\"3\"/><transponder frequency=\"15000000\" symbol_rate=\"27500000\"/></sat>"
+            "<sat name=\"\u0416 \u00ffBCDEFGHIJKLM  Q\" position=\"10\"/></satellites>")
+            << "+0-0~0:6;+0-0~0:6;+0-0~0:6;+0-0~0:6;+0-0~0:;+0-0~0:;+3-0~0:02;+0-0~0:54;" + kept
+                   + ";e@3609: ;f@0: ;g@3550: 11494/27501/2 11600/27500/2 15000/27500/2;? \u00ffBCDEFGHIJKLM@10: "; // the top frequency and the last of Latin-1 stay
         QTest::newRow("csv: rounded once, to the nearest; blanks kept, none left by shortening") << "merge 2" << QByteArray(
             "Sat,Pos,Freq,Symbol,Pol\na,720.1,,,\n\" b\",360.9,11494.4999,27500.4999,H\n\" b\",360.9,11496.5,27499.5,V\n\"c \",-0.1,"
             "11498.49951,2000.0004,Auto\nEUTELSAT 5 WEST B,5W,,,\nd,-360.1,,,\n")
