@@ -394,10 +394,12 @@ private slots:
         file.sync();
         QTemporaryDir dir;
         // Old versions of other series (same series, other tag, twice; other series, same tag), names
-        // without a tag or a series, and a 17 MB stray file, which is no version: it neither counts nor goes.
+        // without a tag, a series or a whole time, and a 17 MB stray file, which is no version: it
+        // neither counts nor goes.
         const QStringList others{"meter-42010203~other~20250101-000000-000-1.bin", "meter-42010203~other~20240101-000000-000.bin",
                                  "meter-0BAD0000~read~20250101-000000-000.bin",
-                                 "no~version.bin", "~read~20250101-000000-000.bin", "x.bin~0~20250101-000000-000-1.bin"};
+                                 "no~version.bin", "~read~20250101-000000-000.bin", "meter-1~read~20250101-1200.bin",
+                                 "x.bin~0~20250101-000000-000-1.bin"};
         for (const QString &name : others)
             QVERIFY(TestFile::Write(dir.filePath(name), "x"));
         QVERIFY(QFile(dir.filePath(others.back())).resize(BackupArchive::MAX_KEPT_BYTES + 1));
@@ -420,7 +422,7 @@ private slots:
         }
         QTEST(left, "left");
         const bool capped = megabytes == 1;
-        QCOMPARE(archive.Entries().size(), left.size() + others.size() - 2 - capped); // names without a tag or series are none of ours
+        QCOMPARE(archive.Entries().size(), left.size() + others.size() - 3 - capped); // names without a tag, series or time are none of ours
         QVERIFY(newest == Image(int(ages.size()) + 9)); // the later of one millisecond listed first
         for (const QString &name : others)
             QVERIFY2(QFileInfo::exists(dir.filePath(name)) != (capped && name == others[1]), qPrintable(name));
