@@ -51,7 +51,7 @@ void TransferCommands::OnReadParameters()
         return;
     // A file the backups cannot keep would be gone for good: replaced only when the user says so.
     const QFileInfo target(path);
-    if (target.isFile() && target.size() > BackupArchive::MAX_KEPT_BYTES
+    if (target.isFile() && !BackupArchive::Keeps(target.size())
         && !m_prompts.AskYesNoDefaultNo(
             tr("%1 holds %2 bytes, more than the backups keep a copy of (%3 MB). The read would "
                "replace it with no copy kept.\n\nReplace it anyway?")

@@ -305,7 +305,7 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
         // A file the backups cannot keep would be gone for good.
         for (const QString &target : targets) {
             const qint64 size = QFileInfo(target).isFile() ? QFileInfo(target).size() : 0;
-            if (size > BackupArchive::MAX_KEPT_BYTES && !plan.force) {
+            if (!BackupArchive::Keeps(size) && !plan.force) {
                 Console::Err(QCoreApplication::translate("Cli", "%1: %2 bytes, more than the backups keep a copy of (%3 MB); not replaced "
                                                                 "(--force replaces it)")
                                  .arg(target).arg(size).arg(BackupArchive::MAX_KEPT_BYTES >> 20));

@@ -97,7 +97,7 @@ bool Parse(const QFileInfo &info, BackupArchive::Entry &entry)
         entry.notAVersion = QCoreApplication::translate("BackupArchive", "a folder");
     else if (!info.isFile())
         entry.notAVersion = QCoreApplication::translate("BackupArchive", "not a regular file");
-    else if (entry.size > BackupArchive::MAX_KEPT_BYTES)
+    else if (!BackupArchive::Keeps(entry.size))
         entry.notAVersion = QCoreApplication::translate("BackupArchive", "%1 MB, far more than a database").arg(entry.size >> 20);
     return true;
 }
@@ -209,7 +209,7 @@ BackupArchive::Current BackupArchive::ReadCurrent(const QString &filePath)
     QFile file(filePath);
     current.readable = file.open(QIODevice::ReadOnly);
     // A read may be aimed at any file; one far larger than a database is told, not copied.
-    if (info.size() > MAX_KEPT_BYTES) {
+    if (!Keeps(info.size())) {
         current.keepable = FileResult::Fail(
             QCoreApplication::translate("BackupArchive", "%1 is larger than %2 MB, far more than a database; its content was not kept")
                 .arg(filePath).arg(MAX_KEPT_BYTES >> 20));

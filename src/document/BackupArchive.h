@@ -44,6 +44,8 @@ public:
     static constexpr int DEFAULT_KEEP_DAYS = 30;
     static constexpr int DEFAULT_MAX_MEGABYTES = 200; // some 850 database versions
     static constexpr qint64 MAX_KEPT_BYTES = qint64(16) << 20;
+    // Whether a file of that many bytes is copied into the archive: a larger one is told, not kept.
+    static constexpr bool Keeps(qint64 bytes) { return bytes <= MAX_KEPT_BYTES; }
 
     // folder empty: DefaultFolder(). Limits come from the settings file.
     explicit BackupArchive(const QString &folder = QString());

@@ -76,6 +76,7 @@ class TestCli : public QObject
     QTemporaryDir m_dir;
     TempSettings m_settings;
     TempDataHome m_data; // every read is kept in the archive there
+    MeterSim m_mute{{0x42010203u, MeterSim::HelloFault::Silence}}; // COM8: a meter that never answers
 
 private slots:
     void initTestCase()
@@ -114,6 +115,8 @@ private slots:
             many += "<sat name=\"T" + QByteArray::number(i) + "\" position=\"" + QByteArray::number(800 + 10 * i) + "\"/>";
         QVERIFY(TestFile::Write(Path("m.xml"), many + "</satellites>"));
         qputenv("ORBIVANE_COM9", QFile::encodeName(Path("nothing-here")));
+        QVERIFY(m_mute.Start());
+        qputenv("ORBIVANE_COM8", QFile::encodeName(QString::fromStdString(m_mute.SlavePath())));
     }
 
     void transfers_data()
@@ -156,6 +159,8 @@ private slots:
         row("load, other model", load, Update(9), 7, "This software doesn't match your Meter!", Outcome::None, F::None, 0x42020001u);
         row("load, not an update", load, QByteArray(100, 'x'), 3, "Please choose a correct update file", Outcome::NothingSent);
         row("port cannot be opened", {"probe", "-p", "COM9"}, {}, 4, "nothing-here: no such device)\n  There is no device", Outcome::None);
+        // The meter's emulator keeps the line open: the doctor names it beside the silence.
+        row("no meter answers", {"probe", "-p", "COM8"}, {}, 5, "COM8: failed: fail to connect com8: the meter does not answer (no answer; tst_cli (pid ", Outcome::None);
         row("port given twice", {"probe", "-p", "PORT", "-p", "PORT"}, {}, 2, "is given twice", Outcome::NothingSent);
         // Several ports: the code of the first that failed, in the order given (5 here, then 4).
         row("two ports, both fail", {"read", "--timeout", "1", "-p", "PORT", "-p", "COM9", "FILE"}, {}, 5, "stopped answering", Outcome::None, F::Silence);

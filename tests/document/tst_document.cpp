@@ -470,6 +470,22 @@ private slots:
         QVERIFY2(described.filter(listed).size() == names.size(), qPrintable(described.join('|')));
     }
 
+    // The largest file kept before a save, and one byte more: told, never copied.
+    void keptUpToTheLimit()
+    {
+        QTemporaryDir dir;
+        BackupArchive archive(dir.filePath("a"));
+        const QString path = dir.filePath("big.bin");
+        QVERIFY(TestFile::Write(path, "x") && QFile(path).resize(16 << 20));
+        QVERIFY(archive.KeepBeforeSave(path, Image(1)));
+        QVERIFY(QFile(path).resize((16 << 20) + 1));
+        const FileResult refused = archive.KeepBeforeSave(path, Image(1));
+        QVERIFY2(!refused && refused.error.endsWith("far more than a database; its content was not kept"), qPrintable(refused.error));
+        const auto kept = archive.Entries(path);
+        QCOMPARE(kept.size(), 1);
+        QVERIFY(kept.front().IsVersion() && kept.front().size == 16 << 20);
+    }
+
     // A write refused part way (past the file size limit, as on a full disk) is told by its cause, leaving nothing.
     void refusedWriteIsNamed()
     {
