@@ -5,6 +5,8 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QPointer>
 
 namespace {
@@ -317,6 +319,23 @@ private slots:
         QAccessibleTableModelChangeEvent columns(w.grid, QAccessibleTableModelChangeEvent::ColumnsInserted);
         table->modelChange(&columns);
         QVERIFY(!QAccessible::accessibleInterface(cell)); // other columns: every cell anew
+    }
+
+    // A screen reader's hit test finds the cell under a point, and over the column headings the
+    // heading, also where scrolled rows pass beneath it.
+    void hitTestsFindCellsAndHeadings()
+    {
+        GridWindow w({CELL_TEXT, CELL_EDIT}, 60);
+        QVERIFY(w.ShowWithFocusAt(59, 1));
+        QVERIFY(w.grid->verticalScrollBar()->value() > 0);
+        QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(w.grid);
+        const QHeaderView *h = w.grid->horizontalHeader();
+        const QPoint heading = h->mapToGlobal(QPoint(h->sectionViewportPosition(1) + 5, h->height() / 2));
+        QAccessibleInterface *hit = grid->childAt(heading.x(), heading.y());
+        QVERIFY(hit && hit->role() == QAccessible::ColumnHeader && hit->text(QAccessible::Name) == "Col1");
+        const QPoint inCell = w.grid->viewport()->mapToGlobal(w.grid->visualRect(w.grid->model()->index(59, 1)).center());
+        QAccessibleTableCellInterface *cell = (hit = grid->childAt(inCell.x(), inCell.y())) ? hit->tableCellInterface() : nullptr;
+        QVERIFY(cell && cell->rowIndex() == 59 && cell->columnIndex() == 1);
     }
 };
 
