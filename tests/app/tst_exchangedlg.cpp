@@ -132,6 +132,10 @@ private slots:
         QTRY_VERIFY((dlg = f.dlg->findChild<CImportDlg *>()) && dlg->isVisible());
         QPushButton *ok = dlg->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
         QVERIFY(!ok->isEnabled()); // nothing taken yet
+        QStringList shown; // the file's satellite as the table shows it
+        for (int column : {CImportDlg::COL_NAME, CImportDlg::COL_POSITION, CImportDlg::COL_TRANSPONDERS})
+            shown << (dlg->Table()->item(0, column) ? dlg->Table()->item(0, column)->text() : QString());
+        QCOMPARE(shown, QStringList({"New One", "355", "1"}));
         dlg->Table()->item(0, CImportDlg::COL_TAKE)->setCheckState(Qt::Checked);
         QVERIFY(dlg->PreviewText()->toPlainText().contains("New One"));
         QTest::mouseClick(ok, Qt::LeftButton);
