@@ -303,12 +303,21 @@ private slots:
         QVERIFY(w.ShowWithFocusAt(-1, 0)); // the grid has the focus, no cell of it yet
         QVERIFY(grid->state().focused);
         QVERIFY(!table->cellAt(0, 0)->state().editable);
-        QVERIFY(table->cellAt(0, 2)->state().editable);
+        const QAccessible::State box = table->cellAt(0, 2)->state();
+        QVERIFY(box.editable && box.checkable && box.checked);
+        QVERIFY(!table->cellAt(0, 1)->state().checkable);
+        for (int i = 0; i < grid->childCount(); ++i)
+            QCOMPARE(grid->indexOfChild(grid->child(i)), i);
+        const auto heading = table->cellAt(1, 2)->tableCellInterface()->columnHeaderCells();
+        QVERIFY(heading.size() == 1 && heading.front()->text(QAccessible::Name) == "Col2");
         QCOMPARE(table->rowCount(), 3);
         QVERIFY(table->selectRow(2));
         QVERIFY(!table->selectRow(3));
         QVERIFY(!table->selectRow(-1));
         QCOMPARE(table->selectedRows(), QList<int>{2});
+        QCOMPARE(table->selectedCellCount(), 4);
+        for (QAccessibleInterface *selected : table->selectedCells())
+            QVERIFY(selected->tableCellInterface()->rowIndex() == 2 && selected->tableCellInterface()->isSelected());
         QVERIFY(!table->unselectRow(3));
         QVERIFY(table->unselectRow(2));
         QCOMPARE(table->selectedRowCount(), 0);
@@ -329,6 +338,7 @@ private slots:
         QVERIFY(w.ShowWithFocusAt(59, 1));
         QVERIFY(w.grid->verticalScrollBar()->value() > 0);
         QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(w.grid);
+        QVERIFY(grid->tableInterface()->cellAt(0, 1)->state().invisible && !grid->tableInterface()->cellAt(59, 1)->state().invisible);
         const QHeaderView *h = w.grid->horizontalHeader();
         const QPoint heading = h->mapToGlobal(QPoint(h->sectionViewportPosition(1) + 5, h->height() / 2));
         QAccessibleInterface *hit = grid->childAt(heading.x(), heading.y());
