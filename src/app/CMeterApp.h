@@ -10,5 +10,5 @@ public:
     CMeterApp(int &argc, char **argv);
     // Runs the window; a file given is opened for editing once it is up (a bad one is told, and
     // the window stays as it starts).
-    int InitInstance(const QString &file = QString());
+    static int InitInstance(const QString &file = QString());
 };

@@ -1,8 +1,10 @@
 // The main window's start-up, port setting and connection test, against the meter emulator.
 #include "MeterSim.h"
 #include "RecordingPrompts.h"
+#include "SampleDatabase.h"
 #include "TestEnv.h"
 
+#include "app/CMeterApp.h"
 #include "app/CMeterDlg.h"
 #include "app/PortPanel.h"
 #include "app/TransferCommands.h"
@@ -21,6 +23,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
@@ -223,6 +226,34 @@ private slots:
         QVERIFY2(start.text.left(text.size()) == text && text.isEmpty() == start.text.isEmpty(), qPrintable(start.text));
         QTEST(start.file, "file");
         QTEST(start.FinalBeforeApplication(QStringList{"/usr/bin/orbivane"} + arguments), "final");
+    }
+
+    // `orbivane FILE`: the window comes up with the file open, a relative name taken from the
+    // working folder. The start's own boxes (the connection test) are answered as they come.
+    void startsWithTheFileOpen()
+    {
+        TempSettings settings;
+        MeterOnCom com(1);
+        QTemporaryDir dir;
+        QVERIFY(TestFile::Write(dir.filePath("start.bin"), SampleDatabase::Make({2})));
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        QString opened;
+        QElapsedTimer waited; // a window that never opens it is closed after a while
+        waited.start();
+        QTimer user;
+        connect(&user, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                return box->accept();
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *dlg = qobject_cast<CMeterDlg *>(w); dlg && dlg->isVisible() && (!dlg->Document().Path().isEmpty() || waited.hasExpired(10000)))
+                    opened = dlg->Document().Path(), dlg->reject();
+        });
+        user.start(10);
+        const int exit = CMeterApp::InitInstance(QStringLiteral("start.bin"));
+        QDir::setCurrent(before);
+        QCOMPARE(exit, 0);
+        QCOMPARE(opened, dir.filePath("start.bin"));
     }
 
     // No menu or button the window added takes a mnemonic of the window's own: Alt+E is
