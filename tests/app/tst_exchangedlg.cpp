@@ -307,7 +307,11 @@ private slots:
         dlg->SetReader(stalls);
         QTest::mouseClick(dlg->findChild<QPushButton *>("planRead"), Qt::LeftButton);
         QTRY_VERIFY(started && dlg->IsReading());
+        const QString shown = dlg->PreviewText()->toPlainText(); // a change while reading: previewed, not importable
+        dlg->Model()->setData(dlg->Model()->index(1, PlanTableModel::COL_KEEP), Qt::Unchecked, Qt::CheckStateRole);
+        QTRY_VERIFY(dlg->PreviewText()->toPlainText() != shown);
         QVERIFY(!dlg->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
+        dlg->Model()->setData(dlg->Model()->index(1, PlanTableModel::COL_KEEP), Qt::Checked, Qt::CheckStateRole);
         QTest::mouseClick(dlg->findChild<QPushButton *>("planStop"), Qt::LeftButton);
         QTRY_VERIFY(!dlg->IsReading());
         QCOMPARE(dlg->Plan()->Count(), rows);
