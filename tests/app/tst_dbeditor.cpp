@@ -75,6 +75,11 @@ private slots:
         QVERIFY(list->GetItemCount() == rows && list->GetItemText(rows - 1, 0) == QString::asprintf("%5d", rows));
         for (QGroupBox *group : f.dlg->findChildren<QGroupBox *>())
             QVERIFY(group->isVisible());
+        SampleDatabase::Options none; // then one without satellites: no row of the last one stays
+        none.satellites = 0;
+        f.Open(f.WriteFile("none.bin", SampleDatabase::Make(none)));
+        QVERIFY(f.dlg->Document().Path().endsWith("none.bin") && sats->count() == 0);
+        QCOMPARE(list->GetItemCount(), 0);
     }
 
     void commandsWithNothingOrNoRoomToActOn()
