@@ -1,4 +1,4 @@
-// Help > Manual, and the tool that renders the manual into help.pdf.
+// Help > Manual, the tool that renders the manual into help.pdf, and the program as it starts.
 #include "RecordingPrompts.h"
 #include "TestEnv.h"
 
@@ -163,6 +163,23 @@ private slots:
         QVERIFY2(bytes.startsWith("%PDF-"), ORBIVANE_HELP_PDF);
         QVERIFY(bytes.count("/Subtype /Image") >= 3);
         QCOMPARE(QFileInfo(QStringLiteral(ORBIVANE_HELP_PDF)).absolutePath(), QFileInfo(QStringLiteral(ORBIVANE_PROGRAM)).absolutePath());
+    }
+
+    // The program speaks the user's language once it runs: a mistake it answers after starting
+    // (an option it does not know may be one of Qt's) is told in German under a German locale.
+    void programSpeaksTheUsersLanguage()
+    {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+        env.remove(QStringLiteral("LANGUAGE"));
+        env.remove(QStringLiteral("LC_ALL"));
+        env.remove(QStringLiteral("LC_MESSAGES"));
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(ORBIVANE_PROGRAM), {QStringLiteral("-x")});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), 2);
+        QVERIFY(program.readAllStandardError().contains("Versuchen Sie 'orbivane --help'."));
     }
 
 private:
