@@ -306,6 +306,7 @@ private slots:
         const QAccessible::State box = table->cellAt(0, 2)->state();
         QVERIFY(box.editable && box.checkable && box.checked);
         QVERIFY(!table->cellAt(0, 1)->state().checkable);
+        QVERIFY(!table->cellAt(0, 4) && !table->cellAt(3, 0) && !table->cellAt(-1, 0) && !table->cellAt(0, -1));
         for (int i = 0; i < grid->childCount(); ++i)
             QCOMPARE(grid->indexOfChild(grid->child(i)), i);
         const auto heading = table->cellAt(1, 2)->tableCellInterface()->columnHeaderCells();
