@@ -58,7 +58,8 @@ private slots:
             QCOMPARE(w.grid->GetFocusedItem(), w.grid->GetFocusRow());
     }
 
-    // The search text stops at its limit, and the search ends by itself when left alone.
+    // The search text stops at its limit, shows at the grid's corner, and the search ends by
+    // itself when left alone.
     void typeAheadStopsAtItsLimitAndTimesOut()
     {
         GridWindow w({CELL_TEXT, CELL_EDIT}, 3);
@@ -67,6 +68,7 @@ private slots:
             w.grid->OnTypeAheadChar(QLatin1Char('z'));
         QCOMPARE(w.grid->GetSearchText().size(), 255);
         QVERIFY(w.grid->IsSearchTimerActive() && w.grid->GetTypeAheadTip()->isVisible());
+        QCOMPARE(w.grid->GetTypeAheadTip()->pos(), w.grid->mapToGlobal(QPoint(5, 5))); // over the grid's corner
         QVERIFY(WaitUntil([&] { return w.grid->GetSearchText().isEmpty(); }, 6000));
         QVERIFY(!w.grid->IsSearchTimerActive() && !w.grid->GetTypeAheadTip()->isVisible());
     }
