@@ -167,20 +167,20 @@ private slots:
         TempSettings settings;
         MeterSim::Config silent;
         silent.helloFault = MeterSim::HelloFault::Silence;
-        MeterOnCom good(2), other(5), quiet(6, silent);
+        MeterOnCom good(2), other(5), quiet(6, silent), first(1);
         SettingsStore::WritePort(2);
         RecordingPrompts prompts;
         CMeterDlg dlg(prompts);
         dlg.OnInitDialog();
         QCOMPARE(dlg.Port().Connected(), 1);
         prompts.Clear();
-        for (int index : {4, 5, -1}) {
+        for (int index : {4, 5, 0, -1}) {
             dlg.Port().PortCombo()->setCurrentIndex(index);
             dlg.Port().OnPortSelChange();
             if (index == 5) // transfers will use the new choice; only the answering one is kept
                 QVERIFY(dlg.Port().SelectedPort() == 6 && dlg.Port().Connected() == 0 && SettingsStore::ReadPort() == 5);
         }
-        QCOMPARE(prompts.MessageTexts(), (QStringList{"succeed connecting com5", "fail to connect com6", "No com port is selected"}));
+        QCOMPARE(prompts.MessageTexts(), (QStringList{"succeed connecting com5", "fail to connect com6", "succeed connecting com1", "No com port is selected"}));
     }
 
     // ORBIVANE_HOME (the demo's) holds the settings, backups and logs, and moves nothing else.
