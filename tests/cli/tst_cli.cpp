@@ -152,7 +152,7 @@ private slots:
         row("write, meter ends early", write + QStringList{"--log", "LOG"}, sound, 6, "meter error code 7", Outcome::None, F::EarlyEnd);
         row("write, one byte short", write, sound.left(241247), 3, "Please choose a correct database parameter file", Outcome::NothingSent);
         row("write, damaged", write, Damaged(sound), 3, "fails the structure check", Outcome::NothingSent);
-        row("write, damaged, --force", write + force, Damaged(sound), 0, "sent", Outcome::MeterGotImage);
+        row("write, damaged, --force", write + force, Damaged(sound), 0, "fails the structure check; sent anyway (--force)", Outcome::MeterGotImage);
         row("load, newer", load, Update(4), 0, "sent", Outcome::MeterGotFile);
         row("load, same version", load, Update(3), 7, versionQ, Outcome::None);
         row("load, same version, --force", load + force, Update(3), 0, "sent", Outcome::MeterGotFile);

@@ -72,6 +72,8 @@ private slots:
         QCOMPARE(img.pixel(origin + face), (box ? ps.windowColour : ps.faceColour).rgb());
         if (!box && width == 14)
             QCOMPARE(img.pixel(cell.left(), at.top() + 3), ps.shadowColour.rgb()); // the frame
+        if (kind == CELL_UNCHECKED) // an empty box: its 11 by 11 frame, closed, and nothing inside
+            QCOMPARE(PixelsNotOf(glyph.toImage().convertToFormat(QImage::Format_RGB32), glyph.rect(), ps.windowColour), 40);
     }
 
     // Row styles from the hook, a line cell (a line, no text), the button face below the last
