@@ -124,6 +124,7 @@ CPlanDlg::CPlanDlg(const DatabaseDocument &doc, Prompts &prompts, QWidget *paren
     m_stop = new QPushButton(tr("Sto&p"), this);
     m_stop->setObjectName(QStringLiteral("planStop"));
     m_readProgress = new QProgressBar(this);
+    m_readProgress->setObjectName(QStringLiteral("planProgress"));
     m_readProgress->setRange(0, 1000);
     m_readProgress->setTextVisible(false);
     auto *sourceRow = new QHBoxLayout;

@@ -298,7 +298,8 @@ private slots:
         dlg->Model()->setData(dlg->Model()->index(0, PlanTableModel::COL_KEEP), Qt::Unchecked, Qt::CheckStateRole);
         const int satellites = dlg->Plan()->Satellites();
         std::atomic<bool> started{false};
-        const auto stalls = [&started](const QString &, ReadProgress *progress) { // until stopped
+        const auto stalls = [&started](const QString &, ReadProgress *progress) { // half way, until stopped
+            ReadProgress::Report(progress, 1, 2);
             started = true;
             while (!progress->cancel)
                 QThread::yieldCurrentThread();
@@ -307,6 +308,8 @@ private slots:
         dlg->SetReader(stalls);
         QTest::mouseClick(dlg->findChild<QPushButton *>("planRead"), Qt::LeftButton);
         QTRY_VERIFY(started && dlg->IsReading());
+        const QProgressBar *bar = dlg->findChild<QProgressBar *>("planProgress");
+        QTRY_VERIFY(bar->isVisible() && bar->value() > 0 && bar->value() * 2 == bar->maximum());
         const QString shown = dlg->PreviewText()->toPlainText(); // a change while reading: previewed, not importable
         dlg->Model()->setData(dlg->Model()->index(1, PlanTableModel::COL_KEEP), Qt::Unchecked, Qt::CheckStateRole);
         QTRY_VERIFY(dlg->PreviewText()->toPlainText() != shown);
