@@ -60,6 +60,16 @@ private slots:
 
         const QString path = open ? f.OpenSample() : f.dir.filePath("restored.bin");
         const QByteArray before = TestFile::Read(path);
+        if (open) { // rows typed and not applied: asked first; No keeps them and the database as they are
+            CTransponderList *rows = f.dlg->Editor().TpList();
+            const QString typed = rows->GetItemText(0, 1);
+            rows->SetItemText(0, 1, QStringLiteral("5555"));
+            f.prompts.QueueAnswer(false);
+            QVERIFY(!f.dlg->RestoreBackup(list.ChosenFile()));
+            QVERIFY(f.prompts.Questions().size() == 1 && f.prompts.Questions().front().text.contains("restoring the backup drops them"));
+            QVERIFY(rows->GetItemText(0, 1) == "5555" && f.dlg->Document().Database().ToBytes() == before);
+            rows->SetItemText(0, 1, typed);
+        }
         f.prompts.QueueFileName(path);
         QVERIFY(f.dlg->RestoreBackup(list.ChosenFile()));
         QVERIFY(f.dlg->Document().Database().ToBytes() == kept && f.dlg->Document().Path() == path);
