@@ -7,6 +7,8 @@
 #include "fetch/ListFetcher.h"
 #include "fetch/ListUrl.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -189,6 +191,40 @@ private slots:
         worker.join();
         QVERIFY(asked);
         QVERIFY(r.cancelled && !r.Ok());
+    }
+
+    // The note beside a cached list is taken only whole and sound: with anything odd in it the
+    // list is asked for as if nothing were cached.
+    void sidecarTakenOnlyWhenSound_data()
+    {
+        QTest::addColumn<QString>("field"); // of a sound note, given `value` instead
+        QTest::addColumn<QJsonValue>("value");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("sound") << "url" << QJsonValue("http://example.org/x.xml") << true;
+        QTest::newRow("no ETag") << "etag" << QJsonValue("") << true;
+        QTest::newRow("hash too long") << "sha256" << QJsonValue(QString(66, 'a')) << false;
+        QTest::newRow("hash not hex") << "sha256" << QJsonValue(QString(64, 'g')) << false;
+        QTest::newRow("hash in capitals") << "sha256" << QJsonValue(QString(64, 'A')) << false;
+        QTest::newRow("no time checked") << "checked" << QJsonValue("yesterday") << false;
+        QTest::newRow("control character in the ETag") << "etag" << QJsonValue("\"a\r\nb\"") << false;
+        QTest::newRow("ETag beyond Latin-1") << "etag" << QJsonValue("\"\u20ac\"") << false;
+        QTest::newRow("Last-Modified too long") << "lastModified" << QJsonValue(QString(513, 'x')) << false;
+    }
+
+    void sidecarTakenOnlyWhenSound()
+    {
+        QFETCH(QString, field);
+        QFETCH(QJsonValue, value);
+        CacheSidecar sound{"http://example.org/x.xml", "\"v1\"", "Mon, 07 Dec 2026 10:00:00 GMT",
+                           QDateTime::currentDateTimeUtc(), CacheSidecar::Hash("list")};
+        QJsonObject o = QJsonDocument::fromJson(sound.ToBytes()).object();
+        o.insert(field, value);
+        const auto parsed = CacheSidecar::Parse(QJsonDocument(o).toJson());
+        QTEST(bool(parsed), "taken");
+        if (parsed)
+            QVERIFY(parsed->sha256 == sound.sha256 && parsed->checked.secsTo(sound.checked) == 0
+                    && parsed->etag == o.value("etag").toString().toLatin1() && parsed->lastModified == sound.lastModified);
+        QVERIFY(!CacheSidecar::Parse("[1]") && !CacheSidecar::Parse(sound.ToBytes().left(40)));
     }
 
     void refusals_data()
