@@ -319,6 +319,7 @@ private slots:
         QCOMPARE(table->selectedCellCount(), 4);
         for (QAccessibleInterface *selected : table->selectedCells())
             QVERIFY(selected->tableCellInterface()->rowIndex() == 2 && selected->tableCellInterface()->isSelected());
+        QVERIFY(table->isRowSelected(2) && !table->isRowSelected(1) && !table->cellAt(1, 0)->tableCellInterface()->isSelected());
         QVERIFY(!table->unselectRow(3));
         QVERIFY(table->unselectRow(2));
         QCOMPARE(table->selectedRowCount(), 0);
