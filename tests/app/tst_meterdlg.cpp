@@ -156,6 +156,8 @@ private slots:
         QVERIFY(dlg.isVisible() && dlg.windowTitle() == "Meterdesk");
         for (QGroupBox *group : dlg.findChildren<QGroupBox *>()) // compact: only the port group shows
             QCOMPARE(group->isVisible(), group->title() == QStringLiteral("Select COM Port"));
+        const QRect combo = dlg.Port().PortCombo()->geometry(), device = dlg.Port().DeviceLabel()->geometry();
+        QVERIFY(dlg.Port().DeviceLabel()->isVisible() && device.top() >= combo.bottom() && device.left() == combo.left()); // under the port
         if (saved < 0)
             QCOMPARE(dlg.Port().DeviceLabel()->text().contains(QStringLiteral("not present")), !meter);
         if (saved < 0 && meter)
