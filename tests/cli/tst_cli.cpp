@@ -478,6 +478,8 @@ private slots:
         const QByteArray bar = "\r\x1b[KA [############------------]  50% 0.0/2.0 KiB 0.0 KiB/s --:-- left\n"; // the bytes reported
         QCOMPARE(StderrOf([&] { board.Note("A", "first"); board.SetBytes(a, 0, 2048); board.Set(a, 50); board.Note({}, "second"); }),
                  "A: first\n" + bar + "\x1b[1A\r\x1b[Jsecond\n" + bar);
+        QCOMPARE(StderrOf([&] { board.Tick(); }), "\x1b[1A" + bar);                     // redrawn in place
+        QCOMPARE(StderrOf([&] { board.Finish(); board.Tick(); }), QByteArray()); // the summary is the last word
         QCOMPARE(StderrOf([] { Prompts::Default().Message("text", "Caption"); QVERIFY(!Prompts::Default().AskYesNo("Sure?", "Caption")); }),
                  QByteArray("[Caption] text\n[Caption] Sure? (answered No)\n"));
     }
