@@ -114,6 +114,8 @@ private slots:
         EditorFixture f;
         const QString path = f.WriteFile("bell.bin", SampleDatabase::Make({7}).replace("ASTRA 1KR", "BELL\a 1KR"));
         f.dlg->show();
+        for (const char *command : {"&Import...", "E&xport...", "&Compare with file...", "&Plan for a site...", "Export pointing &sheet..."})
+            QVERIFY2(!Trigger(f, command), command); // nothing open yet: nothing to act on
         f.Open(path);
         const QByteArray before = TestFile::Read(path);
         const auto sats = f.dlg->Document().Satellites();
