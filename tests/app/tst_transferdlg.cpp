@@ -21,6 +21,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
 
 const QString kLoadResult =
@@ -132,6 +134,22 @@ private slots:
             QVERIFY2(QRegularExpression(success ? R"(^235\.6 of 235\.6 KiB, \d+\.\d KiB/s$)" : R"(^\d+\.\d of (235\.6|97\.7) KiB(, \d+\.\d KiB/s)?$)")
                          .match(dlg.RateLabel()->text()).hasMatch(), qPrintable(dlg.RateLabel()->text()));
         QCOMPARE(logs.entryList(QDir::Files).size(), logsBefore + (fault >= 0 && kind != 5 ? 1 : 0));
+    }
+
+    // Destroyed in mid-transfer (the window it belongs to goes): the worker is stopped and waited
+    // for, with no hang, and the meter is told the PC gave up.
+    void destroyedInMidTransfer()
+    {
+        MeterDevice meter({}, WithFault(Fault::Silence, 3));
+        QVERIFY(meter.Start());
+        RecordingPrompts prompts;
+        auto dlg = std::make_unique<CTransferDlg>(prompts);
+        Prepare(*dlg, TK_WRITE_PARAMS, m_db, meter, 3);
+        QVERIFY(dlg->OnInitDialog() && dlg->WorkerRunning());
+        QVERIFY(WaitUntil([&] { return dlg->ProgressBar()->value() > 0; }));
+        dlg.reset();
+        QVERIFY(meter.WaitForEnd(1, 2000));
+        QCOMPARE(prompts.MessageCount(), 0);
     }
 
     // Write needs a passed connection test and asks for no file without one; then each button
