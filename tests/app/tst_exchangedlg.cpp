@@ -260,6 +260,10 @@ private slots:
         QVERIFY(keys.size() >= 8);
         QTableView *table = dlg->Table();
         const RegionPlan &plan = *dlg->Plan();
+        QStringList aligned; // figures to the right, names and the yes/no columns as text
+        for (int column = 0; column < PlanTableModel::COL_COUNT; ++column)
+            aligned << (dlg->Model()->index(0, column).data(Qt::TextAlignmentRole).isValid() ? "R" : "L");
+        QCOMPARE(aligned.join(""), "LLRRRRLLRR");
         for (int row = 0; row < plan.Count(); ++row) {
             table->setCurrentIndex(dlg->Model()->index(row, PlanTableModel::COL_KEEP));
             QTest::keyClick(table, Qt::Key_Space);
