@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -264,6 +265,10 @@ private slots:
         for (int column = 0; column < PlanTableModel::COL_COUNT; ++column)
             aligned << (dlg->Model()->index(0, column).data(Qt::TextAlignmentRole).isValid() ? "R" : "L");
         QCOMPARE(aligned.join(""), "LLRRRRLLRR");
+        QCompleter *offered = dlg->findChild<QLineEdit *>("planSource")->completer(); // typing offers the published lists
+        QVERIFY(offered);
+        offered->setCompletionPrefix("HTTPS://");
+        QVERIFY(offered->completionCount() >= 1);
         for (int row = 0; row < plan.Count(); ++row) {
             table->setCurrentIndex(dlg->Model()->index(row, PlanTableModel::COL_KEEP));
             QTest::keyClick(table, Qt::Key_Space);
