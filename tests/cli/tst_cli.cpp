@@ -383,6 +383,7 @@ private slots:
                              << QStringList{"   19.2E       29.7    172.7   +4.5  yes      ASTRA 1KR"};
         QTest::newRow("sky, json, control characters") << QStringList{"sky", "--json", "--site", "0,0", "E"} << 0
                                                        << QStringList{"EVIL\\u001b]0;X\\u0007\\r\\n"};
+        QTest::newRow("sky, a list") << QStringList{"sky", "--site", "0,-170", "W"} << 0 << QStringList{"  NSS 9"};
         QTest::newRow("sky, site beyond the pole") << QStringList{"sky", "--site", "91,0", "A"} << 2 << QStringList{};
         QTest::newRow("sky, no source") << QStringList{"sky", "--site", "1,1"} << 2 << QStringList{};
         QTest::newRow("sky, URL") << QStringList{"sky", "--site", "1,1", "https://127.0.0.1:9/s.xml"} << 3 << QStringList{};
