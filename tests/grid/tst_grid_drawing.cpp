@@ -23,6 +23,17 @@ int PixelsNotOf(const QImage &img, const QRect &area, const QColor &colour)
     return n;
 }
 
+// What the viewport was asked to paint.
+struct PaintedRegion : QObject {
+    QRegion region;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
 } // namespace
 
 class TstGridDrawing : public QObject
@@ -127,6 +138,22 @@ private slots:
         QCOMPARE(PixelsNotOf(img, cell.adjusted(2, 2, -2, -2), ps.highlightColour), 0); // text-less inside
         w.grid->DeleteAllItems();
         QCOMPARE(PixelsNotOf(Shot(w), QRect(0, 0, 100, 50), ps.faceColour), 0);
+    }
+
+    // The highlight of every selected row follows the focus column on the screen, not only in
+    // the focus row.
+    void focusColumnMoveRepaintsSelectedRows()
+    {
+        GridWindow w({CELL_TEXT, CELL_TEXT, CELL_TEXT}, 3, kWidths);
+        QVERIFY(w.ShowWithFocusAt(1, 1));
+        w.grid->SetRowSelected(0, true);
+        PaintedRegion painted;
+        w.grid->viewport()->installEventFilter(&painted);
+        w.grid->viewport()->update(); // whatever is pending is painted first
+        QVERIFY(WaitUntil([&] { return !painted.region.isEmpty(); }));
+        painted.region = QRegion();
+        QVERIFY(w.grid->SetFocusCell(1, 2, true) && w.grid->IsRowSelected(0));
+        QVERIFY(WaitUntil([&] { return painted.region.contains(CellRect(*w.grid, 0, 2)); }));
     }
 
     // An image list makes the glyphs and rows as high as its images; a cell too narrow for
