@@ -166,10 +166,11 @@ private slots:
             "<sat name=\"\u0416 \u00ffBCDEFGHIJKLM  Q\" position=\"10\"/></satellites>")
             << "+0-0~0:6;+0-0~0:6;+0-0~0:6;+0-0~0:6;+0-0~0:;+0-0~0:;+3-0~0:02;+0-0~0:54;" + kept
                    + ";e@3609: ;f@0: ;g@3550: 11494/27501/2 11600/27500/2 15000/27500/2;? \u00ffBCDEFGHIJKLM@10: "; // the top frequency and the last of Latin-1 stay
-        QTest::newRow("csv: rounded once, to the nearest; blanks kept, none left by shortening") << "merge 2" << QByteArray(
+        QTest::newRow("csv: rounded once, to the nearest; blanks kept, none left by shortening but one") << "merge 2" << QByteArray(
             "Sat,Pos,Freq,Symbol,Pol\na,720.1,,,\n\" b\",360.9,11494.4999,27500.4999,H\n\" b\",360.9,11496.5,27499.5,V\n\"c \",-0.1,"
-            "11498.49951,2000.0004,Auto\nEUTELSAT 5 WEST B,5W,,,\nd,-360.1,,,\n")
-            << "+0-0~0:6;+2-0~0:;+1-0~0:;+0-0~0:4;+0-0~0:6;" + kept + "; b@3609: 11494/27500/1 11497/27500/0;c @3599: 11498/2000/2;EUTELSAT 5 WEST@3550: ";
+            "11498.49951,2000.0004,Auto\nEUTELSAT 5 WEST B,5W,,,\nd,-360.1,,,\n\"                    \",7,,,\n")
+            << "+0-0~0:6;+2-0~0:;+1-0~0:;+0-0~0:4;+0-0~0:6;+0-0~0:4;" + kept
+                   + "; b@3609: 11494/27500/1 11497/27500/0;c @3599: 11498/2000/2;EUTELSAT 5 WEST@3550: ; @70: "; // blanks only: one stays
     }
 
     void importStoresWhatTheDialogTakes()
