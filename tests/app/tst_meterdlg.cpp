@@ -94,7 +94,7 @@ private slots:
         PortStatusLabel *status = dlg.Port().PortStatus();
         QCOMPARE(status->isHidden(), connected);
         QCOMPARE(status->text().contains("COM4: ") && status->text().contains("Details..."), !connected);
-        emit status->detailsRequested();
+        emit status->linkActivated(QStringLiteral("details")); // as a click on the link
         QCOMPARE(prompts.MessageCount(), connected ? 0 : 1);
         const QString details = prompts.MessageTexts().join("");
         QVERIFY2(connected || details.contains(minMs < 0 ? "in use by" : "no meter answered"), qPrintable(details));
