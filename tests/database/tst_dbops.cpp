@@ -54,7 +54,8 @@ class TestDbOps : public QObject
     Q_OBJECT
 public: // Q_ENUM needs it
     enum Damage { BLoops, BMemberFree, BLinkOutOfRange, NextFreeTpLive, NextFreeSlotLive, FreeTpHeadLive, FreeSlotHeadLive, FreeChannelHeadLive,
-                  FreeTpHeadOutside, FreeSlotHeadOutside, BBackLinkWrong, BLoopsFreeHeadLive, Kind1ChainLoops, Kind1LinkOutOfRange, BLinksPastItsEnd, BChannelOnMissingSatellite, FreeSlotLinksToItself };
+                  FreeTpHeadOutside, FreeSlotHeadOutside, BBackLinkWrong, BLoopsFreeHeadLive, Kind1ChainLoops, Kind1LinkOutOfRange, BLinksPastItsEnd, BChannelOnMissingSatellite, FreeSlotLinksToItself,
+                  TpCountAtTheTableSize };
     Q_ENUM(Damage)
 
 private slots:
@@ -241,6 +242,12 @@ private slots:
         case BLinksPastItsEnd: db.SatelliteAt(b)->SetNext(a); return refuses(addsSat);
         case BChannelOnMissingSatellite: db.ChannelAt(chB)->SetSatellite(200); return refuses([&] { return db.DeleteChannelsOfTransponder(b2); });
         case FreeSlotLinksToItself: db.SatelliteAt(db.SatHeader().FreeFirst())->SetNext(db.SatHeader().FreeFirst()); return refuses(addsSat);
+        case TpCountAtTheTableSize: { // the header counts every record already: nothing more is linked
+            const int t = db.AllocateTransponder();
+            db.TransponderAt(t)->SetInUse(1);
+            db.TpHeader().SetCount(NO_TRANSPONDER);
+            return refuses([&] { return db.AppendTransponder(a, t); });
+        }
         }
     }
 
