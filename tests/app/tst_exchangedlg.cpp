@@ -265,6 +265,14 @@ private slots:
         for (int column = 0; column < PlanTableModel::COL_COUNT; ++column)
             aligned << (dlg->Model()->index(0, column).data(Qt::TextAlignmentRole).isValid() ? "R" : "L");
         QCOMPARE(aligned.join(""), "LLRRRRLLRR");
+        QStringList places; // west, on the meridian, east
+        for (int row = 0; row < dlg->Model()->rowCount(); ++row) {
+            const QString name = dlg->Model()->index(row, PlanTableModel::COL_NAME).data().toString();
+            if (name == "P12" || name == "P30" || name == "P31")
+                places << name + ' ' + dlg->Model()->index(row, PlanTableModel::COL_POSITION).data().toString();
+        }
+        places.sort();
+        QCOMPARE(places, QStringList({"P12 18.0W", "P30 0.0", "P31 1.0E"}));
         QCompleter *offered = dlg->findChild<QLineEdit *>("planSource")->completer(); // typing offers the published lists
         QVERIFY(offered);
         offered->setCompletionPrefix("HTTPS://");
