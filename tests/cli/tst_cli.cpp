@@ -392,6 +392,8 @@ private slots:
         QTest::newRow("fit, minimum beyond 90") << QStringList{"fit", "A", "--site", "1,1", "--from", "X", "--min-elevation", "91"} << 2 << QStringList{};
         QTest::newRow("fit, dry run") << QStringList{"fit", "A", "--site", "52.52,13.4", "--from", "X", "--dry-run"} << 0
                                       << QStringList{"The meter holds 13 of 64 satellites"};
+        QTest::newRow("fit, json") << QStringList{"fit", "A", "--site", "52.52,13.4", "--from", "X", "--dry-run", "--json"} << 0
+                                   << QStringList{"\"name\": \"ASTRA 1KR\",\n            \"position\": \"19.2E\"", "\"position\": \"0.8W\""};
         QTest::newRow("fit, nothing visible") << QStringList{"fit", "E", "--site", "-90,0", "--from", "X"} << 0
                                               << QStringList{"\"ASTRA 1KR\" (19.2): satellite removed with its 12 transponders and ",
                                                              "The meter holds 0 of 64 satellites and 0 of 2500 transponders"};
