@@ -182,6 +182,24 @@ private slots:
         QVERIFY(program.readAllStandardError().contains("Versuchen Sie 'orbivane --help'."));
     }
 
+    // Started bare, as the desktop entry starts it, the program comes up (a first start saves the
+    // port it tests) and runs until it is ended.
+    void programStartsBare()
+    {
+        QTemporaryDir home;
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("ORBIVANE_HOME"), home.path());
+        env.insert(QStringLiteral("ORBIVANE_COM1"), home.filePath(QStringLiteral("no-device")));
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(ORBIVANE_PROGRAM), QStringList{});
+        const QString settings = home.filePath(QStringLiteral("config/Tarnwell/vanetool.conf"));
+        QVERIFY(WaitUntil([&] { return QFileInfo::exists(settings) || program.state() == QProcess::NotRunning; }, 30000));
+        QCOMPARE(program.state(), QProcess::Running);
+        program.kill();
+        QVERIFY(program.waitForFinished(10000));
+    }
+
 private:
     QList<QUrl> m_opened;
 };
