@@ -327,6 +327,7 @@ private slots:
                                              "free: 52 satellite slots, 2373 transponder records, 3200 channel records"};
         QTest::newRow("info, json") << QStringList{"info", "--json", "A"} << 0 << QStringList{"\"transponders\": 127"};
         QTest::newRow("diff, same") << QStringList{"diff", "A", "A"} << 0 << QStringList{};
+        QTest::newRow("diff, one file") << QStringList{"diff", "A"} << 2 << QStringList{};
         QTest::newRow("diff") << QStringList{"diff", "A", "B"} << 1
                               << QStringList{"satellite removed: \"ASTRA 3B\" (23.5), 12 transponders",
                                              "satellite added: \"NEW SAT\" (5), 0 transponders",
