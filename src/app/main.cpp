@@ -28,5 +28,5 @@ int main(int argc, char **argv)
     const StartArguments start = StartArguments::Parse(QCoreApplication::arguments(), version);
     if (start.exitCode >= 0)
         return Finish(start);
-    return app.InitInstance(start.file);
+    return CMeterApp::InitInstance(start.file);
 }
