@@ -1,5 +1,6 @@
 #include "app/PlanTableModel.h"
 
+#include "region/LookAngles.h"
 #include "region/RegionPlan.h"
 
 #include <QBrush>
@@ -14,15 +15,6 @@ QString Degrees(double value, bool sign = false)
     const double rounded = std::round(value * 10.0) / 10.0 + 0.0;
     const QString text = QString::number(rounded, 'f', 1);
     return sign && rounded > 0 ? QLatin1Char('+') + text : text;
-}
-
-QString Place(int position)
-{
-    const double east = LookAngles::LongitudeOfPosition(position);
-    QString degrees = QString::number(std::fabs(east), 'f', 1);
-    if (degrees == QLatin1String("0.0") || degrees == QLatin1String("180.0"))
-        return degrees;
-    return degrees + (east < 0 ? QLatin1Char('W') : QLatin1Char('E'));
 }
 
 } // namespace
@@ -85,7 +77,7 @@ QVariant PlanTableModel::data(const QModelIndex &index, int role) const
         return {};
     switch (column) {
     case COL_NAME: return r.name;
-    case COL_POSITION: return Place(r.position);
+    case COL_POSITION: return LookAngles::PlaceName(r.position);
     case COL_ELEVATION: return Degrees(r.angles.elevation);
     case COL_AZIMUTH: return Degrees(std::round(r.angles.azimuth * 10.0) >= 3600.0 ? 0.0 : r.angles.azimuth);
     case COL_SKEW: return Degrees(r.angles.skew, true);

@@ -7,6 +7,7 @@
 #include "cli/ListSource.h"
 #include "cli/RegionArguments.h"
 #include "document/BackupArchive.h"
+#include "region/LookAngles.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -31,7 +32,7 @@ QStringList Table(const RegionPlan &plan)
             count = QStringLiteral("%1 stored").arg(row.kept);
         lines << QStringLiteral("%1  %2  %3  %4  %5")
                      .arg(row.ticked ? (row.InDatabase() ? QStringLiteral("kept  ") : QStringLiteral("added ")) : QStringLiteral("-     "))
-                     .arg(RegionArguments::Longitude(row.position), 8)
+                     .arg(LookAngles::PlaceName(row.position), 8)
                      .arg(RegionArguments::Columns(row.angles))
                      .arg(count, 12)
                      .arg(row.name);
@@ -46,7 +47,7 @@ QJsonObject Json(const RegionPlan &plan, const RegionPreview &preview)
         const RegionPlan::Row &row = plan.At(i);
         QJsonObject o = RegionArguments::Json(row.angles);
         o.insert(QStringLiteral("name"), row.name);
-        o.insert(QStringLiteral("position"), RegionArguments::Longitude(row.position));
+        o.insert(QStringLiteral("position"), LookAngles::PlaceName(row.position));
         o.insert(QStringLiteral("visible"), row.visible);
         o.insert(QStringLiteral("inDatabase"), row.InDatabase());
         o.insert(QStringLiteral("kept"), row.ticked);

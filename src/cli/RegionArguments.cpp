@@ -52,15 +52,6 @@ int RegionArguments::Read(RegionPlan::Options &options) const
     return -1;
 }
 
-QString RegionArguments::Longitude(int position)
-{
-    const double east = LookAngles::LongitudeOfPosition(position);
-    QString degrees = QString::number(std::fabs(east), 'f', 1);
-    if (degrees == QLatin1String("0.0") || degrees == QLatin1String("180.0"))
-        return degrees;
-    return degrees + (east < 0 ? QLatin1Char('W') : QLatin1Char('E'));
-}
-
 QString RegionArguments::ColumnsHead()
 {
     return QStringLiteral("elevation  azimuth   skew");

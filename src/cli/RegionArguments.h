@@ -21,8 +21,6 @@ public:
     // elevation into options. -1 to go on, else the exit code, the mistake told.
     int Read(RegionPlan::Options &options) const;
 
-    // "19.2E", "5.0W", "180.0": where a stored position lies.
-    static QString Longitude(int position);
     // "elevation azimuth skew" columns, one decimal place, the skew signed.
     static QString Columns(const LookAngles &angles);
     static QString ColumnsHead();

@@ -9,6 +9,7 @@
 #include "database/DbLayout.h"
 #include "exchange/ExchangeConversions.h"
 #include "fetch/ListUrl.h"
+#include "region/LookAngles.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -98,7 +99,7 @@ int SkyCommand::Run(const QStringList &arguments)
         for (const Entry &e : entries) {
             QJsonObject o = RegionArguments::Json(e.angles);
             o.insert(QStringLiteral("name"), e.name);
-            o.insert(QStringLiteral("position"), RegionArguments::Longitude(e.position));
+            o.insert(QStringLiteral("position"), LookAngles::PlaceName(e.position));
             o.insert(QStringLiteral("visible"), e.visible);
             o.insert(QStringLiteral("source"), e.source);
             list.append(o);
@@ -112,7 +113,7 @@ int SkyCommand::Run(const QStringList &arguments)
                       QStringLiteral("position  %1  visible  name").arg(RegionArguments::ColumnsHead())};
     for (const Entry &e : entries)
         lines << QStringLiteral("%1  %2  %3  %4")
-                     .arg(RegionArguments::Longitude(e.position), 8)
+                     .arg(LookAngles::PlaceName(e.position), 8)
                      .arg(RegionArguments::Columns(e.angles))
                      .arg(e.visible ? QStringLiteral("yes") : QStringLiteral("no"), -7)
                      .arg(e.name);

@@ -36,6 +36,15 @@ double LookAngles::LongitudeOfPosition(int position)
     return Turned(double(position) / 10.0);
 }
 
+QString LookAngles::PlaceName(int position)
+{
+    const double east = LongitudeOfPosition(position);
+    QString degrees = QString::number(std::fabs(east), 'f', 1);
+    if (degrees == QLatin1String("0.0") || degrees == QLatin1String("180.0"))
+        return degrees;
+    return degrees + (east < 0 ? QLatin1Char('W') : QLatin1Char('E'));
+}
+
 LookAngles LookAngles::ForPosition(const Site &site, int position)
 {
     return Towards(site, LongitudeOfPosition(position));

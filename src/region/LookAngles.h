@@ -43,4 +43,7 @@ struct LookAngles
     static LookAngles ForPosition(const Site &site, int position);
     // The longitude of a stored position, -180 < longitude <= 180 (East positive).
     static double LongitudeOfPosition(int position);
+    // Where a stored position lies, as every table and sheet names it: "19.2E", "5.0W", "0.0",
+    // "180.0".
+    static QString PlaceName(int position);
 };

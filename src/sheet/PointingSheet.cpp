@@ -54,15 +54,6 @@ PointingSheet::PointingSheet(const DatabaseDocument &doc, const Site &site, doub
     });
 }
 
-QString PointingSheet::Longitude(int position)
-{
-    const double east = LookAngles::LongitudeOfPosition(position);
-    QString degrees = QString::number(std::fabs(east), 'f', 1);
-    if (degrees == QLatin1String("0.0") || degrees == QLatin1String("180.0"))
-        return degrees;
-    return degrees + (east < 0 ? QLatin1Char('W') : QLatin1Char('E'));
-}
-
 QString PointingSheet::Html(const QString &title) const
 {
     // Names come from files and lists: shown as text, never read as markup.
@@ -94,7 +85,7 @@ QString PointingSheet::Html(const QString &title) const
                                "<td align=\"right\">%4</td><td align=\"right\">%5</td><td>%6</td><td>%7</td></tr>")
                     .arg(r.visible ? QString() : QStringLiteral(" style=\"color:#777777\""),
                          Azimuth(r.angles.azimuth), OneDecimal(r.angles.elevation), OneDecimal(r.angles.skew, true),
-                         Longitude(r.position), r.name.toHtmlEscaped(), note.toHtmlEscaped());
+                         LookAngles::PlaceName(r.position), r.name.toHtmlEscaped(), note.toHtmlEscaped());
     }
     if (m_rows.empty())
         html += QStringLiteral("<tr><td colspan=\"6\">%1</td></tr>").arg(Text::tr("The database holds no satellite.").toHtmlEscaped());

@@ -30,9 +30,6 @@ public:
 
     // By azimuth, then by position: a turn of the dish from north round through east.
     const std::vector<Row> &Rows() const { return m_rows; }
-    // "19.2E", "5.0W", "0.0", "180.0".
-    static QString Longitude(int position);
-
     // The sheet as a PDF (A4), headed by title (the database's name, say).
     QByteArray Pdf(const QString &title) const;
     // A PDF into path, through a temporary file renamed over it, so that a failure leaves what
