@@ -122,6 +122,15 @@ private slots:
     // Expected values from vectors in an Earth-centred frame (site and satellite positions, the
     // local east-north-up axes, the horizontal polarisation as the equator's axis crossed with
     // the beam), not from the spherical formulas under test.
+    // Where a stored position lies, as the tables, the sheet and the command line name it.
+    void placeNames()
+    {
+        QStringList names;
+        for (int position : {192, 3550, 0, 1800, 1801, 3792})
+            names << LookAngles::PlaceName(position);
+        QCOMPARE(names, QStringList({"19.2E", "5.0W", "0.0", "180.0", "179.9W", "19.2E"}));
+    }
+
     void lookAngles_data()
     {
         QTest::addColumn<double>("latitude");
