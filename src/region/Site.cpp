@@ -54,8 +54,11 @@ std::optional<Site> Site::FromDegrees(double latitude, double longitude)
 {
     if (!(std::fabs(latitude) <= MAX_LATITUDE) || !(std::fabs(longitude) <= MAX_LONGITUDE))
         return std::nullopt; // NaN fails both comparisons too
-    // -0 and 0 are one place, and compare equal after a round trip through the text.
-    return Site(latitude + 0.0, longitude + 0.0);
+    // Kept to a billionth of a degree (0.1 mm): any site then writes in a few characters and reads
+    // back as itself (a typed 1e-60 would write 60 zeros, longer than a site may be). -0 and 0 are
+    // one place, and compare equal after a round trip through the text.
+    const auto kept = [](double degrees) { return std::round(degrees * 1e9) / 1e9 + 0.0; };
+    return Site(kept(latitude), kept(longitude));
 }
 
 Site::Parsed Site::Parse(const QString &text)

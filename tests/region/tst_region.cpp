@@ -73,7 +73,8 @@ private slots:
         QTest::newRow("letters swapped, west") << "74w,40.7n" << 40.7 << -74.0 << "";
         QTest::newRow("degree signs") << "52.52°N 13.4°E" << 52.52 << 13.4 << "";
         QTest::newRow("pole, antimeridian") << "90,-180" << 90.0 << -180.0 << "";
-        QTest::newRow("more digits than a double") << "33.92222222222222222222S 19.4E" << -33.922222222222222 << 19.4 << "";
+        QTest::newRow("more digits than a double") << "33.92222222222222222222S 19.4E" << -33.922222222 << 19.4 << "";
+        QTest::newRow("a tiny fraction") << "0,." + QString(59, QLatin1Char('0')) + "1" << 0.0 << 0.0 << "";
         QTest::newRow("empty") << "  " << no << no << "no site given";
         QTest::newRow("one number") << "52.52" << no << no << "is no latitude";
         QTest::newRow("decimal commas") << "52,52,13,40" << no << no << "is no latitude";
