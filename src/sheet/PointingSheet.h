@@ -30,7 +30,9 @@ public:
 
     // By azimuth, then by position: a turn of the dish from north round through east.
     const std::vector<Row> &Rows() const { return m_rows; }
-    // The sheet as a PDF (A4), headed by title (the database's name, say).
+    // The sheet as rich text, headed by title (the database's name, say), and as a PDF (A4)
+    // of that text.
+    QString Html(const QString &title) const;
     QByteArray Pdf(const QString &title) const;
     // A PDF into path, through a temporary file renamed over it, so that a failure leaves what
     // path held whole. Refused when path is the database file itself (under any name or link)
@@ -38,8 +40,6 @@ public:
     static FileResult Write(const QString &path, const QString &database, const QByteArray &pdf);
 
 private:
-    QString Html(const QString &title) const;
-
     Site m_site;
     double m_minimum;
     std::vector<Row> m_rows;

@@ -385,6 +385,9 @@ private slots:
         QCOMPARE(sheet.Rows().size(), f.dlg->Document().Satellites().size());
         for (size_t i = 1; i < sheet.Rows().size(); ++i)
             QVERIFY(sheet.Rows()[i - 1].angles.azimuth <= sheet.Rows()[i].angles.azimuth);
+        // Azimuth, elevation, skew (signed), place, as for Berlin; angles worked out apart.
+        QVERIFY(PointingSheet(f.dlg->Document(), *Site::FromDegrees(52.52, 13.40)).Html("t").contains(
+            R"(<b>172.7</b></td><td align="right">29.7</td><td align="right">+4.5</td><td align="right">19.2E</td><td>ASTRA 1KR</td>)"));
         QVERIFY(QFile::link(db, f.dir.filePath("DB.pdf")) && QDir(f.dir.path()).mkdir("d.pdf"));
         const QByteArray image = TestFile::Read(db);
         f.prompts.QueueFileName(f.dir.filePath(out));

@@ -1,5 +1,6 @@
 // The transponder grid on its own: deletion marks, the context menu, the sort, and the pending
 // steps that Undo and Redo walk.
+#include "GridScript.h"
 #include "TestEnv.h"
 
 #include "app/CTransponderList.h"
@@ -113,6 +114,8 @@ private slots:
     void pendingStepsUndoAndRedo()
     {
         CTransponderList list;
+        list.resize(400, 300);
+        list.show();
         Fill(list, {{12000, 27500, V, 7}, {11000, 22000, H, 8}});
         const QStringList clean = Rows(list);
         list.SetRowSelected(0, true);
@@ -121,8 +124,16 @@ private slots:
         list.OnColumnClick(1);
         const QStringList sorted = Rows(list);
         QCOMPARE(sorted, (QStringList{"2000/27500/Hori/2500", "11000/22000/Hori/8", "12000/27500/Vert/7x"}));
-        for (const QString name : {"Sort", "Add TP", "Delete TP"})
-            QVERIFY(list.UndoName() == name && list.Undo());
+        QVERIFY(list.UndoName() == "Sort" && list.Undo() && list.UndoName() == "Add TP" && list.Undo());
+        // Undoing the mark changes no text, and the row is drawn afresh all the same.
+        PaintedRegion painted;
+        list.viewport()->installEventFilter(&painted);
+        list.viewport()->update();
+        QVERIFY(WaitUntil([&] { return !painted.region.isEmpty(); }));
+        painted.region = QRegion();
+        QRect cell;
+        QVERIFY(list.UndoName() == "Delete TP" && list.Undo() && list.GetCellRect(0, 1, cell));
+        QVERIFY(WaitUntil([&] { return painted.region.contains(cell); }));
         QVERIFY(!list.Undo() && !list.IsModified());
         QCOMPARE(Rows(list), clean);
         QVERIFY(list.Redo() && list.Redo() && list.Redo() && !list.Redo());

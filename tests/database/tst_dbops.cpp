@@ -293,6 +293,14 @@ private slots:
         const QStringList two{"satellite chain: holds 10 records but its count is 11", "transponder count is 0 but the satellites hold 85"};
         QCOMPARE(DatabaseChecker::Check(db, 2), two);
         QCOMPARE(DatabaseChecker::Check(db, 1), (QStringList{two[0], "... and 1 more"}));
+        // The index that deletions in bulk go by leaves out a channel on no transponder, and
+        // stops at a link out of range.
+        QVERIFY(db.FromBytes(good));
+        db.ChannelAt(ch)->SetTransponder(NO_TRANSPONDER);
+        QVERIFY(db.DeleteSatelliteTransponders(s) && db.ChannelAt(ch)->InUse());
+        QVERIFY(db.FromBytes(good));
+        db.ChannelAt(ch)->SetNext(4095);
+        QVERIFY(!db.DeleteSatelliteTransponders(s));
     }
 
     // A freed slot keeps no chain ends, even stale ones its empty chains still named.

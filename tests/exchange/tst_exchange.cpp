@@ -214,6 +214,15 @@ private slots:
         QCOMPARE(int(changes[0].transponders[0].kind), int(DatabaseDiff::TransponderChange::Kind::Changed));
         QCOMPARE(changes[0].transponders[0].before.frequency, 11720);
         QCOMPARE(changes[0].transponders[0].after.frequency, 11900);
+        // Frequency and polarisation pair before the frequency alone, and that before the record.
+        edited[0].frequency = 11900; // Hori, as the first row was
+        edited[1].frequency = 10000; // the first row's frequency, Vert
+        QVERIFY(b->ReplaceTransponders(slot, edited));
+        QStringList seen;
+        const auto paired = DatabaseDiff::Compare(*a, *b);
+        for (const auto &c : paired.at(0).transponders)
+            seen << QStringLiteral("%1 %2>%3").arg(QChar("+-~"[int(c.kind)])).arg(c.before.frequency).arg(c.after.frequency);
+        QCOMPARE(seen, (QStringList{"- 11720>2000", "+ 2000>11900", "~ 10000>10000"})); // 2000: no row
     }
 
     void readsWhatListsHold_data()

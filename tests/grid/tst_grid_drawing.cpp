@@ -23,17 +23,6 @@ int PixelsNotOf(const QImage &img, const QRect &area, const QColor &colour)
     return n;
 }
 
-// What the viewport was asked to paint.
-struct PaintedRegion : QObject {
-    QRegion region;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            region += static_cast<QPaintEvent *>(event)->region();
-        return false;
-    }
-};
-
 } // namespace
 
 class TstGridDrawing : public QObject

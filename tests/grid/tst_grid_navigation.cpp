@@ -64,11 +64,14 @@ private slots:
     {
         GridWindow w({CELL_TEXT, CELL_EDIT}, 3);
         QVERIFY(w.ShowWithFocusAt(0, 1));
-        for (int i = 0; i < 260; ++i)
+        w.grid->OnTypeAheadChar(QLatin1Char('z'));
+        const int narrow = w.grid->GetTypeAheadTip()->width();
+        for (int i = 1; i < 260; ++i)
             w.grid->OnTypeAheadChar(QLatin1Char('z'));
         QCOMPARE(w.grid->GetSearchText().size(), 255);
         QVERIFY(w.grid->IsSearchTimerActive() && w.grid->GetTypeAheadTip()->isVisible());
         QCOMPARE(w.grid->GetTypeAheadTip()->pos(), w.grid->mapToGlobal(QPoint(5, 5))); // over the grid's corner
+        QVERIFY(w.grid->GetTypeAheadTip()->width() > narrow); // grown with the text
         QVERIFY(WaitUntil([&] { return w.grid->GetSearchText().isEmpty(); }, 6000));
         QVERIFY(!w.grid->IsSearchTimerActive() && !w.grid->GetTypeAheadTip()->isVisible());
     }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QPaintEvent>
 #include <QtTest>
 
 #include <functional>
@@ -19,6 +20,17 @@ inline QString State(CGridCtrl &grid)
         s += QStringLiteral(" edit %1,%2").arg(grid.GetEditRow()).arg(grid.GetEditColumn());
     return s;
 }
+
+// What a widget was asked to paint since it was installed on it, or since `region` was cleared.
+struct PaintedRegion : QObject {
+    QRegion region;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
 
 // Plays inputs, a token each: "click:row,col" (also shift:, ctrl:, right:, and dbl: pressed as a
 // hand does it: press, release, press, double click, release), "click@x,y" or "right@x,y" at a
