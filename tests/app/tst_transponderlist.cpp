@@ -88,6 +88,9 @@ private slots:
         QColor text, background;
         quint8 style = 0;
         QVERIFY(!list.GetCellStyle(1, 1, text, background, style));
+        list.SetTintedRows({0}); // a repeat's amber, mixed into white
+        background = Qt::white;
+        QVERIFY(list.GetCellStyle(0, 1, text, background, style) && background == QColor(255, 227, 167));
         for (int c = 0; c < 4; ++c) {
             QVERIFY(list.GetCellStyle(0, c, text, background, style));
             QCOMPARE(int(style), FONT_BOLD | FONT_STRIKEOUT);

@@ -1,5 +1,6 @@
 // orbivane-cli end to end: every command as a child process against emulated meters and sample
 // databases; exit codes, what the meter got, what the files hold.
+#include "HttpServer.h"
 #include "TestEnv.h"
 
 #include "MeterDevice.h"
@@ -168,8 +169,6 @@ private slots:
         row("read, image fails the check", read, "old", 0, "fails the structure check (12162 problems)", Outcome::FileIsMeterImage);
         row("read, --timeout 0", {"read", "--timeout", "0", "-p", "PORT", "FILE"}, {}, 2, "--timeout takes a whole number from 1 to 3600", Outcome::NothingSent);
         row("usage", {"read", "-p", "PORT"}, {}, 2, "missing argument", Outcome::NothingSent);
-        row("COM0", {"probe", "-p", "COM0"}, {}, 2, "COM0: COM ports are numbered from 1 to 999", Outcome::NothingSent);
-        row("empty port name", {"probe", "-p", " "}, {}, 2, "an empty port name", Outcome::NothingSent);
         row("COM999, no device", {"probe", "-p", "COM999"}, {}, 4, "no device stands for COM999", Outcome::None);
         row("one name for two ports", {"probe", "-p", "/nowhere/a/m", "-p", "nowhere/a/m"}, {}, 2, "would share the name", Outcome::NothingSent);
         row("write, no such file", write, {}, 3, "FILE: Can not read the specified file!", Outcome::NothingSent);
@@ -471,6 +470,23 @@ private slots:
                                        "--satellite", "5"}));
         QVERIFY2(r.out.contains("\"NEW SAT\" (5): replace, 0 added") && r.out.contains("\"BADR 6\" (26): replace, 0 added, 0 removed, 0 changed"),
                  qPrintable(r.out));
+    }
+
+    // A list from a server, into the cache and into OUT, with its progress up to the whole.
+    void fetchKeepsTheList()
+    {
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(Path("cache")));
+        const QByteArray list = "<satellites><sat name=\"NSS 9\" position=\"-1771\"/></satellites>\n";
+        Server server;
+        server.replies << Reply("200 OK", {}, list);
+        QProcess *p = Start({"fetch", server.Url("/l.xml").toString(), Path("fetched.xml")});
+        QVERIFY(WaitUntil([&] { return p->state() == QProcess::NotRunning; }, 60000)); // serving meanwhile
+        const Result r = Finish(p);
+        QCOMPARE(r.exit, 0);
+        QVERIFY2(r.err.contains("127.0.0.1: 100% (0.1 of 0.1 KiB)"), qPrintable(r.err));
+        QCOMPARE(TestFile::Read(Path("fetched.xml")), list);
+        const QDir cache(Path("cache/orbivane/lists"));
+        QCOMPARE(TestFile::Read(cache.filePath(cache.entryList({"*.list"}).value(0))), list);
     }
 
     // On a terminal the bars are redrawn in place and a note goes above them, or, before the

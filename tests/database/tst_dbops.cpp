@@ -55,7 +55,7 @@ class TestDbOps : public QObject
 public: // Q_ENUM needs it
     enum Damage { BLoops, BMemberFree, BLinkOutOfRange, NextFreeTpLive, NextFreeSlotLive, FreeTpHeadLive, FreeSlotHeadLive, FreeChannelHeadLive,
                   FreeTpHeadOutside, FreeSlotHeadOutside, BBackLinkWrong, BLoopsFreeHeadLive, Kind1ChainLoops, Kind1LinkOutOfRange, BLinksPastItsEnd, BChannelOnMissingSatellite, FreeSlotLinksToItself,
-                  TpCountAtTheTableSize };
+                  TpCountAtTheTableSize, BChannelSatBackLinkWrong };
     Q_ENUM(Damage)
 
 private slots:
@@ -242,6 +242,7 @@ private slots:
         case BLinksPastItsEnd: db.SatelliteAt(b)->SetNext(a); return refuses(addsSat);
         case BChannelOnMissingSatellite: db.ChannelAt(chB)->SetSatellite(200); return refuses([&] { return db.DeleteChannelsOfTransponder(b2); });
         case FreeSlotLinksToItself: db.SatelliteAt(db.SatHeader().FreeFirst())->SetNext(db.SatHeader().FreeFirst()); return refuses(addsSat);
+        case BChannelSatBackLinkWrong: db.ChannelAt(chB)->SetSatPrev(chA); return refuses([&] { return db.DeleteChannel(chB); });
         case TpCountAtTheTableSize: { // the header counts every record already: nothing more is linked
             const int t = db.AllocateTransponder();
             db.TransponderAt(t)->SetInUse(1);

@@ -1,5 +1,6 @@
 // Published lists over HTTP from a server on 127.0.0.1 that the test runs: what each answer of
 // the server gives, and that only a whole list ever takes the cached copy's place.
+#include "HttpServer.h"
 #include "TestEnv.h"
 
 #include "fetch/CacheSidecar.h"
@@ -9,8 +10,6 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -25,42 +24,6 @@ const QByteArray kGzip = QByteArray::fromHex(
     "1f8b0800000000000203358ec10a02310c44ef7e45c807b869d94ba12d78f03ba46a8442b75d937a58bfdeeae21c8681"
     "8137e335752e2577d6e847869a160e78d22e098c3bda33c2da34f7dc6a40e32c463faaaa6bab771678083f5f5c6fdb28"
     "cdec662242d06db9b67291810e682dfdf4e59424f99d7616e114fd342677ff9f387c0034f9346892000000");
-const QByteArray kHold = "\nHOLD"; // at the end of a reply: the connection stays open
-
-// An HTTP reply that closes the connection; a negative length: no Content-Length.
-QByteArray Reply(const QByteArray &status, const QByteArray &headers = {}, const QByteArray &body = {}, qint64 length = -2)
-{
-    const qint64 told = length == -2 ? body.size() : length;
-    return "HTTP/1.1 " + status + "\r\nConnection: close\r\n" + headers
-           + (told >= 0 ? "Content-Length: " + QByteArray::number(told) + "\r\n" : QByteArray()) + "\r\n" + body;
-}
-
-// Answers each connection's request with the next reply.
-struct Server {
-    QTcpServer tcp;
-    QByteArrayList replies, requests;
-    Server()
-    {
-        tcp.listen(QHostAddress::LocalHost);
-        QObject::connect(&tcp, &QTcpServer::newConnection, &tcp, [this] {
-            while (QTcpSocket *s = tcp.nextPendingConnection())
-                QObject::connect(s, &QTcpSocket::readyRead, s, [this, s] {
-                    s->setProperty("got", s->property("got").toByteArray() + s->readAll());
-                    const QByteArray got = s->property("got").toByteArray();
-                    if (!got.contains("\r\n\r\n") || s->property("done").toBool())
-                        return;
-                    s->setProperty("done", true);
-                    requests << got;
-                    QByteArray reply = replies.isEmpty() ? Reply("500 Nothing left") : replies.takeFirst();
-                    const bool hold = reply.endsWith(kHold);
-                    s->write(hold ? reply.chopped(kHold.size()) : reply);
-                    if (!hold)
-                        s->disconnectFromHost();
-                });
-        });
-    }
-    QUrl Url(const char *path) const { return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(tcp.serverPort()).arg(path)); }
-};
 
 } // namespace
 

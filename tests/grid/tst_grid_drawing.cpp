@@ -94,6 +94,9 @@ private slots:
         const QImage struck = img.copy(CellRect(*w.grid, 0, 2)), plain = img.copy(CellRect(*w.grid, 1, 2)),
                      bold = img.copy(CellRect(*w.grid, 2, 2));
         QVERIFY(struck != plain && struck != bold && bold != plain);
+        GridPaintState faces; // and the faces no row above has
+        const QFont &slanted = faces.CellFont(QFont(), FONT_ITALIC | FONT_UNDERLINE);
+        QVERIFY(slanted.italic() && slanted.underline() && !slanted.bold() && !slanted.strikeOut());
         const QRect line = CellRect(*w.grid, 0, 3);
         const int mid = line.top() + line.height() / 2;
         QCOMPARE(PixelsNotOf(img, QRect(line.left(), mid, line.width(), 1), ps.textColour), 0);

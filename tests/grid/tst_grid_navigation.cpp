@@ -72,6 +72,8 @@ private slots:
         QVERIFY(w.grid->IsSearchTimerActive() && w.grid->GetTypeAheadTip()->isVisible());
         QCOMPARE(w.grid->GetTypeAheadTip()->pos(), w.grid->mapToGlobal(QPoint(5, 5))); // over the grid's corner
         QVERIFY(w.grid->GetTypeAheadTip()->width() > narrow); // grown with the text
+        QWidget *tip = w.grid->GetTypeAheadTip(); // inside its frame, in a tooltip's colours
+        QCOMPARE(tip->grab().toImage().pixelColor(2, 2), tip->palette().color(QPalette::ToolTipBase));
         QVERIFY(WaitUntil([&] { return w.grid->GetSearchText().isEmpty(); }, 6000));
         QVERIFY(!w.grid->IsSearchTimerActive() && !w.grid->GetTypeAheadTip()->isVisible());
     }
