@@ -2,6 +2,7 @@
 // what, the questions on closing, edits that must land on their own rows, undo and redo through
 // the Edit menu. Apply's rules are the document's and tested there; random work at the grid, with
 // the file checked after every Apply, is the editor soak's.
+#include "DbTestUtil.h"
 #include "EditorFixture.h"
 #include "GridScript.h"
 #include "SampleDatabase.h"
@@ -75,9 +76,7 @@ private slots:
         QVERIFY(list->GetItemCount() == rows && list->GetItemText(rows - 1, 0) == QString::asprintf("%5d", rows));
         for (QGroupBox *group : f.dlg->findChildren<QGroupBox *>())
             QVERIFY(group->isVisible());
-        SampleDatabase::Options none; // then one without satellites: no row of the last one stays
-        none.satellites = 0;
-        f.Open(f.WriteFile("none.bin", SampleDatabase::Make(none)));
+        f.Open(f.WriteFile("none.bin", SampleDatabase::Make({1, 0}))); // no satellites: no row of the last one stays
         QVERIFY(f.dlg->Document().Path().endsWith("none.bin") && sats->count() == 0);
         QCOMPARE(list->GetItemCount(), 0);
     }
@@ -117,11 +116,8 @@ private slots:
 
         // A table with one free record: the refused Apply says why and keeps the rows waiting;
         // the file stays as it was.
-        while (db.TpHeader().Count() < DbLayout::NO_TRANSPONDER - 1) {
-            const int tp = db.AllocateTransponder();
-            db.TransponderAt(tp)->SetInUse(1);
-            QVERIFY(db.AppendTransponder(db.SatelliteChain().indices[1], tp));
-        }
+        while (db.TpHeader().Count() < DbLayout::NO_TRANSPONDER - 1)
+            QVERIFY(DbTestUtil::AddTp(db, db.SatelliteChain().indices[1], 11000000) != DbLayout::NO_TRANSPONDER);
         const QString full = f.WriteFile("full.bin", db.ToBytes());
         f.Open(full);
         const int n = f.dlg->Editor().TpList()->GetItemCount();
@@ -344,7 +340,6 @@ private slots:
         QTest::newRow("applied, Return: nothing to ask") << "applied" << "Return" << QList<bool>{} << 0 << true;
         QTest::newRow("typed back, Enter of the keypad: nothing to ask") << "typed back" << "Enter" << QList<bool>{} << 0 << true;
         QTest::newRow("typed, Ctrl+Q, No, No: stays") << "typed" << "Ctrl+Q" << QList<bool>{false, false} << 2 << false;
-        QTest::newRow("applied, Ctrl+Q: nothing to ask") << "applied" << "Ctrl+Q" << QList<bool>{} << 0 << true;
     }
 
     void closeAsksAboutPendingWork()

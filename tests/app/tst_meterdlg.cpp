@@ -71,9 +71,7 @@ private slots:
         QFETCH(bool, connected);
         QFETCH(int, minMs);
         TempSettings settings;
-        MeterSim::Config config;
-        config.helloFault = MeterSim::HelloFault(fault);
-        MeterOnCom com(4, config);
+        MeterOnCom com(4, {0x42010203u, MeterSim::HelloFault(fault)});
         QVERIFY(com.started);
 
         RecordingPrompts prompts;
@@ -167,9 +165,7 @@ private slots:
     void onlyAnsweringPortIsSaved()
     {
         TempSettings settings;
-        MeterSim::Config silent;
-        silent.helloFault = MeterSim::HelloFault::Silence;
-        MeterOnCom good(2), other(5), quiet(6, silent), first(1);
+        MeterOnCom good(2), other(5), quiet(6, {0x42010203u, MeterSim::HelloFault::Silence}), first(1);
         SettingsStore::WritePort(2);
         RecordingPrompts prompts;
         CMeterDlg dlg(prompts);

@@ -10,9 +10,12 @@
 
 namespace {
 
-// Rows of whole MHz and kS/s standing for records 1, 2, ...; a record below 0 is marked.
+// Rows of whole MHz and kS/s standing for records 1, 2, ...; a record below 0 is marked. The
+// list is shown.
 void Fill(CTransponderList &list, const std::vector<std::tuple<int, int, Polar, int>> &rows)
 {
+    list.resize(400, 300);
+    list.show();
     std::vector<TransponderRow> values;
     for (const auto &[frequency, symbolRate, polar, record] : rows)
         values.push_back({std::abs(record), frequency, symbolRate, polar, record < 0});
@@ -43,8 +46,6 @@ private slots:
     void sortTogglesPerColumnWithTieBreaks()
     {
         CTransponderList list;
-        list.resize(400, 300);
-        list.show();
         Fill(list, {{12000, 27500, V, 10}, {11000, 22000, H, -11}, {12000, 27500, A, 12},
                     {2000, 30000, H, 13}, {12000, 22000, H, 14}, {12000, 27500, H, 15}});
         list.SetItemText(3, 1, QStringLiteral("02000")); // read as a number, written back as one
@@ -80,8 +81,6 @@ private slots:
     void deleteKeyAndMenuToggleMarks()
     {
         CTransponderList list;
-        list.resize(400, 300);
-        list.show();
         Fill(list, {{11000, 27500, V, -1}, {11000, 27500, V, 2}, {11000, 27500, V, -TransponderRow::NEW},
                     {11000, 27500, V, 4}});
         // A marked row is drawn bold and struck out in every cell.
@@ -117,8 +116,6 @@ private slots:
     void pendingStepsUndoAndRedo()
     {
         CTransponderList list;
-        list.resize(400, 300);
-        list.show();
         Fill(list, {{12000, 27500, V, 7}, {11000, 22000, H, 8}});
         const QStringList clean = Rows(list);
         list.SetRowSelected(0, true);

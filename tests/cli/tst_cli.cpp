@@ -124,15 +124,14 @@ private slots:
     {
         QTest::addColumn<QStringList>("args"); // FILE stands for the file of the row, PORT for the meter
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<uint32_t>("meterWord");
         QTest::addColumn<int>("fault"); // MeterDevice::Fault at step 2
         QTest::addColumn<int>("exit");
         QTest::addColumn<QString>("message"); // on stdout or stderr
         QTest::addColumn<Outcome>("outcome");
         using F = MeterDevice::Fault;
         auto row = [](const char *tag, const QStringList &args, const QByteArray &file, int exit, const QString &message,
-                      Outcome outcome, F fault = F::None, uint32_t word = 0x42010203u) {
-            QTest::newRow(tag) << args << file << word << int(fault) << exit << message << outcome;
+                      Outcome outcome, F fault = F::None) {
+            QTest::newRow(tag) << args << file << int(fault) << exit << message << outcome;
         };
         const QByteArray sound = Sample(3);
         const QString versionQ = "This software version is not higher than the edition used currently, \n"
@@ -145,7 +144,6 @@ private slots:
         const QByteArray huge(int(BackupArchive::MAX_KEPT_BYTES) + 1, 'h');
         row("read, too large to keep", read, huge, 3, QString("FILE: %1 bytes, more than the backups keep").arg(huge.size()), Outcome::NothingSent);
         row("read, too large to keep, --force", read + force, huge, 0, "read into", Outcome::None);
-        row("read, meter ends early", read, "old", 6, "meter error code 2", Outcome::None, F::EarlyEnd);
         row("read, line hangs up", read, "old", 6, "the line failed: ", Outcome::None, F::HangUp);
         row("read, meter falls silent", {"read", "--timeout", "1", "-p", "PORT", "FILE"}, "old", 5, "stopped answering", Outcome::None, F::Silence);
         row("write", write, sound, 0, "sent", Outcome::MeterGotImage);
@@ -157,7 +155,6 @@ private slots:
         row("load, newer", load, Update(4), 0, "sent", Outcome::MeterGotFile);
         row("load, same version", load, Update(3), 7, versionQ, Outcome::None);
         row("load, same version, --force", load + force, Update(3), 0, "sent", Outcome::MeterGotFile);
-        row("load, other model", load, Update(9), 7, "This software doesn't match your Meter!", Outcome::None, F::None, 0x42020001u);
         row("load, not an update", load, QByteArray(100, 'x'), 3, "Please choose a correct update file", Outcome::NothingSent);
         row("port cannot be opened", {"probe", "-p", "COM9"}, {}, 4, "nothing-here: no such device)\n  There is no device", Outcome::None);
         // The meter's emulator keeps the line open: the doctor names it beside the silence.
@@ -181,17 +178,11 @@ private slots:
     {
         QFETCH(QStringList, args);
         QFETCH(QByteArray, file);
-        QFETCH(uint32_t, meterWord);
         QFETCH(int, fault);
         QFETCH(int, exit);
         QFETCH(QString, message);
         QFETCH(Outcome, outcome);
-        MeterSim::Config config;
-        config.identWord = meterWord;
-        MeterDevice::Transfer transfer; // the meter holds its default image
-        transfer.fault = MeterDevice::Fault(fault);
-        transfer.faultStep = 2;
-        MeterDevice meter(config, transfer);
+        MeterDevice meter({}, {{}, 16384, MeterDevice::Fault(fault), 2}); // the meter holds its default image
         QVERIFY(meter.Start());
 
         const QString path = Path(QStringLiteral("file-%1.bin").arg(QTest::currentDataTag()).replace(' ', '_'));
@@ -229,10 +220,8 @@ private slots:
         std::vector<std::unique_ptr<MeterDevice>> meters;
         QStringList args{"read", "-q", "--log", Path("parallel.log")};
         for (uint32_t seed = 1; seed <= 3; ++seed) {
-            MeterDevice::Transfer t;
             const QByteArray image = Sample(seed);
-            t.image.assign(image.begin(), image.end());
-            meters.push_back(std::make_unique<MeterDevice>(MeterSim::Config{}, t));
+            meters.push_back(std::make_unique<MeterDevice>(MeterSim::Config{}, MeterDevice::Transfer{{image.begin(), image.end()}}));
             QVERIFY(meters.back()->Start());
             const QString link = Path(QStringLiteral("%1/meter").arg(QChar('a' + seed - 1)));
             QVERIFY(QDir().mkpath(QFileInfo(link).path()));
@@ -283,9 +272,7 @@ private slots:
         MeterSim::Config paced;
         paced.bytesPerSecond = atEnd ? 0 : 11520; // about 21 s for the image: time to interrupt it midway
         const QByteArray image = Sample(6);
-        MeterDevice::Transfer holding;
-        holding.image.assign(image.begin(), image.end());
-        MeterDevice meter(paced, holding);
+        MeterDevice meter(paced, {{image.begin(), image.end()}});
         QVERIFY(meter.Start());
         const QString path = Path("interrupted.bin");
         QVERIFY(TestFile::Write(path, Sample(5)));
@@ -347,15 +334,13 @@ private slots:
                                 << QStringList{"\"BADR 6\" (26): replace, 1 added, 0 removed, 1 changed"};
         QTest::newRow("import, again") << QStringList{"import", "A", "X", "--satellite", "26.1E", "--dry-run"} << 0
                                        << QStringList{"\"BADR 6\" (26): merge, 0 added, 0 removed, 0 changed"};
-        QTest::newRow("import, not a list") << QStringList{"import", "A", "D"} << 3 << QStringList{};
         QTest::newRow("import, table full") << QStringList{"import", "A", "M"} << 7
             << QStringList{"The satellite table is full: the import adds 53 satellites and 52 of its 64 places are free."};
         QTest::newRow("import, file size limit") << QStringList{"import", "A", "X", "--satellite", "5"} << 3 << QStringList{};
         QTest::newRow("backups FILE") << QStringList{"backups", "A"} << 0 << QStringList{"  saved over       a.bin  12 satellites, 127 transponders  "};
         QTest::newRow("import, tolerance beyond bounds") << QStringList{"import", "A", "X", "--tolerance", "1000"} << 2 << QStringList{};
-        for (const char *pos : {"177W", "177.0W", "-177", "183"})
-            QTest::addRow("import, --satellite %s", pos) << QStringList{"import", "A", "W", "--satellite", pos, "--dry-run"}
-                                                        << 0 << QStringList{"\"NSS 9\" (182.9): satellite added"};
+        QTest::newRow("import, --satellite 177W") << QStringList{"import", "A", "W", "--satellite", "177W", "--dry-run"} << 0
+                                                  << QStringList{"\"NSS 9\" (182.9): satellite added"};
         QTest::newRow("version") << QStringList{"--version"} << 0 << QStringList{"orbivane-cli "};
         QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << QStringList{};
         QTest::newRow("ports") << QStringList{"ports"} << 0 << QStringList{"COM9   " + Path("nothing-here")};

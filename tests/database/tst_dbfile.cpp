@@ -89,23 +89,6 @@ private slots:
         QCOMPARE(QFileInfo::exists(dir.filePath(path)), path == "target.bin");
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot), QStringList{QStringLiteral("target.bin")});
     }
-
-    // A folder where no new file can be made: the file itself is written in place.
-    void saveIntoAFolderThatTakesNoNewFile()
-    {
-        if (::geteuid() == 0)
-            QSKIP("root makes files in any folder; scripts/as-user-tests.sh runs this as an ordinary account");
-        QTemporaryDir dir;
-        const QString sealed = dir.filePath(QStringLiteral("sealed")), target = sealed + QStringLiteral("/db.bin");
-        QVERIFY(QDir().mkdir(sealed) && TestFile::Write(target, "the previous file"));
-        QVERIFY(QFile::setPermissions(sealed, QFile::ReadOwner | QFile::ExeOwner));
-        const auto unseal = qScopeGuard([&] { QFile::setPermissions(sealed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
-        ParamDatabase db;
-        SampleDatabase::Fill(db, {});
-        const FileResult saved = db.SaveAs(target);
-        QVERIFY2(saved, qPrintable(saved.error));
-        QCOMPARE(TestFile::Read(target), db.ToBytes());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestDbFile)

@@ -106,8 +106,6 @@ private slots:
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("shown");
         QTest::newRow("C menu") << "C" << "CMeterDlg" << "&File" << "&File";
-        QTest::newRow("C message") << "C" << "SatelliteConversions" << "Please input a satillite name."
-                                   << "Please input a satillite name.";
         QTest::newRow("de menu") << "de_DE" << "CMeterDlg" << "&File" << "&Datei";
     }
 

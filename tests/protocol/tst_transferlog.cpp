@@ -33,14 +33,13 @@ class TestTransferLog : public QObject
 private slots:
     void failedTransfer_data()
     {
-        QTest::addColumn<int>("kind");
         QTest::addColumn<int>("fault");
         QTest::addColumn<QString>("frames");
         const auto type = int(Fault::UnexpectedType), silence = int(Fault::Silence);
-        QTest::newRow("write, meter sends FT_DATA") << int(TK_WRITE_PARAMS) << type
+        QTest::newRow("write, meter sends FT_DATA") << type
             << "out FT_HELLO|in FT_IDENT|out FT_IDENT_ACK|out FT_WRITE|in FT_READY|out FT_DATA|in FT_DATA|"
                "out FT_END|outcome: failed, meter error code 7";
-        QTest::newRow("write, meter silent") << int(TK_WRITE_PARAMS) << silence
+        QTest::newRow("write, meter silent") << silence
             << "out FT_HELLO|in FT_IDENT|out FT_IDENT_ACK|out FT_WRITE|in FT_READY|out FT_DATA|in (no|"
                "out FT_END|outcome: failed, meter error code 8";
     }
@@ -48,24 +47,20 @@ private slots:
     // The frames in order with the code the user saw; of a 16 KB chunk only its first bytes.
     void failedTransfer()
     {
-        QFETCH(int, kind);
         QFETCH(int, fault);
         QTemporaryDir dir;
         const QString path = dir.filePath("file.bin");
-        QVERIFY(TestFile::Write(path, kind == TK_LOAD_SOFTWARE ? UpdateFile(0x42010009, 100000)
-                                                                : SampleDatabase::Make({3, 12, 30, 800})));
-        MeterSim::Config config;
-        config.identWord = 0x42010001;
-        MeterDevice meter(config, WithFault(Fault(fault), 1, FT_DATA));
+        QVERIFY(TestFile::Write(path, SampleDatabase::Make({3, 12, 30, 800})));
+        MeterDevice meter({0x42010001}, WithFault(Fault(fault), 1, FT_DATA));
         TransferLog log;
         WorkerRun run;
         run.log = &log;
-        QVERIFY(run.Run(TransferKind(kind), path, meter));
+        QVERIFY(run.Run(TK_WRITE_PARAMS, path, meter));
         const QByteArray text = log.Text();
         QTEST(Frames(text).join('|'), "frames");
         const qsizetype data = text.indexOf(" out FT_DATA ");
         const QList<QByteArray> words = text.mid(data, text.indexOf('\n', data) - data).simplified().split(' ');
-        const QByteArray first = TestFile::Read(path).mid(kind == TK_LOAD_SOFTWARE ? 4 : 0, 12);
+        const QByteArray first = TestFile::Read(path).left(12);
         QCOMPARE(words.mid(2), QList<QByteArray>({"16384", "00034000", first.toHex()}));
     }
 

@@ -199,11 +199,7 @@ private slots:
             t.image = MeterDevice::DefaultImage();
             t.image.resize(kImageSize + 1, 0x5A);
         }
-        MeterSim::Config config;
-        config.identWord = c.meter;
-        if (c.step < 0)
-            config.helloFault = MeterSim::HelloFault::Silence;
-        MeterDevice meter(config, t);
+        MeterDevice meter({c.meter, c.step < 0 ? MeterSim::HelloFault::Silence : MeterSim::HelloFault::None}, t);
         TransferLog log;
         WorkerRun run;
         run.log = &log;
