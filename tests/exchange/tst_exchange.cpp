@@ -196,7 +196,8 @@ private slots:
         QTEST(seen.join(';'), "seen");
     }
 
-    // A row whose frequency was edited in place is one change, paired by its record.
+    // How the rows of a satellite pair: a row whose frequency was edited in place is one change,
+    // paired by its record; rows that hold the same pair before that.
     void diffPairsARowEditedInPlace()
     {
         auto a = Open(true);
