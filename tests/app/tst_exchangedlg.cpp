@@ -139,6 +139,8 @@ private slots:
         for (int column : {CImportDlg::COL_NAME, CImportDlg::COL_POSITION, CImportDlg::COL_TRANSPONDERS})
             shown << (dlg->Table()->item(0, column) ? dlg->Table()->item(0, column)->text() : QString());
         QCOMPARE(shown, QStringList({"New One", "355", "1"}));
+        const QWidget *table = dlg->Table(); // across the dialog, above the preview
+        QVERIFY(table->width() > dlg->width() / 2 && table->mapTo(dlg, QPoint(0, table->height())).y() <= dlg->PreviewText()->mapTo(dlg, QPoint()).y());
         dlg->Table()->item(0, CImportDlg::COL_TAKE)->setCheckState(Qt::Checked);
         QVERIFY(dlg->PreviewText()->toPlainText().contains("New One"));
         QTest::mouseClick(ok, Qt::LeftButton);
@@ -384,6 +386,7 @@ private slots:
         f.prompts.QueueFileName(f.dir.filePath(out));
         QVERIFY(Trigger(f, "Export pointing &sheet..."));
         QTEST(TestFile::Read(f.dir.filePath(out)).startsWith("%PDF"), "written");
+        QTEST(TestFile::Read(f.dir.filePath(out)).contains(QByteArray("\0:\0 \0a\0.\0b\0i\0n)", 15)), "written"); // titled by the database
         QTEST(f.prompts.MessageCount() == 0, "written");
         QCOMPARE(TestFile::Read(db), image);
     }

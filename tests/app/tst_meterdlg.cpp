@@ -156,6 +156,8 @@ private slots:
             QCOMPARE(group->isVisible(), group->title() == QStringLiteral("Select COM Port"));
         const QRect combo = dlg.Port().PortCombo()->geometry(), device = dlg.Port().DeviceLabel()->geometry();
         QVERIFY(dlg.Port().DeviceLabel()->isVisible() && device.top() >= combo.bottom() && device.left() == combo.left()); // under the port
+        for (const QPushButton *command : dlg.Port().findChildren<QPushButton *>()) // beside it
+            QVERIFY2(command->geometry().left() > combo.right(), qPrintable(command->text()));
         if (saved < 0)
             QCOMPARE(dlg.Port().DeviceLabel()->text().contains(QStringLiteral("not present")), !meter);
         if (saved < 0 && meter)

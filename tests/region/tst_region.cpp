@@ -257,10 +257,13 @@ private slots:
         std::vector<ExchangeSatellite> list = List(200, 50);
         for (ExchangeTransponder &t : list[7].transponders)
             t.polar = t.frequency < 11700000 ? ExchangePolar::Horizontal : t.polar;
+        list[8].transponders[0].symbolRate = 2000000; // the meter's least symbol rate, and below it
+        list[8].transponders[1].symbolRate = 1999000;
         RegionPlan plan(*doc, list, {*Site::FromDegrees(52.52, 13.4)});
         int listed = 0;
         while (plan.At(listed).name != QLatin1String("Sat 7"))
             ++listed;
+        QVERIFY(plan.At(listed + 1).name == "Sat 8" && plan.At(listed + 1).listed == 49);
         int stored = 0;
         while (!plan.At(stored).InDatabase() || plan.At(stored).channels == 0)
             ++stored;
