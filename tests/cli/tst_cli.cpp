@@ -393,6 +393,7 @@ private slots:
         QTest::newRow("sheet, file size limit") << QStringList{"sheet", "A", "--site", "1,2", "Q"} << 3 << QStringList{};
         QTest::newRow("help") << QStringList{"--help"} << 0 << QStringList{"Usage: orbivane-cli COMMAND"};
         QTest::newRow("info, help") << QStringList{"info", "--help"} << 0 << QStringList{"Usage: orbivane-cli info", "Exit codes:"};
+        QTest::newRow("import, help") << QStringList{"import", "--help"} << 0 << QStringList{"Usage: orbivane-cli import"};
         QTest::newRow("info, unknown option") << QStringList{"info", "--bogus", "A"} << 2 << QStringList{};
         QTest::newRow("info, two files") << QStringList{"info", "A", "B"} << 2 << QStringList{};
         QTest::newRow("import, replace and merge") << QStringList{"import", "A", "X", "--replace", "--merge"} << 2 << QStringList{};

@@ -250,6 +250,7 @@ private slots:
             << QByteArray("\xEF\xBB\xBFpol,Frequency,Satellite,symbol rate,POSITION\r\n"
                           "H,11720.5,\"A, \"\"b\"\"\",27500,5W\r\nright,3000,'@x,'-0.6,'-0.5\nv,4,\"A, \"\"b\"\"\",5,355\n")
             << "A, \"b\"@3550: 11720500/27500000/0 4000/5000/1;@x@3595: 3000000/-600/3";
+        QTest::newRow("csv: a name's first column") << QByteArray("Sat,Pos,Freq,Symbol,Pol,Satnote\nA,1,11720,27500,H,x\n") << "A@10: 11720000/27500000/0";
         QTest::newRow("csv: open quote") << QByteArray("Sat,Pos,Freq,Symbol,Pol\nA,1,2,3,H\n\"B,1,2,3,H\n") << "row 3: a quote is not closed";
         QTest::newRow("csv: beyond Latin-1") << QByteArray("Sat,Pos,Freq,Symbol,Pol\n\"A\nB\",1,2,3,H\n\xD0\x96,1,2,3,H\n")
             << QString::fromUtf8("row 3: the satellite name \"Ж\" holds characters beyond Latin-1, which the meter cannot store");
