@@ -304,7 +304,7 @@ int TransferCommand::Run(Kind kind, const QStringList &arguments)
             return code;
         // A file the backups cannot keep would be gone for good.
         for (const QString &target : targets) {
-            const QFileInfo info(target); // looked at once
+            const QFileInfo info(target);
             const qint64 size = info.isFile() ? info.size() : 0;
             if (!BackupArchive::Keeps(size) && !plan.force) {
                 Console::Err(QCoreApplication::translate("Cli", "%1: %2 bytes, more than the backups keep a copy of (%3 MB); not replaced "

@@ -63,18 +63,18 @@ private slots:
     {
         GridWindow w({CELL_TEXT, CELL_EDIT}, 3);
         QVERIFY(w.ShowWithFocusAt(0, 1));
+        QWidget *tip = w.grid->GetTypeAheadTip();
         w.grid->OnTypeAheadChar(QLatin1Char('z'));
-        const int narrow = w.grid->GetTypeAheadTip()->width();
+        const int narrow = tip->width();
         for (int i = 1; i < 260; ++i)
             w.grid->OnTypeAheadChar(QLatin1Char('z'));
         QCOMPARE(w.grid->GetSearchText().size(), 255);
-        QVERIFY(w.grid->IsSearchTimerActive() && w.grid->GetTypeAheadTip()->isVisible());
-        QCOMPARE(w.grid->GetTypeAheadTip()->pos(), w.grid->mapToGlobal(QPoint(5, 5))); // over the grid's corner
-        QVERIFY(w.grid->GetTypeAheadTip()->width() > narrow); // grown with the text
-        QWidget *tip = w.grid->GetTypeAheadTip(); // inside its frame, in a tooltip's colours
-        QCOMPARE(tip->grab().toImage().pixelColor(2, 2), tip->palette().color(QPalette::ToolTipBase));
+        QVERIFY(w.grid->IsSearchTimerActive() && tip->isVisible());
+        QCOMPARE(tip->pos(), w.grid->mapToGlobal(QPoint(5, 5))); // over the grid's corner
+        QVERIFY(tip->width() > narrow); // grown with the text
+        QCOMPARE(tip->grab().toImage().pixelColor(2, 2), tip->palette().color(QPalette::ToolTipBase)); // a tooltip's colours
         QVERIFY(WaitUntil([&] { return w.grid->GetSearchText().isEmpty(); }, 6000));
-        QVERIFY(!w.grid->IsSearchTimerActive() && !w.grid->GetTypeAheadTip()->isVisible());
+        QVERIFY(!w.grid->IsSearchTimerActive() && !tip->isVisible());
     }
 
     // A row cut by the bottom edge is never hit; scrolled to the end, the last row is. Page
